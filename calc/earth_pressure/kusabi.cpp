@@ -1,0 +1,344 @@
+#include "calc/earth_pressure/kusabi.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "calc/earth_pressure/ep_common.h"
+#include "document/nulls.h"
+#include "document/numeric.h"
+
+namespace norva {
+
+namespace {
+
+constexpr double kRay = 100000;  // stands for an unbounded search line
+
+DPoint Ray(const DPoint& s, double a) {
+  return {s.X + kRay * std::cos(a), s.Y + kRay * std::sin(a)};
+}
+
+bool OnInside(int pos) { return pos == 2 || pos == 3; }
+
+// First outline segment crossed by the search line from s at angle a; cuts the
+// outline there. Loose scans also accept the crossing at a segment's start.
+bool ScanOutline(std::vector<DPoint>& pts, int& n, const DPoint& s, double a, bool strict,
+                 DPoint& x) {
+  const DPoint far = Ray(s, a);
+  for (int i = 1; i <= n - 1; ++i) {
+    DPoint r;
+    const int code = CrossPoint(pts[i - 1], pts[i], s, far, r);
+    const int onSeg = code % 16;
+    const int onLine = code / 16;
+    const bool segOk = strict ? OnInside(onSeg) : (onSeg >= 1 && onSeg <= 3);
+    if (segOk && OnInside(onLine)) {
+      x = r;
+      pts[i] = r;
+      n = i + 1;
+      return true;
+    }
+  }
+  return false;
+}
+
+double GroundAt(const DPoint& a, const DPoint& b, double x) {
+  if (a.X == b.X) return a.Y;
+  return a.Y + (b.Y - a.Y) / (b.X - a.X) * (x - a.X);
+}
+
+// Closes p with its first point when the last differs by 1e-5 or more.
+void CloseIfOpen(std::vector<DPoint>& p) {
+  if (p.empty()) return;
+  const DPoint& f = p.front();
+  const DPoint& l = p.back();
+  if (std::fabs(l.X - f.X) >= 1e-5 || std::fabs(l.Y - f.Y) >= 1e-5) p.push_back(f);
+}
+
+}  // namespace
+
+double KusabiPolygonArea(const std::vector<DPoint>& p) {
+  const size_t m = p.size();
+  if (m < 3) return 0;
+  double s = 0;
+  for (size_t k = 0; k < m; ++k) {
+    const DPoint& a = p[k];
+    const DPoint& b = p[(k + 1) % m];
+    s += a.Y * b.X - b.Y * a.X;
+  }
+  return 0.5 * s;
+}
+
+void KusabiPolygonWeight(const std::vector<DPoint>& p, double wlvl, double gam, double gamd,
+                         double& dry, double& submerged) {
+  dry = submerged = 0;
+  if (wlvl <= 0) {
+    dry = gam * KusabiPolygonArea(p);
+    return;
+  }
+  if (p.empty()) return;
+  std::vector<DPoint> closed = p;
+  closed.push_back(p.front());
+  const DPoint w1{-10000, wlvl}, w2{10000, wlvl};
+  std::vector<DPoint> cut;
+  cut.push_back(closed[0]);
+  for (size_t k = 1; k < closed.size(); ++k) {
+    DPoint r;
+    const int code = CrossPoint(closed[k - 1], closed[k], w1, w2, r);
+    if (OnInside(code % 16) && OnInside(code / 16)) cut.push_back(r);
+    cut.push_back(closed[k]);
+  }
+  std::vector<DPoint> sub, top;
+  for (const DPoint& q : cut) {
+    if (q.Y <= wlvl + 1e-5) sub.push_back(q);
+    if (q.Y >= wlvl - 1e-5) top.push_back(q);
+  }
+  CloseIfOpen(sub);
+  CloseIfOpen(top);
+  submerged = gamd * KusabiPolygonArea(sub);
+  dry = gam * KusabiPolygonArea(top);
+}
+
+int16_t KusabiTrial(const KusabiSoil& soil, int n, const DPoint* src, CKusabiRes& w,
+                    KusabiShape* shape) {
+  double phi0 = w.fFai, phi1 = w.fFaid, c0 = w.fC, c1 = w.fCd;
+  w.fZc = 0;
+  // A weightless backfill has no tension crack depth to speak of.
+  if (w.fC > 0 && soil.Gamb > 0) {
+    w.fZc = 2 * w.fC / soil.Gamb * std::tan(w.fFai / 2 + kEpPi / 4);
+  }
+  if (n < 2 || src == nullptr) return kKusabiNone;
+
+  std::vector<DPoint> pts(src, src + n);
+  const double omega = w.fOmega;
+  const double d = w.fDist;
+  const double thc = w.fTheta;
+  DPoint A[3];
+  A[0] = pts[0];
+  int kA = 2;
+  DPoint x;
+
+  if (EqualTol(d, 0) && (EqualTol(thc, 0) || GreaterTol(omega, thc))) {
+    if (!ScanOutline(pts, n, A[0], omega, false, x)) return kKusabiNone;
+    A[1] = x;
+  } else if (EqualTol(d, 0)) {
+    phi0 = w.fFaid;
+    c0 = w.fCd;
+    phi1 = 0;
+    c1 = 0;
+    if (!ScanOutline(pts, n, A[0], thc, false, x)) return kKusabiNone;
+    A[1] = x;
+  } else if (LessEqTol(omega, 0)) {
+    A[1] = {A[0].X + d, A[0].Y};
+    if (!ScanOutline(pts, n, A[1], thc, true, x)) return kKusabiNone;
+    A[2] = x;
+    kA = 3;
+  } else {
+    const DPoint foot{A[0].X + d, A[0].Y};
+    DPoint r;
+    const int code = CrossPoint(A[0], Ray(A[0], omega), foot, Ray(foot, thc), r);
+    if (OnInside(code % 16) && OnInside(code / 16)) {
+      A[1] = r;
+      if (!ScanOutline(pts, n, A[1], thc, true, x)) return kKusabiNone;
+      A[2] = x;
+      kA = 3;
+    } else {
+      if (!ScanOutline(pts, n, A[0], omega, true, x)) return kKusabiNone;
+      A[1] = x;
+    }
+  }
+  pts.resize(n);
+
+  // The top of the vertical through A1 becomes an outline point.
+  if (kA == 3) {
+    const int nOld = n;
+    for (int i = 1; i <= nOld - 1 && i < n; ++i) {
+      if (pts[i - 1].X < A[1].X - 1e-5 && A[1].X < pts[i].X - 1e-5) {
+        const DPoint top{A[1].X, GroundAt(pts[i - 1], pts[i], A[1].X)};
+        pts.insert(pts.begin() + i, top);
+        ++n;
+      }
+    }
+  }
+
+  // Tension crack: the wedge ends where the soil above its base is zc deep.
+  const double zc = w.fZc;
+  if (zc > 0) {
+    auto base = [&](double xx, const DPoint& segEnd) {
+      if (kA == 3 && segEnd.X > A[1].X + 1e-5) return A[1].Y + (xx - A[1].X) * std::tan(thc);
+      return A[0].Y + (xx - A[0].X) * std::tan(omega);
+    };
+    for (int i = n - 1; i >= 1; --i) {
+      const DPoint p0 = pts[i - 1], p1 = pts[i];
+      if (std::fabs(p0.X - p1.X) < 1e-5) continue;
+      const double h0 = p0.Y - base(p0.X, p1);
+      const double h1 = p1.Y - base(p1.X, p1);
+      if (std::max(h0, h1) >= zc - 1e-5) {
+        // Equal depths at both ends: the crack stands at the far end.
+        const double xc = std::fabs(h1 - h0) > 1e-12
+                              ? p0.X + (zc - h0) * (p1.X - p0.X) / (h1 - h0)
+                              : p1.X;
+        const DPoint T{xc, GroundAt(p0, p1, xc)};
+        const DPoint B{xc, base(xc, p1)};
+        pts.resize(i + 2);
+        pts[i] = T;
+        pts[i + 1] = B;
+        n = i + 2;
+        A[kA - 1] = B;
+        break;
+      }
+    }
+  }
+
+  w.SetfL(0, PointDistance(A[0], A[1]));
+  w.SetfL(1, kA == 3 ? PointDistance(A[1], A[2]) : 0.0);
+  w.fCrossX = A[kA - 1].X;
+  w.fCrossY = A[kA - 1].Y;
+
+  std::vector<DPoint> P0, P1;
+  for (int i = 0; i < n; ++i) {
+    if (pts[i].X <= A[1].X + 1e-5) P0.push_back(pts[i]);
+  }
+  if (P0.empty() || std::fabs(P0.back().Y - A[1].Y) >= 1e-5) P0.push_back(A[1]);
+  if (kA == 3) {
+    P1.push_back(A[1]);
+    for (int i = 0; i < n; ++i) {
+      if (pts[i].X >= A[1].X - 1e-5) P1.push_back(pts[i]);
+    }
+  }
+
+  // Strip loads on each part.
+  const int nq = std::max<int>(0, w.Nq());
+  double Q0 = 0, Q1 = 0;
+  const double xe0 = P0.back().X;
+  for (int k = 0; k < nq; ++k) {
+    if (w.fQxs(k) < xe0) Q0 += w.fQload(k) * (std::min(xe0, w.fQxe(k)) - w.fQxs(k));
+  }
+  double dry = 0, sub = 0;
+  KusabiPolygonWeight(P0, w.fWlvl, soil.Gamb, soil.Gambd, dry, sub);
+  w.SetfW(0, 0, dry);
+  w.SetfW(0, 1, sub);
+  w.SetfW(1, 0, 0);
+  w.SetfW(1, 1, 0);
+  if (kA == 3) {
+    const double xe1 = P1.back().X;
+    for (int k = 0; k < nq; ++k) {
+      if (w.fQxs(k) < xe1 && w.fQxe(k) > A[1].X) {
+        Q1 += w.fQload(k) * (std::min(xe1, w.fQxe(k)) - std::max(A[1].X, w.fQxs(k)));
+      }
+    }
+    KusabiPolygonWeight(P1, w.fWlvl, soil.Gamb, soil.Gambd, dry, sub);
+    w.SetfW(1, 0, dry);
+    w.SetfW(1, 1, sub);
+  }
+  w.SetfWQ(0, w.fW(0, 1) + w.fW(0, 0) + Q0);
+  w.SetfWQ(1, w.fW(1, 1) + w.fW(1, 0) + Q1);
+
+  if (shape) {
+    shape->kA = kA;
+    for (int k = 0; k < 3; ++k) shape->A[k] = A[k];
+    shape->outline.assign(pts.begin(), pts.begin() + n);
+    shape->P0 = P0;
+    shape->P1 = P1;
+    shape->phi0 = phi0;
+    shape->c0 = c0;
+    shape->phi1 = phi1;
+    shape->c1 = c1;
+  }
+
+  // Force polygon.
+  const double th = w.fKh;
+  const double D = std::cos(omega - phi0 - w.fAlpha - w.fDelta);
+  w.fPa = 0;
+  if (std::fabs(D) < 1e-5) return kKusabiNone;
+  const double t0 = w.fWQ(0) * (std::sin(omega - phi0) + std::cos(omega - phi0) * std::tan(th)) -
+                    w.fL(0) * c0 * std::cos(phi0);
+  double t1 = 0;
+  if (w.fL(1) > 0) {
+    // The interface friction between the two parts must have been entered.
+    const double dk = soil.rKiriDlt;
+    if (IsNullValue(dk) || dk < 0) return kKusabiInvalid;
+    const double den = std::cos(thc - phi1 - dk);
+    if (std::fabs(den) < 1e-5) return kKusabiNone;
+    t1 = (w.fWQ(1) * (std::sin(thc - phi1) + std::cos(thc - phi1) * std::tan(th)) -
+          w.fL(1) * c1 * std::cos(phi1)) *
+         std::cos(omega - phi0 - dk) / den;
+  }
+  double pa;
+  if (w.nMix == 0) {
+    pa = (t0 + t1) / D;
+  } else {
+    // The thrust from above is projected on the same axis as the other forces,
+    // the one normal to the slip reaction (phi0, which is the cut face's angle
+    // when the wedge slides on the cut face).
+    pa = (t0 + t1 - std::cos(omega - phi0 - w.fDelta - w.fAlphaU) * w.fPaU) / D;
+  }
+  if (!std::isfinite(pa)) return kKusabiNone;
+  w.fPa = pa;
+  return kKusabiOk;
+}
+
+int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes& w,
+                    int32_t& count, KusabiTrials& trials, double& upper, double& lower,
+                    bool* invalid) {
+  auto best = std::make_shared<CKusabiRes>();
+  double pmax = -1e8;
+  if (upper == -1000) {
+    upper = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
+  }
+  lower = std::max(w.fFai * kEpRadToDeg, lower);
+  double U = upper, L = lower;
+  if (U < L - 1e-5) return 1;
+
+  double s = 1;
+  double bestOmega = 0;
+  int i = 0;
+  do {
+    i = 0;
+    double om = U;
+    do {
+      w.fOmega = om * kEpDegToRad;
+      const int16_t r = KusabiTrial(soil, n, pts, w);
+      if (r == kKusabiInvalid && invalid) *invalid = true;
+      if (r == kKusabiOk) {
+        if (static_cast<size_t>(i) >= trials.size()) trials.resize(trials.size() + 10);
+        auto entry = std::make_shared<CKusabiRes>();
+        entry->Copy(w);
+        trials[i] = entry;
+        ++i;
+        if (w.fPa > pmax) {
+          pmax = w.fPa;
+          bestOmega = om;
+          best->Copy(w);
+        }
+      }
+      om -= s;
+    } while (om >= L - 1e-5);
+    U = bestOmega + s;
+    if (U > upper) U = upper;
+    L = bestOmega - s;
+    if (L < lower) L = lower;
+    s = (U - L) / 10;
+  } while (s >= 0.1 - 1e-5);
+
+  if (i >= 1) {
+    trials.resize(i);
+    count = i;
+    w.Copy(*best);
+    return 0;
+  }
+  return 1;
+}
+
+bool SaveKusabiFile(const std::string& path, int32_t& count, KusabiTrials& trials,
+                    bool release) {
+  bool ok = true;
+  SortKusabiTrials(trials, count);
+  if (count > 0) ok = WriteKusabiFile(path, trials, count);
+  if (release) {
+    trials.clear();
+    trials.resize(1);
+    count = 0;
+  }
+  return ok;
+}
+
+}  // namespace norva

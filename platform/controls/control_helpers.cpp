@@ -1,0 +1,93 @@
+#include "platform/controls/control_helpers.h"
+
+#include <QLabel>
+
+#include "platform/controls/colors.h"
+#include "platform/controls/control_array.h"
+
+namespace norva {
+
+double GetNumBox(const NumberBox* box, double nullResult) {
+  if (IsNullValue(nullResult)) nullResult = kNullBox;
+  return box->IsBlank() ? nullResult : box->Value();
+}
+
+namespace {
+bool InRange(const NumberBox* box, double v) {
+  return box->MinValue() <= v && v <= box->MaxValue();  // false for NaN
+}
+}  // namespace
+
+void SetNumBox(NumberBox* box, double v) {
+  if (!InRange(box, v))
+    box->SetBlank();
+  else if (v != kNullBox)
+    box->SetValue(v);
+}
+
+void SetNumBox(NumberBox* box, float v) {
+  const double d = static_cast<double>(v);
+  if (!InRange(box, d))
+    box->SetBlank();
+  else if (v != static_cast<float>(kNullDouble))
+    box->SetValue(d);
+}
+
+void SetNumBox(NumberBox* box, int16_t v) {
+  if (!InRange(box, v))
+    box->SetBlank();
+  else if (v != kNullInt16)
+    box->SetValue(v);
+}
+
+void SetNumBox(NumberBox* box, int32_t v) {
+  if (!InRange(box, v))
+    box->SetBlank();
+  else if (v != kNullInt32)
+    box->SetValue(v);
+}
+
+void SetFrameEnabled(NumberBox* box, bool on) {
+  box->setEnabled(on);
+  box->SetCaptionColor(VbColor(on ? kSysWindowText : kSysGrayText));
+  box->SetBackColor(VbColor(on ? kSysWindow : kSysButtonFace));
+}
+
+void SetComboEnabled(NumberBox* box, bool on) { box->SetLocked(on); }
+
+void ApplyUnitCaptions(int16_t unit, QWidget* form) {
+  if (unit != 0 || form == nullptr) return;
+  const auto labels = form->findChildren<QLabel*>();
+  for (QLabel* label : labels) {
+    const QString tag = label->property("Tag").toString();
+    if (tag.contains(QLatin1Char('|'))) label->setText(tag.section(QLatin1Char('|'), 0, 0));
+  }
+}
+
+int GetCheckValue(const QCheckBox* box) { return box->isChecked() ? 1 : 0; }
+
+void SetCheckValue(QCheckBox* box, int value) { box->setChecked(value != 0); }
+
+void SetListIndex(QComboBox* list, int index) { list->setCurrentIndex(index); }
+
+QWidget* FindControl(const QWidget* form, const QString& name, int index) {
+  if (form == nullptr) return nullptr;
+  const QString full = index < 0 ? name : QStringLiteral("%1[%2]").arg(name).arg(index);
+  return form->findChild<QWidget*>(full);
+}
+
+bool SetNumBoxByName(const QWidget* form, const QString& name, int index, double v) {
+  auto* box = qobject_cast<NumberBox*>(FindControl(form, name, index));
+  if (box == nullptr) return false;
+  SetNumBox(box, v);
+  return true;
+}
+
+bool SetListIndexByName(const QWidget* form, const QString& name, int index, int listIndex) {
+  auto* list = qobject_cast<QComboBox*>(FindControl(form, name, index));
+  if (list == nullptr) return false;
+  SetListIndex(list, listIndex);
+  return true;
+}
+
+}  // namespace norva

@@ -1,0 +1,42 @@
+#pragma once
+// What the markup renderer talks to besides the page composer: the RTF
+// writer, the progress window and the user (its two error messages).
+#include <functional>
+#include <string>
+
+namespace norva {
+
+// The RTF copy of the report. The RTF writer implements it; the text flow
+// calls it only in the top-level pass.
+class IRtfSink {
+ public:
+  virtual ~IRtfSink() = default;
+  // count bytes of CP932 text; CR ends a paragraph, LF is dropped.
+  virtual void WriteText(int count, const char* buffer) = 0;
+  // A paragraph style by name; nullptr: the page's default style.
+  virtual void SetStyle(const char* name) = 0;
+  virtual void PageBreak() = 0;
+  virtual void SetSubscript(bool on) = 0;
+  virtual void SetSuperscript(bool on) = 0;
+  virtual void SetIndent(int twips) = 0;
+  // path in UTF-8 as resolved on disk; sizes in twips.
+  virtual void WritePicture(const std::string& path, double naturalWidth, double naturalHeight,
+                            double width, double height) = 0;
+};
+
+// The progress window as the layout sees it.
+class IRenderProgress {
+ public:
+  virtual ~IRenderProgress() = default;
+  // Lets pending window events through; true once when the user cancelled.
+  virtual bool CheckCancel() = 0;
+  virtual void SetPercent(int percent) = 0;
+};
+
+// Shows one of the renderer's messages ("PRE TAG ERROR!", "PROTECT TAG
+// ERROR!"). The default is a message box; tests install a recorder.
+using RendererMessageHandler = std::function<void(const std::string& text)>;
+void SetRendererMessageHandler(RendererMessageHandler handler);
+void ShowRendererMessage(const std::string& text);
+
+}  // namespace norva

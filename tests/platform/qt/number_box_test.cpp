@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <cstdint>
+#include <vector>
+
+#include "document/nulls.h"
+#include "platform/controls/colors.h"
+#include "platform/controls/control_helpers.h"
+#include "platform/controls/number_box.h"
+#include "qt_test_support.h"
+
+namespace norva {
+namespace {
+
+using test::FocusIn;
+using test::FocusOut;
+using test::Type;
+
+class NumberBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override { test::App(); }
+};
+
+TEST_F(NumberBoxTest, NewBoxIsBlankAndGivesTheNullResult) {
+  NumberBox box(0.001, 99.999, "#0.000");
+  EXPECT_TRUE(box.IsBlank());
+  EXPECT_EQ(GetNumBox(&box), kNullBox);
+  EXPECT_EQ(GetNumBox(&box, 0.0), 0.0);
+  // A null given as the null result still means the blank-box null.
+  EXPECT_EQ(GetNumBox(&box, kNullDouble), kNullBox);
+  EXPECT_EQ(box.text(), QString());
+}
+
+TEST_F(NumberBoxTest, SetNumBoxShowsValuesInsideTheRangeAndBlanksOthers) {
+  struct Case {
+    double v;
+    bool blank;
+    const char* text;
+  } cases[] = {
+      {99.999, false, "99.999"},  // MaxValue itself
+      {0.001, false, "0.001"},    // MinValue itself
+      {12.5, false, "12.500"},
+      {100.999, true, ""},  // one above MaxValue
+      {100.0, true, ""},
+      {0.0, true, ""},  // below MinValue
+      {kNullDouble, true, ""},
+      {kNullBox, true, ""},
+  };
+  for (const Case& c : cases) {
+    NumberBox box(0.001, 99.999, "#0.000");
+    SetNumBox(&box, 5.0);
+    SetNumBox(&box, c.v);
+    EXPECT_EQ(box.IsBlank(), c.blank) << c.v;
+    EXPECT_EQ(box.text(), QString::fromLatin1(c.text)) << c.v;
+    EXPECT_EQ(GetNumBox(&box), c.blank ? kNullBox : c.v) << c.v;
+  }
+}
+
+TEST_F(NumberBoxTest, NullOfTheValuesOwnKindInsideTheRangeLeavesTheBoxAlone) {
+  // Boxes wide enough to hold each null; only that kind's null is ignored.
+  NumberBox wide(-3e10, 3e10, "0.00");
+  SetNumBox(&wide, 7.0);
+  SetNumBox(&wide, kNullInt16);
+  EXPECT_EQ(GetNumBox(&wide), 7.0);
+  SetNumBox(&wide, kNullInt32);
+  EXPECT_EQ(GetNumBox(&wide), 7.0);
+  SetNumBox(&wide, static_cast<float>(kNullDouble));
+  EXPECT_EQ(GetNumBox(&wide), 7.0);
+  // For a double only the blank-box null counts, so -1.7E+10 is shown.
+  SetNumBox(&wide, kNullDouble);
+  EXPECT_EQ(GetNumBox(&wide), -17000000000.0);
+
+  // Integer and single values go through the same range test.
+  NumberBox small(0, 9, "0");
+  SetNumBox(&small, static_cast<int16_t>(9));
+  EXPECT_EQ(GetNumBox(&small), 9.0);
+  SetNumBox(&small, static_cast<int32_t>(10));
+  EXPECT_TRUE(small.IsBlank());
+  SetNumBox(&small, 2.5f);
+  EXPECT_EQ(GetNumBox(&small), 2.5);
+  SetNumBox(&small, kNullInt16);  // outside 0..9: blank
+  EXPECT_TRUE(small.IsBlank());
+}
+
+TEST_F(NumberBoxTest, ProgramValueIsKeptInFullWhenTheUserTabsThrough) {
+  NumberBox box(0, 9.999, "0.00");
+  SetNumBox(&box, 0.225);
+  EXPECT_EQ(box.text(), QString("0.23"));
+  FocusIn(&box);
+  FocusOut(&box);
+  EXPECT_EQ(GetNumBox(&box), 0.225);
+  EXPECT_EQ(box.text(), QString("0.23"));
+}
+
+TEST_F(NumberBoxTest, TypedValuesAreTakenAndOutOfRangeValuesRefused) {
+  struct Case {
+    const char* typed;
+    double expect;  // kNullBox: blank
+    const char* shown;
+  } cases[] = {
+      {"12.5", 12.5, "12.50"},
+      {"150", 7.25, "7.25"},       // above 99.99: refused, previous value back
+      {"-1", 1.0, "1.00"},         // no minus sign when MinValue >= 0
+      {"1.234", 1.23, "1.23"},     // third decimal refused
+      {"99.99", 99.99, "99.99"},   // the maximum itself
+      {"0", 0.0, "0.00"},
+      {"abc", 7.25, "7.25"},       // letters never enter; nothing typed
+  };
+  for (const Case& c : cases) {
+    NumberBox box(0, 99.99, "#0.00");
+    SetNumBox(&box, 7.25);
+    FocusIn(&box);
+    box.selectAll();
+    Type(&box, QString::fromLatin1(c.typed));
+    FocusOut(&box);
+    EXPECT_EQ(GetNumBox(&box), c.expect) << c.typed;
+    EXPECT_EQ(box.text(), QString::fromLatin1(c.shown)) << c.typed;
+  }
+}
+
+TEST_F(NumberBoxTest, NegativeRangeAcceptsMinusAndEmptiedBoxBecomesBlank) {
+  NumberBox box(-60, 60, "#0.0");
+  FocusIn(&box);
+  Type(&box, "-45.5");
+  FocusOut(&box);
+  EXPECT_EQ(GetNumBox(&box), -45.5);
+
+  FocusIn(&box);
+  box.selectAll();
+  Type(&box, "-61");  // below MinValue: refused
+  FocusOut(&box);
+  EXPECT_EQ(GetNumBox(&box), -45.5);
+
+  FocusIn(&box);
+  box.selectAll();
+  test::Key(&box, Qt::Key_Backspace);
+  FocusOut(&box);
+  EXPECT_TRUE(box.IsBlank());
+  EXPECT_EQ(GetNumBox(&box), kNullBox);
+}
+
+TEST_F(NumberBoxTest, ChangeFiresOncePerRealChangeOnly) {
+  NumberBox box(0, 100, "0.00");
+  int changes = 0;
+  QObject::connect(&box, &NumberBox::Change, [&] { ++changes; });
+  struct Step {
+    double v;  // kNullBox: SetBlank
+    int total;
+  } steps[] = {
+      {kNullBox, 0},  // blank to blank
+      {200, 0},       // out of range on a blank box: still blank
+      {5, 1},
+      {5, 1},  // same value again
+      {5.001, 2},
+      {kNullBox, 3},
+      {kNullBox, 3},
+  };
+  for (const Step& s : steps) {
+    if (s.v == kNullBox)
+      box.SetBlank();
+    else
+      SetNumBox(&box, s.v);
+    EXPECT_EQ(changes, s.total) << s.v;
+  }
+  // Typing fires per changed value; retyping the same value fires nothing.
+  SetNumBox(&box, 12);
+  changes = 0;
+  FocusIn(&box);
+  box.selectAll();
+  Type(&box, "12");  // "1" then "12"
+  EXPECT_EQ(changes, 2);
+  FocusOut(&box);
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(NumberBoxTest, LostFocusFiresForAnotherControlNotForAMessageBox) {
+  NumberBox box(0, 100, "0.00");
+  std::vector<std::string> log;
+  QObject::connect(&box, &NumberBox::GotFocus, [&] { log.push_back("got"); });
+  QObject::connect(&box, &NumberBox::Validate, [&](bool*) { log.push_back("validate"); });
+  QObject::connect(&box, &NumberBox::LostFocus, [&] { log.push_back("lost"); });
+
+  FocusIn(&box, Qt::TabFocusReason);
+  FocusOut(&box, Qt::ActiveWindowFocusReason);  // a message box opened
+  FocusIn(&box, Qt::ActiveWindowFocusReason);   // and closed again
+  FocusOut(&box, Qt::PopupFocusReason);
+  FocusOut(&box, Qt::MouseFocusReason);  // the user clicked another control
+  FocusIn(&box, Qt::BacktabFocusReason);
+  const std::vector<std::string> want = {"got", "validate", "lost", "got"};
+  EXPECT_EQ(log, want);
+}
+
+TEST_F(NumberBoxTest, ClickedPushButtonSeesTheLostFocusWriteBackFirst) {
+  QWidget form;
+  auto* layout = new QVBoxLayout(&form);
+  auto* box = new NumberBox(0, 100, "0.00");
+  auto* button = new QPushButton("OK");
+  layout->addWidget(box);
+  layout->addWidget(button);
+  form.show();
+  form.activateWindow();
+  QApplication::processEvents();
+  box->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  if (!box->hasFocus()) GTEST_SKIP() << "no window activation on this platform";
+
+  std::vector<std::string> log;
+  double stored = 0;
+  QObject::connect(box, &NumberBox::LostFocus, [&] {
+    log.push_back("lost");
+    stored = GetNumBox(box);
+  });
+  QObject::connect(button, &QPushButton::clicked, [&] { log.push_back("click"); });
+  box->selectAll();
+  Type(box, "42.5");
+  button->setFocus(Qt::MouseFocusReason);  // what a mouse press on it does
+  button->click();
+  const std::vector<std::string> want = {"lost", "click"};
+  EXPECT_EQ(log, want);
+  EXPECT_EQ(stored, 42.5);
+}
+
+TEST_F(NumberBoxTest, EnabledAndLockedLooksUseTheSystemColours) {
+  NumberBox box(0, 10, "0.0");
+  box.SetCaption("Ｈ：");
+  SetFrameEnabled(&box, false);
+  EXPECT_FALSE(box.isEnabled());
+  EXPECT_EQ(box.BackColor(), VbColor(kSysButtonFace));
+  EXPECT_EQ(box.CaptionColor(), VbColor(kSysGrayText));
+  SetFrameEnabled(&box, true);
+  EXPECT_TRUE(box.isEnabled());
+  EXPECT_EQ(box.BackColor(), VbColor(kSysWindow));
+  EXPECT_EQ(box.CaptionColor(), VbColor(kSysWindowText));
+
+  SetComboEnabled(&box, true);  // computed value: enabled, not editable
+  EXPECT_TRUE(box.isEnabled());
+  EXPECT_TRUE(box.IsLocked());
+  EXPECT_EQ(box.BackColor(), VbColor(kSysButtonFace));
+  SetComboEnabled(&box, false);
+  EXPECT_FALSE(box.IsLocked());
+  EXPECT_EQ(box.BackColor(), VbColor(kSysWindow));
+}
+
+TEST_F(NumberBoxTest, RangeChangedAtRunTimeAppliesToTheNextSet) {
+  NumberBox box(0, 9.99, "0.00");
+  SetNumBox(&box, 12.0);
+  EXPECT_TRUE(box.IsBlank());
+  box.SetMaxValue(99.99);
+  SetNumBox(&box, 12.0);
+  EXPECT_EQ(GetNumBox(&box), 12.0);
+}
+
+}  // namespace
+}  // namespace norva
