@@ -359,9 +359,10 @@ class CDocument : public CDocumentInputs {
   // i >= nWlvlCase: nullptr / ignored; i < 0 throws.
   std::shared_ptr<CWlvlCalc> WlvlRes(int32_t i) const;
   void SetWlvlRes(int32_t i, std::shared_ptr<CWlvlCalc> rec);
-  // Created on first read; Index outside 0..1 or nCas < 0: nullptr / ignored.
-  // Setting nullptr makes the next read create a fresh record.
-  std::shared_ptr<CAntRes> AntRes(int Index, int nCas);
+  // Created on first read (also through a const document: the slot is a
+  // cache of results, not an input). Index outside 0..1 or nCas < 0:
+  // nullptr / ignored. Setting nullptr makes the next read create a fresh one.
+  std::shared_ptr<CAntRes> AntRes(int Index, int nCas) const;
   void SetAntRes(int Index, int nCas, std::shared_ptr<CAntRes> rec);
 
   // Height of check section Index of wall part nUL. Throws for nUL outside
@@ -445,7 +446,7 @@ class CDocument : public CDocumentInputs {
   std::vector<std::shared_ptr<CFotRes>> pFotRes_;
   std::vector<std::shared_ptr<CTokRes>> pTokRes_;
   std::vector<std::shared_ptr<CWlvlCalc>> wlvlRes_;
-  std::array<std::vector<std::shared_ptr<CAntRes>>, 2> antRes_;
+  mutable std::array<std::vector<std::shared_ptr<CAntRes>>, 2> antRes_;
 
   // Stem records: wall part (2) x case x section, flat.
   struct WallResGrid {

@@ -268,7 +268,7 @@ void CDocument::SetWlvlRes(int32_t i, std::shared_ptr<CWlvlCalc> rec) {
   SlotSet(wlvlRes_, nWlvlCase_, i, std::move(rec));
 }
 
-std::shared_ptr<CAntRes> CDocument::AntRes(int Index, int nCas) {
+std::shared_ptr<CAntRes> CDocument::AntRes(int Index, int nCas) const {
   if (Index < 0 || Index > 1 || nCas < 0) return nullptr;
   auto& list = antRes_[static_cast<size_t>(Index)];
   if (list.size() < static_cast<size_t>(nCas) + 1) list.resize(static_cast<size_t>(nCas) + 1);

@@ -214,6 +214,8 @@ bool FullPath(std::string& result, std::string_view path) {
 }
 
 void DeleteFolderTree(std::string_view folder, bool remove_self) {
+  // Without trailing "/": "link/" would resolve the link itself.
+  while (folder.size() > 1 && folder.back() == '/') folder.remove_suffix(1);
   if (folder.empty()) return;
   const std::string path(folder);
   struct stat st {};

@@ -1,6 +1,8 @@
 #include "renderer/markup_renderer.h"
 
+#include <QApplication>
 #include <QFileInfo>
+#include <QMessageBox>
 
 #include <algorithm>
 #include <cmath>
@@ -111,7 +113,13 @@ RendererMessageHandler& MessageHandler() {
 void SetRendererMessageHandler(RendererMessageHandler handler) { MessageHandler() = std::move(handler); }
 
 void ShowRendererMessage(const std::string& text) {
-  if (MessageHandler()) MessageHandler()(text);
+  if (MessageHandler()) {
+    MessageHandler()(text);
+    return;
+  }
+  if (qobject_cast<QApplication*>(QCoreApplication::instance())) {
+    QMessageBox::information(nullptr, QStringLiteral("Ravtek2"), QString::fromStdString(text));
+  }
 }
 
 QString DecodeCp932(std::string_view bytes) {

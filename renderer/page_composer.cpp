@@ -545,9 +545,6 @@ void PageComposer::ConfigurePrinter(QPrinter& printer) const {
     printer.setOutputFileName(deviceName_);
   } else if (!deviceName_.isEmpty() && !QPrinterInfo::printerInfo(deviceName_).isNull()) {
     printer.setPrinterName(deviceName_);
-  } else if (QPrinterInfo::defaultPrinter().isNull() || printer.outputFormat() == QPrinter::PdfFormat) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fallbackPdf_);
   }
   if (copies_ > 0) printer.setCopyCount(copies_);
   printer.setCollateCopies(collate_);
@@ -557,7 +554,13 @@ void PageComposer::ConfigurePrinter(QPrinter& printer) const {
   printer.setPageSize(QPageSize(PaperId(paperSize_)));
 }
 
-bool PageComposer::PrintTo(QPrinter& printer) const {
+bool PageComposer::CanPrintDirectly() const {
+  if (deviceName_.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return true;
+  if (!deviceName_.isEmpty() && !QPrinterInfo::printerInfo(deviceName_).isNull()) return true;
+  return !QPrinterInfo::defaultPrinter().isNull();
+}
+
+bool PageComposer::PrintTo(QPrinter& printer, const std::function<bool(int)>& onPage) const {
   if (pages_.empty()) return false;
   printer.setFullPage(true);
   printer.setPageMargins(QMarginsF(0, 0, 0, 0));
@@ -573,6 +576,10 @@ bool PageComposer::PrintTo(QPrinter& printer) const {
                                      ? QPageLayout::Landscape
                                      : QPageLayout::Portrait);
       if (!printer.newPage()) return false;
+    }
+    if (onPage && !onPage(i + 1)) {
+      printer.abort();
+      return false;
     }
     const double scale = printer.resolution() / 1440.0;
     painter.resetTransform();

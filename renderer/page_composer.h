@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -112,8 +113,9 @@ class PageComposer {
   void SetDeviceName(const QString& n) { deviceName_ = n; }
   QString Port() const { return port_; }
   void SetPort(const QString& p) { port_ = p; }
-  // Where mode 0 writes when there is no printer at all.
-  void SetFallbackPdfPath(const QString& path) { fallbackPdf_ = path; }
+  // True when PrintDocument can print without asking: a PDF device name, a
+  // known printer, or a default printer.
+  bool CanPrintDirectly() const;
 
   // Page: dimensions of the page being composed (or of the next one).
   double PageWidth() const;
@@ -224,11 +226,12 @@ class PageComposer {
 
   // Output of the finished pages.
   void PaintPage(QPainter& painter, int index) const;  // painter in twips, page origin at 0,0
-  bool PrintTo(QPrinter& printer) const;
+  // onPage(page from 1) before each page; false from it abandons the job.
+  bool PrintTo(QPrinter& printer, const std::function<bool(int)>& onPage = {}) const;
   bool ExportPdf(const QString& path) const;
   // Sets up a printer from the printer settings (device, copies, paper...).
   void ConfigurePrinter(QPrinter& printer) const;
-  // Prints on the configured printer (or writes the fallback PDF without one).
+  // Prints on the configured printer.
   bool PrintDocument() const;
 
  private:
@@ -252,7 +255,7 @@ class PageComposer {
   int orientation_ = 0;
   int copies_ = 1, paperSize_ = 9, printQuality_ = 0, duplex_ = 1, paperBin_ = 0;
   bool collate_ = false;
-  QString deviceName_, port_, fallbackPdf_;
+  QString deviceName_, port_;
   double paperWidth_ = 11906, paperHeight_ = 16838;  // portrait, twips
   double marginLeft_ = 1440, marginTop_ = 1440, marginRight_ = 1440, marginBottom_ = 1440;
   double marginHeader_ = 0, marginFooter_ = 0;

@@ -39,8 +39,9 @@ const CKusabiRes* AngleWedge(const KusabiPair& K) {
   return nullptr;
 }
 
+// A case without an earth pressure shows none (the caller marks it).
 void ClearPressure(CAntRes& r) {
-  r.Pa = r.Pah = r.Pav = 0;
+  r.Pa = r.Pah = r.Pav = r.Pax = r.Pay = r.Ka = 0;
 }
 
 double BackCalculatedKa(double Pa, double H, double gam) {

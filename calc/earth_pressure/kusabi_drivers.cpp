@@ -216,11 +216,14 @@ EpStatus CalcKusabiMori(int16_t mode, CDocument& doc, int32_t cas, int16_t state
                         const std::vector<DPoint>& pts, int16_t iTop, double& Pa, double& Px,
                         double& Py, std::shared_ptr<CKusabiRes>& holder) {
   Pa = Px = Py = 0;
-  if (!ValidOutline(pts, n, iTop)) return EpStatus::Fail(kEpReasonFlatBackFace);
+  // A case without an earth pressure keeps no wedge of an earlier calculation.
+  CKusabiRes w;
+  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, w)) {
+    holder = nullptr;
+    return EpStatus::Fail(kEpReasonFlatBackFace);
+  }
   Driver dv(mode, doc, cas, pts, n);
   const std::shared_ptr<CKusabiRes> old = holder;
-  CKusabiRes w;
-  if (!BaseRecord(doc, cas, state, wl, pts, iTop, w)) return EpStatus::Fail(kEpReasonFlatBackFace);
   w.fMinOmg = w.fFai * kEpRadToDeg;
   w.fMaxOmg = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
   int32_t count = 0;
@@ -238,11 +241,13 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
                         const std::vector<DPoint>& pts, int16_t iTop, double& Pa, double& Px,
                         double& Py, KusabiPair& K) {
   Pa = Px = Py = 0;
-  if (!ValidOutline(pts, n, iTop)) return EpStatus::Fail(kEpReasonFlatBackFace);
+  CKusabiRes w;
+  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, w)) {
+    K = {};
+    return EpStatus::Fail(kEpReasonFlatBackFace);
+  }
   Driver dv(mode, doc, cas, pts, n);
   const KusabiPair old = K;
-  CKusabiRes w;
-  if (!BaseRecord(doc, cas, state, wl, pts, iTop, w)) return EpStatus::Fail(kEpReasonFlatBackFace);
   const double alpha = w.fAlpha;
   const DPoint p0 = pts[0];
   SetCutFace(doc, w, CutFaceDistance(doc, wall, p0));
@@ -253,6 +258,7 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
   if (w.fDist > 0) {
     // A two-part wedge needs the friction between its parts.
     if (IsNullValue(dv.soil.rKiriDlt) || dv.soil.rKiriDlt < 0) {
+      K = {};
       return EpStatus::Fail(kEpReasonKiriDlt);
     }
     w.fCrossX = -1000;
@@ -327,12 +333,12 @@ EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t sta
                           double& Px, double& Py, double& d1, KusabiPair& K) {
   Pa = Px = Py = 0;
   d1 = 0;
-  if (!ValidOutline(pts, n, iTop)) return EpStatus::Fail(kEpReasonFlatBackFace);
-  Driver dv(mode, doc, cas, pts, n);
   CKusabiRes base;
-  if (!BaseRecord(doc, cas, state, wl, pts, iTop, base)) {
+  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, base)) {
+    K = {};
     return EpStatus::Fail(kEpReasonFlatBackFace);
   }
+  Driver dv(mode, doc, cas, pts, n);
   const DPoint p0 = pts[0];
 
   // Embankment wedge (natural ground ignored).
@@ -451,10 +457,14 @@ EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t s
                             double& y, KusabiPair& K) {
   Pa = x = y = 0;
   if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size()) {
+    K = {};
     return EpStatus::Fail(kEpReasonFlatBackFace);
   }
   const double dy = pts[n].Y - pts[n - 1].Y;
-  if (dy == 0) return EpStatus::Fail(kEpReasonFlatBackFace);
+  if (dy == 0) {
+    K = {};
+    return EpStatus::Fail(kEpReasonFlatBackFace);
+  }
   Driver dv(mode, doc, cas, pts, count);
   const KusabiPair old = K;
   CKusabiRes w;
@@ -476,7 +486,10 @@ EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t s
   } else {
     SetCutFace(doc, w, std::max(0.0, (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + wall[4].X - p0.X));
     if (w.fDist < 0.001) w.fDist = 0;
-    if (w.fDist > 0 && KiriDltMissing(dv)) return EpStatus::Fail(kEpReasonKiriDlt);
+    if (w.fDist > 0 && KiriDltMissing(dv)) {
+      K = {};
+      return EpStatus::Fail(kEpReasonKiriDlt);
+    }
     double omegaC = 0;
     const bool ok0 = MxwCutWedge(dv, w, old[0], "00", p0, K[0], omegaC);
     ok = MxwBackfillWedge(dv, w, doc, state, old, "01", omegaC, K, ok0, Pa);
@@ -494,10 +507,14 @@ EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t s
                             double PaU, double& Pa, double& x, double& y, KusabiPair& K) {
   Pa = x = y = 0;
   if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size()) {
+    K = {};
     return EpStatus::Fail(kEpReasonFlatBackFace);
   }
   const double dy = wall[3].Y - wall[4].Y;
-  if (dy == 0) return EpStatus::Fail(kEpReasonFlatBackFace);
+  if (dy == 0) {
+    K = {};
+    return EpStatus::Fail(kEpReasonFlatBackFace);
+  }
   Driver dv(mode, doc, cas, pts, count);
   const KusabiPair old = K;
   CKusabiRes w;
@@ -522,7 +539,10 @@ EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t s
   } else {
     SetCutFace(doc, w, std::max(0.0, (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + wall[4].X - p0.X));
     if (w.fDist < 0.001) w.fDist = 0;
-    if (w.fDist > 0 && KiriDltMissing(dv)) return EpStatus::Fail(kEpReasonKiriDlt);
+    if (w.fDist > 0 && KiriDltMissing(dv)) {
+      K = {};
+      return EpStatus::Fail(kEpReasonKiriDlt);
+    }
     bool ok0 = false;
     double lower = 0;
     if (w.fDist > 0) {

@@ -299,11 +299,19 @@ double GetNqKeisyaLimit(double Nq, double r) {
   return Y(4);
 }
 
-double GetNcKeisya(double x, double phi) { return InterpPhi(x, phi, GetNcKeisyaPhi); }
+// The fits cover inclinations from a vertical load on; below it the
+// polynomials run away (Nq near 10^3 at x = -0.2), so a load inclined the
+// other way reads the vertical-load curves, as the farm-road chart does.
+double GetNcKeisya(double x, double phi) {
+  return InterpPhi(std::max(0.0, x), phi, GetNcKeisyaPhi);
+}
 
-double GetNgKeisya(double x, double phi) { return InterpPhi(x, phi, GetNgKeisyaPhi); }
+double GetNgKeisya(double x, double phi) {
+  return InterpPhi(std::max(0.0, x), phi, GetNgKeisyaPhi);
+}
 
 double GetNqKeisya(double x, double phi, double q, double c) {
+  x = std::max(0.0, x);
   const double n = InterpPhi(x, phi, GetNqKeisyaPhi);
   if (c > 0.0) {
     const double phi0 = std::min(40.0, 5.0 * std::trunc(phi / 5.0));

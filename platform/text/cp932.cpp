@@ -93,7 +93,11 @@ std::string Convert(iconv_t cd, std::string_view in, std::string_view replacemen
 }  // namespace
 
 std::string Utf8ToCp932(std::string_view utf8, bool* lossless) {
-  return Convert(ToCp932(), utf8, "?", Utf8SeqLength, lossless);
+  bool clean = true;
+  std::string out = Convert(ToCp932(), utf8, "?", Utf8SeqLength, &clean);
+  // Some characters map one way only; reading back shows them.
+  if (lossless) *lossless = clean && Cp932ToUtf8(out) == utf8;
+  return out;
 }
 
 std::string Cp932ToUtf8(std::string_view bytes) {

@@ -8,11 +8,13 @@
 namespace norva {
 
 // UTF-8 to CP932. A character CP932 cannot hold becomes '?', as the Windows
-// converter does; *lossless (when given) tells whether that happened.
+// converter does; a few map one way only (U+301C 〜 to the code of ～ U+FF5E,
+// ¥ to '\'). *lossless (when given) tells whether the bytes read back as
+// exactly the same text: false after a '?' or a one-way mapping.
 std::string Utf8ToCp932(std::string_view utf8, bool* lossless = nullptr);
 // CP932 to UTF-8. An invalid byte sequence becomes U+FFFD.
 std::string Cp932ToUtf8(std::string_view bytes);
-// True when every character of the UTF-8 text has a CP932 code.
+// True when the UTF-8 text converts to CP932 and back unchanged.
 bool CanEncodeCp932(std::string_view utf8);
 // Width of the text in CP932 bytes (1 for ASCII and half-width katakana,
 // 2 for other characters; an unencodable character counts 1, as its '?').

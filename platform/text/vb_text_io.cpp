@@ -182,7 +182,7 @@ VbTextWriter::VbTextWriter(VbTextWriter&& other) noexcept
       closed_(other.closed_),
       buffer_(std::move(other.buffer_)),
       column_(other.column_),
-      lost_(other.lost_) {}
+      lossy_(other.lossy_) {}
 
 VbTextWriter& VbTextWriter::operator=(VbTextWriter&& other) noexcept {
   if (this != &other) {
@@ -192,7 +192,7 @@ VbTextWriter& VbTextWriter::operator=(VbTextWriter&& other) noexcept {
     closed_ = other.closed_;
     buffer_ = std::move(other.buffer_);
     column_ = other.column_;
-    lost_ = other.lost_;
+    lossy_ = other.lossy_;
   }
   return *this;
 }
@@ -261,13 +261,7 @@ void VbTextWriter::Print(int32_t v) {
 void VbTextWriter::Print(std::string_view text) {
   bool lossless = true;
   const std::string bytes = Utf8ToCp932(text, &lossless);
-  if (!lossless) {
-    // Count what was replaced: each '?' that the text did not have.
-    std::size_t before = 0, after = 0;
-    for (char c : text) before += c == '?';
-    for (char c : bytes) after += c == '?';
-    lost_ += after - before;
-  }
+  if (!lossless) ++lossy_;
   Append(bytes);
 }
 

@@ -5,7 +5,7 @@
 // this API takes and gives UTF-8.
 //
 // Writer, one statement = one line:
-//   numbers  " 0 ", "-1 ", " .5 ", "-.25 ", " 1E+15 ", " -17000000000 "...
+//   numbers  " 0 ", "-1 ", " .5 ", "-.25 ", " 1E+15 ", "-17000000000 "...
 //            (sign blank or "-", at most 15 significant digits for a double,
 //            7 for a single, then one blank)
 //   texts    as they stand, no quotes
@@ -21,6 +21,7 @@
 //            up to the next comma or line end (leading and trailing blanks
 //            dropped); then as above.
 //   LineInput    the rest of the current line without its line end.
+//   A line ends at CR LF, or at a lone CR or LF (files edited elsewhere).
 //   Eof          nothing left to read.
 // Every failure throws VbFileError with the run time's error number.
 #include <cstddef>
@@ -29,7 +30,6 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 namespace norva {
 
@@ -116,8 +116,9 @@ class VbTextWriter {
   // Memory mode: everything written, as CP932 bytes. In file mode, what is
   // still waiting to be written.
   const std::string& bytes() const { return buffer_; }
-  // Characters of texts that CP932 cannot hold and were written as '?'.
-  std::size_t lost_characters() const { return lost_; }
+  // Text items that would not read back unchanged (a character CP932 cannot
+  // hold was written as '?', or one that maps one way only).
+  std::size_t lossy_items() const { return lossy_; }
 
  private:
   void Append(std::string_view bytes);
@@ -128,7 +129,7 @@ class VbTextWriter {
   bool closed_ = false;
   std::string buffer_;
   std::size_t column_ = 0;
-  std::size_t lost_ = 0;
+  std::size_t lossy_ = 0;
 };
 
 class VbTextReader {

@@ -211,18 +211,18 @@ TEST(RoadFits, VerticalLoadAtThirtyDegrees) {
 // 10^(a0 + 0.2 a1 + 0.04 a2 + 0.008 a3 + 0.0016 a4 + 0.00032 a5).
 TEST(RoadFits, EveryStepCurveAtAnInclination) {
   const double x = 0.2;
-  const double nc[10] = {3.786503, 4.910026, 6.202081, 8.301539, 10.791549,
-                         14.449526, 20.657873, 31.133671, 49.141817, 79.481423};
-  const double nq[10] = {0.0, 0.768790, 1.320180, 2.870811, 4.483676,
-                         7.554618, 13.500016, 22.853693, 41.368403, 81.703265};
+  const double nc[10] = {3.786502924, 4.910025784, 6.202080853, 8.301539327, 10.7915487,
+                         14.44952605, 20.65787307, 31.13367144, 49.14181747, 79.48142268};
+  const double nq[10] = {0.0,         0.7687897776, 1.320179522, 2.870810776, 4.483675525,
+                         7.554617661, 13.50001635,  22.85369276, 41.36840306, 81.70326537};
   // Steps 5 and 10 lie below the Ngamma boundary at x = 0.2.
-  const double ng[10] = {1.0, 0.0, 0.0, 0.484289, 1.265633,
-                         2.957433, 6.285462, 14.815472, 36.124765, 87.983120};
+  const double ng[10] = {1.0,         0.0,         0.0,        0.4842893237, 1.26563332,
+                         2.957433025, 6.285462184, 14.8154722, 36.12476523,  87.98312015};
   for (int k = 0; k < 10; ++k) {
     SCOPED_TRACE(testing::Message() << "phi step " << 5 * k);
-    EXPECT_NEAR(GetNcKeisyaPhi(x, 5.0 * k), nc[k], 1e-5 * nc[k] + 1e-9);
-    EXPECT_NEAR(GetNqKeisyaPhi(x, 5.0 * k), nq[k], 1e-5 * nq[k] + 1e-9);
-    EXPECT_NEAR(GetNgKeisyaPhi(x, 5.0 * k), ng[k], 1e-5 * ng[k] + 1e-9);
+    EXPECT_NEAR(GetNcKeisyaPhi(x, 5.0 * k), nc[k], 1e-9 * nc[k] + 1e-12);
+    EXPECT_NEAR(GetNqKeisyaPhi(x, 5.0 * k), nq[k], 1e-9 * nq[k] + 1e-12);
+    EXPECT_NEAR(GetNgKeisyaPhi(x, 5.0 * k), ng[k], 1e-9 * ng[k] + 1e-12);
   }
 }
 
@@ -236,7 +236,9 @@ TEST(RoadFits, LeadingCoefficientsAtVerticalLoad) {
   for (int k = 0; k < 10; ++k) {
     SCOPED_TRACE(testing::Message() << "phi step " << 5 * k);
     EXPECT_NEAR(std::log10(GetNcKeisyaPhi(0, 5.0 * k)), a0nc[k], 1e-12);
-    if (k > 0) EXPECT_NEAR(std::log10(GetNqKeisyaPhi(0, 5.0 * k)), a0nq[k], 1e-12);
+    if (k > 0) {
+      EXPECT_NEAR(std::log10(GetNqKeisyaPhi(0, 5.0 * k)), a0nq[k], 1e-12);
+    }
     EXPECT_NEAR(std::log10(GetNgKeisyaPhi(0, 5.0 * k)), a0ng[k], 1e-12);
   }
   EXPECT_EQ(GetNqKeisyaPhi(0, 0), 0.0);  // no Nq curve at phi 0
@@ -271,6 +273,10 @@ TEST(RoadFits, BoundaryCurvesAtZero) {
   EXPECT_NEAR(NqKeisyaPoly(0), 1.07785, 1e-5);   // 10^0.03256
   EXPECT_NEAR(NcKeisyaPoly(0), 0.106719, 1e-6);  // 10^-0.971759468
   EXPECT_NEAR(NgKeisyaPoly(0), 0.046356, 1e-6);  // 10^-1.333898533
+  // At x = 1 every coefficient counts: 10^(sum of the row).
+  EXPECT_NEAR(std::log10(NcKeisyaPoly(1)), 0.471225031, 1e-9);
+  EXPECT_NEAR(std::log10(NgKeisyaPoly(1)), -0.146597448, 1e-9);
+  EXPECT_NEAR(std::log10(NqKeisyaPoly(1)), 0.61, 1e-9);
 }
 
 TEST(RoadFits, InterpolationInPhi) {
@@ -301,6 +307,18 @@ TEST(RoadFits, NqLimitCurves) {
   EXPECT_NEAR(GetNqKeisyaLimit(100.0, 0.0), 215.913293124, 1e-6);
 }
 
+// Each curve at L = 1 (the sum of its coefficients) and L = 2 (sum of b_i 2^i),
+// read at whole ratios r = k, where the limit is Y_k itself.
+TEST(RoadFits, EveryLimitCurveAtLOneAndTwo) {
+  const double y1[5] = {1.943253065, -1.233390786, -1.094999607, 0.33289026, 6.244042539};
+  const double y2[5] = {215.9132931, 74.14832931, -8.839752072, 58.21919607, 416.0298465};
+  for (int k = 0; k < 5; ++k) {
+    SCOPED_TRACE(testing::Message() << "curve " << k);
+    EXPECT_NEAR(GetNqKeisyaLimit(18.84, k), y1[k], 1e-8);  // log10 18.84 -> L = 1
+    EXPECT_NEAR(GetNqKeisyaLimit(100.0, k), y2[k], 1e-6);  // L = 2
+  }
+}
+
 TEST(RoadFits, NqOnCohesiveGround) {
   struct Case {
     double x, phi, q, c, expected;
@@ -322,6 +340,14 @@ TEST(RoadFits, NqOnCohesiveGround) {
                                     << c.c);
     EXPECT_NEAR(GetNqKeisya(c.x, c.phi, c.q, c.c), c.expected, 1e-6);
   }
+}
+
+TEST(RoadFits, LoadInclinedTheOtherWayReadsTheVerticalCurves) {
+  // Raw fits at x = -0.2, phi 30 would give Nq 1127, Nc 22.7, Ngamma 8.77.
+  EXPECT_NEAR(GetNqKeisya(-0.2, 30, 0, 0), 18.839961, 1e-6);
+  EXPECT_NEAR(GetNcKeisya(-0.2, 30), 30.079840, 1e-6);
+  EXPECT_NEAR(GetNgKeisya(-0.2, 30), 14.501411, 1e-6);
+  EXPECT_NEAR(GetNqKeisya(-0.5, 7, 10, 10), 2.041079, 1e-6);
 }
 
 // With log10 Nq rounding to 1 (Nq between about 3.2 and 31.6) the limit curves

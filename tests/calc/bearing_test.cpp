@@ -217,6 +217,30 @@ TEST(UltimateBearing, BlockWallIsTreatedAsVerticallyLoaded) {
 
 // ---- factors at the edges of their ranges ----------------------------------
 
+TEST(UltimateBearing, LoadInclinedTowardsTheBackCountsAsVertical) {
+  // Farm roads: the chart starts at theta = 0; road earthworks: the fits too.
+  struct Case {
+    int32_t sisin;
+    double c;
+  };
+  for (const Case c : {Case{0, 10}, Case{2, 0}}) {
+    SCOPED_TRACE(c.sisin);
+    BearingInputs in = Ground(c.sisin, 30, c.c, 18, 17, 1.0);
+    in.Dfd = 0.5;
+    in.Breadth = 2.0;
+    in.SgmV = 100;
+    in.SgmH = 0;
+    const BearingCapacity vertical = ComputeUltimateBearing(in, false);
+    in.SgmH = -25;
+    const BearingCapacity back = ComputeUltimateBearing(in, false);
+    ASSERT_TRUE(vertical.ok() && back.ok());
+    EXPECT_DOUBLE_EQ(back.f.Nc, vertical.f.Nc);
+    EXPECT_DOUBLE_EQ(back.f.Nq, vertical.f.Nq);
+    EXPECT_DOUBLE_EQ(back.f.Ng, vertical.f.Ng);
+    EXPECT_DOUBLE_EQ(back.Qu, vertical.Qu);
+  }
+}
+
 TEST(UltimateBearing, FarmRoadsAtAndAboveFortyDegrees) {
   // The chart stops at 40 degrees: 40 and above read the 40-degree row.
   for (double phi : {40.0, 43.0, 50.0}) {
@@ -252,6 +276,25 @@ TEST(UltimateBearing, LargeBlockOnFrictionlessClay) {
   ExpectRel(r.f.Nq, 1.0, 1e-9);
   EXPECT_NEAR(r.f.Ng, 0.0, 1e-9);
   ExpectRel(r.Qu, 1.15 * 1.06 * 20 * (kPi + 2) + 1.15 * 10, 1e-7);
+}
+
+TEST(UltimateBearing, LargeBlockWithNoCapacityKeepsAngleZero) {
+  // No cohesion, overburden or weight: every trial gives Qu = 0, none counts,
+  // so omega stays 0 and the factors are those at omega = 0.
+  BearingInputs in = Ground(3, 30, 0, 0, 0, 0.0);
+  in.Dfd = 0.5;
+  in.Breadth = 2.0;
+  in.qmax = in.qmin = 100;
+  in.Qv = 200;
+  const BearingCapacity r = ComputeUltimateBearing(in, false);
+  ASSERT_TRUE(r.ok()) << r.failure;
+  EXPECT_EQ(r.f.SijiOmg, 0.0);
+  EXPECT_EQ(r.Qu, 0.0);
+  // omega = 0, theta = 0, phi = 30: eps = 120 deg, D = (sin 60 / sin 120) sin 90 = 1,
+  // lambda = 135 + 15 = 150 deg, zeta = eta = 30 deg:
+  // Nq = cos30 cos30 e^(2 lambda tan30) / (sin30 D) = 1.5 e^(5.235988 x 0.577350)
+  //    = 1.5 e^3.022999 = 30.8293.
+  EXPECT_NEAR(r.f.Nq, 30.8293, 2e-4);
 }
 
 TEST(UltimateBearing, RoadEarthworksWidthAndSizeFactors) {
@@ -331,6 +374,22 @@ TEST(SijiOmegaSearch, ConvergesInSixPassesOfElevenAngles) {
       omegaMax, [](double w) { return 100 + 50 * (w - 1.2345) * (w - 1.2345); }, &calls);
   EXPECT_EQ(calls, 66);
   EXPECT_NEAR(best, 1.2345, 4e-5);  // within half the last grid step
+}
+
+TEST(SijiOmegaSearch, LargeBlockCapacityCurve) {
+  // The worked large-block case: the same 66 evaluations, and the angle of the
+  // dense scan (1.42654 rad).
+  const double phi = 30 * 0.017453292519943278, theta = std::atan(0.2);
+  const double Bd = 5.0 / 3, a = 1.05, b = 0.9333333333333333, k = 1.09;
+  auto qu = [&](double w) {
+    double nc = 0, nq = 0, ng = 0;
+    if (!CalcNTheory(phi, theta, w, nc, nq, ng)) return std::nan("");
+    return k * a * 10 * nc + k * 18 * nq + 0.5 * 18 * b * Bd * ng;
+  };
+  int calls = 0;
+  const double best = SearchSijiOmega(phi + kPi / 2 - 0.0001, qu, &calls);
+  EXPECT_EQ(calls, 66);
+  EXPECT_NEAR(best, 1.42654, 2e-4);
 }
 
 TEST(SijiOmegaSearch, OnlyCapacitiesAboveOneHundredthCount) {

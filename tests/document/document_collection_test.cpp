@@ -95,9 +95,5 @@ TEST(DocumentCollection, IteratesInPositionOrder) {
   EXPECT_EQ(docs.Count(), 0);
 }
 
-TEST(DocumentCollection, TheProgramWideCollectionStartsEmpty) {
-  EXPECT_EQ(gDocuments.Count(), 0);
-}
-
 }  // namespace
 }  // namespace norva

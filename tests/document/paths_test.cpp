@@ -278,6 +278,8 @@ TEST_F(PathsFs, DeleteFolderTreeLeavesALinkedFolderAndProtectedFoldersAlone) {
   const std::string link = base_ + "/worklink";
   fs::create_directory_symlink(base_ + "/outside", link);
   DeleteFolderTree(link, true);
+  DeleteFolderTree(link + "/", true);  // a trailing "/" would resolve the link
+  DeleteFolderTree(link + "//", false);
   EXPECT_TRUE(fs::is_symlink(link));
   EXPECT_TRUE(fs::exists(outside_file));
 

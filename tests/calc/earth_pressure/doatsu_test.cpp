@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <fstream>
+#include <iterator>
 #include <memory>
 #include <stdexcept>
 
@@ -60,6 +62,11 @@ std::unique_ptr<CDocument> GravityWall() {
   d->nSnow = 1;
   d->SetnCase(1);
   return d;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream f(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>());
 }
 
 KutaiPoints Outline(const CDocument& d) {
@@ -165,6 +172,8 @@ TEST(CalcDoatsuCase, UserSlipAngleGivesOneTrialAndKeepsTheFile) {
   auto r = d->AntRes(0, 0);
   ASSERT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, *r));
   const std::string oldFile = r->Kusabi(0)->TempFile;
+  const std::string oldBytes = ReadAll(oldFile);
+  ASSERT_EQ(oldBytes.size(), 11u * 500u);
   r->Kusabi(0)->bChgOmg = -1;
   r->Kusabi(0)->fChgOmg = 35;
   ASSERT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, *r));
@@ -176,7 +185,7 @@ TEST(CalcDoatsuCase, UserSlipAngleGivesOneTrialAndKeepsTheFile) {
   EXPECT_EQ(k->fChgOmg, 35);
   EXPECT_NE(k->TempFile, oldFile);
   // The earlier search's trials were copied; the old file went with its record.
-  EXPECT_EQ(KusabiRecordCount(k->TempFile), 11);
+  EXPECT_EQ(ReadAll(k->TempFile), oldBytes);
   EXPECT_FALSE(PathExistsNoFollow(oldFile));
 }
 
@@ -240,6 +249,26 @@ TEST(CalcDoatsuCase, CutSlopeBehindTheHeel) {
   EXPECT_FALSE(st);
   EXPECT_EQ(st.reason, kEpReasonKiriDlt);
   EXPECT_EQ(r.Pa, 0);
+  EXPECT_FALSE(r.Kusabi(0));
+  EXPECT_FALSE(r.Kusabi(1));
+}
+
+TEST(CalcDoatsuCase, BackFaceWithoutHeight) {
+  // Backfill surface dropped to the heel: the top segment has no height, so
+  // there is no back-face angle; no case may come out with a number.
+  for (int32_t method : {0, 1}) {
+    SCOPED_TRACE(method);
+    auto d = GravityWall();
+    d->Doatsu = method;
+    d->UraHd = 4;
+    CAntRes r;
+    r.Pa = 12;
+    EpStatus st = CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, r);
+    EXPECT_FALSE(st);
+    EXPECT_EQ(st.reason, kEpReasonFlatBackFace);
+    EXPECT_EQ(r.Pa, 0);
+    EXPECT_EQ(r.Pah, 0);
+  }
 }
 
 TEST(CalcDoatsuCase, NoWedgeIsNotAResult) {
@@ -348,6 +377,94 @@ TEST(MixedWall, UpperAndLowerWedges) {
   EXPECT_NEAR(y, 11.0 / 12.0, 1e-12);
   EXPECT_NEAR(x, 1, 1e-12);
   EXPECT_EQ(d->TempFile("KUSABI010"), L[0]->TempFile);
+}
+
+TEST(MixedWall, CoulombUpperHandsItsThrustDown) {
+  // Upper (virtual) back face from (1, 2) to (0.7, 5): alpha = atan 0.1, whose
+  // coefficient is 0.3405776 by the independent wedge maximum. Surcharge 10:
+  // Pa = Ka (10*3 + 18*9/2) = Ka * 111, moment Ka (30*1.5 + 81*1) = Ka * 126.
+  auto d = GravityWall();
+  d->SetWallType(3);
+  d->Doatsu = 0;
+  d->nAutoMobile = 0;
+  d->AutoLoad = 10;
+  d->AutoPos = 0;
+  d->pCase(0)->nAutoMobil = 1;
+  KutaiPoints wall = MixedOutline();
+  wall[9] = {0.7, 5};
+  CAntRes r0, r1;
+  double alphaU = 0, PaU = 0;
+  ASSERT_TRUE(CalcDoatsuCaseMxw(*d, 0, wall, 0, 0, 0, alphaU, PaU, r0));
+  EXPECT_NEAR(r0.Ka, 0.3405776, 1e-6);
+  EXPECT_NEAR(r0.Pa, 0.3405776 * 111, 1e-4);
+  EXPECT_NEAR(r0.Pay, 2 + 126.0 / 111.0, 1e-9);
+  EXPECT_NEAR(r0.Pax, 1 - 0.1, 1e-12);  // at a third of the height, not at y
+  EXPECT_NEAR(alphaU, std::atan(0.1), 1e-15);
+  EXPECT_EQ(PaU, r0.Pa);
+  EXPECT_NEAR(r0.Pah, r0.Pa * std::cos(20 * kD + alphaU), 1e-12);
+  // The seismic state keeps theta = 0 on the upper wall; only delta changes.
+  CAntRes rs;
+  double aS = 0, pS = 0;
+  ASSERT_TRUE(CalcDoatsuCaseMxw(*d, 0, wall, 1, 0, 0, aS, pS, rs));
+  // (independent wedge maximum for delta 15 without kh: 0.3433736; with kh 0.2
+  // it would be far above 0.45).
+  EXPECT_NEAR(rs.Ka, 0.3433736, 1e-6);
+
+  // The lower wall always takes the trial wedge and carries the thrust.
+  ASSERT_TRUE(CalcDoatsuCaseMxw(*d, 0, wall, 0, 0, 1, alphaU, PaU, r1));
+  ASSERT_TRUE(r1.Kusabi(0));
+  EXPECT_EQ(r1.Kusabi(0)->nMix, 1);
+  EXPECT_EQ(r1.Kusabi(0)->fPaU, PaU);
+  EXPECT_EQ(r1.Kusabi(0)->fAlphaU, alphaU);
+  EXPECT_NEAR(r1.Ka, 2 * r1.Pa / (4 * 18), 1e-12);
+  EXPECT_EQ(d->TempFile("KUSABI010"), r1.Kusabi(0)->TempFile);
+}
+
+TEST(CalcDoatsuCase, CutFaceOutOfReachDropsTheOldWedge) {
+  // First a cut wall whose cut-face wedge exists ...
+  auto d = GravityWall();
+  d->Doatsu = 1;
+  d->BackType = 1;
+  d->KiriD = 1;
+  auto r = d->AntRes(0, 0);
+  ASSERT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, *r));
+  ASSERT_TRUE(r->Kusabi(0));
+  const std::string oldFile = r->Kusabi(0)->TempFile;
+  // ... then a backfill slope (63.4 deg) steeper than the cut face (45 deg):
+  // the cut face never reaches the ground, so there is no cut-face wedge, and
+  // the earlier one must not take part in the choice.
+  d->UragomeType = 1;
+  d->UraN = 0.5;
+  d->KiriN = 1;
+  ASSERT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, *r));
+  EXPECT_FALSE(r->Kusabi(0));
+  ASSERT_TRUE(r->Kusabi(1));
+  EXPECT_EQ(r->Pa, r->Kusabi(1)->fPa);
+  EXPECT_FALSE(PathExistsNoFollow(oldFile));
+  // With the cut-face wedge alone the case has no earth pressure.
+  d->KiriDoatsu = 1;
+  EpStatus st = CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, *r);
+  EXPECT_FALSE(st);
+  EXPECT_EQ(r->Pa, 0);
+}
+
+TEST(CalcDoatsuCase, LargeBlockWithoutTheHeelWedge) {
+  // Natural ground at 45 deg under a 63.4 deg backfill slope: no wedge at the
+  // natural-ground angle, so no blend and no earth pressure (not a silent 0).
+  auto d = GravityWall();
+  d->Doatsu = 1;
+  d->BackType = 1;
+  d->Sisin = 3;
+  d->UragomeType = 1;
+  d->UraN = 0.5;
+  d->KiriN = 1;
+  CAntRes r;
+  r.Pa = 77;
+  EpStatus st = CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, r);
+  EXPECT_FALSE(st);
+  EXPECT_EQ(st.reason, kEpReasonNoWedge);
+  EXPECT_EQ(r.Pa, 0);
+  EXPECT_FALSE(r.Kusabi(1));
 }
 
 TEST(CalcSecDoatsu, CoulombAndWholeWallCoefficient) {

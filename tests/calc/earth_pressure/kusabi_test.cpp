@@ -107,6 +107,52 @@ TEST(KusabiTrial, TwoPartWedgeMatchesForcePolygon) {
   EXPECT_EQ(KusabiTrial(unset, 3, o.data(), w), kKusabiInvalid);
 }
 
+TEST(KusabiTrial, FlatBaseToTheCutFace) {
+  // Slip angle 0 with the cut face 1 m behind the heel at 60 deg: part 0 is the
+  // 1 x 4 block, part 1 the triangle up the cut face to (3.3094, 4).
+  const KusabiSoil soil{18, 9, 10 * kD};
+  CKusabiRes w;
+  Soil(w, 30, 0);
+  w.fDist = 1;
+  w.fTheta = 60 * kD;
+  w.fFaid = 20 * kD;
+  w.fOmega = 0;
+  auto o = FlatOutline();
+  KusabiShape sh;
+  ASSERT_EQ(KusabiTrial(soil, 3, o.data(), w, &sh), kKusabiOk);
+  EXPECT_EQ(sh.kA, 3);
+  const double run = 4 / std::tan(60 * kD);
+  EXPECT_NEAR(w.fW(0, 0), 72, 1e-9);
+  EXPECT_NEAR(w.fW(1, 0), 18 * 0.5 * 4 * run, 1e-9);
+  EXPECT_NEAR(w.fL(0), 1, 1e-12);
+  EXPECT_NEAR(w.fL(1), 4 / std::sin(60 * kD), 1e-9);
+  EXPECT_NEAR(w.fCrossX, 1 + run, 1e-9);
+  // T0 = 72 sin(-30); T1 = W1 sin40 cos(-40)/cos30; Pa = (T0 + T1)/cos(-30).
+  const double w1 = 18 * 0.5 * 4 * run;
+  const double t1 = w1 * std::sin(40 * kD) * std::cos(40 * kD) / std::cos(30 * kD);
+  EXPECT_NEAR(w.fPa, (72 * std::sin(-30 * kD) + t1) / std::cos(30 * kD), 1e-9);
+}
+
+TEST(KusabiTrial, CrackOnSlopingGround) {
+  // Ground rising 1:2 from the top of the face; the crack stands where the
+  // soil above the slip line is exactly zc deep.
+  const KusabiSoil soil{18, 9, 0};
+  std::vector<DPoint> o = {{0, 0}, {0, 4}, {100000, 4 + 50000}};
+  CKusabiRes w;
+  Soil(w, 30, 0, 10);
+  w.fOmega = 60 * kD;
+  KusabiShape sh;
+  ASSERT_EQ(KusabiTrial(soil, 3, o.data(), w, &sh), kKusabiOk);
+  ASSERT_EQ(sh.outline.size(), 4u);
+  const DPoint T = sh.outline[2], B = sh.outline[3];
+  EXPECT_EQ(T.X, B.X);
+  EXPECT_NEAR(T.Y - B.Y, w.fZc, 1e-12);
+  EXPECT_NEAR(T.Y, 4 + T.X / 2, 1e-12);           // on the ground
+  EXPECT_NEAR(B.Y, T.X * std::tan(60 * kD), 1e-9);  // on the slip line
+  // Hand: 4 + x/2 - x tan60 = zc.
+  EXPECT_NEAR(T.X, (4 - w.fZc) / (std::tan(60 * kD) - 0.5), 1e-9);
+}
+
 TEST(KusabiTrial, UpperThrustUsesTheSlipReactionAngle) {
   // Sliding on the cut face (phi0 = 20 deg) with a thrust of 10 at 5 deg.
   // Vector solution of the force polygon: 59.06816.
@@ -270,6 +316,36 @@ TEST(SaveKusabiFile, SortsAscendingAndReleases) {
   for (size_t i = 1; i < recs.size(); ++i) EXPECT_LT(recs[i - 1].fOmega, recs[i].fOmega);
   for (auto& r : recs) maxPa = std::max(maxPa, r.fPa);
   EXPECT_DOUBLE_EQ(maxPa, best);
+  EXPECT_TRUE(DeleteFileQuietly(path));
+}
+
+}  // namespace
+}  // namespace norva
+
+namespace norva {
+namespace {
+
+TEST(SaveKusabiFile, KeepsTheSortedListWithoutRelease) {
+  KusabiTrials trials;
+  for (double om : {0.9, 0.7, 0.8}) {
+    auto r = std::make_shared<CKusabiRes>();
+    r->fOmega = om;
+    r->fPa = om * 10;
+    trials.push_back(r);
+  }
+  int32_t count = 3;
+  const std::string path = CreateTempFile("KusabiTest");
+  ASSERT_TRUE(SaveKusabiFile(path, count, trials, false));
+  EXPECT_EQ(count, 3);
+  ASSERT_EQ(trials.size(), 3u);
+  EXPECT_EQ(trials[0]->fOmega, 0.7);
+  EXPECT_EQ(trials[1]->fOmega, 0.8);
+  EXPECT_EQ(trials[2]->fOmega, 0.9);
+  EXPECT_EQ(trials[0]->fPa, 7.0);
+  auto recs = ReadKusabiFile(path);
+  ASSERT_EQ(recs.size(), 3u);
+  EXPECT_EQ(recs[0].fOmega, 0.7);
+  EXPECT_EQ(recs[2].fPa, 9.0);
   EXPECT_TRUE(DeleteFileQuietly(path));
 }
 

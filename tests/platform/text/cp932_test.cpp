@@ -72,6 +72,25 @@ TEST(Cp932, UnencodableCharactersBecomeQuestionMarks) {
   EXPECT_TRUE(lossless);
 }
 
+TEST(Cp932, OneWayMappingsAreNotLossless) {
+  struct Case {
+    const char* text;
+    const char* bytes;
+    const char* read_back;
+  } cases[] = {
+      {"1〜3", "1\x81\x60" "3", "1～3"},  // U+301C reads back as U+FF5E
+      {"¥100", "\\100", "\\100"},       // yen sign reads back as a backslash
+      {"a−b", "a\x81\x7C" "b", "a－b"},   // U+2212 reads back as U+FF0D
+  };
+  for (const auto& c : cases) {
+    bool lossless = true;
+    EXPECT_EQ(Utf8ToCp932(c.text, &lossless), c.bytes) << c.text;
+    EXPECT_FALSE(lossless) << c.text;
+    EXPECT_FALSE(CanEncodeCp932(c.text)) << c.text;
+    EXPECT_EQ(Cp932ToUtf8(c.bytes), c.read_back) << c.text;
+  }
+}
+
 TEST(Cp932, BrokenUtf8DoesNotSwallowFollowingText) {
   // A three-byte lead followed by ASCII: one '?', then the ASCII survives.
   bool lossless = true;
@@ -82,7 +101,7 @@ TEST(Cp932, BrokenUtf8DoesNotSwallowFollowingText) {
 }
 
 TEST(Cp932, InvalidBytesDecodeToReplacementCharacter) {
-  // 0x81 0x20: a lead byte without a valid trail byte; 0xA0 is unassigned.
+  // 0x81 0x20: a lead byte without a valid trail byte.
   EXPECT_EQ(Cp932ToUtf8("\x81 a"), "\xEF\xBF\xBD a");
   EXPECT_EQ(Cp932ToUtf8("x\x81"), "x\xEF\xBF\xBD");  // cut off at the end
 }

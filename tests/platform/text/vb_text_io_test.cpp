@@ -74,9 +74,11 @@ TEST(VbTextWriter, TextIsWrittenAsItStandsInCp932) {
   w.WriteText(" 荷重ケース1, 常時 ");
   EXPECT_EQ(w.bytes(),
             " \x89\xd7\x8f\x64\x83\x50\x81\x5b\x83\x58" "1, \x8f\xed\x8e\x9e \r\n");
-  EXPECT_EQ(w.lost_characters(), 0u);
-  w.WriteText("a?€b");
-  EXPECT_EQ(w.lost_characters(), 1u);
+  EXPECT_EQ(w.lossy_items(), 0u);
+  w.WriteText("a?€b€");
+  EXPECT_EQ(w.lossy_items(), 1u);
+  w.WriteText("¥");
+  EXPECT_EQ(w.lossy_items(), 2u);
 }
 
 TEST(VbTextWriter, PrintZonesOf14Columns) {

@@ -1,0 +1,25 @@
+#pragma once
+// Input state of a document: which of the four input screens are complete.
+// The flags live in CDocument::bInpSt (0..5, 0 / -1); flags 4 and 5 belong to
+// the result screens and are never touched here.
+#include <cstdint>
+
+namespace norva {
+
+class CDocument;
+class IScreenHost;
+
+// Each returns -1 when the inputs of its screen are complete, else 0. They
+// only read the document, except CheckKajyu, which also sets a negative (or
+// null) AutoCrashV to 0.
+int16_t CheckKihon(const CDocument& doc);  // screen 0, basic data
+int16_t CheckKutai(const CDocument& doc);  // screen 1, wall section
+int16_t CheckAntei(const CDocument& doc);  // screen 2, stability conditions
+int16_t CheckKajyu(CDocument& doc);        // screen 3, loads and load cases
+
+// Recomputes bInpSt(0..3) from the four checks, refreshes the command state
+// through host (when given) and returns bInpSt(No). No outside 0..5 throws
+// std::out_of_range after the flags were recomputed.
+int16_t DataState(CDocument& doc, int No, IScreenHost* host = nullptr);
+
+}  // namespace norva

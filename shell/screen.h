@@ -1,0 +1,65 @@
+#pragma once
+// The screen protocol of a document's six screens, and the windows of other
+// parts of the program that the shell opens. Each part registers its windows
+// here when it exists; until then the shell shows a plain placeholder page
+// for a screen and keeps the commands of a missing window disabled.
+#include <QWidget>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace norva {
+
+class CDocument;
+
+// A screen of the document wizard (0 basic data … 5 member stresses). The
+// screen is a widget; the shell puts it into the document's child window.
+class IScreen {
+ public:
+  virtual ~IScreen() = default;
+  // The document the screen edits; set before DataSet.
+  virtual void SetDoc(CDocument* doc) = 0;
+  virtual int16_t No() const = 0;
+  // Fills every control from the document.
+  virtual void DataSet() = 0;
+  // Enables and relabels the controls from the document's codes.
+  virtual void SetFormState() = 0;
+  virtual QWidget* Widget() = 0;
+};
+
+// What the initial-conditions dialog edits.
+struct IniDataFields {
+  std::string Title;
+  int32_t Sisin = 0;
+  int32_t WallType = 0;
+  int32_t Doatsu = 0;
+};
+
+struct ShellWindows {
+  // Screen `no`: a new, parentless screen widget.
+  std::function<IScreen*(int no)> makeScreen[6];
+  // The initial-conditions dialog, modal; fields in and out; showOpen shows
+  // its read-from-file button. Returns its EndState (0 cancelled).
+  std::function<int16_t(CDocument& doc, IniDataFields& fields, bool showOpen, QWidget* owner)>
+      iniData;
+  // The report selection in mode 0 print, 1 preview, 2 word processor.
+  std::function<void(CDocument& doc, int16_t mode, QWidget* owner)> reportDialog;
+  // Drawing-sheet options; sheetChoices false for the quantity table.
+  // Returns nEndState (1 accepted).
+  std::function<int16_t(CDocument& doc, bool sheetChoices, QWidget* owner)> sheetOptions;
+  std::function<void(CDocument& doc, QWidget* owner)> quantityTable;
+  std::function<void(CDocument& doc, QWidget* owner)> sheetPreview;
+  // The dimensioned view (modeless) and its repaint.
+  std::function<void(QWidget* owner)> dimensionView;
+  std::function<void()> refreshDimensionView;
+  // The report-style dialog for the style file in docPath.
+  std::function<void(const std::string& docPath, QWidget* owner)> printStyle;
+};
+
+// The registry; empty entries are windows not available yet.
+ShellWindows& Windows();
+
+// A new screen: the registered one, else the placeholder page.
+IScreen* CreateScreen(int no);
+
+}  // namespace norva
