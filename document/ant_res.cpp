@@ -1,5 +1,7 @@
 #include "document/ant_res.h"
 
+#include "document/subscript.h"
+
 #include <cmath>
 #include <stdexcept>
 #include <string>
@@ -7,25 +9,6 @@
 namespace norva {
 
 namespace {
-
-[[noreturn]] void Subscript(const char* what, long i) {
-  throw std::out_of_range(std::string(what) + ": subscript out of range (" + std::to_string(i) + ")");
-}
-
-template <typename A>
-auto& At(A& a, int i, const char* what) {
-  if (i < 0 || static_cast<size_t>(i) >= a.size()) Subscript(what, i);
-  return a[static_cast<size_t>(i)];
-}
-
-template <typename V>
-void ResizeKeep(V& v, int16_t n, const typename V::value_type& fill) {
-  if (n < 1) {
-    v.clear();
-  } else {
-    v.resize(static_cast<size_t>(n), fill);
-  }
-}
 
 // Labels of the line-of-thrust force table (the rest stay empty).
 const char* const kSForceLabels[] = {
@@ -42,13 +25,13 @@ CAntRes::CAntRes() {
 }
 
 double CAntRes::Ann(int row, int col) const {
-  if (row < 0 || row > 2) Subscript("Ann", row);
-  if (col < 0 || col > 2) Subscript("Ann", col);
+  if (row < 0 || row > 2) ThrowSubscript("Ann", row);
+  if (col < 0 || col > 2) ThrowSubscript("Ann", col);
   return ann_[row][col];
 }
 void CAntRes::SetAnn(int row, int col, double v) {
-  if (row < 0 || row > 2) Subscript("Ann", row);
-  if (col < 0 || col > 2) Subscript("Ann", col);
+  if (row < 0 || row > 2) ThrowSubscript("Ann", row);
+  if (col < 0 || col > 2) ThrowSubscript("Ann", col);
   ann_[row][col] = v;
 }
 
@@ -123,19 +106,19 @@ void CWlvlCalc::SetCount(int32_t n) {
 }
 
 double CWlvlCalc::Wlvl(int32_t i) const {
-  if (i < 0) Subscript("Wlvl", i);
+  if (i < 0) ThrowSubscript("Wlvl", i);
   return i < count_ ? wlvl_[static_cast<size_t>(i)] : 0.0;
 }
 void CWlvlCalc::SetWlvl(int32_t i, double v) {
-  if (i < 0) Subscript("Wlvl", i);
+  if (i < 0) ThrowSubscript("Wlvl", i);
   if (i < count_) wlvl_[static_cast<size_t>(i)] = v;
 }
 double CWlvlCalc::Fs(int32_t i) const {
-  if (i < 0) Subscript("Fs", i);
+  if (i < 0) ThrowSubscript("Fs", i);
   return i < count_ ? fs_[static_cast<size_t>(i)] : 0.0;
 }
 void CWlvlCalc::SetFs(int32_t i, double v) {
-  if (i < 0) Subscript("Fs", i);
+  if (i < 0) ThrowSubscript("Fs", i);
   if (i < count_) fs_[static_cast<size_t>(i)] = v;
 }
 

@@ -11,14 +11,12 @@
 #include "document/temp_files.h"
 #include "document/weight.h"
 
+#include "document/document_collection.h"
+#include "document/subscript.h"
+
 namespace norva {
 
 namespace {
-
-[[noreturn]] void SubscriptError(const char* what, int i) {
-  throw std::out_of_range(std::string("subscript out of range: ") + what + "(" +
-                          std::to_string(i) + ")");
-}
 
 template <typename T, size_t N>
 T GuardedGet(const std::array<T, N>& a, int i) {
@@ -32,13 +30,13 @@ void GuardedSet(std::array<T, N>& a, int i, T v) {
 
 template <typename T, size_t N>
 T& Checked(std::array<T, N>& a, int i, const char* what) {
-  if (i < 0 || static_cast<size_t>(i) >= N) SubscriptError(what, i);
+  if (i < 0 || static_cast<size_t>(i) >= N) ThrowSubscript(what, i);
   return a[static_cast<size_t>(i)];
 }
 
 template <typename T, size_t N>
 const T& Checked(const std::array<T, N>& a, int i, const char* what) {
-  if (i < 0 || static_cast<size_t>(i) >= N) SubscriptError(what, i);
+  if (i < 0 || static_cast<size_t>(i) >= N) ThrowSubscript(what, i);
   return a[static_cast<size_t>(i)];
 }
 
@@ -55,15 +53,6 @@ void CountedSet(std::vector<T>& v, int32_t count, int i, T value) {
   v[static_cast<size_t>(i)] = value;
 }
 
-char FoldAscii(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
-
-bool SameKey(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (FoldAscii(a[i]) != FoldAscii(b[i])) return false;
-  }
-  return true;
-}
 
 }  // namespace
 

@@ -9,6 +9,9 @@
 
 namespace norva {
 
+// Keys of documents and temporary files compare ignoring ASCII letter case.
+bool SameKey(const std::string& a, const std::string& b);
+
 class Document {
  public:
   using Entry = std::shared_ptr<CDocument>;

@@ -8,14 +8,11 @@
 #include "document/member_res.h"
 #include "document/weight.h"
 
+#include "document/subscript.h"
+
 namespace norva {
 
 namespace {
-
-[[noreturn]] void SubscriptError(const char* what, int i) {
-  throw std::out_of_range(std::string("subscript out of range: ") + what + "(" +
-                          std::to_string(i) + ")");
-}
 
 template <typename T>
 std::shared_ptr<T> SlotGet(const std::vector<std::shared_ptr<T>>& v, int count, int i) {
@@ -45,26 +42,26 @@ void ResizeRecords(std::vector<std::shared_ptr<T>>& v, int old, int n, bool keep
 }
 
 std::shared_ptr<CWeight>& PairSlot(std::array<std::shared_ptr<CWeight>, 2>& a, int i, const char* what) {
-  if (i < 0 || i > 1) SubscriptError(what, i);
+  if (i < 0 || i > 1) ThrowSubscript(what, i);
   return a[static_cast<size_t>(i)];
 }
 
 const std::shared_ptr<CWeight>& PairSlot(const std::array<std::shared_ptr<CWeight>, 2>& a, int i,
                                          const char* what) {
-  if (i < 0 || i > 1) SubscriptError(what, i);
+  if (i < 0 || i > 1) ThrowSubscript(what, i);
   return a[static_cast<size_t>(i)];
 }
 
 std::shared_ptr<CWeight>& QuadSlot(std::array<std::shared_ptr<CWeight>, 4>& a, int q, int w, const char* what) {
-  if (q < 0 || q > 1) SubscriptError(what, q);
-  if (w < 0 || w > 1) SubscriptError(what, w);
+  if (q < 0 || q > 1) ThrowSubscript(what, q);
+  if (w < 0 || w > 1) ThrowSubscript(what, w);
   return a[static_cast<size_t>(q * 2 + w)];
 }
 
 const std::shared_ptr<CWeight>& QuadSlot(const std::array<std::shared_ptr<CWeight>, 4>& a, int q, int w,
                                          const char* what) {
-  if (q < 0 || q > 1) SubscriptError(what, q);
-  if (w < 0 || w > 1) SubscriptError(what, w);
+  if (q < 0 || q > 1) ThrowSubscript(what, q);
+  if (w < 0 || w > 1) ThrowSubscript(what, w);
   return a[static_cast<size_t>(q * 2 + w)];
 }
 
@@ -153,7 +150,7 @@ void CDocument::SetnCase(int16_t v) {
 }
 
 int16_t CDocument::nWallSecCnt(int nUL) const {
-  if (nUL < 0 || nUL > 1) SubscriptError("nWallSecCnt", nUL);
+  if (nUL < 0 || nUL > 1) ThrowSubscript("nWallSecCnt", nUL);
   return nWallSecCnt_[static_cast<size_t>(nUL)];
 }
 
@@ -259,12 +256,12 @@ void CDocument::SetpWallRes(int nUL, int nCas, int Index, std::shared_ptr<CWallR
 }
 
 std::shared_ptr<CWlvlCalc> CDocument::WlvlRes(int32_t i) const {
-  if (i < 0) SubscriptError("WlvlRes", i);
+  if (i < 0) ThrowSubscript("WlvlRes", i);
   return SlotGet(wlvlRes_, nWlvlCase_, i);
 }
 
 void CDocument::SetWlvlRes(int32_t i, std::shared_ptr<CWlvlCalc> rec) {
-  if (i < 0) SubscriptError("WlvlRes", i);
+  if (i < 0) ThrowSubscript("WlvlRes", i);
   SlotSet(wlvlRes_, nWlvlCase_, i, std::move(rec));
 }
 
@@ -285,13 +282,13 @@ void CDocument::SetAntRes(int Index, int nCas, std::shared_ptr<CAntRes> rec) {
 }
 
 double CDocument::WallSecY(int nUL, int Index) const {
-  if (nUL < 0 || nUL > 1) SubscriptError("WallSecY", nUL);
+  if (nUL < 0 || nUL > 1) ThrowSubscript("WallSecY", nUL);
   if (Index < 0 || Index >= nWallSecCnt_[static_cast<size_t>(nUL)] || Index >= secCols_) return 0;
   return wallSecY_[static_cast<size_t>(nUL * secCols_ + Index)];
 }
 
 void CDocument::SetWallSecY(int nUL, int Index, double v) {
-  if (nUL < 0 || nUL > 1) SubscriptError("WallSecY", nUL);
+  if (nUL < 0 || nUL > 1) ThrowSubscript("WallSecY", nUL);
   if (Index < 0 || Index >= nWallSecCnt_[static_cast<size_t>(nUL)] || Index >= secCols_) return;
   wallSecY_[static_cast<size_t>(nUL * secCols_ + Index)] = v;
 }

@@ -1,5 +1,7 @@
 #include "document/member_res.h"
 
+#include "document/subscript.h"
+
 #include <stdexcept>
 #include <string>
 
@@ -7,29 +9,6 @@ namespace norva {
 
 namespace {
 
-[[noreturn]] void Subscript(const char* what, int i) {
-  throw std::out_of_range(std::string(what) + ": subscript out of range (" + std::to_string(i) + ")");
-}
-
-template <typename A>
-auto& At(A& a, int i, const char* what) {
-  if (i < 0 || static_cast<size_t>(i) >= a.size()) Subscript(what, i);
-  return a[static_cast<size_t>(i)];
-}
-
-template <typename A>
-bool Valid(const A& a, int i) {
-  return i >= 0 && static_cast<size_t>(i) < a.size();
-}
-
-template <typename V>
-void ResizeKeep(V& v, int n, const typename V::value_type& fill) {
-  if (n < 1) {
-    v.clear();
-  } else {
-    v.resize(static_cast<size_t>(n), fill);
-  }
-}
 
 // Labels of the section-force table (the rest stay empty).
 const char* const kAForceLabels[] = {
@@ -79,9 +58,9 @@ void CWallRes::SetNiniNam(int i, const std::string& v) { At(nini_nam_, i, "NiniN
 std::string CWallRes::sAForce(int i) const { return At(s_aforce_, i, "sAForce"); }
 
 #define NORVA_GUARDED(Class, Name, member, Type)                               \
-  Type Class::Name(int i) const { return Valid(member, i) ? member[static_cast<size_t>(i)] : Type{}; } \
+  Type Class::Name(int i) const { return ValidIndex(member, i) ? member[static_cast<size_t>(i)] : Type{}; } \
   void Class::Set##Name(int i, Type v) {                                       \
-    if (Valid(member, i)) member[static_cast<size_t>(i)] = v;                  \
+    if (ValidIndex(member, i)) member[static_cast<size_t>(i)] = v;                  \
   }
 
 NORVA_GUARDED(CWallRes, Height, height_, double)
@@ -95,10 +74,10 @@ NORVA_GUARDED(CFotRes, NiniX, nini_x_, double)
 // ---- CFotRes ----------------------------------------------------------------
 
 std::shared_ptr<CWeight> CFotRes::SoilW(int i) const {
-  return Valid(soil_w_, i) ? soil_w_[static_cast<size_t>(i)] : nullptr;
+  return ValidIndex(soil_w_, i) ? soil_w_[static_cast<size_t>(i)] : nullptr;
 }
 void CFotRes::SetSoilW(int i, std::shared_ptr<CWeight> v) {
-  if (Valid(soil_w_, i)) soil_w_[static_cast<size_t>(i)] = std::move(v);
+  if (ValidIndex(soil_w_, i)) soil_w_[static_cast<size_t>(i)] = std::move(v);
 }
 
 void CFotRes::SetnNini(int16_t n) {

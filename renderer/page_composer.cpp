@@ -320,6 +320,7 @@ void PageComposer::StartNewPage() {
                               penStyle_, penWidth_});
   currentX_ = LineStart();
   currentY_ = marginTop_;
+  atLineStart_ = true;
 }
 
 void PageComposer::EndDoc() {
@@ -338,14 +339,17 @@ void PageComposer::AbandonDoc() {
 void PageComposer::NewLine() {
   currentY_ += LineAdvance();
   currentX_ = LineStart();
+  atLineStart_ = true;
 }
 
 void PageComposer::BreakPageIfFull() {
   const double height = QFontMetricsF(MakeQFont(font_)).height();
   if (currentY_ + height > BottomLimit() + 0.01 && currentY_ > marginTop_ + 0.01) {
     const double x = currentX_;
+    const bool lineStart = atLineStart_;
     StartNewPage();
     currentX_ = x;
+    atLineStart_ = lineStart;
   }
 }
 
@@ -364,6 +368,10 @@ void PageComposer::Emit(const QString& text, double width) {
 void PageComposer::PlaceRun(QString run) {
   while (!run.isEmpty()) {
     BreakPageIfFull();
+    if (atLineStart_) {
+      currentX_ = LineStart();
+      atLineStart_ = false;
+    }
     const double avail = PageWidth() - marginRight_ - currentX_;
     const double width = TextWidth(run);
     if (textMode_ == 0 || width <= avail + 0.01) {

@@ -174,7 +174,10 @@ class PageComposer {
   // Output position and text.
   double CurrentX() const { return currentX_; }
   double CurrentY() const { return currentY_; }
-  void SetCurrentX(double x) { currentX_ = x; }
+  void SetCurrentX(double x) {
+    currentX_ = x;
+    atLineStart_ = false;
+  }
   void SetCurrentY(double y) { currentY_ = y; }
   void Text(const QString& s);
   double TextWidth(const QString& s) const;
@@ -265,6 +268,8 @@ class PageComposer {
   double indentLeft_ = 0, lineSpacing_ = 100;
   int textMode_ = 1, paragraphAlign_ = 0;
   double currentX_ = 1440, currentY_ = 1440;
+  // After a line end the next text starts at the indent in force when it comes.
+  bool atLineStart_ = true;
   double measuredWidth_ = 0;
   std::shared_ptr<ComposerPicture> picture_;
   bool preview_ = true, docOpen_ = false;

@@ -460,3 +460,5 @@ void CPreviewDlg::UpdateCaption() {
 void CPreviewDlg::PumpMessages() { QCoreApplication::processEvents(QEventLoop::AllEvents); }
 
 }  // namespace norva
+
+#include "moc_preview_dlg.cpp"

@@ -8,6 +8,8 @@
 #include <functional>
 #include <string>
 
+#include "document/ref_ini_data.h"
+
 namespace norva {
 
 class CDocument;
@@ -25,14 +27,6 @@ class IScreen {
   // Enables and relabels the controls from the document's codes.
   virtual void SetFormState() = 0;
   virtual QWidget* Widget() = 0;
-};
-
-// What the initial-conditions dialog edits.
-struct IniDataFields {
-  std::string Title;
-  int32_t Sisin = 0;
-  int32_t WallType = 0;
-  int32_t Doatsu = 0;
 };
 
 struct ShellWindows {

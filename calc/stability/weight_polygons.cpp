@@ -66,6 +66,7 @@ Pts SoilOverFace(const DPoint& ledge, const DPoint& a, const DPoint& b, double H
     const double xL = InterpolateX(a, b, L);
     return {{xL, L}, {xL, H}, {xH, H}};
   }
+  if (ledge.X == a.X && ledge.Y == a.Y) return {ledge, {ledge.X, H}, {xH, H}};
   return {ledge, {ledge.X, H}, {xH, H}, a};
 }
 
