@@ -99,7 +99,8 @@ int16_t CheckKutai(const CDocument& d) {
   if (!Entered(d.UraHd)) return 0;
   switch (d.UragomeType) {
     case 1:
-      if (!Entered(d.UraN)) return 0;
+      // A slope of 1:0 is a vertical surface the outline cannot draw.
+      if (!Entered(d.UraN) || d.UraN == 0) return 0;
       break;
     case 2:
       if (!AllEntered({d.UraX1, d.UraX2, d.UraH0})) return 0;

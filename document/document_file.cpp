@@ -218,7 +218,6 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   }
   const auto slash = target.find_last_of('/');
   const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-  const std::string name = slash == std::string::npos ? target : target.substr(slash + 1);
 
   struct stat old {};
   const bool hadOld = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -231,7 +230,8 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
     std::string suffix;
     for (int i = 0; i < 8; ++i) suffix += kChars[gen() % (sizeof kChars - 1)];
-    temp = folder + "." + name + "." + suffix + ".tmp";
+    // Short and hidden whatever the document's name is.
+    temp = folder + ".norva-" + suffix + ".tmp";
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) ThrowSave(errno, 75, "ファイルを開けませんでした。");
   }
@@ -273,10 +273,20 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
 
 // ---- reading -----------------------------------------------------------------
 
-int16_t ToInt16Count(int32_t n) {
-  if (n < INT16_MIN || n > INT16_MAX) {
-    throw VbFileError(VbFileError::kOverflow, "数値が範囲を超えています。");
-  }
+constexpr int kBadFileFormat = 321;
+
+// A load or case record reported failure. One that ran into the end of the
+// file was cut off: that is reported as the end-of-file error it is.
+[[noreturn]] void RecordFailed(VbTextReader& r) {
+  if (r.Eof()) (void)r.LineInput();  // throws the end-of-file error
+  throw RecordFailure();
+}
+
+// A count of records in the file. The program never writes a negative one,
+// and the count setters would later index before the start of such a list.
+int16_t CountOf(int32_t n) {
+  if (n < 0) throw VbFileError(kBadFileFormat, "ファイルの形式が正しくありません。");
+  if (n > INT16_MAX) throw VbFileError(VbFileError::kOverflow, "数値が範囲を超えています。");
   return static_cast<int16_t>(n);
 }
 
@@ -403,7 +413,7 @@ void ReadBody(CDocument& d, VbTextReader& r) {
 
   // Points are collected first so that a count the file cannot back up ends
   // in a read error, not in a huge allocation.
-  const int16_t n = ToInt16Count(r.InputInt32());
+  const int16_t n = CountOf(r.InputInt32());
   std::vector<double> ux, uy;
   for (int i = 0; i < n; ++i) {
     ux.push_back(r.InputDouble());
@@ -496,25 +506,25 @@ void ReadBody(CDocument& d, VbTextReader& r) {
   d.WindHight = r.InputDouble();
   d.WindLoad = r.InputDouble();
 
-  const int16_t m = r.InputInt16();
+  const int16_t m = CountOf(r.InputInt16());
   std::vector<std::shared_ptr<CNini>> loads;
   for (int j = 0; j < m; ++j) {
     auto rec = std::make_shared<CNini>();
-    if (!rec->DataRead(&r)) throw RecordFailure();
+    if (!rec->DataRead(&r)) RecordFailed(r);
     loads.push_back(std::move(rec));
   }
-  const int16_t k = r.InputInt16();
+  const int16_t k = CountOf(r.InputInt16());
   std::vector<std::shared_ptr<CKajyuCase>> cases;
   for (int c = 0; c < k; ++c) {
     auto rec = std::make_shared<CKajyuCase>();
-    if (rec->Serialize(r, v)) throw RecordFailure();
+    if (rec->Serialize(r, v)) RecordFailed(r);
     // Not stored: derived from the document as read so far.
     rec->QuPremium = GetDefQuPremium(d, *rec);
     cases.push_back(std::move(rec));
   }
 
-  const int16_t s0 = r.InputInt16();
-  const int16_t s1 = r.InputInt16();
+  const int16_t s0 = CountOf(r.InputInt16());
+  const int16_t s1 = CountOf(r.InputInt16());
   std::vector<double> y0, y1;
   for (int i = 0; i < s0; ++i) y0.push_back(r.InputDouble());
   for (int i = 0; i < s1; ++i) y1.push_back(r.InputDouble());
@@ -532,7 +542,7 @@ void ReadBody(CDocument& d, VbTextReader& r) {
   d.Jiban2 = r.InputInt16();
   d.Youto = r.InputDouble();
 
-  const int16_t rows = r.InputInt16();
+  const int16_t rows = CountOf(r.InputInt16());
   std::vector<double> tt;
   std::vector<int16_t> tn, ts;
   for (int i = 0; i < rows; ++i) {

@@ -83,7 +83,11 @@ class CMarkupRenderer {
   // Hand-overs.
   void KeepTogether(bool topLevel);
   void PlaceImage(bool writeRtf);
+  // With the cursor on an opening "table" tag: lays the table out at
+  // MarginLeft + IndentLeft and CurrentY and leaves the cursor after it.
   void RenderTable(bool writeRtf);
+  // With the cursor on an opening "math" tag: typesets the formula at the
+  // current position and leaves the cursor after it.
   void PlaceMath(bool writeRtf);
 
   // Accessors for derived renderers and tests.

@@ -1,12 +1,23 @@
-// Formulas: typeset by the formula renderer. Until it is part of the library a
-// formula is passed over whole.
+// Formulas: each <math> element becomes one picture hung from the current
+// position; the text goes on one text line above the picture's bottom edge.
+#include <cmath>
+
 #include "renderer/markup_renderer.h"
+#include "renderer/math_renderer.h"
 
 namespace norva {
 
 void CMarkupRenderer::PlaceMath(bool writeRtf) {
-  (void)writeRtf;
-  SkipElement(kTagMath);
+  const int keptSpacing = static_cast<int>(std::lround(composer_->LineSpacing()));
+  composer_->SetLineSpacing(110);
+  const double y = composer_->CurrentY();
+  QtMathMetrics metrics(run_.sheet.mathStyles);
+  CMathRenderer math(composer_, run_, text_, cursor_, metrics, writeRtf ? rtf_ : nullptr);
+  const CMathRenderer::Result result = math.Render();
+  const double h = result.drawn ? result.height : 0;
+  composer_->SetCurrentY(y + h - composer_->TextHeight(QStringLiteral("0")));
+  composer_->SetLineSpacing(keptSpacing);
+  cursor_ = math.Cursor();
 }
 
 }  // namespace norva

@@ -126,6 +126,12 @@ QString NormalizedFace(const QString& face) {
 
 bool IsWordChar(QChar c) { return !c.isSpace() && c.unicode() < 0x2E80; }
 
+// Punctuation that must not begin a line: it hangs at the end of the line before.
+bool NoLineStart(QChar c) {
+  static const QString set = QStringLiteral("。、，．・：；？！）」』】〕〉》］｝ー");
+  return set.contains(c);
+}
+
 QPageSize::PageSizeId PaperId(int code) {
   switch (code) {
     case 1: return QPageSize::Letter;
@@ -392,6 +398,7 @@ void PageComposer::PlaceRun(QString run) {
       const qsizetype blank = run.lastIndexOf(u' ', cut - 1);
       if (blank > 0) cut = blank + 1;
     }
+    if (cut > 0 && cut < run.size() && NoLineStart(run[cut])) ++cut;
     if (cut == 0) {
       if (currentX_ > LineStart() + 0.5) {
         NewLine();
@@ -516,8 +523,12 @@ void PageComposer::PaintDecorations(QPainter& painter, int index) const {
       painter.drawText(QPointF(x, base), parts[i]);
     }
   };
-  drawParts(fr.header, fr.marginHeader);
-  drawParts(fr.footer, page.height - fr.marginFooter - fm.height());
+  // Without a header or footer distance the text sits in the middle of its margin.
+  const double headerTop = fr.marginHeader > 0 ? fr.marginHeader : (fr.marginTop - fm.height()) / 2;
+  const double footerBottom =
+      fr.marginFooter > 0 ? page.height - fr.marginFooter : page.height - (fr.marginBottom - fm.height()) / 2;
+  drawParts(fr.header, headerTop);
+  drawParts(fr.footer, footerBottom - fm.height());
 }
 
 void PageComposer::PaintPage(QPainter& painter, int index) const {
@@ -560,6 +571,13 @@ void PageComposer::ConfigurePrinter(QPrinter& printer) const {
                     : duplex_ == 3 ? QPrinter::DuplexShortSide
                                    : QPrinter::DuplexNone);
   printer.setPageSize(QPageSize(PaperId(paperSize_)));
+  // Bins of the Windows printer settings (upper 1 ... large capacity 11,
+  // cassette 14, form source 15) in Qt's order.
+  if (paperBin_ >= 1 && paperBin_ <= 11) printer.setPaperSource(static_cast<QPrinter::PaperSource>(paperBin_ - 1));
+  if (paperBin_ == 14) printer.setPaperSource(QPrinter::Cassette);
+  if (paperBin_ == 15) printer.setPaperSource(QPrinter::FormSource);
+  // A positive quality is dots per inch; the negative draft-to-high codes keep the default.
+  if (printQuality_ > 0) printer.setResolution(printQuality_);
 }
 
 bool PageComposer::CanPrintDirectly() const {
@@ -570,16 +588,20 @@ bool PageComposer::CanPrintDirectly() const {
 
 bool PageComposer::PrintTo(QPrinter& printer, const std::function<bool(int)>& onPage) const {
   if (pages_.empty()) return false;
+  // A page range chosen in the print dialog, else every page.
+  const int first = std::clamp(printer.fromPage() > 0 ? printer.fromPage() : 1, 1, TotalPages());
+  const int last = std::clamp(printer.toPage() > 0 ? printer.toPage() : TotalPages(), first, TotalPages());
   printer.setFullPage(true);
   printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  printer.setPageOrientation(pages_[0].orientation == 1 ? QPageLayout::Landscape
-                                                        : QPageLayout::Portrait);
+  printer.setPageOrientation(pages_[static_cast<size_t>(first - 1)].orientation == 1
+                                 ? QPageLayout::Landscape
+                                 : QPageLayout::Portrait);
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
-  for (int i = 0; i < TotalPages(); ++i) {
-    if (i > 0) {
+  for (int i = first - 1; i < last; ++i) {
+    if (i > first - 1) {
       printer.setPageOrientation(pages_[static_cast<size_t>(i)].orientation == 1
                                      ? QPageLayout::Landscape
                                      : QPageLayout::Portrait);

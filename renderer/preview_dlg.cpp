@@ -182,8 +182,7 @@ QRectF PageView::PageRect(int index) const {
   const int pos = static_cast<int>(std::find(pages.begin(), pages.end(), index) - pages.begin());
   const int across = mode_ == Mode::TwoPages ? 2 : 4;
   const double cellW = 11906 * s + 20, cellH = 16838 * s + 20;
-  const double step = std::max(cellW, cellH * 0 + cellW);
-  return {20 + (pos % across) * step, 20 + (pos / across) * cellH, w, h};
+  return {20 + (pos % across) * cellW, 20 + (pos / across) * cellH, w, h};
 }
 
 void PageView::Relayout() {
@@ -325,20 +324,25 @@ void CPreviewDlg::ApplyPrinterRecord() {
 bool CPreviewDlg::OnInitDialog() {
   if (printer_) ApplyPrinterRecord();
   ApplyPageSetup(composer_, run_.sheet);
+  rtf_ = OpenRtfWriter(run_);
   composer_.SetPreview(mode_ != 0);
   composer_.StartDoc();
   if (!RenderDocument()) {
     composer_.AbandonDoc();
     cancelled_ = true;
   }
-  if (mode_ == 0 && !cancelled_ && !composer_.CanPrintDirectly()) {
-    // No printer to send the pages to: keep them and let the user choose
-    // where they go (a PDF file at least).
+  if (mode_ == 0 && !cancelled_) {
+    // Printed at the end with the printing message; without a printer the
+    // user chooses where the pages go (a PDF file at least).
     composer_.SetPreview(true);
     composer_.EndDoc();
     PrintOnPrinter();
   } else {
     composer_.EndDoc();
+  }
+  if (rtf_) {
+    rtf_->Close();
+    rtfPath_ = QString::fromStdString(rtf_->FilePath());
   }
   UpdateCaption();
   view_->Relayout();
@@ -356,7 +360,7 @@ bool CPreviewDlg::RenderDocument() {
     if (!progress->CreateAndShow()) progress.reset();
   }
   CMarkupRenderer renderer(progress.get(), &composer_, run_);
-  const int32_t result = renderer.Render(text_, nullptr);
+  const int32_t result = renderer.Render(text_, rtf_.get());
   return result != 0;
 }
 

@@ -100,6 +100,7 @@ class CPreviewDlg : public QDialog {
   QToolBar* toolbar_;
   QScrollArea* scroll_;
   PageView* view_;
+  std::unique_ptr<IRtfSink> rtf_;
   QString rtfPath_;
   bool cancelled_ = false;
 };

@@ -2,6 +2,7 @@
 // What the markup renderer talks to besides the page composer: the RTF
 // writer, the progress window and the user (its two error messages).
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace norva {
@@ -22,7 +23,16 @@ class IRtfSink {
   // path in UTF-8 as resolved on disk; sizes in twips.
   virtual void WritePicture(const std::string& path, double naturalWidth, double naturalHeight,
                             double width, double height) = 0;
+  // Ends the file; called once after the layout, also after a cancel.
+  virtual void Close() = 0;
+  // UTF-8 path of the file, empty when none was written.
+  virtual std::string FilePath() const = 0;
 };
+
+struct RenderRun;
+// The run's RTF writer, set up from the style sheet with its file created in
+// the work folder; null when there is none.
+std::unique_ptr<IRtfSink> OpenRtfWriter(const RenderRun& run);
 
 // The progress window as the layout sees it.
 class IRenderProgress {

@@ -1,3 +1,4 @@
+#include "shell/qt_safe_document.h"
 #include "shell/qt_message_sink.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+#include "shell/qt_safe_document.h"
 #include "shell/screen.h"
 
 #include "screens/placeholder.h"

@@ -1,3 +1,4 @@
+#include "shell/qt_safe_document.h"
 #include "shell/summary_panels.h"
 
 #include <algorithm>

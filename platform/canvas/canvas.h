@@ -226,7 +226,7 @@ class Canvas {
   // ---- the record -------------------------------------------------------------------
   const std::vector<CanvasOp>& Ops() const { return ops_; }
   // Called after every change of the record (a widget repaints then).
-  void SetOnChange(std::function<void()> f) { onChange_ = std::move(f); }
+  void SetOnChange(std::function<void()> f) { onChange_.f = std::move(f); }
 
   // Logical y units per logical x unit of equal device length.
   double YPerX() const {
@@ -257,7 +257,16 @@ class Canvas {
   CanvasStyle style_;
   std::vector<CanvasOp> ops_;
   std::shared_ptr<const ITextMetrics> metrics_;
-  std::function<void()> onChange_;
+  // A copy of a canvas is a new record: it does not notify the original's owner.
+  struct Listener {
+    std::function<void()> f;
+    Listener() = default;
+    Listener(const Listener&) {}
+    Listener& operator=(const Listener&) { return *this; }
+    explicit operator bool() const { return static_cast<bool>(f); }
+    void operator()() const { f(); }
+  };
+  Listener onChange_;
 };
 
 // Breaks prefix + text into lines that fit the width left of the surface

@@ -70,6 +70,22 @@ void SetCheckValue(QCheckBox* box, int value) { box->setChecked(value != 0); }
 
 void SetListIndex(QComboBox* list, int index) { list->setCurrentIndex(index); }
 
+int32_t GetListBits(const QListWidget* list) {
+  uint32_t bits = 0;
+  for (int i = 0; i < list->count() && i < 32; ++i)
+    if (list->item(i)->isSelected()) bits |= 1u << i;
+  return static_cast<int32_t>(bits);
+}
+
+void SetListBits(QListWidget* list, int32_t bits) {
+  if (GetListBits(list) == bits) return;
+  const bool was = list->blockSignals(true);
+  for (int i = 0; i < list->count(); ++i)
+    list->item(i)->setSelected(i < 32 && (static_cast<uint32_t>(bits) >> i) & 1u);
+  list->blockSignals(was);
+  emit list->itemSelectionChanged();
+}
+
 QWidget* FindControl(const QWidget* form, const QString& name, int index) {
   if (form == nullptr) return nullptr;
   const QString full = index < 0 ? name : QStringLiteral("%1[%2]").arg(name).arg(index);

@@ -3,6 +3,7 @@
 // the small helpers the screens call on their controls.
 #include <QCheckBox>
 #include <QComboBox>
+#include <QListWidget>
 #include <QString>
 #include <QWidget>
 #include <cstdint>
@@ -38,6 +39,12 @@ void ApplyUnitCaptions(int16_t unit, QWidget* form);
 int GetCheckValue(const QCheckBox* box);
 void SetCheckValue(QCheckBox* box, int value);
 void SetListIndex(QComboBox* list, int index);
+
+// Multi-select list: entry i selected <-> bit 2^i of the value (entries
+// beyond 31 are ignored). Setting the bits fires itemSelectionChanged only
+// when the selection really changes.
+int32_t GetListBits(const QListWidget* list);
+void SetListBits(QListWidget* list, int32_t bits);
 
 // Writes into the control named `name` with Index `index` of `form`, as the
 // dialogs do into the screen that is shown; a missing control is a no-op.

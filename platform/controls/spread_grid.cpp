@@ -85,6 +85,9 @@ SpreadGrid::SpreadGrid(QWidget* parent) : QTableWidget(parent) {
   for (QColor& c : frame_) c = VbColor(kSysButtonFace);
 }
 
+// Focus moves while the children go: stop listening first.
+SpreadGrid::~SpreadGrid() { disconnect(qApp, nullptr, this, nullptr); }
+
 void SpreadGrid::SetMaxCols(int n) { setColumnCount(n < 0 ? 0 : n); }
 void SpreadGrid::SetMaxRows(int n) { setRowCount(n < 0 ? 0 : n); }
 

@@ -30,6 +30,7 @@ class SpreadGrid : public QTableWidget {
   enum CellType { kDate = 0, kEdit = 1, kFloat = 2, kInteger = 3, kStaticText = 5 };
 
   explicit SpreadGrid(QWidget* parent = nullptr);
+  ~SpreadGrid() override;
 
   int MaxCols() const { return columnCount(); }
   int MaxRows() const { return rowCount(); }

@@ -5,6 +5,7 @@
 #include <limits>
 #include <stdexcept>
 
+#include "document/paths.h"
 #include "document/services.h"
 #include "platform/qt/recent_file_list.h"
 
@@ -13,15 +14,6 @@ namespace norva {
 std::shared_ptr<CAppCore> gAppCore;
 
 std::shared_ptr<CAppCore> GetAppCore() { return gAppCore; }
-
-QString TrimNullsQ(const QString& s) {
-  qsizetype b = 0, e = s.size();
-  while (b < e && s[b] == QLatin1Char(' ')) ++b;
-  while (e > b && s[e - 1] == QLatin1Char(' ')) --e;
-  while (b < e && s[b] == QChar(0)) ++b;
-  while (e > b && s[e - 1] == QChar(0)) --e;
-  return s.mid(b, e - b);
-}
 
 namespace {
 
@@ -53,7 +45,7 @@ QString CAppCore::GetProfileString(const QString& lpszSection, const QString& lp
   if (!store || lpszSection.isEmpty() || lpszEntry.isEmpty()) return lpszDefault;
   const QVariant v = store->value(Key(lpszSection, lpszEntry));
   if (!v.isValid()) return lpszDefault;
-  return TrimNullsQ(v.toString());
+  return QString::fromStdString(TrimNulls(v.toString().toStdString()));
 }
 
 int16_t CAppCore::GetProfileInt(const QString& lpszSection, int16_t lpszEntry, int16_t nDefault) {

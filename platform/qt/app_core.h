@@ -64,7 +64,4 @@ class CAppCore {
 extern std::shared_ptr<CAppCore> gAppCore;
 std::shared_ptr<CAppCore> GetAppCore();
 
-// Blanks at both ends removed, then NUL characters at both ends.
-QString TrimNullsQ(const QString& s);
-
 }  // namespace norva

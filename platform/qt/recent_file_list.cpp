@@ -1,64 +1,22 @@
 #include "platform/qt/recent_file_list.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <stdexcept>
 
+#include "document/paths.h"
 #include "platform/qt/app_core.h"
 
 namespace norva {
 namespace {
 
-// The absolute, cleaned path (".." and "." resolved, no symlink resolution:
-// the list shows the path the user opened).
-QString FullPathQ(const QString& p) {
-  if (p.isEmpty()) return p;
-  return QDir::cleanPath(QFileInfo(p).absoluteFilePath());
-}
+std::string Std(const QString& s) { return s.toStdString(); }
+QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Linux file names are case-sensitive: two texts name the same file only
-// when their full paths are equal.
-bool SamePath(const QString& a, const QString& b) { return FullPathQ(a) == FullPathQ(b); }
-
-QString FolderPart(const QString& p) {
-  const auto i = p.lastIndexOf(QLatin1Char('/'));
-  return i < 0 ? p : p.left(i + 1);
-}
-
-QString NamePart(const QString& p) {
-  const auto i = p.lastIndexOf(QLatin1Char('/'));
-  return i < 0 ? p : p.mid(i + 1);
-}
-
-// Drops the first character of rest and then more until rest starts with a
-// separator again; false when no separator is left.
-bool DropFolder(QString& rest) {
-  const auto i = rest.indexOf(QLatin1Char('/'), 1);
-  if (i < 0) return false;
-  rest = rest.mid(i);
-  return true;
-}
+bool SamePath(const QString& a, const QString& b) { return ComparePath(Std(a), Std(b)); }
 
 QString EscapeAmpersands(QString s) { return s.replace(QLatin1Char('&'), QStringLiteral("&&")); }
 
 }  // namespace
-
-QString AbbreviatePathForMenu(const QString& path, int n) {
-  const int len = static_cast<int>(path.size());
-  if (n >= len) return path;
-  const QString name = NamePart(path);
-  const int nameLen = static_cast<int>(name.size());
-  if (n < nameLen) return name;
-  QString rest = path;
-  // Keep the first folder ("/home" of "/home/user/…") as the head.
-  if (len - nameLen > 1 && !DropFolder(rest)) return name;
-  const int v = len - static_cast<int>(rest.size());
-  if (v == 0 || n < v + 5 + nameLen) return name;  // "head/.../name" does not fit
-  while (n < static_cast<int>(rest.size()) + v + 4) {
-    if (!DropFolder(rest)) return name;
-  }
-  return path.left(v) + QStringLiteral("/...") + rest;
-}
 
 CRecentFileList::CRecentFileList(CAppCore* store) : store_(store) {}
 
@@ -100,12 +58,15 @@ bool CRecentFileList::GetDisplayName(QString& strName, int16_t nIndex,
   CheckIndex(nIndex, static_cast<int>(m_aPaths.size()));
   const QString& p = m_aPaths[nIndex];
   if (p.isEmpty()) return false;
-  if (!lpszCurDir.isEmpty() && SamePath(FolderPart(p), lpszCurDir))
-    strName = NamePart(p);
-  else if (m_nMaxDispLen != -1)
-    strName = AbbreviatePathForMenu(p, m_nMaxDispLen);
-  else
+  if (!lpszCurDir.isEmpty() && SamePath(Q(GetFolder(Std(p))), lpszCurDir)) {
+    strName = Q(GetFileName(Std(p)));
+  } else if (m_nMaxDispLen != -1) {
+    std::string shortened = Std(p);
+    AbbreviatePath(shortened, m_nMaxDispLen);
+    strName = Q(shortened);
+  } else {
     strName = p;
+  }
   return true;
 }
 
@@ -129,7 +90,9 @@ void CRecentFileList::WriteList() {
 
 void CRecentFileList::Add(const QString& lpszPathName) {
   if (m_aPaths.empty()) return;
-  const QString p = TrimNullsQ(FullPathQ(lpszPathName));
+  std::string full;
+  FullPath(full, Std(lpszPathName));  // on failure the path as given
+  const QString p = Q(TrimNulls(full));
   const int last = static_cast<int>(m_aPaths.size()) - 1;
   int k = last;  // the last position is not searched: its entry drops out
   for (int i = 0; i < last; ++i)

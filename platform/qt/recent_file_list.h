@@ -54,10 +54,4 @@ class CRecentFileList {
   QPointer<QMenu> m_pToolbarMenu;
 };
 
-// Shortens a full path for a menu: a path of at most n characters stays
-// whole; a longer one keeps its first folder, then "/...", then as many of
-// its last folders as fit before the file name; when even that does not fit,
-// the file name alone.
-QString AbbreviatePathForMenu(const QString& path, int n);
-
 }  // namespace norva

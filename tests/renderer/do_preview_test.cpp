@@ -126,6 +126,10 @@ TEST_F(DoPreviewRun, PrintModeWritesThePaginatedPdf) {
   printer.Orientation = 1;
   doPreview(0, 1, markup.c_str(), stylePath.c_str(), dir.c_str(), &printer);
   ASSERT_TRUE(QFile::exists(QString::fromStdString(pdf)));
+  // Kept for a look after the run.
+  const QString kept = QString::fromStdString(::testing::TempDir() + "norva_report.pdf");
+  QFile::remove(kept);
+  QFile::copy(QString::fromStdString(pdf), kept);
 
   const std::string info = RunTool("pdfinfo", {"-f", "1", "-l", "9", QString::fromStdString(pdf)});
   EXPECT_NE(info.find("Pages:           5"), std::string::npos) << info;
@@ -164,6 +168,7 @@ TEST_F(DoPreviewRun, PrintModeWritesThePaginatedPdf) {
 
 TEST_F(DoPreviewRun, PreviewModeShowsAndPagesThroughTheReport) {
   std::vector<std::string> titles;
+  const std::string nested = dir + "/nested.pdf";
   const QString shot = QString::fromStdString(::testing::TempDir() + "norva_preview_page2.png");
   QTimer timer;
   int ticks = 0;
@@ -188,6 +193,10 @@ TEST_F(DoPreviewRun, PreviewModeShowsAndPagesThroughTheReport) {
       dlg->grab().save(shot);
       act("32772");
       titles.push_back(dlg->windowTitle().toStdString());
+      // A second run while this one is open is refused: it would share the run's state.
+      PrinterSettingsRec rec{};
+      rec.DeviceName = nested.c_str();
+      doPreview(0, 0, "nested", "", dir.c_str(), &rec);
       act("32777");  // end
       return;
     }
@@ -197,6 +206,12 @@ TEST_F(DoPreviewRun, PreviewModeShowsAndPagesThroughTheReport) {
   EXPECT_EQ(titles, (std::vector<std::string>{"印刷プレビュー - ( 1/5 )", "印刷プレビュー - ( 1/5 )",
                                               "印刷プレビュー - ( 2/5 )", "印刷プレビュー - ( 1/5 )"}));
   EXPECT_TRUE(QFile::exists(shot));
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(nested)));
+  // Once the first run has ended, a run works again.
+  PrinterSettingsRec rec{};
+  rec.DeviceName = nested.c_str();
+  doPreview(0, 0, "after", "", dir.c_str(), &rec);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(nested)));
 }
 
 // ---- the preview window's commands, without the shared library ---------------
@@ -293,6 +308,26 @@ TEST_F(PreviewWindow, PrinterRecord) {
   EXPECT_EQ(dlg->Composer().Orientation(), 0);
   EXPECT_EQ(dlg->Composer().Copies(), 1);
   QFile::remove(QString::fromStdString(pdf));
+}
+
+}  // namespace
+}  // namespace norva
+
+namespace norva {
+namespace {
+
+TEST(ProgressWindow, PercentTextAndCancel) {
+  CProgressDlg dlg;
+  EXPECT_EQ(dlg.ShownText().toStdString(), "100%");
+  ASSERT_TRUE(dlg.CreateAndShow());
+  EXPECT_EQ(dlg.ShownText().toStdString(), "0%");
+  EXPECT_EQ(dlg.windowTitle().toStdString(), "出力中...");
+  dlg.SetPercent(37);
+  EXPECT_EQ(dlg.ShownText().toStdString(), "37%");
+  EXPECT_FALSE(dlg.CheckCancel());
+  dlg.OnCancelButton();
+  EXPECT_TRUE(dlg.CheckCancel());
+  EXPECT_FALSE(dlg.CheckCancel());  // the flag is cleared once seen
 }
 
 }  // namespace

@@ -30,6 +30,8 @@ struct RtfRecorder : IRtfSink {
     calls.push_back("pict:" + std::to_string(std::lround(nw)) + "x" + std::to_string(std::lround(nh)) +
                     ">" + std::to_string(std::lround(w)) + "x" + std::to_string(std::lround(h)));
   }
+  void Close() override { calls.push_back("close"); }
+  std::string FilePath() const override { return {}; }
 };
 
 struct Placed {
@@ -206,12 +208,21 @@ TEST_F(Flow, RunningText) {
       {"<html><body>A</body></html>B", -1, "A"},    // a closing html ends the pass
       {"日本語&sp;テキスト", -1, "日本語 テキスト"},
       {"A&alpha;", -1, "Aa"},                         // a code of the current (non-symbol) font
+      // a table goes to its renderer whole; the text goes on after it
+      {"A<br><table row=1 col=1><td srow=0 scol=0>cell</td></table>B", -1, "A|B"},
+      {"A<table row=1>never closed", -1, "A"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.markup);
     EXPECT_EQ(Render(c.markup), c.result);
     EXPECT_EQ(Lines(), c.lines);
   }
+}
+
+TEST_F(Flow, FormulaKeepsTheLineSpacing) {
+  Render("<math>x</math>A", "$page{lineSpacing:130;}");
+  EXPECT_DOUBLE_EQ(composer.LineSpacing(), 130);
+  EXPECT_EQ(Lines(), "A");  // the formula's bytes are not running text
 }
 
 TEST_F(Flow, SymbolFontGivesGreek) {
@@ -245,6 +256,10 @@ TEST_F(Flow, HeadingNumbers) {
   EXPECT_DOUBLE_EQ(items.back().size, 10.5);  // back to "Normal"
   Render("<h2>B</h2>", kHeadingSheet);
   EXPECT_EQ(Lines(), "0.1 B");
+  // Comments and empty tags select no style and count no heading.
+  Render("<!-- c -->A<>B</><h1>C</h1>", kHeadingSheet);
+  EXPECT_EQ(Lines(), "AB1. C");
+  EXPECT_DOUBLE_EQ(Items().front().size, 10.5);
   // Without secno, or without styles, headings only end their line.
   Render("<h1>A</h1>B", "$h1{fontSize:16;}");
   EXPECT_EQ(Lines(), "A|B");
@@ -336,6 +351,11 @@ TEST_F(Flow, Indent) {
 TEST_F(Flow, Preformatted) {
   Render("<pre>\r\n a  b\r\n\tc\r\n</pre>D", "$page{lineSpacing:150;}");
   EXPECT_EQ(Lines(), " a  b|\tc|D");
+  EXPECT_TRUE(messages.empty());
+  // A closing tag without an opening one leaves the settings alone.
+  Render("</pre>A<br>B", "$page{lineSpacing:150;}");
+  EXPECT_EQ(Lines(), "A|B");
+  EXPECT_DOUBLE_EQ(composer.LineSpacing(), 150);
   EXPECT_TRUE(messages.empty());
   Render("<pre><pre>x</pre></pre>");
   EXPECT_EQ(messages, std::vector<std::string>{"PRE TAG ERROR!"});
@@ -434,6 +454,24 @@ TEST_F(Flow, KeepTogetherBlocks) {
     const bool moved = c.blockFirstPage > 1;
     EXPECT_EQ(std::count(rtf.calls.begin(), rtf.calls.end(), "page"), moved ? 1 : 0);
     EXPECT_TRUE(messages.empty());
+  }
+}
+
+TEST_F(Flow, KeepTogetherExactlyAsHighAsTheRoomStays) {
+  // A bottom margin that leaves room for exactly 60 lines (the line height is
+  // a binary fraction of a twip, so the sums are exact).
+  const double h = Height(10.5);
+  const double bottom = 16838 - 1440 - 60 * h;
+  const std::string sheet = "$page{lineSpacing:100;marginBottom:" + std::to_string(bottom) + ";}";
+  ASSERT_DOUBLE_EQ(LengthToTwips(QString::fromStdString(std::to_string(bottom))), bottom);
+  const struct { int block; int blockPage; } cases[] = {{10, 1}, {11, 2}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.block);
+    Render(LinesOf("a", 50) + "<protect>" + LinesOf("b", c.block) + "</protect>", sheet);
+    const auto items = Items();
+    ASSERT_EQ(items.size(), static_cast<size_t>(50 + c.block));
+    EXPECT_EQ(items[50].page, c.blockPage);
+    EXPECT_EQ(items.back().page, c.blockPage);
   }
 }
 

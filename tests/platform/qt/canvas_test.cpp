@@ -4,9 +4,11 @@
 #include <QImage>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPrinter>
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 
 #include "platform/canvas/canvas.h"
@@ -98,6 +100,20 @@ TEST_F(CanvasTest, RecordKeepsCurrentPointAndClearEmptiesIt) {
   EXPECT_EQ(c.CurrentX(), 0);
 }
 
+TEST_F(CanvasTest, ACopyDoesNotNotifyTheOriginalsOwner) {
+  Canvas c;
+  int changes = 0;
+  c.SetOnChange([&] { ++changes; });
+  c.DrawLine(0, 0, 1, 1);
+  EXPECT_EQ(changes, 1);
+  Canvas copy = c;
+  copy.DrawLine(0, 0, 2, 2);
+  copy = c;
+  copy.Clear();
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(c.Ops().size(), 1u);
+}
+
 TEST_F(CanvasTest, SameFigureOnWidgetPngAndSvg) {
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
@@ -161,6 +177,15 @@ TEST_F(CanvasTest, PdfPageHasTheExtentAsItsSize) {
   // 4 x 3 inches = 288 x 216 points.
   const QRegularExpression box(R"(/MediaBox \[0 0 288(\.0+)? 216(\.0+)?\])");
   EXPECT_TRUE(box.match(QString::fromLatin1(bytes)).hasMatch());
+
+  // The same record on a printer (here one that prints to a file).
+  QPrinter printer(QPrinter::HighResolution);
+  printer.setOutputFormat(QPrinter::PdfFormat);
+  printer.setOutputFileName(dir.filePath("printed.pdf"));
+  RenderCanvasTo(c, printer);
+  QFile printed(dir.filePath("printed.pdf"));
+  ASSERT_TRUE(printed.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(printed.readAll().startsWith("%PDF"));
 }
 
 // Leftmost column with dark ink at or right of `from`.
@@ -210,6 +235,68 @@ TEST_F(CanvasTest, MeasuredTextWidthMatchesTheDrawnTextWithinAPixel) {
       else if (barAfter >= 0) break;
     }
     EXPECT_LE(std::abs(barAfter - barAlone), 1) << cs.text;
+  }
+}
+
+struct InkBox {
+  int minX = 1 << 30, minY = 1 << 30, maxX = -1, maxY = -1;
+};
+InkBox Ink(const QImage& img) {
+  InkBox b;
+  for (int y = 0; y < img.height(); ++y)
+    for (int x = 0; x < img.width(); ++x)
+      if (qGray(img.pixel(x, y)) < 128) {
+        b.minX = std::min(b.minX, x);
+        b.maxX = std::max(b.maxX, x);
+        b.minY = std::min(b.minY, y);
+        b.maxY = std::max(b.maxY, y);
+      }
+  return b;
+}
+
+TEST_F(CanvasTest, TextAlignPlacesTheTextBoxAroundTheCurrentPoint) {
+  // 1 unit = 1 pixel; anchor (200, 100); text 40 px high.
+  auto draw = [](int align, int angle) {
+    Canvas c;
+    c.SetMetrics(QtTextMetrics::Shared());
+    c.SetScale(0, 0, 400, 200);
+    c.SetExtent(400, 200);
+    c.SetFontSize(40);
+    c.SetTextAlign(align);
+    c.SetTextAngle(angle);
+    c.DrawText(200, 100, "HHHH");
+    return Ink(Render(c, 400, 200));
+  };
+  const int tol = 6;  // side bearings and the space above capitals
+  {
+    const InkBox b = draw(0, 0);  // top-left
+    EXPECT_NEAR(b.minX, 200, tol);
+    EXPECT_GT(b.minY, 100);
+  }
+  {
+    const InkBox b = draw(2, 0);  // top-right
+    EXPECT_NEAR(b.maxX, 200, tol);
+  }
+  {
+    const InkBox b = draw(1, 0);  // top-centre
+    EXPECT_NEAR((b.minX + b.maxX) / 2.0, 200, 2);
+  }
+  {
+    const InkBox b = draw(3, 0);  // bottom-left: all above the point
+    EXPECT_LT(b.maxY, 100);
+  }
+  {
+    const InkBox b = draw(6, 0);  // middle-left: across the point
+    EXPECT_LT(b.minY, 100);
+    EXPECT_GT(b.maxY, 100);
+  }
+  {
+    // Turned 90 degrees counter-clockwise: the text runs upwards from the
+    // point and its top faces left, so the ink lies up and to the right.
+    const InkBox b = draw(0, 900);
+    EXPECT_LT(b.maxY, 100 + 2);
+    EXPECT_LT(b.minY, 100 - 40);
+    EXPECT_GE(b.minX, 200 - 1);
   }
 }
 

@@ -230,5 +230,24 @@ TEST_F(ControlsTest, CheckAndListClicksFireOnlyOnRealChanges) {
   EXPECT_EQ(lists - start, 2);
 }
 
+TEST_F(ControlsTest, MultiSelectListMapsEntriesToBits) {
+  QListWidget list;
+  list.setSelectionMode(QAbstractItemView::MultiSelection);
+  list.addItems({"常時", "地震時", "暴風時", "衝突時"});
+  int events = 0;
+  QObject::connect(&list, &QListWidget::itemSelectionChanged, [&] { ++events; });
+  EXPECT_EQ(GetListBits(&list), 0);
+  SetListBits(&list, 0b1010);  // entries 1 and 3
+  EXPECT_FALSE(list.item(0)->isSelected());
+  EXPECT_TRUE(list.item(1)->isSelected());
+  EXPECT_TRUE(list.item(3)->isSelected());
+  EXPECT_EQ(GetListBits(&list), 10);
+  EXPECT_EQ(events, 1);
+  SetListBits(&list, 10);  // unchanged: no event
+  EXPECT_EQ(events, 1);
+  SetListBits(&list, 0b10001);  // entry 4 does not exist
+  EXPECT_EQ(GetListBits(&list), 1);
+}
+
 }  // namespace
 }  // namespace norva

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QVBoxLayout>
+#include <string>
 #include <vector>
 
 #include "platform/controls/colors.h"
@@ -149,6 +151,46 @@ TEST_F(GridTest, LeaveCellCanRefuseAMoveToTheHeadingRows) {
   EXPECT_EQ(leaves, (std::vector<std::vector<int>>{{2, 3, 2, 4}, {2, 4, 1, 1}}));
   g.SetColHidden(3, true);
   EXPECT_TRUE(g.isColumnHidden(2));
+}
+
+TEST_F(GridTest, FocusEventsForTheGridAsAWhole) {
+  QWidget form;
+  auto* layout = new QVBoxLayout(&form);
+  auto* g = new SpreadGrid;
+  auto* other = new QLineEdit;
+  layout->addWidget(g);
+  layout->addWidget(other);
+  g->SetMaxCols(2);
+  g->SetMaxRows(2);
+  form.show();
+  form.activateWindow();
+  QApplication::processEvents();
+  if (!form.isActiveWindow()) GTEST_SKIP() << "no window activation on this platform";
+  other->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  std::vector<std::string> log;
+  QObject::connect(g, &SpreadGrid::GotFocus, [&] { log.push_back("got"); });
+  QObject::connect(g, &SpreadGrid::LostFocus, [&] { log.push_back("lost"); });
+
+  g->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  g->SetActiveCell(1, 1);
+  g->editItem(g->item(0, 0));  // into the cell editor: still inside the grid
+  QApplication::processEvents();
+
+  QWidget box;  // another window takes the focus, as a message box does
+  auto* boxEdit = new QLineEdit(&box);
+  box.show();
+  box.activateWindow();
+  boxEdit->setFocus();
+  QApplication::processEvents();
+  box.close();
+  form.activateWindow();
+  QApplication::processEvents();
+
+  other->setFocus(Qt::TabFocusReason);  // another control of the window
+  QApplication::processEvents();
+  EXPECT_EQ(log, (std::vector<std::string>{"got", "lost"}));
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
 #include <QPushButton>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <cstdint>
 #include <vector>
@@ -220,6 +222,55 @@ TEST_F(NumberBoxTest, ClickedPushButtonSeesTheLostFocusWriteBackFirst) {
   const std::vector<std::string> want = {"lost", "click"};
   EXPECT_EQ(log, want);
   EXPECT_EQ(stored, 42.5);
+}
+
+TEST_F(NumberBoxTest, LostFocusHandlerMayOpenAModalDialog) {
+  QWidget form;
+  auto* layout = new QVBoxLayout(&form);
+  auto* first = new NumberBox(0, 100, "0.00");
+  auto* second = new NumberBox(0, 100, "0.00");
+  layout->addWidget(first);
+  layout->addWidget(second);
+  form.show();
+  form.activateWindow();
+  QApplication::processEvents();
+  first->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  if (!first->hasFocus()) GTEST_SKIP() << "no window activation on this platform";
+
+  int firstLost = 0, secondGot = 0, secondLost = 0;
+  QObject::connect(first, &NumberBox::LostFocus, [&] {
+    ++firstLost;
+    QDialog message(&form);  // the refusal message of a screen
+    auto* ok = new QPushButton("OK", &message);
+    QObject::connect(ok, &QPushButton::clicked, &message, &QDialog::accept);
+    QTimer::singleShot(30, ok, [ok] { ok->click(); });
+    message.exec();
+  });
+  QObject::connect(second, &NumberBox::GotFocus, [&] { ++secondGot; });
+  QObject::connect(second, &NumberBox::LostFocus, [&] { ++secondLost; });
+  second->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  form.activateWindow();  // what the window manager does when the dialog closes
+  QApplication::processEvents();
+  EXPECT_TRUE(second->hasFocus());
+  EXPECT_EQ(firstLost, 1);
+  EXPECT_EQ(secondGot, 1);
+  EXPECT_EQ(secondLost, 0);
+}
+
+TEST_F(NumberBoxTest, ValidateCanKeepTheFocus) {
+  NumberBox box(0, 100, "0.00");
+  int lost = 0;
+  bool refuse = true;
+  QObject::connect(&box, &NumberBox::Validate, [&](bool* cancel) { *cancel = refuse; });
+  QObject::connect(&box, &NumberBox::LostFocus, [&] { ++lost; });
+  FocusIn(&box);
+  FocusOut(&box);
+  EXPECT_EQ(lost, 0);
+  refuse = false;
+  FocusOut(&box);
+  EXPECT_EQ(lost, 1);
 }
 
 TEST_F(NumberBoxTest, EnabledAndLockedLooksUseTheSystemColours) {

@@ -159,25 +159,27 @@ TEST_F(SettingsTest, RecentListKeepsTwentyAndWritesOnlyWhatItHolds) {
   EXPECT_TRUE(keys.contains("File2"));
 }
 
-TEST_F(SettingsTest, AbbreviatedMenuNames) {
-  const QString p = "/data/project/site/walls/sample.nrv";  // 35 characters
+TEST_F(SettingsTest, LongPathsAreShortenedForTheMenu) {
+  auto core = NewStore();
+  core->LoadStdProfileSettings(5);
+  CRecentFileList& list = *core->m_pRecentFileList;
   struct Case {
-    int n;
+    const char* path;
     const char* shown;
   } cases[] = {
-      {40, "/data/project/site/walls/sample.nrv"},
-      {35, "/data/project/site/walls/sample.nrv"},
-      {30, "/data/.../walls/sample.nrv"},
-      {25, "/data/.../sample.nrv"},
-      {20, "/data/.../sample.nrv"},
-      {19, "sample.nrv"},
-      {5, "sample.nrv"},
+      // 35 characters: first folder, "/...", the last folders that fit in 30.
+      {"/data/project/site/walls/sample.nrv", "/data/.../walls/sample.nrv"},
+      {"/data/project/site/walls/s1234567890.nrv", "/data/.../s1234567890.nrv"},
+      {"/abcdefghi/abcdefghi/abcdef.nrv", "/abcdefghi/.../abcdef.nrv"},
+      {"/abcdefghi/abcdefgh/abcdef.nrv", "/abcdefghi/abcdefgh/abcdef.nrv"},  // 30: whole
+      {"/d/a-file-name-longer-than-thirty.nrv", "a-file-name-longer-than-thirty.nrv"},
   };
-  for (const Case& c : cases) EXPECT_EQ(AbbreviatePathForMenu(p, c.n), QString(c.shown)) << c.n;
-  // Odd inputs still end.
-  EXPECT_EQ(AbbreviatePathForMenu("/only-a-very-long-file-name.nrv", 10),
-            QString("only-a-very-long-file-name.nrv"));
-  EXPECT_EQ(AbbreviatePathForMenu("relative/long/folder/name/x.nrv", 12), QString("x.nrv"));
+  for (const Case& c : cases) {
+    list.Add(c.path);
+    QString name;
+    ASSERT_TRUE(list.GetDisplayName(name, 0, "/elsewhere/"));
+    EXPECT_EQ(name, QString(c.shown)) << c.path;
+  }
 }
 
 TEST_F(SettingsTest, DisplayNamesAndMenus) {

@@ -1,0 +1,24 @@
+#pragma once
+// Critical water level: for the normal and the seismic state separately, the
+// level (front and back alike) at which the least sliding safety factor of
+// the load cases with water occurs.
+#include <cstdint>
+
+namespace norva {
+
+class CDocument;
+class IProgress;
+
+// Samples the levels from the wall height down to 0 and refines around the
+// least safety factor, running the quiet calculation of the state at every
+// level; writes the level found into WatFH/WatBH of the state and the sampled
+// curves into WlvlRes. Progress as CalcAntei reports it (0 and 25 for the two
+// states). Refuses (false, the user is told why, nothing changed) when the
+// wall height is not positive.
+bool CalcWlvlAuto(CDocument& doc, IProgress* progress = nullptr);
+
+// Number of quiet calculation runs since the start of the program (for the
+// benchmark and the tests).
+int64_t WlvlQuietRuns();
+
+}  // namespace norva

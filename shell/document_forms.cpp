@@ -1,0 +1,199 @@
+#include "shell/qt_safe_document.h"
+#include "shell/document_forms.h"
+
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <exception>
+
+#include "document/data_state.h"
+#include "document/document_collection.h"
+#include "shell/command_state.h"
+#include "shell/file_commands.h"
+#include "shell/main_window.h"
+#include "shell/nav_bar.h"
+#include "shell/qt_message_sink.h"
+#include "shell/shell_state.h"
+#include "screens/placeholder.h"
+
+namespace norva {
+
+ScreenWindow::ScreenWindow(const std::string& docKey, IScreen* screen)
+    : key_(docKey), screen_(screen) {
+  setObjectName("ScreenWindow");
+  setAttribute(Qt::WA_DeleteOnClose);
+  setWidget(screen->Widget());
+}
+
+void ScreenWindow::CloseByCode() {
+  byCode_ = true;
+  close();
+}
+
+void ScreenWindow::closeEvent(QCloseEvent* e) {
+  if (byCode_) {
+    QMdiSubWindow::closeEvent(e);
+    return;
+  }
+  bool close = true;
+  GuardedCall([&] {
+    const int16_t pos = gDocuments.ItemIndex(key_);
+    if (pos < 1) return;  // the document is gone already
+    auto doc = gDocuments.Item(pos);
+    if (!QuerySaveDocument(*doc)) {
+      close = false;
+      return;
+    }
+    CloseDocument(key_);
+  });
+  if (!close) {
+    e->ignore();
+    return;
+  }
+  QMdiSubWindow::closeEvent(e);
+}
+
+std::shared_ptr<CDocument> ActiveDocument() {
+  if (gActiveKey.empty() || gDocuments.ItemIndex(gActiveKey) < 1) return nullptr;
+  return gDocuments.Item(gActiveKey);
+}
+
+ScreenWindow* WindowOf(const CDocument& doc) {
+  mdiMain* m = MainWindow();
+  if (!m || !doc.DataForm) return nullptr;
+  for (QMdiSubWindow* w : m->mdiArea->subWindowList()) {
+    auto* sw = qobject_cast<ScreenWindow*>(w);
+    if (sw && sw->Screen() == doc.DataForm) return sw;
+  }
+  return nullptr;
+}
+
+void ShowForm(CDocument& doc, int16_t NewFormNo) {
+  if (NewFormNo < 0 || NewFormNo > 5) return;
+  mdiMain* m = MainWindow();
+  ScreenWindow* old = WindowOf(doc);
+  if (old && doc.DataForm->No() == NewFormNo) {
+    if (m) m->mdiArea->setActiveSubWindow(old);
+    old->raise();
+    return;
+  }
+  IScreen* screen = CreateScreen(NewFormNo);
+  screen->SetDoc(&doc);
+  doc.DataForm = screen;
+  auto* win = new ScreenWindow(doc.Key, screen);
+  win->setWindowTitle(QString::fromStdString(doc.FileTitle));
+  screen->DataSet();
+  if (!m) return;
+  m->mdiArea->addSubWindow(win);
+  if (!old) {
+    win->resize(screen->Widget()->sizeHint().expandedTo(QSize(640, 480)));
+    win->show();
+    m->mdiArea->setActiveSubWindow(win);
+    return;
+  }
+  const Qt::WindowStates state = old->windowState();
+  win->resize(screen->Widget()->sizeHint().expandedTo(QSize(640, 480)));
+  win->move(old->pos());
+  old->hide();
+  win->setWindowState(state);
+  win->show();
+  m->mdiArea->setActiveSubWindow(win);
+  old->CloseByCode();
+  // Activation during the swap may have seen the old screen.
+  FormActivate(doc);
+}
+
+void FormActivate(CDocument& doc) {
+  if (!doc.DataForm) return;
+  const int no = doc.DataForm->No();
+  mdiMain* m = MainWindow();
+  gNavLock = true;
+  if (m && m->nav) m->nav->SelectTab(no);
+  if (m) {
+    for (int i = 0; i < 8; ++i)
+      if (m->mnuCommand[i]) m->mnuCommand[i]->setChecked(false);
+    if (no >= 0 && no <= 5) m->mnuCommand[no]->setChecked(true);
+  }
+  gNavLock = false;
+  if (gActiveKey != doc.Key) gActiveKey = doc.Key;
+  UpdateDataSummary(&doc);
+  UpdateCommandState(&doc);
+}
+
+int16_t ShowIniForm(CDocument& doc, int16_t mode) {
+  IniDataFields fields;
+  fields.Title = doc.Title;
+  fields.Sisin = doc.Sisin;
+  fields.WallType = doc.WallType();
+  fields.Doatsu = doc.Doatsu;
+  QWidget* owner = MainWindow();
+  int16_t state = 0;
+  if (Windows().iniData)
+    state = Windows().iniData(doc, fields, mode == 0, owner);
+  else
+    state = RunPlaceholderIniData(doc, fields, mode == 0, owner);
+  if (state != 0) {
+    doc.Title = fields.Title;
+    doc.Sisin = fields.Sisin;
+    doc.Doatsu = fields.Doatsu;
+    // Through the setter: a block wall never keeps a shear key.
+    doc.SetWallType(fields.WallType);
+    if (fields.WallType == 3) {
+      doc.GrwB4 = 0;
+      doc.GrwH1 = 0;
+    }
+    if (fields.WallType == 0 && fields.Sisin == 3) doc.nBlkSetup = 1;
+  }
+  if (mode == 1 && state != 0) {
+    UpdateDataSummary(&doc);
+    DocDataState(doc, 0);
+    if (doc.DataForm) {
+      const int current = doc.DataForm->No();
+      for (int i = 0; i <= 3; ++i) {
+        if (doc.bInpSt(i) == 0 && current > i) {
+          ShowForm(doc, static_cast<int16_t>(i));
+          return state;
+        }
+      }
+      if (current <= 4)
+        doc.DataForm->DataSet();
+      else
+        ShowForm(doc, 4);
+    }
+  }
+  return state;
+}
+
+int16_t DocDataState(CDocument& doc, int No) { return DataState(doc, No, &ShellHost()); }
+
+namespace {
+class Host final : public IScreenHost {
+ public:
+  void ShowForm(CDocument& doc, int no) override { norva::ShowForm(doc, static_cast<int16_t>(no)); }
+  void UpdateCommandState() override {
+    auto doc = ActiveDocument();
+    norva::UpdateCommandState(doc.get());
+  }
+  void UpdateDataSummary() override {
+    auto doc = ActiveDocument();
+    norva::UpdateDataSummary(doc.get());
+  }
+};
+}  // namespace
+
+IScreenHost& ShellHost() {
+  static Host host;
+  return host;
+}
+
+void GuardedCall(const std::function<void()>& handler) {
+  try {
+    handler();
+  } catch (const std::exception& e) {
+    Ask(std::string("処理中にエラーが発生しました。\n(") + e.what() + ")", MsgIcon::Warning,
+        MsgButtons::Ok);
+  } catch (...) {
+    Ask("処理中にエラーが発生しました。", MsgIcon::Warning, MsgButtons::Ok);
+  }
+}
+
+}  // namespace norva

@@ -1,0 +1,373 @@
+#include "shell/qt_safe_document.h"
+#include "shell/file_commands.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cctype>
+
+#include "document/document_collection.h"
+#include "document/document_file.h"
+#include "document/paths.h"
+#include "document/temp_files.h"
+#include "platform/qt/app_core.h"
+#include "platform/qt/recent_file_list.h"
+#include "shell/command_state.h"
+#include "shell/document_forms.h"
+#include "shell/main_window.h"
+#include "shell/qt_message_sink.h"
+#include "shell/shell_state.h"
+
+namespace norva {
+namespace {
+
+const char kFilter[] = "ノルヴァ (*.nrv);;すべてのファイル (*)";
+
+bool SameText(const std::string& a, const std::string& b) {
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+           return std::tolower(x) == std::tolower(y);
+         });
+}
+
+// Our open dialog: the recent files, and a button to browse for any other.
+bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentIndex) {
+  QDialog dlg(MainWindow());
+  dlg.setObjectName("dlgOpen");
+  dlg.setWindowTitle(QStringLiteral("ファイルを開く"));
+  auto* lay = new QVBoxLayout(&dlg);
+  lay->addWidget(new QLabel(QStringLiteral("最近使ったファイル:"), &dlg));
+  auto* list = new QListWidget(&dlg);
+  list->addItems(recent);
+  list->setMinimumWidth(480);
+  lay->addWidget(list);
+  auto* box = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dlg);
+  auto* browse = box->addButton(QStringLiteral("参照(&B)..."), QDialogButtonBox::ActionRole);
+  lay->addWidget(box);
+  QString chosen;
+  int chosenIndex = -1;
+  QObject::connect(browse, &QPushButton::clicked, &dlg, [&] {
+    QFileDialog fd(&dlg, QStringLiteral("ファイルを開く"));
+    fd.setNameFilter(QString::fromUtf8(kFilter).split(";;").join("\n"));
+    fd.setFileMode(QFileDialog::ExistingFile);
+    fd.setDefaultSuffix("nrv");
+    if (fd.exec() == QDialog::Accepted && !fd.selectedFiles().isEmpty()) {
+      chosen = fd.selectedFiles().first();
+      chosenIndex = -1;
+      dlg.accept();
+    }
+  });
+  auto takeRecent = [&] {
+    const int row = list->currentRow();
+    if (row < 0) return;
+    chosen = recent.at(row);
+    chosenIndex = row;
+    dlg.accept();
+  };
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dlg, takeRecent);
+  QObject::connect(box, &QDialogButtonBox::accepted, &dlg, takeRecent);
+  QObject::connect(box, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
+  if (dlg.exec() != QDialog::Accepted || chosen.isEmpty()) return false;
+  path = chosen;
+  recentIndex = chosenIndex;
+  return true;
+}
+
+bool DefaultSaveAsDialog(QString& path) {
+  // Remembers the name chosen last, as the shared file dialog of the program does.
+  static QString last;
+  QFileDialog fd(MainWindow(), QStringLiteral("名前を付けて保存"));
+  fd.setAcceptMode(QFileDialog::AcceptSave);
+  fd.setNameFilter(QString::fromUtf8(kFilter).split(";;").join("\n"));
+  fd.setDefaultSuffix("nrv");
+  if (!last.isEmpty()) fd.selectFile(last);
+  if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return false;
+  path = last = fd.selectedFiles().first();
+  return true;
+}
+
+CRecentFileList* Recent() {
+  auto core = GetAppCore();
+  return core ? core->m_pRecentFileList.get() : nullptr;
+}
+
+void AddToRecent(const std::string& path) {
+  if (auto core = GetAppCore()) core->AddToRecentFileList(QString::fromStdString(path));
+}
+
+void RemoveRecent(int16_t n) {
+  if (CRecentFileList* r = Recent()) {
+    if (n >= 0 && n < r->nRecentFileCnt()) r->Remove(n);
+  }
+}
+
+// The absolute form of a path named by the user, split at the first dot of
+// the file name. No dot is appended to a name without extension: on this file
+// system "name." would be another file.
+void SetFileNamesByPath(CDocument& doc, const std::string& given) {
+  std::string p = TrimNulls(given);
+  std::string full;
+  if (FullPath(full, p)) p = full;
+  std::string drive, folder, title, ext;
+  SplitPath(p, drive, folder, title, ext);
+  doc.FileName = drive + folder + title + (ext.empty() ? "" : "." + ext);
+  doc.FilePath = drive + folder;
+  doc.FileTitle = title;
+  doc.FileExt = ext;
+}
+
+// A document already open for the file: brought to the front.
+bool ActivateIfOpen(const std::string& fileName) {
+  for (const auto& d : gDocuments) {
+    if (!d->FileName.empty() && ComparePath(d->FileName, fileName)) {
+      if (ScreenWindow* w = WindowOf(*d)) {
+        if (mdiMain* m = MainWindow()) m->mdiArea->setActiveSubWindow(w);
+        w->raise();
+      }
+      return true;
+    }
+  }
+  return false;
+}
+
+// The ending of every command that shows a document.
+void ShowIt(CDocument& doc) {
+  UpdateCommandState(&doc);
+  if (mdiMain* m = MainWindow()) {
+    m->cmdIniData->setEnabled(true);
+    QFont f = m->cmdIniData->font();
+    f.setBold(true);
+    m->cmdIniData->setFont(f);
+  }
+  ShowForm(doc, 0);
+}
+
+// Adds a document under a new key and makes it the active one.
+std::shared_ptr<CDocument> AddDocument() {
+  const std::string key = NewDocKey();
+  auto doc = gDocuments.Add(key);
+  gActiveKey = key;
+  return doc;
+}
+
+void DropDocument(const std::string& key, const std::string& oldKey) {
+  if (gDocuments.ItemIndex(key) >= 1) gDocuments.Remove(key);
+  gActiveKey = oldKey;
+}
+
+// Reads the document's file; on failure the document leaves the collection
+// and the previous active key returns.
+bool ReadNew(const std::shared_ptr<CDocument>& doc, const std::string& oldKey) {
+  if (DataFileRead(*doc)) return true;
+  DropDocument(doc->Key, oldKey);
+  return false;
+}
+
+}  // namespace
+
+FileDialogs& Dialogs() {
+  static FileDialogs d{DefaultOpenDialog, DefaultSaveAsDialog};
+  return d;
+}
+
+std::string NewDocKey() {
+  for (int n = 1;; ++n) {
+    const std::string cand = "DOC" + std::to_string(n);
+    bool used = false;
+    for (const auto& d : gDocuments)
+      if (SameText(d->Key, cand)) used = true;
+    if (!used) return cand;
+  }
+}
+
+std::string NewDocTitle() {
+  for (int n = 1;; ++n) {
+    const std::string cand = "新規データ" + std::to_string(n);
+    bool used = false;
+    for (const auto& d : gDocuments)
+      if (d->FileTitle == cand) used = true;
+    if (!used) return cand;
+  }
+}
+
+bool ShowSaveAsDialog(std::string& fullPath, std::string& folder, std::string& title,
+                      std::string& ext) {
+  fullPath.clear();
+  folder.clear();
+  title.clear();
+  ext.clear();
+  QString chosen;
+  if (!Dialogs().saveAs || !Dialogs().saveAs(chosen) || chosen.isEmpty()) return false;
+  fullPath = chosen.toStdString();
+  std::string drive;
+  SplitPath(fullPath, drive, folder, title, ext);
+  folder = drive + folder;
+  return true;
+}
+
+bool QuerySaveDocument(CDocument& doc) {
+  if (!doc.FilePath.empty()) {
+    bool modified = true;  // when the comparison cannot be made, ask
+    try {
+      const std::string t = doc.AddTempFile("COMPFILE");
+      if (DataFileWrite(doc, t)) modified = FilesDiffer(TrimNulls(doc.FileName), t);
+    } catch (const std::exception&) {
+    }
+    doc.RemoveTempFile("COMPFILE");
+    if (modified) {
+      const MsgAnswer a = Ask(doc.FileTitle + "." + doc.FileExt + "への変更を保存しますか？",
+                              MsgIcon::Question, MsgButtons::YesNoCancel);
+      if (a == MsgAnswer::Cancel) return false;
+      // A failed save keeps the document open; the writer has told why.
+      if (a == MsgAnswer::Yes && !DataFileWrite(doc, "")) return false;
+    }
+    return true;
+  }
+  const MsgAnswer a = Ask("ファイルは保存されていません。\n保存して閉じますか？", MsgIcon::Question,
+                          MsgButtons::YesNoCancel);
+  if (a == MsgAnswer::Cancel) return false;
+  if (a == MsgAnswer::Yes) return SaveDocumentAs(doc);
+  return true;
+}
+
+void OpenDocumentFile(const std::string& path) {
+  auto probe = std::make_shared<CDocument>();
+  SetFileNamesByPath(*probe, path);
+  if (ActivateIfOpen(probe->FileName)) return;
+  const std::string oldKey = gActiveKey;
+  auto doc = AddDocument();
+  SetFileNamesByPath(*doc, path);
+  if (!ReadNew(doc, oldKey)) return;
+  AddToRecent(doc->FileName);
+  ShowIt(*doc);
+}
+
+void OpenDocumentDialog() {
+  QStringList recent;
+  if (CRecentFileList* r = Recent())
+    for (int16_t i = 0; i < r->nRecentFileCnt(); ++i) recent << r->Item(i);
+  QString chosen;
+  int recentIndex = -1;
+  if (!Dialogs().open || !Dialogs().open(recent, chosen, recentIndex)) return;
+  auto probe = std::make_shared<CDocument>();
+  SetFileNamesByPath(*probe, chosen.toStdString());
+  if (ActivateIfOpen(probe->FileName)) return;
+  const std::string oldKey = gActiveKey;
+  auto doc = AddDocument();
+  SetFileNamesByPath(*doc, chosen.toStdString());
+  if (!ReadNew(doc, oldKey)) {
+    if (recentIndex >= 0) RemoveRecent(static_cast<int16_t>(recentIndex));
+    return;
+  }
+  if (recentIndex == -1) AddToRecent(doc->FileName);
+  ShowIt(*doc);
+}
+
+void OpenRecentFile(int16_t position) {
+  CRecentFileList* r = Recent();
+  if (!r || position < 0 || position >= r->nRecentFileCnt()) return;
+  const std::string p = r->Item(position).toStdString();
+  if (ActivateIfOpen(p)) return;
+  const std::string oldKey = gActiveKey;
+  auto doc = AddDocument();
+  doc->FileName = p;
+  doc->FilePath = GetFolder(p);
+  doc->FileTitle = GetFileTitle(GetFileName(p));
+  std::string ext = GetFileExt(GetFileName(p));
+  doc->FileExt = ext.empty() ? ext : ext.substr(1);
+  if (!ReadNew(doc, oldKey)) {
+    RemoveRecent(position);
+    return;
+  }
+  AddToRecent(doc->FileName);
+  ShowIt(*doc);
+}
+
+void NewDocument() {
+  const std::string oldKey = gActiveKey;
+  auto doc = AddDocument();
+  doc->FileTitle = NewDocTitle();
+  const int16_t state = ShowIniForm(*doc, 0);
+  if (state != 0) {
+    if (state == 1 && !TrimNulls(doc->FileName).empty()) AddToRecent(doc->FileName);
+    ShowIt(*doc);
+    return;
+  }
+  DropDocument(doc->Key, oldKey);
+  // The commands follow the document that is active again, if any.
+  UpdateCommandState(ActiveDocument().get());
+}
+
+void CopyNewDocument() {
+  auto src = ActiveDocument();
+  if (!src) return;
+  auto doc = AddDocument();
+  doc->FileTitle = NewDocTitle();
+  doc->Copy(*src);
+  ShowIt(*doc);
+}
+
+void CloseDocument(const std::string& key) {
+  if (gDocuments.ItemIndex(key) >= 1) gDocuments.Remove(key);
+  if (SameText(gActiveKey, key)) gActiveKey.clear();
+  UpdateCommandState(nullptr);
+}
+
+void CloseActiveDocument() {
+  auto doc = ActiveDocument();
+  if (!doc) return;
+  if (!QuerySaveDocument(*doc)) return;
+  const std::string key = doc->Key;
+  ScreenWindow* w = WindowOf(*doc);
+  CloseDocument(key);
+  if (w) w->CloseByCode();
+}
+
+bool SaveDocumentAs(CDocument& doc) {
+  std::string full, folder, title, ext;
+  if (!ShowSaveAsDialog(full, folder, title, ext)) return false;
+  const std::string oldName = doc.FileName, oldPath = doc.FilePath, oldTitle = doc.FileTitle,
+                    oldExt = doc.FileExt;
+  doc.FileName = full;
+  doc.FilePath = folder;
+  doc.FileTitle = title;
+  doc.FileExt = ext;
+  if (!DataFileWrite(doc, "")) {
+    // Not written: the document stays bound to the file it came from.
+    doc.FileName = oldName;
+    doc.FilePath = oldPath;
+    doc.FileTitle = oldTitle;
+    doc.FileExt = oldExt;
+    return false;
+  }
+  AddToRecent(doc.FileName);
+  UpdateDataSummary(&doc);
+  if (ScreenWindow* w = WindowOf(doc)) w->setWindowTitle(QString::fromStdString(doc.FileTitle));
+  return true;
+}
+
+void SaveDocument() {
+  auto doc = ActiveDocument();
+  if (!doc) return;
+  if (doc->FilePath.empty()) {
+    SaveDocumentAs(*doc);
+    return;
+  }
+  if (DataFileWrite(*doc, "")) {
+    AddToRecent(doc->FileName);
+    UpdateDataSummary(doc.get());
+  }
+}
+
+void ReleaseAllDocuments() {
+  // One by one, so that the keys go with the documents.
+  while (gDocuments.Count() > 0) gDocuments.Remove(1);
+}
+
+}  // namespace norva

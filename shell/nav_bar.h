@@ -1,0 +1,36 @@
+#pragma once
+// The navigation bar: a small tool window that moves the active document
+// through its six screens, with the report preview and the dimensioned view.
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QWidget>
+
+namespace norva {
+
+class frmNav : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit frmNav(QWidget* owner);
+
+  QPushButton* optTab[6] = {};
+  QPushButton* cmdPreview = nullptr;
+  QPushButton* cmdTool = nullptr;
+
+  // Selects tab i without running its click handler.
+  void SelectTab(int i);
+  int SelectedTab() const;
+
+  // The handlers of the buttons (the Command menu calls optTab_Click too).
+  void optTab_Click(int index);
+  void cmdPreview_Click();
+  void cmdTool_Click();
+
+  // Top edge at the owner's top edge, right edge at its right edge.
+  void PlaceAtOwner();
+
+ private:
+  QButtonGroup* group_ = nullptr;
+};
+
+}  // namespace norva

@@ -1,0 +1,251 @@
+// Critical water-level search on the 2 m x 4 m gravity wall with uplift
+// (water on both sides at the trial level h, so no water pressure).
+//
+// Hand formula of the sliding factor at level h (Coulomb, vertical back face,
+// level backfill, gamma 18 above and 9 below the water):
+//   p1 = (4 - h) 18 Ka, p2 = p1 + 9 h Ka, Pa = p1 (4 - h) / 2 + (p1 + p2) h / 2,
+//   moment about the base M = ((4 - h)/3 + h) p1 (4 - h)/2
+//                             + (2 p1 + p2)/(p1 + p2) h/3 (p1 + p2) h/2,
+//   uplift U = 9.8 h * 2 at x = 1; SumV = 184 + Pa sin(delta) - U,
+//   SumH = Pa cos(delta) (+ 36.8 seismic inertia), Mr = 184 + 2 Pa sin(delta) - U,
+//   Mo = Pa cos(delta) M / Pa (+ 73.6), E = 1 - (Mr - Mo) / SumV.
+//   Farm roads: Fs = 0.6 SumV / SumH. Road earthworks with adhesion cb:
+//   Fs = ((2 - 2|E|) cb + 0.6 SumV) / SumH, so each level needs its own E.
+// Normal Ka (delta 20) 0.297313857, seismic (delta 15, theta atan 0.2)
+// 0.452032249. The least factor lies inside the wall height (normal about
+// 1.8958 m, seismic about 3.57 m), so every state takes four passes of 11
+// levels: steps 0.4, 0.08, 0.016, 0.0032.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <set>
+
+#include "calc/run/calc_antei.h"
+#include "calc/run/wlvl_auto.h"
+#include "document/ant_res.h"
+#include "document/document.h"
+#include "document/kusabi_res.h"
+#include "document/load_case.h"
+#include "document/nulls.h"
+#include "calc/run/run_fixtures.h"
+
+namespace norva {
+namespace {
+
+using testing_run::AddCase;
+using testing_run::GravityWall;
+using testing_run::ProgressRecorder;
+using testing_run::ScopedMessages;
+using testing_run::ScopedTempDir;
+
+constexpr double kD = 0.017453292519943278;
+
+double HandFs(double h, bool seismic, double cb = 0, bool roadEarthworks = false) {
+  const double ka = seismic ? 0.452032249 : 0.297313857;
+  const double delta = (seismic ? 15 : 20) * kD;
+  const double p1 = (4 - h) * 18 * ka, p2 = p1 + 9 * h * ka;
+  const double P1 = p1 * (4 - h) / 2, P2 = (p1 + p2) * h / 2, Pa = P1 + P2;
+  double M = ((4 - h) / 3 + h) * P1;
+  if (h > 0) M += (2 * p1 + p2) / (p1 + p2) * h / 3 * P2;
+  const double U = 9.8 * h * 2;
+  const double inertia = seismic ? 36.8 : 0;
+  const double V = 184 + Pa * std::sin(delta) - U;
+  const double H = Pa * std::cos(delta) + inertia;
+  const double Mr = 184 + 2 * Pa * std::sin(delta) - U;
+  const double Mo = std::cos(delta) * M + inertia * 2;
+  const double E = 1 - (Mr - Mo) / V;
+  const double width = roadEarthworks ? std::max(0.0, 2 - 2 * std::fabs(E)) : 2.0;
+  return (width * cb + 0.6 * V) / H;
+}
+
+// Least of HandFs over [0, 4] by golden-section search.
+double HandArgMin(bool seismic, double cb, bool road) {
+  double a = 0, b = 4;
+  for (int i = 0; i < 200; ++i) {
+    const double m1 = a + (b - a) * 0.381966, m2 = a + (b - a) * 0.618034;
+    if (HandFs(m1, seismic, cb, road) < HandFs(m2, seismic, cb, road)) {
+      b = m2;
+    } else {
+      a = m1;
+    }
+  }
+  return (a + b) / 2;
+}
+
+std::unique_ptr<CDocument> UpliftWall(bool seismic) {
+  auto d = GravityWall(seismic);
+  d->nWater = 2;
+  d->nWlvlAuto = -1;
+  for (int i = 0; i < d->nCase(); ++i) d->pCase(i)->nWater = 1;
+  return d;
+}
+
+void ExpectSortedSamples(const CWlvlCalc& w) {
+  for (int k = 0; k + 1 < w.Count(); ++k) EXPECT_LE(w.Wlvl(k), w.Wlvl(k + 1) + 1e-5) << k;
+}
+
+TEST(CalcWlvlAuto, BothStatesByHand) {
+  ScopedMessages msg;
+  auto d = UpliftWall(true);
+  const int dry = AddCase(*d, 0, "水なし");
+  d->pCase(dry)->nWater = 0;
+  ProgressRecorder pr;
+  const int64_t runs0 = WlvlQuietRuns();
+  ASSERT_TRUE(CalcWlvlAuto(*d, &pr));
+  EXPECT_TRUE(msg.rec.texts.empty());
+  EXPECT_EQ(WlvlQuietRuns() - runs0, 88);
+
+  const std::vector<std::pair<int, std::string>> progress = {
+      {-1, "常時の水位計算中..."}, {0, ""}, {-1, "地震時の水位計算中..."}, {25, ""}};
+  EXPECT_EQ(pr.calls, progress);
+
+  // One record per case with water, in case order.
+  ASSERT_EQ(d->nWlvlCase(), 2);
+  struct Row {
+    int rec, cas;
+    bool seismic;
+  };
+  for (const Row& x : {Row{0, 0, false}, Row{1, 1, true}}) {
+    SCOPED_TRACE(x.rec);
+    const CWlvlCalc& w = *d->WlvlRes(x.rec);
+    EXPECT_EQ(w.CaseNo, x.cas);
+    EXPECT_EQ(w.bQuake != 0, x.seismic);
+    EXPECT_EQ(w.Count(), 44);
+    ExpectSortedSamples(w);
+    // Every sample is the factor of its own level.
+    for (int k = 0; k < w.Count(); ++k) {
+      EXPECT_NEAR(w.Fs(k), HandFs(w.Wlvl(k), x.seismic), 2e-7) << "level " << w.Wlvl(k);
+    }
+    EXPECT_NEAR(w.Wlvl(0), 0, 1e-9);
+    EXPECT_NEAR(w.Wlvl(w.Count() - 1), 4, 1e-9);
+    // The level found is within the last step of the true least factor.
+    const int s = x.seismic ? 1 : 0;
+    const double level = d->WatFH(s);
+    EXPECT_EQ(d->WatBH(s), level);
+    EXPECT_NEAR(level, HandArgMin(x.seismic, 0, false), 0.0032);
+    // And no sample has a smaller factor than the one at the level found.
+    for (int k = 0; k < w.Count(); ++k) {
+      EXPECT_GE(w.Fs(k), HandFs(level, x.seismic) - 2e-7);
+    }
+  }
+  EXPECT_NEAR(d->WatFH(0), 1.8944, 1e-9);
+  EXPECT_NEAR(d->WatFH(1), 3.5744, 1e-9);
+}
+
+TEST(CalcWlvlAuto, EachTrialLevelSlidesWithItsOwnEccentricity) {
+  // Road earthworks: the adhesion acts on B - 2|E| only. Factors computed
+  // with the eccentricity of another level would miss the hand values.
+  auto d = UpliftWall(false);
+  d->Sisin = 2;
+  d->cb = 20;
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  const CWlvlCalc& w = *d->WlvlRes(0);
+  ASSERT_EQ(w.Count(), 44);
+  for (int k = 0; k < w.Count(); ++k) {
+    EXPECT_NEAR(w.Fs(k), HandFs(w.Wlvl(k), false, 20, true), 2e-7) << w.Wlvl(k);
+  }
+  EXPECT_NEAR(d->WatFH(0), HandArgMin(false, 20, true), 0.0032);
+}
+
+TEST(CalcWlvlAuto, LeastFactorWhenDryClipsTheBracketAtZero) {
+  // Buoyancy and submerged front soil are left out (nWater 2); a wall 4 m
+  // high sliding worst when dry gives a bracket clipped at 0: three passes.
+  auto d = UpliftWall(false);
+  d->Gamw = 0;  // no uplift: only the submerged backfill acts
+  const int64_t runs0 = WlvlQuietRuns();
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  // With no uplift a higher water level only lightens the backfill, so the
+  // dry level is the worst: steps 0.4, 0.04, 0.004.
+  EXPECT_EQ(WlvlQuietRuns() - runs0, 33);
+  EXPECT_NEAR(d->WatFH(0), 0, 1e-9);
+  EXPECT_EQ(d->WlvlRes(0)->Count(), 33);
+  ExpectSortedSamples(*d->WlvlRes(0));
+}
+
+TEST(CalcWlvlAuto, NothingToSearch) {
+  // Water, but no case with water: all four levels 0, no records.
+  auto d = UpliftWall(true);
+  for (int i = 0; i < d->nCase(); ++i) d->pCase(i)->nWater = 0;
+  for (int s = 0; s < 2; ++s) {
+    d->SetWatFH(s, 1.5);
+    d->SetWatBH(s, 2.5);
+  }
+  d->SetnWlvlCase(3);
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  EXPECT_EQ(d->nWlvlCase(), 0);
+  for (int s = 0; s < 2; ++s) {
+    EXPECT_EQ(d->WatFH(s), 0);
+    EXPECT_EQ(d->WatBH(s), 0);
+  }
+
+  // No seismic setting: the seismic case is searched with the normal levels
+  // and the seismic levels stay as they are. Its body inertia (36.8 kN) still
+  // acts, and with it the factor falls all the way up to the crest
+  // (0.6 SumV / (Pah + 36.8): 1.547 dry, 1.190 at 4 m), so the one normal
+  // search is clipped at the top: three passes.
+  auto e = UpliftWall(true);
+  e->bQuake = 0;
+  e->SetWatFH(1, 1.25);
+  e->SetWatBH(1, 0.75);
+  ProgressRecorder pr;
+  const int64_t runs0 = WlvlQuietRuns();
+  ASSERT_TRUE(CalcWlvlAuto(*e, &pr));
+  EXPECT_EQ(WlvlQuietRuns() - runs0, 33);
+  EXPECT_NEAR(e->WatFH(0), 4, 1e-9);
+  EXPECT_EQ(e->WatFH(1), 1.25);
+  EXPECT_EQ(e->WatBH(1), 0.75);
+  ASSERT_EQ(e->nWlvlCase(), 2);
+  EXPECT_EQ(e->WlvlRes(1)->bQuake, 0);
+  EXPECT_EQ(e->WlvlRes(1)->Count(), 33);
+  EXPECT_EQ(pr.Percents(), (std::vector<int>{0, 25}));
+}
+
+TEST(CalcWlvlAuto, RefusesAWallWithoutHeight) {
+  for (double h : {0.0, -1.0, kNullDouble}) {
+    SCOPED_TRACE(h);
+    ScopedMessages msg;
+    auto d = UpliftWall(false);
+    d->WallH = h;
+    d->SetWatFH(0, 0.5);
+    d->SetWatBH(0, 0.5);
+    const int64_t runs0 = WlvlQuietRuns();
+    EXPECT_FALSE(CalcWlvlAuto(*d));
+    EXPECT_EQ(WlvlQuietRuns(), runs0);
+    ASSERT_EQ(msg.rec.texts.size(), 1u);
+    EXPECT_NE(msg.rec.texts[0].find("限界水位"), std::string::npos);
+    EXPECT_EQ(d->WatFH(0), 0.5);
+    EXPECT_EQ(d->WatBH(0), 0.5);
+  }
+}
+
+TEST(CalcWlvlAuto, TrialWedgeSearchLeavesNoTemporaryFileBehind) {
+  ScopedTempDir tmp;
+  auto d = UpliftWall(true);
+  d->Doatsu = 1;
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  CalcAntei(*d, 0, 0);
+  // Only the wedges the results hold keep a trial file.
+  std::set<std::string> owned;
+  for (int i = 0; i < d->nCase(); ++i) {
+    for (int k = 0; k < 2; ++k) {
+      if (auto w = d->AntRes(0, i)->Kusabi(k); w && !w->TempFile.empty()) {
+        owned.insert(w->TempFile.substr(w->TempFile.rfind('/') + 1));
+      }
+    }
+  }
+  EXPECT_EQ(owned.size(), 2u);
+  const std::vector<std::string> files = tmp.Files();
+  EXPECT_EQ(std::set<std::string>(files.begin(), files.end()), owned);
+  // The wedge at the level found is close to the Coulomb value there.
+  const double h = d->WatFH(0);
+  const double ka = 0.297313857;
+  const double p1 = (4 - h) * 18 * ka, p2 = p1 + 9 * h * ka;
+  EXPECT_NEAR(d->AntRes(0, 0)->Pa, p1 * (4 - h) / 2 + (p1 + p2) * h / 2, 0.05);
+  d.reset();
+  EXPECT_TRUE(tmp.Files().empty());
+}
+
+}  // namespace
+}  // namespace norva

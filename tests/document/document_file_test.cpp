@@ -1,0 +1,860 @@
+// The document file: exact bytes of the writer, every reader rule on
+// hand-written files of each version, and failures that must not lose data.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <stdlib.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "document/document.h"
+#include "document/document_file.h"
+#include "document/load_case.h"
+#include "document/member_res.h"
+#include "document/nulls.h"
+#include "document/services.h"
+#include "platform/text/cp932.h"
+
+namespace norva {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Shown {
+  std::string title;
+  std::string text;
+  MsgIcon icon;
+  MsgButtons buttons;
+};
+
+class RecordingSink : public IMessageSink {
+ public:
+  MsgAnswer Show(const std::string& title, const std::string& text, MsgIcon icon,
+                 MsgButtons buttons) override {
+    shown.push_back({title, text, icon, buttons});
+    return MsgAnswer::Ok;
+  }
+  std::vector<Shown> shown;
+};
+
+std::string Fixture(const std::string& name) {
+  return std::string(NORVA_SOURCE_DIR) + "/tests/document/fixtures/" + name;
+}
+
+std::string ReadAll(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream ss;
+  ss << in.rdbuf();
+  return ss.str();
+}
+
+void WriteAll(const std::string& path, const std::string& bytes) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out << bytes;
+}
+
+// The lines of CP932 bytes, without their CR LF (UTF-8 for comparison).
+std::vector<std::string> Lines(const std::string& bytes) {
+  std::vector<std::string> out;
+  std::size_t start = 0;
+  while (start < bytes.size()) {
+    const std::size_t end = bytes.find("\r\n", start);
+    if (end == std::string::npos) {
+      out.push_back(Cp932ToUtf8(bytes.substr(start)));
+      break;
+    }
+    out.push_back(Cp932ToUtf8(bytes.substr(start, end - start)));
+    start = end + 2;
+  }
+  return out;
+}
+
+std::string Blanks(int n) { return std::string(static_cast<std::size_t>(n), ' '); }
+
+class DocFileTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    SetMessageSink(&sink_);
+    char tmpl[] = "/tmp/docfile_test_XXXXXX";
+    ASSERT_NE(::mkdtemp(tmpl), nullptr);
+    dir_ = tmpl;
+  }
+  void TearDown() override {
+    SetMessageSink(nullptr);
+    std::error_code ec;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, ec);
+    fs::remove_all(dir_, ec);
+  }
+  std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+  // Reads the file into a new document bound to it.
+  bool Read(const std::string& path, CDocument& doc) {
+    doc.FileName = path;
+    return DataFileRead(doc);
+  }
+  // Checks the single message of a failed read or write.
+  void ExpectOneMessage(const char* first, int err) {
+    ASSERT_EQ(sink_.shown.size(), 1u);
+    const Shown& m = sink_.shown[0];
+    EXPECT_EQ(m.title, "NorvaV4");
+    EXPECT_EQ(m.icon, MsgIcon::Warning);
+    EXPECT_EQ(m.buttons, MsgButtons::Ok);
+    const std::string head = std::string(first) + "\r\n\r\nErr = " + std::to_string(err) + "\r\n( ";
+    EXPECT_EQ(m.text.substr(0, head.size()), head) << m.text;
+    EXPECT_EQ(m.text.substr(m.text.size() - 2), " )");
+  }
+
+  RecordingSink sink_;
+  std::string dir_;
+};
+
+// ---- the writer ---------------------------------------------------------------
+
+TEST_F(DocFileTest, NewDocumentWritesTheDefaultsIn579Lines) {
+  CDocument doc;
+  const std::string bytes = DocumentFileBytes(doc);
+  // Every line ends CR LF, with no stray LF.
+  std::size_t crlf = 0, lf = 0;
+  for (std::size_t i = 0; i < bytes.size(); ++i) {
+    if (bytes[i] == '\n') {
+      ++lf;
+      if (i > 0 && bytes[i - 1] == '\r') ++crlf;
+    }
+  }
+  EXPECT_EQ(lf, 579u);
+  EXPECT_EQ(crlf, 579u);
+  const auto L = Lines(bytes);
+  ASSERT_EQ(L.size(), 579u);
+  const std::string null = "-17000000000 ";
+  struct Case {
+    int line;  // 1-based
+    std::string text;
+  } cases[] = {
+      {1, " 4 "},
+      {2, " 0 "},
+      {7, " 0 "},
+      {8, ""},
+      // Unit, Sisin, WallType, Doatsu: digits at columns 1, 15, 29, 43.
+      {9, " 0 " + Blanks(11) + " 0 " + Blanks(11) + " 0 " + Blanks(11) + " 1 "},
+      {10, " 0 " + Blanks(11) + null + " " + null},
+      {12, null + " " + null + " " + null + " " + null + " " + null + " " + null + " " + null},
+      {14, " 16 " + Blanks(10) + " 4 " + Blanks(11) + " .2 " + Blanks(10) + " .3 " + Blanks(10) +
+               " 180 "},
+      {16, null + " " + " 10 " + Blanks(10) + " 0 "},
+      {25, " 1 " + Blanks(11) + null},
+      {31, " 0 "},
+      {33, "-32768 "},
+      {34, " 1 "},
+      {42, "-1 " + Blanks(11) + "-1 " + Blanks(11) + null + " " + null + " " + null},
+      {51, " 0 "},
+      {52, " 0 "},
+      {53, " 1 " + Blanks(11) + " 1 "},
+      {54, " 0 "},
+      {55, " 0 "},
+      {58, " .75 " + Blanks(9) + " 0 " + Blanks(11) + " 1 "},
+      {74, " 50 " + Blanks(10) + " 40 "},
+      {76, " 20 " + Blanks(10) + " 20 " + Blanks(10) + " 20 " + Blanks(10) + " 20 "},
+      {78, " 0 "},
+      {79, " 0 "},
+      {80, " 0 "},
+      {81, " 0 "},
+      {579, " 0 "},
+  };
+  for (const auto& c : cases) EXPECT_EQ(L[static_cast<std::size_t>(c.line - 1)], c.text) << "line " << c.line;
+}
+
+TEST_F(DocFileTest, CurrentFixtureReadsAndWritesBackByteForByte) {
+  const std::string fixture = ReadAll(Fixture("v4_gravity_full.nrv"));
+  ASSERT_FALSE(fixture.empty());
+  CDocument doc;
+  ASSERT_TRUE(Read(Fixture("v4_gravity_full.nrv"), doc));
+  EXPECT_TRUE(sink_.shown.empty());
+  // The writer puts every item where the hand-written file has it.
+  EXPECT_EQ(DocumentFileBytes(doc), fixture);
+  // And through the file system, twice.
+  ASSERT_TRUE(DataFileWrite(doc, Path("a.nrv")));
+  ASSERT_TRUE(DataFileWrite(doc, Path("b.nrv")));
+  EXPECT_EQ(ReadAll(Path("a.nrv")), fixture);
+  EXPECT_EQ(ReadAll(Path("b.nrv")), fixture);
+}
+
+TEST_F(DocFileTest, CurrentFixtureFillsEveryField) {
+  CDocument d;
+  ASSERT_TRUE(Read(Fixture("v4_gravity_full.nrv"), d));
+  EXPECT_EQ(d.Title, "  擁壁Ａ, 試算 1");
+  struct F {
+    const char* name;
+    double got;
+    double want;
+  } fields[] = {
+      {"bInpSt0", double(d.bInpSt(0)), -1}, {"bInpSt2", double(d.bInpSt(2)), -1},
+      {"bInpSt3", double(d.bInpSt(3)), 0},   {"Unit", double(d.Unit), 0},
+      {"Sisin", double(d.Sisin), 4},         {"WallType", double(d.WallType()), 1},
+      {"Doatsu", double(d.Doatsu), 1},       {"bQuake", double(d.bQuake), -1},
+      {"Kh0", d.Kh(0), 0.15},                {"Kh1", d.Kh(1), 0.2},
+      {"BackType", double(d.BackType), 1},   {"KiriDoatsu", double(d.KiriDoatsu), 0},
+      {"Gamb", d.Gamb, 19},                  {"Gambd", d.Gambd, 10},
+      {"Gamf", d.Gamf, 18},                  {"Gamfd", d.Gamfd, 9},
+      {"Gamcw", d.Gamcw, 23},                {"Gamcf", d.Gamcf, 24.5},
+      {"Gamw", d.Gamw, 9.8},                 {"Fai", d.Fai, 30},
+      {"C0", d.C(0), 2},                     {"C1", d.C(1), 5},
+      {"delt0", d.delt(0), 20},              {"delt1", d.delt(1), 15},
+      {"Deltd", d.Deltd, 25.5},              {"Cd", d.Cd, 3},
+      {"SgmCk", d.SgmCk, 18},                {"Sgmca", d.Sgmca, 4.5},
+      {"Sgmta", d.Sgmta, 0.23},              {"Taua", d.Taua, 0.35},
+      {"Sgmsa", d.Sgmsa, 160},               {"SecDoatsu", double(d.SecDoatsu), 1},
+      {"WallH", d.WallH, 3.5},               {"WallL", d.WallL, 12},
+      {"WallB", d.WallB, 1.25},              {"BlkT", d.BlkT, 0.35},
+      {"BlkDeltT1", d.BlkDeltT1, 0.1},       {"BlkN", d.BlkN, 0.5},
+      {"nBlkSetup", double(d.nBlkSetup), 1}, {"nBlkFound", double(d.nBlkFound), 1},
+      {"BlkB", d.BlkB, 1.1},                 {"BlkH1", d.BlkH1, 0.6},
+      {"BlkH2", d.BlkH2, 0.45},              {"BlkB1", d.BlkB1, 0.15},
+      {"BlkT2", d.BlkT2, 0.05},              {"BlkDeltT2", d.BlkDeltT2, 0.2},
+      {"GrwB", d.GrwB, 2.1},                 {"GrwB1", d.GrwB1, 0.7},
+      {"GrwB2", d.GrwB2, 0.5},               {"GrwN", d.GrwN, 0.3},
+      {"MtwH1", d.MtwH1, 3},                 {"MtwH2", d.MtwH2, 0.5},
+      {"MtwH3", d.MtwH3, 0.25},              {"MtwB1", d.MtwB1, 0.4},
+      {"MtwB2", d.MtwB2, 0.6},               {"MtwB3", d.MtwB3, 0.45},
+      {"MtwB4", d.MtwB4, 0.35},              {"MtwN1", d.MtwN1, 0.2},
+      {"MtwN2", d.MtwN2, kNullDouble},       {"MxwH1", d.MxwH1, 1.5},
+      {"MxwH2", d.MxwH2, 2},                 {"MxwH3", d.MxwH3, 0.1},
+      {"GrwB3", d.GrwB3, 0.08},              {"GrwB4", d.GrwB4, 0.4},
+      {"GrwH1", d.GrwH1, 0.5},               {"nKeisya", double(d.nKeisya), 0},
+      {"KeisyaH", d.KeisyaH, 0.15},          {"Tokki", double(d.Tokki), 1},
+      {"TokX", d.TokX, 1.2},                 {"TokB", d.TokB, 0.5},
+      {"TokL", d.TokL, 0.6},                 {"SoilFH0", d.SoilFH(0), 0.8},
+      {"SoilFH1", d.SoilFH(1), 0.7},         {"nWater", double(d.nWater), 2},
+      {"nWlvlAuto", double(d.nWlvlAuto), 1}, {"WatFH0", d.WatFH(0), 0.3},
+      {"WatFH1", d.WatFH(1), 0.35},          {"WatBH0", d.WatBH(0), 1.5},
+      {"WatBH1", d.WatBH(1), 1.6},           {"UragomeType", double(d.UragomeType), 3},
+      {"UraHd", d.UraHd, 0.25},              {"UraN", d.UraN, 1.5},
+      {"UraX1", d.UraX1, 2.5},               {"UraX2", d.UraX2, 4},
+      {"UraH0", d.UraH0, 1.8},               {"nUraNini", double(d.nUraNini()), 3},
+      {"UraNiniX0", d.UraNiniX(0), 1},       {"UraNiniY0", d.UraNiniY(0), 0.5},
+      {"UraNiniX1", d.UraNiniX(1), 3.5},     {"UraNiniY1", d.UraNiniY(1), 1.75},
+      {"UraNiniX2", d.UraNiniX(2), 12.25},   {"UraNiniY2", d.UraNiniY(2), -0.5},
+      {"KiriD", d.KiriD, 2.5},               {"KiriN", d.KiriN, 0.8},
+      {"nTentou", double(d.nTentou), 1},     {"ChkSlide", double(d.ChkSlide), 1},
+      {"nJyudo", double(d.nJyudo), 1},       {"Pp0", d.Pp(0), 12.5},
+      {"Pp1", d.Pp(1), 10},                  {"nQa", double(d.nQa), 1},
+      {"Qa", d.Qa, 300},                     {"Faib", d.Faib, 30},
+      {"Myu", d.Myu, 0.6},                   {"cb", d.cb, 0},
+      {"SijiFai", d.SijiFai, 35},            {"SijiC", d.SijiC, 10},
+      {"SijiGam1", d.SijiGam1, 19},          {"Df", d.Df, 0.5},
+      {"Dfd", d.Dfd, 0.8},                   {"SijiGam2", d.SijiGam2, 18},
+      {"AE00", d.AE0(0), 5000},              {"AE01", d.AE0(1), 28000},
+      {"nAutoMobile", double(d.nAutoMobile), 0}, {"nAutoTload", double(d.nAutoTload), 4},
+      {"AutoPos", d.AutoPos, 0.5},           {"AutoWidth", d.AutoWidth, 2.75},
+      {"AutoLoad", d.AutoLoad, 10},          {"nGunsyu", double(d.nGunsyu), 0},
+      {"GunsyuPos", d.GunsyuPos, 1},         {"GunsyuWidth", d.GunsyuWidth, 3},
+      {"GunsyuLoad", d.GunsyuLoad, 5},       {"nSnow", double(d.nSnow), 0},
+      {"nSnowType", double(d.nSnowType), 2}, {"SnowPos", d.SnowPos, 0.25},
+      {"SnowDepth", d.SnowDepth, 1.5},       {"SnowLoad", d.SnowLoad, 3.15},
+      {"nTakuchi", double(d.nTakuchi), 0},   {"TakuchiPos", d.TakuchiPos, 0},
+      {"TakuchiWidth", d.TakuchiWidth, 5},   {"TakuchiLoad", d.TakuchiLoad, 10},
+      {"nAutoCrash0", double(d.nAutoCrash(0)), 0}, {"nAutoCrash1", double(d.nAutoCrash(1)), 1},
+      {"nAutoCrashBougo", double(d.nAutoCrashBougo), 1},
+      {"nAutoCrashBougoClass", double(d.nAutoCrashBougoClass), 2},
+      {"nAutoCrashBougoModel", double(d.nAutoCrashBougoModel), 3},
+      {"AutoCrashWidth", d.AutoCrashWidth, 1.5}, {"AutoCrashHigh", d.AutoCrashHigh, 0.6},
+      {"AutoCrashLoad", d.AutoCrashLoad, 25},  {"nStone", double(d.nStone), 0},
+      {"StoneHight", d.StoneHight, 1.2},     {"StonePich", d.StonePich, 2.5},
+      {"StoneLoad", d.StoneLoad, 100},       {"StoneSgmy", d.StoneSgmy, 235},
+      {"StoneZ", d.StoneZ, 86.7},            {"nWind", double(d.nWind), 0},
+      {"WindPos", d.WindPos, 3.5},           {"WindHight", d.WindHight, 1},
+      {"WindLoad", d.WindLoad, 3},           {"nNiniCount", double(d.nNiniCount()), 2},
+      {"nCase", double(d.nCase()), 2},       {"nWallSecCnt0", double(d.nWallSecCnt(0)), 2},
+      {"nWallSecCnt1", double(d.nWallSecCnt(1)), 1}, {"WallSecY00", d.WallSecY(0, 0), 1.5},
+      {"WallSecY01", d.WallSecY(0, 1), 2.75}, {"WallSecY10", d.WallSecY(1, 0), 0.5},
+      {"TokDia", double(d.TokDia), 3},       {"TokHon", d.TokHon, 4},
+      {"TokKab", d.TokKab, 70},              {"TokPich", d.TokPich, 250},
+      {"Tiiki", double(d.Tiiki), 1},         {"Jiban1", double(d.Jiban1), 2},
+      {"Kouzou", double(d.Kouzou), 0},       {"Delt3", d.Delt3, 0.8},
+      {"Kibo", double(d.Kibo), 0},           {"Jiban2", double(d.Jiban2), 2},
+      {"Youto", d.Youto, 0.85},              {"nTokusei", double(d.nTokusei()), 2},
+      {"TokuseiT0", d.TokuseiT(0), 2.5},     {"TokuseiN0", double(d.TokuseiN(0)), 5},
+      {"TokuseiS0", double(d.TokuseiS(0)), 1}, {"TokuseiT1", d.TokuseiT(1), 3},
+      {"TokuseiN1", double(d.TokuseiN(1)), 12}, {"TokuseiS1", double(d.TokuseiS(1)), 0},
+      {"nTokuseiPrn", double(d.nTokuseiPrn), 0}, {"JibanHa", d.JibanHa, 1.5},
+      {"JibanHd", d.JibanHd, 2.5},           {"nJibanPrn", double(d.nJibanPrn), 1},
+      {"JyudoH", d.JyudoH, 1},               {"JyudoGam", d.JyudoGam, 18},
+      {"JyudoFai", d.JyudoFai, 30},          {"JyudoDelt", d.JyudoDelt, 15},
+      {"JyudoAlp", d.JyudoAlp, 0},           {"JyudoI", d.JyudoI, 10},
+      {"JyudoKh", d.JyudoKh, 0.15},          {"JyudoPrn", double(d.JyudoPrn), 1},
+      {"KisoH1", d.KisoH1, 0.15},            {"KisoH2", d.KisoH2, 0.25},
+      {"KisoB", d.KisoB, 0.2},               {"Mizunuki", double(d.Mizunuki), 1},
+      {"MizuDan", double(d.MizuDan), 2},     {"MizuH10", d.MizuH1(0), 0.5},
+      {"MizuH14", d.MizuH1(4), 2.5},         {"MizuN", d.MizuN, 60},
+      {"MizuFai", d.MizuFai, 50},            {"DrwScale", double(d.DrwScale), 3},
+      {"Sheet", double(d.Sheet), 2},         {"Margin0", double(d.Margin(0)), 25},
+      {"Margin3", double(d.Margin(3)), 10},  {"Suryou", double(d.Suryou), 1},
+      {"cZ", d.cZ, 0.85},                    {"KiriDlt", d.KiriDlt, 12.5},
+      {"AutoCrashV", d.AutoCrashV, 40},
+  };
+  for (const auto& f : fields) EXPECT_EQ(f.got, f.want) << f.name;
+
+  // Loads: names kept whole, blanks and commas included.
+  auto n0 = d.pNini(0);
+  auto n1 = d.pNini(1);
+  ASSERT_TRUE(n0 && n1);
+  EXPECT_EQ(n0->LoadName, " 荷重A, 仮設");
+  EXPECT_EQ(n0->nType, 2);
+  EXPECT_EQ(n0->nTarget, 7);
+  EXPECT_EQ(n0->X2, 2.5);
+  EXPECT_EQ(n0->Y2, kNullBox);
+  EXPECT_EQ(n0->P2, 20);
+  EXPECT_EQ(n1->LoadName, "H-load");
+  EXPECT_EQ(n1->P1, -5);
+
+  // Cases, with the bearing factor derived for Sisin 4, Kibo 0.
+  auto c0 = d.pCase(0);
+  auto c1 = d.pCase(1);
+  ASSERT_TRUE(c0 && c1);
+  EXPECT_EQ(c0->CaseName, "常時");
+  EXPECT_EQ(c1->CaseName, "地震時, L1");
+  EXPECT_EQ(c0->nWater, 1);
+  EXPECT_EQ(c0->nSnow, 1);
+  EXPECT_EQ(c1->nQuake, 1);
+  EXPECT_EQ(c0->Doat, 0);
+  EXPECT_EQ(c1->Doat, 1);
+  EXPECT_EQ(c0->nNiniCount(), 2);
+  EXPECT_EQ(c0->nNini(0), 1);
+  EXPECT_EQ(c0->nNini(1), 0);
+  EXPECT_EQ(c1->nNini(1), 1);
+  EXPECT_EQ(c1->Ea, 3);
+  EXPECT_EQ(c1->QaPremium, 1.5);
+  EXPECT_EQ(c1->AllowPremium, 1.5);
+  EXPECT_EQ(c0->QuPremium, 3);    // no occasional load
+  EXPECT_EQ(c1->QuPremium, 1.5);  // seismic, residential land, Kibo 0
+
+  // Result containers for 2 cases, 2 + 1 sections.
+  for (int c = 0; c < 2; ++c) {
+    EXPECT_NE(d.pWallRes(0, c, 0), nullptr);
+    EXPECT_NE(d.pWallRes(0, c, 1), nullptr);
+    EXPECT_NE(d.pWallRes(1, c, 0), nullptr);
+    EXPECT_EQ(d.pWallRes(1, c, 1), nullptr);
+    EXPECT_NE(d.pFotRes(c), nullptr);
+    EXPECT_NE(d.pTokRes(c), nullptr);
+  }
+}
+
+// Every kind of statement, built in memory: loads, cases with switches,
+// check sections of both parts, ground rows and back-ground points.
+void FillEveryKind(CDocument& d) {
+  d.Title = "round trip, 試験";
+  d.Sisin = 5;
+  d.SetWallType(0);
+  d.Doatsu = 1;
+  d.bQuake = -1;
+  d.SetKh(0, 0.12);
+  d.SetKh(1, 0.18);
+  d.Gamb = 18.5;
+  d.Fai = 32.5;
+  d.SetC(1, 1.25);
+  d.Setdelt(0, 21.6666666666667);
+  d.MtwH1 = 2.875;
+  d.MtwB4 = 0.3125;
+  d.MtwN2 = 1e15;  // exponent form
+  d.KeisyaH = 1.0 / 3.0;
+  d.nKeisya = 0;
+  d.SetSoilFH(1, 0.45);
+  d.SetWatBH(1, -0.35);
+  d.UragomeType = 3;
+  d.SetnUraNini(2);
+  d.SetUraNiniX(0, 0.75);
+  d.SetUraNiniY(0, 2.5);
+  d.SetUraNiniX(1, 20);
+  d.SetUraNiniY(1, 2.5);
+  // Line of thrust on a block wall: the reader keeps ChkSlide 0 with it.
+  d.nTentou = 3;
+  d.ChkSlide = 0;
+  d.nQa = 1;
+  d.SetPp(1, 7.5);
+  d.SetAE0(1, 12345.678);
+  d.nSnow = 0;
+  d.nSnowType = 1;
+  d.SnowLoad = 4.2;
+  d.SetnAutoCrash(1, 0);
+  d.AutoCrashV = 35;
+  d.StoneZ = 0.0625;
+  d.SetnNiniCount(3);
+  d.pNini(0)->LoadName = "  leading, comma";
+  d.pNini(0)->nType = 3;
+  d.pNini(0)->Y2 = 1.5;
+  d.pNini(2)->LoadName = "";
+  d.pNini(2)->P1 = -12.5;
+  d.SetnCase(2);
+  for (int c = 0; c < 2; ++c) {
+    auto k = d.pCase(c);
+    k->CaseName = c == 0 ? "ケース1" : "case, 2";
+    k->nQuake = static_cast<int16_t>(c);
+    k->nWind = 1;
+    k->Doat = c;
+    k->SetnNiniCount(3);
+    k->SetnNini(c, 1);
+    k->Ea = 6 - 3 * c;
+    k->FsTentou = 1.5;
+    k->FsKatsudou = 1.2;
+    k->QaPremium = 1.25;
+    k->AllowPremium = 1.5;
+  }
+  d.SetnWallSecCnt(0, 3);
+  d.SetnWallSecCnt(1, 2);
+  d.SetWallSecY(0, 0, 0.5);
+  d.SetWallSecY(0, 1, 1.0);
+  d.SetWallSecY(0, 2, 1.5);
+  d.SetWallSecY(1, 0, 0.25);
+  d.SetWallSecY(1, 1, 0.75);
+  d.TokDia = 2;
+  d.TokPich = 125;
+  d.SetnTokusei(3);
+  for (int i = 0; i < 3; ++i) {
+    d.SetTokuseiT(i, 1.5 * (i + 1));
+    d.SetTokuseiN(i, static_cast<int16_t>(4 * i + 2));
+    d.SetTokuseiS(i, static_cast<int16_t>(i % 2));
+  }
+  d.nTokuseiPrn = 1;
+  d.SetMizuH1(2, 1.75);
+  d.SetMargin(2, 7);
+  d.cZ = 0.7;
+  d.KiriDlt = 15;
+}
+
+TEST_F(DocFileTest, EveryKindOfStatementSurvivesWriteReadWrite) {
+  CDocument a;
+  FillEveryKind(a);
+  ASSERT_TRUE(DataFileWrite(a, Path("one.nrv")));
+  CDocument b;
+  ASSERT_TRUE(Read(Path("one.nrv"), b));
+  ASSERT_TRUE(DataFileWrite(b, Path("two.nrv")));
+  const std::string one = ReadAll(Path("one.nrv"));
+  EXPECT_EQ(ReadAll(Path("two.nrv")), one);
+  // 577 + 2 points + 3 * 3 load lines + 2 * (18 + 3) case lines + 3 + 2
+  // section lines + 3 ground rows.
+  EXPECT_EQ(Lines(one).size(), 577u + 2 + 9 + 42 + 5 + 3);
+
+  EXPECT_EQ(b.Title, a.Title);
+  EXPECT_EQ(b.MtwN2, 1e15);
+  EXPECT_EQ(b.KeisyaH, 0.333333333333333);  // 15 significant digits
+  EXPECT_EQ(b.pNini(0)->LoadName, "  leading, comma");
+  EXPECT_EQ(b.pNini(2)->LoadName, "");
+  EXPECT_EQ(b.pCase(1)->CaseName, "case, 2");
+  EXPECT_EQ(b.pCase(1)->nNini(1), 1);
+  EXPECT_EQ(b.pCase(0)->nNini(1), 0);
+  // Heights stay with their part.
+  EXPECT_EQ(b.WallSecY(0, 2), 1.5);
+  EXPECT_EQ(b.WallSecY(1, 0), 0.25);
+  EXPECT_EQ(b.WallSecY(1, 1), 0.75);
+  EXPECT_EQ(b.TokuseiN(2), 10);
+  EXPECT_EQ(b.UraNiniX(1), 20);
+  // Bearing factor of a canal design with an entered allowable: 2 for an
+  // occasional (wind) case.
+  EXPECT_EQ(b.pCase(0)->QuPremium, 2);
+}
+
+TEST_F(DocFileTest, EmptyDocumentListsReadBackEmpty) {
+  CDocument a;
+  a.SetnWallSecCnt(0, 0);
+  a.SetnWallSecCnt(1, 0);
+  const auto L = Lines(DocumentFileBytes(a));
+  ASSERT_EQ(L.size(), 577u);
+  EXPECT_EQ(L[50], " 0 ");                   // nNiniCount
+  EXPECT_EQ(L[51], " 0 ");                   // nCase
+  EXPECT_EQ(L[52], " 0 " + Blanks(11) + " 0 ");  // section counts
+  ASSERT_TRUE(DataFileWrite(a, Path("e.nrv")));
+  CDocument b;
+  ASSERT_TRUE(Read(Path("e.nrv"), b));
+  EXPECT_EQ(b.nNiniCount(), 0);
+  EXPECT_EQ(b.nCase(), 0);
+  EXPECT_EQ(b.nWallSecCnt(0), 0);
+  EXPECT_EQ(b.nWallSecCnt(1), 0);
+  EXPECT_EQ(b.pNini(0), nullptr);
+  EXPECT_EQ(b.pCase(0), nullptr);
+  EXPECT_EQ(b.pWallRes(0, 0, 0), nullptr);
+  EXPECT_EQ(b.pFotRes(0), nullptr);
+}
+
+// ---- older versions ---------------------------------------------------------
+
+TEST_F(DocFileTest, Version01DerivesHeelHeightAndLacksLaterItems) {
+  CDocument d;
+  ASSERT_TRUE(Read(Fixture("v01_block.nrv"), d));
+  // Flags: any non-zero is true; 4 and 5 are always cleared.
+  EXPECT_EQ(d.bInpSt(0), -1);
+  EXPECT_EQ(d.bInpSt(1), 0);
+  EXPECT_EQ(d.bInpSt(2), -1);
+  EXPECT_EQ(d.bInpSt(4), 0);
+  EXPECT_EQ(d.bInpSt(5), 0);
+  EXPECT_EQ(d.Unit, 0);   // stored 1
+  EXPECT_EQ(d.Sisin, 4);  // stored 6
+  EXPECT_EQ(d.bQuake, -1);
+  // Seven items on line 17; BlkH2 = BlkH1 + KeisyaH - (BlkB - BlkB1) * BlkN
+  // = 0.5 + 0.1 - (1.2 - 0.2) * 0.3 = 0.3.
+  EXPECT_NEAR(d.BlkH2, 0.3, 1e-12);
+  EXPECT_EQ(d.BlkB1, 0.2);
+  EXPECT_EQ(d.BlkDeltT2, 0.1);  // = BlkDeltT1
+  EXPECT_EQ(d.GrwB4, 0);
+  EXPECT_EQ(d.GrwH1, 0);
+  EXPECT_EQ(d.nKeisya, 0);
+  EXPECT_EQ(d.KeisyaH, 0.1);
+  // nTentou 2 reads 0; stored ChkSlide 0 clears nJyudo, then becomes 1.
+  EXPECT_EQ(d.nTentou, 0);
+  EXPECT_EQ(d.ChkSlide, 1);
+  EXPECT_EQ(d.nJyudo, 0);
+  EXPECT_EQ(d.Pp(0), 10);
+  // No Doat before 2.01: from nQuake.
+  ASSERT_EQ(d.nCase(), 2);
+  EXPECT_EQ(d.pCase(0)->Doat, 0);
+  EXPECT_EQ(d.pCase(1)->Doat, 1);
+  EXPECT_EQ(d.pCase(0)->QuPremium, 3);
+  EXPECT_EQ(d.pCase(1)->QuPremium, 1.5);
+  EXPECT_EQ(d.pCase(1)->AllowPremium, 1.5);
+  EXPECT_EQ(d.WallSecY(0, 0), 0.5);
+  // The TokDia line has three items: TokPich keeps its initial null and the
+  // next line is read in its place.
+  EXPECT_EQ(d.TokDia, -1);
+  EXPECT_EQ(d.TokPich, kNullDouble);
+  EXPECT_EQ(d.Jiban1, 1);
+  EXPECT_EQ(d.Delt3, 0.75);
+  EXPECT_EQ(d.Kibo, 0);  // stored 1
+  EXPECT_EQ(d.MizuN, 50);
+  EXPECT_EQ(d.Margin(3), 20);
+  // The file ends after Suryou.
+  EXPECT_EQ(d.cZ, 0);
+  EXPECT_EQ(d.KiriDlt, kNullDouble);
+  EXPECT_EQ(d.AutoCrashV, 0);
+  EXPECT_TRUE(sink_.shown.empty());
+}
+
+// The heel height of old block-wall files, for each of its conditions, on
+// the 0.1 file with one line changed. BlkH1 0.5, KeisyaH 0.1, BlkB 1.2,
+// BlkB1 0.2, BlkN 0.3.
+TEST_F(DocFileTest, OldHeelHeightIsDerivedOnlyForFoundationsWithNormalCourses) {
+  const std::string base = ReadAll(Fixture("v01_block.nrv"));
+  const std::string line17 = " .35           .1            .3            0             0";
+  const std::string keisya = "\r\n 0             .1 \r\n";
+  const std::string blkb1 = "\r\n .2            0 \r\n";
+  ASSERT_NE(base.find(line17), std::string::npos);
+  ASSERT_NE(base.find(keisya), std::string::npos);
+  ASSERT_NE(base.find(blkb1), std::string::npos);
+  const auto with = [&](const std::string& from, const std::string& to) {
+    std::string s = base;
+    s.replace(s.find(from), from.size(), to);
+    return s;
+  };
+  const std::string setup1 = " .35           .1            .3            1             0";
+  const std::string found1 = " .35           .1            .3            0             1";
+  const std::string flatN = " .35           .1            0             0             0";
+  const struct {
+    const char* what;
+    std::string bytes;
+    double blkH2;
+  } cases[] = {
+      {"inclined base", base, 0.3},                                   // 0.5 + 0.1 - 1.0 * 0.3
+      {"level base", with(keisya, "\r\n 1             .1 \r\n"), 0.2},  // 0.5 - 1.0 * 0.3
+      {"horizontal courses", with(line17, setup1), kNullDouble},
+      {"no foundation", with(line17, found1), kNullDouble},
+      {"vertical face", with(line17, flatN), kNullDouble},
+      {"negative BlkB1", with(blkb1, "\r\n-.2            0 \r\n"), kNullDouble},
+  };
+  for (const auto& c : cases) {
+    WriteAll(Path("old.nrv"), c.bytes);
+    CDocument d;
+    ASSERT_TRUE(Read(Path("old.nrv"), d)) << c.what;
+    EXPECT_NEAR(d.BlkH2, c.blkH2, 1e-12) << c.what;
+  }
+}
+
+TEST_F(DocFileTest, Version03ReadsToeSlabAndTokPich) {
+  CDocument d;
+  ASSERT_TRUE(Read(Fixture("v03_gravity.nrv"), d));
+  EXPECT_EQ(d.Sisin, 5);  // stored 1
+  EXPECT_EQ(d.WallType(), 1);
+  EXPECT_EQ(d.BlkH2, kNullDouble);       // not in the file, no block wall
+  EXPECT_EQ(d.BlkDeltT2, kNullDouble);   // = BlkDeltT1, null here
+  EXPECT_EQ(d.GrwB, 2);
+  EXPECT_EQ(d.GrwB4, 0);    // stored -0.2
+  EXPECT_EQ(d.GrwH1, 0.4);
+  // nTentou 4 reads 3, and 3 is only for block walls.
+  EXPECT_EQ(d.nTentou, 0);
+  EXPECT_EQ(d.ChkSlide, 1);
+  EXPECT_EQ(d.nQa, 1);
+  EXPECT_EQ(d.Qa, 250);
+  ASSERT_EQ(d.nCase(), 1);
+  EXPECT_EQ(d.pCase(0)->CaseName, "雪");
+  EXPECT_EQ(d.pCase(0)->nWind, 1);
+  EXPECT_EQ(d.pCase(0)->AllowPremium, 1.15);
+  EXPECT_EQ(d.pCase(0)->QuPremium, 2);  // canals with nQa 1, occasional case
+  EXPECT_EQ(d.WallSecY(0, 0), 1);
+  EXPECT_EQ(d.TokPich, 300);
+  EXPECT_EQ(d.Tiiki, 0);
+  EXPECT_EQ(d.cZ, 0.7);
+  EXPECT_EQ(d.KiriDlt, kNullDouble);
+  EXPECT_EQ(d.AutoCrashV, 0);
+}
+
+TEST_F(DocFileTest, Version04ReadsHeelHeightAndLineOfThrustRules) {
+  CDocument d;
+  ASSERT_TRUE(Read(Fixture("v04_block.nrv"), d));
+  EXPECT_EQ(d.BlkH2, 0.2);       // read, not derived
+  EXPECT_EQ(d.BlkB1, 0.1);
+  EXPECT_EQ(d.BlkDeltT2, 0.1);   // = BlkDeltT1 before 0.5
+  EXPECT_EQ(d.GrwB4, 0.3);
+  EXPECT_EQ(d.GrwH1, 0.35);
+  // Road earthworks: a block wall takes the entered allowable.
+  EXPECT_EQ(d.nQa, 1);
+  // nTentou 3 survives for a block wall without the automatic water level:
+  // no shear key, no automatic level, ChkSlide as stored (0) and nJyudo
+  // cleared with it.
+  EXPECT_EQ(d.nTentou, 3);
+  EXPECT_EQ(d.Tokki, 0);
+  EXPECT_EQ(d.nWlvlAuto, 0);
+  EXPECT_EQ(d.ChkSlide, 0);
+  EXPECT_EQ(d.nJyudo, 0);
+  EXPECT_EQ(d.nWater, 1);
+  EXPECT_EQ(d.pCase(0)->Doat, 1);
+  EXPECT_EQ(d.pCase(0)->QuPremium, 2);
+  EXPECT_EQ(d.cZ, 0.5);
+  EXPECT_EQ(d.KiriDlt, 10);
+  EXPECT_EQ(d.AutoCrashV, 30);
+}
+
+TEST_F(DocFileTest, Version05ReadsBackfillThicknessAndResetsSettings) {
+  CDocument d;
+  ASSERT_TRUE(Read(Fixture("v05_leaning.nrv"), d));
+  EXPECT_EQ(d.WallType(), 2);
+  EXPECT_EQ(d.BlkDeltT1, 0.1);
+  EXPECT_EQ(d.BlkDeltT2, 0.15);
+  EXPECT_EQ(d.MtwB4, 0.25);
+  EXPECT_EQ(d.MtwN2, 0.1);
+  // Road earthworks: walls other than block walls take the ultimate value.
+  EXPECT_EQ(d.nQa, 0);
+  // nTentou 3 with the automatic water level reads 0.
+  EXPECT_EQ(d.nTentou, 0);
+  EXPECT_EQ(d.nWlvlAuto, 1);
+  EXPECT_EQ(d.ChkSlide, 1);
+  EXPECT_EQ(d.nJyudo, 0);
+  EXPECT_EQ(d.pCase(0)->nQuake, 2);
+  EXPECT_EQ(d.pCase(0)->Doat, 0);
+  EXPECT_EQ(d.pCase(0)->QuPremium, 3);
+}
+
+TEST_F(DocFileTest, Version20MixedWallTakesDoatFromQuake) {
+  CDocument d;
+  ASSERT_TRUE(Read(Fixture("v20_mixed.nrv"), d));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(d.bInpSt(i), -1) << i;
+  EXPECT_EQ(d.bInpSt(4), 0);
+  EXPECT_EQ(d.bInpSt(5), 0);
+  EXPECT_EQ(d.WallType(), 3);
+  EXPECT_EQ(d.GrwB4, 0);  // stored 0.3; a mixed wall has no toe slab
+  EXPECT_EQ(d.GrwH1, 0);
+  EXPECT_EQ(d.MxwH1, 1.5);
+  EXPECT_EQ(d.GrwB3, 0.2);
+  ASSERT_EQ(d.nNiniCount(), 1);
+  EXPECT_EQ(d.pNini(0)->LoadName, "  P, 1");
+  EXPECT_EQ(d.pNini(0)->nTarget, 3);
+  EXPECT_EQ(d.pNini(0)->Y1, 4);
+  ASSERT_EQ(d.nCase(), 2);
+  EXPECT_EQ(d.pCase(0)->Doat, 1);
+  EXPECT_EQ(d.pCase(1)->Doat, 0);
+  EXPECT_EQ(d.pCase(0)->nNini(0), 1);
+  EXPECT_EQ(d.pCase(1)->nNiniCount(), 1);
+  EXPECT_EQ(d.pCase(0)->QuPremium, 2);  // farm roads, seismic
+  EXPECT_EQ(d.pCase(1)->QuPremium, 3);
+  EXPECT_EQ(d.nWallSecCnt(0), 2);
+  EXPECT_EQ(d.nWallSecCnt(1), 3);
+  EXPECT_EQ(d.WallSecY(0, 0), 1.2);
+  EXPECT_EQ(d.WallSecY(0, 1), 2.4);
+  EXPECT_EQ(d.WallSecY(1, 0), 0.3);
+  EXPECT_EQ(d.WallSecY(1, 2), 0.9);
+  EXPECT_NE(d.pWallRes(0, 1, 1), nullptr);
+  EXPECT_EQ(d.pWallRes(0, 1, 2), nullptr);
+  EXPECT_NE(d.pWallRes(1, 1, 2), nullptr);
+  ASSERT_EQ(d.nTokusei(), 1);
+  EXPECT_EQ(d.TokuseiT(0), 4.5);
+  EXPECT_EQ(d.TokuseiN(0), 10);
+  EXPECT_EQ(d.TokuseiS(0), 2);
+  EXPECT_EQ(d.nTokuseiPrn, -1);
+}
+
+// ---- failures -------------------------------------------------------------------
+
+// A document that is not new: a failed read must leave all of this alone.
+void Mark(CDocument& d) {
+  d.Title = "keep me";
+  d.WallH = 4.25;
+  d.SetnCase(1);
+  d.pCase(0)->CaseName = "mine";
+  d.SetbInpSt(4, -1);
+}
+
+void ExpectMarked(const CDocument& d) {
+  EXPECT_EQ(d.Title, "keep me");
+  EXPECT_EQ(d.WallH, 4.25);
+  ASSERT_EQ(d.nCase(), 1);
+  EXPECT_EQ(d.pCase(0)->CaseName, "mine");
+  EXPECT_EQ(d.bInpSt(4), -1);
+  EXPECT_EQ(d.nNiniCount(), 0);
+}
+
+TEST_F(DocFileTest, BrokenFilesReportTheErrorAndLeaveTheDocument) {
+  const std::string good = ReadAll(Fixture("v4_gravity_full.nrv"));
+  const auto at = [&](const std::string& marker) { return good.find(marker); };
+  const std::size_t sections = good.find(" 2             1 \r\n", at(Utf8ToCp932("地震時")));
+  ASSERT_NE(sections, std::string::npos);
+  ASSERT_NE(at("H-load"), std::string::npos);
+  struct Case {
+    const char* what;
+    std::string bytes;
+    int err;
+  } cases[] = {
+      {"empty file", "", 62},
+      {"only the version", " 4 \r\n", 62},
+      {"cut in the header", good.substr(0, at(" 19 ") + 4), 62},
+      {"cut inside a load", good.substr(0, at("H-load") + 8), 62},
+      {"cut inside a case", good.substr(0, at(Utf8ToCp932("地震時")) + 12), 62},
+      // A record that traps its own error otherwise: number 0, no text.
+      {"word inside a case", good.substr(0, at(Utf8ToCp932("地震時")) + 12) + " x " +
+                                 good.substr(at(Utf8ToCp932("地震時")) + 15), 0},
+      {"cut before the sections", good.substr(0, sections), 62},
+      {"word for a number", good.substr(0, at(" 24.5 ")) + " abc  " + good.substr(at(" 24.5 ") + 6), 13},
+      {"count beyond 16 bits", good.substr(0, at(" 2 \r\n" + Utf8ToCp932(" 荷重"))) + " 40000 \r\n" +
+                                   good.substr(at(Utf8ToCp932(" 荷重"))), 6},
+      // Negative counts never come from the program: a damaged file.
+      {"negative case count", good.substr(0, at(" 2 \r\n" + Utf8ToCp932("常時"))) + "-1 \r\n" +
+                                  good.substr(at(Utf8ToCp932("常時"))), 321},
+      {"negative section count", good.substr(0, sections) + "-2 " + good.substr(sections + 3), 321},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    sink_.shown.clear();
+    WriteAll(Path("bad.nrv"), c.bytes);
+    CDocument d;
+    Mark(d);
+    d.FileName = Path("bad.nrv");
+    EXPECT_FALSE(DataFileRead(d));
+    ExpectOneMessage("ファイル読込み時にエラーが発生しました。", c.err);
+    if (c.err == 0 && !sink_.shown.empty()) {
+      EXPECT_EQ(sink_.shown[0].text.substr(sink_.shown[0].text.size() - 4), "(  )");
+    }
+    ExpectMarked(d);
+    EXPECT_EQ(d.FileName, Path("bad.nrv"));
+  }
+}
+
+TEST_F(DocFileTest, MissingFileOrNameReadsNothingSilently) {
+  for (const std::string& name : {std::string(), Path("none.nrv"), dir_}) {
+    CDocument d;
+    Mark(d);
+    d.FileName = name;
+    EXPECT_FALSE(DataFileRead(d)) << name;
+    ExpectMarked(d);
+  }
+  EXPECT_TRUE(sink_.shown.empty());
+}
+
+TEST_F(DocFileTest, UnreadableFileReportsTheError) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root reads any file";
+  fs::copy_file(Fixture("v4_gravity_full.nrv"), Path("locked.nrv"));
+  fs::permissions(Path("locked.nrv"), fs::perms::none);
+  CDocument d;
+  Mark(d);
+  d.FileName = Path("locked.nrv");
+  EXPECT_FALSE(DataFileRead(d));
+  ExpectOneMessage("ファイル読込み時にエラーが発生しました。", 75);
+  ExpectMarked(d);
+}
+
+TEST_F(DocFileTest, WriteTargetsFileNameOrNothing) {
+  CDocument d;
+  EXPECT_FALSE(DataFileWrite(d, ""));  // no path at all
+  EXPECT_TRUE(sink_.shown.empty());
+  d.FileName = Path("own.nrv");
+  ASSERT_TRUE(DataFileWrite(d, ""));
+  EXPECT_EQ(ReadAll(Path("own.nrv")), DocumentFileBytes(d));
+  // A path of its own does not rebind the document.
+  ASSERT_TRUE(DataFileWrite(d, Path("other.nrv")));
+  EXPECT_EQ(d.FileName, Path("own.nrv"));
+  // Nothing but the two documents in the folder: no temporary left behind.
+  int files = 0;
+  for (const auto& e : fs::directory_iterator(dir_)) {
+    (void)e;
+    ++files;
+  }
+  EXPECT_EQ(files, 2);
+}
+
+TEST_F(DocFileTest, SaveIntoMissingFolderFailsWithMessage) {
+  CDocument d;
+  EXPECT_FALSE(DataFileWrite(d, Path("no/such/folder.nrv")));
+  ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 76);
+}
+
+TEST_F(DocFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+  fs::create_directory(Path("ro"));
+  WriteAll(Path("ro/doc.nrv"), "old content\r\n");
+  fs::permissions(Path("ro"), fs::perms::owner_read | fs::perms::owner_exec);
+  CDocument d;
+  EXPECT_FALSE(DataFileWrite(d, Path("ro/doc.nrv")));
+  ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 70);
+  EXPECT_EQ(ReadAll(Path("ro/doc.nrv")), "old content\r\n");
+}
+
+// A disk that fills up in the middle of the save: the previous file must
+// come through whole and no partial file may be left.
+TEST_F(DocFileTest, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
+  WriteAll(Path("doc.nrv"), "old content\r\n");
+  ::chmod(Path("doc.nrv").c_str(), 0640);
+  CDocument d;
+  FillEveryKind(d);
+
+  struct rlimit old {};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+  struct sigaction ignore {}, previous {};
+  ignore.sa_handler = SIG_IGN;
+  ::sigaction(SIGXFSZ, &ignore, &previous);
+  struct rlimit small = old;
+  small.rlim_cur = 1000;  // far less than a document
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const bool ok = DataFileWrite(d, Path("doc.nrv"));
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::sigaction(SIGXFSZ, &previous, nullptr);
+
+  EXPECT_FALSE(ok);
+  ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 61);
+  EXPECT_EQ(ReadAll(Path("doc.nrv")), "old content\r\n");
+  int files = 0;
+  for (const auto& e : fs::directory_iterator(dir_)) {
+    (void)e;
+    ++files;
+  }
+  EXPECT_EQ(files, 1);
+
+  // With room again the save replaces the file and keeps its permissions.
+  sink_.shown.clear();
+  ASSERT_TRUE(DataFileWrite(d, Path("doc.nrv")));
+  EXPECT_EQ(ReadAll(Path("doc.nrv")), DocumentFileBytes(d));
+  struct stat st {};
+  ASSERT_EQ(::stat(Path("doc.nrv").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
+}
+
+TEST_F(DocFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
+  fs::create_directory(Path("real"));
+  WriteAll(Path("real/doc.nrv"), "old\r\n");
+  fs::create_symlink(Path("real/doc.nrv"), Path("link.nrv"));
+  CDocument d;
+  ASSERT_TRUE(DataFileWrite(d, Path("link.nrv")));
+  EXPECT_TRUE(fs::is_symlink(Path("link.nrv")));
+  EXPECT_EQ(ReadAll(Path("real/doc.nrv")), DocumentFileBytes(d));
+}
+
+}  // namespace
+}  // namespace norva
