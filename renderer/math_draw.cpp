@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QPainter>
-#include <QPicture>
 #include <QSvgGenerator>
 
 #include <atomic>
@@ -20,12 +19,63 @@ namespace {
 // Stroke width of rules and radical signs, in layout pixels.
 constexpr double kRuleWidth = 0.8;
 
-void PaintTree(CMathRenderer& math, const MathBox* root, QtMathMetrics& metrics, QPainter& painter) {
-  painter.setRenderHint(QPainter::Antialiasing, true);
-  painter.setRenderHint(QPainter::TextAntialiasing, true);
-  PainterMathCanvas canvas(painter, metrics);
-  math.DrawTree(root, canvas);
-}
+// What a formula draws, kept with its fonts so that it can be painted at any
+// resolution: on the page, a printer, a PDF file or into an SVG file.
+class MathDisplayList : public IMathCanvas {
+ public:
+  explicit MathDisplayList(QtMathMetrics& metrics) : metrics_(metrics) {}
+  void DrawString(int style, std::string_view bytes, double x, double top) override {
+    texts_.push_back({metrics_.Font(style), metrics_.Decode(style, bytes), QPointF(x, top + metrics_.Ascent(style))});
+  }
+  void DrawLine(double x1, double y1, double x2, double y2) override { lines_.emplace_back(x1, y1, x2, y2); }
+  void Replay(QPainter& painter) const {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    QPen pen(Qt::black);
+    pen.setWidthF(kRuleWidth);
+    pen.setCapStyle(Qt::FlatCap);
+    painter.setPen(pen);
+    for (const QLineF& l : lines_) painter.drawLine(l);
+    painter.setPen(QPen(Qt::black));
+    for (const Text& t : texts_) {
+      painter.setFont(t.font);
+      painter.drawText(t.baseline, t.text);
+    }
+    painter.restore();
+  }
+
+ private:
+  struct Text {
+    QFont font;
+    QString text;
+    QPointF baseline;
+  };
+  QtMathMetrics& metrics_;
+  std::vector<Text> texts_;
+  std::vector<QLineF> lines_;
+};
+
+// A formula on the page: the display list scaled from layout pixels.
+class MathPicture : public ComposerPicture {
+ public:
+  MathPicture(std::shared_ptr<const MathDisplayList> list, QSizeF twips)
+      : list_(std::move(list)), natural_(twips) {}
+  QSizeF NaturalSize() const override { return natural_; }
+  void Paint(QPainter& painter, const QRectF& target) const override {
+    if (natural_.width() <= 0 || natural_.height() <= 0) return;
+    painter.save();
+    painter.translate(target.topLeft());
+    painter.scale(target.width() / natural_.width() * kMathTwipsPerPixel,
+                  target.height() / natural_.height() * kMathTwipsPerPixel);
+    list_->Replay(painter);
+    painter.restore();
+  }
+
+ private:
+  std::shared_ptr<const MathDisplayList> list_;
+  QSizeF natural_;
+};
 
 }  // namespace
 
@@ -198,15 +248,12 @@ CMathRenderer::Result CMathRenderer::Render() {
   const double pxW = root->width;
   const double pxH = root->ascent + root->descent;
 
+  auto list = std::make_shared<MathDisplayList>(*metrics);
+  DrawTree(root, *list);
+
   PageComposer* composer = Composer();
   if (composer) {
-    QPicture picture;
-    {
-      QPainter painter(&picture);
-      painter.scale(kMathTwipsPerPixel, kMathTwipsPerPixel);
-      PaintTree(*this, root, *metrics, painter);
-    }
-    auto pic = ComposerPicture::FromRecording(picture, QSizeF(w, h));
+    auto pic = std::make_shared<MathPicture>(list, QSizeF(w, h));
     composer->SetPictureObject(pic);
     const double natW = composer->AreaRight() - composer->AreaLeft();
     const double natH = composer->AreaBottom() - composer->AreaTop();
@@ -228,7 +275,7 @@ CMathRenderer::Result CMathRenderer::Render() {
       svg.setViewBox(QRectF(0, 0, pxW, pxH));
       {
         QPainter painter(&svg);
-        PaintTree(*this, root, *metrics, painter);
+        list->Replay(painter);
       }
       if (QFile::exists(path)) rtfSink_->WritePicture(path.toStdString(), w, h, w, h);
     }

@@ -275,7 +275,9 @@ StabStatus CalcWallForce(CDocument& doc, int32_t caseNo, const KutaiPoints& p, c
   double faceV = 0, faceH = 0, faceX = 0, faceY = 0;
   if (bStem == 1 && (doc.Sisin == 3 || (wt == 2 && doc.Sisin == 2))) {
     StabStatus fs = CalcWallHanryoku(doc, caseNo, p, y, faceV, faceH, faceX, faceY, wallRes);
-    if (!fs) return Failed(fs, sumV, sumH, sumVX, sumHY);
+    // The leaning wall's reaction is only shown, so only the large-block
+    // guideline's stops the section.
+    if (!fs && doc.Sisin == 3) return Failed(fs, sumV, sumH, sumVX, sumHY);
   }
 
   // 13, 14. Items.

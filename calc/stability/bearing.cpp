@@ -112,7 +112,8 @@ BearingCapacity ComputeUltimateBearing(const BearingInputs& in, bool givenFactor
   double Bd = B;
   switch (s) {
     case 2:
-      Bd = B - std::max(0.0, 2 * in.E);
+      // Road earthworks: the same B' = B - 2|e| as ground reaction and sliding.
+      Bd = B - 2 * std::fabs(in.E);
       break;
     case 3: {
       const double sum = in.qmax + in.qmin;

@@ -111,15 +111,27 @@ class Canvas {
   double ScaleTop() const { return top_; }
   double ScaleWidth() const { return width_; }
   double ScaleHeight() const { return height_; }
-  void SetScaleLeft(double v) { left_ = v; }
-  void SetScaleTop(double v) { top_ = v; }
-  void SetScaleWidth(double v) { if (v != 0) width_ = v; }
-  void SetScaleHeight(double v) { if (v != 0) height_ = v; }
+  void SetScaleLeft(double v) { left_ = v; userScale_ = true; }
+  void SetScaleTop(double v) { top_ = v; userScale_ = true; }
+  void SetScaleWidth(double v) {
+    if (v != 0) width_ = v;
+    userScale_ = true;
+  }
+  void SetScaleHeight(double v) {
+    if (v != 0) height_ = v;
+    userScale_ = true;
+  }
   void SetScale(double left, double top, double width, double height) {
-    left_ = left;
-    top_ = top;
+    SetScaleLeft(left);
+    SetScaleTop(top);
     SetScaleWidth(width);
     SetScaleHeight(height);
+  }
+  // The scale a surface has until its user sets one (its size in twips).
+  void SetDefaultScale(double width, double height) {
+    if (userScale_ || width <= 0 || height <= 0) return;
+    width_ = width;
+    height_ = height;
   }
   double ExtentWidth() const { return extW_; }
   double ExtentHeight() const { return extH_; }
@@ -252,6 +264,7 @@ class Canvas {
   double left_ = 0, top_ = 0, width_ = 1440, height_ = 1440;
   double extW_ = 1440, extH_ = 1440;
   double zoom_ = 100;
+  bool userScale_ = false;
   double curX_ = 0, curY_ = 0;
   double lineSpacing_ = 100;
   CanvasStyle style_;

@@ -245,7 +245,11 @@ CanvasWidget::CanvasWidget(QWidget* parent) : QWidget(parent) {
 // At 100 % the drawing fills the widget; a zoom then enlarges or shrinks it
 // inside the widget without a new drawing.
 void CanvasWidget::SyncExtent() const {
-  if (canvas_.Zoom() == 100) canvas_.SetExtent(width(), height());
+  if (canvas_.Zoom() != 100) return;
+  canvas_.SetExtent(width(), height());
+  // Until the screen sets a scale, one unit is one twip.
+  const double twipsPerPixel = 1440.0 / logicalDpiX();
+  canvas_.SetDefaultScale(width() * twipsPerPixel, height() * twipsPerPixel);
 }
 
 void CanvasWidget::SetZoom(double percent) {

@@ -47,7 +47,8 @@ bool SaveCanvasPdf(const Canvas& canvas, const QString& path);
 
 // A widget showing a canvas (the drawing surface of the screens).
 // Zoom (percent) rescales the shown drawing without redrawing it; the extent
-// of the canvas follows the widget's size at 100 %. MouseDown/Up/Move give
+// of the canvas follows the widget's size at 100 %, and so does its scale
+// (in twips) until the screen sets one. MouseDown/Up/Move give
 // the button (1 left, 2 right, 4 middle), the shift state (1 Shift, 2 Ctrl,
 // 4 Alt) and the logical position. GotFocus fires as for the other controls.
 class CanvasWidget : public QWidget {

@@ -62,4 +62,24 @@ void TextBox::focusOutEvent(QFocusEvent* e) {
   if (focus_.Out(e)) emit LostFocus();
 }
 
+TextArea::TextArea(QWidget* parent) : QPlainTextEdit(parent) {
+  connect(this, &QPlainTextEdit::textChanged, this, [this] {
+    const QString now = toPlainText();
+    if (now == last_) return;
+    last_ = now;
+    emit Change();
+  });
+}
+
+QString TextArea::Text() const {
+  return toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+}
+
+void TextArea::SetText(const QString& t) {
+  QString plain = t;
+  plain.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  plain.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  if (plain != toPlainText()) setPlainText(plain);
+}
+
 }  // namespace norva

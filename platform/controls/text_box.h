@@ -12,6 +12,7 @@
 // - GotFocus / LostFocus as the number box (no LostFocus for a message box).
 // - Tag: the hint text.
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QString>
 
 #include "platform/controls/focus_events.h"
@@ -56,6 +57,28 @@ class TextBox : public QLineEdit {
   QString last_;
   FocusEvents focus_;
   bool inLostFocus_ = false;
+};
+
+// Multi-line text box (the hint box, the summaries of a catalogue entry).
+// Lines are separated by CR LF in Text()/SetText, as the screens build them.
+// Change fires once per real change of the text.
+class TextArea : public QPlainTextEdit {
+  Q_OBJECT
+  Q_PROPERTY(QString Tag READ Tag WRITE SetTag)
+
+ public:
+  explicit TextArea(QWidget* parent = nullptr);
+  QString Text() const;
+  void SetText(const QString& t);
+  QString Tag() const { return tag_; }
+  void SetTag(const QString& t) { tag_ = t; }
+
+ signals:
+  void Change();
+
+ private:
+  QString tag_;
+  QString last_;
 };
 
 // Number of characters (code points) of a text.

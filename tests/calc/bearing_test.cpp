@@ -303,8 +303,8 @@ TEST(UltimateBearing, RoadEarthworksWidthAndSizeFactors) {
     double B, e, c, q, bdash, sc, sq, sg;
   };
   const Case cases[] = {
-      // A negative eccentricity leaves B' = B.
-      {"e < 0", 3.0, -0.4, 5, 5, 3.0, 1.0, 1.0, std::pow(3.0, -1.0 / 3)},
+      // A resultant in front of the centre narrows the width just the same.
+      {"e < 0", 3.0, -0.4, 5, 5, 2.2, 1.0, 1.0, std::pow(2.2, -1.0 / 3)},
       // Above 100 kN/m2 the size factors stop at 10^-1/3; below 1 m Sg = 1.
       {"clipped", 0.9, 0.0, 150, 120, 0.9, std::pow(10.0, -1.0 / 3), std::pow(10.0, -1.0 / 3),
        1.0},

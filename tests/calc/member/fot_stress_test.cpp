@@ -108,7 +108,9 @@ TEST(FotStress, FlatBaseCases) {
     EXPECT_NEAR(f.Sgmc(0), 6 * f.ForceM / 0.25 / 1000, 1e-12);
     EXPECT_NEAR(f.Sgmc(1), -f.Sgmc(0), 1e-15);
     EXPECT_NEAR(f.Tauc, f.ForceS / 0.5 / 1000, 1e-12);
-    if (c.nWater == 2) EXPECT_EQ(f.Furyoku, nullptr);
+    if (c.nWater == 2) {
+      EXPECT_EQ(f.Furyoku, nullptr);
+    }
   }
 }
 
@@ -161,7 +163,9 @@ TEST(FotStress, InclinedBase) {
     items.insert(items.end(), c.extra.begin(), c.extra.end());
     ExpectForces(f, items);
     EXPECT_NEAR(f.Sgmc(0), 6 * f.ForceM / (0.55 * 0.55) / 1000, 1e-12);
-    if (c.extra.empty()) EXPECT_EQ(f.Furyoku, nullptr);
+    if (c.extra.empty()) {
+      EXPECT_EQ(f.Furyoku, nullptr);
+    }
   }
 }
 

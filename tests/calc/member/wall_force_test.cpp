@@ -8,6 +8,7 @@
 
 #include "calc/member/member_fixtures.h"
 #include "calc/member/wall_force.h"
+#include "calc/member/wall_stress.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -473,6 +474,120 @@ TEST(WallForce, WallFaceReaction) {
     EXPECT_EQ(H, 0);
     EXPECT_EQ(rec.lz, 7);
   }
+}
+
+}  // namespace
+}  // namespace norva
+
+namespace norva {
+namespace {
+
+// Lower wall of a mixed wall: trapezoid 1.5 m at the base, 1.2 m at its top
+// 2 m up (front face 0 -> 0.3), the upper wall handed down at the middle of
+// its top. No backfill reaches the section (UraHd 1.5), so no earth pressure.
+TEST(WallForce, LowerWallOfMixedWall) {
+  auto d = std::make_unique<CDocument>();
+  d->SetWallType(3);
+  d->GrwB = 1.5;
+  d->GrwB1 = 0.3;
+  d->GrwB2 = 1.2;
+  d->GrwB3 = 0.2;
+  d->MxwH1 = 3;
+  d->MxwH2 = 2;
+  d->MxwH3 = 0;
+  d->BlkN = 0.3;
+  d->BlkT = 0.35;
+  d->BlkDeltT1 = 0.1;
+  d->BlkDeltT2 = 0.1;
+  d->nKeisya = 1;
+  d->Gamcw = 23;
+  d->Gamcf = 24;
+  d->Gamb = 18;
+  d->Fai = 30;
+  d->Setdelt(0, 0);
+  d->SetC(0, 0);
+  d->SetKh(0, 0.2);
+  d->SetKh(1, 0.2);
+  d->Doatsu = 1;
+  d->UraHd = 1.5;
+  d->UragomeType = 0;
+  d->WindHight = 1;
+  d->WindLoad = 3;
+  d->WindPos = 0;
+  d->SetnCase(1);
+  d->pCase(0)->nWind = 1;  // acts on the upper wall only
+  d->pCase(0)->AllowPremium = 1;
+  auto u = d->AntRes(0, 0);
+  u->SgmV = 50;
+  u->Pav = 5;
+  u->SgmH = 20;
+  u->Pa = 8;
+  u->Pah = 7;
+  d->SetnWallSecCnt(1, 1);
+  d->SetWallSecY(1, 0, 1.0);
+  CWallRes rec;
+  Sums s;
+  ASSERT_TRUE(Force(*d, 1.0, 1, &rec, s, 0, 1));
+  // Axis from the middle of the base (0.75, 0) to the middle of the top (1.0, 2).
+  const double xr = 0.875;
+  const auto body = Shoelace({{0.15, 1}, {0.3, 2}, {0.5, 2}, {1.5, 2}, {1.5, 1}});
+  ExpectRow(rec, 0, 24 * body.A, body.cx - xr, 0, 0);
+  ExpectRow(rec, 14, 55, 1.0 - xr, 19, 1.0);
+  EXPECT_EQ(rec.nAForce(12), 0);
+  EXPECT_NEAR(s.V, 24 * body.A + 55, kTolF);
+  EXPECT_NEAR(s.H, 19, kTolF);
+  EXPECT_NEAR(s.HY - s.VX, 19 - 24 * body.A * (body.cx - xr) - 55 * 0.125, kTolF);
+
+  // The stem check measures the lower wall's section from its base (point 4)
+  // and takes the width between the faces 0-1 and 3-4: 1.5 - 0.15.
+  ASSERT_TRUE(CalcWallStress(*d, 0, 1));
+  const CWallRes& r = *d->pWallRes(1, 0, 0);
+  EXPECT_NEAR(r.ForceN, s.V, kTolF);
+  EXPECT_NEAR(r.ForceM, s.HY - s.VX, kTolF);
+  EXPECT_NEAR(r.Height(0), 1.35, 1e-12);
+  EXPECT_NEAR(r.Sgmc(0), (s.V / 1.35 + 6 * (s.HY - s.VX) / (1.35 * 1.35)) / 1000, 1e-12);
+}
+
+// Leaning wall under road earthworks: the back-face reaction above the
+// section is taken on its own back face (points 3 to 6) and stored, but does
+// not enter the section forces.
+TEST(WallForce, LeaningWallFaceReactionOnItsBackFace) {
+  auto make = [](int sisin) {
+    auto d = BatteredWall();
+    d->SetWallType(2);
+    d->Sisin = sisin;
+    d->MtwB1 = 0.5;
+    d->MtwB2 = 1.0;
+    d->MtwB3 = 0.8;
+    d->MtwB4 = 0.4;
+    d->MtwH1 = 3.0;
+    d->MtwH2 = 0.6;
+    d->MtwH3 = 0.3;
+    auto r = d->AntRes(0, 0);
+    r->qtu = 20;
+    r->qtl = 0;
+    r->l1 = 1;
+    r->l2 = 2.5;
+    r->Qt = 25;
+    return d;
+  };
+  auto d = make(2);
+  CWallRes rec;
+  Sums s;
+  ASSERT_TRUE(Force(*d, 2.0, 1, &rec, s));
+  // Back face (1.9, 0.3) -> (2.3, 3.6): 1.6 m of height above y = 2.
+  const double lz = 1.6 * std::sqrt(1 + (0.4 / 3.3) * (0.4 / 3.3));
+  const double qs = (2.5 - lz) / 2.5 * 20;
+  EXPECT_NEAR(rec.lz, lz, 1e-12);
+  EXPECT_NEAR(rec.Qtz, (20 + qs) * lz / 2, 1e-9);
+  EXPECT_NEAR(rec.Alpz, (40 + qs) * (lz / 3) / (20 + qs), 1e-9);
+  EXPECT_EQ(rec.nAForce(9), 0);
+  auto e = make(0);
+  Sums t;
+  ASSERT_TRUE(Force(*e, 2.0, 1, nullptr, t));
+  EXPECT_NEAR(s.V, t.V, 1e-12);
+  EXPECT_NEAR(s.H, t.H, 1e-12);
+  EXPECT_NEAR(s.HY - s.VX, t.HY - t.VX, 1e-12);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
+#include "document/nulls.h"
 
 namespace norva {
 namespace {
@@ -139,6 +140,11 @@ TEST(WallStress, LargeBlockWidthsAndFaceReaction) {
   EXPECT_NEAR(r.Sgmc(0), (6 * M / (B0 * B0) + N / B0) / 1000, 1e-12);
   EXPECT_NEAR(r.Sgmc(1), (N / B0 - 6 * M / (B0 * B0)) / 1000, 1e-12);
   EXPECT_NEAR(r.Tauc, 30 / B1 / 1000, 1e-12);
+
+  // Without a wall-face reaction from the run the sections have no stresses.
+  a->qtu = kNullBox;
+  EXPECT_FALSE(CalcWallStress(*d, 0, 0));
+  EXPECT_EQ(d->pWallRes(0, 0, 1)->Sgmc(0), kNullBox);
 }
 
 // A section whose forces cannot be formed shows no stresses, not zeros.

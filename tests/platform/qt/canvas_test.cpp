@@ -351,6 +351,18 @@ TEST_F(CanvasTest, WrapLabelTextBreaksToTheWidthLeft) {
   }
 }
 
+TEST_F(CanvasTest, WidgetScaleIsInTwipsUntilTheScreenSetsOne) {
+  CanvasWidget w;
+  w.resize(200, 100);
+  const double twips = 1440.0 / w.logicalDpiX();  // 15 at 96 dpi
+  EXPECT_DOUBLE_EQ(w.canvas().ScaleWidth(), 200 * twips);
+  EXPECT_DOUBLE_EQ(w.canvas().ScaleHeight(), 100 * twips);
+  w.canvas().SetScale(0, 0, 1000, 1000);
+  w.resize(300, 300);
+  EXPECT_EQ(w.canvas().ScaleWidth(), 1000);
+  EXPECT_EQ(w.canvas().ExtentWidth(), 300);
+}
+
 TEST_F(CanvasTest, WidgetReportsMouseInLogicalUnitsAndZooms) {
   CanvasWidget w;
   w.resize(200, 100);

@@ -73,6 +73,20 @@ TEST_F(ControlsTest, TextBoxProgramTextIsKeptWholeAndChangeFiresOnRealChanges) {
   EXPECT_EQ(changes, 4);
 }
 
+TEST_F(ControlsTest, TextAreaKeepsCrLfLinesAndFiresOnRealChanges) {
+  TextArea area;
+  area.setReadOnly(true);
+  int changes = 0;
+  QObject::connect(&area, &TextArea::Change, [&] { ++changes; });
+  area.SetText("段数: 3\r\n高さ: 2.50");
+  EXPECT_EQ(area.document()->blockCount(), 2);
+  EXPECT_EQ(area.Text(), QString("段数: 3\r\n高さ: 2.50"));
+  area.SetText("段数: 3\r\n高さ: 2.50");
+  EXPECT_EQ(changes, 1);
+  area.SetText("");
+  EXPECT_EQ(changes, 2);
+}
+
 // ---- option arrays ----------------------------------------------------------
 
 struct OptionFixture {

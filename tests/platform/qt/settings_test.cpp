@@ -225,5 +225,26 @@ TEST_F(SettingsTest, DisplayNamesAndMenus) {
   EXPECT_EQ(items[0]->text(), QString("&1 /w/R&&D.nrv"));
 }
 
+TEST_F(SettingsTest, MenuShowsTheFirstFiveOfALongerList) {
+  auto core = NewStore();
+  core->LoadStdProfileSettings(5);
+  QMenu fileMenu, openMenu;
+  std::vector<QAction*> items;
+  for (int i = 0; i < 5; ++i) items.push_back(fileMenu.addAction("x"));
+  items.push_back(fileMenu.addSeparator());
+  for (int16_t i = 0; i < 6; ++i) core->RecentMenu(i, items[i]);
+  EXPECT_THROW(core->RecentMenu(6, items[0]), std::out_of_range);
+  core->m_pRecentFileList->ToolbarMenu(&openMenu);
+  for (int i = 1; i <= 7; ++i) core->AddToRecentFileList(QString("/w/f%1.nrv").arg(i));
+  for (int i = 0; i < 5; ++i) {
+    EXPECT_TRUE(items[i]->isVisible());
+    EXPECT_EQ(items[i]->text(), QString("&%1 /w/f%2.nrv").arg(i + 1).arg(7 - i));
+  }
+  EXPECT_TRUE(items[5]->isVisible());
+  ASSERT_EQ(openMenu.actions().size(), 5);
+  EXPECT_EQ(openMenu.actions()[4]->text(), QString("/w/f3.nrv"));
+  EXPECT_EQ(core->m_pRecentFileList->nRecentFileCnt(), 7);  // all seven are kept
+}
+
 }  // namespace
 }  // namespace norva

@@ -1,0 +1,207 @@
+// Formulas with the installed fonts: font sizes, glyphs, and the picture that
+// the text flow places on the page and hands to the RTF writer.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QSvgRenderer>
+#include <QTemporaryDir>
+
+#include <cmath>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "platform/text/cp932.h"
+#include "renderer/markup_renderer.h"
+#include "renderer/math_renderer.h"
+
+namespace norva {
+namespace {
+
+TEST(MathFonts, PixelHeightFromWholePoints) {
+  // Points truncated, then points x 96 / 72 rounded half up.
+  const std::vector<std::pair<float, int>> cases = {
+      {10.5f, 13}, {10.0f, 13}, {5.8f, 7}, {35.0f / 6.0f, 7}, {12.0f, 16}, {9.0f, 12}, {7.5f, 9}, {0.5f, 0}};
+  for (const auto& [points, pixels] : cases) {
+    EXPECT_EQ(MathFontPixels(points), pixels) << points;
+  }
+}
+
+TEST(MathFonts, SymbolBytesBecomeTheirGlyphs) {
+  StyleSheet sheet;
+  const MathStyle& symbol = sheet.mathStyles[kMathNormalSymbol];
+  const MathStyle& text = sheet.mathStyles[kMathNormal];
+  const std::vector<std::pair<std::string, std::u16string>> symbolCases = {
+      {"S", u"Σ"},       {"a", u"α"},       {"f", u"φ"},       {"\xD5", u"∏"},
+      {"\xF2", u"∫"},    {"\xE6\xE7\xE8", u"⎛⎜⎝"}, {"\xF6\xF7\xF8", u"⎞⎟⎠"},
+      {"\xEC\xED\xEE\xEF", u"⎧⎨⎩⎪"}, {"\xF3\xF4\xF5", u"⌠⎮⌡"}, {"=", u"="}};
+  for (const auto& [bytes, expected] : symbolCases) {
+    EXPECT_EQ(DecodeMathBytes(symbol, bytes), QString::fromStdU16String(expected)) << bytes;
+  }
+  EXPECT_EQ(DecodeMathBytes(text, Utf8ToCp932("≧ΣＭ")), QStringLiteral("≧ΣＭ"));
+  EXPECT_EQ(DecodeMathBytes(text, "S"), QStringLiteral("S"));
+
+  QtMathMetrics metrics(sheet.mathStyles);
+  QFont dejaVu(QStringLiteral("DejaVu Sans"));
+  dejaVu.setPixelSize(13);
+  dejaVu.setHintingPreference(QFont::PreferNoHinting);
+  EXPECT_NEAR(metrics.TextWidth(kMathNormalSymbol, "S"), QFontMetricsF(dejaVu).horizontalAdvance(u'Σ'), 1e-9);
+  EXPECT_EQ(metrics.Font(kMathNormal).pixelSize(), 13);
+  EXPECT_EQ(metrics.Font(kMathSmall).pixelSize(), 7);
+  EXPECT_TRUE(metrics.Font(kMathBold).bold());
+  EXPECT_TRUE(metrics.Font(kMathItalicBold).italic());
+}
+
+struct PictureRecorder : IRtfSink {
+  struct Pict {
+    std::string path;
+    double nw, nh, w, h;
+  };
+  std::vector<Pict> pictures;
+  std::string text;
+  void WriteText(int count, const char* buffer) override { text.append(buffer, static_cast<size_t>(count)); }
+  void SetStyle(const char*) override {}
+  void PageBreak() override {}
+  void SetSubscript(bool) override {}
+  void SetSuperscript(bool) override {}
+  void SetIndent(int) override {}
+  void WritePicture(const std::string& path, double nw, double nh, double w, double h) override {
+    pictures.push_back({path, nw, nh, w, h});
+  }
+  void Close() override {}
+  std::string FilePath() const override { return {}; }
+};
+
+class MathPlacement : public ::testing::Test {
+ protected:
+  void Render(const std::string& utf8) {
+    run = RenderRun{};
+    run.workFolder = work.path().toStdString();
+    composer = PageComposer{};
+    ApplyPageSetup(composer, run.sheet);
+    composer.StartDoc();
+    x0 = composer.MarginLeft() + composer.IndentLeft();
+    y0 = composer.CurrentY();
+    markup = Utf8ToCp932(utf8);
+    CMarkupRenderer r(nullptr, &composer, run);
+    r.Render(markup, &rtf);
+  }
+  std::vector<const PageItem*> ItemsOf(PageItem::Kind kind) const {
+    std::vector<const PageItem*> out;
+    for (const ComposedPage& p : composer.Pages()) {
+      for (const PageItem& it : p.items) {
+        if (it.kind == kind) out.push_back(&it);
+      }
+    }
+    return out;
+  }
+
+  QTemporaryDir work;
+  RenderRun run;
+  PageComposer composer;
+  PictureRecorder rtf;
+  std::string markup;
+  double x0 = 0, y0 = 0;
+};
+
+TEST_F(MathPlacement, PictureHangsFromTheCurrentPositionAndGoesToTheRtfFile) {
+  Render("<math>P_A_&sp;=&sp;<box>1<over>2</box>γH^2^</math><br>\r\nnext");
+  const auto pictures = ItemsOf(PageItem::Picture);
+  ASSERT_EQ(pictures.size(), 1u);
+  const PageItem& pic = *pictures[0];
+  EXPECT_DOUBLE_EQ(pic.x, x0);
+  EXPECT_DOUBLE_EQ(pic.y, y0);
+  ASSERT_TRUE(pic.picture);
+  EXPECT_DOUBLE_EQ(pic.w, pic.picture->NaturalSize().width());
+  EXPECT_DOUBLE_EQ(pic.h, pic.picture->NaturalSize().height());
+  // A fraction with a subscript is taller than one text line.
+  EXPECT_GT(pic.h, composer.TextHeight(QStringLiteral("0")));
+  EXPECT_GT(pic.w, 0);
+  std::cerr << "DBG " << pic.x << " " << pic.y << " " << pic.w << " " << pic.h << "\n";
+
+  // The text line ends one text height above the picture's bottom edge, so
+  // the next one starts one line advance below that.
+  const auto texts = ItemsOf(PageItem::Text);
+  ASSERT_FALSE(texts.empty());
+  const PageItem& next = *texts.back();
+  EXPECT_EQ(next.text, QStringLiteral("next"));
+  const double th = composer.TextHeight(QStringLiteral("0"));
+  EXPECT_NEAR(next.y, y0 + pic.h - th + th * composer.LineSpacing() / 100.0, 0.01);
+
+  ASSERT_EQ(rtf.pictures.size(), 1u);
+  const auto& p = rtf.pictures[0];
+  EXPECT_EQ(QFileInfo(QString::fromStdString(p.path)).absolutePath(), QFileInfo(work.path()).absoluteFilePath());
+  EXPECT_TRUE(QSvgRenderer(QString::fromStdString(p.path)).isValid());
+  EXPECT_DOUBLE_EQ(p.nw, pic.w);
+  EXPECT_DOUBLE_EQ(p.nh, pic.h);
+  EXPECT_DOUBLE_EQ(p.w, pic.w);  // written at 100 %
+  EXPECT_DOUBLE_EQ(p.h, pic.h);
+  EXPECT_EQ(rtf.text.find("math"), std::string::npos);  // the formula is no text
+}
+
+TEST_F(MathPlacement, EmptyFormulaDrawsNothing) {
+  Render("<math></math>next");
+  EXPECT_TRUE(ItemsOf(PageItem::Picture).empty());
+  EXPECT_TRUE(rtf.pictures.empty());
+  const auto texts = ItemsOf(PageItem::Text);
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_NEAR(texts[0]->y, y0 - composer.TextHeight(QStringLiteral("0")), 0.01);
+}
+
+TEST_F(MathPlacement, KeptBlockWritesTheFormulaToRtfOnce) {
+  Render("<protect><math>x^2^</math>\r\n</protect>");
+  EXPECT_EQ(ItemsOf(PageItem::Picture).size(), 1u);
+  EXPECT_EQ(rtf.pictures.size(), 1u);
+}
+
+TEST_F(MathPlacement, PdfShowsGreekLettersAndSymbols) {
+  const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+  if (pdftotext.isEmpty()) GTEST_SKIP() << "pdftotext is not installed";
+  Render(
+      "<math><box>&sum;V<over>B</box>&sp;≦&sp;q_a_&sp;&alpha;&sp;&phi;</math><br>\r\n"
+      "<math><box>Mr<over>Mo</box>&sp;≧&sp;Fm</math><br>\r\n"
+      "<math><box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box></math><br>\r\n");
+  const QString pdf = work.filePath(QStringLiteral("formulas.pdf"));
+  ASSERT_TRUE(composer.ExportPdf(pdf));
+  QProcess proc;
+  proc.start(pdftotext, {pdf, QStringLiteral("-")});
+  ASSERT_TRUE(proc.waitForFinished(60000));
+  const QString text = QString::fromUtf8(proc.readAllStandardOutput());
+  for (const QString& s : {QStringLiteral("Σ"), QStringLiteral("≦"), QStringLiteral("≧"), QStringLiteral("α"),
+                           QStringLiteral("φ"), QStringLiteral("⎛"), QStringLiteral("⎠")}) {
+    EXPECT_TRUE(text.contains(s)) << s.toStdString() << " in " << text.toStdString();
+  }
+  if (qEnvironmentVariableIsSet("NORVA_KEEP_MATH_PDF")) {
+    QFile::copy(pdf, qEnvironmentVariable("NORVA_KEEP_MATH_PDF"));
+  }
+}
+
+}  // namespace
+}  // namespace norva
+#include <QImage>
+#include <QPainter>
+namespace norva { namespace {
+TEST_F(MathPlacement, DbgShot) {
+  Render(
+      "<math><box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box></math><br>\r\n"
+      "<math><box><box>q_max_<atop>q_min_</box><right>}</box>&sp;=&sp; <box>&sum;V<over>B</box>･<box>(<left>1±<box>6e<over>B</box><right>)</box> &sp;≦&sp; q_a_</math><br>\r\n"
+      "<math>G_y_=<box>1<over>2</box><box>&sum;(y_i+1_－y_i_)</box><box>{<left>x_i_^2^+<box>1<over>3</box>(x_i+1_-x_i_)(x_i+1_+2x_i_)<right>}</box></math><br>\r\n"
+      "<math><bar>A</bar>_s_=<box>M<over>σ_sa_<box>(<left>d-<box>x<over>3</box><right>)</box></box></math><br>\r\n"
+      "<math><box>σ_c1_<atop>σ_c2_</box>}&sp; = <box>N･cosα<over>b･(t-Δt)</box>±<box>6･M･cos^2^α<over>b･(t-Δt)^2^</box></math><br>\r\n"
+      "<math><box>&sum;^n^_i=1_</box><box>a<over>b</box>&sp;<sqrt>x+1</sqrt>&sp;<root>3<of>y</root>&sp;&int;<vec>F</vec>&sp;<box>[<left><box>a<over><box>b<over>c</box></box><right>]</box></math><br>\r\n"
+      "<math><box>－<box>е^3λtanφ^<box>{<left>sin(ω＋λ)＋3tanφcos(ω＋λ)<right>}</box>－sinω－3tanφcosω<over>9tan^2^φ＋1</box><right>]</box></math><br>\r\n");
+  QImage img(2480, 1400, QImage::Format_RGB32);
+  img.fill(Qt::white);
+  QPainter p(&img);
+  p.scale(300.0 / 1440, 300.0 / 1440);
+  composer.PaintPage(p, 0);
+  p.end();
+  img.save("/tmp/m/shot.png");
+  composer.ExportPdf("/tmp/m/shot.pdf");
+}
+}}
