@@ -1,5 +1,4 @@
 // Drawing of a laid-out formula and its placement on the page and in the RTF file.
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QPainter>
@@ -21,13 +20,16 @@ constexpr double kRuleWidth = 0.8;
 
 // What a formula draws, kept with its fonts so that it can be painted at any
 // resolution: on the page, a printer, a PDF file or into an SVG file.
-class MathDisplayList : public IMathCanvas {
+class MathDisplayList {
  public:
-  explicit MathDisplayList(QtMathMetrics& metrics) : metrics_(metrics) {}
-  void DrawString(int style, std::string_view bytes, double x, double top) override {
-    texts_.push_back({metrics_.Font(style), metrics_.Decode(style, bytes), QPointF(x, top + metrics_.Ascent(style))});
-  }
-  void DrawLine(double x1, double y1, double x2, double y2) override { lines_.emplace_back(x1, y1, x2, y2); }
+  struct Text {
+    QFont font;
+    QString text;
+    QPointF baseline;
+  };
+  std::vector<Text> texts;
+  std::vector<QLineF> lines;
+
   void Replay(QPainter& painter) const {
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing, true);
@@ -36,24 +38,29 @@ class MathDisplayList : public IMathCanvas {
     pen.setWidthF(kRuleWidth);
     pen.setCapStyle(Qt::FlatCap);
     painter.setPen(pen);
-    for (const QLineF& l : lines_) painter.drawLine(l);
+    for (const QLineF& l : lines) painter.drawLine(l);
     painter.setPen(QPen(Qt::black));
-    for (const Text& t : texts_) {
+    for (const Text& t : texts) {
       painter.setFont(t.font);
       painter.drawText(t.baseline, t.text);
     }
     painter.restore();
   }
+};
+
+// Records a formula's drawing into a display list.
+class MathListRecorder : public IMathCanvas {
+ public:
+  MathListRecorder(QtMathMetrics& metrics, MathDisplayList& list) : metrics_(metrics), list_(list) {}
+  void DrawString(int style, std::string_view bytes, double x, double top) override {
+    list_.texts.push_back(
+        {metrics_.Font(style), metrics_.Decode(style, bytes), QPointF(x, top + metrics_.Ascent(style))});
+  }
+  void DrawLine(double x1, double y1, double x2, double y2) override { list_.lines.emplace_back(x1, y1, x2, y2); }
 
  private:
-  struct Text {
-    QFont font;
-    QString text;
-    QPointF baseline;
-  };
   QtMathMetrics& metrics_;
-  std::vector<Text> texts_;
-  std::vector<QLineF> lines_;
+  MathDisplayList& list_;
 };
 
 // A formula on the page: the display list scaled from layout pixels.
@@ -245,11 +252,13 @@ CMathRenderer::Result CMathRenderer::Render() {
   const MathBox* root = Layout();
   if (!root || !metrics) return result;
   const auto [w, h] = NaturalTwips(*root);
-  const double pxW = root->width;
-  const double pxH = root->ascent + root->descent;
+  // The picture's extent in layout pixels, as the frame gives it.
+  const double pxW = w / kMathTwipsPerPixel;
+  const double pxH = h / kMathTwipsPerPixel;
 
-  auto list = std::make_shared<MathDisplayList>(*metrics);
-  DrawTree(root, *list);
+  auto list = std::make_shared<MathDisplayList>();
+  MathListRecorder recorder(*metrics, *list);
+  DrawTree(root, recorder);
 
   PageComposer* composer = Composer();
   if (composer) {

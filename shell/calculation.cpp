@@ -71,6 +71,7 @@ bool CalculateWithProgress(CDocument& doc) {
   if (m) {
     m->raise();
     m->activateWindow();
+    if (m->nav && m->nav->isVisible()) m->nav->raise();  // the tool window stays in front
   }
   gRunning = false;
   return ok;

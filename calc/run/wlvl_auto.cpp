@@ -82,7 +82,9 @@ bool CalcWlvlAuto(CDocument& doc, IProgress* progress) {
   for (int16_t s = 0; s < 2; ++s) {
     if (progress) progress->Report(-1, std::string(s == 0 ? "常時" : "地震時") + "の水位計算中...");
     if (count[s] > 0) {
-      double best = 1e8, bestLevel = 0;
+      // With no computable factor at any level the search ends at the crest,
+      // the highest water the wall can see.
+      double best = 1e8, bestLevel = doc.WallH;
       double top = doc.WallH, bottom = 0, step = doc.WallH / 10;
       int32_t k = 0;
       do {

@@ -367,6 +367,11 @@ TEST(MathLayout, RunsBlanksOperatorsAndScripts) {
       // root with an index: right edge on the sign's, raised to 12 - 6 + 2.
       {"<math><root>3<of>x</root></math>", 17, 14, 3, {0, 4, 9, 9}},
       {"<math><t>ab</t>c</math>", 24, 10, 3, {0, 16}},
+      // "lim" sits on the axis (5); a limit above it clears its raised top.
+      {"<math>&lim;^x^</math>", 18, 23, 0, {0}},
+      // A bar over a fraction: the line is set on the text cell, but the
+      // formula still holds the whole fraction.
+      {"<math><bar><box>a<over>b</box></bar></math>", 13, 19, 10, {0, 0}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.formula);
@@ -380,6 +385,16 @@ TEST(MathLayout, RunsBlanksOperatorsAndScripts) {
     for (MathBox* b : Items(t.root)) xs.push_back(b->x);
     EXPECT_EQ(xs, c.itemX);
   }
+}
+
+TEST(MathLayout, LeadingBlankOfAPartIsKept) {
+  Typeset t("<math><box>&sp;x<over>y</box></math>");
+  MathBox* bar = Items(t.root)[0];
+  EXPECT_DOUBLE_EQ(Attached(bar, MathRole::kNumerator)->width, 12);
+  Recorder rec;
+  t.math->DrawTree(t.root, rec);
+  // Numerator at 2, its "x" one blank (4) further.
+  EXPECT_EQ(rec.out.count("T2 x @6,0"), 1u);
 }
 
 TEST(MathLayout, ScriptPositions) {

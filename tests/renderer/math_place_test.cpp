@@ -12,7 +12,6 @@
 #include <QTemporaryDir>
 
 #include <cmath>
-#include <iostream>
 #include <string>
 #include <vector>
 
@@ -55,6 +54,18 @@ TEST(MathFonts, SymbolBytesBecomeTheirGlyphs) {
   EXPECT_EQ(metrics.Font(kMathSmall).pixelSize(), 7);
   EXPECT_TRUE(metrics.Font(kMathBold).bold());
   EXPECT_TRUE(metrics.Font(kMathItalicBold).italic());
+}
+
+TEST(MathFonts, StyleSheetSetsTheFormulaFonts) {
+  StyleSheet sheet;
+  ParseStyleSheet("$math_normal{fontSize:20;fontBold:1;}$math_small_symbol{fontName:Mincho;}", sheet);
+  QtMathMetrics metrics(sheet.mathStyles);
+  EXPECT_EQ(metrics.Font(kMathNormal).pixelSize(), 27);  // 20 x 96 / 72 = 26.7
+  EXPECT_TRUE(metrics.Font(kMathNormal).bold());
+  EXPECT_EQ(metrics.Font(kMathSmall).pixelSize(), 7);
+  // A symbol style given a text face reads its bytes as text.
+  EXPECT_EQ(metrics.Decode(kMathSmallSymbol, "S"), QStringLiteral("S"));
+  EXPECT_EQ(metrics.Decode(kMathNormalSymbol, "S"), QStringLiteral("Σ"));
 }
 
 struct PictureRecorder : IRtfSink {
@@ -122,7 +133,6 @@ TEST_F(MathPlacement, PictureHangsFromTheCurrentPositionAndGoesToTheRtfFile) {
   // A fraction with a subscript is taller than one text line.
   EXPECT_GT(pic.h, composer.TextHeight(QStringLiteral("0")));
   EXPECT_GT(pic.w, 0);
-  std::cerr << "DBG " << pic.x << " " << pic.y << " " << pic.w << " " << pic.h << "\n";
 
   // The text line ends one text height above the picture's bottom edge, so
   // the next one starts one line advance below that.
@@ -183,25 +193,3 @@ TEST_F(MathPlacement, PdfShowsGreekLettersAndSymbols) {
 
 }  // namespace
 }  // namespace norva
-#include <QImage>
-#include <QPainter>
-namespace norva { namespace {
-TEST_F(MathPlacement, DbgShot) {
-  Render(
-      "<math><box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box></math><br>\r\n"
-      "<math><box><box>q_max_<atop>q_min_</box><right>}</box>&sp;=&sp; <box>&sum;V<over>B</box>･<box>(<left>1±<box>6e<over>B</box><right>)</box> &sp;≦&sp; q_a_</math><br>\r\n"
-      "<math>G_y_=<box>1<over>2</box><box>&sum;(y_i+1_－y_i_)</box><box>{<left>x_i_^2^+<box>1<over>3</box>(x_i+1_-x_i_)(x_i+1_+2x_i_)<right>}</box></math><br>\r\n"
-      "<math><bar>A</bar>_s_=<box>M<over>σ_sa_<box>(<left>d-<box>x<over>3</box><right>)</box></box></math><br>\r\n"
-      "<math><box>σ_c1_<atop>σ_c2_</box>}&sp; = <box>N･cosα<over>b･(t-Δt)</box>±<box>6･M･cos^2^α<over>b･(t-Δt)^2^</box></math><br>\r\n"
-      "<math><box>&sum;^n^_i=1_</box><box>a<over>b</box>&sp;<sqrt>x+1</sqrt>&sp;<root>3<of>y</root>&sp;&int;<vec>F</vec>&sp;<box>[<left><box>a<over><box>b<over>c</box></box><right>]</box></math><br>\r\n"
-      "<math><box>－<box>е^3λtanφ^<box>{<left>sin(ω＋λ)＋3tanφcos(ω＋λ)<right>}</box>－sinω－3tanφcosω<over>9tan^2^φ＋1</box><right>]</box></math><br>\r\n");
-  QImage img(2480, 1400, QImage::Format_RGB32);
-  img.fill(Qt::white);
-  QPainter p(&img);
-  p.scale(300.0 / 1440, 300.0 / 1440);
-  composer.PaintPage(p, 0);
-  p.end();
-  img.save("/tmp/m/shot.png");
-  composer.ExportPdf("/tmp/m/shot.pdf");
-}
-}}

@@ -22,6 +22,11 @@
 #include <memory>
 
 #include "calc/earth_pressure/coulomb.h"
+#include "calc/earth_pressure/doatsu.h"
+#include "calc/stability/force_sum.h"
+#include "calc/stability/stability_checks.h"
+#include "calc/stability/water.h"
+#include "document/outline.h"
 #include "calc/run/calc_antei.h"
 #include "calc/run/recalc_case.h"
 #include "document/ant_res.h"
@@ -348,6 +353,226 @@ TEST(RoundUp, AwayFromZeroAtTheGivenDecimals) {
   for (const C& c : table) {
     SCOPED_TRACE(c.x);
     EXPECT_NEAR(RoundUp(c.x, c.digits), c.want, 1e-12);
+  }
+}
+
+}  // namespace
+}  // namespace norva
+
+namespace norva {
+namespace {
+
+// Block wall on the ground, batter 1 : 0.5, 0.35 + 0.15 thick, 3 m high, line
+// of thrust (earth pressure horizontal). w = 0.5 / cos(atan 0.5) = 0.559017.
+//   V = 23 * 3 w = 38.572173 at x = w/2 + 3/4 = 1.029508; Coulomb with the
+//   back face at -atan 0.5: Ka = 0.139201883, Pa = 9 * 9 Ka = 11.275353 at
+//   y = 1, all horizontal. Mr = 39.710289, Mo = 11.275353,
+//   D = (Mr - Mo) / V = 0.737189, E = w/2 - D = -0.457680, q = V / w
+//   = 69.0003 (blocks bear uniformly), Fm = 3.521862, Fs = 0.6 V / Pa = 2.052531.
+TEST(CalcAntei, BlockWallByHand) {
+  ScopedMessages msg;
+  auto d = GravityWall(false);
+  d->SetWallType(0);
+  d->nBlkSetup = 1;
+  d->nBlkFound = 1;
+  d->BlkN = 0.5;
+  d->BlkT = 0.35;
+  d->BlkDeltT1 = 0.15;
+  d->BlkDeltT2 = 0.15;
+  d->BlkB = 0;
+  d->BlkB1 = 0;
+  d->BlkH1 = 0;
+  d->WallH = 3;
+  d->nTentou = 3;
+  CalcAntei(*d, 0, 0);
+  EXPECT_TRUE(msg.rec.texts.empty());
+  const CAntRes& r = *d->AntRes(0, 0);
+  const double w = 0.5 / std::cos(std::atan(0.5));
+  const double V = 23 * 3 * w, Pa = 81 * 0.139201883;
+  const double Mr = V * (w / 2 + 0.75), Mo = Pa;
+  EXPECT_NEAR(r.Pa, Pa, 1e-6);
+  EXPECT_EQ(r.Pah, r.Pa);
+  EXPECT_EQ(r.Pav, 0);
+  EXPECT_NEAR(r.SgmV, V, 1e-9);
+  EXPECT_NEAR(r.SgmH, Pa, 1e-6);
+  EXPECT_NEAR(r.SgmMr, Mr, 1e-9);
+  EXPECT_NEAR(r.SgmMo, Mo, 1e-6);
+  EXPECT_NEAR(r.Breadth, w, 1e-12);
+  EXPECT_NEAR(r.D, (Mr - Mo) / V, 1e-7);
+  EXPECT_NEAR(r.E, w / 2 - (Mr - Mo) / V, 1e-7);
+  EXPECT_NEAR(r.Qmax, V / w, 1e-9);
+  EXPECT_NEAR(r.Qmin, V / w, 1e-9);
+  EXPECT_NEAR(r.Fm, Mr / Mo, 1e-6);
+  EXPECT_NEAR(r.Fs, 0.6 * V / Pa, 1e-6);
+  EXPECT_NEAR(r.Qa, 300, 1e-9);
+  EXPECT_NEAR(r.fB, 300 / (V / w), 1e-9);
+}
+
+// Leaning and mixed walls: the run must give each record exactly what the
+// steps give when called by hand in the documented order on the polygons the
+// run built (handover of the upper wall, water levels, uplift rule, parts).
+TEST(CalcAntei, LeaningAndMixedWallsMatchTheStepsCalledByHand) {
+  struct C {
+    const char* what;
+    int32_t wallType, doatsu, water;
+  };
+  const C table[] = {{"leaning, Coulomb, uplift", 2, 0, 2},
+                     {"leaning, trial wedge, buoyancy", 2, 1, 1},
+                     {"mixed, Coulomb upper wall, uplift", 3, 0, 2},
+                     {"mixed, trial wedge, buoyancy", 3, 1, 1}};
+  for (const C& c : table) {
+    SCOPED_TRACE(c.what);
+    ScopedTempDir tmp;
+    ScopedMessages msg;
+    auto d = GravityWall(true);
+    d->SetWallType(c.wallType);
+    if (c.wallType == 2) {
+      d->MtwB1 = 0.5;
+      d->MtwB2 = 1.0;
+      d->MtwB3 = 0.6;
+      d->MtwB4 = 0.8;
+      d->MtwH1 = 4;
+      d->MtwH2 = 0.5;
+      d->MtwH3 = 0;
+      d->WallH = 4.5;
+    } else {
+      d->BlkN = 0.5;
+      d->BlkT = 0.35;
+      d->BlkDeltT1 = 0.15;
+      d->BlkDeltT2 = 0.15;
+      d->MxwH1 = 2;
+      d->MxwH2 = 2;
+      d->MxwH3 = 0;
+      d->GrwB = 2.5;
+      d->GrwB1 = 0.4;
+      d->GrwB2 = 2.1;
+      d->GrwB3 = 0.1;
+      d->WallH = 4;
+    }
+    d->Doatsu = c.doatsu;
+    d->nWater = c.water;
+    for (int s = 0; s < 2; ++s) {
+      d->SetWatFH(s, 1.0 + s);
+      d->SetWatBH(s, 1.5 + s);
+    }
+    d->pCase(1)->nWater = 1;  // the normal case stays dry
+    CalcAntei(*d, 0, 0);
+    EXPECT_TRUE(msg.rec.texts.empty()) << (msg.rec.texts.empty() ? "" : msg.rec.texts[0]);
+
+    KutaiPoints p{};
+    DPoint c1, c2;
+    MakeKutaiOutline(*d, p, c1, c2, 0);
+    for (int i = 0; i < 2; ++i) {
+      SCOPED_TRACE(i);
+      const int16_t s = static_cast<int16_t>(d->pCase(i)->Doat);
+      const bool wet = i == 1;
+      const double hf = wet ? d->WatFH(s) : 0, hb = wet ? d->WatBH(s) : 0;
+      CAntRes e0, e1;
+      if (c.wallType == 2) {
+        ASSERT_TRUE(CalcDoatsuCase(*d, i, p, s, hb, e0));
+        CalcSuiatsu(*d, p, hf, hb, 0, 0, e0.Pwf, e0.Pwfy, e0.Pwb, e0.Pwby);
+        if (c.water == 2 && wet) {
+          CalcYouatsu(*d, p, hf, hb, e0.YouatsuV, e0.YouatsuV1, e0.YouatsuV2, e0.YouatsuXc);
+        }
+        ASSERT_TRUE(CalcForceSum(*d, i, s, p, c1, c2, e0));
+        CalcTentou(*d, i, e0);
+        CalcJibanHanryoku(*d, e0, s);
+        CalcSlide(*d, i, s, e0);
+      } else {
+        double aU = 0, paU = 0;
+        ASSERT_TRUE(CalcDoatsuCaseMxw(*d, i, p, s, hb, 0, aU, paU, e0));
+        CalcSuiatsu(*d, p, hf, hb, 0, 0, e0.Pwf, e0.Pwfy, e0.Pwb, e0.Pwby);
+        ASSERT_TRUE(CalcForceSum(*d, i, s, p, c1, c2, e0));
+        ASSERT_TRUE(CalcDoatsuCaseMxw(*d, i, p, s, hb, 1, aU, paU, e1));
+        CalcSuiatsu(*d, p, hf, hb, 1, 0, e1.Pwf, e1.Pwfy, e1.Pwb, e1.Pwby);
+        if (c.water == 2) {
+          CalcYouatsu(*d, p, hf, hb, e1.YouatsuV, e1.YouatsuV1, e1.YouatsuV2, e1.YouatsuXc);
+        }
+        ASSERT_TRUE(CalcForceSumLower(*d, i, s, p, e0, e1));
+        CalcTentou(*d, i, e1);
+        CalcJibanHanryoku(*d, e1, s);
+        CalcSlide(*d, i, s, e1);
+      }
+      const CAntRes& r0 = *d->AntRes(0, i);
+      for (auto [got, want] : {std::pair{r0.Pa, e0.Pa}, {r0.Pah, e0.Pah}, {r0.Pwb, e0.Pwb},
+                               {r0.SgmV, e0.SgmV}, {r0.SgmH, e0.SgmH}, {r0.SgmMo, e0.SgmMo}}) {
+        EXPECT_DOUBLE_EQ(got, want);
+      }
+      const CAntRes& r = c.wallType == 3 ? *d->AntRes(1, i) : r0;
+      const CAntRes& e = c.wallType == 3 ? e1 : e0;
+      for (auto [got, want] :
+           {std::pair{r.Pa, e.Pa}, {r.YouatsuV, e.YouatsuV}, {r.SgmV, e.SgmV},
+            {r.SgmH, e.SgmH}, {r.SgmMr, e.SgmMr}, {r.SgmMo, e.SgmMo}, {r.D, e.D}, {r.E, e.E},
+            {r.Qmax, e.Qmax}, {r.Qmin, e.Qmin}, {r.Fs, e.Fs}, {r.Fm, e.Fm}}) {
+        EXPECT_DOUBLE_EQ(got, want);
+      }
+      EXPECT_FALSE(IsNullValue(r.Fs));
+      if (c.wallType == 3) {
+        // The upper wall has its line of thrust and no overturning check.
+        EXPECT_FALSE(IsNullValue(r0.Xh));
+        EXPECT_FALSE(IsNullValue(r0.Xd));
+        EXPECT_EQ(r0.D, 0);
+        EXPECT_EQ(r0.YouatsuV, 0);
+      }
+    }
+    if (c.water == 1) {
+      EXPECT_TRUE(d->Furyoku1(1));
+      EXPECT_EQ(d->Furyoku2(1) != nullptr, c.wallType == 3);
+    }
+  }
+}
+
+}  // namespace
+}  // namespace norva
+
+namespace norva {
+namespace {
+
+// Front soil over a toe 0.5 m wide and 0.5 m high in front of a vertical
+// face: soil 1.0 m high is a 0.5 x 0.5 block (0.25 m2); its submerged
+// correction reaches the lower of the soil height and the front water level
+// and weighs Gamfd - Gamf = -9 per m3.
+TEST(CalcAntei, FrontSoilSlotsByStateAndWater) {
+  struct C {
+    const char* what;
+    int32_t water;
+    double soil0, soil1, front0;
+    int16_t quake;
+    double dryArea0, wetArea0, dryArea1;  // < 0: empty slot
+  };
+  const C table[] = {
+      {"dry", 0, 1.0, 1.0, 2.0, 0, 0.25, -1, -1},
+      {"buoyancy, water over the soil", 1, 1.0, 1.0, 2.0, 0, 0.25, 0.25, -1},
+      {"buoyancy, water within the soil", 1, 1.0, 1.0, 0.75, 0, 0.25, 0.125, -1},
+      {"uplift: no submerged soil", 2, 1.0, 1.0, 2.0, 0, 0.25, -1, -1},
+      {"no soil in the normal state, seismic soil", 0, 0.0, 1.5, 0, -1, -1, -1, 0.5},
+  };
+  for (const C& c : table) {
+    SCOPED_TRACE(c.what);
+    auto d = GravityWall(c.quake != 0);
+    d->GrwB4 = 0.5;
+    d->GrwH1 = 0.5;
+    d->GrwB = 2.5;
+    d->nWater = c.water;
+    d->SetSoilFH(0, c.soil0);
+    d->SetSoilFH(1, c.soil1);
+    d->SetWatFH(0, c.front0);
+    d->SetWatBH(0, c.front0);
+    d->bQuake = c.quake;
+    CalcAntei(*d, 0, 0);
+    auto check = [](const std::shared_ptr<CWeight>& w, double area, double gam) {
+      if (area < 0) {
+        EXPECT_FALSE(w);
+        return;
+      }
+      ASSERT_TRUE(w);
+      EXPECT_NEAR(w->A(), area, 1e-9);
+      EXPECT_EQ(w->Gam(), gam);
+    };
+    check(d->SoilW1(0, 0), c.dryArea0, 18);
+    check(d->SoilW1(0, 1), c.wetArea0, -9);
+    check(d->SoilW1(1, 0), c.dryArea1, 18);
+    EXPECT_FALSE(d->SoilW2(0, 0));
   }
 }
 

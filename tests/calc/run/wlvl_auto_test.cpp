@@ -164,6 +164,56 @@ TEST(CalcWlvlAuto, LeastFactorWhenDryClipsTheBracketAtZero) {
   ExpectSortedSamples(*d->WlvlRes(0));
 }
 
+TEST(CalcWlvlAuto, LevelsWithoutAComputableFactorAreNeverTheCriticalOne) {
+  // A wall 1 m wide with a shear key under road earthworks: between about
+  // 1.45 m and 3.05 m of water the resultant leaves the base (E > B/2, by the
+  // hand formula above with B = 1: E = 0.503 at 1.6 m, 0.520 at 2.4 m,
+  // 0.495 at 3.2 m), and the key's sliding resistance has no value there.
+  ScopedMessages msg;
+  auto d = UpliftWall(false);
+  d->GrwB = 1;
+  d->GrwB2 = 1;
+  d->Sisin = 2;
+  d->Tokki = 1;
+  d->TokX = 0.3;
+  d->TokB = 0.3;
+  d->TokL = 0.3;
+  d->Faib = 30;
+  d->SijiFai = 30;
+  d->SijiC = 0;
+  d->nQa = 0;
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  const CWlvlCalc& w = *d->WlvlRes(0);
+  int nulls = 0;
+  for (int k = 0; k < w.Count(); ++k) {
+    const double h = w.Wlvl(k);
+    if (h > 1.6 - 1e-9 && h < 2.8 + 1e-9) {
+      EXPECT_EQ(w.Fs(k), kNullBox) << h;
+    }
+    if (w.Fs(k) == kNullBox) ++nulls;
+  }
+  EXPECT_GE(nulls, 4);
+  // The level found has a factor, the least of all that have one.
+  const double level = d->WatFH(0);
+  double atLevel = kNullBox, least = 1e300;
+  for (int k = 0; k < w.Count(); ++k) {
+    if (w.Fs(k) == kNullBox) continue;
+    least = std::min(least, w.Fs(k));
+    if (std::fabs(w.Wlvl(k) - level) < 1e-12) atLevel = w.Fs(k);
+  }
+  EXPECT_NE(atLevel, kNullBox) << level;
+  EXPECT_EQ(atLevel, least);
+  // The case is named once, not once per level.
+  EXPECT_EQ(msg.rec.texts.size(), 1u);
+
+  // No sliding check at all: no factor anywhere, the crest is kept.
+  auto e = UpliftWall(false);
+  e->ChkSlide = 0;
+  ASSERT_TRUE(CalcWlvlAuto(*e));
+  EXPECT_NEAR(e->WatFH(0), 4, 1e-9);
+  EXPECT_EQ(e->WlvlRes(0)->Fs(0), kNullBox);
+}
+
 TEST(CalcWlvlAuto, NothingToSearch) {
   // Water, but no case with water: all four levels 0, no records.
   auto d = UpliftWall(true);
