@@ -221,6 +221,11 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
 
   struct stat old {};
   const bool hadOld = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+  // A rename would replace a file we may not write to, read-only marks
+  // included: saving over it fails as a direct write would.
+  if (hadOld && ((old.st_mode & 0222) == 0 || ::access(target.c_str(), W_OK) != 0)) {
+    ThrowSave(EACCES, 70, "書き込みが許可されていません。");
+  }
 
   std::random_device rd;
   std::mt19937 gen(rd());
@@ -287,6 +292,16 @@ constexpr int kBadFileFormat = 321;
 int16_t CountOf(int32_t n) {
   if (n < 0) throw VbFileError(kBadFileFormat, "ファイルの形式が正しくありません。");
   if (n > INT16_MAX) throw VbFileError(VbFileError::kOverflow, "数値が範囲を超えています。");
+  return static_cast<int16_t>(n);
+}
+
+// The count of a plain value list (back-ground points, ground rows). Its
+// setter takes a count below 1 as "no elements" and the document writes what
+// it holds, so such a count is read as it stands rather than refused.
+int16_t ListCountOf(int32_t n) {
+  if (n > INT16_MAX || n < INT16_MIN) {
+    throw VbFileError(VbFileError::kOverflow, "数値が範囲を超えています。");
+  }
   return static_cast<int16_t>(n);
 }
 
@@ -413,7 +428,7 @@ void ReadBody(CDocument& d, VbTextReader& r) {
 
   // Points are collected first so that a count the file cannot back up ends
   // in a read error, not in a huge allocation.
-  const int16_t n = CountOf(r.InputInt32());
+  const int16_t n = ListCountOf(r.InputInt32());
   std::vector<double> ux, uy;
   for (int i = 0; i < n; ++i) {
     ux.push_back(r.InputDouble());
@@ -542,7 +557,7 @@ void ReadBody(CDocument& d, VbTextReader& r) {
   d.Jiban2 = r.InputInt16();
   d.Youto = r.InputDouble();
 
-  const int16_t rows = CountOf(r.InputInt16());
+  const int16_t rows = ListCountOf(r.InputInt16());
   std::vector<double> tt;
   std::vector<int16_t> tn, ts;
   for (int i = 0; i < rows; ++i) {

@@ -7,6 +7,8 @@
 
 namespace norva {
 
+class CTableRenderer;
+
 // The RTF copy of the report. The RTF writer implements it; the text flow
 // calls it only in the top-level pass.
 class IRtfSink {
@@ -23,6 +25,13 @@ class IRtfSink {
   // path in UTF-8 as resolved on disk; sizes in twips.
   virtual void WritePicture(const std::string& path, double naturalWidth, double naturalHeight,
                             double width, double height) = 0;
+  // A formula: a picture inside the running paragraph (no paragraph of its own).
+  virtual void WriteInlinePicture(const std::string& path, double naturalWidth,
+                                  double naturalHeight, double width, double height) {
+    WritePicture(path, naturalWidth, naturalHeight, width, height);
+  }
+  // A table after it has been drawn, from the same model and column widths.
+  virtual void WriteTable(const CTableRenderer& table) { (void)table; }
   // Ends the file; called once after the layout, also after a cancel.
   virtual void Close() = 0;
   // UTF-8 path of the file, empty when none was written.

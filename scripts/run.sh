@@ -1,11 +1,15 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and starts the program (under Xvfb when
-# there is no display).
+# there is no display). Without arguments it opens a sample design.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
 scripts/build.sh -DNORVA_BUILD_TESTS=OFF
-if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-  exec xvfb-run -a build/bin/NorvaV4 "$@"
+args=("$@")
+if [ ${#args[@]} -eq 0 ]; then
+  args=("$PWD/examples/gravity.nrv")
 fi
-exec build/bin/NorvaV4 "$@"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  exec xvfb-run -a build/bin/NorvaV4 "${args[@]}"
+fi
+exec build/bin/NorvaV4 "${args[@]}"

@@ -34,6 +34,7 @@ void SetBold(QWidget* w, bool bold) {
 }
 
 QPointer<frmProg> gProg;
+std::string gResultKey;  // document the result panel shows
 bool gProgUnloading = false;
 
 }  // namespace
@@ -79,6 +80,7 @@ void UpdateCommandState(const CDocument* doc) {
     m->txtDataName->clear();
     m->vsdIniData->canvas().Clear();
     m->vsdAntRes->canvas().Clear();
+    gResultKey.clear();
     m->cmdAntResApply->setEnabled(false);
     SetBold(m->cmdAntResApply, false);
   }
@@ -202,12 +204,18 @@ void UpdateResultSummary(const CDocument* doc) {
   f.frameY = f.frameX;
   f.scrollBar = std::round(st->pixelMetric(QStyle::PM_ScrollBarExtent) * tpp);
   const ResultPanelSize size = DrawResultSummary(m->vsdAntRes->canvas(), doc, f);
+  gResultKey = size.height > 0 ? doc->Key : std::string();
   if (size.width > 0 && size.height > 0)
     m->vsdAntRes->setFixedSize(static_cast<int>(std::lround(size.width / tpp)),
                                static_cast<int>(std::lround(size.height / tpp)));
   else
     m->vsdAntRes->setFixedSize(m->vsvAntRes->viewport()->size());
   m->vsdAntRes->update();
+}
+
+void RedrawResultSummary() {
+  if (gResultKey.empty() || gDocuments.ItemIndex(gResultKey) < 1) return;
+  UpdateResultSummary(gDocuments.Item(gResultKey).get());
 }
 
 namespace {

@@ -53,6 +53,9 @@ IProgress& ShellProgress();
 // Redraw the design-data and stability-result panels for doc (or clear them).
 void UpdateDataSummary(const CDocument* doc);
 void UpdateResultSummary(const CDocument* doc);
+// Draws the result panel again for the document it showed last (after the
+// panel changed its size); nothing when that document is gone.
+void RedrawResultSummary();
 
 // The printer-setup dialog on gPrinterSettings.
 void PrinterSetup();

@@ -91,11 +91,12 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
     return;
   }
   const Qt::WindowStates state = old->windowState();
-  win->resize(screen->Widget()->sizeHint().expandedTo(QSize(640, 480)));
-  win->move(old->pos());
+  const QPoint place = old->pos();
   old->hide();
-  win->setWindowState(state);
   win->show();
+  win->resize(screen->Widget()->sizeHint().expandedTo(QSize(640, 480)));
+  win->move(place);
+  win->setWindowState(state);
   m->mdiArea->setActiveSubWindow(win);
   old->CloseByCode();
   // Activation during the swap may have seen the old screen.

@@ -47,7 +47,10 @@ bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentInde
   list->addItems(recent);
   list->setMinimumWidth(480);
   lay->addWidget(list);
+  if (!recent.isEmpty()) list->setCurrentRow(0);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dlg);
+  box->button(QDialogButtonBox::Open)->setText(QStringLiteral("開く(&O)"));
+  box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
   auto* browse = box->addButton(QStringLiteral("参照(&B)..."), QDialogButtonBox::ActionRole);
   lay->addWidget(box);
   QString chosen;

@@ -540,8 +540,7 @@ void mdiMain::dropEvent(QDropEvent* e) {
 void mdiMain::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
   // The result drawing follows the width of its viewport.
-  if (auto doc = ActiveDocument(); doc && !vsdAntRes->canvas().Ops().empty())
-    UpdateResultSummary(doc.get());
+  RedrawResultSummary();
 }
 
 void mdiMain::closeEvent(QCloseEvent* e) {

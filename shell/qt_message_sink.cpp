@@ -2,7 +2,9 @@
 #include "shell/qt_message_sink.h"
 
 #include <QApplication>
+#include <QAbstractButton>
 #include <QMessageBox>
+#include <utility>
 
 namespace norva {
 
@@ -25,6 +27,14 @@ MsgAnswer QtMessageSink::Show(const std::string& title, const std::string& text,
       box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
       break;
   }
+  // Captions of the buttons in the program's language.
+  const std::pair<QMessageBox::StandardButton, const char*> captions[] = {
+      {QMessageBox::Ok, "OK"},
+      {QMessageBox::Yes, "はい(&Y)"},
+      {QMessageBox::No, "いいえ(&N)"},
+      {QMessageBox::Cancel, "キャンセル"}};
+  for (const auto& [button, caption] : captions)
+    if (QAbstractButton* b = box.button(button)) b->setText(QString::fromUtf8(caption));
   switch (box.exec()) {
     case QMessageBox::Ok: return MsgAnswer::Ok;
     case QMessageBox::Yes: return MsgAnswer::Yes;

@@ -84,8 +84,9 @@ void ReadMemory(double& totalKb, double& availKb) {
   totalKb = availKb = 0;
   QFile f(QStringLiteral("/proc/meminfo"));
   if (!f.open(QIODevice::ReadOnly | QIODevice::Text)) return;
-  while (!f.atEnd()) {
-    const QString line = QString::fromLatin1(f.readLine());
+  // /proc files report no size, so read until the end rather than test atEnd.
+  const QStringList lines = QString::fromLatin1(f.readAll()).split('\n');
+  for (const QString& line : lines) {
     const QStringList parts = line.simplified().split(' ');
     if (parts.size() < 2) continue;
     if (parts[0] == "MemTotal:") totalKb = parts[1].toDouble();

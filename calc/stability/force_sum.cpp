@@ -90,21 +90,27 @@ StabStatus OtherLoads(const CDocument& doc, const CKajyuCase& k, double x0, doub
     if (type < 0 || type > 3) continue;
     double V = 0, H = 0, X = 0, Y = 0;
     if (type == 2 || type == 3) {
-      const double sum = L->P2 + L->P1;
+      // P1 belongs to the first position and P2 to the second, as entered and
+      // drawn, also when the positions were entered right to left (the stem
+      // and toe-slab checks take the same load the same way).
+      const double c1 = type == 2 ? L->X1 : L->Y1;
+      const double c2 = type == 2 ? L->X2 : L->Y2;
+      const double pa = c1 <= c2 ? L->P1 : L->P2;  // at the smaller coordinate
+      const double pb = c1 <= c2 ? L->P2 : L->P1;
+      const double sum = pb + pa;
       double c = 1.5;  // a load of zero intensity: its middle (it weighs nothing)
       if (sum != 0) {
-        c = (2 * L->P2 + L->P1) / sum;
-      } else if (L->P1 != 0) {
+        c = (2 * pb + pa) / sum;
+      } else if (pa != 0) {
         return StabStatus::Fail(std::string(kStabReasonLoadCentroid) + "（" + L->LoadName + "）");
       }
+      const double lo = MinOf(c1, {c2}), hi = MaxOf(c1, {c2});
       if (type == 2) {
-        const double xa = MinOf(L->X1, {L->X2}), xb = MaxOf(L->X1, {L->X2});
-        V = (xb - xa) / 2 * (L->P1 + L->P2);
-        X = xa + (xb - xa) * c / 3;
+        V = (hi - lo) / 2 * (pa + pb);
+        X = lo + (hi - lo) * c / 3;
       } else {
-        const double ya = MinOf(L->Y1, {L->Y2}), yb = MaxOf(L->Y1, {L->Y2});
-        H = (yb - ya) / 2 * (L->P1 + L->P2);
-        Y = ya + (yb - ya) * c / 3;
+        H = (hi - lo) / 2 * (pa + pb);
+        Y = lo + (hi - lo) * c / 3;
       }
     } else if (type == 0) {
       V = L->P1;

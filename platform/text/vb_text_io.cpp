@@ -265,6 +265,25 @@ void VbTextWriter::Print(std::string_view text) {
   Append(bytes);
 }
 
+void VbTextWriter::WriteText(std::string_view text) {
+  if (text.find_first_of("\r\n") == std::string_view::npos) {
+    Print(text);
+  } else {
+    std::string one_line;
+    one_line.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+      if (text[i] == '\r' || text[i] == '\n') {
+        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+        one_line += ' ';
+      } else {
+        one_line += text[i];
+      }
+    }
+    Print(std::string_view(one_line));
+  }
+  EndLine();
+}
+
 void VbTextWriter::Zone() {
   const std::size_t next = (column_ / kZoneWidth + 1) * kZoneWidth;
   Append(std::string(next - column_, ' '));

@@ -101,11 +101,10 @@ class VbTextWriter {
     ((first ? void(first = false) : Zone(), Print(items)), ...);
     EndLine();
   }
-  // Print #f, text : a text line of its own.
-  void WriteText(std::string_view text) {
-    Print(text);
-    EndLine();
-  }
+  // Print #f, text : a text line of its own. A line break inside the text
+  // (CR LF, CR or LF) becomes one blank: the reader takes the text back as one
+  // whole line, and a break would shift every item after it.
+  void WriteText(std::string_view text);
 
   // Writes what is buffered and closes the file. Throws VbFileError(kDeviceIo)
   // when the data could not be written completely. Further writes are refused.

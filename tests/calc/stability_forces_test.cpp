@@ -118,7 +118,7 @@ TEST(CalcForceSum, EveryItemLoadAndMomentByHand) {
   d.WindPos = 0.5;
   AddLoad(d, "P at base", 0, 1, 1.5, 0, 0, 0, 10, 0);        // at y0: taken
   AddLoad(d, "H below", 1, 1, 0, 0, -0.1, 0, 4, 0);           // below y0: not taken
-  AddLoad(d, "q trapezoid", 2, 1, 2, 0.5, 0, 0, 2, 4);        // X1 > X2
+  AddLoad(d, "q trapezoid", 2, 1, 2, 0.5, 0, 0, 2, 4);        // X1 > X2: 2 at x 2, 4 at x 0.5
   AddLoad(d, "q horizontal", 3, 3, 0, 0, 1, 3, 6, 0);         // yc = 5/3
   AddLoad(d, "stem only", 0, 2, 1, 0, 1, 0, 100, 0);          // no stability bit
   AddLoad(d, "q deep", 3, 1, 0, 0, -2, -1, 1, 1);             // yc = -1.5
@@ -159,30 +159,30 @@ TEST(CalcForceSum, EveryItemLoadAndMomentByHand) {
   ExpectRel(r.HorzLoadSgmHY, 82);
   ExpectRel(r.HorzLoadSgmV, 2);
   ExpectRel(r.HorzLoadSgmVX, 2);
-  // Other loads: 10 at 1.5; trapezoid 2 -> 4 over 0.5..2: 4.5 at 0.5 + 1.5 x
-  // (2 + 8) / (3 x 6) = 4/3; horizontal triangle 6 over 1..3: 6 at 5/3.
+  // Other loads: 10 at 1.5; trapezoid 4 at x 0.5 falling to 2 at x 2: 4.5 at
+  // 0.5 + 1.5 x (2 x 2 + 4) / (3 x 6) = 7/6; horizontal triangle 6 over 1..3: 6 at 5/3.
   ASSERT_EQ(r.NiniCnt(), 3);
   EXPECT_EQ(r.NiniNam(0), "P at base");
   EXPECT_EQ(r.NiniNam(1), "q trapezoid");
   EXPECT_EQ(r.NiniNam(2), "q horizontal");
   EXPECT_EQ(r.NiniType(2), 3);
   ExpectRel(r.NiniV(1), 4.5);
-  ExpectRel(r.NiniX(1), 4.0 / 3);
+  ExpectRel(r.NiniX(1), 0.5 + 1.5 * (2 * 2 + 4) / (3 * 6));
   EXPECT_EQ(r.NiniH(1), 0);
   ExpectRel(r.NiniH(2), 6);
   ExpectRel(r.NiniY(2), 5.0 / 3);
   ExpectRel(r.NiniSgmV, 14.5);
-  ExpectRel(r.NiniSgmVX, 21);
+  ExpectRel(r.NiniSgmVX, 10 * 1.5 + 4.5 * 7 / 6);
   ExpectRel(r.NiniSgmH, 6);
   ExpectRel(r.NiniSgmHY, 10);
   // V = 184 + 5 - 12 + 2 + 14.5; H = 36.8 + 30 + 10 - 2 + 17 + 6;
-  // Mr = 5 x 2 + 184 x 1 - 12 x 1.2 + 2 + 21;
+  // Mr = 5 x 2 + 184 x 1 - 12 x 1.2 + 2 + 20.25;
   // Mo = 30 x 1.5 + 10 x 1 - 2 x 0.5 + 36.8 x 2 + 82 + 10.
   ExpectRel(r.SgmV, 193.5);
   ExpectRel(r.SgmH, 97.8);
-  ExpectRel(r.SgmMr, 202.6);
+  ExpectRel(r.SgmMr, 201.85);
   ExpectRel(r.SgmMo, 219.6);
-  ExpectRel(r.SgmVX, 202.6);
+  ExpectRel(r.SgmVX, 201.85);
   ExpectRel(r.SgmHY, 219.6);
   ExpectRel(r.Breadth, 2);
 
@@ -190,9 +190,9 @@ TEST(CalcForceSum, EveryItemLoadAndMomentByHand) {
   // the other side; VX and HY stay.
   d.Sisin = 3;
   ASSERT_TRUE(CalcForceSum(d, 0, 1, s.p, s.c1, s.c2, r));
-  ExpectRel(r.SgmMr, 202.6 - 83.6);
+  ExpectRel(r.SgmMr, 201.85 - 83.6);
   ExpectRel(r.SgmMo, 219.6 - 83.6);
-  ExpectRel(r.SgmVX, 202.6);
+  ExpectRel(r.SgmVX, 201.85);
   ExpectRel(r.SgmHY, 219.6);
 
   // Only the wind left: it takes slot 0, and no earlier name stays behind.
@@ -269,6 +269,44 @@ TEST(CalcForceSum, SeismicInertiaByGuidelineAndState) {
   EXPECT_EQ(r.ZensaiV(1), 0);
   EXPECT_EQ(r.FuryokuV, 0);
   ExpectRel(r.SgmV, 202);
+}
+
+// A distributed load keeps each intensity at the position it was entered
+// with, whichever order the two positions were entered in.
+TEST(CalcForceSum, DistributedLoadIntensitiesStayAtTheirPositions) {
+  struct Row {
+    const char* name;
+    int16_t type;
+    double X1, X2, Y1, Y2, P1, P2;
+    double V, X, H, Y;
+  };
+  const Row rows[] = {
+      {"vertical, left to right", 2, 0.5, 2, 1, 0, 4, 2,
+       1.5 * (4 + 2) / 2, 0.5 + 1.5 * (2 * 2 + 4) / (3 * 6), 0, 0},
+      {"vertical, right to left", 2, 2, 0.5, 1, 0, 2, 4,
+       1.5 * (4 + 2) / 2, 0.5 + 1.5 * (2 * 2 + 4) / (3 * 6), 0, 0},
+      {"horizontal, bottom up", 3, 0, 0, 1, 3, 6, 0,
+       0, 0, 2.0 * (6 + 0) / 2, 1 + 2.0 * (2 * 0 + 6) / (3 * 6)},
+      {"horizontal, top down", 3, 0, 0, 3, 1, 0, 6,
+       0, 0, 2.0 * (6 + 0) / 2, 1 + 2.0 * (2 * 0 + 6) / (3 * 6)},
+      {"horizontal, top down, reaching below the base", 3, 0, 0, 1, -0.5, 6, 0,
+       0, 0, 1.5 * (6 + 0) / 2, -0.5 + 1.5 * (2 * 6 + 0) / (3 * 6)},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    WallCase s = WallSetup();
+    AddLoad(*s.d, "q", x.type, 1, x.X1, x.X2, x.Y1, x.Y2, x.P1, x.P2);
+    CAntRes r;
+    ASSERT_TRUE(CalcForceSum(*s.d, 0, 0, s.p, s.c1, s.c2, r));
+    ASSERT_EQ(r.NiniCnt(), 1);
+    ExpectRel(r.NiniV(0), x.V);
+    ExpectRel(r.NiniX(0), x.X);
+    ExpectRel(r.NiniH(0), x.H);
+    ExpectRel(r.NiniY(0), x.Y);
+    ExpectRel(r.SgmV, 184 + x.V);
+    ExpectRel(r.SgmMr, 184 * 1 + x.V * x.X);
+    ExpectRel(r.SgmMo, x.H * x.Y);
+  }
 }
 
 TEST(CalcForceSum, LoadsThatCannotBeFormedAreReported) {

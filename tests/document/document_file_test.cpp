@@ -807,6 +807,33 @@ TEST_F(DocFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
   EXPECT_EQ(ReadAll(Path("ro/doc.nrv")), "old content\r\n");
 }
 
+// Saving replaces the file by a rename, which the folder alone would allow:
+// a file marked read-only must still refuse the save and keep its content.
+TEST_F(DocFileTest, SaveOverAReadOnlyFileKeepsItUnchanged) {
+  WriteAll(Path("ro.nrv"), "old content\r\n");
+  ::chmod(Path("ro.nrv").c_str(), 0444);
+  CDocument d;
+  EXPECT_FALSE(DataFileWrite(d, Path("ro.nrv")));
+  ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 70);
+  EXPECT_EQ(ReadAll(Path("ro.nrv")), "old content\r\n");
+  struct stat st {};
+  ASSERT_EQ(::stat(Path("ro.nrv").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0444u);
+  // No temporary file is left beside it.
+  int entries = 0;
+  for (const auto& e : fs::directory_iterator(dir_)) {
+    (void)e;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+  // Writable again, the same save goes through.
+  ::chmod(Path("ro.nrv").c_str(), 0644);
+  sink_.shown.clear();
+  EXPECT_TRUE(DataFileWrite(d, Path("ro.nrv")));
+  EXPECT_TRUE(sink_.shown.empty());
+  EXPECT_EQ(ReadAll(Path("ro.nrv")), DocumentFileBytes(d));
+}
+
 // A disk that fills up in the middle of the save: the previous file must
 // come through whole and no partial file may be left.
 TEST_F(DocFileTest, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
@@ -854,6 +881,293 @@ TEST_F(DocFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
   ASSERT_TRUE(DataFileWrite(d, Path("link.nrv")));
   EXPECT_TRUE(fs::is_symlink(Path("link.nrv")));
   EXPECT_EQ(ReadAll(Path("real/doc.nrv")), DocumentFileBytes(d));
+}
+
+// ---- texts and counts the reader must be able to take back ------------------
+
+TEST_F(DocFileTest, LineBreaksInTextsDoNotShiftTheItemsAfterThem) {
+  CDocument a;
+  a.Title = "上段\r\n下段";
+  a.WallH = 3.5;
+  a.SetnNiniCount(1);
+  a.pNini(0)->LoadName = "a\nb";
+  a.pNini(0)->nType = 2;
+  a.pNini(0)->P2 = 7.25;
+  a.SetnCase(1);
+  a.pCase(0)->CaseName = "c\rd\n";
+  a.pCase(0)->Ea = 6;
+  a.pCase(0)->AllowPremium = 1.5;
+  a.SetWallSecY(0, 0, 2.25);
+  ASSERT_TRUE(DataFileWrite(a, Path("t.nrv")));
+  // 577 + 3 load lines + 18 case lines + one section of each part: every text
+  // stayed on its own line.
+  EXPECT_EQ(Lines(ReadAll(Path("t.nrv"))).size(), 577u + 3 + 18 + 2);
+  CDocument b;
+  ASSERT_TRUE(Read(Path("t.nrv"), b));
+  EXPECT_TRUE(sink_.shown.empty());
+  EXPECT_EQ(b.Title, "上段 下段");
+  EXPECT_EQ(b.WallH, 3.5);
+  ASSERT_EQ(b.nNiniCount(), 1);
+  EXPECT_EQ(b.pNini(0)->LoadName, "a b");
+  EXPECT_EQ(b.pNini(0)->nType, 2);
+  EXPECT_EQ(b.pNini(0)->P2, 7.25);
+  ASSERT_EQ(b.nCase(), 1);
+  EXPECT_EQ(b.pCase(0)->CaseName, "c d ");
+  EXPECT_EQ(b.pCase(0)->Ea, 6);
+  EXPECT_EQ(b.pCase(0)->AllowPremium, 1.5);
+  EXPECT_EQ(b.WallSecY(0, 0), 2.25);
+}
+
+TEST_F(DocFileTest, ListCountsBelowOneReadBackAsNoElements) {
+  // The point and ground-row setters take a count below 1 as "none"; the
+  // writer stores the count as it is, so the reader must take it back.
+  struct Case {
+    int16_t points;
+    int16_t rows;
+  } cases[] = {{0, 0}, {-1, 0}, {0, -2}, {-3, -1}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.points) + " points, " + std::to_string(c.rows) + " rows");
+    CDocument a;
+    a.SetnUraNini(c.points);
+    a.SetnTokusei(c.rows);
+    a.KiriD = 4.5;       // the item after the points
+    a.nTokuseiPrn = 1;   // the item after the rows
+    a.AutoCrashV = 2.5;  // the last item
+    const std::string path = Path("counts.nrv");
+    ASSERT_TRUE(DataFileWrite(a, path));
+    EXPECT_EQ(Lines(ReadAll(path)).size(), 579u);
+    CDocument b;
+    ASSERT_TRUE(Read(path, b));
+    EXPECT_TRUE(sink_.shown.empty());
+    EXPECT_EQ(b.nUraNini(), c.points);
+    EXPECT_EQ(b.nTokusei(), c.rows);
+    EXPECT_EQ(b.UraNiniX(0), 0);
+    EXPECT_EQ(b.TokuseiT(0), 0);
+    EXPECT_EQ(b.KiriD, 4.5);
+    EXPECT_EQ(b.nTokuseiPrn, 1);
+    EXPECT_EQ(b.AutoCrashV, 2.5);
+  }
+}
+
+// Every item gets a value of its own, so two items that changed places (in the
+// writer or in the reader) cannot go unnoticed. The expected lines are the
+// file table worked through by hand for 2 back-ground points, 1 load, 1 case
+// with 2 switches, check sections (2, 1) and 2 ground rows.
+void FillDistinct(CDocument& d) {
+  const int16_t inp[] = {-1, -1, 0, -1, 0, 0};
+  for (int i = 0; i < 6; ++i) d.SetbInpSt(i, inp[i]);
+  d.Title = "T";
+  d.Unit = 0;
+  d.Sisin = 3;
+  d.SetWallType(2);
+  d.Doatsu = 1;
+  d.bQuake = -1;
+  d.SetKh(0, 0.11);
+  d.SetKh(1, 0.12);
+  d.BackType = 1;
+  d.KiriDoatsu = 0;
+  double v = 101.5;  // the doubles of lines 12 to 43 and 50 to 52, in file order
+  for (double* f : {&d.Gamb, &d.Gambd, &d.Gamf, &d.Gamfd, &d.Gamcw, &d.Gamcf, &d.Gamw, &d.Fai}) *f = v++;
+  d.SetC(0, v++);
+  d.SetC(1, v++);
+  d.Setdelt(0, v++);
+  d.Setdelt(1, v++);
+  for (double* f : {&d.Deltd, &d.Cd, &d.SgmCk, &d.Sgmca, &d.Sgmta, &d.Taua, &d.Sgmsa}) *f = v++;
+  d.SecDoatsu = 1;
+  for (double* f : {&d.WallH, &d.WallL, &d.WallB, &d.BlkT, &d.BlkDeltT1, &d.BlkN}) *f = v++;
+  d.nBlkSetup = 1;
+  d.nBlkFound = 0;
+  for (double* f : {&d.BlkB, &d.BlkH1, &d.BlkH2, &d.BlkB1, &d.BlkT2, &d.BlkDeltT2, &d.GrwB, &d.GrwB1,
+                    &d.GrwB2, &d.GrwN, &d.MtwH1, &d.MtwH2, &d.MtwH3, &d.MtwB1, &d.MtwB2, &d.MtwB3,
+                    &d.MtwB4, &d.MtwN1, &d.MtwN2, &d.MxwH1, &d.MxwH2, &d.MxwH3, &d.GrwB3, &d.GrwB4,
+                    &d.GrwH1}) {
+    *f = v++;
+  }
+  d.nKeisya = 0;
+  d.KeisyaH = v++;
+  d.Tokki = 1;
+  for (double* f : {&d.TokX, &d.TokB, &d.TokL}) *f = v++;
+  d.SetSoilFH(0, v++);
+  d.SetSoilFH(1, v++);
+  d.nWater = 2;
+  d.nWlvlAuto = 0;
+  d.SetWatFH(0, v++);
+  d.SetWatFH(1, v++);
+  d.SetWatBH(0, v++);
+  d.SetWatBH(1, v++);
+  d.UragomeType = 3;
+  for (double* f : {&d.UraHd, &d.UraN, &d.UraX1, &d.UraX2, &d.UraH0}) *f = v++;
+  d.SetnUraNini(2);
+  for (int i = 0; i < 2; ++i) {
+    d.SetUraNiniX(i, v++);
+    d.SetUraNiniY(i, v++);
+  }
+  d.KiriD = v++;
+  d.KiriN = v++;
+  d.nTentou = 1;
+  d.ChkSlide = 1;
+  d.nJyudo = 1;
+  d.SetPp(0, v++);
+  d.SetPp(1, v++);
+  d.nQa = 1;
+  for (double* f : {&d.Qa, &d.Faib, &d.Myu, &d.cb, &d.SijiFai, &d.SijiC, &d.SijiGam1, &d.Df, &d.Dfd,
+                    &d.SijiGam2}) {
+    *f = v++;
+  }
+  d.SetAE0(0, v++);
+  d.SetAE0(1, v++);
+  d.nAutoMobile = 0;
+  d.nAutoTload = 4;
+  for (double* f : {&d.AutoPos, &d.AutoWidth, &d.AutoLoad}) *f = v++;
+  d.nGunsyu = 0;
+  for (double* f : {&d.GunsyuPos, &d.GunsyuWidth, &d.GunsyuLoad}) *f = v++;
+  d.nSnow = 0;
+  d.nSnowType = 2;
+  for (double* f : {&d.SnowPos, &d.SnowDepth, &d.SnowLoad}) *f = v++;
+  d.nTakuchi = 0;
+  for (double* f : {&d.TakuchiPos, &d.TakuchiWidth, &d.TakuchiLoad}) *f = v++;
+  d.SetnAutoCrash(0, 1);
+  d.SetnAutoCrash(1, 0);
+  d.nAutoCrashBougo = -1;
+  d.nAutoCrashBougoClass = 2;
+  d.nAutoCrashBougoModel = 4;
+  for (double* f : {&d.AutoCrashWidth, &d.AutoCrashHigh, &d.AutoCrashLoad}) *f = v++;
+  d.nStone = 0;
+  for (double* f : {&d.StoneHight, &d.StonePich, &d.StoneLoad, &d.StoneSgmy, &d.StoneZ}) *f = v++;
+  d.nWind = 1;
+  for (double* f : {&d.WindPos, &d.WindHight, &d.WindLoad}) *f = v++;
+
+  d.SetnNiniCount(1);
+  CNini& n = *d.pNini(0);
+  n.LoadName = "L, one";
+  n.nType = 3;
+  n.nTarget = 6;
+  for (double* f : {&n.X1, &n.X2, &n.Y1, &n.Y2, &n.P1, &n.P2}) *f = v++;
+
+  d.SetnCase(1);
+  CKajyuCase& c = *d.pCase(0);
+  c.CaseName = "C, one";
+  int16_t sw = 11;
+  for (int16_t* f : {&c.nQuake, &c.nWater, &c.nSoilF, &c.nAutoMobil, &c.nGunsyu, &c.nSnow, &c.nTakuchi,
+                     &c.nAutoCrash, &c.nStoneCrash, &c.nWind}) {
+    *f = sw++;
+  }
+  c.Doat = 21;
+  c.SetnNiniCount(2);
+  c.SetnNini(0, 22);
+  c.SetnNini(1, 23);
+  c.Ea = 24.5;
+  c.FsTentou = 25.5;
+  c.FsKatsudou = 26.5;
+  c.QaPremium = 27.5;
+  c.AllowPremium = 28.5;
+  c.QuPremium = 99;  // never written
+
+  d.SetnWallSecCnt(0, 2);
+  d.SetWallSecY(0, 0, 29.5);
+  d.SetWallSecY(0, 1, 30.5);
+  d.SetWallSecY(1, 0, 31.5);
+  d.TokDia = 32;
+  d.TokHon = 33.5;
+  d.TokKab = 34.5;
+  d.TokPich = 35.5;
+  d.Tiiki = 2;
+  d.Jiban1 = 0;
+  d.Kouzou = 3;
+  d.Delt3 = 36.5;
+  d.Kibo = 0;
+  d.Jiban2 = 2;
+  d.Youto = 37.5;
+  d.SetnTokusei(2);
+  d.SetTokuseiT(0, 38.5);
+  d.SetTokuseiN(0, 39);
+  d.SetTokuseiS(0, 40);
+  d.SetTokuseiT(1, 41.5);
+  d.SetTokuseiN(1, 42);
+  d.SetTokuseiS(1, 43);
+  d.nTokuseiPrn = 1;
+  d.JibanHa = 44.5;
+  d.JibanHd = 45.5;
+  d.nJibanPrn = 1;
+  d.JyudoH = 46.5;
+  d.JyudoGam = 47.5;
+  d.JyudoFai = 48.5;
+  d.JyudoDelt = 49.5;
+  d.JyudoAlp = 50.5;
+  d.JyudoI = 51.5;
+  d.JyudoKh = 52.5;
+  d.JyudoPrn = 1;
+  d.KisoH1 = 53.5;
+  d.KisoH2 = 54.5;
+  d.KisoB = 55.5;
+  d.Mizunuki = 1;
+  d.MizuDan = 3;
+  for (int i = 0; i < 5; ++i) d.SetMizuH1(i, 56.5 + i);
+  d.MizuN = 61.5;
+  d.MizuFai = 62.5;
+  d.DrwScale = 5;
+  d.Sheet = 2;
+  for (int i = 0; i < 4; ++i) d.SetMargin(i, static_cast<int16_t>(11 + i));
+  d.Suryou = 1;
+  d.cZ = 63.5;
+  d.KiriDlt = 64.5;
+  d.AutoCrashV = 65.5;
+}
+
+// The items of a line, separated by single blanks.
+std::string Items(const std::string& line) {
+  std::istringstream in(line);
+  std::string out, item;
+  while (in >> item) out += (out.empty() ? "" : " ") + item;
+  return out;
+}
+
+TEST_F(DocFileTest, EveryItemHasItsOwnPlaceInTheFile) {
+  CDocument a;
+  FillDistinct(a);
+  const std::string bytes = DocumentFileBytes(a);
+  const auto L = Lines(bytes);
+  ASSERT_EQ(L.size(), 577u + 2 + 3 + 20 + 3 + 2);
+  const char* expected[] = {
+      /* 1 */ "4", "-1", "-1", "0", "-1", "0", "0", "T",
+      /* 9 */ "0 3 2 1", "-1 .11 .12", "1 0",
+      /* 12 */ "101.5 102.5 103.5 104.5 105.5 106.5 107.5",
+      /* 13 */ "108.5 109.5 110.5 111.5 112.5 113.5 114.5",
+      /* 14 */ "115.5 116.5 117.5 118.5 119.5", "1", "120.5 121.5 122.5",
+      /* 17 */ "123.5 124.5 125.5 1 0 126.5 127.5 128.5", "129.5 130.5 131.5",
+      /* 19 */ "132.5 133.5 134.5 135.5", "136.5 137.5 138.5 139.5 140.5 141.5 142.5",
+      /* 21 */ "143.5 144.5", "145.5 146.5", "147.5 148.5", "149.5 150.5", "0 151.5",
+      /* 26 */ "1 152.5 153.5 154.5", "155.5 156.5", "2 0", "157.5 158.5 159.5 160.5",
+      /* 30 */ "3 161.5 162.5 163.5 164.5 165.5", "2", "166.5 167.5", "168.5 169.5",
+      /* 34 */ "170.5 171.5", "1", "1", "1 172.5 173.5", "0", "1 174.5",
+      /* 40 */ "175.5 176.5 177.5", "178.5 179.5 180.5", "181.5 182.5 183.5", "184.5 185.5",
+      /* 44 */ "0 4 186.5 187.5 188.5", "0 189.5 190.5 191.5", "0 2 192.5 193.5 194.5",
+      /* 47 */ "0 195.5 196.5 197.5", "1 0 -1", "2 4", "198.5 199.5 200.5",
+      /* 51 */ "0 201.5 202.5 203.5 204.5 205.5", "1 206.5 207.5 208.5",
+      /* 53 */ "1", "L, one", "3 6", "209.5 210.5 211.5 212.5 213.5 214.5",
+      /* 57 */ "1", "C, one", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
+      /* 69 */ "21", "2", "22", "23", "24.5", "25.5", "26.5", "27.5", "28.5",
+      /* 78 */ "2 1", "29.5", "30.5", "31.5", "32 33.5 34.5 35.5", "2 0 3", "36.5 0 2", "37.5",
+      /* 86 */ "2", "38.5 39 40", "41.5 42 43", "1", "44.5 45.5", "1",
+      /* 92 */ "46.5 47.5 48.5", "49.5 50.5 51.5", "52.5 1", "53.5 54.5 55.5", "1 3",
+      /* 97 */ "56.5", "57.5", "58.5", "59.5", "60.5", "61.5 62.5", "5 2", "11 12 13 14", "1",
+      /* 106 */ "63.5", "64.5", "65.5",
+  };
+  const std::size_t n = sizeof expected / sizeof expected[0];
+  ASSERT_EQ(n, 108u);
+  for (std::size_t i = 0; i < n; ++i) {
+    const bool text = i == 7 || i == 53 || i == 57;
+    EXPECT_EQ(text ? L[i] : Items(L[i]), expected[i]) << "line " << i + 1;
+  }
+  for (std::size_t i = n; i < L.size(); ++i) EXPECT_EQ(L[i], " 0 ") << "line " << i + 1;
+
+  // The reader puts every item back where it came from: a second write gives
+  // the same bytes (none of these values is changed by a reader rule).
+  ASSERT_TRUE(DataFileWrite(a, Path("distinct.nrv")));
+  CDocument b;
+  ASSERT_TRUE(Read(Path("distinct.nrv"), b));
+  EXPECT_EQ(DocumentFileBytes(b), bytes);
+  EXPECT_EQ(b.pCase(0)->QuPremium, 3);  // derived, not read
 }
 
 }  // namespace

@@ -208,8 +208,9 @@ TEST_F(Flow, RunningText) {
       {"<html><body>A</body></html>B", -1, "A"},    // a closing html ends the pass
       {"日本語&sp;テキスト", -1, "日本語 テキスト"},
       {"A&alpha;", -1, "Aa"},                         // a code of the current (non-symbol) font
-      // a table goes to its renderer whole; the text goes on after it
-      {"A<br><table row=1 col=1><td srow=0 scol=0>cell</td></table>B", -1, "A|B"},
+      // a table goes to its renderer whole (its cell drawn on a line of its
+      // own); the text goes on below it
+      {"A<br><table row=1 col=1><td srow=0 scol=0>cell</td></table>B", -1, "A|cell|B"},
       {"A<table row=1>never closed", -1, "A"},
   };
   for (const auto& c : cases) {

@@ -321,6 +321,22 @@ TEST_F(FileCommandsTest, DropOpensOnlyDocumentFilesInListOrder) {
   EXPECT_EQ(gDocuments.Item(2)->FileTitle, "g");
 }
 
+TEST_F(FileCommandsTest, CopyAndCreateMakesAnUnsavedTwin) {
+  auto src = Open(Copy("mixed.nrv", "src.nrv"));
+  main_->tlbFile_ButtonClick("copy");  // keys are compared in upper case
+  ASSERT_EQ(gDocuments.Count(), 2);
+  auto twin = ActiveDocument();
+  EXPECT_EQ(twin->Key, "DOC2");
+  EXPECT_EQ(twin->FileTitle, "新規データ1");
+  EXPECT_TRUE(twin->FileName.empty());
+  EXPECT_TRUE(twin->FilePath.empty());
+  EXPECT_EQ(twin->Title, src->Title);
+  EXPECT_EQ(twin->WallType(), 3);
+  ASSERT_NE(twin->DataForm, nullptr);
+  EXPECT_EQ(twin->DataForm->No(), 0);
+  EXPECT_EQ(GetAppCore()->m_pRecentFileList->nRecentFileCnt(), 1);
+}
+
 TEST_F(FileCommandsTest, CancelledNewDocumentRestoresTheActiveOne) {
   auto a = Open(Copy("gravity.nrv", "a.nrv"));
   norva::Windows().iniData = [](CDocument&, IniDataFields&, bool, QWidget*) -> int16_t { return 0; };

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "document/nulls.h"
+#include "platform/text/cp932.h"
 
 namespace norva {
 namespace {
@@ -279,6 +280,30 @@ TEST(VbTextReader, TextLinesKeepCommasAndBlanks) {
   EXPECT_EQ(s.LineInput(), "a");
   EXPECT_EQ(s.LineInput(), "b");
   EXPECT_TRUE(s.Eof());
+}
+
+TEST(VbTextWriter, LineBreaksInsideATextLineBecomeBlanks) {
+  struct Case {
+    const char* text;
+    const char* line;
+  } cases[] = {
+      {"a\r\nb", "a b"},
+      {"a\nb", "a b"},
+      {"a\rb", "a b"},
+      {"\r\n\r\n", "  "},
+      {"a\n\rb", "a  b"},  // LF then CR: two breaks
+      {"擁壁\r\n", "擁壁 "},
+  };
+  for (const auto& c : cases) {
+    VbTextWriter w;
+    w.WriteText(c.text);
+    w.WriteLine(int16_t{5});
+    EXPECT_EQ(w.bytes(), Utf8ToCp932(c.line) + "\r\n 5 \r\n") << c.line;
+    auto r = Reader(w.bytes());
+    EXPECT_EQ(r.LineInput(), c.line);
+    EXPECT_EQ(r.InputInt16(), 5);
+    EXPECT_TRUE(r.Eof());
+  }
 }
 
 TEST(VbTextReader, StringTokens) {

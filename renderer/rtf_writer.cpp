@@ -1,0 +1,689 @@
+#include "renderer/rtf_writer.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QImage>
+#include <QPainter>
+#include <QRawFont>
+#include <QSvgRenderer>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+
+#include "platform/text/cp932.h"
+#include "renderer/markup_renderer.h"
+#include "renderer/page_composer.h"
+#include "renderer/table_renderer.h"
+
+namespace norva {
+
+namespace {
+
+constexpr int32_t kPaperWidth = 11906;  // A4 portrait, twips
+constexpr int32_t kPaperHeight = 16838;
+constexpr double kCellExtra = 210;      // every cell is this much wider in the file
+constexpr double kPictureDpi = 300;
+
+bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+
+// ASCII letters compared without case; the bytes of double-byte characters exactly.
+bool SameName(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    const auto x = static_cast<unsigned char>(a[i]);
+    const auto y = static_cast<unsigned char>(b[i]);
+    if (IsLead(x) && i + 1 < a.size() && IsTrail(static_cast<unsigned char>(a[i + 1]))) {
+      if (x != y || a[i + 1] != b[i + 1]) return false;
+      ++i;
+      continue;
+    }
+    if (std::tolower(x) != std::tolower(y)) return false;
+  }
+  return true;
+}
+
+std::string Lowered(std::string_view text) {
+  std::string s(text);
+  for (char& c : s) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return s;
+}
+
+// Binary noise of a product must not lose a whole twip when truncated.
+int32_t Trunc(double v) {
+  if (!std::isfinite(v)) return 0;
+  v = std::clamp(v, -2.0e9, 2.0e9);
+  return static_cast<int32_t>(std::trunc(v + (v >= 0 ? 1e-7 : -1e-7)));
+}
+
+std::string Str(int32_t v) { return std::to_string(v); }
+
+bool HeadingName(const std::string& name) { return !name.empty() && (name[0] == 'h' || name[0] == 'H'); }
+
+int32_t HeadingNumber(const std::string& name) { return LeadingInteger(std::string_view(name).substr(1)); }
+
+const char* VerticalClass(int32_t code) {
+  if (code >= 0 && code <= 2) return "\\clvertalt";
+  if (code >= 3 && code <= 5) return "\\clvertalc";
+  return "\\clvertalb";
+}
+
+// 0 centre, 1 left, 2 right.
+int HorizontalClass(int32_t code) {
+  if (code == 0 || code == 3 || code == 6) return 0;
+  if (code == 1 || code == 4 || code == 7) return 1;
+  return 2;
+}
+
+}  // namespace
+
+CRtfWriter::CRtfWriter(std::string workFolder) : workFolder_(std::move(workFolder)) {}
+
+CRtfWriter::~CRtfWriter() {
+  if (open_) Close();
+}
+
+std::string CRtfWriter::FileName(int month, int day, int n) {
+  char name[40];
+  std::snprintf(name, sizeof name, "KVD%02d%02d%d.rtf", month, day, n);
+  return name;
+}
+
+// ---- fonts and styles --------------------------------------------------------
+
+void CRtfWriter::EnsureFont(const std::string& face) {
+  for (const RtfFont& f : fonts_) {
+    if (SameName(f.face, face)) return;
+  }
+  AddFont(face);
+}
+
+void CRtfWriter::AddFont(const std::string& face) {
+  // One entry per face. A face that is not installed still gets its entry,
+  // so the styles that name it stay valid; the reader substitutes a font.
+  const QString name = DecodeCp932(face);
+  const QString family = MappedFamily(name);
+  RtfFont font;
+  font.face = face;
+  font.fullName = face;
+  bool highBytes = false;
+  for (char c : face) highBytes = highBytes || static_cast<unsigned char>(c) >= 0x80;
+  const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+  if (IsSymbolFace(name)) font.charSet = 2;
+  else if (highBytes || family.startsWith(QLatin1String("IPA"))) font.charSet = 128;
+  else font.charSet = 0;
+  const QString lower = name.toLower();
+  const bool fixed = installed && QFontDatabase::isFixedPitch(family);
+  const bool proportional = lower.contains(QStringLiteral("ｐ")) || lower.contains(QStringLiteral("p"));
+  int familyCode = 0;  // other
+  if (lower.contains(QStringLiteral("明朝")) || lower.contains(QLatin1String("mincho"))) familyCode = 1;
+  else if (lower.contains(QStringLiteral("ゴシック")) || lower.contains(QLatin1String("gothic")))
+    familyCode = proportional ? 2 : 3;
+  else if (IsSymbolFace(name)) familyCode = 1;
+  const int pitch = (fixed || (font.charSet == 128 && !proportional)) ? 1 : 2;
+  font.pitchAndFamily = (familyCode << 4) | pitch;
+  if (installed) {
+    const QRawFont raw = QRawFont::fromFont(QFont(family));
+    const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
+    if (os2.size() >= 42) {
+      font.trueType = true;
+      for (int i = 0; i < 10; ++i) font.panose[static_cast<size_t>(i)] = static_cast<uint8_t>(os2[32 + i]);
+    }
+  }
+  fonts_.push_back(font);
+}
+
+std::string CRtfWriter::FontIndex(const std::string& face) {
+  for (size_t i = 0; i < fonts_.size(); ++i) {
+    if (SameName(fonts_[i].face, face)) return std::to_string(i);
+  }
+  const std::string index = std::to_string(fonts_.size());
+  AddFont(face);
+  return index;
+}
+
+void CRtfWriter::FillStyle(RtfStyle& s, const std::string& fontName, float size, int32_t bold,
+                           int32_t italic, int32_t strikethru, int32_t underline, float lineSpacing,
+                           const std::string& indentLeft) {
+  s.fontIndex = FontIndex(fontName);
+  s.size = size;
+  s.bold = bold;
+  s.italic = italic;
+  s.strikethru = strikethru;
+  s.underline = underline;
+  const std::string indent = Lowered(indentLeft);
+  const double n = LeadingNumber(indent);
+  if (indent.find("mm") != std::string::npos) s.indentTwips = Trunc(n * 56.69291338582678);
+  else if (indent.find("cm") != std::string::npos) s.indentTwips = Trunc(n * 566.9291338582677);
+  else s.indentTwips = Trunc(n);
+  // Percent of the size in points, in twips: ls / 100 * size * 20.
+  s.lineSpacingTwips = lineSpacing != 100.0f
+                           ? Trunc(static_cast<double>(lineSpacing) * static_cast<double>(size) * 20.0 / 100.0)
+                           : 0;
+}
+
+void CRtfWriter::SetDefaultStyle(const std::string& fontName, float size, int32_t bold, int32_t italic,
+                                 int32_t strikethru, int32_t underline, float lineSpacing,
+                                 const std::string& indentLeft) {
+  defaultStyle_ = RtfStyle{};
+  FillStyle(defaultStyle_, fontName, size, bold, italic, strikethru, underline, lineSpacing, indentLeft);
+  runFontHigh_ = runFontLow_ = runFontDouble_ = defaultStyle_.fontIndex;
+  currentStyle_ = defaultStyle_;
+}
+
+void CRtfWriter::RegisterStyle(const ParaStyle& p) {
+  RtfStyle* target = nullptr;
+  for (RtfStyle& s : styles_) {
+    if (SameName(s.name, p.name)) target = &s;
+  }
+  if (!target) {
+    styles_.push_back(RtfStyle{});
+    target = &styles_.back();
+  }
+  target->name = p.name;
+  FillStyle(*target, p.fontName, p.fontSize, p.bold, p.italic, p.strikethru, p.underline,
+            p.lineSpacing, p.indentLeft);
+}
+
+// ---- the file ------------------------------------------------------------------
+
+void CRtfWriter::Write(std::string_view text) {
+  if (!open_ || text.empty()) return;
+  file_.write(text.data(), static_cast<qint64>(text.size()));
+}
+
+void CRtfWriter::Printf(const char* format, ...) {
+  char small[512];
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(small, sizeof small, format, args);
+  va_end(args);
+  if (n < 0) {
+    va_end(copy);
+    return;
+  }
+  if (static_cast<size_t>(n) < sizeof small) {
+    Write(std::string_view(small, static_cast<size_t>(n)));
+  } else {
+    std::string big(static_cast<size_t>(n) + 1, '\0');
+    std::vsnprintf(big.data(), big.size(), format, copy);
+    big.resize(static_cast<size_t>(n));
+    Write(big);
+  }
+  va_end(copy);
+}
+
+bool CRtfWriter::Open() {
+  QString folder = DecodeCp932(workFolder_);
+  folder.replace(u'\\', u'/');
+  if (folder.isEmpty() || !QFileInfo(folder).isDir()) return false;
+  if (!folder.endsWith(u'/')) folder += u'/';
+  const QDate today = QDate::currentDate();
+  for (int n = 0; n < 100000; ++n) {
+    const QString path = folder + QString::fromStdString(FileName(today.month(), today.day(), n));
+    if (QFileInfo::exists(path)) continue;
+    file_.setFileName(path);
+    // A name taken meanwhile by someone else moves on to the next one.
+    if (file_.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+      path_ = path.toStdString();
+      open_ = true;
+      break;
+    }
+    if (QFileInfo::exists(path)) continue;
+    return false;
+  }
+  if (!open_) return false;
+
+  Write("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041");
+  Write("{\\fonttbl");
+  static const char* const kFamilies[] = {"fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor"};
+  for (size_t i = 0; i < fonts_.size(); ++i) {
+    const RtfFont& f = fonts_[i];
+    const int family = (f.pitchAndFamily >> 4) & 0x0F;
+    Printf("{\\f%d\\%s", static_cast<int>(i), (family >= 1 && family <= 5) ? kFamilies[family] : "fnil");
+    Printf("\\fcharset%d\\fprq%d", f.charSet, f.pitchAndFamily & 0x0F);
+    if (f.trueType) {
+      const auto& p = f.panose;
+      Printf("{\\*\\panose %02x%02x%02x%02x%02x%02x%02x%02x%02x%02x}", p[0], p[1], p[2], p[3], p[4],
+             p[5], p[6], p[7], p[8], p[9]);
+    } else {
+      Write(" ");
+    }
+    Printf("%s;}", Escape(f.fullName).c_str());
+  }
+  Write("}");
+
+  auto flags = [this](const RtfStyle& s, const char* underline) {
+    if (s.bold) Write("\\b");
+    if (s.italic) Write("\\i");
+    if (s.strikethru) Write("\\strike");
+    if (s.underline) Write(underline);
+  };
+  auto fonts = [this](const RtfStyle& s) {
+    Printf("\\loch\\f%s", s.fontIndex.c_str());
+    Printf("\\hich\\af%s", s.fontIndex.c_str());
+    Printf("\\dbch\\af%s", s.fontIndex.c_str());
+  };
+  Write("{\\stylesheet");
+  const RtfStyle& d = defaultStyle_;
+  Write("{\\qj ");
+  Printf("\\li%d", d.indentTwips);
+  Write("\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0");
+  Printf("\\lin%d\\itap0 ", d.indentTwips);
+  Printf("\\fs%d", Trunc(d.size * 2.0));
+  flags(d, "\\ul");
+  Write("\\lang1033\\langfe1041\\kerning2");
+  fonts(d);
+  Write("\\cgrid\\langnp1033\\langfenp1041 \\snext0 Normal;}");
+  for (size_t i = 0; i < styles_.size(); ++i) {
+    const RtfStyle& s = styles_[i];
+    Printf("{\\s%d\\qj ", static_cast<int>(i + 1));
+    Printf("\\li%d", s.indentTwips);
+    Write("\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto");
+    if (HeadingName(s.name)) Printf("\\outlinelevel%d", HeadingNumber(s.name) - 1);
+    Write("\\adjustright\\rin0");
+    Printf("\\lin%d", s.indentTwips);
+    Printf("\\itap0 \\fs%d", Trunc(s.size * 2.0));
+    flags(s, "\\ul");
+    Write("\\lang1033\\langfe1041\\kerning2");
+    fonts(s);
+    Write("\\cgrid\\langnp1033\\langfenp1041 \\snext0 ");
+    if (HeadingName(s.name)) Printf("heading %d", HeadingNumber(s.name));
+    else Write(Escape(s.name));
+    Write(";}");
+  }
+  Write("}");
+
+  Printf("{\\info{\\title %s}}", Escape("\x96\xb3\x91\xe8").c_str());  // 無題
+  Printf("\\paperw%d\\paperh%d", kPaperWidth, kPaperHeight);
+  Printf("\\margl%d", ToTwips(page_.marginLeft, 0));
+  Printf("\\margr%d", ToTwips(page_.marginRight, 0));
+  Printf("\\margt%d", ToTwips(page_.marginTop, 0));
+  Printf("\\margb%d", ToTwips(page_.marginBottom, 0));
+  WriteParagraph(defaultStyle_, -1);
+  currentStyle_ = defaultStyle_;
+  return true;
+}
+
+void CRtfWriter::Close() {
+  if (!open_) return;
+  Write("}");
+  file_.close();
+  open_ = false;
+}
+
+int32_t CRtfWriter::ToTwips(std::string_view text, double base) {
+  const std::string t = Lowered(text);
+  const double n = LeadingNumber(t);
+  if (t.find("cm") != std::string::npos) return Trunc(n * 1440.0 / 2.54);
+  if (t.find("mm") != std::string::npos) return Trunc(n * 1440.0 / 25.4);
+  if (t.find("inch") != std::string::npos) return Trunc(n * 1440.0);
+  if (t.find('%') != std::string::npos) return Trunc(n * base / 100.0);
+  return Trunc(n);
+}
+
+std::string CRtfWriter::Escape(std::string_view text) {
+  static const char* const kHex = "0123456789abcdef";
+  std::string out;
+  out.reserve(text.size() * 2);
+  auto hex = [&out](unsigned char b) {
+    out += "\\'";
+    out += kHex[b >> 4];
+    out += kHex[b & 0x0F];
+  };
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (IsLead(b) && i + 1 < text.size() && IsTrail(static_cast<unsigned char>(text[i + 1]))) {
+      hex(b);
+      hex(static_cast<unsigned char>(text[i + 1]));
+      ++i;
+    } else if (b == '[' || b == ']' || b == '(' || b == ')' || b == '{' || b == '}' || b == '|' ||
+               (b >= 0xA1 && b <= 0xDF)) {
+      hex(b);
+    } else if (b == '\\') {
+      // A backslash of the report's text is text, not the start of a control word.
+      out += "\\\\";
+    } else {
+      out += static_cast<char>(b);
+    }
+  }
+  return out;
+}
+
+// ---- paragraphs and runs -------------------------------------------------------
+
+void CRtfWriter::WriteParagraph(const RtfStyle& s, int index) {
+  Write("\\pard\\plain ");
+  if (!s.name.empty()) Printf("\\s%d", index + 1);
+  Write("\\qj ");
+  Printf("\\li%d\\ri0", s.indentTwips);
+  if (s.lineSpacingTwips != 0) Printf("\\sl%d", s.lineSpacingTwips);
+  Write("\\nowidctlpar\\aspalpha\\aspnum\\faauto");
+  if (HeadingName(s.name)) Printf("\\outlinelevel%d", HeadingNumber(s.name) - 1);
+  Printf("\\adjustright\\rin0\\lin%d\\itap0 ", s.indentTwips);
+  Printf("\\fs%d", Trunc(s.size * 2.0));
+  if (s.bold) Write("\\b");
+  if (s.italic) Write("\\i");
+  if (s.strikethru) Write("\\strike");
+  if (s.underline) Write("\\ulth");
+  Write("\\lang1033\\langfe1041\\kerning2");
+  Printf("\\loch\\f%s\\hich\\af%s\\dbch\\af%s", s.fontIndex.c_str(), s.fontIndex.c_str(), s.fontIndex.c_str());
+  Write("\\cgrid\\langnp1033\\langfenp1041 ");
+}
+
+void CRtfWriter::SetStyle(const char* name) {
+  if (!name) {
+    WriteParagraph(defaultStyle_, -1);
+    currentStyle_ = defaultStyle_;
+    return;
+  }
+  for (size_t i = 0; i < styles_.size(); ++i) {
+    if (SameName(styles_[i].name, name)) {
+      WriteParagraph(styles_[i], static_cast<int>(i));
+      currentStyle_ = styles_[i];
+      return;
+    }
+  }
+}
+
+void CRtfWriter::SetIndent(int twips) {
+  currentStyle_.indentTwips = twips;
+  WriteParagraph(currentStyle_, -1);
+}
+
+void CRtfWriter::PageBreak() { Write("{ \\page }"); }
+
+void CRtfWriter::WriteText(int count, const char* buffer) {
+  if (count < 1 || !buffer) return;
+  WriteRuns(std::string_view(buffer, static_cast<size_t>(count)), {});
+}
+
+void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark) {
+  std::string text;
+  text.reserve(input.size());
+  for (char c : input) {
+    if (c != '\n') text += c;
+  }
+  size_t start = 0;
+  for (;;) {
+    const size_t cr = text.find('\r', start);
+    const bool ended = cr != std::string::npos;
+    const std::string_view piece = std::string_view(text).substr(start, ended ? cr - start : std::string::npos);
+    std::string escaped = Escape(piece);
+    if (!ended) escaped += cellMark;  // the cell mark closes the last run
+    Write("{");
+    if (superscript_) Write("\\super");
+    if (subscript_) Write("\\sub");
+    Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s", runFontHigh_.c_str(), runFontDouble_.c_str(),
+           runFontLow_.c_str());
+    if (!escaped.empty()) Printf(" %s", escaped.c_str());
+    if (ended) Write("\\par");
+    Write("}");
+    if (!ended || cr + 1 >= text.size()) {
+      if (ended && !cellMark.empty()) {
+        // A cell text never ends with a line end; should one come, the mark still closes the cell.
+        Write("{");
+        Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s ", runFontHigh_.c_str(), runFontDouble_.c_str(),
+               runFontLow_.c_str());
+        Write(cellMark);
+        Write("}");
+      }
+      return;
+    }
+    start = cr + 1;
+  }
+}
+
+// ---- pictures ----------------------------------------------------------------
+
+QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, double naturalHeight) {
+  const QString name = QString::fromStdString(path);
+  const QString ext = name.right(3).toLower();
+  QImage image;
+  if (ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
+    QSvgRenderer svg(name);
+    if (!svg.isValid()) return {};
+    const int w = std::max(1, static_cast<int>(std::ceil(naturalWidth / 1440.0 * kPictureDpi)));
+    const int h = std::max(1, static_cast<int>(std::ceil(naturalHeight / 1440.0 * kPictureDpi)));
+    if (static_cast<int64_t>(w) * h > 100'000'000) return {};  // beyond any page
+    image = QImage(w, h, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    svg.render(&painter, QRectF(0, 0, w, h));
+  } else if (!image.load(name)) {
+    return {};
+  }
+  image.setDotsPerMeterX(static_cast<int>(std::lround(kPictureDpi / 0.0254)));
+  image.setDotsPerMeterY(static_cast<int>(std::lround(kPictureDpi / 0.0254)));
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  buffer.open(QIODevice::WriteOnly);
+  image.save(&buffer, "PNG");
+  return bytes;
+}
+
+void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, double w, double h) {
+  Write("{\\pict ");
+  Printf("\\picscalex%d\\picscaley%d", nw > 0 ? Trunc(w * 100.0 / nw) : 100, nh > 0 ? Trunc(h * 100.0 / nh) : 100);
+  Write("\\piccropl0\\piccropr0\\piccropt0\\piccropb0");
+  // Hundredths of a millimetre: twips * 2540 / 1440.
+  Printf("\\picw%d", Trunc(nw * 2540.0 / 1440.0));
+  Printf("\\pich%d", Trunc(nh * 2540.0 / 1440.0));
+  Printf("\\picwgoal%d", Trunc(nw));
+  Printf("\\pichgoal%d", Trunc(nh));
+  const QByteArray png = PngOf(path, nw, nh);
+  if (!png.isEmpty()) {
+    Write("\\pngblip ");
+    const QByteArray hex = png.toHex();
+    Write(std::string_view(hex.constData(), static_cast<size_t>(hex.size())));
+  } else {
+    Write(" ");
+  }
+  Write("}");
+}
+
+void CRtfWriter::WritePicture(const std::string& path, double nw, double nh, double w, double h) {
+  Write("\\pard \\qc ");
+  PictureGroup(path, nw, nh, w, h);
+  Write("{ \\par }");
+}
+
+void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double nh, double w, double h) {
+  PictureGroup(path, nw, nh, w, h);
+}
+
+// ---- tables --------------------------------------------------------------------
+
+std::string CRtfWriter::Border(const char* keyword, int32_t style) const {
+  std::string s = keyword;
+  switch (style) {
+    case 1: s += "\\brdrs\\brdrw10 "; break;
+    case 2: s += "\\brdrs\\brdrw20 "; break;
+    case 3: s += "\\brdrdb\\brdrw10 "; break;
+    default: s += "\\brdrnone "; break;
+  }
+  return s;
+}
+
+namespace {
+const char* const kRowWidths = "\\trftsWidth1\\trftsWidthB3\\trftsWidthA3\\trautofit1";
+const char* const kRowPadding = "\\trpaddl0\\trpaddr0\\trpaddfl3\\trpaddft3\\trpaddfb3\\trpaddfr3";
+}  // namespace
+
+void CRtfWriter::WriteTable(const CTableRenderer& t) {
+  if (!open_ || !t.HasGrid()) return;
+  const int32_t L = ToTwips(page_.marginLeft, 0);
+  const int32_t R = ToTwips(page_.marginRight, 0);
+  double W = 0;
+  for (double w : t.ColWidth()) W += w + kCellExtra;
+  int32_t x0 = currentStyle_.indentTwips;
+  if (t.HAlign() == 1) x0 = Trunc((kPaperWidth - L - R - W) * 0.5);
+  else if (t.HAlign() == 2) x0 = Trunc(kPaperWidth - L - R - W);
+  const int32_t total = Trunc(t.TotalWidth());
+  for (const TitleLine& line : t.TitleLines()) WriteOneLineRow(line.text, line.align, x0, total);
+  for (int32_t r = 0; r < t.HeaderRows(); ++r) WriteGridRow(t, r, x0);
+  for (int32_t r = t.HeaderRows(); r < t.Rows() - t.FooterRows(); ++r) WriteGridRow(t, r, x0);
+  for (int32_t r = t.Rows() - t.FooterRows(); r < t.Rows(); ++r) WriteGridRow(t, r, x0);
+  for (const TitleLine& line : t.NoteLines()) {
+    WriteOneLineRow(line.text, line.align, x0, Trunc(t.TotalWidth() + kCellExtra));
+  }
+}
+
+void CRtfWriter::WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width) {
+  std::string d = "\\trowd \\trgaph0\\trleft" + Str(x0) + kRowWidths + kRowPadding;
+  d += VerticalClass(code);
+  d += "\\cltxlrtb\\clftsWidth3\\clwWidth" + Str(width) + "\\clshdrawnil \\cellx" + Str(x0 + width);
+  Write(d);
+  BeginCellParagraph(0, code);
+  WriteCellText(text);
+  BeginCellParagraph(1, 1);
+  Printf("{%s\\row}", d.c_str());
+}
+
+void CRtfWriter::WriteGridRow(const CTableRenderer& t, int32_t r, int32_t x0) {
+  const int32_t rows = t.Rows(), cols = t.Cols();
+  std::string d = "\\trowd \\trgaph0\\trleft" + Str(x0);
+  if (cols > 0) {
+    const TableCell& first = t.Cell(r, 0);
+    d += Border("\\trbrdrt", first.top) + Border("\\trbrdrb", first.bottom) +
+         Border("\\trbrdrl", first.left) + Border("\\trbrdrr", first.right) +
+         Border("\\trbrdrh", first.bottom) + Border("\\trbrdrv", first.right);
+  }
+  d += kRowWidths;
+  d += kRowPadding;
+
+  // Where a merge of several rows and columns continues into this row, its
+  // continuation is one cell as wide as the merge's first row, so the cell
+  // boundaries agree from row to row.
+  std::vector<int32_t> spanOfContinuation(static_cast<size_t>(std::max(cols, 0)), 0);
+  std::vector<bool> insideContinuation(static_cast<size_t>(std::max(cols, 0)), false);
+  for (int32_t i = 0; i < r; ++i) {
+    for (int32_t c = 0; c < cols; ++c) {
+      const TableCell& top = t.Cell(i, c);
+      if (top.rowSpan > 0 && top.colSpan > 0 && i + top.rowSpan >= r) {
+        bool intact = true;  // every cell below still covered by this merge
+        for (int32_t j = c; j <= std::min(c + top.colSpan, cols - 1); ++j) {
+          intact = intact && t.Cell(r, j).rowSpan == -1;
+        }
+        if (!intact) continue;
+        spanOfContinuation[static_cast<size_t>(c)] = std::min(top.colSpan, cols - 1 - c);
+        for (int32_t j = c + 1; j <= c + top.colSpan && j < cols; ++j) insideContinuation[static_cast<size_t>(j)] = true;
+      }
+    }
+  }
+
+  struct Written { const TableCell* cell; };
+  std::vector<Written> written;
+  int32_t x = x0;
+  for (int32_t c = 0; c < cols; ++c) {
+    const TableCell& cell = t.Cell(r, c);
+    if (cell.colSpan == -1 && cell.rowSpan == 0) continue;
+    if (insideContinuation[static_cast<size_t>(c)]) continue;
+    int32_t colSpan = cell.colSpan > 0 ? cell.colSpan : 0;
+    if (cell.rowSpan == -1) colSpan = spanOfContinuation[static_cast<size_t>(c)];
+    const int32_t lastCol = std::min(c + colSpan, cols - 1);
+    const int32_t lastRow = cell.rowSpan > 0 ? std::min(r + cell.rowSpan, rows - 1) : r;
+    if (cell.rowSpan > 0) d += "\\clvmgf";
+    else if (cell.rowSpan == -1) d += "\\clvmrg";
+    d += VerticalClass(cell.align);
+    d += Border("\\clbrdrt", cell.top);
+    d += Border("\\clbrdrb", t.Cell(lastRow, c).bottom);
+    d += Border("\\clbrdrl", cell.left);
+    d += Border("\\clbrdrr", t.Cell(r, lastCol).right);
+    d += "\\cltxlrtb";
+    double width = 0;
+    for (int32_t j = c; j <= lastCol; ++j) width += t.ColWidth()[static_cast<size_t>(j)] + kCellExtra;
+    const int32_t w = Trunc(width);
+    d += "\\clftsWidth3\\clwWidth" + Str(w) + "\\clshdrawnil";
+    x += w;
+    d += " \\cellx" + Str(x);
+    written.push_back({&cell});
+  }
+  Write(d);
+  for (const Written& w : written) WriteCell(*w.cell);
+  Printf("{%s\\row}", d.c_str());
+}
+
+void CRtfWriter::BeginCellParagraph(int flag, int32_t code) {
+  Write("\\pard\\plain ");
+  if (flag == 1) {
+    Write("\\ql");
+  } else {
+    const int h = HorizontalClass(code);
+    Write(h == 0 ? "\\qc" : h == 1 ? "\\ql" : "\\qr");
+  }
+  Write(" \\li0\\ri0\\nowidctlpar\\intbl\\aspalpha\\aspnum\\faauto\\adjustright");
+  Write("\\rin0\\lin0 ");
+  Printf("\\fs%d", Trunc(currentStyle_.size * 2.0));
+  Write("\\lang1033\\langfe1041\\kerning2");
+  Printf("\\loch\\f%s\\hich\\af%s\\dbch\\af%s", runFontLow_.c_str(), runFontHigh_.c_str(), runFontDouble_.c_str());
+  Write("\\cgrid\\langnp1033\\langfenp1041 ");
+}
+
+void CRtfWriter::WriteCell(const TableCell& cell) {
+  BeginCellParagraph(0, cell.align);
+  if (cell.kind == 0) {
+    WriteCellText(cell.text);
+  } else {
+    std::string resolved;
+    if (cell.kind == 1 && !cell.image.src.empty() && LoadMarkupPicture(cell.image.src, &resolved)) {
+      const double h = ToTwips(cell.image.height, cell.image.naturalHeight);
+      const double w = ToTwips(cell.image.width, cell.image.naturalWidth);
+      // Inside a cell the picture stays in the cell's table paragraph.
+      PictureGroup(resolved, cell.image.naturalWidth, cell.image.naturalHeight, w, h);
+    }
+    Write("\\cell");
+  }
+  BeginCellParagraph(1, 1);
+}
+
+void CRtfWriter::WriteCellText(const std::string& text) {
+  const bool keptSuper = superscript_, keptSub = subscript_;
+  superscript_ = subscript_ = false;
+  RenderRun run;
+  PageComposer unused;
+  CMarkupRenderer scan(nullptr, &unused, run);
+  scan.SetText(text);
+  std::string bytes;
+  auto out = [&] {
+    if (!bytes.empty()) WriteRuns(bytes, {});
+    bytes.clear();
+  };
+  for (;;) {
+    const size_t start = scan.Cursor();
+    const int tok = scan.NextToken();
+    if (tok == kTokEnd) break;
+    if (tok < 0) {
+      const auto b = static_cast<unsigned char>(scan.Ch());
+      if (scan.Cursor() - start == 1 && (b == '\r' || b == '\n')) continue;
+      if (bytes.size() < 5119) bytes.push_back(static_cast<char>(b));
+      continue;
+    }
+    const bool closing = scan.Closing();
+    scan.SkipTag();
+    if (tok == kTagBr) {
+      out();
+      WriteRuns("\r\n", {});
+    } else if (tok == kTagSup) {
+      out();
+      superscript_ = !closing;
+    } else if (tok == kTagSub) {
+      out();
+      subscript_ = !closing;
+    }
+  }
+  WriteRuns(bytes, "\\cell");
+  superscript_ = keptSuper;
+  subscript_ = keptSub;
+}
+
+}  // namespace norva

@@ -1,0 +1,116 @@
+#pragma once
+// The RTF copy of the report: written in CP932 while the text flow lays the
+// report out, with its fonts, paragraph styles, runs, pictures and tables.
+#include <QFile>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "renderer/render_hooks.h"
+#include "renderer/style_sheet.h"
+
+namespace norva {
+
+class CTableRenderer;
+struct TableCell;
+
+struct RtfStyle {
+  std::string name;       // CP932; empty for the page's default style
+  std::string fontIndex;  // decimal text of a font-table index
+  float size = 10.5f;     // points
+  int32_t bold = 0, italic = 0, strikethru = 0, underline = 0;
+  int32_t lineSpacingTwips = 0;  // 0: none
+  int32_t indentTwips = 0;
+};
+
+struct RtfFont {
+  std::string face;  // as the style sheet names it (CP932)
+  int32_t charSet = 0;
+  int32_t pitchAndFamily = 0;  // family in the high four bits, pitch in the low
+  bool trueType = false;
+  std::array<uint8_t, 10> panose{};
+  std::string fullName;  // CP932
+};
+
+class CRtfWriter : public IRtfSink {
+ public:
+  // workFolder as the caller gives it (CP932, "\" or "/" separators).
+  explicit CRtfWriter(std::string workFolder);
+  ~CRtfWriter() override;
+
+  // Set-up, in this order, before Open.
+  void EnsureFont(const std::string& face);
+  std::string FontIndex(const std::string& face);
+  void SetDefaultStyle(const std::string& fontName, float size, int32_t bold, int32_t italic,
+                       int32_t strikethru, int32_t underline, float lineSpacing,
+                       const std::string& indentLeft);
+  void RegisterStyle(const ParaStyle& style);
+  void SetPageSettings(const PageSettings& page) { page_ = page; }
+  // Creates the file "KVDmmdd<n>.rtf" in the work folder and writes up to the
+  // first paragraph; false when no file could be created.
+  bool Open();
+
+  // IRtfSink.
+  void WriteText(int count, const char* buffer) override;
+  void SetStyle(const char* name) override;
+  void PageBreak() override;
+  void SetSubscript(bool on) override { subscript_ = on; }
+  void SetSuperscript(bool on) override { superscript_ = on; }
+  void SetIndent(int twips) override;
+  void WritePicture(const std::string& path, double naturalWidth, double naturalHeight,
+                    double width, double height) override;
+  void WriteInlinePicture(const std::string& path, double naturalWidth, double naturalHeight,
+                          double width, double height) override;
+  void WriteTable(const CTableRenderer& table) override;
+  void Close() override;
+  std::string FilePath() const override { return path_; }
+
+  const std::vector<RtfFont>& Fonts() const { return fonts_; }
+  const std::vector<RtfStyle>& Styles() const { return styles_; }
+  const RtfStyle& CurrentStyle() const { return currentStyle_; }
+
+  // Text as the file holds it: double-byte characters, brackets, braces, "|"
+  // and half-width katakana as "\'hh" escapes; a lone backslash doubled.
+  static std::string Escape(std::string_view text);
+  // A length text in twips: "cm", "mm", "inch", "%" of base, or bare twips; truncated.
+  static int32_t ToTwips(std::string_view text, double base);
+  // The file name for a day and a counter: "KVD" month day n ".rtf".
+  static std::string FileName(int month, int day, int n);
+  // PNG bytes of a picture file (SVG rendered at 300 dpi at its natural size).
+  static QByteArray PngOf(const std::string& path, double naturalWidth, double naturalHeight);
+
+ private:
+  void Write(std::string_view text);
+  void Printf(const char* format, ...);
+  void AddFont(const std::string& face);
+  void FillStyle(RtfStyle& s, const std::string& fontName, float size, int32_t bold, int32_t italic,
+                 int32_t strikethru, int32_t underline, float lineSpacing, const std::string& indentLeft);
+  void WriteParagraph(const RtfStyle& style, int index);
+  void WriteRuns(std::string_view text, std::string_view cellMark);
+  void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight, double width,
+                    double height);
+  void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
+  void WriteGridRow(const CTableRenderer& table, int32_t r, int32_t x0);
+  void WriteCell(const TableCell& cell);
+  void WriteCellText(const std::string& text);
+  void BeginCellParagraph(int flag, int32_t code);
+  std::string Border(const char* keyword, int32_t style) const;
+
+  std::string workFolder_;
+  std::string path_;  // UTF-8
+  QFile file_;
+  bool open_ = false;
+  std::string runFontHigh_ = "0", runFontLow_ = "0", runFontDouble_ = "0";
+  bool superscript_ = false, subscript_ = false;
+  std::vector<RtfFont> fonts_;
+  RtfStyle defaultStyle_;
+  std::vector<RtfStyle> styles_;
+  RtfStyle currentStyle_;
+  PageSettings page_;
+};
+
+}  // namespace norva

@@ -1,0 +1,268 @@
+// Screens of a document, the navigation bar, the calculation run, the view
+// toggles, closing the program and the small windows.
+#include "shell/qt_safe_document.h"
+#include <QCloseEvent>
+#include <QFile>
+#include <QMdiSubWindow>
+
+#include "document/ant_res.h"
+#include "shell/calculation.h"
+#include "shell/command_state.h"
+#include "shell/document_forms.h"
+#include "shell/nav_bar.h"
+#include "shell/small_windows.h"
+#include "shell_test_support.h"
+
+namespace norva {
+namespace {
+
+// A screen that counts how often it was filled.
+class CountingScreen : public QWidget, public IScreen {
+ public:
+  explicit CountingScreen(int no) : no_(static_cast<int16_t>(no)) {}
+  void SetDoc(CDocument* d) override { doc_ = d; }
+  int16_t No() const override { return no_; }
+  void DataSet() override { ++fills; }
+  void SetFormState() override {}
+  QWidget* Widget() override { return this; }
+  static inline int fills = 0;
+
+ private:
+  int16_t no_;
+  CDocument* doc_ = nullptr;
+};
+
+class MainWindowTest : public test::ShellFixture {
+ protected:
+  std::shared_ptr<CDocument> OpenSample(const char* name) {
+    const QString to = Path(name);
+    QFile::remove(to);
+    QFile::copy(QString::fromStdString(test::ExampleFile(name)), to);
+    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
+    OpenDocumentFile(to.toStdString());
+    return ActiveDocument();
+  }
+};
+
+TEST_F(MainWindowTest, ScreensReplaceEachOtherInTheDocumentsWindow) {
+  for (int i = 0; i < 6; ++i)
+    Windows().makeScreen[i] = [](int no) -> IScreen* { return new CountingScreen(no); };
+  CountingScreen::fills = 0;
+  auto doc = OpenSample("gravity.nrv");
+  ASSERT_NE(doc, nullptr);
+  EXPECT_EQ(CountingScreen::fills, 1);
+  main_->mnuCommand_Click(2);
+  ASSERT_NE(doc->DataForm, nullptr);
+  EXPECT_EQ(doc->DataForm->No(), 2);
+  EXPECT_EQ(CountingScreen::fills, 2);
+  EXPECT_EQ(main_->nav->SelectedTab(), 2);
+  EXPECT_TRUE(main_->mnuCommand[2]->isChecked());
+  EXPECT_FALSE(main_->mnuCommand[0]->isChecked());
+  QApplication::processEvents();
+  EXPECT_EQ(main_->mdiArea->subWindowList().size(), 1);
+
+  ShowForm(*doc, 2);  // already shown: not filled again
+  EXPECT_EQ(CountingScreen::fills, 2);
+  ShowForm(*doc, 6);  // no such screen
+  ShowForm(*doc, -1);
+  EXPECT_EQ(doc->DataForm->No(), 2);
+
+  // A tab selected by the program while it activates a window shows nothing.
+  gNavLock = true;
+  main_->nav->optTab_Click(4);
+  gNavLock = false;
+  EXPECT_EQ(doc->DataForm->No(), 2);
+
+  // A maximised window stays maximised across a change of screen.
+  main_->mdiArea->activeSubWindow()->showMaximized();
+  main_->nav->optTab_Click(3);
+  EXPECT_EQ(doc->DataForm->No(), 3);
+  EXPECT_TRUE(main_->mdiArea->activeSubWindow()->isMaximized());
+  for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = nullptr;
+}
+
+// Changing the initial conditions from the main window sends the document
+// back to its first incomplete screen before the current one.
+TEST_F(MainWindowTest, ChangedInitialConditionsReturnToTheFirstIncompleteScreen) {
+  for (int i = 0; i < 6; ++i)
+    Windows().makeScreen[i] = [](int no) -> IScreen* { return new CountingScreen(no); };
+  struct Row {
+    const char* name;
+    int from;
+    std::function<void(CDocument&)> edit;
+    int16_t answer;
+    int to;
+    int refills;
+  };
+  const Row rows[] = {
+      {"all complete, from the stress screen", 5, [](CDocument&) {}, 1, 4, 1},
+      {"section made incomplete, from the loads", 3, [](CDocument& d) { d.WallH = kNullDouble; },
+       1, 1, 1},
+      {"conditions incomplete, from the section", 1, [](CDocument& d) { d.Faib = kNullDouble; },
+       1, 1, 1},
+      {"cancelled", 3, [](CDocument& d) { d.WallH = kNullDouble; }, 0, 3, 0},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    auto doc = OpenSample("gravity.nrv");
+    ShowForm(*doc, static_cast<int16_t>(r.from));
+    Windows().iniData = [&r](CDocument& d, IniDataFields& f, bool showOpen, QWidget*) -> int16_t {
+      EXPECT_FALSE(showOpen);
+      f.Title = "changed";
+      if (r.answer) r.edit(d);
+      return r.answer;
+    };
+    CountingScreen::fills = 0;
+    main_->cmdIniData->click();
+    EXPECT_EQ(doc->DataForm->No(), r.to);
+    EXPECT_EQ(CountingScreen::fills, r.refills);
+    EXPECT_EQ(doc->Title, r.answer ? "changed" : "重力式擁壁 H=3.0m 道路");
+    sink_.answers = {MsgAnswer::No};
+    CloseActiveDocument();
+    QApplication::processEvents();
+  }
+  Windows().iniData = nullptr;
+  for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = nullptr;
+}
+
+// The calculation is not wired in yet: the run tells the user so, keeps the
+// commands disabled while it runs, and does not mark results as present.
+TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndMarksNoResultsWithoutACalculation) {
+  auto doc = OpenSample("gravity.nrv");
+  ASSERT_TRUE(main_->cmdAntResApply->isEnabled());
+  bool mainEnabled = true, navEnabled = true, progressShown = false;
+  struct Probe final : IMessageSink {
+    std::function<void()> onShow;
+    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+      onShow();
+      return MsgAnswer::Ok;
+    }
+  } probe;
+  probe.onShow = [&] {
+    mainEnabled = main_->isEnabled();
+    navEnabled = main_->nav->isEnabled();
+    progressShown = ProgressWindow() != nullptr && CalculationRunning();
+  };
+  SetMessageSink(&probe);
+  main_->cmdAntResApply->click();
+  SetMessageSink(&sink_);
+  EXPECT_FALSE(mainEnabled);
+  EXPECT_FALSE(navEnabled);
+  EXPECT_TRUE(progressShown);
+  EXPECT_TRUE(main_->isEnabled());
+  EXPECT_TRUE(main_->nav->isEnabled());
+  EXPECT_EQ(ProgressWindow(), nullptr);
+  EXPECT_FALSE(CalculationRunning());
+  EXPECT_EQ(doc->bInpSt(4), 0);
+  EXPECT_FALSE(main_->nav->optTab[5]->isEnabled());
+  EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
+}
+
+TEST_F(MainWindowTest, ResultPanelShowsTheCalculatedDocumentAndClearsWithTheLastClose) {
+  auto doc = OpenSample("gravity.nrv");
+  for (int i = 0; i <= 4; ++i) doc->SetbInpSt(i, -1);
+  doc->nTentou = 0;
+  auto r = doc->AntRes(0, 0);
+  r->E = 0.12;
+  r->Ea = 0.3;
+  r->Qmax = 2e10;
+  r->Qa = 300;
+  UpdateResultSummary(doc.get());
+  bool eccentricity = false, dashes = false;
+  for (const CanvasOp& op : main_->vsdAntRes->canvas().Ops()) {
+    if (op.text == "e=0.120 < B/6=0.300") eccentricity = op.style.textColor == 0xFF0000;
+    if (op.text == "q1=-----") dashes = op.style.textColor == 0x0000FF;
+  }
+  EXPECT_TRUE(eccentricity);
+  EXPECT_TRUE(dashes);
+  // The drawing is as tall as its lines: 2 cases x (8 lines + 2 reserved
+  // under the road guideline), twips to pixels.
+  const double tpp = 1440.0 / main_->logicalDpiX();
+  const double pitch = 1.2 * main_->vsdAntRes->canvas().TextHeight("0");
+  EXPECT_NEAR(main_->vsdAntRes->height(), (pitch * 20 + 10) / tpp, 1.0);
+
+  sink_.answers = {MsgAnswer::No};
+  CloseActiveDocument();
+  EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
+  EXPECT_TRUE(main_->vsdIniData->canvas().Ops().empty());
+}
+
+TEST_F(MainWindowTest, ViewTogglesFollowTheVisibility) {
+  main_->show();
+  QWidget* targets[4] = {main_->picTitle, main_->tlbFile, main_->picResAbout, main_->nav};
+  for (int i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    targets[i]->show();
+    main_->mnuView_Click(i);
+    EXPECT_TRUE(targets[i]->isHidden());
+    EXPECT_FALSE(main_->mnuView[i]->isChecked());
+    main_->mnuView_Click(i);
+    EXPECT_FALSE(targets[i]->isHidden());
+    EXPECT_TRUE(main_->mnuView[i]->isChecked());
+  }
+  main_->hide();
+}
+
+TEST_F(MainWindowTest, CancelAtTheSaveQuestionKeepsTheProgramAndEveryDocument) {
+  auto a = OpenSample("gravity.nrv");
+  auto b = OpenSample("leaning.nrv");
+  a->Title = "changed";
+  b->Title = "changed too";
+  sink_.answers = {MsgAnswer::No, MsgAnswer::Cancel};
+  QCloseEvent e;
+  QApplication::sendEvent(main_.get(), &e);
+  EXPECT_FALSE(e.isAccepted());
+  EXPECT_FALSE(main_->shutDown());
+  EXPECT_EQ(gDocuments.Count(), 2);
+  EXPECT_EQ(main_->mdiArea->subWindowList().size(), 2);
+}
+
+TEST(SmallWindows, VersionAndMemoryTexts) {
+  test::App();
+  EXPECT_EQ(VersionText(), QStringLiteral("Version 4.0.0"));
+  // Kilobytes right-aligned to seven characters.
+  EXPECT_EQ(MemoryLine(QStringLiteral("合計物理メモリ　　："), 1234),
+            QStringLiteral("合計物理メモリ　　：   1234 KB"));
+  EXPECT_EQ(MemoryLine(QStringLiteral("使用可能物理メモリ："), 16314000),
+            QStringLiteral("使用可能物理メモリ：16314000 KB"));
+  frmAbout about(nullptr);
+  EXPECT_EQ(about.windowTitle(), QStringLiteral("NorvaV4のﾊﾞｰｼﾞｮﾝ情報"));
+  EXPECT_TRUE(about.lblTotalPhys->text().endsWith(" KB"));
+  double total = 0, avail = 0;
+  ReadMemory(total, avail);
+  EXPECT_GT(total, 0);
+  EXPECT_GT(avail, 0);
+  EXPECT_LE(avail, total);
+  EXPECT_FALSE(about.lblWinVer->text().isEmpty());
+}
+
+TEST(SmallWindows, SplashTimerStopsWhenTheSplashIsActiveAndAKeyClosesIt) {
+  test::App();
+  frmSplash splash;
+  EXPECT_EQ(splash.Timer1->interval(), 2000);
+  EXPECT_TRUE(splash.Timer1->isActive());
+  EXPECT_EQ(splash.lblVersion->text(), QStringLiteral("Version 4.0.0"));
+  splash.show();
+  splash.activateWindow();
+  QApplication::processEvents();
+  if (splash.isActiveWindow()) EXPECT_FALSE(splash.Timer1->isActive());
+  QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
+  QApplication::sendEvent(&splash, &key);
+  EXPECT_FALSE(splash.isVisible());
+}
+
+TEST(SmallWindows, OneHelpWindowShowsTheLastTopic) {
+  test::App();
+  const QString dir = QCoreApplication::applicationDirPath() + "/help";
+  frmHelp* first = ShowHelpPage("/help/antei.htm");
+  frmHelp* second = ShowHelpPage("/help/wlvl.htm");
+  EXPECT_EQ(first, second);
+  EXPECT_EQ(second->Address(), dir + "/wlvl.htm");
+  // The caption follows the title of the page shown.
+  second->SetAddress(QStringLiteral(NORVA_SOURCE_DIR "/resources/help/antei.htm"));
+  EXPECT_EQ(second->windowTitle(), QStringLiteral("NorvaV4 - 安定計算条件について"));
+  second->close();
+}
+
+}  // namespace
+}  // namespace norva
