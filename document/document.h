@@ -452,16 +452,16 @@ class CDocument : public CDocumentInputs {
   struct WallResGrid {
     int cases = 0;
     int sections = 0;
-    std::vector<std::shared_ptr<CWallRes>> slots;  // 2 * cases * sections
+    std::vector<std::shared_ptr<CWallRes>> cells;  // 2 * cases * sections
     void Reset(int c, int s);
     bool Has(int part, int c, int s) const {
       return part >= 0 && part < 2 && c >= 0 && c < cases && s >= 0 && s < sections;
     }
     std::shared_ptr<CWallRes>& At(int part, int c, int s) {
-      return slots[(static_cast<size_t>(part) * cases + c) * sections + s];
+      return cells[(static_cast<size_t>(part) * cases + c) * sections + s];
     }
     const std::shared_ptr<CWallRes>& At(int part, int c, int s) const {
-      return slots[(static_cast<size_t>(part) * cases + c) * sections + s];
+      return cells[(static_cast<size_t>(part) * cases + c) * sections + s];
     }
   };
   WallResGrid wallRes_;

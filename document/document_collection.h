@@ -41,7 +41,10 @@ class Document {
   void Remove(const char* key) { Remove(std::string(key)); }
 
   // Releases every document (program shut-down).
-  void Clear() { entries_.clear(); }
+  void Clear() {
+    entries_.clear();
+    keys_.clear();
+  }
 
   // Iteration in position order.
   std::vector<Entry>::const_iterator begin() const { return entries_.begin(); }

@@ -70,7 +70,7 @@ const std::shared_ptr<CWeight>& QuadSlot(const std::array<std::shared_ptr<CWeigh
 void CDocument::WallResGrid::Reset(int c, int s) {
   cases = std::max(c, 0);
   sections = std::max(s, 0);
-  slots.assign(static_cast<size_t>(2) * cases * sections, nullptr);
+  cells.assign(static_cast<size_t>(2) * cases * sections, nullptr);
 }
 
 void CDocument::ResizeWallSecY(int sections) {

@@ -1,6 +1,10 @@
 #include "document/kusabi_res.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstring>
 #include <filesystem>
@@ -238,20 +242,38 @@ bool WriteKusabiFile(const std::string& path,
   const int n = std::min<int>(count, static_cast<int>(trials.size()));
   if (n < 1) return true;
   if (path.empty()) return false;
-  std::fstream f(path, std::ios::out | std::ios::binary | std::ios::trunc);
-  if (!f.is_open()) return false;
   bool ok = true;
   const int last = std::min(n, 32767);  // record numbers are 16-bit
   if (last < n) ok = false;
+  // The records in one buffer and one write: whole 500-byte slots, the tail of
+  // each slot zero; a missing entry leaves its slot zero.
+  std::vector<unsigned char> buf(static_cast<size_t>(last) * CKusabiRes::kRecordLength, 0);
   for (int k = 0; k < last; ++k) {
     if (!trials[k]) {
       ok = false;
       continue;
     }
-    if (trials[k]->Serialize(1, f, static_cast<int16_t>(k + 1)) != 0) ok = false;
+    const auto packed = trials[k]->Pack();
+    std::copy(packed.begin(), packed.end(),
+              buf.begin() + static_cast<std::ptrdiff_t>(k) * CKusabiRes::kRecordLength);
   }
-  f.close();
-  return ok && !f.fail();
+  // The file is replaced; a symlink put in its place is not followed.
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0600);
+  if (fd < 0) return false;
+  const unsigned char* p = buf.data();
+  size_t left = buf.size();
+  while (left > 0) {
+    const ssize_t w = ::write(fd, p, left);
+    if (w < 0) {
+      if (errno == EINTR) continue;
+      ok = false;
+      break;
+    }
+    p += w;
+    left -= static_cast<size_t>(w);
+  }
+  if (::close(fd) != 0) ok = false;
+  return ok;
 }
 
 int32_t KusabiRecordCount(const std::string& path) {

@@ -23,11 +23,22 @@ std::string SystemTempFolder() {
 
 std::string ErrnoText(int err) { return std::strerror(err); }
 
+// Where the work folder is (nothing checked).
+std::string WorkFolderPath() {
+  return SystemTempFolder() + "/" + kProgramTitle + "-" +
+         std::to_string(static_cast<unsigned long>(::geteuid()));
+}
+
+thread_local WorkFolderScope* g_workScope = nullptr;
+
 }  // namespace
 
+WorkFolderScope::WorkFolderScope() : outer_(g_workScope) { g_workScope = this; }
+
+WorkFolderScope::~WorkFolderScope() { g_workScope = outer_; }
+
 std::string PrivateWorkFolder() {
-  const std::string folder = SystemTempFolder() + "/" + kProgramTitle + "-" +
-                             std::to_string(static_cast<unsigned long>(::geteuid()));
+  const std::string folder = WorkFolderPath();
   if (::mkdir(folder.c_str(), 0700) != 0 && errno != EEXIST) {
     throw TempFileError("cannot create the work folder " + folder + ": " + ErrnoText(errno));
   }
@@ -54,16 +65,34 @@ std::string CreateTempFile(const std::string& prefix) {
     throw TempFileError("a temporary-file prefix cannot hold a folder: " + prefix);
   }
   static constexpr const char* kSuffix = ".tmp";
-  std::string pattern = PrivateWorkFolder() + "/" + prefix + "XXXXXX" + kSuffix;
-  std::vector<char> buf(pattern.begin(), pattern.end());
-  buf.push_back('\0');
-  // mkstemps creates the file with O_EXCL, so the name is ours alone.
-  const int fd = ::mkstemps(buf.data(), static_cast<int>(std::strlen(kSuffix)));
-  if (fd < 0) {
-    throw TempFileError("cannot create a temporary file in the work folder: " + ErrnoText(errno));
+  // A folder this run has checked already is not checked again.
+  WorkFolderScope* scope = g_workScope;
+  const bool trusted = scope != nullptr && !scope->folder_.empty() &&
+                       scope->folder_ == WorkFolderPath();
+  auto checkedFolder = [&]() {
+    std::string folder = PrivateWorkFolder();  // throws when unsafe
+    if (scope != nullptr) scope->folder_ = folder;
+    return folder;
+  };
+  auto attempt = [&](const std::string& folder, std::string& path) {
+    const std::string pattern = folder + "/" + prefix + "XXXXXX" + kSuffix;
+    std::vector<char> buf(pattern.begin(), pattern.end());
+    buf.push_back('\0');
+    // mkstemps creates the file with O_EXCL, so the name is ours alone.
+    const int fd = ::mkstemps(buf.data(), static_cast<int>(std::strlen(kSuffix)));
+    if (fd < 0) return errno;
+    ::close(fd);
+    path = buf.data();
+    return 0;
+  };
+  std::string path;
+  int err = attempt(trusted ? scope->folder_ : checkedFolder(), path);
+  // The folder went away during the run: make it again, with the full check.
+  if (err == ENOENT && trusted) err = attempt(checkedFolder(), path);
+  if (err != 0) {
+    throw TempFileError("cannot create a temporary file in the work folder: " + ErrnoText(err));
   }
-  ::close(fd);
-  return std::string(buf.data());
+  return path;
 }
 
 bool PathExistsNoFollow(const std::string& path) {

@@ -24,6 +24,25 @@ std::string PrivateWorkFolder();
 // full path. Throws TempFileError on failure; never returns "".
 std::string CreateTempFile(const std::string& prefix);
 
+// Checks the work folder once for a run that makes many temporary files:
+// while a scope lives on this thread, the first CreateTempFile checks the
+// folder as always (refusing a symlink, a file or another user's folder) and
+// the later ones use it without checking again, as long as $TMPDIR still
+// leads to it. A check that fails is not remembered. Scopes nest; a scope
+// costs nothing until a file is made.
+class WorkFolderScope {
+ public:
+  WorkFolderScope();
+  ~WorkFolderScope();
+  WorkFolderScope(const WorkFolderScope&) = delete;
+  WorkFolderScope& operator=(const WorkFolderScope&) = delete;
+
+ private:
+  friend std::string CreateTempFile(const std::string& prefix);
+  std::string folder_;  // checked already; "" until then
+  WorkFolderScope* outer_;
+};
+
 // True when something (a file, folder or dangling symlink) is at path.
 // Symlinks are not followed.
 bool PathExistsNoFollow(const std::string& path);

@@ -1,8 +1,10 @@
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "shell/calculation.h"
 
 #include <exception>
 
+#include "calc/run/calc_antei.h"
+#include "calc/run/wlvl_auto.h"
 #include "document/document.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -14,26 +16,20 @@
 namespace norva {
 namespace {
 bool gRunning = false;
-bool gToldUnavailable = false;
-
-// The one place where the calculation is wired in.
-bool CalculationUnavailable() {
-  if (!gToldUnavailable)
-    Ask("安定計算はこのバージョンではまだ利用できません。", MsgIcon::Information, MsgButtons::Ok);
-  gToldUnavailable = true;
-  return false;
-}
 }  // namespace
 
-bool RunWaterLevelSearch(CDocument& /*doc*/) { return CalculationUnavailable(); }
-bool RunStabilityCalculation(CDocument& /*doc*/) { return CalculationUnavailable(); }
+// The critical water level first (its part of the bar), then every case.
+bool RunWaterLevelSearch(CDocument& doc) { return CalcWlvlAuto(doc, &ShellProgress()); }
+bool RunStabilityCalculation(CDocument& doc) {
+  CalcAntei(doc, 0, 0, &ShellProgress());  // a case it cannot compute is named to the user
+  return true;
+}
 
 bool CalculationRunning() { return gRunning; }
 
 bool CalculateWithProgress(CDocument& doc) {
   if (gRunning) return false;  // never re-entered
   gRunning = true;
-  gToldUnavailable = false;
   mdiMain* m = MainWindow();
   frmProg* prog = LoadProgressWindow();
   prog->show();

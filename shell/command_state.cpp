@@ -1,4 +1,4 @@
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "shell/command_state.h"
 
 #include <QApplication>

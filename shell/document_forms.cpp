@@ -1,4 +1,4 @@
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "shell/document_forms.h"
 
 #include <QCloseEvent>

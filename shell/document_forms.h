@@ -8,7 +8,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "document/services.h"
 #include "shell/screen.h"
 

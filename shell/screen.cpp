@@ -1,4 +1,4 @@
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "shell/screen.h"
 
 #include "screens/placeholder.h"

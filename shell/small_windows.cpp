@@ -1,4 +1,4 @@
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "shell/small_windows.h"
 
 #include <QApplication>

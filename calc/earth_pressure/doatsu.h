@@ -55,6 +55,20 @@ void GetKusabiLoads(const CDocument& doc, int16_t cas, double x0, int16_t& count
 // Trial file key: "KUSABI" + mode + suffix + case.
 std::string KusabiKey(int16_t mode, const std::string& suffix, int32_t cas);
 
+// While one lives (on this thread), the wedge drivers keep no trial files:
+// the wedges they store own no file (empty TempFile) and nothing is written.
+// For runs whose wedges are replaced before anyone can read their trials,
+// such as the quiet runs of the water-level search. Scopes nest.
+class NoTrialFilesScope {
+ public:
+  NoTrialFilesScope();
+  ~NoTrialFilesScope();
+  NoTrialFilesScope(const NoTrialFilesScope&) = delete;
+  NoTrialFilesScope& operator=(const NoTrialFilesScope&) = delete;
+};
+// False inside a NoTrialFilesScope.
+bool TrialFilesWanted();
+
 // Embankment back ground (block, gravity, leaning wall).
 EpStatus CalcKusabiMori(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
                         double base, const KutaiPoints& wall, int16_t n,

@@ -44,6 +44,14 @@ std::string KusabiKey(int16_t mode, const std::string& suffix, int32_t cas) {
 }
 
 namespace {
+thread_local int g_noTrialFiles = 0;
+}  // namespace
+
+NoTrialFilesScope::NoTrialFilesScope() { ++g_noTrialFiles; }
+NoTrialFilesScope::~NoTrialFilesScope() { --g_noTrialFiles; }
+bool TrialFilesWanted() { return g_noTrialFiles == 0; }
+
+namespace {
 
 constexpr int16_t kTrue = -1;
 
@@ -85,13 +93,14 @@ struct Driver {
   }
 
   // Stores W as a new holder with a trial file: the old file copied for a
-  // user-fixed angle, else the trials of the search.
+  // user-fixed angle, else the trials of the search. Inside a
+  // NoTrialFilesScope the holder owns no file and the trials are dropped.
   std::shared_ptr<CKusabiRes> Store(const CKusabiRes& w, const std::string& suffix, bool fixed,
                                     const std::string& oldFile, int32_t& count,
                                     KusabiTrials& trials) {
     auto h = std::make_shared<CKusabiRes>();
     h->Copy(w);
-    h->TempFile = NewFile(suffix);
+    h->TempFile = TrialFilesWanted() ? NewFile(suffix) : std::string();
     if (h->TempFile.empty()) {
       trials.clear();
       trials.resize(1);

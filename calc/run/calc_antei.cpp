@@ -4,6 +4,7 @@
 #include <cmath>
 #include <exception>
 #include <memory>
+#include <optional>
 
 #include "calc/earth_pressure/doatsu.h"
 #include "calc/run/line_of_thrust.h"
@@ -18,6 +19,7 @@
 #include "document/nulls.h"
 #include "document/outline.h"
 #include "document/services.h"
+#include "document/temp_files.h"
 #include "document/weight.h"
 
 namespace norva {
@@ -230,6 +232,11 @@ void ReportCaseFailure(const CDocument& doc, const CaseFailure& f) {
 bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress,
                std::vector<CaseFailure>* failures) {
   const bool q = quiet != 0;
+  // A quiet run's wedges are replaced by the full run that follows before
+  // anything reads their trials, so they get no trial files.
+  std::optional<NoTrialFilesScope> noFiles;
+  if (q) noFiles.emplace();
+  const WorkFolderScope workFolder;
   if (!q) Progress(progress, -1, "重量計算中...");
   KutaiPoints p{};
   DPoint c1, c2;

@@ -328,7 +328,7 @@ TEST_F(TablePages, LongTableInAPdf) {
   const int rows = 120;
   std::string markup = "本文の前置き。<br>\r\n<TABLE ROW=" + std::to_string(rows + 1) +
                        " COL=3 HEADER=1 HALIGN=CENTER>\r\n<TOH=\"表-1 座標計算表\" ROW=0 ALIGN=CENTER>\r\n"
-                       "<HEADER><TL=11 SROW=0 SCOL=0 EROW=0 ECOL=2></HEADER>\r\n"
+                       "<COLWIDTH=8 SCOL=0 ECOL=2><HEADER><TL=11 SROW=0 SCOL=0 EROW=0 ECOL=2></HEADER>\r\n"
                        "<TD SROW=0 SCOL=0>測点</TD><TD SROW=0 SCOL=1>座標X</TD><TD SROW=0 SCOL=2>座標Y</TD>\r\n";
   for (int i = 1; i <= rows; ++i) {
     const std::string r = std::to_string(i);
@@ -361,7 +361,7 @@ TEST_F(TablePages, LongTableInAPdf) {
   for (int i = 1; i <= rows; ++i) {
     const std::string cell = "P" + std::to_string(i) + " ";
     const size_t pos = all.find(cell, at);
-    ASSERT_NE(pos, std::string::npos) << cell;
+    ASSERT_NE(pos, std::string::npos) << cell << all.substr(at, 500);
     EXPECT_EQ(Count(all, cell), 1u) << cell;
     at = pos;
   }

@@ -1,5 +1,7 @@
 // Menu and toolbar captions, and command enabling by the document state.
+#include <QDialog>
 #include <QFont>
+#include <QTimer>
 
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -199,6 +201,35 @@ TEST_F(ShellFixture, ProgressMessageAloneLeavesTheBar) {
   EXPECT_EQ(p->windowTitle(), QStringLiteral("計算中..."));
   UnloadProgressWindow();
   EXPECT_EQ(ProgressWindow(), nullptr);
+}
+
+TEST_F(ShellFixture, CancelledPrinterSetupKeepsTheSettings) {
+  PrinterSettingsRec before;
+  before.Collate = 1;
+  before.ColorMode = 2;
+  before.Copies = 3;
+  before.DeviceName = "Office";
+  before.Duplex = 2;
+  before.Orientation = 2;
+  before.PaperBin = 7;
+  before.PaperSize = 8;
+  before.PrintQuality = -4;
+  gPrinterSettings = before;
+  QTimer::singleShot(0, [] {
+    if (QWidget* w = QApplication::activeModalWidget()) static_cast<QDialog*>(w)->reject();
+  });
+  PrinterSetup();
+  const PrinterSettingsRec& now = gPrinterSettings;
+  EXPECT_EQ(now.Collate, 1);
+  EXPECT_EQ(now.ColorMode, 2);
+  EXPECT_EQ(now.Copies, 3);
+  EXPECT_EQ(now.DeviceName, "Office");
+  EXPECT_EQ(now.Duplex, 2);
+  EXPECT_EQ(now.Orientation, 2);
+  EXPECT_EQ(now.PaperBin, 7);
+  EXPECT_EQ(now.PaperSize, 8);
+  EXPECT_EQ(now.PrintQuality, -4);
+  gPrinterSettings = PrinterSettingsRec();
 }
 
 }  // namespace

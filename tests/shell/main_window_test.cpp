@@ -1,6 +1,6 @@
 // Screens of a document, the navigation bar, the calculation run, the view
 // toggles, closing the program and the small windows.
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include <QCloseEvent>
 #include <QFile>
 #include <QMdiSubWindow>
@@ -185,6 +185,29 @@ TEST_F(MainWindowTest, ResultPanelShowsTheCalculatedDocumentAndClearsWithTheLast
   CloseActiveDocument();
   EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
   EXPECT_TRUE(main_->vsdIniData->canvas().Ops().empty());
+}
+
+TEST_F(MainWindowTest, WindowArrangementFollowsTheCaptions) {
+  main_->show();
+  OpenSample("gravity.nrv");
+  OpenSample("leaning.nrv");
+  const auto list = main_->mdiArea->subWindowList();
+  ASSERT_EQ(list.size(), 2);
+  main_->mnuWindow_Click(2);  // 上下に並べて表示: one above the other
+  EXPECT_EQ(list[0]->x(), list[1]->x());
+  EXPECT_NE(list[0]->y(), list[1]->y());
+  EXPECT_EQ(list[0]->width(), main_->mdiArea->viewport()->width());
+  main_->mnuWindow_Click(3);  // 左右に並べて表示: side by side
+  EXPECT_EQ(list[0]->y(), list[1]->y());
+  EXPECT_NE(list[0]->x(), list[1]->x());
+  EXPECT_EQ(list[0]->height(), main_->mdiArea->viewport()->height());
+  main_->nav->show();
+  main_->mnuWindow_Click(4);  // everything minimised, the navigation bar too
+  EXPECT_TRUE(list[0]->isMinimized());
+  EXPECT_TRUE(list[1]->isMinimized());
+  EXPECT_TRUE(main_->nav->windowState() & Qt::WindowMinimized);
+  main_->nav->showNormal();
+  main_->hide();
 }
 
 TEST_F(MainWindowTest, ViewTogglesFollowTheVisibility) {

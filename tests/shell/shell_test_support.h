@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "document/services.h"
 #include "platform/qt/app_core.h"
@@ -27,15 +27,16 @@ inline QApplication& App() {
   static char name[] = "test_shell";
   static char* argv[] = {name, nullptr};
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  static QTemporaryDir* tmp = [] {
-    auto* d = new QTemporaryDir;
-    // Temporary files and the work folder of the tests stay in here.
-    ::setenv("TMPDIR", d->path().toLocal8Bit().constData(), 1);
-    ::setenv("XDG_DATA_HOME", (d->path() + "/data").toLocal8Bit().constData(), 1);
-    ::setenv("XDG_CONFIG_HOME", (d->path() + "/config").toLocal8Bit().constData(), 1);
-    return d;
+  // Temporary files and the work folder of the tests stay in here; the
+  // folder goes when the test program ends.
+  static QTemporaryDir tmp;
+  static const bool envSet = [] {
+    ::setenv("TMPDIR", tmp.path().toLocal8Bit().constData(), 1);
+    ::setenv("XDG_DATA_HOME", (tmp.path() + "/data").toLocal8Bit().constData(), 1);
+    ::setenv("XDG_CONFIG_HOME", (tmp.path() + "/config").toLocal8Bit().constData(), 1);
+    return true;
   }();
-  (void)tmp;
+  (void)envSet;
   static QApplication* app = new QApplication(argc, argv);
   return *app;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/qt_safe_document.h"
+#include "document/document.h"
 #include "document/ant_res.h"
 #include "document/load_case.h"
 #include "shell/summary_panels.h"

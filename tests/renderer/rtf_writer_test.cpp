@@ -1,0 +1,434 @@
+// The RTF copy of the report: file names, escaping and lengths, the header,
+// style sheet and paragraphs, text runs, pictures and tables as control
+// words; the word-processor mode's hand-over and a cancelled run.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDate>
+#include <QDesktopServices>
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QUrl>
+
+#include <fstream>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/text/cp932.h"
+#include "renderer/preview_dlg.h"
+#include "renderer/rtf_writer.h"
+#include "renderer/table_renderer.h"
+
+namespace norva {
+namespace {
+
+// "\'hh" for every byte of the CP932 form of a UTF-8 text of double-byte characters.
+std::string Hex(const std::string& utf8) {
+  std::string out;
+  char buf[8];
+  for (char c : Utf8ToCp932(utf8)) {
+    std::snprintf(buf, sizeof buf, "\\'%02x", static_cast<unsigned char>(c));
+    out += buf;
+  }
+  return out;
+}
+
+std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+size_t Count(const std::string& text, const std::string& what) {
+  size_t n = 0;
+  for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++n;
+  return n;
+}
+
+// Braces that open and close groups (text braces are written as escapes).
+bool Balanced(const std::string& rtf) {
+  int depth = 0;
+  for (size_t i = 0; i < rtf.size(); ++i) {
+    if (rtf[i] == '\\') {
+      ++i;
+      continue;
+    }
+    if (rtf[i] == '{') ++depth;
+    if (rtf[i] == '}' && --depth < 0) return false;
+  }
+  return depth == 0;
+}
+
+const char* const kRunFonts = "\\hich\\af0\\dbch\\af0\\loch\\f0";
+const char* const kCellPara =
+    " \\li0\\ri0\\nowidctlpar\\intbl\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin0 \\fs21"
+    "\\lang1033\\langfe1041\\kerning2\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 ";
+
+TEST(RtfText, Escapes) {
+  const struct { std::string in; const char* out; } cases[] = {
+      {"(a)", "\\'28a\\'29"},
+      {"{1}", "\\'7b1\\'7d"},
+      {"[x]|y", "\\'5bx\\'5d\\'7cy"},
+      {"\xb1", "\\'b1"},                       // half-width katakana
+      {"\x96\xb3\x91\xe8", "\\'96\\'b3\\'91\\'e8"},  // 無題
+      {"\x95\x5c", "\\'95\\'5c"},              // a trail byte that is a backslash stays in its pair
+      {"C:\\dir", "C:\\\\dir"},                // a backslash of the text is text
+      {"a b;c", "a b;c"},
+      {"\x81", "\x81"},                        // a lead byte without its trail byte
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.out);
+    EXPECT_EQ(CRtfWriter::Escape(c.in), c.out);
+  }
+}
+
+TEST(RtfText, LengthsAndFileNames) {
+  const struct { const char* text; double base; int32_t twips; } cases[] = {
+      {"20mm", 0, 1133},   // 20 / 25.4 * 1440 = 1133.86
+      {"2cm", 0, 1133},
+      {"2.5CM", 0, 1417},  // 1417.32
+      {"1inch", 0, 1440},
+      {"90%", 7200, 6480},
+      {"50%", 0, 0},
+      {"720", 0, 720},
+      {"", 0, 0},
+      {"-3mm", 0, -170},   // -170.08, toward zero
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(CRtfWriter::ToTwips(c.text, c.base), c.twips);
+  }
+  EXPECT_EQ(CRtfWriter::FileName(12, 9, 0), "KVD12090.rtf");
+  EXPECT_EQ(CRtfWriter::FileName(12, 9, 10), "KVD120910.rtf");
+  EXPECT_EQ(CRtfWriter::FileName(1, 5, 3), "KVD01053.rtf");
+}
+
+const char* kSheet =
+    "$page{marginLeft:20mm;marginRight:20mm;marginTop:20mm;marginBottom:25mm;"
+    "fontName:ＭＳ 明朝;fontSize:10.5;lineSpacing:120;indentLeft:0;secno:true;}"
+    "$h1{fontName:ＭＳ ゴシック;fontSize:14;fontBold:1;lineSpacing:100;indentLeft:0;}"
+    "$h2{fontName:ＭＳ ゴシック;fontSize:12;fontUnderline:1;lineSpacing:100;indentLeft:3mm;}"
+    "$note{fontName:ＭＳ 明朝;fontSize:9;fontItalic:1;lineSpacing:150;indentLeft:1cm;}";
+
+class RtfFile : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir = QDir::tempPath().toStdString() + "/norva_rtf_" + std::to_string(QCoreApplication::applicationPid());
+    QDir(QString::fromStdString(dir)).removeRecursively();
+    QDir().mkpath(QString::fromStdString(dir));
+    run.workFolder = dir;
+    ParseStyleSheet(Utf8ToCp932(kSheet), run.sheet);
+    const QDate today = QDate::currentDate();
+    char name[32];
+    std::snprintf(name, sizeof name, "KVD%02d%02d", today.month(), today.day());
+    todayStem = name;
+  }
+  void TearDown() override { QDir(QString::fromStdString(dir)).removeRecursively(); }
+
+  // Lays UTF-8 markup out with the run's RTF writer and returns the file.
+  std::string Render(const std::string& utf8, IRenderProgress* progress = nullptr) {
+    composer = PageComposer{};
+    ApplyPageSetup(composer, run.sheet);
+    composer.StartDoc();
+    auto sink = OpenRtfWriter(run);
+    EXPECT_NE(sink, nullptr);
+    if (!sink) return {};
+    markup = Utf8ToCp932(utf8);
+    CMarkupRenderer r(progress, &composer, run);
+    r.Render(markup, sink.get());
+    sink->Close();
+    path = sink->FilePath();
+    return ReadFile(path);
+  }
+  std::string Svg(const char* name, const char* size) {
+    const std::string p = dir + "/" + name;
+    std::ofstream(p) << "<svg xmlns='http://www.w3.org/2000/svg' " << size
+                     << " viewBox='0 0 100 50'><rect x='5' y='5' width='90' height='40' fill='black'/></svg>";
+    return p;
+  }
+
+  std::string dir, todayStem, markup, path;
+  RenderRun run;
+  PageComposer composer;
+};
+
+TEST_F(RtfFile, NamesCountOnWithinTheDay) {
+  EXPECT_NE(Render("a").find("{\\rtf1"), std::string::npos);
+  EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "0.rtf");
+  Render("b");
+  EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "1.rtf");
+  for (int n = 2; n < 10; ++n) std::ofstream(dir + "/" + todayStem + std::to_string(n) + ".rtf") << "x";
+  Render("c");
+  EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "10.rtf");
+  // Without its folder there is no writer, and the run goes on without the file.
+  run.workFolder = dir + "/missing";
+  EXPECT_EQ(OpenRtfWriter(run), nullptr);
+  run.workFolder.clear();
+  EXPECT_EQ(OpenRtfWriter(run), nullptr);
+}
+
+TEST_F(RtfFile, HeaderFontsStylesAndPage) {
+  const std::string rtf = Render("");
+  EXPECT_EQ(rtf.find("\n"), std::string::npos);  // one line
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\froman\\fcharset128\\fprq1", 0), 0u);
+  // The page font is \f0, the heading font \f1: each with its name as written.
+  const std::string mincho = Hex("ＭＳ") + " " + Hex("明朝") + ";}";
+  const std::string gothic = Hex("ＭＳ") + " " + Hex("ゴシック") + ";}";
+  const size_t f1 = rtf.find("{\\f1\\fmodern\\fcharset128\\fprq1");
+  ASSERT_NE(f1, std::string::npos);
+  EXPECT_LT(rtf.find(mincho), f1);
+  EXPECT_GT(rtf.find(gothic), f1);
+  EXPECT_EQ(rtf.find("{\\f2"), std::string::npos);  // a face named twice has one entry
+  // The installed stand-in's PANOSE number.
+  EXPECT_NE(rtf.find("{\\*\\panose "), std::string::npos);
+  const std::string tail = "\\lang1033\\langfe1041\\kerning2";
+  const std::string stylesheet =
+      "{\\stylesheet"
+      "{\\qj \\li0\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin0\\itap0 \\fs21" + tail +
+      "\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 \\snext0 Normal;}"
+      "{\\s1\\qj \\li0\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel0\\adjustright\\rin0\\lin0\\itap0 \\fs28\\b" + tail +
+      "\\loch\\f1\\hich\\af1\\dbch\\af1\\cgrid\\langnp1033\\langfenp1041 \\snext0 heading 1;}"
+      "{\\s2\\qj \\li170\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel1\\adjustright\\rin0\\lin170\\itap0 \\fs24\\ul" + tail +
+      "\\loch\\f1\\hich\\af1\\dbch\\af1\\cgrid\\langnp1033\\langfenp1041 \\snext0 heading 2;}"
+      "{\\s3\\qj \\li566\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin566\\itap0 \\fs18\\i" + tail +
+      "\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 \\snext0 note;}}";
+  EXPECT_NE(rtf.find(stylesheet), std::string::npos) << rtf;
+  // 20 mm margins are 1133 twips, 25 mm 1417; the paper is A4 portrait.
+  EXPECT_NE(rtf.find("{\\info{\\title \\'96\\'b3\\'91\\'e8}}\\paperw11906\\paperh16838"
+                     "\\margl1133\\margr1133\\margt1133\\margb1417"
+                     "\\pard\\plain \\qj \\li0\\ri0\\sl252\\nowidctlpar"),  // 120 % of 10.5 pt
+            std::string::npos) << rtf;
+  EXPECT_EQ(rtf.substr(rtf.size() - 2), " }");  // the closing brace after the empty run's paragraph
+}
+
+TEST_F(RtfFile, HeadingsParagraphsAndRuns) {
+  const std::string rtf = Render(
+      "<h1>擁壁</h1><h2>土圧</h2>本文の計算。<br>A<sub>1</sub>x<sup>2</sup><br>"
+      "<note>注記</note><indent no=2>字下げ<br></indent><rp>次ページ<br>");
+  const std::string h2 =
+      "\\pard\\plain \\s2\\qj \\li170\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel1"
+      "\\adjustright\\rin0\\lin170\\itap0 \\fs24\\ulth\\lang1033\\langfe1041\\kerning2"
+      "\\loch\\f1\\hich\\af1\\dbch\\af1\\cgrid\\langnp1033\\langfenp1041 ";
+  // The heading's number and text in the page font; the text flow hands the
+  // text and the closing line end over as two runs. Then the paragraph of the
+  // page style.
+  const std::string heading = h2 + "{" + kRunFonts + " 1.1 " + Hex("土圧") + "}{" + kRunFonts +
+                              "\\par}\\pard\\plain \\qj \\li0\\ri0\\sl252";
+  EXPECT_NE(rtf.find(heading), std::string::npos) << rtf;
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("本文の計算。") + "\\par}"), std::string::npos);
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 1}{" + kRunFonts + " x}{\\super" +
+                     kRunFonts + " 2}{" + kRunFonts + "\\par}"),
+            std::string::npos) << rtf;
+  // A style of no heading: its own number, no outline level; 150 % of 9 pt.
+  EXPECT_NE(rtf.find("\\pard\\plain \\s3\\qj \\li566\\ri0\\sl270\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright"),
+            std::string::npos);
+  // An indent of two units (four blanks each) keeps the page style.
+  const int indent = static_cast<int>(std::trunc(2 * run.indentUnit));
+  EXPECT_NE(rtf.find("\\pard\\plain \\qj \\li" + std::to_string(indent) + "\\ri0\\sl252"), std::string::npos);
+  EXPECT_NE(rtf.find("{ \\page }{" + std::string(kRunFonts) + " " + Hex("次ページ") + "\\par}"), std::string::npos);
+  EXPECT_TRUE(Balanced(rtf));
+}
+
+TEST_F(RtfFile, RunsSplitAtLineEnds) {
+  auto sink = OpenRtfWriter(run);
+  ASSERT_NE(sink, nullptr);
+  auto* w = static_cast<CRtfWriter*>(sink.get());
+  const struct { std::string in; std::string out; } cases[] = {
+      {"", ""},
+      {"\r\n", "{" + std::string(kRunFonts) + "\\par}"},
+      {"abc\r\nde", "{" + std::string(kRunFonts) + " abc\\par}{" + kRunFonts + " de}"},
+      {"a\r\n\r\nb\r\n", "{" + std::string(kRunFonts) + " a\\par}{" + kRunFonts + "\\par}{" + kRunFonts + " b\\par}"},
+      {"x\ny", "{" + std::string(kRunFonts) + " xy}"},
+  };
+  std::string want;
+  for (const auto& c : cases) {
+    w->WriteText(static_cast<int>(c.in.size()), c.in.data());
+    want += c.out + "|";
+    w->PageBreak();  // a marker between the cases
+  }
+  sink->Close();
+  std::string got = ReadFile(sink->FilePath());
+  got = got.substr(got.find("{ \\page }"));  // the first case writes nothing
+  std::string joined;
+  size_t pos = 0;
+  for (size_t i = 0; i < std::size(cases); ++i) {
+    const size_t mark = got.find("{ \\page }", pos);
+    ASSERT_NE(mark, std::string::npos);
+    joined += got.substr(pos, mark - pos) + "|";
+    pos = mark + 9;
+  }
+  EXPECT_EQ(joined, want);
+}
+
+TEST_F(RtfFile, Pictures) {
+  const std::string svg = Svg("fig.svg", "width='5in' height='2.5in'");  // 7200 x 3600 twips
+  auto sink = OpenRtfWriter(run);
+  ASSERT_NE(sink, nullptr);
+  sink->WritePicture(svg, 7200, 3600, 6480, 3240);  // 90 %
+  sink->WriteInlinePicture(svg, 7200, 3600, 7200, 3600);
+  sink->Close();
+  const std::string rtf = ReadFile(sink->FilePath());
+  const std::string head =
+      "\\pard \\qc {\\pict \\picscalex90\\picscaley90\\piccropl0\\piccropr0\\piccropt0\\piccropb0"
+      "\\picw12700\\pich6350\\picwgoal7200\\pichgoal3600\\pngblip 89504e470d0a1a0a";
+  const size_t at = rtf.find(head);
+  ASSERT_NE(at, std::string::npos) << rtf.substr(0, 3000);
+  const size_t end = rtf.find("}{ \\par }", at);
+  ASSERT_NE(end, std::string::npos);
+  // The PNG is the picture at 300 dpi: 5 x 2.5 inches.
+  const std::string hex = rtf.substr(at + head.size() - 16, end - (at + head.size() - 16));
+  QImage image;
+  ASSERT_TRUE(image.loadFromData(QByteArray::fromHex(QByteArray::fromStdString(hex)), "PNG"));
+  EXPECT_EQ(image.size(), QSize(1500, 750));
+  EXPECT_EQ(image.pixelColor(750, 375), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(10, 10), QColor(Qt::white));
+  // A formula stands in the running paragraph: no paragraph start, no mark.
+  const size_t inl = rtf.find("{\\pict \\picscalex100\\picscaley100", end);
+  ASSERT_NE(inl, std::string::npos);
+  EXPECT_EQ(rtf.substr(inl - 8, 8), "{ \\par }");
+  EXPECT_TRUE(Balanced(rtf));
+}
+
+TEST_F(RtfFile, Tables) {
+  const std::string fig = Svg("cell.svg", "width='1in' height='0.5in'");
+  const std::string rtf = Render(
+      // two columns of exactly 1000 twips, centred: x0 = (11906 - 2 * 1133 - 2420) / 2
+      "<TABLE ROW=1 COL=2 HALIGN=CENTER HEADER=1 FOTTER=1><TOH=表題 ROW=0 ALIGN=CENTER><TOF=注 ROW=0>"
+      "<TD SROW=0 SCOL=0><IMG SRC=" + fig + " WIDTH=1000 HEIGHT=500></TD>"
+      "<TD SROW=0 SCOL=1><IMG SRC=" + fig + " WIDTH=1000 HEIGHT=50%></TD></TABLE>"
+      // merged rows, a left-middle cell, scripts, a double rule under row 0
+      "<TABLE ROW=2 COL=6><TL=4 SROW=0 SCOL=0 EROW=0 ECOL=5>"
+      "<TD SROW=0, SCOL=5, EROW=1, ECOL=5, VALIGN=MIDDLE>備　考</TD>"
+      "<TD SROW=0 SCOL=0 HALIGN=LEFT VALIGN=MIDDLE>L</TD>"
+      "<TD SROW=1 SCOL=0>A<sub>11</sub></TD><TD SROW=1 SCOL=1></TD>"
+      "</TABLE>");
+  const std::string row = "\\trftsWidth1\\trftsWidthB3\\trftsWidthA3\\trautofit1\\trpaddl0\\trpaddr0"
+                          "\\trpaddfl3\\trpaddft3\\trpaddfb3\\trpaddfr3";
+  const std::string none = "\\brdrnone ";
+  const std::string cells =
+      "\\trowd \\trgaph0\\trleft3610\\trbrdrt" + none + "\\trbrdrb" + none + "\\trbrdrl" + none + "\\trbrdrr" +
+      none + "\\trbrdrh" + none + "\\trbrdrv" + none + row +
+      "\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none + "\\clbrdrl" + none + "\\clbrdrr" + none +
+      "\\cltxlrtb\\clftsWidth3\\clwWidth1210\\clshdrawnil \\cellx4820"
+      "\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none + "\\clbrdrl" + none + "\\clbrdrr" + none +
+      "\\cltxlrtb\\clftsWidth3\\clwWidth1210\\clshdrawnil \\cellx6030";
+  EXPECT_EQ(Count(rtf, cells), 2u) << rtf.substr(0, 4000);  // the definition and "{...\row}"
+  // The title line spans the measured width, 2000; the note line 210 more.
+  const std::string title = "\\trowd \\trgaph0\\trleft3610" + row +
+                            "\\clvertalc\\cltxlrtb\\clftsWidth3\\clwWidth2000\\clshdrawnil \\cellx5610"
+                            "\\pard\\plain \\qc" + kCellPara + "{" + kRunFonts + " " + Hex("表題") + "\\cell}";
+  EXPECT_NE(rtf.find(title), std::string::npos);
+  const std::string note = "\\trowd \\trgaph0\\trleft3610" + row +
+                           "\\clvertalb\\cltxlrtb\\clftsWidth3\\clwWidth2210\\clshdrawnil \\cellx5820"
+                           "\\pard\\plain \\qr" + kCellPara;
+  EXPECT_NE(rtf.find(note), std::string::npos);
+  // Picture cells keep their table paragraph and end with the cell mark.
+  EXPECT_EQ(Count(rtf, "\\picwgoal1440\\pichgoal720\\pngblip "), 2u);
+  EXPECT_NE(rtf.find("\\pard\\plain \\qc" + std::string(kCellPara) + "{\\pict \\picscalex69\\picscaley69"),
+            std::string::npos);
+  EXPECT_EQ(Count(rtf, "}\\cell\\pard\\plain \\ql" + std::string(kCellPara)), 2u);
+
+  // Second table: the first cell's double bottom is the row's bottom and inner rule.
+  const std::string dbl = "\\brdrdb\\brdrw10 ";
+  EXPECT_NE(rtf.find("\\trbrdrt" + none + "\\trbrdrb" + dbl + "\\trbrdrl" + none + "\\trbrdrr" + none +
+                     "\\trbrdrh" + dbl + "\\trbrdrv" + none),
+            std::string::npos);
+  EXPECT_NE(rtf.find("\\clvmgf\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none), std::string::npos);  // its bottom: row 1's
+  EXPECT_NE(rtf.find("\\clvmrg\\clvertalc\\clbrdrt" + dbl), std::string::npos);
+  EXPECT_EQ(Count(rtf, "\\clvmgf"), 2u);
+  EXPECT_EQ(Count(rtf, "\\clvmrg"), 2u);
+  EXPECT_NE(rtf.find("\\pard\\plain \\ql" + std::string(kCellPara) + "{" + kRunFonts + " L\\cell}"), std::string::npos);
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 11}{" + kRunFonts + " \\cell}"),
+            std::string::npos) << rtf;
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("備　考") + "\\cell}"), std::string::npos);
+  // Six cells in each grid row of the second table, two in the first.
+  EXPECT_EQ(Count(rtf, "\\row}"), 3u + 2u);  // title, grid and note rows; two grid rows
+  EXPECT_EQ(Count(rtf, "\\cellx"), 2 * (1 + 2 + 1 + 6 + 6));
+  // After the table the flow goes on in the page style.
+  EXPECT_NE(rtf.find("\\row}\\pard\\plain \\qj \\li0\\ri0\\sl252"), std::string::npos);
+  EXPECT_TRUE(Balanced(rtf));
+}
+
+TEST_F(RtfFile, MergeOfRowsAndColumnsKeepsItsBoundaries) {
+  const std::string rtf = Render(
+      "<TABLE ROW=3 COL=3><COLWIDTH=4 SCOL=0 ECOL=2>"
+      "<TD SROW=0 SCOL=0 EROW=1 ECOL=1>M</TD><TD SROW=2 SCOL=0>z</TD></TABLE>");
+  // Rows 0 and 1 both end their merged cell at the same boundary, then column 2.
+  std::vector<std::string> rows;
+  for (size_t at = rtf.find("\\trowd"); at != std::string::npos; at = rtf.find("\\trowd", at + 1)) {
+    const size_t end = rtf.find("\\pard", at);
+    if (rtf.compare(at - 1, 1, "{") == 0) continue;  // the copy before "\row"
+    std::string cellx;
+    for (size_t c = rtf.find("\\cellx", at); c < end; c = rtf.find("\\cellx", c + 1)) {
+      cellx += rtf.substr(c + 6, rtf.find_first_not_of("0123456789", c + 6) - c - 6) + " ";
+    }
+    rows.push_back(cellx);
+  }
+  ASSERT_EQ(rows.size(), 3u);
+  EXPECT_EQ(rows[0], rows[1]);
+  EXPECT_EQ(Count(rows[0], " "), 2u);
+  EXPECT_EQ(Count(rows[2], " "), 3u);
+  EXPECT_EQ(rows[0].substr(rows[0].find(' ') + 1), rows[2].substr(rows[2].rfind(' ', rows[2].size() - 2) + 1));
+}
+
+// The progress window's cancel after a number of tokens.
+struct CancelAfter : IRenderProgress {
+  explicit CancelAfter(int n) : left(n) {}
+  bool CheckCancel() override { return --left < 0; }
+  void SetPercent(int) override {}
+  int left;
+};
+
+TEST_F(RtfFile, CancelledRunLeavesACompleteShorterFile) {
+  std::string text = "<h1>前半</h1>";
+  for (int i = 0; i < 50; ++i) text += "行" + std::to_string(i) + "<br>";
+  text += "<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>表</TD></TABLE>後半<br>";
+  const std::string whole = Render(text);
+  CancelAfter cancel(60);
+  const std::string part = Render(text, &cancel);
+  EXPECT_LT(part.size(), whole.size());
+  EXPECT_TRUE(Balanced(whole));
+  EXPECT_TRUE(Balanced(part));
+  EXPECT_EQ(part.back(), '}');
+  EXPECT_NE(part.find(Hex("前半")), std::string::npos);
+  EXPECT_EQ(part.find(Hex("後半")), std::string::npos);
+  EXPECT_NE(whole.find(Hex("後半")), std::string::npos);
+}
+
+class Launcher : public QObject {
+  Q_OBJECT
+ public slots:
+  void open(const QUrl& url) { opened.push_back(url); }
+
+ public:
+  std::vector<QUrl> opened;
+};
+
+TEST_F(RtfFile, WordProcessorModeHandsTheFileToTheLauncher) {
+  Launcher launcher;
+  QDesktopServices::setUrlHandler(QStringLiteral("file"), &launcher, "open");
+  markup = Utf8ToCp932("<h1>擁壁</h1>本文<br>");
+  {
+    CPreviewDlg dlg(2, 0, markup, run, nullptr);
+    dlg.OnInitDialog();
+    ASSERT_EQ(launcher.opened.size(), 1u);
+    EXPECT_EQ(launcher.opened[0], QUrl::fromLocalFile(dlg.RtfPath()));
+    const std::string rtf = ReadFile(dlg.RtfPath().toStdString());
+    EXPECT_TRUE(Balanced(rtf));
+    EXPECT_NE(rtf.find(Hex("擁壁")), std::string::npos);
+  }
+  // The preview and print modes write the file too, and open nothing.
+  {
+    CPreviewDlg dlg(1, 0, markup, run, nullptr);
+    dlg.OnInitDialog();
+    EXPECT_TRUE(QFile::exists(dlg.RtfPath()));
+  }
+  EXPECT_EQ(launcher.opened.size(), 1u);
+  QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+}
+
+}  // namespace
+}  // namespace norva
+
+#include "rtf_writer_test.moc"
