@@ -286,7 +286,7 @@ CMathRenderer::Result CMathRenderer::Render() {
         QPainter painter(&svg);
         list->Replay(painter);
       }
-      if (QFile::exists(path)) rtfSink_->WritePicture(path.toStdString(), w, h, w, h);
+      if (QFile::exists(path)) rtfSink_->WriteInlinePicture(path.toStdString(), w, h, w, h);
     }
   }
 

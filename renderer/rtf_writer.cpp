@@ -400,10 +400,17 @@ void CRtfWriter::SetIndent(int twips) {
   WriteParagraph(currentStyle_, -1);
 }
 
-void CRtfWriter::PageBreak() { Write("{ \\page }"); }
+void CRtfWriter::PageBreak() {
+  // A break that stands first after a table ends that paragraph first:
+  // LibreOffice drops a break there.
+  if (afterTable_) Write("\\par ");
+  afterTable_ = false;
+  Write("{ \\page }");
+}
 
 void CRtfWriter::WriteText(int count, const char* buffer) {
   if (count < 1 || !buffer) return;
+  afterTable_ = false;
   WriteRuns(std::string_view(buffer, static_cast<size_t>(count)), {});
 }
 
@@ -455,7 +462,7 @@ QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, doubl
     const int w = std::max(1, static_cast<int>(std::ceil(naturalWidth / 1440.0 * kPictureDpi)));
     const int h = std::max(1, static_cast<int>(std::ceil(naturalHeight / 1440.0 * kPictureDpi)));
     if (static_cast<int64_t>(w) * h > 100'000'000) return {};  // beyond any page
-    image = QImage(w, h, QImage::Format_ARGB32);
+    image = QImage(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     svg.render(&painter, QRectF(0, 0, w, h));
@@ -492,12 +499,14 @@ void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, dou
 }
 
 void CRtfWriter::WritePicture(const std::string& path, double nw, double nh, double w, double h) {
+  afterTable_ = false;
   Write("\\pard \\qc ");
   PictureGroup(path, nw, nh, w, h);
   Write("{ \\par }");
 }
 
 void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double nh, double w, double h) {
+  afterTable_ = false;
   PictureGroup(path, nw, nh, w, h);
 }
 
@@ -520,7 +529,7 @@ const char* const kRowPadding = "\\trpaddl0\\trpaddr0\\trpaddfl3\\trpaddft3\\trp
 }  // namespace
 
 void CRtfWriter::WriteTable(const CTableRenderer& t) {
-  if (!open_ || !t.HasGrid()) return;
+  if (!open_ || !t.HasGrid() || t.Cols() < 1) return;  // a row needs a cell
   const int32_t L = ToTwips(page_.marginLeft, 0);
   const int32_t R = ToTwips(page_.marginRight, 0);
   double W = 0;
@@ -536,6 +545,7 @@ void CRtfWriter::WriteTable(const CTableRenderer& t) {
   for (const TitleLine& line : t.NoteLines()) {
     WriteOneLineRow(line.text, line.align, x0, Trunc(t.TotalWidth() + kCellExtra));
   }
+  afterTable_ = true;
 }
 
 void CRtfWriter::WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width) {

@@ -106,6 +106,8 @@ class CRtfWriter : public IRtfSink {
   bool open_ = false;
   std::string runFontHigh_ = "0", runFontLow_ = "0", runFontDouble_ = "0";
   bool superscript_ = false, subscript_ = false;
+  // The paragraph after a table holds nothing yet.
+  bool afterTable_ = false;
   std::vector<RtfFont> fonts_;
   RtfStyle defaultStyle_;
   std::vector<RtfStyle> styles_;

@@ -240,6 +240,9 @@ EpStatus CalcSecDoatsu(CDocument& doc, int32_t cas, const KutaiPoints& wall, int
                        double wl, const double& y, const int16_t& thrust, double& PV,
                        double& PH, double& MV, double& MH) {
   PV = PH = MV = MH = 0;
+  // The section's wedges are released at the end of this call, before
+  // anything could read their trials: they get no trial files.
+  const NoTrialFilesScope noFiles;
   double H = 0;
   const int32_t wt = doc.WallType();
   if (wt == 0) {
@@ -290,6 +293,7 @@ EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
                           const double& PaU, const double& y, const int16_t& thrust,
                           double& PV, double& PH, double& MV, double& MH) {
   PV = PH = MV = MH = 0;
+  const NoTrialFilesScope noFiles;  // as above: the wedges end with this call
   std::vector<DPoint> pts(21);
   int16_t count = 0, n = 0;
   double Pa = 0, x = 0, ya = 0;

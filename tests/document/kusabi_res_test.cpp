@@ -372,3 +372,95 @@ TEST(KusabiResTest, CopyOfAnAdoptedWedgeAlsoDeletesItsFile) {
 
 }  // namespace
 }  // namespace norva
+
+namespace norva {
+namespace {
+
+// Trials with distinct values in every field a record holds, so any slot or
+// offset slip shows.
+std::vector<std::shared_ptr<CKusabiRes>> DistinctTrials(int n, int16_t nq) {
+  std::vector<std::shared_ptr<CKusabiRes>> out;
+  for (int k = 0; k < n; ++k) {
+    auto t = std::make_shared<CKusabiRes>();
+    const double b = 1 + k;
+    t->fKh = 0.01 * b;
+    t->fWlvl = 0.5 * b;
+    t->fOmega = 0.6 + 0.01 * b;
+    t->SetNq(nq);
+    for (int i = 0; i < nq; ++i) {
+      t->SetfQxs(i, b + i);
+      t->SetfQxe(i, b + i + 0.5);
+      t->SetfQload(i, -b * (i + 1));
+    }
+    t->fZc = 0.1 * b;
+    t->SetfW(1, 1, 7 * b);
+    t->SetfWQ(1, 8 * b);
+    t->SetfL(1, 9 * b);
+    t->fPa = 40 + b;
+    t->fCrossY = -b;
+    t->nMix = static_cast<int16_t>(k % 2);
+    t->fAlphaU = 99;  // not part of the file
+    out.push_back(t);
+  }
+  return out;
+}
+
+TEST(KusabiResTest, FileIsTheRecordsInTheirSlotsAndNothingElse) {
+  struct Case {
+    const char* what;
+    int n;
+    int16_t nq;
+  };
+  for (const Case& c : {Case{"one record", 1, 0}, Case{"three with loads", 3, 4},
+                        Case{"eleven, Nq unset", 11, -1}}) {
+    SCOPED_TRACE(c.what);
+    const auto trials = DistinctTrials(c.n, c.nq);
+    ScratchFile f;
+    ASSERT_TRUE(WriteKusabiFile(f.path, trials, c.n));
+    const std::string b = ReadAll(f.path);
+    // Whole slots: 500 bytes a record, the packed image then zeros.
+    ASSERT_EQ(b.size(), 500u * static_cast<size_t>(c.n));
+    for (int k = 0; k < c.n; ++k) {
+      const auto packed = trials[static_cast<size_t>(k)]->Pack();
+      const size_t at = 500u * static_cast<size_t>(k);
+      EXPECT_EQ(b.substr(at, 452), std::string(packed.begin(), packed.end())) << k;
+      EXPECT_EQ(b.substr(at + 452, 48), std::string(48, '\0')) << k;
+      EXPECT_EQ(LeDouble(b, at + 64), 0.6 + 0.01 * (1 + k)) << k;
+      EXPECT_EQ(LeDouble(b, at + 426), 41.0 + k) << k;
+      EXPECT_EQ(LeInt16(b, at + 450), k % 2) << k;
+    }
+    // The same bytes as putting each record into its slot of an open file.
+    std::fstream g(f.path, std::ios::in | std::ios::out | std::ios::binary | std::ios::trunc);
+    for (int k = 0; k < c.n; ++k) {
+      ASSERT_EQ(trials[static_cast<size_t>(k)]->Serialize(1, g, static_cast<int16_t>(k + 1)), 0);
+    }
+    g.close();
+    EXPECT_EQ(ReadAll(f.path), b);
+  }
+}
+
+TEST(KusabiResTest, WritingReplacesALongerOldFile) {
+  ScratchFile f;
+  WriteBytes(f.path, 5000);
+  const auto trials = DistinctTrials(2, 1);
+  ASSERT_TRUE(WriteKusabiFile(f.path, trials, 2));
+  EXPECT_EQ(std::filesystem::file_size(f.path), 1000u);
+  EXPECT_EQ(KusabiRecordCount(f.path), 2);
+}
+
+TEST(KusabiResTest, WritingDoesNotFollowASymlinkInPlaceOfTheFile) {
+  ScratchFile victim;
+  {
+    std::ofstream v(victim.path, std::ios::binary | std::ios::trunc);
+    v << "keep me";
+  }
+  ScratchFile f;
+  ASSERT_TRUE(DeleteFileQuietly(f.path));
+  ASSERT_EQ(std::filesystem::exists(victim.path), true);
+  std::filesystem::create_symlink(victim.path, f.path);
+  EXPECT_FALSE(WriteKusabiFile(f.path, DistinctTrials(1, 0), 1));
+  EXPECT_EQ(ReadAll(victim.path), "keep me");
+}
+
+}  // namespace
+}  // namespace norva

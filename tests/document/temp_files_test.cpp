@@ -119,6 +119,62 @@ TEST_F(TempFilesTest, FailureIsAnErrorNeverAnEmptyPath) {
   ::setenv("TMPDIR", root_.c_str(), 1);
 }
 
+TEST_F(TempFilesTest, ARunChecksItsFolderAndStillRefusesAnUnsafeOne) {
+  const std::string elsewhere = root_ + "/elsewhere";
+  ASSERT_EQ(::mkdir(elsewhere.c_str(), 0777), 0);
+  {
+    // A symlink in place of the folder is refused at the run's first file,
+    // and again at the next: a failed check is not taken as a pass.
+    ASSERT_EQ(::symlink(elsewhere.c_str(), work_.c_str()), 0);
+    WorkFolderScope run;
+    EXPECT_THROW(CreateTempFile("Zuv"), TempFileError);
+    EXPECT_THROW(CreateTempFile("Zuv"), TempFileError);
+    EXPECT_TRUE(fs::is_empty(elsewhere));
+    ASSERT_EQ(::unlink(work_.c_str()), 0);
+    // Once the link is gone, the folder is made private and used.
+    const std::string a = CreateTempFile("Zuv");
+    EXPECT_EQ(fs::path(a).parent_path().string(), work_);
+    EXPECT_EQ(Mode(work_) & 0777, 0700u);
+    EXPECT_TRUE(DeleteFileQuietly(a));
+  }
+  {
+    // A file in place of the folder: refused within a run as well.
+    ASSERT_EQ(::rmdir(work_.c_str()), 0);
+    std::ofstream(work_) << "not a folder";
+    WorkFolderScope run;
+    EXPECT_THROW(CreateTempFile("Zuv"), TempFileError);
+    ASSERT_EQ(::unlink(work_.c_str()), 0);
+  }
+}
+
+TEST_F(TempFilesTest, ARunFollowsItsFolderWhenItMovesOrGoes) {
+  WorkFolderScope run;
+  const std::string a = CreateTempFile("Zuv");
+  EXPECT_EQ(fs::path(a).parent_path().string(), work_);
+  EXPECT_TRUE(DeleteFileQuietly(a));
+
+  // Removed during the run: made again, private.
+  ASSERT_EQ(::rmdir(work_.c_str()), 0);
+  const std::string b = CreateTempFile("Zuv");
+  EXPECT_EQ(fs::path(b).parent_path().string(), work_);
+  EXPECT_EQ(Mode(work_) & 0777, 0700u);
+  EXPECT_TRUE(DeleteFileQuietly(b));
+
+  // Another temporary folder: its own work folder, checked before use.
+  const std::string other = root_ + "/other";
+  ASSERT_EQ(::mkdir(other.c_str(), 0700), 0);
+  ::setenv("TMPDIR", other.c_str(), 1);
+  const std::string otherWork = other + "/NorvaV4-" + std::to_string(::geteuid());
+  ASSERT_EQ(::symlink(root_.c_str(), otherWork.c_str()), 0);
+  EXPECT_THROW(CreateTempFile("Zuv"), TempFileError);
+  ASSERT_EQ(::unlink(otherWork.c_str()), 0);
+  const std::string c = CreateTempFile("Zuv");
+  EXPECT_EQ(fs::path(c).parent_path().string(), otherWork);
+  EXPECT_TRUE(DeleteFileQuietly(c));
+  ASSERT_EQ(::rmdir(otherWork.c_str()), 0);
+  ::setenv("TMPDIR", root_.c_str(), 1);
+}
+
 TEST_F(TempFilesTest, DeletingASymlinkLeavesItsTarget) {
   const std::string victim = root_ + "/victim.txt";
   std::ofstream(victim) << "keep me";

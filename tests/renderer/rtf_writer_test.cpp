@@ -153,6 +153,32 @@ class RtfFile : public ::testing::Test {
   PageComposer composer;
 };
 
+TEST(RtfFonts, EveryFaceHasAnEntry) {
+  CRtfWriter w("");
+  w.EnsureFont(Utf8ToCp932("ＭＳ 明朝"));
+  w.EnsureFont(Utf8ToCp932("ＭＳ Ｐゴシック"));
+  w.EnsureFont("symbol");
+  w.EnsureFont("SYMBOL");  // the same face
+  // A face that is not installed still gets its entry, so the styles naming it
+  // name a font of the table.
+  EXPECT_EQ(w.FontIndex("NoSuchFace"), "3");
+  EXPECT_EQ(w.FontIndex("nosuchface"), "3");
+  ASSERT_EQ(w.Fonts().size(), 4u);
+  const struct { int charSet, pitchAndFamily; bool trueType; } want[] = {
+      {128, 0x11, true},   // roman, fixed
+      {128, 0x22, true},   // swiss, variable
+      {2, 0x12, true},     // symbol, variable
+      {0, 0x02, false},    // unknown: no PANOSE number
+  };
+  for (size_t i = 0; i < 4; ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_EQ(w.Fonts()[i].charSet, want[i].charSet);
+    EXPECT_EQ(w.Fonts()[i].pitchAndFamily, want[i].pitchAndFamily);
+    EXPECT_EQ(w.Fonts()[i].trueType, want[i].trueType);
+  }
+  EXPECT_FALSE(w.Open());  // no work folder: no file
+}
+
 TEST_F(RtfFile, NamesCountOnWithinTheDay) {
   EXPECT_NE(Render("a").find("{\\rtf1"), std::string::npos);
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "0.rtf");
@@ -347,7 +373,22 @@ TEST_F(RtfFile, Tables) {
   EXPECT_EQ(Count(rtf, "\\cellx"), 2 * (1 + 2 + 1 + 6 + 6));
   // After the table the flow goes on in the page style.
   EXPECT_NE(rtf.find("\\row}\\pard\\plain \\qj \\li0\\ri0\\sl252"), std::string::npos);
+  EXPECT_EQ(rtf.find("\\page"), std::string::npos);
   EXPECT_TRUE(Balanced(rtf));
+}
+
+TEST_F(RtfFile, PageBreakRightAfterATableEndsItsParagraphFirst) {
+  const std::string rtf = Render("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>a</TD></TABLE><rp>b<br><rp>c");
+  const std::string plain = "\\pard\\plain \\qj \\li0\\ri0\\sl252";
+  const size_t row = rtf.find("\\row}" + plain);
+  ASSERT_NE(row, std::string::npos);
+  const size_t brk = rtf.find("{ \\page }", row);
+  ASSERT_NE(brk, std::string::npos);
+  EXPECT_EQ(rtf.substr(brk - 5, 5), "\\par ");
+  // A break after text is the break alone.
+  const size_t second = rtf.find("{ \\page }", brk + 1);
+  ASSERT_NE(second, std::string::npos);
+  EXPECT_EQ(rtf.substr(second - 5, 5), "\\par}");
 }
 
 TEST_F(RtfFile, MergeOfRowsAndColumnsKeepsItsBoundaries) {

@@ -230,6 +230,45 @@ TEST_F(TableLayout, MergedCellDoubleRulesAndScripts) {
   EXPECT_EQ(thick, 6);
 }
 
+TEST_F(TableLayout, PictureAndNestedTableCells) {
+  const std::string dir =
+      QDir::tempPath().toStdString() + "/norva_table_cells_" + std::to_string(QCoreApplication::applicationPid());
+  QDir().mkpath(QString::fromStdString(dir));
+  {
+    QFile svg(QString::fromStdString(dir + "/fig.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
+    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='2in' height='1in'/>");  // 2880 x 1440 twips
+    QFile nested(QString::fromStdString(dir + "/nested.tbl"));
+    ASSERT_TRUE(nested.open(QIODevice::WriteOnly));
+    nested.write("ROW=1 COL=1 HALIGN=CENTER><COLWIDTH=6><TD SROW=0 SCOL=0>inner</TD></TABLE>");
+  }
+  CTableRenderer& t = Read("<TABLE ROW=2 COL=1>"
+                           "<TD SROW=0 SCOL=0 VALIGN=TOP HALIGN=LEFT><IMG SRC=" + dir +
+                           "/fig.svg WIDTH=90% HEIGHT=90%></TD>"
+                           "<TD SROW=1 SCOL=0 VALIGN=TOP HALIGN=LEFT><CTABLE=" + dir + "/nested.tbl></TD></TABLE>");
+  // The picture measures 0.9 of its natural size; the nested table its total size.
+  EXPECT_NEAR(t.RowHeight()[0], 0.9 * 1440, 1e-6);
+  EXPECT_NEAR(t.RowHeight()[1], LineH(), 1e-9);
+  EXPECT_NEAR(t.ColWidth()[0], 0.9 * 2880, 1e-6);
+  t.Draw(1000, 1500);
+  const PageItem* picture = nullptr;
+  for (const PageItem& it : composer.Pages()[0].items) {
+    if (it.kind == PageItem::Picture) picture = &it;
+  }
+  ASSERT_NE(picture, nullptr);
+  EXPECT_NEAR(picture->x, 1000, 1e-9);
+  EXPECT_NEAR(picture->y, 1500, 1e-9);
+  EXPECT_NEAR(picture->w, 2592, 1e-6);
+  EXPECT_NEAR(picture->h, 1296, 1e-6);
+  // A centred nested table is centred on the page, not in its cell.
+  const Placed* inner = Find("inner");
+  ASSERT_NE(inner, nullptr);
+  const double width = 6 * W("0");
+  EXPECT_NEAR(inner->x, composer.PageWidth() / 2 - width / 2 + width / 2 - W("inner") / 2, 1e-9);
+  EXPECT_NEAR(inner->y, 1500 + 0.9 * 1440, 1e-6);
+  QDir(QString::fromStdString(dir)).removeRecursively();
+}
+
 class TablePages : public TableLayout {
  protected:
   // A title line, one header row, n body rows, one footer row and a note line.

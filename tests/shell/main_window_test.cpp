@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 
 #include "document/ant_res.h"
+#include "document/load_case.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -127,10 +128,17 @@ TEST_F(MainWindowTest, ChangedInitialConditionsReturnToTheFirstIncompleteScreen)
 
 // The calculation is not wired in yet: the run tells the user so, keeps the
 // commands disabled while it runs, and does not mark results as present.
-TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndMarksNoResultsWithoutACalculation) {
+TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndARefusedRunMarksNoResults) {
   auto doc = OpenSample("gravity.nrv");
   ASSERT_TRUE(main_->cmdAntResApply->isEnabled());
+  // A water-level search on a wall without height is refused with a message,
+  // shown while the run still holds the window.
+  doc->nWater = 1;
+  doc->nWlvlAuto = 1;
+  doc->pCase(0)->nWater = 1;
+  doc->WallH = 0;
   bool mainEnabled = true, navEnabled = true, progressShown = false;
+  int messages = 0;
   struct Probe final : IMessageSink {
     std::function<void()> onShow;
     MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
@@ -139,6 +147,7 @@ TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndMarksNoResultsWithout
     }
   } probe;
   probe.onShow = [&] {
+    ++messages;
     mainEnabled = main_->isEnabled();
     navEnabled = main_->nav->isEnabled();
     progressShown = ProgressWindow() != nullptr && CalculationRunning();
@@ -146,6 +155,7 @@ TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndMarksNoResultsWithout
   SetMessageSink(&probe);
   main_->cmdAntResApply->click();
   SetMessageSink(&sink_);
+  EXPECT_EQ(messages, 1);
   EXPECT_FALSE(mainEnabled);
   EXPECT_FALSE(navEnabled);
   EXPECT_TRUE(progressShown);
@@ -156,6 +166,20 @@ TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndMarksNoResultsWithout
   EXPECT_EQ(doc->bInpSt(4), 0);
   EXPECT_FALSE(main_->nav->optTab[5]->isEnabled());
   EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
+}
+
+TEST_F(MainWindowTest, CalculationRunFillsTheResultsOfASampleDocument) {
+  auto doc = OpenSample("gravity.nrv");
+  main_->cmdAntResApply->click();
+  EXPECT_TRUE(main_->isEnabled());
+  EXPECT_EQ(ProgressWindow(), nullptr);
+  EXPECT_FALSE(CalculationRunning());
+  EXPECT_NE(doc->bInpSt(4), 0);
+  EXPECT_TRUE(main_->nav->optTab[5]->isEnabled());
+  bool sliding = false;
+  for (const CanvasOp& op : main_->vsdAntRes->canvas().Ops())
+    if (op.text.rfind("Fs=", 0) == 0) sliding = true;
+  EXPECT_TRUE(sliding);
 }
 
 TEST_F(MainWindowTest, ResultPanelShowsTheCalculatedDocumentAndClearsWithTheLastClose) {

@@ -7,8 +7,8 @@
 // the wedge at slip angle w has the triangle (2, 0), (2, 4), (2 + 4 / tan w, 4),
 //   W = 18 * 4 * (4 / tan w) / 2 = 144 / tan w,  L = 4 / sin w,
 //   Pa = W sin(w - phi) / cos(w - phi - delta).
-// In whole degrees Pa is largest at 57 (Pa(56) = 42.7993, Pa(57) = 42.8076,
-// Pa(58) = 42.7782), so the kept pass is 58 down to 56 in steps of 0.2.
+// In whole degrees Pa is largest at 56 (Pa(55) = 42.7753, Pa(56) = 42.8132,
+// Pa(57) = 42.7736), so the kept pass is 57 down to 55 in steps of 0.2.
 #include <gtest/gtest.h>
 
 #include <sys/inotify.h>
@@ -26,12 +26,15 @@
 
 #include "calc/earth_pressure/doatsu.h"
 #include "calc/run/calc_antei.h"
+#include "calc/run/line_of_thrust.h"
 #include "calc/run/run_fixtures.h"
 #include "calc/run/wlvl_auto.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
+#include "document/nulls.h"
+#include "document/outline.h"
 #include "document/temp_files.h"
 
 namespace norva {
@@ -176,12 +179,12 @@ TEST(TrialFiles, FullRunFileRecordByRecord) {
   for (int deg = 89; deg >= 30; --deg) {
     if (HandPa(deg) > HandPa(best)) best = deg;
   }
-  ASSERT_EQ(best, 57);
+  ASSERT_EQ(best, 56);
   ASSERT_EQ(bytes.size(), 11u * 500u);
   for (int k = 0; k < 11; ++k) {
     SCOPED_TRACE(k);
     const size_t at = static_cast<size_t>(k) * 500;
-    const double deg = 56 + 0.2 * k;  // ascending
+    const double deg = 55 + 0.2 * k;  // ascending
     const double w = deg * kD;
     EXPECT_NEAR(LittleDouble(bytes, at + 64) / kD, deg, 1e-9);                 // fOmega
     EXPECT_NEAR(LittleDouble(bytes, at + 426), HandPa(deg), 1e-9);              // fPa
@@ -197,8 +200,9 @@ TEST(TrialFiles, FullRunFileRecordByRecord) {
     EXPECT_EQ(bytes.substr(at + 88, 2), std::string(2, '\0'));
     EXPECT_EQ(bytes.substr(at + 450, 50), std::string(50, '\0'));
   }
-  // The largest record is the adopted wedge.
-  EXPECT_NEAR(d->AntRes(0, 0)->Pa, HandPa(57), 1e-9);
+  // The adopted wedge is the largest of the 0.2 degree pass: 56.0 (Pa(55.8) =
+  // 42.8119, Pa(56.2) = 42.8114).
+  EXPECT_NEAR(d->AntRes(0, 0)->Pa, HandPa(56), 1e-9);
 
   // Written in one piece, the file is what writing its records one by one
   // into their slots gives.
@@ -211,6 +215,53 @@ TEST(TrialFiles, FullRunFileRecordByRecord) {
     ASSERT_EQ(r.Serialize(1, slots, static_cast<int16_t>(k + 1)), 0);
   }
   EXPECT_EQ(slots.str(), bytes);
+}
+
+TEST(TrialFiles, SectionWedgesOfTheLineOfThrustCreateNone) {
+  ScopedTempDir tmp;
+  // Block wall 3 m high, batter 1 : 0.5, on the ground.
+  auto d = GravityWall(false);
+  d->SetWallType(0);
+  d->nBlkSetup = 1;
+  d->nBlkFound = 1;
+  d->BlkN = 0.5;
+  d->BlkT = 0.35;
+  d->BlkDeltT1 = 0.15;
+  d->BlkDeltT2 = 0.15;
+  d->BlkB = 0;
+  d->BlkB1 = 0;
+  d->BlkH1 = 0;
+  d->WallH = 3;
+  d->Doatsu = 1;
+  d->SecDoatsu = 1;  // a wedge search at every check section
+  d->nTentou = 3;    // line of thrust in the full run
+  CreationWatch watch;
+  ASSERT_TRUE(watch.Ok());
+  const int64_t sections0 = ThrustForceCalls();
+  CalcAntei(*d, 0, 0);
+  ASSERT_GT(ThrustForceCalls(), sections0);  // the search did look at sections
+  // Only the whole wall's wedge keeps a file.
+  EXPECT_EQ(watch.Created(), 1);
+  EXPECT_EQ(OwnedFiles(*d).size(), 1u);
+  EXPECT_EQ(tmp.Files().size(), 1u);
+
+  EXPECT_FALSE(IsNullValue(d->AntRes(0, 0)->Xh));
+
+  // A section run by itself, on the 2 m x 4 m gravity wall: no file.
+  auto g = GravityWall(false);
+  g->Doatsu = 1;
+  g->SecDoatsu = 1;
+  KutaiPoints wall{};
+  DPoint c1, c2;
+  MakeKutaiOutline(*g, wall, c1, c2, 0);
+  double PV = 0, PH = 0, MV = 0, MH = 0;
+  const double y = 1;
+  const int16_t thrust = 1;
+  ASSERT_TRUE(CalcSecDoatsu(*g, 0, wall, 0, 0, y, thrust, PV, PH, MV, MH));
+  // 3 m of backfill above the section: Coulomb 0.297314 * 18 * 9 / 2 (the
+  // 0.2 degree grid is within 1e-4 of it).
+  EXPECT_NEAR(PH, 0.297313857 * 81, 1e-4 * PH);
+  EXPECT_EQ(watch.Created(), 0);
 }
 
 TEST(TrialFiles, WaterSearchLeavesTheFullRunsFilesAsAFullRunAlone) {
