@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QSvgGenerator>
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <string>
@@ -83,6 +84,19 @@ class MathPicture : public ComposerPicture {
   std::shared_ptr<const MathDisplayList> list_;
   QSizeF natural_;
 };
+
+// A rule on the top or bottom edge of the formula (a root's or an overline's
+// bar) would lose half its width to the picture's edge: moved inside by half
+// a rule width, so the RTF picture shows it as the page does.
+void KeepRulesInside(MathDisplayList& list, double height) {
+  const double lo = kRuleWidth / 2;
+  const double hi = height - kRuleWidth / 2;
+  if (hi < lo) return;
+  for (QLineF& l : list.lines) {
+    l.setP1(QPointF(l.x1(), std::clamp(l.y1(), lo, hi)));
+    l.setP2(QPointF(l.x2(), std::clamp(l.y2(), lo, hi)));
+  }
+}
 
 }  // namespace
 
@@ -259,6 +273,7 @@ CMathRenderer::Result CMathRenderer::Render() {
   auto list = std::make_shared<MathDisplayList>();
   MathListRecorder recorder(*metrics, *list);
   DrawTree(root, recorder);
+  KeepRulesInside(*list, pxH);
 
   PageComposer* composer = Composer();
   if (composer) {

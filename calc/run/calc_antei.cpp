@@ -237,6 +237,9 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
   std::optional<NoTrialFilesScope> noFiles;
   if (q) noFiles.emplace();
   const WorkFolderScope workFolder;
+  // 0 marks a leaning wall without a base height whose base rises by the
+  // drop of its back face; the document keeps it for its readers.
+  doc.MtwKeisya = (doc.WallType() == 2 && doc.MtwH2 <= 0 && doc.MtwH3 > 0) ? 0 : 1;
   if (!q) Progress(progress, -1, "重量計算中...");
   KutaiPoints p{};
   DPoint c1, c2;

@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImage>
+#include <QPainter>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QSvgRenderer>
@@ -188,6 +190,52 @@ TEST_F(MathPlacement, PdfShowsGreekLettersAndSymbols) {
   }
   if (qEnvironmentVariableIsSet("NORVA_KEEP_MATH_PDF")) {
     QFile::copy(pdf, qEnvironmentVariable("NORVA_KEEP_MATH_PDF"));
+  }
+}
+
+// Dark pixels of a formula's SVG that fall outside its frame: the SVG drawn at
+// 300 dpi with a margin of eight layout pixels (25 image pixels, so that the
+// frame's edges fall on pixel edges) round the frame.
+int InkOutsideFrame(const std::string& path) {
+  QSvgRenderer svg(QString::fromStdString(path));
+  const QRectF frame = svg.viewBoxF();
+  const double margin = 8, scale = 300.0 / 96;
+  QImage image(static_cast<int>((frame.width() + 2 * margin) * scale),
+               static_cast<int>((frame.height() + 2 * margin) * scale), QImage::Format_RGB32);
+  image.fill(Qt::white);
+  {
+    QPainter painter(&image);
+    svg.setViewBox(frame.adjusted(-margin, -margin, margin, margin));
+    svg.render(&painter, QRectF(0, 0, image.width(), image.height()));
+  }
+  int outside = 0;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (qGray(image.pixel(x, y)) >= 160) continue;
+      const double fx = (x + 0.5) / scale - margin, fy = (y + 0.5) / scale - margin;
+      if (fx < 0 || fy < 0 || fx > frame.width() || fy > frame.height()) ++outside;
+    }
+  }
+  return outside;
+}
+
+TEST_F(MathPlacement, RulesOnTheFrameEdgeStayInsideThePicture) {
+  // A root's bar is the formula's top edge; half of its width used to fall
+  // outside the picture, over a thousand dark pixels at 300 dpi for a root this
+  // wide. A few anti-aliased pixels of a glyph's tip may still touch the edge.
+  const char* const formulas[] = {
+      "<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></math>",
+      "<math><sqrt>x^2^+y^2^</sqrt></math>",
+      "<math>a&sp;=&sp;<sqrt>2</sqrt>+<sqrt><box>1<over>2</box></sqrt></math>",
+  };
+  for (const char* f : formulas) {
+    SCOPED_TRACE(f);
+    rtf.pictures.clear();
+    Render(std::string(f) + "<br>\r\n");
+    ASSERT_EQ(rtf.pictures.size(), 1u);
+    const std::string& path = rtf.pictures[0].path;
+    ASSERT_TRUE(QSvgRenderer(QString::fromStdString(path)).isValid());
+    EXPECT_LE(InkOutsideFrame(path), 20);
   }
 }
 

@@ -1,13 +1,13 @@
 // A page of report formulas printed to PDF and written to the RTF copy, which
-// LibreOffice converts to PDF: every formula reaches the RTF as an inline PNG
-// picture in its own paragraph, after its Japanese caption, and both PDFs show
-// the page.
+// LibreOffice converts to PDF: every formula reaches the RTF as a PNG picture
+// inside its caption's paragraph, and both PDFs show the page.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QProcess>
 #include <QStandardPaths>
 
@@ -52,6 +52,13 @@ size_t ImageCount(const std::string& list) {
   size_t lines = 0;
   for (char c : list) lines += c == '\n';
   return lines >= 2 ? lines - 2 : 0;
+}
+
+// The number after a control word in an RTF group, or -1.
+long ControlValue(const std::string& group, const std::string& word) {
+  const size_t at = group.find(word);
+  if (at == std::string::npos) return -1;
+  return std::stol(group.substr(at + word.size()));
 }
 
 struct FormulaLine {
@@ -139,12 +146,27 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
     const size_t blip = rtf.find("\\pngblip ", pict);
     ASSERT_NE(blip, std::string::npos);
     EXPECT_EQ(rtf.compare(blip + 9, 16, "89504e470d0a1a0a"), 0);
+    // At 100 %, and the PNG has the goal size at 300 dpi: twips / 1440 x 300.
+    const size_t end = rtf.find('}', blip);
+    ASSERT_NE(end, std::string::npos);
+    const std::string group = rtf.substr(pict, blip - pict);
+    EXPECT_EQ(ControlValue(group, "\\picscalex"), 100);
+    EXPECT_EQ(ControlValue(group, "\\picscaley"), 100);
+    const long goalW = ControlValue(group, "\\picwgoal"), goalH = ControlValue(group, "\\pichgoal");
+    EXPECT_GT(goalW, 0);
+    EXPECT_GT(goalH, 0);
+    const QImage png =
+        QImage::fromData(QByteArray::fromHex(QByteArray::fromStdString(rtf.substr(blip + 9, end - blip - 9))));
+    ASSERT_FALSE(png.isNull());
+    EXPECT_NEAR(png.width(), goalW * 300.0 / 1440.0, 1.0);
+    EXPECT_NEAR(png.height(), goalH * 300.0 / 1440.0, 1.0);
     from = blip;
   }
 
   // ---- the directly printed PDF: formulas are drawn as text with their glyphs.
   ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(printed)));
-  const QString printedText = QString::fromStdString(RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(printed), "-"}));
+  const QString printedText =
+      QString::fromStdString(RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(printed), "-"}));
   for (const char* s : {"土圧係数", "滑動", "以上。", "φ", "α", "θ", "δ", "μ", "≧", "Σ", "⎛", "⎠"}) {
     EXPECT_TRUE(printedText.contains(QString::fromUtf8(s))) << s << "\n" << printedText.toStdString();
   }
@@ -163,7 +185,7 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
                       QFileInfo(QString::fromStdString(rtfPath)).completeBaseName() + QStringLiteral(".pdf");
   ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.readAllStandardError().toStdString();
   const std::string text = Squeezed(RunTool(QStringLiteral("pdftotext"), {pdf, "-"}));
-  for (const char* s : {"1.計算式", "土圧係数", "係数Ａ", "土圧合力", "モーメント", "連分数", "滑動", "転倒", "合力の傾き",
+  for (const char* s : {"計算式", "土圧係数", "係数Ａ", "土圧合力", "モーメント", "連分数", "滑動", "転倒", "合力の傾き",
                         "以上。"}) {
     EXPECT_NE(text.find(s), std::string::npos) << s << "\n" << text;
   }
