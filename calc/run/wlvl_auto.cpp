@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "calc/run/calc_antei.h"
+#include "calc/stability/stability_status.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -19,10 +20,11 @@ namespace {
 
 int64_t g_quietRuns = 0;
 
-// A safety factor that can be the critical one: a computed value. -1 (no
-// horizontal force at this level) and a case not computable are never the
-// least factor.
-bool Candidate(double fs) { return !IsNullValue(fs) && fs >= 0; }
+// A safety factor that can be the critical one: a computed value. The -1 of
+// a level without horizontal force and a case not computable are never the
+// least factor; a negative factor of a wall the water lifts (friction below
+// zero) is a result, and the worst one.
+bool Candidate(double fs) { return !IsNullValue(fs) && fs != kSlideNoForce; }
 
 }  // namespace
 

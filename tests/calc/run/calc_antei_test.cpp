@@ -732,3 +732,56 @@ TEST(ReCalcCase, WithoutUserAngleReproducesTheRun) {
 
 }  // namespace
 }  // namespace norva
+
+namespace norva {
+namespace {
+
+// A quiet run at the levels of a full run gives the checked part the same
+// eccentricity and sliding factor as the full run (its own overturning step),
+// and leaves the bearing check and the line of thrust alone.
+TEST(CalcAntei, QuietRunHasTheOverturningOfItsLevelOnEveryWallType) {
+  for (int32_t wallType : {1, 3}) {
+    SCOPED_TRACE(wallType);
+    ScopedMessages msg;
+    auto d = GravityWall(false);
+    d->SetWallType(wallType);
+    if (wallType == 3) {
+      d->BlkN = 0.5;
+      d->BlkT = 0.35;
+      d->BlkDeltT1 = 0.15;
+      d->BlkDeltT2 = 0.15;
+      d->MxwH1 = 2;
+      d->MxwH2 = 2;
+      d->MxwH3 = 0;
+      d->GrwB = 2.5;
+      d->GrwB1 = 0.4;
+      d->GrwB2 = 2.1;
+      d->GrwB3 = 0.1;
+    }
+    d->Sisin = 2;  // road earthworks: the adhesion acts on B - 2|E|
+    d->cb = 20;
+    d->nWater = 2;
+    d->pCase(0)->nWater = 1;
+    d->SetWatFH(0, 1.5);
+    d->SetWatBH(0, 1.5);
+    CalcAntei(*d, 0, 0);
+    ASSERT_TRUE(msg.rec.texts.empty()) << msg.rec.texts[0];
+    const int part = wallType == 3 ? 1 : 0;
+    CAntRes& r = *d->AntRes(part, 0);
+    const double D = r.D, E = r.E, Fs = r.Fs;
+    ASSERT_NE(E, 0);
+    r.D = r.E = 0;
+    r.Fs = 123;
+    r.Qu = 77;
+    d->AntRes(0, 0)->Ha = 55;
+    CalcAntei(*d, 1, 0);
+    EXPECT_DOUBLE_EQ(r.D, D);
+    EXPECT_DOUBLE_EQ(r.E, E);
+    EXPECT_DOUBLE_EQ(r.Fs, Fs);
+    EXPECT_EQ(r.Qu, 77);
+    EXPECT_EQ(d->AntRes(0, 0)->Ha, 55);
+  }
+}
+
+}  // namespace
+}  // namespace norva

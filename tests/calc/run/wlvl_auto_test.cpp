@@ -214,6 +214,62 @@ TEST(CalcWlvlAuto, LevelsWithoutAComputableFactorAreNeverTheCriticalOne) {
   EXPECT_EQ(e->WlvlRes(0)->Fs(0), kNullBox);
 }
 
+TEST(CalcWlvlAuto, ALevelWhereNothingPushesIsNeverTheCriticalOne) {
+  // Backfill that weighs nothing above the water (gamma 0) and 9 below it:
+  // dry, no earth pressure acts and the sliding factor is the sentinel -1;
+  // with water h, Pa = 4.5 Ka h^2, SumV = 184 + Pa sin 20 - 19.6 h,
+  // Fs = 0.6 SumV / (Pa cos 20): 78.68 at 1 m, 6.857 at 3 m, 3.368 at 4 m,
+  // falling all the way up. The critical level is the crest (bracket
+  // clipped at the top: three passes), not the dry level with its -1.
+  auto d = UpliftWall(false);
+  d->Gamb = 0;
+  const int64_t runs0 = WlvlQuietRuns();
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  EXPECT_EQ(WlvlQuietRuns() - runs0, 33);
+  EXPECT_NEAR(d->WatFH(0), 4, 1e-9);
+  EXPECT_NEAR(d->WatBH(0), 4, 1e-9);
+  const CWlvlCalc& w = *d->WlvlRes(0);
+  ASSERT_EQ(w.Count(), 33);
+  EXPECT_NEAR(w.Wlvl(0), 0, 1e-9);
+  EXPECT_EQ(w.Fs(0), -1);
+  const double ka = 0.297313857;
+  for (int k = 1; k < w.Count(); ++k) {
+    const double h = w.Wlvl(k);
+    const double Pa = 4.5 * ka * h * h;
+    const double V = 184 + Pa * std::sin(20 * kD) - 19.6 * h;
+    EXPECT_NEAR(w.Fs(k), 0.6 * V / (Pa * std::cos(20 * kD)), 1e-6 * w.Fs(k)) << h;
+  }
+  EXPECT_NEAR(w.Fs(w.Count() - 1), 3.368173, 1e-5);
+}
+
+TEST(CalcWlvlAuto, AWallLiftedByTheWaterIsTheCriticalCase) {
+  // Concrete of 5 kN/m3: the body weighs 40 and the uplift 19.6 h outweighs
+  // it and the earth pressure's vertical part from about 2.7 m, so the
+  // friction, and with it the factor 0.6 SumV / SumH, turns negative:
+  // SumV = 40 + Pa sin 20 - 19.6 h (Pa as in the hand formula above):
+  // 0.8149 dry, 0.2320 at 2 m, -0.0755 at 2.8 m, -0.9270 at 4 m. A negative
+  // factor is a computed result (the wall slides) and the least one is at
+  // the crest: bracket clipped at the top, three passes.
+  auto d = UpliftWall(false);
+  d->Gamcw = 5;
+  d->Gamcf = 5;
+  const int64_t runs0 = WlvlQuietRuns();
+  ASSERT_TRUE(CalcWlvlAuto(*d));
+  EXPECT_EQ(WlvlQuietRuns() - runs0, 33);
+  EXPECT_NEAR(d->WatFH(0), 4, 1e-9);
+  const CWlvlCalc& w = *d->WlvlRes(0);
+  ASSERT_EQ(w.Count(), 33);
+  const double ka = 0.297313857;
+  for (int k = 0; k < w.Count(); ++k) {
+    const double h = w.Wlvl(k);
+    const double p1 = (4 - h) * 18 * ka, p2 = p1 + 9 * h * ka;
+    const double Pa = p1 * (4 - h) / 2 + (p1 + p2) * h / 2;
+    const double V = 40 + Pa * std::sin(20 * kD) - 19.6 * h;
+    EXPECT_NEAR(w.Fs(k), 0.6 * V / (Pa * std::cos(20 * kD)), 2e-7) << h;
+  }
+  EXPECT_NEAR(w.Fs(w.Count() - 1), -0.926996, 1e-5);
+}
+
 TEST(CalcWlvlAuto, NothingToSearch) {
   // Water, but no case with water: all four levels 0, no records.
   auto d = UpliftWall(true);
