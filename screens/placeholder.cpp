@@ -112,7 +112,7 @@ int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOp
   lay->addLayout(form);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
   box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  auto* cmdOpen = box->addButton(QStringLiteral("ﾌｧｲﾙを開く(&O)"), QDialogButtonBox::ActionRole);
+  auto* cmdOpen = box->addButton(QStringLiteral("\u3000  ﾌｧｲﾙを開く(&O)"), QDialogButtonBox::ActionRole);
   cmdOpen->setObjectName("cmdOpen");
   cmdOpen->setVisible(showOpen);
   lay->addWidget(box);

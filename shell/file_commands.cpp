@@ -282,8 +282,9 @@ void OpenRecentFile(int16_t position) {
   doc->FileName = p;
   doc->FilePath = GetFolder(p);
   doc->FileTitle = GetFileTitle(GetFileName(p));
-  std::string ext = GetFileExt(GetFileName(p));
-  doc->FileExt = ext.empty() ? ext : ext.substr(1);
+  // A name without a dot has no extension (not the name less its first letter).
+  const std::string ext = GetFileExt(GetFileName(p));
+  doc->FileExt = ext.size() > 0 && ext[0] == '.' ? ext.substr(1) : std::string();
   if (!ReadNew(doc, oldKey)) {
     RemoveRecent(position);
     return;

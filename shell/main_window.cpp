@@ -400,6 +400,11 @@ void mdiMain::mnuCommand_Click(int index) {
     if (!nav) return;
     nav->SelectTab(index);
     nav->optTab_Click(index);
+    // Choosing an item toggles its check; the mark belongs to the screen shown,
+    // also when that screen was chosen again and nothing was activated.
+    auto doc = ActiveDocument();
+    const int shown = doc && doc->DataForm ? doc->DataForm->No() : -1;
+    for (int i = 0; i <= 5; ++i) mnuCommand[i]->setChecked(i == shown);
     return;
   }
   if (index == 7 && Windows().dimensionView) GuardedCall([this] { Windows().dimensionView(this); });
@@ -455,6 +460,13 @@ void mdiMain::mnuWindow_Click(int index) {
     case 4:
       for (QMdiSubWindow* s : mdiArea->subWindowList()) s->showMinimized();
       if (nav) nav->showMinimized();
+      // Every other open window of the program too: the help window, the
+      // dimensioned view and any other tool window.
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w == this || w == nav || !w->isVisible() || qobject_cast<QMenu*>(w)) continue;
+        if (w->windowType() == Qt::Popup || w->windowType() == Qt::ToolTip) continue;
+        w->showMinimized();
+      }
       ArrangeIcons();
       break;
     default: break;

@@ -3,11 +3,15 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QFileInfo>
+#include <QFrame>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QScreen>
+#include <QPainter>
+#include <QSvgRenderer>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -120,6 +124,52 @@ frmAbout::frmAbout(QWidget* owner) : QDialog(owner) {
   cmdOK->setObjectName("cmdOK");
   cmdOK->move(360, 215);
   connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+namespace {
+// A picture drawn from an SVG file, scaled to the widget with its proportions.
+class SvgPicture final : public QWidget {
+ public:
+  explicit SvgPicture(QWidget* parent) : QWidget(parent) {}
+  QSvgRenderer renderer;
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    if (!renderer.isValid()) return;
+    QPainter p(this);
+    QSizeF size = renderer.defaultSize();
+    size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
+    renderer.render(&p, QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+  }
+};
+}  // namespace
+
+frmDeltaHelp::frmDeltaHelp(QWidget* owner) : QDialog(owner) {
+  setObjectName("frmDeltaHelp");
+  setWindowTitle(QStringLiteral("【参考】受働土圧各種角度について"));
+  auto* lay = new QVBoxLayout(this);
+  auto* frame = new QFrame(this);
+  frame->setObjectName("fraDelta");
+  frame->setFrameShape(QFrame::Box);
+  auto* frameLay = new QVBoxLayout(frame);
+  const QString figure = QApplication::applicationDirPath() + "/resource/DeltaHelp.svg";
+  auto* svg = new SvgPicture(frame);
+  if (QFileInfo::exists(figure)) svg->renderer.load(figure);
+  svg->setMinimumSize(360, 300);
+  picDelta = svg;
+  picDelta->setObjectName("picDelta");
+  frameLay->addWidget(picDelta, 1);
+  lblNote = new QLabel(QStringLiteral("Ｎ－Ｎ：壁面に垂直な面"), frame);
+  lblNote->setObjectName("lblNote");
+  frameLay->addWidget(lblNote);
+  lay->addWidget(frame, 1);
+  auto* strip = new QHBoxLayout;
+  strip->addStretch(1);
+  cmdClose = new QPushButton(QStringLiteral("閉じる"), this);
+  cmdClose->setObjectName("cmdClose");
+  strip->addWidget(cmdClose);
+  lay->addLayout(strip);
+  connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 frmHelp::frmHelp() : QWidget(nullptr) {

@@ -59,6 +59,18 @@ class frmHelp : public QWidget {
   QString address_;
 };
 
+// The explanatory picture of the angles of the passive earth pressure. The
+// calculator that opens it creates it, shows it modal and releases it. The
+// figure is "resource/DeltaHelp.svg" of the program folder.
+class frmDeltaHelp : public QDialog {
+  Q_OBJECT
+ public:
+  explicit frmDeltaHelp(QWidget* owner);
+  QWidget* picDelta = nullptr;
+  QLabel* lblNote = nullptr;
+  QPushButton* cmdClose = nullptr;
+};
+
 // The one help window, created on first use, showing program folder + page
 // (e.g. "/help/antei.htm"), in front.
 frmHelp* ShowHelpPage(const QString& page);

@@ -93,6 +93,16 @@ std::vector<std::string> ParseCommandLine(const std::string& line, int maxArgs) 
   return args;
 }
 
+std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& args, int maxArgs) {
+  std::vector<std::string> files;
+  const size_t n = std::min(args.size(), static_cast<size_t>(std::max(0, maxArgs)));
+  for (size_t i = 0; i < n; ++i) {
+    const QFileInfo fi(QString::fromStdString(args[i]));
+    if (fi.isFile()) files.push_back(fi.absoluteFilePath().toStdString());
+  }
+  return files;
+}
+
 std::string PrepareWorkFolder() {
   const std::string dir = PrivateWorkFolder();
   DeleteFolderTree(dir, false);
@@ -178,11 +188,9 @@ int NorvaMain(int argc, char* argv[]) {
   main.nav->PlaceAtOwner();
   QApplication::processEvents();
 
-  std::vector<std::string> files;
-  for (int i = 1; i < argc && static_cast<int>(files.size()) < kMaxArgs; ++i) {
-    const QFileInfo fi(QString::fromLocal8Bit(argv[i]));
-    if (fi.isFile()) files.push_back(fi.absoluteFilePath().toStdString());
-  }
+  std::vector<std::string> args;
+  for (int i = 1; i < argc; ++i) args.push_back(QString::fromLocal8Bit(argv[i]).toStdString());
+  const std::vector<std::string> files = ExistingFileArguments(args, kMaxArgs);
   if (files.empty()) {
     main.mnuFile_Click(0);
   } else {

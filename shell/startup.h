@@ -18,6 +18,11 @@ void AppShutdown();
 // quote or the end, blanks included. At most maxArgs arguments.
 std::vector<std::string> ParseCommandLine(const std::string& line, int maxArgs);
 
+// Of the first maxArgs arguments (program name not included), those that name
+// an existing regular file, as absolute paths in their order. Arguments after
+// the first maxArgs are not looked at, whether they exist or not.
+std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& args, int maxArgs);
+
 // Prepares the private work folder and empties it (files a killed run left
 // behind go too). Returns its path.
 std::string PrepareWorkFolder();

@@ -274,6 +274,46 @@ TEST_F(FileCommandsTest, ARecentFileThatVanishedLeavesTheList) {
   EXPECT_EQ(ActiveDocument()->FileTitle, "keep");
 }
 
+// Opened by path the name splits at its first dot, from the recent list at
+// its last; a name without a dot has no extension either way.
+TEST_F(FileCommandsTest, FileNamesOfADocumentByHowItWasOpened) {
+  struct Row {
+    const char* file;
+    bool fromRecent;
+    const char* title;
+    const char* ext;
+  };
+  const Row rows[] = {
+      {"a.b.nrv", false, "a", "b.nrv"},
+      {"a.b.nrv", true, "a.b", "nrv"},
+      {"wall", false, "wall", ""},
+      {"wall", true, "wall", ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(std::string(r.file) + (r.fromRecent ? " from the recent list" : " by path"));
+    const std::string path = Copy("gravity.nrv", r.file);
+    if (r.fromRecent) {
+      GetAppCore()->m_pRecentFileList->Add(QString::fromStdString(path));
+      OpenRecentFile(0);
+    } else {
+      OpenDocumentFile(path);
+    }
+    auto doc = ActiveDocument();
+    ASSERT_NE(doc, nullptr);
+    EXPECT_EQ(doc->FileName, path);
+    EXPECT_EQ(doc->FilePath, Path("").toStdString());
+    EXPECT_EQ(doc->FileTitle, r.title);
+    EXPECT_EQ(doc->FileExt, r.ext);
+    ASSERT_EQ(WindowCount(), 1);
+    EXPECT_EQ(main_->mdiArea->subWindowList().first()->windowTitle(),
+              QString::fromUtf8(r.title));
+    sink_.answers = {MsgAnswer::No};
+    CloseActiveDocument();
+    ASSERT_EQ(gDocuments.Count(), 0);
+    for (auto* w : main_->mdiArea->subWindowList()) delete w;
+  }
+}
+
 TEST(IsDocumentFile, OnlyTheExactLowerCaseExtension) {
   test::App();
   const std::pair<const char*, bool> rows[] = {

@@ -3,7 +3,10 @@
 #include "document/document.h"
 #include <QCloseEvent>
 #include <QFile>
+#include <QDialog>
 #include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTimer>
 
 #include "document/ant_res.h"
 #include "document/load_case.h"
@@ -84,6 +87,23 @@ TEST_F(MainWindowTest, ScreensReplaceEachOtherInTheDocumentsWindow) {
 
 // Changing the initial conditions from the main window sends the document
 // back to its first incomplete screen before the current one.
+// Choosing a Command-menu item, also the one of the screen already shown,
+// leaves the check mark on the item of the screen shown.
+TEST_F(MainWindowTest, CommandMenuCheckMarkStaysOnTheScreenShown) {
+  auto doc = OpenSample("gravity.nrv");
+  ASSERT_NE(doc, nullptr);
+  ASSERT_EQ(doc->DataForm->No(), 0);
+  const int steps[] = {0, 2, 2, 0};
+  for (int no : steps) {
+    SCOPED_TRACE(no);
+    main_->mnuCommand[no]->trigger();
+    QApplication::processEvents();
+    ASSERT_EQ(doc->DataForm->No(), no);
+    for (int i = 0; i < 6; ++i) EXPECT_EQ(main_->mnuCommand[i]->isChecked(), i == no) << i;
+    EXPECT_EQ(main_->nav->SelectedTab(), no);
+  }
+}
+
 TEST_F(MainWindowTest, ChangedInitialConditionsReturnToTheFirstIncompleteScreen) {
   for (int i = 0; i < 6; ++i)
     Windows().makeScreen[i] = [](int no) -> IScreen* { return new CountingScreen(no); };
@@ -124,6 +144,50 @@ TEST_F(MainWindowTest, ChangedInitialConditionsReturnToTheFirstIncompleteScreen)
   }
   Windows().iniData = nullptr;
   for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = nullptr;
+}
+
+// The stand-in initial-conditions dialog offers reading from a file only for
+// a new document, under its own caption.
+TEST_F(MainWindowTest, IniDataDialogShowsItsOpenButtonOnlyForANewDocument) {
+  struct Seen {
+    bool found = false;
+    QString caption;
+    bool shown = false;
+  };
+  // Looks at the dialog once it runs, then cancels it.
+  auto inspectAndCancel = [](Seen& seen) {
+    QTimer::singleShot(0, [&seen] {
+      for (QWidget* w : QApplication::topLevelWidgets()) {
+        auto* dlg = qobject_cast<QDialog*>(w);
+        if (!dlg || dlg->objectName() != "frmIniData" || !dlg->isVisible()) continue;
+        if (auto* b = dlg->findChild<QPushButton*>("cmdOpen")) {
+          seen.found = true;
+          seen.caption = b->text();
+          seen.shown = !b->isHidden();
+        }
+        dlg->reject();
+      }
+    });
+  };
+  const QString caption = QStringLiteral("\u3000  ﾌｧｲﾙを開く(&O)");
+
+  Seen fresh;
+  inspectAndCancel(fresh);
+  main_->mnuFile_Click(0);
+  ASSERT_TRUE(fresh.found);
+  EXPECT_EQ(fresh.caption, caption);
+  EXPECT_TRUE(fresh.shown);
+  EXPECT_EQ(gDocuments.Count(), 0);  // cancelled: the new document is gone
+
+  auto doc = OpenSample("gravity.nrv");
+  ASSERT_NE(doc, nullptr);
+  Seen change;
+  inspectAndCancel(change);
+  main_->cmdIniData->click();
+  ASSERT_TRUE(change.found);
+  EXPECT_EQ(change.caption, caption);
+  EXPECT_FALSE(change.shown);
+  EXPECT_EQ(gDocuments.Count(), 1);
 }
 
 // The calculation is not wired in yet: the run tells the user so, keeps the
@@ -234,6 +298,26 @@ TEST_F(MainWindowTest, WindowArrangementFollowsTheCaptions) {
   main_->hide();
 }
 
+// "全て最小化" also minimises the help window and tool windows of the program.
+TEST_F(MainWindowTest, MinimiseAllTakesEveryOtherOpenWindow) {
+  main_->show();
+  OpenSample("gravity.nrv");
+  frmHelp* help = ShowHelpPage("/help/none.htm");
+  ASSERT_NE(help, nullptr);
+  QWidget tool(main_.get(), Qt::Tool);
+  tool.show();
+  QWidget hidden(main_.get(), Qt::Tool);  // not open: left alone
+  main_->mnuWindow_Click(4);
+  EXPECT_TRUE(main_->mdiArea->subWindowList().first()->isMinimized());
+  EXPECT_TRUE(help->windowState() & Qt::WindowMinimized);
+  EXPECT_TRUE(tool.windowState() & Qt::WindowMinimized);
+  EXPECT_FALSE(hidden.isVisible());
+  EXPECT_FALSE(main_->windowState() & Qt::WindowMinimized);
+  help->close();
+  main_->nav->showNormal();
+  main_->hide();
+}
+
 TEST_F(MainWindowTest, ViewTogglesFollowTheVisibility) {
   main_->show();
   QWidget* targets[4] = {main_->picTitle, main_->tlbFile, main_->picResAbout, main_->nav};
@@ -262,6 +346,19 @@ TEST_F(MainWindowTest, CancelAtTheSaveQuestionKeepsTheProgramAndEveryDocument) {
   EXPECT_FALSE(main_->shutDown());
   EXPECT_EQ(gDocuments.Count(), 2);
   EXPECT_EQ(main_->mdiArea->subWindowList().size(), 2);
+}
+
+TEST(SmallWindows, PictureWindowOfThePassivePressureAnglesClosesOnItsButton) {
+  test::App();
+  QWidget owner;
+  frmDeltaHelp w(&owner);
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("【参考】受働土圧各種角度について"));
+  EXPECT_EQ(w.lblNote->text(), QStringLiteral("Ｎ－Ｎ：壁面に垂直な面"));
+  EXPECT_EQ(w.cmdClose->text(), QStringLiteral("閉じる"));
+  EXPECT_EQ(w.parentWidget(), &owner);
+  QTimer::singleShot(0, &w, [&w] { w.cmdClose->click(); });
+  w.exec();  // returns only because the button closed it
+  EXPECT_FALSE(w.isVisible());
 }
 
 TEST(SmallWindows, VersionAndMemoryTexts) {

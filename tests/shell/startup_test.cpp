@@ -43,6 +43,45 @@ TEST(ParseCommandLine, ElevenArgumentsKeepTheFirstTen) {
   EXPECT_EQ(args[10], "f10");
 }
 
+// Only the first ten arguments are looked at; of those, the ones naming a
+// regular file are opened in their order.
+TEST(CommandLineFiles, FirstTenArgumentsThatNameFiles) {
+  test::App();
+  QTemporaryDir tmp;
+  ASSERT_TRUE(tmp.isValid());
+  auto make = [&](const QString& name) {
+    QFile f(tmp.path() + "/" + name);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    return (tmp.path() + "/" + name).toStdString();
+  };
+  const std::string a = make("a.nrv"), b = make("b c.nrv"), late = make("late.nrv");
+  ASSERT_TRUE(QDir(tmp.path()).mkdir("folder.nrv"));
+  const std::string folder = (tmp.path() + "/folder.nrv").toStdString();
+  const std::string missing = (tmp.path() + "/missing.nrv").toStdString();
+
+  struct Row {
+    const char* name;
+    Args args;
+    Args expected;
+  };
+  Args eleven(9, missing);  // nine missing, then b, then late as the eleventh
+  eleven.push_back(b);
+  eleven.push_back(late);
+  const Row rows[] = {
+      {"none", {}, {}},
+      {"missing and folder skipped", {missing, a, folder, b}, {a, b}},
+      {"the eleventh is not looked at", eleven, {b}},
+      {"ten all missing", Args(10, missing), {}},
+  };
+  for (const Row& r : rows) EXPECT_EQ(ExistingFileArguments(r.args, 10), r.expected) << r.name;
+
+  // A relative name is made absolute against the current folder.
+  const QString cwd = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(tmp.path()));
+  EXPECT_EQ(ExistingFileArguments({"a.nrv"}, 10), Args{a});
+  QDir::setCurrent(cwd);
+}
+
 TEST(WorkFolder, LeftoversOfAKilledRunGoAtStartAndTheFolderGoesAtExit) {
   test::App();
   const std::string dir = PrivateWorkFolder();
