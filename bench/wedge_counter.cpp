@@ -43,8 +43,8 @@ int64_t ReplaySearch(const KusabiSoil& soil, int n, const DPoint* pts, const CKu
   CKusabiRes w;
   w.Copy(w0);
   w.TempFile.clear();  // the copy must not delete the wedge's file
-  if (upper == -1000) upper = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
-  lower = std::max(w.fFai * kEpRadToDeg, lower);
+  if (upper == -1000) upper = std::min(89.0, std::trunc(90 + w.fAlpha * kCalcRadToDeg));
+  lower = std::max(w.fFai * kCalcRadToDeg, lower);
   double U = upper, L = lower;
   bestOmega = 0;
   if (U < L - 1e-5) return 0;
@@ -53,7 +53,7 @@ int64_t ReplaySearch(const KusabiSoil& soil, int n, const DPoint* pts, const CKu
   do {
     double om = U;
     do {
-      w.fOmega = om * kEpDegToRad;
+      w.fOmega = om * kCalcDegToRad;
       ++trials;
       if (RealKusabiTrial(soil, n, pts, w, nullptr) == kKusabiOk && w.fPa > pmax) {
         pmax = w.fPa;
@@ -91,7 +91,7 @@ int16_t WrapSearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusab
   double best = 0;
   bench::g_trials += bench::ReplaySearch(soil, n, pts, w, upper, lower, best);
   const int16_t r = RealSearchOmega(soil, n, pts, w, count, trials, upper, lower, invalid);
-  if (r == 0 && std::fabs(w.fOmega - best * kEpDegToRad) > 1e-9) ++bench::g_mismatches;
+  if (r == 0 && std::fabs(w.fOmega - best * kCalcDegToRad) > 1e-9) ++bench::g_mismatches;
   return r;
 }
 

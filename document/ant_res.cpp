@@ -1,5 +1,6 @@
 #include "document/ant_res.h"
 
+#include "document/numeric.h"
 #include "document/subscript.h"
 
 #include <cmath>
@@ -16,6 +17,18 @@ const char* const kSForceLabels[] = {
     "前面水圧", "背面水圧", "揚圧力", "水平荷重", "その他の荷重",
 };
 
+void CheckAnnIndex(int row, int col) {
+  if (row < 0 || row > 2) ThrowSubscript("Ann", row);
+  if (col < 0 || col > 2) ThrowSubscript("Ann", col);
+}
+
+// Water-level lists: a negative index throws like any subscript; one at or
+// past Count reads 0 and writes nothing.
+bool InList(const std::vector<double>& v, int32_t i, const char* what) {
+  if (i < 0) ThrowSubscript(what, i);
+  return ValidIndex(v, i);
+}
+
 }  // namespace
 
 CAntRes::CAntRes() {
@@ -25,13 +38,11 @@ CAntRes::CAntRes() {
 }
 
 double CAntRes::Ann(int row, int col) const {
-  if (row < 0 || row > 2) ThrowSubscript("Ann", row);
-  if (col < 0 || col > 2) ThrowSubscript("Ann", col);
+  CheckAnnIndex(row, col);
   return ann_[row][col];
 }
 void CAntRes::SetAnn(int row, int col, double v) {
-  if (row < 0 || row > 2) ThrowSubscript("Ann", row);
-  if (col < 0 || col > 2) ThrowSubscript("Ann", col);
+  CheckAnnIndex(row, col);
   ann_[row][col] = v;
 }
 
@@ -91,35 +102,26 @@ double CAntRes::tanTH() const {
 
 double CAntRes::Theata() const {
   if (SgmV == 0) throw std::domain_error("Theata: division by zero (SgmV = 0)");
-  return std::atan(std::fabs(SgmH) / SgmV) / std::atan(1.0) * 45.0;
+  return RadToDeg(std::atan(std::fabs(SgmH) / SgmV));
 }
 
 void CWlvlCalc::SetCount(int32_t n) {
   count_ = n;
-  if (n < 1) {
-    wlvl_.clear();
-    fs_.clear();
-  } else {
-    wlvl_.resize(static_cast<size_t>(n), 0.0);
-    fs_.resize(static_cast<size_t>(n), 0.0);
-  }
+  ResizeKeep(wlvl_, n, 0.0);
+  ResizeKeep(fs_, n, 0.0);
 }
 
 double CWlvlCalc::Wlvl(int32_t i) const {
-  if (i < 0) ThrowSubscript("Wlvl", i);
-  return i < count_ ? wlvl_[static_cast<size_t>(i)] : 0.0;
+  return InList(wlvl_, i, "Wlvl") ? wlvl_[static_cast<size_t>(i)] : 0.0;
 }
 void CWlvlCalc::SetWlvl(int32_t i, double v) {
-  if (i < 0) ThrowSubscript("Wlvl", i);
-  if (i < count_) wlvl_[static_cast<size_t>(i)] = v;
+  if (InList(wlvl_, i, "Wlvl")) wlvl_[static_cast<size_t>(i)] = v;
 }
 double CWlvlCalc::Fs(int32_t i) const {
-  if (i < 0) ThrowSubscript("Fs", i);
-  return i < count_ ? fs_[static_cast<size_t>(i)] : 0.0;
+  return InList(fs_, i, "Fs") ? fs_[static_cast<size_t>(i)] : 0.0;
 }
 void CWlvlCalc::SetFs(int32_t i, double v) {
-  if (i < 0) ThrowSubscript("Fs", i);
-  if (i < count_) fs_[static_cast<size_t>(i)] = v;
+  if (InList(fs_, i, "Fs")) fs_[static_cast<size_t>(i)] = v;
 }
 
 }  // namespace norva

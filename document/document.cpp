@@ -16,46 +16,6 @@
 
 namespace norva {
 
-namespace {
-
-template <typename T, size_t N>
-T GuardedGet(const std::array<T, N>& a, int i) {
-  return (i >= 0 && static_cast<size_t>(i) < N) ? a[static_cast<size_t>(i)] : T{};
-}
-
-template <typename T, size_t N>
-void GuardedSet(std::array<T, N>& a, int i, T v) {
-  if (i >= 0 && static_cast<size_t>(i) < N) a[static_cast<size_t>(i)] = v;
-}
-
-template <typename T, size_t N>
-T& Checked(std::array<T, N>& a, int i, const char* what) {
-  if (i < 0 || static_cast<size_t>(i) >= N) ThrowSubscript(what, i);
-  return a[static_cast<size_t>(i)];
-}
-
-template <typename T, size_t N>
-const T& Checked(const std::array<T, N>& a, int i, const char* what) {
-  if (i < 0 || static_cast<size_t>(i) >= N) ThrowSubscript(what, i);
-  return a[static_cast<size_t>(i)];
-}
-
-// Element i of a list that holds `count` visible elements.
-template <typename T>
-T CountedGet(const std::vector<T>& v, int32_t count, int i) {
-  if (i < 0 || i >= count || static_cast<size_t>(i) >= v.size()) return T{};
-  return v[static_cast<size_t>(i)];
-}
-
-template <typename T>
-void CountedSet(std::vector<T>& v, int32_t count, int i, T value) {
-  if (i < 0 || i >= count || static_cast<size_t>(i) >= v.size()) return;
-  v[static_cast<size_t>(i)] = value;
-}
-
-
-}  // namespace
-
 CDocument::CDocument() {
   antRes_[0].resize(1);
   antRes_[1].resize(1);
@@ -117,10 +77,10 @@ void CDocument::SetUraNiniX(int i, double v) { CountedSet(uraNiniX_, nUraNini_, 
 double CDocument::UraNiniY(int i) const { return CountedGet(uraNiniY_, nUraNini_, i); }
 void CDocument::SetUraNiniY(int i, double v) { CountedSet(uraNiniY_, nUraNini_, i, v); }
 
-double CDocument::Pp(int i) const { return Checked(pp_, i, "Pp"); }
-void CDocument::SetPp(int i, double v) { Checked(pp_, i, "Pp") = v; }
-double CDocument::AE0(int i) const { return Checked(ae0_, i, "AE0"); }
-void CDocument::SetAE0(int i, double v) { Checked(ae0_, i, "AE0") = v; }
+double CDocument::Pp(int i) const { return At(pp_, i, "Pp"); }
+void CDocument::SetPp(int i, double v) { At(pp_, i, "Pp") = v; }
+double CDocument::AE0(int i) const { return At(ae0_, i, "AE0"); }
+void CDocument::SetAE0(int i, double v) { At(ae0_, i, "AE0") = v; }
 
 int16_t CDocument::nAutoCrash(int i) const { return GuardedGet(nAutoCrash_, i); }
 void CDocument::SetnAutoCrash(int i, int16_t v) {
@@ -135,13 +95,13 @@ void CDocument::SetTokuseiN(int i, int16_t v) { CountedSet(tokuseiN_, nTokusei_,
 int16_t CDocument::TokuseiS(int i) const { return CountedGet(tokuseiS_, nTokusei_, i); }
 void CDocument::SetTokuseiS(int i, int16_t v) { CountedSet(tokuseiS_, nTokusei_, i, v); }
 
-double CDocument::MizuH1(int i) const { return Checked(mizuH1_, i, "MizuH1"); }
-void CDocument::SetMizuH1(int i, double v) { Checked(mizuH1_, i, "MizuH1") = v; }
+double CDocument::MizuH1(int i) const { return At(mizuH1_, i, "MizuH1"); }
+void CDocument::SetMizuH1(int i, double v) { At(mizuH1_, i, "MizuH1") = v; }
 int16_t CDocument::Margin(int i) const { return GuardedGet(margin_, i); }
 void CDocument::SetMargin(int i, int16_t v) { GuardedSet(margin_, i, v); }
 
-int16_t CDocument::bInpSt(int i) const { return Checked(bInpSt_, i, "bInpSt"); }
-void CDocument::SetbInpSt(int i, int16_t v) { Checked(bInpSt_, i, "bInpSt") = v; }
+int16_t CDocument::bInpSt(int i) const { return At(bInpSt_, i, "bInpSt"); }
+void CDocument::SetbInpSt(int i, int16_t v) { At(bInpSt_, i, "bInpSt") = v; }
 
 // ---- Derived values ----------------------------------------------------------
 

@@ -14,18 +14,6 @@ namespace norva {
 
 namespace {
 
-template <typename T>
-std::shared_ptr<T> SlotGet(const std::vector<std::shared_ptr<T>>& v, int count, int i) {
-  if (i < 0 || i >= count || static_cast<size_t>(i) >= v.size()) return nullptr;
-  return v[static_cast<size_t>(i)];
-}
-
-template <typename T>
-void SlotSet(std::vector<std::shared_ptr<T>>& v, int count, int i, std::shared_ptr<T> rec) {
-  if (i < 0 || i >= count || static_cast<size_t>(i) >= v.size()) return;
-  v[static_cast<size_t>(i)] = std::move(rec);
-}
-
 // Count setter of a plain record list: release dropped slots, keep the rest,
 // fill new slots with new records. keepEmpty: a count of 0 keeps the array's
 // (empty) slots instead of discarding it.
@@ -41,25 +29,9 @@ void ResizeRecords(std::vector<std::shared_ptr<T>>& v, int old, int n, bool keep
   for (int i = old; i < n; ++i) v[static_cast<size_t>(i)] = std::make_shared<T>();
 }
 
-std::shared_ptr<CWeight>& PairSlot(std::array<std::shared_ptr<CWeight>, 2>& a, int i, const char* what) {
-  if (i < 0 || i > 1) ThrowSubscript(what, i);
-  return a[static_cast<size_t>(i)];
-}
-
-const std::shared_ptr<CWeight>& PairSlot(const std::array<std::shared_ptr<CWeight>, 2>& a, int i,
-                                         const char* what) {
-  if (i < 0 || i > 1) ThrowSubscript(what, i);
-  return a[static_cast<size_t>(i)];
-}
-
-std::shared_ptr<CWeight>& QuadSlot(std::array<std::shared_ptr<CWeight>, 4>& a, int q, int w, const char* what) {
-  if (q < 0 || q > 1) ThrowSubscript(what, q);
-  if (w < 0 || w > 1) ThrowSubscript(what, w);
-  return a[static_cast<size_t>(q * 2 + w)];
-}
-
-const std::shared_ptr<CWeight>& QuadSlot(const std::array<std::shared_ptr<CWeight>, 4>& a, int q, int w,
-                                         const char* what) {
+// Two-by-two weight tables stored flat; both indexes 0 or 1.
+template <typename A>
+auto& QuadSlot(A& a, int q, int w, const char* what) {
   if (q < 0 || q > 1) ThrowSubscript(what, q);
   if (w < 0 || w > 1) ThrowSubscript(what, w);
   return a[static_cast<size_t>(q * 2 + w)];
@@ -230,14 +202,14 @@ void CDocument::RebuildOwnedRecords(int16_t niniCount, int16_t caseCount, int16_
 
 // ---- Record accessors -----------------------------------------------------
 
-std::shared_ptr<CNini> CDocument::pNini(int i) const { return SlotGet(pNini_, nNiniCount_, i); }
-void CDocument::SetpNini(int i, std::shared_ptr<CNini> rec) { SlotSet(pNini_, nNiniCount_, i, std::move(rec)); }
-std::shared_ptr<CKajyuCase> CDocument::pCase(int i) const { return SlotGet(pCase_, nCase_, i); }
-void CDocument::SetpCase(int i, std::shared_ptr<CKajyuCase> rec) { SlotSet(pCase_, nCase_, i, std::move(rec)); }
-std::shared_ptr<CFotRes> CDocument::pFotRes(int nCas) const { return SlotGet(pFotRes_, nCase_, nCas); }
-void CDocument::SetpFotRes(int nCas, std::shared_ptr<CFotRes> rec) { SlotSet(pFotRes_, nCase_, nCas, std::move(rec)); }
-std::shared_ptr<CTokRes> CDocument::pTokRes(int nCas) const { return SlotGet(pTokRes_, nCase_, nCas); }
-void CDocument::SetpTokRes(int nCas, std::shared_ptr<CTokRes> rec) { SlotSet(pTokRes_, nCase_, nCas, std::move(rec)); }
+std::shared_ptr<CNini> CDocument::pNini(int i) const { return CountedGet(pNini_, nNiniCount_, i); }
+void CDocument::SetpNini(int i, std::shared_ptr<CNini> rec) { CountedSet(pNini_, nNiniCount_, i, std::move(rec)); }
+std::shared_ptr<CKajyuCase> CDocument::pCase(int i) const { return CountedGet(pCase_, nCase_, i); }
+void CDocument::SetpCase(int i, std::shared_ptr<CKajyuCase> rec) { CountedSet(pCase_, nCase_, i, std::move(rec)); }
+std::shared_ptr<CFotRes> CDocument::pFotRes(int nCas) const { return CountedGet(pFotRes_, nCase_, nCas); }
+void CDocument::SetpFotRes(int nCas, std::shared_ptr<CFotRes> rec) { CountedSet(pFotRes_, nCase_, nCas, std::move(rec)); }
+std::shared_ptr<CTokRes> CDocument::pTokRes(int nCas) const { return CountedGet(pTokRes_, nCase_, nCas); }
+void CDocument::SetpTokRes(int nCas, std::shared_ptr<CTokRes> rec) { CountedSet(pTokRes_, nCase_, nCas, std::move(rec)); }
 
 std::shared_ptr<CWallRes> CDocument::pWallRes(int nUL, int nCas, int Index) const {
   if (nUL < 0 || nUL > 1 || nCas < 0 || nCas >= nCase_ || Index < 0 ||
@@ -257,12 +229,12 @@ void CDocument::SetpWallRes(int nUL, int nCas, int Index, std::shared_ptr<CWallR
 
 std::shared_ptr<CWlvlCalc> CDocument::WlvlRes(int32_t i) const {
   if (i < 0) ThrowSubscript("WlvlRes", i);
-  return SlotGet(wlvlRes_, nWlvlCase_, i);
+  return CountedGet(wlvlRes_, nWlvlCase_, i);
 }
 
 void CDocument::SetWlvlRes(int32_t i, std::shared_ptr<CWlvlCalc> rec) {
   if (i < 0) ThrowSubscript("WlvlRes", i);
-  SlotSet(wlvlRes_, nWlvlCase_, i, std::move(rec));
+  CountedSet(wlvlRes_, nWlvlCase_, i, std::move(rec));
 }
 
 std::shared_ptr<CAntRes> CDocument::AntRes(int Index, int nCas) const {
@@ -295,16 +267,16 @@ void CDocument::SetWallSecY(int nUL, int Index, double v) {
 
 // ---- Polygon weights --------------------------------------------------------
 
-std::shared_ptr<CWeight> CDocument::KutaiW1(int i) const { return PairSlot(kutaiW1_, i, "KutaiW1"); }
-void CDocument::SetKutaiW1(int i, std::shared_ptr<CWeight> w) { PairSlot(kutaiW1_, i, "KutaiW1") = std::move(w); }
-std::shared_ptr<CWeight> CDocument::Furyoku1(int i) const { return PairSlot(furyoku1_, i, "Furyoku1"); }
-void CDocument::SetFuryoku1(int i, std::shared_ptr<CWeight> w) { PairSlot(furyoku1_, i, "Furyoku1") = std::move(w); }
-std::shared_ptr<CWeight> CDocument::KutaiW2(int i) const { return PairSlot(kutaiW2_, i, "KutaiW2"); }
-void CDocument::SetKutaiW2(int i, std::shared_ptr<CWeight> w) { PairSlot(kutaiW2_, i, "KutaiW2") = std::move(w); }
-std::shared_ptr<CWeight> CDocument::Furyoku2(int i) const { return PairSlot(furyoku2_, i, "Furyoku2"); }
-void CDocument::SetFuryoku2(int i, std::shared_ptr<CWeight> w) { PairSlot(furyoku2_, i, "Furyoku2") = std::move(w); }
-std::shared_ptr<CWeight> CDocument::FuryokuS(int i) const { return PairSlot(furyokuS_, i, "FuryokuS"); }
-void CDocument::SetFuryokuS(int i, std::shared_ptr<CWeight> w) { PairSlot(furyokuS_, i, "FuryokuS") = std::move(w); }
+std::shared_ptr<CWeight> CDocument::KutaiW1(int i) const { return At(kutaiW1_, i, "KutaiW1"); }
+void CDocument::SetKutaiW1(int i, std::shared_ptr<CWeight> w) { At(kutaiW1_, i, "KutaiW1") = std::move(w); }
+std::shared_ptr<CWeight> CDocument::Furyoku1(int i) const { return At(furyoku1_, i, "Furyoku1"); }
+void CDocument::SetFuryoku1(int i, std::shared_ptr<CWeight> w) { At(furyoku1_, i, "Furyoku1") = std::move(w); }
+std::shared_ptr<CWeight> CDocument::KutaiW2(int i) const { return At(kutaiW2_, i, "KutaiW2"); }
+void CDocument::SetKutaiW2(int i, std::shared_ptr<CWeight> w) { At(kutaiW2_, i, "KutaiW2") = std::move(w); }
+std::shared_ptr<CWeight> CDocument::Furyoku2(int i) const { return At(furyoku2_, i, "Furyoku2"); }
+void CDocument::SetFuryoku2(int i, std::shared_ptr<CWeight> w) { At(furyoku2_, i, "Furyoku2") = std::move(w); }
+std::shared_ptr<CWeight> CDocument::FuryokuS(int i) const { return At(furyokuS_, i, "FuryokuS"); }
+void CDocument::SetFuryokuS(int i, std::shared_ptr<CWeight> w) { At(furyokuS_, i, "FuryokuS") = std::move(w); }
 
 std::shared_ptr<CWeight> CDocument::SoilW1(int q, int w) const { return QuadSlot(soilW1_, q, w, "SoilW1"); }
 void CDocument::SetSoilW1(int q, int w, std::shared_ptr<CWeight> p) { QuadSlot(soilW1_, q, w, "SoilW1") = std::move(p); }

@@ -12,6 +12,7 @@
 #include <iostream>
 #include <utility>
 
+#include "document/subscript.h"
 #include "document/temp_files.h"
 
 namespace norva {
@@ -105,31 +106,21 @@ void CKusabiRes::Copy(const CKusabiRes& source) {
 
 void CKusabiRes::SetNq(int16_t v) { nq_ = std::min<int16_t>(v, kMaxLoads); }
 
-double CKusabiRes::fQxs(int i) const { return (i >= 0 && i < nq_) ? qxs_[i] : 0.0; }
-void CKusabiRes::SetfQxs(int i, double v) {
-  if (i >= 0 && i < nq_) qxs_[i] = v;
-}
-double CKusabiRes::fQxe(int i) const { return (i >= 0 && i < nq_) ? qxe_[i] : 0.0; }
-void CKusabiRes::SetfQxe(int i, double v) {
-  if (i >= 0 && i < nq_) qxe_[i] = v;
-}
-double CKusabiRes::fQload(int i) const { return (i >= 0 && i < nq_) ? qload_[i] : 0.0; }
-void CKusabiRes::SetfQload(int i, double v) {
-  if (i >= 0 && i < nq_) qload_[i] = v;
-}
+double CKusabiRes::fQxs(int i) const { return CountedGet(qxs_, nq_, i); }
+void CKusabiRes::SetfQxs(int i, double v) { CountedSet(qxs_, nq_, i, v); }
+double CKusabiRes::fQxe(int i) const { return CountedGet(qxe_, nq_, i); }
+void CKusabiRes::SetfQxe(int i, double v) { CountedSet(qxe_, nq_, i, v); }
+double CKusabiRes::fQload(int i) const { return CountedGet(qload_, nq_, i); }
+void CKusabiRes::SetfQload(int i, double v) { CountedSet(qload_, nq_, i, v); }
 
 double CKusabiRes::fW(int i, int j) const { return (InPair(i) && InPair(j)) ? w_[i][j] : 0.0; }
 void CKusabiRes::SetfW(int i, int j, double v) {
   if (InPair(i) && InPair(j)) w_[i][j] = v;
 }
-double CKusabiRes::fWQ(int i) const { return InPair(i) ? wq_[i] : 0.0; }
-void CKusabiRes::SetfWQ(int i, double v) {
-  if (InPair(i)) wq_[i] = v;
-}
-double CKusabiRes::fL(int i) const { return InPair(i) ? l_[i] : 0.0; }
-void CKusabiRes::SetfL(int i, double v) {
-  if (InPair(i)) l_[i] = v;
-}
+double CKusabiRes::fWQ(int i) const { return GuardedGet(wq_, i); }
+void CKusabiRes::SetfWQ(int i, double v) { GuardedSet(wq_, i, v); }
+double CKusabiRes::fL(int i) const { return GuardedGet(l_, i); }
+void CKusabiRes::SetfL(int i, double v) { GuardedSet(l_, i, v); }
 
 std::array<unsigned char, CKusabiRes::kPackedBytes> CKusabiRes::Pack() const {
   std::array<unsigned char, kPackedBytes> b{};

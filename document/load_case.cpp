@@ -2,6 +2,7 @@
 
 #include <exception>
 
+#include "document/subscript.h"
 #include "platform/text/vb_text_io.h"
 
 namespace norva {
@@ -57,15 +58,9 @@ void CKajyuCase::SetnNiniCount(int16_t n) {
   for (int i = old < 0 ? 0 : old; i < n; ++i) n_nini_[static_cast<size_t>(i)] = 0;
 }
 
-int16_t CKajyuCase::nNini(int i) const {
-  if (i < 0 || i >= n_nini_count_ || static_cast<size_t>(i) >= n_nini_.size()) return 0;
-  return n_nini_[static_cast<size_t>(i)];
-}
+int16_t CKajyuCase::nNini(int i) const { return CountedGet(n_nini_, n_nini_count_, i); }
 
-void CKajyuCase::SetnNini(int i, int16_t v) {
-  if (i < 0 || i >= n_nini_count_ || static_cast<size_t>(i) >= n_nini_.size()) return;
-  n_nini_[static_cast<size_t>(i)] = v;
-}
+void CKajyuCase::SetnNini(int i, int16_t v) { CountedSet(n_nini_, n_nini_count_, i, v); }
 
 void CKajyuCase::Copy(const CKajyuCase& source) {
   if (&source == this) return;

@@ -58,10 +58,8 @@ void CWallRes::SetNiniNam(int i, const std::string& v) { At(nini_nam_, i, "NiniN
 std::string CWallRes::sAForce(int i) const { return At(s_aforce_, i, "sAForce"); }
 
 #define NORVA_GUARDED(Class, Name, member, Type)                               \
-  Type Class::Name(int i) const { return ValidIndex(member, i) ? member[static_cast<size_t>(i)] : Type{}; } \
-  void Class::Set##Name(int i, Type v) {                                       \
-    if (ValidIndex(member, i)) member[static_cast<size_t>(i)] = v;                  \
-  }
+  Type Class::Name(int i) const { return GuardedGet(member, i); }              \
+  void Class::Set##Name(int i, Type v) { GuardedSet(member, i, v); }
 
 NORVA_GUARDED(CWallRes, Height, height_, double)
 NORVA_GUARDED(CWallRes, Sgmc, sgmc_, double)
@@ -73,12 +71,8 @@ NORVA_GUARDED(CFotRes, NiniX, nini_x_, double)
 
 // ---- CFotRes ----------------------------------------------------------------
 
-std::shared_ptr<CWeight> CFotRes::SoilW(int i) const {
-  return ValidIndex(soil_w_, i) ? soil_w_[static_cast<size_t>(i)] : nullptr;
-}
-void CFotRes::SetSoilW(int i, std::shared_ptr<CWeight> v) {
-  if (ValidIndex(soil_w_, i)) soil_w_[static_cast<size_t>(i)] = std::move(v);
-}
+std::shared_ptr<CWeight> CFotRes::SoilW(int i) const { return GuardedGet(soil_w_, i); }
+void CFotRes::SetSoilW(int i, std::shared_ptr<CWeight> v) { GuardedSet(soil_w_, i, std::move(v)); }
 
 void CFotRes::SetnNini(int16_t n) {
   n_nini_ = n;

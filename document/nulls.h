@@ -13,7 +13,6 @@ inline constexpr int32_t kNullInt32 = -2147483648;
 
 // Both double forms count as null.
 inline bool IsNullValue(double v) { return v == kNullDouble || v == kNullBox; }
-inline bool IsNullValue(float v) { return static_cast<double>(v) == kNullDouble || v == static_cast<float>(kNullDouble); }
 inline bool IsNullValue(int16_t v) { return v == kNullInt16; }
 inline bool IsNullValue(int32_t v) { return v == kNullInt32; }
 

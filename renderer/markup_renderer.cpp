@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "platform/text/cp932.h"
+#include "renderer/markup_chars.h"
 
 namespace norva {
 
@@ -37,20 +38,6 @@ constexpr EntityEntry kEntities[] = {
     {"bracket1t", 236}, {"bracket1m", 237}, {"bracket1b", 238}, {"bracket2t", 252},
     {"bracket2m", 253}, {"bracket2b", 254}};
 constexpr size_t kLongestEntity = 9;
-
-bool IsLetter(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigit(unsigned char c) { return c >= '0' && c <= '9'; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
-bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
 // Unicode of a byte of the Symbol font.
 char16_t SymbolChar(unsigned char b) {
@@ -173,10 +160,8 @@ void ApplyPageSetup(PageComposer& c, const StyleSheet& s) {
   setFont(p.fontName, p.fontSize, p.fontBold, p.fontItalic, p.fontStrikethru, p.fontUnderline,
           p.lineSpacing, p.indentLeft);
   c.AddStyle(QStringLiteral("Normal"));
-  std::vector<std::string> seen;
-  for (const ParaStyle& ps : s.paraStyles) {
-    if (std::find(seen.begin(), seen.end(), ps.name) != seen.end()) continue;
-    seen.push_back(ps.name);
+  for (const ParaStyle* style : DistinctParaStyles(s)) {
+    const ParaStyle& ps = *style;
     setFont(ps.fontName, ps.fontSize, ps.bold, ps.italic, ps.strikethru, ps.underline,
             ps.lineSpacing, ps.indentLeft);
     c.AddStyle(DecodeCp932(ps.name));
@@ -202,11 +187,11 @@ int CMarkupRenderer::LookupTag() {
   if (first == '!' || first == '?') {
     comment_ = true;
     ++pos;
-  } else if (first != '>' && !IsLetter(first)) {
+  } else if (first != '>' && !IsAsciiLetter(first)) {
     return -1;
   }
   const size_t nameStart = pos;
-  while (IsLetter(ByteAt(pos)) || IsDigit(ByteAt(pos))) ++pos;
+  while (IsAsciiLetter(ByteAt(pos)) || IsAsciiDigit(ByteAt(pos))) ++pos;
   tagName_ = text_.substr(nameStart, pos - nameStart);
   cursor_ = pos;
   if (comment_ || tagName_.empty()) return 0;
@@ -240,7 +225,7 @@ int CMarkupRenderer::NextToken() {
     if (id >= 0) return id;
     cursor_ = tokenStart_;
   }
-  if (c == '&' && IsLetter(ByteAt(cursor_ + 1))) {
+  if (c == '&' && IsAsciiLetter(ByteAt(cursor_ + 1))) {
     size_t len = 0;
     const int code = LookupEntity(cursor_ + 1, &len);
     if (code != 0) {
@@ -308,7 +293,7 @@ void CMarkupRenderer::Append(std::string& run, unsigned char byte, bool topLevel
     size_t i = 0;
     bool danglingLead = false;
     while (i < run.size()) {
-      if (IsLeadByte(static_cast<unsigned char>(run[i]))) {
+      if (IsCp932Lead(static_cast<unsigned char>(run[i]))) {
         if (i + 1 >= run.size()) { danglingLead = true; break; }
         i += 2;
       } else {
@@ -547,8 +532,7 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
     Append(run, static_cast<unsigned char>(ch_), topLevel);
   }
 done:
-  if (topLevel && rtf_) rtf_->WriteText(static_cast<int>(run.size()), run.data());
-  FlushText(run);
+  Flush(run, topLevel);
   return -1;
 }
 
@@ -595,6 +579,30 @@ void CMarkupRenderer::KeepTogether(bool topLevel) {
   measure.AbandonDoc();
 }
 
+std::shared_ptr<ComposerPicture> LoadMarkupPicture(const std::string& src, std::string* resolved) {
+  QString path = DecodeCp932(src);
+  path.replace(u'\\', u'/');
+  if (path.isEmpty()) return nullptr;
+  QString ext = path.right(3).toLower();
+  if (!QFileInfo(path).isFile()) {
+    // Figures are SVG files; a name still written with a metafile extension
+    // finds its SVG beside it.
+    if (ext != QLatin1String("wmf") && ext != QLatin1String("emf")) return nullptr;
+    path = path.left(path.size() - 3) + QStringLiteral("svg");
+    if (!QFileInfo(path).isFile()) return nullptr;
+    ext = QStringLiteral("svg");
+  }
+  std::shared_ptr<ComposerPicture> picture;
+  if (ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
+    // An existing metafile may hold SVG text when written by this program.
+    picture = ComposerPicture::FromSvgFile(path);
+  } else if (ext == QLatin1String("bmp") || ext == QLatin1String("png")) {
+    picture = ComposerPicture::FromImageFile(path);
+  }
+  if (picture && resolved) *resolved = path.toStdString();
+  return picture;
+}
+
 double ImageLength(const std::string& text, double natural) {
   if (text.find('%') != std::string::npos) return LeadingNumber(text) * natural / 100.0;
   if (text.find("mm") != std::string::npos) return LeadingNumber(text) * 100.0 * 1440.0 / 2540.0;
@@ -606,34 +614,15 @@ void CMarkupRenderer::PlaceImage(bool writeRtf) {
   const double x0 = composer_->MarginLeft() + composer_->IndentLeft();
   std::string src, width, height;
   ReadImgAttrs(&src, &width, &height);
-  QString path = DecodeCp932(src);
-  path.replace(u'\\', u'/');
-  if (path.isEmpty()) return;
-  QString ext = path.right(3).toLower();
-  if (!QFileInfo(path).isFile()) {
-    // Figures are SVG files; a name still written with a metafile extension
-    // finds its SVG beside it.
-    if (ext != QLatin1String("wmf") && ext != QLatin1String("emf")) return;
-    path = path.left(path.size() - 3) + QStringLiteral("svg");
-    if (!QFileInfo(path).isFile()) return;
-    ext = QStringLiteral("svg");
-  }
-  std::shared_ptr<ComposerPicture> picture;
-  if (ext == QLatin1String("svg")) {
-    picture = ComposerPicture::FromSvgFile(path);
-  } else if (ext == QLatin1String("bmp") || ext == QLatin1String("png")) {
-    picture = ComposerPicture::FromImageFile(path);
-  } else if (ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
-    // An existing metafile may hold SVG text when written by this program.
-    picture = ComposerPicture::FromSvgFile(path);
-  }
+  std::string path;
+  const std::shared_ptr<ComposerPicture> picture = LoadMarkupPicture(src, &path);
   if (!picture) return;
   composer_->SetPictureObject(picture);
   const double naturalW = composer_->AreaRight() - composer_->AreaLeft();
   const double naturalH = composer_->AreaBottom() - composer_->AreaTop();
   const double w = ImageLength(width, naturalW);
   const double h = ImageLength(height, naturalH);
-  if (writeRtf && rtf_) rtf_->WritePicture(path.toStdString(), naturalW, naturalH, w, h);
+  if (writeRtf && rtf_) rtf_->WritePicture(path, naturalW, naturalH, w, h);
   const double y = composer_->CurrentY();
   composer_->DrawPicture(picture, composer_->PageWidth() / 2 - w / 2, y, w, h);
   composer_->SetCurrentX(x0);

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "renderer/markup_chars.h"
 #include "renderer/page_composer.h"
 #include "renderer/render_hooks.h"
 #include "renderer/style_sheet.h"
@@ -50,6 +51,11 @@ double ImageLength(const std::string& text, double natural);
 // "Normal" and every paragraph style (a repeated name keeps its first record,
 // which is the one the style tags select).
 void ApplyPageSetup(PageComposer& composer, const StyleSheet& sheet);
+
+// A picture file named by markup (CP932, "\" separators): the SVG that
+// stands for a metafile name, or an image file. resolved gets the UTF-8 path
+// opened; null when there is none.
+std::shared_ptr<ComposerPicture> LoadMarkupPicture(const std::string& src, std::string* resolved);
 
 class CMarkupRenderer {
  public:
@@ -139,7 +145,6 @@ class CMarkupRenderer {
 
 template <typename Take>
 void CMarkupRenderer::ReadAttrs(Take take) {
-  auto white = [](unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; };
   for (;;) {
     const unsigned char c = ByteAt(cursor_);
     if (c == 0) return;
@@ -147,21 +152,21 @@ void CMarkupRenderer::ReadAttrs(Take take) {
       ++cursor_;
       return;
     }
-    if (white(c)) {
+    if (IsMarkupBlank(c)) {
       ++cursor_;
       continue;
     }
     const size_t nameStart = cursor_;
     while (true) {
       const unsigned char b = ByteAt(cursor_);
-      if (b == 0 || white(b) || b == '=' || b == '>') break;
+      if (b == 0 || IsMarkupBlank(b) || b == '=' || b == '>') break;
       ++cursor_;
     }
     const std::string_view name = text_.substr(nameStart, cursor_ - nameStart);
-    while (white(ByteAt(cursor_))) ++cursor_;
+    while (IsMarkupBlank(ByteAt(cursor_))) ++cursor_;
     if (ByteAt(cursor_) != '=') continue;  // no value
     ++cursor_;
-    while (white(ByteAt(cursor_))) ++cursor_;
+    while (IsMarkupBlank(ByteAt(cursor_))) ++cursor_;
     const unsigned char q = ByteAt(cursor_);
     if (q == '"' || q == '\'') {
       const size_t start = cursor_ + 1;
@@ -177,7 +182,7 @@ void CMarkupRenderer::ReadAttrs(Take take) {
     const size_t start = cursor_;
     while (true) {
       const unsigned char b = ByteAt(cursor_);
-      if (b == 0 || white(b) || b == '>' || b == ',') break;
+      if (b == 0 || IsMarkupBlank(b) || b == '>' || b == ',') break;
       ++cursor_;
     }
     const std::string_view value = text_.substr(start, cursor_ - start);

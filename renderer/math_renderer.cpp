@@ -5,6 +5,8 @@
 #include <functional>
 #include <string>
 
+#include "renderer/markup_chars.h"
+
 namespace norva {
 
 namespace {
@@ -13,24 +15,10 @@ namespace {
 // read but not opened, so hostile markup cannot exhaust the stack.
 constexpr int kMaxDepth = 64;
 
-bool IsWhite(unsigned char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r'; }
-bool IsAlpha(unsigned char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
-bool IsDigitByte(unsigned char c) { return c >= '0' && c <= '9'; }
-bool IsAlnum(unsigned char c) { return IsAlpha(c) || IsDigitByte(c); }
-bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
+bool IsAlnum(unsigned char c) { return IsAsciiLetter(c) || IsAsciiDigit(c); }
 bool IsKana(unsigned char c) { return c >= 0xA1 && c <= 0xDF; }
 bool IsLetterClass(unsigned char c) {
-  return IsAlpha(c) || c == '\'' || c == '*' || c == '%' || c == ';' || c == '.';
-}
-char LowerByte(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (LowerByte(a[i]) != LowerByte(b[i])) return false;
-  }
-  return true;
+  return IsAsciiLetter(c) || c == '\'' || c == '*' || c == '%' || c == ';' || c == '.';
 }
 
 struct KeywordName {
@@ -121,7 +109,7 @@ MathTok CMathRenderer::ScanToken(int small) {
   tok_.style = SelectStyle(small, tok_.textMode);
   for (;;) {
     size_t c = Cursor();
-    while (IsWhite(ByteAt(c))) ++c;
+    while (IsMarkupBlank(ByteAt(c))) ++c;
     SetCursor(c);
     const unsigned char ch = ByteAt(c);
     if (ch == 0) {
@@ -142,18 +130,23 @@ MathTok CMathRenderer::ScanToken(int small) {
     }
     if (ch == '<') {
       const unsigned char next = ByteAt(c + 1);
-      if (IsAlpha(next) || (next == '/' && IsAlpha(ByteAt(c + 2)))) {
+      if (IsAsciiLetter(next) || (next == '/' && IsAsciiLetter(ByteAt(c + 2)))) {
         ScanKeyword();
         return tok_.kind;
       }
     }
-    if (std::string_view("()[]{|}").find(static_cast<char>(ch)) != std::string_view::npos) {
+    // A bracket or an operator: one byte in the symbol style.
+    auto singleByte = [&](MathTok kind, bool halfBlank) {
       const int style = SymbolStyle(small);
-      tok_.kind = MathTok::kBracket;
+      tok_.kind = kind;
       tok_.style = style;
       tok_.text = Text().substr(c, 1);
       tok_.width = MeasureText(style, tok_.text, true);
-      if (ch == ')' || ch == ']' || ch == '|') tok_.width += BlankWidth(style) / 2;
+      if (halfBlank) tok_.width += BlankWidth(style) / 2;
+      SetCursor(c + 1);
+    };
+    if (std::string_view("()[]{|}").find(static_cast<char>(ch)) != std::string_view::npos) {
+      singleByte(MathTok::kBracket, ch == ')' || ch == ']' || ch == '|');
       switch (ch) {
         case '(': tok_.code = 231; break;
         case ')': tok_.code = 247; break;
@@ -164,18 +157,11 @@ MathTok CMathRenderer::ScanToken(int small) {
         default: tok_.code = 253; break;
       }
       tok_.bracketChar = ch;
-      SetCursor(c + 1);
       return tok_.kind;
     }
     if (std::string_view("!+,-./:<=>").find(static_cast<char>(ch)) != std::string_view::npos) {
-      const int style = SymbolStyle(small);
-      tok_.kind = MathTok::kOperator;
-      tok_.style = style;
-      tok_.text = Text().substr(c, 1);
-      tok_.width = MeasureText(style, tok_.text, true);
-      if (ch != '.') tok_.width += BlankWidth(style) / 2;
+      singleByte(MathTok::kOperator, ch != '.');
       tok_.code = ch;
-      SetCursor(c + 1);
       return tok_.kind;
     }
     ScanRun(small);
@@ -191,10 +177,10 @@ void CMathRenderer::ScanRun(int small) {
   bool halfBlank = true;
   if (IsLetterClass(ch)) {
     while (IsLetterClass(ByteAt(p))) ++p;
-  } else if (IsDigitByte(ch)) {
-    while (IsDigitByte(ByteAt(p))) ++p;
-  } else if (IsLead(ch) && IsTrail(ByteAt(start + 1))) {
-    while (IsLead(ByteAt(p)) && IsTrail(ByteAt(p + 1))) p += 2;
+  } else if (IsAsciiDigit(ch)) {
+    while (IsAsciiDigit(ByteAt(p))) ++p;
+  } else if (IsCp932Lead(ch) && IsCp932Trail(ByteAt(start + 1))) {
+    while (IsCp932Lead(ByteAt(p)) && IsCp932Trail(ByteAt(p + 1))) p += 2;
     style = JapaneseStyle(small);
     halfBlank = false;
   } else if (IsKana(ch)) {
@@ -220,9 +206,7 @@ bool CMathRenderer::ScanEntity(int small) {
   const size_t amp = Cursor();
   const size_t n = amp + 1;
   const std::string_view rest = Text().substr(std::min(n, Text().size()));
-  auto starts = [&](std::string_view name) {
-    return rest.size() >= name.size() && EqualNoCase(rest.substr(0, name.size()), name);
-  };
+  auto starts = [&rest](std::string_view name) { return StartsNoCase(rest, name); };
   const int letter = SelectStyle(small, tok_.textMode);
   const int symbol = SymbolStyle(small);
   auto symbolToken = [&](int code, int style, std::string_view bytes, size_t nameLength) {
@@ -297,7 +281,7 @@ void CMathRenderer::ScanKeyword() {
   const size_t start = p;
   while (IsAlnum(ByteAt(p))) ++p;
   const std::string_view name = Text().substr(start, p - start);
-  while (IsWhite(ByteAt(p))) ++p;
+  while (IsMarkupBlank(ByteAt(p))) ++p;
   SetCursor(p);
   for (const KeywordName& k : kKeywords) {
     if (EqualNoCase(name, k.name)) {

@@ -132,6 +132,22 @@ bool NoLineStart(QChar c) {
   return set.contains(c);
 }
 
+// The lines of a text: CR LF, LF CR, CR or LF ends one.
+QStringList SplitLines(const QString& s) {
+  static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n\r|\r|\n"));
+  return s.split(lineEnd);
+}
+
+QPageLayout::Orientation LayoutOrientation(const ComposedPage& page) {
+  return page.orientation == 1 ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
+// A device name ending in ".pdf" is a file to print to.
+bool IsPdfDevice(const QString& device) { return device.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive); }
+bool IsKnownPrinter(const QString& device) {
+  return !device.isEmpty() && !QPrinterInfo::printerInfo(device).isNull();
+}
+
 QPageSize::PageSizeId PaperId(int code) {
   switch (code) {
     case 1: return QPageSize::Letter;
@@ -281,7 +297,7 @@ void PageComposer::SetDisplayedPage(int p) {
 double PageComposer::TextWidth(const QString& s) const {
   const QFontMetricsF fm(MakeQFont(font_));
   double widest = 0;
-  for (const QString& line : s.split(QRegularExpression(QStringLiteral("\r\n|\n\r|\r|\n")))) {
+  for (const QString& line : SplitLines(s)) {
     widest = std::max(widest, fm.horizontalAdvance(line));
   }
   return widest;
@@ -289,7 +305,7 @@ double PageComposer::TextWidth(const QString& s) const {
 
 double PageComposer::TextHeight(const QString& s) const {
   const QFontMetricsF fm(MakeQFont(font_));
-  const qsizetype lines = s.split(QRegularExpression(QStringLiteral("\r\n|\n\r|\r|\n"))).size();
+  const qsizetype lines = SplitLines(s).size();
   return fm.height() * static_cast<double>(std::max<qsizetype>(1, lines));
 }
 
@@ -559,10 +575,10 @@ void PageComposer::PaintPage(QPainter& painter, int index) const {
 }
 
 void PageComposer::ConfigurePrinter(QPrinter& printer) const {
-  if (deviceName_.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) {
+  if (IsPdfDevice(deviceName_)) {
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(deviceName_);
-  } else if (!deviceName_.isEmpty() && !QPrinterInfo::printerInfo(deviceName_).isNull()) {
+  } else if (IsKnownPrinter(deviceName_)) {
     printer.setPrinterName(deviceName_);
   }
   if (copies_ > 0) printer.setCopyCount(copies_);
@@ -581,8 +597,7 @@ void PageComposer::ConfigurePrinter(QPrinter& printer) const {
 }
 
 bool PageComposer::CanPrintDirectly() const {
-  if (deviceName_.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return true;
-  if (!deviceName_.isEmpty() && !QPrinterInfo::printerInfo(deviceName_).isNull()) return true;
+  if (IsPdfDevice(deviceName_) || IsKnownPrinter(deviceName_)) return true;
   return !QPrinterInfo::defaultPrinter().isNull();
 }
 
@@ -593,18 +608,14 @@ bool PageComposer::PrintTo(QPrinter& printer, const std::function<bool(int)>& on
   const int last = std::clamp(printer.toPage() > 0 ? printer.toPage() : TotalPages(), first, TotalPages());
   printer.setFullPage(true);
   printer.setPageMargins(QMarginsF(0, 0, 0, 0));
-  printer.setPageOrientation(pages_[static_cast<size_t>(first - 1)].orientation == 1
-                                 ? QPageLayout::Landscape
-                                 : QPageLayout::Portrait);
+  printer.setPageOrientation(LayoutOrientation(pages_[static_cast<size_t>(first - 1)]));
   QPainter painter;
   if (!painter.begin(&printer)) return false;
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setRenderHint(QPainter::TextAntialiasing);
   for (int i = first - 1; i < last; ++i) {
     if (i > first - 1) {
-      printer.setPageOrientation(pages_[static_cast<size_t>(i)].orientation == 1
-                                     ? QPageLayout::Landscape
-                                     : QPageLayout::Portrait);
+      printer.setPageOrientation(LayoutOrientation(pages_[static_cast<size_t>(i)]));
       if (!printer.newPage()) return false;
     }
     if (onPage && !onPage(i + 1)) {

@@ -1,8 +1,5 @@
 // The RTF copy of the report: a writer set up from the run's style sheet,
 // with its file created in the work folder.
-#include <string>
-#include <vector>
-
 #include "renderer/markup_renderer.h"
 #include "renderer/rtf_writer.h"
 
@@ -19,14 +16,7 @@ std::unique_ptr<IRtfSink> OpenRtfWriter(const RenderRun& run) {
                           page.fontStrikethru, page.fontUnderline, page.lineSpacing, page.indentLeft);
   // A repeated style name keeps its first record, the one the style tags and
   // the preview use.
-  std::vector<std::string> seen;
-  for (const ParaStyle& s : sheet.paraStyles) {
-    bool repeated = false;
-    for (const std::string& name : seen) repeated = repeated || name == s.name;
-    if (repeated) continue;
-    seen.push_back(s.name);
-    writer->RegisterStyle(s);
-  }
+  for (const ParaStyle* s : DistinctParaStyles(sheet)) writer->RegisterStyle(*s);
   writer->SetPageSettings(page);
   // Without a file (no such folder, not writable) the run goes on without its copy.
   if (!writer->Open()) return nullptr;

@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "platform/text/cp932.h"
+#include "renderer/markup_chars.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/page_composer.h"
 #include "renderer/table_renderer.h"
@@ -29,16 +30,13 @@ constexpr int32_t kPaperHeight = 16838;
 constexpr double kCellExtra = 210;      // every cell is this much wider in the file
 constexpr double kPictureDpi = 300;
 
-bool IsLead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
-bool IsTrail(unsigned char c) { return c >= 0x40 && c <= 0xFC && c != 0x7F; }
-
 // ASCII letters compared without case; the bytes of double-byte characters exactly.
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
     const auto x = static_cast<unsigned char>(a[i]);
     const auto y = static_cast<unsigned char>(b[i]);
-    if (IsLead(x) && i + 1 < a.size() && IsTrail(static_cast<unsigned char>(a[i + 1]))) {
+    if (IsCp932Lead(x) && i + 1 < a.size() && IsCp932Trail(static_cast<unsigned char>(a[i + 1]))) {
       if (x != y || a[i + 1] != b[i + 1]) return false;
       ++i;
       continue;
@@ -50,9 +48,7 @@ bool SameName(std::string_view a, std::string_view b) {
 
 std::string Lowered(std::string_view text) {
   std::string s(text);
-  for (char& c : s) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-  }
+  for (char& c : s) c = AsciiLower(c);
   return s;
 }
 
@@ -73,13 +69,6 @@ const char* VerticalClass(int32_t code) {
   if (code >= 0 && code <= 2) return "\\clvertalt";
   if (code >= 3 && code <= 5) return "\\clvertalc";
   return "\\clvertalb";
-}
-
-// 0 centre, 1 left, 2 right.
-int HorizontalClass(int32_t code) {
-  if (code == 0 || code == 3 || code == 6) return 0;
-  if (code == 1 || code == 4 || code == 7) return 1;
-  return 2;
 }
 
 }  // namespace
@@ -174,7 +163,7 @@ void CRtfWriter::SetDefaultStyle(const std::string& fontName, float size, int32_
                                  const std::string& indentLeft) {
   defaultStyle_ = RtfStyle{};
   FillStyle(defaultStyle_, fontName, size, bold, italic, strikethru, underline, lineSpacing, indentLeft);
-  runFontHigh_ = runFontLow_ = runFontDouble_ = defaultStyle_.fontIndex;
+  runFont_ = defaultStyle_.fontIndex;
   currentStyle_ = defaultStyle_;
 }
 
@@ -262,41 +251,15 @@ bool CRtfWriter::Open() {
   }
   Write("}");
 
-  auto flags = [this](const RtfStyle& s, const char* underline) {
-    if (s.bold) Write("\\b");
-    if (s.italic) Write("\\i");
-    if (s.strikethru) Write("\\strike");
-    if (s.underline) Write(underline);
-  };
-  auto fonts = [this](const RtfStyle& s) {
-    Printf("\\loch\\f%s", s.fontIndex.c_str());
-    Printf("\\hich\\af%s", s.fontIndex.c_str());
-    Printf("\\dbch\\af%s", s.fontIndex.c_str());
-  };
   Write("{\\stylesheet");
-  const RtfStyle& d = defaultStyle_;
   Write("{\\qj ");
-  Printf("\\li%d", d.indentTwips);
-  Write("\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0");
-  Printf("\\lin%d\\itap0 ", d.indentTwips);
-  Printf("\\fs%d", Trunc(d.size * 2.0));
-  flags(d, "\\ul");
-  Write("\\lang1033\\langfe1041\\kerning2");
-  fonts(d);
-  Write("\\cgrid\\langnp1033\\langfenp1041 \\snext0 Normal;}");
+  WriteStyleFormat(defaultStyle_, false);
+  Write("\\snext0 Normal;}");
   for (size_t i = 0; i < styles_.size(); ++i) {
     const RtfStyle& s = styles_[i];
     Printf("{\\s%d\\qj ", static_cast<int>(i + 1));
-    Printf("\\li%d", s.indentTwips);
-    Write("\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto");
-    if (HeadingName(s.name)) Printf("\\outlinelevel%d", HeadingNumber(s.name) - 1);
-    Write("\\adjustright\\rin0");
-    Printf("\\lin%d", s.indentTwips);
-    Printf("\\itap0 \\fs%d", Trunc(s.size * 2.0));
-    flags(s, "\\ul");
-    Write("\\lang1033\\langfe1041\\kerning2");
-    fonts(s);
-    Write("\\cgrid\\langnp1033\\langfenp1041 \\snext0 ");
+    WriteStyleFormat(s, false);
+    Write("\\snext0 ");
     if (HeadingName(s.name)) Printf("heading %d", HeadingNumber(s.name));
     else Write(Escape(s.name));
     Write(";}");
@@ -342,7 +305,7 @@ std::string CRtfWriter::Escape(std::string_view text) {
   };
   for (size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
-    if (IsLead(b) && i + 1 < text.size() && IsTrail(static_cast<unsigned char>(text[i + 1]))) {
+    if (IsCp932Lead(b) && i + 1 < text.size() && IsCp932Trail(static_cast<unsigned char>(text[i + 1]))) {
       hex(b);
       hex(static_cast<unsigned char>(text[i + 1]));
       ++i;
@@ -365,8 +328,12 @@ void CRtfWriter::WriteParagraph(const RtfStyle& s, int index) {
   Write("\\pard\\plain ");
   if (!s.name.empty()) Printf("\\s%d", index + 1);
   Write("\\qj ");
+  WriteStyleFormat(s, true);
+}
+
+void CRtfWriter::WriteStyleFormat(const RtfStyle& s, bool paragraph) {
   Printf("\\li%d\\ri0", s.indentTwips);
-  if (s.lineSpacingTwips != 0) Printf("\\sl%d", s.lineSpacingTwips);
+  if (paragraph && s.lineSpacingTwips != 0) Printf("\\sl%d", s.lineSpacingTwips);
   Write("\\nowidctlpar\\aspalpha\\aspnum\\faauto");
   if (HeadingName(s.name)) Printf("\\outlinelevel%d", HeadingNumber(s.name) - 1);
   Printf("\\adjustright\\rin0\\lin%d\\itap0 ", s.indentTwips);
@@ -374,10 +341,18 @@ void CRtfWriter::WriteParagraph(const RtfStyle& s, int index) {
   if (s.bold) Write("\\b");
   if (s.italic) Write("\\i");
   if (s.strikethru) Write("\\strike");
-  if (s.underline) Write("\\ulth");
+  if (s.underline) Write(paragraph ? "\\ulth" : "\\ul");
   Write("\\lang1033\\langfe1041\\kerning2");
-  Printf("\\loch\\f%s\\hich\\af%s\\dbch\\af%s", s.fontIndex.c_str(), s.fontIndex.c_str(), s.fontIndex.c_str());
+  WriteFonts(s.fontIndex);
   Write("\\cgrid\\langnp1033\\langfenp1041 ");
+}
+
+void CRtfWriter::WriteFonts(const std::string& index) {
+  Printf("\\loch\\f%s\\hich\\af%s\\dbch\\af%s", index.c_str(), index.c_str(), index.c_str());
+}
+
+void CRtfWriter::WriteRunFont() {
+  Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s", runFont_.c_str(), runFont_.c_str(), runFont_.c_str());
 }
 
 void CRtfWriter::SetStyle(const char* name) {
@@ -430,8 +405,7 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark) {
     Write("{");
     if (superscript_) Write("\\super");
     if (subscript_) Write("\\sub");
-    Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s", runFontHigh_.c_str(), runFontDouble_.c_str(),
-           runFontLow_.c_str());
+    WriteRunFont();
     if (!escaped.empty()) Printf(" %s", escaped.c_str());
     if (ended) Write("\\par");
     Write("}");
@@ -439,8 +413,8 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark) {
       if (ended && !cellMark.empty()) {
         // A cell text never ends with a line end; should one come, the mark still closes the cell.
         Write("{");
-        Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s ", runFontHigh_.c_str(), runFontDouble_.c_str(),
-               runFontLow_.c_str());
+        WriteRunFont();
+        Write(" ");
         Write(cellMark);
         Write("}");
       }
@@ -539,9 +513,8 @@ void CRtfWriter::WriteTable(const CTableRenderer& t) {
   else if (t.HAlign() == 2) x0 = Trunc(kPaperWidth - L - R - W);
   const int32_t total = Trunc(t.TotalWidth());
   for (const TitleLine& line : t.TitleLines()) WriteOneLineRow(line.text, line.align, x0, total);
-  for (int32_t r = 0; r < t.HeaderRows(); ++r) WriteGridRow(t, r, x0);
-  for (int32_t r = t.HeaderRows(); r < t.Rows() - t.FooterRows(); ++r) WriteGridRow(t, r, x0);
-  for (int32_t r = t.Rows() - t.FooterRows(); r < t.Rows(); ++r) WriteGridRow(t, r, x0);
+  // Header, body and footer rows, in order.
+  for (int32_t r = 0; r < t.Rows(); ++r) WriteGridRow(t, r, x0);
   for (const TitleLine& line : t.NoteLines()) {
     WriteOneLineRow(line.text, line.align, x0, Trunc(t.TotalWidth() + kCellExtra));
   }
@@ -628,14 +601,14 @@ void CRtfWriter::BeginCellParagraph(int flag, int32_t code) {
   if (flag == 1) {
     Write("\\ql");
   } else {
-    const int h = HorizontalClass(code);
+    const int32_t h = HorizontalOf(code);
     Write(h == 0 ? "\\qc" : h == 1 ? "\\ql" : "\\qr");
   }
   Write(" \\li0\\ri0\\nowidctlpar\\intbl\\aspalpha\\aspnum\\faauto\\adjustright");
   Write("\\rin0\\lin0 ");
   Printf("\\fs%d", Trunc(currentStyle_.size * 2.0));
   Write("\\lang1033\\langfe1041\\kerning2");
-  Printf("\\loch\\f%s\\hich\\af%s\\dbch\\af%s", runFontLow_.c_str(), runFontHigh_.c_str(), runFontDouble_.c_str());
+  WriteFonts(runFont_);
   Write("\\cgrid\\langnp1033\\langfenp1041 ");
 }
 

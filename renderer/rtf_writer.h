@@ -90,6 +90,14 @@ class CRtfWriter : public IRtfSink {
   void FillStyle(RtfStyle& s, const std::string& fontName, float size, int32_t bold, int32_t italic,
                  int32_t strikethru, int32_t underline, float lineSpacing, const std::string& indentLeft);
   void WriteParagraph(const RtfStyle& style, int index);
+  // Paragraph and character properties of a style, "\li" through "\langfenp1041 ":
+  // a paragraph of the text has its line spacing and a thick underline, an
+  // entry of the style sheet neither.
+  void WriteStyleFormat(const RtfStyle& s, bool paragraph);
+  // One font for the low, high and double-byte characters, in the two orders
+  // the file uses: paragraphs "\loch \hich \dbch", runs "\hich \dbch \loch".
+  void WriteFonts(const std::string& index);
+  void WriteRunFont();
   void WriteRuns(std::string_view text, std::string_view cellMark);
   void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight, double width,
                     double height);
@@ -104,7 +112,7 @@ class CRtfWriter : public IRtfSink {
   std::string path_;  // UTF-8
   QFile file_;
   bool open_ = false;
-  std::string runFontHigh_ = "0", runFontLow_ = "0", runFontDouble_ = "0";
+  std::string runFont_ = "0";  // the default style's font index
   bool superscript_ = false, subscript_ = false;
   // The paragraph after a table holds nothing yet.
   bool afterTable_ = false;

@@ -1,10 +1,13 @@
 #include "renderer/style_sheet.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <fstream>
 #include <iterator>
 #include <limits>
+
+#include "renderer/markup_chars.h"
 
 namespace norva {
 
@@ -15,23 +18,7 @@ const std::array<const char*, kMathStyleCount> kMathStyleNames = {
 
 namespace {
 
-bool IsWhite(char c) { return c == ' ' || c == '\n' || c == '\t' || c == '\f' || c == '\r'; }
-
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualNoCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
-
-bool StartsNoCase(std::string_view text, std::string_view prefix) {
-  return text.size() >= prefix.size() && EqualNoCase(text.substr(0, prefix.size()), prefix);
-}
-
-bool IsAsciiLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+bool IsWhite(char c) { return IsMarkupBlank(static_cast<unsigned char>(c)); }
 
 // One cursor over the NUL-free text; at() gives 0 past the end, like the
 // terminating NUL of the original buffer.
@@ -193,6 +180,16 @@ StyleSheet::StyleSheet() {
   InitMathStyles(mathStyles);
 }
 
+std::vector<const ParaStyle*> DistinctParaStyles(const StyleSheet& sheet) {
+  std::vector<const ParaStyle*> out;
+  for (const ParaStyle& s : sheet.paraStyles) {
+    const bool repeated =
+        std::any_of(out.begin(), out.end(), [&s](const ParaStyle* kept) { return kept->name == s.name; });
+    if (!repeated) out.push_back(&s);
+  }
+  return out;
+}
+
 void InitPageDefaults(PageSettings& p) {
   p = PageSettings{};
   p.marginHeader = "0";
@@ -220,14 +217,20 @@ void InitMathStyles(std::array<MathStyle, kMathStyleCount>& styles) {
   }
 }
 
+namespace {
+
+// Skips the blanks and the sign before a number; true for a minus sign.
+bool SkipToDigits(std::string_view text, size_t& i) {
+  while (i < text.size() && (IsWhite(text[i]) || text[i] == '\v')) ++i;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) return text[i++] == '-';
+  return false;
+}
+
+}  // namespace
+
 double LeadingNumber(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (IsWhite(text[i]) || text[i] == '\v')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  const bool negative = SkipToDigits(text, i);
   if (i >= text.size() || !((text[i] >= '0' && text[i] <= '9') || text[i] == '.')) return 0.0;
   double value = 0.0;
   const auto r = std::from_chars(text.data() + i, text.data() + text.size(), value,
@@ -238,12 +241,7 @@ double LeadingNumber(std::string_view text) {
 
 int32_t LeadingInteger(std::string_view text) {
   size_t i = 0;
-  while (i < text.size() && (IsWhite(text[i]) || text[i] == '\v')) ++i;
-  bool negative = false;
-  if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-    negative = text[i] == '-';
-    ++i;
-  }
+  const bool negative = SkipToDigits(text, i);
   int64_t value = 0;
   for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
     value = value * 10 + (text[i] - '0');
@@ -256,7 +254,7 @@ int32_t LeadingInteger(std::string_view text) {
 }
 
 int32_t FlagValue(std::string_view v) {
-  if (!v.empty() && IsAsciiLetter(v[0])) return EqualNoCase(v, "true") ? 1 : 0;
+  if (!v.empty() && IsAsciiLetter(static_cast<unsigned char>(v[0]))) return EqualNoCase(v, "true") ? 1 : 0;
   return LeadingInteger(v);
 }
 

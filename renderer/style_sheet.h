@@ -60,6 +60,10 @@ struct StyleSheet {
   StyleSheet();  // defaults
 };
 
+// The paragraph styles in file order, each name once: a repeated name keeps
+// its first record.
+std::vector<const ParaStyle*> DistinctParaStyles(const StyleSheet& sheet);
+
 void InitPageDefaults(PageSettings& page);
 void InitMathStyles(std::array<MathStyle, kMathStyleCount>& styles);
 

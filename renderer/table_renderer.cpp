@@ -1,7 +1,6 @@
 #include "renderer/table_renderer.h"
 
 #include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cmath>
@@ -15,50 +14,20 @@ namespace {
 constexpr size_t kCellTextLimit = 5119;  // bytes a cell's text holds
 constexpr double kDoubleGap = 11.34;     // the two strokes of a double rule
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool Is(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
-  }
-  return true;
-}
+// Attribute names and values compared without case.
+bool Is(std::string_view a, std::string_view b) { return EqualNoCase(a, b); }
 
 int32_t Int(std::string_view v) { return LeadingInteger(v); }
 
 int CountLineBreaks(const std::string& text) {
   int n = 0;
   for (size_t i = 0; i + 3 < text.size(); ++i) {
-    if (text[i] == '<' && Lower(text[i + 1]) == 'b' && Lower(text[i + 2]) == 'r' && text[i + 3] == '>') ++n;
+    if (text[i] == '<' && AsciiLower(text[i + 1]) == 'b' && AsciiLower(text[i + 2]) == 'r' && text[i + 3] == '>') ++n;
   }
   return n;
 }
 
 }  // namespace
-
-std::shared_ptr<ComposerPicture> LoadMarkupPicture(const std::string& src, std::string* resolved) {
-  QString path = DecodeCp932(src);
-  path.replace(u'\\', u'/');
-  if (path.isEmpty()) return nullptr;
-  QString ext = path.right(3).toLower();
-  if (!QFileInfo(path).isFile()) {
-    // Figures are SVG files; a name still written with a metafile extension
-    // finds its SVG beside it.
-    if (ext != QLatin1String("wmf") && ext != QLatin1String("emf")) return nullptr;
-    path = path.left(path.size() - 3) + QStringLiteral("svg");
-    if (!QFileInfo(path).isFile()) return nullptr;
-    ext = QStringLiteral("svg");
-  }
-  std::shared_ptr<ComposerPicture> picture;
-  if (ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
-    picture = ComposerPicture::FromSvgFile(path);
-  } else if (ext == QLatin1String("bmp") || ext == QLatin1String("png")) {
-    picture = ComposerPicture::FromImageFile(path);
-  }
-  if (picture && resolved) *resolved = path.toStdString();
-  return picture;
-}
 
 CTableRenderer::CTableRenderer(PageComposer* composer, RenderRun& run, std::string_view text,
                                size_t position, int depth)

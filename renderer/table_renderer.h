@@ -121,9 +121,4 @@ class CTableRenderer : public CMarkupRenderer {
   bool fontSaved_ = false;
 };
 
-// A picture file named by markup (CP932, "\" separators): the SVG that
-// stands for a metafile name, or an image file. resolved gets the UTF-8 path
-// opened; null when there is none.
-std::shared_ptr<ComposerPicture> LoadMarkupPicture(const std::string& src, std::string* resolved);
-
 }  // namespace norva

@@ -1,16 +1,12 @@
 #include "document/document.h"
 #include "shell/calculation.h"
 
-#include <exception>
-
 #include "calc/run/calc_antei.h"
 #include "calc/run/wlvl_auto.h"
-#include "document/document.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
-#include "shell/qt_message_sink.h"
 #include "shell/shell_state.h"
 
 namespace norva {
@@ -38,27 +34,23 @@ bool CalculateWithProgress(CDocument& doc) {
     m->setEnabled(false);
     if (m->nav) m->nav->setEnabled(false);
   }
-  bool ok = false;
-  try {
-    gProgressFrom = 0;
-    ok = true;
-    if (doc.nWater != 0 && doc.nWlvlAuto != 0) {
-      gProgressTo = 50;
-      ok = RunWaterLevelSearch(doc);
-      gProgressFrom = 50;
-    }
-    if (ok) {
-      gProgressTo = 100;
-      ok = RunStabilityCalculation(doc);
-    }
-  } catch (const std::exception& e) {
-    ok = false;
-    Ask(std::string("計算中にエラーが発生しました。\n(") + e.what() + ")", MsgIcon::Warning,
-        MsgButtons::Ok);
-  } catch (...) {
-    ok = false;
-    Ask("計算中にエラーが発生しました。", MsgIcon::Warning, MsgButtons::Ok);
-  }
+  bool ok = false;  // stays false when a step throws
+  GuardedCall(
+      [&] {
+        gProgressFrom = 0;
+        bool done = true;
+        if (doc.nWater != 0 && doc.nWlvlAuto != 0) {
+          gProgressTo = 50;
+          done = RunWaterLevelSearch(doc);
+          gProgressFrom = 50;
+        }
+        if (done) {
+          gProgressTo = 100;
+          done = RunStabilityCalculation(doc);
+        }
+        ok = done;
+      },
+      "計算中にエラーが発生しました。");
   if (m) {
     m->setEnabled(true);
     if (m->nav) m->nav->setEnabled(true);

@@ -16,7 +16,6 @@
 #include <QVBoxLayout>
 #include <cmath>
 
-#include "document/document.h"
 #include "document/document_collection.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
@@ -86,11 +85,12 @@ void UpdateCommandState(const CDocument* doc) {
   }
 
   if (doc) {
+    // Screen i opens once the input of every screen before it is complete.
     bool tab[6];
     tab[0] = true;
-    for (int i = 1; i < 6; ++i) tab[i] = (i == 1 ? true : tab[i - 1]) && doc->bInpSt(i - 1) != 0;
-    const bool tool = tab[1] && doc->bInpSt(1) != 0 && dimView;
-    const bool preview = tab[4] && doc->bInpSt(4) != 0 && report;
+    for (int i = 1; i < 6; ++i) tab[i] = tab[i - 1] && doc->bInpSt(i - 1) != 0;
+    const bool tool = tab[2] && dimView;
+    const bool preview = tab[5] && report;
     for (int i = 0; i < 6; ++i) {
       if (nav) nav->optTab[i]->setEnabled(tab[i]);
       m->mnuCommand[i]->setEnabled(tab[i]);
@@ -100,8 +100,7 @@ void UpdateCommandState(const CDocument* doc) {
       nav->cmdPreview->setEnabled(preview);
     }
     m->mnuCommand[7]->setEnabled(tool);
-    bool calc = true;
-    for (int i = 0; i <= 3; ++i) calc = calc && doc->bInpSt(i) != 0;
+    const bool calc = tab[4];  // the first four screens are complete
     m->cmdAntResApply->setEnabled(calc);
     SetBold(m->cmdAntResApply, calc);
   }

@@ -186,15 +186,16 @@ IScreenHost& ShellHost() {
   return host;
 }
 
-void GuardedCall(const std::function<void()>& handler) {
+bool GuardedCall(const std::function<void()>& handler, const char* failure) {
   try {
     handler();
+    return true;
   } catch (const std::exception& e) {
-    Ask(std::string("処理中にエラーが発生しました。\n(") + e.what() + ")", MsgIcon::Warning,
-        MsgButtons::Ok);
+    Ask(std::string(failure) + "\n(" + e.what() + ")", MsgIcon::Warning, MsgButtons::Ok);
   } catch (...) {
-    Ask("処理中にエラーが発生しました。", MsgIcon::Warning, MsgButtons::Ok);
+    Ask(failure, MsgIcon::Warning, MsgButtons::Ok);
   }
+  return false;
 }
 
 }  // namespace norva

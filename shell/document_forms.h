@@ -56,8 +56,10 @@ int16_t DocDataState(CDocument& doc, int No);
 // screens) for code outside the shell.
 IScreenHost& ShellHost();
 
-// Runs an event handler; an exception becomes a message instead of ending
-// the program.
-void GuardedCall(const std::function<void()>& handler);
+// Runs an event handler; an exception becomes a message (`failure`, then the
+// exception's text in brackets) instead of ending the program. False when the
+// handler threw.
+bool GuardedCall(const std::function<void()>& handler,
+                 const char* failure = "処理中にエラーが発生しました。");
 
 }  // namespace norva

@@ -9,8 +9,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
-#include <algorithm>
-#include <cctype>
 
 #include "document/document_collection.h"
 #include "document/document_file.h"
@@ -28,13 +26,6 @@ namespace norva {
 namespace {
 
 const char kFilter[] = "ノルヴァ (*.nrv);;すべてのファイル (*)";
-
-bool SameText(const std::string& a, const std::string& b) {
-  return a.size() == b.size() &&
-         std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-           return std::tolower(x) == std::tolower(y);
-         });
-}
 
 // Our open dialog: the recent files, and a button to browse for any other.
 bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentIndex) {
@@ -110,19 +101,40 @@ void RemoveRecent(int16_t n) {
   }
 }
 
+// The names a document keeps of its file.
+struct FileNames {
+  std::string name, path, title, ext;
+};
+
+FileNames NamesOf(const CDocument& doc) {
+  return {doc.FileName, doc.FilePath, doc.FileTitle, doc.FileExt};
+}
+
+void SetNames(CDocument& doc, const FileNames& n) {
+  doc.FileName = n.name;
+  doc.FilePath = n.path;
+  doc.FileTitle = n.title;
+  doc.FileExt = n.ext;
+}
+
 // The absolute form of a path named by the user, split at the first dot of
 // the file name. No dot is appended to a name without extension: on this file
 // system "name." would be another file.
-void SetFileNamesByPath(CDocument& doc, const std::string& given) {
+FileNames NamesFromPath(const std::string& given) {
   std::string p = TrimNulls(given);
   std::string full;
   if (FullPath(full, p)) p = full;
   std::string drive, folder, title, ext;
   SplitPath(p, drive, folder, title, ext);
-  doc.FileName = drive + folder + title + (ext.empty() ? "" : "." + ext);
-  doc.FilePath = drive + folder;
-  doc.FileTitle = title;
-  doc.FileExt = ext;
+  return {drive + folder + title + (ext.empty() ? "" : "." + ext), drive + folder, title, ext};
+}
+
+// A recent-file entry as stored: the title ends at the last dot.
+FileNames NamesFromRecent(const std::string& p) {
+  // A name without a dot has no extension (not the name less its first letter).
+  const std::string ext = GetFileExt(GetFileName(p));
+  return {p, GetFolder(p), GetFileTitle(GetFileName(p)),
+          ext.size() > 0 && ext[0] == '.' ? ext.substr(1) : std::string()};
 }
 
 // A document already open for the file: brought to the front.
@@ -139,15 +151,10 @@ bool ActivateIfOpen(const std::string& fileName) {
   return false;
 }
 
-// The ending of every command that shows a document.
+// The ending of every command that shows a document. The document is in the
+// collection, so the command state enables the initial-data button in bold.
 void ShowIt(CDocument& doc) {
   UpdateCommandState(&doc);
-  if (mdiMain* m = MainWindow()) {
-    m->cmdIniData->setEnabled(true);
-    QFont f = m->cmdIniData->font();
-    f.setBold(true);
-    m->cmdIniData->setFont(f);
-  }
   ShowForm(doc, 0);
 }
 
@@ -172,6 +179,20 @@ bool ReadNew(const std::shared_ptr<CDocument>& doc, const std::string& oldKey) {
   return false;
 }
 
+// Opens the file as a new, active document. Null when a document shows the
+// file already (it comes to the front) and when the file cannot be read
+// (`failed` is then set; see ReadNew).
+std::shared_ptr<CDocument> OpenAsNewDocument(const FileNames& names, bool& failed) {
+  failed = false;
+  if (ActivateIfOpen(names.name)) return nullptr;
+  const std::string oldKey = gActiveKey;
+  auto doc = AddDocument();
+  SetNames(*doc, names);
+  if (ReadNew(doc, oldKey)) return doc;
+  failed = true;
+  return nullptr;
+}
+
 }  // namespace
 
 FileDialogs& Dialogs() {
@@ -182,10 +203,7 @@ FileDialogs& Dialogs() {
 std::string NewDocKey() {
   for (int n = 1;; ++n) {
     const std::string cand = "DOC" + std::to_string(n);
-    bool used = false;
-    for (const auto& d : gDocuments)
-      if (SameText(d->Key, cand)) used = true;
-    if (!used) return cand;
+    if (gDocuments.ItemIndex(cand) < 1) return cand;
   }
 }
 
@@ -240,13 +258,9 @@ bool QuerySaveDocument(CDocument& doc) {
 }
 
 void OpenDocumentFile(const std::string& path) {
-  auto probe = std::make_shared<CDocument>();
-  SetFileNamesByPath(*probe, path);
-  if (ActivateIfOpen(probe->FileName)) return;
-  const std::string oldKey = gActiveKey;
-  auto doc = AddDocument();
-  SetFileNamesByPath(*doc, path);
-  if (!ReadNew(doc, oldKey)) return;
+  bool failed = false;
+  auto doc = OpenAsNewDocument(NamesFromPath(path), failed);
+  if (!doc) return;
   AddToRecent(doc->FileName);
   ShowIt(*doc);
 }
@@ -258,14 +272,10 @@ void OpenDocumentDialog() {
   QString chosen;
   int recentIndex = -1;
   if (!Dialogs().open || !Dialogs().open(recent, chosen, recentIndex)) return;
-  auto probe = std::make_shared<CDocument>();
-  SetFileNamesByPath(*probe, chosen.toStdString());
-  if (ActivateIfOpen(probe->FileName)) return;
-  const std::string oldKey = gActiveKey;
-  auto doc = AddDocument();
-  SetFileNamesByPath(*doc, chosen.toStdString());
-  if (!ReadNew(doc, oldKey)) {
-    if (recentIndex >= 0) RemoveRecent(static_cast<int16_t>(recentIndex));
+  bool failed = false;
+  auto doc = OpenAsNewDocument(NamesFromPath(chosen.toStdString()), failed);
+  if (!doc) {
+    if (failed && recentIndex >= 0) RemoveRecent(static_cast<int16_t>(recentIndex));
     return;
   }
   if (recentIndex == -1) AddToRecent(doc->FileName);
@@ -275,18 +285,10 @@ void OpenDocumentDialog() {
 void OpenRecentFile(int16_t position) {
   CRecentFileList* r = Recent();
   if (!r || position < 0 || position >= r->nRecentFileCnt()) return;
-  const std::string p = r->Item(position).toStdString();
-  if (ActivateIfOpen(p)) return;
-  const std::string oldKey = gActiveKey;
-  auto doc = AddDocument();
-  doc->FileName = p;
-  doc->FilePath = GetFolder(p);
-  doc->FileTitle = GetFileTitle(GetFileName(p));
-  // A name without a dot has no extension (not the name less its first letter).
-  const std::string ext = GetFileExt(GetFileName(p));
-  doc->FileExt = ext.size() > 0 && ext[0] == '.' ? ext.substr(1) : std::string();
-  if (!ReadNew(doc, oldKey)) {
-    RemoveRecent(position);
+  bool failed = false;
+  auto doc = OpenAsNewDocument(NamesFromRecent(r->Item(position).toStdString()), failed);
+  if (!doc) {
+    if (failed) RemoveRecent(position);
     return;
   }
   AddToRecent(doc->FileName);
@@ -319,7 +321,7 @@ void CopyNewDocument() {
 
 void CloseDocument(const std::string& key) {
   if (gDocuments.ItemIndex(key) >= 1) gDocuments.Remove(key);
-  if (SameText(gActiveKey, key)) gActiveKey.clear();
+  if (SameKey(gActiveKey, key)) gActiveKey.clear();
   UpdateCommandState(nullptr);
 }
 
@@ -336,18 +338,11 @@ void CloseActiveDocument() {
 bool SaveDocumentAs(CDocument& doc) {
   std::string full, folder, title, ext;
   if (!ShowSaveAsDialog(full, folder, title, ext)) return false;
-  const std::string oldName = doc.FileName, oldPath = doc.FilePath, oldTitle = doc.FileTitle,
-                    oldExt = doc.FileExt;
-  doc.FileName = full;
-  doc.FilePath = folder;
-  doc.FileTitle = title;
-  doc.FileExt = ext;
+  const FileNames old = NamesOf(doc);
+  SetNames(doc, {full, folder, title, ext});
   if (!DataFileWrite(doc, "")) {
     // Not written: the document stays bound to the file it came from.
-    doc.FileName = oldName;
-    doc.FilePath = oldPath;
-    doc.FileTitle = oldTitle;
-    doc.FileExt = oldExt;
+    SetNames(doc, old);
     return false;
   }
   AddToRecent(doc.FileName);

@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "document/document_collection.h"
+#include "platform/controls/control_array.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -31,15 +32,13 @@ mdiMain* gMain = nullptr;
 
 QAction* Item(QMenu* menu, const char* name, int index, const char* caption) {
   QAction* a = menu->addAction(QString::fromUtf8(caption));
-  a->setObjectName(index < 0 ? QString::fromLatin1(name)
-                             : QStringLiteral("%1[%2]").arg(QLatin1String(name)).arg(index));
+  a->setObjectName(ArrayMemberName(QString::fromLatin1(name), index));
   return a;
 }
 
 QAction* Separator(QMenu* menu, const char* name, int index) {
   QAction* a = menu->addSeparator();
-  a->setObjectName(index < 0 ? QString::fromLatin1(name)
-                             : QStringLiteral("%1[%2]").arg(QLatin1String(name)).arg(index));
+  a->setObjectName(ArrayMemberName(QString::fromLatin1(name), index));
   return a;
 }
 
@@ -517,25 +516,22 @@ bool HasDocumentFile(const QMimeData* data) {
     if (u.isLocalFile() && mdiMain::IsDocumentFile(u.toLocalFile())) return true;
   return false;
 }
+
+// Entering and moving over the window: a copy when a document file is among
+// the dragged files.
+void AcceptDocumentDrag(QDragMoveEvent* e) {
+  if (HasDocumentFile(e->mimeData())) {
+    e->setDropAction(Qt::CopyAction);
+    e->accept();
+  } else {
+    e->ignore();
+  }
+}
 }  // namespace
 
-void mdiMain::dragEnterEvent(QDragEnterEvent* e) {
-  if (HasDocumentFile(e->mimeData())) {
-    e->setDropAction(Qt::CopyAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
-}
+void mdiMain::dragEnterEvent(QDragEnterEvent* e) { AcceptDocumentDrag(e); }
 
-void mdiMain::dragMoveEvent(QDragMoveEvent* e) {
-  if (HasDocumentFile(e->mimeData())) {
-    e->setDropAction(Qt::CopyAction);
-    e->accept();
-  } else {
-    e->ignore();
-  }
-}
+void mdiMain::dragMoveEvent(QDragMoveEvent* e) { AcceptDocumentDrag(e); }
 
 void mdiMain::dropEvent(QDropEvent* e) {
   if (!e->mimeData() || !e->mimeData()->hasUrls()) return;

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "document/ant_res.h"
-#include "document/document.h"
 #include "document/load_case.h"
 #include "document/names.h"
 #include "document/report_format.h"

@@ -30,7 +30,7 @@ double CalcUragomeQw(const CDocument& doc, int16_t /*cas*/, double H, double& be
     return doc.UraH0 * doc.Gamb * JyousaiCoef(xw, H);
   }
   if (doc.UragomeType == 1) {
-    betaDeg = (kEpHalfPi - std::atan(doc.UraN)) * kEpRadToDeg;
+    betaDeg = (kCalcHalfPi - std::atan(doc.UraN)) * kCalcRadToDeg;
   }
   return 0;
 }
@@ -49,8 +49,8 @@ EpStatus Coefficients(const CDocument& doc, int32_t cas, int16_t state, double H
   double beta = 0, xw = 0;
   Qd = CalcJyousaiQd(doc, static_cast<int16_t>(cas), H);
   Qw = CalcUragomeQw(doc, static_cast<int16_t>(cas), H, beta, xw);
-  std::optional<double> ka = TryCoulombKa(doc.Fai * kEpDegToRad, doc.delt(state) * kEpDegToRad,
-                                          alpha, beta * kEpDegToRad, theta);
+  std::optional<double> ka = TryCoulombKa(doc.Fai * kCalcDegToRad, doc.delt(state) * kCalcDegToRad,
+                                          alpha, beta * kCalcDegToRad, theta);
   if (!ka) return EpStatus::Fail(kEpReasonBadCoefficient);
   Ka = *ka;
   return EpStatus::Ok();
@@ -61,6 +61,33 @@ bool Finite(std::initializer_list<double> v) {
     if (!std::isfinite(d)) return false;
   }
   return true;
+}
+
+// Runs a pressure formula over a face of height H from (x0, y0) with water hw
+// above its foot; the result is stored only when everything is finite.
+EpStatus Pressure(CoulombForce (*formula)(const CoulombLoad&), const CDocument& doc, double H,
+                  double hw, double x0, double y0, double alpha, double Qd, double Qw,
+                  double Ka, double& Pa, double& x, double& y) {
+  CoulombLoad in;
+  in.H = H;
+  in.hw = hw;
+  in.Qd = Qd;
+  in.Qw = Qw;
+  in.Ka = Ka;
+  in.gam = doc.Gamb;
+  in.gamd = doc.Gambd;
+  in.x0 = x0;
+  in.y0 = y0;
+  in.alpha = alpha;
+  const CoulombForce f = formula(in);
+  if (!Finite({f.Pa, f.x, f.y, Qd, Qw, Ka})) {
+    Pa = 0;
+    return EpStatus::Fail(kEpReasonNotFinite);
+  }
+  Pa = f.Pa;
+  x = f.x;
+  y = f.y;
+  return EpStatus::Ok();
 }
 
 }  // namespace
@@ -78,26 +105,8 @@ EpStatus CalcCoulomb(const CDocument& doc, int32_t cas, int16_t state, double wl
   const double theta = state != 0 ? std::atan(doc.Kh(1)) : 0.0;
   EpStatus st = Coefficients(doc, cas, state, H, alpha, theta, Qd, Qw, Ka);
   if (!st) return st;
-  CoulombLoad in;
-  in.H = H;
-  in.hw = std::max(0.0, wl - base);
-  in.Qd = Qd;
-  in.Qw = Qw;
-  in.Ka = Ka;
-  in.gam = doc.Gamb;
-  in.gamd = doc.Gambd;
-  in.x0 = pts[0].X;
-  in.y0 = pts[0].Y;
-  in.alpha = alpha;
-  const CoulombForce f = CoulombPressure(in);
-  if (!Finite({f.Pa, f.x, f.y, Qd, Qw, Ka})) {
-    Pa = 0;
-    return EpStatus::Fail(kEpReasonNotFinite);
-  }
-  Pa = f.Pa;
-  x = f.x;
-  y = f.y;
-  return EpStatus::Ok();
+  return Pressure(CoulombPressure, doc, H, std::max(0.0, wl - base), pts[0].X, pts[0].Y, alpha,
+                  Qd, Qw, Ka, Pa, x, y);
 }
 
 EpStatus CalcCoulombMxw(const CDocument& doc, int32_t cas, int16_t state, double wl,
@@ -111,26 +120,8 @@ EpStatus CalcCoulombMxw(const CDocument& doc, int32_t cas, int16_t state, double
   // The upper wall takes no seismic angle in either state.
   EpStatus st = Coefficients(doc, cas, state, H, alpha, 0.0, Qd, Qw, Ka);
   if (!st) return st;
-  CoulombLoad in;
-  in.H = H;
-  in.hw = std::max(0.0, wl - pts[n - 1].Y);
-  in.Qd = Qd;
-  in.Qw = Qw;
-  in.Ka = Ka;
-  in.gam = doc.Gamb;
-  in.gamd = doc.Gambd;
-  in.x0 = pts[n - 1].X;
-  in.y0 = pts[n - 1].Y;
-  in.alpha = alpha;
-  const CoulombForce f = CoulombPressureMxw(in);
-  if (!Finite({f.Pa, f.x, f.y, Qd, Qw, Ka})) {
-    Pa = 0;
-    return EpStatus::Fail(kEpReasonNotFinite);
-  }
-  Pa = f.Pa;
-  x = f.x;
-  y = f.y;
-  return EpStatus::Ok();
+  return Pressure(CoulombPressureMxw, doc, H, std::max(0.0, wl - pts[n - 1].Y), pts[n - 1].X,
+                  pts[n - 1].Y, alpha, Qd, Qw, Ka, Pa, x, y);
 }
 
 }  // namespace norva

@@ -49,6 +49,50 @@ double BackCalculatedKa(double Pa, double H, double gam) {
   return den != 0 ? 2 * Pa / den : 0.0;
 }
 
+// Components of Pa at the angle psi from the horizontal, or all horizontal.
+void Components(double Pa, double psi, bool horizontal, double& PH, double& PV) {
+  if (horizontal) {
+    PH = Pa;
+    PV = 0;
+  } else {
+    PH = Pa * std::cos(psi);
+    PV = Pa * std::sin(psi);
+  }
+}
+
+void StoreComponents(double Pa, double psi, bool horizontal, CAntRes& r) {
+  r.Pa = Pa;
+  Components(Pa, psi, horizontal, r.Pah, r.Pav);
+}
+
+// Keeps the wedges of a trial-wedge run and, when it found one, its pressure
+// at (x, y). Ka is left to the caller.
+EpStatus StoreWedgePressure(EpStatus st, const KusabiPair& K, double Pa, double x, double y,
+                            bool horizontal, CAntRes& r) {
+  r.SetKusabi(0, K[0]);
+  r.SetKusabi(1, K[1]);
+  const CKusabiRes* W = AngleWedge(K);
+  if (!st || !W) {
+    ClearPressure(r);
+    return st ? EpStatus::Fail(kEpReasonNoWedge) : st;
+  }
+  StoreComponents(Pa, W->fAlpha + W->fDelta, horizontal, r);
+  r.Pax = x;
+  r.Pay = y;
+  return st;
+}
+
+// The Coulomb result: coefficients and pressure at (x, y).
+void StoreCoulomb(double Qd, double Qw, double Ka, double Pa, double x, double y, double psi,
+                  bool horizontal, CAntRes& r) {
+  r.Qd = Qd;
+  r.Qw = Qw;
+  r.Ka = Ka;
+  StoreComponents(Pa, psi, horizontal, r);
+  r.Pax = x;
+  r.Pay = y;
+}
+
 }  // namespace
 
 EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
@@ -73,23 +117,8 @@ EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, in
     } else {
       st = CalcKusabiKiri(0, doc, cas, state, wl, 0, wall, count, pts, n, Pa, x, y, K);
     }
-    r.SetKusabi(0, K[0]);
-    r.SetKusabi(1, K[1]);
-    const CKusabiRes* W = AngleWedge(K);
-    if (!st || !W) {
-      ClearPressure(r);
-      return st ? EpStatus::Fail(kEpReasonNoWedge) : st;
-    }
-    r.Pa = Pa;
-    if (doc.nTentou == 3) {
-      r.Pah = Pa;
-      r.Pav = 0;
-    } else {
-      r.Pah = Pa * std::cos(W->fAlpha + W->fDelta);
-      r.Pav = Pa * std::sin(W->fAlpha + W->fDelta);
-    }
-    r.Pax = x;
-    r.Pay = y;
+    st = StoreWedgePressure(st, K, Pa, x, y, doc.nTentou == 3, r);
+    if (!st) return st;
     r.Ka = BackCalculatedKa(Pa, pts[n].Y - pts[0].Y, doc.Gamb);
     return st;
   }
@@ -103,20 +132,8 @@ EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, in
     ClearPressure(r);
     return st;
   }
-  r.Qd = Qd;
-  r.Qw = Qw;
-  r.Ka = Ka;
-  r.Pa = Pa;
-  if (doc.nTentou == 3) {
-    r.Pah = Pa;
-    r.Pav = 0;
-  } else {
-    const double psi = doc.delt(state) * kEpDegToRad + alpha;
-    r.Pah = Pa * std::cos(psi);
-    r.Pav = Pa * std::sin(psi);
-  }
-  r.Pax = x;
-  r.Pay = y;
+  StoreCoulomb(Qd, Qw, Ka, Pa, x, y, doc.delt(state) * kCalcDegToRad + alpha, doc.nTentou == 3,
+               r);
   return st;
 }
 
@@ -137,21 +154,13 @@ EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
     }
     if (doc.Doatsu == 1) {
       st = CalcKusabiMxwUpper(0, doc, cas, state, wl, 0, wall, count, pts, n, Pa, x, y, K);
-      r.SetKusabi(0, K[0]);
-      r.SetKusabi(1, K[1]);
-      const CKusabiRes* W = AngleWedge(K);
-      if (!st || !W) {
-        ClearPressure(r);
+      st = StoreWedgePressure(st, K, Pa, x, y, false, r);
+      if (!st) {
         PaU = 0;
-        return st ? EpStatus::Fail(kEpReasonNoWedge) : st;
+        return st;
       }
-      r.Pa = Pa;
-      r.Pah = Pa * std::cos(W->fAlpha + W->fDelta);
-      r.Pav = Pa * std::sin(W->fAlpha + W->fDelta);
-      r.Pax = x;
-      r.Pay = y;
       r.Ka = Pa != 0 ? BackCalculatedKa(Pa, pts[n].Y - pts[n - 1].Y, doc.Gamb) : 0.0;
-      alphaU = W->fAlpha;
+      alphaU = AngleWedge(K)->fAlpha;
     } else {
       std::optional<double> a = BackFaceAngle(wall[3].X, wall[3].Y, wall[9].X, wall[9].Y);
       r.SetKusabi(0, nullptr);
@@ -169,15 +178,7 @@ EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
         PaU = 0;
         return st;
       }
-      r.Qd = Qd;
-      r.Qw = Qw;
-      r.Ka = Ka;
-      r.Pa = Pa;
-      const double psi = doc.delt(state) * kEpDegToRad + *a;
-      r.Pah = Pa * std::cos(psi);
-      r.Pav = Pa * std::sin(psi);
-      r.Pax = x;
-      r.Pay = y;
+      StoreCoulomb(Qd, Qw, Ka, Pa, x, y, doc.delt(state) * kCalcDegToRad + *a, false, r);
       alphaU = *a;
     }
     PaU = r.Pa;
@@ -191,18 +192,8 @@ EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
   }
   st = CalcKusabiMxwLower(0, doc, cas, state, wl, 0, wall, count, pts, n, alphaU, PaU, Pa, x,
                           y, K);
-  r.SetKusabi(0, K[0]);
-  r.SetKusabi(1, K[1]);
-  const CKusabiRes* W = AngleWedge(K);
-  if (!st || !W) {
-    ClearPressure(r);
-    return st ? EpStatus::Fail(kEpReasonNoWedge) : st;
-  }
-  r.Pa = Pa;
-  r.Pah = Pa * std::cos(W->fAlpha + W->fDelta);
-  r.Pav = Pa * std::sin(W->fAlpha + W->fDelta);
-  r.Pax = x;
-  r.Pay = y;
+  st = StoreWedgePressure(st, K, Pa, x, y, false, r);
+  if (!st) return st;
   r.Ka = Pa != 0 ? BackCalculatedKa(Pa, pts[1].Y - pts[0].Y, doc.Gamb) : 0.0;
   return st;
 }
@@ -212,15 +203,19 @@ namespace {
 // Components and moments of a section earth pressure.
 void SectionForces(double Pa, double psi, double x, double ya, int16_t thrust, double& PV,
                    double& PH, double& MV, double& MH) {
-  if (thrust != 0) {
-    PH = Pa;
-    PV = 0;
-  } else {
-    PH = Pa * std::cos(psi);
-    PV = Pa * std::sin(psi);
-  }
+  Components(Pa, psi, thrust != 0, PH, PV);
   MV = x * PV;
   MH = ya * PH;
+}
+
+// Section forces of a trial-wedge pressure; the angles come from its wedge.
+EpStatus WedgeSectionForces(const EpStatus& st, const KusabiPair& K, double Pa, double x,
+                            double ya, int16_t thrust, double& PV, double& PH, double& MV,
+                            double& MH) {
+  const CKusabiRes* W = AngleWedge(K);
+  if (!W) return EpStatus::Fail(kEpReasonNoWedge);
+  SectionForces(Pa, W->fAlpha + W->fDelta, x, ya, thrust, PV, PH, MV, MH);
+  return st;
 }
 
 // The whole wall's coefficient over the height above the section; the angles
@@ -276,15 +271,12 @@ EpStatus CalcSecDoatsu(CDocument& doc, int32_t cas, const KutaiPoints& wall, int
       ya = y + H / 3;
       x = InterpolateX(pts[0], pts[1], ya);
     }
-    const CKusabiRes* W = AngleWedge(K);
-    if (!W) return EpStatus::Fail(kEpReasonNoWedge);
-    SectionForces(Pa, W->fAlpha + W->fDelta, x, ya, thrust, PV, PH, MV, MH);
-    return st;
+    return WedgeSectionForces(st, K, Pa, x, ya, thrust, PV, PH, MV, MH);
   }
   double Qd = 0, Qw = 0, Ka = 0, alpha = 0;
   st = CalcCoulomb(doc, cas, state, wl, y, wall, count, pts, n, Qd, Qw, Ka, Pa, x, ya, alpha);
   if (!st) return st;
-  SectionForces(Pa, doc.delt(state) * kEpDegToRad + alpha, x, ya, thrust, PV, PH, MV, MH);
+  SectionForces(Pa, doc.delt(state) * kCalcDegToRad + alpha, x, ya, thrust, PV, PH, MV, MH);
   return st;
 }
 
@@ -315,17 +307,14 @@ EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
         ya = std::max(y, pts[0].Y) + H / 3;
         x = InterpolateX(pts[0], pts[1], ya);
       }
-      const CKusabiRes* W = AngleWedge(K);
-      if (!W) return EpStatus::Fail(kEpReasonNoWedge);
-      SectionForces(Pa, W->fAlpha + W->fDelta, x, ya, thrust, PV, PH, MV, MH);
-      return st;
+      return WedgeSectionForces(st, K, Pa, x, ya, thrust, PV, PH, MV, MH);
     }
     std::optional<double> a = BackFaceAngle(pts[n - 1].X, pts[n - 1].Y, pts[n].X, pts[n].Y);
     if (!a) return EpStatus::Fail(kEpReasonFlatBackFace);
     double Qd = 0, Qw = 0, Ka = 0;
     st = CalcCoulombMxw(doc, cas, state, wl, y, wall, count, pts, n, Qd, Qw, Ka, Pa, x, ya, *a);
     if (!st) return st;
-    SectionForces(Pa, doc.delt(state) * kEpDegToRad + *a, x, ya, thrust, PV, PH, MV, MH);
+    SectionForces(Pa, doc.delt(state) * kCalcDegToRad + *a, x, ya, thrust, PV, PH, MV, MH);
     return st;
   }
   if (!(y < std::min(wall[9].Y - doc.UraHd, wall[3].Y - doc.UraHd))) return EpStatus::Ok();
@@ -334,10 +323,7 @@ EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
   st = CalcKusabiMxwLower(1, doc, cas, state, wl, y, wall, count, pts, n, alphaU, PaU, Pa, x,
                           ya, K);
   if (!st) return st;
-  const CKusabiRes* W = AngleWedge(K);
-  if (!W) return EpStatus::Fail(kEpReasonNoWedge);
-  SectionForces(Pa, W->fAlpha + W->fDelta, x, ya, thrust, PV, PH, MV, MH);
-  return st;
+  return WedgeSectionForces(st, K, Pa, x, ya, thrust, PV, PH, MV, MH);
 }
 
 }  // namespace norva

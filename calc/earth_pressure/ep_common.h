@@ -2,13 +2,9 @@
 // Constants and the outcome type shared by the earth-pressure routines.
 #include <string>
 
-namespace norva {
+#include "calc/calc_angles.h"
 
-// The angle constants of the calculation (not M_PI: results must not drift).
-inline constexpr double kEpPi = 3.14159265358979;
-inline constexpr double kEpHalfPi = 1.570796326794895;
-inline constexpr double kEpDegToRad = 0.017453292519943278;
-inline constexpr double kEpRadToDeg = 57.29577951308238;
+namespace norva {
 
 // Outcome of an earth-pressure routine. A case that cannot be computed carries
 // the reason, so the caller can mark it and tell the user instead of carrying

@@ -103,7 +103,7 @@ int16_t KusabiTrial(const KusabiSoil& soil, int n, const DPoint* src, CKusabiRes
   w.fZc = 0;
   // A weightless backfill has no tension crack depth to speak of.
   if (w.fC > 0 && soil.Gamb > 0) {
-    w.fZc = 2 * w.fC / soil.Gamb * std::tan(w.fFai / 2 + kEpPi / 4);
+    w.fZc = 2 * w.fC / soil.Gamb * std::tan(w.fFai / 2 + kCalcPi / 4);
   }
   if (n < 2 || src == nullptr) return kKusabiNone;
 
@@ -282,9 +282,9 @@ int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes
   auto best = std::make_shared<CKusabiRes>();
   double pmax = -1e8;
   if (upper == -1000) {
-    upper = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
+    upper = std::min(89.0, std::trunc(90 + w.fAlpha * kCalcRadToDeg));
   }
-  lower = std::max(w.fFai * kEpRadToDeg, lower);
+  lower = std::max(w.fFai * kCalcRadToDeg, lower);
   double U = upper, L = lower;
   if (U < L - 1e-5) return 1;
 
@@ -295,7 +295,7 @@ int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes
     i = 0;
     double om = U;
     do {
-      w.fOmega = om * kEpDegToRad;
+      w.fOmega = om * kCalcDegToRad;
       const int16_t r = KusabiTrial(soil, n, pts, w);
       if (r == kKusabiInvalid && invalid) *invalid = true;
       if (r == kKusabiOk) {

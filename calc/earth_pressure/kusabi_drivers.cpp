@@ -129,13 +129,13 @@ struct Driver {
   }
 };
 
-// The common wedge record of a case: loads, water, seismic angle, back-face
-// angle of the segment iTop-1..iTop and the backfill.
-bool BaseRecord(const CDocument& doc, int32_t cas, int16_t state, double wl,
-                const std::vector<DPoint>& pts, int16_t iTop, CKusabiRes& w) {
+// The wedge record of a case, back-face angle and cut face excepted: loads
+// from x0, water, seismic angle and the backfill.
+void CaseRecord(const CDocument& doc, int32_t cas, int16_t state, double wl, double x0,
+                CKusabiRes& w) {
   std::array<double, 11> q{}, xs{}, xe{};
   int16_t count = 0;
-  GetKusabiLoads(doc, static_cast<int16_t>(cas), pts[iTop].X, count, q, xs, xe);
+  GetKusabiLoads(doc, static_cast<int16_t>(cas), x0, count, q, xs, xe);
   w.SetNq(count);
   for (int i = 0; i < count; ++i) {
     w.SetfQload(i, q[i]);
@@ -144,12 +144,19 @@ bool BaseRecord(const CDocument& doc, int32_t cas, int16_t state, double wl,
   }
   w.fWlvl = wl;
   w.fKh = state != 0 ? std::atan(doc.Kh(1)) : 0.0;
+  w.fFai = doc.Fai * kCalcDegToRad;
+  w.fDelta = doc.delt(state) * kCalcDegToRad;
+  w.fC = doc.C(state);
+}
+
+// The common wedge record with the back-face angle of the segment
+// iTop-1..iTop and no cut face. False for a flat segment.
+bool BaseRecord(const CDocument& doc, int32_t cas, int16_t state, double wl,
+                const std::vector<DPoint>& pts, int16_t iTop, CKusabiRes& w) {
+  CaseRecord(doc, cas, state, wl, pts[iTop].X, w);
   const double dy = pts[iTop].Y - pts[iTop - 1].Y;
   if (dy == 0) return false;
   w.fAlpha = -std::atan((pts[iTop].X - pts[iTop - 1].X) / dy);
-  w.fFai = doc.Fai * kEpDegToRad;
-  w.fDelta = doc.delt(state) * kEpDegToRad;
-  w.fC = doc.C(state);
   w.fDist = w.fTheta = w.fFaid = w.fCd = 0;
   return true;
 }
@@ -177,12 +184,34 @@ double CutFaceDistance(const CDocument& doc, const KutaiPoints& wall, const DPoi
 
 void SetCutFace(const CDocument& doc, CKusabiRes& w, double dist) {
   w.fDist = dist;
-  w.fTheta = kEpHalfPi - std::atan(doc.KiriN);
-  w.fFaid = doc.Deltd * kEpDegToRad;
+  w.fTheta = kCalcHalfPi - std::atan(doc.KiriN);
+  w.fFaid = doc.Deltd * kCalcDegToRad;
   w.fCd = doc.Cd;
 }
 
 void ClearCutFace(CKusabiRes& w) { w.fDist = w.fTheta = w.fFaid = w.fCd = 0; }
+
+// One trial at the angle omega; the wedge, which keeps no trial file, or null
+// when there is none.
+std::shared_ptr<CKusabiRes> SingleWedge(Driver& dv, CKusabiRes& w, double omega) {
+  w.fOmega = omega;
+  if (dv.Trial(w) != kKusabiOk) return nullptr;
+  auto h = std::make_shared<CKusabiRes>();
+  h->Copy(w);
+  h->TempFile = "";
+  return h;
+}
+
+// A two-part wedge needs the friction between its parts.
+bool KiriDltMissing(const Driver& dv) {
+  return IsNullValue(dv.soil.rKiriDlt) || dv.soil.rKiriDlt < 0;
+}
+
+// A case without an earth pressure keeps no wedge of an earlier calculation.
+EpStatus NoWedges(KusabiPair& K, const char* why) {
+  K = {};
+  return EpStatus::Fail(why);
+}
 
 bool IsFixed(const std::shared_ptr<CKusabiRes>& k) { return k && k->bChgOmg != 0; }
 std::string FileOf(const std::shared_ptr<CKusabiRes>& k) { return k ? k->TempFile : ""; }
@@ -192,7 +221,7 @@ std::string FileOf(const std::shared_ptr<CKusabiRes>& k) { return k ? k->TempFil
 bool RunWedge(Driver& dv, CKusabiRes& w, const std::shared_ptr<CKusabiRes>& old, double& upper,
               double& lower, int32_t& count, KusabiTrials& trials) {
   if (IsFixed(old)) {
-    w.fOmega = old->fChgOmg * kEpDegToRad;
+    w.fOmega = old->fChgOmg * kCalcDegToRad;
     w.fChgOmg = old->fChgOmg;
     w.bChgOmg = kTrue;
     return dv.Trial(w) == kKusabiOk;
@@ -233,8 +262,8 @@ EpStatus CalcKusabiMori(int16_t mode, CDocument& doc, int32_t cas, int16_t state
   }
   Driver dv(mode, doc, cas, pts, n);
   const std::shared_ptr<CKusabiRes> old = holder;
-  w.fMinOmg = w.fFai * kEpRadToDeg;
-  w.fMaxOmg = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
+  w.fMinOmg = w.fFai * kCalcRadToDeg;
+  w.fMaxOmg = std::min(89.0, std::trunc(90 + w.fAlpha * kCalcRadToDeg));
   int32_t count = 0;
   KusabiTrials trials(2);
   double upper = -1000, lower = -1000;
@@ -251,10 +280,8 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
                         double& Py, KusabiPair& K) {
   Pa = Px = Py = 0;
   CKusabiRes w;
-  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, w)) {
-    K = {};
-    return EpStatus::Fail(kEpReasonFlatBackFace);
-  }
+  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, w))
+    return NoWedges(K, kEpReasonFlatBackFace);
   Driver dv(mode, doc, cas, pts, n);
   const KusabiPair old = K;
   const double alpha = w.fAlpha;
@@ -265,16 +292,12 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
   bool ok0 = false;
   double omegaB = 0;
   if (w.fDist > 0) {
-    // A two-part wedge needs the friction between its parts.
-    if (IsNullValue(dv.soil.rKiriDlt) || dv.soil.rKiriDlt < 0) {
-      K = {};
-      return EpStatus::Fail(kEpReasonKiriDlt);
-    }
+    if (KiriDltMissing(dv)) return NoWedges(K, kEpReasonKiriDlt);
     w.fCrossX = -1000;
     w.fOmega = 0.0017453292519943279;
     dv.Trial(w);
     if (w.fCrossX != -1000) {
-      omegaB = std::atan((w.fCrossY - p0.Y) / (w.fCrossX - p0.X)) * kEpRadToDeg;
+      omegaB = std::atan((w.fCrossY - p0.Y) / (w.fCrossX - p0.X)) * kCalcRadToDeg;
       double upper = omegaB, lower = 0;
       int32_t count = 0;
       KusabiTrials trials(2);
@@ -287,24 +310,16 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
       K[0] = nullptr;
     }
   } else {
-    w.fOmega = w.fTheta;
-    if (dv.Trial(w) == kKusabiOk) {
-      ok0 = true;
-      auto h = std::make_shared<CKusabiRes>();
-      h->Copy(w);
-      h->TempFile = "";
-      K[0] = h;
-    } else {
-      K[0] = nullptr;
-    }
-    omegaB = w.fTheta * kEpRadToDeg;
+    K[0] = SingleWedge(dv, w, w.fTheta);
+    ok0 = K[0] != nullptr;
+    omegaB = w.fTheta * kCalcRadToDeg;
   }
 
   // Wedge inside the backfill.
   bool ok1 = false;
   if (doc.KiriDoatsu == 0) {
     ClearCutFace(w);
-    double upper = std::min(89.0, std::trunc(w.fAlpha * kEpRadToDeg + 90));
+    double upper = std::min(89.0, std::trunc(w.fAlpha * kCalcRadToDeg + 90));
     double lower = omegaB;
     int32_t count = 0;
     KusabiTrials trials(2);
@@ -343,10 +358,8 @@ EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t sta
   Pa = Px = Py = 0;
   d1 = 0;
   CKusabiRes base;
-  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, base)) {
-    K = {};
-    return EpStatus::Fail(kEpReasonFlatBackFace);
-  }
+  if (!ValidOutline(pts, n, iTop) || !BaseRecord(doc, cas, state, wl, pts, iTop, base))
+    return NoWedges(K, kEpReasonFlatBackFace);
   Driver dv(mode, doc, cas, pts, n);
   const DPoint p0 = pts[0];
 
@@ -362,26 +375,14 @@ EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t sta
   if (ok1) d1 = std::max(0.0, (K[0]->fCrossX - p0.X) - (K[0]->fCrossY - p0.Y) * doc.KiriN);
 
   // Wedge with the natural ground at the heel.
-  const double thetaN = kEpHalfPi - std::atan(doc.KiriN);
+  const double thetaN = kCalcHalfPi - std::atan(doc.KiriN);
   CKusabiRes w0;
   w0.Copy(base);
-  w0.fOmega = thetaN;
-  const bool ok0 = dv.Trial(w0) == kKusabiOk;
-  if (ok0) {
-    auto h = std::make_shared<CKusabiRes>();
-    h->Copy(w0);
-    h->TempFile = "";
-    K[1] = h;
-  } else {
-    K[1] = nullptr;
-  }
+  K[1] = SingleWedge(dv, w0, thetaN);
+  const bool ok0 = K[1] != nullptr;
   if (!ok1 || !ok0) return dv.Done(false, kEpReasonNoWedge);
 
-  const double xref = doc.WallType() == 0 ? InterpolateX(wall[3], wall[9], 0) : wall[4].X;
-  const double xf = (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + xref;
-  double d = std::max(0.0, xf - p0.X);
-  if (d < 0.001) d = 0;
-  Pa = OogataBlend(w0.fPa, pa1, d, d1);
+  Pa = OogataBlend(w0.fPa, pa1, CutFaceDistance(doc, wall, p0), d1);
   PointOfAction(pts, iTop, base.fAlpha, Px, Py);
   return dv.Done(true, kEpReasonNoWedge);
 }
@@ -401,7 +402,7 @@ bool MxwCutWedge(Driver& dv, CKusabiRes& w, const std::shared_ptr<CKusabiRes>& o
     out = nullptr;
     return false;
   }
-  omegaC = std::atan((w.fCrossY - p0.Y) / (w.fCrossX - p0.X)) * kEpRadToDeg;
+  omegaC = std::atan((w.fCrossY - p0.Y) / (w.fCrossX - p0.X)) * kCalcRadToDeg;
   double upper = omegaC, lower = 0;
   int32_t count = 0;
   KusabiTrials trials(2);
@@ -421,11 +422,11 @@ bool MxwBackfillWedge(Driver& dv, CKusabiRes& w, const CDocument& doc, int16_t s
     Pa = ok0 ? K[0]->fPa : 0;
     return ok0;
   }
-  w.fFai = doc.Fai * kEpDegToRad;
-  w.fDelta = doc.delt(state) * kEpDegToRad;
+  w.fFai = doc.Fai * kCalcDegToRad;
+  w.fDelta = doc.delt(state) * kCalcDegToRad;
   w.fC = doc.C(state);
   ClearCutFace(w);
-  double upper = std::min(89.0, std::trunc(w.fAlpha * kEpRadToDeg + 90));
+  double upper = std::min(89.0, std::trunc(w.fAlpha * kCalcRadToDeg + 90));
   int32_t count = 0;
   KusabiTrials trials(2);
   const bool ok1 = RunWedge(dv, w, old[1], upper, lower, count, trials);
@@ -435,27 +436,29 @@ bool MxwBackfillWedge(Driver& dv, CKusabiRes& w, const CDocument& doc, int16_t s
   return ChooseWedge(ok0, K[0], ok1, K[1], Pa);
 }
 
-// Shared preparation of both mixed-wall parts, alpha excepted.
-void MxwPrepare(const CDocument& doc, int32_t cas, int16_t state, double wl,
-                const std::vector<DPoint>& pts, int16_t n, CKusabiRes& w) {
-  std::array<double, 11> q{}, xs{}, xe{};
-  int16_t count = 0;
-  GetKusabiLoads(doc, static_cast<int16_t>(cas), pts[n].X, count, q, xs, xe);
-  w.SetNq(count);
-  for (int i = 0; i < count; ++i) {
-    w.SetfQload(i, q[i]);
-    w.SetfQxs(i, xs[i]);
-    w.SetfQxe(i, xe[i]);
-  }
-  w.fWlvl = wl;
-  w.fKh = state != 0 ? std::atan(doc.Kh(1)) : 0.0;
-  w.fFai = doc.Fai * kEpDegToRad;
-  w.fDelta = doc.delt(state) * kEpDegToRad;
-  w.fC = doc.C(state);
+// Either part of a mixed wall behind an embankment: the backfill wedge alone.
+bool MxwEmbankmentWedge(Driver& dv, CKusabiRes& w, const std::shared_ptr<CKusabiRes>& old,
+                        const std::string& suffix, std::shared_ptr<CKusabiRes>& out,
+                        double& Pa) {
+  ClearCutFace(w);
+  double upper = -1000, lower = -1000;
+  int32_t count = 0;
+  KusabiTrials trials(2);
+  const bool ok = RunWedge(dv, w, old, upper, lower, count, trials);
+  w.fMinOmg = 1;
+  w.fMaxOmg = std::min(89.0, std::trunc(90 + w.fAlpha * kCalcRadToDeg));
+  out = dv.Store(w, suffix, IsFixed(old), FileOf(old), count, trials);
+  Pa = ok ? w.fPa : 0;
+  return ok;
 }
 
-bool KiriDltMissing(const Driver& dv) {
-  return IsNullValue(dv.soil.rKiriDlt) || dv.soil.rKiriDlt < 0;
+// Either part of a mixed wall: the cut face, its foot measured from point 4.
+// False when the face needs the interface friction angle and it is unset.
+bool MxwCutFace(const Driver& dv, const CDocument& doc, const KutaiPoints& wall,
+                const DPoint& p0, CKusabiRes& w) {
+  SetCutFace(doc, w, std::max(0.0, (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + wall[4].X - p0.X));
+  if (w.fDist < 0.001) w.fDist = 0;
+  return !(w.fDist > 0 && KiriDltMissing(dv));
 }
 
 }  // namespace
@@ -465,47 +468,28 @@ EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t s
                             const std::vector<DPoint>& pts, int16_t n, double& Pa, double& x,
                             double& y, KusabiPair& K) {
   Pa = x = y = 0;
-  if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size()) {
-    K = {};
-    return EpStatus::Fail(kEpReasonFlatBackFace);
-  }
+  if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size())
+    return NoWedges(K, kEpReasonFlatBackFace);
   const double dy = pts[n].Y - pts[n - 1].Y;
-  if (dy == 0) {
-    K = {};
-    return EpStatus::Fail(kEpReasonFlatBackFace);
-  }
+  if (dy == 0) return NoWedges(K, kEpReasonFlatBackFace);
   Driver dv(mode, doc, cas, pts, count);
   const KusabiPair old = K;
   CKusabiRes w;
-  MxwPrepare(doc, cas, state, wl, pts, n, w);
+  CaseRecord(doc, cas, state, wl, pts[n].X, w);
   w.fAlpha = -std::atan((pts[n].X - pts[n - 1].X) / dy);
   const double alpha = w.fAlpha;
   const DPoint p0 = pts[0];
   bool ok;
   if (doc.BackType == 0) {
-    ClearCutFace(w);
-    double upper = -1000, lower = -1000;
-    int32_t cnt = 0;
-    KusabiTrials trials(2);
-    ok = RunWedge(dv, w, old[0], upper, lower, cnt, trials);
-    w.fMinOmg = 1;
-    w.fMaxOmg = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
-    K[0] = dv.Store(w, "0", IsFixed(old[0]), FileOf(old[0]), cnt, trials);
-    Pa = ok ? w.fPa : 0;
+    ok = MxwEmbankmentWedge(dv, w, old[0], "0", K[0], Pa);
   } else {
-    SetCutFace(doc, w, std::max(0.0, (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + wall[4].X - p0.X));
-    if (w.fDist < 0.001) w.fDist = 0;
-    if (w.fDist > 0 && KiriDltMissing(dv)) {
-      K = {};
-      return EpStatus::Fail(kEpReasonKiriDlt);
-    }
+    if (!MxwCutFace(dv, doc, wall, p0, w)) return NoWedges(K, kEpReasonKiriDlt);
     double omegaC = 0;
     const bool ok0 = MxwCutWedge(dv, w, old[0], "00", p0, K[0], omegaC);
     ok = MxwBackfillWedge(dv, w, doc, state, old, "01", omegaC, K, ok0, Pa);
   }
-  const double H = pts[n].Y - pts[n - 1].Y;
-  y = pts[n - 1].Y + H / 3;
-  x = pts[n - 1].X + (H / 3) * std::tan(-alpha);
+  y = pts[n - 1].Y + dy / 3;
+  x = pts[n - 1].X + (dy / 3) * std::tan(-alpha);
   if (!ok) Pa = 0;
   return dv.Done(ok, kEpReasonNoWedge);
 }
@@ -515,19 +499,14 @@ EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t s
                             const std::vector<DPoint>& pts, int16_t n, double alphaU,
                             double PaU, double& Pa, double& x, double& y, KusabiPair& K) {
   Pa = x = y = 0;
-  if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size()) {
-    K = {};
-    return EpStatus::Fail(kEpReasonFlatBackFace);
-  }
+  if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size())
+    return NoWedges(K, kEpReasonFlatBackFace);
   const double dy = wall[3].Y - wall[4].Y;
-  if (dy == 0) {
-    K = {};
-    return EpStatus::Fail(kEpReasonFlatBackFace);
-  }
+  if (dy == 0) return NoWedges(K, kEpReasonFlatBackFace);
   Driver dv(mode, doc, cas, pts, count);
   const KusabiPair old = K;
   CKusabiRes w;
-  MxwPrepare(doc, cas, state, wl, pts, n, w);
+  CaseRecord(doc, cas, state, wl, pts[n].X, w);
   w.fAlpha = -std::atan((wall[3].X - wall[4].X) / dy);
   w.nMix = 1;
   w.fAlphaU = alphaU;
@@ -536,38 +515,17 @@ EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t s
   const double h1 = wall[3].Y - p0.Y;
   bool ok;
   if (doc.BackType == 0) {
-    ClearCutFace(w);
-    double upper = -1000, lower = -1000;
-    int32_t cnt = 0;
-    KusabiTrials trials(2);
-    ok = RunWedge(dv, w, old[0], upper, lower, cnt, trials);
-    w.fMinOmg = 1;
-    w.fMaxOmg = std::min(89.0, std::trunc(90 + w.fAlpha * kEpRadToDeg));
-    K[0] = dv.Store(w, "1", IsFixed(old[0]), FileOf(old[0]), cnt, trials);
-    Pa = ok ? w.fPa : 0;
+    ok = MxwEmbankmentWedge(dv, w, old[0], "1", K[0], Pa);
   } else {
-    SetCutFace(doc, w, std::max(0.0, (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + wall[4].X - p0.X));
-    if (w.fDist < 0.001) w.fDist = 0;
-    if (w.fDist > 0 && KiriDltMissing(dv)) {
-      K = {};
-      return EpStatus::Fail(kEpReasonKiriDlt);
-    }
+    if (!MxwCutFace(dv, doc, wall, p0, w)) return NoWedges(K, kEpReasonKiriDlt);
     bool ok0 = false;
     double lower = 0;
     if (w.fDist > 0) {
       ok0 = MxwCutWedge(dv, w, old[0], "10", p0, K[0], lower);
     } else {
-      w.fOmega = w.fTheta;
-      if (dv.Trial(w) == kKusabiOk) {
-        ok0 = true;
-        auto h = std::make_shared<CKusabiRes>();
-        h->Copy(w);
-        h->TempFile = "";
-        K[0] = h;
-      } else {
-        K[0] = nullptr;
-      }
-      lower = w.fTheta * kEpRadToDeg;
+      K[0] = SingleWedge(dv, w, w.fTheta);
+      ok0 = K[0] != nullptr;
+      lower = w.fTheta * kCalcRadToDeg;
     }
     ok = MxwBackfillWedge(dv, w, doc, state, old, "11", lower, K, ok0, Pa);
   }

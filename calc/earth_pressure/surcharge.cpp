@@ -8,7 +8,7 @@ namespace norva {
 
 double JyousaiCoef(double x, double H) {
   const double t = H != 0 ? x / H : 0.0;
-  const double k = 2 / kEpPi;
+  const double k = 2 / kCalcPi;
   return (1 + t * t) - k * (1 + t * t) * std::atan(t) - k * t;
 }
 

@@ -25,8 +25,8 @@ bool Usable(double v) { return std::isfinite(v) && !IsNullValue(v); }
 StabStatus KeySlide(const CDocument& doc, int32_t caseNo, const CAntRes& r, KeySlideValues& v) {
   v = KeySlideValues{};
   const double V = r.SgmV, B = r.Breadth;
-  const double tf = std::tan(doc.SijiFai * kStabDegToRad);
-  const double tb = std::tan(doc.Faib * kStabDegToRad);
+  const double tf = std::tan(doc.SijiFai * kCalcDegToRad);
+  const double tb = std::tan(doc.Faib * kCalcDegToRad);
   const double c = doc.SijiC;
   if (doc.Sisin == 2) {
     const double Bp = B - 2 * std::fabs(r.E);
@@ -80,8 +80,8 @@ StabStatus CalcTokStress(CDocument& doc, int32_t caseNo) {
   };
 
   // 3. Horizontal force on the key.
-  const double tf = std::tan(doc.SijiFai * kStabDegToRad);
-  const double tb = std::tan(doc.Faib * kStabDegToRad);
+  const double tf = std::tan(doc.SijiFai * kCalcDegToRad);
+  const double tb = std::tan(doc.Faib * kCalcDegToRad);
   const double c = doc.SijiC;
   const double H = r.SgmH;
   if (!Usable(H) || !Usable(r.Breadth)) return fail(kMemReasonReaction, true);

@@ -219,8 +219,8 @@ BearingCapacity ComputeUltimateBearing(const BearingInputs& in, bool givenFactor
         if (!(in.Qv > 0.0))
           return fail("底面の鉛直反力 Qv が 0 以下のため、荷重の傾斜角が求まりません。");
         const double theta = std::atan(-in.Qh / in.Qv);
-        const double phiR = phi * kBearingDegToRad;
-        const double omegaMax = phiR + kBearingPi / 2 - 0.0001;
+        const double phiR = phi * kCalcDegToRad;
+        const double omegaMax = phiR + kCalcPi / 2 - 0.0001;
         auto quAt = [&](double w) {
           double nc = 0, nq = 0, ng = 0;
           if (!CalcNTheory(phiR, theta, w, nc, nq, ng)) return std::nan("");

@@ -208,15 +208,15 @@ double GetNKeisyaTable(int16_t kind, double theta, double phi) {
   const double* v = kFarmChart[kind][static_cast<int>(r)];
 
   constexpr int last = kFarmSteps - 1;
-  const double thetaLast = 5.0 * last * kBearingDegToRad;
+  const double thetaLast = 5.0 * last * kCalcDegToRad;
   if (theta >= thetaLast) return v[last];
   // An inclination on the other side holds the vertical-load value: running
   // the first segment on would raise the factor above it.
   if (theta <= 0.0) return v[0];
   for (int j = 1; j <= last; ++j) {
-    const double tj = 5.0 * j * kBearingDegToRad;
+    const double tj = 5.0 * j * kCalcDegToRad;
     if (theta <= tj) {
-      const double tp = 5.0 * (j - 1) * kBearingDegToRad;
+      const double tp = 5.0 * (j - 1) * kCalcDegToRad;
       return v[j - 1] + (theta - tp) * (v[j] - v[j - 1]) / (tj - tp);
     }
   }
@@ -225,7 +225,7 @@ double GetNKeisyaTable(int16_t kind, double theta, double phi) {
 
 bool CalcNTheory(double phi, double theta, double omega, double& Nc, double& Nq,
                  double& Ng) {
-  const double pi = kBearingPi;
+  const double pi = kCalcPi;
   const double rho = pi / 2 - phi;
   const double eps = pi - (omega + rho);
   const double zeta = pi / 4 - phi / 2;

@@ -7,10 +7,9 @@
 #include <cstdint>
 #include <span>
 
-namespace norva {
+#include "calc/calc_angles.h"
 
-inline constexpr double kBearingPi = 3.14159265358979;
-inline constexpr double kBearingDegToRad = 0.017453292519943278;
+namespace norva {
 
 // Linear interpolation in a table of ascending abscissae; the end values are
 // held outside the table. Both spans have the same length (at least 1).

@@ -28,6 +28,19 @@ bool CaseHasWater(const CDocument& doc, const CKajyuCase& k) {
   return doc.nWater != 0 && k.nWater != 0;
 }
 
+// Body item j cleared, then its weight and, in an earthquake, its inertia
+// force; the levers are left to the caller. False without a polygon.
+bool BodyForces(const std::shared_ptr<CWeight>& w, int j, bool inertia, CAntRes& r) {
+  r.SetKutaiV(j, 0);
+  r.SetKutaiH(j, 0);
+  r.SetKutaiXc(j, 0);
+  r.SetKutaiYc(j, 0);
+  if (!w) return false;
+  r.SetKutaiV(j, w->w());
+  if (inertia) r.SetKutaiH(j, w->Kh() * w->w());
+  return true;
+}
+
 // Buoyancy item (positions 0 when it is not taken, as in a new record).
 void Buoyancy(const CDocument& doc, const CKajyuCase& k, const std::shared_ptr<CWeight>& w,
               CAntRes& r) {
@@ -225,18 +238,10 @@ StabStatus CalcForceSum(const CDocument& doc, int32_t caseIndex, int16_t state,
   // 2. Body.
   const bool inertia = BodyInertia(doc, k);
   for (int j = 0; j < 2; ++j) {
-    r.SetKutaiV(j, 0);
-    r.SetKutaiH(j, 0);
-    r.SetKutaiXc(j, 0);
-    r.SetKutaiYc(j, 0);
     const std::shared_ptr<CWeight> w = doc.KutaiW1(j);
-    if (!w) continue;
-    r.SetKutaiV(j, w->w());
+    if (!BodyForces(w, j, inertia, r)) continue;
     if (r.KutaiV(j) != 0) r.SetKutaiXc(j, w->VX() / r.KutaiV(j));
-    if (inertia) {
-      r.SetKutaiH(j, w->Kh() * w->w());
-      if (r.KutaiH(j) != 0) r.SetKutaiYc(j, w->HY() / r.KutaiH(j));
-    }
+    if (inertia && r.KutaiH(j) != 0) r.SetKutaiYc(j, w->HY() / r.KutaiH(j));
   }
 
   // 3. Buoyancy, 4. front soil.
@@ -312,18 +317,10 @@ StabStatus CalcForceSumLower(const CDocument& doc, int32_t caseIndex, int16_t st
   // 1. Body.
   const bool inertia = BodyInertia(doc, k);
   for (int j = 0; j < 2; ++j) {
-    r.SetKutaiV(j, 0);
-    r.SetKutaiH(j, 0);
-    r.SetKutaiXc(j, 0);
-    r.SetKutaiYc(j, 0);
     const std::shared_ptr<CWeight> w = doc.KutaiW2(j);
-    if (!w) continue;
-    r.SetKutaiV(j, w->w());
+    if (!BodyForces(w, j, inertia, r)) continue;
     r.SetKutaiXc(j, w->Xc());
-    if (inertia) {
-      r.SetKutaiH(j, w->Kh() * w->w());
-      r.SetKutaiYc(j, w->Yc());
-    }
+    if (inertia) r.SetKutaiYc(j, w->Yc());
   }
 
   // 2. Buoyancy, 3. front soil, 4. other loads below the foot of the upper wall.

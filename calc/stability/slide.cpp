@@ -46,8 +46,8 @@ StabStatus CalcSlide(const CDocument& doc, int32_t caseIndex, int16_t state, CAn
   if (!(B > 0)) return Missing(r, kStabReasonZeroB);
   const bool roadEarthworks = doc.Sisin == 2;
   const bool haveE = !IsNullValue(r.E);
-  const double tanB = std::tan(doc.Faib * kStabDegToRad);
-  const double tanF = std::tan(doc.SijiFai * kStabDegToRad);
+  const double tanB = std::tan(doc.Faib * kCalcDegToRad);
+  const double tanF = std::tan(doc.SijiFai * kCalcDegToRad);
   const double c = doc.SijiC;
   double rise = 0;
 
@@ -74,7 +74,7 @@ StabStatus CalcSlide(const CDocument& doc, int32_t caseIndex, int16_t state, CAn
   } else if (GetKeisyaHeight(doc, rise)) {
     SetKeyParts(r, 0, 0, 0, 0, 0, 0);
     const double a0 = std::atan(rise / B);
-    const double beta = (H == 0) ? kStabHalfPi : std::atan(V / H);
+    const double beta = (H == 0) ? kCalcHalfPi : std::atan(V / H);
     const double R = std::sqrt(H * H + V * V);
     V = R * std::sin(beta + a0);
     H = R * std::cos(beta + a0);

@@ -3,13 +3,9 @@
 #include <string>
 #include <utility>
 
-namespace norva {
+#include "calc/calc_angles.h"
 
-// Angle constants of the calculation (fixed values, so results do not drift
-// with the platform's pi).
-inline constexpr double kStabPi = 3.14159265358979;
-inline constexpr double kStabHalfPi = 1.570796326794895;
-inline constexpr double kStabDegToRad = 0.017453292519943278;
+namespace norva {
 
 // Ground reaction when the resultant leaves the base.
 inline constexpr double kReactionOutside = 1e10;

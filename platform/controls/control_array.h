@@ -11,6 +11,12 @@
 
 namespace norva {
 
+// The objectName of member `index` of the control array `name`: "name[index]";
+// the name alone for index < 0 (a control that is no array member).
+inline QString ArrayMemberName(const QString& name, int index) {
+  return index < 0 ? name : QStringLiteral("%1[%2]").arg(name).arg(index);
+}
+
 template <typename T>
 class ControlArray {
  public:

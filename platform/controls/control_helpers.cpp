@@ -13,39 +13,25 @@ double GetNumBox(const NumberBox* box, double nullResult) {
 }
 
 namespace {
-bool InRange(const NumberBox* box, double v) {
-  return box->MinValue() <= v && v <= box->MaxValue();  // false for NaN
+// Shows v when it lies in the box's range (false for NaN) and is not `null`;
+// blanks the box outside the range.
+template <typename T>
+void SetInRange(NumberBox* box, T v, T null) {
+  const double d = static_cast<double>(v);
+  if (!(box->MinValue() <= d && d <= box->MaxValue()))
+    box->SetBlank();
+  else if (v != null)
+    box->SetValue(d);
 }
 }  // namespace
 
-void SetNumBox(NumberBox* box, double v) {
-  if (!InRange(box, v))
-    box->SetBlank();
-  else if (v != kNullBox)
-    box->SetValue(v);
-}
+void SetNumBox(NumberBox* box, double v) { SetInRange(box, v, kNullBox); }
 
-void SetNumBox(NumberBox* box, float v) {
-  const double d = static_cast<double>(v);
-  if (!InRange(box, d))
-    box->SetBlank();
-  else if (v != static_cast<float>(kNullDouble))
-    box->SetValue(d);
-}
+void SetNumBox(NumberBox* box, float v) { SetInRange(box, v, static_cast<float>(kNullDouble)); }
 
-void SetNumBox(NumberBox* box, int16_t v) {
-  if (!InRange(box, v))
-    box->SetBlank();
-  else if (v != kNullInt16)
-    box->SetValue(v);
-}
+void SetNumBox(NumberBox* box, int16_t v) { SetInRange(box, v, kNullInt16); }
 
-void SetNumBox(NumberBox* box, int32_t v) {
-  if (!InRange(box, v))
-    box->SetBlank();
-  else if (v != kNullInt32)
-    box->SetValue(v);
-}
+void SetNumBox(NumberBox* box, int32_t v) { SetInRange(box, v, kNullInt32); }
 
 void SetFrameEnabled(NumberBox* box, bool on) {
   box->setEnabled(on);
@@ -88,8 +74,7 @@ void SetListBits(QListWidget* list, int32_t bits) {
 
 QWidget* FindControl(const QWidget* form, const QString& name, int index) {
   if (form == nullptr) return nullptr;
-  const QString full = index < 0 ? name : QStringLiteral("%1[%2]").arg(name).arg(index);
-  return form->findChild<QWidget*>(full);
+  return form->findChild<QWidget*>(ArrayMemberName(name, index));
 }
 
 bool SetNumBoxByName(const QWidget* form, const QString& name, int index, double v) {

@@ -102,6 +102,15 @@ QTableWidgetItem* SpreadGrid::Item(int col, int row, bool create) {
   return it;
 }
 
+const QTableWidgetItem* SpreadGrid::CellItem(int col, int row) const {
+  return (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
+}
+
+QVariant SpreadGrid::CellData(int col, int row, int role) const {
+  const QTableWidgetItem* it = CellItem(col, row);
+  return it ? it->data(role) : QVariant();
+}
+
 QString SpreadGrid::Text(int col, int row) const {
   if (row == 0 && col >= 1 && col <= columnCount()) {
     const QTableWidgetItem* h = horizontalHeaderItem(col - 1);
@@ -111,7 +120,7 @@ QString SpreadGrid::Text(int col, int row) const {
     const QTableWidgetItem* h = verticalHeaderItem(row - 1);
     return h ? h->text() : QString();
   }
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
+  const QTableWidgetItem* it = CellItem(col, row);
   return it ? it->text() : QString();
 }
 
@@ -140,7 +149,7 @@ void SpreadGrid::SetNumber(int col, int row, double v) {
 }
 
 int SpreadGrid::CellType(int col, int row) const {
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
+  const QTableWidgetItem* it = CellItem(col, row);
   return it ? it->data(kTypeRole).toInt() : kEdit;
 }
 
@@ -164,18 +173,18 @@ void SpreadGrid::SetNumberCell(int col, int row, double minValue, double maxValu
 }
 
 double SpreadGrid::CellMin(int col, int row) const {
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
-  return it && it->data(kMinRole).isValid() ? it->data(kMinRole).toDouble() : -1e308;
+  const QVariant v = CellData(col, row, kMinRole);
+  return v.isValid() ? v.toDouble() : -1e308;
 }
 
 double SpreadGrid::CellMax(int col, int row) const {
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
-  return it && it->data(kMaxRole).isValid() ? it->data(kMaxRole).toDouble() : 1e308;
+  const QVariant v = CellData(col, row, kMaxRole);
+  return v.isValid() ? v.toDouble() : 1e308;
 }
 
 int SpreadGrid::CellDecimals(int col, int row) const {
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
-  return it && it->data(kDecRole).isValid() ? it->data(kDecRole).toInt() : 2;
+  const QVariant v = CellData(col, row, kDecRole);
+  return v.isValid() ? v.toInt() : 2;
 }
 
 bool SpreadGrid::AcceptsCellText(int col, int row, const QString& text) const {
@@ -190,8 +199,7 @@ bool SpreadGrid::AcceptsCellText(int col, int row, const QString& text) const {
 }
 
 QColor SpreadGrid::CellBackColor(int col, int row) const {
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
-  const QVariant v = it ? it->data(Qt::BackgroundRole) : QVariant();
+  const QVariant v = CellData(col, row, Qt::BackgroundRole);
   return v.isValid() ? v.value<QBrush>().color() : VbColor(kSysWindow);
 }
 
@@ -200,8 +208,7 @@ void SpreadGrid::SetCellBackColor(int col, int row, const QColor& c) {
 }
 
 QColor SpreadGrid::CellForeColor(int col, int row) const {
-  const QTableWidgetItem* it = (col >= 1 && row >= 1) ? item(row - 1, col - 1) : nullptr;
-  const QVariant v = it ? it->data(Qt::ForegroundRole) : QVariant();
+  const QVariant v = CellData(col, row, Qt::ForegroundRole);
   return v.isValid() ? v.value<QBrush>().color() : VbColor(kSysWindowText);
 }
 

@@ -97,6 +97,10 @@ class SpreadGrid : public QTableWidget {
   void OnFocusChanged(QWidget* old, QWidget* now);
   void EmitKeyPress(int key);
   QTableWidgetItem* Item(int col, int row, bool create);
+  // The item of a cell (1-based), null outside the table or for an empty cell;
+  // CellData is its data of `role`, invalid when there is none.
+  const QTableWidgetItem* CellItem(int col, int row) const;
+  QVariant CellData(int col, int row, int role) const;
 
   QString tag_;
   QColor shadowColor_;

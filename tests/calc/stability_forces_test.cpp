@@ -15,6 +15,7 @@
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/weight.h"
+#include "calc/hand_outlines.h"
 
 namespace norva {
 namespace {
@@ -343,21 +344,6 @@ TEST(CalcForceSum, LoadsThatCannotBeFormedAreReported) {
   }
 }
 
-// Mixed wall drawn by hand: lower wall 0 (0,0), 1 (0.4,2), 2 (0.5,2), 3 (2.5,2),
-// 4 (2.5,0); upper wall 2, 5 (1.1,4), 9 (1.6,4), 10 (1.0,2), batter 0.3.
-KutaiPoints MixedOutline() {
-  KutaiPoints p{};
-  p[0] = {0, 0};
-  p[1] = {0.4, 2};
-  p[2] = {0.5, 2};
-  p[3] = {2.5, 2};
-  p[4] = {2.5, 0};
-  p[5] = {1.1, 4};
-  p[9] = {1.6, 4};
-  p[10] = {1.0, 2};
-  return p;
-}
-
 TEST(CalcForceSum, MixedWallUpperAndLowerParts) {
   auto d = std::make_unique<CDocument>();
   d->SetWallType(3);
@@ -369,7 +355,7 @@ TEST(CalcForceSum, MixedWallUpperAndLowerParts) {
   d->Sisin = 0;
   d->WallL = 10;
   d->SetnCase(1);
-  const KutaiPoints p = MixedOutline();
+  const KutaiPoints p = testing_calc::HandMixedOutline();
   WeightPtr a, b;
   MakeKutaiMxw(*d, p, 0, 0, a, b);
   d->SetKutaiW1(0, a);

@@ -8,6 +8,7 @@
 #include "calc/stability/weight_polygons.h"
 #include "document/document.h"
 #include "document/weight.h"
+#include "calc/hand_outlines.h"
 
 namespace norva {
 namespace {
@@ -213,28 +214,13 @@ TEST(WeightPolygons, BlockWallWithAndWithoutFooting) {
   EXPECT_NEAR(s->A(), 0.1875, 1e-9);
 }
 
-// Mixed wall drawn by hand: lower wall 0 (0,0), 1 (0.4,2), 2 (0.5,2), 3 (2.5,2),
-// 4 (2.5,0); upper wall 2, 5 (1.1,4), 9 (1.6,4), 10 (1.0,2).
-KutaiPoints Mixed() {
-  KutaiPoints p{};
-  p[0] = {0, 0};
-  p[1] = {0.4, 2};
-  p[2] = {0.5, 2};
-  p[3] = {2.5, 2};
-  p[4] = {2.5, 0};
-  p[5] = {1.1, 4};
-  p[9] = {1.6, 4};
-  p[10] = {1.0, 2};
-  return p;
-}
-
 TEST(WeightPolygons, MixedWallParts) {
   CDocument d;
   d.SetWallType(3);
   d.Gamcw = 23;
   d.Gamcf = 24;
   d.Gamw = 10;
-  const KutaiPoints p = Mixed();
+  const KutaiPoints p = testing_calc::HandMixedOutline();
   WeightPtr w0, w1;
   MakeKutaiMxw(d, p, 0, 0, w0, w1);
   ExpectShape(w0, {1.0, 1.05, 3.0}, 23);
@@ -273,7 +259,7 @@ TEST(WeightPolygons, UpperWallIsDryBelowItsBackFoot) {
   CDocument d;
   d.SetWallType(3);
   d.Gamw = 10;
-  KutaiPoints p = Mixed();
+  KutaiPoints p = testing_calc::HandMixedOutline();
   p[3] = {2.5, 1.8};
   p[10] = {1.0, 1.95};
   WeightPtr b;

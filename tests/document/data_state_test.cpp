@@ -130,6 +130,17 @@ struct Row {
   Flags expect;
 };
 
+// Each row: the complete design of its wall type, changed, gives its flags.
+template <size_t N>
+void ExpectRows(const Row (&rows)[N]) {
+  for (const Row& r : rows) {
+    CDocument d;
+    Complete(d, r.wallType);
+    r.change(d);
+    EXPECT_EQ(Checks(d), r.expect) << r.what;
+  }
+}
+
 // Cut face as the back ground, with everything it needs.
 void CutFace(CDocument& d) {
   d.BackType = 1;
@@ -378,12 +389,7 @@ TEST(DataStateTest, EachMissingInputFailsItsOwnScreen) {
       {"wind switch 2", 0, [](CDocument& d) { d.nWind = 2; }, kNotKajyu},
       {"no load case", 0, [](CDocument& d) { d.SetnCase(0); }, kNotKajyu},
   };
-  for (const Row& r : rows) {
-    CDocument d;
-    Complete(d, r.wallType);
-    r.change(d);
-    EXPECT_EQ(Checks(d), r.expect) << r.what;
-  }
+  ExpectRows(rows);
 }
 
 TEST(DataStateTest, InputsThatAreNotNeededMayStayBlank) {
@@ -495,12 +501,7 @@ TEST(DataStateTest, InputsThatAreNotNeededMayStayBlank) {
        },
        kAll},
   };
-  for (const Row& r : rows) {
-    CDocument d;
-    Complete(d, r.wallType);
-    r.change(d);
-    EXPECT_EQ(Checks(d), r.expect) << r.what;
-  }
+  ExpectRows(rows);
 }
 
 TEST(DataStateTest, NewDocumentIsIncompleteEverywhere) {

@@ -213,6 +213,20 @@ TEST(KusabiResTest, NegativeNqIsStoredAsTwoBytes) {
   EXPECT_EQ(static_cast<unsigned char>(b.at(89)), 0xFF);
 }
 
+TEST(KusabiResTest, LoadCountReadFromAFileStaysWithinTheLoadTable) {
+  auto b = CKusabiRes().Pack();
+  b[88] = 50;  // a count far beyond the 11-entry table
+  b[89] = 0;
+  CKusabiRes r;
+  r.Unpack(b.data());
+  EXPECT_EQ(r.Nq(), 50);
+  r.SetfQload(11, 7.0);  // past the table: ignored, the next member untouched
+  r.SetfQxs(30, 7.0);
+  EXPECT_EQ(r.fQload(11), 0.0);
+  EXPECT_EQ(r.fQxs(30), 0.0);
+  EXPECT_EQ(r.fW(0, 0), 0.0);
+}
+
 TEST(KusabiResTest, TrialsAreSortedByAngleAndReadBack) {
   std::vector<std::shared_ptr<CKusabiRes>> trials;
   const double omega[] = {0.9, 0.7, 0.8, 0.7};

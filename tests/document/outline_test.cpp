@@ -40,6 +40,19 @@ void ExpectPoints(const KutaiPoints& got, const std::vector<DPoint>& want, doubl
   }
 }
 
+// The outline of d, built over points and crest ends preset to kUnset.
+struct Outline {
+  KutaiPoints p = Fresh();
+  DPoint front = kUnset;
+  DPoint back = kUnset;
+};
+
+Outline Build(const CDocument& d, int16_t mode) {
+  Outline o;
+  MakeKutaiOutline(d, o.p, o.front, o.back, mode);
+  return o;
+}
+
 void ExpectPoint(const DPoint& got, const DPoint& want, double tol = 1e-12) {
   EXPECT_NEAR(got.X, want.X, tol);
   EXPECT_NEAR(got.Y, want.Y, tol);
@@ -78,9 +91,7 @@ TEST(KutaiOutline, GravityWall) {
     d.nKeisya = c.nKeisya;
     d.Tokki = c.Tokki;
     for (int16_t mode : {0, 1}) {  // the section mode does not apply
-      KutaiPoints p = Fresh();
-      DPoint front = kUnset, back = kUnset;
-      MakeKutaiOutline(d, p, front, back, mode);
+      const auto [p, front, back] = Build(d, mode);
       const double y0 = c.y0;
       ExpectPoints(p, {{0, y0}, {0, 0.5 + y0}, {0.3, 0.5 + y0}, {2.0, 0.5 + y0}, {2.0, 0},
                        {0.9, 3.0}, {1.4, 3.0}});
@@ -124,9 +135,7 @@ TEST(KutaiOutline, LeaningWall) {
     d.MtwH2 = c.MtwH2;
     d.nKeisya = c.nKeisya;
     d.Tokki = c.Tokki;
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, 0);
+    const auto [p, front, back] = Build(d, 0);
     ExpectPoints(p, c.want);
     ExpectPoint(front, c.want[5]);
     ExpectPoint(back, c.want[6]);
@@ -166,9 +175,7 @@ TEST(KutaiOutline, BlockWallWithFoundationHorizontalCourses) {
     d.nKeisya = y0 > 0 ? 0 : 1;
     const double hb = 0.4 + y0;
     const double x5 = 0.1 + 0.5 * (3.0 - 0.4 - y0);
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, 0);
+    const auto [p, front, back] = Build(d, 0);
     ExpectPoints(p, {{0, y0},
                      {0, hb},
                      {0.1, hb},
@@ -185,9 +192,7 @@ TEST(KutaiOutline, BlockWallWithFoundationHorizontalCourses) {
   }
   // The worked example to four decimals.
   d.nKeisya = 1;
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   EXPECT_NEAR(p[3].X, 0.7149, 5e-5);
   EXPECT_NEAR(p[6].X, 1.7913, 5e-5);
   EXPECT_NEAR(p[7].X, 0.4913, 5e-5);
@@ -198,9 +203,7 @@ TEST(KutaiOutline, BlockWallWithFoundationCoursesNormalToTheFace) {
   CDocument d;
   BlockWall(d);
   d.nBlkSetup = 0;
-  KutaiPoints p = Fresh();
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   // The foundation top falls 0.1 over 0.9 from the foot of the face to the heel:
   // cos(beta) = 0.9/sqrt(0.82), sin(beta) = 0.1/sqrt(0.82), and the distance
   // along it that makes a thickness T normal to the face is T / cos(theta - beta)
@@ -234,9 +237,7 @@ TEST(KutaiOutline, BlockWallWithoutFoundation) {
   d.nBlkSetup = 0;
   {
     SCOPED_TRACE("raised toe: base cut normal to the face");
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, 0);
+    const auto [p, front, back] = Build(d, 0);
     const DPoint toe{0, 0.35 * kS};
     const DPoint p3{0.35 * kC + 0.2 * kR, 0};
     const DPoint p5{0.5 * (3.0 - 0.35 * kS), 3.0};
@@ -253,9 +254,7 @@ TEST(KutaiOutline, BlockWallWithoutFoundation) {
   }
   {
     SCOPED_TRACE("simplified section: blocks on the origin");
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, 1);
+    const auto [p, front, back] = Build(d, 1);
     const DPoint o{0, 0};
     const DPoint p3{0.55 * kR, 0};
     const DPoint p5{1.5, 3.0};
@@ -285,9 +284,7 @@ TEST(KutaiOutline, BlockWallOnTheOriginForEveryOtherCombination) {
     SCOPED_TRACE(c.what);
     d.nBlkFound = c.nBlkFound;
     d.nBlkSetup = c.nBlkSetup;
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, c.mode);
+    const auto [p, front, back] = Build(d, c.mode);
     const DPoint o{0, 0};
     const DPoint p3{0.55 * kR, 0};
     // Horizontal courses: the crest is level from 5 to 9.
@@ -305,9 +302,7 @@ TEST(KutaiOutline, BlockWallWithAVerticalBackLine) {
   d.BlkDeltT1 = 0.2;
   d.nBlkFound = 1;
   d.nBlkSetup = 0;
-  KutaiPoints p = Fresh();
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 1);
+  const auto [p, front, back] = Build(d, 1);
   EXPECT_EQ(p[8].X, p[3].X);
   ExpectPoint(p[9], {0.55, 3.0});
   EXPECT_TRUE(std::isfinite(back.X));
@@ -358,9 +353,7 @@ TEST(KutaiOutline, MixedWallFullSection) {
     SCOPED_TRACE(nKeisya);
     d.nKeisya = nKeisya;
     const double y0 = nKeisya == 0 ? 0.3 : 0.0;
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, 0);
+    const auto [p, front, back] = Build(d, 0);
     ExpectPoints(p, {{0, y0}, {0.3, 1.5}, {0.5, 1.5}, {1.2, 1.4}, {2.0, 0}, e.p5, e.p6, e.p7,
                      e.p8, e.p9, e.p10});
     ExpectPoint(front, e.p5);
@@ -368,9 +361,7 @@ TEST(KutaiOutline, MixedWallFullSection) {
   }
   // The worked example to four decimals.
   d.nKeisya = 1;
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   EXPECT_NEAR(p[6].X, 1.6250, 5e-5);
   EXPECT_NEAR(p[6].Y, 3.37, 5e-5);
   EXPECT_NEAR(p[7].X, 0.8566, 5e-5);
@@ -405,18 +396,14 @@ TEST(KutaiOutline, MixedWallWithAHorizontalJoint) {
     SCOPED_TRACE(c.what);
     d.nKeisya = c.nKeisya;
     d.Tokki = c.Tokki;
-    KutaiPoints p = Fresh();
-    DPoint front, back;
-    MakeKutaiOutline(d, p, front, back, 1);
+    const auto [p, front, back] = Build(d, 1);
     ExpectPoints(p, {{0, c.y0}, c.p1, {x2, yc}, {1.2, 1.4}, {2.0, 0}, e.p5, e.p6, p7, e.p8,
                      e.p9, e.p10});
     ExpectPoint(back, e.p9);
   }
   d.nKeisya = 1;
   d.Tokki = 0;
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 1);
+  const auto [p, front, back] = Build(d, 1);
   EXPECT_NEAR(p[1].X, 0.2840, 5e-5);
   EXPECT_NEAR(p[2].X, 0.4680, 5e-5);
   EXPECT_NEAR(p[7].X, 0.8449, 5e-5);
@@ -428,9 +415,7 @@ TEST(KutaiOutline, MixedWallJointWithoutFrontHeight) {
   MixedWall(d);
   d.MxwH2 = 0.0;
   d.MxwH3 = 0.0;
-  KutaiPoints p = Fresh();
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 1);
+  const auto [p, front, back] = Build(d, 1);
   // The joint starts at the lower wall's front top edge.
   ExpectPoint(p[1], {0.3, 0.0});
   for (int i = 0; i <= 10; ++i) {
@@ -442,9 +427,7 @@ TEST(KutaiOutline, UnknownWallTypeWritesNothing) {
   CDocument d;
   GravityWall(d);
   d.SetWallType(4);
-  KutaiPoints p = Fresh();
-  DPoint front = kUnset, back = kUnset;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   ExpectPoints(p, {});
   EXPECT_EQ(front.X, kUnset.X);
   EXPECT_EQ(back.Y, kUnset.Y);
@@ -526,9 +509,7 @@ TEST(UraOutline, GravityWallEverySurfaceShape) {
   d.SetUraNiniY(0, 0.5);
   d.SetUraNiniX(1, 3.0);
   d.SetUraNiniY(1, 2.0);
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   // Back face from (2.0, 0.5) to (1.4, 3.0): x = 2.0 - 0.24 (y - 0.5).
   const DPoint foot{2.12, 0};
   const DPoint g{1.4, 3.0};
@@ -568,9 +549,7 @@ TEST(UraOutline, StartLevelsAndDepthOfTheBackGround) {
   CDocument d;
   GravityWall(d);
   d.UragomeType = 0;
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   const struct {
     const char* what;
     double fromY, uraHd;
@@ -664,9 +643,7 @@ TEST(UraOutline, ManyChangePointsAreAllKept) {
     d.SetUraNiniX(i, 0.5 * (i + 1));
     d.SetUraNiniY(i, 0.1 * (i + 1));
   }
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   std::vector<DPoint> ura(21);
   int16_t count, wallEnd;
   // Whole mixed-wall-like case with three wall points is covered above; here
@@ -686,9 +663,7 @@ TEST(UraOutline, ManyChangePointsAreAllKept) {
 TEST(UraOutline, InputsWithoutAnOutlineAreRefused) {
   CDocument d;
   GravityWall(d);
-  KutaiPoints p;
-  DPoint front, back;
-  MakeKutaiOutline(d, p, front, back, 0);
+  const auto [p, front, back] = Build(d, 0);
   std::vector<DPoint> ura(21, kUnset);
   int16_t count = 5, wallEnd = 5;
   d.UragomeType = 1;

@@ -8,7 +8,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLibrary>
-#include <QProcess>
 #include <QTimer>
 
 #include <fstream>
@@ -16,19 +15,13 @@
 #include <vector>
 
 #include "platform/text/cp932.h"
+#include "external_tools.h"
 #include "renderer/preview_dlg.h"
 
 namespace norva {
 namespace {
 
 using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*, const void*);
-
-std::string RunTool(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  p.waitForFinished(60000);
-  return p.readAllStandardOutput().toStdString();
-}
 
 // pdftotext lays words out by position: runs of blanks become one blank.
 std::string Collapsed(const std::string& text) {
@@ -38,12 +31,6 @@ std::string Collapsed(const std::string& text) {
     out += c;
   }
   return out;
-}
-
-size_t Count(const std::string& text, const std::string& what) {
-  size_t n = 0;
-  for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++n;
-  return n;
 }
 
 const char* kStyleSheet =

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/text/cp932.h"
+#include "placed_text.h"
 #include "renderer/markup_renderer.h"
 
 namespace norva {
@@ -34,13 +35,6 @@ struct RtfRecorder : IRtfSink {
   std::string FilePath() const override { return {}; }
 };
 
-struct Placed {
-  int page;
-  double x, y;
-  std::string text;  // UTF-8
-  double size;
-};
-
 class Flow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -62,17 +56,7 @@ class Flow : public ::testing::Test {
     return r.Render(markup, &rtf);
   }
 
-  std::vector<Placed> Items() const {
-    std::vector<Placed> out;
-    for (size_t p = 0; p < composer.Pages().size(); ++p) {
-      for (const PageItem& it : composer.Pages()[p].items) {
-        if (it.kind == PageItem::Text) {
-          out.push_back({static_cast<int>(p) + 1, it.x, it.y, it.text.toStdString(), it.font.size});
-        }
-      }
-    }
-    return out;
-  }
+  std::vector<Placed> Items() const { return PlacedTexts(composer); }
 
   // The text of the pages, lines joined by "|" (a new line where y grows).
   std::string Lines() const {

@@ -8,38 +8,19 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <string>
 #include <vector>
 
 #include "platform/text/cp932.h"
+#include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "renderer/printer_settings.h"
 #include "renderer/rtf_writer.h"
 
 namespace norva {
 namespace {
-
-std::string RunTool(const QString& program, const QStringList& args, int timeoutMs = 60000) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished(timeoutMs)) {
-    p.kill();
-    p.waitForFinished(5000);
-    return {};
-  }
-  return p.readAllStandardOutput().toStdString();
-}
-
-std::string Squeezed(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c != ' ' && c != '\n' && c != '\f') out += c;
-  }
-  return out;
-}
 
 size_t CountOf(const std::string& text, const std::string& what) {
   size_t n = 0;
@@ -172,18 +153,10 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
   }
 
   // ---- LibreOffice's PDF of the RTF: the captions as text, the formulas as pictures.
-  const QString profile = QStringLiteral("-env:UserInstallation=file://%1/lo_profile").arg(QString::fromStdString(dir));
-  QProcess lo;
-  lo.start(soffice, {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                     QStringLiteral("--outdir"), QString::fromStdString(dir), QString::fromStdString(rtfPath)});
-  if (!lo.waitForFinished(240000)) {
-    lo.kill();
-    lo.waitForFinished(5000);
-    FAIL() << "LibreOffice did not finish";
-  }
-  const QString pdf = QString::fromStdString(dir) + QLatin1Char('/') +
-                      QFileInfo(QString::fromStdString(rtfPath)).completeBaseName() + QStringLiteral(".pdf");
-  ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.readAllStandardError().toStdString();
+  const PdfConversion lo = ConvertRtfToPdf(soffice, dir, rtfPath);
+  if (!lo.finished) FAIL() << "LibreOffice did not finish";
+  const QString& pdf = lo.pdf;
+  ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.errors;
   const std::string text = Squeezed(RunTool(QStringLiteral("pdftotext"), {pdf, "-"}));
   for (const char* s : {"計算式", "土圧係数", "係数Ａ", "土圧合力", "モーメント", "連分数", "滑動", "転倒", "合力の傾き",
                         "以上。"}) {

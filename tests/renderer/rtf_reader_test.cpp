@@ -6,36 +6,17 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QStandardPaths>
 
 #include <fstream>
 #include <string>
 
 #include "platform/text/cp932.h"
+#include "external_tools.h"
 #include "renderer/preview_dlg.h"
 
 namespace norva {
 namespace {
-
-std::string RunTool(const QString& program, const QStringList& args, int timeoutMs = 60000) {
-  QProcess p;
-  p.start(program, args);
-  if (!p.waitForFinished(timeoutMs)) {
-    p.kill();
-    p.waitForFinished(5000);
-    return {};
-  }
-  return p.readAllStandardOutput().toStdString();
-}
-
-std::string Squeezed(const std::string& text) {
-  std::string out;
-  for (char c : text) {
-    if (c != ' ' && c != '\n' && c != '\f') out += c;
-  }
-  return out;
-}
 
 TEST(RtfReader, LibreOfficeReadsTheReport) {
   const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
@@ -71,18 +52,10 @@ TEST(RtfReader, LibreOfficeReadsTheReport) {
   }
   ASSERT_FALSE(rtf.empty());
 
-  const QString profile = QStringLiteral("-env:UserInstallation=file://%1/lo_profile").arg(QString::fromStdString(dir));
-  QProcess lo;
-  lo.start(soffice, {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                     QStringLiteral("--outdir"), QString::fromStdString(dir), QString::fromStdString(rtf)});
-  if (!lo.waitForFinished(240000)) {
-    lo.kill();
-    lo.waitForFinished(5000);
-    FAIL() << "LibreOffice did not finish";
-  }
-  const QString pdf = QString::fromStdString(dir) + QLatin1Char('/') + QFileInfo(QString::fromStdString(rtf)).completeBaseName() +
-                      QStringLiteral(".pdf");
-  ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.readAllStandardError().toStdString();
+  const PdfConversion lo = ConvertRtfToPdf(soffice, dir, rtf);
+  if (!lo.finished) FAIL() << "LibreOffice did not finish";
+  const QString& pdf = lo.pdf;
+  ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.errors;
 
   const std::string info = RunTool(QStringLiteral("pdfinfo"), {pdf});
   EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;

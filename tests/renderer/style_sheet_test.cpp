@@ -177,6 +177,17 @@ TEST(StyleSheet, ParagraphSectionsMalformedDuplicateAndUnterminated) {
   EXPECT_FLOAT_EQ(dup.paraStyles[1].fontSize, 14.0f);
 }
 
+TEST(StyleSheet, DistinctStylesKeepTheFirstRecordOfAName) {
+  // Names are compared exactly: "H1" is a style of its own.
+  const StyleSheet s = Parse("$h1{fontSize:12;}$h2{fontSize:9;}$h1{fontSize:14;}$H1{fontSize:16;}");
+  const std::vector<const ParaStyle*> styles = DistinctParaStyles(s);
+  ASSERT_EQ(styles.size(), 3u);
+  EXPECT_EQ(styles[0], &s.paraStyles[0]);
+  EXPECT_EQ(styles[1], &s.paraStyles[1]);
+  EXPECT_EQ(styles[2], &s.paraStyles[3]);
+  EXPECT_FLOAT_EQ(styles[0]->fontSize, 12.0f);
+}
+
 TEST(StyleSheet, MathSections) {
   const StyleSheet s = Parse(
       "$MATH_BOLD{fontName:Gothic;fontSize:12;fontBold:0;fontUnderline:1;}"

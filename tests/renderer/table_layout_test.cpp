@@ -6,7 +6,6 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 
 #include <cmath>
 #include <memory>
@@ -14,17 +13,12 @@
 #include <vector>
 
 #include "platform/text/cp932.h"
+#include "external_tools.h"
+#include "placed_text.h"
 #include "renderer/table_renderer.h"
 
 namespace norva {
 namespace {
-
-struct Placed {
-  int page;
-  double x, y;
-  std::string text;
-  double size;
-};
 
 class TableLayout : public ::testing::Test {
  protected:
@@ -53,17 +47,7 @@ class TableLayout : public ::testing::Test {
   double LineH() const { return composer.LineSpacing() / 100 * composer.TextHeight(QStringLiteral("唖")); }
   double Limit() const { return composer.PageHeight() - composer.MarginBottom(); }
 
-  std::vector<Placed> Texts() const {
-    std::vector<Placed> out;
-    for (size_t p = 0; p < composer.Pages().size(); ++p) {
-      for (const PageItem& it : composer.Pages()[p].items) {
-        if (it.kind == PageItem::Text) {
-          out.push_back({static_cast<int>(p) + 1, it.x, it.y, it.text.toStdString(), it.font.size});
-        }
-      }
-    }
-    return out;
-  }
+  std::vector<Placed> Texts() const { return PlacedTexts(composer); }
   const Placed* Find(const std::string& s) const {
     static std::vector<Placed> keep;
     keep = Texts();
@@ -348,19 +332,6 @@ TEST_F(TablePages, RowTallerThanAPageStartsOnTheNextPage) {
   EXPECT_EQ(first->page, 2);
   EXPECT_NEAR(first->y, composer.MarginTop(), 1e-9);
   for (int i = 0; i < 90; ++i) EXPECT_NE(Find("x" + std::to_string(i)), nullptr) << i;
-}
-
-std::string RunTool(const QString& program, const QStringList& args) {
-  QProcess p;
-  p.start(program, args);
-  p.waitForFinished(60000);
-  return p.readAllStandardOutput().toStdString();
-}
-
-size_t Count(const std::string& text, const std::string& what) {
-  size_t n = 0;
-  for (size_t pos = text.find(what); pos != std::string::npos; pos = text.find(what, pos + 1)) ++n;
-  return n;
 }
 
 TEST_F(TablePages, LongTableInAPdf) {

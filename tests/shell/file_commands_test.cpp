@@ -274,6 +274,40 @@ TEST_F(FileCommandsTest, ARecentFileThatVanishedLeavesTheList) {
   EXPECT_EQ(ActiveDocument()->FileTitle, "keep");
 }
 
+// A recent entry chosen in the open dialog: one that cannot be read leaves
+// the list, one whose document is open already only comes to the front, and
+// a readable one is opened without moving in the list.
+TEST_F(FileCommandsTest, RecentEntryChosenInTheOpenDialog) {
+  const std::string keep = Copy("gravity.nrv", "keep.nrv");
+  const std::string gone = Copy("leaning.nrv", "gone.nrv");
+  auto* recent = GetAppCore()->m_pRecentFileList.get();
+  recent->Add(QString::fromStdString(gone));
+  recent->Add(QString::fromStdString(keep));  // position 0
+  QFile::remove(QString::fromStdString(gone));
+  int chosen = 0;
+  Dialogs().open = [&](const QStringList& list, QString& path, int& index) {
+    index = chosen;
+    path = list.at(chosen);
+    return true;
+  };
+
+  chosen = 1;
+  main_->mnuFile_Click(2);
+  EXPECT_EQ(gDocuments.Count(), 0);
+  ASSERT_EQ(recent->nRecentFileCnt(), 1);
+  EXPECT_EQ(recent->Item(0).toStdString(), keep);
+
+  chosen = 0;
+  main_->mnuFile_Click(2);
+  ASSERT_EQ(gDocuments.Count(), 1);
+  EXPECT_EQ(ActiveDocument()->FileName, keep);
+  EXPECT_TRUE(main_->cmdIniData->isEnabled());
+  EXPECT_TRUE(main_->cmdIniData->font().bold());
+  main_->mnuFile_Click(2);
+  EXPECT_EQ(gDocuments.Count(), 1);
+  EXPECT_EQ(recent->nRecentFileCnt(), 1);
+}
+
 // Opened by path the name splits at its first dot, from the recent list at
 // its last; a name without a dot has no extension either way.
 TEST_F(FileCommandsTest, FileNamesOfADocumentByHowItWasOpened) {

@@ -7,6 +7,7 @@
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
+#include <stdexcept>
 
 #include "document/ant_res.h"
 #include "document/load_case.h"
@@ -188,6 +189,18 @@ TEST_F(MainWindowTest, IniDataDialogShowsItsOpenButtonOnlyForANewDocument) {
   EXPECT_EQ(change.caption, caption);
   EXPECT_FALSE(change.shown);
   EXPECT_EQ(gDocuments.Count(), 1);
+}
+
+// A handler that throws tells the user, with the exception's text when it
+// has one, and the program goes on.
+TEST_F(MainWindowTest, AnExceptionInAHandlerBecomesAMessage) {
+  const size_t before = sink_.shown.size();
+  EXPECT_TRUE(GuardedCall([] {}));
+  EXPECT_FALSE(GuardedCall([] { throw std::runtime_error("disk full"); }));
+  EXPECT_FALSE(GuardedCall([] { throw 1; }, "計算中にエラーが発生しました。"));
+  ASSERT_EQ(sink_.shown.size(), before + 2);
+  EXPECT_EQ(sink_.shown[before], "処理中にエラーが発生しました。\n(disk full)");
+  EXPECT_EQ(sink_.shown[before + 1], "計算中にエラーが発生しました。");
 }
 
 // The calculation is not wired in yet: the run tells the user so, keeps the

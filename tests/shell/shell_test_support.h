@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QMdiSubWindow>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <cstdlib>

@@ -41,10 +41,13 @@ namespace norva {
 namespace {
 
 using testing_run::AddCase;
+using testing_run::BlockWall;
 using testing_run::GravityWall;
 using testing_run::ProgressRecorder;
 using testing_run::ScopedMessages;
 using testing_run::ScopedTempDir;
+using testing_run::SetLeaningShape;
+using testing_run::SetMixedShape;
 
 void ExpectSig(double actual, double expected) {
   EXPECT_NEAR(actual, expected, std::fabs(expected) * 2e-7 + 1e-9);
@@ -371,19 +374,7 @@ namespace {
 //   = 69.0003 (blocks bear uniformly), Fm = 3.521862, Fs = 0.6 V / Pa = 2.052531.
 TEST(CalcAntei, BlockWallByHand) {
   ScopedMessages msg;
-  auto d = GravityWall(false);
-  d->SetWallType(0);
-  d->nBlkSetup = 1;
-  d->nBlkFound = 1;
-  d->BlkN = 0.5;
-  d->BlkT = 0.35;
-  d->BlkDeltT1 = 0.15;
-  d->BlkDeltT2 = 0.15;
-  d->BlkB = 0;
-  d->BlkB1 = 0;
-  d->BlkH1 = 0;
-  d->WallH = 3;
-  d->nTentou = 3;
+  auto d = BlockWall();
   CalcAntei(*d, 0, 0);
   EXPECT_TRUE(msg.rec.texts.empty());
   const CAntRes& r = *d->AntRes(0, 0);
@@ -427,26 +418,10 @@ TEST(CalcAntei, LeaningAndMixedWallsMatchTheStepsCalledByHand) {
     auto d = GravityWall(true);
     d->SetWallType(c.wallType);
     if (c.wallType == 2) {
-      d->MtwB1 = 0.5;
-      d->MtwB2 = 1.0;
-      d->MtwB3 = 0.6;
-      d->MtwB4 = 0.8;
-      d->MtwH1 = 4;
-      d->MtwH2 = 0.5;
-      d->MtwH3 = 0;
+      SetLeaningShape(*d, 0.5, 0);
       d->WallH = 4.5;
     } else {
-      d->BlkN = 0.5;
-      d->BlkT = 0.35;
-      d->BlkDeltT1 = 0.15;
-      d->BlkDeltT2 = 0.15;
-      d->MxwH1 = 2;
-      d->MxwH2 = 2;
-      d->MxwH3 = 0;
-      d->GrwB = 2.5;
-      d->GrwB1 = 0.4;
-      d->GrwB2 = 2.1;
-      d->GrwB3 = 0.1;
+      SetMixedShape(*d);
       d->WallH = 4;
     }
     d->Doatsu = c.doatsu;
@@ -606,13 +581,7 @@ TEST(CalcAntei, WritesTheBaseInclinationStateOfTheLeaningWall) {
       ScopedMessages msg;
       auto d = GravityWall(false);
       d->SetWallType(c.wallType);
-      d->MtwB1 = 0.5;
-      d->MtwB2 = 1.0;
-      d->MtwB3 = 0.6;
-      d->MtwB4 = 0.8;
-      d->MtwH1 = 4;
-      d->MtwH2 = c.h2;
-      d->MtwH3 = c.h3;
+      SetLeaningShape(*d, c.h2, c.h3);
       d->MtwKeisya = static_cast<int16_t>(1 - c.want);
       CalcAntei(*d, quiet, 0);
       EXPECT_EQ(d->MtwKeisya, c.want);
@@ -658,26 +627,10 @@ TEST(ReCalcCase, WithoutUserAngleReproducesTheRun) {
       d->WallH = 3;
       d->nTentou = 3;
     } else if (c.wallType == 2) {
-      d->MtwB1 = 0.5;
-      d->MtwB2 = 1.0;
-      d->MtwB3 = 0.6;
-      d->MtwB4 = 0.8;
-      d->MtwH1 = 4;
-      d->MtwH2 = 0.5;
-      d->MtwH3 = 0;
+      SetLeaningShape(*d, 0.5, 0);
       d->WallH = 4.5;
     } else if (c.wallType == 3) {
-      d->BlkN = 0.5;
-      d->BlkT = 0.35;
-      d->BlkDeltT1 = 0.15;
-      d->BlkDeltT2 = 0.15;
-      d->MxwH1 = 2;
-      d->MxwH2 = 2;
-      d->MxwH3 = 0;
-      d->GrwB = 2.5;
-      d->GrwB1 = 0.4;
-      d->GrwB2 = 2.1;
-      d->GrwB3 = 0.1;
+      SetMixedShape(*d);
     }
     d->nWater = 2;
     d->SetWatFH(0, 0.5);
@@ -746,17 +699,7 @@ TEST(CalcAntei, QuietRunHasTheOverturningOfItsLevelOnEveryWallType) {
     auto d = GravityWall(false);
     d->SetWallType(wallType);
     if (wallType == 3) {
-      d->BlkN = 0.5;
-      d->BlkT = 0.35;
-      d->BlkDeltT1 = 0.15;
-      d->BlkDeltT2 = 0.15;
-      d->MxwH1 = 2;
-      d->MxwH2 = 2;
-      d->MxwH3 = 0;
-      d->GrwB = 2.5;
-      d->GrwB1 = 0.4;
-      d->GrwB2 = 2.1;
-      d->GrwB3 = 0.1;
+      SetMixedShape(*d);
     }
     d->Sisin = 2;  // road earthworks: the adhesion acts on B - 2|E|
     d->cb = 20;

@@ -32,41 +32,16 @@
 namespace norva {
 namespace {
 
+using testing_run::BlockWall;
 using testing_run::GravityWall;
 using testing_run::ScopedMessages;
-
-std::unique_ptr<CDocument> BlockWall() {
-  auto d = GravityWall(false);
-  d->SetWallType(0);
-  d->nBlkSetup = 1;
-  d->nBlkFound = 1;
-  d->BlkN = 0.5;
-  d->BlkT = 0.35;
-  d->BlkDeltT1 = 0.15;
-  d->BlkDeltT2 = 0.15;
-  d->BlkB = 0;
-  d->BlkB1 = 0;
-  d->BlkH1 = 0;
-  d->WallH = 3;
-  d->nTentou = 3;
-  return d;
-}
+using testing_run::SetMixedShape;
 
 // A mixed wall whose numbers only need to be finite.
 std::unique_ptr<CDocument> MixedWall() {
   auto d = GravityWall(false);
   d->SetWallType(3);
-  d->BlkN = 0.5;
-  d->BlkT = 0.35;
-  d->BlkDeltT1 = 0.15;
-  d->BlkDeltT2 = 0.15;
-  d->MxwH1 = 2;
-  d->MxwH2 = 2;
-  d->MxwH3 = 0;
-  d->GrwB = 2.5;
-  d->GrwB1 = 0.4;
-  d->GrwB2 = 2.1;
-  d->GrwB3 = 0.1;
+  SetMixedShape(*d);
   d->WallH = 4;
   return d;
 }

@@ -93,6 +93,54 @@ inline std::unique_ptr<CDocument> GravityWall(bool seismic) {
   return d;
 }
 
+// Mixed wall over GravityWall's soil: a block upper wall (batter 1 : 0.5,
+// blocks 0.35 and backfill concrete 0.15 thick) 2 m high on a gravity lower
+// wall 2 m high with a base 2.5 m wide. WallH is left to the caller.
+inline void SetMixedShape(CDocument& d) {
+  d.BlkN = 0.5;
+  d.BlkT = 0.35;
+  d.BlkDeltT1 = 0.15;
+  d.BlkDeltT2 = 0.15;
+  d.MxwH1 = 2;
+  d.MxwH2 = 2;
+  d.MxwH3 = 0;
+  d.GrwB = 2.5;
+  d.GrwB1 = 0.4;
+  d.GrwB2 = 2.1;
+  d.GrwB3 = 0.1;
+}
+
+// Leaning wall 4 m high above a base of height h2; h3 is the drop of the back
+// face at the base. WallH is left to the caller.
+inline void SetLeaningShape(CDocument& d, double h2, double h3) {
+  d.MtwB1 = 0.5;
+  d.MtwB2 = 1.0;
+  d.MtwB3 = 0.6;
+  d.MtwB4 = 0.8;
+  d.MtwH1 = 4;
+  d.MtwH2 = h2;
+  d.MtwH3 = h3;
+}
+
+// Block wall 3 m high on the ground over GravityWall's soil: batter 1 : 0.5,
+// blocks 0.35 and backfill concrete 0.15 thick, laid level, line of thrust.
+inline std::unique_ptr<CDocument> BlockWall() {
+  auto d = GravityWall(false);
+  d->SetWallType(0);
+  d->nBlkSetup = 1;
+  d->nBlkFound = 1;
+  d->BlkN = 0.5;
+  d->BlkT = 0.35;
+  d->BlkDeltT1 = 0.15;
+  d->BlkDeltT2 = 0.15;
+  d->BlkB = 0;
+  d->BlkB1 = 0;
+  d->BlkH1 = 0;
+  d->WallH = 3;
+  d->nTentou = 3;
+  return d;
+}
+
 // Adds a case copied from case `from` under a new name; returns its index.
 inline int AddCase(CDocument& d, int from, const std::string& name) {
   const int i = d.nCase();

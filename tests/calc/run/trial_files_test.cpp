@@ -40,6 +40,7 @@
 namespace norva {
 namespace {
 
+using testing_run::BlockWall;
 using testing_run::GravityWall;
 using testing_run::ScopedTempDir;
 
@@ -219,22 +220,11 @@ TEST(TrialFiles, FullRunFileRecordByRecord) {
 
 TEST(TrialFiles, SectionWedgesOfTheLineOfThrustCreateNone) {
   ScopedTempDir tmp;
-  // Block wall 3 m high, batter 1 : 0.5, on the ground.
-  auto d = GravityWall(false);
-  d->SetWallType(0);
-  d->nBlkSetup = 1;
-  d->nBlkFound = 1;
-  d->BlkN = 0.5;
-  d->BlkT = 0.35;
-  d->BlkDeltT1 = 0.15;
-  d->BlkDeltT2 = 0.15;
-  d->BlkB = 0;
-  d->BlkB1 = 0;
-  d->BlkH1 = 0;
-  d->WallH = 3;
+  // Block wall 3 m high, batter 1 : 0.5, on the ground; line of thrust in
+  // the full run.
+  auto d = BlockWall();
   d->Doatsu = 1;
   d->SecDoatsu = 1;  // a wedge search at every check section
-  d->nTentou = 3;    // line of thrust in the full run
   CreationWatch watch;
   ASSERT_TRUE(watch.Ok());
   const int64_t sections0 = ThrustForceCalls();
