@@ -347,7 +347,9 @@ StabStatus CalcWallForce(CDocument& doc, int32_t caseNo, const KutaiPoints& p, c
         it.Row(10, 0, 0, Hc, Yc);
       }
     }
-    if (cs->nStoneCrash == 1) {
+    // A load the document does not consider has no inputs: the case switch
+    // alone would put never-entered values into the sums.
+    if (cs->nStoneCrash == 1 && doc.nStone == 0) {
       if (bStem == 0) {
         if (doc.WallL <= 0)
           return Failed(StabStatus::Fail(kStabReasonWallL), sumV, sumH, sumVX, sumHY);
@@ -366,7 +368,7 @@ StabStatus CalcWallForce(CDocument& doc, int32_t caseNo, const KutaiPoints& p, c
         it.Row(11, 0, 0, Hs, Ys);
       }
     }
-    if (cs->nWind == 1) {
+    if (cs->nWind == 1 && doc.nWind == 0) {
       const double Hw = doc.WindHight * doc.WindLoad;
       const double Yw = doc.WindPos + d;
       it.Add(0, 0, Hw, Yw);

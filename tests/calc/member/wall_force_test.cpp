@@ -98,7 +98,8 @@ TEST(WallForce, SoilWaterAndLoads) {
     d->SetSoilFH(0, 1.5);
     d->SetWatFH(0, 2.0);
     d->SetWatBH(0, 2.5);
-    d->WindHight = 1.0;
+    d->nWind = 0;
+  d->WindHight = 1.0;
     d->WindLoad = 3.0;
     d->WindPos = 0.5;
     d->SetnNiniCount(1);
@@ -182,6 +183,7 @@ TEST(WallForce, ForceSummaryTableWithUplift) {
   d->nWater = 2;
   d->SetWatFH(0, 1.0);
   d->SetWatBH(0, 2.0);
+  d->nWind = 0;
   d->WindHight = 1.0;
   d->WindLoad = 3.0;
   d->WindPos = 0.5;
@@ -261,6 +263,7 @@ TEST(WallForce, StemHorizontalLoads) {
     d->AutoCrashWidth = 1.0;
     d->nAutoCrashBougo = c.bougo;
     d->SetnAutoCrash(1, 0);
+    d->nStone = 0;
     d->StoneLoad = 30;
     d->StonePich = 2;
     d->StoneHight = 0.5;
@@ -281,6 +284,7 @@ TEST(WallForce, StemHorizontalLoads) {
 TEST(WallForce, LoadsThatCannotBeFormedFail) {
   {
     auto d = BatteredWall();
+    d->nStone = 0;
     d->StoneLoad = 30;
     d->StonePich = 0;
     d->StoneHight = 0.5;
@@ -325,6 +329,24 @@ TEST(WallForce, LoadsThatCannotBeFormedFail) {
 }
 
 // Which arbitrary loads act on the section and where.
+// A case may switch on rock fall or wind that the document does not consider;
+// their inputs were never entered and must not reach the sums.
+TEST(WallForce, CaseSwitchOfALoadTheDocumentLeavesOutAddsNothing) {
+  auto plain = BatteredWall();
+  Sums base;
+  ASSERT_TRUE(Force(*plain, 3, 0, nullptr, base));
+  auto d = BatteredWall();
+  ASSERT_NE(d->nWind, 0);
+  ASSERT_NE(d->nStone, 0);
+  d->pCase(0)->nWind = 1;
+  d->pCase(0)->nStoneCrash = 1;
+  Sums s;
+  ASSERT_TRUE(Force(*d, 3, 0, nullptr, s));
+  EXPECT_EQ(s.H, base.H);
+  EXPECT_EQ(s.HY, base.HY);
+  EXPECT_EQ(s.V, base.V);
+}
+
 TEST(WallForce, ArbitraryLoads) {
   struct Load {
     int16_t type, target;
@@ -511,6 +533,7 @@ TEST(WallForce, LowerWallOfMixedWall) {
   d->Doatsu = 1;
   d->UraHd = 1.5;
   d->UragomeType = 0;
+  d->nWind = 0;
   d->WindHight = 1;
   d->WindLoad = 3;
   d->WindPos = 0;

@@ -150,6 +150,7 @@ TEST(WallStress, LargeBlockWidthsAndFaceReaction) {
 // A section whose forces cannot be formed shows no stresses, not zeros.
 TEST(WallStress, SectionWithoutForcesIsBlank) {
   auto d = BatteredWall();
+  d->nStone = 0;
   d->StoneLoad = 30;
   d->StonePich = 0;
   d->StoneHight = 0.5;
