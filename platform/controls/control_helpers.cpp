@@ -19,7 +19,7 @@ template <typename T>
 void SetInRange(NumberBox* box, T v, T null) {
   const double d = static_cast<double>(v);
   if (!(box->MinValue() <= d && d <= box->MaxValue()))
-    box->SetBlank();
+    box->SetBlankHeld();
   else if (v != null)
     box->SetValue(d);
 }
@@ -32,6 +32,8 @@ void SetNumBox(NumberBox* box, float v) { SetInRange(box, v, static_cast<float>(
 void SetNumBox(NumberBox* box, int16_t v) { SetInRange(box, v, kNullInt16); }
 
 void SetNumBox(NumberBox* box, int32_t v) { SetInRange(box, v, kNullInt32); }
+
+bool NumBoxWritesBack(const NumberBox* box) { return box != nullptr && !box->IsBlankHeld(); }
 
 void SetFrameEnabled(NumberBox* box, bool on) {
   box->setEnabled(on);

@@ -25,6 +25,13 @@ void SetNumBox(NumberBox* box, float v);
 void SetNumBox(NumberBox* box, int16_t v);
 void SetNumBox(NumberBox* box, int32_t v);
 
+// Whether leaving the box may write its value back into the document. False
+// while the box is blank only because the program showed a stored value
+// outside its range (a null included) and the user has not typed since:
+// tabbing through such a box must leave the stored value as it is. Derived
+// values and form state still follow on leaving; only the write is skipped.
+bool NumBoxWritesBack(const NumberBox* box);
+
 // Enables or disables the box with the matching caption and back colours.
 void SetFrameEnabled(NumberBox* box, bool on);
 // Locks the box for a computed value (button-face background) or unlocks it.

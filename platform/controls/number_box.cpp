@@ -88,7 +88,8 @@ QString NumberBox::FormatValue(double v) const {
 
 void NumberBox::SetValue(double v) {
   editing_ = false;
-  if (v >= min_ && v <= max_)
+  held_ = !(v >= min_ && v <= max_);
+  if (!held_)
     SetState(false, v);
   else
     SetState(true, 0.0);
@@ -97,8 +98,14 @@ void NumberBox::SetValue(double v) {
 
 void NumberBox::SetBlank() {
   editing_ = false;
+  held_ = false;
   SetState(true, 0.0);
   ShowValue();
+}
+
+void NumberBox::SetBlankHeld() {
+  SetBlank();
+  held_ = true;
 }
 
 void NumberBox::SetState(bool blank, double v) {
@@ -111,6 +118,7 @@ void NumberBox::SetState(bool blank, double v) {
 void NumberBox::ShowValue() { setText(blank_ ? QString() : FormatValue(value_)); }
 
 void NumberBox::OnTextEdited(const QString& text) {
+  held_ = false;
   if (!editing_) {
     editing_ = true;
     startBlank_ = blank_;

@@ -53,6 +53,12 @@ class NumberBox : public QLineEdit {
   // Shows v; blanks the box when v lies outside [MinValue, MaxValue].
   void SetValue(double v);
   void SetBlank();
+  // Blank because the program was given a value outside the range (a stored
+  // value the box cannot show). Such a box holds no answer of the user's:
+  // until the user types into it, leaving it must not write the blank back
+  // over the stored value (see NumBoxWritesBack).
+  void SetBlankHeld();
+  bool IsBlankHeld() const { return held_; }
 
   QString Caption() const;
   void SetCaption(const QString& text);
@@ -98,6 +104,7 @@ class NumberBox : public QLineEdit {
   int decimals_ = 2;
   bool blank_ = true;
   double value_ = 0.0;
+  bool held_ = false;
   bool editing_ = false;  // the user has typed since the last commit
   bool startBlank_ = true;
   double startValue_ = 0.0;

@@ -96,6 +96,40 @@ TEST_F(NumberBoxTest, ProgramValueIsKeptInFullWhenTheUserTabsThrough) {
   EXPECT_EQ(box.text(), QString("0.23"));
 }
 
+TEST_F(NumberBoxTest, BoxBlankedForAStoredValueOutsideItsRangeWritesNothingBackUntilTyped) {
+  struct Case {
+    double stored;
+    const char* typed;  // nullptr: the user only tabs through
+    bool writesBack;
+  } cases[] = {
+      {120.0, nullptr, false},      // above MaxValue: shown blank, held
+      {kNullDouble, nullptr, false},  // the document null
+      {kNullBox, nullptr, false},
+      {120.0, "5", true},           // the user typed: the box's answer counts
+      {120.0, "", true},            // typed and emptied: blank is the answer
+      {12.5, nullptr, true},        // shown value
+  };
+  for (const Case& c : cases) {
+    NumberBox box(0, 99.99, "#0.00");
+    SetNumBox(&box, c.stored);
+    FocusIn(&box);
+    if (c.typed != nullptr) {
+      box.setText("1");  // some text, so that emptying is an edit too
+      box.selectAll();
+      Type(&box, QString::fromLatin1(c.typed));
+      if (*c.typed == '\0') box.backspace();
+    }
+    FocusOut(&box);
+    EXPECT_EQ(NumBoxWritesBack(&box), c.writesBack) << c.stored << " " << (c.typed ? c.typed : "-");
+  }
+  // A later program value clears the hold.
+  NumberBox box(0, 99.99, "#0.00");
+  SetNumBox(&box, 120.0);
+  SetNumBox(&box, 3.0);
+  EXPECT_TRUE(NumBoxWritesBack(&box));
+  EXPECT_FALSE(NumBoxWritesBack(nullptr));
+}
+
 TEST_F(NumberBoxTest, TypedValuesAreTakenAndOutOfRangeValuesRefused) {
   struct Case {
     const char* typed;
