@@ -1,6 +1,8 @@
 #include "document/document.h"
 #include "shell/startup.h"
 
+#include "screens/register_windows.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -130,6 +132,7 @@ int NorvaMain(int argc, char* argv[]) {
   QApplication::setOrganizationName("TAQ");
   QApplication::setApplicationName(kProgramTitle);
   SetMessageSink(&QtSink());
+  RegisterWindows();
 
   QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (runtime.isEmpty()) runtime = QDir::tempPath();
