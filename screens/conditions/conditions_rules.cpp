@@ -135,8 +135,7 @@ AnteiState AnteiFormState(const CDocument& doc, bool qaTicked) {
   const bool slideWorks = doc.nTentou != 3 || doc.nWlvlAuto == 0;
   const bool passive = doc.nJyudo == 1 && doc.ChkSlide == 1;
   AnteiState s;
-  s.thrustOption =
-      (doc.nWater == 0 || doc.nWlvlAuto == 0) && doc.WallType() == 0 && doc.Sisin != 3;
+  s.thrustOption = (doc.nWater == 0 || doc.nWlvlAuto == 0) && doc.WallType() == 0 && doc.Sisin != 3;
   s.slideOptions = slideWorks;
   s.passiveCheck = doc.ChkSlide == 1 && slideWorks;
   s.passive = passive;
@@ -185,9 +184,8 @@ void Set(CDocument& d, double v) {
 }
 
 #define NORVA_PLAIN(m) &Get<&CDocumentInputs::m>, &Set<&CDocumentInputs::m>
-#define NORVA_INDEXED(m, i)                               \
-  [](const CDocument& d) { return d.m(i); },              \
-      [](CDocument& d, double v) { d.Set##m(i, v); }
+#define NORVA_INDEXED(m, i) \
+  [](const CDocument& d) { return d.m(i); }, [](CDocument& d, double v) { d.Set##m(i, v); }
 
 constexpr const char* kUnitWTags[7] = {
     "裏込め土の湿潤重量を入力します。",
@@ -195,7 +193,8 @@ constexpr const char* kUnitWTags[7] = {
     "前面土砂の湿潤重量を入力します。",
     "前面土砂の水中重量を入力します。",
     "壁部のコンクリートの単位重量を入力します。混合擁壁の場合は上部擁壁の単重を入力します。",
-    "基礎部(底版部)のコンクリートの単位重量を入力します。混合擁壁の場合は下部擁壁の単重を入力します。",
+    "基礎部(底版部)"
+    "のコンクリートの単位重量を入力します。混合擁壁の場合は下部擁壁の単重を入力します。",
     "水の単位重量を入力します。"};
 
 const NumField kKihon[] = {
@@ -211,10 +210,8 @@ const NumField kKihon[] = {
     {"imnUnitW", 5, 0.01, 99.99, "#0.00", NORVA_PLAIN(Gamcf), kUnitWTags[5]},
     {"imnUnitW", 6, 0.01, 99.99, "#0.00", NORVA_PLAIN(Gamw), kUnitWTags[6]},
     {"imnFai", -1, 0, 89.999, "#0.00", NORVA_PLAIN(Fai), "裏込め土の内部摩擦角を入力します。"},
-    {"imnC", 0, 0, 999.99, "##0.00", NORVA_INDEXED(C, 0),
-     "裏込め土の常時の粘着力を入力します。"},
-    {"imnC", 1, 0, 999.99, "##0.00", NORVA_INDEXED(C, 1),
-     "裏込め土の地震時の粘着力を入力します。"},
+    {"imnC", 0, 0, 999.99, "##0.00", NORVA_INDEXED(C, 0), "裏込め土の常時の粘着力を入力します。"},
+    {"imnC", 1, 0, 999.99, "##0.00", NORVA_INDEXED(C, 1), "裏込め土の地震時の粘着力を入力します。"},
     {"imnDelt", 0, 0, 89.99, "#0.00", NORVA_INDEXED(delt, 0),
      "常時土圧計算用の壁面摩擦角を入力します。"},
     {"imnDelt", 1, 0, 89.99, "#0.00", NORVA_INDEXED(delt, 1),
@@ -245,7 +242,8 @@ const NumField kAntei[] = {
     {"imnQa", -1, 0.01, 9999.99, "###0.00", NORVA_PLAIN(Qa),
      "常時(長期)の許容支持力度を入力します。"},
     {"imnFaib", -1, 0, 89.99, "#0.00", NORVA_PLAIN(Faib),
-     "滑動の計算に用いる底面と地盤との間の摩擦角を入力します。値を入力するとμを自動的に算出します。"},
+     "滑動の計算に用いる底面と地盤との間の摩擦角を入力します。値を入力するとμを自動的に算出します"
+     "。"},
     {"imnMyu", -1, 0, 9.999, "0.000", NORVA_PLAIN(Myu),
      "滑動の計算に用いる底面と地盤との間の摩擦係数μを入力します。"},
     {"imnCb", -1, 0, 999.99, "##0.00", NORVA_PLAIN(cb),

@@ -70,9 +70,8 @@ const TableRow& JibanCutFaceHeader() {
 }
 
 std::span<const TableRow> JibanCutFaceRows() {
-  static const TableRow kRows[] = {
-      {"軟岩以上で比較的均一な平面をしている場合", "2/3φ"},
-      {"粗であるか段切りなどの処理が施され、粗とみなしうる場合", "φ"}};
+  static const TableRow kRows[] = {{"軟岩以上で比較的均一な平面をしている場合", "2/3φ"},
+                                   {"粗であるか段切りなどの処理が施され、粗とみなしうる場合", "φ"}};
   return kRows;
 }
 
@@ -149,23 +148,35 @@ constexpr QaRow kQaCanal[] = {
 
 int QaPage(int32_t sisin) {
   switch (sisin) {
-    case 0: return 0;
-    case 5: return 1;
-    case 2: return 3;
-    case 4: return 4;
-    case 3: return 5;
-    default: return -1;
+    case 0:
+      return 0;
+    case 5:
+      return 1;
+    case 2:
+      return 3;
+    case 4:
+      return 4;
+    case 3:
+      return 5;
+    default:
+      return -1;
   }
 }
 
 std::span<const QaRow> QaRows(int32_t sisin) {
   switch (sisin) {
-    case 0: return kQaFarm;
-    case 2: return std::span<const QaRow>(kQaFarm).first(9);
-    case 3: return kQaLargeBlock;
-    case 4: return kQaResidential;
-    case 5: return kQaCanal;
-    default: return {};
+    case 0:
+      return kQaFarm;
+    case 2:
+      return std::span<const QaRow>(kQaFarm).first(9);
+    case 3:
+      return kQaLargeBlock;
+    case 4:
+      return kQaResidential;
+    case 5:
+      return kQaCanal;
+    default:
+      return {};
   }
 }
 
@@ -236,12 +247,18 @@ std::span<const TableRow> AllowDisplayRows(int page) {
 
 int RefWeightPage(int32_t sisin) {
   switch (sisin) {
-    case 0: return 0;
-    case 5: return 1;
-    case 3: return 2;
-    case 2: return 3;
-    case 4: return 4;
-    default: return -1;
+    case 0:
+      return 0;
+    case 5:
+      return 1;
+    case 3:
+      return 2;
+    case 2:
+      return 3;
+    case 4:
+      return 4;
+    default:
+      return -1;
   }
 }
 
@@ -308,9 +325,9 @@ std::span<const char* const> WeightGroundKinds() {
 }
 
 std::span<const WeightChoice> WeightSoils(int page, int groundKind) {
-  static const WeightChoice kNatural[] = {
-      {"礫質土(緩いもの)", 18}, {"礫質土(密なもの)", 20}, {"砂質土(緩いもの)", 17},
-      {"砂質土(密なもの)", 19}, {"粘性土(緩いもの)", 14}, {"粘性土(密なもの)", kNullBox}};
+  static const WeightChoice kNatural[] = {{"礫質土(緩いもの)", 18}, {"礫質土(密なもの)", 20},
+                                          {"砂質土(緩いもの)", 17}, {"砂質土(密なもの)", 19},
+                                          {"粘性土(緩いもの)", 14}, {"粘性土(密なもの)", kNullBox}};
   static const WeightChoice kFill[] = {{"礫質土", 20}, {"砂質土", 19}, {"粘性土", 18}};
   static const WeightChoice kDrawings[] = {
       {"C1(砂および砂礫)", 20}, {"C2(砂質土)", 19}, {"C3(粘性土)", 18}, {"C4(粘性土)", 16}};
@@ -323,10 +340,14 @@ std::span<const WeightChoice> WeightSoils(int page, int groundKind) {
       if (groundKind == 0) return kNatural;
       if (groundKind == 1) return kFill;
       return {};
-    case 1: return kDrawings;
-    case 3: return kLargeBlock;
-    case 4: return kResidential;
-    default: return {};
+    case 1:
+      return kDrawings;
+    case 3:
+      return kLargeBlock;
+    case 4:
+      return kResidential;
+    default:
+      return {};
   }
 }
 
@@ -357,7 +378,8 @@ std::optional<PpResult> CalcPp(const PpInputs& in) {
   return r;
 }
 
-// ---- Critical water level -------------------------------------------------------------------------
+// ---- Critical water level
+// -------------------------------------------------------------------------
 
 std::vector<WlvlEntry> WlvlCaseList(const CDocument& doc) {
   std::vector<WlvlEntry> list;
@@ -371,7 +393,8 @@ std::vector<WlvlEntry> WlvlCaseList(const CDocument& doc) {
   return list;
 }
 
-// ---- Pictures -----------------------------------------------------------------------------------------
+// ---- Pictures
+// -----------------------------------------------------------------------------------------
 
 const char* IniWallPicture(int wallType) {
   static const char* const kFiles[4] = {"WallBlock.svg", "WallGravity.svg", "WallLeaning.svg",

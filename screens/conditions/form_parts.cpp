@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyleOptionGroupBox>
 #include <QSvgRenderer>
 
 #include "document/document.h"
@@ -31,19 +32,41 @@ QPixmap SvgPixmap(const QString& path, const QSize& size) {
   QPixmap pix(size);
   pix.fill(Qt::transparent);
   QPainter p(&pix);
-  svg.render(&p, QRectF(QPointF((size.width() - fit.width()) / 2, (size.height() - fit.height()) / 2),
-                        fit));
+  svg.render(
+      &p,
+      QRectF(QPointF((size.width() - fit.width()) / 2, (size.height() - fit.height()) / 2), fit));
   return pix;
 }
 
-QPushButton* PictureButton(const QString& objectName, const char* picture, QWidget* parent) {
+QPushButton* PictureButton(const QString& objectName, const char* picture, QWidget* parent,
+                           int icon) {
   auto* b = new QPushButton(parent);
   b->setObjectName(objectName);
-  const QSize size(20, 20);
+  const QSize size(icon, icon);
   b->setIcon(QIcon(SvgPixmap(ResourcePicture(picture), size)));
   b->setIconSize(size);
-  b->setFixedSize(28, 26);
+  b->setFixedSize(icon + 8, icon + 6);
   return b;
+}
+
+void TabOrderByColumns(QWidget* form, std::initializer_list<QWidget*> columns) {
+  if (form->layout()) form->layout()->activate();
+  QWidget* prev = nullptr;
+  for (QWidget* col : columns) {
+    std::vector<QWidget*> members;
+    for (QWidget* w : col->findChildren<QWidget*>())
+      if (w->focusPolicy() & Qt::TabFocus) members.push_back(w);
+    auto at = [col](const QWidget* w) { return w->mapTo(col, QPoint(0, 0)); };
+    std::stable_sort(members.begin(), members.end(), [&](QWidget* a, QWidget* b) {
+      const QPoint pa = at(a), pb = at(b);
+      if (std::abs(pa.y() - pb.y()) > 4) return pa.y() < pb.y();
+      return pa.x() < pb.x();
+    });
+    for (QWidget* w : members) {
+      if (prev) QWidget::setTabOrder(prev, w);
+      prev = w;
+    }
+  }
 }
 
 NumberBox* MakeNumBox(const NumField& f, QWidget* parent) {
@@ -67,11 +90,11 @@ QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent) {
 
 namespace {
 
-// Keeps a subscript label beside its character when the base label moves or
-// changes size.
+// Keeps a subscript label beside its character when the base label (or the
+// title of a frame) moves or changes size.
 class SubscriptPlacer : public QObject {
  public:
-  SubscriptPlacer(QLabel* base, QLabel* sub, QString prefix)
+  SubscriptPlacer(QWidget* base, QLabel* sub, QString prefix)
       : QObject(base), base_(base), sub_(sub), prefix_(std::move(prefix)) {
     base->installEventFilter(this);
     Place();
@@ -84,21 +107,34 @@ class SubscriptPlacer : public QObject {
   }
 
  private:
+  // Where the base's text runs.
+  QRect TextRect() const {
+    auto* frame = qobject_cast<QGroupBox*>(base_);
+    if (frame == nullptr) return base_->contentsRect();
+    QStyleOptionGroupBox opt;
+    opt.initFrom(frame);
+    opt.text = frame->title();
+    opt.subControls = QStyle::SC_GroupBoxLabel;
+    opt.textAlignment = frame->alignment();
+    return frame->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel,
+                                          frame);
+  }
   void Place() {
     const QFontMetrics fm(base_->font());
-    const QRect r = base_->contentsRect();
+    const QRect r = TextRect();
     const int baseline = r.top() + (r.height() + fm.ascent() - fm.descent()) / 2;
     sub_->adjustSize();
     sub_->move(r.left() + fm.horizontalAdvance(prefix_), baseline - sub_->height() / 2);
+    sub_->raise();
   }
-  QLabel* base_;
+  QWidget* base_;
   QLabel* sub_;
   QString prefix_;
 };
 
 }  // namespace
 
-void AttachSubscript(QLabel* base, QLabel* sub, const QString& prefix) {
+void AttachSubscript(QWidget* base, QLabel* sub, const QString& prefix) {
   sub->setParent(base);
   QFont f = base->font();
   f.setPointSizeF(f.pointSizeF() * 0.7);
@@ -240,7 +276,13 @@ void FillDisplayGrid(SpreadGrid* grid, const std::vector<QStringList>& rows) {
   grid->setFocusPolicy(Qt::NoFocus);
   SetSpreadColors(grid);
   grid->resizeColumnsToContents();
+  grid->resizeRowsToContents();
   grid->horizontalHeader()->setStretchLastSection(true);
+  // The whole table is always in view: the dialog takes its size from it.
+  grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  grid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void FillDisplayGrid(SpreadGrid* grid, std::span<const TableRow> rows) {

@@ -9,14 +9,15 @@
 #include <QDialog>
 #include <QFrame>
 #include <QGroupBox>
-#include <QLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <initializer_list>
 
 #include "platform/controls/control_array.h"
 #include "platform/controls/number_box.h"
@@ -34,17 +35,18 @@ namespace conditions {
 QString ResourcePicture(const char* name);
 // The SVG file drawn into a pixmap of the given size (empty when missing).
 QPixmap SvgPixmap(const QString& path, const QSize& size);
-// A push button showing a picture from the resource folder.
-QPushButton* PictureButton(const QString& objectName, const char* picture, QWidget* parent);
+// A push button showing a picture from the resource folder at `icon` pixels.
+QPushButton* PictureButton(const QString& objectName, const char* picture, QWidget* parent,
+                           int icon = 20);
 
 // A number box of a field table: named, ranged, formatted and tagged.
 NumberBox* MakeNumBox(const NumField& f, QWidget* parent);
 // Member `index` of a label array with its text.
 QLabel* AddLabel(ControlArray<QLabel>& arr, int index, const QString& text, QWidget* parent);
 QLabel* NamedLabel(const QString& name, const QString& text, QWidget* parent);
-// Shows `sub` as the subscript of the character of `base` that follows the
-// text `prefix` (its position follows the label's size).
-void AttachSubscript(QLabel* base, QLabel* sub, const QString& prefix);
+// Shows `sub` as the subscript of the character that follows the text
+// `prefix` of a label, or of a frame's title (its position follows the size).
+void AttachSubscript(QWidget* base, QLabel* sub, const QString& prefix);
 
 // A frame with its caption; the layouts set on it later are kept compact.
 QGroupBox* Frame(const QString& name, const QString& caption, QWidget* parent);
@@ -52,6 +54,10 @@ QGroupBox* Frame(const QString& name, const QString& caption, QWidget* parent);
 void UnderTitleBar(QGroupBox* frame);
 // Tight margins and spacing for the layout of a frame or column.
 void Tight(QLayout* lay);
+
+// Tab order reading each column from top to bottom, left to right within a
+// row, the columns in the order given (their layouts must be in place).
+void TabOrderByColumns(QWidget* form, std::initializer_list<QWidget*> columns);
 
 // A section heading with room for buttons on its right.
 class TitleBar : public QFrame {

@@ -20,8 +20,8 @@ frmAllow::frmAllow(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("材料の許容応力度"));
   auto* lay = new QVBoxLayout(this);
   cmbSisin = conditions::ListRow(
-      lay, conditions::AddLabel(lblCaption, 0, QStringLiteral("参照する基準書："), this), "cmbSisin",
-      this);
+      lay, conditions::AddLabel(lblCaption, 0, QStringLiteral("参照する基準書："), this),
+      "cmbSisin", this);
 
   vstAllow = new IndexTab(this);
   vstAllow->setObjectName("vstAllow");
@@ -34,20 +34,20 @@ frmAllow::frmAllow(QWidget* owner) : QDialog(owner) {
   fraApply = new QGroupBox(QStringLiteral("適用される値"), this);
   fraApply->setObjectName("fraApply");
   auto* grid = new QGridLayout(fraApply);
-  const char* const kTexts[4] = {"無筋コンクリートの設計基準強度", "無筋コンクリートの許容圧縮応力度",
-                                 "無筋コンクリートの許容引張応力度",
-                                 "無筋コンクリートの許容せん断応力度"};
-  const char* const kSymbols[4] = {"σ<sub>ck</sub> :", "σ<sub>ca</sub> :", "σ<sub>ta</sub> :",
-                                   "τ<sub>a</sub> :"};
+  const char* const kTexts[4] = {
+      "無筋コンクリートの設計基準強度", "無筋コンクリートの許容圧縮応力度",
+      "無筋コンクリートの許容引張応力度", "無筋コンクリートの許容せん断応力度"};
+  const char* const kSymbols[4] = {
+      "σ<sub>ck</sub> :", "σ<sub>ca</sub> :", "σ<sub>ta</sub> :", "τ<sub>a</sub> :"};
   const char* const kBoxes[4] = {"imnSgmck", "imnSgmca", "imnSgmta", "imnTaua"};
   NumberBox** boxes[4] = {&imnSgmck, &imnSgmca, &imnSgmta, &imnTaua};
   for (int i = 0; i < 4; ++i) {
     grid->addWidget(conditions::AddLabel(lblAllow, 2 * i, QString::fromUtf8(kTexts[i]), fraApply),
                     i, 0);
-    grid->addWidget(conditions::AddLabel(lblAllow, 2 * i + 1, QString::fromUtf8(kSymbols[i]), fraApply),
-                    i, 1);
-    *boxes[i] = new NumberBox(0.01, 999.999, i == 0 ? QStringLiteral("##0.00") : QStringLiteral("##0.000"),
-                              fraApply);
+    grid->addWidget(
+        conditions::AddLabel(lblAllow, 2 * i + 1, QString::fromUtf8(kSymbols[i]), fraApply), i, 1);
+    *boxes[i] = new NumberBox(
+        0.01, 999.999, i == 0 ? QStringLiteral("##0.00") : QStringLiteral("##0.000"), fraApply);
     (*boxes[i])->setObjectName(kBoxes[i]);
     grid->addWidget(*boxes[i], i, 2);
   }
@@ -128,9 +128,12 @@ void frmAllow::Strength_Click(int page, QComboBox* list) {
 
 QComboBox* frmAllow::ShownList() const {
   switch (vstAllow->CurrTab()) {
-    case 0: return cmbTochi;
-    case 2: return cmbTakuchi;
-    default: return cmbDouro;
+    case 0:
+      return cmbTochi;
+    case 2:
+      return cmbTakuchi;
+    default:
+      return cmbDouro;
   }
 }
 

@@ -43,11 +43,14 @@ frmAntei::frmAntei() : InputScreen(2, "frmAntei") {
   AddFields(AnteiFields(), this);
   auto* lay = new QVBoxLayout(this);
   auto* columns = new QHBoxLayout;
-  columns->addWidget(BuildStability(), 1);
-  columns->addWidget(BuildGround(), 1);
+  QWidget* left = BuildStability();
+  QWidget* right = BuildGround();
+  columns->addWidget(left, 1);
+  columns->addWidget(right, 1);
   lay->addLayout(columns, 1);
   lay->addWidget(MakeHintBox());
   lay->addWidget(MakeButtonStrip());
+  conditions::TabOrderByColumns(this, {left, right, cmdPrevious->parentWidget()});
 
   conditions::HintOnFocus(chkPp, imtHelp, QString());
   for (const auto& [i, b] : optTentou->Members()) conditions::HintOnFocus(b, imtHelp, QString());
@@ -152,9 +155,9 @@ QWidget* frmAntei::BuildGround() {
            AddLabel(lblUnit, 3, kStress, fraSiji));
   qa->setColumnStretch(3, 1);
   siji->addLayout(qa, 2, 0, 1, 3);
-  siji->addWidget(AddLabel(lblQa, 2, QStringLiteral("常時(長期)の許容支持力度を入力してください。"),
-                           fraSiji),
-                  3, 0, 1, 3);
+  siji->addWidget(
+      AddLabel(lblQa, 2, QStringLiteral("常時(長期)の許容支持力度を入力してください。"), fraSiji),
+      3, 0, 1, 3);
   lay->addWidget(fraSiji);
 
   fraBetween = Frame("fraBetween", QStringLiteral("底面と地盤の間の定数"), col);
@@ -208,7 +211,8 @@ QWidget* frmAntei::BuildGround() {
   fraAE0 = Frame("fraAE0", QStringLiteral("変形係数 αＥ "), col);
   auto* ae0 = new QGridLayout(fraAE0);
   conditions::Tight(ae0);
-  ae0->addWidget(AddLabel(lblAE0, 2, QStringLiteral("(αＥ<sub>0</sub>)"), fraAE0), 0, 0);
+  AttachSubscript(fraAE0, AddLabel(lblAE0, 2, QStringLiteral("0"), fraAE0),
+                  QStringLiteral("変形係数 αＥ"));
   PlaceRow(ae0, 1, AddLabel(lblAE0, 0, QStringLiteral("背面地盤 :"), fraAE0), "imnAE0", 0,
            AddLabel(lblUnit, 13, kStress, fraAE0));
   PlaceRow(ae0, 2, AddLabel(lblAE0, 1, QStringLiteral("支持地盤 :"), fraAE0), "imnAE0", 1,

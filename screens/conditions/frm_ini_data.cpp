@@ -24,8 +24,7 @@ PictureOption::PictureOption(const QString& caption, const QString& picture, QWi
 
 QSize PictureOption::sizeHint() const {
   const QFontMetrics fm(font());
-  return QSize(kWallPictureSize.width() + 16,
-               kWallPictureSize.height() + fm.height() + 18);
+  return QSize(kWallPictureSize.width() + 16, kWallPictureSize.height() + fm.height() + 18);
 }
 
 bool PictureOption::hitButton(const QPoint& pos) const { return rect().contains(pos); }
@@ -50,12 +49,11 @@ void PictureOption::paintEvent(QPaintEvent*) {
     if (isEnabled())
       p.drawPixmap(pic.topLeft(), picture_);
     else
-      p.drawPixmap(pic.topLeft(),
-                   style()->generatedIconPixmap(QIcon::Disabled, picture_, &opt));
+      p.drawPixmap(pic.topLeft(), style()->generatedIconPixmap(QIcon::Disabled, picture_, &opt));
   }
   const QRect caption(0, pic.bottom() + 4 + shift, width(), height() - pic.bottom() - 8);
-  p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                           QPalette::ButtonText));
+  p.setPen(
+      palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
   p.drawText(caption, Qt::AlignHCenter | Qt::AlignTop, text());
 }
 
@@ -94,9 +92,8 @@ frmIniData::frmIniData(QWidget* owner) : QDialog(owner) {
   auto* dotsuLay = new QHBoxLayout(fraDotsu);
   optDoatsu = new OptionArray("optDoatsu", this);
   for (int i = 0; i < 2; ++i) {
-    auto* b = new QRadioButton(i == 0 ? QStringLiteral("クーロン公式")
-                                      : QStringLiteral("試行くさび法"),
-                               fraDotsu);
+    auto* b = new QRadioButton(
+        i == 0 ? QStringLiteral("クーロン公式") : QStringLiteral("試行くさび法"), fraDotsu);
     optDoatsu->Add(i, b);
     dotsuLay->addWidget(b);
   }

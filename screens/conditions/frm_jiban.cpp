@@ -90,7 +90,8 @@ void frmJiban::BuildPage(int page, const char* suffix) {
   const char* const kListLabels[2] = {"裏込め土の種類：", "地山の地質や表面の状態："};
   for (int i = 0; i < 2; ++i) {
     auto* row = new QHBoxLayout(p.fra[i]);
-    p.lbl[i] = Named(new QLabel(QString::fromUtf8(kListLabels[i]), p.fra[i]), Member("lbl", suffix, i));
+    p.lbl[i] =
+        Named(new QLabel(QString::fromUtf8(kListLabels[i]), p.fra[i]), Member("lbl", suffix, i));
     p.cmb[i] = Named(new QComboBox(p.fra[i]), Member("cmb", suffix, i));
     p.cmb[i]->setProperty("Index", i);
     row->addWidget(p.lbl[i]);
@@ -113,20 +114,22 @@ void frmJiban::BuildPage(int page, const char* suffix) {
     p.vs[i]->setWordWrap(true);
     p.vs[i]->resizeRowsToContents();
     frameLay->addWidget(p.vs[i]);
-    grids->addWidget(p.fra[3 + i], 1);
+    grids->addWidget(p.fra[3 + i]);
   }
   // The two clay classes of the standard drawings share one name cell.
   if (page == 1) p.vs[0]->setSpan(2, 0, 2, 1);
   tables->addLayout(grids);
-  p.lbl[2] = Named(new QLabel(QStringLiteral("壁面摩擦角δは常時δ=2/3φ、地震時δ=1/2φとします。"),
-                              p.fra[2]),
-                   Member("lbl", suffix, 2));
+  p.lbl[2] =
+      Named(new QLabel(QStringLiteral("壁面摩擦角δは常時δ=2/3φ、地震時δ=1/2φとします。"), p.fra[2]),
+            Member("lbl", suffix, 2));
   tables->addWidget(p.lbl[2]);
   if (page > 0) {
-    p.lbl[3] = Named(new QLabel(page == 1 ? QStringLiteral("基準書に記載が無いため土地改良事業計画設計基準の内容です。")
-                                          : QStringLiteral("基準書に記載が無いため道路土工の内容です。"),
-                                p.fra[2]),
-                     Member("lbl", suffix, 3));
+    p.lbl[3] = Named(
+        new QLabel(
+            page == 1 ? QStringLiteral("基準書に記載が無いため土地改良事業計画設計基準の内容です。")
+                      : QStringLiteral("基準書に記載が無いため道路土工の内容です。"),
+            p.fra[2]),
+        Member("lbl", suffix, 3));
     tables->addWidget(p.lbl[3]);
   }
   lay->addWidget(p.fra[2], 1, 0, 1, 2);

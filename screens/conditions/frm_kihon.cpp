@@ -44,12 +44,15 @@ frmKihon::frmKihon() : InputScreen(0, "frmKihon") {
   AddFields(KihonFields(), this);
   auto* lay = new QVBoxLayout(this);
   auto* columns = new QHBoxLayout;
-  columns->addWidget(BuildLeft(), 1);
-  columns->addWidget(BuildRight(), 1);
+  QWidget* left = BuildLeft();
+  QWidget* right = BuildRight();
+  columns->addWidget(left, 1);
+  columns->addWidget(right, 1);
   lay->addLayout(columns, 1);
   lay->addWidget(MakeHintBox());
   lay->addWidget(MakeButtonStrip());
   cmdPrevious->setEnabled(false);
+  conditions::TabOrderByColumns(this, {left, right, cmdPrevious->parentWidget()});
 
   conditions::HintOnFocus(chkKh, imtHelp, "地震時を考慮する場合はチェック状態にして下さい。");
   for (const auto& [i, b] : optKirido->Members())
@@ -121,10 +124,12 @@ QWidget* frmKihon::BuildLeft() {
   fraKirido = Frame("fraKirido", QStringLiteral("切土面"), fraSoilType);
   auto* cut = new QGridLayout(fraKirido);
   conditions::Tight(cut);
-  PlaceRow(cut, 0, AddLabel(lblKirido, 0, QStringLiteral("切土面の摩擦角       　　   :"), fraKirido),
-      "imnKirido", -1, AddLabel(lblUnit, 6, kDegree, fraKirido));
-  PlaceRow(cut, 1, AddLabel(lblKirido, 1, QStringLiteral("切土面と裏込め土の間の粘着力:"), fraKirido),
-      "imnCd", -1, AddLabel(lblUnit, 7, kStress, fraKirido));
+  PlaceRow(cut, 0,
+           AddLabel(lblKirido, 0, QStringLiteral("切土面の摩擦角       　　   :"), fraKirido),
+           "imnKirido", -1, AddLabel(lblUnit, 6, kDegree, fraKirido));
+  PlaceRow(cut, 1,
+           AddLabel(lblKirido, 1, QStringLiteral("切土面と裏込め土の間の粘着力:"), fraKirido),
+           "imnCd", -1, AddLabel(lblUnit, 7, kStress, fraKirido));
   cut->setColumnStretch(3, 1);
   soilType->addWidget(fraKirido);
   conditions::UnderTitleBar(fraSoilType);
@@ -138,9 +143,9 @@ QWidget* frmKihon::BuildLeft() {
   auto* sec = new QVBoxLayout(fraSecDoatsu);
   conditions::Tight(sec);
   optSecDoatsu = new OptionArray("optSecDoatsu", this);
-  AddOptions(optSecDoatsu, fraSecDoatsu, sec,
-             {"逆算した土圧係数(Ka)を用いて算出する",
-              "各断面毎に試行くさび法により最大土圧を算出する"});
+  AddOptions(
+      optSecDoatsu, fraSecDoatsu, sec,
+      {"逆算した土圧係数(Ka)を用いて算出する", "各断面毎に試行くさび法により最大土圧を算出する"});
   lay->addWidget(fraSecDoatsu);
   auto* allow = new TitleBar(QStringLiteral("許容応力度"), col);
   cmdAllowRef = new QPushButton(QStringLiteral("参照"), allow);
@@ -190,11 +195,11 @@ QWidget* frmKihon::BuildRight() {
   auto* soil = new QGridLayout(fraSoil);
   conditions::Tight(soil);
   PlaceRow(soil, 0, AddLabel(lblSoil, 0, QStringLiteral("内部摩擦角  φ              :"), fraSoil),
-      "imnFai", -1, AddLabel(lblUnit, 1, kDegree, fraSoil));
+           "imnFai", -1, AddLabel(lblUnit, 1, kDegree, fraSoil));
   PlaceRow(soil, 1, AddLabel(lblSoil, 1, QStringLiteral("粘着力      ｃ    　 常　時 :"), fraSoil),
-      "imnC", 0, AddLabel(lblUnit, 2, kStress, fraSoil));
+           "imnC", 0, AddLabel(lblUnit, 2, kStress, fraSoil));
   PlaceRow(soil, 2, AddLabel(lblSoil, 2, QStringLiteral("　　　　　　　　　　 地震時 :"), fraSoil),
-      "imnC", 1, AddLabel(lblUnit, 3, kStress, fraSoil));
+           "imnC", 1, AddLabel(lblUnit, 3, kStress, fraSoil));
   soil->addWidget(AddLabel(lblSoil, 3, QStringLiteral("壁面摩擦角  δ"), fraSoil), 3, 0);
   auto* d0 = AddLabel(lblSoil, 4, QStringLiteral("常　時 :"), fraSoil);
   auto* d1 = AddLabel(lblSoil, 5, QStringLiteral("地震時 :"), fraSoil);
@@ -225,7 +230,7 @@ QWidget* frmKihon::BuildRight() {
     conditions::Tight(grid);
     for (int i = kFirst[g]; i < kFirst[g + 1]; ++i)
       PlaceRow(grid, i - kFirst[g], AddLabel(lblWeight, i, QString::fromUtf8(kRows[i]), f),
-          "imnUnitW", i, AddLabel(lblUnit, 8 + i, kWeight, f));
+               "imnUnitW", i, AddLabel(lblUnit, 8 + i, kWeight, f));
     wgrid->addWidget(f, g, 0);
   }
   conditions::UnderTitleBar(fraWeight[0]);

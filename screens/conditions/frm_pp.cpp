@@ -65,9 +65,7 @@ frmPp::frmPp(QWidget* owner) : QDialog(owner) {
     inputs->addWidget(new QLabel(QString::fromUtf8(s.unit), this), row, 1);
     ++row;
   }
-  Command1 = conditions::PictureButton("Command1", kDeltaButtonPicture, this);
-  Command1->setFixedSize(40, 40);
-  Command1->setIconSize(QSize(32, 32));
+  Command1 = conditions::PictureButton("Command1", kDeltaButtonPicture, this, 32);
   inputs->addWidget(Command1, 3, 2, 3, 1, Qt::AlignCenter);
   chkPrn = new QCheckBox(QStringLiteral("出力する"), this);
   chkPrn->setObjectName("chkPrn");
@@ -104,7 +102,8 @@ frmPp::frmPp(QWidget* owner) : QDialog(owner) {
   conditions::ApplyCloseStrip(this, lay, cmdApply, cmdClose);
   cmdApply->setEnabled(false);
 
-  for (const InputSpec& s : kInputs) connect(this->*s.box, &NumberBox::Change, this, &frmPp::CalcPp);
+  for (const InputSpec& s : kInputs)
+    connect(this->*s.box, &NumberBox::Change, this, &frmPp::CalcPp);
   connect(cmdApply, &QPushButton::clicked, this, &frmPp::cmdApply_Click);
   connect(Command1, &QPushButton::clicked, this, &frmPp::Command1_Click);
 }
@@ -118,9 +117,8 @@ void frmPp::SetDoc(CDocument* doc) {
 }
 
 void frmPp::CalcPp() {
-  const PpInputs in{GetNumBox(imnH),     GetNumBox(imnGam), GetNumBox(imnFai),
-                    GetNumBox(imnDelt),  GetNumBox(imnAlpha), GetNumBox(imnI),
-                    GetNumBox(imnKh)};
+  const PpInputs in{GetNumBox(imnH),     GetNumBox(imnGam), GetNumBox(imnFai), GetNumBox(imnDelt),
+                    GetNumBox(imnAlpha), GetNumBox(imnI),   GetNumBox(imnKh)};
   result_ = norva::CalcPp(in);
   if (!result_) {
     for (int n = 0; n < 2; ++n) {

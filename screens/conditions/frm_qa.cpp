@@ -21,8 +21,8 @@ frmQa::frmQa(QWidget* owner) : QDialog(owner) {
   setWindowTitle(QStringLiteral("許容支持力度"));
   auto* lay = new QVBoxLayout(this);
   cmbJiban = conditions::ListRow(
-      lay, conditions::AddLabel(lblCaption, 1, QStringLiteral("支持地盤の種類："), this), "cmbJiban",
-      this);
+      lay, conditions::AddLabel(lblCaption, 1, QStringLiteral("支持地盤の種類："), this),
+      "cmbJiban", this);
 
   vstQa = new IndexTab(this);
   vstQa->setObjectName("vstQa");
@@ -72,11 +72,13 @@ SpreadGrid* frmQa::BuildTable(int32_t sisin, const char* name) {
   g->SetMaxRows(static_cast<int>(rows.size()) + 1);
   g->horizontalHeader()->hide();
   g->verticalHeader()->hide();
-  g->SetText(1, 1, two ? QStringLiteral("　支　持　地　盤　の　種　類")
-                       : QStringLiteral("　　　　支　持　地　盤　の　種　類"));
+  g->SetText(1, 1,
+             two ? QStringLiteral("　支　持　地　盤　の　種　類")
+                 : QStringLiteral("　　　　支　持　地　盤　の　種　類"));
   if (!two) g->setSpan(0, 0, 1, 2);
-  g->SetText(valueCol, 1, sisin == 3 ? QStringLiteral("極限支持力度\nｑd\n(kN/㎡)")
-                                     : QStringLiteral("許容支持力度\nｑa\n(kN/㎡)"));
+  g->SetText(valueCol, 1,
+             sisin == 3 ? QStringLiteral("極限支持力度\nｑd\n(kN/㎡)")
+                        : QStringLiteral("許容支持力度\nｑa\n(kN/㎡)"));
   for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
     const QaRow& r = rows[i];
     const int row = i + 2;
@@ -92,6 +94,7 @@ SpreadGrid* frmQa::BuildTable(int32_t sisin, const char* name) {
   g->setEditTriggers(QAbstractItemView::NoEditTriggers);
   g->resizeColumnsToContents();
   g->resizeRowsToContents();
+  g->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   if (sisin != 3) {
     SetSpreadColors(g);
     g->SetActiveCell(valueCol, 2);
@@ -105,12 +108,18 @@ SpreadGrid* frmQa::BuildTable(int32_t sisin, const char* name) {
 
 SpreadGrid* frmQa::TableOf(int32_t sisin) const {
   switch (sisin) {
-    case 0: return vsTochi1;
-    case 5: return vsTochi3;
-    case 2: return vsDouro;
-    case 4: return vsTakuchi;
-    case 3: return vsOogata;
-    default: return nullptr;
+    case 0:
+      return vsTochi1;
+    case 5:
+      return vsTochi3;
+    case 2:
+      return vsDouro;
+    case 4:
+      return vsTakuchi;
+    case 3:
+      return vsOogata;
+    default:
+      return nullptr;
   }
 }
 

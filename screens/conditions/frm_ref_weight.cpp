@@ -29,9 +29,11 @@ frmRefWeight::frmRefWeight(QWidget* owner) : QDialog(owner) {
   HideIndexTabs(vstWeight);
   lay->addWidget(vstWeight, 1);
   lay->addWidget(conditions::AddLabel(
-      lblTochi3, 0, QStringLiteral("・土の飽和水中重量は、水中重量に 10kN/m3 を加えた値とする。"), this));
+      lblTochi3, 0, QStringLiteral("・土の飽和水中重量は、水中重量に 10kN/m3 を加えた値とする。"),
+      this));
   lay->addWidget(conditions::AddLabel(
-      lblTochi3, 2, QStringLiteral("・土の水中重量は、湿潤重量から 9kN/m3 を差し引いた値とする。"), this));
+      lblTochi3, 2, QStringLiteral("・土の水中重量は、湿潤重量から 9kN/m3 を差し引いた値とする。"),
+      this));
   conditions::ApplyCloseStrip(this, lay, cmdApply, cmdClose);
   connect(cmdApply, &QPushButton::clicked, this, &frmRefWeight::cmdApply_Click);
 }
@@ -71,8 +73,11 @@ void frmRefWeight::BuildPage(int page) {
     }
   g->setColumnHidden(hidden, true);
   g->resizeColumnsToContents();
+  g->setColumnWidth(desc, g->fontMetrics().horizontalAdvance(QStringLiteral("単位体積重量")) + 12);
   g->setRowHeight(0, 2 * g->fontMetrics().height() + 6);
   g->setMinimumHeight(kGridHeight);
+  g->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   if (page >= 2) {
     const int h = kGridHeight / g->Rows();
     for (int r = 0; r < g->Rows(); ++r) g->setRowHeight(r, h);
@@ -113,8 +118,9 @@ void frmRefWeight::cmdApply_Click() {
     double CDocumentInputs::*submerged;
     int box;
   };
-  const Target kTargets[2] = {{BackfillCol(page), &CDocumentInputs::Gamb, &CDocumentInputs::Gambd, 0},
-                              {FrontCol(page), &CDocumentInputs::Gamf, &CDocumentInputs::Gamfd, 2}};
+  const Target kTargets[2] = {
+      {BackfillCol(page), &CDocumentInputs::Gamb, &CDocumentInputs::Gambd, 0},
+      {FrontCol(page), &CDocumentInputs::Gamf, &CDocumentInputs::Gamfd, 2}};
   for (const Target& t : kTargets) {
     for (int r = 1; r < g->Rows(); ++r) {
       if (g->CellChecked(r, t.col) != FlexGrid::kChecked) continue;

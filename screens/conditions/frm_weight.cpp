@@ -58,8 +58,9 @@ frmWeight::frmWeight(QWidget* owner) : QDialog(owner) {
   lay->addWidget(vstWeight, 1);
 
   auto* boxes = new QGridLayout;
-  const char* const kCaptions[7] = {"裏込め土 湿潤 :", "裏込め土 水中 :", "前面土砂 湿潤 :",
-                                    "前面土砂 水中 :", "壁　部 :", "基礎部 :", "水       :"};
+  const char* const kCaptions[7] = {
+      "裏込め土 湿潤 :", "裏込め土 水中 :", "前面土砂 湿潤 :", "前面土砂 水中 :",
+      "壁　部 :",        "基礎部 :",        "水       :"};
   for (int i = 0; i < 7; ++i) {
     imnWeight[i] = new NumberBox(0, 99.99, QStringLiteral("#0.00"), this);
     imnWeight[i]->setObjectName(QStringLiteral("imnWeight[%1]").arg(i));
@@ -78,8 +79,7 @@ frmWeight::frmWeight(QWidget* owner) : QDialog(owner) {
   connect(cmdApply, &QPushButton::clicked, this, &frmWeight::cmdApply_Click);
 }
 
-void frmWeight::BuildPage(int page, const char* listName, SpreadGrid*& grid,
-                          const char* gridName) {
+void frmWeight::BuildPage(int page, const char* listName, SpreadGrid*& grid, const char* gridName) {
   picWeight[page] = new QWidget;
   picWeight[page]->setObjectName(QStringLiteral("picWeight[%1]").arg(page));
   auto* lay = new QVBoxLayout(picWeight[page]);
@@ -87,8 +87,8 @@ void frmWeight::BuildPage(int page, const char* listName, SpreadGrid*& grid,
   grid->setObjectName(gridName);
   conditions::FillDisplayGrid(grid, DisplayRows(page));
   lay->addWidget(grid, 1);
-  lay->addWidget(new QLabel(QStringLiteral("水中重量は湿潤重量から 9kN/m3 を差し引いた値とします。"),
-                            picWeight[page]));
+  lay->addWidget(new QLabel(
+      QStringLiteral("水中重量は湿潤重量から 9kN/m3 を差し引いた値とします。"), picWeight[page]));
   auto* lists = new QFormLayout;
   const bool byKind = WeightPageHasGroundKind(page);
   const char* const kSides[2] = {"裏込め土 :", "前面土砂 :"};
@@ -122,7 +122,8 @@ void frmWeight::BuildPage(int page, const char* listName, SpreadGrid*& grid,
     lists->addRow(QStringLiteral("壁部コンクリート :"), cmbSuiro);
     connect(cmbSuiro, &QComboBox::currentIndexChanged, this, [this](int item) {
       const auto items = WeightWallConcrete();
-      if (item >= 0 && item < static_cast<int>(items.size())) SetNumBox(imnWeight[4], items[item].gamma);
+      if (item >= 0 && item < static_cast<int>(items.size()))
+        SetNumBox(imnWeight[4], items[item].gamma);
     });
   }
   lay->addLayout(lists);
@@ -161,8 +162,9 @@ void frmWeight::cmbSisin_Click(int item) {
     vstWeight->SetCurrentTab(0);
     SetNumBox(imnWeight[5], 23.0);
     SetNumBox(imnWeight[6], 9.8);
-    vsTochi1->SetText(3, 9, item == 0 ? QStringLiteral("粘　 　性 　　 土")
-                                      : QStringLiteral("粘性土(但しＷL＜50%)"));
+    vsTochi1->SetText(
+        3, 9,
+        item == 0 ? QStringLiteral("粘　 　性 　　 土") : QStringLiteral("粘性土(但しＷL＜50%)"));
     return;
   }
   vstWeight->SetCurrentTab(WeightPage(item));
@@ -173,10 +175,10 @@ void frmWeight::cmbSisin_Click(int item) {
 
 void frmWeight::cmdApply_Click() {
   if (doc_ == nullptr || !conditions::ConfirmApply()) return;
-  double CDocumentInputs::* const kMembers[7] = {
-      &CDocumentInputs::Gamb,  &CDocumentInputs::Gambd, &CDocumentInputs::Gamf,
-      &CDocumentInputs::Gamfd, &CDocumentInputs::Gamcw, &CDocumentInputs::Gamcf,
-      &CDocumentInputs::Gamw};
+  double CDocumentInputs::*const kMembers[7] = {&CDocumentInputs::Gamb,  &CDocumentInputs::Gambd,
+                                                &CDocumentInputs::Gamf,  &CDocumentInputs::Gamfd,
+                                                &CDocumentInputs::Gamcw, &CDocumentInputs::Gamcf,
+                                                &CDocumentInputs::Gamw};
   for (int i = 0; i < 7; ++i) {
     if (imnWeight[i]->IsBlank()) continue;
     doc_->*kMembers[i] = GetNumBox(imnWeight[i]);

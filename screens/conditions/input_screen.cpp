@@ -23,12 +23,10 @@ InputScreen::InputScreen(int16_t no, const char* objectName) : no_(no) {
   cmdPrevious->setObjectName("cmdPrevious");
   cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
   cmdNext->setObjectName("cmdNext");
-  connect(cmdPrevious, &QPushButton::clicked, this, [this] {
-    Run([this](CDocument& d) { ShowForm(d, static_cast<int16_t>(no_ - 1)); });
-  });
-  connect(cmdNext, &QPushButton::clicked, this, [this] {
-    Run([this](CDocument& d) { ShowForm(d, static_cast<int16_t>(no_ + 1)); });
-  });
+  connect(cmdPrevious, &QPushButton::clicked, this,
+          [this] { Run([this](CDocument& d) { ShowForm(d, static_cast<int16_t>(no_ - 1)); }); });
+  connect(cmdNext, &QPushButton::clicked, this,
+          [this] { Run([this](CDocument& d) { ShowForm(d, static_cast<int16_t>(no_ + 1)); }); });
 }
 
 void InputScreen::Run(const std::function<void(CDocument&)>& fn) {

@@ -144,7 +144,7 @@ TEST(FrmAllow, RoadFormulasAndTheListStrength) {
   EXPECT_EQ(dlg.imnSgmck->Value(), 16);
   EXPECT_DOUBLE_EQ(dlg.imnTaua->Value(), 0.31);
 
-  dlg.cmbDouro->setCurrentIndex(1);  // "18"
+  dlg.cmbDouro->setCurrentIndex(1);                // "18"
   EXPECT_DOUBLE_EQ(dlg.imnSgmca->Value(), 4.5);    // 18/4
   EXPECT_DOUBLE_EQ(dlg.imnSgmta->Value(), 0.225);  // 18/80, unrounded
   EXPECT_DOUBLE_EQ(dlg.imnTaua->Value(), 0.33);

@@ -1,4 +1,6 @@
 // The document rules of the design-conditions windows, without windows.
+#include "screens/conditions/conditions_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -6,7 +8,6 @@
 
 #include "document/document.h"
 #include "document/load_case.h"
-#include "screens/conditions/conditions_rules.h"
 
 namespace norva {
 namespace {
@@ -31,7 +32,9 @@ struct IniRow {
 TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
   const IniRow rows[] = {
       {"new document, farm roads and block: allowables kept, line of thrust",
-       [](CDocument&) {}, {"", 0, 0, 1}, {"", 0, 0, 1},
+       [](CDocument&) {},
+       {"", 0, 0, 1},
+       {"", 0, 0, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.SgmCk, 16);
          EXPECT_EQ(d.Sgmca, 4);
@@ -40,7 +43,9 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          EXPECT_EQ(d.nTentou, 3);
        }},
       {"road earthworks, block: sigma_ck 16 by the road formulas",
-       [](CDocument&) {}, {"", 0, 0, 1}, {"", 2, 0, 1},
+       [](CDocument&) {},
+       {"", 0, 0, 1},
+       {"", 2, 0, 1},
        [](const CDocument& d) {
          EXPECT_DOUBLE_EQ(d.Sgmca, 4.0);  // min(16/4, 5.5)
          EXPECT_DOUBLE_EQ(d.Sgmta, 0.2);  // min(16/80, 0.3)
@@ -50,24 +55,30 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          EXPECT_EQ(d.nQa, 1);
        }},
       {"road earthworks, gravity: eccentricity, bearing capacity computed",
-       [](CDocument&) {}, {"", 0, 0, 1}, {"", 2, 1, 1},
+       [](CDocument&) {},
+       {"", 0, 0, 1},
+       {"", 2, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.nTentou, 0);
          EXPECT_EQ(d.nQa, 0);
        }},
       {"sigma_ck 24 under road earthworks",
-       [](CDocument& d) { d.SgmCk = 24; }, {"", 0, 1, 1}, {"", 2, 1, 1},
+       [](CDocument& d) { d.SgmCk = 24; },
+       {"", 0, 1, 1},
+       {"", 2, 1, 1},
        [](const CDocument& d) {
-         EXPECT_DOUBLE_EQ(d.Sgmca, 5.5);   // 24/4 = 6 > 5.5
-         EXPECT_DOUBLE_EQ(d.Sgmta, 0.3);   // 24/80 = 0.3
-         EXPECT_DOUBLE_EQ(d.Taua, 0.39);   // 0.24 + 0.15
+         EXPECT_DOUBLE_EQ(d.Sgmca, 5.5);  // 24/4 = 6 > 5.5
+         EXPECT_DOUBLE_EQ(d.Sgmta, 0.3);  // 24/80 = 0.3
+         EXPECT_DOUBLE_EQ(d.Taua, 0.39);  // 0.24 + 0.15
        }},
       {"sigma_ck 30 under road earthworks",
-       [](CDocument& d) { d.SgmCk = 30; }, {"", 0, 1, 1}, {"", 2, 1, 1},
+       [](CDocument& d) { d.SgmCk = 30; },
+       {"", 0, 1, 1},
+       {"", 2, 1, 1},
        [](const CDocument& d) {
          EXPECT_DOUBLE_EQ(d.Sgmca, 5.5);
-         EXPECT_DOUBLE_EQ(d.Sgmta, 0.3);   // 30/80 = 0.375 > 0.3
-         EXPECT_DOUBLE_EQ(d.Taua, 0.45);   // 0.30 + 0.15
+         EXPECT_DOUBLE_EQ(d.Sgmta, 0.3);  // 30/80 = 0.375 > 0.3
+         EXPECT_DOUBLE_EQ(d.Taua, 0.45);  // 0.30 + 0.15
        }},
       {"sigma_ck 21 from road earthworks to farm roads keeps the three",
        [](CDocument& d) {
@@ -78,7 +89,8 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          d.Taua = 0.36;
          d.Sgmsa = 200;
        },
-       {"", 2, 1, 1}, {"", 0, 1, 1},
+       {"", 2, 1, 1},
+       {"", 0, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.Sgmca, 5.25);
          EXPECT_EQ(d.Sgmta, 0.2625);
@@ -90,20 +102,25 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          d.Sisin = 2;
          d.SgmCk = 18;
        },
-       {"", 2, 1, 1}, {"", 0, 1, 1},
+       {"", 2, 1, 1},
+       {"", 0, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.Sgmca, 4.5);
          EXPECT_EQ(d.Sgmta, 0.25);
          EXPECT_EQ(d.Taua, 0.3);
        }},
       {"unset sigma_ck becomes 18 even without a change",
-       [](CDocument& d) { d.SgmCk = kNullBox; }, {"", 0, 1, 1}, {"", 0, 1, 1},
+       [](CDocument& d) { d.SgmCk = kNullBox; },
+       {"", 0, 1, 1},
+       {"", 0, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.SgmCk, 18);
          EXPECT_EQ(d.Sgmca, 4.5);
        }},
       {"large-block guideline: eccentricity even for block masonry",
-       [](CDocument&) {}, {"", 0, 0, 1}, {"", 3, 0, 1},
+       [](CDocument&) {},
+       {"", 0, 0, 1},
+       {"", 3, 0, 1},
        [](const CDocument& d) { EXPECT_EQ(d.nTentou, 0); }},
       {"no change: allowables and method stay, cases follow their quake",
        [](CDocument& d) {
@@ -111,7 +128,8 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          d.nTentou = 1;
          d.Sgmca = 9;
        },
-       {"", 0, 1, 1}, {"", 0, 1, 1},
+       {"", 0, 1, 1},
+       {"", 0, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.Sgmca, 9);
          EXPECT_EQ(d.nTentou, 1);
@@ -126,7 +144,8 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          d.nTakuchi = -1;
          d.TakuchiLoad = kNullBox;
        },
-       {"", 0, 1, 1}, {"", 4, 1, 1},
+       {"", 0, 1, 1},
+       {"", 4, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.pCase(0)->Doat, 1);
          EXPECT_EQ(d.pCase(1)->Doat, 0);
@@ -140,7 +159,8 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          d.Sisin = 4;
          d.nTakuchi = -1;
        },
-       {"", 4, 1, 1}, {"", 2, 1, 1},
+       {"", 4, 1, 1},
+       {"", 2, 1, 1},
        [](const CDocument& d) {
          EXPECT_EQ(d.nTakuchi, 1);
          EXPECT_EQ(d.TakuchiLoad, kNullDouble);  // only a blank-box value takes 9.8
@@ -150,19 +170,28 @@ TEST(ApplyIniData, GuidelineAndWallTypeChanges) {
          d.Sisin = 2;
          d.nSnowType = 2;
        },
-       {"", 2, 1, 1}, {"", 0, 1, 1},
+       {"", 2, 1, 1},
+       {"", 0, 1, 1},
        [](const CDocument& d) { EXPECT_EQ(d.nSnowType, 4); }},
       {"free-entry snow of farm roads stays free entry under canals",
-       [](CDocument& d) { d.nSnowType = 4; }, {"", 0, 1, 1}, {"", 5, 1, 1},
+       [](CDocument& d) { d.nSnowType = 4; },
+       {"", 0, 1, 1},
+       {"", 5, 1, 1},
        [](const CDocument& d) { EXPECT_EQ(d.nSnowType, 2); }},
       {"other snow kinds are clamped to the road list",
-       [](CDocument& d) { d.nSnowType = 3; }, {"", 0, 1, 1}, {"", 2, 1, 1},
+       [](CDocument& d) { d.nSnowType = 3; },
+       {"", 0, 1, 1},
+       {"", 2, 1, 1},
        [](const CDocument& d) { EXPECT_EQ(d.nSnowType, 2); }},
       {"a kind inside the new list is kept",
-       [](CDocument& d) { d.nSnowType = 1; }, {"", 0, 1, 1}, {"", 5, 1, 1},
+       [](CDocument& d) { d.nSnowType = 1; },
+       {"", 0, 1, 1},
+       {"", 5, 1, 1},
        [](const CDocument& d) { EXPECT_EQ(d.nSnowType, 1); }},
       {"unset snow kind stays unset",
-       [](CDocument&) {}, {"", 0, 1, 1}, {"", 2, 1, 1},
+       [](CDocument&) {},
+       {"", 0, 1, 1},
+       {"", 2, 1, 1},
        [](const CDocument& d) { EXPECT_EQ(d.nSnowType, -1); }},
   };
   for (const IniRow& r : rows) {
@@ -298,8 +327,7 @@ TEST(AnteiFormState, EnablingByCodes) {
       {"line of thrust only for block walls outside the large-block guideline",
        [](CDocument& d) { d.SetWallType(1); }, false,
        [](const AnteiState& s) { EXPECT_FALSE(s.thrustOption); }},
-      {"block wall, no water",
-       [](CDocument& d) { d.SetWallType(0); }, false,
+      {"block wall, no water", [](CDocument& d) { d.SetWallType(0); }, false,
        [](const AnteiState& s) { EXPECT_TRUE(s.thrustOption); }},
       {"block wall with the automatic water level",
        [](CDocument& d) {
@@ -307,8 +335,7 @@ TEST(AnteiFormState, EnablingByCodes) {
          d.nWlvlAuto = 1;
        },
        false, [](const AnteiState& s) { EXPECT_FALSE(s.thrustOption); }},
-      {"large-block guideline",
-       [](CDocument& d) { d.Sisin = 3; }, false,
+      {"large-block guideline", [](CDocument& d) { d.Sisin = 3; }, false,
        [](const AnteiState& s) {
          EXPECT_FALSE(s.thrustOption);
          EXPECT_TRUE(s.largeBlock);
@@ -341,8 +368,7 @@ TEST(AnteiFormState, EnablingByCodes) {
          EXPECT_FALSE(s.passive);
          EXPECT_FALSE(s.passiveCheck);
        }},
-      {"given bearing capacity without a shear key",
-       [](CDocument& d) { d.nQa = 1; }, true,
+      {"given bearing capacity without a shear key", [](CDocument& d) { d.nQa = 1; }, true,
        [](const AnteiState& s) {
          EXPECT_TRUE(s.qaGroup);
          EXPECT_FALSE(s.bearingPhiC);
@@ -359,8 +385,7 @@ TEST(AnteiFormState, EnablingByCodes) {
          EXPECT_TRUE(s.bearingPhiC);
          EXPECT_FALSE(s.bearingRest);
        }},
-      {"computed bearing capacity",
-       [](CDocument& d) { d.nQa = 0; }, false,
+      {"computed bearing capacity", [](CDocument& d) { d.nQa = 0; }, false,
        [](const AnteiState& s) {
          EXPECT_FALSE(s.qaGroup);
          EXPECT_TRUE(s.bearingPhiC);
@@ -413,12 +438,11 @@ TEST(MyuFromFaib, TangentRoundedAtThreeDecimals) {
   struct Row {
     double faib, myu;
   } rows[] = {
-      {30, 0.577},   // tan 30° = 0.57735
-      {45, 1.000},   // tan 45° = 1 (0.99999999999999989 in binary)
-      {0, 0.000},
-      {35, 0.700},   // tan 35° = 0.70021
-      {60, 1.732},   // tan 60° = 1.73205
-      {84.3, 10.019},  // tan 84.3° = 10.0187: beyond the μ box, kept in full
+      {30, 0.577},                  // tan 30° = 0.57735
+      {45, 1.000},                  // tan 45° = 1 (0.99999999999999989 in binary)
+      {0, 0.000},     {35, 0.700},  // tan 35° = 0.70021
+      {60, 1.732},                  // tan 60° = 1.73205
+      {84.3, 10.019},               // tan 84.3° = 10.0187: beyond the μ box, kept in full
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.faib);

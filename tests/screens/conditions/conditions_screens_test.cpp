@@ -15,11 +15,11 @@
 #include "document/load_case.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/conditions/conditions_tables.h"
+#include "screens/conditions/conditions_test_support.h"
 #include "screens/conditions/frm_antei.h"
 #include "screens/conditions/frm_ini_data.h"
 #include "screens/conditions/frm_kihon.h"
 #include "screens/conditions/register_conditions.h"
-#include "screens/conditions/conditions_test_support.h"
 #include "shell/screen.h"
 
 namespace norva {
@@ -301,12 +301,12 @@ TEST_F(ConditionsScreens, TabbingThroughEveryBoxLeavesTheSavedFileAsItWas) {
       {"mixed.nrv", "as shipped", [](CDocument&) {}},
       {"gravity.nrv", "stored values outside their boxes",
        [](CDocument& d) {
-         d.Fai = 95;        // a reference dialog accepts ±99999, the box 0 to 89.999
-         d.SetKh(0, 12);    // above 9.99
-         d.Sgmsa = 12000;   // above 9999.99
+         d.Fai = 95;       // a reference dialog accepts ±99999, the box 0 to 89.999
+         d.SetKh(0, 12);   // above 9.99
+         d.Sgmsa = 12000;  // above 9999.99
          d.nQa = 1;
-         d.Qa = 0;          // "非常に緩いもの" of the canal table, below 0.01
-         d.Myu = 11.43;     // tan φB for φB above 84.3°
+         d.Qa = 0;       // "非常に緩いもの" of the canal table, below 0.01
+         d.Myu = 11.43;  // tan φB for φB above 84.3°
          d.nJyudo = 1;
          d.ChkSlide = 1;
          d.SetPp(0, 12345.6);  // the calculator's result above 9999.99

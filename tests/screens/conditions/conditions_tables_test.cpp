@@ -1,5 +1,7 @@
 // Standard values of the reference dialogs, the passive earth pressure and
 // the list of the critical water-level window.
+#include "screens/conditions/conditions_tables.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
-#include "screens/conditions/conditions_tables.h"
 
 namespace norva {
 namespace {
@@ -57,7 +58,8 @@ TEST(QaTables, GroundTypesPerGuideline) {
     int page;
     size_t count;
     double first;
-  } rows[] = {{0, 0, 10, 1000}, {2, 3, 9, 1000}, {3, 5, 9, 3000}, {4, 4, 10, 1000}, {5, 1, 18, 1000}};
+  } rows[] = {
+      {0, 0, 10, 1000}, {2, 3, 9, 1000}, {3, 5, 9, 3000}, {4, 4, 10, 1000}, {5, 1, 18, 1000}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.sisin);
     EXPECT_EQ(QaPage(r.sisin), r.page);
@@ -101,7 +103,8 @@ TEST(AllowTables, PagesPreselectionAndValues) {
   struct Pre {
     double ck;
     int tochi, douro, takuchi;
-  } pres[] = {{16, 0, 0, 0}, {18, 0, 1, 1}, {24, 1, 1, 1}, {kNullDouble, 1, 1, 1}, {18.0001, 1, 1, 1}};
+  } pres[] = {
+      {16, 0, 0, 0}, {18, 0, 1, 1}, {24, 1, 1, 1}, {kNullDouble, 1, 1, 1}, {18.0001, 1, 1, 1}};
   for (const Pre& p : pres) {
     SCOPED_TRACE(p.ck);
     const AllowPreselect s = AllowPreselectFor(p.ck);
