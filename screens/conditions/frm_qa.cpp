@@ -92,7 +92,14 @@ SpreadGrid* frmQa::BuildTable(int32_t sisin, const char* name) {
   for (int row = 1; row <= g->MaxRows(); ++row)
     for (int col = 1; col <= valueCol; ++col) g->SetCellType(col, row, SpreadGrid::kStaticText);
   g->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  g->setWordWrap(false);
   g->resizeColumnsToContents();
+  if (!two) {
+    // The heading spans the two name columns: widen the second to hold it.
+    const int need = g->fontMetrics().horizontalAdvance(g->Text(1, 1)) + 12;
+    const int have = g->columnWidth(0) + g->columnWidth(1);
+    if (need > have) g->setColumnWidth(1, g->columnWidth(1) + need - have);
+  }
   g->resizeRowsToContents();
   g->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   if (sisin != 3) {

@@ -236,13 +236,21 @@ TEST(FrmRefWeight, OneTickPerColumnAndApplyWithoutQuestion) {
   EXPECT_EQ(o.screen->Box("imnUnitW", 3)->Value(), 10);
 }
 
-TEST(FrmRefWeight, NoTickWritesNothing) {
+TEST(FrmRefWeight, NoTickOrCloseWritesNothing) {
   Opened<frmKihon> o("mixed.nrv");
+  const std::string before = Bytes(o.doc);
+  {
+    frmRefWeight dlg(nullptr);
+    dlg.SetDoc(&o.doc);
+    dlg.SetFrm(o.screen.get());
+    dlg.cmdApply->click();
+  }
+  EXPECT_EQ(Bytes(o.doc), before);
   frmRefWeight dlg(nullptr);
   dlg.SetDoc(&o.doc);
   dlg.SetFrm(o.screen.get());
-  const std::string before = Bytes(o.doc);
-  dlg.cmdApply->click();
+  dlg.fgRef[0]->SetCellChecked(1, frmRefWeight::BackfillCol(0), FlexGrid::kChecked);
+  dlg.cmdClose->click();
   EXPECT_EQ(Bytes(o.doc), before);
 }
 
@@ -410,6 +418,7 @@ TEST(FrmPp, InputsWithoutAResultBlankTheResultsAndWriteNoPp) {
 }
 
 TEST(FrmPp, CloseWritesNothingAndAMissingScreenIsNoTrouble) {
+  test::App();
   CDocument doc;
   ReadSample(doc, "gravity.nrv");
   doc.DataForm = nullptr;
@@ -456,12 +465,20 @@ TEST(FrmWeight, ListsFillTheBoxesAndApplyWritesTheScreen) {
   EXPECT_EQ(dlg.imnWeight[3]->Value(), 9);
 
   const double gamb = o.doc.Gamb;
+  const std::string before = Bytes(o.doc);
   {
     AnswerSink no(MsgAnswer::No);
     SinkScope scope(&no);
     dlg.cmdApply->click();
   }
-  EXPECT_EQ(o.doc.Gamcw, 23);
+  EXPECT_EQ(Bytes(o.doc), before);
+  {
+    frmWeight closed(nullptr);
+    closed.SetFrm(o.screen.get());
+    closed.SetDoc(&o.doc);
+    closed.cmdClose->click();
+  }
+  EXPECT_EQ(Bytes(o.doc), before);
   AnswerSink yes(MsgAnswer::Yes);
   SinkScope scope(&yes);
   dlg.cmdApply->click();
