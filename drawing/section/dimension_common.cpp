@@ -1,0 +1,159 @@
+#include "drawing/section/dimension_common.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "document/geometry.h"
+#include "document/nulls.h"
+#include "document/report_format.h"
+
+namespace norva {
+
+namespace {
+constexpr double kDegPerRad = 57.29577951308238;
+}  // namespace
+
+std::string DimMmText(double metres) {
+  const double f = metres * 1000;
+  if (!std::isfinite(f)) return "";
+  return FormatPattern(std::trunc(f + 0.5), "####0");
+}
+
+std::string GradientText(double n) { return "1:" + FormatPattern(n, "#0.00"); }
+
+namespace dimension_detail {
+
+ChainBuilder::ChainBuilder(const DrawScale& s, int number, DimChainKind kind, std::string code,
+                           double line)
+    : s_(s) {
+  chain_.number = number;
+  chain_.kind = kind;
+  chain_.code = std::move(code);
+  chain_.line = line;
+}
+
+ChainBuilder& ChainBuilder::From(const DPoint& p) {
+  FromDevice(s_.GetX(p.X), s_.GetY(p.Y));
+  last_ = p;
+  return *this;
+}
+
+ChainBuilder& ChainBuilder::FromDevice(double x, double y) {
+  chain_.xs.push_back(x);
+  chain_.ys.push_back(y);
+  chain_.texts.emplace_back();
+  return *this;
+}
+
+ChainBuilder& ChainBuilder::To(const DPoint& p, double metres) {
+  ToDevice(s_.GetX(p.X), s_.GetY(p.Y), metres);
+  last_ = p;
+  return *this;
+}
+
+ChainBuilder& ChainBuilder::ToDevice(double x, double y, double metres) {
+  chain_.xs.push_back(x);
+  chain_.ys.push_back(y);
+  chain_.texts.push_back(DimMmText(metres));
+  return *this;
+}
+
+ChainBuilder& ChainBuilder::ToStep(const DPoint& p) {
+  const double step = chain_.kind == DimChainKind::Horizontal ? p.X - last_.X : p.Y - last_.Y;
+  return To(p, step);
+}
+
+std::vector<double> FrontLevels(const CDocument& d, int16_t state) {
+  if (state < 0) return {};
+  double soil = kNullBox;
+  double water = kNullBox;
+  soil = d.SoilFH(state);
+  if (d.nWater != 0) water = d.WatFH(state);
+  std::vector<double> all;
+  for (double v : {soil, water})
+    if (!IsNullValue(v) && v > 0) all.push_back(v);
+  std::sort(all.begin(), all.end(), [](double a, double b) { return a > b; });
+  std::vector<double> kept;
+  for (double v : all)
+    if (kept.empty() || std::fabs(kept.back() - v) * 1000 >= 0.5) kept.push_back(v);
+  return kept;
+}
+
+void AddFrontLevelChains(const DimensionContext& c, int number, int& row, DimensionSet& set) {
+  const RowLines rows{c.scale, c.fit.DrwWorldSize};
+  for (double level : FrontLevels(c.doc, c.state)) {
+    --row;
+    ChainBuilder b(c.scale, number, DimChainKind::Vertical, "LR", rows.Left(row));
+    b.FromDevice(rows.Left(row), c.scale.GetY(0)).To({0, level}, level);
+    set.chains.push_back(b.Done());
+  }
+}
+
+void AddSlopeLabel(const DimensionContext& c, int number, double n, double ax, double ay,
+                   DimensionSet& set) {
+  if (IsNullValue(n)) return;
+  const double theta = kFigureHalfPi - std::atan(n);
+  const double h = c.mojiH;
+  DimLabel l;
+  l.number = number;
+  l.text = GradientText(n);
+  l.x = c.scale.GetX(ax) - h * std::sin(theta);
+  l.y = c.scale.GetY(ay) - h * std::cos(theta);
+  l.angleDeg = theta * kDegPerRad;
+  l.h = h;
+  if (!std::isfinite(l.x) || !std::isfinite(l.y)) return;
+  set.labels.push_back(l);
+}
+
+void AddBackFaceLabel(const DimensionContext& c, int number, const DPoint& lo, const DPoint& hi,
+                      DimensionSet& set) {
+  const double gamma =
+      hi.X != lo.X ? std::atan((hi.Y - lo.Y) / (hi.X - lo.X)) : kFigureHalfPi;
+  const DPoint a = PointAlong(lo, hi, 0.45 * PointDistance(lo, hi));
+  const double h = c.mojiH;
+  DimLabel l;
+  l.number = number;
+  l.text = GradientText(std::tan(kFigureHalfPi - gamma));
+  l.x = c.scale.GetX(a.X) + 0.05 * h * std::sin(gamma);
+  l.y = c.scale.GetY(a.Y) + 0.05 * h * std::cos(gamma);
+  l.angleDeg = gamma * kDegPerRad;
+  l.h = h;
+  if (!std::isfinite(l.x) || !std::isfinite(l.y)) return;
+  set.labels.push_back(l);
+}
+
+bool CutDrawn(const CDocument& d) {
+  return d.BackType == 1 && !IsNullValue(d.KiriD) && !IsNullValue(d.KiriN) && d.KiriN > 0;
+}
+
+void AddCutLabel(const DimensionContext& c, int number, const DPoint& heel, double yb,
+                 DimensionSet& set) {
+  const CDocument& d = c.doc;
+  if (!CutDrawn(d)) return;
+  const double w = c.fit.DrwWorldSize.width;
+  const DPoint foot{heel.X + d.KiriD, heel.Y};
+  DPoint end{w, heel.Y + (w - heel.X - d.KiriD) / d.KiriN};
+  if (yb < end.Y) end = {heel.X + d.KiriD + (yb - heel.Y) * d.KiriN, yb};
+  AddSlopeLabel(c, number, d.KiriN, (foot.X + end.X) / 2, (foot.Y + end.Y) / 2, set);
+}
+
+void AddBackSlopeLabel(const DimensionContext& c, int number, double xb, double yb,
+                       DimensionSet& set) {
+  const CDocument& d = c.doc;
+  if (d.UragomeType != 1 || IsNullValue(d.UraN) || !(d.UraN > 0)) return;
+  const double mx = (xb + c.fit.DrwWorldSize.width) * 0.5;
+  const double my = yb + (mx - xb) * std::tan(kFigureHalfPi - std::atan(d.UraN));
+  AddSlopeLabel(c, number, d.UraN, mx, my, set);
+}
+
+bool TrapezoidInputs(const CDocument& d) {
+  return d.UragomeType == 2 && !IsNullValue(d.UraX1) && !IsNullValue(d.UraX2) &&
+         !IsNullValue(d.UraH0);
+}
+
+bool TrapezoidSizes(const CDocument& d) {
+  return TrapezoidInputs(d) && d.UraX1 >= 0 && d.UraX2 >= 0 && d.UraH0 >= 0;
+}
+
+}  // namespace dimension_detail
+}  // namespace norva
