@@ -1,6 +1,7 @@
 // Dimension set of the block masonry wall, and the chains across the blocks
 // and their backing concrete that the mixed wall shares.
 #include <cmath>
+#include <vector>
 
 #include "document/geometry.h"
 #include "document/nulls.h"
@@ -55,11 +56,11 @@ using dimension_detail::AddBlockCourseChains;
 using dimension_detail::AddCutLabel;
 using dimension_detail::AddFrontLevelChains;
 using dimension_detail::AddSlopeLabel;
+using dimension_detail::AddTopChains;
 using dimension_detail::ChainBuilder;
 using dimension_detail::CutDrawn;
 using dimension_detail::RowLines;
 using dimension_detail::TrapezoidInputs;
-using dimension_detail::TrapezoidSizes;
 
 DimensionSet SunpouBlkChains(const DimensionContext& c) {
   const CDocument& d = c.doc;
@@ -71,7 +72,6 @@ DimensionSet SunpouBlkChains(const DimensionContext& c) {
   const double yb = p[9].Y - d.UraHd;
   const double xb = InterpolateX(p[9], p[3], yb);
   const bool trapezoid = TrapezoidInputs(d);
-  const bool widths = TrapezoidSizes(d);
   const double wb = (c.state >= 0 && d.nWater != 0) ? d.WatBH(c.state) : kNullBox;
   DimensionSet set;
   using K = DimChainKind;
@@ -135,24 +135,10 @@ DimensionSet SunpouBlkChains(const DimensionContext& c) {
 
   // 11: toe, face, crest (and a trapezoid from the crest); 12: a trapezoid
   // below the crest.
-  {
-    ChainBuilder b(s, 11, K::Horizontal, "UL", rows.Top(rc.top));
-    b.From(p[1]).ToStep(p[2]).ToStep(p[5]);
-    if (d.nBlkSetup != 0) b.ToStep(p[6]);
-    b.ToStep(p[9]);
-    if (widths && d.UraHd == 0) {
-      b.To({p[9].X + d.UraX1, p[9].Y}, d.UraX1)
-          .To({p[9].X + d.UraX1 + d.UraX2, p[9].Y + d.UraH0}, d.UraX2);
-    }
-    set.chains.push_back(b.Done());
-  }
-  if (widths && d.UraHd != 0 && !IsNullValue(d.UraHd)) {
-    ChainBuilder b(s, 12, K::Horizontal, "UL", rows.Top(rc.top - 1));
-    b.From({xb, yb})
-        .To({xb + d.UraX1, yb}, d.UraX1)
-        .To({xb + d.UraX1 + d.UraX2, yb + d.UraH0}, d.UraX2);
-    set.chains.push_back(b.Done());
-  }
+  std::vector<int> top{1, 2, 5};
+  if (d.nBlkSetup != 0) top.push_back(6);
+  top.push_back(9);
+  AddTopChains(c, 11, top, 9, xb, yb, set);
 
   // 13-15: across the blocks and the backing concrete.
   AddBlockCourseChains(c, 13, 3, set);

@@ -146,6 +146,118 @@ void AddBackSlopeLabel(const DimensionContext& c, int number, double xb, double 
   AddSlopeLabel(c, number, d.UraN, mx, my, set);
 }
 
+bool HasKey(const CDocument& d) { return d.Tokki == 1 && d.nKeisya != 0; }
+
+DPoint KeyFront(const CDocument& d, const KutaiPoints& p) {
+  return {p[0].X + d.TokX, p[0].Y - d.TokL};
+}
+DPoint KeyBack(const CDocument& d, const KutaiPoints& p) {
+  return {p[0].X + d.TokX + d.TokB, p[0].Y - d.TokL};
+}
+
+ChainBuilder KeyChain(const DimensionContext& c, int number) {
+  const CDocument& d = c.doc;
+  const KutaiPoints& p = c.outline;
+  const RowLines rows{c.scale, c.fit.DrwWorldSize};
+  ChainBuilder b(c.scale, number, DimChainKind::Horizontal, "UU",
+                 rows.Bottom(c.fit.DrwSunpRows.bottom - 1));
+  b.From(p[0]).To(KeyFront(d, p), d.TokX).To(KeyBack(d, p), d.TokB);
+  return b;
+}
+
+void AddFrontHeights(const DimensionContext& c, bool dropFlushToe, DimensionSet& set) {
+  const CDocument& d = c.doc;
+  const KutaiPoints& p = c.outline;
+  const RowLines rows{c.scale, c.fit.DrwWorldSize};
+  int left = c.fit.DrwSunpRows.left;
+  // Bottom up: a key under a toe that lies above the heel bottom puts its
+  // foot between the heel and the toe.
+  std::vector<DPoint> pts;
+  if (HasKey(d)) pts.push_back(KeyFront(d, p));
+  if (p[0].Y != p[4].Y) pts.push_back(p[4]);
+  pts.push_back(p[0]);
+  if (!dropFlushToe || std::fabs(p[1].Y - p[0].Y) > 0.001) pts.push_back(p[1]);
+  pts.push_back(p[5]);
+  std::stable_sort(pts.begin(), pts.end(),
+                   [](const DPoint& a, const DPoint& b) { return a.Y < b.Y; });
+  ChainBuilder b(c.scale, 1, DimChainKind::Vertical, "LR", rows.Left(left));
+  b.From(pts[0]);
+  for (size_t i = 1; i < pts.size(); ++i) b.ToStep(pts[i]);
+  set.chains.push_back(b.Done());
+  AddFrontLevelChains(c, 2, left, set);
+}
+
+void AddRightSide(const DimensionContext& c, const std::vector<int>& heelToCrest, int crest,
+                  double xDepth, double yb, DimensionSet& set) {
+  const CDocument& d = c.doc;
+  const KutaiPoints& p = c.outline;
+  const DrawScale& s = c.scale;
+  const SunpRows& rc = c.fit.DrwSunpRows;
+  const RowLines rows{s, c.fit.DrwWorldSize};
+  const double W = c.fit.DrwWorldSize.width;
+  const bool trapezoid = TrapezoidInputs(d);
+  using K = DimChainKind;
+  int right = rc.right;
+  {
+    ChainBuilder b(s, 3, K::Vertical, "LR", rows.Right(right));
+    b.From(p[heelToCrest.front()]);
+    for (size_t i = 1; i < heelToCrest.size(); ++i) b.ToStep(p[heelToCrest[i]]);
+    if (trapezoid && d.UraHd == 0 && d.UraH0 > 0)
+      b.To({W, p[crest].Y + d.UraH0}, d.UraH0);
+    set.chains.push_back(b.Done());
+  }
+  const double wb = (c.state >= 0 && d.nWater != 0) ? d.WatBH(c.state) : kNullBox;
+  if (!IsNullValue(wb) && wb > 0) {
+    right = rc.right - 1;
+    ChainBuilder b(s, 4, K::Vertical, "LL", rows.Right(right));
+    b.FromDevice(rows.Right(right), s.GetY(0)).To({W, wb}, wb);
+    set.chains.push_back(b.Done());
+  }
+  if (trapezoid && d.UraHd != 0 && d.UraH0 > 0) {
+    right = rc.right - 1;
+    ChainBuilder b(s, 5, K::Vertical, "LR", rows.Right(right));
+    b.From({W, yb}).To({W, yb + d.UraH0}, d.UraH0);
+    set.chains.push_back(b.Done());
+  }
+  if (d.UraHd > 0) {
+    --right;
+    ChainBuilder b(s, 6, K::Vertical, "LR", rows.Right(right));
+    b.From({xDepth, yb}).ToDevice(rows.Right(right), s.GetY(p[5].Y), d.UraHd);
+    set.chains.push_back(b.Done());
+  }
+}
+
+void AddTopChains(const DimensionContext& c, int number, const std::vector<int>& points,
+                  int crest, double xb, double yb, DimensionSet& set) {
+  using K = DimChainKind;
+  const CDocument& d = c.doc;
+  const KutaiPoints& p = c.outline;
+  const DrawScale& s = c.scale;
+  const SunpRows& rc = c.fit.DrwSunpRows;
+  const RowLines rows{s, c.fit.DrwWorldSize};
+  const bool widths = TrapezoidSizes(d);
+  {
+    ChainBuilder b(s, number, K::Horizontal, "UL", rows.Top(rc.top));
+    bool started = false;
+    for (int i : points) {
+      if (started) b.ToStep(p[i]); else b.From(p[i]);
+      started = true;
+    }
+    if (widths && d.UraHd == 0) {
+      b.To({p[crest].X + d.UraX1, p[crest].Y}, d.UraX1)
+          .To({p[crest].X + d.UraX1 + d.UraX2, p[crest].Y + d.UraH0}, d.UraX2);
+    }
+    set.chains.push_back(b.Done());
+  }
+  if (widths && d.UraHd != 0 && !IsNullValue(d.UraHd)) {
+    ChainBuilder b(s, number + 1, K::Horizontal, "UL", rows.Top(rc.top - 1));
+    b.From({xb, yb})
+        .To({xb + d.UraX1, yb}, d.UraX1)
+        .To({xb + d.UraX1 + d.UraX2, yb + d.UraH0}, d.UraX2);
+    set.chains.push_back(b.Done());
+  }
+}
+
 bool TrapezoidInputs(const CDocument& d) {
   return d.UragomeType == 2 && !IsNullValue(d.UraX1) && !IsNullValue(d.UraX2) &&
          !IsNullValue(d.UraH0);

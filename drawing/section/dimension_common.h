@@ -79,6 +79,36 @@ void AddCutLabel(const DimensionContext& c, int number, const DPoint& heel, doub
 void AddBackSlopeLabel(const DimensionContext& c, int number, double xb, double yb,
                        DimensionSet& set);
 
+// A shear key is drawn (and dimensioned) under a level base only.
+bool HasKey(const CDocument& d);
+// The key's front and back bottom corners below point 0.
+DPoint KeyFront(const CDocument& d, const KutaiPoints& p);
+DPoint KeyBack(const CDocument& d, const KutaiPoints& p);
+// The key's place (TokX) and width (TokB) from point 0, on the inner bottom
+// row, code "UU"; the caller may carry it on.
+ChainBuilder KeyChain(const DimensionContext& c, int number);
+
+// Chain 1 on the outer left row, bottom up through the key's foot, the heel
+// bottom (when the toe lies above it), the toe bottom, the toe top and the
+// crest front, each interval its true height; `dropFlushToe` leaves out a toe
+// top within 1 mm of the toe bottom. Then the front levels (chains 2).
+void AddFrontHeights(const DimensionContext& c, bool dropFlushToe, DimensionSet& set);
+
+// Chains 3 to 6 on the right: the heel up through `heelToCrest` (outline
+// points, the last the crest's back end `crest`) with a trapezoid rising from
+// the crest (3); the back water on the next row inward (4); a trapezoid's
+// rise below the crest on row right − 1 (5); the depth UraHd of the back
+// ground from (xDepth, yb) up to the crest level, one row inward from the
+// last right chain (6).
+void AddRightSide(const DimensionContext& c, const std::vector<int>& heelToCrest, int crest,
+                  double xDepth, double yb, DimensionSet& set);
+
+// The outer top chain `number` through `points`, carried on along a trapezoid
+// that starts at the crest; chain `number` + 1 on the next row inward along a
+// trapezoid that starts below it, at (xb, yb).
+void AddTopChains(const DimensionContext& c, int number, const std::vector<int>& points,
+                  int crest, double xb, double yb, DimensionSet& set);
+
 // Chains `first` to `first` + 2 across the blocks at right angles to the
 // face 2-5 (gradient BlkN): blocks, and equal backing, through the point three
 // quarters up the face; unequal backing thicknesses at the top (6 to 8) and at
