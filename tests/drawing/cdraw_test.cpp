@@ -127,7 +127,9 @@ TEST(CDraw, WholeNumberMembersRoundHalfToEven) {
     EXPECT_EQ(m.d.Height(), r.stored);
     EXPECT_EQ(m.d.Width(), r.stored);
     EXPECT_EQ(m.d.TextAngle(), r.stored);
-    if (r.stored >= 0) EXPECT_EQ(m.canvas.Style().font.size, r.stored);
+    if (r.stored >= 0) {
+      EXPECT_EQ(m.canvas.Style().font.size, r.stored);
+    }
   }
   Mapped m;
   m.d.SetHeight(1e12);  // beyond 32 bits: held at the largest
