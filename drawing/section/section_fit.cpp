@@ -121,3 +121,29 @@ bool GetUragomeExtent(const CDocument& doc, double& width, double& height) {
 }
 
 }  // namespace norva
+
+namespace norva {
+
+DrawScale SetDrawScale(cDraw& canvas, const DrawFitState& fit) {
+  const DrawScale s = ComputeDrawScale(fit);
+  canvas.SetScX(s.ScX);
+  canvas.SetScY(s.ScY);
+  canvas.SetXoo(s.Xoo);
+  canvas.SetYoo(s.Yoo);
+  return s;
+}
+
+DrawScale FitDrawArea(cDraw& canvas, DrawFitState& fit, double width, double height) {
+  canvas.MarginSet(3, 3, 3, 3);
+  TwipBox& a = fit.DrwAreaBox;
+  canvas.GetDrawAreaRect(a.left, a.top, a.right, a.bottom);
+  fit.DrwWorldSize = {width, height};
+  fit.DrwInnerBox = InnerBoxOf(a, fit.DrwSunpRows);
+  return SetDrawScale(canvas, fit);
+}
+
+DrawScale ScaleOf(const cDraw& canvas) {
+  return {canvas.ScX(), canvas.ScY(), canvas.Xoo(), canvas.Yoo()};
+}
+
+}  // namespace norva

@@ -15,14 +15,12 @@
 #include <cstdint>
 
 #include "document/outline.h"
+#include "drawing/base/cdraw.h"
 
 namespace norva {
 
 class CDocument;
-class cDraw;
 
-// Twips per millimetre of every figure.
-inline constexpr double kTwipsPerMm = 56.7;
 // The angle of a vertical line as the figures write it (just below pi/2).
 inline constexpr double kFigureHalfPi = 1.570796326794895;
 
@@ -94,6 +92,8 @@ DrawScale ComputeDrawScale(const DrawFitState& fit);
 
 // Sets the canvas' scale and origin from the fit; returns what it set.
 DrawScale SetDrawScale(cDraw& canvas, const DrawFitState& fit);
+// The scale and origin the canvas holds.
+DrawScale ScaleOf(const cDraw& canvas);
 
 // Fits the model box (0, 0)-(width, height) into the canvas: margins 3 mm,
 // DrwAreaBox from the canvas' drawing area, DrwWorldSize, DrwInnerBox from

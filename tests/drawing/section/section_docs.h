@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "document/document.h"
+#include "document/outline.h"
 
 namespace norva::section_test {
 
@@ -92,6 +93,21 @@ inline std::unique_ptr<CDocument> BlockDoc() {
   d->UragomeType = 0;
   d->UraHd = 0.5;
   return d;
+}
+
+// The gravity outline of GravityDoc moved right by a 1 m front strip:
+// 0 (1, 0), 1 (1, 0.5), 2 (1.3, 0.5), 3 (3.0, 0.5), 4 (3.0, 0), 5 (1.9, 3.0),
+// 6 (2.4, 3.0); the front face 2-5 rises 2.5 over 0.6.
+inline KutaiPoints StripGravity() {
+  KutaiPoints p{};
+  p[0] = {1.0, 0};
+  p[1] = {1.0, 0.5};
+  p[2] = {1.3, 0.5};
+  p[3] = {3.0, 0.5};
+  p[4] = {3.0, 0};
+  p[5] = {1.9, 3.0};
+  p[6] = {2.4, 3.0};
+  return p;
 }
 
 }  // namespace norva::section_test

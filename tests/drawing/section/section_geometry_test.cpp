@@ -21,6 +21,7 @@ using section_test::BlockDoc;
 using section_test::GravityDoc;
 using section_test::LeaningDoc;
 using section_test::MixedDoc;
+using section_test::StripGravity;
 
 constexpr double kMm = 56.7;
 
@@ -416,20 +417,6 @@ TEST(SectionBackSoil, SurfaceByShape) {
 }
 
 // ---- front band -------------------------------------------------------------------
-
-// The gravity outline moved right by a 1.0 m strip: 0 (1, 0), 1 (1, 0.5),
-// 2 (1.3, 0.5), 5 (1.9, 3.0); the face 2-5 rises 2.5 over 0.6.
-KutaiPoints StripGravity() {
-  KutaiPoints p{};
-  p[0] = {1.0, 0};
-  p[1] = {1.0, 0.5};
-  p[2] = {1.3, 0.5};
-  p[3] = {3.0, 0.5};
-  p[4] = {3.0, 0};
-  p[5] = {1.9, 3.0};
-  p[6] = {2.4, 3.0};
-  return p;
-}
 
 void ExpectPolygon(const std::vector<DPoint>& got, const std::vector<DPoint>& want) {
   ASSERT_EQ(got.size(), want.size());
