@@ -16,15 +16,19 @@ namespace norva::test {
 
 struct Op {
   CanvasOpKind kind = CanvasOpKind::Line;
-  std::vector<double> v;  // line: x1 y1 x2 y2; circle: cx cy r; arc: cx cy r a1 a2; text: x y
-  std::string text;       // texts only
+  // line: x1 y1 x2 y2; circle: cx cy r; arc: cx cy r a1 a2;
+  // text: x y, its angle (tenths of a degree) and font size (em height)
+  std::vector<double> v;
+  std::string text;  // texts only
 };
 
 inline Op L(double x1, double y1, double x2, double y2) {
   return {CanvasOpKind::Line, {x1, y1, x2, y2}, {}};
 }
 inline Op Circle(double cx, double cy, double r) { return {CanvasOpKind::Ellipse, {cx, cy, r}, {}}; }
-inline Op T(double x, double y, const std::string& s) { return {CanvasOpKind::Text, {x, y}, s}; }
+inline Op T(double x, double y, const std::string& s, double angle, double size) {
+  return {CanvasOpKind::Text, {x, y, angle, size}, s};
+}
 
 inline std::vector<Op> Recorded(const Canvas& c) {
   std::vector<Op> out;
@@ -40,6 +44,10 @@ inline std::vector<Op> Recorded(const Canvas& c) {
       o.v.push_back(op.rx);
       o.v.push_back(op.a1);
       o.v.push_back(op.a2);
+    }
+    if (op.kind == CanvasOpKind::Text) {
+      o.v.push_back(op.style.textAngle);
+      o.v.push_back(op.style.font.size);
     }
     o.text = op.text;
     out.push_back(o);
