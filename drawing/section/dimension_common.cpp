@@ -6,6 +6,7 @@
 #include "document/geometry.h"
 #include "document/nulls.h"
 #include "document/report_format.h"
+#include "drawing/base/sunpousen.h"
 
 namespace norva {
 
@@ -16,7 +17,7 @@ constexpr double kDegPerRad = 57.29577951308238;
 std::string DimMmText(double metres) {
   const double f = metres * 1000;
   if (!std::isfinite(f)) return "";
-  return FormatPattern(std::trunc(f + 0.5), "####0");
+  return Sunpousen::SunpouMoji(f);
 }
 
 std::string GradientText(double n) { return "1:" + FormatPattern(n, "#0.00"); }

@@ -7,28 +7,16 @@
 #include <string>
 #include <vector>
 
+#include "../section/mm_surface.h"
 #include "../section/section_docs.h"
 #include "document/nulls.h"
 
 namespace norva {
 namespace {
 
-constexpr double kMm = 56.7;
 
-struct Surface {
-  Canvas canvas;
-  cDraw d;
-  Surface() {
-    canvas.SetScale(0, 0, 75 * kMm, 82.5 * kMm);
-    canvas.SetExtent(75 * kMm, 82.5 * kMm);  // even scale: text widths as measured
-    d.SetCanvas(&canvas);
-  }
-  std::vector<const CanvasOp*> Of(CanvasOpKind k) const {
-    std::vector<const CanvasOp*> v;
-    for (const CanvasOp& op : canvas.Ops())
-      if (op.kind == k) v.push_back(&op);
-    return v;
-  }
+struct Surface : section_test::MmSurface {
+  Surface() : MmSurface(75, 82.5) {}
 };
 
 CWeight Polygon(const std::vector<DPoint>& pts) {
