@@ -192,6 +192,51 @@ TEST(BackGroundDrawing, BlockWallWithoutFootingStartsAtPointThree) {
       p, block);
 }
 
+// Every shape in every water case and colour: how many regions are filled,
+// and which symbols appear. The water levels: none, 2 (below the ground at
+// the wall, 4), against the rising surface (5, 4.5, 5.5 per shape) and above
+// the ground's top.
+TEST(BackGroundDrawing, ShapesByWaterCaseAndColour) {
+  struct Shape {
+    const char* name;
+    std::function<void(CDocument&)> ground;
+    double rising;  // a level against the rising surface (0: none)
+    double above;
+  };
+  const Shape shapes[] = {{"horizontal", Horizontal, 0, 5},
+                          {"slope", Slope, 5, 7},
+                          {"trapezoid", Trapezoid, 4.5, 5.5},
+                          {"arbitrary", Points, 5.5, 6.5}};
+  for (const Shape& sh : shapes) {
+    for (bool colour : {true, false}) {
+      struct Level {
+        double w;
+        size_t fills;  // in colour; none in black and white
+        int grounds, waters;
+      };
+      std::vector<Level> levels{{0, 1, 0, 0}, {2, 2, 1, 1}, {sh.above, 2, 0, 1}};
+      if (sh.rising > 0) levels.push_back({sh.rising, 3, 1, 1});
+      for (const Level& l : levels) {
+        SCOPED_TRACE(testing::Message() << sh.name << " colour " << colour << " w " << l.w);
+        auto d = section_test::GravityDoc();
+        sh.ground(*d);
+        TestFigure f;
+        DrawUraJiban(*d, f.d, Wall(), l.w, 8.0, colour);
+        size_t fills = 0;
+        int grounds = 0, waters = 0;
+        for (const std::string& t : Tokens(f.canvas)) {
+          if (t.rfind("fill", 0) == 0) ++fills;
+          if (t.rfind("G ", 0) == 0) ++grounds;
+          if (t.rfind(colour ? "W " : "W/ ", 0) == 0) ++waters;
+        }
+        EXPECT_EQ(fills, colour ? l.fills : 0u);
+        EXPECT_EQ(grounds, l.grounds);
+        EXPECT_EQ(waters, l.waters);
+      }
+    }
+  }
+}
+
 TEST(BackGroundDrawing, NonFiniteLevelDrawsNothing) {
   auto d = section_test::GravityDoc();
   TestFigure f;
