@@ -184,7 +184,8 @@ TEST(CDraw, TextStateGoesToTheCanvas) {
   m.d.Text("");
   const auto& ops = m.canvas.Ops();
   ASSERT_EQ(ops.size(), 2u);
-  EXPECT_TRUE(SameOps(Recorded(m.canvas), {test::T(100, 200, "H=5.0", 900, 170), test::T(300, 400, "B", 900, 170)}));
+  EXPECT_TRUE(SameOps(Recorded(m.canvas),
+                      {test::T(100, 200, "H=5.0", 900, 170), test::T(300, 400, "B", 900, 170)}));
   EXPECT_EQ(ops[0].style.font.size, 170);
   EXPECT_EQ(ops[0].style.textAngle, 900);
   EXPECT_EQ(ops[0].style.textColor, 0x0000FFu);

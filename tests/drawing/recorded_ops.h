@@ -25,7 +25,9 @@ struct Op {
 inline Op L(double x1, double y1, double x2, double y2) {
   return {CanvasOpKind::Line, {x1, y1, x2, y2}, {}};
 }
-inline Op Circle(double cx, double cy, double r) { return {CanvasOpKind::Ellipse, {cx, cy, r}, {}}; }
+inline Op Circle(double cx, double cy, double r) {
+  return {CanvasOpKind::Ellipse, {cx, cy, r}, {}};
+}
 inline Op T(double x, double y, const std::string& s, double angle, double size) {
   return {CanvasOpKind::Text, {x, y, angle, size}, s};
 }

@@ -439,6 +439,14 @@ TEST(SunpousenChains, ArcDimensionOutsideAQuarterCircle) {
   EXPECT_EQ(f.d.PenStyle(), 2);
   EXPECT_EQ(f.d.PenColor(), 0x00FF00u);
 
+  // Inside an arc of radius 0.2h the texts would stand at radius 0: the arc
+  // and its arrows are drawn, the texts left out.
+  f.canvas.Clear();
+  f.s.RSunp(2000, 2000, 20, 0, kPi / 2, "AB", "L", 0, false);
+  const auto ops = Recorded(f.canvas);
+  ASSERT_EQ(ops.size(), 5u);
+  for (const Op& o : ops) EXPECT_NE(o.kind, CanvasOpKind::Text);
+
   Canvas page;  // not a cDraw: nothing
   Sunpousen s;
   s.SetDrawObject(page);
