@@ -16,6 +16,7 @@
 #include <cmath>
 
 #include "document/services.h"
+#include "platform/canvas/canvas_render.h"
 #include "report/style/print_style.h"
 #include "screens/report/report_pictures.h"
 #include "shell/startup.h"
@@ -178,7 +179,11 @@ void fPrintStyle::BuildGrid() {
                                      QStringLiteral("下線")});
   fgFont->verticalHeader()->hide();
   fgFont->setSelectionMode(QAbstractItemView::NoSelection);
-  fgFont->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
+  QHeaderView* header = fgFont->horizontalHeader();
+  header->setSectionResizeMode(1, QHeaderView::Stretch);
+  header->resizeSection(0, 80);
+  header->resizeSection(2, 80);
+  for (int c = 3; c <= 5; ++c) header->resizeSection(c, 44);
   for (int r = 0; r < cPrintStyle::kRows; ++r) {
     auto* title = new QTableWidgetItem(QString::fromUtf8(kRowTitle[r]));
     title->setFlags(Qt::ItemIsEnabled);
@@ -211,6 +216,11 @@ void fPrintStyle::BuildGrid() {
       fgFont->setItem(r, c, box);
     }
   }
+  // All eight rows in view.
+  fgFont->resizeRowsToContents();
+  int rows = header->sizeHint().height() + 2 * fgFont->frameWidth();
+  for (int r = 0; r < cPrintStyle::kRows; ++r) rows += fgFont->rowHeight(r);
+  fgFont->setMinimumHeight(rows);
   connect(fgFont, &QTableWidget::itemChanged, this, [this](QTableWidgetItem* item) {
     if (item->column() >= 3) CellEdited(item->row(), item->column());
   });
@@ -257,13 +267,22 @@ void fPrintStyle::CellEdited(int row, int column) {
 
 void fPrintStyle::FontButton_Click(int row) {
   if (!clas_) return;
-  QFont font(QString::fromStdString(clas_->FontName(row)));
-  if (clas_->FontSize(row) > 0) font.setPointSizeF(clas_->FontSize(row));
+  const std::string oldName = clas_->FontName(row);
+  const double oldSize = clas_->FontSize(row);
+  // The dialog lists installed families: it opens on the stand-in of the
+  // style's font name.
+  const QString shown = MappedFontFamily(oldName);
+  QFont font(shown);
+  if (oldSize > 0) font.setPointSizeF(oldSize);
   font.setBold(clas_->FontBold(row));
   font.setItalic(clas_->FontItalic(row));
   if (!chooseFont || !chooseFont(font, this)) return;
-  clas_->SetFontName(row, font.family().toStdString());
-  clas_->SetFontSize(row, font.pointSizeF());
+  // An untouched choice keeps the style's own name, and a size the dialog
+  // only rounded to its list keeps its decimals (10.5 is offered as 11).
+  const QString family = font.family();
+  clas_->SetFontName(row, family == shown ? oldName : family.toStdString());
+  const double size = font.pointSizeF();
+  clas_->SetFontSize(row, std::round(oldSize) == size ? oldSize : size);
   clas_->SetFontBold(row, font.bold());
   clas_->SetFontItalic(row, font.italic());
   filling_ = true;

@@ -164,7 +164,7 @@ TEST_F(StyleDialogTest, LoadingAMalformedFileTellsAndKeepsTheStyle) {
 
 TEST_F(StyleDialogTest, FontDialogSetsNameSizeBoldAndItalicButNotUnderline) {
   dlgp->chooseFont = [](QFont& f, QWidget*) {
-    EXPECT_EQ(f.family(), QStringLiteral("ＭＳ ゴシック"));
+    EXPECT_EQ(f.family(), QStringLiteral("IPAGothic"));  // the stand-in of ＭＳ ゴシック
     EXPECT_DOUBLE_EQ(f.pointSizeF(), 12);
     EXPECT_TRUE(f.bold());
     f = QFont(QStringLiteral("IPAMincho"));
@@ -180,6 +180,19 @@ TEST_F(StyleDialogTest, FontDialogSetsNameSizeBoldAndItalicButNotUnderline) {
   EXPECT_TRUE(style.FontUnderline(2));  // kept
   EXPECT_EQ(Name(2), QStringLiteral("IPAMincho"));
   EXPECT_EQ(Size(2)->currentText(), QStringLiteral("13"));
+}
+
+TEST_F(StyleDialogTest, FontDialogLeftAsOpenedKeepsTheStylesNameAndSize) {
+  // Row 0: ＭＳ 明朝 10.5; the dialog shows IPAMincho and offers 11.
+  dlgp->chooseFont = [](QFont& f, QWidget*) {
+    f.setPointSize(11);
+    f.setBold(true);
+    return true;
+  };
+  dlgp->FontButton_Click(0);
+  EXPECT_EQ(style.FontName(0), "ＭＳ 明朝");
+  EXPECT_DOUBLE_EQ(style.FontSize(0), 10.5);
+  EXPECT_TRUE(style.FontBold(0));
 }
 
 TEST_F(StyleDialogTest, HeaderTextsCannotHoldAQuote) {
