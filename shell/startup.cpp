@@ -20,6 +20,7 @@
 #include "document/document_collection.h"
 #include "document/paths.h"
 #include "document/temp_files.h"
+#include "drawing/backends/qt_picture_saver.h"
 #include "platform/qt/app_core.h"
 #include "platform/qt/recent_file_list.h"
 #include "shell/file_commands.h"
@@ -135,6 +136,7 @@ int NorvaMain(int argc, char* argv[]) {
   QApplication::setOrganizationName("TAQ");
   QApplication::setApplicationName(kProgramTitle);
   SetMessageSink(&QtSink());
+  RegisterQtPictureSaver();
   RegisterWindows();
 
   QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
