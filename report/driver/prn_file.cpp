@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "document/document.h"
+#include "drawing/base/report_picture.h"
 #include "document/load_case.h"
 #include "platform/text/vb_text_io.h"
 #include "report/driver/report_selection.h"
@@ -81,6 +82,17 @@ std::string PrnCopyFigure(const PrnFile& f, std::string_view shippedName, std::s
   fs::copy_file(source, target, fs::copy_options::overwrite_existing, ec);
   if (ec) throw ReportError("帳票の図のファイルを作成できません。\n" + target);
   return target;
+}
+
+std::string PrnSaveFigure(const ReportPicture& picture, std::string_view folder,
+                          std::string_view name) {
+  const std::string path = std::string(folder) + "/" + std::string(name) + ".svg";
+  std::string reason;
+  if (!picture.SaveSvg(path, &reason)) {
+    throw ReportError("帳票の図のファイルを作成できません。\n" + path +
+                      (reason.empty() ? "" : "\n(" + reason + ")"));
+  }
+  return path;
 }
 
 void PrnFigure(PrnFile& f, const std::string& path, int percent) {

@@ -20,6 +20,7 @@ namespace norva {
 
 class CDocument;
 class CaseFlags;
+class ReportPicture;
 class VbTextWriter;
 
 // A failure that stops the report. The text is the user's message and names
@@ -91,6 +92,12 @@ std::string PrnWallPrefix(int32_t wallType);
 // figure is missing or the copy cannot be written.
 std::string PrnCopyFigure(const PrnFile& f, std::string_view shippedName, std::string_view folder,
                           std::string_view targetName);
+// Saves a picture drawn by code (drawing/base/report_picture.h) as
+// folder/<name>.svg and returns the full path for its "<IMG …>" line. Throws
+// ReportError naming the file when it cannot be saved (an earlier file of
+// that name is then left as it was).
+std::string PrnSaveFigure(const ReportPicture& picture, std::string_view folder,
+                          std::string_view name);
 // "<IMG SRC="path", WIDTH=p% HEIGHT=p%>" (p is 50, 70, 75, 90 or 100).
 void PrnFigure(PrnFile& f, const std::string& path, int percent = 75);
 

@@ -17,9 +17,11 @@
 // - doc is the document being reported; a writer prints the stored results
 //   and never changes the document.
 // - folder is the work folder, where figure files are written (full paths in
-//   the "<IMG SRC=…>" lines). Drawn figures are made by the writer itself on
-//   a report picture of its own size (drawing/base); the stability chapter's
-//   usual size is kAnteiFigureWidth × kAnteiFigureHeight twips.
+//   the "<IMG SRC=…>" lines). A shipped figure is copied with PrnCopyFigure;
+//   a drawn one is drawn by the writer on a ReportPicture of its own size
+//   (drawing/base/report_picture.h; the stability chapter's usual size is
+//   kAnteiFigureWidth × kAnteiFigureHeight twips) and saved with
+//   PrnSaveFigure.
 // - part is the wall part: 0 the wall or the upper wall of a mixed wall
 //   (WallType 3), 1 the lower wall of a mixed wall.
 // - i is the load case (0-based). Per-case writers are called for the cases

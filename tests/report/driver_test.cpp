@@ -9,6 +9,7 @@
 
 #include "document/document.h"
 #include "document/load_case.h"
+#include "drawing/base/report_picture.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
@@ -258,6 +259,28 @@ TEST(PrnHelpers, HeadingsOneLevelDeeperForTheMixedWall) {
                                  "<IMG SRC=\"/w/PW.svg\", WIDTH=50% HEIGHT=50%>\r\n";
     EXPECT_EQ(bytes, Utf8ToCp932(expected));
   }
+}
+
+TEST(PrnHelpers, DrawnFigureSavedInTheWorkFolderOrTheReportStops) {
+  auto saver = std::make_shared<RecordingPictureSaver>();
+  SetPictureSaver(saver);
+  ReportPicture picture(kAnteiFigureWidth, kAnteiFigureHeight);
+  picture.Draw().DrawLine(0, 0, 100, 100, false);
+  EXPECT_EQ(PrnSaveFigure(picture, "/w", "示力線0000"), "/w/示力線0000.svg");
+  ASSERT_EQ(saver->saved.size(), 1u);
+  EXPECT_EQ(saver->saved[0].path, "/w/示力線0000.svg");
+  EXPECT_DOUBLE_EQ(saver->saved[0].widthTwips, 4252.5);
+  EXPECT_NEAR(saver->saved[0].heightTwips, 4677.75, 0.001);  // 4252.5 × 1.1 in single precision
+
+  saver->failWith = "disk full";
+  try {
+    PrnSaveFigure(picture, "/w", "WlvlAuto000");
+    ADD_FAILURE() << "no error";
+  } catch (const ReportError& e) {
+    EXPECT_NE(std::string(e.what()).find("/w/WlvlAuto000.svg"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find("disk full"), std::string::npos);
+  }
+  SetPictureSaver(nullptr);
 }
 
 TEST(PrnHelpers, ReportedCasesInOrderWithinTheDocument) {
