@@ -1,6 +1,7 @@
 #include "screens/report/f_print_style.h"
 
 #include <QComboBox>
+#include <QDoubleValidator>
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGridLayout>
@@ -206,6 +207,7 @@ void fPrintStyle::BuildGrid() {
     auto* size = new QComboBox(fgFont);
     size->setEditable(true);
     size->addItems(QString::fromUtf8(kSizes).split('|'));
+    size->setValidator(new QDoubleValidator(1, 999, 2, size));
     fgFont->setCellWidget(r, kSizeColumn, size);
     connect(size, &QComboBox::currentTextChanged, this, [this, r] { CellEdited(r, kSizeColumn); });
 
@@ -256,7 +258,9 @@ void fPrintStyle::CellEdited(int row, int column) {
   if (filling_ || !clas_) return;
   if (column == kSizeColumn) {
     const QString text = static_cast<QComboBox*>(fgFont->cellWidget(row, column))->currentText();
-    clas_->SetFontSize(row, text.trimmed().toDouble());
+    // A size of nothing (a cell emptied while typing) would print no text.
+    const double size = text.trimmed().toDouble();
+    if (size > 0) clas_->SetFontSize(row, size);
     return;
   }
   const bool on = fgFont->item(row, column)->checkState() == Qt::Checked;

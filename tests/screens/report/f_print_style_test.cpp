@@ -195,6 +195,13 @@ TEST_F(StyleDialogTest, FontDialogLeftAsOpenedKeepsTheStylesNameAndSize) {
   EXPECT_TRUE(style.FontBold(0));
 }
 
+TEST_F(StyleDialogTest, EmptiedSizeCellKeepsTheSize) {
+  Size(3)->setCurrentText(QString());
+  EXPECT_DOUBLE_EQ(style.FontSize(3), 11);
+  Size(3)->setCurrentText(QStringLiteral("9"));
+  EXPECT_DOUBLE_EQ(style.FontSize(3), 9);
+}
+
 TEST_F(StyleDialogTest, HeaderTextsCannotHoldAQuote) {
   // A '"' would end the text early when the style file is read back.
   int pos = 0;
