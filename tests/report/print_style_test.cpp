@@ -100,6 +100,19 @@ TEST(StyleFile, Version10GivesTheFormulaRowsTheBodyFont) {
   EXPECT_EQ(s.FooterStr(1), "- %d -");
 }
 
+TEST(StyleFile, Version10WithAVersionLineSkipsIt) {
+  // Version 1.0 files had no version line; one that has it is read the same.
+  test::TempFolder dir;
+  const std::string v10 = test::ReadBytes(Fixture("style_v10.sty"));
+  const std::string path = dir.path() + "/v10.sty";
+  std::ofstream(path, std::ios::binary) << "\"Ver 1.0\"\r\n" << v10;
+  cPrintStyle a, b;
+  std::string error;
+  ASSERT_TRUE(a.ReadStyleData(path, &error)) << error;
+  ASSERT_TRUE(b.ReadStyleData(Fixture("style_v10.sty"), &error));
+  EXPECT_EQ(a.StyleDataBytes(), b.StyleDataBytes());
+}
+
 TEST(StyleFile, RoundTripOfVersion12) {
   test::TempFolder dir;
   cPrintStyle a;
