@@ -114,9 +114,12 @@ std::string PrepareWorkFolder() {
 
 void PrepareStyleFolder(const std::string& styleDir, const std::string& programDir) {
   QDir().mkpath(QString::fromStdString(styleDir));
-  const QString target = QString::fromStdString(styleDir) + "/style.dat";
-  const QString source = QString::fromStdString(programDir) + "/style.dat";
-  if (!QFileInfo::exists(target) && QFileInfo::exists(source)) QFile::copy(source, target);
+  // The user's report style and its style sheet live together here.
+  for (const char* name : {"/style.dat", "/style.sty"}) {
+    const QString target = QString::fromStdString(styleDir) + name;
+    const QString source = QString::fromStdString(programDir) + name;
+    if (!QFileInfo::exists(target) && QFileInfo::exists(source)) QFile::copy(source, target);
+  }
 }
 
 void AppShutdown() {
