@@ -1,9 +1,12 @@
 #include "screens/register_windows.h"
 
+#include "screens/loads/frm_kajyu.h"
+
 namespace norva {
 
 // One line per area, each declared in that area's own header.
 void RegisterWindows() {
+  RegisterLoadsWindows();
 }
 
 }  // namespace norva
