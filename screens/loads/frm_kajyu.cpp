@@ -6,7 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QRadioButton>
-#include <QTimer>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -33,6 +33,15 @@ const char* const kWidthHintTail =
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QWidget* Owner() { return MainWindow(); }
+
+// A list with its items and no selection: Qt would select the first item
+// and run its Click handler; the fill selects the stored one.
+void FillList(QComboBox* list, const std::vector<std::string>& items) {
+  const QSignalBlocker quiet(list);
+  list->clear();
+  for (const std::string& s : items) list->addItem(Q(s));
+  list->setCurrentIndex(-1);
+}
 
 // Fires the hint of a control that has no focus signals of its own (lists,
 // buttons): GotFocus and LostFocus between controls of the program only.
@@ -138,7 +147,7 @@ void frmKajyu::BuildGroups() {
 
   cmbAutoMobil = new QComboBox(this);
   cmbAutoMobil->setObjectName("cmbAutoMobil");
-  for (const std::string& s : TloadKindList()) cmbAutoMobil->addItem(Q(s));
+  FillList(cmbAutoMobil, TloadKindList());
   cmbAutoMobil->setProperty("Tag", QStringLiteral("Ｔ荷重の種類を選択します。"));
   fraAutoMobil = group(
       "自動車荷重", optAutoMobil, lblAutoMobil, imnAutoMobil, 1,
@@ -190,7 +199,7 @@ void frmKajyu::BuildGroups() {
   // The collision has two switches, each in a frame of its own, and four boxes.
   cmbAutoCrash = new QComboBox(this);
   cmbAutoCrash->setObjectName("cmbAutoCrash");
-  for (const std::string& s : FenceKindList(0)) cmbAutoCrash->addItem(Q(s));
+  FillList(cmbAutoCrash, FenceKindList(0));
   cmbAutoCrash->setProperty("Tag", QStringLiteral("防護柵の種類を選択します。"));
   cmdRefAutoCrash = new QPushButton(QStringLiteral("計算"), this);
   cmdRefAutoCrash->setObjectName("cmdRefAutoCrash");
@@ -488,8 +497,7 @@ void frmKajyu::SetDoc(CDocument* doc) {
   if (!doc) return;
   ApplyUnitCaptions(static_cast<int16_t>(doc->Unit), this);
   bSoilF_ = FrontSoilFlags(*doc);
-  cmbSnow->clear();
-  for (const std::string& s : SnowKindList(doc->Sisin)) cmbSnow->addItem(Q(s));
+  FillList(cmbSnow, SnowKindList(doc->Sisin));
 }
 
 void frmKajyu::DataSet() {
@@ -755,8 +763,11 @@ void frmKajyu::fgComb_AfterEdit(int row, int col) {
   if (r.factorsReset) SetCaseColumnCells(col, *kase);
   // After the cell editor has closed: a message box opened while it commits
   // would commit it again.
-  if (r.refused)
-    QTimer::singleShot(0, this, [] { Ask(kFactorRefused, MsgIcon::Information, MsgButtons::Ok); });
+  if (r.refused) {
+    QMetaObject::invokeMethod(
+        this, [] { Ask(kFactorRefused, MsgIcon::Information, MsgButtons::Ok); },
+        Qt::QueuedConnection);
+  }
 }
 
 void frmKajyu::fgComb_AfterRowColChange(int newCol) {
