@@ -1,7 +1,6 @@
 #include "screens/loads/frm_kajyu.h"
 
-#include <QEvent>
-#include <QFocusEvent>
+#include <QApplication>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -41,14 +40,6 @@ void FillList(QComboBox* list, const std::vector<std::string>& items) {
   list->clear();
   for (const std::string& s : items) list->addItem(Q(s));
   list->setCurrentIndex(-1);
-}
-
-// Fires the hint of a control that has no focus signals of its own (lists,
-// buttons): GotFocus and LostFocus between controls of the program only.
-bool IsControlFocusChange(const QEvent* e) {
-  if (e->type() != QEvent::FocusIn && e->type() != QEvent::FocusOut) return false;
-  const Qt::FocusReason r = static_cast<const QFocusEvent*>(e)->reason();
-  return r != Qt::ActiveWindowFocusReason && r != Qt::PopupFocusReason;
 }
 
 }  // namespace
@@ -98,7 +89,7 @@ frmKajyu::frmKajyu() {
 NumberBox* frmKajyu::AddBox(ControlArray<NumberBox>& arr, int index, const BoxSpec& spec) {
   auto* box = arr.Add(index, new NumberBox(spec.lo, spec.hi, spec.mask, this));
   box->SetTag(Q(spec.tag));
-  box->setFixedWidth(72);
+  box->setFixedWidth(66);
   auto* unit = lblUnit.Add(spec.unit, new QLabel(spec.unitText, this));
   unit->setProperty("Tag", spec.unitText);
   return box;
@@ -444,9 +435,20 @@ void frmKajyu::WireHandlers() {
   connect(imtLoadName, &TextBox::GotFocus, this,
           [this] { ShowHint(imtHelp, imtLoadName->Tag().toStdString()); });
   connect(imtLoadName, &TextBox::LostFocus, this, [this] { ShowHint(imtHelp, ""); });
-  for (QWidget* w : std::initializer_list<QWidget*>{cmbAutoMobil, cmbSnow, cmbAutoCrash, cmdNini,
-                                                    cmdKajyuComb})
-    w->installEventFilter(this);
+  // Lists and buttons have no focus signals of their own. A list's drop-down
+  // and a message box are other windows: moving there is no LostFocus; the
+  // hint goes when another control of this window takes the focus.
+  connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+    const bool hinted = now && (now == cmbAutoMobil || now == cmbSnow || now == cmbAutoCrash ||
+                                now == cmdNini || now == cmdKajyuComb);
+    if (hinted) {
+      ShowHint(imtHelp, now->property("Tag").toString().toStdString());
+      hintOwner_ = now;
+    } else if (hintOwner_ && now && now->window() == hintOwner_->window()) {
+      ShowHint(imtHelp, "");
+      hintOwner_ = nullptr;
+    }
+  });
 
   connect(fgComb, &FlexGrid::BeforeEdit, this,
           [this](int r, int c, bool* cancel) { fgComb_BeforeEdit(r, c, cancel); });
@@ -476,15 +478,6 @@ void frmKajyu::WireHandlers() {
   });
 }
 
-bool frmKajyu::eventFilter(QObject* watched, QEvent* event) {
-  if (IsControlFocusChange(event)) {
-    ShowHint(imtHelp, event->type() == QEvent::FocusIn
-                          ? watched->property("Tag").toString().toStdString()
-                          : std::string());
-  }
-  return QWidget::eventFilter(watched, event);
-}
-
 // ---- Protocol ---------------------------------------------------------------
 
 QSize frmKajyu::sizeHint() const {
@@ -498,10 +491,17 @@ void frmKajyu::SetDoc(CDocument* doc) {
   ApplyUnitCaptions(static_cast<int16_t>(doc->Unit), this);
   bSoilF_ = FrontSoilFlags(*doc);
   FillList(cmbSnow, SnowKindList(doc->Sisin));
+  snowListSisin_ = doc->Sisin;
 }
 
 void frmKajyu::DataSet() {
   if (!m_cDoc) return;
+  // A change of guideline refills the shown screen without binding it anew:
+  // the snow kinds must be those of the new guideline.
+  if (snowListSisin_ != m_cDoc->Sisin) {
+    FillList(cmbSnow, SnowKindList(m_cDoc->Sisin));
+    snowListSisin_ = m_cDoc->Sisin;
+  }
   if (m_cDoc->nCase() > 0) FillCaseTable();
   gNavLock = true;
   FillGroups();

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QWidget>
 #include <cstdint>
@@ -124,9 +125,6 @@ class frmKajyu : public QWidget, public IScreen {
   void cmdWind_Click();
   void cmdNini_Click();
 
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
-
  private:
   struct BoxSpec;
   void BuildGroups();
@@ -158,6 +156,8 @@ class frmKajyu : public QWidget, public IScreen {
   FrontSoil bSoilF_{false, false};
   int nCurCase_ = 0;
   CaseTableLayout layout_;
+  int32_t snowListSisin_ = -1;  // the guideline cmbSnow was filled for
+  QPointer<QWidget> hintOwner_;  // the list or button whose hint is shown
 };
 
 // The dialog that asks the name of a new load case. It only hides on its

@@ -10,6 +10,7 @@
 
 #include "document/document_file.h"
 #include "document/load_case.h"
+#include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/loads/frm_kajyu.h"
 #include "shell/document_forms.h"
@@ -251,6 +252,34 @@ TEST_F(FrmKajyuTest, StandardCasesThenTickingAndFactorEditsAsAUserDoes) {
     emit g->BeforeEdit(row, 1, &cancel);
     EXPECT_TRUE(cancel) << row;
   }
+}
+
+TEST_F(FrmKajyuTest, LargeBlockBearingRowShowsTheStandardFactorReadOnly) {
+  auto doc = Open("gravity.nrv");
+  doc->Sisin = 3;
+  frmKajyu* s = Show(*doc);
+  FlexGrid* g = s->fgComb;
+  const int last = g->Rows() - 1;
+  EXPECT_EQ(g->TextMatrix(last, 0), QStringLiteral("支持力安全率"));
+  EXPECT_EQ(g->TextMatrix(last, 1), QStringLiteral("3.00"));  // a normal case
+  bool cancel = false;
+  emit g->BeforeEdit(last, 1, &cancel);
+  EXPECT_TRUE(cancel);
+  EXPECT_NE(g->CellBackColor(last, 1), VbColor(kSysWindow));
+  ClickCell(g, kRowQuake, 1);  // a seismic case: large-block masonry gives 2
+  EXPECT_DOUBLE_EQ(doc->pCase(0)->QuPremium, 2);
+  EXPECT_EQ(g->TextMatrix(last, 1), QStringLiteral("2.00"));
+}
+
+TEST_F(FrmKajyuTest, ChangedGuidelineRefillsTheSnowKinds) {
+  auto doc = Open("gravity.nrv");  // road earthworks: three snow kinds
+  frmKajyu* s = Show(*doc);
+  ASSERT_EQ(s->cmbSnow->count(), 3);
+  doc->Sisin = 0;  // what accepting the initial conditions does, then DataSet
+  s->DataSet();
+  ASSERT_EQ(s->cmbSnow->count(), 5);
+  EXPECT_EQ(s->cmbSnow->itemText(0), QStringLiteral("降りたての雪"));
+  EXPECT_EQ(s->cmbAutoCrash->itemText(0), QStringLiteral("支柱式防護柵"));
 }
 
 TEST_F(FrmKajyuTest, NameBoxRenamesTheCurrentCaseAndItsColumn) {
