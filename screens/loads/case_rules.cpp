@@ -62,9 +62,9 @@ std::string NarrowDigits(std::string_view s) {
 
 CaseTableLayout MakeCaseTableLayout(const CDocument& doc) {
   CaseTableLayout t;
-  t.labels = {"",         "ケース名", "地震の影響", "土　　圧",       "水の影響",
-              "前面土砂", "自動車荷重", "群集荷重", "雪荷重",         "宅地荷重",
-              "自動車衝突荷重", "落石衝突荷重", "風荷重"};
+  t.labels = {"",           "ケース名", "地震の影響", "土　　圧", "水の影響",       "前面土砂",
+              "自動車荷重", "群集荷重", "雪荷重",     "宅地荷重", "自動車衝突荷重", "落石衝突荷重",
+              "風荷重"};
   t.niniCount = doc.nNiniCount() > 0 ? doc.nNiniCount() : 0;
   for (int i = 0; i < t.niniCount; ++i) {
     const auto load = doc.pNini(i);
@@ -230,9 +230,8 @@ std::string DeleteCaseQuestion(int i, const std::string& name) {
 }
 
 bool MakeStdCases(CDocument& doc, const FrontSoil& soil) {
-  if (doc.nCase() > 0 &&
-      MessageSink().Show(kProgramTitle, kMakeStdCasesQuestion, MsgIcon::Question,
-                         MsgButtons::OkCancel) != MsgAnswer::Ok)
+  if (doc.nCase() > 0 && MessageSink().Show(kProgramTitle, kMakeStdCasesQuestion, MsgIcon::Question,
+                                            MsgButtons::OkCancel) != MsgAnswer::Ok)
     return false;
   doc.SetnCase(0);
   const std::string suffix = doc.nWater == 1 ? "+浮力" : doc.nWater == 2 ? "+揚圧力" : "";

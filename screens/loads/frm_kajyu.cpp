@@ -26,7 +26,8 @@ namespace {
 constexpr uint32_t kCaseColour = 0xC0FFFF;  // light yellow: what a case sets
 
 const char* const kWidthHintTail =
-    "の載荷幅を入力します。試行くさびの場合のみ有効です。載荷幅を無限にする場合は\"99.999\""
+    "の載荷幅を入力します。試行くさびの場合のみ有効です。載荷幅を無限にする場合"
+    "は\"99.999\""
     "と入力してください。";
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
@@ -88,6 +89,7 @@ frmKajyu::frmKajyu() {
 
 NumberBox* frmKajyu::AddBox(ControlArray<NumberBox>& arr, int index, const BoxSpec& spec) {
   auto* box = arr.Add(index, new NumberBox(spec.lo, spec.hi, spec.mask, this));
+  boxMembers_.emplace_back(box, spec.member);
   box->SetTag(Q(spec.tag));
   box->setFixedWidth(66);
   auto* unit = lblUnit.Add(spec.unit, new QLabel(spec.unitText, this));
@@ -146,21 +148,22 @@ void frmKajyu::BuildGroups() {
         "法肩から自動車荷重の載荷開始位置までの距離を入力します。", 0, kM},
        {"載荷幅　：", &CDocumentInputs::AutoWidth, kLen, 0, 99.999, width("自動車荷重"), 1, kM},
        {"荷重強度：", &CDocumentInputs::AutoLoad, kLoad, 0, 9999.99,
-        "自動車荷重の単位面積当りの荷重強度を入力します。T荷重を任意とした場合のみ有効です。", 2,
-        kKnM2}},
+        "自動車荷重の単位面積当りの荷重強度を入力します。T荷重を任意とした場合"
+        "のみ有効です。",
+        2, kKnM2}},
       cmbAutoMobil, "Ｔ荷重　：", nullptr);
   fraAutoMobil->setObjectName("fraAutoMobil");
 
   cmdRefGunsyu = new QPushButton(QStringLiteral("参照"), this);
   cmdRefGunsyu->setObjectName("cmdRefGunsyu");
-  fraGunsyu = group("群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0,
-                    {{"載荷位置：", &CDocumentInputs::GunsyuPos, kLen, 0, 99.999,
-                      "法肩から群集荷重の載荷開始位置までの距離を入力します。", 3, kM},
-                     {"載荷幅　：", &CDocumentInputs::GunsyuWidth, kLen, 0, 99.999,
-                      width("群集荷重"), 4, kM},
-                     {"荷重強度：", &CDocumentInputs::GunsyuLoad, kLoad, 0, 9999.99,
-                      "群集荷重の単位面積当りの荷重強度を入力します。", 5, kKnM2}},
-                    nullptr, nullptr, cmdRefGunsyu);
+  fraGunsyu = group(
+      "群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0,
+      {{"載荷位置：", &CDocumentInputs::GunsyuPos, kLen, 0, 99.999,
+        "法肩から群集荷重の載荷開始位置までの距離を入力します。", 3, kM},
+       {"載荷幅　：", &CDocumentInputs::GunsyuWidth, kLen, 0, 99.999, width("群集荷重"), 4, kM},
+       {"荷重強度：", &CDocumentInputs::GunsyuLoad, kLoad, 0, 9999.99,
+        "群集荷重の単位面積当りの荷重強度を入力します。", 5, kKnM2}},
+      nullptr, nullptr, cmdRefGunsyu);
   fraGunsyu->setObjectName("fraGunsyu");
 
   cmbSnow = new QComboBox(this);
@@ -177,14 +180,14 @@ void frmKajyu::BuildGroups() {
                   cmbSnow, "雪の種類：", nullptr);
   fraSnow->setObjectName("fraSnow");
 
-  fraTakuchi = group("宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0,
-                     {{"載荷位置：", &CDocumentInputs::TakuchiPos, kLen, 0, 99.999,
-                       "法肩から宅地荷重の載荷開始位置までの距離を入力します。", 9, kM},
-                      {"載荷幅　：", &CDocumentInputs::TakuchiWidth, kLen, 0, 99.999,
-                       width("宅地荷重"), 10, kM},
-                      {"荷重強度：", &CDocumentInputs::TakuchiLoad, kLoad, 0, 9999.99,
-                       "宅地荷重の単位面積当りの荷重強度を入力します。", 11, kKnM2}},
-                     nullptr, nullptr, nullptr);
+  fraTakuchi = group(
+      "宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0,
+      {{"載荷位置：", &CDocumentInputs::TakuchiPos, kLen, 0, 99.999,
+        "法肩から宅地荷重の載荷開始位置までの距離を入力します。", 9, kM},
+       {"載荷幅　：", &CDocumentInputs::TakuchiWidth, kLen, 0, 99.999, width("宅地荷重"), 10, kM},
+       {"荷重強度：", &CDocumentInputs::TakuchiLoad, kLoad, 0, 9999.99,
+        "宅地荷重の単位面積当りの荷重強度を入力します。", 11, kKnM2}},
+      nullptr, nullptr, nullptr);
   fraTakuchi->setObjectName("fraTakuchi");
 
   // The collision has two switches, each in a frame of its own, and four boxes.
@@ -201,8 +204,8 @@ void frmKajyu::BuildGroups() {
     grid->setVerticalSpacing(3);
     auto* opts = new QHBoxLayout;
     int sub = 1;
-    for (auto [title, opt] : {std::pair{"安定計算", &optAutoCrash0},
-                              std::pair{"たて壁の設計", &optAutoCrash1}}) {
+    for (auto [title, opt] :
+         {std::pair{"安定計算", &optAutoCrash0}, std::pair{"たて壁の設計", &optAutoCrash1}}) {
       auto* box = fraAutoCrash.Add(sub++, new QGroupBox(QString::fromUtf8(title), fra));
       auto* v = new QHBoxLayout(box);
       v->setContentsMargins(4, 0, 4, 0);
@@ -369,16 +372,14 @@ QWidget* frmKajyu::BuildFrame() {
 }
 
 void frmKajyu::WireHandlers() {
-  connect(&optAutoMobil, &OptionArray::Click, this,
-          [this](int i) { OptionClick(m_cDoc->nAutoMobile, i); });
-  connect(&optGunsyu, &OptionArray::Click, this,
-          [this](int i) { OptionClick(m_cDoc->nGunsyu, i); });
-  connect(&optSnow, &OptionArray::Click, this, [this](int i) { OptionClick(m_cDoc->nSnow, i); });
-  connect(&optTakuchi, &OptionArray::Click, this,
-          [this](int i) { OptionClick(m_cDoc->nTakuchi, i); });
-  connect(&optStoneCrash, &OptionArray::Click, this,
-          [this](int i) { OptionClick(m_cDoc->nStone, i); });
-  connect(&optWind, &OptionArray::Click, this, [this](int i) { OptionClick(m_cDoc->nWind, i); });
+  for (auto [opt, sw] : {std::pair{&optAutoMobil, &CDocumentInputs::nAutoMobile},
+                         std::pair{&optGunsyu, &CDocumentInputs::nGunsyu},
+                         std::pair{&optSnow, &CDocumentInputs::nSnow},
+                         std::pair{&optTakuchi, &CDocumentInputs::nTakuchi},
+                         std::pair{&optStoneCrash, &CDocumentInputs::nStone},
+                         std::pair{&optWind, &CDocumentInputs::nWind}}) {
+    connect(opt, &OptionArray::Click, this, [this, sw = sw](int i) { OptionClick(sw, i); });
+  }
   for (auto [opt, n] : {std::pair{&optAutoCrash0, 0}, std::pair{&optAutoCrash1, 1}}) {
     connect(opt, &OptionArray::Click, this, [this, n = n](int i) {
       if (!m_cDoc) return;
@@ -393,40 +394,18 @@ void frmKajyu::WireHandlers() {
   });
 
   // Number boxes: the hint on entering; on leaving, the field write-back.
-  struct Boxes {
-    ControlArray<NumberBox>* arr;
-    std::vector<double CDocumentInputs::*> members;
-  };
-  const std::vector<Boxes> all = {
-      {&imnAutoMobil,
-       {&CDocumentInputs::AutoPos, &CDocumentInputs::AutoWidth, &CDocumentInputs::AutoLoad}},
-      {&imnGunsyu,
-       {&CDocumentInputs::GunsyuPos, &CDocumentInputs::GunsyuWidth, &CDocumentInputs::GunsyuLoad}},
-      {&imnSnow, {}},
-      {&imnTakuchi,
-       {&CDocumentInputs::TakuchiPos, &CDocumentInputs::TakuchiWidth,
-        &CDocumentInputs::TakuchiLoad}},
-      {&imnAutoCrash,
-       {&CDocumentInputs::AutoCrashWidth, &CDocumentInputs::AutoCrashHigh,
-        &CDocumentInputs::AutoCrashLoad, &CDocumentInputs::AutoCrashV}},
-      {&imnStoneCrash,
-       {&CDocumentInputs::StoneHight, &CDocumentInputs::StonePich, &CDocumentInputs::StoneLoad}},
-      {&imnWind, {&CDocumentInputs::WindPos, &CDocumentInputs::WindHight, &CDocumentInputs::WindLoad}},
-  };
-  for (const Boxes& b : all) {
-    for (const auto& [i, box] : *b.arr) {
-      connect(box, &NumberBox::GotFocus, this,
-              [this, box = box] { ShowHint(imtHelp, box->Tag().toStdString()); });
-      if (b.arr == &imnSnow) {
-        connect(box, &NumberBox::LostFocus, this, [this, i = i] { imnSnow_LostFocus(i); });
-        connect(box, &NumberBox::Validate, this, [this](bool*) { SnowState(); });
-        continue;
-      }
-      const auto member = b.members[static_cast<size_t>(i)];
-      connect(box, &NumberBox::LostFocus, this, [this, box = box, member] {
-        BoxLostFocus(box, m_cDoc ? &(m_cDoc->*member) : nullptr);
-      });
+  for (const auto& [box, member] : boxMembers_) {
+    connect(box, &NumberBox::GotFocus, this,
+            [this, box = box] { ShowHint(imtHelp, box->Tag().toStdString()); });
+    const int snow = imnSnow.IndexOf(box);
+    if (snow >= 0) {
+      connect(box, &NumberBox::LostFocus, this, [this, snow] { imnSnow_LostFocus(snow); });
+      connect(box, &NumberBox::Validate, this, [this](bool*) { SnowState(); });
+      continue;
     }
+    connect(box, &NumberBox::LostFocus, this, [this, box = box, member = member] {
+      BoxLostFocus(box, m_cDoc ? &(m_cDoc->*member) : nullptr);
+    });
   }
 
   connect(imtLoadName, &TextBox::Change, this, [this] {
@@ -457,7 +436,8 @@ void frmKajyu::WireHandlers() {
           [this](int, int, int, int newCol) { fgComb_AfterRowColChange(newCol); });
 
   auto click = [this](QPushButton* b, void (frmKajyu::*handler)()) {
-    connect(b, &QPushButton::clicked, this, [this, handler] { GuardedCall([&] { (this->*handler)(); }); });
+    connect(b, &QPushButton::clicked, this,
+            [this, handler] { GuardedCall([&] { (this->*handler)(); }); });
   };
   click(cmdKajyuComb, &frmKajyu::cmdKajyuComb_Click);
   click(cmdAntResult, &frmKajyu::cmdAntResult_Click);
@@ -468,7 +448,8 @@ void frmKajyu::WireHandlers() {
   click(cmdWind, &frmKajyu::cmdWind_Click);
   click(cmdNini, &frmKajyu::cmdNini_Click);
   for (const auto& [i, b] : cmdCase)
-    connect(b, &QPushButton::clicked, this, [this, i = i] { GuardedCall([&] { cmdCase_Click(i); }); });
+    connect(b, &QPushButton::clicked, this,
+            [this, i = i] { GuardedCall([&] { cmdCase_Click(i); }); });
   // The screen is replaced while its handler runs: nothing of it is used after.
   connect(cmdPrevious, &QPushButton::clicked, this, [this] {
     if (CDocument* d = m_cDoc) GuardedCall([d] { ShowForm(*d, 2); });
@@ -513,36 +494,36 @@ void frmKajyu::DataSet() {
 // before this fill goes on; both fill from the same document.
 void frmKajyu::FillGroups() {
   CDocument& d = *m_cDoc;
-  auto boxes = [](ControlArray<NumberBox>& arr, std::initializer_list<double> values) {
-    int i = 0;
-    for (double v : values) SetNumBox(arr[i++], v);
+  auto boxes = [&d, this](const ControlArray<NumberBox>& arr) {
+    for (const auto& [box, member] : boxMembers_)
+      if (arr.IndexOf(box) >= 0) SetNumBox(box, d.*member);
   };
   SetOptionIndex(optAutoMobil, d.nAutoMobile);
   if (d.nAutoTload >= 0) SetListIndex(cmbAutoMobil, d.nAutoTload);
-  boxes(imnAutoMobil, {d.AutoPos, d.AutoWidth, d.AutoLoad});
+  boxes(imnAutoMobil);
 
   SetOptionIndex(optGunsyu, d.nGunsyu);
-  boxes(imnGunsyu, {d.GunsyuPos, d.GunsyuWidth, d.GunsyuLoad});
+  boxes(imnGunsyu);
 
   SetOptionIndex(optSnow, d.nSnow);
   if (d.nSnowType >= 0) SetListIndex(cmbSnow, d.nSnowType);
   d.SetSnowLoad();  // the intensity always shows the current kind's value
-  boxes(imnSnow, {d.SnowPos, d.SnowDepth, d.SnowLoad});
+  boxes(imnSnow);
 
   SetOptionIndex(optTakuchi, d.nTakuchi);
-  boxes(imnTakuchi, {d.TakuchiPos, d.TakuchiWidth, d.TakuchiLoad});
+  boxes(imnTakuchi);
 
   SetOptionIndex(optAutoCrash0, d.nAutoCrash(0));
   SetOptionIndex(optAutoCrash1, d.nAutoCrash(1));
   cmbAutoCrash->setItemText(0, Q(FenceKindList(d.Sisin)[0]));
   SetListIndex(cmbAutoCrash, d.nAutoCrashBougo >= 0 ? d.nAutoCrashBougo : -1);
-  boxes(imnAutoCrash, {d.AutoCrashWidth, d.AutoCrashHigh, d.AutoCrashLoad, d.AutoCrashV});
+  boxes(imnAutoCrash);
 
   SetOptionIndex(optStoneCrash, d.nStone);
-  boxes(imnStoneCrash, {d.StoneHight, d.StonePich, d.StoneLoad});
+  boxes(imnStoneCrash);
 
   SetOptionIndex(optWind, d.nWind);
-  boxes(imnWind, {d.WindPos, d.WindHight, d.WindLoad});
+  boxes(imnWind);
 }
 
 void frmKajyu::SetFormState() {
@@ -621,11 +602,12 @@ bool frmKajyu::SnowState() {
   return s.snowOn;
 }
 
-// ---- Load groups --------------------------------------------------------------
+// ---- Load groups
+// --------------------------------------------------------------
 
-void frmKajyu::OptionClick(int16_t& sw, int index) {
+void frmKajyu::OptionClick(int16_t CDocumentInputs::*sw, int index) {
   if (!m_cDoc) return;
-  sw = static_cast<int16_t>(index);
+  m_cDoc->*sw = static_cast<int16_t>(index);
   DataSet();  // the case table follows: its rows show the load or "-"
 }
 
@@ -664,7 +646,8 @@ void frmKajyu::cmbSnow_Click() {
   SetFormState();
 }
 
-// ---- Load-case table ------------------------------------------------------------
+// ---- Load-case table
+// ------------------------------------------------------------
 
 void frmKajyu::FillCaseTable() {
   CDocument& d = *m_cDoc;
@@ -756,9 +739,9 @@ void frmKajyu::fgComb_AfterEdit(int row, int col) {
   const int i = col - 1;
   if (i < 0 || i > m_cDoc->nCase() - 1) return;
   auto kase = m_cDoc->pCase(i);
-  const CaseEdit r =
-      WriteBackCaseCell(*m_cDoc, layout_, *kase, row, fgComb->CellChecked(row, col) == FlexGrid::kChecked,
-                        fgComb->TextMatrix(row, col).toStdString());
+  const CaseEdit r = WriteBackCaseCell(*m_cDoc, layout_, *kase, row,
+                                       fgComb->CellChecked(row, col) == FlexGrid::kChecked,
+                                       fgComb->TextMatrix(row, col).toStdString());
   if (!r.text.empty()) fgComb->SetTextMatrix(row, col, Q(r.text));
   if (r.factorsReset) SetCaseColumnCells(col, *kase);
   // After the cell editor has closed: a message box opened while it commits
@@ -818,7 +801,8 @@ void frmKajyu::cmdAntResult_Click() {
   RecalculateDocument(*m_cDoc);
 }
 
-// ---- Load dialogs ---------------------------------------------------------------
+// ---- Load dialogs
+// ---------------------------------------------------------------
 
 void frmKajyu::cmdQload_Click() {
   if (!m_cDoc || !LoadsDialogs().jyousai) return;
@@ -858,7 +842,8 @@ void frmKajyu::cmdNini_Click() {
   DataSet();
 }
 
-// ---- New case name --------------------------------------------------------------
+// ---- New case name
+// --------------------------------------------------------------
 
 frmAddCase::frmAddCase(QWidget* owner) : QDialog(owner) {
   setObjectName("frmAddCase");

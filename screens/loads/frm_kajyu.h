@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/controls/control_array.h"
 #include "platform/controls/flex_grid.h"
@@ -24,6 +26,7 @@
 namespace norva {
 
 class CDocument;
+struct CDocumentInputs;
 class CKajyuCase;
 
 // The dialogs the loads screen opens, each modal with `owner` (the main
@@ -136,7 +139,7 @@ class frmKajyu : public QWidget, public IScreen {
   void ApplyGroupState();
   bool SnowState();
 
-  void OptionClick(int16_t& sw, int index);
+  void OptionClick(int16_t CDocumentInputs::*sw, int index);
   void BoxLostFocus(NumberBox* box, double* member);
   void imnSnow_LostFocus(int index);
   void cmbAutoMobil_Click();
@@ -156,7 +159,9 @@ class frmKajyu : public QWidget, public IScreen {
   FrontSoil bSoilF_{false, false};
   int nCurCase_ = 0;
   CaseTableLayout layout_;
-  int32_t snowListSisin_ = -1;  // the guideline cmbSnow was filled for
+  // Every number box with its document member, listed once where it is made.
+  std::vector<std::pair<NumberBox*, double CDocumentInputs::*>> boxMembers_;
+  int32_t snowListSisin_ = -1;   // the guideline cmbSnow was filled for
   QPointer<QWidget> hintOwner_;  // the list or button whose hint is shown
 };
 

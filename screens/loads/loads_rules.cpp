@@ -16,10 +16,8 @@ std::vector<std::string> TloadKindList() { return {"T-25", "T-20", "T-14", "T-10
 
 std::vector<std::string> SnowKindList(int32_t Sisin) {
   switch (Sisin) {
-    case 2:
-      return {"雪だけが荷重としてかかる場合", "自動車荷重と組み合わせる場合", "任意荷重"};
-    case 5:
-      return {"一般の場合", "自動車荷重と組み合わせる場合", "任意荷重"};
+    case 2: return {"雪だけが荷重としてかかる場合", "自動車荷重と組み合わせる場合", "任意荷重"};
+    case 5: return {"一般の場合", "自動車荷重と組み合わせる場合", "任意荷重"};
     default:
       return {"降りたての雪", "やや落ち着いた雪", "圧縮された雪", "自動車荷重と組み合わせる場合",
               "任意荷重"};

@@ -1,6 +1,8 @@
 // The load cases behind the loads screen's table: the standard set with its
 // factors, the table's rows and cells, the write-back of an edited cell, and
 // adding, deleting and following the arbitrary loads.
+#include "screens/loads/case_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,7 +12,6 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/services.h"
-#include "screens/loads/case_rules.h"
 #include "screens/loads/loads_test_support.h"
 #include "shell/shell_test_support.h"
 
@@ -43,10 +44,10 @@ struct Factors {
 };
 // Standard factors by kind (normal / special), worked out from the guideline
 // tables: Ea is the divisor of B/Ea, Fs the overturning and sliding factors.
-constexpr Factors kNormal{6, 1.5, 1.5, 1.0, 1.0, 3};             // any guideline, normal case
-constexpr Factors kRoadSpecial{3, 1.2, 1.2, 1.5, 1.5, 2};        // seismic, collision, rock fall
-constexpr Factors kRoadWind{3, 1.2, 1.2, 1.25, 1.5, 2};          // wind: stresses +25 %
-constexpr Factors kLeaningNormal{0, 1.5, 1.5, 1.0, 1.0, 3};      // road earthworks, leaning wall
+constexpr Factors kNormal{6, 1.5, 1.5, 1.0, 1.0, 3};         // any guideline, normal case
+constexpr Factors kRoadSpecial{3, 1.2, 1.2, 1.5, 1.5, 2};    // seismic, collision, rock fall
+constexpr Factors kRoadWind{3, 1.2, 1.2, 1.25, 1.5, 2};      // wind: stresses +25 %
+constexpr Factors kLeaningNormal{0, 1.5, 1.5, 1.0, 1.0, 3};  // road earthworks, leaning wall
 constexpr Factors kLeaningWind{6, 1.2, 1.2, 1.25, 1.5, 2};
 constexpr Factors kLeaningSeismic{6, 1.2, 1.2, 1.5, 1.5, 2};
 constexpr Factors kResidentialSeismic{2, 1.0, 1.0, 1.5, 1.5, 1.5};  // Kibo 0
@@ -125,8 +126,7 @@ TEST_F(CaseRulesTest, StandardSetsByGuidelineWithTheirFactors) {
         {"自重+風+揚圧力考慮", "water wind", 0, kLeaningWind},
         {"自重+慣性力+揚圧力無視", "quake", 1, kLeaningSeismic},
         {"自重+慣性力+揚圧力考慮", "quake water", 1, kLeaningSeismic}}},
-      {"residential land, crowd and residential load, seismic, front soil in the seismic state, "
-       "three arbitrary loads",
+      {"residential land: crowd, residential load, seismic, seismic front soil, 3 loads",
        [](CDocument& d) {
          d.Sisin = 4, d.SetWallType(0), d.bQuake = -1, d.Kibo = 0;
          d.nGunsyu = 0, d.nTakuchi = 0;
@@ -152,13 +152,17 @@ TEST_F(CaseRulesTest, StandardSetsByGuidelineWithTheirFactors) {
        [](CDocument& d) { d.Sisin = 5, d.SetWallType(1), d.nQa = 0, d.nStone = 0; },
        {false, false},
        {{"自重", "", 0, kNormal}, {"自重+衝突(落石)", "stone", 0, {3, 1.2, 1.2, 1.5, 1.5, 1.5}}}},
-      {"farm roads, nothing considered", [](CDocument& d) { d.Sisin = 0; }, {false, false},
+      {"farm roads, nothing considered",
+       [](CDocument& d) { d.Sisin = 0; },
+       {false, false},
        {{"自重", "", 0, kNormal}}},
       {"crowd only: no snow-and-residential case",
-       [](CDocument& d) { d.nGunsyu = 0; }, {false, false},
+       [](CDocument& d) { d.nGunsyu = 0; },
+       {false, false},
        {{"自重", "", 0, kNormal}, {"自重+載荷重(群集)", "gunsyu", 0, kNormal}}},
       {"snow and residential land, uplift",
-       [](CDocument& d) { d.nSnow = 0, d.nTakuchi = 0, d.nWater = 2; }, {false, false},
+       [](CDocument& d) { d.nSnow = 0, d.nTakuchi = 0, d.nWater = 2; },
+       {false, false},
        {{"自重+載荷重(雪)+揚圧力無視", "snow", 0, kNormal},
         {"自重+載荷重(雪)+揚圧力考慮", "water snow", 0, kNormal},
         {"自重+載荷重(宅地)+揚圧力無視", "takuchi", 0, kNormal},
@@ -166,7 +170,8 @@ TEST_F(CaseRulesTest, StandardSetsByGuidelineWithTheirFactors) {
         {"自重+載荷重(雪+宅地)+揚圧力無視", "snow takuchi", 0, kNormal},
         {"自重+載荷重(雪+宅地)+揚圧力考慮", "water snow takuchi", 0, kNormal}}},
       {"collision for the stem design only still makes its case",
-       [](CDocument& d) { d.SetnAutoCrash(1, 0); }, {false, false},
+       [](CDocument& d) { d.SetnAutoCrash(1, 0); },
+       {false, false},
        {{"自重", "", 0, kNormal}, {"自重+衝突(自動車)", "crash", 0, {3, 1.2, 1.2, 1.5, 1.5, 2}}}},
   };
   for (const SetRow& r : rows) {
@@ -300,6 +305,45 @@ TEST_F(CaseRulesTest, RowsTheDocumentDoesNotConsiderShowADashAndZeroTheCaseSwitc
   EXPECT_TRUE(rc[kRowQuake].checked);
 }
 
+TEST_F(CaseRulesTest, RowsShownAsCheckBoxesFollowTheDocument) {
+  struct Row {
+    const char* name;
+    std::function<void(CDocument&)> set;
+    FrontSoil soil;
+    int row;
+    bool considered;
+  };
+  const Row rows[] = {
+      {"no seismic condition",
+       [](CDocument& d) { d.bQuake = 0; },
+       {false, false},
+       kRowQuake,
+       false},
+      {"seismic condition", [](CDocument& d) { d.bQuake = -1; }, {false, false}, kRowQuake, true},
+      {"no water", [](CDocument& d) { d.nWater = 0; }, {false, false}, kRowWater, false},
+      {"uplift", [](CDocument& d) { d.nWater = 2; }, {false, false}, kRowWater, true},
+      {"no front soil", [](CDocument&) {}, {false, false}, kRowSoilF, false},
+      {"front soil in the seismic state only", [](CDocument&) {}, {false, true}, kRowSoilF, true},
+      {"front soil in the normal state only", [](CDocument&) {}, {true, false}, kRowSoilF, true},
+      {"vehicle not considered", [](CDocument& d) { d.nAutoMobile = 1; }, {}, kRowAuto, false},
+      {"vehicle not chosen yet", [](CDocument& d) { d.nAutoMobile = -1; }, {}, kRowAuto, true},
+      {"collision, both switches off", [](CDocument&) {}, {}, kRowCrash, false},
+      {"collision for the stem only",
+       [](CDocument& d) { d.SetnAutoCrash(1, 0); },
+       {},
+       kRowCrash,
+       true},
+      {"rock fall considered", [](CDocument& d) { d.nStone = 0; }, {}, kRowStone, true},
+      {"wind not considered", [](CDocument&) {}, {}, kRowWind, false},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument d;
+    r.set(d);
+    EXPECT_EQ(CaseRowConsidered(d, r.soil, r.row), r.considered);
+  }
+}
+
 TEST_F(CaseRulesTest, WriteBackPerRowResetsStandardFactorsOnlyForSpecialLoadRows) {
   CDocument d;
   FullDocument(d);
@@ -311,10 +355,10 @@ TEST_F(CaseRulesTest, WriteBackPerRowResetsStandardFactorsOnlyForSpecialLoadRows
     bool reset;
   };
   const Row rows[] = {
-      {kRowQuake, "quake", true},    {kRowWater, "water", false},  {kRowSoilF, "soil", false},
-      {kRowAuto, "auto", false},     {kRowGunsyu, "gunsyu", false}, {kRowSnow, "snow", false},
-      {kRowTakuchi, "takuchi", false}, {kRowCrash, "crash", true}, {kRowStone, "stone", true},
-      {kRowWind, "wind", true},      {kRowNini + 1, "", false},
+      {kRowQuake, "quake", true},      {kRowWater, "water", false},   {kRowSoilF, "soil", false},
+      {kRowAuto, "auto", false},       {kRowGunsyu, "gunsyu", false}, {kRowSnow, "snow", false},
+      {kRowTakuchi, "takuchi", false}, {kRowCrash, "crash", true},    {kRowStone, "stone", true},
+      {kRowWind, "wind", true},        {kRowNini + 1, "", false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.row);
@@ -326,7 +370,8 @@ TEST_F(CaseRulesTest, WriteBackPerRowResetsStandardFactorsOnlyForSpecialLoadRows
     EXPECT_EQ(Switches(*k), r.switches);
     EXPECT_EQ(e.factorsReset, r.reset);
     EXPECT_FALSE(e.refused);
-    // Road earthworks: 1.2 for a special case; a hand value survives other rows.
+    // Road earthworks: 1.2 for a special case; a hand value survives other
+    // rows.
     EXPECT_DOUBLE_EQ(k->FsTentou, r.reset ? 1.2 : 9);
     EXPECT_DOUBLE_EQ(k->FsKatsudou, r.reset ? 1.2 : 8);
     if (r.row == kRowNini + 1) EXPECT_EQ(k->nNini(1), 1);
@@ -343,7 +388,8 @@ TEST_F(CaseRulesTest, WriteBackPerRowResetsStandardFactorsOnlyForSpecialLoadRows
   EXPECT_DOUBLE_EQ(k->AllowPremium, 1.0);
   EXPECT_DOUBLE_EQ(k->Ea, 6);
 
-  // The earth-pressure row takes its text; the name and number rows write nothing.
+  // The earth-pressure row takes its text; the name and number rows write
+  // nothing.
   WriteBackCaseCell(d, t, *k, kRowDoat, false, "地震時土圧");
   EXPECT_EQ(k->Doat, 1);
   WriteBackCaseCell(d, t, *k, kRowDoat, false, "常時土圧");
@@ -364,12 +410,10 @@ TEST_F(CaseRulesTest, FactorCellsTakeOnlyNumbersAboveZero) {
     const char* shown;
   };
   const Row rows[] = {
-      {"1.234", true, 1.234, "1.23"},  {" 1.5 ", true, 1.5, "1.50"},
-      {"１．８", true, 1.8, "1.80"},   {"2", true, 2, "2.00"},
-      {"0", false, 0, nullptr},        {"-1.5", false, 0, nullptr},
-      {"", false, 0, nullptr},         {"abc", false, 0, nullptr},
-      {"1.5abc", false, 0, nullptr},   {"1e3", false, 0, nullptr},
-      {"1.2.3", false, 0, nullptr},    {".", false, 0, nullptr},
+      {"1.234", true, 1.234, "1.23"}, {" 1.5 ", true, 1.5, "1.50"}, {"１．８", true, 1.8, "1.80"},
+      {"2", true, 2, "2.00"},         {"0", false, 0, nullptr},     {"-1.5", false, 0, nullptr},
+      {"", false, 0, nullptr},        {"abc", false, 0, nullptr},   {"1.5abc", false, 0, nullptr},
+      {"1e3", false, 0, nullptr},     {"1.2.3", false, 0, nullptr}, {".", false, 0, nullptr},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.text);

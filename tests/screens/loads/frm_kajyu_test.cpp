@@ -1,6 +1,8 @@
 // The loads screen in a main window: filling, the enabling of the load
 // groups, the case table as a user edits it, adding and deleting cases,
 // the dialogs' buttons, and the calculation run from the screen.
+#include "screens/loads/frm_kajyu.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QFocusEvent>
@@ -12,7 +14,6 @@
 #include "document/load_case.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
-#include "screens/loads/frm_kajyu.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell/shell_test_support.h"
@@ -199,7 +200,8 @@ TEST_F(FrmKajyuTest, SwitchingALoadOffShowsADashInEveryCase) {
   }
   s->optAutoMobil.Item(0)->click();
   EXPECT_EQ(g->CellChecked(kRowAuto, 1), FlexGrid::kUnchecked);
-  EXPECT_EQ(g->TextMatrix(kRowWater, 1), QStringLiteral("-"));  // the sample has no water
+  EXPECT_EQ(g->TextMatrix(kRowWater, 1),
+            QStringLiteral("-"));  // the sample has no water
 }
 
 TEST_F(FrmKajyuTest, StandardCasesThenTickingAndFactorEditsAsAUserDoes) {
@@ -308,7 +310,8 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
   s->cmdCase[0]->click();
   ASSERT_EQ(doc->nCase(), n + 1);
   EXPECT_EQ(doc->pCase(n)->CaseName, "追加1");
-  EXPECT_DOUBLE_EQ(doc->pCase(n)->FsTentou, 1.5);  // standard factors of a normal case
+  EXPECT_DOUBLE_EQ(doc->pCase(n)->FsTentou,
+                   1.5);  // standard factors of a normal case
   EXPECT_EQ(s->fgComb->Cols(), n + 2);
   EXPECT_EQ(s->fgComb->TextMatrix(kRowNo, n + 1), QString::number(n + 1));
   EXPECT_EQ(s->nCurCase(), n);
@@ -353,7 +356,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
   EXPECT_FALSE(s->cmdAntResult->isEnabled());
   Type(s->imtLoadName, QStringLiteral("x"));
   const size_t asked = sink_.shown.size();
-  s->cmdCase[1]->click();  // nothing to delete, nothing asked
+  s->cmdCase[1]->click();    // nothing to delete, nothing asked
   s->cmdKajyuComb->click();  // no case: generated without a question
   EXPECT_EQ(sink_.shown.size(), asked);
   EXPECT_EQ(doc->nCase(), 2);
@@ -364,8 +367,8 @@ TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwar
   auto doc = Open("gravity.nrv");
   doc->nStone = 0;  // rock fall considered, its values missing
   frmKajyu* s = Show(*doc);
-  for (QPushButton* b : {s->cmdQload, s->cmdRefGunsyu, s->cmdNini, s->cmdWind, s->cmdRefAutoCrash,
-                         s->cmdStoneCrash})
+  for (QPushButton* b :
+       {s->cmdQload, s->cmdRefGunsyu, s->cmdNini, s->cmdWind, s->cmdRefAutoCrash, s->cmdStoneCrash})
     EXPECT_FALSE(b->isEnabled()) << b->objectName().toStdString();
   EXPECT_FALSE(s->cmdNext->isEnabled());
 
@@ -401,7 +404,8 @@ TEST_F(FrmKajyuTest, CalculationRunsFromTheScreenAndTheResultsBecomeReachable) {
   EXPECT_FALSE(main_->nav->optTab[5]->isEnabled());
   s->cmdAntResult->click();
   EXPECT_NE(doc->bInpSt(4), 0);
-  EXPECT_EQ(doc->DataForm, static_cast<IScreen*>(s));  // the loads stay on screen
+  EXPECT_EQ(doc->DataForm,
+            static_cast<IScreen*>(s));  // the loads stay on screen
   EXPECT_TRUE(main_->nav->optTab[4]->isEnabled());
   EXPECT_TRUE(main_->nav->optTab[5]->isEnabled());
   EXPECT_TRUE(main_->isEnabled());

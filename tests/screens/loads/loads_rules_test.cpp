@@ -1,12 +1,13 @@
 // Rules of the load groups on the loads screen: enabling, lists by guideline,
 // derived vehicle and snow intensities, front soil.
+#include "screens/loads/loads_rules.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <string>
 
 #include "document/document.h"
-#include "screens/loads/loads_rules.h"
 #include "screens/loads/loads_test_support.h"
 
 namespace norva {
@@ -118,8 +119,9 @@ TEST(LoadsRules, FrontSoilNeedsAUnitWeightAndAHeightPerState) {
 
 TEST(LoadsRules, ListsByGuideline) {
   EXPECT_EQ(TloadKindList(), (std::vector<std::string>{"T-25", "T-20", "T-14", "T-10", "任意"}));
-  EXPECT_EQ(SnowKindList(2), (std::vector<std::string>{"雪だけが荷重としてかかる場合",
-                                                       "自動車荷重と組み合わせる場合", "任意荷重"}));
+  EXPECT_EQ(SnowKindList(2),
+            (std::vector<std::string>{"雪だけが荷重としてかかる場合",
+                                      "自動車荷重と組み合わせる場合", "任意荷重"}));
   EXPECT_EQ(SnowKindList(5).front(), "一般の場合");
   for (int sisin : {0, 3, 4}) {
     SCOPED_TRACE(sisin);
@@ -160,13 +162,15 @@ TEST(LoadsRules, SnowKindAndDepthDeriveTheLoadOnlyWhenTheyChange) {
   EXPECT_FALSE(ApplySnowKind(road, 2));
   EXPECT_DOUBLE_EQ(road.SnowLoad, 4.0);
   EXPECT_TRUE(ApplySnowKind(road, 0));
-  EXPECT_DOUBLE_EQ(road.SnowLoad, 3.5);  // 3.5 x depth 1.0 (the new document's depth)
+  EXPECT_DOUBLE_EQ(road.SnowLoad,
+                   3.5);  // 3.5 x depth 1.0 (the new document's depth)
   EXPECT_TRUE(ApplySnowDepth(road, 2.0));
   EXPECT_DOUBLE_EQ(road.SnowLoad, 7.0);  // 3.5 x 2.0
   road.SnowLoad = 1.0;
   EXPECT_FALSE(ApplySnowDepth(road, 2.0));  // the same depth recomputes nothing
   EXPECT_DOUBLE_EQ(road.SnowLoad, 1.0);
-  EXPECT_TRUE(ApplySnowDepth(road, kNullBox));  // a blank depth: no load, never a multiple of the null
+  EXPECT_TRUE(
+      ApplySnowDepth(road, kNullBox));  // a blank depth: no load, never a multiple of the null
   EXPECT_DOUBLE_EQ(road.SnowLoad, kNullDouble);
 
   CDocument farm;
