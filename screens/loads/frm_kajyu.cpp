@@ -136,34 +136,37 @@ void frmKajyu::BuildGroups() {
     grid->setRowStretch(row + 1, 1);
     return fra;
   };
-  auto width = [](const char* load) { return std::string(load) + kWidthHintTail; };
+  using Member = double CDocumentInputs::*;
+  // Position, width and intensity of a surcharge on the back ground; their
+  // units are lblUnit(unit) to (unit + 2).
+  auto surcharge = [](const std::string& load, Member pos, Member width, Member intensity,
+                      int unit) {
+    return std::vector<BoxSpec>{
+        {"載荷位置：", pos, kLen, 0, 99.999,
+         "法肩から" + load + "の載荷開始位置までの距離を入力します。", unit, kM},
+        {"載荷幅　：", width, kLen, 0, 99.999, load + kWidthHintTail, unit + 1, kM},
+        {"荷重強度：", intensity, kLoad, 0, 9999.99,
+         load + "の単位面積当りの荷重強度を入力します。", unit + 2, kKnM2}};
+  };
 
   cmbAutoMobil = new QComboBox(this);
   cmbAutoMobil->setObjectName("cmbAutoMobil");
   FillList(cmbAutoMobil, TloadKindList());
   cmbAutoMobil->setProperty("Tag", QStringLiteral("Ｔ荷重の種類を選択します。"));
-  fraAutoMobil = group(
-      "自動車荷重", optAutoMobil, lblAutoMobil, imnAutoMobil, 1,
-      {{"載荷位置：", &CDocumentInputs::AutoPos, kLen, 0, 99.999,
-        "法肩から自動車荷重の載荷開始位置までの距離を入力します。", 0, kM},
-       {"載荷幅　：", &CDocumentInputs::AutoWidth, kLen, 0, 99.999, width("自動車荷重"), 1, kM},
-       {"荷重強度：", &CDocumentInputs::AutoLoad, kLoad, 0, 9999.99,
-        "自動車荷重の単位面積当りの荷重強度を入力します。T荷重を任意とした場合"
-        "のみ有効です。",
-        2, kKnM2}},
-      cmbAutoMobil, "Ｔ荷重　：", nullptr);
+  std::vector<BoxSpec> vehicle =
+      surcharge("自動車荷重", &CDocumentInputs::AutoPos, &CDocumentInputs::AutoWidth,
+                &CDocumentInputs::AutoLoad, 0);
+  vehicle[2].tag += "T荷重を任意とした場合のみ有効です。";
+  fraAutoMobil = group("自動車荷重", optAutoMobil, lblAutoMobil, imnAutoMobil, 1, vehicle,
+                       cmbAutoMobil, "Ｔ荷重　：", nullptr);
   fraAutoMobil->setObjectName("fraAutoMobil");
 
   cmdRefGunsyu = new QPushButton(QStringLiteral("参照"), this);
   cmdRefGunsyu->setObjectName("cmdRefGunsyu");
-  fraGunsyu = group(
-      "群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0,
-      {{"載荷位置：", &CDocumentInputs::GunsyuPos, kLen, 0, 99.999,
-        "法肩から群集荷重の載荷開始位置までの距離を入力します。", 3, kM},
-       {"載荷幅　：", &CDocumentInputs::GunsyuWidth, kLen, 0, 99.999, width("群集荷重"), 4, kM},
-       {"荷重強度：", &CDocumentInputs::GunsyuLoad, kLoad, 0, 9999.99,
-        "群集荷重の単位面積当りの荷重強度を入力します。", 5, kKnM2}},
-      nullptr, nullptr, cmdRefGunsyu);
+  fraGunsyu = group("群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0,
+                    surcharge("群集荷重", &CDocumentInputs::GunsyuPos,
+                              &CDocumentInputs::GunsyuWidth, &CDocumentInputs::GunsyuLoad, 3),
+                    nullptr, nullptr, cmdRefGunsyu);
   fraGunsyu->setObjectName("fraGunsyu");
 
   cmbSnow = new QComboBox(this);
@@ -180,14 +183,10 @@ void frmKajyu::BuildGroups() {
                   cmbSnow, "雪の種類：", nullptr);
   fraSnow->setObjectName("fraSnow");
 
-  fraTakuchi = group(
-      "宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0,
-      {{"載荷位置：", &CDocumentInputs::TakuchiPos, kLen, 0, 99.999,
-        "法肩から宅地荷重の載荷開始位置までの距離を入力します。", 9, kM},
-       {"載荷幅　：", &CDocumentInputs::TakuchiWidth, kLen, 0, 99.999, width("宅地荷重"), 10, kM},
-       {"荷重強度：", &CDocumentInputs::TakuchiLoad, kLoad, 0, 9999.99,
-        "宅地荷重の単位面積当りの荷重強度を入力します。", 11, kKnM2}},
-      nullptr, nullptr, nullptr);
+  fraTakuchi = group("宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0,
+                     surcharge("宅地荷重", &CDocumentInputs::TakuchiPos,
+                               &CDocumentInputs::TakuchiWidth, &CDocumentInputs::TakuchiLoad, 9),
+                     nullptr, nullptr, nullptr);
   fraTakuchi->setObjectName("fraTakuchi");
 
   // The collision has two switches, each in a frame of its own, and four boxes.

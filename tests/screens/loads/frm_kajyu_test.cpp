@@ -147,6 +147,18 @@ TEST_F(FrmKajyuTest, ChosenKindsSetTheIntensityAndTheBoxesThatTakeTyping) {
   ASSERT_EQ(doc->Sisin, 2);
   EXPECT_EQ(s->cmbAutoCrash->itemText(0), QStringLiteral("たわみ性防護柵"));
   EXPECT_FALSE(s->imnAutoMobil[1]->isEnabled());  // the width counts under the trial wedge only
+  EXPECT_EQ(s->imnAutoMobil[1]->Tag(),
+            QStringLiteral("自動車荷重の載荷幅を入力します。試行くさびの場合のみ有効です。"
+                           "載荷幅を無限にする場合は\"99.999\"と入力してください。"));
+  EXPECT_EQ(s->imnAutoMobil[2]->Tag(),
+            QStringLiteral("自動車荷重の単位面積当りの荷重強度を入力します。"
+                           "T荷重を任意とした場合のみ有効です。"));
+  EXPECT_EQ(s->imnTakuchi[0]->Tag(),
+            QStringLiteral("法肩から宅地荷重の載荷開始位置までの距離を入力します。"));
+  FocusIn(s->imnGunsyu[2]);
+  EXPECT_EQ(s->imtHelp->Text(), QStringLiteral("群集荷重の単位面積当りの荷重強度を入力します。"));
+  FocusOut(s->imnGunsyu[2]);
+  EXPECT_EQ(s->imtHelp->Text(), QStringLiteral("ここに説明が表示されます。"));
 
   s->cmbAutoMobil->setCurrentIndex(2);  // T-14
   EXPECT_DOUBLE_EQ(doc->AutoLoad, 7);
