@@ -1,5 +1,6 @@
 #include "screens/register_windows.h"
 
+#include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
 
 namespace norva {
@@ -7,6 +8,7 @@ namespace norva {
 // One line per area, each declared in that area's own header.
 void RegisterWindows() {
   RegisterReportWindows();
+  RegisterLoadsWindows();
 }
 
 }  // namespace norva
