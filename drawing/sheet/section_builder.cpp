@@ -237,6 +237,57 @@ void SectionBuilder::VChain(const std::vector<ChainPoint>& points, double pos) {
   fig.chains.push_back(std::move(c));
 }
 
+void SectionBuilder::BottomChains() {
+  const DPoint &f18 = F(18), &f21 = F(21);
+  auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
+  const double low = Y(f18.Y);
+  HChain({{f18}, {f21}}, low - 14 - 7);
+  if (!(doc_.KisoB > 0 || keyed_)) return;
+  std::vector<ChainPoint> c{{f18}, {bottom(P(0).X)}};
+  if (keyed_) c.insert(c.end(), {{K(3)}, {K(2)}});
+  c.insert(c.end(), {{bottom(P(4).X)}, {f21}});
+  HChain(c, low - 14);
+}
+
+void SectionBuilder::KeyBackChain(double pos, const DPoint& top) {
+  std::vector<ChainPoint> c;
+  if (keyed_) c.push_back({K(2)});
+  c.insert(c.end(), {{DPoint{F(17).X, P(4).Y}}, {P(3)}, {top}});
+  VChain(c, pos);
+}
+
+std::vector<ChainPoint> SectionBuilder::LeftStart() const {
+  const DPoint &p0 = P(0), &f10 = F(10), &f11 = F(11), &f18 = F(18);
+  if (f11.Y != p0.Y) return {{p0}};
+  std::vector<ChainPoint> c{{f18}};
+  if (f10.Y - f18.Y > 0) c.push_back({f10});
+  if (f11.Y - c.back().p.Y > 0) c.push_back({f11});
+  return c;
+}
+
+void SectionBuilder::LayerChain(double pos) {
+  if (F(11).Y != P(0).Y) VChain({{F(18)}, {F(10)}, {F(11)}}, pos);
+}
+
+void SectionBuilder::SideChains(double left, const DPoint& top) {
+  std::vector<ChainPoint> overall = LeftStart();
+  overall.push_back({top});
+  VChain(overall, left);
+  const DPoint &p0 = P(0), &p1 = P(1);
+  if (p0.Y != p1.Y) {
+    left += 7;
+    VChain({{{0, p0.Y}, true}, {p1}, {{0, top.Y}, true}}, left);
+  }
+  LayerChain(left + 7);
+}
+
+void SectionBuilder::BackChains(double right, double footX, const DPoint& foot,
+                                const DPoint& top) {
+  const DPoint& p4 = P(4);
+  VChain({{DPoint{footX, p4.Y}}, {top}}, right);
+  if (p4.Y != foot.Y) VChain({{{0, p4.Y}, true}, {foot}, {{0, top.Y}, true}}, right - 7);
+}
+
 void SectionBuilder::CrestChain(int backCrest) {
   const CDocument& d = doc_;
   const double a = std::atan(d.BlkN);
@@ -267,6 +318,10 @@ void SectionBuilder::Label(double mx, double my, double v) {
   l.y = my - w * 0.5 * std::cos(a) + 3 * std::sin(a);
   l.angleDeg = 90 - a * kDegPerRad;
   fig.labels.push_back(std::move(l));
+}
+
+void SectionBuilder::LabelAtMiddle(const DPoint& a, const DPoint& b, double v) {
+  Label(X((a.X + b.X) * 0.5), Y((a.Y + b.Y) * 0.5), v);
 }
 
 }  // namespace norva

@@ -77,12 +77,34 @@ class SectionBuilder {
   // Horizontal and vertical chains: texts from the model x (y) differences.
   void HChain(const std::vector<ChainPoint>& points, double pos, const std::string& typ = "UU");
   void VChain(const std::vector<ChainPoint>& points, double pos);
+  // Below the gravity and mixed walls: the width of the lowest layer, and
+  // (with a projection or a key) the projections, the key and the base.
+  void BottomChains();
+  // Right of the gravity and mixed walls: the key's depth (with a key), the
+  // heel up to the back face's foot P3, then on to `top`.
+  void KeyBackChain(double pos, const DPoint& top);
+  // The first points of the left chain: the toe alone where the layers hang
+  // below an inclined base, else the bottom of the layers and each layer top
+  // above it.
+  std::vector<ChainPoint> LeftStart() const;
+  // The layer thicknesses at the toe, where the left chain does not show them.
+  void LayerChain(double pos);
+  // The left chains of the leaning and block walls: overall to the crest
+  // point `top`, the toe's height on its own line, then the layers, each
+  // 7 mm right of the one before it that was drawn.
+  void SideChains(double left, const DPoint& top);
+  // The right chains of the leaning and block walls: from the heel (at the
+  // back of the layers, x footX) to `top`, and, when the back face's foot
+  // `foot` lies above the heel, heel, foot and top on a line 7 mm inside.
+  void BackChains(double right, double footX, const DPoint& foot, const DPoint& top);
   // The rotated chain along the crest of block walls: P5, the blocks' back at
   // the crest and (with back concrete at the crest) the back crest point.
   void CrestChain(int backCrest);
   // A gradient label "1:v" along a face of direction a from the vertical,
   // centred on the sheet point (mx, my) and 3 mm in front of the face.
   void Label(double mx, double my, double v);
+  // The same on the middle of the face a-b.
+  void LabelAtMiddle(const DPoint& a, const DPoint& b, double v);
 
   SectionFigure fig;
 

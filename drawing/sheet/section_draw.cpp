@@ -67,42 +67,20 @@ SectionFigure GrwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   faces.lineD = p6;
   b.Drains(faces);
 
-  const DPoint f10 = b.F(10), f11 = b.F(11), f16 = b.F(16), f17 = b.F(17), f18 = b.F(18),
-               f21 = b.F(21);
-  auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = b.Y(f18.Y);
-  b.HChain({{f18}, {f21}}, low - 14 - 7);
-  if (doc.KisoB > 0 || b.keyed()) {
-    std::vector<ChainPoint> c{{f18}, {bottom(p0.X)}};
-    if (b.keyed()) c.insert(c.end(), {{b.K(3)}, {b.K(2)}});
-    c.insert(c.end(), {{bottom(p4.X)}, {f21}});
-    b.HChain(c, low - 14);
-  }
+  b.BottomChains();
   b.HChain({{p1}, {p2}, {p5}, {p6}, {p3}, {p4}}, b.Y(p5.Y) + 5 + 14);
 
-  const double left = b.X(f11.X) - 14 - 14;
-  std::vector<ChainPoint> c4;
-  if (f11.Y != p0.Y) {
-    c4.push_back({p0});
-  } else {
-    c4.push_back({f18});
-    if (f10.Y - f18.Y > 0) c4.push_back({f10});
-    if (f11.Y > c4.back().p.Y) c4.push_back({f11});
-  }
+  const double left = b.X(b.F(11).X) - 14 - 14;
+  std::vector<ChainPoint> c4 = b.LeftStart();
   c4.insert(c4.end(), {{p1}, {p2}, {p5}});
   b.VChain(c4, left);
-  if (f11.Y != p0.Y) b.VChain({{f18}, {f10}, {f11}}, left + 7);
-  std::vector<ChainPoint> c6;
-  if (b.keyed()) c6.push_back({b.K(2)});
-  c6.insert(c6.end(), {{DPoint{f17.X, p4.Y}}, {p3}, {p6}});
-  b.VChain(c6, b.X(f16.X) + 14 + 7);
+  b.LayerChain(left + 7);
+  b.KeyBackChain(b.X(b.F(16).X) + 14 + 7, p6);
 
   // The gradient of the face itself: with a raised toe its rise is less than
   // the wall height.
   const double rise = p5.Y - p2.Y;
-  if (rise > 0) {
-    b.Label(b.X((p2.X + p5.X) * 0.5), b.Y((p2.Y + p5.Y) * 0.5), (p5.X - p2.X) / rise);
-  }
+  if (rise > 0) b.LabelAtMiddle(p2, p5, (p5.X - p2.X) / rise);
   return b.fig;
 }
 
@@ -130,7 +108,7 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   faces.lineD = p6;
   b.Drains(faces);
 
-  const DPoint f10 = b.F(10), f11 = b.F(11), f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);
+  const DPoint f11 = b.F(11), f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);
   auto base = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
   const double low = b.Y(f18.Y);
   if (doc.KisoB > 0) b.HChain({{f18}, {base(p0.X)}, {base(p4.X)}, {f21}}, low - 14 - 7);
@@ -140,35 +118,11 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.HChain(b2, low - 14);
   b.HChain({{p1}, {p2}, {p5}, {p6}}, b.Y(p5.Y) + 5 + 14);
 
-  double left = b.X(f11.X) - 14 - 14;
-  if (f11.Y != p0.Y) {
-    b.VChain({{p0}, {p5}}, left);
-  } else {
-    std::vector<ChainPoint> c{{f18}};
-    if (f10.Y - f18.Y > 0) c.push_back({f10});
-    if (f11.Y - c.back().p.Y > 0) c.push_back({f11});
-    c.push_back({p5});
-    b.VChain(c, left);
-  }
-  if (p0.Y != p1.Y) {
-    left += 7;
-    b.VChain({{{0, p0.Y}, true}, {p1}, {{0, p5.Y}, true}}, left);
-  }
-  if (f11.Y != p0.Y) {
-    left += 7;
-    b.VChain({{f18}, {f10}, {f11}}, left);
-  }
-  const double right = b.X(p6.X) + 14 + 7;
-  b.VChain({{DPoint{f17.X, p4.Y}}, {p6}}, right);
-  if (p4.Y != p3.Y) b.VChain({{{0, p4.Y}, true}, {p3}, {{0, p6.Y}, true}}, right - 7);
+  b.SideChains(b.X(f11.X) - 14 - 14, p5);
+  b.BackChains(b.X(p6.X) + 14 + 7, f17.X, p3, p6);
 
-  if (doc.MtwH1 != 0) {
-    b.Label(b.X((p2.X + p5.X) * 0.5), b.Y((p2.Y + p5.Y) * 0.5), doc.MtwB2 / doc.MtwH1);
-  }
-  if (doc.MtwH3 + doc.MtwH1 != 0) {
-    b.Label(b.X((p3.X + p6.X) * 0.5), b.Y((p3.Y + p6.Y) * 0.5),
-            doc.MtwB4 / (doc.MtwH3 + doc.MtwH1));
-  }
+  if (doc.MtwH1 != 0) b.LabelAtMiddle(p2, p5, doc.MtwB2 / doc.MtwH1);
+  if (doc.MtwH3 + doc.MtwH1 != 0) b.LabelAtMiddle(p3, p6, doc.MtwB4 / (doc.MtwH3 + doc.MtwH1));
   return b.fig;
 }
 
@@ -197,35 +151,17 @@ SectionFigure MxwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   faces.lineD = p9;
   b.Drains(faces);
 
-  const DPoint f10 = b.F(10), f11 = b.F(11), f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);
-  auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = b.Y(f18.Y);
-  b.HChain({{f18}, {f21}}, low - 14 - 7);
-  if (doc.KisoB > 0 || b.keyed()) {
-    std::vector<ChainPoint> c{{f18}, {bottom(p0.X)}};
-    if (b.keyed()) c.insert(c.end(), {{b.K(3)}, {b.K(2)}});
-    c.insert(c.end(), {{bottom(p4.X)}, {f21}});
-    b.HChain(c, low - 14);
-  }
+  b.BottomChains();
   b.HChain({{p0}, {p1}, {p2}, {p3}, {p4}}, b.Y(p2.Y) + 5 + 14, "UL");
 
-  const double left = b.X(f11.X) - 14 - 14;
-  if (f11.Y == p0.Y) {
-    std::vector<ChainPoint> c{{f18}};
-    if (f10.Y - f18.Y > 0) c.push_back({f10});
-    if (f11.Y - c.back().p.Y > 0) c.push_back({f11});
-    c.push_back({p5});
-    b.VChain(c, left);
-  } else {
-    b.VChain({{p0}, {p5}}, left);
-  }
+  const double left = b.X(b.F(11).X) - 14 - 14;
+  std::vector<ChainPoint> l1 = b.LeftStart();
+  l1.push_back({p5});
+  b.VChain(l1, left);
   b.VChain({{p0}, {p1}, {p5}}, left + 7);
-  if (f11.Y != p0.Y) b.VChain({{f18}, {f10}, {f11}}, left + 14);
+  b.LayerChain(left + 14);
   const double right = b.X(p9.X) + 14 + 7;
-  std::vector<ChainPoint> r1;
-  if (b.keyed()) r1.push_back({b.K(2)});
-  r1.insert(r1.end(), {{DPoint{f17.X, p4.Y}}, {p3}, {p9}});
-  b.VChain(r1, right);
+  b.KeyBackChain(right, p9);
   if (doc.MxwH3 > 0) b.VChain({{p3}, {p2}}, right - 7);
   b.CrestChain(9);
 
@@ -261,7 +197,7 @@ SectionFigure BlkSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   faces.lineD = p9;
   b.Drains(faces);
 
-  const DPoint f10 = b.F(10), f11 = b.F(11), f18 = b.F(18), f21 = b.F(21);
+  const DPoint f18 = b.F(18), f21 = b.F(21);
   auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
   const double low = b.Y(f18.Y);
   b.HChain({{f18}, {f21}}, low - 14 - 7);
@@ -269,31 +205,11 @@ SectionFigure BlkSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
     b.HChain({{f18}, {bottom(p0.X)}, {bottom(p4.X)}, {f21}}, low - 14);
   if (p1.X != p2.X) b.HChain({{p1}, {p2}}, b.Y(p1.Y) + 5 + 14);
 
-  double left = b.X(f18.X) - 14 - 14;
-  std::vector<ChainPoint> overall;
-  if (f11.Y != p0.Y) {
-    overall.push_back({p0});
-  } else {
-    overall.push_back({f18});
-    if (f10.Y > overall.back().p.Y) overall.push_back({f10});
-    if (f11.Y > overall.back().p.Y) overall.push_back({f11});
-  }
-  overall.push_back({p5});
-  b.VChain(overall, left);
-  if (p0.Y != p1.Y) {
-    left += 7;
-    b.VChain({{{0, p0.Y}, true}, {p1}, {{0, p5.Y}, true}}, left);
-  }
-  if (f11.Y != p0.Y) {
-    left += 7;
-    b.VChain({{f18}, {f10}, {f11}}, left);
-  }
-  const double right = b.X(p9.X) + 14 + 7;
-  b.VChain({{DPoint{f21.X, p4.Y}}, {p9}}, right);
-  if (p4.Y != p10.Y) b.VChain({{{0, p4.Y}, true}, {p10}, {{0, p9.Y}, true}}, right - 7);
+  b.SideChains(b.X(f18.X) - 14 - 14, p5);
+  b.BackChains(b.X(p9.X) + 14 + 7, f21.X, p10, p9);
   b.CrestChain(9);
 
-  b.Label(b.X((p2.X + p5.X) * 0.5), b.Y((p2.Y + p5.Y) * 0.5), n);
+  b.LabelAtMiddle(p2, p5, n);
   return b.fig;
 }
 

@@ -4,8 +4,12 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
 #include "document/document.h"
+#include "document/outline.h"
 #include "drawing/sheet/sheet_run.h"
+#include "drawing/sheet/sheet_sections.h"
 #include "drawing/sheet/sheet_target.h"
 #include "platform/canvas/canvas.h"
 
@@ -215,5 +219,37 @@ inline void BlockWallNoFooting(CDocument& d) {
 }
 
 inline bool Near(double a, double b, double tol = 1e-6) { return std::fabs(a - b) <= tol; }
+
+inline SheetPoints Outline(const CDocument& d) {
+  KutaiPoints k{};
+  DPoint a, b;
+  MakeKutaiOutline(d, k, a, b, 0);
+  SheetPoints p{};
+  std::copy(k.begin(), k.end(), p.begin());
+  return p;
+}
+
+inline void ExpectChain(const SheetChain& c, SheetChain::Kind kind, double pos,
+                 const std::vector<double>& xs, const std::vector<double>& ys,
+                 const std::vector<std::string>& texts, const char* typ = "UU") {
+  EXPECT_EQ(c.kind, kind);
+  EXPECT_NEAR(c.pos, pos, 1e-9);
+  ASSERT_EQ(c.xs.size(), xs.size());
+  for (size_t i = 0; i < xs.size(); ++i) {
+    SCOPED_TRACE(i);
+    EXPECT_NEAR(c.xs[i], xs[i], 1e-9);
+    EXPECT_NEAR(c.ys[i], ys[i], 1e-9);
+  }
+  EXPECT_EQ(c.texts, texts);
+  EXPECT_EQ(c.typ, typ);
+}
+
+inline void ExpectSegment(const SheetSegment& s, double x1, double y1, double x2, double y2) {
+  EXPECT_NEAR(s.x1, x1, 1e-9);
+  EXPECT_NEAR(s.y1, y1, 1e-9);
+  EXPECT_NEAR(s.x2, x2, 1e-9);
+  EXPECT_NEAR(s.y2, y2, 1e-9);
+}
+
 
 }  // namespace norva::sheet_test
