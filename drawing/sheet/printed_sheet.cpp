@@ -4,11 +4,23 @@
 #include <cmath>
 
 #include "document/document.h"
+#include "drawing/base/sunpousen.h"
 #include "drawing/sheet/sheet_run.h"
 
 namespace norva {
 
-struct PrintedSheet::Dimensions {};
+// The dimension-line object of one section: black, size class N, texts
+// 2.5 mm high (in points).
+struct PrintedSheet::Dimensions {
+  explicit Dimensions(Canvas& page) {
+    dim.SetDrawObject(page);
+    dim.SetMsize("N");
+    dim.SetKihonMojiH(2.5 / 25.4 * 72);
+    dim.SetLineColor(0);
+    dim.SetTextColor(0);
+  }
+  Sunpousen dim;
+};
 
 PrintedSheet::PrintedSheet(Canvas& page) : page_(page) {}
 PrintedSheet::~PrintedSheet() = default;
@@ -69,11 +81,26 @@ void PrintedSheet::SetTextAngle(double degrees) {
   page_.SetTextAngle(static_cast<int>(std::lround(degrees * 10)));
 }
 
-void PrintedSheet::BeginDimensions() { dims_ = std::make_unique<Dimensions>(); }
+void PrintedSheet::BeginDimensions() { dims_ = std::make_unique<Dimensions>(page_); }
 void PrintedSheet::EndDimensions() { dims_.reset(); }
 
-void PrintedSheet::DrawChain(const SheetChain&) {
-  if (!dims_) return;
+void PrintedSheet::DrawChain(const SheetChain& c) {
+  if (!dims_ || c.Last() < 1) return;
+  int32_t ns = c.Last();
+  // The dimension lines may reorder or shift their arrays: hand them copies.
+  std::vector<double> xs = c.xs, ys = c.ys;
+  std::vector<std::string> texts = c.texts;
+  switch (c.kind) {
+    case SheetChain::Kind::kHorizontal:
+      dims_->dim.HSunp(ns, xs, ys, c.pos, c.typ, texts);
+      break;
+    case SheetChain::Kind::kVertical:
+      dims_->dim.VSunp(ns, xs, ys, c.pos, c.typ, texts);
+      break;
+    case SheetChain::Kind::kRotated:
+      dims_->dim.RotSunp(ns, xs, ys, c.refX, c.refY, c.angle, c.typ, texts);
+      break;
+  }
 }
 
 }  // namespace norva

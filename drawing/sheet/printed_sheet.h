@@ -3,13 +3,15 @@
 // space is the landscape page in twips (56.7 a millimetre), y down from the
 // top edge, shown by the preview and sent to a printer or a PDF by the
 // canvas renderer. Font sizes are points, text angles tenths of a degree.
-// The dimension chains are drawn by a dimension-line object (Sunpousen) that
-// lives from BeginDimensions to EndDimensions.
+// The dimension chains are drawn by a dimension-line object (Sunpousen,
+// black, 2.5 mm texts) that lives from BeginDimensions to EndDimensions;
+// chains outside that span draw nothing.
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "drawing/base/cdraw.h"  // kTwipsPerMm
 #include "drawing/sheet/sheet_target.h"
 #include "platform/canvas/canvas.h"
 
@@ -36,7 +38,7 @@ class PrintedSheet : public ISheetTarget {
   int TextAngle() const { return page_.Style().textAngle; }
   int PenStyle() const { return page_.Style().penStyle; }
 
-  double UnitsPerMm() const override { return 56.7; }
+  double UnitsPerMm() const override { return kTwipsPerMm; }
   bool YDown() const override { return true; }
   double ChainMergeDistance(SheetChain::Kind kind) const override;
   // Clears the page and sets it up for the run's paper, landscape.

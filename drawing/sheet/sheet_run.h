@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "drawing/base/cdraw.h"  // kTwipsPerMm
 #include "drawing/sheet/sheet_target.h"
 
 namespace norva {
@@ -48,7 +49,6 @@ inline constexpr int kDrainLineType = 7;
 bool SheetPaperSize(int16_t sheet, double& paperH, double& paperW);
 // SkzScale by the document's DrwScale (0 1:10 .. 6 1:200); 0 for any other.
 double SheetScale(int16_t drwScale);
-inline constexpr double kTwipsPerMm = 56.7;
 
 struct SheetState {
   int16_t SkzSxfMode = 0;  // 0 printed page, 1 SXF file

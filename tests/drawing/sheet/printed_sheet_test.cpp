@@ -56,6 +56,40 @@ TEST(PrintedSheet, PageSetUpForEveryPaper) {
   }
 }
 
+TEST(PrintedSheet, ChainsAreDrawnByTheDimensionLinesInBlack) {
+  CDocument d;
+  sheet_test::GravityWall(d);
+  Canvas page;
+  PrintedSheet target(page);
+  SkzOutput(0, d, target);
+  std::vector<std::string> texts;
+  for (const CanvasOp& op : page.Ops())
+    if (op.kind == CanvasOpKind::Text) {
+      texts.push_back(op.text);
+      EXPECT_EQ(op.style.textColor, 0u);
+    }
+  // The texts of the hand-worked chains (GravitySection.LevelBaseWithBothLayers),
+  // merged intervals left out, and the label.
+  for (const char* t : {"2200", "100", "2000", "300", "600", "500", "200", "2500", "1:0.24"})
+    EXPECT_NE(std::find(texts.begin(), texts.end(), t), texts.end()) << t;
+  EXPECT_EQ(std::count(texts.begin(), texts.end(), "0"), 0);
+  // Every line in black; outside the dimensions no dotted pen is left.
+  for (const CanvasOp& op : page.Ops()) {
+    if (op.kind == CanvasOpKind::Line || op.kind == CanvasOpKind::PolyLine) {
+      EXPECT_EQ(op.style.penColor, 0u);
+      EXPECT_EQ(op.style.penStyle, 0);
+    }
+  }
+  // A chain outside the dimensions' span draws nothing.
+  const size_t n = page.Ops().size();
+  SheetChain c;
+  c.xs = {0, 1000};
+  c.ys = {0, 0};
+  c.texts = {"", "x"};
+  target.DrawChain(c);
+  EXPECT_EQ(page.Ops().size(), n);
+}
+
 TEST(PrintedSheet, TextSizesInPointsAndAnglesInTenths) {
   Canvas page;
   PrintedSheet target(page);
@@ -91,7 +125,13 @@ TEST(PrintedSheet, SampleSheetsStayInsideTheFrame) {
     int16_t sheet, scale;
     const char* scaleText;
   } sizes[] = {{1, 4, "1:50"}, {3, 5, "1:100"}};
-  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed"}) {
+  struct Sample {
+    const char* name;
+    const char* height;  // the wall height as its dimension text
+  } samples[] = {{"block_masonry", "3500"}, {"gravity", "3000"}, {"leaning", "4500"},
+                 {"mixed", "3500"}};
+  for (const Sample& sample : samples) {
+    const char* name = sample.name;
     for (const Row& r : sizes) {
       SCOPED_TRACE(std::string(name) + " " + r.scaleText);
       CDocument d;
@@ -104,7 +144,7 @@ TEST(PrintedSheet, SampleSheetsStayInsideTheFrame) {
       const SheetState s = SkzOutput(0, d, target);
       const double left = d.Margin(0) * 56.7, right = page.ScaleWidth() - d.Margin(1) * 56.7;
       const double top = d.Margin(2) * 56.7, bottom = page.ScaleHeight() - d.Margin(3) * 56.7;
-      bool scaleShown = false;
+      bool scaleShown = false, heightShown = false;
       for (const CanvasOp& op : page.Ops()) {
         for (const CanvasPoint& p : op.points) {
           EXPECT_GE(p.x, left - 1e-6);
@@ -113,8 +153,10 @@ TEST(PrintedSheet, SampleSheetsStayInsideTheFrame) {
           EXPECT_LE(p.y, bottom + 1e-6);
         }
         if (op.kind == CanvasOpKind::Text && op.text == r.scaleText) scaleShown = true;
+        if (op.kind == CanvasOpKind::Text && op.text == sample.height) heightShown = true;
       }
       EXPECT_TRUE(scaleShown);
+      EXPECT_TRUE(heightShown);
       EXPECT_GT(s.SkzMatW, 0);
       // The figure fits between the margins beside the title column.
       EXPECT_LT(s.SkzFigW, page.ScaleWidth() / 56.7 - d.Margin(0) - d.Margin(1) - 100);
