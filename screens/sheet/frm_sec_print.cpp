@@ -1,5 +1,6 @@
 #include "screens/sheet/frm_sec_print.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QPageLayout>
 #include <QPageSize>
@@ -188,7 +189,17 @@ void frmSecPrint::cmdSetup_Click() {
 
 void frmSecPrint::cmdZoom_Click(int index) {
   const double z = vspSecDraw->Zoom();
+  // The point of the page in the middle of the view stays there.
+  QScrollBar* h = vseSecPrint->horizontalScrollBar();
+  QScrollBar* v = vseSecPrint->verticalScrollBar();
+  const QSize view = vseSecPrint->viewport()->size();
+  const double fx = (h->value() + view.width() / 2.0) / vspSecDraw->width();
+  const double fy = (v->value() + view.height() / 2.0) / vspSecDraw->height();
   vspSecDraw->SetZoom(index == 0 ? MinOf(kMaxZoom, {z + 10}) : MaxOf(kMinZoom, {z - 10}));
+  vseSecPrint->widget()->adjustSize();
+  QApplication::sendPostedEvents(vseSecPrint, QEvent::LayoutRequest);
+  h->setValue(static_cast<int>(std::lround(fx * vspSecDraw->width() - view.width() / 2.0)));
+  v->setValue(static_cast<int>(std::lround(fy * vspSecDraw->height() - view.height() / 2.0)));
 }
 
 }  // namespace norva

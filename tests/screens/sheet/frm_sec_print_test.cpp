@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -61,6 +62,25 @@ TEST_F(SheetPreview, ZoomStaysBetweenTenAndFiveHundredPercent) {
   const int at100 = w.vspSecDraw->width();
   w.vspSecDraw->SetZoom(200);
   EXPECT_NEAR(w.vspSecDraw->width(), 2 * at100, 1);
+}
+
+TEST_F(SheetPreview, ZoomKeepsTheMiddleOfTheView) {
+  frmSecPrint w;
+  w.SetDoc(&doc);
+  w.resize(900, 700);
+  w.show();
+  QApplication::processEvents();
+  w.vspSecDraw->SetZoom(150);
+  QApplication::processEvents();
+  QScrollBar* h = w.vseSecPrint->horizontalScrollBar();
+  ASSERT_GT(h->maximum(), 0);
+  h->setValue(h->maximum() / 2);
+  const double half = w.vseSecPrint->viewport()->width() / 2.0;
+  const double before = (h->value() + half) / w.vspSecDraw->width();
+  w.cmdZoom[0]->click();
+  QApplication::processEvents();
+  EXPECT_EQ(w.vspSecDraw->Zoom(), 160);
+  EXPECT_NEAR((h->value() + half) / w.vspSecDraw->width(), before, 0.002);
 }
 
 TEST_F(SheetPreview, SetupRedrawsWhicheverButtonClosedIt) {
