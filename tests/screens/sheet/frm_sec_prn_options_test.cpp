@@ -1,6 +1,9 @@
 // The drawing options dialog, offscreen.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "document/document.h"
 #include "platform/controls/control_helpers.h"
 #include "platform/controls/option_array.h"
@@ -231,6 +234,27 @@ TEST_F(SheetOptions, OkAndCancelEndStatesKeepTheEdits) {
   f.show();
   f.close();
   EXPECT_EQ(f.nEndState, 0);
+}
+
+TEST_F(SheetOptions, EnterInABoxClosesWithItsValueWritten) {
+  CDocument d;
+  Options(d);
+  frmSecPrnOptions f;
+  f.SetDoc(&d);
+  f.show();
+  f.activateWindow();
+  QApplication::processEvents();
+  f.imnMargin[3]->setFocus(Qt::TabFocusReason);
+  QApplication::processEvents();
+  if (!f.imnMargin[3]->hasFocus()) GTEST_SKIP() << "no window activation on this platform";
+  f.imnMargin[3]->selectAll();
+  for (QChar c : QString("25")) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(f.imnMargin[3], &press);
+  }
+  // Enter presses the default button without the box losing its focus first.
+  f.accept();
+  EXPECT_EQ(d.Margin(3), 25);
 }
 
 TEST_F(SheetOptions, QuantityTableRoadDisablesTheDrawingOptions) {
