@@ -42,10 +42,18 @@ bool PrintedSheet::Open(SheetRun& run, const CDocument& doc) {
   page_.Clear();
   orientation_ = 0;
   switch (doc.Sheet) {
-    case 2: paperSize_ = 66; break;
-    case 3: paperSize_ = 8; break;
-    case 4: paperSize_ = 9; break;
-    default: paperSize_ = 256; break;
+    case 2:
+      paperSize_ = 66;
+      break;
+    case 3:
+      paperSize_ = 8;
+      break;
+    case 4:
+      paperSize_ = 9;
+      break;
+    default:
+      paperSize_ = 256;
+      break;
   }
   // The paper is given portrait, then turned.
   paperWidth_ = run.SkzPaperH * kTwipsPerMm;

@@ -281,8 +281,7 @@ void SectionBuilder::SideChains(double left, const DPoint& top) {
   LayerChain(left + 7);
 }
 
-void SectionBuilder::BackChains(double right, double footX, const DPoint& foot,
-                                const DPoint& top) {
+void SectionBuilder::BackChains(double right, double footX, const DPoint& foot, const DPoint& top) {
   const DPoint& p4 = P(4);
   VChain({{DPoint{footX, p4.Y}}, {top}}, right);
   if (p4.Y != foot.Y) VChain({{{0, p4.Y}, true}, {foot}, {{0, top.Y}, true}}, right - 7);

@@ -12,10 +12,10 @@ namespace norva {
 
 // Where a wall type keeps its foundation points; -1: no such slot.
 struct FoundationSlots {
-  int upperFrontBottom, upperFrontTop;     // P10, P11 of the gravity wall
-  int upperKeyFrontBottom, upperKeyFrontTop;  // P12, P13
-  int upperKeyBackBottom, upperKeyBackTop;    // P14, P15
-  int upperBackBottom, upperBackTop;       // P16, P17
+  int upperFrontBottom, upperFrontTop;                     // P10, P11 of the gravity wall
+  int upperKeyFrontBottom, upperKeyFrontTop;               // P12, P13
+  int upperKeyBackBottom, upperKeyBackTop;                 // P14, P15
+  int upperBackBottom, upperBackTop;                       // P16, P17
   int lowerFront, lowerKeyFront, lowerKeyBack, lowerBack;  // P18..P21
 };
 inline constexpr FoundationSlots kGrwSlots{10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21};

@@ -13,14 +13,13 @@
 namespace norva {
 
 const std::array<SxfLayerDef, 21> kSxfLayers{{
-    {"", 0, 0, 0},
-    {"D-TTL", 5, 1, 1},      {"D-TTL-FRAM", 5, 1, 1}, {"D-TTL-LINE", 8, 1, 1},
-    {"D-TTL-TXT", 8, 1, 1},  {"D-BGD", 8, 1, 1},      {"D-BGD-DIM", 8, 1, 1},
-    {"D-BGD-TXT", 8, 1, 1},  {"D-BGD-HTXT", 8, 1, 1}, {"D-BMK", 5, 8, 1},
-    {"D-BMK-HTXT", 8, 1, 1}, {"D-STR", 2, 1, 1},      {"D-STR-STR1", 2, 1, 1},
-    {"D-STR-STRn", 2, 1, 1}, {"D-STR-DIM", 8, 1, 1},  {"D-STR-TXT", 8, 1, 1},
-    {"D-STR-HTXT", 8, 1, 1}, {"D-MTR", 8, 1, 1},      {"D-MTR-FRAM", 8, 1, 1},
-    {"D-MTR-TXT", 8, 1, 1},  {"D-MTR-MTXT", 8, 1, 1},
+    {"", 0, 0, 0},           {"D-TTL", 5, 1, 1},      {"D-TTL-FRAM", 5, 1, 1},
+    {"D-TTL-LINE", 8, 1, 1}, {"D-TTL-TXT", 8, 1, 1},  {"D-BGD", 8, 1, 1},
+    {"D-BGD-DIM", 8, 1, 1},  {"D-BGD-TXT", 8, 1, 1},  {"D-BGD-HTXT", 8, 1, 1},
+    {"D-BMK", 5, 8, 1},      {"D-BMK-HTXT", 8, 1, 1}, {"D-STR", 2, 1, 1},
+    {"D-STR-STR1", 2, 1, 1}, {"D-STR-STRn", 2, 1, 1}, {"D-STR-DIM", 8, 1, 1},
+    {"D-STR-TXT", 8, 1, 1},  {"D-STR-HTXT", 8, 1, 1}, {"D-MTR", 8, 1, 1},
+    {"D-MTR-FRAM", 8, 1, 1}, {"D-MTR-TXT", 8, 1, 1},  {"D-MTR-MTXT", 8, 1, 1},
 }};
 
 bool SheetPaperSize(int16_t sheet, double& paperH, double& paperW) {
@@ -94,9 +93,15 @@ void MergeChainPoints(SheetChain& c, double dist) {
     const double dx = c.xs[i] - xs.back(), dy = c.ys[i] - ys.back();
     double gap = 0;
     switch (c.kind) {
-      case SheetChain::Kind::kHorizontal: gap = std::fabs(dx); break;
-      case SheetChain::Kind::kVertical: gap = std::fabs(dy); break;
-      case SheetChain::Kind::kRotated: gap = std::fabs(dx * ux + dy * uy); break;
+      case SheetChain::Kind::kHorizontal:
+        gap = std::fabs(dx);
+        break;
+      case SheetChain::Kind::kVertical:
+        gap = std::fabs(dy);
+        break;
+      case SheetChain::Kind::kRotated:
+        gap = std::fabs(dx * ux + dy * uy);
+        break;
     }
     if (gap < dist) continue;
     xs.push_back(c.xs[i]);
@@ -119,8 +124,12 @@ void SheetRun::SkzChain(const SheetChain& chain) {
     t.ys[i] = ToTargetY(t.ys[i]);
   }
   switch (t.kind) {
-    case SheetChain::Kind::kHorizontal: t.pos = ToTargetY(t.pos); break;
-    case SheetChain::Kind::kVertical: t.pos = ToTargetX(t.pos); break;
+    case SheetChain::Kind::kHorizontal:
+      t.pos = ToTargetY(t.pos);
+      break;
+    case SheetChain::Kind::kVertical:
+      t.pos = ToTargetX(t.pos);
+      break;
     case SheetChain::Kind::kRotated:
       t.refX = ToTargetX(t.refX);
       t.refY = ToTargetY(t.refY);
@@ -147,9 +156,9 @@ void SheetRun::SkzVSunp(int32_t ns, const std::vector<double>& xs, const std::ve
   SkzChain(c);
 }
 
-void SheetRun::SkzRotSunp(int32_t ns, const std::vector<double>& xs,
-                          const std::vector<double>& ys, double x, double y, double ang,
-                          const std::string& typ, const std::vector<std::string>& texts) {
+void SheetRun::SkzRotSunp(int32_t ns, const std::vector<double>& xs, const std::vector<double>& ys,
+                          double x, double y, double ang, const std::string& typ,
+                          const std::vector<std::string>& texts) {
   SheetChain c = MakeChain(SheetChain::Kind::kRotated, ns, xs, ys, texts, typ);
   c.refX = x;
   c.refY = y;
@@ -267,11 +276,20 @@ SheetState SkzOutput(int16_t mode, const CDocument& doc, ISheetTarget& target) {
   SheetPoints pts{};
   std::copy(outline.begin(), outline.end(), pts.begin());
   switch (doc.WallType()) {
-    case 0: SkzBlkSection(run, doc, pts); break;
-    case 1: SkzGrwSection(run, doc, pts); break;
-    case 2: SkzMtwSection(run, doc, pts); break;
-    case 3: SkzMxwSection(run, doc, pts); break;
-    default: break;
+    case 0:
+      SkzBlkSection(run, doc, pts);
+      break;
+    case 1:
+      SkzGrwSection(run, doc, pts);
+      break;
+    case 2:
+      SkzMtwSection(run, doc, pts);
+      break;
+    case 3:
+      SkzMxwSection(run, doc, pts);
+      break;
+    default:
+      break;
   }
   target.Finish(run, doc);
   return run;

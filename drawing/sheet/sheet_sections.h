@@ -47,9 +47,9 @@ struct SheetLabel {
 };
 
 struct SectionFigure {
-  double secW = 0, secH = 0;  // the section on the sheet, mm
-  double figW = 0, figH = 0;  // with the dimension bands
-  double offX = 0, offY = 0;  // sheet position of model (0, 0) in the figure
+  double secW = 0, secH = 0;         // the section on the sheet, mm
+  double figW = 0, figH = 0;         // with the dimension bands
+  double offX = 0, offY = 0;         // sheet position of model (0, 0) in the figure
   std::vector<SheetSegment> lines;   // outline and foundation, in drawing order
   bool drainStyle = false;           // Mizunuki set: the pipe style is chosen
   std::vector<SheetSegment> drains;  // two lines per row: upper edge, lower edge

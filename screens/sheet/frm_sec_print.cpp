@@ -51,8 +51,10 @@ void SheetPageView::SetZoom(double percent) {
 
 void SheetPageView::Relayout() {
   const double k = zoom_ / 100.0 / 25.4;
-  const int w = std::max(1, static_cast<int>(std::lround(target_.PageWidthMm() * k * logicalDpiX())));
-  const int h = std::max(1, static_cast<int>(std::lround(target_.PageHeightMm() * k * logicalDpiY())));
+  const int w =
+      std::max(1, static_cast<int>(std::lround(target_.PageWidthMm() * k * logicalDpiX())));
+  const int h =
+      std::max(1, static_cast<int>(std::lround(target_.PageHeightMm() * k * logicalDpiY())));
   setFixedSize(w, h);
   update();
 }
@@ -73,9 +75,15 @@ void SheetPageView::paintEvent(QPaintEvent*) {
 void SheetPageView::SetUpPrinter(QPrinter& printer) const {
   QPageSize size;
   switch (target_.PaperSize()) {
-    case 66: size = QPageSize(QPageSize::A2); break;
-    case 8: size = QPageSize(QPageSize::A3); break;
-    case 9: size = QPageSize(QPageSize::A4); break;
+    case 66:
+      size = QPageSize(QPageSize::A2);
+      break;
+    case 8:
+      size = QPageSize(QPageSize::A3);
+      break;
+    case 9:
+      size = QPageSize(QPageSize::A4);
+      break;
     default: {
       // A paper of its own size, given portrait.
       const QSizeF mm(target_.PaperWidth() / kTwipsPerMm, target_.PaperHeight() / kTwipsPerMm);

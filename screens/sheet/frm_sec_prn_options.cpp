@@ -202,17 +202,29 @@ void frmSecPrnOptions::BuildFoundation() {
   lblCaption.Add(1, Label(picKiso, QStringLiteral("張り出し幅 b:"), 10, 36));
   lblCaption.Add(2, Label(picKiso, QStringLiteral("基礎材厚 ｈ :"), 10, 66));
   lblSub.Add(1, Subscript(lblCaption[2], QStringLiteral("2")));
-  for (int i = 0; i < 3; ++i) lblUnit.Add(i, Label(picKiso, QStringLiteral("(m)"), 202, 6 + 30 * i));
+  for (int i = 0; i < 3; ++i)
+    lblUnit.Add(i, Label(picKiso, QStringLiteral("(m)"), 202, 6 + 30 * i));
 
   for (const KisozaiBox& k : kKisozai) {
     QWidget* parent = k.index <= 2 ? picKiso : picMizunuki;
-    auto* box = imnKisozai.Add(k.index, new NumberBox(k.min, k.max, QString::fromUtf8(k.mask), parent));
+    auto* box =
+        imnKisozai.Add(k.index, new NumberBox(k.min, k.max, QString::fromUtf8(k.mask), parent));
     int y = 0;
     switch (k.index) {
-      case 0: case 1: case 2: y = 2 + 30 * k.index; break;
-      case 6: y = 30; break;
-      case 4: y = 210; break;
-      case 5: y = 240; break;
+      case 0:
+      case 1:
+      case 2:
+        y = 2 + 30 * k.index;
+        break;
+      case 6:
+        y = 30;
+        break;
+      case 4:
+        y = 210;
+        break;
+      case 5:
+        y = 240;
+        break;
     }
     box->setGeometry(120, y, 76, 24);
     connect(box, &QLineEdit::textEdited, box,
@@ -332,12 +344,18 @@ void frmSecPrnOptions::Margin_LostFocus(int index) {
 double frmSecPrnOptions::KisozaiValue(int index) const {
   const CDocument& d = *doc_;
   switch (index) {
-    case 0: return d.KisoH1;
-    case 1: return d.KisoB;
-    case 2: return d.KisoH2;
-    case 4: return d.MizuN;
-    case 5: return d.MizuFai;
-    default: return d.MizuDan;
+    case 0:
+      return d.KisoH1;
+    case 1:
+      return d.KisoB;
+    case 2:
+      return d.KisoH2;
+    case 4:
+      return d.MizuN;
+    case 5:
+      return d.MizuFai;
+    default:
+      return d.MizuDan;
   }
 }
 
@@ -350,13 +368,26 @@ void frmSecPrnOptions::Kisozai_LostFocus(int index) {
     CDocument& d = *doc_;
     const double v = box->Value();
     switch (index) {
-      case 0: d.KisoH1 = v; break;
-      case 1: d.KisoB = v; break;
-      case 2: d.KisoH2 = v; break;
-      case 4: d.MizuN = v; break;
-      case 5: d.MizuFai = v; break;
-      case 6: d.MizuDan = static_cast<int16_t>(std::lround(v)); break;
-      default: break;
+      case 0:
+        d.KisoH1 = v;
+        break;
+      case 1:
+        d.KisoB = v;
+        break;
+      case 2:
+        d.KisoH2 = v;
+        break;
+      case 4:
+        d.MizuN = v;
+        break;
+      case 5:
+        d.MizuFai = v;
+        break;
+      case 6:
+        d.MizuDan = static_cast<int16_t>(std::lround(v));
+        break;
+      default:
+        break;
     }
   }
   SetDrainState();

@@ -1,5 +1,7 @@
 // The printed page: page set-up per paper, units on the canvas, and whole
 // sheets of the sample designs on the recorded canvas.
+#include "drawing/sheet/printed_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/services.h"
-#include "drawing/sheet/printed_sheet.h"
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_test_support.h"
 #include "platform/canvas/canvas.h"
@@ -22,7 +23,10 @@ TEST(PrintedSheet, PageSetUpForEveryPaper) {
     int16_t sheet;
     int16_t code;
     double shortMm, longMm;
-  } rows[] = {{0, 256, 841, 1189}, {1, 256, 594, 841}, {2, 66, 420, 594}, {3, 8, 297, 420},
+  } rows[] = {{0, 256, 841, 1189},
+              {1, 256, 594, 841},
+              {2, 66, 420, 594},
+              {3, 8, 297, 420},
               {4, 9, 210, 297}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.sheet);
@@ -46,8 +50,9 @@ TEST(PrintedSheet, PageSetUpForEveryPaper) {
     EXPECT_EQ(s.SkzOrgX, 0);
     EXPECT_NEAR(s.SkzOrgY, r.shortMm * 56.7, 1e-9);
     // The frame inside the margins of 20 mm: first polyline of the page.
-    const auto frame = std::find_if(page.Ops().begin(), page.Ops().end(),
-                                    [](const CanvasOp& op) { return op.kind == CanvasOpKind::PolyLine; });
+    const auto frame = std::find_if(page.Ops().begin(), page.Ops().end(), [](const CanvasOp& op) {
+      return op.kind == CanvasOpKind::PolyLine;
+    });
     ASSERT_NE(frame, page.Ops().end());
     EXPECT_NEAR(frame->points[0].x, 20 * 56.7, 1e-9);
     EXPECT_NEAR(frame->points[0].y, (r.shortMm - 20) * 56.7, 1e-9);
@@ -128,8 +133,8 @@ TEST(PrintedSheet, SampleSheetsStayInsideTheFrame) {
   struct Sample {
     const char* name;
     const char* height;  // the wall height as its dimension text
-  } samples[] = {{"block_masonry", "3500"}, {"gravity", "3000"}, {"leaning", "4500"},
-                 {"mixed", "3500"}};
+  } samples[] = {
+      {"block_masonry", "3500"}, {"gravity", "3000"}, {"leaning", "4500"}, {"mixed", "3500"}};
   for (const Sample& sample : samples) {
     const char* name = sample.name;
     for (const Row& r : sizes) {

@@ -63,8 +63,7 @@ TEST(GravitySection, LevelBaseWithBothLayers) {
   // (Y 26): at 5 and 12 mm, inside the 26 mm band.
   ASSERT_EQ(f.chains.size(), 5u);
   ExpectChain(f.chains[0], kH, 5, {33, 77}, {26, 26}, {"", "2200"});
-  ExpectChain(f.chains[1], kH, 12, {33, 35, 75, 77}, {26, 26, 26, 26},
-              {"", "100", "2000", "100"});
+  ExpectChain(f.chains[1], kH, 12, {33, 35, 75, 77}, {26, 26, 26, 26}, {"", "100", "2000", "100"});
   // Top: toe width, face run, crest, back run and a zero step P3-P4, 19 mm
   // above the crest (Y 92).
   ExpectChain(f.chains[2], kH, 111, {35, 41, 53, 63, 75, 75}, {42, 42, 92, 92, 42, 32},
@@ -138,8 +137,8 @@ TEST(GravitySection, InclinedBaseMovesTheLayerThicknessesToTheirOwnChain) {
   ASSERT_EQ(f.chains.size(), 6u);
   const double left = 33 - 28;  // layer front at x -0.1: X = 33
   // Chain 4 from the toe: toe height, zero step, face height 2.3.
-  ExpectChain(f.chains[3], kV, left, {35, 35, 41, 53},
-              {Y0 + 4, Y0 + 14, Y0 + 14, Y0 + 60}, {"", "500", "0", "2300"});
+  ExpectChain(f.chains[3], kV, left, {35, 35, 41, 53}, {Y0 + 4, Y0 + 14, Y0 + 14, Y0 + 60},
+              {"", "500", "0", "2300"});
   // Chain 5, 7 mm right: base material 0.2, levelling concrete 0.1 under the
   // toe, from P18 (-0.1, 0.21 - 0.1 - 0.2 = -0.09).
   ExpectChain(f.chains[4], kV, left + 7, {33, 33, 33},
@@ -171,15 +170,15 @@ TEST(GravitySection, ShearKeyWithBothLayers) {
   // Ring of 11 segments around the key, the layers in four pieces that stop
   // at the key's faces (no line along the key's faces).
   ASSERT_EQ(f.lines.size(), 11u + 3 + 3 + 2 + 2);
-  ExpectSegment(f.lines[6], X(2), Y(0), X(1.2), Y(0));      // P4-K1
-  ExpectSegment(f.lines[7], X(1.2), Y(0), X(1.2), Y(-0.5)); // K1-K2
+  ExpectSegment(f.lines[6], X(2), Y(0), X(1.2), Y(0));       // P4-K1
+  ExpectSegment(f.lines[7], X(1.2), Y(0), X(1.2), Y(-0.5));  // K1-K2
   ExpectSegment(f.lines[8], X(1.2), Y(-0.5), X(0.8), Y(-0.5));
   ExpectSegment(f.lines[9], X(0.8), Y(-0.5), X(0.8), Y(0));
   ExpectSegment(f.lines[10], X(0.8), Y(0), X(0), Y(0));
-  ExpectSegment(f.lines[13], X(2.1), Y(-0.1), X(1.2), Y(-0.1));  // 16-14
-  ExpectSegment(f.lines[16], X(-0.1), Y(-0.1), X(0.8), Y(-0.1)); // 10-12
-  ExpectSegment(f.lines[18], X(2.1), Y(-0.3), X(1.2), Y(-0.3));  // 21-20
-  ExpectSegment(f.lines[20], X(-0.1), Y(-0.3), X(0.8), Y(-0.3)); // 18-19
+  ExpectSegment(f.lines[13], X(2.1), Y(-0.1), X(1.2), Y(-0.1));   // 16-14
+  ExpectSegment(f.lines[16], X(-0.1), Y(-0.1), X(0.8), Y(-0.1));  // 10-12
+  ExpectSegment(f.lines[18], X(2.1), Y(-0.3), X(1.2), Y(-0.3));   // 21-20
+  ExpectSegment(f.lines[20], X(-0.1), Y(-0.3), X(0.8), Y(-0.3));  // 18-19
   // Chain 2 gains the key's bottom corners; chain 6 starts with its depth.
   ASSERT_EQ(f.chains.size(), 5u);
   ExpectChain(f.chains[1], kH, Y(-0.3) - 14, {X(-0.1), X(0), X(0.8), X(1.2), X(2), X(2.1)},

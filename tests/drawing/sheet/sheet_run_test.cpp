@@ -1,10 +1,11 @@
 // Primitives, paper and scale tables, figure placement and the driver of the
 // drawing sheet, on a recording target.
+#include "drawing/sheet/sheet_run.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-#include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_test_support.h"
 
 namespace norva {
@@ -44,8 +45,8 @@ TEST(SheetPrimitives, ConvertSheetMillimetresToTheTarget) {
   run.SkzOrgY = 11907;
   run.SkzText(10, 20, "A");
   ASSERT_EQ(page.texts.size(), 1u);
-  EXPECT_NEAR(page.texts[0].x, 567, 1e-9);     // 10 x 56.7
-  EXPECT_NEAR(page.texts[0].y, 10773, 1e-9);   // 11907 - 20 x 56.7
+  EXPECT_NEAR(page.texts[0].x, 567, 1e-9);    // 10 x 56.7
+  EXPECT_NEAR(page.texts[0].y, 10773, 1e-9);  // 11907 - 20 x 56.7
 
   run.SkzOrgY = 1000;
   run.SkzPolyLine(2, {0, 10}, {0, 0});
@@ -103,7 +104,10 @@ TEST(SheetPrimitives, CoincidentChainPointsBecomeOnePoint) {
     std::vector<std::string> wantTexts;
   } rows[] = {
       // Three coincident points in a row leave one interval, not a zero one.
-      {"run of three", {0, 10, 10, 10, 30}, {"", "10", "0", "0", "20"}, {0, 567, 1701},
+      {"run of three",
+       {0, 10, 10, 10, 30},
+       {"", "10", "0", "0", "20"},
+       {0, 567, 1701},
        {"", "10", "20"}},
       {"leading pair", {0, 0, 10}, {"", "0", "10"}, {0, 567}, {"", "10"}},
       {"trailing pair", {0, 10, 10}, {"", "10", "0"}, {0, 567}, {"", "10"}},
@@ -121,7 +125,8 @@ TEST(SheetPrimitives, CoincidentChainPointsBecomeOnePoint) {
     }
     ASSERT_EQ(page.chains.size(), 1u);
     ASSERT_EQ(page.chains[0].xs.size(), r.wantXs.size());
-    for (size_t i = 0; i < r.wantXs.size(); ++i) EXPECT_NEAR(page.chains[0].xs[i], r.wantXs[i], 1e-9);
+    for (size_t i = 0; i < r.wantXs.size(); ++i)
+      EXPECT_NEAR(page.chains[0].xs[i], r.wantXs[i], 1e-9);
     EXPECT_EQ(page.chains[0].texts, r.wantTexts);
   }
 
@@ -241,12 +246,28 @@ TEST(SheetOutput, RefusesAWallWithDimensionsNeverEntered) {
     void (*change)(CDocument&);
     const char* message;
   } rows[] = {
-      {"wall height", [](CDocument& d) { d.WallH = kNullDouble; }, "壁体形状の入力が完了していません。"},
-      {"raised toe", [](CDocument& d) { d.nKeisya = 0; d.KeisyaH = kNullDouble; },
+      {"wall height", [](CDocument& d) { d.WallH = kNullDouble; },
        "壁体形状の入力が完了していません。"},
-      {"key", [](CDocument& d) { d.Tokki = 1; d.TokL = kNullDouble; }, "突起の寸法の入力が完了していません。"},
-      {"projection", [](CDocument& d) { d.KisoB = kNullDouble; }, "基礎材寸法の入力が完了していません。"},
-      {"drain height", [](CDocument& d) { d.Mizunuki = 1; d.MizuDan = 2; d.SetMizuH1(1, kNullDouble); },
+      {"raised toe",
+       [](CDocument& d) {
+         d.nKeisya = 0;
+         d.KeisyaH = kNullDouble;
+       },
+       "壁体形状の入力が完了していません。"},
+      {"key",
+       [](CDocument& d) {
+         d.Tokki = 1;
+         d.TokL = kNullDouble;
+       },
+       "突起の寸法の入力が完了していません。"},
+      {"projection", [](CDocument& d) { d.KisoB = kNullDouble; },
+       "基礎材寸法の入力が完了していません。"},
+      {"drain height",
+       [](CDocument& d) {
+         d.Mizunuki = 1;
+         d.MizuDan = 2;
+         d.SetMizuH1(1, kNullDouble);
+       },
        "水抜き穴の入力が完了していません。"},
   };
   for (const Row& r : rows) {

@@ -1,10 +1,10 @@
 #pragma once
 // A recording target for the drawing sheet and the walls the sheet tests draw.
+#include <gtest/gtest.h>
+
 #include <cmath>
 #include <string>
 #include <vector>
-
-#include <gtest/gtest.h>
 
 #include "document/document.h"
 #include "document/outline.h"
@@ -230,8 +230,8 @@ inline SheetPoints Outline(const CDocument& d) {
 }
 
 inline void ExpectChain(const SheetChain& c, SheetChain::Kind kind, double pos,
-                 const std::vector<double>& xs, const std::vector<double>& ys,
-                 const std::vector<std::string>& texts, const char* typ = "UU") {
+                        const std::vector<double>& xs, const std::vector<double>& ys,
+                        const std::vector<std::string>& texts, const char* typ = "UU") {
   EXPECT_EQ(c.kind, kind);
   EXPECT_NEAR(c.pos, pos, 1e-9);
   ASSERT_EQ(c.xs.size(), xs.size());
@@ -250,6 +250,5 @@ inline void ExpectSegment(const SheetSegment& s, double x1, double y1, double x2
   EXPECT_NEAR(s.x2, x2, 1e-9);
   EXPECT_NEAR(s.y2, y2, 1e-9);
 }
-
 
 }  // namespace norva::sheet_test

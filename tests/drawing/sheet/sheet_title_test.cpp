@@ -2,12 +2,13 @@
 // (half an em for a one-byte character, a full em for any other, lines
 // 1.2 em high) on an A3 page with margins left 20, right 10, top 10,
 // bottom 10.
+#include "drawing/sheet/sheet_title.h"
+
 #include <gtest/gtest.h>
 
 #include "calc/member/suryou.h"
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_test_support.h"
-#include "drawing/sheet/sheet_title.h"
 
 namespace norva {
 namespace {

@@ -290,12 +290,18 @@ TEST(SectionCalls, SxfGroupingAroundTheSection) {
     if (c.rfind("SetFukugo", 0) == 0 || c.rfind("LineAttrib", 0) == 0 ||
         c.rfind("FontAttrib", 0) == 0 || c.rfind("Locate", 0) == 0)
       grouping.push_back(c);
-  const std::vector<std::string> want{
-      "LineAttrib 2 5 1 1", "SetFukugo TITLE", "FontAttrib 4 8 1 1",
-      "SetFukugo STANDARD-SEC-BGD", "LineAttrib 5 8 1 1", "LineAttrib 5 8 7 1",
-      "SetFukugo STANDARD-SEC-DIM", "LineAttrib 6 8 1 1", "FontAttrib 6 8 1 1",
-      "SetFukugo STANDARD-SEC", "Locate STANDARD-SEC-BGD 0.000000 0.000000",
-      "Locate STANDARD-SEC-DIM 0.000000 0.000000"};
+  const std::vector<std::string> want{"LineAttrib 2 5 1 1",
+                                      "SetFukugo TITLE",
+                                      "FontAttrib 4 8 1 1",
+                                      "SetFukugo STANDARD-SEC-BGD",
+                                      "LineAttrib 5 8 1 1",
+                                      "LineAttrib 5 8 7 1",
+                                      "SetFukugo STANDARD-SEC-DIM",
+                                      "LineAttrib 6 8 1 1",
+                                      "FontAttrib 6 8 1 1",
+                                      "SetFukugo STANDARD-SEC",
+                                      "Locate STANDARD-SEC-BGD 0.000000 0.000000",
+                                      "Locate STANDARD-SEC-DIM 0.000000 0.000000"};
   EXPECT_EQ(grouping, want);
 }
 

@@ -1,5 +1,7 @@
 // The sheet preview, offscreen: zoom, "設定" redraws, printing to a PDF read
 // back with pdftotext, the SXF button, and the registered windows.
+#include "screens/sheet/frm_sec_print.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -12,7 +14,6 @@
 
 #include "document/document.h"
 #include "document/document_file.h"
-#include "screens/sheet/frm_sec_print.h"
 #include "screens/sheet/frm_sec_prn_options.h"
 #include "screens/sheet/sheet_screens_test_support.h"
 #include "screens/sheet/sheet_windows.h"

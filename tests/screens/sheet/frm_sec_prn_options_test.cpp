@@ -1,4 +1,6 @@
 // The drawing options dialog, offscreen.
+#include "screens/sheet/frm_sec_prn_options.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -7,7 +9,6 @@
 #include "document/document.h"
 #include "platform/controls/control_helpers.h"
 #include "platform/controls/option_array.h"
-#include "screens/sheet/frm_sec_prn_options.h"
 #include "screens/sheet/sheet_screens_test_support.h"
 
 namespace norva {
@@ -66,11 +67,12 @@ TEST_F(SheetOptions, FillsFromTheDocument) {
   // Exactly the rows in use can be edited.
   for (int r = 1; r <= 5; ++r) EXPECT_EQ(Editable(f, r), r <= 3) << r;
   // Controls carry the names of the layout.
-  for (const char* name : {"fraDrwOpt", "fraMargin", "fraSheet", "fraScale", "fraSuryou",
-                           "fraMizunuki", "fraKiso", "picMizunuki", "picKiso", "chkMizunuki",
-                           "vasH1", "cmdOK", "cmdCancel", "imnMargin[3]", "imnKisozai[6]",
-                           "optSheet[4]", "optScale[6]", "optSuryou[1]", "lblCaption[3]",
-                           "lblSub[2]", "lblUnit[5]"})
+  for (const char* name :
+       {"fraDrwOpt",   "fraMargin",   "fraSheet",     "fraScale",      "fraSuryou",
+        "fraMizunuki", "fraKiso",     "picMizunuki",  "picKiso",       "chkMizunuki",
+        "vasH1",       "cmdOK",       "cmdCancel",    "imnMargin[3]",  "imnKisozai[6]",
+        "optSheet[4]", "optScale[6]", "optSuryou[1]", "lblCaption[3]", "lblSub[2]",
+        "lblUnit[5]"})
     EXPECT_NE(f.findChild<QWidget*>(name), nullptr) << name;
   EXPECT_EQ(f.findChild<QWidget*>("imnKisozai[3]"), nullptr);
 }
@@ -142,8 +144,9 @@ TEST_F(SheetOptions, DrainRowsFollowTheCheckBoxAndTheTierCount) {
   f.SetDoc(&d);
   f.chkMizunuki->click();
   EXPECT_EQ(d.Mizunuki, 0);
-  for (QWidget* w : std::initializer_list<QWidget*>{f.imnKisozai[6], f.imnKisozai[4], f.imnKisozai[5],
-                                                    f.vasH1, f.lblCaption[3], f.lblSub[2], f.lblUnit[5]})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{f.imnKisozai[6], f.imnKisozai[4], f.imnKisozai[5], f.vasH1,
+                                       f.lblCaption[3], f.lblSub[2], f.lblUnit[5]})
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
   // The values stay; the foundation boxes stay enabled.
   EXPECT_EQ(f.imnKisozai[4]->Value(), 40);
@@ -263,11 +266,12 @@ TEST_F(SheetOptions, QuantityTableRoadDisablesTheDrawingOptions) {
   frmSecPrnOptions f;
   f.SetDoc(&d);
   f.SetDrawingOptionsEnabled(false);
-  for (QWidget* w : std::initializer_list<QWidget*>{f.fraDrwOpt, f.fraMargin, f.imnMargin[0], f.fraSheet,
-                                                    f.optSheet->Item(0), f.fraScale, f.optScale->Item(6),
-                                                    f.fraSuryou, f.optSuryou->Item(1)})
+  for (QWidget* w : std::initializer_list<QWidget*>{
+           f.fraDrwOpt, f.fraMargin, f.imnMargin[0], f.fraSheet, f.optSheet->Item(0), f.fraScale,
+           f.optScale->Item(6), f.fraSuryou, f.optSuryou->Item(1)})
     EXPECT_FALSE(w->isEnabled()) << w->objectName().toStdString();
-  for (QWidget* w : std::initializer_list<QWidget*>{f.chkMizunuki, f.imnKisozai[0], f.imnKisozai[6], f.vasH1})
+  for (QWidget* w :
+       std::initializer_list<QWidget*>{f.chkMizunuki, f.imnKisozai[0], f.imnKisozai[6], f.vasH1})
     EXPECT_TRUE(w->isEnabled()) << w->objectName().toStdString();
 }
 
