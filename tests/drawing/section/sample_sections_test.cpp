@@ -16,6 +16,8 @@
 #include "document/document_file.h"
 #include "document/outline.h"
 #include "document/weight.h"
+#include "drawing/backends/qt_picture_saver.h"
+#include "drawing/base/report_picture.h"
 #include "drawing/figures/doatsu_figure.h"
 #include "drawing/figures/menseki_figure.h"
 #include "drawing/section/section_checks.h"
@@ -84,20 +86,28 @@ TEST_P(SampleSections, DrawOnScreenAndInTheReportPicture) {
   EXPECT_TRUE(SaveCanvasPng(screen, base + "_screen.png"));
   EXPECT_TRUE(SaveCanvasSvg(screen, base + "_screen.svg"));
 
-  // The report: 125 × 137.5 mm, colour off, state 0: nothing filled.
-  section_test::MmSurface rep(125, 137.5, QtTextMetrics::Shared());
-  const Canvas& report = rep.canvas;
-  cDraw& rd = rep.d;
-  DrawKutaiSunp(doc, rd, 0, false);
+  // The report picture of the design-conditions chapter: 125 × 137.5 mm,
+  // colour off, state 0: nothing filled, black texts.
+  SetPictureSaver(std::make_shared<QtPictureSaver>());
+  ReportPicture pic(125 * 56.7, 137.5 * 56.7);
+  DrawKutaiSunp(doc, pic.Draw(), 0, false);
+  const Canvas& report = pic.canvas();
   ASSERT_GT(report.Ops().size(), 20u);
   ExpectClean(report);
   for (const CanvasOp& op : report.Ops()) {
     EXPECT_NE(op.kind, CanvasOpKind::Polygon) << "a filled region in the report picture";
     if (op.kind == CanvasOpKind::Text) EXPECT_EQ(op.style.textColor, 0u) << op.text;
   }
+  std::string why;
+  EXPECT_TRUE(pic.SaveSvg((base + "_KutaiSunp.svg").toStdString(), &why)) << why;
+  QFile svg(base + "_KutaiSunp.svg");
+  ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+  const QByteArray head = svg.read(2000);
+  // 7087.5 twips at 1440 per inch: 125.016 mm.
+  EXPECT_TRUE(head.contains("width=\"125.016mm\"")) << head.toStdString();
+  EXPECT_TRUE(head.contains("height=\"137.517mm\"")) << head.toStdString();
   EXPECT_TRUE(SaveCanvasPng(report, base + "_report.png"));
-  EXPECT_TRUE(SaveCanvasSvg(report, base + "_report.svg"));
-  EXPECT_TRUE(QFile::exists(base + "_report.svg"));
+  SetPictureSaver(nullptr);
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, SampleSections,
