@@ -35,7 +35,7 @@ constexpr double kDigitMm = 85 / kMm;
 // 0.1 and 0.5: W = max(0.5, 0.6) − min(0.1, 0) + 1 = 1.6, H = 4.0, grid
 // 0.25. Inner box: left 113.4 + 4.5·85 = 495.9, top 113.4 + 4.5 mm, right
 // 8391.6, bottom 4139.1; Sc = min(7895.7 / 1.6, 3770.55 / 4) = 942.6375.
-TEST(LineOfThrust, WorldSizeExample) {
+TEST(LineOfThrustFigure, WorldSizeExample) {
   const SiryokusenLayout L =
       LayoutSiryokusen(kArea, kDigitMm, 0.6, 3.0, {{0.1, 0}, {0.3, 1.5}, {0.5, 2.9}});
   EXPECT_NEAR(L.W, 1.6, 1e-12);
@@ -57,14 +57,14 @@ TEST(LineOfThrust, WorldSizeExample) {
 
 // Points in front of the foot: W = 0.6 − (−0.3) + 1 = 1.9, and the least
 // point lies half a metre inside the box's left side.
-TEST(LineOfThrust, NegativeXWidensTheBoxToTheLeft) {
+TEST(LineOfThrustFigure, NegativeXWidensTheBoxToTheLeft) {
   const SiryokusenLayout L = LayoutSiryokusen(kArea, kDigitMm, 0.6, 3.0, {{-0.3, 0}, {0.4, 2}});
   EXPECT_NEAR(L.W, 1.9, 1e-12);
   EXPECT_NEAR(L.scale.GetX(-0.3) - L.box.left, 0.5 * L.scale.ScX, 1e-9);
   EXPECT_NEAR(L.scale.GetY(-0.5), L.box.bottom, 1e-9);
 }
 
-TEST(LineOfThrust, GridStepFromTheWorldWidth) {
+TEST(LineOfThrustFigure, GridStepFromTheWorldWidth) {
   const double w[] = {5, 4.99, 2, 1.99, 1, 0.99};
   const double g[] = {1.0, 0.5, 0.5, 0.25, 0.25, 0.1};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(SiryokusenGridStep(w[i]), g[i]) << w[i];
@@ -103,7 +103,7 @@ KutaiPoints Outline1(const CDocument& d) {
   return p;
 }
 
-TEST(LineOfThrust, TwentyFiveLevelsAndTheCrestCentre) {
+TEST(LineOfThrustFigure, TwentyFiveLevelsAndTheCrestCentre) {
   auto d = section_test::BlockDoc();
   const KutaiPoints p = Outline1(*d);
   Forces f;
@@ -152,7 +152,7 @@ TEST(LineOfThrust, TwentyFiveLevelsAndTheCrestCentre) {
 
 // Mixed wall: the upper wall stands on the joint 2-10 (flag 1); the figure
 // moves it by −point 2, its body is 2, 5, 9, 10 and its height Y9 − Y10.
-TEST(LineOfThrust, MixedWallUpperBodyInItsOwnFrame) {
+TEST(LineOfThrustFigure, MixedWallUpperBodyInItsOwnFrame) {
   auto d = section_test::MixedDoc();
   const KutaiPoints p = Outline1(*d);
   Forces f;
@@ -175,7 +175,7 @@ TEST(LineOfThrust, MixedWallUpperBodyInItsOwnFrame) {
   EXPECT_NEAR(plan.thrust[0].Y, 0, 1e-12);
 }
 
-TEST(LineOfThrust, OtherWallTypesClearTheFigureAndWriteNoFile) {
+TEST(LineOfThrustFigure, OtherWallTypesClearTheFigureAndWriteNoFile) {
   figure_test::TempFolder dir;
   auto d = section_test::GravityDoc();
   section_test::MmSurface s(150, 75);
@@ -198,7 +198,7 @@ struct Drawn {
   }
 };
 
-TEST(LineOfThrust, ColoursOnTheScreenAndBlackInTheReport) {
+TEST(LineOfThrustFigure, ColoursOnTheScreenAndBlackInTheReport) {
   const uint32_t grey = 0xC3C3C3, cyan = 0xFFFF00, red = 0x0000FF, blue = 0xFF0000;
   for (bool colour : {true, false}) {
     SCOPED_TRACE(colour ? "colour" : "black");
@@ -246,7 +246,7 @@ TEST(LineOfThrust, ColoursOnTheScreenAndBlackInTheReport) {
 // The grid labels read 0.00 at the crest centre and at the crest level,
 // growing toward the front (left) and downward; the body is 2.35 × 3.5 m
 // with thrust x about 0.4 .. 2.1, so W ≥ 2 and the grid is 0.5 m.
-TEST(LineOfThrust, GridLabelsFromTheCrestCentreAndLevel) {
+TEST(LineOfThrustFigure, GridLabelsFromTheCrestCentreAndLevel) {
   Drawn t(true);
   const Canvas& c = t.s.canvas;
   const KutaiPoints p = Outline1(*t.d);
@@ -274,7 +274,7 @@ TEST(LineOfThrust, GridLabelsFromTheCrestCentreAndLevel) {
 
 // The point file: one line per level, each number with a blank or "-"
 // before it and one blank after, CR LF; "." whatever the locale.
-TEST(LineOfThrust, PointFileLines) {
+TEST(LineOfThrustFigure, PointFileLines) {
   const std::vector<SiryokuLevel> levels = {{0.125, 0, 10, 5, 1}, {-0.25, 0.14, 9.5, 4.75, -1.5}};
   const std::string want = " .125  0  10  5  1 \r\n-.25  .14  9.5  4.75 -1.5 \r\n";
   EXPECT_EQ(SiryokusenPointText(levels), want);
@@ -287,7 +287,7 @@ TEST(LineOfThrust, PointFileLines) {
   EXPECT_EQ(text, want);
 }
 
-TEST(LineOfThrust, PointFileBesideThePicture) {
+TEST(LineOfThrustFigure, PointFileBesideThePicture) {
   figure_test::TempFolder dir;
   EXPECT_EQ(SiryokusenFileBase(dir.path(), 3), dir / "示力線0003");
   EXPECT_EQ(SiryokusenFileBase(dir.path() + "/", 12), dir / "示力線0012");
