@@ -98,6 +98,27 @@ inline void CommonConstants(CDocument& d) {
   d.SetnNiniCount(0);
 }
 
+// The passive pressure derived, with the resultants it gives entered:
+//   φ 30, δ 15, α 0, β −5, γ 18, H 1.0, kh 0.2:
+//     A = √(sin15°·sin25° / cos15° / cos5°) = 0.33715, Kp = cos²30° /
+//     (cos15°·(1 − A)²) = 1.76723, Pp = Kp·9 = 15.905;
+//     θ = atan 0.2 = 11.3099°, A' = √(sin15°·sin13.690° / cos3.690° / cos5°)
+//     = 0.24823, KEP = cos²18.690° / (cosθ·cos3.690°·(1 − A')²) = 1.62251,
+//     PEP = 14.603.
+inline void DerivedPassive(CDocument& d) {
+  d.nJyudo = 1;
+  d.JyudoPrn = 1;
+  d.JyudoH = 1.0;
+  d.JyudoGam = 18;
+  d.JyudoFai = 30;
+  d.JyudoDelt = 15;
+  d.JyudoAlp = 0;
+  d.JyudoI = -5;
+  d.JyudoKh = 0.2;
+  d.SetPp(0, 15.91);
+  d.SetPp(1, 14.6);
+}
+
 inline void Select(bool antei, bool wall) {
   PrnSel() = ReportSelection{};
   PrnSel().PrnSelJyouken = 1;
@@ -210,12 +231,6 @@ inline std::unique_ptr<CDocument> GoldenBlock() {
 // overturning by both eccentricity and safety factor, the passive pressure
 // derived, every surcharge and horizontal load, two arbitrary loads and four
 // cases; reported with the stability and wall chapters.
-//   Passive: φ 30, δ 15, α 0, β −5, γ 18, H 1.0, kh 0.2:
-//     A = √(sin15°·sin25° / cos15° / cos5°) = 0.33715, Kp = cos²30° /
-//     (cos15°·(1 − A)²) = 1.76723, Pp = Kp·9 = 15.905;
-//     θ = atan 0.2 = 11.3099°, A' = √(sin15°·sin13.690° / cos3.690° / cos5°)
-//     = 0.24823, KEP = cos²18.690° / (cosθ·cos3.690°·(1 − A')²) = 1.62251,
-//     PEP = 14.603.
 inline std::unique_ptr<CDocument> GoldenMixed() {
   auto d = Sample("mixed");
   CommonConstants(*d);
@@ -250,17 +265,7 @@ inline std::unique_ptr<CDocument> GoldenMixed() {
   d->TokX = 0.6;
   d->TokB = 0.4;
   d->TokL = 0.3;
-  d->nJyudo = 1;
-  d->JyudoPrn = 1;
-  d->JyudoH = 1.0;
-  d->JyudoGam = 18;
-  d->JyudoFai = 30;
-  d->JyudoDelt = 15;
-  d->JyudoAlp = 0;
-  d->JyudoI = -5;
-  d->JyudoKh = 0.2;
-  d->SetPp(0, 15.91);
-  d->SetPp(1, 14.6);
+  DerivedPassive(*d);
   d->nAutoMobile = 0;
   d->nAutoTload = 4;
   d->AutoPos = 0.5;
