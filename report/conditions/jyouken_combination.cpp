@@ -49,8 +49,8 @@ std::vector<AllowableRow> AllowableRows(const CDocument& doc, bool allowable) {
         {"滑動安全率", [](const CDocument&, const CKajyuCase& k) { return Fixed2(k.FsKatsudou); }});
   }
   if (doc.Sisin == 3) {
-    rows.push_back(
-        {"支持力安全率", [](const CDocument&, const CKajyuCase& k) { return Fixed2(k.QuPremium); }});
+    rows.push_back({"支持力安全率",
+                    [](const CDocument&, const CKajyuCase& k) { return Fixed2(k.QuPremium); }});
   } else {
     rows.push_back({"許容支持力度割増",
                     [](const CDocument&, const CKajyuCase& k) { return Fixed2(k.QaPremium); }});
@@ -85,7 +85,8 @@ void CaseColumn(PrnFile& f, const CDocument& doc, const CKajyuCase& k, int16_t j
   f.Line("<TD SROW= 4, SCOL=##, HALIGN=CENTER>@</TD>",
          {j, doc.nWater != 0 ? Mark(k.nWater) : kNotConsidered});
   f.Line("<TD SROW= 5, SCOL=##, HALIGN=CENTER>@</TD>", {j, Mark(k.nSoilF)});
-  f.Line("<TD SROW= 6, SCOL=##, HALIGN=CENTER>@</TD>", {j, LoadMark(doc.nAutoMobile, k.nAutoMobil)});
+  f.Line("<TD SROW= 6, SCOL=##, HALIGN=CENTER>@</TD>",
+         {j, LoadMark(doc.nAutoMobile, k.nAutoMobil)});
   f.Line("<TD SROW= 7, SCOL=##, HALIGN=CENTER>@</TD>", {j, LoadMark(doc.nGunsyu, k.nGunsyu)});
   f.Line("<TD SROW= 8, SCOL=##, HALIGN=CENTER>@</TD>", {j, LoadMark(doc.nSnow, k.nSnow)});
   f.Line("<TD SROW= 9, SCOL=##, HALIGN=CENTER>@</TD>", {j, LoadMark(doc.nTakuchi, k.nTakuchi)});

@@ -91,8 +91,8 @@ void NiniTable(PrnFile& f, const CNini& n) {
 }  // namespace
 
 std::string SnowKindText(int32_t Sisin, int16_t nSnowType) {
-  static const char* const kRoad[] = {"雪だけが荷重としてかかる場合", "自動車荷重と組み合わせる場合",
-                                      "任意"};
+  static const char* const kRoad[] = {"雪だけが荷重としてかかる場合",
+                                      "自動車荷重と組み合わせる場合", "任意"};
   static const char* const kCanal[] = {"一般の場合", "自動車荷重と組み合わせる場合", "任意"};
   static const char* const kOther[] = {"降りたての雪", "やや落ち着いた雪", "圧縮された雪",
                                        "自動車荷重と組み合わせる場合", "任意"};
@@ -120,8 +120,7 @@ void PrnJyoukenSurcharge(PrnFile& f, const CDocument& doc, JyoukenState& st) {
   f.Line("<H3>上載荷重</H3>");
   if (doc.nAutoMobile == 0) {
     f.Line("自動車荷重　T荷重 　：@", {Pick(kTload, doc.nAutoTload)});
-    StripLoad(f, doc, "　　　　　　載荷位置：##.### (m)", doc.AutoPos, doc.AutoWidth,
-              doc.AutoLoad);
+    StripLoad(f, doc, "　　　　　　載荷位置：##.### (m)", doc.AutoPos, doc.AutoWidth, doc.AutoLoad);
   }
   if (doc.nGunsyu == 0) {
     StripLoad(f, doc, "群集荷重　　載荷位置：##.### (m)", doc.GunsyuPos, doc.GunsyuWidth,
@@ -169,7 +168,8 @@ void PrnJyoukenHorizontal(PrnFile& f, const CDocument& doc, JyoukenState& st) {
 }
 
 void PrnJyoukenNini(PrnFile& f, const CDocument& doc, JyoukenState& st) {
-  static const char* const kKind[] = {"鉛直集中荷重", "水平集中荷重", "鉛直分布荷重", "水平分布荷重"};
+  static const char* const kKind[] = {"鉛直集中荷重", "水平集中荷重", "鉛直分布荷重",
+                                      "水平分布荷重"};
   if (doc.nNiniCount() <= 0) return;
   f.Line("<PROTECT>");
   f.Line("<BR>");

@@ -90,9 +90,10 @@ void SoilLayerTable(PrnFile& f, const CDocument& doc) {
   f.Line("</LOOP></TABLE>");
 
   const double tg = 4 * sumT;
-  f.Line("<INDENT NO=1>　　　　<MATH>T_G_&nbsp;=&nbsp;4<box>&sum;^n^_i=1_</box><box>H_i_<over>V_si_"
-         "</box>&nbsp;=&nbsp;4×##.###&nbsp;=&nbsp;##.###</math>",
-         {sumT, tg});
+  f.Line(
+      "<INDENT NO=1>　　　　<MATH>T_G_&nbsp;=&nbsp;4<box>&sum;^n^_i=1_</box><box>H_i_<over>V_si_"
+      "</box>&nbsp;=&nbsp;4×##.###&nbsp;=&nbsp;##.###</math>",
+      {sumT, tg});
   f.Empty();
   // Judged on the unrounded period.
   if (tg < 0.2) {
@@ -148,8 +149,9 @@ void Formula(PrnFile& f, const CDocument& doc) {
       f.Line("　　　　　　 K<sub>H0</sub>：標準設計水平震度　 K<sub>H0</sub>= #.## ", {kh0});
       break;
     case 5:
-      f.Line("　　K<sub>h</sub> = C<sub>z</sub>･C<sub>s</sub>･k<sub>H0</sub> = #.##×#.##×#.## = #.##",
-             {cz, doc.Delt3, kh0, doc.Kh(0)});
+      f.Line(
+          "　　K<sub>h</sub> = C<sub>z</sub>･C<sub>s</sub>･k<sub>H0</sub> = #.##×#.##×#.## = #.##",
+          {cz, doc.Delt3, kh0, doc.Kh(0)});
       f.Empty();
       f.Line("　　ここで､ K<sub>h </sub>：設計水平震度");
       f.Line("　　　　　　C<sub>z </sub>：地域別補正係数　　C<sub>z </sub>= #.## (@)",

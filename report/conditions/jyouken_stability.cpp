@@ -58,37 +58,45 @@ void DerivedPassive(PrnFile& f, const CDocument& doc, const PassiveDerivation& d
   f.Empty();
   f.Line("    　<math>A=<sqrt><box>sin(φ-δ)･sin(φ+β)<over>cos(α+δ)･cos(α-β)</box></sqrt></math>");
   f.Empty();
-  f.Line("　<math>K<sub>P</sub>=<box>cos^2^(##.##+@)<over>cos^2^@×cos(##.##+@)×(1-##.####)^2^</box>"
-         "=##.###</math>",
-         {phi, as, as, alpha, ds, d.A, d.Kp});
+  f.Line(
+      "　<math>K<sub>P</sub>=<box>cos^2^(##.##+@)<over>cos^2^@×cos(##.##+@)×(1-##.####)^2^</box>"
+      "=##.###</math>",
+      {phi, as, as, alpha, ds, d.A, d.Kp});
   f.Empty();
-  f.Line("    　<math>A=<sqrt><box>sin(##.##-@)×sin(##.##+@)<over>cos(##.##+@)×cos(##.##-@)</box>"
-         "</sqrt>=##.####</math>",
-         {phi, ds, phi, bs, alpha, ds, alpha, bs, d.A});
+  f.Line(
+      "    　<math>A=<sqrt><box>sin(##.##-@)×sin(##.##+@)<over>cos(##.##+@)×cos(##.##-@)</box>"
+      "</sqrt>=##.####</math>",
+      {phi, ds, phi, bs, alpha, ds, alpha, bs, d.A});
   f.Empty();
-  f.Line("　<math>P<sub>P</sub>=<box>1<OVER>2</box>K<sub>P</sub>γH<sup>2</sup>=<box>1<OVER>2</box>"
-         "×##.###×##.##×##.###<sup>2</sup>=##.## (@/m)</math>",
-         {d.Kp, gam, H, d.Pp, kN});
+  f.Line(
+      "　<math>P<sub>P</sub>=<box>1<OVER>2</box>K<sub>P</sub>γH<sup>2</sup>=<box>1<OVER>2</box>"
+      "×##.###×##.##×##.###<sup>2</sup>=##.## (@/m)</math>",
+      {d.Kp, gam, H, d.Pp, kN});
   if (doc.bQuake == 0) return;
   f.Empty();
   f.Line("地震時");
   f.Empty();
-  f.Line("　<math>K_EP_ = <box>cos^2^(φ＋α－θ)<over>cosθ･cos^2^α･cos(α＋δ－θ)･(1－A)^2^</box></math>");
+  f.Line(
+      "　<math>K_EP_ = <box>cos^2^(φ＋α－θ)<over>cosθ･cos^2^α･cos(α＋δ－θ)･(1－A)^2^</box></math>");
   f.Empty();
-  f.Line("  　　<math>A=<sqrt><box>sin(φ－δ)･sin(φ＋β－θ)<over>cos(α＋δ－θ)･cos(α－β)</box></sqrt>"
-         "</math>");
+  f.Line(
+      "  　　<math>A=<sqrt><box>sin(φ－δ)･sin(φ＋β－θ)<over>cos(α＋δ－θ)･cos(α－β)</box></sqrt>"
+      "</math>");
   f.Empty();
-  f.Line("　<math>K_EP_=<box>cos^2^(##.##＋@－##.##)<over>cos##.##×cos^2^@×cos(##.##＋@－##.##)×"
-         "(1－##.####)^2^</box>=##.###</math>",
-         {phi, as, th, th, as, alpha, ds, th, d.A2, d.KEP});
+  f.Line(
+      "　<math>K_EP_=<box>cos^2^(##.##＋@－##.##)<over>cos##.##×cos^2^@×cos(##.##＋@－##.##)×"
+      "(1－##.####)^2^</box>=##.###</math>",
+      {phi, as, th, th, as, alpha, ds, th, d.A2, d.KEP});
   f.Empty();
-  f.Line("  　　<math>A=<sqrt><box>sin(##.##－@)×sin(##.##＋@－##.##)<over>cos(##.##＋@－##.##)×"
-         "cos(##.##－@)</box></sqrt>=##.####</math>",
-         {phi, ds, phi, bs, th, alpha, ds, th, alpha, bs, d.A2});
+  f.Line(
+      "  　　<math>A=<sqrt><box>sin(##.##－@)×sin(##.##＋@－##.##)<over>cos(##.##＋@－##.##)×"
+      "cos(##.##－@)</box></sqrt>=##.####</math>",
+      {phi, ds, phi, bs, th, alpha, ds, th, alpha, bs, d.A2});
   f.Empty();
-  f.Line("　<math>P<sub>EP</sub>=<box>1<OVER>2</box>K<sub>EP</sub>γH<sup>2</sup>=<box>1<OVER>2</box>"
-         "×##.###×##.##×##.###<sup>2</sup>=##.## (@/m)</math>",
-         {d.KEP, gam, H, d.PEP, kN});
+  f.Line(
+      "　<math>P<sub>EP</sub>=<box>1<OVER>2</box>K<sub>EP</sub>γH<sup>2</sup>=<box>1<OVER>2</box>"
+      "×##.###×##.##×##.###<sup>2</sup>=##.## (@/m)</math>",
+      {d.KEP, gam, H, d.PEP, kN});
 }
 
 }  // namespace

@@ -88,10 +88,10 @@ bool SeismicDerivationShown(const CDocument& doc);
 // The passive earth pressure worked out from the calculator's inputs (φ, δ,
 // α, β in degrees, γ, H, kh), as the derivation prints it.
 struct PassiveDerivation {
-  double thetaDeg = 0;  // atan(kh) in degrees
-  double A = 0, Kp = 0, Pp = 0;       // normal state
-  double A2 = 0, KEP = 0, PEP = 0;    // seismic state
-  bool seismic = false;               // the seismic values could be computed
+  double thetaDeg = 0;              // atan(kh) in degrees
+  double A = 0, Kp = 0, Pp = 0;     // normal state
+  double A2 = 0, KEP = 0, PEP = 0;  // seismic state
+  bool seismic = false;             // the seismic values could be computed
 };
 // Empty when the normal state cannot be computed (a negative radicand or a
 // zero cosine in A, or no Coulomb coefficient); `seismic` false when the

@@ -54,8 +54,8 @@ std::vector<double> Results(const CDocument& doc) {
   for (int part = 0; part < (doc.WallType() == 3 ? 2 : 1); ++part) {
     for (int i = 0; i < doc.nCase(); ++i) {
       const CAntRes& r = *doc.AntRes(part, i);
-      for (double v : {r.Pa, r.Pah, r.Pav, r.SgmV, r.SgmH, r.SgmMr, r.SgmMo, r.Hu, r.Fs, r.Qmax,
-                       r.Qmin}) {
+      for (double v :
+           {r.Pa, r.Pah, r.Pav, r.SgmV, r.SgmH, r.SgmMr, r.SgmMo, r.Hu, r.Fs, r.Qmax, r.Qmin}) {
         out.push_back(v);
       }
     }
@@ -77,8 +77,8 @@ std::unique_ptr<CDocument> Variant(const std::string& sample, bool seismic) {
   doc->cZ = 1.0;
   doc->Jiban2 = 1;
   doc->Kibo = 0;
-  doc->SetKh(0, GetKh(doc->Sisin, doc->cZ, doc->Jiban2,
-                      doc->Sisin == 4 ? doc->Youto : doc->Delt3, doc->Kibo));
+  doc->SetKh(0, GetKh(doc->Sisin, doc->cZ, doc->Jiban2, doc->Sisin == 4 ? doc->Youto : doc->Delt3,
+                      doc->Kibo));
   doc->SetKh(1, 0.12);
   if (doc->nCase() == 1) {
     doc->SetnCase(2);

@@ -40,8 +40,7 @@ class JyoukenGolden : public ::testing::Test {
 
   void ExpectGolden(const CDocument& doc, const char* golden) {
     ASSERT_FALSE(work_.path().empty());
-    const std::string bytes =
-        test::Markup([&](PrnFile& f) { PrnJyouken(f, doc, work_.path()); });
+    const std::string bytes = test::Markup([&](PrnFile& f) { PrnJyouken(f, doc, work_.path()); });
     test::ExpectSameMarkup(bytes, ConditionsGolden(golden, work_.path()));
     // The section figure: 7087.5 twips wide, 1.1 times as high, drawn.
     ASSERT_EQ(saver_->saved.size(), 1u);

@@ -31,9 +31,8 @@ bool Has(const std::vector<std::string>& lines, const std::string& line) {
 
 // Lines that start with the text.
 size_t CountStarting(const std::vector<std::string>& lines, const std::string& head) {
-  return static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& l) {
-    return l.rfind(head, 0) == 0;
-  }));
+  return static_cast<size_t>(std::count_if(
+      lines.begin(), lines.end(), [&](const std::string& l) { return l.rfind(head, 0) == 0; }));
 }
 
 class JyoukenLines : public ::testing::Test {
@@ -63,7 +62,8 @@ TEST_F(JyoukenLines, AllowableStressesFollowTheSelection) {
     EXPECT_EQ(Has(table, "<H2>許容応力度</H2><BR>"), expected);
     EXPECT_EQ(table.empty(), !expected);
     const auto comb = Write([&](PrnFile& f) { PrnJyoukenCombination(f, *doc, st); });
-    EXPECT_EQ(CountStarting(comb, "<TD SROW=16, SCOL=0, HALIGN=LEFT>許容応力度割増"), expected ? 1u : 0u);
+    EXPECT_EQ(CountStarting(comb, "<TD SROW=16, SCOL=0, HALIGN=LEFT>許容応力度割増"),
+              expected ? 1u : 0u);
   }
 }
 
@@ -94,9 +94,9 @@ TEST_F(JyoukenLines, GroundConstantLinesByMethodBackGroundGuidelineKeyAndBearing
         for (int32_t tokki : {0, 1})
           for (int16_t nQa : {0, 1})
             for (int16_t quake : {0, -1}) {
-              SCOPED_TRACE(::testing::Message() << "Doatsu " << doatsu << " BackType " << back
-                                                << " Sisin " << sisin << " Tokki " << tokki
-                                                << " nQa " << nQa << " bQuake " << quake);
+              SCOPED_TRACE(::testing::Message()
+                           << "Doatsu " << doatsu << " BackType " << back << " Sisin " << sisin
+                           << " Tokki " << tokki << " nQa " << nQa << " bQuake " << quake);
               auto doc = test::GoldenGravity();
               doc->Doatsu = doatsu;
               doc->BackType = back;
@@ -153,8 +153,8 @@ TEST_F(JyoukenLines, FrontSlopeAndJointLinesByWallTypeAndGuideline) {
 TEST_F(JyoukenLines, BackGroundPointsInTwoColumnGroups) {
   struct Row {
     int16_t n;
-    int rows;       // R
-    int rightCells; // points in the right-hand group
+    int rows;        // R
+    int rightCells;  // points in the right-hand group
   };
   for (const Row& x : std::vector<Row>{{0, 0, 0}, {1, 1, 0}, {5, 3, 2}, {6, 3, 3}}) {
     SCOPED_TRACE(x.n);
@@ -238,9 +238,8 @@ TEST_F(JyoukenLines, LoadsHeadingOnceBeforeTheFirstLoadSectionWritten) {
       EXPECT_EQ(h - l.begin(), 2);  // "<PROTECT>", "<BR>"
       EXPECT_EQ(*(h + 1), "<BR>");
     }
-    const auto sub = std::find_if(l.begin(), l.end(), [](const std::string& s) {
-      return s.rfind("<H3>", 0) == 0;
-    });
+    const auto sub = std::find_if(l.begin(), l.end(),
+                                  [](const std::string& s) { return s.rfind("<H3>", 0) == 0; });
     EXPECT_LT(h, sub);
   }
 }
@@ -253,16 +252,25 @@ TEST_F(JyoukenLines, SectionEarthPressureAndPassiveParts) {
     std::vector<std::string> lines;
   };
   const std::vector<Row> rows{
-      {"trial wedge, no passive", 1, 0, 0,
+      {"trial wedge, no passive",
+       1,
+       0,
+       0,
        {"<PROTECT><PRE>", "", "<H2>荷　重</H2>", "<H3>任意断面位置の土圧</H3>",
         "計算方法 ： 逆算した土圧係数(Ka)を用いて算出する。", "</PRE></PROTECT>"}},
-      {"trial wedge at each section, passive", 1, 1, 1,
+      {"trial wedge at each section, passive",
+       1,
+       1,
+       1,
        {"<PROTECT><PRE>", "", "<H2>荷　重</H2>", "<H3>任意断面位置の土圧</H3>",
         "計算方法 ： 各断面毎に試行くさび法により算出する。", "", "<H3>受働土圧合力</H3>",
         "　常　時 ： 5.00 (kN/m)", "</PRE></PROTECT>"}},
-      {"Coulomb, passive", 0, 1, 1,
-       {"<PROTECT><PRE>", "", "<H2>荷　重</H2>", "<H3>受働土圧合力</H3>",
-        "　常　時 ： 5.00 (kN/m)", "</PRE></PROTECT>"}},
+      {"Coulomb, passive",
+       0,
+       1,
+       1,
+       {"<PROTECT><PRE>", "", "<H2>荷　重</H2>", "<H3>受働土圧合力</H3>", "　常　時 ： 5.00 (kN/m)",
+        "</PRE></PROTECT>"}},
       {"Coulomb, no passive", 0, 0, 1, {}},
   };
   for (const Row& x : rows) {
@@ -307,8 +315,8 @@ TEST_F(JyoukenLines, StabilitySettingsByMethodAndGivenCapacity) {
 // ---- Loads ---------------------------------------------------------------------------------
 
 TEST_F(JyoukenLines, SnowKindByGuidelineAndCode) {
-  const std::vector<std::string> road{"雪だけが荷重としてかかる場合", "自動車荷重と組み合わせる場合",
-                                      "任意", "", ""};
+  const std::vector<std::string> road{"雪だけが荷重としてかかる場合",
+                                      "自動車荷重と組み合わせる場合", "任意", "", ""};
   const std::vector<std::string> canal{"一般の場合", "自動車荷重と組み合わせる場合", "任意", "",
                                        ""};
   const std::vector<std::string> other{"降りたての雪", "やや落ち着いた雪", "圧縮された雪",
@@ -326,8 +334,8 @@ TEST_F(JyoukenLines, SnowKindByGuidelineAndCode) {
   doc->Sisin = 2;
   doc->nSnowType = 3;
   JyoukenState st;
-  EXPECT_TRUE(Has(Write([&](PrnFile& f) { PrnJyoukenSurcharge(f, *doc, st); }),
-                  "雪 荷 重　　雪の種類： "));
+  EXPECT_TRUE(
+      Has(Write([&](PrnFile& f) { PrnJyoukenSurcharge(f, *doc, st); }), "雪 荷 重　　雪の種類： "));
   doc->Sisin = 3;
   EXPECT_TRUE(Has(Write([&](PrnFile& f) { PrnJyoukenSurcharge(f, *doc, st); }),
                   "雪 荷 重　　雪の種類：自動車荷重と組み合わせる場合"));
@@ -377,15 +385,23 @@ TEST_F(JyoukenLines, ArbitraryLoadTablesByKind) {
     std::vector<std::string> cells;  // the values row
   };
   const std::vector<Row> rows{
-      {0, "鉛直集中荷重",
-       {"<TD SROW=2, SCOL=0, HALIGN=CENTER> 1.000</TD>", "<TD SROW=2, SCOL=1, HALIGN=CENTER> 3.000</TD>",
+      {0,
+       "鉛直集中荷重",
+       {"<TD SROW=2, SCOL=0, HALIGN=CENTER> 1.000</TD>",
+        "<TD SROW=2, SCOL=1, HALIGN=CENTER> 3.000</TD>",
         "<TD SROW=2, SCOL=2, HALIGN=CENTER>  5.00</TD>"}},
-      {2, "鉛直分布荷重",
-       {"<TD SROW=1, SCOL=2, HALIGN=CENTER>Y (m)</TD>", "<TD SROW=2, SCOL=0, HALIGN=CENTER> 1.000</TD>",
-        "<TD SROW=2, SCOL=1, HALIGN=CENTER> 2.000</TD>", "<TD SROW=2, SCOL=2, HALIGN=CENTER> 3.000</TD>"}},
-      {9, " ",
-       {"<TD SROW=1, SCOL=0, HALIGN=CENTER>X (m)</TD>", "<TD SROW=2, SCOL=0, HALIGN=CENTER> 1.000</TD>",
-        "<TD SROW=2, SCOL=1, HALIGN=CENTER> 3.000</TD>", "<TD SROW=2, SCOL=2, HALIGN=CENTER> 4.000</TD>"}},
+      {2,
+       "鉛直分布荷重",
+       {"<TD SROW=1, SCOL=2, HALIGN=CENTER>Y (m)</TD>",
+        "<TD SROW=2, SCOL=0, HALIGN=CENTER> 1.000</TD>",
+        "<TD SROW=2, SCOL=1, HALIGN=CENTER> 2.000</TD>",
+        "<TD SROW=2, SCOL=2, HALIGN=CENTER> 3.000</TD>"}},
+      {9,
+       " ",
+       {"<TD SROW=1, SCOL=0, HALIGN=CENTER>X (m)</TD>",
+        "<TD SROW=2, SCOL=0, HALIGN=CENTER> 1.000</TD>",
+        "<TD SROW=2, SCOL=1, HALIGN=CENTER> 3.000</TD>",
+        "<TD SROW=2, SCOL=2, HALIGN=CENTER> 4.000</TD>"}},
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(x.type);
@@ -466,9 +482,9 @@ TEST_F(JyoukenLines, EveryDeclaredCombinationRowIsFilled) {
       for (int32_t sisin : {2, 3})
         for (bool allowable : {false, true})
           for (int16_t cases : {0, 1, 4}) {
-            SCOPED_TRACE(::testing::Message() << "nTentou " << tentou << " ChkSlide " << slide
-                                              << " Sisin " << sisin << " allowable "
-                                              << allowable << " cases " << cases);
+            SCOPED_TRACE(::testing::Message()
+                         << "nTentou " << tentou << " ChkSlide " << slide << " Sisin " << sisin
+                         << " allowable " << allowable << " cases " << cases);
             auto doc = test::GoldenMixed();
             doc->nTentou = tentou;
             doc->ChkSlide = slide;
@@ -504,7 +520,8 @@ TEST_F(JyoukenLines, CombinationMarks) {
     char head[40];
     std::snprintf(head, sizeof head, "<TD SROW=%2d, SCOL=%2d, HALIGN=", row, col);
     for (const std::string& s : l) {
-      if (s.rfind(head, 0) == 0) return s.substr(s.find('>') + 1, s.rfind("</TD>") - s.find('>') - 1);
+      if (s.rfind(head, 0) == 0)
+        return s.substr(s.find('>') + 1, s.rfind("</TD>") - s.find('>') - 1);
     }
     return std::string("(none)");
   };
@@ -539,11 +556,11 @@ TEST_F(JyoukenLines, CaseNameSplitAtByteTwentyWithoutSplittingACharacter) {
     const char* row2;
   };
   const std::vector<Row> rows{
-      {"あいうえおかきくけこ", "あいうえおかきくけこ", " "},            // exactly 20 bytes
-      {"Aあいうえおかきくけこ", "Aあいうえおかきくけ", "こ"},          // byte 20 opens こ
+      {"あいうえおかきくけこ", "あいうえおかきくけこ", " "},   // exactly 20 bytes
+      {"Aあいうえおかきくけこ", "Aあいうえおかきくけ", "こ"},  // byte 20 opens こ
       {"ABCDEFGHIJKLMNOPQRSTUVWXY", "ABCDEFGHIJKLMNOPQRST", "UVWXY"},
       {"あいうえおかきくけこさしすせそたちつてとなにぬ", "あいうえおかきくけこ",
-       "さしすせそたちつてと"},                                         // cut after 40 bytes
+       "さしすせそたちつてと"},  // cut after 40 bytes
       {"", " ", " "},
   };
   for (const Row& x : rows) {
@@ -633,8 +650,9 @@ TEST_F(JyoukenLines, SeismicFormulaLinesByGuideline) {
   canal->Delt3 = 0.75;
   canal->SetKh(0, 0.13);
   auto l = Write([&](PrnFile& f) { PrnJyoukenSeismic(f, *canal); });
-  EXPECT_TRUE(Has(l, "　　K<sub>h</sub> = C<sub>z</sub>･C<sub>s</sub>･k<sub>H0</sub> = "
-                     "0.85×0.75×0.20 = 0.13"));
+  EXPECT_TRUE(Has(l,
+                  "　　K<sub>h</sub> = C<sub>z</sub>･C<sub>s</sub>･k<sub>H0</sub> = "
+                  "0.85×0.75×0.20 = 0.13"));
   EXPECT_TRUE(Has(l, "　　　　　　C<sub>z </sub>：地域別補正係数　　C<sub>z </sub>= 0.85 (B地域)"));
   EXPECT_TRUE(
       Has(l, "　　　　　　C<sub>s </sub>：重要度別補正係数　C<sub>s </sub>= 0.75 (1種地盤)"));
@@ -765,8 +783,9 @@ TEST_F(JyoukenLines, PassiveWithoutSeismicCoefficientEqualsTheNormalState) {
   EXPECT_NEAR(d->Kp, 1.76723, 1e-5);  // cos²30° / (cos15° (1 − 0.337154)²)
   JyoukenState st;
   const auto l = Write([&](PrnFile& f) { PrnJyoukenPassive(f, *doc, st); });
-  EXPECT_TRUE(Has(l, "　<math>K_EP_=<box>cos^2^(30.00＋0.00－ 0.00)<over>cos 0.00×cos^2^0.00×"
-                     "cos( 0.00＋15.00－ 0.00)×(1－ 0.3372)^2^</box>= 1.767</math>"));
+  EXPECT_TRUE(Has(l,
+                  "　<math>K_EP_=<box>cos^2^(30.00＋0.00－ 0.00)<over>cos 0.00×cos^2^0.00×"
+                  "cos( 0.00＋15.00－ 0.00)×(1－ 0.3372)^2^</box>= 1.767</math>"));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <QStandardPaths>
 #include <cstdlib>
 #include <memory>
+#include <ostream>
 #include <regex>
 #include <string>
 
@@ -30,12 +31,14 @@
 namespace norva {
 namespace {
 
-using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*, const void*);
+using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*,
+                                const void*);
 
 struct Sample {
   const char* name;
   const char* height;  // "擁壁の高さ" as printed
 };
+void PrintTo(const Sample& s, std::ostream* os) { *os << s.name; }
 
 class ConditionsReader : public ::testing::TestWithParam<Sample> {
  protected:
@@ -99,8 +102,7 @@ TEST_P(ConditionsReader, ChapterReadsBackFromPdfAndRtf) {
   }
   const std::string text = Squeezed(RunTool("pdftotext", {QString::fromStdString(pdf), "-"}));
   for (const char* want : {"設計条件", "構造形式及び形状寸法", "単位体積重量", "荷重の組合せ",
-                                 "準拠指針および参考文献", s.height, "23.00",
-                                 "19.00", "18.00", "9.80"}) {
+                           "準拠指針および参考文献", s.height, "23.00", "19.00", "18.00", "9.80"}) {
     EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
   }
   EXPECT_TRUE(sink.shown.empty());
@@ -117,7 +119,7 @@ TEST_P(ConditionsReader, ChapterReadsBackFromPdfAndRtf) {
   ASSERT_TRUE(QFileInfo::exists(c.pdf)) << c.errors;
   const std::string fromRtf = Squeezed(RunTool("pdftotext", {c.pdf, "-"}));
   for (const char* want : {"設計条件", "構造形式及び形状寸法", "荷重の組合せ",
-                                 "準拠指針および参考文献", s.height, "23.00"}) {
+                           "準拠指針および参考文献", s.height, "23.00"}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << want << "\n" << fromRtf;
   }
 }
