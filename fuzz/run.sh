@@ -27,6 +27,7 @@ cmake --build build-fuzz --target norva_fuzz
 targets=("$@")
 ((${#targets[@]})) || mapfile -t targets < "$out/targets.txt"
 export QT_QPA_PLATFORM=offscreen
+export LSAN_OPTIONS="suppressions=$PWD/fuzz/lsan.supp${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 status=0
 for t in "${targets[@]}"; do
   found="$out/found/${t#fuzz_}"

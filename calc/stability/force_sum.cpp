@@ -6,7 +6,6 @@
 #include <string>
 
 #include "calc/stability/finite_results.h"
-
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -292,9 +291,9 @@ StabStatus CalcForceSum(const CDocument& doc, int32_t caseIndex, int16_t state,
   FrontSoil(doc, k, state, [&doc](int s, int j) { return doc.SoilW1(s, j); }, r);
 
   // 5. Horizontal loads, 6. other loads.
-  StabStatus st = CheckSelfItems(r);
-  if (st) st = HorizontalLoads(doc, k, Hc, x0, y0, crestFront, crestBack, r);
+  StabStatus st = HorizontalLoads(doc, k, Hc, x0, y0, crestFront, crestBack, r);
   if (st) st = OtherLoads(doc, k, x0, y0, [y0](double y) { return y >= y0; }, r);
+  if (st) st = CheckSelfItems(r);
   if (!st) {
     MarkSumsMissing(r);
     return st;
@@ -371,8 +370,8 @@ StabStatus CalcForceSumLower(const CDocument& doc, int32_t caseIndex, int16_t st
   Buoyancy(doc, k, doc.Furyoku2(state), r);
   FrontSoil(doc, k, state, [&doc](int s, int j) { return doc.SoilW2(s, j); }, r);
   const double y2 = p[2].Y;
-  StabStatus st = CheckSelfItems(r);
-  if (st) st = OtherLoads(doc, k, 0, 0, [y2](double y) { return y < y2; }, r);
+  StabStatus st = OtherLoads(doc, k, 0, 0, [y2](double y) { return y < y2; }, r);
+  if (st) st = CheckSelfItems(r);
   if (!st) {
     MarkSumsMissing(r);
     return st;
