@@ -14,10 +14,11 @@ if ! command -v clang++ >/dev/null 2>&1; then
   echo "fuzz: clang++ not found, fuzz targets skipped"
   exit 0
 fi
+out=build-fuzz/fuzz
+rm -f "$out/targets.txt"  # written again only when the targets can be built
 cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_COMPILER=clang++ -DNORVA_BUILD_FUZZ=ON \
   -DNORVA_BUILD_TESTS=OFF -DNORVA_BUILD_BENCH=OFF >/dev/null
-out=build-fuzz/fuzz
 if [ ! -f "$out/targets.txt" ]; then
   echo "fuzz: libFuzzer cannot be built here, fuzz targets skipped"
   exit 0
