@@ -60,6 +60,13 @@ TEST(DocumentSaveKill, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
   char tmpl[] = "/tmp/norva-save-kill-XXXXXX";
   ASSERT_NE(::mkdtemp(tmpl), nullptr);
   const std::string dir = tmpl;
+  struct RemoveAtEnd {
+    std::string dir;
+    ~RemoveAtEnd() {
+      std::error_code ec;
+      fs::remove_all(dir, ec);
+    }
+  } removeAtEnd{dir};
   const std::string target = dir + "/large.nrv";
 
   CDocument a, b;
@@ -109,7 +116,6 @@ TEST(DocumentSaveKill, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     ++entries;
   }
   EXPECT_EQ(entries, 1);
-  fs::remove_all(dir);
 }
 
 }  // namespace
