@@ -65,15 +65,18 @@ bool CalculateWithProgress(CDocument& doc) {
   return ok;
 }
 
+bool RecalculateDocument(CDocument& doc) {
+  // Results are marked present only when they were computed.
+  if (!CalculateWithProgress(doc)) return false;
+  doc.SetbInpSt(4, -1);
+  DocDataState(doc, 4);
+  UpdateResultSummary(&doc);
+  return true;
+}
+
 void cmdAntResApply_Click() {
   GuardedCall([] {
-    auto doc = ActiveDocument();
-    if (!doc) return;
-    // Results are marked present only when they were computed.
-    if (!CalculateWithProgress(*doc)) return;
-    doc->SetbInpSt(4, -1);
-    DocDataState(*doc, 4);
-    UpdateResultSummary(doc.get());
+    if (auto doc = ActiveDocument()) RecalculateDocument(*doc);
   });
 }
 

@@ -20,6 +20,7 @@
 #include "document/document_collection.h"
 #include "document/paths.h"
 #include "document/temp_files.h"
+#include "drawing/backends/qt_picture_saver.h"
 #include "platform/qt/app_core.h"
 #include "platform/qt/recent_file_list.h"
 #include "shell/file_commands.h"
@@ -113,9 +114,12 @@ std::string PrepareWorkFolder() {
 
 void PrepareStyleFolder(const std::string& styleDir, const std::string& programDir) {
   QDir().mkpath(QString::fromStdString(styleDir));
-  const QString target = QString::fromStdString(styleDir) + "/style.dat";
-  const QString source = QString::fromStdString(programDir) + "/style.dat";
-  if (!QFileInfo::exists(target) && QFileInfo::exists(source)) QFile::copy(source, target);
+  // The user's report style and its style sheet live together here.
+  for (const char* name : {"/style.dat", "/style.sty"}) {
+    const QString target = QString::fromStdString(styleDir) + name;
+    const QString source = QString::fromStdString(programDir) + name;
+    if (!QFileInfo::exists(target) && QFileInfo::exists(source)) QFile::copy(source, target);
+  }
 }
 
 void AppShutdown() {
@@ -132,6 +136,7 @@ int NorvaMain(int argc, char* argv[]) {
   QApplication::setOrganizationName("TAQ");
   QApplication::setApplicationName(kProgramTitle);
   SetMessageSink(&QtSink());
+  RegisterQtPictureSaver();
   RegisterWindows();
 
   QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
