@@ -59,17 +59,25 @@ double SearchSijiOmega(double omegaMax, const std::function<double(double)>& quA
     double step = (hi - lo) / 10.0;
     double quMin = 1e8;
     do {
-      for (double w = hi; GreaterEqTol(w, lo); w -= step) {
+      // A pass tries its 11 angles from hi down to lo; a step too small to
+      // move the angle (an angle beyond any real one) ends the pass.
+      double w = hi;
+      for (int samples = 1;; ++samples) {
         const double qu = quAt(w);
         ++count;
         if (qu < quMin && qu > 0.01) {
           quMin = qu;
           best = w;
         }
+        const double next = w - step;
+        if (samples >= 11 || !(next < w) || !GreaterEqTol(next, lo)) break;
+        w = next;
       }
       lo = std::max(0.0, best - step);
       hi = std::min(omegaMax, best + step);
+      const double last = step;
       step = (hi - lo) / 10.0;
+      if (!(step < last)) break;
     } while (GreaterTol(step, 1e-5));
   }
   if (evaluations) *evaluations = count;
