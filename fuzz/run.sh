@@ -4,6 +4,8 @@
 # earlier runs found (build-fuzz/fuzz/found/<target>). Without clang or
 # libFuzzer it says so and exits 0; a finding (crash, hang, leak, abort) ends it
 # with the reproducer in build-fuzz/fuzz/ and a non-zero status.
+# The seed is fixed (FUZZ_SEED, default 1), so a short run walks the same
+# inputs every time: the test command stays repeatable.
 #   fuzz/run.sh [SECONDS] [TARGET...]
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -34,7 +36,7 @@ for t in "${targets[@]}"; do
   found="$out/found/${t#fuzz_}"
   mkdir -p "$found"
   log="$out/$t.log"
-  if "$out/$t" -max_total_time="$secs" -timeout=25 -rss_limit_mb=2048 -max_len=65536 \
+  if "$out/$t" -max_total_time="$secs" -seed="${FUZZ_SEED:-1}" -timeout=25 -rss_limit_mb=2048 -max_len=65536 \
        -print_final_stats=1 -artifact_prefix="$out/$t-" \
        "$found" "fuzz/corpus/${t#fuzz_}" >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
