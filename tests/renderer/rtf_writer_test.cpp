@@ -20,6 +20,7 @@
 #include "renderer/preview_dlg.h"
 #include "renderer/rtf_writer.h"
 #include "renderer/table_renderer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -114,9 +115,8 @@ const char* kSheet =
 class RtfFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = QDir::tempPath().toStdString() + "/norva_rtf_" + std::to_string(QCoreApplication::applicationPid());
-    QDir(QString::fromStdString(dir)).removeRecursively();
-    QDir().mkpath(QString::fromStdString(dir));
+    ASSERT_TRUE(folder.Valid());
+    dir = folder.Path();
     run.workFolder = dir;
     ParseStyleSheet(Utf8ToCp932(kSheet), run.sheet);
     const QDate today = QDate::currentDate();
@@ -124,7 +124,6 @@ class RtfFile : public ::testing::Test {
     std::snprintf(name, sizeof name, "KVD%02d%02d", today.month(), today.day());
     todayStem = name;
   }
-  void TearDown() override { QDir(QString::fromStdString(dir)).removeRecursively(); }
 
   // Lays UTF-8 markup out with the run's RTF writer and returns the file.
   std::string Render(const std::string& utf8, IRenderProgress* progress = nullptr) {
@@ -148,6 +147,7 @@ class RtfFile : public ::testing::Test {
     return p;
   }
 
+  TestFolder folder;
   std::string dir, todayStem, markup, path;
   RenderRun run;
   PageComposer composer;

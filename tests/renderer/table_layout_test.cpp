@@ -16,6 +16,7 @@
 #include "external_tools.h"
 #include "placed_text.h"
 #include "renderer/table_renderer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -215,9 +216,9 @@ TEST_F(TableLayout, MergedCellDoubleRulesAndScripts) {
 }
 
 TEST_F(TableLayout, PictureAndNestedTableCells) {
-  const std::string dir =
-      QDir::tempPath().toStdString() + "/norva_table_cells_" + std::to_string(QCoreApplication::applicationPid());
-  QDir().mkpath(QString::fromStdString(dir));
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string dir = folder.Path();
   {
     QFile svg(QString::fromStdString(dir + "/fig.svg"));
     ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
@@ -250,7 +251,6 @@ TEST_F(TableLayout, PictureAndNestedTableCells) {
   const double width = 6 * W("0");
   EXPECT_NEAR(inner->x, composer.PageWidth() / 2 - width / 2 + width / 2 - W("inner") / 2, 1e-9);
   EXPECT_NEAR(inner->y, 1500 + 0.9 * 1440, 1e-6);
-  QDir(QString::fromStdString(dir)).removeRecursively();
 }
 
 class TablePages : public TableLayout {
