@@ -103,6 +103,9 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
     rtfPath = dlg.RtfPath().toStdString();
   }
   ASSERT_FALSE(rtfPath.empty());
+  // The RTF holds the formulas' pictures; their files are gone from the work folder.
+  EXPECT_EQ(QDir(QString::fromStdString(dir)).entryList({QStringLiteral("*.svg")}, QDir::Files),
+            QStringList());
 
   // ---- the RTF file: one PNG picture per formula, inline after its caption.
   QFile file(QString::fromStdString(rtfPath));

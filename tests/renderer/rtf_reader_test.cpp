@@ -1,6 +1,6 @@
 // A real reader of the RTF copy: LibreOffice converts a two-page report with
 // headings, Japanese text, a table with a merged cell and a picture to PDF,
-// and the PDF holds the text, the table's cells and the picture.
+// and the PDF holds the text, the table's cells, the picture and the faces.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -71,6 +71,11 @@ TEST(RtfReader, LibreOfficeReadsTheReport) {
   EXPECT_EQ(page1.find("断面図"), std::string::npos);
   // The merged cell is written once.
   EXPECT_EQ(page1.find("合格"), page1.rfind("合格"));
+  // The headings are the report's only Gothic text: LibreOffice sets them in
+  // the Gothic stand-in, the body in the Mincho one.
+  const std::string fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
+  EXPECT_NE(fonts.find("IPAGothic"), std::string::npos) << fonts;
+  EXPECT_NE(fonts.find("IPAMincho"), std::string::npos) << fonts;
   // The picture reaches the second page.
   const std::string images = RunTool(QStringLiteral("pdfimages"), {"-list", pdf});
   EXPECT_NE(images.find("\n   2 "), std::string::npos) << images;
