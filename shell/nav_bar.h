@@ -26,7 +26,8 @@ class frmNav : public QWidget {
   void cmdPreview_Click();
   void cmdTool_Click();
 
-  // Top edge at the owner's top edge, right edge at its right edge.
+  // In the top right corner of the owner's document area, so that it hides
+  // neither the summary panel nor the menus and the toolbar.
   void PlaceAtOwner();
 
  private:
