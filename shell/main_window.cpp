@@ -574,6 +574,9 @@ void mdiMain::dropEvent(QDropEvent* e) {
 
 void mdiMain::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
+  // A bar the user has not moved keeps to the corner of the document area, so
+  // a smaller window does not bring the summary panel under it.
+  if (nav && nav->isVisible() && nav->AtPlace()) nav->PlaceAtOwner();
   // The result drawing follows the width of its viewport.
   RedrawResultSummary();
 }

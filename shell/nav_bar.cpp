@@ -77,6 +77,8 @@ void frmNav::PlaceAtOwner() {
   QWidget* area = m && m->mdiArea ? m->mdiArea->viewport() : owner;
   const QPoint topRight = area->mapToGlobal(QPoint(area->width(), 0));
   move(topRight.x() - frameGeometry().width(), topRight.y());
+  place_ = pos();
+  placed_ = true;
 }
 
 }  // namespace norva

@@ -29,9 +29,13 @@ class frmNav : public QWidget {
   // In the top right corner of the owner's document area, so that it hides
   // neither the summary panel nor the menus and the toolbar.
   void PlaceAtOwner();
+  // True while the bar stands where PlaceAtOwner put it (the user has not moved it).
+  bool AtPlace() const { return placed_ && pos() == place_; }
 
  private:
   QButtonGroup* group_ = nullptr;
+  bool placed_ = false;
+  QPoint place_;
 };
 
 }  // namespace norva

@@ -61,6 +61,25 @@ TEST_F(WindowLayoutTest, NavigationBarHidesNoPartOfTheSummaryPanelOrTheMenus) {
   EXPECT_GE(main_->vsvAntRes->height(), 100);
 }
 
+// Placed at a larger size, the bar keeps to the corner as the window shrinks;
+// once the user has moved it, it stays where the user put it.
+TEST_F(WindowLayoutTest, BarKeepsToTheCornerUntilTheUserMovesIt) {
+  main_->resize(1180, 820);
+  main_->nav->PlaceAtOwner();
+  QApplication::processEvents();
+  main_->resize(mdiMain::kMinimumWidth, mdiMain::kMinimumHeight);
+  QApplication::processEvents();
+  EXPECT_FALSE(GlobalRect(main_->nav).intersects(GlobalRect(main_->picResAbout)));
+  EXPECT_TRUE(GlobalRect(main_->mdiArea->viewport()).contains(GlobalRect(main_->nav)));
+
+  const QPoint chosen = main_->nav->pos() + QPoint(-200, 100);
+  main_->nav->move(chosen);
+  QApplication::processEvents();
+  main_->resize(1180, 820);
+  QApplication::processEvents();
+  EXPECT_EQ(main_->nav->pos(), chosen);
+}
+
 TEST_F(WindowLayoutTest, DocumentWindowsOpenInsideTheVisibleArea) {
   const QRect area = main_->DocumentArea();
   const QRect bar(main_->mdiArea->viewport()->mapFromGlobal(main_->nav->frameGeometry().topLeft()),
