@@ -142,6 +142,7 @@ bool IsMaskChar(std::string_view s, std::size_t i) {
 
 std::string NumberField(const ReportValue& value, std::string_view mask) {
   if (!value.is_number()) return PadLeft(value.text(), mask.size());
+  if (value.number() == kNullBox) return PadLeft(kReportNullText, mask.size());
   const auto point = mask.find('.');
   const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
   const double v = value.number();
@@ -158,7 +159,7 @@ std::string TextField(const ReportValue& value) {
       if (!std::isfinite(value.number())) return "-----";
       return VbNumberText(static_cast<float>(value.number()), true);
     case ReportValue::Kind::Number:
-      if (!std::isfinite(value.number())) return "-----";
+      if (!std::isfinite(value.number()) || value.number() == kNullBox) return kReportNullText;
       return VbNumberText(value.number(), true);
   }
   return {};
@@ -201,6 +202,14 @@ void PrintUsing(VbTextWriter& out, std::string_view templ, const std::vector<Rep
   const FilledLine line = FillTemplate(templ, values);
   if (!line.text.empty()) out.Print(std::string_view(line.text));
   if (line.line_end) out.EndLine();
+}
+
+std::string ReportVerdict(bool ok, std::initializer_list<double> compared,
+                          std::string_view okText, std::string_view outText) {
+  for (double v : compared) {
+    if (v == kNullBox || !std::isfinite(v)) return kReportNullText;
+  }
+  return std::string(ok ? okText : outText);
 }
 
 std::string LeftAnsiB(std::string_view text, int16_t n) {

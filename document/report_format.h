@@ -5,6 +5,7 @@
 // at 15 significant digits (2.675 with two places is 2.68), never on the raw
 // binary value.
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -53,6 +54,16 @@ FilledLine FillTemplate(std::string_view templ, const std::vector<ReportValue>& 
 // right-aligned numbers with the run's decimals; "@" is a text; the rest is
 // copied.
 void PrintUsing(VbTextWriter& out, std::string_view templ, const std::vector<ReportValue>& values);
+
+// What a report prints for a result that was not computed (kNullBox): in a
+// "#" mask "-----" right-aligned to the mask's width (whole when the mask is
+// shorter), in an "@" slot "-----".
+inline constexpr const char* kReportNullText = "-----";
+
+// The verdict of a check in a report: "-----" when any value it compares is
+// not computed (kNullBox or not finite), else okText or outText.
+std::string ReportVerdict(bool ok, std::initializer_list<double> compared,
+                          std::string_view okText = "OK", std::string_view outText = "OUT");
 
 // The longest leading part of the text that holds at most n CP932 bytes,
 // whole characters only.

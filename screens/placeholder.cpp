@@ -76,6 +76,25 @@ void PlaceholderScreen::SetFormState() {
 
 IScreen* MakePlaceholderScreen(int no) { return new PlaceholderScreen(no); }
 
+int16_t ReadIniTemplate(CDocument& doc, IniDataFields& read) {
+  QStringList recent;
+  auto core = GetAppCore();
+  CRecentFileList* list = core ? core->m_pRecentFileList.get() : nullptr;
+  if (list)
+    for (int16_t i = 0; i < list->nRecentFileCnt(); ++i) recent << list->Item(i);
+  RefIniChoice choice;
+  QString path;
+  int index = -1;
+  if (Dialogs().open && Dialogs().open(recent, path, index)) {
+    choice.chosen = true;
+    choice.path = path.toStdString();
+    choice.recentIndex = static_cast<int16_t>(index);
+  }
+  return RefIniData(doc, choice, &read, [list](int16_t i) {
+    if (list && i >= 0 && i < list->nRecentFileCnt()) list->Remove(i);
+  });
+}
+
 int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOpen,
                               QWidget* owner) {
   QDialog dlg(owner);
@@ -118,24 +137,9 @@ int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOp
   lay->addWidget(box);
   bool fromRecent = false;
   QObject::connect(cmdOpen, &QPushButton::clicked, &dlg, [&] {
-    QStringList recent;
-    auto core = GetAppCore();
-    CRecentFileList* list = core ? core->m_pRecentFileList.get() : nullptr;
-    if (list)
-      for (int16_t i = 0; i < list->nRecentFileCnt(); ++i) recent << list->Item(i);
-    RefIniChoice choice;
-    QString path;
-    int index = -1;
-    dlg.setEnabled(false);
-    if (Dialogs().open && Dialogs().open(recent, path, index)) {
-      choice.chosen = true;
-      choice.path = path.toStdString();
-      choice.recentIndex = static_cast<int16_t>(index);
-    }
     IniDataFields read;
-    const int16_t r = RefIniData(doc, choice, &read, [list](int16_t i) {
-      if (list && i >= 0 && i < list->nRecentFileCnt()) list->Remove(i);
-    });
+    dlg.setEnabled(false);
+    const int16_t r = ReadIniTemplate(doc, read);
     dlg.setEnabled(true);
     if (r != 0) {
       fromRecent = r >= 2;

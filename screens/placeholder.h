@@ -35,6 +35,12 @@ IScreen* MakePlaceholderScreen(int no);
 // Caption of screen no (0..5) as the navigation shows it.
 QString ScreenCaption(int no);
 
+// The read-from-file button of the initial-conditions dialog: the open-file
+// dialog with the recent files, then the template read into doc. Returns
+// RefIniData's result (0 nothing read, 1 browsed, 2 + i recent entry i) and,
+// on success, the four conditions read.
+int16_t ReadIniTemplate(CDocument& doc, IniDataFields& read);
+
 // A simple initial-conditions dialog: title, guideline, wall type and
 // earth-pressure formula, and (for a new document) reading them from a file.
 int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOpen,

@@ -101,17 +101,20 @@ bool CalculateWithProgress(CDocument& doc) {
   return ok;
 }
 
+bool RecalculateDocument(CDocument& doc) {
+  // Results are marked present only when they were computed.
+  if (!CalculateWithProgress(doc)) return false;
+  doc.SetbInpSt(4, -1);
+  DocDataState(doc, 4);
+  UpdateResultSummary(&doc);
+  // The screen on show (the results screen among others) shows the new state.
+  if (doc.DataForm) doc.DataForm->DataSet();
+  return true;
+}
+
 void cmdAntResApply_Click() {
   GuardedCall([] {
-    auto doc = ActiveDocument();
-    if (!doc) return;
-    // Results are marked present only when they were computed.
-    if (!CalculateWithProgress(*doc)) return;
-    doc->SetbInpSt(4, -1);
-    DocDataState(*doc, 4);
-    UpdateResultSummary(doc.get());
-    // The screen on show (the results screen among others) shows the new state.
-    if (doc->DataForm) doc->DataForm->DataSet();
+    if (auto doc = ActiveDocument()) RecalculateDocument(*doc);
   });
 }
 

@@ -29,8 +29,12 @@ RunInputCheck InputProblemBeforeRun(CDocument& doc);
 // the stability calculation. True when both steps ran.
 bool CalculateWithProgress(CDocument& doc);
 
-// The button "安定計算結果更新": CalculateWithProgress on the active document,
-// then the results are marked present and the result summary is redrawn.
+// CalculateWithProgress, then the results are marked present, the result
+// summary is redrawn and the screen on show is filled again. True when the
+// results were computed.
+bool RecalculateDocument(CDocument& doc);
+
+// The button "安定計算結果更新": RecalculateDocument on the active document.
 void cmdAntResApply_Click();
 
 // True while a run is in progress.

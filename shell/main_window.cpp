@@ -172,7 +172,7 @@ void mdiMain::BuildMenus() {
   mnuPrnStyle = Item(mnuMain[3], "mnuPrnStyle", -1, "印刷書式の確認・変更");
   connect(mnuPrnStyle, &QAction::triggered, this, [this] {
     if (Windows().printStyle)
-      GuardedCall([this] { Windows().printStyle(ProgramFolder(), this); });
+      GuardedCall([this] { Windows().printStyle(PrnStyleDir, this); });
   });
   mnuPrnStyle->setEnabled(static_cast<bool>(Windows().printStyle));
 

@@ -24,6 +24,7 @@
 #include "document/document_collection.h"
 #include "document/paths.h"
 #include "document/temp_files.h"
+#include "drawing/backends/qt_picture_saver.h"
 #include "platform/qt/app_core.h"
 #include "platform/qt/recent_file_list.h"
 #include "shell/file_commands.h"
@@ -133,9 +134,12 @@ std::string PrepareWorkFolder() {
 
 void PrepareStyleFolder(const std::string& styleDir, const std::string& programDir) {
   QDir().mkpath(QString::fromStdString(styleDir));
-  const QString target = QString::fromStdString(styleDir) + "/style.dat";
-  const QString source = QString::fromStdString(programDir) + "/style.dat";
-  if (!QFileInfo::exists(target) && QFileInfo::exists(source)) QFile::copy(source, target);
+  // The user's report style and its style sheet live together here.
+  for (const char* name : {"/style.dat", "/style.sty"}) {
+    const QString target = QString::fromStdString(styleDir) + name;
+    const QString source = QString::fromStdString(programDir) + name;
+    if (!QFileInfo::exists(target) && QFileInfo::exists(source)) QFile::copy(source, target);
+  }
 }
 
 void AppShutdown() {
@@ -154,6 +158,7 @@ int NorvaMain(int argc, char* argv[]) {
   SetMessageSink(&QtSink());
   // The program speaks Japanese; without Qt's translations its dialogs stay usable in English.
   InstallQtJapanese();
+  RegisterQtPictureSaver();
   RegisterWindows();
 
   QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);

@@ -26,7 +26,8 @@ std::vector<std::string> ExistingFileArguments(const std::vector<std::string>& a
 // Prepares the private work folder and empties it (files a killed run left
 // behind go too). Returns its path.
 std::string PrepareWorkFolder();
-// Copies "style.dat" of the program folder into styleDir when missing there.
+// Copies "style.dat" and "style.sty" of the program folder into styleDir
+// when missing there.
 void PrepareStyleFolder(const std::string& styleDir, const std::string& programDir);
 
 // Folder of the program (and of the shipped data).

@@ -1,5 +1,6 @@
 #include "platform/canvas/canvas_render.h"
 
+#include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QMouseEvent>
@@ -207,15 +208,21 @@ bool SaveCanvasPng(const Canvas& canvas, const QString& path, QSize pixels) {
 }
 
 bool SaveCanvasSvg(const Canvas& canvas, const QString& path, QSize pixels) {
-  const QSize size = DefaultPixels(canvas, pixels);
+  QFile file(path);
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) return false;
+  return SaveCanvasSvg(canvas, file, DefaultPixels(canvas, pixels), 96);
+}
+
+bool SaveCanvasSvg(const Canvas& canvas, QIODevice& out, QSize pixels, int dpi) {
+  if (pixels.isEmpty() || dpi <= 0) return false;
   QSvgGenerator svg;
-  svg.setFileName(path);
-  svg.setSize(size);
-  svg.setViewBox(QRect(QPoint(0, 0), size));
-  svg.setResolution(96);
+  svg.setOutputDevice(&out);
+  svg.setSize(pixels);
+  svg.setViewBox(QRect(QPoint(0, 0), pixels));
+  svg.setResolution(dpi);
   QPainter painter;
   if (!painter.begin(&svg)) return false;
-  RenderCanvas(canvas, painter, QRectF(0, 0, size.width(), size.height()));
+  RenderCanvas(canvas, painter, QRectF(0, 0, pixels.width(), pixels.height()));
   return painter.end();
 }
 

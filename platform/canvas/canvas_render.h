@@ -3,6 +3,7 @@
 // an SVG file; and text metrics of the fonts the figures name, so that what
 // the figures measure is what gets drawn.
 #include <QFont>
+#include <QIODevice>
 #include <QPaintDevice>
 #include <QPainter>
 #include <QRectF>
@@ -43,6 +44,9 @@ void RenderCanvasTo(const Canvas& canvas, QPaintDevice& device);
 // size. False when the file cannot be written.
 bool SaveCanvasPng(const Canvas& canvas, const QString& path, QSize pixels = QSize());
 bool SaveCanvasSvg(const Canvas& canvas, const QString& path, QSize pixels = QSize());
+// The SVG into an open device, with `pixels` at `dpi`: the file's width and
+// height are pixels / dpi inches (stated in mm).
+bool SaveCanvasSvg(const Canvas& canvas, QIODevice& out, QSize pixels, int dpi);
 bool SaveCanvasPdf(const Canvas& canvas, const QString& path);
 
 // A widget showing a canvas (the drawing surface of the screens).

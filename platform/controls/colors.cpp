@@ -15,6 +15,7 @@ QColor VbColor(uint32_t code, const QPalette& pal) {
       case 0x10: return pal.color(QPalette::Active, QPalette::Dark);
       case 0x11: return pal.color(QPalette::Disabled, QPalette::Text);
       case 0x12: return pal.color(QPalette::Active, QPalette::ButtonText);
+      case 0x16: return pal.color(QPalette::Active, QPalette::Midlight);
       default: return pal.color(QPalette::Active, QPalette::Window);
     }
   }

@@ -13,6 +13,7 @@ inline constexpr uint32_t kSysButtonFace = 0x8000000F;
 inline constexpr uint32_t kSysButtonShadow = 0x80000010;
 inline constexpr uint32_t kSysGrayText = 0x80000011;
 inline constexpr uint32_t kSysButtonText = 0x80000012;
+inline constexpr uint32_t kSys3DLight = 0x80000016;
 
 // A Windows colour number as a QColor; system colours come from `pal`
 // (the application palette when none is given).

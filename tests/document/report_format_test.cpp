@@ -99,6 +99,25 @@ TEST(PrintUsing, NonFiniteValuesShowDashesNotNan) {
   });
 }
 
+TEST(PrintUsing, NotComputedResultPrintsDashesInPlaceOfItsMask) {
+  CheckTemplates({
+      {"Fs=##.##", {kNullBox}, "Fs=-----", true},            // as wide as the mask
+      {"q=####.##", {kNullBox}, "q=  -----", true},          // right-aligned in it
+      {"B=#.#", {kNullBox}, "B=-----", true},                // a shorter mask gets it whole
+      {"(@)", {kNullBox}, "(-----)", true},
+      {"##.## @", {kNullDouble, kNullBox}, "-17000000000.00 -----", true},  // inputs print as held
+  });
+}
+
+TEST(ReportVerdict, DashesWhenAComparedValueIsNotComputed) {
+  EXPECT_EQ(ReportVerdict(true, {1.6, 1.5}), "OK");
+  EXPECT_EQ(ReportVerdict(false, {1.4, 1.5}), "OUT");
+  EXPECT_EQ(ReportVerdict(true, {kNullBox, 1.5}), "-----");
+  EXPECT_EQ(ReportVerdict(false, {1.5, kNullBox}), "-----");
+  EXPECT_EQ(ReportVerdict(true, {std::numeric_limits<double>::quiet_NaN()}), "-----");
+  EXPECT_EQ(ReportVerdict(true, {1.6, 1.5}, "OK ", "OUT"), "OK ");
+}
+
 TEST(PrintUsing, WritesCp932LinesAndContinuesAfterSemicolon) {
   VbTextWriter w;
   PrintUsing(w, "<H#>土　圧</H#>", {2, 2});

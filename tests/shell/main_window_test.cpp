@@ -258,6 +258,9 @@ TEST_F(MainWindowTest, ResultPanelShowsTheCalculatedDocumentAndClearsWithTheLast
   auto doc = OpenSample("gravity.nrv");
   for (int i = 0; i <= 4; ++i) doc->SetbInpSt(i, -1);
   doc->nTentou = 0;
+  // Names short enough for one line each, so the height below counts lines.
+  doc->pCase(0)->CaseName = "常時";
+  doc->pCase(1)->CaseName = "地震時";
   auto r = doc->AntRes(0, 0);
   r->E = 0.12;
   r->Ea = 0.3;

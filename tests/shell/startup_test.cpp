@@ -116,20 +116,27 @@ TEST(StyleFolder, CopiedOnceAndNeverReplaced) {
   test::App();
   QTemporaryDir program, data;
   const std::string styleDir = (data.path() + "/NorvaV4").toStdString();
-  QFile src(program.path() + "/style.dat");
-  ASSERT_TRUE(src.open(QIODevice::WriteOnly));
-  src.write("shipped");
-  src.close();
+  // The style sheet and the style it is written from live together.
+  for (const char* name : {"/style.dat", "/style.sty"}) {
+    QFile src(program.path() + name);
+    ASSERT_TRUE(src.open(QIODevice::WriteOnly));
+    src.write("shipped");
+  }
   PrepareStyleFolder(styleDir, program.path().toStdString());
-  QFile copy(QString::fromStdString(styleDir + "/style.dat"));
-  ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
-  EXPECT_EQ(copy.readAll(), QByteArray("shipped"));
-  copy.resize(0);
-  copy.write("edited by the user");
-  copy.close();
+  for (const char* name : {"/style.dat", "/style.sty"}) {
+    SCOPED_TRACE(name);
+    QFile copy(QString::fromStdString(styleDir) + name);
+    ASSERT_TRUE(copy.open(QIODevice::ReadWrite));
+    EXPECT_EQ(copy.readAll(), QByteArray("shipped"));
+    copy.resize(0);
+    copy.write("edited by the user");
+  }
   PrepareStyleFolder(styleDir, program.path().toStdString());
-  ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
-  EXPECT_EQ(copy.readAll(), QByteArray("edited by the user"));
+  for (const char* name : {"/style.dat", "/style.sty"}) {
+    QFile copy(QString::fromStdString(styleDir) + name);
+    ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+    EXPECT_EQ(copy.readAll(), QByteArray("edited by the user")) << name;
+  }
 }
 
 TEST(SingleInstance, MessageNamesTheProduct) {

@@ -1,0 +1,14 @@
+#include "report/driver/report_writers.h"
+
+namespace norva {
+
+ReportWriters& PrnWriters() {
+  static ReportWriters writers;
+  return writers;
+}
+
+// One line per report area, each declared in that area's own header.
+void RegisterReportWriters() {
+}
+
+}  // namespace norva
