@@ -332,6 +332,12 @@ double CalcSijiQu(CDocument& doc, int32_t caseIndex, CAntRes& res, double qmax, 
 bool CalcSiji(CDocument& doc, int32_t caseIndex, CAntRes& res, int16_t userFactors) {
   const std::shared_ptr<CKajyuCase> kc = doc.pCase(caseIndex);
   if (!kc) return false;
+  // A case whose eccentricity or ground reaction could not be formed has no
+  // bearing capacity either; the run names the cause, not this consequence.
+  if (IsNullValue(res.E) || IsNullValue(res.Qmax) || IsNullValue(res.Qmin) || !(res.Breadth > 0)) {
+    res.Qu = res.Qa = res.fB = kNull;
+    return false;
+  }
   const int32_t s = doc.Sisin;
   std::string why;
 
