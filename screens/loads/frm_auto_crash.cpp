@@ -143,8 +143,10 @@ void frmAutoCrash::BuildReference() {
     g->setSpan(0, nm + 1, 2, 1);
     g->resizeRowsToContents();
     SetSpreadColors(g);
-    g->setMinimumHeight(g->verticalHeader()->length() + 4);
-    g->setMinimumWidth(g->horizontalHeader()->length() + 4);
+    g->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    g->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    g->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   }
   rv->addStretch(1);
   layout()->addWidget(fraRef);

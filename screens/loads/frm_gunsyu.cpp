@@ -42,9 +42,10 @@ frmGunsyu::frmGunsyu(QWidget* owner) : QDialog(owner) {
   }
   vsGunsyu->resizeColumnsToContents();
   vsGunsyu->resizeRowsToContents();
-  vsGunsyu->setMinimumWidth(vsGunsyu->horizontalHeader()->length() +
-                            vsGunsyu->verticalHeader()->width() + 8);
-  vsGunsyu->setMinimumHeight(vsGunsyu->verticalHeader()->length() + 8);
+  vsGunsyu->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  vsGunsyu->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  vsGunsyu->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+  vsGunsyu->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   lay->addWidget(vsGunsyu);
 
   lblHelp = NewLabel(

@@ -81,7 +81,9 @@ frmJyousai::frmJyousai(QWidget* owner) : QDialog(owner) {
       },
       this);
   vsdLoad->setObjectName("vsdLoad");
-  vsdLoad->setMinimumSize(360, 330);
+  // Wide enough that the wall is fitted by its height, leaving room for the
+  // surcharge names at its left.
+  vsdLoad->setMinimumSize(540, 340);
   lay->addWidget(vsdLoad, 1);
 
   // Handlers. Every change goes into the document at once.
