@@ -121,8 +121,8 @@ void frmAutoCrash::BuildReference() {
     if (kind == 0) {
       rows.push_back({QStringLiteral("防護柵\nの種別"), QStringLiteral("衝突荷重\nＰ （ｋN）"),
                       QString(), QStringLiteral("作用高さ\nｈ （ｍ）")});
-      rows.push_back({QString(), QStringLiteral("砂詰め固定"), QStringLiteral("モルタル固定"),
-                      QString()});
+      rows.push_back(
+          {QString(), QStringLiteral("砂詰め固定"), QStringLiteral("モルタル固定"), QString()});
     } else {
       rows.push_back({QString(), QStringLiteral("衝 突 荷 重　Ｐ (kN )"), QString(), QString(),
                       QStringLiteral("作用高さ ｈ\n(m)")});

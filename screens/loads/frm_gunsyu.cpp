@@ -25,8 +25,9 @@ frmGunsyu::frmGunsyu(QWidget* owner) : QDialog(owner) {
   vsGunsyu->SetMaxRows(static_cast<int>(table.size()) + 1);
   // Column 0 numbers the rows; row 1 holds the headings.
   vsGunsyu->SetText(0, 1, " ");
-  SetHeadingRow(vsGunsyu, 1,
-                {QStringLiteral("群集荷重強度\n(kN/m2)"), QStringLiteral("出典"), QStringLiteral("備考")});
+  SetHeadingRow(
+      vsGunsyu, 1,
+      {QStringLiteral("群集荷重強度\n(kN/m2)"), QStringLiteral("出典"), QStringLiteral("備考")});
   for (int r = 0; r < static_cast<int>(table.size()); ++r) {
     const CrowdLoadRow& x = table[static_cast<size_t>(r)];
     const int row = r + 2;
@@ -48,8 +49,8 @@ frmGunsyu::frmGunsyu(QWidget* owner) : QDialog(owner) {
   vsGunsyu->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   lay->addWidget(vsGunsyu);
 
-  lblHelp = NewLabel(
-      QStringLiteral("適用する値の行を選択して「適用」をクリックして下さい。"), this);
+  lblHelp =
+      NewLabel(QStringLiteral("適用する値の行を選択して「適用」をクリックして下さい。"), this);
   lblHelp->setObjectName("lblHelp");
   lay->addWidget(lblHelp);
   lay->addLayout(ApplyCloseRow(this, QStringLiteral("適用(&A)"), &cmdApply, &cmdClose));

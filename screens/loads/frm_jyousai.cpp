@@ -47,6 +47,8 @@ frmJyousai::frmJyousai(QWidget* owner) : QDialog(owner) {
   cmdRefGunsyu->setObjectName("cmdRefGunsyu");
 
   using D = CDocumentInputs;
+  // One group per paragraph.
+  // clang-format off
   const Group groups[] = {
       {"自動車荷重", &optAutoMobil, &D::nAutoMobile, &lblAutoMobil, cmbAutoMobil, "Ｔ荷重　：",
        &imnAutoMobil, {"載荷位置：", "載荷幅　：", "荷重強度："},
@@ -62,6 +64,7 @@ frmJyousai::frmJyousai(QWidget* owner) : QDialog(owner) {
        {"載荷位置：", "載荷幅　：", "荷重強度："},
        {&D::TakuchiPos, &D::TakuchiWidth, &D::TakuchiLoad}, 9, nullptr,
        &frmJyousai::SetTakuchiState}};
+  // clang-format on
   const char* tabs[] = {"自動車", "群集", "雪", "宅地"};
   for (int i = 0; i < 4; ++i) vstLoad->addTab(BuildPage(i, groups[i]), QString::fromUtf8(tabs[i]));
   vstLoad->setCurrentIndex(0);
@@ -129,8 +132,8 @@ QWidget* frmJyousai::BuildPage(int page, const Group& g) {
   int row = 1;
   int label = 0;
   if (g.list) {
-    grid->addWidget(g.labels->Add(label++, new QLabel(QString::fromUtf8(g.listCaption), fra)),
-                    row, 0);
+    grid->addWidget(g.labels->Add(label++, new QLabel(QString::fromUtf8(g.listCaption), fra)), row,
+                    0);
     g.list->setParent(fra);
     grid->addWidget(g.list, row++, 1, 1, 2);
   }

@@ -83,13 +83,14 @@ frmNinni::frmNinni(QWidget* owner) : QDialog(owner) {
   }
   const QFontMetrics fm(vsNini->font());
   vsNini->SetRowHeightPixels(0, static_cast<int>(std::lround(2.4 * fm.height())));
-  vsNini->setFixedHeight(static_cast<int>(std::lround(2.4 * fm.height())) +
-                         vsNini->rowHeight(0) + 6);
-  lblNotice.Add(0, new QLabel(QStringLiteral("座標値は擁壁前面下端からの値を入力してください。"),
-                              fields));
-  lblNotice.Add(1, new QLabel(
-                       QStringLiteral("鉛直荷重は下向きを正、水平荷重は左向きを正として入力してください。"),
-                       fields));
+  vsNini->setFixedHeight(static_cast<int>(std::lround(2.4 * fm.height())) + vsNini->rowHeight(0) +
+                         6);
+  lblNotice.Add(
+      0, new QLabel(QStringLiteral("座標値は擁壁前面下端からの値を入力してください。"), fields));
+  lblNotice.Add(
+      1, new QLabel(
+             QStringLiteral("鉛直荷重は下向きを正、水平荷重は左向きを正として入力してください。"),
+             fields));
   fg->addWidget(lblNiniName, 0, 0);
   fg->addWidget(imtNini, 0, 1);
   fg->addWidget(lblNiniType, 1, 0);
@@ -224,8 +225,12 @@ void frmNinni::StoreNini(Field field) {
   const auto load = m_cDoc->pNini(cmbNiniNo->currentIndex());
   if (!load) return;
   switch (field) {
-    case Field::kName: load->LoadName = imtNini->Text().trimmed().toStdString(); break;
-    case Field::kKind: load->nType = static_cast<int16_t>(cmbNiniType->currentIndex()); break;
+    case Field::kName:
+      load->LoadName = imtNini->Text().trimmed().toStdString();
+      break;
+    case Field::kKind:
+      load->nType = static_cast<int16_t>(cmbNiniType->currentIndex());
+      break;
     case Field::kTargets: {
       const int bits = GetListBits(lsCalType);
       load->nTarget = NiniTargetBits(bits & 1, bits & 2, bits & 4);

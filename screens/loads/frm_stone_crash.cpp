@@ -61,9 +61,9 @@ frmStoneCrash::frmStoneCrash(QWidget* owner) : QDialog(owner) {
   fl->addWidget(NewFraction({text(QStringLiteral("3σy･Z"), fraPy)},
                             {text(QStringLiteral("2hp"), fraPy)}, fraPy));
   fl->addWidget(text("=", fraPy));
-  fl->addWidget(NewFraction({text(QStringLiteral("3×"), fraPy), imnSgmy[1],
-                             text(QStringLiteral("×"), fraPy), imnZ[1]},
-                            {text(QStringLiteral("2×"), fraPy), imnHp[1]}, fraPy));
+  fl->addWidget(NewFraction(
+      {text(QStringLiteral("3×"), fraPy), imnSgmy[1], text(QStringLiteral("×"), fraPy), imnZ[1]},
+      {text(QStringLiteral("2×"), fraPy), imnHp[1]}, fraPy));
   fl->addWidget(text("=", fraPy));
   imnPy = new NumberBox(0, 9999999.99, "######0.00", fraPy);
   imnPy->setObjectName("imnPy");
@@ -76,7 +76,8 @@ frmStoneCrash::frmStoneCrash(QWidget* owner) : QDialog(owner) {
   for (auto* arr : {&imnSgmy, &imnZ, &imnHp}) (*arr)[1]->SetLocked(true);
   imnPy->SetLocked(true);
 
-  lblHelp = NewLabel(QStringLiteral("【新・擁壁の設計法と計算例】のP.38に記載の簡易式です。"), this);
+  lblHelp =
+      NewLabel(QStringLiteral("【新・擁壁の設計法と計算例】のP.38に記載の簡易式です。"), this);
   lblHelp->setObjectName("lblHelp");
   lay->addWidget(lblHelp);
 
@@ -111,8 +112,7 @@ void frmStoneCrash::Input_Change(ControlArray<NumberBox>& arr, int index) {
 
 void frmStoneCrash::CalcStoneLoad() {
   // Zero or blank inputs leave the load shown as it is.
-  if (const auto py =
-          RockFallLoad(GetNumBox(imnSgmy[0]), GetNumBox(imnZ[0]), GetNumBox(imnHp[0])))
+  if (const auto py = RockFallLoad(GetNumBox(imnSgmy[0]), GetNumBox(imnZ[0]), GetNumBox(imnHp[0])))
     SetNumBox(imnPy, *py);
 }
 
@@ -159,9 +159,10 @@ frmHSteel::frmHSteel(frmStoneCrash* stone, const std::string& csvPath, QWidget* 
   vsHSteel->SetMaxCols(5);
   vsHSteel->SetMaxRows(static_cast<int>(rows.size()) + 1);
   // Row 1 holds the headings; the sections follow from row 2.
-  SetHeadingRow(vsHSteel, 1,
-                {QStringLiteral("呼称"), QStringLiteral("ｳｪﾌﾞ厚\n(mm)"), QStringLiteral("ﾌﾗﾝｼﾞ厚\n(mm)"),
-                 QStringLiteral("断面積\n(cm2)"), QStringLiteral("断面係数 Zx\n(cm3)")});
+  SetHeadingRow(
+      vsHSteel, 1,
+      {QStringLiteral("呼称"), QStringLiteral("ｳｪﾌﾞ厚\n(mm)"), QStringLiteral("ﾌﾗﾝｼﾞ厚\n(mm)"),
+       QStringLiteral("断面積\n(cm2)"), QStringLiteral("断面係数 Zx\n(cm3)")});
   const int decimals[] = {0, 1, 1, 2, 1};
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
     const HSteelRow& s = rows[static_cast<size_t>(r)];

@@ -53,12 +53,11 @@ frmWind::frmWind(QWidget* owner) : QDialog(owner) {
     const char* unitText;
   };
   const WindFactors defaults;
-  const Factor factors[] = {
-      {&imnRou, "ρ", "#0.000", 99.999, defaults.rho, 0, "(kg/m3)"},
-      {&imnUd, "Ｕd", "##0.00", 999.99, defaults.Ud, 1, "(m/s)"},
-      {&imnCd, "Ｃd", "#0.00", 99.99, defaults.Cd, -1, nullptr},
-      {&imnG, "Ｇ", "#0.00", 99.99, defaults.G, -1, nullptr},
-      {&imnAlp, "α", "#0.00", 99.99, defaults.alpha, -1, nullptr}};
+  const Factor factors[] = {{&imnRou, "ρ", "#0.000", 99.999, defaults.rho, 0, "(kg/m3)"},
+                            {&imnUd, "Ｕd", "##0.00", 999.99, defaults.Ud, 1, "(m/s)"},
+                            {&imnCd, "Ｃd", "#0.00", 99.99, defaults.Cd, -1, nullptr},
+                            {&imnG, "Ｇ", "#0.00", 99.99, defaults.G, -1, nullptr},
+                            {&imnAlp, "α", "#0.00", 99.99, defaults.alpha, -1, nullptr}};
   auto* inputs = new QGridLayout;
   int row = 0;
   for (const Factor& f : factors) {
@@ -107,7 +106,8 @@ frmWind::frmWind(QWidget* owner) : QDialog(owner) {
   connect(&optWind, &OptionArray::Click, this, [this](int i) { optWind_Click(i); });
   for (const Factor& f : factors)
     for (const auto& [i, box] : *f.arr)
-      connect(box, &NumberBox::Change, this, [this, arr = f.arr, i = i] { Factor_Change(*arr, i); });
+      connect(box, &NumberBox::Change, this,
+              [this, arr = f.arr, i = i] { Factor_Change(*arr, i); });
   connect(cmdApply, &QPushButton::clicked, this, [this] { cmdApply_Click(); });
 
   // Form load: the defaults into the inputs, then into their copies.
@@ -151,10 +151,17 @@ void frmWind::SetWindState() {
 
 void frmWind::optWind_Click(int index) {
   switch (index) {
-    case 0: p_ = 2.0; break;
-    case 1: p_ = 1.0; break;
-    case 2: CalcWindLoad(); break;
-    default: break;
+    case 0:
+      p_ = 2.0;
+      break;
+    case 1:
+      p_ = 1.0;
+      break;
+    case 2:
+      CalcWindLoad();
+      break;
+    default:
+      break;
   }
   SetWindState();
   cmdApply->setEnabled(GetOptionIndex(optWind) >= 0);

@@ -17,7 +17,7 @@
 namespace norva {
 
 struct HSteelRow {
-  std::string name;  // UTF-8
+  std::string name;   // UTF-8
   double web = 0;     // t1, mm
   double flange = 0;  // t2, mm
   double area = 0;    // cm2

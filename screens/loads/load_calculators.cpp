@@ -18,10 +18,14 @@ std::optional<double> WindPressure(const WindFactors& f) {
 
 std::optional<double> WindOptionPressure(int option, const WindFactors& f) {
   switch (option) {
-    case 0: return 2.0;
-    case 1: return 1.0;
-    case 2: return WindPressure(f);
-    default: return std::nullopt;
+    case 0:
+      return 2.0;
+    case 1:
+      return 1.0;
+    case 2:
+      return WindPressure(f);
+    default:
+      return std::nullopt;
   }
 }
 
@@ -43,11 +47,11 @@ CollisionValues CollisionTable(int kind, int cls, int model) {
     std::array<double, 3> P;  // by model; the post-type fence has two
   };
   // Post-type fence: sand-filled and mortar-fixed posts.
-  static const Row kPost[] = {{0.76, {55, 60, 0}}, {0.6, {50, 60, 0}}, {0.6, {50, 60, 0}},
-                              {0.6, {30, 40, 0}}};
+  static const Row kPost[] = {
+      {0.76, {55, 60, 0}}, {0.6, {50, 60, 0}}, {0.6, {50, 60, 0}}, {0.6, {30, 40, 0}}};
   // Rigid fence: single slope, Florida, vertical wall.
-  static const Row kRigid[] = {{1.0, {135, 138, 170}}, {1.0, {86, 88, 109}},
-                               {0.9, {57, 58, 72}},    {0.8, {34, 35, 43}}};
+  static const Row kRigid[] = {
+      {1.0, {135, 138, 170}}, {1.0, {86, 88, 109}}, {0.9, {57, 58, 72}}, {0.8, {34, 35, 43}}};
   const bool rigid = CollisionKind(kind) == 1;
   const int models = rigid ? 3 : 2;
   CollisionValues v;

@@ -9,13 +9,20 @@ namespace norva {
 
 double CNini::*NiniMember(int col) {
   switch (col) {
-    case 1: return &CNini::X1;
-    case 2: return &CNini::X2;
-    case 3: return &CNini::Y1;
-    case 4: return &CNini::Y2;
-    case 5: return &CNini::P1;
-    case 6: return &CNini::P2;
-    default: return nullptr;
+    case 1:
+      return &CNini::X1;
+    case 2:
+      return &CNini::X2;
+    case 3:
+      return &CNini::Y1;
+    case 4:
+      return &CNini::Y2;
+    case 5:
+      return &CNini::P1;
+    case 6:
+      return &CNini::P2;
+    default:
+      return nullptr;
   }
 }
 
@@ -57,7 +64,8 @@ NiniCells NiniGridValues(const CNini& load) {
   const auto cols = NiniColumns(load.nType);
   for (int col = 1; col <= kNiniCols; ++col) {
     const double v = load.*NiniMember(col);
-    if (cols[static_cast<size_t>(col)].shown && !IsNullValue(v)) cells[static_cast<size_t>(col)] = v;
+    if (cols[static_cast<size_t>(col)].shown && !IsNullValue(v))
+      cells[static_cast<size_t>(col)] = v;
   }
   return cells;
 }

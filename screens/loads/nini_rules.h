@@ -46,7 +46,7 @@ void StoreNiniGrid(CNini& load, const NiniCells& cells);
 // Every arbitrary load and every case's switches at one moment.
 struct NiniSnapshot {
   std::vector<CNini> loads;
-  std::vector<int16_t> caseCounts;                // each case's nNiniCount
+  std::vector<int16_t> caseCounts;                 // each case's nNiniCount
   std::vector<std::vector<int16_t>> caseSwitches;  // its nNini(0..count-1)
 };
 NiniSnapshot TakeNiniSnapshot(const CDocument& doc);

@@ -87,7 +87,8 @@ struct Dimensions {
 std::vector<Dimensions> ReadmeDimensions(const std::string& path) {
   std::ifstream in(path);
   std::vector<Dimensions> out;
-  const std::regex row(R"(^\| (H-\S+) \| ([\d.]+) \| ([\d.]+) \| ([\d.]+) \| ([\d.]+) \| ([\d.]+) \|$)");
+  const std::regex row(
+      R"(^\| (H-\S+) \| ([\d.]+) \| ([\d.]+) \| ([\d.]+) \| ([\d.]+) \| ([\d.]+) \|$)");
   std::string line;
   while (std::getline(in, line)) {
     std::smatch m;

@@ -80,8 +80,7 @@ TEST(CollisionTable, EveryKindClassAndModel) {
     EXPECT_EQ(*v.P, r.P);
     EXPECT_EQ(*v.h, r.h);
   }
-  EXPECT_EQ(CollisionClassList(0),
-            (std::vector<std::string>{"SS, SA, SB", "SC", "A", "B, C"}));
+  EXPECT_EQ(CollisionClassList(0), (std::vector<std::string>{"SS, SA, SB", "SC", "A", "B, C"}));
   EXPECT_EQ(CollisionModelList(0), (std::vector<std::string>{"砂詰め固定", "モルタル固定"}));
   EXPECT_EQ(CollisionClassList(1), (std::vector<std::string>{"SS", "SA", "SB", "SC"}));
   EXPECT_EQ(CollisionModelList(1),

@@ -2,6 +2,8 @@
 // drives them, with the apply question answered from a script: the wind,
 // collision and rock-fall calculators, the steel-post and crowd-load
 // tables, the surcharge dialog and the arbitrary-load editor.
+#include "screens/loads/load_dialogs.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
@@ -19,7 +21,6 @@
 #include "screens/loads/frm_stone_crash.h"
 #include "screens/loads/frm_wind.h"
 #include "screens/loads/hsteel_table.h"
-#include "screens/loads/load_dialogs.h"
 #include "screens/loads/nini_test_support.h"
 
 namespace norva {
@@ -400,7 +401,7 @@ TEST_F(LoadDialogsTest, SurchargeSnowDepthAndCoulombWidths) {
   Enter(j.imnSnow[1], "1.2");  // 3.5 × 1.2
   EXPECT_DOUBLE_EQ(doc->SnowLoad, 4.2);
   EXPECT_EQ(j.imnSnow[2]->text(), QStringLiteral("4.200"));
-  Enter(j.imnSnow[2], "5");  // typed over the derived value
+  Enter(j.imnSnow[2], "5");    // typed over the derived value
   Enter(j.imnSnow[1], "1.2");  // the same depth derives nothing
   EXPECT_EQ(doc->SnowLoad, 5);
   for (NumberBox* w : {j.imnAutoMobil[1], j.imnGunsyu[1], j.imnTakuchi[1]})
