@@ -2,6 +2,7 @@
 
 #include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
+#include "screens/section/frm_kutai.h"
 
 namespace norva {
 
@@ -9,6 +10,7 @@ namespace norva {
 void RegisterWindows() {
   RegisterReportWindows();
   RegisterLoadsWindows();
+  RegisterSectionWindows();
 }
 
 }  // namespace norva

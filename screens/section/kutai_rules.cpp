@@ -38,7 +38,19 @@ bool CheckKutaiData(CDocument& d) {
 void NormaliseOnLeave(CDocument& d) { ClearUnusedBlockMembers(d); }
 
 void DataSetNormalise(CDocument& d) {
-  if (d.WallType() == 1) FrontSlopeRule(d, true);
+  switch (d.WallType()) {
+    case 0: DeriveBlockWallB(d); break;
+    case 1:
+      FrontSlopeRule(d, true);
+      d.WallB = d.GrwB;
+      break;
+    case 2: LeaningRules(d, -1); break;
+    case 3:
+      d.WallB = d.GrwB;
+      MixedWallHeightRule(d);
+      break;
+    default: break;
+  }
   if (d.Sisin != 2) d.KiriDlt = 0;
 }
 
@@ -98,7 +110,7 @@ void DeriveBlockWallB(CDocument& d) {
   if (d.WallType() != 0) return;
   if (d.nBlkFound == 1)
     BlockBaseWidthRule(d);
-  else if (d.nBlkFound == 0 && !IsNullValue(d.BlkB))
+  else if (d.nBlkFound == 0)
     d.WallB = d.BlkB;
 }
 

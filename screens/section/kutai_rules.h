@@ -35,6 +35,10 @@ void NormaliseOnLeave(CDocument& doc);
 
 // What the fill itself stores: the gravity front slope (when GrwB1 > 0 and
 // WallH > 0) and KiriDlt := 0 under every guideline but road earthworks.
+// Also the values the boxes derive whatever box is left (WallB of every wall
+// type, WallH and the back gradient MtwN2 of leaning walls, WallH of mixed
+// walls): a document read from a file then holds what its inputs give, and
+// leaving a box unchanged changes nothing.
 void DataSetNormalise(CDocument& doc);
 
 // ---- Least footing width of block walls ------------------------------------
@@ -68,8 +72,8 @@ FootingCheck CheckFootingWidth(CDocument& doc);
 bool BlockBaseWidthRule(CDocument& doc);
 
 // WallB of a block wall after a change of its footing or laying option:
-// without a footing the rule above, with one the footing width BlkB (when
-// entered). Other wall types are left alone.
+// without a footing the rule above, with one the footing width BlkB. Other
+// wall types are left alone.
 void DeriveBlockWallB(CDocument& doc);
 
 // The gravity front slope GrwN = GrwB1 / (WallH - KeisyaH - GrwH1) with an
@@ -80,7 +84,8 @@ bool FrontSlopeRule(CDocument& doc, bool strict);
 
 // The leaning-wall rules after leaving box `index` of imnMtwSize: the front
 // gradient (boxes 0, 4), the front width (box 7), then always WallH, MtwN2
-// and WallB. Says which display boxes show a new value.
+// and WallB (index -1: only these). Says which display boxes show a new
+// value.
 struct LeaningShown {
   bool n1 = false;  // imnMtwSize(7)
   bool b2 = false;  // imnMtwSize(4)

@@ -115,6 +115,45 @@ TEST(KutaiCheck, FillDerivesTheGravitySlopeAndClearsKiriDltOutsideRoadEarthworks
   EXPECT_EQ(road.GrwN, 0.4);
 }
 
+TEST(KutaiCheck, FillDerivesWhatEveryBoxWouldDerive) {
+  CDocument block;
+  block.SetWallType(0);
+  block.nBlkFound = 0;
+  block.BlkB = 0.75;
+  DataSetNormalise(block);
+  EXPECT_EQ(block.WallB, 0.75);  // the footing width
+
+  CDocument gravity;
+  gravity.SetWallType(1);
+  gravity.GrwB = 1.8;
+  DataSetNormalise(gravity);
+  EXPECT_EQ(gravity.WallB, 1.8);
+
+  CDocument leaning;
+  leaning.SetWallType(2);
+  leaning.MtwH1 = 4.0;
+  leaning.MtwH2 = 0.5;
+  leaning.MtwB1 = 0.4;
+  leaning.MtwB2 = 0.8;
+  leaning.MtwB3 = 0.3;
+  leaning.MtwB4 = 0.9;
+  leaning.MtwN1 = 0.1;  // a front gradient typed apart from B2 stays
+  DataSetNormalise(leaning);
+  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);     // 4.0 + 0.5
+  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);   // 0.9 / 4.0
+  EXPECT_NEAR(leaning.WallB, 0.6, 1e-12);   // 0.4 + 0.8 + 0.3 - 0.9
+  EXPECT_EQ(leaning.MtwN1, 0.1);
+
+  CDocument mixed;
+  mixed.SetWallType(3);
+  mixed.GrwB = 1.6;
+  mixed.MxwH1 = 1.5;
+  mixed.MxwH2 = 2.0;
+  DataSetNormalise(mixed);
+  EXPECT_EQ(mixed.WallB, 1.6);
+  EXPECT_DOUBLE_EQ(mixed.WallH, 3.5);
+}
+
 // ---- Least footing width -----------------------------------------------------------
 
 TEST(FootingWidth, HorizontalLayingIsUnroundedAndPassesTheSecondTime) {
