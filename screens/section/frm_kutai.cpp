@@ -15,9 +15,11 @@
 #include "drawing/section/section_drawing.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/section/frm_kutai_sunp.h"
+#include "screens/section/frm_size_inp.h"
 #include "screens/section/kutai_rules.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
+#include "shell/main_window.h"
 #include "shell/qt_message_sink.h"
 #include "shell/shell_state.h"
 #include "shell/small_windows.h"
@@ -884,7 +886,15 @@ void frmKutai::cmdPrevious_Click() {
 
 void frmKutai::cmdWatHelp_Click() { ShowHelpPage(QStringLiteral("/help/wlvl.htm")); }
 
-void frmKutai::ShowSizeInp() {}
+void frmKutai::ShowSizeInp() {
+  CDocument* doc = Doc();
+  if (!doc) return;
+  frmSizeInp dlg(MainWindow());
+  dlg.SetDoc(doc);
+  dlg.SetFormState();
+  dlg.exec();
+  DataSet();
+}
 
 void RegisterSectionWindows() {
   Windows().makeScreen[1] = [](int) -> IScreen* { return new frmKutai; };

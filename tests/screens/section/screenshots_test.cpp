@@ -5,6 +5,7 @@
 #include <QDir>
 #include <cstdlib>
 
+#include "screens/section/frm_size_inp.h"
 #include "section_test_support.h"
 
 namespace norva {
@@ -47,6 +48,53 @@ TEST_F(SectionShots, EverySampleEveryPage) {
     sink_.answers = {MsgAnswer::No};  // the fill derived values: do not save
     main_->mnuFile[3]->trigger();
   }
+}
+
+// The catalogue dialog on every step page, the mixed list and the footing
+// guide table, over the invented fixtures.
+TEST_F(SectionShots, CatalogueDialogPages) {
+  const char* dir = std::getenv("NORVA_SECTION_SHOTS");
+  if (!dir || !*dir) GTEST_SKIP() << "NORVA_SECTION_SHOTS not set";
+  QDir().mkpath(dir);
+  SetCatalogueFolder(std::string(NORVA_SOURCE_DIR) + "/tests/screens/catalogue/wizard/");
+  // The picks of each wizard, step by step.
+  const std::vector<std::vector<const char*>> picks = {
+      {"練積み", "10.00", "0.3", "砂質土", "19.00", "9.80"},
+      {"C2", "0.50", "0.30", "4.000"},
+      {"岩盤", "C1", "0.00", "0.30", "4.000"}};
+  for (int32_t type = 0; type <= 3; ++type) {
+    CDocument doc;
+    doc.SetWallType(type);
+    frmSizeInp dlg;
+    dlg.SetDoc(&doc);
+    dlg.SetFormState();
+    dlg.show();
+    auto save = [&](int step) {
+      QApplication::processEvents();
+      dlg.grab().save(QString("%1/sizeinp_%2_%3.png").arg(dir).arg(type).arg(step));
+    };
+    if (type == 3) {
+      dlg.lvMxw->SelectRow(1);
+      save(0);
+      continue;
+    }
+    const auto& p = picks[static_cast<size_t>(type)];
+    for (size_t k = 0; k <= p.size(); ++k) {
+      if (k < p.size()) {
+        QComboBox* c = dlg.Lists()[k];
+        const int i = c->findText(QString::fromUtf8(p[k]));
+        c->setCurrentIndex(i);
+        emit c->activated(i);
+      }
+      save(static_cast<int>(k));
+      dlg.cmdNav[3]->click();
+    }
+  }
+  SetCatalogueFolder("");
+  frmKisoSize kiso;
+  kiso.show();
+  QApplication::processEvents();
+  kiso.grab().save(QString("%1/kisosize.png").arg(dir));
 }
 
 }  // namespace
