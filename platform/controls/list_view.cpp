@@ -23,7 +23,8 @@ void ListView::SetColumnHeaders(const QStringList& headers) {
 
 void ListView::AddRow(const QStringList& cells) {
   auto* item = new QTreeWidgetItem(this, cells);
-  for (int c = 1; c < cells.size(); ++c) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+  for (int c = 1; c < cells.size(); ++c)
+    item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
 }
 
 QString ListView::CellText(int row, int col) const {

@@ -54,8 +54,7 @@ QPointF PictureBox::Origin() const {
 QRectF PictureBox::ToPixels(const QRectF& twips) const {
   const double s = Scale();
   const QPointF o = Origin();
-  return {o.x() + twips.left() * s, o.y() + twips.top() * s, twips.width() * s,
-          twips.height() * s};
+  return {o.x() + twips.left() * s, o.y() + twips.top() * s, twips.width() * s, twips.height() * s};
 }
 
 QSize PictureBox::sizeHint() const { return {430, 500}; }

@@ -15,11 +15,16 @@ namespace {
 // The cells of a layout: 'S' a text, 'D' a number.
 const char* Layout(int32_t wallType) {
   switch (wallType) {
-    case 0: return "SDDSDDD";
-    case 1: return "SDDDDDD";
-    case 2: return "SSDDDDDDDDD";
-    case 3: return "DDDDDDDDDDDDDDDDD";
-    default: return "";
+    case 0:
+      return "SDDSDDD";
+    case 1:
+      return "SDDDDDD";
+    case 2:
+      return "SSDDDDDDDDD";
+    case 3:
+      return "DDDDDDDDDDDDDDDDD";
+    default:
+      return "";
   }
 }
 
@@ -42,11 +47,16 @@ const std::string kCrLf = "\r\n";
 
 std::string CatalogueFileName(int32_t wallType) {
   switch (wallType) {
-    case 0: return "block.csv";
-    case 1: return "Jyuryoku.csv";
-    case 2: return "motare.csv";
-    case 3: return "kongou.csv";
-    default: return "";
+    case 0:
+      return "block.csv";
+    case 1:
+      return "Jyuryoku.csv";
+    case 2:
+      return "motare.csv";
+    case 3:
+      return "kongou.csv";
+    default:
+      return "";
   }
 }
 
@@ -97,9 +107,9 @@ CatalogueWizard::CatalogueWizard(int32_t wallType, std::vector<CatalogueRecord> 
     : type_(wallType), data_(std::move(data)) {
   switch (wallType) {
     case 0:
-      steps_ = {{BlkSizeRec::Kozo, nullptr},    {BlkSizeRec::DeltB, "#0.00"},
-                {BlkSizeRec::N, "#0.0"},        {BlkSizeRec::Uragome, nullptr},
-                {BlkSizeRec::UraGam, "#0.00"},  {BlkSizeRec::Q, "#0.00"}};
+      steps_ = {{BlkSizeRec::Kozo, nullptr},   {BlkSizeRec::DeltB, "#0.00"},
+                {BlkSizeRec::N, "#0.0"},       {BlkSizeRec::Uragome, nullptr},
+                {BlkSizeRec::UraGam, "#0.00"}, {BlkSizeRec::Q, "#0.00"}};
       break;
     case 1:
       steps_ = {{GrwSizeRec::Uragome, nullptr},
@@ -114,7 +124,8 @@ CatalogueWizard::CatalogueWizard(int32_t wallType, std::vector<CatalogueRecord> 
                 {MtwSizeRec::N1, "0.00"},
                 {MtwSizeRec::H, "#0.000"}};
       break;
-    default: break;
+    default:
+      break;
   }
   // Nothing chosen: texts "", numbers -1.
   const char* layout = Layout(wallType);
@@ -173,8 +184,7 @@ bool CatalogueWizard::Dry() const {
 void CatalogueWizard::Choose(int k, const std::string& entry) {
   if (k < 0 || k >= Last()) return;
   const StepField& f = steps_[static_cast<size_t>(k)];
-  const CatalogueCell value =
-      f.mask ? CatalogueCell(Val(entry)) : CatalogueCell(entry);
+  const CatalogueCell value = f.mask ? CatalogueCell(Val(entry)) : CatalogueCell(entry);
   if (SameValue(value, sel_[static_cast<size_t>(f.field)])) return;
   if (k == Last() - 1) {
     LastChoice(value);
@@ -193,8 +203,7 @@ void CatalogueWizard::Choose(int k, const std::string& entry) {
   }
   const StepField& n = steps_[static_cast<size_t>(next)];
   lists_[static_cast<size_t>(next)] = ListOf(matching, n.field, n.mask);
-  sel_[static_cast<size_t>(n.field)] =
-      n.mask ? CatalogueCell(-1.0) : CatalogueCell(std::string());
+  sel_[static_cast<size_t>(n.field)] = n.mask ? CatalogueCell(-1.0) : CatalogueCell(std::string());
   done_[static_cast<size_t>(k)] = true;
   done_[static_cast<size_t>(next)] = false;
 }
@@ -243,18 +252,18 @@ std::string CatalogueWizard::MakeSummary() const {
     case 1:
       return "裏込め土の種類　:　" + CellText(sel_, GrwSizeRec::Uragome) + kCrLf +
              "盛土高比　　　　:　" + num(GrwSizeRec::Morido, "#0.0") + kCrLf +
-             "前面勾配　　　　:　" + num(GrwSizeRec::N, "#0.00") + kCrLf +
-             "擁壁高　　　　　:　" + num(GrwSizeRec::H, "#0.000") + kCrLf +
-             "底版幅　　　　　:　" + num(GrwSizeRec::B, "#0.000") + kCrLf;
+             "前面勾配　　　　:　" + num(GrwSizeRec::N, "#0.00") + kCrLf + "擁壁高　　　　　:　" +
+             num(GrwSizeRec::H, "#0.000") + kCrLf + "底版幅　　　　　:　" +
+             num(GrwSizeRec::B, "#0.000") + kCrLf;
     case 2:
       return "基礎地盤の種類　:　" + CellText(sel_, MtwSizeRec::Kiso) + kCrLf +
              "裏込め土の種類　:　" + CellText(sel_, MtwSizeRec::Uragome) + kCrLf +
              "盛土高比　　　　:　" + num(MtwSizeRec::Morido, "#0.0") + kCrLf +
-             "前面勾配　　　　:　" + num(MtwSizeRec::N1, "#0.00") + kCrLf +
-             "擁壁高　　　　　:　" + num(MtwSizeRec::H, "#0.000") + kCrLf +
-             "底版幅　　　　　:　" + num(MtwSizeRec::B, "#0.000") + kCrLf +
-             "底版前面厚　　　:　" + num(MtwSizeRec::H2, "#0.000") + kCrLf +
-             "基礎前面幅　　　:　" + num(MtwSizeRec::B1, "#0.000");
+             "前面勾配　　　　:　" + num(MtwSizeRec::N1, "#0.00") + kCrLf + "擁壁高　　　　　:　" +
+             num(MtwSizeRec::H, "#0.000") + kCrLf + "底版幅　　　　　:　" +
+             num(MtwSizeRec::B, "#0.000") + kCrLf + "底版前面厚　　　:　" +
+             num(MtwSizeRec::H2, "#0.000") + kCrLf + "基礎前面幅　　　:　" +
+             num(MtwSizeRec::B1, "#0.000");
     default: {
       const std::string kozo = CellText(sel_, BlkSizeRec::Kozo);
       std::string s = "擁壁の構造  　 : " + kozo + kCrLf;
@@ -271,10 +280,14 @@ std::string CatalogueWizard::MakeSummary() const {
 
 int SizeInpPages(int32_t wallType) {
   switch (wallType) {
-    case 0: return 7;
-    case 1: return 5;
-    case 2: return 6;
-    default: return 0;
+    case 0:
+      return 7;
+    case 1:
+      return 5;
+    case 2:
+      return 6;
+    default:
+      return 0;
   }
 }
 

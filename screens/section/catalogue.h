@@ -35,8 +35,24 @@ enum { Kiso, Uragome, Morido, N1, N2, H, B, H2, B1, B3, H0, kFields };
 }
 namespace MxwSizeRec {
 enum {
-  H, B, H1, H0, UpperH, UpperT, UpperDeltT, UpperN, LowerH, LowerB1, LowerB2, LowerB3,
-  TokkiX, TokkiB, TokkiL, TokkiDia, TokkiPitch, kFields
+  H,
+  B,
+  H1,
+  H0,
+  UpperH,
+  UpperT,
+  UpperDeltT,
+  UpperN,
+  LowerH,
+  LowerB1,
+  LowerB2,
+  LowerB3,
+  TokkiX,
+  TokkiB,
+  TokkiL,
+  TokkiDia,
+  TokkiPitch,
+  kFields
 };
 }
 namespace BlkSizeRec {

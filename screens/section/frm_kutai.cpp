@@ -53,8 +53,8 @@ QString CaptionHtml(const KutaiField& f) {
 
 QLabel* TitleBar(const char* text, QWidget* parent) {
   auto* l = new QLabel(Q(text), parent);
-  l->setStyleSheet(QStringLiteral(
-      "background: #1f3f7f; color: white; font-weight: bold; padding: 2px 6px;"));
+  l->setStyleSheet(
+      QStringLiteral("background: #1f3f7f; color: white; font-weight: bold; padding: 2px 6px;"));
   return l;
 }
 
@@ -139,10 +139,9 @@ void frmKutai::AddRow(QGridLayout* grid, int row, const KutaiField& f) {
   grid->addWidget(unit, row, 2);
   const QString name = Q(f.name);
   if (f.index >= 0) {
-    ControlArray<NumberBox>* arrays[] = {&imnBlockSize,  &imnFoundSize, &imnGrwSize,
-                                         &imnMtwSize,    &imnCongouSize, &imnKeisya,
-                                         &imnTokkiSize,  &imnBlockLength, &imnSOILFH,
-                                         &imnKirido,     &imnWatf,      &imnWatb};
+    ControlArray<NumberBox>* arrays[] = {
+        &imnBlockSize, &imnFoundSize,   &imnGrwSize, &imnMtwSize, &imnCongouSize, &imnKeisya,
+        &imnTokkiSize, &imnBlockLength, &imnSOILFH,  &imnKirido,  &imnWatf,       &imnWatb};
     for (auto* arr : arrays)
       if (arr->Name() == name) arr->Add(f.index, box);
   } else {
@@ -197,8 +196,8 @@ QGridLayout* frmKutai::FrameGrid(QGroupBox* fra) {
 void frmKutai::BuildShapePages() {
   // The base and key frames: the option pair over its boxes.
   auto keisya = [this](int page) {
-    auto* fra = fraKeisya.Add(page, OptionFrame("基礎底面の傾斜", optKeisya, 2 * page,
-                                                {"傾斜有り", "傾斜無し"}));
+    auto* fra = fraKeisya.Add(
+        page, OptionFrame("基礎底面の傾斜", optKeisya, 2 * page, {"傾斜有り", "傾斜無し"}));
     QGridLayout* grid = FrameGrid(fra);
     for (const KutaiField& f : KutaiFields())
       if (QLatin1String(f.name) == QLatin1String("imnKeisya") && f.index == page)
@@ -206,8 +205,8 @@ void frmKutai::BuildShapePages() {
     return fra;
   };
   auto tokki = [this](int frame, int firstBox) {
-    auto* fra = fraTokki.Add(frame, OptionFrame("突起寸法", optTokki, 2 * frame,
-                                                {"突起なし", "突起あり"}));
+    auto* fra =
+        fraTokki.Add(frame, OptionFrame("突起寸法", optTokki, 2 * frame, {"突起なし", "突起あり"}));
     QGridLayout* grid = FrameGrid(fra);
     int row = 0;
     for (const KutaiField& f : KutaiFields())
@@ -290,9 +289,8 @@ QWidget* frmKutai::BuildSoilPage() {
   for (const KutaiField& f : KutaiFields()) {
     const QLatin1String n(f.name);
     if (n == QLatin1String("imnHD")) AddRow(hd, 0, f);
-    if (n == QLatin1String("imnX1") || n == QLatin1String("imnX2") ||
-        n == QLatin1String("imnH0") || n == QLatin1String("imnNoriN") ||
-        n == QLatin1String("imnNoriBeta"))
+    if (n == QLatin1String("imnX1") || n == QLatin1String("imnX2") || n == QLatin1String("imnH0") ||
+        n == QLatin1String("imnNoriN") || n == QLatin1String("imnNoriBeta"))
       AddRow(pg, row++, f);
   }
   pg->setRowStretch(row, 1);
@@ -313,9 +311,8 @@ QWidget* frmKutai::BuildSoilPage() {
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
   for (int i = 0; i < 2; ++i) {
-    auto* b = cmdUragome.Add(i, new QPushButton(i == 0 ? QStringLiteral("挿入")
-                                                       : QStringLiteral("削除"),
-                                                points));
+    auto* b = cmdUragome.Add(
+        i, new QPushButton(i == 0 ? QStringLiteral("挿入") : QStringLiteral("削除"), points));
     buttons->addWidget(b);
   }
   pv->addLayout(buttons);
@@ -352,8 +349,8 @@ QWidget* frmKutai::BuildWaterPage() {
   auto* grid = new QGridLayout(levels);
   grid->setContentsMargins(6, 2, 6, 2);
   grid->setColumnStretch(0, 1);
-  grid->addWidget(new QLabel(QStringLiteral("底面からの高さを入力してください"), levels), 0, 0,
-                  1, 3);
+  grid->addWidget(new QLabel(QStringLiteral("底面からの高さを入力してください"), levels), 0, 0, 1,
+                  3);
   int row = 1;
   for (const KutaiField& f : KutaiFields())
     if (QLatin1String(f.name) == QLatin1String("imnWatf") ||
@@ -427,7 +424,8 @@ void frmKutai::WireHandlers() {
             [this, i = i] { GuardedCall([&] { cmdUragome_Click(i); }); });
   connect(cmdWatHelp, &QPushButton::clicked, this, [this] { cmdWatHelp_Click(); });
   // The screen is replaced while these run: nothing of it is used after.
-  connect(cmdNext, &QPushButton::clicked, this, [this] { GuardedCall([this] { cmdNext_Click(); }); });
+  connect(cmdNext, &QPushButton::clicked, this,
+          [this] { GuardedCall([this] { cmdNext_Click(); }); });
   connect(cmdPrevious, &QPushButton::clicked, this,
           [this] { GuardedCall([this] { cmdPrevious_Click(); }); });
 }
@@ -508,10 +506,17 @@ void frmKutai::DataSet() {
       SetOptionIndex(optBase, d.nBlkFound);
       FillBoxes(0, "imnFoundSize");
       break;
-    case 1: FillBoxes(1, "imnGrwSize"); break;  // with GrwN derived above
-    case 2: FillBoxes(2, "imnMtwSize"); break;
-    case 3: FillBoxes(3, "imnCongouSize"); break;
-    default: break;
+    case 1:
+      FillBoxes(1, "imnGrwSize");
+      break;  // with GrwN derived above
+    case 2:
+      FillBoxes(2, "imnMtwSize");
+      break;
+    case 3:
+      FillBoxes(3, "imnCongouSize");
+      break;
+    default:
+      break;
   }
   FillBoxes(-1, "imnBlockLength");
   for (int i = 0; i < 8; i += 2) {
@@ -668,8 +673,12 @@ void frmKutai::BoxLostFocus(const Bound& b) {
 void frmKutai::Derive(const Bound& b) {
   CDocument& d = *Doc();
   switch (b.field->after) {
-    case KutaiAfter::kBlockBase: BlockBaseWidthRule(d); break;
-    case KutaiAfter::kFootingB: d.WallB = d.BlkB; break;
+    case KutaiAfter::kBlockBase:
+      BlockBaseWidthRule(d);
+      break;
+    case KutaiAfter::kFootingB:
+      d.WallB = d.BlkB;
+      break;
     case KutaiAfter::kGravityB:
       d.WallB = d.GrwB;
       [[fallthrough]];
@@ -688,9 +697,14 @@ void frmKutai::Derive(const Bound& b) {
     case KutaiAfter::kMixedB:
       d.WallB = d.GrwB;
       [[fallthrough]];
-    case KutaiAfter::kMixed: MixedWallHeightRule(d); break;
-    case KutaiAfter::kNori: ShowSlopeAngle(); break;
-    default: break;
+    case KutaiAfter::kMixed:
+      MixedWallHeightRule(d);
+      break;
+    case KutaiAfter::kNori:
+      ShowSlopeAngle();
+      break;
+    default:
+      break;
   }
 }
 
@@ -826,10 +840,11 @@ void frmKutai::vsUragome_KeyPress(int keyAscii) {
       return std::nullopt;
     return v;
   };
-  const ChangePointResult res = EnterChangePoint(*doc, c, r, cell(c, r), cell(c, r - 1),
-                                                 cell(c, r + 1));
+  const ChangePointResult res =
+      EnterChangePoint(*doc, c, r, cell(c, r), cell(c, r - 1), cell(c, r + 1));
   switch (res.entry) {
-    case PointEntry::kIgnored: return;
+    case PointEntry::kIgnored:
+      return;
     case PointEntry::kRefused:
       Ask(kChangePointMessage, MsgIcon::Information, MsgButtons::Ok);
       if (res.restore)
@@ -838,7 +853,8 @@ void frmKutai::vsUragome_KeyPress(int keyAscii) {
         vsUragome->SetCellEmpty(c, r);
       FormState();
       return;
-    case PointEntry::kStored: break;
+    case PointEntry::kStored:
+      break;
   }
   if (c == 1) {
     vsUragome->SetActiveCell(2, r);
@@ -866,7 +882,8 @@ void frmKutai::cmdUragome_Click(int index) {
   FormState();
 }
 
-// ---- Commands ------------------------------------------------------------------------------------
+// ---- Commands
+// ------------------------------------------------------------------------------------
 
 void frmKutai::cmdNext_Click() {
   CDocument* doc = Doc();

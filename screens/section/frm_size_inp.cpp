@@ -100,9 +100,10 @@ frmSizeInp::frmSizeInp(QWidget* owner) : QDialog(owner) {
                                 {9, kHeight},
                                 {11, kFound}}),
                     QStringLiteral("-"));
-  vstSearch->addTab(WizardPage(1, vstGrw, picGrw, lists_[1], imtGrw,
-                               {{19, kSoil}, {18, kRatio}, {16, kSlope}, {15, kHeight}, {14, kFound}}),
-                    QStringLiteral("-"));
+  vstSearch->addTab(
+      WizardPage(1, vstGrw, picGrw, lists_[1], imtGrw,
+                 {{19, kSoil}, {18, kRatio}, {16, kSlope}, {15, kHeight}, {14, kFound}}),
+      QStringLiteral("-"));
   vstSearch->addTab(MixedPage(), QStringLiteral("-"));
   vstBlock->setObjectName("vstBlock");
   vstMtw->setObjectName("vstMtw");
@@ -148,8 +149,8 @@ QWidget* frmSizeInp::StepPage(IndexTab* stack, ControlArray<PictureBox>& pics, i
   auto* h = new QHBoxLayout(page);
   auto* pic = pics.Add(step, new PictureBox(page));
   pic->setFixedSize(260, 300);
-  pic->LoadPicture(QString::fromStdString(GuidePictureFolder() +
-                                          SizeInpPictureName(wallType, step)));
+  pic->LoadPicture(
+      QString::fromStdString(GuidePictureFolder() + SizeInpPictureName(wallType, step)));
   h->addWidget(pic);
   auto* v = new QVBoxLayout;
   QString text = QString::fromUtf8(prompt);
@@ -211,19 +212,27 @@ const std::vector<QComboBox*>& frmSizeInp::Lists() const {
 
 IndexTab* frmSizeInp::Steps() const {
   switch (type_) {
-    case 0: return vstBlock;
-    case 1: return vstGrw;
-    case 2: return vstMtw;
-    default: return nullptr;
+    case 0:
+      return vstBlock;
+    case 1:
+      return vstGrw;
+    case 2:
+      return vstMtw;
+    default:
+      return nullptr;
   }
 }
 
 TextArea* frmSizeInp::SummaryBox() const {
   switch (type_) {
-    case 0: return imtBlock;
-    case 1: return imtGrw;
-    case 2: return imtMtw;
-    default: return nullptr;
+    case 0:
+      return imtBlock;
+    case 1:
+      return imtGrw;
+    case 2:
+      return imtMtw;
+    default:
+      return nullptr;
   }
 }
 
@@ -290,15 +299,19 @@ void frmSizeInp::List_Click(int k, const QString& entry) {
 
 void frmSizeInp::cmdNav_Click(int index) {
   switch (index) {
-    case 1: reject(); return;
+    case 1:
+      reject();
+      return;
     case 2:
     case 3:
       if (!wizard_) return;
       wizard_->Move(index - 2);
       Refresh();
       return;
-    case 4: break;
-    default: return;
+    case 4:
+      break;
+    default:
+      return;
   }
   if (!doc_) return;
   if (type_ == 3) {
@@ -314,9 +327,15 @@ void frmSizeInp::cmdNav_Click(int index) {
   }
   if (!wizard_ || !wizard_->FinishEnabled()) return;
   switch (type_) {
-    case 0: ApplyBlkSize(*doc_, wizard_->Selection()); break;
-    case 1: ApplyGrwSize(*doc_, wizard_->Selection()); break;
-    default: ApplyMtwSize(*doc_, wizard_->Selection()); break;
+    case 0:
+      ApplyBlkSize(*doc_, wizard_->Selection());
+      break;
+    case 1:
+      ApplyGrwSize(*doc_, wizard_->Selection());
+      break;
+    default:
+      ApplyMtwSize(*doc_, wizard_->Selection());
+      break;
   }
   accept();
 }

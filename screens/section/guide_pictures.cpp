@@ -106,11 +106,20 @@ void MixedTables(HanRectTables& t, bool key) {
 
 void SetHantenRect(HanRectTables& t, int32_t wallType, int32_t tokki) {
   switch (wallType) {
-    case 0: BlockTables(t); break;
-    case 1: GravityTables(t, tokki != 0); break;
-    case 2: LeaningTables(t, tokki != 0); break;
-    case 3: MixedTables(t, tokki == 1); break;
-    default: break;
+    case 0:
+      BlockTables(t);
+      break;
+    case 1:
+      GravityTables(t, tokki != 0);
+      break;
+    case 2:
+      LeaningTables(t, tokki != 0);
+      break;
+    case 3:
+      MixedTables(t, tokki == 1);
+      break;
+    default:
+      break;
   }
 }
 
@@ -118,11 +127,20 @@ std::string GuideFileName(int32_t wallType, int32_t sisin, int shapeIndex, int32
                           int32_t tokki) {
   std::string name;
   switch (wallType) {
-    case 0: name = sisin == 3 ? "OOGATA_" : "BLOCK_"; break;
-    case 1: name = "GRW_"; break;
-    case 2: name = "MOTARE_"; break;
-    case 3: name = "KONGO_"; break;
-    default: return "";
+    case 0:
+      name = sisin == 3 ? "OOGATA_" : "BLOCK_";
+      break;
+    case 1:
+      name = "GRW_";
+      break;
+    case 2:
+      name = "MOTARE_";
+      break;
+    case 3:
+      name = "KONGO_";
+      break;
+    default:
+      return "";
   }
   static const char* const kShapes[] = {"SUIHEI_", "NORI_", "DAIKEI_", "NINNI_"};
   if (shapeIndex >= 0 && shapeIndex <= 3) name += kShapes[shapeIndex];
@@ -153,10 +171,14 @@ HanEntry HighlightEntry(const std::string& name, int index, int32_t wallType) {
   if (name == "imnKeisya") {
     switch (wallType) {
       case 0:
-      case 2: return wall(9);
-      case 1: return wall(7);
-      case 3: return wall(11);
-      default: return {};
+      case 2:
+        return wall(9);
+      case 1:
+        return wall(7);
+      case 3:
+        return wall(11);
+      default:
+        return {};
     }
   }
   if (name == "imnSOILFH") return {HanTable::kUra, 0};
@@ -175,12 +197,18 @@ HanEntry HighlightEntry(const std::string& name, int index, int32_t wallType) {
 HanRect EntryRect(const HanRectTables& t, const HanEntry& e) {
   if (e.index < 0 || e.index > 20) return {};
   switch (e.table) {
-    case HanTable::kWall: return t.Wall[static_cast<size_t>(e.index)];
-    case HanTable::kUra: return t.Ura[static_cast<size_t>(e.index)];
-    case HanTable::kWater: return t.Water[static_cast<size_t>(e.index)];
-    case HanTable::kKiri: return t.Kiri[static_cast<size_t>(e.index)];
-    case HanTable::kTokki: return t.Tokki[static_cast<size_t>(e.index)];
-    default: return {};
+    case HanTable::kWall:
+      return t.Wall[static_cast<size_t>(e.index)];
+    case HanTable::kUra:
+      return t.Ura[static_cast<size_t>(e.index)];
+    case HanTable::kWater:
+      return t.Water[static_cast<size_t>(e.index)];
+    case HanTable::kKiri:
+      return t.Kiri[static_cast<size_t>(e.index)];
+    case HanTable::kTokki:
+      return t.Tokki[static_cast<size_t>(e.index)];
+    default:
+      return {};
   }
 }
 

@@ -44,6 +44,7 @@ constexpr const char* kTokLTag = "突起の高さを入力します。";
 constexpr const char* kBackfillTag = "裏込めコンクリートの厚さを入力します。";
 
 // The shear-key boxes of one page (Index first, first + 1, first + 2).
+// clang-format off
 #define NORVA_TOKKI(first, page)                                                              \
   {"imnTokkiSize", first, NORVA_M(TokX), 0.001, 99.999, kLen, "突起前面位置", "Ｘ", "t", kM,   \
    kTokXTag, A::kNone, page},                                                                 \
@@ -54,6 +55,7 @@ constexpr const char* kBackfillTag = "裏込めコンクリートの厚さを入
 #define NORVA_LENGTH(index)                                                                   \
   {"imnBlockLength", index, NORVA_M(WallL), 0.001, 999.999, kLong, "擁壁1ブロック長", "Ｌ", "", \
    kM, kWallLTag, A::kLength, index}
+// clang-format on
 
 const KutaiField kFields[] = {
     // ---- Block masonry --------------------------------------------------------
@@ -122,8 +124,8 @@ const KutaiField kFields[] = {
     {"imnMtwSize", 6, NORVA_M(MtwB4), 0, 99.999, kLen, "壁背面幅", "Ｂ", "4", kM,
      "壁の背面幅を入力します。", A::kLeaning, 2},
     {"imnMtwSize", 7, NORVA_M(MtwN1), 0.001, 1, kLen, "壁前面勾配", "Ｎ", "1", "",
-     "壁前面勾配を入力します。壁前面高さ及び壁前面幅を入力すると自動で計算されます。",
-     A::kLeaning, 2},
+     "壁前面勾配を入力します。壁前面高さ及び壁前面幅を入力すると自動で計算されます。", A::kLeaning,
+     2},
     {"imnMtwSize", 8, NORVA_SHOW(MtwN2), -99.999, 99.999, kLen, "壁背面勾配", "Ｎ", "2", "",
      "壁背面勾配です。自動的に計算されます。", A::kLeaning, 2},
     {"imnKeisya", 2, NORVA_M(KeisyaH), 0.001, 9.999, kLen, "底面傾斜高さ", "Ｈ", "4", kM,
@@ -180,16 +182,16 @@ const KutaiField kFields[] = {
      "擁壁かかとから地山までの距離を入力します。", A::kNone, -1},
     {"imnKirido", 1, NORVA_M(KiriN), 0.001, 2, kLen, "切土面の勾配", "Ｎ", "K", "",
      "地山の勾配を入力します。", A::kNone, -1},
-    {"imnKirido", 2, NORVA_M(KiriDlt), 0, 99, "0.00", "仮想背面における壁面摩擦角", "δ", "1",
-     kDeg, "法面形状の場合に法勾配より算出した法面角度が表示されます。", A::kNone, -1},
+    {"imnKirido", 2, NORVA_M(KiriDlt), 0, 99, "0.00", "仮想背面における壁面摩擦角", "δ", "1", kDeg,
+     "法面形状の場合に法勾配より算出した法面角度が表示されます。", A::kNone, -1},
 
     // ---- Water page ------------------------------------------------------------------------
-    {"imnWatf", 0, NORVA_AT(WatFH, SetWatFH, 0), 0, 99.999, kLen, "前面水位　常　時 ：", "", "",
-     kM, "底面から常時の前面水位までの高さを入力します。", A::kNone, -1},
+    {"imnWatf", 0, NORVA_AT(WatFH, SetWatFH, 0), 0, 99.999, kLen, "前面水位　常　時 ：", "", "", kM,
+     "底面から常時の前面水位までの高さを入力します。", A::kNone, -1},
     {"imnWatf", 1, NORVA_AT(WatFH, SetWatFH, 1), 0, 99.999, kLen, "地震時 ：", "", "", kM,
      "底面から地震時の前面水位までの高さを入力します。", A::kNone, -1},
-    {"imnWatb", 0, NORVA_AT(WatBH, SetWatBH, 0), 0, 99.999, kLen, "背面水位　常　時 ：", "", "",
-     kM, "底面から常時の背面水位までの高さを入力します。", A::kNone, -1},
+    {"imnWatb", 0, NORVA_AT(WatBH, SetWatBH, 0), 0, 99.999, kLen, "背面水位　常　時 ：", "", "", kM,
+     "底面から常時の背面水位までの高さを入力します。", A::kNone, -1},
     {"imnWatb", 1, NORVA_AT(WatBH, SetWatBH, 1), 0, 99.999, kLen, "地震時 ：", "", "", kM,
      "底面から地震時の背面水位までの高さを入力します。", A::kNone, -1},
 };

@@ -12,18 +12,18 @@ class CDocument;
 // What leaving the box does after writing its member.
 enum class KutaiAfter {
   kNone,
-  kBlockBase,   // block base-width rule (block page boxes)
-  kFootingB,    // WallB := BlkB
-  kBlkH2,       // refused above BlkH1
-  kGravity,     // front-slope rule (GrwB1 >= 0)
-  kGravityB,    // WallB := GrwB, then the front-slope rule
-  kLeaning,     // leaning rules of the box's Index
-  kMixed,       // mixed wall height
-  kMixedB,      // WallB := GrwB, then the mixed wall height
-  kKeisya,      // front-slope rule (GrwB1 > 0)
-  kNori,        // slope angle shown
-  kLength,      // no refresh and no highlight
-  kDisplay,     // shows a derived value only: no hint, nothing on leaving
+  kBlockBase,  // block base-width rule (block page boxes)
+  kFootingB,   // WallB := BlkB
+  kBlkH2,      // refused above BlkH1
+  kGravity,    // front-slope rule (GrwB1 >= 0)
+  kGravityB,   // WallB := GrwB, then the front-slope rule
+  kLeaning,    // leaning rules of the box's Index
+  kMixed,      // mixed wall height
+  kMixedB,     // WallB := GrwB, then the mixed wall height
+  kKeisya,     // front-slope rule (GrwB1 > 0)
+  kNori,       // slope angle shown
+  kLength,     // no refresh and no highlight
+  kDisplay,    // shows a derived value only: no hint, nothing on leaving
 };
 
 struct KutaiField {

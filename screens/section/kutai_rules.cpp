@@ -39,17 +39,22 @@ void NormaliseOnLeave(CDocument& d) { ClearUnusedBlockMembers(d); }
 
 void DataSetNormalise(CDocument& d) {
   switch (d.WallType()) {
-    case 0: DeriveBlockWallB(d); break;
+    case 0:
+      DeriveBlockWallB(d);
+      break;
     case 1:
       FrontSlopeRule(d, true);
       d.WallB = d.GrwB;
       break;
-    case 2: LeaningRules(d, -1); break;
+    case 2:
+      LeaningRules(d, -1);
+      break;
     case 3:
       d.WallB = d.GrwB;
       MixedWallHeightRule(d);
       break;
-    default: break;
+    default:
+      break;
   }
   if (d.Sisin != 2) d.KiriDlt = 0;
 }
@@ -98,8 +103,7 @@ FootingCheck CheckFootingWidth(CDocument& d) {
 // ---- Derived values ---------------------------------------------------------------
 
 bool BlockBaseWidthRule(CDocument& d) {
-  if (d.nBlkFound != 1 || !(d.BlkT >= 0) || !(d.BlkDeltT2 >= 0) || d.BlkN == kNullBox)
-    return false;
+  if (d.nBlkFound != 1 || !(d.BlkT >= 0) || !(d.BlkDeltT2 >= 0) || d.BlkN == kNullBox) return false;
   const double theta = std::atan(d.BlkN);
   const double thick = d.BlkT + d.BlkDeltT2;
   d.WallB = d.nBlkSetup == 1 ? thick / std::cos(theta) : thick * std::cos(theta);
@@ -117,8 +121,8 @@ void DeriveBlockWallB(CDocument& d) {
 bool FrontSlopeRule(CDocument& d, bool strict) {
   if (!(d.WallH > 0)) return false;
   if (strict ? !(d.GrwB1 > 0) : !(d.GrwB1 >= 0)) return false;
-  const double divisor = (d.KeisyaH > 0 && d.nKeisya == 0) ? d.WallH - d.KeisyaH - d.GrwH1
-                                                            : d.WallH - d.GrwH1;
+  const double divisor =
+      (d.KeisyaH > 0 && d.nKeisya == 0) ? d.WallH - d.KeisyaH - d.GrwH1 : d.WallH - d.GrwH1;
   if (divisor == 0) return false;
   const double n = d.GrwB1 / divisor;
   if (!std::isfinite(n)) return false;

@@ -108,25 +108,25 @@ bool BlkH2Refused(double v, double BlkH1);
 
 // Which controls are enabled, in the order the screen applies them.
 struct KutaiEnabling {
-  int page = 0;               // shape page = WallType
-  bool blkDeltT = false;      // ⊿t1, ⊿t2 (Sisin != 3)
-  bool blkT2 = false;         // joint thickness (Sisin 3)
-  bool blkSetti = false;      // laying of the blocks (Sisin != 3)
-  bool kiri = false;          // cut slope d and N (BackType 1)
-  bool kiriDlt = false;       // wall friction on the virtual back (also Sisin 2)
-  bool keisyaFrames = false;  // inclined-base frames and options
-  bool keisyaBoxes = false;   // inclined-base heights
-  bool tokkiFrames = false;   // shear-key frames and options
-  bool tokkiBoxes = false;    // shear-key sizes
-  bool leaningForced = false; // leaning page: base and key switched off
-  bool soilSeismic = false;   // seismic front soil
-  bool drawCase = false;      // the drawing-case options
-  bool arbitrary = false;     // option "任意" (trial wedge only)
-  bool suiiAuto = false;      // automatic water level
-  bool waterNormal = false;   // water levels, normal state
-  bool waterSeismic = false;  // water levels, seismic state
-  bool found = false;         // footing B, B1, H1
-  bool foundBack = false;     // footing H2
+  int page = 0;                // shape page = WallType
+  bool blkDeltT = false;       // ⊿t1, ⊿t2 (Sisin != 3)
+  bool blkT2 = false;          // joint thickness (Sisin 3)
+  bool blkSetti = false;       // laying of the blocks (Sisin != 3)
+  bool kiri = false;           // cut slope d and N (BackType 1)
+  bool kiriDlt = false;        // wall friction on the virtual back (also Sisin 2)
+  bool keisyaFrames = false;   // inclined-base frames and options
+  bool keisyaBoxes = false;    // inclined-base heights
+  bool tokkiFrames = false;    // shear-key frames and options
+  bool tokkiBoxes = false;     // shear-key sizes
+  bool leaningForced = false;  // leaning page: base and key switched off
+  bool soilSeismic = false;    // seismic front soil
+  bool drawCase = false;       // the drawing-case options
+  bool arbitrary = false;      // option "任意" (trial wedge only)
+  bool suiiAuto = false;       // automatic water level
+  bool waterNormal = false;    // water levels, normal state
+  bool waterSeismic = false;   // water levels, seismic state
+  bool found = false;          // footing B, B1, H1
+  bool foundBack = false;      // footing H2
 };
 
 // The enabling of the document's settings. A leaning wall whose toe-slab

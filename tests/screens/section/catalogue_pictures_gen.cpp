@@ -11,17 +11,28 @@ constexpr const char* kMarked = "#f0a040";  // the subject of the step
 constexpr double kGround = 3650;
 
 // What a step brings out.
-enum class Subject { kNone, kBackfill, kEmbankment, kSlope, kHeight, kFoundation, kStructure,
-                     kBackConcrete, kUnitWeight, kSurcharge, kAll };
+enum class Subject {
+  kNone,
+  kBackfill,
+  kEmbankment,
+  kSlope,
+  kHeight,
+  kFoundation,
+  kStructure,
+  kBackConcrete,
+  kUnitWeight,
+  kSurcharge,
+  kAll
+};
 
 Subject SubjectOf(int32_t wallType, int step) {
   using S = Subject;
-  static const std::vector<S> block = {S::kStructure, S::kBackConcrete, S::kSlope, S::kBackfill,
-                                       S::kUnitWeight, S::kSurcharge, S::kAll};
+  static const std::vector<S> block = {S::kStructure,  S::kBackConcrete, S::kSlope, S::kBackfill,
+                                       S::kUnitWeight, S::kSurcharge,    S::kAll};
   static const std::vector<S> gravity = {S::kBackfill, S::kEmbankment, S::kSlope, S::kHeight,
                                          S::kAll};
-  static const std::vector<S> leaning = {S::kFoundation, S::kBackfill, S::kEmbankment, S::kSlope,
-                                         S::kHeight, S::kAll};
+  static const std::vector<S> leaning = {S::kFoundation, S::kBackfill, S::kEmbankment,
+                                         S::kSlope,      S::kHeight,   S::kAll};
   const std::vector<S>& list = wallType == 0 ? block : wallType == 1 ? gravity : leaning;
   return step >= 0 && step < static_cast<int>(list.size()) ? list[static_cast<size_t>(step)]
                                                            : S::kNone;
@@ -35,8 +46,8 @@ struct Sketch {
   std::vector<P> backConcrete;  // block walls
   P toe, crestFront, crestBack;
   double baseY;
-  double frontX;  // front of the base
-  double heelX;   // back of the base
+  double frontX;        // front of the base
+  double heelX;         // back of the base
   std::vector<P> back;  // the wall's back below the crest, down to the heel
 };
 
@@ -70,8 +81,8 @@ Sketch Of(int32_t wallType) {
       k.crestFront = {2100, 900};
       k.crestBack = {2500, 900};
       k.baseY = kGround;
-      k.wall = {{700, kGround}, {700, 3350}, k.toe, k.crestFront, k.crestBack, {1650, 3050},
-                {1650, kGround}};
+      k.wall = {{700, kGround}, {700, 3350},  k.toe,          k.crestFront,
+                k.crestBack,    {1650, 3050}, {1650, kGround}};
       k.frontX = 700;
       k.heelX = 1650;
       k.back = {{1650, 3050}, {1650, kGround}};
@@ -120,10 +131,18 @@ std::string StepPictureSvg(int32_t wallType, int step) {
 
   // Words and dimensions of the subject.
   switch (subject) {
-    case Subject::kBackfill: s.Note({3100, 2300}, "裏込め土"); break;
-    case Subject::kUnitWeight: s.Note({3100, 2300}, "裏込め土 γ"); break;
-    case Subject::kFoundation: s.Note({1950, 4100}, "基礎地盤"); break;
-    case Subject::kStructure: s.Note({1000, 600}, "練積み・空積み"); break;
+    case Subject::kBackfill:
+      s.Note({3100, 2300}, "裏込め土");
+      break;
+    case Subject::kUnitWeight:
+      s.Note({3100, 2300}, "裏込め土 γ");
+      break;
+    case Subject::kFoundation:
+      s.Note({1950, 4100}, "基礎地盤");
+      break;
+    case Subject::kStructure:
+      s.Note({1000, 600}, "練積み・空積み");
+      break;
     case Subject::kBackConcrete:
       s.DimH(2300, 2650, 700, 900, 900);
       s.Note({2475, 480}, "⊿t");
@@ -136,7 +155,8 @@ std::string StepPictureSvg(int32_t wallType, int step) {
       s.Line({2800, 350}, {kStepWidth, 350}, kDimInk, 8);
       s.Note({3350, 200}, "q");
       break;
-    default: break;
+    default:
+      break;
   }
   const bool height = subject == Subject::kHeight || subject == Subject::kEmbankment || all;
   if (height) {

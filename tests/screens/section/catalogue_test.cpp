@@ -41,8 +41,8 @@ TEST(CatalogueReader, CountBelowTheRecordsReadsOnlyThatMany) {
 }
 
 TEST(CatalogueReader, AnyFailureGivesOneEmptyRecord) {
-  for (const char* f : {"reader/count_above.csv", "reader/not_a_number.csv",
-                        "reader/count_zero.csv"}) {
+  for (const char* f :
+       {"reader/count_above.csv", "reader/not_a_number.csv", "reader/count_zero.csv"}) {
     SCOPED_TRACE(f);
     const auto r = Read(1, f);
     ASSERT_EQ(r.size(), 1u);
@@ -305,20 +305,20 @@ TEST(CatalogueApply, GravityWithAndWithoutEmbankment) {
 TEST(CatalogueApply, LeaningWall) {
   CDocument d;
   d.SetWallType(2);
-  ApplyMtwSize(d, {std::string("岩盤"), std::string("C1"), 0.0, 0.3, 0.2, 4.0, 2.0, 0.5, 0.6,
-                   0.4, 0.0});
+  ApplyMtwSize(
+      d, {std::string("岩盤"), std::string("C1"), 0.0, 0.3, 0.2, 4.0, 2.0, 0.5, 0.6, 0.4, 0.0});
   EXPECT_EQ(d.Gamb, 20);
   EXPECT_EQ(d.Gambd, 11);
   EXPECT_EQ(d.Fai, 35);
   EXPECT_DOUBLE_EQ(d.delt(1), 17.5);
   EXPECT_EQ(d.WallH, 4);
-  EXPECT_DOUBLE_EQ(d.MtwH1, 3.5);            // 4 - 0.5
+  EXPECT_DOUBLE_EQ(d.MtwH1, 3.5);  // 4 - 0.5
   EXPECT_EQ(d.MtwH2, 0.5);
   EXPECT_EQ(d.MtwH3, 0);
   EXPECT_EQ(d.MtwB1, 0.6);
-  EXPECT_NEAR(d.MtwB2, 1.05, 1e-12);         // 3.5 x 0.3
+  EXPECT_NEAR(d.MtwB2, 1.05, 1e-12);  // 3.5 x 0.3
   EXPECT_EQ(d.MtwB3, 0.4);
-  EXPECT_NEAR(d.MtwB4, 0.7, 1e-12);          // 3.5 x 0.2
+  EXPECT_NEAR(d.MtwB4, 0.7, 1e-12);  // 3.5 x 0.2
   EXPECT_EQ(d.MtwN1, 0.3);
   EXPECT_EQ(d.MtwN2, 0.2);
   EXPECT_EQ(d.UragomeType, 0);
@@ -334,21 +334,21 @@ TEST(CatalogueApply, MixedWallBarsAndRefusedZeroDivisors) {
   EXPECT_DOUBLE_EQ(d.delt(0), 20);
   EXPECT_EQ(d.MxwH1, 2.0);
   EXPECT_EQ(d.MxwH2, 1.5);
-  EXPECT_EQ(d.MxwH3, 0);                    // 1.5 - 1.5
+  EXPECT_EQ(d.MxwH3, 0);  // 1.5 - 1.5
   EXPECT_EQ(d.WallH, 3.5);
   EXPECT_EQ(d.BlkDeltT2, 0.2);
   EXPECT_EQ(d.GrwB, 1.6);
-  EXPECT_DOUBLE_EQ(d.GrwN, 0.2);            // 0.3 / 1.5
+  EXPECT_DOUBLE_EQ(d.GrwN, 0.2);  // 0.3 / 1.5
   EXPECT_EQ(d.Tokki, 1);
-  EXPECT_EQ(d.TokDia, 12);                  // 12.5: a half to the even 12
-  EXPECT_DOUBLE_EQ(d.TokHon, 4);            // 1000 / 250
+  EXPECT_EQ(d.TokDia, 12);        // 12.5: a half to the even 12
+  EXPECT_DOUBLE_EQ(d.TokHon, 4);  // 1000 / 250
   EXPECT_EQ(d.UragomeType, 0);
   ASSERT_EQ(ApplyMxwSize(d, recs[1]), "");
-  EXPECT_EQ(d.TokDia, 14);                  // 13.5: to the even 14
-  EXPECT_DOUBLE_EQ(d.TokHon, 5);            // 1000 / 200
-  EXPECT_NEAR(d.MxwH3, 0.3, 1e-12);         // 1.8 - 1.5
+  EXPECT_EQ(d.TokDia, 14);           // 13.5: to the even 14
+  EXPECT_DOUBLE_EQ(d.TokHon, 5);     // 1000 / 200
+  EXPECT_NEAR(d.MxwH3, 0.3, 1e-12);  // 1.8 - 1.5
   EXPECT_EQ(d.UragomeType, 2);
-  EXPECT_NEAR(d.UraX2, 1.8, 1e-12);         // 1.5 x 1.2
+  EXPECT_NEAR(d.UraX2, 1.8, 1e-12);  // 1.5 x 1.2
 
   const double height = d.WallH;
   EXPECT_EQ(ApplyMxwSize(d, recs[2]), kMxwZeroMessage);  // LowerH 0

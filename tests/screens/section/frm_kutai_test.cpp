@@ -10,6 +10,8 @@
 #include "screens/section/kutai_rules.h"
 #include "section_test_support.h"
 #include "shell/command_state.h"
+#include "shell/file_commands.h"
+#include "shell/small_windows.h"
 
 namespace norva {
 namespace {
@@ -386,6 +388,33 @@ TEST_F(FrmKutaiTest, LiveDrawingNormalAndSeismicWithMouseZoom) {
   EXPECT_EQ(s->vsdDrawSize->Zoom(), 100);
   test::Press(s->vsdDrawSize, Qt::NoModifier);
   EXPECT_EQ(s->vsdDrawSize->Zoom(), 100);
+}
+
+TEST_F(FrmKutaiTest, HelpButtonShowsTheWaterLevelPage) {
+  auto doc = Open("gravity.nrv");
+  frmKutai* s = Show(*doc);
+  s->cmdWatHelp->click();
+  frmHelp* help = nullptr;
+  for (QWidget* w : QApplication::topLevelWidgets())
+    if (auto* h = qobject_cast<frmHelp*>(w); h && h->isVisible()) help = h;
+  ASSERT_NE(help, nullptr);
+  EXPECT_TRUE(help->Address().endsWith(QStringLiteral("/help/wlvl.htm")));
+  help->close();
+}
+
+TEST_F(FrmKutaiTest, ABoxLeftAfterItsDocumentWasReleasedTouchesNothing) {
+  auto doc = Open("gravity.nrv");
+  frmKutai* s = Show(*doc);
+  FocusIn(s->imnGrwSize[0]);
+  std::weak_ptr<CDocument> gone = doc;
+  const std::string key = doc->Key;
+  doc.reset();
+  CloseDocument(key);  // what closing the main window does first
+  ASSERT_TRUE(gone.expired());
+  test::Type(s->imnGrwSize[0], "4");
+  FocusOut(s->imnGrwSize[0]);  // must not reach the released document
+  s->chkDrawMode->click();
+  SUCCEED();
 }
 
 TEST_F(FrmKutaiTest, LeavingByCodeClearsTheOtherGuidelinesBlockMembers) {

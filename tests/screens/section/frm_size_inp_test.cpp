@@ -17,8 +17,7 @@
 namespace norva {
 namespace {
 
-const std::string kWizard =
-    std::string(NORVA_SOURCE_DIR) + "/tests/screens/catalogue/wizard/";
+const std::string kWizard = std::string(NORVA_SOURCE_DIR) + "/tests/screens/catalogue/wizard/";
 
 class SizeInpTest : public test::SectionFixture {
  protected:
@@ -58,7 +57,8 @@ TEST_F(SizeInpTest, GravityStepsWithCaptionsButtonsAndSummary) {
   EXPECT_FALSE(dlg.cmdNav[2]->isEnabled());
   EXPECT_FALSE(dlg.cmdNav[3]->isEnabled());
   EXPECT_FALSE(dlg.cmdNav[4]->isEnabled());
-  EXPECT_EQ(dlg.lblCaption[18]->text(), QStringLiteral("盛土高比(Ｈ<sub>0</sub>/Ｈ)を選択してください。"));
+  EXPECT_EQ(dlg.lblCaption[18]->text(),
+            QStringLiteral("盛土高比(Ｈ<sub>0</sub>/Ｈ)を選択してください。"));
   Pick(dlg, 0, "C2");
   EXPECT_TRUE(dlg.cmdNav[3]->isEnabled());
   dlg.cmdNav[3]->click();
@@ -75,9 +75,10 @@ TEST_F(SizeInpTest, GravityStepsWithCaptionsButtonsAndSummary) {
   dlg.cmdNav[3]->click();
   EXPECT_EQ(dlg.windowTitle(), QStringLiteral("図集検索 - 完了!"));
   EXPECT_TRUE(dlg.cmdNav[4]->isEnabled());
-  EXPECT_EQ(dlg.imtGrw->toPlainText(),
-            QStringLiteral("裏込め土の種類　:　C2\n盛土高比　　　　:　0.5\n前面勾配　　　　:　0.30\n"
-                           "擁壁高　　　　　:　4.000\n底版幅　　　　　:　2.600"));
+  EXPECT_EQ(
+      dlg.imtGrw->toPlainText(),
+      QStringLiteral("裏込め土の種類　:　C2\n盛土高比　　　　:　0.5\n前面勾配　　　　:　0.30\n"
+                     "擁壁高　　　　　:　4.000\n底版幅　　　　　:　2.600"));
   // Back to the first step and another soil: the next list anew, no choice.
   for (int i = 0; i < 4; ++i) dlg.cmdNav[2]->click();
   Pick(dlg, 0, "C1");
@@ -204,7 +205,7 @@ TEST_F(SizeInpTest, ShowSizeInpRefillsScreenOneAfterFinish) {
   EXPECT_EQ(s->imnGrwSize[0]->text(), QStringLiteral("4.000"));
   EXPECT_EQ(s->imnGrwSize[1]->text(), QStringLiteral("2.600"));
   EXPECT_EQ(s->imnGrwSize[2]->text(), QStringLiteral("1.200"));  // 4.0 x 0.3
-  EXPECT_TRUE(s->optBackStyle.Value(2));                          // embankment 2.0
+  EXPECT_TRUE(s->optBackStyle.Value(2));                         // embankment 2.0
   EXPECT_EQ(s->imnH0->text(), QStringLiteral("2.000"));
 }
 

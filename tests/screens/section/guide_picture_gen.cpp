@@ -23,12 +23,12 @@ const std::vector<std::string>& WallTexts(int32_t type) {
 
 // The points a wall gives the grounds around it.
 struct Frame {
-  double frontX;    // front face of the lowest part (toe)
-  double baseY;     // base level at the front
-  double heelX;     // heel
-  double heelY;     // base level at the heel
-  double groundY;   // where the back ground meets the wall
-  double crestY;    // the wall's crest
+  double frontX;   // front face of the lowest part (toe)
+  double baseY;    // base level at the front
+  double heelX;    // heel
+  double heelY;    // base level at the heel
+  double groundY;  // where the back ground meets the wall
+  double crestY;   // the wall's crest
   double frontSoilY;
   double frontWaterY;
   double backWaterY;
@@ -67,8 +67,12 @@ void FrontSide(Svg& s, const HanRectTables& t, const Frame& f) {
 std::vector<P> BackGround(Svg& s, const HanRectTables& t, const GuideVariant& v, const Frame& f,
                           bool marked) {
   // The bearing ground under the base.
-  s.Poly({{0, f.baseY}, {f.frontX, f.baseY}, {f.heelX, f.heelY}, {kPictureWidth, f.heelY},
-          {kPictureWidth, kPictureHeight}, {0, kPictureHeight}},
+  s.Poly({{0, f.baseY},
+          {f.frontX, f.baseY},
+          {f.heelX, f.heelY},
+          {kPictureWidth, f.heelY},
+          {kPictureWidth, kPictureHeight},
+          {0, kPictureHeight}},
          kBearing, "none");
   const P g = BackAt(f, f.groundY);
   std::vector<P> top;
@@ -86,11 +90,16 @@ std::vector<P> BackGround(Svg& s, const HanRectTables& t, const GuideVariant& v,
       break;
     }
     case 3: {  // change points
-      top = {g, {g.x + 600, g.y - 250}, {g.x + 1150, g.y - 250}, {g.x + 1750, g.y - 800},
+      top = {g,
+             {g.x + 600, g.y - 250},
+             {g.x + 1150, g.y - 250},
+             {g.x + 1750, g.y - 800},
              {kPictureWidth, g.y - 800}};
       break;
     }
-    default: top = {g, {kPictureWidth, g.y}}; break;
+    default:
+      top = {g, {kPictureWidth, g.y}};
+      break;
   }
   std::vector<P> soil = top;
   soil.push_back({kPictureWidth, f.heelY});
@@ -140,7 +149,10 @@ void Cut(Svg& s, const HanRectTables& t, const Frame& f, const std::vector<P>& g
   const double footX = f.heelX + std::max(600.0, (dr.Left + dr.Width / 2.0 - f.heelX) * 2);
   const double topY = ground.empty() ? f.groundY : ground.back().y;
   const double riseX = footX + (f.heelY - topY) * 0.45;
-  s.Poly({{footX, f.heelY}, {riseX, topY}, {kPictureWidth, topY}, {kPictureWidth, kPictureHeight},
+  s.Poly({{footX, f.heelY},
+          {riseX, topY},
+          {kPictureWidth, topY},
+          {kPictureWidth, kPictureHeight},
           {footX, kPictureHeight}},
          kRock, "none");
   s.Line({footX, f.heelY}, {riseX, topY}, kInk, 12);
@@ -155,8 +167,8 @@ void Cut(Svg& s, const HanRectTables& t, const Frame& f, const std::vector<P>& g
 }
 
 // A shear key under a flat base: its place, width and height.
-void ShearKey(Svg& s, const HanRectTables& t, double frontX, double baseY, double keyX,
-              double keyW, double keyH) {
+void ShearKey(Svg& s, const HanRectTables& t, double frontX, double baseY, double keyX, double keyW,
+              double keyH) {
   s.Poly({{keyX, baseY}, {keyX + keyW, baseY}, {keyX + keyW, baseY + keyH}, {keyX, baseY + keyH}},
          kConcrete);
   const HanRect xt = t.Tokki[0], bt = t.Tokki[1], lt = t.Tokki[2];
@@ -191,8 +203,9 @@ void BlockWall(Svg& s, const HanRectTables& t, const GuideVariant& v) {
   const P backfillTop{blockBackTop.x + backTop, crest};
   const double heelTop = 6640;
   Frame f{fx, frontBottom, hx, heelBottom, crest + 1150, crest, 6015, 5925, 5700, {}};
-  f.back = v.largeBlocks ? std::vector<P>{blockBackTop, blockBackBottom, {hx, heelTop}, {hx, heelBottom}}
-                         : std::vector<P>{backfillTop, backfillBottom, {hx, heelTop}, {hx, heelBottom}};
+  f.back = v.largeBlocks
+               ? std::vector<P>{blockBackTop, blockBackBottom, {hx, heelTop}, {hx, heelBottom}}
+               : std::vector<P>{backfillTop, backfillBottom, {hx, heelTop}, {hx, heelBottom}};
   std::vector<P> ground = BackGround(s, t, v, f, true);
   if (v.cut) Cut(s, t, f, ground);
   // Footing, backfill concrete, blocks.
@@ -251,8 +264,8 @@ void GravityWall(Svg& s, const HanRectTables& t, const GuideVariant& v) {
   const double fx = 1700, slabTop = 5450, frontBottom = 5800;
   const double heelX = 4300, heelBottom = v.key ? frontBottom : 6140;
   const P toe{2800, slabTop}, crestFront{3420, 2400}, crestBack{3880, 2400};
-  Frame f{fx, frontBottom, heelX, heelBottom, 3600, 2400, 5280, 5160, 4935,
-          {crestBack, {heelX, heelBottom}}};
+  Frame f{fx,   frontBottom, heelX, heelBottom, 3600,
+          2400, 5280,        5160,  4935,       {crestBack, {heelX, heelBottom}}};
   std::vector<P> ground = BackGround(s, t, v, f, false);
   if (v.cut) Cut(s, t, f, ground);
   s.Poly({{fx, frontBottom}, {fx, slabTop}, toe, crestFront, crestBack, {heelX, heelBottom}},
@@ -294,11 +307,19 @@ void LeaningWall(Svg& s, const HanRectTables& t, const GuideVariant& v) {
   const P wallToe{2900, slabTop}, crestFront{4284, crest}, crestBack{4850, crest};
   const P backRoot{3414, 5700};  // top of the inclined root (H3)
   const double heelX = backRoot.x, heelBottom = v.key ? frontBottom : 7230;
-  Frame f{fx, frontBottom, heelX, heelBottom, 3800, crest, 5880, 5745, 5550,
-          {crestBack, backRoot, {heelX, slabTop}, {heelX, heelBottom}}};
+  Frame f{fx,    frontBottom,
+          heelX, heelBottom,
+          3800,  crest,
+          5880,  5745,
+          5550,  {crestBack, backRoot, {heelX, slabTop}, {heelX, heelBottom}}};
   std::vector<P> ground = BackGround(s, t, v, f, true);
   if (v.cut) Cut(s, t, f, ground);
-  s.Poly({{fx, frontBottom}, {fx, slabTop}, wallToe, crestFront, crestBack, backRoot,
+  s.Poly({{fx, frontBottom},
+          {fx, slabTop},
+          wallToe,
+          crestFront,
+          crestBack,
+          backRoot,
           {heelX, heelBottom}},
          kConcrete);
   if (v.key) ShearKey(s, t, fx, frontBottom, 2380, 300, 400);
@@ -322,9 +343,9 @@ void LeaningWall(Svg& s, const HanRectTables& t, const GuideVariant& v) {
   s.DimH(backRoot.x, crestBack.x, b4Row, heelBottom, crestBack.y);
   s.Label(t.Wall[6], L[6], {(backRoot.x + crestBack.x) / 2, b4Row});
   const double ny = Centre(t.Wall[7]).y;
-  s.Label(t.Wall[7], L[7],
-          {wallToe.x + (crestFront.x - wallToe.x) * (wallToe.y - ny) / (wallToe.y - crestFront.y),
-           ny});
+  s.Label(
+      t.Wall[7], L[7],
+      {wallToe.x + (crestFront.x - wallToe.x) * (wallToe.y - ny) / (wallToe.y - crestFront.y), ny});
   s.Note({(crestBack.x + backRoot.x) / 2 + 420, 4450}, "1:N_2");
   if (!v.key) {
     s.Line({leftX - 40, heelBottom}, {heelX, heelBottom}, kDimInk, 4, true);
@@ -346,11 +367,18 @@ void MixedWall(Svg& s, const HanRectTables& t, const GuideVariant& v) {
   const P upperCrest{upperToe.x + run * (joint - crest), crest};
   const P blockBackBottom{upperToe.x + thick, joint}, blockBackTop{upperCrest.x + thick, crest};
   const P backfillTop{blockBackTop.x + 450, crest}, backfillBottom{lowerCrestBack.x + 450, taper};
-  Frame f{fx, base, heelX, heelBottom, 1800, crest, 5235, 5145, 4545,
-          {backfillTop, backfillBottom, {heelX, 5600}, {heelX, heelBottom}}};
+  Frame f{fx,    base,
+          heelX, heelBottom,
+          1800,  crest,
+          5235,  5145,
+          4545,  {backfillTop, backfillBottom, {heelX, 5600}, {heelX, heelBottom}}};
   std::vector<P> ground = BackGround(s, t, v, f, true);
   if (v.cut) Cut(s, t, f, ground);
-  s.Poly({lowerToe, lowerCrestFront, lowerCrestBack, backfillBottom, {heelX, 5600},
+  s.Poly({lowerToe,
+          lowerCrestFront,
+          lowerCrestBack,
+          backfillBottom,
+          {heelX, 5600},
           {heelX, heelBottom}},
          kConcrete);
   s.Poly({blockBackBottom, blockBackTop, backfillTop, backfillBottom, lowerCrestBack},
@@ -450,10 +478,18 @@ std::string GuidePictureSvg(const GuideVariant& v) {
   SetHantenRect(t, v.wallType, v.key ? 1 : 0);
   Svg s(kPictureWidth, kPictureHeight);
   switch (v.wallType) {
-    case 0: BlockWall(s, t, v); break;
-    case 1: GravityWall(s, t, v); break;
-    case 2: LeaningWall(s, t, v); break;
-    default: MixedWall(s, t, v); break;
+    case 0:
+      BlockWall(s, t, v);
+      break;
+    case 1:
+      GravityWall(s, t, v);
+      break;
+    case 2:
+      LeaningWall(s, t, v);
+      break;
+    default:
+      MixedWall(s, t, v);
+      break;
   }
   return s.Text();
 }

@@ -3,13 +3,15 @@
 // highlights. NORVA_WRITE_GUIDES=<folder> writes the pictures anew;
 // NORVA_GUIDE_SHEET=<file.png> renders all of them with their rectangles
 // into one contact sheet for a person to look at.
+#include "screens/section/guide_pictures.h"
+
+#include <gtest/gtest.h>
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
-#include <gtest/gtest.h>
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -19,7 +21,6 @@
 #include <vector>
 
 #include "guide_picture_gen.h"
-#include "screens/section/guide_pictures.h"
 #include "shell/shell_test_support.h"
 
 namespace norva {

@@ -73,13 +73,13 @@ TEST(HanRectTables, BoxesMapToTheirEntries) {
     int entry;
   };
   const Row rows[] = {
-      {"imnBlockSize", 4, 0, HanTable::kWall, 4}, {"imnBlockSize", 5, 0, HanTable::kNone, 0},
-      {"imnFoundSize", 3, 0, HanTable::kWall, 8}, {"imnMtwSize", 8, 2, HanTable::kNone, 0},
-      {"imnKeisya", 0, 0, HanTable::kWall, 9},    {"imnKeisya", 1, 1, HanTable::kWall, 7},
-      {"imnKeisya", 2, 2, HanTable::kWall, 9},    {"imnKeisya", 3, 3, HanTable::kWall, 11},
-      {"imnSOILFH", 1, 1, HanTable::kUra, 0},     {"imnNoriN", -1, 1, HanTable::kUra, 5},
-      {"imnWatb", 1, 1, HanTable::kWater, 1},     {"imnKirido", 1, 1, HanTable::kKiri, 1},
-      {"imnKirido", 2, 1, HanTable::kNone, 0},    {"imnTokkiSize", 7, 3, HanTable::kTokki, 1},
+      {"imnBlockSize", 4, 0, HanTable::kWall, 4},  {"imnBlockSize", 5, 0, HanTable::kNone, 0},
+      {"imnFoundSize", 3, 0, HanTable::kWall, 8},  {"imnMtwSize", 8, 2, HanTable::kNone, 0},
+      {"imnKeisya", 0, 0, HanTable::kWall, 9},     {"imnKeisya", 1, 1, HanTable::kWall, 7},
+      {"imnKeisya", 2, 2, HanTable::kWall, 9},     {"imnKeisya", 3, 3, HanTable::kWall, 11},
+      {"imnSOILFH", 1, 1, HanTable::kUra, 0},      {"imnNoriN", -1, 1, HanTable::kUra, 5},
+      {"imnWatb", 1, 1, HanTable::kWater, 1},      {"imnKirido", 1, 1, HanTable::kKiri, 1},
+      {"imnKirido", 2, 1, HanTable::kNone, 0},     {"imnTokkiSize", 7, 3, HanTable::kTokki, 1},
       {"imnBlockLength", 1, 1, HanTable::kNone, 0}};
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.box) + std::to_string(r.index));

@@ -139,9 +139,9 @@ TEST(KutaiCheck, FillDerivesWhatEveryBoxWouldDerive) {
   leaning.MtwB4 = 0.9;
   leaning.MtwN1 = 0.1;  // a front gradient typed apart from B2 stays
   DataSetNormalise(leaning);
-  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);     // 4.0 + 0.5
-  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);   // 0.9 / 4.0
-  EXPECT_NEAR(leaning.WallB, 0.6, 1e-12);   // 0.4 + 0.8 + 0.3 - 0.9
+  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);    // 4.0 + 0.5
+  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);  // 0.9 / 4.0
+  EXPECT_NEAR(leaning.WallB, 0.6, 1e-12);  // 0.4 + 0.8 + 0.3 - 0.9
   EXPECT_EQ(leaning.MtwN1, 0.1);
 
   CDocument mixed;
@@ -349,8 +349,8 @@ TEST(DerivedValues, LeaningBackGradientWallBAndHeight) {
   d.MtwB4 = 0.2;
   s = LeaningRules(d, 6);
   EXPECT_TRUE(s.n2);
-  EXPECT_DOUBLE_EQ(d.MtwN2, 0.1);             // 0.2 / 2.0
-  EXPECT_NEAR(d.WallB, 1.2, 1e-12);           // 0.5 + 0.4 + 0.5 - 0.2
+  EXPECT_DOUBLE_EQ(d.MtwN2, 0.1);    // 0.2 / 2.0
+  EXPECT_NEAR(d.WallB, 1.2, 1e-12);  // 0.5 + 0.4 + 0.5 - 0.2
 }
 
 TEST(DerivedValues, MixedHeightSlopeAngleAndBackHeightRefusal) {
@@ -382,15 +382,24 @@ TEST(DerivedValues, MixedHeightSlopeAngleAndBackHeightRefusal) {
 
 // The enabled groups as one readable string.
 std::string Names(const KutaiEnabling& s) {
-  return test::SetNames({{s.blkDeltT, "deltT"},       {s.blkT2, "T2"},
-                         {s.blkSetti, "setti"},       {s.kiri, "kiri"},
-                         {s.kiriDlt, "kiriDlt"},      {s.keisyaFrames, "keisyaFrame"},
-                         {s.keisyaBoxes, "keisyaBox"}, {s.tokkiFrames, "tokkiFrame"},
-                         {s.tokkiBoxes, "tokkiBox"},  {s.leaningForced, "forced"},
-                         {s.soilSeismic, "soil1"},    {s.drawCase, "drawCase"},
-                         {s.arbitrary, "arbitrary"},  {s.suiiAuto, "auto"},
-                         {s.waterNormal, "water0"},   {s.waterSeismic, "water1"},
-                         {s.found, "found"},          {s.foundBack, "foundBack"}});
+  return test::SetNames({{s.blkDeltT, "deltT"},
+                         {s.blkT2, "T2"},
+                         {s.blkSetti, "setti"},
+                         {s.kiri, "kiri"},
+                         {s.kiriDlt, "kiriDlt"},
+                         {s.keisyaFrames, "keisyaFrame"},
+                         {s.keisyaBoxes, "keisyaBox"},
+                         {s.tokkiFrames, "tokkiFrame"},
+                         {s.tokkiBoxes, "tokkiBox"},
+                         {s.leaningForced, "forced"},
+                         {s.soilSeismic, "soil1"},
+                         {s.drawCase, "drawCase"},
+                         {s.arbitrary, "arbitrary"},
+                         {s.suiiAuto, "auto"},
+                         {s.waterNormal, "water0"},
+                         {s.waterSeismic, "water1"},
+                         {s.found, "found"},
+                         {s.foundBack, "foundBack"}});
 }
 
 TEST(KutaiEnablingTest, PerWallTypeAndSetting) {

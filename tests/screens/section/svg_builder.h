@@ -83,8 +83,8 @@ class Svg {
     if (len <= 0) return;
     const double ux = dx / len, uy = dy / len;
     const P base{tip.x - 90 * ux, tip.y - 90 * uy};
-    Poly({tip, {base.x - 28 * uy, base.y + 28 * ux}, {base.x + 28 * uy, base.y - 28 * ux}},
-         kDimInk, kDimInk, 2);
+    Poly({tip, {base.x - 28 * uy, base.y + 28 * ux}, {base.x + 28 * uy, base.y - 28 * ux}}, kDimInk,
+         kDimInk, 2);
   }
   // A dimension between a and b with its arrows, and extension lines from
   // the measured points ea, eb up to it.
@@ -125,8 +125,9 @@ class Svg {
     const double gapX = std::max(0.0, std::fabs(to.x - c.x) - r.Width / 2.0);
     const double gapY = std::max(0.0, std::fabs(to.y - c.y) - r.Height / 2.0);
     if (gapX + gapY < 110) return;
-    const P edge{std::clamp(to.x, static_cast<double>(r.Left), static_cast<double>(r.Left + r.Width)),
-                 std::clamp(to.y, static_cast<double>(r.Top), static_cast<double>(r.Top + r.Height))};
+    const P edge{
+        std::clamp(to.x, static_cast<double>(r.Left), static_cast<double>(r.Left + r.Width)),
+        std::clamp(to.y, static_cast<double>(r.Top), static_cast<double>(r.Top + r.Height))};
     Line(edge, to, kDimInk, 4);
   }
   // A free label without a rectangle (a value the screen does not mark).
@@ -143,8 +144,8 @@ class Svg {
   }
 
   std::string Text() const {
-    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Num(w_ / 15.0) +
-           "\" height=\"" + Num(h_ / 15.0) + "\" viewBox=\"0 0 " + Num(w_) + " " + Num(h_) +
+    return "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + Num(w_ / 15.0) + "\" height=\"" +
+           Num(h_ / 15.0) + "\" viewBox=\"0 0 " + Num(w_) + " " + Num(h_) +
            "\">\n<rect x=\"0\" y=\"0\" width=\"" + Num(w_) + "\" height=\"" + Num(h_) +
            "\" fill=\"#ffffff\"/>\n" + body_ + "</svg>\n";
   }
