@@ -4,6 +4,7 @@
 #include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
 #include "screens/sheet/sheet_windows.h"
+#include "screens/section/frm_kutai.h"
 
 namespace norva {
 
@@ -13,6 +14,7 @@ void RegisterWindows() {
   RegisterReportWindows();
   RegisterLoadsWindows();
   RegisterSheetWindows();
+  RegisterSectionWindows();
 }
 
 }  // namespace norva
