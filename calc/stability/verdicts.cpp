@@ -14,6 +14,8 @@ bool IsComputedResult(double v) {
   return std::isfinite(v) && !IsNullValue(v) && std::fabs(v) <= kLargestResult;
 }
 
+bool IsMissingResult(double v) { return !std::isfinite(v) || IsNullValue(v); }
+
 bool PassesLowerBound(double value, double limit) {
   return IsComputedResult(value) && IsComputedResult(limit) && value >= limit;
 }

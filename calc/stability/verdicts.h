@@ -22,6 +22,9 @@ inline constexpr double kLargestResult = 1e8;
 
 // True for a finite value within ±1e8 that is not a null.
 bool IsComputedResult(double v);
+// True for a null, NaN or infinity: there is no value at all, so a check on
+// it has no verdict ("-----"). A value beyond 1e8 is a value that fails.
+bool IsMissingResult(double v);
 
 // value >= limit (safety factors, the resultant's distance from the toe).
 bool PassesLowerBound(double value, double limit);

@@ -23,14 +23,20 @@ JudgeRow NotComputedRow(double value, double limit) {
   return {Shown(value), Shown(limit), "", kNotComputedCell, false};
 }
 
+bool Missing(double value, double limit) {
+  return IsMissingResult(value) || IsMissingResult(limit);
+}
+
+// A value beyond 1e8 (a reaction outside the base) is compared and fails;
+// its box stays blank.
 JudgeRow VerdictRow(double value, double limit, bool ok, const char* okMark,
                     const char* outMark) {
-  if (!IsComputedResult(value) || !IsComputedResult(limit)) return NotComputedRow(value, limit);
+  if (Missing(value, limit)) return NotComputedRow(value, limit);
   return {value, limit, ok ? okMark : outMark, ok ? "OK" : "OUT", ok};
 }
 
 JudgeRow BoundRow(double value, double limit, bool ok) {
-  if (!IsComputedResult(value) || !IsComputedResult(limit)) return NotComputedRow(value, limit);
+  if (Missing(value, limit)) return NotComputedRow(value, limit);
   return {value, limit, value < limit ? "<" : ">", ok ? "OK" : "OUT", ok};
 }
 
@@ -114,9 +120,11 @@ std::string ReactionText(double q) { return ResultCellText(q, 2); }
 
 BearingPage BearingPageModel(const CDocument& doc, int caseIndex, const CAntRes& r) {
   BearingPage p;
-  const double q = GoverningReaction(r.Qmax, r.Qmin);
-  // A reaction outside the base gives both texts as dashes.
-  const bool shown = IsComputedResult(q);
+  // The larger reaction governs; 1e10 (outside the base) fails and reads
+  // "-----", like a reaction that was not computed.
+  const bool missing = IsMissingResult(r.Qmax) || IsMissingResult(r.Qmin);
+  const double q = missing ? kNullBox : std::max(r.Qmax, r.Qmin);
+  const bool shown = IsComputedResult(GoverningReaction(r.Qmax, r.Qmin));
   p.q1 = shown ? ReactionText(r.Qmax) : kNotComputedCell;
   p.q2 = shown ? ReactionText(r.Qmin) : kNotComputedCell;
   p.V = r.SgmV;
@@ -139,10 +147,10 @@ BearingPage BearingPageModel(const CDocument& doc, int caseIndex, const CAntRes&
   if (doc.Sisin == 2) {
     p.panelVisible = doc.WallType() != 0;
     const double qa = AllowableReaction(doc, kase.get(), r.Qa);
-    p.reaction = VerdictRow(q, qa, PassesUpperBound(q, qa), "<", ">");
+    p.reaction = VerdictRow(q, qa, ReactionOk(r.Qmax, r.Qmin, qa), "<", ">");
     return p;
   }
-  p.reaction = UpperBoundRow(q, r.Qa);
+  p.reaction = BoundRow(q, r.Qa, ReactionOk(r.Qmax, r.Qmin, r.Qa));
   return p;
 }
 
@@ -181,47 +189,57 @@ DoatsuBoxes EmbankmentBoxes(const CAntRes& r) {
 
 DoatsuBoxes CutBoxes(const CDocument& doc, const CAntRes& r) {
   DoatsuBoxes d;
+  // A wedge the calculation did not form leaves its boxes blank.
   const std::shared_ptr<CKusabiRes> k0 = r.Kusabi(0);
   const std::shared_ptr<CKusabiRes> k1 = r.Kusabi(1);
-  if (!k0 || !k1) return d;
   auto add = [&d](int i, double v) { d.boxes.push_back({i, v}); };
+  // A wedge by its two weights and lengths summed, and its earth pressure.
+  auto wedge = [&add](int first, const std::shared_ptr<CKusabiRes>& k) {
+    add(first, k ? Sum(k->fWQ(1), k->fWQ(0)) : kNullBox);
+    add(first + 1, k ? Sum(k->fL(1), k->fL(0)) : kNullBox);
+    add(first + 2, k ? k->fPa : kNullBox);
+  };
+  auto angle = [](const std::shared_ptr<CKusabiRes>& k) { return k ? Deg(k->fOmega) : kNullBox; };
+  // The adopted earth pressure of the case.
+  auto adopted = [&add, &r](int first) {
+    add(first, r.Pa);
+    add(first + 1, r.Ka);
+    add(first + 2, r.Pav);
+    add(first + 3, r.Pah);
+  };
   if (doc.Sisin == 3) {
     // The wedge with d = 0, then the wall taken as an embankment wall.
-    add(0, Deg(k1->fOmega));
-    add(1, Sum(k1->fWQ(1), k1->fWQ(0)));
-    add(2, Sum(k1->fL(1), k1->fL(0)));
-    add(3, k1->fPa);
-    add(4, Deg(k0->fOmega));
-    add(5, Sum(k0->fWQ(1), k0->fWQ(0)));
-    add(6, Sum(k0->fL(1), k0->fL(0)));
-    add(7, k0->fPa);
-    add(8, r.Pa);
-    add(9, r.Ka);
-    add(10, r.Pav);
-    add(11, r.Pah);
+    add(0, angle(k1));
+    wedge(1, k1);
+    add(4, angle(k0));
+    wedge(5, k0);
+    adopted(8);
     return d;
   }
-  add(0, Deg(k0->fTheta));
-  const double maxR = Round2(k0->fMaxOmg);
-  const double omega = Deg(k0->fOmega);
-  d.boxes.push_back(Angle(1, IsComputedResult(omega) ? std::min(Round2(omega), k0->fMaxOmg) : omega,
-                          std::min(k0->fMinOmg, maxR), std::max(k0->fMinOmg, maxR)));
-  add(2, k0->fWQ(0));
-  add(3, k0->fWQ(1));
-  add(4, k0->fL(0));
-  add(5, k0->fL(1));
-  add(6, k0->fPa);
   d.backfillEnabled = doc.KiriDoatsu == 0;
-  if (d.backfillEnabled) {
-    d.boxes.push_back(Angle(7, Deg(k1->fOmega), k1->fMinOmg, k1->fMaxOmg));
-    add(8, Sum(k1->fWQ(1), k1->fWQ(0)));
-    add(9, Sum(k1->fL(1), k1->fL(0)));
-    add(10, k1->fPa);
+  if (k0) {
+    add(0, Deg(k0->fTheta));
+    const double maxR = Round2(k0->fMaxOmg);
+    const double omega = Deg(k0->fOmega);
+    d.boxes.push_back(Angle(1,
+                            IsComputedResult(omega) ? std::min(Round2(omega), k0->fMaxOmg) : omega,
+                            std::min(k0->fMinOmg, maxR), std::max(k0->fMinOmg, maxR)));
+    add(2, k0->fWQ(0));
+    add(3, k0->fWQ(1));
+    add(4, k0->fL(0));
+    add(5, k0->fL(1));
+    add(6, k0->fPa);
+  } else {
+    for (int i = 0; i <= 6; ++i) add(i, kNullBox);
   }
-  add(11, r.Pa);
-  add(12, r.Ka);
-  add(13, r.Pav);
-  add(14, r.Pah);
+  if (d.backfillEnabled) {
+    if (k1)
+      d.boxes.push_back(Angle(7, Deg(k1->fOmega), k1->fMinOmg, k1->fMaxOmg));
+    else
+      add(7, kNullBox);
+    wedge(8, k1);
+  }
+  adopted(11);
   return d;
 }
 

@@ -103,7 +103,8 @@ SummaryLayout SummaryGridLayout(const CDocument& doc, int grid) {
 
 std::string ResultCellText(double v, int decimals) {
   if (!IsComputedResult(v)) return kNotComputedCell;
-  return FormatPattern(v, decimals == 3 ? "0.000" : "0.00");
+  return FormatPattern(v, decimals > 0 ? "0." + std::string(static_cast<size_t>(decimals), '0')
+                                      : std::string("0"));
 }
 
 namespace {
@@ -113,10 +114,15 @@ SummaryCell Judged(std::string text, bool ok) {
   return {std::move(text), true, ok ? kResultBlue : kResultRed};
 }
 
+// A mark needs both values; a value beyond 1e8 is still compared.
+bool Comparable(double value, double limit) {
+  return !IsMissingResult(value) && !IsMissingResult(limit);
+}
+
 // Value, mark and allowable of a check whose mark follows the verdict.
 SummaryGroupCells Verdict(double value, double limit, int decimals, bool ok, const char* okMark,
                           const char* outMark) {
-  const bool computed = IsComputedResult(value) && IsComputedResult(limit);
+  const bool computed = Comparable(value, limit);
   return {Judged(ResultCellText(value, decimals), ok),
           Plain(computed ? (ok ? okMark : outMark) : ""), Plain(ResultCellText(limit, decimals))};
 }
@@ -124,7 +130,7 @@ SummaryGroupCells Verdict(double value, double limit, int decimals, bool ok, con
 // A safety factor: blue when it reaches its allowable, ">" only above it.
 SummaryGroupCells Factor(double value, double limit, int decimals) {
   const bool ok = PassesLowerBound(value, limit);
-  const bool computed = IsComputedResult(value) && IsComputedResult(limit);
+  const bool computed = Comparable(value, limit);
   return {Judged(ResultCellText(value, decimals), ok),
           Plain(computed ? (value > limit ? ">" : "<") : ""), Plain(ResultCellText(limit, decimals))};
 }
@@ -167,8 +173,7 @@ SummaryGroupCells Sliding(const CAntRes& r) {
 
 void Bearing(const CDocument& doc, const CAntRes& r, const CKajyuCase* kase,
              std::vector<SummaryGroupCells>& groups, bool wide) {
-  const double q = GoverningReaction(r.Qmax, r.Qmin);
-  const std::string qText = ResultCellText(q, 2);
+  const std::string qText = ResultCellText(GoverningReaction(r.Qmax, r.Qmin), 2);
   if (doc.Sisin == 3) {
     // Judged by the bearing factor in the next group.
     groups.push_back({SummaryCell{qText, true, kResultBlack}, Plain(""), Plain("")});
@@ -176,9 +181,11 @@ void Bearing(const CDocument& doc, const CAntRes& r, const CKajyuCase* kase,
     return;
   }
   const double qa = AllowableReaction(doc, kase, r.Qa);
-  const bool ok = PassesUpperBound(q, qa);
+  const bool ok = ReactionOk(r.Qmax, r.Qmin, qa);
   // The mark follows the verdict: a reaction outside the base reads ">".
-  groups.push_back({Judged(qText, ok), Plain(ok ? "<" : ">"), Plain(ResultCellText(qa, 2))});
+  const bool comparable = Comparable(r.Qmax, qa) && !IsMissingResult(r.Qmin);
+  groups.push_back({Judged(qText, ok), Plain(comparable ? (ok ? "<" : ">") : ""),
+                    Plain(ResultCellText(qa, 2))});
   if (wide) groups.push_back({});
 }
 

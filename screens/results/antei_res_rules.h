@@ -93,7 +93,7 @@ struct SummaryRow {
 SummaryRow SummaryRowCells(const CDocument& doc, int grid, int caseIndex);
 
 // The cell text of a result: "-----" when not computed, else the value with
-// `decimals` decimals, rounded half away from zero.
+// `decimals` decimals (0 to 9), rounded half away from zero.
 std::string ResultCellText(double v, int decimals);
 
 }  // namespace norva

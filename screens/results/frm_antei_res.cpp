@@ -493,12 +493,18 @@ void frmAnteiRes::OmegaGotFocus(const OmegaBox& b) {
   ShowHint(imtHelp, SlipAngleHint(b.box->Tag().toStdString(), b.box->MinValue(),
                                   b.box->MaxValue()));
   omegaOnFocus_ = GetNumBox(b.box);
+  omegaTextOnFocus_ = b.box->text();
 }
 
 void frmAnteiRes::OmegaLostFocus(const OmegaBox& b) {
   ShowHint(imtHelp, "");
   const double v = GetNumBox(b.box);
   if (v == omegaOnFocus_) return;
+  if (b.box->text() == omegaTextOnFocus_) {
+    // The angle shown typed again: the wedge keeps its own, unrounded.
+    SetNumBox(b.box, omegaOnFocus_);
+    return;
+  }
   if (b.box->IsBlank()) {
     // An emptied box fixes nothing: it shows the case's angle again.
     ShowAntDetail(lsAntDetail->currentRow());

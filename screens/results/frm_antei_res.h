@@ -215,6 +215,7 @@ class frmAnteiRes : public QWidget, public IScreen {
   bool calcFailed_ = false;
   std::vector<OmegaBox> omegaBoxes_;
   double omegaOnFocus_ = 0;
+  QString omegaTextOnFocus_;
   class FigureRedraw;
   FigureRedraw* redraw_ = nullptr;
 };

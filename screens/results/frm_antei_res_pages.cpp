@@ -5,6 +5,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QVBoxLayout>
+#include <array>
 #include <initializer_list>
 
 #include "document/ant_res.h"
@@ -156,6 +157,34 @@ void Apply(const ControlArray<NumberBox>& boxes, const DoatsuBoxes& values) {
   }
 }
 
+// Three frames side by side on an earth-pressure page.
+std::array<FormGrid, 3> Frames(QWidget* page, ControlArray<QGroupBox>& frames,
+                               const std::array<const char*, 3>& titles) {
+  return {Form(frames.Add(0, new QGroupBox(QString::fromUtf8(titles[0]), page))),
+          Form(frames.Add(1, new QGroupBox(QString::fromUtf8(titles[1]), page))),
+          Form(frames.Add(2, new QGroupBox(QString::fromUtf8(titles[2]), page)))};
+}
+void PlaceFrames(QHBoxLayout* h, std::array<FormGrid, 3>& f) {
+  for (FormGrid& g : f) {
+    g.grid->setRowStretch(g.row, 1);
+    h->addWidget(g.page);
+  }
+  h->addStretch(1);
+}
+
+// The adopted earth pressure: P_A, K_A, P_AV, P_AH in boxes first .. first + 3.
+void AddAdopted(FormGrid& f, ControlArray<NumberBox>& boxes, int first) {
+  QWidget* p = f.page;
+  const QString kn = QStringLiteral("(kN/m)");
+  f.Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p),
+        Box(boxes, first, "####0.000", -99999.999, 99999.999, p), kn);
+  f.Add(Lbl(QStringLiteral("K<sub>A</sub> ="), p), Box(boxes, first + 1, "#0.000", -99.999, 99.999, p));
+  f.Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), p),
+        Box(boxes, first + 2, "###0.000", -9999.999, 9999.999, p), kn);
+  f.Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), p),
+        Box(boxes, first + 3, "###0.000", -9999.999, 9999.999, p), kn);
+}
+
 }  // namespace
 
 // ---- Earth pressure ---------------------------------------------------------------
@@ -208,14 +237,7 @@ QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
   if (pageSet != 0) omega->SetTag(QString::fromUtf8(kOmegaChangeHint));
   omegaBoxes_.push_back({omega, pageSet, 0});
   f.Add(Lbl(QStringLiteral("ω ="), fra), omega, QStringLiteral("(度)"));
-  f.Add(Lbl(QStringLiteral("P<sub>A</sub> ="), fra), Box(boxes, 1, "####0.000", -99999.999,
-                                                          99999.999, fra),
-        QStringLiteral("(kN/m)"));
-  f.Add(Lbl(QStringLiteral("K<sub>A</sub> ="), fra), Box(boxes, 2, "#0.000", -99.999, 99.999, fra));
-  f.Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), fra),
-        Box(boxes, 3, "###0.000", -9999.999, 9999.999, fra), QStringLiteral("(kN/m)"));
-  f.Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), fra),
-        Box(boxes, 4, "###0.000", -9999.999, 9999.999, fra), QStringLiteral("(kN/m)"));
+  AddAdopted(f, boxes, 1);
   f.grid->setRowStretch(f.row, 1);
   h->addWidget(fra);
 
@@ -249,10 +271,8 @@ QWidget* frmAnteiRes::BuildCutPage(int pageSet) {
     omegaBoxes_.push_back({b, pageSet, wedge});
     return b;
   };
-  const char* titles[] = {"境界面での土圧", "裏込め土内部のすべり面での土圧", "決定した土圧"};
-  FormGrid f[3] = {Form(frames.Add(0, new QGroupBox(QString::fromUtf8(titles[0]), page))),
-                   Form(frames.Add(1, new QGroupBox(QString::fromUtf8(titles[1]), page))),
-                   Form(frames.Add(2, new QGroupBox(QString::fromUtf8(titles[2]), page)))};
+  std::array<FormGrid, 3> f =
+      Frames(page, frames, {"境界面での土圧", "裏込め土内部のすべり面での土圧", "決定した土圧"});
   QWidget* p0 = f[0].page;
   f[0].Add(Lbl(pageSet == 0 ? QStringLiteral("θ =") : QStringLiteral("ε ="), p0),
            Box(boxes, 0, "#0.00", -99.99, 99.99, p0), deg);
@@ -269,19 +289,8 @@ QWidget* frmAnteiRes::BuildCutPage(int pageSet) {
   f[1].Add(Lbl(QStringLiteral("l ="), p1), Box(boxes, 9, "#0.000", -99.999, 99.999, p1), m);
   f[1].Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p1),
            Box(boxes, 10, "###0.000", -9999.999, 9999.999, p1), kn);
-  QWidget* p2 = f[2].page;
-  f[2].Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p2),
-           Box(boxes, 11, "####0.000", -99999.999, 99999.999, p2), kn);
-  f[2].Add(Lbl(QStringLiteral("K<sub>A</sub> ="), p2), Box(boxes, 12, "#0.000", -99.999, 99.999, p2));
-  f[2].Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), p2),
-           Box(boxes, 13, "###0.000", -9999.999, 9999.999, p2), kn);
-  f[2].Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), p2),
-           Box(boxes, 14, "###0.000", -9999.999, 9999.999, p2), kn);
-  for (FormGrid& g : f) {
-    g.grid->setRowStretch(g.row, 1);
-    h->addWidget(g.page);
-  }
-  h->addStretch(1);
+  AddAdopted(f[2], boxes, 11);
+  PlaceFrames(h, f);
   return page;
 }
 
@@ -290,10 +299,8 @@ QWidget* frmAnteiRes::BuildLargeBlockPage() {
   auto* h = new QHBoxLayout(page);
   h->setContentsMargins(4, 4, 4, 4);
   const QString deg = QStringLiteral("(度)"), kn = QStringLiteral("(kN/m)"), m = QStringLiteral("(m)");
-  const char* titles[] = {"d=0とした場合の土圧", "盛土部擁壁とみなした場合の土圧", "決定した土圧"};
-  FormGrid f[3] = {Form(fraDoatsu5.Add(0, new QGroupBox(QString::fromUtf8(titles[0]), page))),
-                   Form(fraDoatsu5.Add(1, new QGroupBox(QString::fromUtf8(titles[1]), page))),
-                   Form(fraDoatsu5.Add(2, new QGroupBox(QString::fromUtf8(titles[2]), page)))};
+  std::array<FormGrid, 3> f = Frames(
+      page, fraDoatsu5, {"d=0とした場合の土圧", "盛土部擁壁とみなした場合の土圧", "決定した土圧"});
   const char* angle[] = {"ε =", "ω ="};
   const char* pa[] = {"P<sub>A0</sub> =", "P<sub>A1</sub> ="};
   for (int k = 0; k < 2; ++k) {
@@ -308,20 +315,8 @@ QWidget* frmAnteiRes::BuildLargeBlockPage() {
     f[k].Add(Lbl(QString::fromUtf8(pa[k]), p),
              Box(imnDoatsu5, b + 3, "####0.000", -99999.999, 99999.999, p), kn);
   }
-  QWidget* p2 = f[2].page;
-  f[2].Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p2),
-           Box(imnDoatsu5, 8, "####0.000", -99999.999, 99999.999, p2), kn);
-  f[2].Add(Lbl(QStringLiteral("K<sub>A</sub> ="), p2),
-           Box(imnDoatsu5, 9, "#0.000", -99.999, 99.999, p2));
-  f[2].Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), p2),
-           Box(imnDoatsu5, 10, "###0.000", -9999.999, 9999.999, p2), kn);
-  f[2].Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), p2),
-           Box(imnDoatsu5, 11, "###0.000", -9999.999, 9999.999, p2), kn);
-  for (FormGrid& g : f) {
-    g.grid->setRowStretch(g.row, 1);
-    h->addWidget(g.page);
-  }
-  h->addStretch(1);
+  AddAdopted(f[2], imnDoatsu5, 8);
+  PlaceFrames(h, f);
   return page;
 }
 
@@ -348,7 +343,7 @@ void frmAnteiRes::SetKusabiTable(int pageSet, const std::string& path, const CAn
     for (int c = 1; c <= 4; ++c) {
       const int dec = c == 1 ? 1 : 3;
       g->SetNumberCell(c, row, -1e7, 1e7, dec);
-      g->SetText(c, row, QString::fromStdString(ResultCellText(values[c - 1], dec == 1 ? 1 : 3)));
+      g->SetText(c, row, QString::fromStdString(ResultCellText(values[c - 1], dec)));
     }
   }
   Apply(pageSet != 0 ? imnDoatsu3 : imnDoatsu1, EmbankmentBoxes(r));

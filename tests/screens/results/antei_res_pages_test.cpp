@@ -56,7 +56,8 @@ TEST(AnteiResJudgeRows, MarksAndVerdictsAroundEquality) {
   const JudgeRow r = LowerBoundRow(kNullBox, 1.5);
   EXPECT_EQ(r.value, kNullBox);
   EXPECT_EQ(r.limit, 1.5);
-  EXPECT_EQ(LowerBoundRow(1e10, 1.5).value, kNullBox);
+  // Beyond 1e8: compared and failing.
+  ExpectRow(UpperBoundRow(1e10, 200), ">", "OUT", false);
 }
 
 TEST(AnteiResThrustPage, LimitHeightAndJudgement) {
@@ -246,7 +247,11 @@ TEST(AnteiResBearingPage, ByGuidelineAndEntry) {
   p = BearingPageModel(*doc, 0, r);
   EXPECT_EQ(p.q1, "-----");
   EXPECT_EQ(p.q2, "-----");
-  ExpectRow(p.reaction, "", "-----", false);
+  ExpectRow(p.reaction, ">", "OUT", false);  // outside the base: fails
+  EXPECT_EQ(p.reaction.value, 1e10);          // its box stays blank
+  r.Qmax = r.Qmin = kNullBox;
+  ExpectRow(BearingPageModel(*doc, 0, r).reaction, "", "-----", false);
+  r.Qmax = r.Qmin = 1e10;
   doc->nQa = 0;  // no exception to the dash rule any more
   EXPECT_EQ(BearingPageModel(*doc, 0, r).q1, "-----");
   auto block = Doc(0, 2);

@@ -335,7 +335,7 @@ TEST(AnteiResSummaryRow, BearingByGuidelineAndEntry) {
       {"road earthworks entered", 2, 1, 250, 120, 100, {"250.00", "<", "300.00", kBlue}},
       {"road earthworks from factors", 2, 0, 120, 150, 100, {"150.00", ">", "100.00", kRed}},
       {"road earthworks outside", 2, 1, 1e10, 1e10, 100, {"-----", ">", "300.00", kRed}},
-      {"not computed", 5, 0, kNullBox, kNullBox, 100, {"-----", ">", "100.00", kRed}},
+      {"not computed", 5, 0, kNullBox, kNullBox, 100, {"-----", "", "100.00", kRed}},
       {"large block: no judgement", 3, 0, 123.456, 10, 100, {"123.46", "", "", kBlack}},
       {"large block outside", 3, 0, 1e10, 1e10, 100, {"-----", "", "", kBlack}},
   };
