@@ -122,6 +122,11 @@ TEST(SurchargeFigure, BarsStackFromTheBottomAndEndByMethod) {
   d->AutoPos = 20;
   EXPECT_NEAR(Plan(*d).bars[0].s, 21.52, 1e-12);
   EXPECT_NEAR(Plan(*d).bars[0].e, p.E, 1e-12);
+  // A blank ground depth puts the ground point at the crest back (point 6),
+  // not 1.7e10 m away.
+  d->UraHd = kNullDouble;
+  EXPECT_NEAR(Plan(*d).R.X, 1.4, 1e-12);
+  EXPECT_NEAR(Plan(*d).R.Y, 3.0, 1e-12);
 }
 
 TEST(SurchargeFigure, OnlySnowAndResidentialLand) {
