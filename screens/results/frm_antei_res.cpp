@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <map>
@@ -18,6 +19,7 @@
 #include "document/load_case.h"
 #include "drawing/base/cdraw.h"
 #include "drawing/figures/kusabi_graph.h"
+#include "drawing/figures/siryokusen_figure.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/conditions/frm_wlvl.h"
@@ -57,35 +59,65 @@ AnteiResServices& AnteiResHooks() {
     d.calculate = CalculateWithProgress;
     d.recalcCase = ReCalcCase;
     d.kusabiGraph = DrawKusabiGraph;
+    d.siryokusen = [](CDocument& doc, int16_t i, CAntRes& r, cDraw& canvas, bool colour,
+                      const std::string& pointFile) {
+      DrawSiryokusen(doc, i, r, canvas, colour, pointFile);
+    };
     d.wlvlWindow = ShowWlvlWindow;
     return d;
   }();
   return s;
 }
 
-// Draws a figure again whenever its picture changes size: the figures fit
-// themselves into the size they are given, so a drawing made before the
-// window was laid out would otherwise stay stretched.
+// Draws each figure when its picture is shown, and again when the picture
+// changes size: the figures fit themselves into the size they are given.
+// A picture on a page nobody looks at is not drawn (the line of thrust runs
+// a calculation per level); a resize is drawn once it has settled.
 class frmAnteiRes::FigureRedraw : public QObject {
  public:
   explicit FigureRedraw(QObject* parent) : QObject(parent) {}
   void Set(CanvasWidget* pic, std::function<void()> draw) {
-    if (!draws_.count(pic)) pic->installEventFilter(this);
-    draws_[pic] = std::move(draw);
-    draws_[pic]();
+    Entry& e = entries_[pic];
+    if (!e.timer) {
+      pic->installEventFilter(this);
+      e.timer = new QTimer(this);
+      e.timer->setSingleShot(true);
+      e.timer->setInterval(120);
+      connect(e.timer, &QTimer::timeout, this, [this, pic] { Draw(pic); });
+    }
+    e.draw = std::move(draw);
+    e.drawn = false;
+    if (pic->isVisible()) Draw(pic);
   }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
-    if (e->type() == QEvent::Resize) {
-      auto it = draws_.find(o);
-      if (it != draws_.end() && it->second) it->second();
-    }
+    auto it = entries_.find(static_cast<CanvasWidget*>(o));
+    if (it == entries_.end()) return false;
+    auto* pic = static_cast<CanvasWidget*>(o);
+    if (e->type() == QEvent::Show && (!it->second.drawn || it->second.size != pic->size()))
+      Draw(pic);
+    else if (e->type() == QEvent::Resize && pic->isVisible())
+      it->second.timer->start();
     return false;
   }
 
  private:
-  std::map<QObject*, std::function<void()>> draws_;
+  struct Entry {
+    std::function<void()> draw;
+    QTimer* timer = nullptr;
+    bool drawn = false;
+    QSize size;
+  };
+  void Draw(CanvasWidget* pic) {
+    Entry& e = entries_[pic];
+    e.timer->stop();
+    if (e.drawn && e.size == pic->size()) return;
+    e.drawn = true;
+    e.size = pic->size();
+    if (e.draw) e.draw();
+  }
+  std::map<CanvasWidget*, Entry> entries_;
 };
 
 frmAnteiRes::frmAnteiRes() {
@@ -132,7 +164,7 @@ frmAnteiRes::~frmAnteiRes() = default;
 
 QSize frmAnteiRes::sizeHint() const {
   const QSize least = minimumSizeHint();
-  return {std::max(least.width(), 980), std::max(least.height(), 760)};
+  return {std::max(least.width(), 830), std::max(least.height(), 640)};
 }
 
 QWidget* frmAnteiRes::BuildSummary() {
@@ -181,7 +213,7 @@ QWidget* frmAnteiRes::BuildDetail() {
   lblAntDetail->setObjectName("lblAntDetail");
   lsAntDetail = new QListWidget(fraAntDetail);
   lsAntDetail->setObjectName("lsAntDetail");
-  lsAntDetail->setFixedWidth(170);
+  lsAntDetail->setFixedWidth(150);
   left->addWidget(lblAntDetail);
   left->addWidget(lsAntDetail, 1);
   h->addLayout(left);
@@ -321,7 +353,12 @@ void frmAnteiRes::cmdPrevious_Click() {
 }
 
 void frmAnteiRes::cmdPrint_Click() {
-  if (doc_ && Windows().reportDialog) Windows().reportDialog(*doc_, 1, MainWindow());
+  if (!doc_ || !Windows().reportDialog) return;
+  Windows().reportDialog(*doc_, 1, MainWindow());
+  // The report calculates afresh (a fixed slip angle is searched again): the
+  // screen shows what the report printed.
+  for (int i = 0; i < doc_->nCase(); ++i) SetAntSummary(i);
+  ShowAntDetail(lsAntDetail->currentRow());
 }
 
 void frmAnteiRes::cmdWlvl_Click() {
@@ -351,7 +388,7 @@ void frmAnteiRes::SetupGrid(int grid) {
     g->SetText(c, 1, headings[c - 1]);
     g->SetCellType(c, 1, SpreadGrid::kStaticText);
   }
-  g->SetColWidthPixels(1, ch * 16);
+  g->SetColWidthPixels(1, ch * 22);
   for (int c = 2; c <= 5; ++c) g->SetColWidthPixels(c, ch * 11);
   for (int r = 2; r <= rows; ++r) {
     g->SetText(0, r, QString::number(r - 1));
@@ -363,9 +400,9 @@ void frmAnteiRes::SetupGrid(int grid) {
     g->SetText(c, 1, Q(grp.heading));
     for (int k = 0; k < 3; ++k) g->SetCellType(c + k, 1, SpreadGrid::kStaticText);
     g->setSpan(0, c - 1, 1, 3);
-    g->SetColWidthPixels(c, ch * 10);
-    g->SetColWidthPixels(c + 1, ch * 4);
-    g->SetColWidthPixels(c + 2, ch * 10);
+    g->SetColWidthPixels(c, ch * 9);
+    g->SetColWidthPixels(c + 1, ch * 3);
+    g->SetColWidthPixels(c + 2, ch * 9);
     const double lim = grp.decimals == 3 ? 9999999.999 : 9999999.99;
     for (int r = 2; r <= rows; ++r) {
       g->SetNumberCell(c, r, -lim, lim, grp.decimals);
@@ -478,7 +515,7 @@ void frmAnteiRes::DrawKusabiGraphPic(CanvasWidget* pic, const std::string& path,
 void frmAnteiRes::DrawSiryokusenPic(CanvasWidget* pic, int caseIndex,
                                     const std::shared_ptr<CAntRes>& r) {
   if (!pic || !doc_ || !r) return;
-  const CDocument* d = doc_;
+  CDocument* d = doc_;
   redraw_->Set(pic, [pic, d, caseIndex, r] {
     PaintFigure(pic, [&](cDraw& canvas) {
       if (AnteiResHooks().siryokusen)

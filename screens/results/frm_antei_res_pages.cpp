@@ -21,7 +21,7 @@
 namespace norva {
 namespace {
 
-constexpr int kBoxWidth = 86;
+constexpr int kBoxWidth = 80;
 
 // A slip-angle box: Enter and the down arrow go on to the next control, the
 // up arrow back, so a typed angle takes effect as the hint says.
@@ -68,10 +68,11 @@ NumberBox* NamedBox(const char* name, const char* mask, double lo, double hi, QW
   return b;
 }
 
-TextBox* Text(ControlArray<TextBox>& arr, int i, int width, QWidget* parent) {
+TextBox* Text(ControlArray<TextBox>& arr, int i, int width, QWidget* parent,
+              Qt::Alignment align = Qt::AlignCenter) {
   auto* t = arr.Add(i, new TextBox(parent));
   t->setReadOnly(true);
-  t->setAlignment(Qt::AlignCenter);
+  t->setAlignment(align);
   t->setFixedWidth(width);
   return t;
 }
@@ -216,15 +217,16 @@ QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
     table->SetCellType(c, 1, SpreadGrid::kStaticText);
     table->SetCellBackColor(c, 1, VbColor(kSysButtonFace));
     table->item(0, c - 1)->setTextAlignment(Qt::AlignCenter);
-    table->SetColWidthPixels(c, 72);
+    table->SetColWidthPixels(c, 62);
   }
+  table->verticalHeader()->setDefaultSectionSize(table->fontMetrics().height() + 6);
   table->SetRowHeightPixels(1, table->fontMetrics().height() * 2 + 6);
-  table->setFixedWidth(4 * 72 + 24);
+  table->setFixedWidth(4 * 62 + 22);
   h->addWidget(table);
 
   auto* graph = new CanvasWidget(page);
   graph->setObjectName(pageSet == 0 ? "vsdDoatsu1" : "vsdDoatsu3");
-  graph->setMinimumSize(240, 160);
+  graph->setMinimumSize(200, 160);
   h->addWidget(graph, 1);
 
   auto* fra = new QGroupBox(QStringLiteral("決定した土圧"), page);
@@ -605,12 +607,12 @@ QWidget* frmAnteiRes::BuildSijiPage() {
   }
   f.Full(panel);
   f.Full(Row({Lbl(lblSiji, 10, QStringLiteral("地盤反力"), p0), Lbl(kn2, p0)}, p0));
-  f.Full(Row({Lbl(lblSiji, 11, QStringLiteral("ｑ<sub>1</sub> ="), p0), Text(imnQmax, 0, kBoxWidth, p0),
+  f.Full(Row({Lbl(lblSiji, 11, QStringLiteral("ｑ<sub>1</sub> ="), p0), Text(imnQmax, 0, kBoxWidth, p0, Qt::AlignRight),
               Mark(imtFb, 0, p0), Lbl(lblSiji, 15, QStringLiteral("ｑ<sub>a</sub> ="), p0),
               Box(imnQa, 1, "####0.00", -99999, 99999, p0), Lbl(lblSiji, 17, QStringLiteral("････"), p0),
               Verdict(imtFb, 1, p0)},
              p0));
-  f.Full(Row({Lbl(lblSiji, 13, QStringLiteral("ｑ<sub>2</sub> ="), p0), Text(imnQmin, 0, kBoxWidth, p0)},
+  f.Full(Row({Lbl(lblSiji, 13, QStringLiteral("ｑ<sub>2</sub> ="), p0), Text(imnQmin, 0, kBoxWidth, p0, Qt::AlignRight)},
              p0));
   f.grid->setRowStretch(f.row, 1);
   vstSiji->addTab(p0, QString());
@@ -625,12 +627,12 @@ QWidget* frmAnteiRes::BuildSijiPage() {
   g.Add(Lbl(lblSiji, 21, QStringLiteral("鉛直地盤反力       　　　Ｑ<sub>V</sub> :"), p1),
         Box(imnQa, 4, "####0.00", 0, 99999, p1), QStringLiteral("(kN/m)"));
   g.Full(Row({Lbl(lblSiji, 30, QStringLiteral("地盤反力"), p1), Lbl(kn2, p1)}, p1));
-  g.Full(Row({Lbl(lblSiji, 34, QStringLiteral("ｑ<sub>1</sub> ="), p1), Text(imnQmax, 1, kBoxWidth, p1),
+  g.Full(Row({Lbl(lblSiji, 34, QStringLiteral("ｑ<sub>1</sub> ="), p1), Text(imnQmax, 1, kBoxWidth, p1, Qt::AlignRight),
               Mark(imtFb, 4, p1), Lbl(lblSiji, 29, QStringLiteral("ｑ<sub>a</sub> ="), p1),
               Box(imnQa, 0, "####0.00", -99999, 99999, p1), Lbl(lblSiji, 6, QStringLiteral("････"), p1),
               Verdict(imtFb, 5, p1)},
              p1));
-  g.Full(Row({Lbl(lblSiji, 32, QStringLiteral("ｑ<sub>2</sub> ="), p1), Text(imnQmin, 1, kBoxWidth, p1)},
+  g.Full(Row({Lbl(lblSiji, 32, QStringLiteral("ｑ<sub>2</sub> ="), p1), Text(imnQmin, 1, kBoxWidth, p1, Qt::AlignRight)},
              p1));
   Line2 = Rule(p1);
   g.Full(Row({Lbl(lblSiji, 25, QStringLiteral("支持力に対する安全率  Ｆ ＝"), p1),

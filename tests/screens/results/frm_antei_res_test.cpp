@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <cmath>
 #include <filesystem>
@@ -53,6 +54,13 @@ void Enter(NumberBox* box, const QString& text) {
   FocusOut(box);
 }
 
+// Lets the event loop run for ms milliseconds (timers included).
+void Wait(int ms) {
+  QElapsedTimer t;
+  t.start();
+  while (t.elapsed() < ms) QApplication::processEvents(QEventLoop::AllEvents, 20);
+}
+
 std::string Pattern(int decimals) {
   return decimals == 0 ? "0" : "0." + std::string(static_cast<size_t>(decimals), '0');
 }
@@ -68,6 +76,17 @@ std::string Value(double v, int decimals) {
   return IsComputedResult(v) ? FormatPattern(v, Pattern(decimals)) : "-----";
 }
 const char* Verdict(bool ok) { return ok ? "OK" : "OUT"; }
+
+// The members a figure could disturb, as one text.
+std::string ResultImage(const CAntRes& r) {
+  std::string out;
+  for (double v : {r.Pa, r.Ka, r.Xh, r.Xd, r.Ha, r.SgmV, r.SgmH, r.SgmMr, r.SgmMo, r.E, r.Qmax,
+                   r.Kusabi(0)->fOmega, r.Kusabi(0)->fPa})
+    out += std::to_string(v) + " ";
+  for (int i = 0; i < CAntRes::kSForceItems; ++i)
+    out += std::to_string(r.SForceV(i)) + "/" + std::to_string(r.SForceMr(i)) + " ";
+  return out;
+}
 
 class FrmAnteiResTest : public test::ShellFixture {
  protected:
@@ -297,6 +316,22 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
   EXPECT_BOX(s->imnSiryoku[12], r.Xd);
   EXPECT_EQ(s->imtSiryoku[11]->Text().toStdString(), Verdict(ThrustOk(r.Xh, r.Xd)));
   EXPECT_EQ(s->vsAntRes[1]->Text(6, 2).toStdString(), Value(r.Xh, 3));
+
+  // The figure is drawn when its page is shown, and drawing it leaves the
+  // results as they were.
+  CanvasWidget* pic = s->vsdSiryoku[1];
+  EXPECT_TRUE(pic->canvas().Ops().empty());
+  const std::string before = ResultImage(r);
+  tabs->SetCurrentTab(1);
+  QApplication::processEvents();
+  EXPECT_FALSE(pic->canvas().Ops().empty());
+  EXPECT_EQ(ResultImage(r), before);
+  // A new size draws it again, fitted.
+  const size_t ops = pic->canvas().Ops().size();
+  pic->resize(pic->width() + 40, pic->height());
+  Wait(300);
+  EXPECT_EQ(pic->canvas().Ops().size(), ops);
+  EXPECT_NEAR(pic->canvas().ScaleWidth(), pic->width() * 1440.0 / pic->logicalDpiX(), 1e-6);
 }
 
 TEST_F(FrmAnteiResTest, AFixedSlipAngleRecalculatesItsCaseOnce) {
