@@ -1,5 +1,7 @@
 #include "report/driver/report_writers.h"
 
+#include "report/stability/stability_writers.h"
+
 namespace norva {
 
 ReportWriters& PrnWriters() {
@@ -9,6 +11,7 @@ ReportWriters& PrnWriters() {
 
 // One line per report area, each declared in that area's own header.
 void RegisterReportWriters() {
+  RegisterStabilityWriters();
 }
 
 }  // namespace norva

@@ -19,16 +19,17 @@ enum class TentouCheck { kThrust, kFactor, kDistance, kEccentricity };
 // eccentricity otherwise (nTentou 0, 2 and any other code).
 TentouCheck TentouCheckOf(const CDocument& doc, int16_t part);
 
-// The geometry printed in the line-of-thrust substitution lines: the wall
-// height H, the thickness b of the masonry and the inclination θ0 of its
-// face (radians), such that H·cot θ0 is the horizontal distance from the
-// front of the masonry's base to the front of its crest and b·cosec θ0 the
-// crest width, as the line-of-thrust calculation measures them (so
+// The geometry printed in the line-of-thrust substitution lines, as the
+// line-of-thrust calculation measures its section (the masonry on its own
+// base): θ0 = π/2 − atan(BlkN) the inclination of the face, H such that
+// H·cot θ0 is the horizontal distance from the front of the base to the front
+// of the crest, and b such that b·cosec θ0 is the crest width, the width the
+// calculation takes for the crest centre and the middle third. So
 //   Xh = H·cot θ0 + b·cosec θ0 / 2 − d  and  X' = H·cot θ0 + b·cosec θ0 / 6
-// give the stored Xh and Xd). θ0 = π/2 − atan(BlkN). Where the calculation's
-// outline and the design inputs agree, H is WallH (the block wall; for the
-// upper wall of a mixed wall the height of its masonry) and b is
-// BlkDeltT2 + BlkT; inputH and inputB hold those input values.
+// give the stored Xh and Xd. inputH and inputB are the design's own wall
+// height (WallH; the masonry's height for the upper wall of a mixed wall)
+// and thickness at the foot (BlkT + BlkDeltT2): H equals inputH, while b is
+// less than inputB wherever the backing concrete narrows towards the crest.
 struct ThrustGeometry {
   double H = 0, b = 0, theta0 = 0;
   double inputH = 0, inputB = 0;
