@@ -296,6 +296,7 @@ const Variant kVariants[] = {
     {"block_masonry", "as is", AsIs},
     {"block_masonry", "line of thrust", Thrust},
     {"block_masonry", "line of thrust, uplift", ThrustUplift},
+    {"block_masonry", "large block", LargeBlockLoads},
     {"gravity", "as is", AsIs},
     {"gravity", "large block", LargeBlock},
     {"gravity", "uplift", Uplift},
@@ -304,9 +305,11 @@ const Variant kVariants[] = {
     {"gravity", "large block with loads and water", LargeBlockLoads},
     {"leaning", "as is", AsIs},
     {"leaning", "uplift", Uplift},
+    {"leaning", "large block", LargeBlockLoads},
     {"mixed", "as is", AsIs},
     {"mixed", "buoyancy and front soil", Buoyancy},
     {"mixed", "other and wind loads", WithLoads},
+    {"mixed", "large block", LargeBlockLoads},
 };
 
 // The rows of the general table add up to the stored sums, and its V·x and
