@@ -9,6 +9,7 @@
 #include <QLibrary>
 #include <QStandardPaths>
 #include <cstdlib>
+#include <ostream>
 #include <memory>
 #include <string>
 
@@ -30,7 +31,8 @@
 namespace norva {
 namespace {
 
-using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*, const void*);
+using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*,
+                                const void*);
 
 struct Sample {
   const char* name;
@@ -52,6 +54,8 @@ const Sample kSamples[] = {
     {"leaning", "転倒に対する検討", [](CDocument&) {}},
     {"mixed", "示力線法による検討", [](CDocument&) {}},
 };
+
+void PrintTo(const Sample& s, std::ostream* os) { *os << s.name; }
 
 class StabilityReader : public ::testing::TestWithParam<Sample> {};
 
