@@ -78,20 +78,24 @@ void OverturningColumn(PrnFile& f, const CDocument& doc, const CAntRes& r, int r
   } else if (doc.WallType() == 2 && doc.Sisin == 2) {
     const double L = ResultantDistanceLimit(r.Breadth, r.Ea);
     if (IsComputedResult(r.D) && IsComputedResult(L)) {
-      j = ResultantDistanceOk(r.D, r.Breadth, r.Ea) ? Judged{"&gt;", "OK "}
-                                                    : Judged{"&lt;", "OUT"};
+      j = ResultantDistanceOk(r.D, r.Breadth, r.Ea) ? Judged{"&gt;", "OK "} : Judged{"&lt;", "OUT"};
     }
     f.Line("<TD SROW=##, SCOL=##>d=##.###</TD>", {row, col, r.D});
     f.Line("<TD SROW=##, SCOL=##> @  ##.###</TD>", {row + 1, col, j.mark, L});
   } else {
     // nTentou 0, and 2 or any other code: the eccentricity.
     switch (EccentricityPosition(r.E, r.Ea)) {
-      case EccentricitySide::kWithin: j = {"&lt;", "OK "}; break;
-      case EccentricitySide::kToe: j = {"&gt;", "OUT"}; break;
+      case EccentricitySide::kWithin:
+        j = {"&lt;", "OK "};
+        break;
+      case EccentricitySide::kToe:
+        j = {"&gt;", "OUT"};
+        break;
       case EccentricitySide::kHeel:
         j = HeelSideAllowed(doc.WallType()) ? Judged{"&lt;", "OK "} : Judged{"&gt;", "OUT"};
         break;
-      case EccentricitySide::kNotComputed: break;
+      case EccentricitySide::kNotComputed:
+        break;
     }
     const double absE = IsComputedResult(r.E) ? std::fabs(r.E) : kNullBox;
     f.Line("<TD SROW=##, SCOL=##>e=##.###</TD>", {row, col, absE});
@@ -202,7 +206,8 @@ void PrnAnteiList(PrnFile& f, const CDocument& doc) {
   for (int first = 0; first < nCase; first += perPart) {
     if (first == 0) {
       f.Line("<BR>");
-      f.Line(doc.WallType() == 3 ? "<H3>安定計算結果一覧</H3><BR>" : "<H2>安定計算結果一覧</H2><BR>");
+      f.Line(doc.WallType() == 3 ? "<H3>安定計算結果一覧</H3><BR>"
+                                 : "<H2>安定計算結果一覧</H2><BR>");
     }
     const int count = std::min(perPart, nCase - first);
     f.Line("<BR>");

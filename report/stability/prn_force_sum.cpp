@@ -208,8 +208,8 @@ std::vector<ForceSumRow> PrnForceSumRows(const CDocument& doc, int16_t part, int
   }
   const bool footing = r.KutaiV(1) != 0 || r.KutaiH(1) != 0;
   if (r.KutaiV(0) != 0 || r.KutaiH(0) != 0) {
-    add(footing ? "く体自重(壁)" : "く体自重", r.KutaiV(0), r.KutaiH(0), r.KutaiXc(0),
-        r.KutaiYc(0), Kind::kSelf);
+    add(footing ? "く体自重(壁)" : "く体自重", r.KutaiV(0), r.KutaiH(0), r.KutaiXc(0), r.KutaiYc(0),
+        Kind::kSelf);
   }
   if (footing) {
     add("く体自重(基礎)", r.KutaiV(1), r.KutaiH(1), r.KutaiXc(1), r.KutaiYc(1), Kind::kSelf);
@@ -237,14 +237,14 @@ std::vector<ForceSumRow> PrnForceSumRows(const CDocument& doc, int16_t part, int
   // The loads' moments are the stored sums; the calculation counts their V·x
   // as resisting and their H·y as overturning under every guideline.
   if (r.HorzLoadSgmH != 0 || r.HorzLoadSgmV != 0) {
-    ForceSumRow* row = add("水平荷重", r.HorzLoadSgmV, r.HorzLoadSgmH, std::nullopt,
-                           std::nullopt, Kind::kLoads);
+    ForceSumRow* row =
+        add("水平荷重", r.HorzLoadSgmV, r.HorzLoadSgmH, std::nullopt, std::nullopt, Kind::kLoads);
     row->Vx = row->Mr = r.HorzLoadSgmVX;
     row->Hy = row->Mo = r.HorzLoadSgmHY;
   }
   if (r.NiniCnt() > 0) {
-    ForceSumRow* row = add("その他の荷重", r.NiniSgmV, r.NiniSgmH, std::nullopt, std::nullopt,
-                           Kind::kLoads);
+    ForceSumRow* row =
+        add("その他の荷重", r.NiniSgmV, r.NiniSgmH, std::nullopt, std::nullopt, Kind::kLoads);
     row->Vx = row->Mr = r.NiniSgmVX;
     row->Hy = row->Mo = r.NiniSgmHY;
   }
@@ -302,13 +302,15 @@ void PrnForceSum(PrnFile& f, const CDocument& doc, int32_t i, int16_t part, int1
   f.Line("底面つま先からの荷重合力の作用位置");
   f.Empty();
   if (largeBlock) {
-    f.Line("　<math>d=<box>&sum;V･x-&sum;H･y<over>&sum;V</box>=<box>##.##@##.##<over>##.##</box>"
-           "=##.### (m)</math>",
-           {r.SgmVX, SignOf(r.SgmHY), AbsOf(r.SgmHY), r.SgmV, r.D});
+    f.Line(
+        "　<math>d=<box>&sum;V･x-&sum;H･y<over>&sum;V</box>=<box>##.##@##.##<over>##.##</box>"
+        "=##.### (m)</math>",
+        {r.SgmVX, SignOf(r.SgmHY), AbsOf(r.SgmHY), r.SgmV, r.D});
   } else {
-    f.Line("　<math>d=<box>&sum;M_r_-&sum;M_o_<over>&sum;V</box>=<box>##.## @ ##.##<over>##.##"
-           "</box>=##.### (m)</math>",
-           {r.SgmMr, SignOf(r.SgmMo), AbsOf(r.SgmMo), r.SgmV, r.D});
+    f.Line(
+        "　<math>d=<box>&sum;M_r_-&sum;M_o_<over>&sum;V</box>=<box>##.## @ ##.##<over>##.##"
+        "</box>=##.### (m)</math>",
+        {r.SgmMr, SignOf(r.SgmMo), AbsOf(r.SgmMo), r.SgmV, r.D});
   }
   f.Empty();
   f.Line("荷重の合力作用位置の底版中央からの偏心距離");
@@ -373,9 +375,10 @@ void PrnForceSumSiryokusen(PrnFile& f, const CDocument& doc, int32_t i, int16_t 
   f.Line("</TABLE>");
   f.Line("底面つま先からの荷重合力の作用位置");
   f.Empty();
-  f.Line("　<math>d=<box>&sum;M_r_-&sum;M_o_<over>&sum;V</box>=<box>##.## @ ##.##<over>##.##"
-         "</box>=##.### (m)</math>",
-         {sum.Mr, PrnSign(sum.Mo, true), std::fabs(sum.Mo), sum.V, sum.d});
+  f.Line(
+      "　<math>d=<box>&sum;M_r_-&sum;M_o_<over>&sum;V</box>=<box>##.## @ ##.##<over>##.##"
+      "</box>=##.### (m)</math>",
+      {sum.Mr, PrnSign(sum.Mo, true), std::fabs(sum.Mo), sum.V, sum.d});
   PrnBlockClose(f);
 }
 

@@ -89,7 +89,7 @@ DPoint ThrustFigureOffset(const CDocument& doc, const CWeight* polygon) {
 
 // One buoyancy or front-soil entry: its figure, heading and table.
 struct Entry {
-  std::string figure;   // name without folder and ".svg"
+  std::string figure;  // name without folder and ".svg"
   WeightPtr polygon;
   std::string heading;  // template with its level fields
   std::vector<ReportValue> headingValues;
@@ -119,7 +119,8 @@ void PrnEntries(PrnFile& f, const CDocument& doc, const std::string& folder, con
 
 void PrnMethod(PrnFile& f, const CDocument& doc, int16_t part) {
   PrnBlockOpen(f);
-  if (doc.WallType() == 3) f.Line(part == 0 ? "<H1>上部擁壁の計算</H1>" : "<H1>下部擁壁の計算</H1>");
+  if (doc.WallType() == 3)
+    f.Line(part == 0 ? "<H1>上部擁壁の計算</H1>" : "<H1>下部擁壁の計算</H1>");
   PrnHeading(f, doc, 1, "底面における作用力");
   PrnHeading(f, doc, 2, "重量及び重心位置の計算方法");
   f.Line("重量及び重心位置の計算は座標値法により行う。計算式は次の通り。");
@@ -127,10 +128,12 @@ void PrnMethod(PrnFile& f, const CDocument& doc, int16_t part) {
   f.Line("　<math>A_c_=<box>1<over>2</box><box>&sum;(x_i+1_･y_i_－x_i_･y_i+1_)</box></math>");
   // The first difference is written (y_i − y_i+1) so the formula gives the
   // sign of the table's Gy column.
-  f.Line("　<math>G_y_=<box>1<over>2</box><box>&sum;(y_i_－y_i+1_)</box><box>{<left>x_i_^2^+"
-         "<box>1<over>3</box>(x_i+1_-x_i_)(x_i+1_+2x_i_)<right>}</box></math>");
-  f.Line("　<math>G_x_=<box>1<over>2</box><box>&sum;(x_i+1_－x_i_)</box><box>{<left>y_i_^2^+"
-         "<box>1<over>3</box>(y_i+1_-y_i_)(y_i+1_+2y_i_)<right>}</box></math>");
+  f.Line(
+      "　<math>G_y_=<box>1<over>2</box><box>&sum;(y_i_－y_i+1_)</box><box>{<left>x_i_^2^+"
+      "<box>1<over>3</box>(x_i+1_-x_i_)(x_i+1_+2x_i_)<right>}</box></math>");
+  f.Line(
+      "　<math>G_x_=<box>1<over>2</box><box>&sum;(x_i+1_－x_i_)</box><box>{<left>y_i_^2^+"
+      "<box>1<over>3</box>(y_i+1_-y_i_)(y_i+1_+2y_i_)<right>}</box></math>");
   f.Line("　<math>x_c_=<box>G_y_<over>A_c_</box></math>");
   f.Line("　<math>y_c_=<box>G_x_<over>A_c_</box></math>");
   f.Empty();
@@ -244,9 +247,10 @@ void PrnAreaTable(PrnFile& f, const CDocument& doc, const CWeight* polygon, doub
   int row = 6;
   if (quake) {
     f.Line("<TD SROW=##, SCOL=0, HALIGN=LEFT>慣 性 力</TD>", {row});
-    f.Line("<TD SROW=##, SCOL=1, HALIGN=LEFT>Hc = Wc × k<sub>H</sub> = ###.## × ##.## = ###.## "
-           "(@)</TD>",
-           {row, w, kh, kh * w, kN});
+    f.Line(
+        "<TD SROW=##, SCOL=1, HALIGN=LEFT>Hc = Wc × k<sub>H</sub> = ###.## × ##.## = ###.## "
+        "(@)</TD>",
+        {row, w, kh, kh * w, kN});
     ++row;
   }
   f.Line("<TD SROW=##, SCOL=0, HALIGN=LEFT>モーメント</TD>", {row});
@@ -292,7 +296,8 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
   std::string thrustBody, wallBody, footBody;
   if (thrust) {
     const CWeight* ws = doc.KutaiWS.get();
-    thrustBody = AreaFigure(doc, folder, "く体示力線時面積" + digit, ws, ThrustFigureOffset(doc, ws));
+    thrustBody =
+        AreaFigure(doc, folder, "く体示力線時面積" + digit, ws, ThrustFigureOffset(doc, ws));
   }
   if (normal) {
     wallBody = AreaFigure(doc, folder, "く体壁部面積" + digit, KW[0].get(), {});
@@ -342,7 +347,9 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
     for (int s = 0; s < 2; ++s) {
       if (!shown[s]) continue;
       const WeightPtr w = polygonOf(s);
-      entries.push_back({name + digit + Digits(s, "0"), w, "<H#>@水位</H#>",
+      entries.push_back({name + digit + Digits(s, "0"),
+                         w,
+                         "<H#>@水位</H#>",
                          {entryLevel, kStateWord[s], entryLevel},
                          thrustFigure ? ThrustFigureOffset(doc, w.get()) : DPoint{}});
     }
@@ -350,14 +357,15 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
   };
   if (thrust) {
     PrnEntries(f, doc, folder, "く体に作用する浮力及び重心位置(示力線計算用)",
-               buoyancyEntries(BFS, [&doc](int s) { return doc.FuryokuS(s); }, "示水位く体面積",
-                               true),
+               buoyancyEntries(
+                   BFS, [&doc](int s) { return doc.FuryokuS(s); }, "示水位く体面積", true),
                thrustOrigin, true);
   }
   if (normal) {
     PrnEntries(f, doc, folder, "く体に作用する浮力及び重心位置",
-               buoyancyEntries(BF, [&FR](int s) { return FR[s]; }, "水位く体面積", false), origin,
-               true);
+               buoyancyEntries(
+                   BF, [&FR](int s) { return FR[s]; }, "水位く体面積", false),
+               origin, true);
   }
 
   // Front soil in the order (w 0, s 0), (0, 1), (1, 0), (1, 1); an entry with
@@ -373,7 +381,9 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
         if (!poly) continue;
         const std::string heading = std::string(s == 0 ? "<h#>常時　" : "<h#>地震時　") +
                                     (w == 0 ? "水位無視" : watered) + "</h#>";
-        entries.push_back({name + digit + Digits(s, "00") + Digits(w, "00"), poly, heading,
+        entries.push_back({name + digit + Digits(s, "00") + Digits(w, "00"),
+                           poly,
+                           heading,
                            {entryLevel, entryLevel},
                            thrustFigure ? ThrustFigureOffset(doc, poly.get()) : DPoint{}});
       }
@@ -382,8 +392,7 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
   };
   if (thrust) {
     PrnEntries(f, doc, folder, "前面土の重量及び重心位置(示力線計算用)",
-               soilEntries(FSS, SWS, "示前面土面積", "水位考慮(浮力)", true), thrustOrigin,
-               false);
+               soilEntries(FSS, SWS, "示前面土面積", "水位考慮(浮力)", true), thrustOrigin, false);
   }
   if (normal) {
     PrnEntries(f, doc, folder, "前面土の重量及び重心位置",

@@ -40,8 +40,9 @@ Judged Judge(bool computed, bool ok, const char* okMark, const char* outMark,
 
 void MethodFactor(PrnFile& f) {
   const std::string& kN = PrnUnitWords[0];
-  f.Line("次式のとおり、底面つま先における全抵抗モーメントと全転倒モーメントの比が所要安全率以上で"
-         "あることを照査する。");
+  f.Line(
+      "次式のとおり、底面つま先における全抵抗モーメントと全転倒モーメントの比が所要安全率以上で"
+      "あることを照査する。");
   f.Empty();
   f.Line("　<math><box>Mr<over>Mo</box>&sp;≧&sp;Fm</math>");
   f.Empty();
@@ -51,11 +52,13 @@ void MethodFactor(PrnFile& f) {
 }
 
 void MethodDistance(PrnFile& f) {
-  f.Line("次式のとおり、底面つま先から荷重の合力の作用位置までの距離dが許容値以上であることを照査す"
-         "る。");
+  f.Line(
+      "次式のとおり、底面つま先から荷重の合力の作用位置までの距離dが許容値以上であることを照査す"
+      "る。");
   f.Empty();
-  f.Line("　<math>d &sp;≧&sp;<box>B<over>n</box> &sp;=&sp; <box> <left>{<box>B/2　(常時)　<atop>"
-         "B/3　(地震時)</box> </box></math>");
+  f.Line(
+      "　<math>d &sp;≧&sp;<box>B<over>n</box> &sp;=&sp; <box> <left>{<box>B/2　(常時)　<atop>"
+      "B/3　(地震時)</box> </box></math>");
   f.Empty();
   f.Line("　ここに、d　：底面つま先から荷重の合力の作用点までの距離 (m)");
   f.Line("　　　　　B　：底面幅 (m)");
@@ -96,9 +99,10 @@ void CaseFactor(PrnFile& f, const CAntRes& r) {
   const Judged j = Judge(IsComputedResult(r.Fm) && IsComputedResult(r.Fma),
                          PassesLowerBound(r.Fm, r.Fma), "≧", "＜");
   f.Empty();
-  f.Line("　　<math>F_m_=<box>&sum;M_r_<over>&sum;M_o_</box>=<box>####.##<over>####.##</box>="
-         "##.###&nbsp;@&nbsp;##.##　　→　@</math>",
-         {r.SgmMr, r.SgmMo, r.Fm, j.mark, r.Fma, j.verdict});
+  f.Line(
+      "　　<math>F_m_=<box>&sum;M_r_<over>&sum;M_o_</box>=<box>####.##<over>####.##</box>="
+      "##.###&nbsp;@&nbsp;##.##　　→　@</math>",
+      {r.SgmMr, r.SgmMo, r.Fm, j.mark, r.Fma, j.verdict});
 }
 
 void CaseDistance(PrnFile& f, const CKajyuCase* k, const CAntRes& r) {
@@ -119,19 +123,25 @@ void CaseDistance(PrnFile& f, const CKajyuCase* k, const CAntRes& r) {
 void CaseEccentricity(PrnFile& f, const CDocument& doc, const CKajyuCase* k, const CAntRes& r) {
   Judged j{"　", kReportNullText};
   switch (EccentricityPosition(r.E, r.Ea)) {
-    case EccentricitySide::kWithin: j = {"≦", "OK"}; break;
-    case EccentricitySide::kToe: j = {"＞", "OUT"}; break;
+    case EccentricitySide::kWithin:
+      j = {"≦", "OK"};
+      break;
+    case EccentricitySide::kToe:
+      j = {"＞", "OUT"};
+      break;
     case EccentricitySide::kHeel:
       j = {"＞", HeelSideAllowed(doc.WallType()) ? "背面側への転倒故、OK" : "OUT"};
       break;
-    case EccentricitySide::kNotComputed: break;
+    case EccentricitySide::kNotComputed:
+      break;
   }
   const double divisor = k ? k->Ea : 0.0;
   const double absE = IsComputedResult(r.E) ? std::fabs(r.E) : kNullBox;
   f.Empty();
-  f.Line("　<math>|e|=##.###&sp;(m) @ <box>B<over>##</box>=<box>##.###<over>##</box>=##.###&sp;"
-         "(m)　　→　@</math>",
-         {absE, j.mark, divisor, r.Breadth, divisor, r.Ea, j.verdict});
+  f.Line(
+      "　<math>|e|=##.###&sp;(m) @ <box>B<over>##</box>=<box>##.###<over>##</box>=##.###&sp;"
+      "(m)　　→　@</math>",
+      {absE, j.mark, divisor, r.Breadth, divisor, r.Ea, j.verdict});
 }
 
 void CaseThrust(PrnFile& f, const CDocument& doc, int32_t i, const std::string& folder,
@@ -164,9 +174,10 @@ void CaseThrust(PrnFile& f, const CDocument& doc, int32_t i, const std::string& 
   f.Line("示力線位置");
   f.Line("　　<math>X<sub>h</sub>=H･cotθ_0_+<box>b･cosecθ_0_<over>2</box>-d</math>");
   f.Empty();
-  f.Line("　　   <math>=#.###×cot(##.##)＋<box>#.###×cosec(##.##)<over>2</box>-##.###=##.### "
-         "(m)</math>",
-         {g.H, deg, g.b, deg, d, r.Xh});
+  f.Line(
+      "　　   <math>=#.###×cot(##.##)＋<box>#.###×cosec(##.##)<over>2</box>-##.###=##.### "
+      "(m)</math>",
+      {g.H, deg, g.b, deg, d, r.Xh});
   f.Empty();
   f.Line("ミドルサード位置");
   f.Line("　　<math>X'=H･cotθ_0_＋<box>b･cosecθ_0_<over>6</box></math>");
@@ -178,15 +189,17 @@ void CaseThrust(PrnFile& f, const CDocument& doc, int32_t i, const std::string& 
   f.Empty();
   f.Line("　　X'=##.### @ X<sub>h</sub>=##.###　　→　@", {r.Xd, j.mark, r.Xh, j.verdict});
   f.Empty();
-  f.Line("X<sub>h</sub>=X'となるように擁壁高さを変化させ収束計算を行った結果、限界高さH<sub>A</sub>"
-         "は下の通りとなる。");
+  f.Line(
+      "X<sub>h</sub>=X'となるように擁壁高さを変化させ収束計算を行った結果、限界高さH<sub>A</sub>"
+      "は下の通りとなる。");
   f.Empty();
   if (r.Ha == kNullBox && computed) {
-    f.Line(ThrustOk(r.Xh, r.Xd)
-               ? "　　限界高さ H<sub>A</sub> = 擁壁高さを増加させて計算してもOUTになる高さが見つから"
-                 "ない。"
-               : "　　限界高さ H<sub>A</sub> = 擁壁高さを減少させて計算してもOKになる高さが見つから"
-                 "ない。");
+    f.Line(
+        ThrustOk(r.Xh, r.Xd)
+            ? "　　限界高さ H<sub>A</sub> = 擁壁高さを増加させて計算してもOUTになる高さが見つから"
+              "ない。"
+            : "　　限界高さ H<sub>A</sub> = 擁壁高さを減少させて計算してもOKになる高さが見つから"
+              "ない。");
   } else {
     f.Line("　　限界高さ H<sub>A</sub> = ##.### (m)", {r.Ha});
   }
@@ -232,10 +245,18 @@ void PrnTentou(PrnFile& f, const CDocument& doc, const std::string& folder, int1
   PrnHeading(f, doc, 2, check == TentouCheck::kThrust ? "示力線法による検討" : "転倒に対する検討");
   PrnHeading(f, doc, 3, "検討方法");
   switch (check) {
-    case TentouCheck::kFactor: MethodFactor(f); break;
-    case TentouCheck::kDistance: MethodDistance(f); break;
-    case TentouCheck::kEccentricity: MethodEccentricity(f); break;
-    case TentouCheck::kThrust: MethodThrust(f, doc, folder); break;
+    case TentouCheck::kFactor:
+      MethodFactor(f);
+      break;
+    case TentouCheck::kDistance:
+      MethodDistance(f);
+      break;
+    case TentouCheck::kEccentricity:
+      MethodEccentricity(f);
+      break;
+    case TentouCheck::kThrust:
+      MethodThrust(f, doc, folder);
+      break;
   }
   PrnBlockClose(f);
 }
@@ -251,10 +272,18 @@ void PrnTentouCase(PrnFile& f, const CDocument& doc, int32_t i, const std::strin
   PrnCaseHeadingFixed(f, doc, i);
   PrnQuakeNote(f, doc, i);
   switch (TentouCheckOf(doc, part)) {
-    case TentouCheck::kFactor: CaseFactor(f, r); break;
-    case TentouCheck::kDistance: CaseDistance(f, k.get(), r); break;
-    case TentouCheck::kEccentricity: CaseEccentricity(f, doc, k.get(), r); break;
-    case TentouCheck::kThrust: CaseThrust(f, doc, i, folder, r); break;
+    case TentouCheck::kFactor:
+      CaseFactor(f, r);
+      break;
+    case TentouCheck::kDistance:
+      CaseDistance(f, k.get(), r);
+      break;
+    case TentouCheck::kEccentricity:
+      CaseEccentricity(f, doc, k.get(), r);
+      break;
+    case TentouCheck::kThrust:
+      CaseThrust(f, doc, i, folder, r);
+      break;
   }
   PrnBlockClose(f);
 }

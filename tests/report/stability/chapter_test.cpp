@@ -75,11 +75,10 @@ TEST_F(StabilityChapter, EveryFigureItNamesIsWritten) {
     bool wlvlAuto;
   };
   const Row rows[] = {
-      {"block_masonry", 0, 0, false}, {"block_masonry", 3, 1, true},
-      {"block_masonry", 3, 2, false}, {"block_masonry", 1, 0, false},
-      {"gravity", 0, 1, true},        {"gravity", 1, 2, false},
-      {"leaning", 0, 1, false},       {"leaning", 0, 2, true},
-      {"mixed", 0, 1, true},          {"mixed", 0, 2, false},
+      {"block_masonry", 0, 0, false}, {"block_masonry", 3, 1, true}, {"block_masonry", 3, 2, false},
+      {"block_masonry", 1, 0, false}, {"gravity", 0, 1, true},       {"gravity", 1, 2, false},
+      {"leaning", 0, 1, false},       {"leaning", 0, 2, true},       {"mixed", 0, 1, true},
+      {"mixed", 0, 2, false},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(std::string(r.sample) + " nTentou " + std::to_string(r.nTentou) + " nWater " +
@@ -92,7 +91,8 @@ TEST_F(StabilityChapter, EveryFigureItNamesIsWritten) {
     EXPECT_GE(paths.size(), 2u);
     for (const std::string& p : paths) EXPECT_TRUE(std::filesystem::exists(p)) << p;
     const std::string text = Cp932ToUtf8(bytes);
-    for (const char* want : {"底面における作用力", "作用力の集計", "安定計算結果一覧", "安定計算"}) {
+    for (const char* want :
+         {"底面における作用力", "作用力の集計", "安定計算結果一覧", "安定計算"}) {
       EXPECT_NE(text.find(want), std::string::npos) << want;
     }
     const bool thrust = r.nTentou == 3 || doc->WallType() == 3;
@@ -140,9 +140,8 @@ TEST_F(StabilityChapter, CriticalLevelOfAnUntickedCase) {
   CalcAntei(*doc, 0, 0);
   PrnSel().NewDocument(doc->nCase());
   for (int i = 1; i < doc->nCase(); ++i) PrnSel().PrnAnteiCases.Set(i, 1);
-  const std::string text = Cp932ToUtf8(test::Markup([&](PrnFile& f) {
-    PrnAntei(f, *doc, work.path(), 0);
-  }));
+  const std::string text =
+      Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnAntei(f, *doc, work.path(), 0); }));
   EXPECT_NE(text.find("WlvlAuto000.svg"), std::string::npos);
   EXPECT_NE(text.find("WlvlAuto001.svg"), std::string::npos);
   // One section heading, before the first case.

@@ -170,8 +170,7 @@ TEST_F(WlvlSection, LeastFactorRules) {
   };
   const Row rows[] = {
       // The earliest of equal factors where the stored level has another.
-      {"tie, stored level elsewhere", Record(0, 0, {{0.5, 1.2}, {1.0, 1.2}, {2.0, 1.4}}), 0.5,
-       1.2},
+      {"tie, stored level elsewhere", Record(0, 0, {{0.5, 1.2}, {1.0, 1.2}, {2.0, 1.4}}), 0.5, 1.2},
       {"tie at the stored level", Record(0, 0, {{0.5, 1.2}, {2.0, 1.2}}), 2.0, 1.2},
       // A negative factor (a wall lifted by water) is the worst result.
       {"negative factor", Record(0, 0, {{0.5, 1.2}, {1.0, -0.3}}), 1.0, -0.3},

@@ -9,8 +9,8 @@
 #include <QLibrary>
 #include <QStandardPaths>
 #include <cstdlib>
-#include <ostream>
 #include <memory>
+#include <ostream>
 #include <string>
 
 #include "calc/run/calc_antei.h"
@@ -101,9 +101,8 @@ TEST_P(StabilityReader, ChapterReadsBackFromPdfAndRtf) {
   }
   const std::string text = RunTool("pdftotext", {QString::fromStdString(pdf), "-"});
   const std::string squeezed = Squeezed(text);
-  for (const char* want :
-       {"底面における作用力", "重量及び重心位置の計算方法", "作用力の集計", s.overturning,
-        "安定計算結果一覧", "ΣV", "荷重ケース.1"}) {
+  for (const char* want : {"底面における作用力", "重量及び重心位置の計算方法", "作用力の集計",
+                           s.overturning, "安定計算結果一覧", "ΣV", "荷重ケース.1"}) {
     EXPECT_NE(squeezed.find(want), std::string::npos) << s.name << ": " << want << "\n" << text;
   }
   EXPECT_TRUE(sink.shown.empty()) << sink.shown[0];
@@ -119,7 +118,8 @@ TEST_P(StabilityReader, ChapterReadsBackFromPdfAndRtf) {
   ASSERT_TRUE(c.finished) << c.errors;
   ASSERT_TRUE(QFileInfo::exists(c.pdf)) << c.errors;
   const std::string fromRtf = Squeezed(RunTool("pdftotext", {c.pdf, "-"}));
-  for (const char* want : {"底面における作用力", "作用力の集計", s.overturning, "安定計算結果一覧"}) {
+  for (const char* want :
+       {"底面における作用力", "作用力の集計", s.overturning, "安定計算結果一覧"}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << s.name << ": " << want;
   }
   PrnWriters() = ReportWriters{};
