@@ -3,6 +3,7 @@
 #include "screens/conditions/register_conditions.h"
 #include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
+#include "screens/results/frm_antei_res.h"
 #include "screens/sheet/sheet_windows.h"
 #include "screens/section/frm_kutai.h"
 
@@ -15,6 +16,7 @@ void RegisterWindows() {
   RegisterLoadsWindows();
   RegisterSheetWindows();
   RegisterSectionWindows();
+  RegisterStabilityResultWindows();
 }
 
 }  // namespace norva
