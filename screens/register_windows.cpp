@@ -3,6 +3,7 @@
 #include "screens/conditions/register_conditions.h"
 #include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
+#include "screens/results/member_windows.h"
 #include "screens/sheet/sheet_windows.h"
 
 namespace norva {
@@ -13,6 +14,7 @@ void RegisterWindows() {
   RegisterReportWindows();
   RegisterLoadsWindows();
   RegisterSheetWindows();
+  RegisterMemberResultWindows();
 }
 
 }  // namespace norva
