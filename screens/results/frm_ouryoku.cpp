@@ -1,9 +1,12 @@
 #include "screens/results/frm_ouryoku.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -136,7 +139,9 @@ SpreadGrid* frmOuryoku::MakeGrid(const QString& name, int index,
   const int ch = QFontMetrics(g->font()).horizontalAdvance(QLatin1Char('0'));
   int col = 0, total = 0;
   for (double w : widths) {
-    const int px = static_cast<int>(w * ch * 1.25) + 6;
+    // The case names are Japanese: their column gets room for them.
+    const double scale = col == 1 ? 1.7 : 1.05;
+    const int px = static_cast<int>(w * ch * scale) + 6;
     g->SetColWidthPixels(col++, px);
     total += px;
   }
@@ -273,7 +278,7 @@ void frmOuryoku::Wire() {
 
 QSize frmOuryoku::sizeHint() const {
   const QSize least = minimumSizeHint();
-  return {std::max(least.width(), 900), std::max(least.height(), 700)};
+  return {std::max(least.width(), 860), std::max(least.height(), 700)};
 }
 
 void frmOuryoku::showEvent(QShowEvent* e) {
@@ -596,6 +601,13 @@ QWidget* frmOuryoku::DialogOwner() {
 }
 
 void frmOuryoku::tmOuryoku_Timer() {
+  // Only while the screen's window is the active one: a dialog over it, or
+  // another document's window, keeps the hint as it is.
+  if (QApplication::activeModalWidget() != nullptr || !window()->isActiveWindow()) return;
+  for (QWidget* w = parentWidget(); w != nullptr; w = w->parentWidget()) {
+    auto* sub = qobject_cast<QMdiSubWindow*>(w);
+    if (sub && sub->mdiArea() && sub->mdiArea()->activeSubWindow() != sub) return;
+  }
   const QPoint at = QCursor::pos();
   QString text;
   for (const auto& [w, hint] : hints_) {
