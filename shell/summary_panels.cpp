@@ -9,7 +9,9 @@
 #include "document/ant_res.h"
 #include "document/load_case.h"
 #include "document/names.h"
+#include "document/nulls.h"
 #include "document/report_format.h"
+#include "shell/display_number.h"
 
 namespace norva {
 namespace {
@@ -28,13 +30,17 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 // A number as the run time's Str writes it, without the leading blank.
 std::string PlainNumber(double v) {
+  if (!IsDisplayable(v)) return kNotComputableText;
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.15g", v);
   return buf;
 }
 
-std::string Fixed3(double v) { return FormatPattern(v, "0.000"); }
-std::string Fixed2(double v) { return FormatPattern(v, "0.00"); }
+std::string Fixed3(double v) { return DisplayNumber(v, "0.000"); }
+std::string Fixed2(double v) { return DisplayNumber(v, "0.00"); }
+
+// A check with a value that could not be computed has not been passed.
+bool Shown(double a, double b) { return IsDisplayable(a) && IsDisplayable(b); }
 
 // Draws the lines of a wrapped text one below the other, pitch apart.
 void DrawLines(Canvas& s, double x, double y, double pitch, const std::vector<std::string>& lines) {
@@ -44,20 +50,22 @@ void DrawLines(Canvas& s, double x, double y, double pitch, const std::vector<st
 }  // namespace
 
 JudgedLine ThrustLine(double Xd, double Xh) {
-  const bool ok = Xd >= Xh;
+  const bool ok = Shown(Xd, Xh) && Xd >= Xh;
   return {"X'=" + Fixed3(Xd) + " " + (ok ? ">" : "<") + " Xh=" + Fixed3(Xh),
           ok ? kJudgeBlack : kJudgeRed};
 }
 
 JudgedLine SafetyLine(const char* name, double value, double allowed) {
-  const bool ok = value >= allowed;
+  const bool ok = Shown(value, allowed) && value >= allowed;
   return {std::string(name) + "=" + Fixed2(value) + " " + (ok ? ">" : "<") + " " + Fixed2(allowed),
           ok ? kJudgeBlack : kJudgeRed};
 }
 
 JudgedLine EccentricityLine(double E, double Ea, double caseEa, int wallType) {
   std::string sign;
-  if (std::fabs(E) <= Ea)
+  if (!Shown(E, Ea))
+    sign = ">";
+  else if (std::fabs(E) <= Ea)
     sign = "<";
   else if (E > 0)
     sign = ">";
@@ -68,9 +76,9 @@ JudgedLine EccentricityLine(double E, double Ea, double caseEa, int wallType) {
 }
 
 JudgedLine LeaningLine(double D, double Breadth, double Ea) {
-  const double l = Breadth / 2 - Ea;
+  const double l = Shown(Breadth, Ea) ? Breadth / 2 - Ea : kNullBox;
   const int k = Ea > 0 ? 3 : 2;
-  const bool ok = D >= l;
+  const bool ok = Shown(D, l) && D >= l;
   return {"d=" + Fixed3(D) + " " + (ok ? ">" : "<") + " B/" + std::to_string(k) + "=" + Fixed3(l),
           ok ? kJudgeBlue : kJudgeRed};
 }
@@ -255,10 +263,12 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
 
     plain(a + w, "地盤反力度");
     n += 1;
-    std::string v1 = "-----", v2 = "-----";
-    if (!(r->Qmax > 1e8)) {
-      v1 = FormatNum(r->Qmax, "#0.00");
-      v2 = FormatNum(r->Qmin, "#0.00");
+    // Both or neither: one value out of range makes the pair meaningless.
+    const bool reaction = Shown(r->Qmax, r->Qmin);
+    std::string v1 = kNotComputableText, v2 = kNotComputableText;
+    if (reaction) {
+      v1 = DisplayNumberAligned(r->Qmax, "#0.00");
+      v2 = DisplayNumberAligned(r->Qmin, "#0.00");
     }
     const size_t len = std::max(v1.size(), v2.size());
     v1.insert(0, len - v1.size(), ' ');
@@ -275,14 +285,14 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
       n += 1;
     } else {
       const double qa = (doc->Sisin == 2 && doc->nQa == 1) ? qaPremium * doc->Qa : r->Qa;
-      const bool ok = std::max(r->Qmax, r->Qmin) <= qa;
+      const bool ok = reaction && IsDisplayable(qa) && std::max(r->Qmax, r->Qmin) <= qa;
       const uint32_t color = ok ? kJudgeBlack : kJudgeRed;
       judged(a + 2 * w, n, {q1, color});
       judged(a + 2 * w, n + 1, {q2, color});
       n += 2;
       s.SetTextColor(color);
       s.DrawText(a + 2 * w + s.TextWidth(q1 + " "), p * (n - 1.5) + 10,
-                 std::string(ok ? "<" : ">") + " qa=" + FormatPattern(qa, "##0.00"));
+                 std::string(ok ? "<" : ">") + " qa=" + DisplayNumber(qa, "##0.00"));
       s.SetTextColor(kJudgeBlack);
     }
   }
