@@ -4,6 +4,7 @@
 #include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
 #include "screens/results/frm_antei_res.h"
+#include "screens/results/member_windows.h"
 #include "screens/sheet/sheet_windows.h"
 #include "screens/section/frm_kutai.h"
 
@@ -17,6 +18,7 @@ void RegisterWindows() {
   RegisterSheetWindows();
   RegisterSectionWindows();
   RegisterStabilityResultWindows();
+  RegisterMemberResultWindows();
 }
 
 }  // namespace norva
