@@ -47,7 +47,8 @@ void PaintFigure(CanvasWidget* pic, const std::function<void(cDraw&)>& draw) {
   canvas.SetCanvas(&c);
   canvas.SetWidth(w);
   canvas.SetHeight(h);
-  draw(canvas);
+  // A figure that cannot be drawn stays empty; the user is told why.
+  GuardedCall([&] { draw(canvas); }, "図を描画できませんでした。");
   pic->update();
 }
 
@@ -164,7 +165,7 @@ frmAnteiRes::~frmAnteiRes() = default;
 
 QSize frmAnteiRes::sizeHint() const {
   const QSize least = minimumSizeHint();
-  return {std::max(least.width(), 830), std::max(least.height(), 640)};
+  return {std::max(least.width(), 890), std::max(least.height(), 640)};
 }
 
 QWidget* frmAnteiRes::BuildSummary() {

@@ -173,17 +173,19 @@ void PlaceFrames(QHBoxLayout* h, std::array<FormGrid, 3>& f) {
   h->addStretch(1);
 }
 
-// The adopted earth pressure: P_A, K_A, P_AV, P_AH in boxes first .. first + 3.
-void AddAdopted(FormGrid& f, ControlArray<NumberBox>& boxes, int first) {
+// The adopted earth pressure: P_A, K_A in boxes first, first + 1 of f; P_AV,
+// P_AH in first + 2, first + 3 of g (which may be f).
+void AddAdopted(FormGrid& f, FormGrid& g, ControlArray<NumberBox>& boxes, int first) {
   QWidget* p = f.page;
+  QWidget* q = g.page;
   const QString kn = QStringLiteral("(kN/m)");
   f.Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p),
         Box(boxes, first, "####0.000", -99999.999, 99999.999, p), kn);
   f.Add(Lbl(QStringLiteral("K<sub>A</sub> ="), p), Box(boxes, first + 1, "#0.000", -99.999, 99.999, p));
-  f.Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), p),
-        Box(boxes, first + 2, "###0.000", -9999.999, 9999.999, p), kn);
-  f.Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), p),
-        Box(boxes, first + 3, "###0.000", -9999.999, 9999.999, p), kn);
+  g.Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), q),
+        Box(boxes, first + 2, "###0.000", -9999.999, 9999.999, q), kn);
+  g.Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), q),
+        Box(boxes, first + 3, "###0.000", -9999.999, 9999.999, q), kn);
 }
 
 }  // namespace
@@ -224,24 +226,34 @@ QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
   table->setFixedWidth(4 * 62 + 22);
   h->addWidget(table);
 
+  // The graph takes the room beside the table, the adopted pressure below it.
+  auto* right = new QVBoxLayout;
   auto* graph = new CanvasWidget(page);
   graph->setObjectName(pageSet == 0 ? "vsdDoatsu1" : "vsdDoatsu3");
-  graph->setMinimumSize(200, 160);
-  h->addWidget(graph, 1);
+  graph->setMinimumSize(240, 150);
+  right->addWidget(graph, 1);
 
   auto* fra = new QGroupBox(QStringLiteral("決定した土圧"), page);
   fra->setObjectName(pageSet == 0 ? "fraDoatsu1" : "fraDoatsu3");
   ControlArray<NumberBox>& boxes = pageSet == 0 ? imnDoatsu1 : imnDoatsu3;
-  FormGrid f = Form(fra);
-  auto* omega = boxes.Add(0, new OmegaNumberBox(0, 90, "#0.00", fra));
+  auto* fh = new QHBoxLayout(fra);
+  fh->setContentsMargins(0, 0, 0, 0);
+  FormGrid a = Form(new QWidget(fra));
+  FormGrid b = Form(new QWidget(fra));
+  auto* omega = boxes.Add(0, new OmegaNumberBox(0, 90, "#0.00", a.page));
   omega->setFixedWidth(kBoxWidth);
   omega->setAlignment(Qt::AlignRight);
   if (pageSet != 0) omega->SetTag(QString::fromUtf8(kOmegaChangeHint));
   omegaBoxes_.push_back({omega, pageSet, 0});
-  f.Add(Lbl(QStringLiteral("ω ="), fra), omega, QStringLiteral("(度)"));
-  AddAdopted(f, boxes, 1);
-  f.grid->setRowStretch(f.row, 1);
-  h->addWidget(fra);
+  a.Add(Lbl(QStringLiteral("ω ="), a.page), omega, QStringLiteral("(度)"));
+  // P_AV and P_AH beside ω, P_A and K_A.
+  AddAdopted(a, b, boxes, 1);
+  b.grid->setRowStretch(b.row, 1);
+  fh->addWidget(a.page);
+  fh->addWidget(b.page);
+  fh->addStretch(1);
+  right->addWidget(fra);
+  h->addLayout(right, 1);
 
   if (pageSet == 0) {
     fraDoatsu1 = fra;
@@ -291,7 +303,7 @@ QWidget* frmAnteiRes::BuildCutPage(int pageSet) {
   f[1].Add(Lbl(QStringLiteral("l ="), p1), Box(boxes, 9, "#0.000", -99.999, 99.999, p1), m);
   f[1].Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p1),
            Box(boxes, 10, "###0.000", -9999.999, 9999.999, p1), kn);
-  AddAdopted(f[2], boxes, 11);
+  AddAdopted(f[2], f[2], boxes, 11);
   PlaceFrames(h, f);
   return page;
 }
@@ -317,7 +329,7 @@ QWidget* frmAnteiRes::BuildLargeBlockPage() {
     f[k].Add(Lbl(QString::fromUtf8(pa[k]), p),
              Box(imnDoatsu5, b + 3, "####0.000", -99999.999, 99999.999, p), kn);
   }
-  AddAdopted(f[2], imnDoatsu5, 8);
+  AddAdopted(f[2], f[2], imnDoatsu5, 8);
   PlaceFrames(h, f);
   return page;
 }
