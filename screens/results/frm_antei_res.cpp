@@ -422,10 +422,10 @@ void frmAnteiRes::SetupGrid(int grid) {
     for (int c = 1; c <= l.cols; ++c) {
       if (QTableWidgetItem* it = g->item(r - 1, c - 1)) {
         const int type = g->CellType(c, r);
-        it->setTextAlignment(r == 1 || type == SpreadGrid::kStaticText
-                                 ? (c == 1 && r > 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                    : Qt::AlignCenter)
-                                 : Qt::AlignRight | Qt::AlignVCenter);
+        it->setTextAlignment(
+            r == 1 || type == SpreadGrid::kStaticText
+                ? (c == 1 && r > 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter)
+                : Qt::AlignRight | Qt::AlignVCenter);
       }
     }
   }
@@ -449,8 +449,8 @@ void frmAnteiRes::SetAntSummary(int caseIndex) {
       const SummaryCell* parts[] = {&cells.value, &cells.mark, &cells.limit};
       for (int j = 0; j < 3; ++j) {
         g->SetText(c + j, r, Q(parts[j]->text));
-        g->SetCellForeColor(c + j, r, parts[j]->coloured ? VbColor(parts[j]->colour)
-                                                          : VbColor(kSysWindowText));
+        g->SetCellForeColor(
+            c + j, r, parts[j]->coloured ? VbColor(parts[j]->colour) : VbColor(kSysWindowText));
         if (QTableWidgetItem* it = g->item(r - 1, c + j - 1))
           it->setTextAlignment(j == 1 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
       }
@@ -528,8 +528,8 @@ void frmAnteiRes::DrawSiryokusenPic(CanvasWidget* pic, int caseIndex,
 // ---- The user's slip angle ------------------------------------------------------------
 
 void frmAnteiRes::OmegaGotFocus(const OmegaBox& b) {
-  ShowHint(imtHelp, SlipAngleHint(b.box->Tag().toStdString(), b.box->MinValue(),
-                                  b.box->MaxValue()));
+  ShowHint(imtHelp,
+           SlipAngleHint(b.box->Tag().toStdString(), b.box->MinValue(), b.box->MaxValue()));
   omegaOnFocus_ = GetNumBox(b.box);
   omegaTextOnFocus_ = b.box->text();
 }

@@ -5,10 +5,10 @@
 #include "screens/results/frm_antei_res.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <cmath>
 #include <filesystem>
@@ -351,7 +351,7 @@ TEST_F(FrmAnteiResTest, AFixedSlipAngleRecalculatesItsCaseOnce) {
   Enter(box, box->text());
   EXPECT_TRUE(recalcs_.empty());  // the same value typed again
   Enter(box, "");
-  EXPECT_TRUE(recalcs_.empty());  // an emptied box fixes nothing...
+  EXPECT_TRUE(recalcs_.empty());                                 // an emptied box fixes nothing...
   EXPECT_EQ(box->text().toStdString(), BoxText(box, searched));  // ...and shows the angle again
 
   const double fixed = std::round(searched) + 1;
