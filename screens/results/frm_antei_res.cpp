@@ -180,9 +180,6 @@ QWidget* frmAnteiRes::BuildSummary() {
     optAntei.Add(i, b);
     top->addWidget(b);
   }
-  // Neither is selected until the form state chooses one.
-  optAntei.Item(0)->setAutoExclusive(false);
-  optAntei.Item(1)->setAutoExclusive(false);
   top->addStretch(1);
   cmdWlvl = new QPushButton(QStringLiteral("水位の自動計算結果"), fraAntSummary);
   cmdWlvl->setObjectName("cmdWlvl");

@@ -298,6 +298,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
   EXPECT_EQ(s->vstWall->CurrTab(), 0);
   EXPECT_EQ(s->vstAntDetail[0]->CurrTab(), 0);
   s->optAntei.Item(1)->click();
+  EXPECT_FALSE(s->optAntei.Value(0));
   EXPECT_EQ(s->vstAntRes->CurrTab(), 1);
   EXPECT_EQ(s->vstWall->CurrTab(), 1);
   EXPECT_EQ(s->vstAntDetail[1]->CurrTab(), 0);  // the lower wall's earth pressure
