@@ -26,6 +26,7 @@
 #include "screens/results/antei_res_pages.h"
 #include "shell/calculation.h"
 #include "shell/document_forms.h"
+#include "shell/nav_bar.h"
 #include "shell/shell_test_support.h"
 
 namespace norva {
@@ -126,10 +127,16 @@ class FrmAnteiResTest : public test::ShellFixture {
     QApplication::processEvents();
     return s;
   }
-  // Leaves screen 4 and opens it again, as the navigation bar does.
+  // Leaves screen 4 and opens it again through the navigation bar.
   frmAnteiRes* Reopen(CDocument& doc) {
-    ShowForm(doc, 3);
-    return Show(doc);
+    EXPECT_NE(main_->nav, nullptr);
+    EXPECT_TRUE(main_->nav->optTab[4]->isEnabled());
+    main_->nav->optTab[3]->click();
+    main_->nav->optTab[4]->click();
+    QApplication::processEvents();
+    auto* s = dynamic_cast<frmAnteiRes*>(doc.DataForm);
+    EXPECT_NE(s, nullptr);
+    return s;
   }
 
   AnteiResServices savedHooks_;
@@ -173,8 +180,9 @@ TEST_F(FrmAnteiResTest, CaseListAndDocumentsWithoutCases) {
   EXPECT_EQ(s->lsAntDetail->currentRow(), 0);
   EXPECT_EQ(s->vsAntRes[1]->MaxRows(), 13);
 
-  doc->SetnCase(0);
-  s = Reopen(*doc);
+  doc->SetnCase(0);  // an incomplete design: the navigation bar would not offer screen 4
+  ShowForm(*doc, 3);
+  s = Show(*doc);
   EXPECT_EQ(s->lsAntDetail->count(), 0);
   EXPECT_EQ(s->vsAntRes[1]->MaxRows(), 1);  // the heading row alone
   EXPECT_EQ(s->vsAntRes[1]->Text(0, 1), QStringLiteral("No"));
