@@ -1,7 +1,9 @@
 // Reader and writer of the document file.
 #include "document/document_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -204,20 +206,124 @@ std::string DescribeErrno(int e, int fallback, const char* fallbackText, int* nu
   throw err;
 }
 
-// Writes bytes to a new file beside path and renames it over path, so that
-// path holds either its old content or the complete new one.
-void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
-  std::string target = path;
-  struct stat lst {};
-  if (::lstat(path.c_str(), &lst) == 0 && S_ISLNK(lst.st_mode)) {
-    // Save where the link points, keeping the link.
-    if (char* real = ::realpath(path.c_str(), nullptr)) {
-      target = real;
-      std::free(real);
-    }
+constexpr const char* kTempPrefix = ".norva-";
+constexpr const char* kTempSuffix = ".tmp";
+constexpr std::size_t kTempRandomChars = 8;
+
+// A name our saves give their temporary files: ".norva-" + 8 of [a-z0-9] + ".tmp".
+bool IsOurTempName(const std::string& name) {
+  const std::string prefix = kTempPrefix, suffix = kTempSuffix;
+  if (name.size() != prefix.size() + kTempRandomChars + suffix.size()) return false;
+  if (name.compare(0, prefix.size(), prefix) != 0) return false;
+  if (name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) return false;
+  for (std::size_t i = prefix.size(); i < prefix.size() + kTempRandomChars; ++i) {
+    const char c = name[i];
+    if (!((c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'))) return false;
   }
-  const auto slash = target.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+  return true;
+}
+
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+[[noreturn]] void RefuseTarget(const char* why) { throw SaveError{75, why}; }
+
+// The file a save writes: path itself, or the end of its chain of symbolic
+// links (relative links read from the folder of the link). A link that
+// dangles names a file the save creates. A loop, a folder, a device, a fifo
+// or a socket is refused before anything is written.
+std::string ResolveSaveTarget(const std::string& path) {
+  constexpr int kMaxLinks = 40;  // as the system itself follows
+  std::string cur = path;
+  for (int links = 0;; ++links) {
+    struct stat st {};
+    if (::lstat(cur.c_str(), &st) != 0) {
+      if (errno == ENOENT) return cur;
+      if (errno == ELOOP) RefuseTarget("シンボリックリンクが循環しているため、保存先が決まりません。");
+      ThrowSave(errno, 75, "ファイルを開けませんでした。");
+    }
+    if (S_ISREG(st.st_mode)) return cur;
+    if (S_ISDIR(st.st_mode)) RefuseTarget("保存先がフォルダです。");
+    if (!S_ISLNK(st.st_mode)) RefuseTarget("保存先が通常のファイルではありません。");
+    if (links >= kMaxLinks) {
+      RefuseTarget("シンボリックリンクが循環しているため、保存先が決まりません。");
+    }
+    std::vector<char> buf(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+    const ssize_t n = ::readlink(cur.c_str(), buf.data(), buf.size());
+    if (n < 0 || static_cast<std::size_t>(n) >= buf.size()) {
+      ThrowSave(n < 0 ? errno : ENAMETOOLONG, 75, "ファイルを開けませんでした。");
+    }
+    const std::string next(buf.data(), static_cast<std::size_t>(n));
+    cur = (!next.empty() && next[0] == '/') ? next : FolderOf(cur) + next;
+  }
+}
+
+// Removes temporary files of our naming that an earlier save left in folder
+// when it was killed: regular files of this user that no save holds locked
+// (a save holds its temporary file locked until the rename). Best effort.
+void RemoveStaleTempFiles(const std::string& folder) {
+  DIR* dir = ::opendir(folder.empty() ? "." : folder.c_str());
+  if (dir == nullptr) return;
+  std::vector<std::string> names;
+  while (const dirent* e = ::readdir(dir)) {
+    if (IsOurTempName(e->d_name)) names.emplace_back(e->d_name);
+  }
+  ::closedir(dir);
+  for (const std::string& name : names) {
+    const std::string path = folder + name;
+    struct stat lst {};
+    if (::lstat(path.c_str(), &lst) != 0 || !S_ISREG(lst.st_mode) || lst.st_uid != ::geteuid()) {
+      continue;
+    }
+    int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) fd = ::open(path.c_str(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) continue;
+    struct stat fst {};
+    if (::fstat(fd, &fst) == 0 && fst.st_dev == lst.st_dev && fst.st_ino == lst.st_ino &&
+        ::flock(fd, LOCK_EX | LOCK_NB) == 0) {
+      ::unlink(path.c_str());
+    }
+    ::close(fd);
+  }
+}
+
+// Creates a new temporary file in folder, locked against the clean-up of
+// other saves, and returns its descriptor; temp gets its name.
+int CreateTempFile(const std::string& folder, std::string& temp) {
+  std::random_device rd;
+  std::mt19937 gen(rd());
+  static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string suffix;
+    for (std::size_t i = 0; i < kTempRandomChars; ++i) suffix += kChars[gen() % (sizeof kChars - 1)];
+    // Short and hidden whatever the document's name is.
+    temp = folder + kTempPrefix + suffix + kTempSuffix;
+    const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+      if (errno == EEXIST) continue;
+      ThrowSave(errno, 75, "ファイルを開けませんでした。");
+    }
+    // Another save's clean-up may have taken the file between its creation
+    // and the lock: then the name is no longer ours, and we start again.
+    struct stat fst {}, nst {};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &fst) == 0 &&
+        ::stat(temp.c_str(), &nst) == 0 && fst.st_dev == nst.st_dev &&
+        fst.st_ino == nst.st_ino) {
+      return fd;
+    }
+    ::close(fd);
+  }
+  ThrowSave(EEXIST, 75, "ファイルを開けませんでした。");
+}
+
+// Writes bytes to a new file beside the target and renames it over the
+// target, so that the target holds either its old content or the complete
+// new one, whenever the program stops.
+void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
+  const std::string target = ResolveSaveTarget(path);
+  const std::string folder = FolderOf(target);
 
   struct stat old {};
   const bool hadOld = ::stat(target.c_str(), &old) == 0 && S_ISREG(old.st_mode);
@@ -227,24 +333,13 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
     ThrowSave(EACCES, 70, "書き込みが許可されていません。");
   }
 
-  std::random_device rd;
-  std::mt19937 gen(rd());
-  static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+  RemoveStaleTempFiles(folder);
   std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    std::string suffix;
-    for (int i = 0; i < 8; ++i) suffix += kChars[gen() % (sizeof kChars - 1)];
-    // Short and hidden whatever the document's name is.
-    temp = folder + ".norva-" + suffix + ".tmp";
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) ThrowSave(errno, 75, "ファイルを開けませんでした。");
-  }
-  if (fd < 0) ThrowSave(EEXIST, 75, "ファイルを開けませんでした。");
+  const int fd = CreateTempFile(folder, temp);
 
   auto fail = [&](int e, int fallback, const char* text) {
-    ::close(fd);
     ::unlink(temp.c_str());
+    ::close(fd);
     ThrowSave(e, fallback, text);
   };
   if (hadOld) (void)::fchmod(fd, old.st_mode & 07777);
@@ -258,16 +353,11 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
     done += static_cast<std::size_t>(n);
   }
   if (::fsync(fd) != 0) fail(errno, 57, "ファイルに書き込めませんでした。");
-  if (::close(fd) != 0) {
-    const int e = errno;
-    ::unlink(temp.c_str());
-    ThrowSave(e, 57, "ファイルに書き込めませんでした。");
-  }
-  if (::rename(temp.c_str(), target.c_str()) != 0) {
-    const int e = errno;
-    ::unlink(temp.c_str());
-    ThrowSave(e, 75, "ファイルを置き換えられませんでした。");
-  }
+  // Renamed while still locked, so no clean-up can take it before.
+  if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno, 75, "ファイルを置き換えられませんでした。");
+  // The data reached the disk before the rename (fsync): a late error of
+  // close has nothing left to lose.
+  ::close(fd);
   // Make the rename itself durable; a failure here loses nothing already saved.
   const int dfd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dfd >= 0) {
@@ -663,18 +753,16 @@ bool DataFileWrite(const CDocument& doc, const std::string& wFileName) {
   return false;
 }
 
-bool DataFileReadFrom(CDocument& doc, const std::string& path) {
-  if (path.empty()) return false;
-  struct stat st {};
-  if (::stat(path.c_str(), &st) != 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return false;
-  } else if (S_ISDIR(st.st_mode)) {
-    return false;
-  }
+namespace {
+
+// Reads a whole document from the reader that open makes, into doc only
+// when every item was read; any error is named to the user.
+template <class Open>
+bool ReadDocument(CDocument& doc, Open open) {
   int number = 0;
   std::string description;
   try {
-    VbTextReader reader = VbTextReader::FromFile(path);
+    VbTextReader reader = open();
     auto fresh = std::make_unique<CDocument>();
     ReadBody(*fresh, reader);
     TakeOver(doc, *fresh);
@@ -684,6 +772,27 @@ bool DataFileReadFrom(CDocument& doc, const std::string& path) {
   }
   ShowFileError(kReadFailed, number, description);
   return false;
+}
+
+}  // namespace
+
+bool DataFileReadFrom(CDocument& doc, const std::string& path) {
+  if (path.empty()) return false;
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) return false;
+  } else if (S_ISDIR(st.st_mode)) {
+    return false;
+  } else if (!S_ISREG(st.st_mode)) {
+    // A fifo would wait for a writer and a device may never end.
+    ShowFileError(kReadFailed, 75, "通常のファイルではありません。");
+    return false;
+  }
+  return ReadDocument(doc, [&path] { return VbTextReader::FromFile(path); });
+}
+
+bool DataFileReadBytes(CDocument& doc, std::string cp932) {
+  return ReadDocument(doc, [&cp932] { return VbTextReader::FromBytes(std::move(cp932)); });
 }
 
 bool DataFileRead(CDocument& doc) { return DataFileReadFrom(doc, doc.FileName); }

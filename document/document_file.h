@@ -36,6 +36,9 @@ bool DataFileRead(CDocument& doc);
 // left alone (a template read does not bind the document to the template).
 bool DataFileReadFrom(CDocument& doc, const std::string& path);
 
+// The same reader on the bytes of a file already in memory.
+bool DataFileReadBytes(CDocument& doc, std::string cp932);
+
 // The complete file text of the document as CP932 bytes with CR LF (what
 // DataFileWrite puts on disk). Throws std::runtime_error when an embedded
 // record reports a failure.

@@ -302,6 +302,8 @@ CMathRenderer::Result CMathRenderer::Render() {
         list->Replay(painter);
       }
       if (QFile::exists(path)) rtfSink_->WriteInlinePicture(path.toStdString(), w, h, w, h);
+      // The file holds the picture now; the work folder keeps no file per formula.
+      QFile::remove(path);
     }
   }
 

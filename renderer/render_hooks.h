@@ -22,7 +22,8 @@ class IRtfSink {
   virtual void SetSubscript(bool on) = 0;
   virtual void SetSuperscript(bool on) = 0;
   virtual void SetIndent(int twips) = 0;
-  // path in UTF-8 as resolved on disk; sizes in twips.
+  // path in UTF-8 as resolved on disk; sizes in twips. The file is read during
+  // the call: a formula's picture file is removed right after it.
   virtual void WritePicture(const std::string& path, double naturalWidth, double naturalHeight,
                             double width, double height) = 0;
   // A formula: a picture inside the running paragraph (no paragraph of its own).

@@ -105,6 +105,11 @@ void CRtfWriter::AddFont(const std::string& face) {
   bool highBytes = false;
   for (char c : face) highBytes = highBytes || static_cast<unsigned char>(c) >= 0x80;
   const bool installed = QFontDatabase::families().contains(family, Qt::CaseInsensitive);
+  // Readers that do not have the style sheet's face take the one that stands
+  // in for it on this system; readers that have it keep it.
+  if (installed && family.compare(name, Qt::CaseInsensitive) != 0) {
+    font.alternative = Utf8ToCp932(family.toStdString());
+  }
   if (IsSymbolFace(name)) font.charSet = 2;
   else if (highBytes || family.startsWith(QLatin1String("IPA"))) font.charSet = 128;
   else font.charSet = 0;
@@ -247,7 +252,9 @@ bool CRtfWriter::Open() {
     } else {
       Write(" ");
     }
-    Printf("%s;}", Escape(f.fullName).c_str());
+    Write(Escape(f.fullName));
+    if (!f.alternative.empty()) Printf("{\\*\\falt %s}", Escape(f.alternative).c_str());
+    Write(";}");
   }
   Write("}");
 
@@ -351,8 +358,8 @@ void CRtfWriter::WriteFonts(const std::string& index) {
   Printf("\\loch\\f%s\\hich\\af%s\\dbch\\af%s", index.c_str(), index.c_str(), index.c_str());
 }
 
-void CRtfWriter::WriteRunFont() {
-  Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s", runFont_.c_str(), runFont_.c_str(), runFont_.c_str());
+void CRtfWriter::WriteRunFont(const std::string& index) {
+  Printf("\\hich\\af%s\\dbch\\af%s\\loch\\f%s", index.c_str(), index.c_str(), index.c_str());
 }
 
 void CRtfWriter::SetStyle(const char* name) {
@@ -386,10 +393,11 @@ void CRtfWriter::PageBreak() {
 void CRtfWriter::WriteText(int count, const char* buffer) {
   if (count < 1 || !buffer) return;
   afterTable_ = false;
-  WriteRuns(std::string_view(buffer, static_cast<size_t>(count)), {});
+  const std::string& font = currentStyle_.fontIndex.empty() ? runFont_ : currentStyle_.fontIndex;
+  WriteRuns(std::string_view(buffer, static_cast<size_t>(count)), {}, font);
 }
 
-void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark) {
+void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark, const std::string& font) {
   std::string text;
   text.reserve(input.size());
   for (char c : input) {
@@ -405,7 +413,7 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark) {
     Write("{");
     if (superscript_) Write("\\super");
     if (subscript_) Write("\\sub");
-    WriteRunFont();
+    WriteRunFont(font);
     if (!escaped.empty()) Printf(" %s", escaped.c_str());
     if (ended) Write("\\par");
     Write("}");
@@ -413,7 +421,7 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark) {
       if (ended && !cellMark.empty()) {
         // A cell text never ends with a line end; should one come, the mark still closes the cell.
         Write("{");
-        WriteRunFont();
+        WriteRunFont(font);
         Write(" ");
         Write(cellMark);
         Write("}");
@@ -638,7 +646,7 @@ void CRtfWriter::WriteCellText(const std::string& text) {
   scan.SetText(text);
   std::string bytes;
   auto out = [&] {
-    if (!bytes.empty()) WriteRuns(bytes, {});
+    if (!bytes.empty()) WriteRuns(bytes, {}, runFont_);
     bytes.clear();
   };
   for (;;) {
@@ -655,7 +663,7 @@ void CRtfWriter::WriteCellText(const std::string& text) {
     scan.SkipTag();
     if (tok == kTagBr) {
       out();
-      WriteRuns("\r\n", {});
+      WriteRuns("\r\n", {}, runFont_);
     } else if (tok == kTagSup) {
       out();
       superscript_ = !closing;
@@ -664,7 +672,7 @@ void CRtfWriter::WriteCellText(const std::string& text) {
       subscript_ = !closing;
     }
   }
-  WriteRuns(bytes, "\\cell");
+  WriteRuns(bytes, "\\cell", runFont_);
   superscript_ = keptSuper;
   subscript_ = keptSub;
 }

@@ -34,6 +34,9 @@ struct RtfFont {
   bool trueType = false;
   std::array<uint8_t, 10> panose{};
   std::string fullName;  // CP932
+  // The installed face that stands in for it here (\falt), empty when the
+  // face itself is installed or nothing stands in.
+  std::string alternative;
 };
 
 class CRtfWriter : public IRtfSink {
@@ -97,8 +100,9 @@ class CRtfWriter : public IRtfSink {
   // One font for the low, high and double-byte characters, in the two orders
   // the file uses: paragraphs "\loch \hich \dbch", runs "\hich \dbch \loch".
   void WriteFonts(const std::string& index);
-  void WriteRunFont();
-  void WriteRuns(std::string_view text, std::string_view cellMark);
+  // A run names the font of its paragraph's style, so a heading keeps its face.
+  void WriteRunFont(const std::string& index);
+  void WriteRuns(std::string_view text, std::string_view cellMark, const std::string& font);
   void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight, double width,
                     double height);
   void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
@@ -112,7 +116,7 @@ class CRtfWriter : public IRtfSink {
   std::string path_;  // UTF-8
   QFile file_;
   bool open_ = false;
-  std::string runFont_ = "0";  // the default style's font index
+  std::string runFont_ = "0";  // the default style's font index (table cells)
   bool superscript_ = false, subscript_ = false;
   // The paragraph after a table holds nothing yet.
   bool afterTable_ = false;

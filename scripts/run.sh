@@ -10,6 +10,7 @@ if [ ${#args[@]} -eq 0 ]; then
   args=("$PWD/examples/gravity.nrv")
 fi
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No desktop session: NorvaV4 runs on a virtual display (Xvfb) where it cannot be seen; stop it with Ctrl+C." >&2
   exec xvfb-run -a build/bin/NorvaV4 "${args[@]}"
 fi
 exec build/bin/NorvaV4 "${args[@]}"

@@ -2,7 +2,8 @@
 # Installs the build and test dependencies (Debian) when any is missing.
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
-      fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth poppler-utils libreoffice-writer-nogui)
+      fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth poppler-utils libreoffice-writer-nogui
+      qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

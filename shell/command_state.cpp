@@ -213,7 +213,11 @@ void UpdateResultSummary(const CDocument* doc) {
 }
 
 void RedrawResultSummary() {
-  if (gResultKey.empty() || gDocuments.ItemIndex(gResultKey) < 1) return;
+  // An empty panel too takes the new size of its viewport (no stray scroll bar).
+  if (gResultKey.empty() || gDocuments.ItemIndex(gResultKey) < 1) {
+    UpdateResultSummary(nullptr);
+    return;
+  }
   UpdateResultSummary(gDocuments.Item(gResultKey).get());
 }
 

@@ -54,7 +54,7 @@ IProgress& ShellProgress();
 void UpdateDataSummary(const CDocument* doc);
 void UpdateResultSummary(const CDocument* doc);
 // Draws the result panel again for the document it showed last (after the
-// panel changed its size); nothing when that document is gone.
+// panel changed its size); an empty panel when that document is gone.
 void RedrawResultSummary();
 
 // The printer-setup dialog on gPrinterSettings.

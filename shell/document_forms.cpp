@@ -84,18 +84,28 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
   screen->DataSet();
   if (!m) return;
   m->mdiArea->addSubWindow(win);
+  // Every window stands inside the visible document area, clear of the
+  // navigation bar, so none needs the area's scroll bars.
+  const QSize want = screen->Widget()->sizeHint().expandedTo(QSize(640, 480));
   if (!old) {
-    win->resize(screen->Widget()->sizeHint().expandedTo(QSize(640, 480)));
+    // Cascaded: each window one step further than the last, from the top left again.
+    int others = 0;
+    for (QMdiSubWindow* w : m->mdiArea->subWindowList())
+      if (w != win && w->isVisible()) ++others;
+    const int step = 24 * (others % 8);
+    const QRect place = m->PlaceDocumentWindow(
+        m->DocumentArea().topLeft() + QPoint(step, step), want);
     win->show();
+    win->setGeometry(place);
     m->mdiArea->setActiveSubWindow(win);
     return;
   }
   const Qt::WindowStates state = old->windowState();
-  const QPoint place = old->pos();
+  const QPoint at = old->isMaximized() || old->isMinimized() ? old->normalGeometry().topLeft()
+                                                             : old->pos();
   old->hide();
   win->show();
-  win->resize(screen->Widget()->sizeHint().expandedTo(QSize(640, 480)));
-  win->move(place);
+  win->setGeometry(m->PlaceDocumentWindow(at, want));
   win->setWindowState(state);
   m->mdiArea->setActiveSubWindow(win);
   old->CloseByCode();
@@ -116,7 +126,9 @@ void FormActivate(CDocument& doc) {
   }
   gNavLock = false;
   if (gActiveKey != doc.Key) gActiveKey = doc.Key;
+  // Both panels show the active document: its results, or none when it has none.
   UpdateDataSummary(&doc);
+  UpdateResultSummary(&doc);
   UpdateCommandState(&doc);
 }
 

@@ -3,11 +3,14 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QVBoxLayout>
 
 #include "document/document_collection.h"
@@ -48,6 +51,8 @@ bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentInde
   int chosenIndex = -1;
   QObject::connect(browse, &QPushButton::clicked, &dlg, [&] {
     QFileDialog fd(&dlg, QStringLiteral("ファイルを開く"));
+    // Qt's own dialog, in the program's language whatever the desktop.
+    fd.setOption(QFileDialog::DontUseNativeDialog, true);
     fd.setNameFilter(QString::fromUtf8(kFilter).split(";;").join("\n"));
     fd.setFileMode(QFileDialog::ExistingFile);
     fd.setDefaultSuffix("nrv");
@@ -73,18 +78,23 @@ bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentInde
   return true;
 }
 
-bool DefaultSaveAsDialog(QString& path) {
-  // Remembers the name chosen last, as the shared file dialog of the program does.
-  static QString last;
+bool DefaultSaveAsDialog(const QString& start, QString& path) {
   QFileDialog fd(MainWindow(), QStringLiteral("名前を付けて保存"));
+  fd.setObjectName("cdlMain");
+  fd.setOption(QFileDialog::DontUseNativeDialog, true);
   fd.setAcceptMode(QFileDialog::AcceptSave);
   fd.setNameFilter(QString::fromUtf8(kFilter).split(";;").join("\n"));
   fd.setDefaultSuffix("nrv");
-  if (!last.isEmpty()) fd.selectFile(last);
+  const QFileInfo at(start);
+  fd.setDirectory(at.absolutePath());
+  fd.selectFile(at.fileName());
   if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return false;
-  path = last = fd.selectedFiles().first();
+  path = fd.selectedFiles().first();
   return true;
 }
+
+// The folder Save As wrote into last in this run.
+std::string gLastSaveFolder;
 
 CRecentFileList* Recent() {
   auto core = GetAppCore();
@@ -217,14 +227,37 @@ std::string NewDocTitle() {
   }
 }
 
-bool ShowSaveAsDialog(std::string& fullPath, std::string& folder, std::string& title,
-                      std::string& ext) {
+std::string SaveAsStartPath(const CDocument& doc) {
+  const std::string own = TrimNulls(doc.FileName);
+  if (!own.empty() && !doc.FilePath.empty()) return own;
+  QStringList folders{QString::fromStdString(gLastSaveFolder)};
+  if (CRecentFileList* r = Recent(); r && r->nRecentFileCnt() > 0) {
+    folders << QFileInfo(r->Item(0)).absolutePath();
+  }
+  folders << QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+          << QDir::homePath();
+  QString folder = QDir::homePath();
+  for (const QString& f : folders) {
+    if (!f.isEmpty() && QFileInfo(f).isDir()) {
+      folder = f;
+      break;
+    }
+  }
+  if (!folder.endsWith(u'/')) folder += u'/';
+  return folder.toStdString() + (doc.FileTitle.empty() ? NewDocTitle() : doc.FileTitle) + ".nrv";
+}
+
+bool ShowSaveAsDialog(const std::string& start, std::string& fullPath, std::string& folder,
+                      std::string& title, std::string& ext) {
   fullPath.clear();
   folder.clear();
   title.clear();
   ext.clear();
   QString chosen;
-  if (!Dialogs().saveAs || !Dialogs().saveAs(chosen) || chosen.isEmpty()) return false;
+  if (!Dialogs().saveAs || !Dialogs().saveAs(QString::fromStdString(start), chosen) ||
+      chosen.isEmpty()) {
+    return false;
+  }
   fullPath = chosen.toStdString();
   std::string drive;
   SplitPath(fullPath, drive, folder, title, ext);
@@ -323,6 +356,10 @@ void CloseDocument(const std::string& key) {
   if (gDocuments.ItemIndex(key) >= 1) gDocuments.Remove(key);
   if (SameKey(gActiveKey, key)) gActiveKey.clear();
   UpdateCommandState(nullptr);
+  // The panels never show a closed document; the next activation fills them.
+  auto active = ActiveDocument();
+  UpdateDataSummary(active.get());
+  UpdateResultSummary(active.get());
 }
 
 void CloseActiveDocument() {
@@ -337,7 +374,7 @@ void CloseActiveDocument() {
 
 bool SaveDocumentAs(CDocument& doc) {
   std::string full, folder, title, ext;
-  if (!ShowSaveAsDialog(full, folder, title, ext)) return false;
+  if (!ShowSaveAsDialog(SaveAsStartPath(doc), full, folder, title, ext)) return false;
   const FileNames old = NamesOf(doc);
   SetNames(doc, {full, folder, title, ext});
   if (!DataFileWrite(doc, "")) {
@@ -346,6 +383,7 @@ bool SaveDocumentAs(CDocument& doc) {
     return false;
   }
   AddToRecent(doc.FileName);
+  gLastSaveFolder = folder;
   UpdateDataSummary(&doc);
   if (ScreenWindow* w = WindowOf(doc)) w->setWindowTitle(QString::fromStdString(doc.FileTitle));
   return true;

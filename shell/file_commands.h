@@ -15,8 +15,9 @@ struct FileDialogs {
   // Open: the chosen path and the recent-list position it was picked from
   // (-1 when browsed); false when cancelled.
   std::function<bool(const QStringList& recent, QString& path, int& recentIndex)> open;
-  // Save As: the chosen path; false when cancelled. Asks before replacing.
-  std::function<bool(QString& path)> saveAs;
+  // Save As, starting in the folder of `start` with its file name: the chosen
+  // path; false when cancelled. Asks before replacing.
+  std::function<bool(const QString& start, QString& path)> saveAs;
 };
 FileDialogs& Dialogs();
 
@@ -24,9 +25,15 @@ FileDialogs& Dialogs();
 std::string NewDocKey();
 std::string NewDocTitle();
 
-// The Save As dialog, split into the four parts of a document's file names.
-bool ShowSaveAsDialog(std::string& fullPath, std::string& folder, std::string& title,
-                      std::string& ext);
+// Where Save As starts for the document: its own file; for a document without
+// one, its title as "<title>.nrv" in the folder saved into last (else that of
+// the most recent file, else the user's documents folder).
+std::string SaveAsStartPath(const CDocument& doc);
+
+// The Save As dialog, starting at `start`, split into the four parts of a
+// document's file names.
+bool ShowSaveAsDialog(const std::string& start, std::string& fullPath, std::string& folder,
+                      std::string& title, std::string& ext);
 
 // Asks whether changes are to be saved. True: go on closing. False: keep the
 // document open (cancelled, or the save did not happen).

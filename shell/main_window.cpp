@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "document/document_collection.h"
 #include "platform/controls/control_array.h"
@@ -57,6 +58,7 @@ mdiMain::mdiMain(QWidget* parent) : QMainWindow(parent) {
   setObjectName("mdiMain");
   setWindowTitle(QStringLiteral("ノルヴァ - NorvaV4"));
   setAcceptDrops(true);
+  setMinimumSize(kMinimumWidth, kMinimumHeight);
   resize(1180, 820);
   if (!gMain) gMain = this;
   BuildMenus();
@@ -503,6 +505,31 @@ void mdiMain::tlbFile_ButtonClick(const QString& keyIn) {
   else if (key == "SXF") mnuExport_Click(1);
 }
 
+QRect mdiMain::DocumentArea() const {
+  const QWidget* view = mdiArea->viewport();
+  QRect area(QPoint(0, 0), view->size());
+  if (nav && nav->isVisible() && !nav->isMinimized()) {
+    const QRect frame = nav->frameGeometry();
+    const QRect bar(view->mapFromGlobal(frame.topLeft()), frame.size());
+    if (bar.intersects(area) && bar.left() > area.left()) area.setRight(bar.left() - 1);
+  }
+  return area;
+}
+
+QRect mdiMain::PlaceDocumentWindow(QPoint at, QSize want) const {
+  const QRect area = DocumentArea();
+  const QSize size = want.boundedTo(area.size());
+  QRect r(at, size);
+  if (!area.contains(r)) {
+    // Pushed back inside from the right and the bottom, never past the top left.
+    r.moveRight(std::min(r.right(), area.right()));
+    r.moveBottom(std::min(r.bottom(), area.bottom()));
+    r.moveLeft(std::max(r.left(), area.left()));
+    r.moveTop(std::max(r.top(), area.top()));
+  }
+  return r;
+}
+
 bool mdiMain::IsDocumentFile(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   const int dot = name.lastIndexOf('.');
@@ -547,6 +574,9 @@ void mdiMain::dropEvent(QDropEvent* e) {
 
 void mdiMain::resizeEvent(QResizeEvent* e) {
   QMainWindow::resizeEvent(e);
+  // A bar the user has not moved keeps to the corner of the document area, so
+  // a smaller window does not bring the summary panel under it.
+  if (nav && nav->isVisible() && nav->AtPlace()) nav->PlaceAtOwner();
   // The result drawing follows the width of its viewport.
   RedrawResultSummary();
 }

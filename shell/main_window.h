@@ -76,6 +76,18 @@ class mdiMain : public QMainWindow {
   // "nrv" (letter case counts).
   static bool IsDocumentFile(const QString& path);
 
+  // The part of the document area that a document's window may take, in the
+  // area's viewport coordinates: the viewport left of the navigation bar
+  // where the bar stands over it.
+  QRect DocumentArea() const;
+  // A window of size `want` placed in DocumentArea(): as large as fits, at
+  // `at` when it fits there, else moved (and if need be shrunk) to fit.
+  QRect PlaceDocumentWindow(QPoint at, QSize want) const;
+
+  // The smallest size the window can be given.
+  static constexpr int kMinimumWidth = 960;
+  static constexpr int kMinimumHeight = 640;
+
   // Set true once shut-down has run (the close was not cancelled).
   bool shutDown() const { return shutDown_; }
 

@@ -73,8 +73,12 @@ void frmNav::cmdTool_Click() {
 void frmNav::PlaceAtOwner() {
   QWidget* owner = parentWidget();
   if (!owner) return;
-  const QRect g = owner->frameGeometry();
-  move(g.left() + g.width() - frameGeometry().width(), g.top());
+  auto* m = qobject_cast<mdiMain*>(owner);
+  QWidget* area = m && m->mdiArea ? m->mdiArea->viewport() : owner;
+  const QPoint topRight = area->mapToGlobal(QPoint(area->width(), 0));
+  move(topRight.x() - frameGeometry().width(), topRight.y());
+  place_ = pos();
+  placed_ = true;
 }
 
 }  // namespace norva

@@ -26,11 +26,16 @@ class frmNav : public QWidget {
   void cmdPreview_Click();
   void cmdTool_Click();
 
-  // Top edge at the owner's top edge, right edge at its right edge.
+  // In the top right corner of the owner's document area, so that it hides
+  // neither the summary panel nor the menus and the toolbar.
   void PlaceAtOwner();
+  // True while the bar stands where PlaceAtOwner put it (the user has not moved it).
+  bool AtPlace() const { return placed_ && pos() == place_; }
 
  private:
   QButtonGroup* group_ = nullptr;
+  bool placed_ = false;
+  QPoint place_;
 };
 
 }  // namespace norva

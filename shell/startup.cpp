@@ -8,11 +8,15 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLockFile>
+#include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QStandardPaths>
 #include <QThread>
+#include <QTranslator>
 #include <algorithm>
 #include <memory>
 
@@ -73,6 +77,22 @@ std::string ProgramFolder() {
 std::string AlreadyRunningMessage() {
   // The comment of the program's version information is its product name.
   return "既にノルヴァが起動しています。\n同時に複数起動する事は出来ません。";
+}
+
+bool InstallQtJapanese() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (!app) return false;
+  static QPointer<QTranslator> installed;  // goes with the application
+  if (installed) return true;
+  auto* qt = new QTranslator(app);
+  if (!qt->load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    delete qt;
+    return false;
+  }
+  QCoreApplication::installTranslator(qt);
+  installed = qt;
+  return true;
 }
 
 std::vector<std::string> ParseCommandLine(const std::string& line, int maxArgs) {
@@ -136,6 +156,8 @@ int NorvaMain(int argc, char* argv[]) {
   QApplication::setOrganizationName("TAQ");
   QApplication::setApplicationName(kProgramTitle);
   SetMessageSink(&QtSink());
+  // The program speaks Japanese; without Qt's translations its dialogs stay usable in English.
+  InstallQtJapanese();
   RegisterQtPictureSaver();
   RegisterWindows();
 
@@ -192,6 +214,8 @@ int NorvaMain(int argc, char* argv[]) {
   }
   if (splashRef) splashRef->close();
   main.show();
+  // The bar goes into the document area once the window has its layout.
+  QApplication::processEvents();
   main.nav->show();
   main.nav->PlaceAtOwner();
   QApplication::processEvents();

@@ -36,4 +36,8 @@ std::string ProgramFolder();
 // The single-instance message.
 std::string AlreadyRunningMessage();
 
+// Puts Qt's own texts (file dialogs, standard buttons) into Japanese, from the
+// translations installed with Qt. False when they are not installed.
+bool InstallQtJapanese();
+
 }  // namespace norva

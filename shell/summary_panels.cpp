@@ -10,7 +10,9 @@
 #include "document/ant_res.h"
 #include "document/load_case.h"
 #include "document/names.h"
+#include "document/nulls.h"
 #include "document/report_format.h"
+#include "shell/display_number.h"
 
 namespace norva {
 namespace {
@@ -29,13 +31,17 @@ std::vector<std::string> SplitLines(const std::string& text) {
 
 // A number as the run time's Str writes it, without the leading blank.
 std::string PlainNumber(double v) {
+  if (!IsDisplayable(v)) return kNotComputableText;
   char buf[40];
   std::snprintf(buf, sizeof buf, "%.15g", v);
   return buf;
 }
 
-std::string Fixed3(double v) { return FormatPattern(v, "0.000"); }
-std::string Fixed2(double v) { return FormatPattern(v, "0.00"); }
+std::string Fixed3(double v) { return DisplayNumber(v, "0.000"); }
+std::string Fixed2(double v) { return DisplayNumber(v, "0.00"); }
+
+// A check with a value that could not be computed has not been passed.
+bool Shown(double a, double b) { return IsDisplayable(a) && IsDisplayable(b); }
 
 // Draws the lines of a wrapped text one below the other, pitch apart.
 void DrawLines(Canvas& s, double x, double y, double pitch, const std::vector<std::string>& lines) {
@@ -251,10 +257,12 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
 
     plain(a + w, "地盤反力度");
     n += 1;
-    std::string v1 = "-----", v2 = "-----";
-    if (!(r->Qmax > 1e8)) {
-      v1 = FormatNum(r->Qmax, "#0.00");
-      v2 = FormatNum(r->Qmin, "#0.00");
+    // Both or neither: one value out of range makes the pair meaningless.
+    const bool reaction = Shown(r->Qmax, r->Qmin);
+    std::string v1 = kNotComputableText, v2 = kNotComputableText;
+    if (reaction) {
+      v1 = DisplayNumberAligned(r->Qmax, "#0.00");
+      v2 = DisplayNumberAligned(r->Qmin, "#0.00");
     }
     const size_t len = std::max(v1.size(), v2.size());
     v1.insert(0, len - v1.size(), ' ');
@@ -278,7 +286,7 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
       n += 2;
       s.SetTextColor(color);
       s.DrawText(a + 2 * w + s.TextWidth(q1 + " "), p * (n - 1.5) + 10,
-                 std::string(ok ? "<" : ">") + " qa=" + FormatPattern(qa, "##0.00"));
+                 std::string(ok ? "<" : ">") + " qa=" + DisplayNumber(qa, "##0.00"));
       s.SetTextColor(kJudgeBlack);
     }
   }

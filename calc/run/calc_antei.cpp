@@ -9,6 +9,7 @@
 #include "calc/earth_pressure/doatsu.h"
 #include "calc/run/line_of_thrust.h"
 #include "calc/stability/bearing.h"
+#include "calc/stability/finite_results.h"
 #include "calc/stability/force_sum.h"
 #include "calc/stability/stability_checks.h"
 #include "calc/stability/water.h"
@@ -221,6 +222,18 @@ void MarkNotComputable(CAntRes& r) {
   }
 }
 
+bool ClearNonFiniteCase(CDocument& doc, int32_t caseIndex) {
+  bool any = false;
+  const int parts = doc.WallType() == 3 ? 2 : 1;
+  for (int part = 0; part < parts; ++part) {
+    const std::shared_ptr<CAntRes> r = doc.AntRes(part, caseIndex);
+    if (!r || ClearNonFinite(*r).empty()) continue;
+    MarkNotComputable(*r);
+    any = true;
+  }
+  return any;
+}
+
 void ReportCaseFailure(const CDocument& doc, const CaseFailure& f) {
   const std::shared_ptr<CKajyuCase> k = doc.pCase(f.caseIndex);
   std::string text = "「" + (k ? k->CaseName : std::to_string(f.caseIndex + 1)) +
@@ -276,6 +289,7 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
       MarkNotComputable(*doc.AntRes(0, i));
       if (doc.WallType() == 3) MarkNotComputable(*doc.AntRes(1, i));
     }
+    if (ClearNonFiniteCase(doc, i)) log.Add(kStabReasonNotFinite);
     if (log.Failed()) {
       if (failures != nullptr) failures->push_back(log.Failure());
       if (!q) ReportCaseFailure(doc, log.Failure());

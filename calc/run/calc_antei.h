@@ -40,6 +40,12 @@ int16_t CaseState(const CDocument& doc, int32_t caseIndex);
 // leaves without meaning, so no display shows a number for it.
 void MarkNotComputable(CAntRes& r);
 
+// The last step of every case: each NaN or infinity left in the results of
+// case caseIndex becomes kNullBox and marks its wall part not computable.
+// True when there was any (the caller names the case with
+// kStabReasonNotFinite).
+bool ClearNonFiniteCase(CDocument& doc, int32_t caseIndex);
+
 // Tells the user which case could not be computed and why (one message).
 void ReportCaseFailure(const CDocument& doc, const CaseFailure& f);
 

@@ -121,7 +121,9 @@ StabStatus CalcSiryokusen(CDocument& doc, int32_t cas, CAntRes& r) {
   double step = X < Xd ? 1.0 : (X > Xd ? -1.0 : 0.0);
   int g = Sign(X - Xd);
   double h = restore.Saved() + step;
-  if (wt == 0 && h <= 0) {
+  // A wall (or upper wall) lower than the first step turns back at once: a
+  // trial at a height of 0 or below has no masonry and no line of thrust.
+  if (h <= 0) {
     step = -0.5 * step;
     h = std::fabs(step);
   }

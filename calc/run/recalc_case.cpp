@@ -86,6 +86,7 @@ bool ReCalcCase(CDocument& doc, int32_t i) {
     MarkNotComputable(*doc.AntRes(0, i));
     if (doc.WallType() == 3) MarkNotComputable(*doc.AntRes(1, i));
   }
+  if (ClearNonFiniteCase(doc, i)) Note(f, kStabReasonNotFinite);
   if (!f.reasons.empty()) ReportCaseFailure(doc, f);
   return f.reasons.empty() && bearingOk;
 }

@@ -45,11 +45,16 @@ bool CalcWlvlAuto(CDocument& doc, IProgress* progress) {
     doc.SetnWlvlCase(0);
     return true;
   }
-  // A height of 0 would give a step of 0 and a search without end.
+  // A height of 0 gives no levels to sample; one far beyond any wall gives
+  // levels whose 1 mm steps the spacing of doubles no longer resolves.
+  const char* refusal = nullptr;
   if (!(doc.WallH > 0)) {
-    MessageSink().Show(kProgramTitle,
-                       "擁壁高 H が 0 以下のため、限界水位を計算できません。\n"
-                       "擁壁の形状を確認してください。",
+    refusal = "擁壁高 H が 0 以下のため、限界水位を計算できません。\n";
+  } else if (!(doc.WallH <= kMaxWlvlWallHeight)) {
+    refusal = "擁壁高 H が大きすぎるため、限界水位を計算できません。\n";
+  }
+  if (refusal != nullptr) {
+    MessageSink().Show(kProgramTitle, std::string(refusal) + "擁壁の形状を確認してください。",
                        MsgIcon::Warning, MsgButtons::Ok);
     return false;
   }
@@ -91,6 +96,7 @@ bool CalcWlvlAuto(CDocument& doc, IProgress* progress) {
       int32_t k = 0;
       do {
         double level = top;
+        int samples = 0;
         do {
           doc.SetWatFH(s, level);
           doc.SetWatBH(s, level);
@@ -110,14 +116,21 @@ bool CalcWlvlAuto(CDocument& doc, IProgress* progress) {
               bestLevel = level;
             }
           }
-          level -= step;
           ++k;
+          // A pass samples its 11 levels from top to bottom. A step below the
+          // comparison tolerance (a wall lower than 0.1 mm) or too small to
+          // move the level at all must not make it sample without end.
+          const double next = level - step;
+          if (++samples >= 11 || !(next < level)) break;
+          level = next;
         } while (GreaterEqTol(level, bottom));
         top = bestLevel + step;
         if (top > doc.WallH) top = doc.WallH;
         bottom = bestLevel - step;
         if (bottom < 0) bottom = 0;
+        const double last = step;
         step = (top - bottom) / 10;
+        if (!(step < last)) break;
       } while (GreaterEqTol(step, 0.001));
       doc.SetWatFH(s, bestLevel);
       doc.SetWatBH(s, bestLevel);

@@ -9,12 +9,16 @@ namespace norva {
 class CDocument;
 class IProgress;
 
+// Highest wall height (m) the search takes: far above any retaining wall, far
+// below heights whose millimetre steps doubles can no longer tell apart.
+inline constexpr double kMaxWlvlWallHeight = 1000;
+
 // Samples the levels from the wall height down to 0 and refines around the
 // least safety factor, running the quiet calculation of the state at every
 // level; writes the level found into WatFH/WatBH of the state and the sampled
 // curves into WlvlRes. Progress as CalcAntei reports it (0 and 25 for the two
 // states). Refuses (false, the user is told why, nothing changed) when the
-// wall height is not positive.
+// wall height is not positive or above kMaxWlvlWallHeight.
 bool CalcWlvlAuto(CDocument& doc, IProgress* progress = nullptr);
 
 // Number of quiet calculation runs since the start of the program (for the

@@ -59,17 +59,25 @@ double SearchSijiOmega(double omegaMax, const std::function<double(double)>& quA
     double step = (hi - lo) / 10.0;
     double quMin = 1e8;
     do {
-      for (double w = hi; GreaterEqTol(w, lo); w -= step) {
+      // A pass tries its 11 angles from hi down to lo; a step too small to
+      // move the angle (an angle beyond any real one) ends the pass.
+      double w = hi;
+      for (int samples = 1;; ++samples) {
         const double qu = quAt(w);
         ++count;
         if (qu < quMin && qu > 0.01) {
           quMin = qu;
           best = w;
         }
+        const double next = w - step;
+        if (samples >= 11 || !(next < w) || !GreaterEqTol(next, lo)) break;
+        w = next;
       }
       lo = std::max(0.0, best - step);
       hi = std::min(omegaMax, best + step);
+      const double last = step;
       step = (hi - lo) / 10.0;
+      if (!(step < last)) break;
     } while (GreaterTol(step, 1e-5));
   }
   if (evaluations) *evaluations = count;
@@ -324,6 +332,12 @@ double CalcSijiQu(CDocument& doc, int32_t caseIndex, CAntRes& res, double qmax, 
 bool CalcSiji(CDocument& doc, int32_t caseIndex, CAntRes& res, int16_t userFactors) {
   const std::shared_ptr<CKajyuCase> kc = doc.pCase(caseIndex);
   if (!kc) return false;
+  // A case whose eccentricity or ground reaction could not be formed has no
+  // bearing capacity either; the run names the cause, not this consequence.
+  if (IsNullValue(res.E) || IsNullValue(res.Qmax) || IsNullValue(res.Qmin) || !(res.Breadth > 0)) {
+    res.Qu = res.Qa = res.fB = kNull;
+    return false;
+  }
   const int32_t s = doc.Sisin;
   std::string why;
 

@@ -1,9 +1,11 @@
 #include "calc/stability/force_sum.h"
 
 #include <cmath>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
+#include "calc/stability/finite_results.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -89,6 +91,21 @@ std::array<Item, 5> SelfItems(const CAntRes& r) {
           Item{r.ZensaiV(1), r.ZensaiXc(1), r.ZensaiH(1), r.ZensaiYc(1)}};
 }
 
+bool Finite(std::initializer_list<double> values) {
+  for (double v : values) {
+    if (!std::isfinite(v)) return false;
+  }
+  return true;
+}
+
+// A load whose force or moment overflows: named to the user, and nothing of
+// it left in the record.
+StabStatus LoadTooLarge(const std::string& name, CAntRes& r) {
+  ClearNonFinite(r);
+  return StabStatus::Fail(std::string(kStabReasonLoadTooLarge) +
+                          (name.empty() ? "" : "（" + name + "）"));
+}
+
 // Arbitrary loads of the case that act on the stability check. `counts`
 // decides by the height of the load (Y1, or the resultant's height for a
 // horizontal distributed load); levers are measured from (x0, y0).
@@ -147,11 +164,14 @@ StabStatus OtherLoads(const CDocument& doc, const CKajyuCase& k, double x0, doub
   }
   r.NiniSgmV = r.NiniSgmVX = r.NiniSgmH = r.NiniSgmHY = 0;
   for (int n = 0; n < r.NiniCnt(); ++n) {
+    const double mv = r.NiniX(n) * r.NiniV(n), mh = r.NiniY(n) * r.NiniH(n);
+    if (!Finite({r.NiniV(n), r.NiniH(n), mv, mh})) return LoadTooLarge(r.NiniNam(n), r);
     r.NiniSgmV += r.NiniV(n);
-    r.NiniSgmVX += r.NiniX(n) * r.NiniV(n);
+    r.NiniSgmVX += mv;
     r.NiniSgmH += r.NiniH(n);
-    r.NiniSgmHY += r.NiniY(n) * r.NiniH(n);
+    r.NiniSgmHY += mh;
   }
+  if (!Finite({r.NiniSgmV, r.NiniSgmVX, r.NiniSgmH, r.NiniSgmHY})) return LoadTooLarge("", r);
   return StabStatus::Ok();
 }
 
@@ -191,6 +211,15 @@ StabStatus HorizontalLoads(const CDocument& doc, const CKajyuCase& k, double Hc,
   if (wind) place("風荷重", doc.WindHight * doc.WindLoad, doc.WindPos + Hc - y0, 0, 0);
   // A slot no load fills has no name, as in a new record.
   for (int i = n; i < 3; ++i) r.SetHorzLoadNam(i, "");
+  for (int i = 0; i < n; ++i) {
+    if (!Finite({r.HorzLoadH(i), r.HorzLoadV(i), r.HorzLoadY(i) * r.HorzLoadH(i),
+                 r.HorzLoadX(i) * r.HorzLoadV(i)})) {
+      return LoadTooLarge(r.HorzLoadNam(i), r);
+    }
+  }
+  if (!Finite({r.HorzLoadSgmH, r.HorzLoadSgmHY, r.HorzLoadSgmV, r.HorzLoadSgmVX})) {
+    return LoadTooLarge("", r);
+  }
   return StabStatus::Ok();
 }
 
@@ -201,6 +230,19 @@ void MarkSumsMissing(CAntRes& r) {
 bool AllFinite(const CAntRes& r) {
   return std::isfinite(r.SgmV) && std::isfinite(r.SgmH) && std::isfinite(r.SgmMr) &&
          std::isfinite(r.SgmMo) && std::isfinite(r.SgmVX) && std::isfinite(r.SgmHY);
+}
+
+// Weights and levers of the wall's own polygons. Dimensions far beyond any
+// wall overflow the polygon sums; such a case has no weight to sum.
+StabStatus CheckSelfItems(CAntRes& r) {
+  for (const Item& it : SelfItems(r)) {
+    if (!Finite({it.V, it.x, it.H, it.y, it.V * it.x, it.H * it.y})) {
+      ClearNonFinite(r);
+      MarkSumsMissing(r);
+      return StabStatus::Fail(kStabReasonSizeTooLarge);
+    }
+  }
+  return StabStatus::Ok();
 }
 
 StabStatus Finish(CAntRes& r) {
@@ -251,6 +293,7 @@ StabStatus CalcForceSum(const CDocument& doc, int32_t caseIndex, int16_t state,
   // 5. Horizontal loads, 6. other loads.
   StabStatus st = HorizontalLoads(doc, k, Hc, x0, y0, crestFront, crestBack, r);
   if (st) st = OtherLoads(doc, k, x0, y0, [y0](double y) { return y >= y0; }, r);
+  if (st) st = CheckSelfItems(r);
   if (!st) {
     MarkSumsMissing(r);
     return st;
@@ -328,6 +371,7 @@ StabStatus CalcForceSumLower(const CDocument& doc, int32_t caseIndex, int16_t st
   FrontSoil(doc, k, state, [&doc](int s, int j) { return doc.SoilW2(s, j); }, r);
   const double y2 = p[2].Y;
   StabStatus st = OtherLoads(doc, k, 0, 0, [y2](double y) { return y < y2; }, r);
+  if (st) st = CheckSelfItems(r);
   if (!st) {
     MarkSumsMissing(r);
     return st;

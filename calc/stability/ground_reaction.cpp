@@ -215,7 +215,10 @@ bool CalcJibanHenni(const CDocument& doc, const CAntRes& r, double K[3][3], doub
   do {
     hit = false;
     double at = lo;
-    for (;;) {
+    // A pass tries its 11 contact starts from lo to hi. A step below the
+    // comparison tolerance, or too small to move at all (a back face of a
+    // few micrometres or less), must not make it scan without end.
+    for (int samples = 1;; ++samples) {
       trial(at);
       if (solved) delta = std::fabs(sa * (dy + B * th) + ca * dx + th * at);
       if (delta <= 0.0001) {
@@ -226,8 +229,9 @@ bool CalcJibanHenni(const CDocument& doc, const CAntRes& r, double K[3][3], doub
         best = delta;
         bestL1 = at;
       }
-      at += h;
-      if (!(at <= hi + 0.00001)) break;
+      const double next = at + h;
+      if (samples >= 11 || !(next > at) || !(next <= hi + 0.00001)) break;
+      at = next;
     }
     lo = std::max(0.0, bestL1 - h);
     hi = std::min(Lf, bestL1 + h);

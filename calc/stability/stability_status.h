@@ -47,5 +47,11 @@ inline constexpr const char* kStabReasonNoPp =
     "受働土圧 Pp が入力されていません。";
 inline constexpr const char* kStabReasonNotFinite =
     "計算結果が数値になりません。";
+inline constexpr const char* kStabReasonSizeTooLarge =
+    "寸法が大きすぎるため、重量とその作用位置が数値になりません。";
+inline constexpr const char* kStabReasonLoadTooLarge =
+    "荷重の値または作用位置が大きすぎるため、荷重のモーメントが数値になりません。";
+inline constexpr const char* kStabReasonEaDivisor =
+    "許容偏心量の n が小さすぎるため、許容偏心量 B/n が数値になりません。";
 
 }  // namespace norva

@@ -26,11 +26,16 @@ StabStatus CalcTentou(const CDocument& doc, int32_t caseIndex, CAntRes& r) {
   }
   const double n = k->Ea;
   r.Ea = (n == 0) ? 0.0 : r.Breadth / n;
+  if (!std::isfinite(r.Ea)) {
+    // A divisor too small for the base width: no limit to judge E by.
+    r.Ea = kNullBox;
+    if (st) st = StabStatus::Fail(kStabReasonEaDivisor);
+  }
   r.Fm = (r.SgmMo != 0) ? r.SgmMr / r.SgmMo : 0.0;
   r.Fma = k->FsTentou;
-  if (st && !(std::isfinite(r.D) && std::isfinite(r.E) && std::isfinite(r.Fm))) {
+  if (!(std::isfinite(r.D) && std::isfinite(r.E) && std::isfinite(r.Fm))) {
     r.D = r.E = r.Fm = kNullBox;
-    st = StabStatus::Fail(kStabReasonNotFinite);
+    if (st) st = StabStatus::Fail(kStabReasonNotFinite);
   }
   return st;
 }

@@ -1,5 +1,7 @@
 #include "report/driver/report_writers.h"
 
+#include "report/conditions/prn_jyouken.h"
+
 namespace norva {
 
 ReportWriters& PrnWriters() {
@@ -9,6 +11,7 @@ ReportWriters& PrnWriters() {
 
 // One line per report area, each declared in that area's own header.
 void RegisterReportWriters() {
+  RegisterConditionsWriters();
 }
 
 }  // namespace norva

@@ -6,6 +6,8 @@
 
 #include "document/ant_res.h"
 #include "document/document.h"
+#include "drawing/base/cdraw.h"
+#include "drawing/figures/wlvl_graph.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/conditions/form_parts.h"
 
@@ -90,10 +92,15 @@ void frmWlvl::cmbCase_Click(int item) {
 }
 
 void frmWlvl::DrawGraph(int32_t record) {
-  if (!doc_->WlvlRes(record)) return;
+  const auto study = doc_->WlvlRes(record);
+  if (!study) return;
   Canvas& c = vsdGraph->canvas();
   c.SetScale(0, 0, c.ExtentWidth(), c.ExtentHeight());
-  c.Clear();
+  cDraw d;
+  d.SetCanvas(&c);
+  d.SetWidth(c.ExtentWidth());
+  d.SetHeight(c.ExtentHeight());
+  DrawWlvlGraph(*doc_, d, *study);
   drawn_ = record;
   vsdGraph->update();
 }

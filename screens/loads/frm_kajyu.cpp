@@ -13,6 +13,7 @@
 #include "document/load_case.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
+#include "screens/loads/load_dialogs.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -48,6 +49,12 @@ void FillList(QComboBox* list, const std::vector<std::string>& items) {
 LoadDialogs& LoadsDialogs() {
   static LoadDialogs dialogs = [] {
     LoadDialogs d;
+    d.jyousai = RunJyousai;
+    d.gunsyu = RunGunsyu;
+    d.autoCrash = RunAutoCrash;
+    d.stoneCrash = RunStoneCrash;
+    d.wind = RunWind;
+    d.ninni = RunNinni;
     d.addCase = RunAddCase;
     return d;
   }();

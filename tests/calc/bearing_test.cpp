@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -390,6 +391,21 @@ TEST(SijiOmegaSearch, LargeBlockCapacityCurve) {
   const double best = SearchSijiOmega(phi + kPi / 2 - 0.0001, qu, &calls);
   EXPECT_EQ(calls, 66);
   EXPECT_NEAR(best, 1.42654, 2e-4);
+}
+
+// Ranges far beyond any angle: every pass still ends after its 11 angles, and
+// the passes end once the step stops shrinking or falls to 1e-5 (at most
+// 2 + log5(1.8e308 / 10 / 1e-5) = 446 passes).
+TEST(SijiOmegaSearch, EndsForAnyRange) {
+  const std::numeric_limits<double> lim;
+  for (double omegaMax : {lim.denorm_min(), 1e-300, 1e-9, 1e14, 1e300, lim.max()}) {
+    SCOPED_TRACE(omegaMax);
+    int calls = 0;
+    const double best = SearchSijiOmega(omegaMax, [](double w) { return 2 + std::cos(w); }, &calls);
+    EXPECT_GE(best, 0.0);
+    EXPECT_LE(best, omegaMax);
+    EXPECT_LE(calls, 11 * 446);
+  }
 }
 
 TEST(SijiOmegaSearch, OnlyCapacitiesAboveOneHundredthCount) {

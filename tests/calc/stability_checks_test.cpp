@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 #include "calc/stability/stability_checks.h"
@@ -449,6 +450,26 @@ TEST(SpringModel, NoBackFaceEndsTheSearchAtOnce) {
   EXPECT_EQ(l2, 0);
   EXPECT_FALSE(CalcJibanHanryoku(*d, r, 0));
   EXPECT_EQ(r.Qmax, kNullBox);
+}
+
+TEST(SpringModel, BackFacesOfAnyLengthEndTheSearch) {
+  // Steps below the tolerance, or too small to move the contact start, end
+  // each pass after its 11 starts.
+  const std::numeric_limits<double> lim;
+  for (double h : {lim.denorm_min(), 1e-300, 1e-9, 1e-5, 1e14, 1e300}) {
+    SCOPED_TRACE(h);
+    auto d = SpringDoc(0.3, 5000, 10000);
+    d->WallH = h;
+    CAntRes r;
+    Sums(r, 200, 20, 2, 0.6);
+    r.Kv = 4000;
+    r.Ks = 2000;
+    r.Kt = 1000;
+    double K[3][3], dx = 0, dy = 0, th = 0, l1 = 0, l2 = 0;
+    CalcJibanHenni(*d, r, K, dx, dy, th, l1, l2);
+    EXPECT_GE(l1, 0.0);
+    EXPECT_GE(l2, 0.0);
+  }
 }
 
 // ---- sliding -------------------------------------------------------------------------------------

@@ -4,11 +4,16 @@
 
 #include <signal.h>
 #include <stdlib.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/sysmacros.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -771,6 +776,39 @@ TEST_F(DocFileTest, UnreadableFileReportsTheError) {
   ExpectMarked(d);
 }
 
+// A fifo would block the read until some writer came, a device might never
+// end: what is no file is refused at once with the message.
+TEST_F(DocFileTest, ReadingWhatIsNoFileIsRefusedAtOnce) {
+  ASSERT_EQ(::mkfifo(Path("pipe.nrv").c_str(), 0644), 0);
+  fs::create_symlink("/dev/zero", Path("zero.nrv"));
+  for (const std::string& name : {Path("pipe.nrv"), Path("zero.nrv")}) {
+    SCOPED_TRACE(name);
+    sink_.shown.clear();
+    CDocument d;
+    Mark(d);
+    d.FileName = name;
+    EXPECT_FALSE(DataFileRead(d));
+    ExpectOneMessage("ファイル読込み時にエラーが発生しました。", 75);
+    ExpectMarked(d);
+  }
+}
+
+// The reader on bytes in memory is the file reader: a written document reads
+// back the same, a cut one is refused and leaves the document as it was.
+TEST_F(DocFileTest, ReaderOnBytesInMemory) {
+  CDocument a;
+  FillEveryKind(a);
+  const std::string bytes = DocumentFileBytes(a);
+  CDocument b;
+  ASSERT_TRUE(DataFileReadBytes(b, bytes));
+  EXPECT_EQ(DocumentFileBytes(b), bytes);
+  CDocument c;
+  Mark(c);
+  EXPECT_FALSE(DataFileReadBytes(c, bytes.substr(0, bytes.size() / 2)));
+  ExpectOneMessage("ファイル読込み時にエラーが発生しました。", 62);
+  ExpectMarked(c);
+}
+
 TEST_F(DocFileTest, WriteTargetsFileNameOrNothing) {
   CDocument d;
   EXPECT_FALSE(DataFileWrite(d, ""));  // no path at all
@@ -881,6 +919,159 @@ TEST_F(DocFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
   ASSERT_TRUE(DataFileWrite(d, Path("link.nrv")));
   EXPECT_TRUE(fs::is_symlink(Path("link.nrv")));
   EXPECT_EQ(ReadAll(Path("real/doc.nrv")), DocumentFileBytes(d));
+}
+
+// Every entry below dir with its kind, link target or content, so that a
+// refused save can be shown to have changed nothing.
+std::string Snapshot(const std::string& dir) {
+  std::vector<std::string> rows;
+  for (const auto& e : fs::recursive_directory_iterator(dir)) {
+    const fs::file_status st = fs::symlink_status(e.path());
+    std::string row = e.path().string() + " ";
+    if (fs::is_symlink(st)) {
+      row += "link->" + fs::read_symlink(e.path()).string();
+    } else if (fs::is_regular_file(st)) {
+      row += "file:" + ReadAll(e.path().string());
+    } else if (fs::is_directory(st)) {
+      row += "folder";
+    } else {
+      row += "other:" + std::to_string(static_cast<int>(st.type()));
+    }
+    rows.push_back(row);
+  }
+  std::sort(rows.begin(), rows.end());
+  std::string out;
+  for (const std::string& r : rows) out += r + "\n";
+  return out;
+}
+
+TEST_F(DocFileTest, SaveThroughADanglingLinkCreatesTheFileItNames) {
+  fs::create_directory(Path("real"));
+  fs::create_symlink("real/new.nrv", Path("link.nrv"));
+  CDocument d;
+  d.Title = "新しい文書";
+  ASSERT_TRUE(DataFileWrite(d, Path("link.nrv")));
+  EXPECT_TRUE(sink_.shown.empty());
+  EXPECT_TRUE(fs::is_symlink(Path("link.nrv")));
+  EXPECT_EQ(fs::read_symlink(Path("link.nrv")), "real/new.nrv");
+  EXPECT_EQ(ReadAll(Path("real/new.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(fs::status(Path("real/new.nrv")).type(), fs::file_type::regular);
+}
+
+// Relative links are read from the folder of the link that holds them, link by
+// link: here.nrv -> sub/a.nrv, sub/a.nrv -> ../other/b.nrv, other/b.nrv -> c.nrv.
+TEST_F(DocFileTest, SaveThroughARelativeLinkChainWritesTheLastFile) {
+  fs::create_directory(Path("sub"));
+  fs::create_directory(Path("other"));
+  WriteAll(Path("other/c.nrv"), "old\r\n");
+  fs::create_symlink("c.nrv", Path("other/b.nrv"));
+  fs::create_symlink("../other/b.nrv", Path("sub/a.nrv"));
+  fs::create_symlink("sub/a.nrv", Path("here.nrv"));
+  CDocument d;
+  ASSERT_TRUE(DataFileWrite(d, Path("here.nrv")));
+  EXPECT_EQ(ReadAll(Path("other/c.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(fs::read_symlink(Path("here.nrv")), "sub/a.nrv");
+  EXPECT_EQ(fs::read_symlink(Path("sub/a.nrv")), "../other/b.nrv");
+  EXPECT_EQ(fs::read_symlink(Path("other/b.nrv")), "c.nrv");
+  // The temporary file was made beside the file written, and is gone.
+  int entries = 0;
+  for (const auto& e : fs::directory_iterator(Path("other"))) {
+    (void)e;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 2);
+}
+
+// Targets no document can be saved over: each save is refused with its
+// message, and the folder stays exactly as it was.
+TEST_F(DocFileTest, SaveOverWhatIsNoFileIsRefusedAndChangesNothing) {
+  struct Case {
+    const char* name;
+    std::function<bool(const std::string&)> make;  // false: cannot be made here
+    const char* why;
+  };
+  const std::vector<Case> cases = {
+      {"a loop of two links",
+       [this](const std::string& p) {
+         fs::create_symlink("b.nrv", p);
+         fs::create_symlink("target.nrv", Path("b.nrv"));
+         return true;
+       },
+       "シンボリックリンクが循環しているため、保存先が決まりません。"},
+      {"a link to itself",
+       [](const std::string& p) {
+         fs::create_symlink("target.nrv", p);
+         return true;
+       },
+       "シンボリックリンクが循環しているため、保存先が決まりません。"},
+      {"a fifo", [](const std::string& p) { return ::mkfifo(p.c_str(), 0644) == 0; },
+       "保存先が通常のファイルではありません。"},
+      {"a link to a fifo",
+       [this](const std::string& p) {
+         fs::create_symlink("pipe", p);
+         return ::mkfifo(Path("pipe").c_str(), 0644) == 0;
+       },
+       "保存先が通常のファイルではありません。"},
+      {"a folder",
+       [](const std::string& p) {
+         fs::create_directory(p);
+         WriteAll(p + "/inside.nrv", "kept\r\n");
+         return true;
+       },
+       "保存先がフォルダです。"},
+      {"a device",
+       [](const std::string& p) {
+         // The null device's numbers; only root may make a device node.
+         return ::mknod(p.c_str(), S_IFCHR | 0666, ::makedev(1, 3)) == 0;
+       },
+       "保存先が通常のファイルではありません。"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    for (const auto& e : fs::directory_iterator(dir_)) fs::remove_all(e.path());
+    sink_.shown.clear();
+    WriteAll(Path("beside.nrv"), "untouched\r\n");
+    if (!c.make(Path("target.nrv"))) {
+      EXPECT_NE(::geteuid(), 0u) << "only a device node may be beyond a user";
+      continue;
+    }
+    const std::string before = Snapshot(dir_);
+    CDocument d;
+    EXPECT_FALSE(DataFileWrite(d, Path("target.nrv")));
+    ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 75);
+    ASSERT_FALSE(sink_.shown.empty());
+    EXPECT_NE(sink_.shown[0].text.find(c.why), std::string::npos) << sink_.shown[0].text;
+    EXPECT_EQ(Snapshot(dir_), before);
+  }
+}
+
+// A save killed before its rename leaves its temporary file; the next save
+// into that folder removes it, but never one another save is writing (it
+// holds a lock on it), one of another name, or a link that only looks like one.
+TEST_F(DocFileTest, NextSaveRemovesTemporaryFilesLeftByAKilledSave) {
+  WriteAll(Path(".norva-abcd1234.tmp"), "left by a killed save");
+  WriteAll(Path(".norva-zz99zz99.tmp"), "another one");
+  WriteAll(Path(".norva-busy0000.tmp"), "being written");
+  WriteAll(Path(".norva-abc.tmp"), "not our naming");
+  WriteAll(Path("norva-abcd1234.tmp"), "not hidden: not ours");
+  WriteAll(Path("kept.nrv"), "pointed to");
+  fs::create_symlink("kept.nrv", Path(".norva-link0000.tmp"));
+  const int busy = ::open(Path(".norva-busy0000.tmp").c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(busy, 0);
+  ASSERT_EQ(::flock(busy, LOCK_EX), 0);
+
+  CDocument d;
+  ASSERT_TRUE(DataFileWrite(d, Path("doc.nrv")));
+  ::close(busy);
+
+  EXPECT_FALSE(fs::exists(Path(".norva-abcd1234.tmp")));
+  EXPECT_FALSE(fs::exists(Path(".norva-zz99zz99.tmp")));
+  EXPECT_EQ(ReadAll(Path(".norva-busy0000.tmp")), "being written");
+  EXPECT_EQ(ReadAll(Path(".norva-abc.tmp")), "not our naming");
+  EXPECT_EQ(ReadAll(Path("norva-abcd1234.tmp")), "not hidden: not ours");
+  EXPECT_TRUE(fs::is_symlink(Path(".norva-link0000.tmp")));
+  EXPECT_EQ(ReadAll(Path("kept.nrv")), "pointed to");
+  EXPECT_EQ(ReadAll(Path("doc.nrv")), DocumentFileBytes(d));
 }
 
 // ---- texts and counts the reader must be able to take back ------------------

@@ -17,6 +17,7 @@
 #include "platform/text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -84,8 +85,8 @@ std::string ReportMarkup(const std::string& figure) {
 class DoPreviewRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = QDir::tempPath().toStdString() + "/norva_render_run_" + std::to_string(QCoreApplication::applicationPid());
-    QDir().mkpath(QString::fromStdString(dir));
+    ASSERT_TRUE(folder.Valid());
+    dir = folder.Path();
     stylePath = dir + "/style.dat";
     std::ofstream(stylePath, std::ios::binary) << Utf8ToCp932(kStyleSheet);
     figure = dir + "/fig.svg";
@@ -99,8 +100,7 @@ class DoPreviewRun : public ::testing::Test {
     doPreview = reinterpret_cast<DoPreviewFn>(lib.resolve("DoPreview"));
     ASSERT_NE(doPreview, nullptr);
   }
-  void TearDown() override { QDir(QString::fromStdString(dir)).removeRecursively(); }
-
+  TestFolder folder;
   std::string dir, stylePath, figure, markup;
   QLibrary lib;
   DoPreviewFn doPreview = nullptr;
@@ -113,10 +113,6 @@ TEST_F(DoPreviewRun, PrintModeWritesThePaginatedPdf) {
   printer.Orientation = 1;
   doPreview(0, 1, markup.c_str(), stylePath.c_str(), dir.c_str(), &printer);
   ASSERT_TRUE(QFile::exists(QString::fromStdString(pdf)));
-  // Kept for a look after the run.
-  const QString kept = QString::fromStdString(::testing::TempDir() + "norva_report.pdf");
-  QFile::remove(kept);
-  QFile::copy(QString::fromStdString(pdf), kept);
 
   const std::string info = RunTool("pdfinfo", {"-f", "1", "-l", "9", QString::fromStdString(pdf)});
   EXPECT_NE(info.find("Pages:           5"), std::string::npos) << info;
@@ -156,7 +152,7 @@ TEST_F(DoPreviewRun, PrintModeWritesThePaginatedPdf) {
 TEST_F(DoPreviewRun, PreviewModeShowsAndPagesThroughTheReport) {
   std::vector<std::string> titles;
   const std::string nested = dir + "/nested.pdf";
-  const QString shot = QString::fromStdString(::testing::TempDir() + "norva_preview_page2.png");
+  const QString shot = QString::fromStdString(dir + "/preview_page2.png");
   QTimer timer;
   int ticks = 0;
   QObject::connect(&timer, &QTimer::timeout, [&] {
@@ -272,7 +268,9 @@ TEST_F(PreviewWindow, ToolbarButtons) {
 }
 
 TEST_F(PreviewWindow, PrinterRecord) {
-  const std::string pdf = QDir::tempPath().toStdString() + "/norva_printer_record.pdf";
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string pdf = folder.File("printer_record.pdf");
   const struct { int32_t orientation, copies; int wantOrientation, wantCopies; } cases[] = {
       {1, 3, 0, 3}, {2, 0, 1, 1}, {0, -1, 1, 1},
   };
@@ -294,7 +292,6 @@ TEST_F(PreviewWindow, PrinterRecord) {
   auto dlg = Make("A", 1);
   EXPECT_EQ(dlg->Composer().Orientation(), 0);
   EXPECT_EQ(dlg->Composer().Copies(), 1);
-  QFile::remove(QString::fromStdString(pdf));
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 
 #include "platform/text/cp932.h"
 #include "placed_text.h"
+#include "test_folder.h"
 #include "renderer/markup_renderer.h"
 
 namespace norva {
@@ -477,8 +478,8 @@ class Pictures : public Flow {
  protected:
   void SetUp() override {
     Flow::SetUp();
-    dir = ::testing::TempDir() + "norva_pictures/";
-    QDir().mkpath(QString::fromStdString(dir));
+    ASSERT_TRUE(folder.Valid());
+    dir = folder.Path() + "/";
     // 100 mm x 50 mm: 5669.29 x 2834.65 twips.
     Write(dir + "fig.svg");
     Write(dir + "UP.SVG");
@@ -489,6 +490,7 @@ class Pictures : public Flow {
     out << "<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='50mm' viewBox='0 0 100 50'>"
            "<rect x='1' y='1' width='98' height='48' fill='none' stroke='black'/></svg>";
   }
+  TestFolder folder;
   std::string dir;
 };
 

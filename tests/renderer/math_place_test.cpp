@@ -74,6 +74,7 @@ struct PictureRecorder : IRtfSink {
   struct Pict {
     std::string path;
     double nw, nh, w, h;
+    QByteArray svg;  // the file as handed over
   };
   std::vector<Pict> pictures;
   std::string text;
@@ -84,7 +85,8 @@ struct PictureRecorder : IRtfSink {
   void SetSuperscript(bool) override {}
   void SetIndent(int) override {}
   void WritePicture(const std::string& path, double nw, double nh, double w, double h) override {
-    pictures.push_back({path, nw, nh, w, h});
+    QFile file(QString::fromStdString(path));
+    pictures.push_back({path, nw, nh, w, h, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
   }
   void Close() override {}
   std::string FilePath() const override { return {}; }
@@ -148,7 +150,9 @@ TEST_F(MathPlacement, PictureHangsFromTheCurrentPositionAndGoesToTheRtfFile) {
   ASSERT_EQ(rtf.pictures.size(), 1u);
   const auto& p = rtf.pictures[0];
   EXPECT_EQ(QFileInfo(QString::fromStdString(p.path)).absolutePath(), QFileInfo(work.path()).absoluteFilePath());
-  EXPECT_TRUE(QSvgRenderer(QString::fromStdString(p.path)).isValid());
+  EXPECT_TRUE(QSvgRenderer(p.svg).isValid());
+  // Once handed over, the formula's file leaves the work folder.
+  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(p.path)));
   EXPECT_DOUBLE_EQ(p.nw, pic.w);
   EXPECT_DOUBLE_EQ(p.nh, pic.h);
   EXPECT_DOUBLE_EQ(p.w, pic.w);  // written at 100 %
@@ -196,8 +200,8 @@ TEST_F(MathPlacement, PdfShowsGreekLettersAndSymbols) {
 // Dark pixels of a formula's SVG that fall outside its frame: the SVG drawn at
 // 300 dpi with a margin of eight layout pixels (25 image pixels, so that the
 // frame's edges fall on pixel edges) round the frame.
-int InkOutsideFrame(const std::string& path) {
-  QSvgRenderer svg(QString::fromStdString(path));
+int InkOutsideFrame(const QByteArray& picture) {
+  QSvgRenderer svg(picture);
   const QRectF frame = svg.viewBoxF();
   const double margin = 8, scale = 300.0 / 96;
   QImage image(static_cast<int>((frame.width() + 2 * margin) * scale),
@@ -233,9 +237,9 @@ TEST_F(MathPlacement, RulesOnTheFrameEdgeStayInsideThePicture) {
     rtf.pictures.clear();
     Render(std::string(f) + "<br>\r\n");
     ASSERT_EQ(rtf.pictures.size(), 1u);
-    const std::string& path = rtf.pictures[0].path;
-    ASSERT_TRUE(QSvgRenderer(QString::fromStdString(path)).isValid());
-    EXPECT_LE(InkOutsideFrame(path), 20);
+    const QByteArray& svg = rtf.pictures[0].svg;
+    ASSERT_TRUE(QSvgRenderer(svg).isValid());
+    EXPECT_LE(InkOutsideFrame(svg), 20);
   }
 }
 

@@ -18,6 +18,7 @@
 #include "renderer/preview_dlg.h"
 #include "renderer/printer_settings.h"
 #include "renderer/rtf_writer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -66,16 +67,14 @@ constexpr size_t kFormulas = sizeof(kPage) / sizeof(kPage[0]);
 class MathRtf : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = QDir::tempPath().toStdString() + "/norva_math_rtf_" + std::to_string(QCoreApplication::applicationPid());
-    QDir(QString::fromStdString(dir)).removeRecursively();
-    QDir().mkpath(QString::fromStdString(dir));
+    ASSERT_TRUE(folder.Valid());
+    dir = folder.Path();
   }
   void TearDown() override {
-    // Kept for a look when something failed or when asked for.
-    if (!HasFailure() && !qEnvironmentVariableIsSet("NORVA_KEEP_MATH_RTF")) {
-      QDir(QString::fromStdString(dir)).removeRecursively();
-    }
+    // Kept for a look when something failed (see TestFolder) or when asked for.
+    if (qEnvironmentVariableIsSet("NORVA_KEEP_MATH_RTF")) folder.Keep();
   }
+  TestFolder folder;
   std::string dir;
 };
 
@@ -104,6 +103,9 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
     rtfPath = dlg.RtfPath().toStdString();
   }
   ASSERT_FALSE(rtfPath.empty());
+  // The RTF holds the formulas' pictures; their files are gone from the work folder.
+  EXPECT_EQ(QDir(QString::fromStdString(dir)).entryList({QStringLiteral("*.svg")}, QDir::Files),
+            QStringList());
 
   // ---- the RTF file: one PNG picture per formula, inline after its caption.
   QFile file(QString::fromStdString(rtfPath));

@@ -8,6 +8,7 @@
 #include <QProcess>
 
 #include "renderer/page_composer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -178,7 +179,9 @@ TEST(PageComposer, PrintsTheChosenPageRange) {
     c.Text(QStringLiteral("page %1").arg(i));
   }
   c.EndDoc();
-  const QString pdf = QDir::tempPath() + QStringLiteral("/norva_range.pdf");
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const QString pdf = folder.QFilePath(QStringLiteral("range.pdf"));
   QPrinter printer(QPrinter::HighResolution);
   printer.setOutputFormat(QPrinter::PdfFormat);
   printer.setOutputFileName(pdf);
@@ -188,12 +191,12 @@ TEST(PageComposer, PrintsTheChosenPageRange) {
   info.start(QStringLiteral("pdfinfo"), {pdf});
   info.waitForFinished(30000);
   EXPECT_TRUE(info.readAllStandardOutput().contains("Pages:           2"));
-  QFile::remove(pdf);
 }
 
 TEST(PageComposer, AbandonedDocumentIsNotPrinted) {
-  const QString pdf = QDir::tempPath() + QStringLiteral("/norva_abandoned.pdf");
-  QFile::remove(pdf);
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const QString pdf = folder.QFilePath(QStringLiteral("abandoned.pdf"));
   PageComposer c;
   c.SetDeviceName(pdf);
   c.SetPreview(false);
@@ -208,7 +211,6 @@ TEST(PageComposer, AbandonedDocumentIsNotPrinted) {
   c.Text(QStringLiteral("whole"));
   c.EndDoc();  // not a preview: printed at the end
   EXPECT_TRUE(QFile::exists(pdf));
-  QFile::remove(pdf);
 }
 
 }  // namespace

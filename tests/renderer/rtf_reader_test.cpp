@@ -1,6 +1,6 @@
 // A real reader of the RTF copy: LibreOffice converts a two-page report with
 // headings, Japanese text, a table with a merged cell and a picture to PDF,
-// and the PDF holds the text, the table's cells and the picture.
+// and the PDF holds the text, the table's cells, the picture and the faces.
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -14,6 +14,7 @@
 #include "platform/text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -21,10 +22,9 @@ namespace {
 TEST(RtfReader, LibreOfficeReadsTheReport) {
   const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
   if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
-  const std::string dir =
-      QDir::tempPath().toStdString() + "/norva_rtf_reader_" + std::to_string(QCoreApplication::applicationPid());
-  QDir(QString::fromStdString(dir)).removeRecursively();
-  QDir().mkpath(QString::fromStdString(dir));
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string dir = folder.Path();
   const std::string figure = dir + "/fig.svg";
   std::ofstream(figure) << "<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='50mm' viewBox='0 0 100 50'>"
                            "<rect x='2' y='2' width='96' height='46' fill='#808080' stroke='black'/></svg>";
@@ -71,11 +71,14 @@ TEST(RtfReader, LibreOfficeReadsTheReport) {
   EXPECT_EQ(page1.find("断面図"), std::string::npos);
   // The merged cell is written once.
   EXPECT_EQ(page1.find("合格"), page1.rfind("合格"));
+  // The headings are the report's only Gothic text: LibreOffice sets them in
+  // the Gothic stand-in, the body in the Mincho one.
+  const std::string fonts = RunTool(QStringLiteral("pdffonts"), {pdf});
+  EXPECT_NE(fonts.find("IPAGothic"), std::string::npos) << fonts;
+  EXPECT_NE(fonts.find("IPAMincho"), std::string::npos) << fonts;
   // The picture reaches the second page.
   const std::string images = RunTool(QStringLiteral("pdfimages"), {"-list", pdf});
   EXPECT_NE(images.find("\n   2 "), std::string::npos) << images;
-  // Kept for a look when something failed.
-  if (!::testing::Test::HasFailure()) QDir(QString::fromStdString(dir)).removeRecursively();
 }
 
 }  // namespace

@@ -20,6 +20,7 @@
 #include "renderer/preview_dlg.h"
 #include "renderer/rtf_writer.h"
 #include "renderer/table_renderer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -114,9 +115,8 @@ const char* kSheet =
 class RtfFile : public ::testing::Test {
  protected:
   void SetUp() override {
-    dir = QDir::tempPath().toStdString() + "/norva_rtf_" + std::to_string(QCoreApplication::applicationPid());
-    QDir(QString::fromStdString(dir)).removeRecursively();
-    QDir().mkpath(QString::fromStdString(dir));
+    ASSERT_TRUE(folder.Valid());
+    dir = folder.Path();
     run.workFolder = dir;
     ParseStyleSheet(Utf8ToCp932(kSheet), run.sheet);
     const QDate today = QDate::currentDate();
@@ -124,7 +124,6 @@ class RtfFile : public ::testing::Test {
     std::snprintf(name, sizeof name, "KVD%02d%02d", today.month(), today.day());
     todayStem = name;
   }
-  void TearDown() override { QDir(QString::fromStdString(dir)).removeRecursively(); }
 
   // Lays UTF-8 markup out with the run's RTF writer and returns the file.
   std::string Render(const std::string& utf8, IRenderProgress* progress = nullptr) {
@@ -148,6 +147,7 @@ class RtfFile : public ::testing::Test {
     return p;
   }
 
+  TestFolder folder;
   std::string dir, todayStem, markup, path;
   RenderRun run;
   PageComposer composer;
@@ -198,9 +198,10 @@ TEST_F(RtfFile, HeaderFontsStylesAndPage) {
   const std::string rtf = Render("");
   EXPECT_EQ(rtf.find("\n"), std::string::npos);  // one line
   EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\froman\\fcharset128\\fprq1", 0), 0u);
-  // The page font is \f0, the heading font \f1: each with its name as written.
-  const std::string mincho = Hex("ＭＳ") + " " + Hex("明朝") + ";}";
-  const std::string gothic = Hex("ＭＳ") + " " + Hex("ゴシック") + ";}";
+  // The page font is \f0, the heading font \f1: each with its name as written
+  // and, for readers without that face, the installed face standing in for it.
+  const std::string mincho = Hex("ＭＳ") + " " + Hex("明朝") + "{\\*\\falt IPAMincho};}";
+  const std::string gothic = Hex("ＭＳ") + " " + Hex("ゴシック") + "{\\*\\falt IPAGothic};}";
   const size_t f1 = rtf.find("{\\f1\\fmodern\\fcharset128\\fprq1");
   ASSERT_NE(f1, std::string::npos);
   EXPECT_LT(rtf.find(mincho), f1);
@@ -236,10 +237,11 @@ TEST_F(RtfFile, HeadingsParagraphsAndRuns) {
       "\\pard\\plain \\s2\\qj \\li170\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel1"
       "\\adjustright\\rin0\\lin170\\itap0 \\fs24\\ulth\\lang1033\\langfe1041\\kerning2"
       "\\loch\\f1\\hich\\af1\\dbch\\af1\\cgrid\\langnp1033\\langfenp1041 ";
-  // The heading's number and text in the page font; the text flow hands the
-  // text and the closing line end over as two runs. Then the paragraph of the
-  // page style.
-  const std::string heading = h2 + "{" + kRunFonts + " 1.1 " + Hex("土圧") + "}{" + kRunFonts +
+  // The heading's number and text in the heading's own face (\f1), as the
+  // printed report sets it; the text flow hands the text and the closing line
+  // end over as two runs. Then the paragraph of the page style.
+  const std::string headingFonts = "\\hich\\af1\\dbch\\af1\\loch\\f1";
+  const std::string heading = h2 + "{" + headingFonts + " 1.1 " + Hex("土圧") + "}{" + headingFonts +
                               "\\par}\\pard\\plain \\qj \\li0\\ri0\\sl252";
   EXPECT_NE(rtf.find(heading), std::string::npos) << rtf;
   EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("本文の計算。") + "\\par}"), std::string::npos);

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "renderer/style_sheet.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -214,7 +215,9 @@ TEST(StyleSheet, FileReading) {
   EXPECT_FALSE(ReadStyleSheet("/nonexistent/style.dat", missing));
   EXPECT_EQ(missing.page.marginLeft, "1440");
 
-  const std::string path = ::testing::TempDir() + "style_sheet_test.dat";
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string path = folder.File("style.dat");
   {
     std::ofstream out(path, std::ios::binary);
     out << "$page\r\n{\r\n    marginTop:15mm;\r\n    header:\x82\xa0|%d|;\r\n}\r\n";
@@ -223,7 +226,6 @@ TEST(StyleSheet, FileReading) {
   EXPECT_TRUE(ReadStyleSheet(path, s));
   EXPECT_EQ(s.page.marginTop, "15mm");
   EXPECT_EQ(s.page.header, "\x82\xa0|%d|");
-  std::remove(path.c_str());
 }
 
 TEST(StyleSheet, LeadingNumbers) {

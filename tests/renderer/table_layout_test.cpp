@@ -16,6 +16,7 @@
 #include "external_tools.h"
 #include "placed_text.h"
 #include "renderer/table_renderer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -215,9 +216,9 @@ TEST_F(TableLayout, MergedCellDoubleRulesAndScripts) {
 }
 
 TEST_F(TableLayout, PictureAndNestedTableCells) {
-  const std::string dir =
-      QDir::tempPath().toStdString() + "/norva_table_cells_" + std::to_string(QCoreApplication::applicationPid());
-  QDir().mkpath(QString::fromStdString(dir));
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string dir = folder.Path();
   {
     QFile svg(QString::fromStdString(dir + "/fig.svg"));
     ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
@@ -250,7 +251,6 @@ TEST_F(TableLayout, PictureAndNestedTableCells) {
   const double width = 6 * W("0");
   EXPECT_NEAR(inner->x, composer.PageWidth() / 2 - width / 2 + width / 2 - W("inner") / 2, 1e-9);
   EXPECT_NEAR(inner->y, 1500 + 0.9 * 1440, 1e-6);
-  QDir(QString::fromStdString(dir)).removeRecursively();
 }
 
 class TablePages : public TableLayout {
@@ -351,7 +351,9 @@ TEST_F(TablePages, LongTableInAPdf) {
   CMarkupRenderer flow(nullptr, &composer, run);
   flow.Render(cp932, nullptr);
   composer.EndDoc();
-  const QString pdf = QDir::temp().filePath(QStringLiteral("norva_long_table_%1.pdf").arg(QCoreApplication::applicationPid()));
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const QString pdf = folder.QFilePath(QStringLiteral("long_table.pdf"));
   ASSERT_TRUE(composer.ExportPdf(pdf));
   const int pages = composer.TotalPages();
   ASSERT_GE(pages, 3);
@@ -365,7 +367,6 @@ TEST_F(TablePages, LongTableInAPdf) {
     EXPECT_LT(page.find("座標X"), page.find("P"));
     all += page;
   }
-  if (!::testing::Test::HasFailure()) QFile::remove(pdf);
   // Every row once, in order.
   size_t at = 0;
   for (int i = 1; i <= rows; ++i) {

@@ -12,6 +12,7 @@
 
 #include "platform/text/cp932.h"
 #include "renderer/table_renderer.h"
+#include "test_folder.h"
 
 namespace norva {
 namespace {
@@ -305,9 +306,9 @@ TEST_F(TableModel, WhereTheTableEnds) {
 }
 
 TEST_F(TableModel, NestedTablesFromFiles) {
-  const std::string dir =
-      QDir::tempPath().toStdString() + "/norva_nested_" + std::to_string(QCoreApplication::applicationPid());
-  QDir().mkpath(QString::fromStdString(dir));
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string dir = folder.Path();
   const struct { const char* name; std::string content; int rows, cols; } files[] = {
       {"plain.tbl", "ROW=1 COL=2><TD SROW=0 SCOL=0>n1</TD><TD SROW=0 SCOL=1>n2</TD></TABLE>", 1, 2},
       {"tagged.tbl", "<TABLE ROW=2, COL=1><TD SROW=1 SCOL=0>n</TD>", 2, 1},
@@ -332,7 +333,6 @@ TEST_F(TableModel, NestedTablesFromFiles) {
                                       "/plain.tbl></TD></TABLE>");
   EXPECT_NE(copies.Cell(0, 0).nested, copies.Cell(0, 1).nested);
   EXPECT_NE(copies.Cell(0, 1).nested, nullptr);
-  QDir(QString::fromStdString(dir)).removeRecursively();
 }
 
 }  // namespace

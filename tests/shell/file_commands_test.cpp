@@ -4,8 +4,12 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPushButton>
+#include <QTimer>
 #include <QUrl>
 
 #include "document/document_file.h"
@@ -13,6 +17,7 @@
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
+#include "shell/startup.h"
 #include "shell_test_support.h"
 
 namespace norva {
@@ -231,6 +236,53 @@ TEST_F(FileCommandsTest, SaveAsWritesTheFileAndRenamesTheWindow) {
   sink_.shown.clear();
   EXPECT_TRUE(QuerySaveDocument(*doc));
   EXPECT_TRUE(sink_.shown.empty());
+}
+
+// Save As starts at the document's own file; a document without one starts
+// with its title in the folder saved into last, else that of the newest file.
+TEST_F(FileCommandsTest, SaveAsStartsInTheDocumentsFolderWithItsName) {
+  const std::string wall = Copy("gravity.nrv", "wall.nrv");
+  auto doc = Open(wall);
+  main_->mnuFile_Click(5);  // cancelled
+  EXPECT_EQ(saveAsStart_.toStdString(), wall);
+
+  main_->mnuFile_Click(1);  // an unsaved copy, titled 新規データ1
+  auto copy = ActiveDocument();
+  ASSERT_NE(copy, doc);
+  main_->mnuFile_Click(5);
+  EXPECT_EQ(saveAsStart_, Path("新規データ1.nrv"));  // beside wall.nrv, the newest file
+
+  ASSERT_TRUE(QDir().mkpath(Path("other")));
+  saveAsPath_ = Path("other/copy.nrv");
+  main_->mnuFile_Click(5);
+  ASSERT_EQ(copy->FileTitle, "copy");
+  saveAsPath_.clear();
+  main_->mnuFile_Click(1);  // 新規データ1 is free again
+  main_->mnuFile_Click(5);
+  EXPECT_EQ(saveAsStart_, Path("other/新規データ1.nrv"));
+}
+
+// The program's own Save As dialog opens there, in Japanese.
+TEST_F(FileCommandsTest, SaveAsDialogOpensInTheFolderWithTheNameInJapanese) {
+  if (!InstallQtJapanese()) GTEST_SKIP() << "Qt's Japanese translations are not installed";
+  const QString start = Path("壁.nrv");
+  QString folder, name, title;
+  QStringList buttons;
+  QTimer::singleShot(50, [&] {
+    auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    folder = dialog->directory().absolutePath();
+    if (auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit")) name = edit->text();
+    title = dialog->windowTitle();
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) buttons << b->text();
+    dialog->reject();
+  });
+  QString chosen;
+  EXPECT_FALSE(saved_.saveAs(start, chosen));
+  EXPECT_EQ(folder, QDir(dir_.path()).absolutePath());
+  EXPECT_EQ(name, QStringLiteral("壁.nrv"));
+  EXPECT_EQ(title, QStringLiteral("名前を付けて保存"));
+  EXPECT_EQ(buttons.join("|"), QStringLiteral("保存|キャンセル"));
 }
 
 TEST_F(FileCommandsTest, AfterClosingTheCommandsFollowTheDocumentStillOpen) {

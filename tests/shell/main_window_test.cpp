@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <stdexcept>
+#include <vector>
 
 #include "document/ant_res.h"
 #include "document/load_case.h"
@@ -37,17 +38,7 @@ class CountingScreen : public QWidget, public IScreen {
   CDocument* doc_ = nullptr;
 };
 
-class MainWindowTest : public test::ShellFixture {
- protected:
-  std::shared_ptr<CDocument> OpenSample(const char* name) {
-    const QString to = Path(name);
-    QFile::remove(to);
-    QFile::copy(QString::fromStdString(test::ExampleFile(name)), to);
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
-  }
-};
+using MainWindowTest = test::ShellFixture;
 
 TEST_F(MainWindowTest, ScreensReplaceEachOtherInTheDocumentsWindow) {
   for (int i = 0; i < 6; ++i)
@@ -208,8 +199,8 @@ TEST_F(MainWindowTest, AnExceptionInAHandlerBecomesAMessage) {
 TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndARefusedRunMarksNoResults) {
   auto doc = OpenSample("gravity.nrv");
   ASSERT_TRUE(main_->cmdAntResApply->isEnabled());
-  // A water-level search on a wall without height is refused with a message,
-  // shown while the run still holds the window.
+  // A wall without height is named before the run; the water-level search
+  // then refuses it with a message shown while the run still holds the window.
   doc->nWater = 1;
   doc->nWlvlAuto = 1;
   doc->pCase(0)->nWater = 1;
@@ -218,7 +209,9 @@ TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndARefusedRunMarksNoRes
   int messages = 0;
   struct Probe final : IMessageSink {
     std::function<void()> onShow;
-    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+    std::vector<std::string> texts;
+    MsgAnswer Show(const std::string&, const std::string& text, MsgIcon, MsgButtons) override {
+      texts.push_back(text);
       onShow();
       return MsgAnswer::Ok;
     }
@@ -232,7 +225,9 @@ TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndARefusedRunMarksNoRes
   SetMessageSink(&probe);
   main_->cmdAntResApply->click();
   SetMessageSink(&sink_);
-  EXPECT_EQ(messages, 1);
+  ASSERT_EQ(messages, 2);
+  EXPECT_EQ(probe.texts[0].rfind("擁壁の高さ H が 0 以下です（H = 0.000 m）。", 0), 0u)
+      << probe.texts[0];
   EXPECT_FALSE(mainEnabled);
   EXPECT_FALSE(navEnabled);
   EXPECT_TRUE(progressShown);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -17,6 +18,7 @@
 #include "document/document_collection.h"
 #include "document/services.h"
 #include "platform/qt/app_core.h"
+#include "shell/document_forms.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/shell_state.h"
@@ -70,8 +72,9 @@ class ShellFixture : public ::testing::Test {
     gActiveKey.clear();
     SetMessageSink(&sink_);
     saved_ = Dialogs();
-    Dialogs().saveAs = [this](QString& path) {
+    Dialogs().saveAs = [this](const QString& start, QString& path) {
       ++saveAsCalls_;
+      saveAsStart_ = start;
       if (saveAsPath_.isEmpty()) return false;
       path = saveAsPath_;
       return true;
@@ -102,11 +105,15 @@ class ShellFixture : public ::testing::Test {
     SetMessageSink(nullptr);
   }
   QString Path(const QString& name) const { return dir_.path() + "/" + name; }
+  // Opens a writable copy of a sample document from the test folder; the
+  // active document afterwards.
+  std::shared_ptr<CDocument> OpenSample(const char* name);
 
   QTemporaryDir dir_;
   ScriptedSink sink_;
   FileDialogs saved_;
   QString saveAsPath_;
+  QString saveAsStart_;  // where the last Save As started
   QString openPath_;
   int saveAsCalls_ = 0;
   std::unique_ptr<mdiMain> main_;
@@ -114,6 +121,16 @@ class ShellFixture : public ::testing::Test {
 
 inline std::string ExampleFile(const char* name) {
   return std::string(NORVA_SOURCE_DIR) + "/examples/" + name;
+}
+
+inline std::shared_ptr<CDocument> ShellFixture::OpenSample(const char* name) {
+  const QString to = Path(name);
+  QFile::remove(to);
+  QFile::copy(QString::fromStdString(ExampleFile(name)), to);
+  QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
+  OpenDocumentFile(to.toStdString());
+  QApplication::processEvents();
+  return ActiveDocument();
 }
 
 }  // namespace norva::test

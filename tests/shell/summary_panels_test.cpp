@@ -4,12 +4,15 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "document/document.h"
 #include "document/ant_res.h"
 #include "document/load_case.h"
+#include "document/nulls.h"
+#include "shell/display_number.h"
 #include "shell/summary_panels.h"
 
 namespace norva {
@@ -46,14 +49,23 @@ void ExpectAt(const std::vector<Drawn>& v, const std::string& text, double x, do
   EXPECT_EQ(d->color, color) << text;
 }
 
+// A judged line and what it must read, in which colour.
+struct JudgedRow {
+  const char* name;
+  JudgedLine line;
+  const char* text;
+  uint32_t color;
+};
+
+void ExpectLines(const std::vector<JudgedRow>& rows) {
+  for (const JudgedRow& r : rows) {
+    EXPECT_EQ(r.line.text, r.text) << r.name;
+    EXPECT_EQ(r.line.color, r.color) << r.name;
+  }
+}
+
 TEST(JudgedLines, SignsAndColoursOfEveryKindOfCheck) {
-  struct Row {
-    const char* name;
-    JudgedLine line;
-    const char* text;
-    uint32_t color;
-  };
-  const Row rows[] = {
+  ExpectLines({
       {"thrust inside", ThrustLine(0.6, 0.6), "X'=0.600 > Xh=0.600", kJudgeBlack},
       {"thrust outside", ThrustLine(0.5, 0.6), "X'=0.500 < Xh=0.600", kJudgeRed},
       {"Fm enough", SafetyLine("Fm", 2.0, 1.5), "Fm=2.00 > 1.50", kJudgeBlack},
@@ -81,11 +93,40 @@ TEST(JudgedLines, SignsAndColoursOfEveryKindOfCheck) {
       {"d seismic", LeaningLine(0.31, 1.8, 0.6, 3), "d=0.310 > B/6=0.300", kJudgeBlue},
       // Ea = B/5: l = 1.0 - 0.4 = 0.6 = B/3.33.
       {"d odd divisor", LeaningLine(0.7, 2.0, 0.4, 5), "d=0.700 > B/3.33=0.600", kJudgeBlue},
-  };
-  for (const Row& r : rows) {
-    EXPECT_EQ(r.line.text, r.text) << r.name;
-    EXPECT_EQ(r.line.color, r.color) << r.name;
+  });
+}
+
+// Every number goes through one rule: nulls, the calculation's marks and
+// values beyond 1e8 show "-----", and a check with such a value is not passed.
+TEST(JudgedLines, NotComputableValuesShowDashesAndFail) {
+  const double inf = std::numeric_limits<double>::infinity();
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const struct {
+    double v;
+    bool shown;
+  } values[] = {{0, true},           {-1, true},          {1e8, true},      {-1e8, true},
+                {1.0000001e8, false}, {kNullDouble, false}, {kNullBox, false}, {1e10, false},
+                {inf, false},         {-inf, false},        {nan, false}};
+  for (const auto& v : values) {
+    EXPECT_EQ(IsDisplayable(v.v), v.shown) << v.v;
+    EXPECT_EQ(DisplayNumber(v.v, "0.00") == "-----", !v.shown) << v.v;
   }
+  EXPECT_EQ(DisplayNumberAligned(1.5, "#0.00"), " 1.50");
+  EXPECT_EQ(DisplayNumberAligned(kNullBox, "#0.00"), "-----");
+
+  ExpectLines({
+      {"Fs null", SafetyLine("Fs", kNullBox, 1.5), "Fs=----- < 1.50", kJudgeRed},
+      {"Fsa null", SafetyLine("Fs", 2.0, kNullBox), "Fs=2.00 < -----", kJudgeRed},
+      {"Fm infinite", SafetyLine("Fm", inf, 1.5), "Fm=----- < 1.50", kJudgeRed},
+      {"thrust null", ThrustLine(kNullBox, 0.6), "X'=----- < Xh=0.600", kJudgeRed},
+      // A null e would pass as "far behind" on a block wall: it fails instead.
+      {"e null, block", EccentricityLine(kNullBox, 0.3, 6, 0), "e=----- > B/6=0.300", kJudgeRed},
+      {"Ea null", EccentricityLine(0.1, kNullBox, 6, 1), "e=0.100 > B/6=-----", kJudgeRed},
+      {"case Ea null", EccentricityLine(0.1, 0.3, kNullDouble, 1), "e=0.100 < B/-----=0.300",
+       kJudgeBlue},
+      {"d null", LeaningLine(kNullBox, 1.8, 0.3, 6), "d=----- < B/3=0.600", kJudgeRed},
+      {"B null", LeaningLine(0.5, kNullBox, 0.3, 6), "d=0.500 < B/3=-----", kJudgeRed},
+  });
 }
 
 // A gravity wall under guideline 0 with two cases.
@@ -156,6 +197,23 @@ TEST_F(ResultPanelTest, LinesOfTwoCasesWithTheirJudgments) {
   ExpectAt(t, "q2=-----", 370, 259.2 * 15 + 10, kJudgeRed);
   ExpectAt(t, "> qa=300.00", 370 + 810, 259.2 * 14.5 + 10, kJudgeRed);
   EXPECT_EQ(Find(t, "支持力"), nullptr);
+}
+
+// A case the run could not compute (base width 0): every result is null. No
+// number of it is printed, and its ground reaction is not judged passed.
+TEST_F(ResultPanelTest, CaseWithoutResultsShowsDashesInRed) {
+  auto r0 = doc_.AntRes(0, 0);
+  for (double* v : {&r0->E, &r0->Ea, &r0->Fs, &r0->Fsa, &r0->Qmax, &r0->Qmin, &r0->Qa})
+    *v = kNullBox;
+  DrawResultSummary(canvas_, &doc_, Frame());
+  const auto t = Texts(canvas_);
+  ExpectAt(t, "e=----- > B/6=-----", 370, 528.4, kJudgeRed);
+  ExpectAt(t, "Fs=----- < -----", 370, 1046.8, kJudgeRed);
+  ExpectAt(t, "q1=-----", 370, 1565.2, kJudgeRed);
+  ExpectAt(t, "q2=-----", 370, 1824.4, kJudgeRed);
+  // After "q1=----- " (9 half-ems = 810).
+  ExpectAt(t, "> qa=-----", 370 + 810, 259.2 * 6.5 + 10, kJudgeRed);
+  for (const Drawn& d : t) EXPECT_EQ(d.text.find("1797"), std::string::npos) << d.text;
 }
 
 TEST_F(ResultPanelTest, AllowableBearingOfRoadGuidelineComesFromTheCase) {

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <set>
 
@@ -308,8 +309,10 @@ TEST(CalcWlvlAuto, NothingToSearch) {
   EXPECT_EQ(pr.Percents(), (std::vector<int>{0, 25}));
 }
 
-TEST(CalcWlvlAuto, RefusesAWallWithoutHeight) {
-  for (double h : {0.0, -1.0, kNullDouble}) {
+TEST(CalcWlvlAuto, RefusesAWallWithoutHeightOrBeyondAnyWall) {
+  const std::numeric_limits<double> lim;
+  for (double h : {0.0, -1.0, kNullDouble, lim.quiet_NaN(), 1000.001, 1e14, 1e15, 1e300,
+                   lim.max(), lim.infinity()}) {
     SCOPED_TRACE(h);
     ScopedMessages msg;
     auto d = UpliftWall(false);
@@ -320,9 +323,30 @@ TEST(CalcWlvlAuto, RefusesAWallWithoutHeight) {
     EXPECT_FALSE(CalcWlvlAuto(*d));
     EXPECT_EQ(WlvlQuietRuns(), runs0);
     ASSERT_EQ(msg.rec.texts.size(), 1u);
-    EXPECT_NE(msg.rec.texts[0].find("限界水位"), std::string::npos);
+    EXPECT_NE(msg.rec.texts[0].find("限界水位を計算できません"), std::string::npos);
     EXPECT_EQ(d->WatFH(0), 0.5);
     EXPECT_EQ(d->WatBH(0), 0.5);
+  }
+}
+
+// Heights down to the smallest double and up to the limit: the search ends,
+// with a level on the wall, after a bounded number of trial levels. Each pass
+// samples at most 11 levels and shrinks the step at least fivefold, from H / 10
+// while it is 1 mm or more: for H = 1000 steps 100, 20, 4, ..., 0.00128, nine
+// passes, 99 levels.
+TEST(CalcWlvlAuto, EndsOnAnyHeightItTakes) {
+  const double tiny = std::numeric_limits<double>::denorm_min();
+  for (double h : {tiny, 1e-300, 1e-9, 0.0005, 0.3, 99.999, 999.0, 1000.0}) {
+    SCOPED_TRACE(h);
+    ScopedMessages msg;
+    auto d = UpliftWall(false);
+    d->WallH = h;
+    const int64_t runs0 = WlvlQuietRuns();
+    EXPECT_TRUE(CalcWlvlAuto(*d));
+    EXPECT_LE(WlvlQuietRuns() - runs0, 99);
+    EXPECT_GE(d->WatFH(0), 0.0);
+    EXPECT_LE(d->WatFH(0), h);
+    EXPECT_EQ(d->WatBH(0), d->WatFH(0));
   }
 }
 

@@ -515,6 +515,10 @@ TEST(FrmWlvl, ListOfExistingCasesAndTheLevels) {
     auto rec = std::make_shared<CWlvlCalc>();
     rec->CaseNo = caseNo[i];
     rec->SetCount(2);
+    rec->SetWlvl(0, 0.5);
+    rec->SetFs(0, 1.8);
+    rec->SetWlvl(1, 1.0);
+    rec->SetFs(1, 1.4 + 0.1 * i);
     doc.SetWlvlRes(i, rec);
   }
   doc.bQuake = 0;
@@ -524,8 +528,16 @@ TEST(FrmWlvl, ListOfExistingCasesAndTheLevels) {
   EXPECT_EQ(dlg.cmbCase->itemText(0).toStdString(), doc.pCase(1)->CaseName);
   EXPECT_EQ(dlg.cmbCase->itemText(1).toStdString(), doc.pCase(0)->CaseName);
   EXPECT_EQ(dlg.DrawnRecord(), 0);
+  // The chosen case's study is drawn: its axis titles and the least-Fs label.
+  auto hasText = [&dlg](const std::string& t) {
+    for (const CanvasOp& op : dlg.vsdGraph->canvas().Ops())
+      if (op.kind == CanvasOpKind::Text && op.text == t) return true;
+    return false;
+  };
+  EXPECT_TRUE(hasText("滑動安全率"));
   dlg.cmbCase->setCurrentIndex(1);
   EXPECT_EQ(dlg.DrawnRecord(), 2);
+  EXPECT_TRUE(hasText("滑動安全率"));
   EXPECT_FALSE(dlg.imnWlvl[1]->isEnabled());
   EXPECT_FALSE(dlg.lblWlvl[1]->isEnabled());
   EXPECT_TRUE(dlg.imnWlvl[1]->IsBlank());

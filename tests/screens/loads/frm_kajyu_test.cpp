@@ -378,6 +378,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
 TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwards) {
   auto doc = Open("gravity.nrv");
   doc->nStone = 0;  // rock fall considered, its values missing
+  LoadsDialogs() = LoadDialogs{};  // no dialog plugged in: every button stays off
   frmKajyu* s = Show(*doc);
   for (QPushButton* b :
        {s->cmdQload, s->cmdRefGunsyu, s->cmdNini, s->cmdWind, s->cmdRefAutoCrash, s->cmdStoneCrash})

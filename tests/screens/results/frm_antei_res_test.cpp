@@ -162,6 +162,12 @@ TEST_F(FrmAnteiResTest, OpeningCalculatesOnceAndComingBackFromStressesDoesNot) {
   EXPECT_EQ(doc->ReAntCalc, 0);  // one shot
   Reopen(*doc);
   EXPECT_EQ(calculations_, 2);
+
+  // The main window's recalculation refreshes the screen without a second run.
+  RecalculateDocument(*doc);
+  EXPECT_EQ(calculations_, 2);
+  EXPECT_EQ(doc->ReAntCalc, 0);
+  EXPECT_NE(dynamic_cast<frmAnteiRes*>(doc->DataForm), nullptr);
 }
 
 TEST_F(FrmAnteiResTest, CaseListAndDocumentsWithoutCases) {

@@ -1,0 +1,88 @@
+#pragma once
+// A sample document on screen 3 for the load-dialog tests, typing into
+// boxes as a user does, and acting on a modal dialog while it is open.
+#include <QApplication>
+#include <QDialog>
+#include <QFile>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+#include "document/document.h"
+#include "platform/controls/number_box.h"
+#include "screens/loads/frm_kajyu.h"
+#include "shell/document_forms.h"
+#include "shell/file_commands.h"
+#include "shell/shell_test_support.h"
+
+namespace norva::test {
+
+inline void FocusIn(QWidget* w) {
+  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
+  QApplication::sendEvent(w, &e);
+}
+inline void FocusOut(QWidget* w) {
+  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(w, &e);
+}
+// The user enters a box, replaces its text by typing and leaves it.
+inline void Enter(QLineEdit* box, const QString& text) {
+  FocusIn(box);
+  box->selectAll();
+  if (text.isEmpty()) {
+    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+    QApplication::sendEvent(box, &del);
+  }
+  for (QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(box, &press);
+  }
+  FocusOut(box);
+}
+
+// Runs `act` on the modal dialog that the next blocking call opens, then
+// closes that dialog (with its close box, unless `act` closed it).
+inline void OnModal(std::function<void(QDialog*)> act, QString* seen = nullptr) {
+  QTimer::singleShot(0, [act, seen] {
+    auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+    if (dlg == nullptr) return;
+    if (seen) *seen = dlg->objectName();
+    act(dlg);
+    if (dlg->isVisible()) dlg->close();
+  });
+}
+
+// A main window with screen 3 of a sample document.
+class LoadDialogsFixture : public ShellFixture {
+ protected:
+  void SetUp() override {
+    ShellFixture::SetUp();
+    RegisterLoadsWindows();
+    main_->show();
+  }
+  void TearDown() override {
+    Windows().makeScreen[3] = nullptr;
+    ShellFixture::TearDown();
+  }
+  // The sample opened from a copy and shown on screen 3.
+  std::shared_ptr<CDocument> Open(const char* sample) {
+    const QString to = Path(QString::fromUtf8(sample));
+    QFile::remove(to);
+    EXPECT_TRUE(QFile::copy(QString::fromStdString(ExampleFile(sample)), to));
+    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
+    OpenDocumentFile(to.toStdString());
+    auto doc = ActiveDocument();
+    if (!doc) return doc;
+    ShowForm(*doc, 3);
+    screen_ = dynamic_cast<frmKajyu*>(doc->DataForm);
+    EXPECT_NE(screen_, nullptr);
+    QApplication::processEvents();
+    return doc;
+  }
+  frmKajyu* screen_ = nullptr;
+};
+
+}  // namespace norva::test
