@@ -192,6 +192,8 @@ QWidget* frmAnteiRes::BuildSummary() {
     auto* g = vsAntRes.Add(i, new SpreadGrid(vstAntRes));
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);  // results are not typed over
     g->horizontalHeader()->hide();
+    // The heading row and three cases stay in sight however small the window.
+    g->setMinimumHeight(g->fontMetrics().height() * 5 + 70);
     vstAntRes->addTab(g, i == 0 ? QStringLiteral("上部擁壁") : QStringLiteral("下部擁壁"));
   }
   v->addWidget(vstAntRes, 1);
