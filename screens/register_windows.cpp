@@ -5,6 +5,7 @@
 #include "screens/report/register_report.h"
 #include "screens/results/frm_antei_res.h"
 #include "screens/sheet/sheet_windows.h"
+#include "screens/section/frm_kutai.h"
 
 namespace norva {
 
@@ -14,6 +15,7 @@ void RegisterWindows() {
   RegisterReportWindows();
   RegisterLoadsWindows();
   RegisterSheetWindows();
+  RegisterSectionWindows();
   RegisterStabilityResultWindows();
 }
 
