@@ -29,8 +29,7 @@ bool Missing(double value, double limit) {
 
 // A value beyond 1e8 (a reaction outside the base) is compared and fails;
 // its box stays blank.
-JudgeRow VerdictRow(double value, double limit, bool ok, const char* okMark,
-                    const char* outMark) {
+JudgeRow VerdictRow(double value, double limit, bool ok, const char* okMark, const char* outMark) {
   if (Missing(value, limit)) return NotComputedRow(value, limit);
   return {value, limit, ok ? okMark : outMark, ok ? "OK" : "OUT", ok};
 }

@@ -27,9 +27,9 @@ class CKusabiRes;
 struct JudgeRow {
   double value = kNullBox;  // kNullBox when not computed
   double limit = kNullBox;
-  std::string mark;         // "<", ">", or "" when not computed
-  std::string verdict;      // "OK", "OUT" or "-----"
-  bool ok = false;          // back colour: blue when ok, else red
+  std::string mark;     // "<", ">", or "" when not computed
+  std::string verdict;  // "OK", "OUT" or "-----"
+  bool ok = false;      // back colour: blue when ok, else red
 };
 // Mark "<" when value < limit, else ">" (">" at equality).
 // Lower bound: OK when value >= limit. Upper bound: OK when value <= limit.
@@ -93,13 +93,13 @@ struct BearingPage {
   // Page 0.
   bool panelVisible = true;  // ΣV and e
   double V = 0, E = 0;
-  std::string q1, q2;        // "-----" or "0.00"
-  JudgeRow reaction;         // governing reaction against qa
+  std::string q1, q2;  // "-----" or "0.00"
+  JudgeRow reaction;   // governing reaction against qa
   // Page 1.
   double Qu = 0;
-  double Bdash = kNullBox;   // effective width, kNullBox when Qmax + Qmin = 0
-  double QV = kNullBox;      // (Qmin + Qmax) * B / 2
-  JudgeRow factor;           // fB against Fba, lower bound
+  double Bdash = kNullBox;  // effective width, kNullBox when Qmax + Qmin = 0
+  double QV = kNullBox;     // (Qmin + Qmax) * B / 2
+  JudgeRow factor;          // fB against Fba, lower bound
 };
 BearingPage BearingPageModel(const CDocument& doc, int caseIndex, const CAntRes& r);
 

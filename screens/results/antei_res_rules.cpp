@@ -103,8 +103,8 @@ SummaryLayout SummaryGridLayout(const CDocument& doc, int grid) {
 
 std::string ResultCellText(double v, int decimals) {
   if (!IsComputedResult(v)) return kNotComputedCell;
-  return FormatPattern(v, decimals > 0 ? "0." + std::string(static_cast<size_t>(decimals), '0')
-                                      : std::string("0"));
+  return FormatPattern(
+      v, decimals > 0 ? "0." + std::string(static_cast<size_t>(decimals), '0') : std::string("0"));
 }
 
 namespace {
@@ -132,7 +132,8 @@ SummaryGroupCells Factor(double value, double limit, int decimals) {
   const bool ok = PassesLowerBound(value, limit);
   const bool computed = Comparable(value, limit);
   return {Judged(ResultCellText(value, decimals), ok),
-          Plain(computed ? (value > limit ? ">" : "<") : ""), Plain(ResultCellText(limit, decimals))};
+          Plain(computed ? (value > limit ? ">" : "<") : ""),
+          Plain(ResultCellText(limit, decimals))};
 }
 
 SummaryGroupCells Thrust(const CAntRes& r) {
@@ -184,8 +185,8 @@ void Bearing(const CDocument& doc, const CAntRes& r, const CKajyuCase* kase,
   const bool ok = ReactionOk(r.Qmax, r.Qmin, qa);
   // The mark follows the verdict: a reaction outside the base reads ">".
   const bool comparable = Comparable(r.Qmax, qa) && !IsMissingResult(r.Qmin);
-  groups.push_back({Judged(qText, ok), Plain(comparable ? (ok ? "<" : ">") : ""),
-                    Plain(ResultCellText(qa, 2))});
+  groups.push_back(
+      {Judged(qText, ok), Plain(comparable ? (ok ? "<" : ">") : ""), Plain(ResultCellText(qa, 2))});
   if (wide) groups.push_back({});
 }
 

@@ -29,15 +29,15 @@ enum AnteiTab { kTabDoatsu = 0, kTabSiryoku = 1, kTabTentou = 2, kTabKatsudou = 
 
 struct AnteiResState {
   bool mixed = false;
-  int optAntei = 1;            // the wall-part option selected
+  int optAntei = 1;  // the wall-part option selected
   bool optAnteiEnabled = false;
-  int wallPage = 1;            // page of vstAntRes and vstWall
+  int wallPage = 1;  // page of vstAntRes and vstWall
   bool upperPageAvailable = false;
   bool cmdWlvlEnabled = false;
   // Upper wall of a mixed wall: its earth-pressure tab and page.
   bool upperDoatsuTab = false;
   int upperFirstTab = 1;
-  int upperDoatsuPage = 0;     // vstDoatsu(0): 0 embankment, 1 cut
+  int upperDoatsuPage = 0;  // vstDoatsu(0): 0 embankment, 1 cut
   // Wall or lower wall.
   std::array<bool, 5> tabs{};  // vstAntDetail(1) tabs that can be chosen
   int doatsuPage = 0;          // vstDoatsu(1): 0 embankment, 1 cut, 2 cut under large block
@@ -86,7 +86,7 @@ struct SummaryGroupCells {
 };
 struct SummaryRow {
   std::string name;
-  std::array<std::string, 4> sums;       // ΣV, ΣH, ΣMr, ΣMo
+  std::array<std::string, 4> sums;        // ΣV, ΣH, ΣMr, ΣMo
   std::vector<SummaryGroupCells> groups;  // parallel to SummaryLayout::groups
 };
 // The row of case caseIndex in grid 0 or 1, from the document's results.

@@ -47,7 +47,8 @@ void PaintFigure(CanvasWidget* pic, const std::function<void(cDraw&)>& draw) {
   canvas.SetCanvas(&c);
   canvas.SetWidth(w);
   canvas.SetHeight(h);
-  draw(canvas);
+  // A figure that cannot be drawn stays empty; the user is told why.
+  GuardedCall([&] { draw(canvas); }, "図を描画できませんでした。");
   pic->update();
 }
 
@@ -164,7 +165,7 @@ frmAnteiRes::~frmAnteiRes() = default;
 
 QSize frmAnteiRes::sizeHint() const {
   const QSize least = minimumSizeHint();
-  return {std::max(least.width(), 830), std::max(least.height(), 640)};
+  return {std::max(least.width(), 890), std::max(least.height(), 640)};
 }
 
 QWidget* frmAnteiRes::BuildSummary() {
@@ -179,9 +180,6 @@ QWidget* frmAnteiRes::BuildSummary() {
     optAntei.Add(i, b);
     top->addWidget(b);
   }
-  // Neither is selected until the form state chooses one.
-  optAntei.Item(0)->setAutoExclusive(false);
-  optAntei.Item(1)->setAutoExclusive(false);
   top->addStretch(1);
   cmdWlvl = new QPushButton(QStringLiteral("水位の自動計算結果"), fraAntSummary);
   cmdWlvl->setObjectName("cmdWlvl");
@@ -194,6 +192,8 @@ QWidget* frmAnteiRes::BuildSummary() {
     auto* g = vsAntRes.Add(i, new SpreadGrid(vstAntRes));
     g->setEditTriggers(QAbstractItemView::NoEditTriggers);  // results are not typed over
     g->horizontalHeader()->hide();
+    // The heading row and three cases stay in sight however small the window.
+    g->setMinimumHeight(g->fontMetrics().height() * 5 + 70);
     vstAntRes->addTab(g, i == 0 ? QStringLiteral("上部擁壁") : QStringLiteral("下部擁壁"));
   }
   v->addWidget(vstAntRes, 1);
@@ -421,10 +421,10 @@ void frmAnteiRes::SetupGrid(int grid) {
     for (int c = 1; c <= l.cols; ++c) {
       if (QTableWidgetItem* it = g->item(r - 1, c - 1)) {
         const int type = g->CellType(c, r);
-        it->setTextAlignment(r == 1 || type == SpreadGrid::kStaticText
-                                 ? (c == 1 && r > 1 ? Qt::AlignLeft | Qt::AlignVCenter
-                                                    : Qt::AlignCenter)
-                                 : Qt::AlignRight | Qt::AlignVCenter);
+        it->setTextAlignment(
+            r == 1 || type == SpreadGrid::kStaticText
+                ? (c == 1 && r > 1 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter)
+                : Qt::AlignRight | Qt::AlignVCenter);
       }
     }
   }
@@ -448,8 +448,8 @@ void frmAnteiRes::SetAntSummary(int caseIndex) {
       const SummaryCell* parts[] = {&cells.value, &cells.mark, &cells.limit};
       for (int j = 0; j < 3; ++j) {
         g->SetText(c + j, r, Q(parts[j]->text));
-        g->SetCellForeColor(c + j, r, parts[j]->coloured ? VbColor(parts[j]->colour)
-                                                          : VbColor(kSysWindowText));
+        g->SetCellForeColor(
+            c + j, r, parts[j]->coloured ? VbColor(parts[j]->colour) : VbColor(kSysWindowText));
         if (QTableWidgetItem* it = g->item(r - 1, c + j - 1))
           it->setTextAlignment(j == 1 ? Qt::AlignCenter : Qt::AlignRight | Qt::AlignVCenter);
       }
@@ -527,8 +527,8 @@ void frmAnteiRes::DrawSiryokusenPic(CanvasWidget* pic, int caseIndex,
 // ---- The user's slip angle ------------------------------------------------------------
 
 void frmAnteiRes::OmegaGotFocus(const OmegaBox& b) {
-  ShowHint(imtHelp, SlipAngleHint(b.box->Tag().toStdString(), b.box->MinValue(),
-                                  b.box->MaxValue()));
+  ShowHint(imtHelp,
+           SlipAngleHint(b.box->Tag().toStdString(), b.box->MinValue(), b.box->MaxValue()));
   omegaOnFocus_ = GetNumBox(b.box);
   omegaTextOnFocus_ = b.box->text();
 }

@@ -47,8 +47,8 @@ struct AnteiResServices {
   std::function<void(const CDocument& doc, cDraw& canvas, const std::string& trialFile,
                      const CKusabiRes& wedge)>
       kusabiGraph;
-  std::function<void(CDocument& doc, int16_t caseIndex, CAntRes& result, cDraw& canvas,
-                     bool colour, const std::string& pointFile)>
+  std::function<void(CDocument& doc, int16_t caseIndex, CAntRes& result, cDraw& canvas, bool colour,
+                     const std::string& pointFile)>
       siryokusen;
   // The water-level window, modal over owner.
   std::function<void(CDocument& doc, QWidget* owner)> wlvlWindow;

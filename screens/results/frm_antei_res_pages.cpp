@@ -76,7 +76,9 @@ TextBox* Text(ControlArray<TextBox>& arr, int i, int width, QWidget* parent,
   t->setFixedWidth(width);
   return t;
 }
-TextBox* Mark(ControlArray<TextBox>& arr, int i, QWidget* parent) { return Text(arr, i, 28, parent); }
+TextBox* Mark(ControlArray<TextBox>& arr, int i, QWidget* parent) {
+  return Text(arr, i, 28, parent);
+}
 TextBox* Verdict(ControlArray<TextBox>& arr, int i, QWidget* parent) {
   return Text(arr, i, 56, parent);
 }
@@ -173,17 +175,20 @@ void PlaceFrames(QHBoxLayout* h, std::array<FormGrid, 3>& f) {
   h->addStretch(1);
 }
 
-// The adopted earth pressure: P_A, K_A, P_AV, P_AH in boxes first .. first + 3.
-void AddAdopted(FormGrid& f, ControlArray<NumberBox>& boxes, int first) {
+// The adopted earth pressure: P_A, K_A in boxes first, first + 1 of f; P_AV,
+// P_AH in first + 2, first + 3 of g (which may be f).
+void AddAdopted(FormGrid& f, FormGrid& g, ControlArray<NumberBox>& boxes, int first) {
   QWidget* p = f.page;
+  QWidget* q = g.page;
   const QString kn = QStringLiteral("(kN/m)");
   f.Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p),
         Box(boxes, first, "####0.000", -99999.999, 99999.999, p), kn);
-  f.Add(Lbl(QStringLiteral("K<sub>A</sub> ="), p), Box(boxes, first + 1, "#0.000", -99.999, 99.999, p));
-  f.Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), p),
-        Box(boxes, first + 2, "###0.000", -9999.999, 9999.999, p), kn);
-  f.Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), p),
-        Box(boxes, first + 3, "###0.000", -9999.999, 9999.999, p), kn);
+  f.Add(Lbl(QStringLiteral("K<sub>A</sub> ="), p),
+        Box(boxes, first + 1, "#0.000", -99.999, 99.999, p));
+  g.Add(Lbl(QStringLiteral("P<sub>AV</sub> ="), q),
+        Box(boxes, first + 2, "###0.000", -9999.999, 9999.999, q), kn);
+  g.Add(Lbl(QStringLiteral("P<sub>AH</sub> ="), q),
+        Box(boxes, first + 3, "###0.000", -9999.999, 9999.999, q), kn);
 }
 
 }  // namespace
@@ -224,24 +229,34 @@ QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
   table->setFixedWidth(4 * 62 + 22);
   h->addWidget(table);
 
+  // The graph takes the room beside the table, the adopted pressure below it.
+  auto* right = new QVBoxLayout;
   auto* graph = new CanvasWidget(page);
   graph->setObjectName(pageSet == 0 ? "vsdDoatsu1" : "vsdDoatsu3");
-  graph->setMinimumSize(200, 160);
-  h->addWidget(graph, 1);
+  graph->setMinimumSize(240, 150);
+  right->addWidget(graph, 1);
 
   auto* fra = new QGroupBox(QStringLiteral("決定した土圧"), page);
   fra->setObjectName(pageSet == 0 ? "fraDoatsu1" : "fraDoatsu3");
   ControlArray<NumberBox>& boxes = pageSet == 0 ? imnDoatsu1 : imnDoatsu3;
-  FormGrid f = Form(fra);
-  auto* omega = boxes.Add(0, new OmegaNumberBox(0, 90, "#0.00", fra));
+  auto* fh = new QHBoxLayout(fra);
+  fh->setContentsMargins(0, 0, 0, 0);
+  FormGrid a = Form(new QWidget(fra));
+  FormGrid b = Form(new QWidget(fra));
+  auto* omega = boxes.Add(0, new OmegaNumberBox(0, 90, "#0.00", a.page));
   omega->setFixedWidth(kBoxWidth);
   omega->setAlignment(Qt::AlignRight);
   if (pageSet != 0) omega->SetTag(QString::fromUtf8(kOmegaChangeHint));
   omegaBoxes_.push_back({omega, pageSet, 0});
-  f.Add(Lbl(QStringLiteral("ω ="), fra), omega, QStringLiteral("(度)"));
-  AddAdopted(f, boxes, 1);
-  f.grid->setRowStretch(f.row, 1);
-  h->addWidget(fra);
+  a.Add(Lbl(QStringLiteral("ω ="), a.page), omega, QStringLiteral("(度)"));
+  // P_AV and P_AH beside ω, P_A and K_A.
+  AddAdopted(a, b, boxes, 1);
+  b.grid->setRowStretch(b.row, 1);
+  fh->addWidget(a.page);
+  fh->addWidget(b.page);
+  fh->addStretch(1);
+  right->addWidget(fra);
+  h->addLayout(right, 1);
 
   if (pageSet == 0) {
     fraDoatsu1 = fra;
@@ -264,7 +279,8 @@ QWidget* frmAnteiRes::BuildCutPage(int pageSet) {
   const char* weight = pageSet == 0 ? "##0.000" : "###0.000";
   const double wMax = pageSet == 0 ? 999.999 : 9999.999;
   const QString tag = pageSet != 0 ? QString::fromUtf8(kOmegaChangeHint) : QString();
-  const QString deg = QStringLiteral("(度)"), kn = QStringLiteral("(kN/m)"), m = QStringLiteral("(m)");
+  const QString deg = QStringLiteral("(度)"), kn = QStringLiteral("(kN/m)"),
+                m = QStringLiteral("(m)");
   auto omegaBox = [&](QWidget* parent, int index, int wedge) {
     auto* b = boxes.Add(index, new OmegaNumberBox(0, 90, "#0.00", parent));
     b->setFixedWidth(kBoxWidth);
@@ -291,7 +307,7 @@ QWidget* frmAnteiRes::BuildCutPage(int pageSet) {
   f[1].Add(Lbl(QStringLiteral("l ="), p1), Box(boxes, 9, "#0.000", -99.999, 99.999, p1), m);
   f[1].Add(Lbl(QStringLiteral("P<sub>A</sub> ="), p1),
            Box(boxes, 10, "###0.000", -9999.999, 9999.999, p1), kn);
-  AddAdopted(f[2], boxes, 11);
+  AddAdopted(f[2], f[2], boxes, 11);
   PlaceFrames(h, f);
   return page;
 }
@@ -300,7 +316,8 @@ QWidget* frmAnteiRes::BuildLargeBlockPage() {
   auto* page = picDoatsu.Add(4, new QWidget(this));
   auto* h = new QHBoxLayout(page);
   h->setContentsMargins(4, 4, 4, 4);
-  const QString deg = QStringLiteral("(度)"), kn = QStringLiteral("(kN/m)"), m = QStringLiteral("(m)");
+  const QString deg = QStringLiteral("(度)"), kn = QStringLiteral("(kN/m)"),
+                m = QStringLiteral("(m)");
   std::array<FormGrid, 3> f = Frames(
       page, fraDoatsu5, {"d=0とした場合の土圧", "盛土部擁壁とみなした場合の土圧", "決定した土圧"});
   const char* angle[] = {"ε =", "ω ="};
@@ -317,7 +334,7 @@ QWidget* frmAnteiRes::BuildLargeBlockPage() {
     f[k].Add(Lbl(QString::fromUtf8(pa[k]), p),
              Box(imnDoatsu5, b + 3, "####0.000", -99999.999, 99999.999, p), kn);
   }
-  AddAdopted(f[2], imnDoatsu5, 8);
+  AddAdopted(f[2], f[2], imnDoatsu5, 8);
   PlaceFrames(h, f);
   return page;
 }
@@ -401,8 +418,8 @@ void frmAnteiRes::ShowThrust(int first, const CAntRes& r) {
   SetNumBox(imnSiryoku[first], p.Ka);
   SetNumBox(imnSiryoku[first + 1], p.Xh);
   SetNumBox(imnSiryoku[first + 2], p.Xd);
-  SetJudge(imnSiryoku[first + 3], imtSiryoku[first], imnSiryoku[first + 4],
-           imtSiryoku[first + 1], p.row);
+  SetJudge(imnSiryoku[first + 3], imtSiryoku[first], imnSiryoku[first + 4], imtSiryoku[first + 1],
+           p.row);
   SetNumBox(imnSiryoku[first + 5], p.Ha);
 }
 
@@ -425,8 +442,8 @@ QWidget* frmAnteiRes::BuildTentouPage() {
   {
     auto* hl = new QHBoxLayout(rowTentouFm);
     hl->setContentsMargins(0, 0, 0, 0);
-    hl->addWidget(Lbl(lblTentou, 5, QStringLiteral("転倒に対する安全率  Ｆ<sub>m</sub> ＝"),
-                      rowTentouFm));
+    hl->addWidget(
+        Lbl(lblTentou, 5, QStringLiteral("転倒に対する安全率  Ｆ<sub>m</sub> ＝"), rowTentouFm));
     hl->addWidget(Fraction(Lbl(lblTentou, 6, QStringLiteral("ΣＭ<sub>r</sub>"), rowTentouFm),
                            Line1.Add(3, Rule(rowTentouFm)),
                            Lbl(lblTentou, 8, QStringLiteral("ΣＭ<sub>o</sub>"), rowTentouFm),
@@ -441,9 +458,9 @@ QWidget* frmAnteiRes::BuildTentouPage() {
   }
   f.Full(rowTentouFm);
 
-  auto* dFrac = Fraction(Lbl(lblTentou, 11, QStringLiteral("ΣＭ<sub>r</sub> －ΣＭ<sub>o</sub>"), page),
-                         Line1.Add(5, Rule(page)), Lbl(lblTentou, 13, QStringLiteral("ΣＶ"), page),
-                         page);
+  auto* dFrac =
+      Fraction(Lbl(lblTentou, 11, QStringLiteral("ΣＭ<sub>r</sub> －ΣＭ<sub>o</sub>"), page),
+               Line1.Add(5, Rule(page)), Lbl(lblTentou, 13, QStringLiteral("ΣＶ"), page), page);
   f.Full(Row({Lbl(lblTentou, 10, QStringLiteral("合力の作用位置　    ｄ ＝"), page), dFrac,
               Lbl(QStringLiteral("＝"), page), Box(imnD, 0, "###0.000", -99999, 99999, page),
               Lbl(QStringLiteral("(m)"), page)},
@@ -458,8 +475,8 @@ QWidget* frmAnteiRes::BuildTentouPage() {
   auto* eFrac = Fraction(Lbl(lblTentou, 16, QStringLiteral("Ｂ"), page), Line1.Add(4, Rule(page)),
                          Lbl(lblTentou, 17, QStringLiteral("2"), page), page);
   f.Full(Row({Lbl(lblTentou, 15, QStringLiteral("合力の偏心量　　    ｅ ＝"), page), eFrac,
-              Lbl(QStringLiteral("－ ｄ    ＝"), page), Box(imnE, 0, "###0.000", -99999, 99999, page),
-              Lbl(QStringLiteral("(m)"), page)},
+              Lbl(QStringLiteral("－ ｄ    ＝"), page),
+              Box(imnE, 0, "###0.000", -99999, 99999, page), Lbl(QStringLiteral("(m)"), page)},
              page));
   rowTentouE = Row({Lbl(QStringLiteral("　"), page), Mark(imtFm, 2, page),
                     Box(imnE, 1, "###0.000", -99999, 99999, page),
@@ -498,8 +515,9 @@ QWidget* frmAnteiRes::BuildKatsudouPages() {
         Box(imnV, 1, "####0.00", -99999, 99999, plain), kn);
   f.Add(Lbl(lblKatsu, 1, QStringLiteral("全水平荷重  　  ΣＨ :"), plain),
         Box(imnH, 0, "####0.00", -99999, 99999, plain), kn);
-  auto* forces = Fraction(Box(imnH1, 0, "####0.00", -99999, 99999, plain), Line5.Add(1, Rule(plain)),
-                          Box(imnH1, 1, "####0.00", -99999, 99999, plain), plain);
+  auto* forces =
+      Fraction(Box(imnH1, 0, "####0.00", -99999, 99999, plain), Line5.Add(1, Rule(plain)),
+               Box(imnH1, 1, "####0.00", -99999, 99999, plain), plain);
   forces->setObjectName("fraKatsuForces");
   f.Full(Row({Lbl(lblKatsu, 2, QStringLiteral("滑動に対する安全率  Ｆ<sub>s</sub> ＝"), plain),
               Fraction(Lbl(lblKatsu, 3, QStringLiteral("滑動抵抗力"), plain), Rule(plain),
@@ -534,11 +552,11 @@ QWidget* frmAnteiRes::BuildKatsudouPages() {
              key));
   auto* dots1 = Dots(key);
   dots1->setObjectName("lblKatsuDots1");
-  k.Full(Row({Lbl(QStringLiteral("　　　　　　　　　"), key),
-              Lbl(lblKatsu, 20, QStringLiteral("＝"), key),
-              Box(imnFs, 2, "##0.00", -99999, 99999, key), Mark(imtFs, 2, key),
-              Box(imnFs, 3, "##0.00", -99999, 99999, key), dots1, Verdict(imtFs, 3, key)},
-             key));
+  k.Full(Row(
+      {Lbl(QStringLiteral("　　　　　　　　　"), key), Lbl(lblKatsu, 20, QStringLiteral("＝"), key),
+       Box(imnFs, 2, "##0.00", -99999, 99999, key), Mark(imtFs, 2, key),
+       Box(imnFs, 3, "##0.00", -99999, 99999, key), dots1, Verdict(imtFs, 3, key)},
+      key));
   k.grid->setRowStretch(k.row, 1);
   vstKatsudou->addTab(key, QString());
   return vstKatsudou;
@@ -552,8 +570,8 @@ void frmAnteiRes::ShowKatsudou(const CAntRes& r) {
     SetNumBox(imnQ[1], p.q2);
     SetNumBox(imnQ[2], p.q3);
     SetNumBox(imnH[1], p.H);
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             imnFs[2], imtFs[2], imnFs[3], imtFs[3], findChild<QLabel*>("lblKatsuDots1")})
+    for (QWidget* w : std::initializer_list<QWidget*>{imnFs[2], imtFs[2], imnFs[3], imtFs[3],
+                                                      findChild<QLabel*>("lblKatsuDots1")})
       w->setVisible(!p.omitted);
     lblKatsu[20]->setText(p.omitted ? omitted : QStringLiteral("＝"));
     if (!p.omitted) SetJudge(imnFs[2], imtFs[2], imnFs[3], imtFs[3], p.fs);
@@ -565,9 +583,9 @@ void frmAnteiRes::ShowKatsudou(const CAntRes& r) {
   SetNumBox(imnH[0], p.H);
   SetNumBox(imnH1[0], p.Hu);
   SetNumBox(imnH1[1], p.force);
-  for (QWidget* w : std::initializer_list<QWidget*>{
-           imnFs[0], imtFs[0], imnFs[1], lblKatsu[6], imtFs[1], imnH1[0], imnH1[1], Line5[1],
-           findChild<QLabel*>("lblKatsuDots0")})
+  for (QWidget* w : std::initializer_list<QWidget*>{imnFs[0], imtFs[0], imnFs[1], lblKatsu[6],
+                                                    imtFs[1], imnH1[0], imnH1[1], Line5[1],
+                                                    findChild<QLabel*>("lblKatsuDots0")})
     w->setVisible(!p.omitted);
   lblKatsu[5]->setText(p.omitted ? omitted : QStringLiteral("＝"));
   if (!p.omitted) SetJudge(imnFs[0], imtFs[0], imnFs[1], imtFs[1], p.fs);
@@ -607,12 +625,14 @@ QWidget* frmAnteiRes::BuildSijiPage() {
   }
   f.Full(panel);
   f.Full(Row({Lbl(lblSiji, 10, QStringLiteral("地盤反力"), p0), Lbl(kn2, p0)}, p0));
-  f.Full(Row({Lbl(lblSiji, 11, QStringLiteral("ｑ<sub>1</sub> ="), p0), Text(imnQmax, 0, kBoxWidth, p0, Qt::AlignRight),
-              Mark(imtFb, 0, p0), Lbl(lblSiji, 15, QStringLiteral("ｑ<sub>a</sub> ="), p0),
-              Box(imnQa, 1, "####0.00", -99999, 99999, p0), Lbl(lblSiji, 17, QStringLiteral("････"), p0),
-              Verdict(imtFb, 1, p0)},
+  f.Full(Row({Lbl(lblSiji, 11, QStringLiteral("ｑ<sub>1</sub> ="), p0),
+              Text(imnQmax, 0, kBoxWidth, p0, Qt::AlignRight), Mark(imtFb, 0, p0),
+              Lbl(lblSiji, 15, QStringLiteral("ｑ<sub>a</sub> ="), p0),
+              Box(imnQa, 1, "####0.00", -99999, 99999, p0),
+              Lbl(lblSiji, 17, QStringLiteral("････"), p0), Verdict(imtFb, 1, p0)},
              p0));
-  f.Full(Row({Lbl(lblSiji, 13, QStringLiteral("ｑ<sub>2</sub> ="), p0), Text(imnQmin, 0, kBoxWidth, p0, Qt::AlignRight)},
+  f.Full(Row({Lbl(lblSiji, 13, QStringLiteral("ｑ<sub>2</sub> ="), p0),
+              Text(imnQmin, 0, kBoxWidth, p0, Qt::AlignRight)},
              p0));
   f.grid->setRowStretch(f.row, 1);
   vstSiji->addTab(p0, QString());
@@ -627,22 +647,25 @@ QWidget* frmAnteiRes::BuildSijiPage() {
   g.Add(Lbl(lblSiji, 21, QStringLiteral("鉛直地盤反力       　　　Ｑ<sub>V</sub> :"), p1),
         Box(imnQa, 4, "####0.00", 0, 99999, p1), QStringLiteral("(kN/m)"));
   g.Full(Row({Lbl(lblSiji, 30, QStringLiteral("地盤反力"), p1), Lbl(kn2, p1)}, p1));
-  g.Full(Row({Lbl(lblSiji, 34, QStringLiteral("ｑ<sub>1</sub> ="), p1), Text(imnQmax, 1, kBoxWidth, p1, Qt::AlignRight),
-              Mark(imtFb, 4, p1), Lbl(lblSiji, 29, QStringLiteral("ｑ<sub>a</sub> ="), p1),
-              Box(imnQa, 0, "####0.00", -99999, 99999, p1), Lbl(lblSiji, 6, QStringLiteral("････"), p1),
-              Verdict(imtFb, 5, p1)},
+  g.Full(Row({Lbl(lblSiji, 34, QStringLiteral("ｑ<sub>1</sub> ="), p1),
+              Text(imnQmax, 1, kBoxWidth, p1, Qt::AlignRight), Mark(imtFb, 4, p1),
+              Lbl(lblSiji, 29, QStringLiteral("ｑ<sub>a</sub> ="), p1),
+              Box(imnQa, 0, "####0.00", -99999, 99999, p1),
+              Lbl(lblSiji, 6, QStringLiteral("････"), p1), Verdict(imtFb, 5, p1)},
              p1));
-  g.Full(Row({Lbl(lblSiji, 32, QStringLiteral("ｑ<sub>2</sub> ="), p1), Text(imnQmin, 1, kBoxWidth, p1, Qt::AlignRight)},
+  g.Full(Row({Lbl(lblSiji, 32, QStringLiteral("ｑ<sub>2</sub> ="), p1),
+              Text(imnQmin, 1, kBoxWidth, p1, Qt::AlignRight)},
              p1));
   Line2 = Rule(p1);
   g.Full(Row({Lbl(lblSiji, 25, QStringLiteral("支持力に対する安全率  Ｆ ＝"), p1),
               Fraction(Lbl(lblSiji, 26, QStringLiteral("ｑ<sub>d</sub> ･Ｂ'"), p1), Line2,
                        Lbl(lblSiji, 27, QStringLiteral("Ｑ<sub>V</sub>"), p1), p1)},
              p1));
-  g.Full(Row({Lbl(QStringLiteral("　　　　　　　　　"), p1), Lbl(lblSiji, 28, QStringLiteral("＝"), p1),
-              Box(imnFb, 2, "##0.00", -99999, 99999, p1), Mark(imtFb, 2, p1),
-              Box(imnFb, 3, "##0.00", -99999, 99999, p1), Dots(p1), Verdict(imtFb, 3, p1)},
-             p1));
+  g.Full(Row(
+      {Lbl(QStringLiteral("　　　　　　　　　"), p1), Lbl(lblSiji, 28, QStringLiteral("＝"), p1),
+       Box(imnFb, 2, "##0.00", -99999, 99999, p1), Mark(imtFb, 2, p1),
+       Box(imnFb, 3, "##0.00", -99999, 99999, p1), Dots(p1), Verdict(imtFb, 3, p1)},
+      p1));
   g.grid->setRowStretch(g.row, 1);
   vstSiji->addTab(p1, QString());
   v->addWidget(vstSiji, 1);
@@ -670,9 +693,9 @@ void frmAnteiRes::ShowSijiDetail(int part, int caseIndex) {
   if (p.page == 1) {
     imnQmax[1]->SetText(QString::fromStdString(p.q1));
     imnQmin[1]->SetText(QString::fromStdString(p.q2));
-    for (QWidget* w : std::initializer_list<QWidget*>{
-             imnQa[0], imnQa[1], imtFb[0], imtFb[1], imtFb[4], imtFb[5], lblSiji[6], lblSiji[15],
-             lblSiji[17], lblSiji[29]})
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{imnQa[0], imnQa[1], imtFb[0], imtFb[1], imtFb[4], imtFb[5],
+                                         lblSiji[6], lblSiji[15], lblSiji[17], lblSiji[29]})
       w->setVisible(false);
     SetNumBox(imnQa[2], p.Qu);
     SetNumBox(imnQa[3], p.Bdash);

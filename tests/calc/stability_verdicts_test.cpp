@@ -2,12 +2,11 @@
 // were not computed never pass, the heel-side eccentricity of walls that lean
 // on their backfill, the governing ground reaction and its allowable, the
 // sliding sentinel and the divisor of the resultant's distance.
-#include "calc/stability/verdicts.h"
-
 #include <gtest/gtest.h>
 
 #include <limits>
 
+#include "calc/stability/verdicts.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"

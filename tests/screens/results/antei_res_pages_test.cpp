@@ -248,7 +248,7 @@ TEST(AnteiResBearingPage, ByGuidelineAndEntry) {
   EXPECT_EQ(p.q1, "-----");
   EXPECT_EQ(p.q2, "-----");
   ExpectRow(p.reaction, ">", "OUT", false);  // outside the base: fails
-  EXPECT_EQ(p.reaction.value, 1e10);          // its box stays blank
+  EXPECT_EQ(p.reaction.value, 1e10);         // its box stays blank
   r.Qmax = r.Qmin = kNullBox;
   ExpectRow(BearingPageModel(*doc, 0, r).reaction, "", "-----", false);
   r.Qmax = r.Qmin = 1e10;

@@ -237,10 +237,13 @@ TEST(AnteiResSummaryRow, EveryOverturningVariant) {
     double Fm, Fma, Xh, Xd, D, E, Ea;
     Expect e;
   } rows[] = {
-      {"safety factor above", {1, 0, 0, 1, 0}, 2.0, 1.5, 0, 0, 0, 0, 0, {"2.00", ">", "1.50", kBlue}},
+      {"safety factor above", {1, 0, 0, 1, 0}, 2.0, 1.5, 0, 0, 0, 0, 0,
+       {"2.00", ">", "1.50", kBlue}},
       // Equal passes (blue) but keeps the grid's "<".
-      {"safety factor equal", {1, 0, 0, 2, 0}, 1.5, 1.5, 0, 0, 0, 0, 0, {"1.50", "<", "1.50", kBlue}},
-      {"safety factor below", {1, 0, 0, 1, 0}, 1.4, 1.5, 0, 0, 0, 0, 0, {"1.40", "<", "1.50", kRed}},
+      {"safety factor equal", {1, 0, 0, 2, 0}, 1.5, 1.5, 0, 0, 0, 0, 0,
+       {"1.50", "<", "1.50", kBlue}},
+      {"safety factor below", {1, 0, 0, 1, 0}, 1.4, 1.5, 0, 0, 0, 0, 0,
+       {"1.40", "<", "1.50", kRed}},
       {"line of thrust inside", {0, 0, 0, 3, 0}, 0, 0, 0.4, 0.45, 0, 0, 0,
        {"0.400", "<", "0.450", kBlue}},
       {"line of thrust on the middle third", {0, 0, 0, 3, 0}, 0, 0, 0.45, 0.45, 0, 0, 0,
@@ -251,8 +254,10 @@ TEST(AnteiResSummaryRow, EveryOverturningVariant) {
       {"distance enough", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 1.2, 0, 0.5, {"1.200", ">", "1.000", kBlue}},
       {"distance equal", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 1.0, 0, 0.5, {"1.000", ">", "1.000", kBlue}},
       {"distance short", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 0.9, 0, 0.5, {"0.900", "<", "1.000", kRed}},
-      {"eccentricity within", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.5, 0.5, {"0.500", "<", "0.500", kBlue}},
-      {"eccentricity toe side", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.6, 0.5, {"0.600", ">", "0.500", kRed}},
+      {"eccentricity within", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.5, 0.5,
+       {"0.500", "<", "0.500", kBlue}},
+      {"eccentricity toe side", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.6, 0.5,
+       {"0.600", ">", "0.500", kRed}},
       {"heel side, gravity wall", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, -0.75, 0.5,
        {"0.750", ">", "0.500", kRed}},
       {"heel side, block wall", {0, 0, 0, 0, 4}, 0, 0, 0, 0, 0, -0.75, 0.5,
