@@ -27,6 +27,7 @@
 #include "screens/results/antei_res_rules.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
+#include "drawing/backends/figure_view.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
 
@@ -34,23 +35,6 @@ namespace norva {
 namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// A figure drawn afresh on the whole picture, one drawing unit a twip.
-void PaintFigure(CanvasWidget* pic, const std::function<void(cDraw&)>& draw) {
-  Canvas& c = pic->canvas();
-  const double twips = 1440.0 / pic->logicalDpiX();
-  const double w = std::max(1, pic->width()) * twips;
-  const double h = std::max(1, pic->height()) * twips;
-  c.SetScale(0, 0, w, h);
-  c.Clear();
-  cDraw canvas;
-  canvas.SetCanvas(&c);
-  canvas.SetWidth(w);
-  canvas.SetHeight(h);
-  // A figure that cannot be drawn stays empty; the user is told why.
-  GuardedCall([&] { draw(canvas); }, "図を描画できませんでした。");
-  pic->update();
-}
 
 }  // namespace
 
@@ -69,57 +53,6 @@ AnteiResServices& AnteiResHooks() {
   }();
   return s;
 }
-
-// Draws each figure when its picture is shown, and again when the picture
-// changes size: the figures fit themselves into the size they are given.
-// A picture on a page nobody looks at is not drawn (the line of thrust runs
-// a calculation per level); a resize is drawn once it has settled.
-class frmAnteiRes::FigureRedraw : public QObject {
- public:
-  explicit FigureRedraw(QObject* parent) : QObject(parent) {}
-  void Set(CanvasWidget* pic, std::function<void()> draw) {
-    Entry& e = entries_[pic];
-    if (!e.timer) {
-      pic->installEventFilter(this);
-      e.timer = new QTimer(this);
-      e.timer->setSingleShot(true);
-      e.timer->setInterval(120);
-      connect(e.timer, &QTimer::timeout, this, [this, pic] { Draw(pic); });
-    }
-    e.draw = std::move(draw);
-    e.drawn = false;
-    if (pic->isVisible()) Draw(pic);
-  }
-
- protected:
-  bool eventFilter(QObject* o, QEvent* e) override {
-    auto it = entries_.find(static_cast<CanvasWidget*>(o));
-    if (it == entries_.end()) return false;
-    auto* pic = static_cast<CanvasWidget*>(o);
-    if (e->type() == QEvent::Show && (!it->second.drawn || it->second.size != pic->size()))
-      Draw(pic);
-    else if (e->type() == QEvent::Resize && pic->isVisible())
-      it->second.timer->start();
-    return false;
-  }
-
- private:
-  struct Entry {
-    std::function<void()> draw;
-    QTimer* timer = nullptr;
-    bool drawn = false;
-    QSize size;
-  };
-  void Draw(CanvasWidget* pic) {
-    Entry& e = entries_[pic];
-    e.timer->stop();
-    if (e.drawn && e.size == pic->size()) return;
-    e.drawn = true;
-    e.size = pic->size();
-    if (e.draw) e.draw();
-  }
-  std::map<CanvasWidget*, Entry> entries_;
-};
 
 frmAnteiRes::frmAnteiRes() {
   setObjectName("frmAnteiRes");
@@ -507,7 +440,8 @@ void frmAnteiRes::DrawKusabiGraphPic(CanvasWidget* pic, const std::string& path,
     PaintFigure(pic, [&](cDraw& canvas) {
       // A missing file or fewer than two trials leave the graph empty.
       if (wedge && AnteiResHooks().kusabiGraph)
-        AnteiResHooks().kusabiGraph(*d, canvas, path, *wedge);
+        GuardedCall([&] { AnteiResHooks().kusabiGraph(*d, canvas, path, *wedge); },
+                    "図を描画できませんでした。");
     });
   });
 }
@@ -518,8 +452,14 @@ void frmAnteiRes::DrawSiryokusenPic(CanvasWidget* pic, int caseIndex,
   CDocument* d = doc_;
   redraw_->Set(pic, [pic, d, caseIndex, r] {
     PaintFigure(pic, [&](cDraw& canvas) {
+      // A figure that cannot be drawn stays empty; the user is told why.
       if (AnteiResHooks().siryokusen)
-        AnteiResHooks().siryokusen(*d, static_cast<int16_t>(caseIndex), *r, canvas, true, "");
+        GuardedCall(
+            [&] {
+              AnteiResHooks().siryokusen(*d, static_cast<int16_t>(caseIndex), *r, canvas, true,
+                                         "");
+            },
+            "図を描画できませんでした。");
     });
   });
 }

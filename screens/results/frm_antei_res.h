@@ -33,6 +33,7 @@ class CAntRes;
 class CDocument;
 class CKusabiRes;
 class cDraw;
+class FigureRedraw;
 struct JudgeRow;
 
 // What the screen calls outside itself; tests replace them to count the
@@ -216,7 +217,6 @@ class frmAnteiRes : public QWidget, public IScreen {
   std::vector<OmegaBox> omegaBoxes_;
   double omegaOnFocus_ = 0;
   QString omegaTextOnFocus_;
-  class FigureRedraw;
   FigureRedraw* redraw_ = nullptr;
 };
 
