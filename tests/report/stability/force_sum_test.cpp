@@ -159,6 +159,7 @@ TEST(ForceSum, LargeBlockGuidelineWithEveryRow) {
   doc->bQuake = -1;
   doc->nWater = 2;
   doc->pCase(0)->nQuake = 1;
+  doc->pCase(0)->Doat = 1;  // seismic earth pressure, so the seismic levels
   doc->pCase(0)->nWater = 1;
   CAntRes& r = *doc->AntRes(0, 0);
   Body(r, 0, 100, 10, 1.0, 1.2);
