@@ -3,6 +3,7 @@
 #include <cmath>
 #include <memory>
 
+#include "calc/run/calc_antei.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/numeric.h"
@@ -25,12 +26,13 @@ const char* const kStateWord[] = {"常時", "地震時"};
 
 bool HasWeight(const WeightPtr& w) { return w && w->w() != 0; }
 
-// Some load case of state s (nQuake) matches the test.
+// Some load case whose state in the stability calculation is s matches the
+// test: the polygons of that state are the ones the calculation took.
 template <class Test>
 bool AnyCase(const CDocument& doc, int s, Test test) {
   for (int32_t i = 0; i < doc.nCase(); ++i) {
     const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
-    if (k && k->nQuake == s && test(*k)) return true;
+    if (k && CaseState(doc, i) == s && test(*k)) return true;
   }
   return false;
 }

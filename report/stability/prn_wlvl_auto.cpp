@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "calc/run/wlvl_auto.h"
+#include "calc/run/calc_antei.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -59,7 +60,8 @@ void PrnWlvlAuto(PrnFile& f, const CDocument& doc, int32_t i, const std::string&
   const std::string path = PrnSaveFigure(picture, folder, "WlvlAuto" + FormatPattern(i, "000"));
   const WlvlLeast least = WlvlAutoLeast(doc, *rec);
   const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
-  const bool seismic = doc.bQuake != 0 && k && k->nQuake != 0;
+  // The level the search found belongs to the case's state in the calculation.
+  const bool seismic = k && CaseState(doc, i) != 0;
 
   PrnPageBreak(f);
   PrnBlockOpen(f);

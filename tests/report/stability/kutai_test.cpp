@@ -142,6 +142,24 @@ TEST_F(KutaiSection, EntriesThatCannotBeShownAreLeftOut) {
   EXPECT_EQ(withWater.find("水位無視"), std::string::npos);
 }
 
+TEST_F(KutaiSection, BuoyancyOfTheStateTheCalculationTook) {
+  // A seismic case that keeps the normal earth pressure (Doat 0) is
+  // calculated with the normal levels and their polygons: the seismic
+  // buoyancy polygon, though built, acted in no case.
+  auto doc = Bare("gravity", -1, 0, 1);
+  TwoWaterCases(*doc);
+  doc->pCase(1)->Doat = 0;
+  doc->SetKutaiW1(0, test::Triangle(23, 0.2));
+  doc->SetFuryoku1(0, test::Triangle(-10, 0.2));
+  doc->SetFuryoku1(1, test::Triangle(-10, 0.2));
+  const std::string text = Cp932ToUtf8(Write(*doc, 0));
+  EXPECT_NE(text.find("<H3>常時水位</H3>"), std::string::npos);
+  EXPECT_EQ(text.find("<H3>地震時水位</H3>"), std::string::npos);
+  // With the seismic earth pressure the case takes the seismic levels.
+  doc->pCase(1)->Doat = 1;
+  EXPECT_NE(Cp932ToUtf8(Write(*doc, 0)).find("<H3>地震時水位</H3>"), std::string::npos);
+}
+
 // Every table of the sample designs, after a real calculation, states the
 // polygon's own centroid and weight: ΣGy/ΣA = Xc, ΣGx/ΣA = Yc, ΣA·γ = w.
 TEST(KutaiAgreement, TablesAgreeWithThePolygons) {
