@@ -110,7 +110,7 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
 
   const DPoint f11 = b.F(11), f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);
   auto base = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = b.Y(f18.Y);
+  const double low = b.BottomY();
   if (doc.KisoB > 0) b.HChain({{f18}, {base(p0.X)}, {base(p4.X)}, {f21}}, low - 14 - 7);
   std::vector<ChainPoint> b2{{base(p0.X)}};
   if (b.keyed()) b2.insert(b2.end(), {{b.K(3)}, {b.K(2)}});
@@ -199,7 +199,7 @@ SectionFigure BlkSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
 
   const DPoint f18 = b.F(18), f21 = b.F(21);
   auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = b.Y(f18.Y);
+  const double low = b.BottomY();
   b.HChain({{f18}, {f21}}, low - 14 - 7);
   if (!IsNullValue(doc.KisoB) && doc.KisoB != 0)
     b.HChain({{f18}, {bottom(p0.X)}, {bottom(p4.X)}, {f21}}, low - 14);

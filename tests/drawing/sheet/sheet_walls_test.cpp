@@ -164,8 +164,9 @@ TEST(BlockSection, NoFootingLayersCrestChainAndLabel) {
   ASSERT_EQ(f.chains.size(), 6u);
   auto X = [&](double x) { return f.offX + 20 * x; };
   auto Y = [&](double y) { return f.offY + 20 * y; };
-  EXPECT_NEAR(f.chains[0].pos, Y(f18.Y) - 21, 1e-9);
-  EXPECT_NEAR(f.chains[1].pos, Y(f18.Y) - 14, 1e-9);
+  // The bottom chains run under that lowest corner, not under the toe's.
+  EXPECT_NEAR(f.chains[0].pos, Y(f21.Y) - 21, 1e-9);
+  EXPECT_NEAR(f.chains[1].pos, Y(f21.Y) - 14, 1e-9);
   // Left: toe to crest in one interval (the base is inclined), then the
   // layer thicknesses 7 mm right of it (no footing chain).
   ExpectChain(f.chains[2], kV, X(-0.1) - 28, {X(0), X(p5.X)}, {Y(p0.Y), Y(2)},

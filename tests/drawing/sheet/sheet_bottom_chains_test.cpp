@@ -1,0 +1,97 @@
+// The chains below the section run under its lowest point, worked out by
+// hand: on an inclined base the layers' corner at the heel lies below the
+// one at the toe, and a shear key may hang below the layers.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "drawing/sheet/sheet_sections.h"
+#include "drawing/sheet/sheet_test_support.h"
+
+namespace norva {
+namespace {
+
+using sheet_test::Outline;
+
+struct Case {
+  const char* name;
+  std::function<void(CDocument&)> wall;
+  std::function<SectionFigure(const CDocument&, SheetPoints&, double)> figure;
+  double scale;
+  // Sheet y of the lowest bottom point and, for the record, of the toe's
+  // corner (P18 / P23 / P24), where the chains stood 21 and 14 mm below.
+  double lowest, toeCorner;
+};
+
+TEST(BottomChains, RunBelowTheLowestPointOfTheSection) {
+  const Case cases[] = {
+      // Gravity wall, toe raised 0.2 over the base of 2.0 (s = 0.1), both
+      // layers projecting 0.1, at 1:10 (100 mm a metre). Layers' bottom at
+      // the toe P18 (-0.1, 0.2 + 0.01 - 0.1 - 0.2 = -0.09), at the heel P21
+      // (2.1, -0.01 - 0.1 - 0.2 = -0.31): offY = 26 + 31 = 57, so P21 at 26
+      // and P18 at 57 - 9 = 48. Below P18 the chains (27, 34) would cross
+      // the layers at the heel.
+      {"gravity, inclined base",
+       [](CDocument& d) {
+         sheet_test::GravityWall(d);
+         d.nKeisya = 0;
+         d.KeisyaH = 0.2;
+       },
+       GrwSectionFigure, 0.1, 26, 48},
+      // Gravity wall on a level base with a key 0.5 deep under layers 0.3
+      // thick, at 1:10: extent down to -0.3 - 0.5 (offY = 106), the key's
+      // bottom at 106 - 50 = 56, the layers' bottom at 76. Below the layers
+      // chain 2 (62) would run through the key.
+      {"gravity, key below the layers",
+       [](CDocument& d) {
+         sheet_test::GravityWall(d);
+         d.Tokki = 1;
+         d.TokX = 0.8;
+         d.TokB = 0.4;
+         d.TokL = 0.5;
+       },
+       GrwSectionFigure, 0.1, 56, 76},
+      // Leaning wall without a toe height: the toe stands at MtwH3 = 0.3 over
+      // the heel (0.75, 0), s = 0.4; levelling concrete 0.1 projecting 0.1:
+      // P18 = P10 (-0.1, 0.3 + 0.04 - 0.1 = 0.24), P21 = P16 (0.85, -0.04 -
+      // 0.1 = -0.14). At 1:50 offY = 26 + 2.8, P21 at 26, P18 at 33.6.
+      {"leaning, inclined base",
+       [](CDocument& d) {
+         sheet_test::LeaningWall(d);
+         d.MtwH2 = 0;
+       },
+       MtwSectionFigure, 0.02, 26, 33.6},
+      // Mixed wall, toe raised 0.2 over the base of 1.6 (s = 0.125), both
+      // layers 0.1 projecting 0.1: P23 (-0.1, 0.2 + 0.0125 - 0.2 = 0.0125),
+      // P26 (1.7, -0.0125 - 0.2 = -0.2125). At 1:50 offY = 26 + 4.25, P26 at
+      // 26, P23 at 30.5.
+      {"mixed, inclined base",
+       [](CDocument& d) {
+         sheet_test::MixedWall(d);
+         d.nKeisya = 0;
+         d.KeisyaH = 0.2;
+       },
+       MxwSectionFigure, 0.02, 26, 30.5},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CDocument d;
+    c.wall(d);
+    SheetPoints pts = Outline(d);
+    const SectionFigure f = c.figure(d, pts, c.scale);
+    ASSERT_GE(f.chains.size(), 2u);
+    // The overall width 21 mm and the projections, key and base 14 mm below
+    // the lowest point.
+    EXPECT_NEAR(f.chains[0].pos, c.lowest - 21, 1e-9);
+    EXPECT_NEAR(f.chains[1].pos, c.lowest - 14, 1e-9);
+    EXPECT_LT(c.lowest, c.toeCorner);
+    // Every point they measure lies above their lines: no extension line
+    // runs up through the foundation or the key.
+    for (int i = 0; i < 2; ++i)
+      for (double y : f.chains[static_cast<size_t>(i)].ys) EXPECT_GT(y, f.chains[i].pos + 7);
+  }
+}
+
+}  // namespace
+}  // namespace norva
