@@ -243,6 +243,8 @@ double SectionBuilder::BottomY() const {
   return Y(y);
 }
 
+double SectionBuilder::BackX(const DPoint& top) const { return std::max(X(top.X), X(F(21).X)); }
+
 void SectionBuilder::BottomChains() {
   const DPoint &f18 = F(18), &f21 = F(21);
   auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };

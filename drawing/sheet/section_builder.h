@@ -82,6 +82,10 @@ class SectionBuilder {
   // inclined base the heel's corner lies below the toe's, and a key may hang
   // below the layers; the bottom chains run 21 and 14 mm below this point.
   double BottomY() const;
+  // The sheet x beyond which the right chains stand: the wall's back top
+  // corner `top`, or the back end of the foundation where that reaches
+  // further (a heel that projects past the crest).
+  double BackX(const DPoint& top) const;
   // Below the gravity and mixed walls: the width of the lowest layer, and
   // (with a projection or a key) the projections, the key and the base.
   void BottomChains();

@@ -119,7 +119,7 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.HChain({{p1}, {p2}, {p5}, {p6}}, b.Y(p5.Y) + 5 + 14);
 
   b.SideChains(b.X(f11.X) - 14 - 14, p5);
-  b.BackChains(b.X(p6.X) + 14 + 7, f17.X, p3, p6);
+  b.BackChains(b.BackX(p6) + 14 + 7, f17.X, p3, p6);
 
   if (doc.MtwH1 != 0) b.LabelAtMiddle(p2, p5, doc.MtwB2 / doc.MtwH1);
   if (doc.MtwH3 + doc.MtwH1 != 0) b.LabelAtMiddle(p3, p6, doc.MtwB4 / (doc.MtwH3 + doc.MtwH1));
@@ -160,7 +160,7 @@ SectionFigure MxwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.VChain(l1, left);
   b.VChain({{p0}, {p1}, {p5}}, left + 7);
   b.LayerChain(left + 14);
-  const double right = b.X(p9.X) + 14 + 7;
+  const double right = b.BackX(p9) + 14 + 7;
   b.KeyBackChain(right, p9);
   if (doc.MxwH3 > 0) b.VChain({{p3}, {p2}}, right - 7);
   b.CrestChain(9);
@@ -206,7 +206,7 @@ SectionFigure BlkSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   if (p1.X != p2.X) b.HChain({{p1}, {p2}}, b.Y(p1.Y) + 5 + 14);
 
   b.SideChains(b.X(f18.X) - 14 - 14, p5);
-  b.BackChains(b.X(p9.X) + 14 + 7, f21.X, p10, p9);
+  b.BackChains(b.BackX(p9) + 14 + 7, f21.X, p10, p9);
   b.CrestChain(9);
 
   b.LabelAtMiddle(p2, p5, n);

@@ -95,3 +95,43 @@ TEST(BottomChains, RunBelowTheLowestPointOfTheSection) {
 
 }  // namespace
 }  // namespace norva
+
+namespace norva {
+namespace {
+
+// The mixed wall of the fixtures at 1:10 (100 mm a metre): its crest's back
+// end P9 lies at x 1.41513 (a = atan 0.3, b = atan(0.1 / 0.7); P8 =
+// (1.381022, 2.370693), P10 = (1.000561, 0.928490), P9 on P10-P8 at y 2.5),
+// the layers reach x 1.6 + 0.1 = 1.7 at the heel. Extent x -0.1 .. 1.7:
+// offX = 43, X(P9) = 184.51, the layers' back end at 213. Right 1 stood at
+// X(P9) + 21 = 205.51, left of its own first point (213, heel).
+TEST(SideChains, RightChainsStandBeyondTheFoundationsBackEnd) {
+  CDocument d;
+  sheet_test::MixedWall(d);
+  SheetPoints pts = Outline(d);
+  ASSERT_NEAR(pts[9].X, 1.415134, 1e-6);
+  const SectionFigure f = MxwSectionFigure(d, pts, 0.1);
+  EXPECT_NEAR(f.offX, 43, 1e-9);
+  ASSERT_EQ(f.chains.size(), 8u);
+  // Right 1: heel (at the layers' back end), P3 (0.9 high), P9 (2.5); right 2
+  // (the joint's fall P3-P2) 7 mm left of it.
+  EXPECT_EQ(f.chains[5].texts, (std::vector<std::string>{"", "900", "1600"}));
+  EXPECT_NEAR(f.chains[5].pos, 213 + 21, 1e-9);
+  EXPECT_NEAR(f.chains[6].pos, 213 + 14, 1e-9);
+  // Inside the figure's right band (figW = 180 + 33 + 26), right of every
+  // point the two chains measure.
+  EXPECT_LE(f.chains[5].pos, f.figW);
+  for (int i = 5; i <= 6; ++i)
+    for (double x : f.chains[static_cast<size_t>(i)].xs) EXPECT_LT(x, f.chains[i].pos - 7 + 1e-9);
+
+  // Where the crest reaches further than the layers (upper wall 3.0 high:
+  // P5 (1.4, 4.0), P9 beyond x 1.8), the chains stand 21 mm right of P9.
+  d.MxwH1 = 3.0;
+  SheetPoints tall = Outline(d);
+  ASSERT_GT(tall[9].X, 1.8);
+  const SectionFigure g = MxwSectionFigure(d, tall, 0.1);
+  EXPECT_NEAR(g.chains[5].pos, g.offX + 100 * tall[9].X + 21, 1e-9);
+}
+
+}  // namespace
+}  // namespace norva

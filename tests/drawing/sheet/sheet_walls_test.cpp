@@ -121,7 +121,9 @@ TEST(MixedSection, LowerWallChainAndRotatedCrestChain) {
               {"", "300", "200", "700", "400"}, "UL");
   ExpectChain(f.chains[4], kV, 5 + 7, {35, 41, 54}, {30, 50, 80}, {"", "1000", "1500"});
   const DPoint p9 = pts[9];
-  ExpectChain(f.chains[6], kV, 35 + 20 * p9.X + 14, {59, 45}, {48, 50}, {"", "100"});
+  // Right 2, 7 mm inside right 1, which stands 21 mm beyond the layers' back
+  // end at x 1.7 (further back than the crest's P9 at 1.415).
+  ExpectChain(f.chains[6], kV, 35 + 20 * 1.7 + 14, {59, 45}, {48, 50}, {"", "100"});
   // Across the crest, along the blocks' top: P5, the blocks' back at the
   // crest (BlkT / cos a further) and P9, texts of the thicknesses.
   const double a = std::atan(0.3);
