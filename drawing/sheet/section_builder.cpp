@@ -243,6 +243,8 @@ double SectionBuilder::BottomY() const {
   return Y(y);
 }
 
+double SectionBuilder::FrontX() const { return std::min(X(F(11).X), X(F(18).X)); }
+
 double SectionBuilder::BackX(const DPoint& top) const { return std::max(X(top.X), X(F(21).X)); }
 
 void SectionBuilder::BottomChains() {

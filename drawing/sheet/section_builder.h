@@ -82,6 +82,10 @@ class SectionBuilder {
   // inclined base the heel's corner lies below the toe's, and a key may hang
   // below the layers; the bottom chains run 21 and 14 mm below this point.
   double BottomY() const;
+  // The sheet x before which the left chains stand: the front of the
+  // foundation (the base material projects past the toe also without
+  // levelling concrete).
+  double FrontX() const;
   // The sheet x beyond which the right chains stand: the wall's back top
   // corner `top`, or the back end of the foundation where that reaches
   // further (a heel that projects past the crest).

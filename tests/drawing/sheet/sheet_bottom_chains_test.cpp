@@ -133,5 +133,45 @@ TEST(SideChains, RightChainsStandBeyondTheFoundationsBackEnd) {
   EXPECT_NEAR(g.chains[5].pos, g.offX + 100 * tall[9].X + 21, 1e-9);
 }
 
+
+// Base material alone (no levelling concrete), 0.2 thick and projecting 0.3,
+// at 1:10: the layer's front P18 (-0.3, -0.2) lies 30 mm before the toe P0
+// = P11 (0, 0). Extent from x -0.3: offX = 33 + 30 = 63, X(P11) = 63,
+// X(P18) = 33. Below P11 the left chain stood at 63 - 28 = 35, 2 mm inside
+// the layer it measures.
+TEST(SideChains, LeftChainsStandBeforeTheFoundationsFrontEnd) {
+  struct Case {
+    const char* name;
+    std::function<void(CDocument&)> wall;
+    std::function<SectionFigure(const CDocument&, SheetPoints&, double)> figure;
+    size_t left, count;  // index of the first left chain, left chains drawn
+  } cases[] = {
+      // Chain 4 alone (level base).
+      {"gravity", sheet_test::GravityWall, GrwSectionFigure, 3, 1},
+      // Left 1 and the toe's height (left 2).
+      {"leaning", sheet_test::LeaningWall, MtwSectionFigure, 3, 2},
+      {"mixed", sheet_test::MixedWall, MxwSectionFigure, 3, 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    CDocument d;
+    c.wall(d);
+    d.KisoH1 = 0;
+    d.KisoH2 = 0.2;
+    d.KisoB = 0.3;
+    SheetPoints pts = Outline(d);
+    const SectionFigure f = c.figure(d, pts, 0.1);
+    EXPECT_NEAR(f.offX, 63, 1e-9);
+    ASSERT_GE(f.chains.size(), c.left + c.count);
+    // 28 mm before the layer's front, the next left chain 7 mm right of it;
+    // every point they measure on their right.
+    for (size_t i = c.left; i < c.left + c.count; ++i) {
+      EXPECT_EQ(f.chains[i].kind, SheetChain::Kind::kVertical);
+      EXPECT_NEAR(f.chains[i].pos, 33 - 28 + 7 * static_cast<double>(i - c.left), 1e-9);
+      for (double x : f.chains[i].xs) EXPECT_GE(x, f.chains[i].pos);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace norva
