@@ -1,6 +1,8 @@
-// The chains below the section run under its lowest point, worked out by
-// hand: on an inclined base the layers' corner at the heel lies below the
-// one at the toe, and a shear key may hang below the layers.
+// The chains around the section stand outside everything they measure,
+// worked out by hand: below the lowest point (on an inclined base the
+// layers' corner at the heel lies below the one at the toe, and a shear key
+// may hang below the layers), beyond the foundation's back end and before
+// its front end.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -93,12 +95,6 @@ TEST(BottomChains, RunBelowTheLowestPointOfTheSection) {
   }
 }
 
-}  // namespace
-}  // namespace norva
-
-namespace norva {
-namespace {
-
 // The mixed wall of the fixtures at 1:10 (100 mm a metre): its crest's back
 // end P9 lies at x 1.41513 (a = atan 0.3, b = atan(0.1 / 0.7); P8 =
 // (1.381022, 2.370693), P10 = (1.000561, 0.928490), P9 on P10-P8 at y 2.5),
@@ -132,7 +128,6 @@ TEST(SideChains, RightChainsStandBeyondTheFoundationsBackEnd) {
   const SectionFigure g = MxwSectionFigure(d, tall, 0.1);
   EXPECT_NEAR(g.chains[5].pos, g.offX + 100 * tall[9].X + 21, 1e-9);
 }
-
 
 // Base material alone (no levelling concrete), 0.2 thick and projecting 0.3,
 // at 1:10: the layer's front P18 (-0.3, -0.2) lies 30 mm before the toe P0
