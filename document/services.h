@@ -7,7 +7,7 @@ namespace norva {
 
 class CDocument;
 
-enum class MsgIcon { Information, Warning, Critical, Question };
+enum class MsgIcon { Information, Warning, Critical, Question, None };
 enum class MsgAnswer { Ok, Cancel, Yes, No };
 enum class MsgButtons { Ok, OkCancel, YesNo, YesNoCancel };
 

@@ -3,7 +3,10 @@
 #include "screens/conditions/register_conditions.h"
 #include "screens/loads/frm_kajyu.h"
 #include "screens/report/register_report.h"
+#include "screens/results/frm_antei_res.h"
+#include "screens/results/member_windows.h"
 #include "screens/sheet/sheet_windows.h"
+#include "screens/section/frm_kutai.h"
 
 namespace norva {
 
@@ -13,6 +16,9 @@ void RegisterWindows() {
   RegisterReportWindows();
   RegisterLoadsWindows();
   RegisterSheetWindows();
+  RegisterSectionWindows();
+  RegisterStabilityResultWindows();
+  RegisterMemberResultWindows();
 }
 
 }  // namespace norva

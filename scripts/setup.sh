@@ -3,6 +3,7 @@
 set -euo pipefail
 pkgs=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
       fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth poppler-utils libreoffice-writer-nogui
+      libreoffice-calc-nogui
       qt6-translations-l10n)
 missing=()
 for p in "${pkgs[@]}"; do

@@ -107,8 +107,12 @@ bool RecalculateDocument(CDocument& doc) {
   doc.SetbInpSt(4, -1);
   DocDataState(doc, 4);
   UpdateResultSummary(&doc);
-  // The screen on show (the results screen among others) shows the new state.
-  if (doc.DataForm) doc.DataForm->DataSet();
+  // The screen on show (the results screen among others) shows the new state;
+  // the results screen shows these results rather than calculating again.
+  if (doc.DataForm) {
+    if (doc.DataForm->No() == 4) doc.ReAntCalc = -1;
+    doc.DataForm->DataSet();
+  }
   return true;
 }
 

@@ -31,6 +31,7 @@ void ScreenWindow::CloseByCode() {
 
 void ScreenWindow::closeEvent(QCloseEvent* e) {
   if (byCode_) {
+    if (screen_) GuardedCall([this] { screen_->UnloadByCode(); });
     QMdiSubWindow::closeEvent(e);
     return;
   }

@@ -27,6 +27,9 @@ class IScreen {
   // Enables and relabels the controls from the document's codes.
   virtual void SetFormState() = 0;
   virtual QWidget* Widget() = 0;
+  // The program closes the screen's window (the document moves to another
+  // screen): the screen may tidy the document before it goes.
+  virtual void UnloadByCode() {}
 };
 
 struct ShellWindows {

@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/load_case.h"
 #include "document/names.h"
@@ -50,36 +51,30 @@ void DrawLines(Canvas& s, double x, double y, double pitch, const std::vector<st
 }  // namespace
 
 JudgedLine ThrustLine(double Xd, double Xh) {
-  const bool ok = Shown(Xd, Xh) && Xd >= Xh;
+  const bool ok = ThrustOk(Xh, Xd);
   return {"X'=" + Fixed3(Xd) + " " + (ok ? ">" : "<") + " Xh=" + Fixed3(Xh),
           ok ? kJudgeBlack : kJudgeRed};
 }
 
 JudgedLine SafetyLine(const char* name, double value, double allowed) {
-  const bool ok = Shown(value, allowed) && value >= allowed;
+  const bool ok = PassesLowerBound(value, allowed);
   return {std::string(name) + "=" + Fixed2(value) + " " + (ok ? ">" : "<") + " " + Fixed2(allowed),
           ok ? kJudgeBlack : kJudgeRed};
 }
 
 JudgedLine EccentricityLine(double E, double Ea, double caseEa, int wallType) {
-  std::string sign;
-  if (!Shown(E, Ea))
-    sign = ">";
-  else if (std::fabs(E) <= Ea)
-    sign = "<";
-  else if (E > 0)
-    sign = ">";
-  else
-    sign = wallType == 0 ? "<" : ">";  // a block wall may lean on its backfill
+  const std::string sign = EccentricityOk(E, Ea, wallType) ? "<" : ">";
   return {"e=" + Fixed3(E) + " " + sign + " B/" + PlainNumber(caseEa) + "=" + Fixed3(Ea),
           sign == "<" ? kJudgeBlue : kJudgeRed};
 }
 
-JudgedLine LeaningLine(double D, double Breadth, double Ea) {
-  const double l = Shown(Breadth, Ea) ? Breadth / 2 - Ea : kNullBox;
-  const int k = Ea > 0 ? 3 : 2;
-  const bool ok = Shown(D, l) && D >= l;
-  return {"d=" + Fixed3(D) + " " + (ok ? ">" : "<") + " B/" + std::to_string(k) + "=" + Fixed3(l),
+JudgedLine LeaningLine(double D, double Breadth, double Ea, double caseEa) {
+  const double l = ResultantDistanceLimit(Breadth, Ea);
+  const bool ok = ResultantDistanceOk(D, Breadth, Ea);
+  // The divisor that states l: B/2 without Ea, B/3 for B/6, B/3.33 for B/5.
+  const BreadthDivisor n = DistanceDivisor(caseEa);
+  const std::string k = !n.valid ? "-" : n.whole ? PlainNumber(n.n) : Fixed2(n.n);
+  return {"d=" + Fixed3(D) + " " + (ok ? ">" : "<") + " B/" + k + "=" + Fixed3(l),
           ok ? kJudgeBlue : kJudgeRed};
 }
 
@@ -227,7 +222,6 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
     auto r = doc->AntRes(mixed ? 1 : 0, j);
     auto kc = doc->pCase(j);
     const double caseEa = kc ? kc->Ea : 0;
-    const double qaPremium = kc ? kc->QaPremium : 0;
     drawLabel(j);
 
     plain(a + w, "転　倒");
@@ -235,7 +229,7 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
     switch (doc->nTentou) {
       case 0:
         if (doc->WallType() == 2 && doc->Sisin == 2)
-          judged(a + 2 * w, n, LeaningLine(r->D, r->Breadth, r->Ea));
+          judged(a + 2 * w, n, LeaningLine(r->D, r->Breadth, r->Ea, caseEa));
         else
           judged(a + 2 * w, n, EccentricityLine(r->E, r->Ea, caseEa, doc->WallType()));
         break;
@@ -254,7 +248,7 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
     if (doc->ChkSlide == 1) {
       plain(a + w, "滑　動");
       n += 1;
-      if (r->SgmH > 0)
+      if (r->SgmH > 0 && JudgeSlide(r->Fs, r->Fsa) != SlideVerdict::kNoForce)
         judged(a + 2 * w, n, SafetyLine("Fs", r->Fs, r->Fsa));
       else
         judged(a + 2 * w, n, {"検討省略", kJudgeBlack});
@@ -284,8 +278,8 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
       judged(a + 2 * w, n, SafetyLine("Fb", r->fB, r->Fba));
       n += 1;
     } else {
-      const double qa = (doc->Sisin == 2 && doc->nQa == 1) ? qaPremium * doc->Qa : r->Qa;
-      const bool ok = reaction && IsDisplayable(qa) && std::max(r->Qmax, r->Qmin) <= qa;
+      const double qa = AllowableReaction(*doc, kc.get(), r->Qa);
+      const bool ok = ReactionOk(r->Qmax, r->Qmin, qa);
       const uint32_t color = ok ? kJudgeBlack : kJudgeRed;
       judged(a + 2 * w, n, {q1, color});
       judged(a + 2 * w, n + 1, {q2, color});

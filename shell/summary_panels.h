@@ -49,6 +49,7 @@ struct JudgedLine {
 JudgedLine ThrustLine(double Xd, double Xh);
 JudgedLine SafetyLine(const char* name, double value, double allowed);
 JudgedLine EccentricityLine(double E, double Ea, double caseEa, int wallType);
-JudgedLine LeaningLine(double D, double Breadth, double Ea);
+// caseEa: the case's divisor of the allowed eccentricity (Ea = B / caseEa).
+JudgedLine LeaningLine(double D, double Breadth, double Ea, double caseEa);
 
 }  // namespace norva

@@ -20,13 +20,9 @@ namespace {
 
 int64_t g_quietRuns = 0;
 
-// A safety factor that can be the critical one: a computed value. The -1 of
-// a level without horizontal force and a case not computable are never the
-// least factor; a negative factor of a wall the water lifts (friction below
-// zero) is a result, and the worst one.
-bool Candidate(double fs) { return !IsNullValue(fs) && fs != kSlideNoForce; }
-
 }  // namespace
+
+bool IsWlvlCandidate(double fs) { return !IsNullValue(fs) && fs != kSlideNoForce; }
 
 int64_t WlvlQuietRuns() { return g_quietRuns; }
 
@@ -111,7 +107,7 @@ bool CalcWlvlAuto(CDocument& doc, IProgress* progress) {
             const double fs_k = doc.AntRes(part, r.CaseNo)->Fs;
             r.SetWlvl(k, level);
             r.SetFs(k, fs_k);
-            if (Candidate(fs_k) && best > fs_k) {
+            if (IsWlvlCandidate(fs_k) && best > fs_k) {
               best = fs_k;
               bestLevel = level;
             }

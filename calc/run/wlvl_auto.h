@@ -21,6 +21,12 @@ inline constexpr double kMaxWlvlWallHeight = 1000;
 // wall height is not positive or above kMaxWlvlWallHeight.
 bool CalcWlvlAuto(CDocument& doc, IProgress* progress = nullptr);
 
+// True when a sliding safety factor of the search can be the critical one: a
+// computed value. The -1 of a level without horizontal force and a case not
+// computable never are; a negative factor of a wall the water lifts
+// (friction below zero) is a result, and the worst one.
+bool IsWlvlCandidate(double fs);
+
 // Number of quiet calculation runs since the start of the program (for the
 // benchmark and the tests).
 int64_t WlvlQuietRuns();

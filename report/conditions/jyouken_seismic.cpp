@@ -179,7 +179,14 @@ bool SeismicDerivationShown(const CDocument& doc) {
   const int32_t s = doc.Sisin;
   if (s != 0 && s != 2 && s != 3 && s != 4 && s != 5) return false;
   if (TwoDecimals(doc.Kh(0)) != TwoDecimals(StandardKh(doc))) return false;
-  return s == 4 || TwoDecimals(doc.cZ) == TwoDecimals(GetCz(doc.Tiiki));
+  if (s != 4 && TwoDecimals(doc.cZ) != TwoDecimals(GetCz(doc.Tiiki))) return false;
+  // The standard value is raised to 0.10 where the product falls below it;
+  // the formula line would then not hold.
+  const double kh0 = GetKh0(s, doc.Jiban2, doc.Kibo);
+  const double product = s == 4   ? doc.cZ * kh0
+                         : s == 5 ? GetCz(doc.Tiiki) * doc.Delt3 * kh0
+                                  : GetCz(doc.Tiiki) * kh0;
+  return TwoDecimals(product) == TwoDecimals(doc.Kh(0));
 }
 
 void PrnJyoukenSeismic(PrnFile& f, const CDocument& doc) {

@@ -81,8 +81,9 @@ void PrnJyoukenReferences(PrnFile& f, const CDocument& doc);
 // The seismic section shows the derivation (else the two entered values):
 // Kh(0) equals the standard value GetKh(…) to two decimals, the guideline has
 // a formula (Sisin 0, 2, 3, 4, 5) and, where the formula prints GetCz(Tiiki)
-// (all but Sisin 4), the entered cZ equals it to two decimals, so the printed
-// product is the product the standard value came from.
+// (all but Sisin 4), the entered cZ equals it to two decimals, and the
+// product of the printed factors gives Kh(0) to two decimals (not so where
+// the standard value was raised to 0.10), so the printed formula holds.
 bool SeismicDerivationShown(const CDocument& doc);
 
 // The passive earth pressure worked out from the calculator's inputs (φ, δ,

@@ -1,5 +1,7 @@
 #include "report/driver/prn_file.h"
 
+#include "calc/run/calc_antei.h"
+
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -111,7 +113,10 @@ void PrnQuakeNote(PrnFile& f, const CDocument& doc, int32_t i) {
   const bool quake = k && k->nQuake != 0;
   const char* consider = quake ? "する" : "しない";
   if (doc.nWater != 0 && k && k->nWater != 0) {
-    f.Line("(@水位を考慮、地震の影響を考慮@)", {quake ? "地震時" : "常時", consider});
+    // The levels named are those the stability calculation took: a seismic
+    // case may keep the normal earth pressure and with it the normal levels.
+    const bool seismicLevels = CaseState(doc, i) != 0;
+    f.Line("(@水位を考慮、地震の影響を考慮@)", {seismicLevels ? "地震時" : "常時", consider});
   } else if (doc.nWater != 0) {
     f.Line("(水の影響を考慮しない、地震の影響を考慮@)", {consider});
   } else {

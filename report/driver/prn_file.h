@@ -108,6 +108,8 @@ void PrnFigure(PrnFile& f, const std::string& path, int percent = 75);
 const char* PrnSign(double value, bool subtracted);
 // The remark line of load case i on water and earthquake, written right after
 // its case heading; nothing when the document does not consider earthquakes.
+// The water levels it names are those of the case's state in the stability
+// calculation (its Doat), the earthquake those of its seismic switch.
 void PrnQuakeNote(PrnFile& f, const CDocument& doc, int32_t i);
 // A slope ratio 1 : n as text: "0.50" for 0.5, "(-0.50)" for -0.5.
 std::string PrnFmtSlope(double value);

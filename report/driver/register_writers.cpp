@@ -1,6 +1,7 @@
 #include "report/driver/report_writers.h"
 
 #include "report/conditions/prn_jyouken.h"
+#include "report/stability/stability_writers.h"
 
 namespace norva {
 
@@ -12,6 +13,7 @@ ReportWriters& PrnWriters() {
 // One line per report area, each declared in that area's own header.
 void RegisterReportWriters() {
   RegisterConditionsWriters();
+  RegisterStabilityWriters();
 }
 
 }  // namespace norva

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "calc/run/calc_antei.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -20,10 +21,10 @@ bool CaseHasWater(const CDocument& doc, int32_t i) {
   return k && k->nWater != 0;
 }
 
-int16_t WaterState(const CDocument& doc, int32_t i) {
-  const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
-  return (doc.bQuake != 0 && k && k->nQuake != 0) ? 1 : 0;
-}
+// The levels the stability calculation took for the case: those of its
+// earth-pressure state, so that a seismic case kept at the normal earth
+// pressure (residential land) prints the normal levels it was calculated with.
+int16_t WaterState(const CDocument& doc, int32_t i) { return CaseState(doc, i) != 0 ? 1 : 0; }
 
 bool LowerWall(const CDocument& doc, int16_t part) { return doc.WallType() == 3 && part != 0; }
 

@@ -19,7 +19,7 @@ struct SuiatsuSide {
 // The water pressure of load case i on wall part `part`, as the section
 // prints it.
 struct SuiatsuValues {
-  int16_t k = 0;  // water-level state: 1 seismic case of a seismic design, else 0
+  int16_t k = 0;  // water-level state the calculation took: 1 seismic, 0 normal
   double h = 0;   // height of the lower wall of a mixed wall (0 for other walls)
   SuiatsuSide front, back;
   // Front and back levels equal within 1e-5: the two pressures cancel and

@@ -6,6 +6,7 @@
 
 #include "document/ant_res.h"
 #include "document/document.h"
+#include "drawing/backends/figure_view.h"
 #include "drawing/base/cdraw.h"
 #include "drawing/figures/wlvl_graph.h"
 #include "platform/controls/control_helpers.h"
@@ -64,6 +65,7 @@ frmWlvl::frmWlvl(QWidget* owner) : QDialog(owner) {
   strip->addWidget(Command1);
   lay->addLayout(strip);
 
+  redraw_ = new FigureRedraw(this);
   connect(cmbCase, &QComboBox::currentIndexChanged, this, &frmWlvl::cmbCase_Click);
   connect(Command1, &QPushButton::clicked, this, &QDialog::accept);
 }
@@ -94,15 +96,12 @@ void frmWlvl::cmbCase_Click(int item) {
 void frmWlvl::DrawGraph(int32_t record) {
   const auto study = doc_->WlvlRes(record);
   if (!study) return;
-  Canvas& c = vsdGraph->canvas();
-  c.SetScale(0, 0, c.ExtentWidth(), c.ExtentHeight());
-  cDraw d;
-  d.SetCanvas(&c);
-  d.SetWidth(c.ExtentWidth());
-  d.SetHeight(c.ExtentHeight());
-  DrawWlvlGraph(*doc_, d, *study);
   drawn_ = record;
-  vsdGraph->update();
+  // Drawn in twips of the graph's size, again whenever that size settles.
+  const CDocument* doc = doc_;
+  redraw_->Set(vsdGraph, [this, doc, study] {
+    PaintFigure(vsdGraph, [&](cDraw& d) { DrawWlvlGraph(*doc, d, *study); });
+  });
 }
 
 void ShowWlvlWindow(CDocument& doc, QWidget* owner) {

@@ -16,6 +16,7 @@
 namespace norva {
 
 class CDocument;
+class FigureRedraw;
 
 class frmWlvl : public QDialog {
   Q_OBJECT
@@ -45,6 +46,7 @@ class frmWlvl : public QDialog {
   CDocument* doc_ = nullptr;
   std::vector<WlvlEntry> entries_;
   int32_t drawn_ = -1;
+  FigureRedraw* redraw_ = nullptr;
 };
 
 // The results screen's button: the window modal over owner for the document.

@@ -86,8 +86,8 @@ LoadsState SurchargeFormState(const CDocument& doc) {
 }
 
 void ApplyTakuchiDefault(CDocument& doc) {
-  // Never entered and left blank look the same in the box: both get it.
-  if (IsNullValue(doc.TakuchiLoad)) doc.TakuchiLoad = 9.8;
+  // Only a load the engineer cleared: a never-entered one stays unentered.
+  if (doc.TakuchiLoad == kNullBox) doc.TakuchiLoad = 9.8;
 }
 
 }  // namespace norva

@@ -81,8 +81,8 @@ const std::vector<CrowdLoadRow>& CrowdLoadTable();
 // whenever the snow load is considered (the depth box as on the screen).
 LoadsState SurchargeFormState(const CDocument& doc);
 
-// When the dialog opens: a residential-land load left blank or never
-// entered (either null) becomes 9.8 kN/m2.
+// When the dialog opens: a residential-land load left blank (the blank-box
+// null) becomes 9.8 kN/m2; one never entered (the document null) stays so.
 void ApplyTakuchiDefault(CDocument& doc);
 
 }  // namespace norva

@@ -209,14 +209,19 @@ TEST(PrnHelpers, QuakeNoteByWaterAndEarthquake) {
     int16_t bQuake;
     int32_t docWater;
     int16_t caseWater, caseQuake;
+    int32_t doat;
     const char* line;  // "" when nothing is written
   };
   const Row rows[] = {
-      {"no earthquakes considered", 0, 1, 1, 1, ""},
-      {"water, normal case", -1, 1, 1, 0, "(常時水位を考慮、地震の影響を考慮しない)"},
-      {"water, seismic case", -1, 2, 1, 1, "(地震時水位を考慮、地震の影響を考慮する)"},
-      {"case without water", -1, 1, 0, 1, "(水の影響を考慮しない、地震の影響を考慮する)"},
-      {"document without water", -1, 0, 1, 0, "(地震の影響を考慮しない)"},
+      {"no earthquakes considered", 0, 1, 1, 1, 1, ""},
+      {"water, normal case", -1, 1, 1, 0, 0, "(常時水位を考慮、地震の影響を考慮しない)"},
+      {"water, seismic case", -1, 2, 1, 1, 1, "(地震時水位を考慮、地震の影響を考慮する)"},
+      // Seismic but with the normal earth pressure (residential land): the
+      // calculation took the normal levels.
+      {"water, seismic case, normal state", -1, 1, 1, 1, 0,
+       "(常時水位を考慮、地震の影響を考慮する)"},
+      {"case without water", -1, 1, 0, 1, 1, "(水の影響を考慮しない、地震の影響を考慮する)"},
+      {"document without water", -1, 0, 1, 0, 0, "(地震の影響を考慮しない)"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -226,6 +231,7 @@ TEST(PrnHelpers, QuakeNoteByWaterAndEarthquake) {
     doc.SetnCase(1);
     doc.pCase(0)->nWater = r.caseWater;
     doc.pCase(0)->nQuake = r.caseQuake;
+    doc.pCase(0)->Doat = r.doat;
     const std::string bytes = test::Markup([&](PrnFile& f) { PrnQuakeNote(f, doc, 0); });
     EXPECT_EQ(bytes, *r.line ? Utf8ToCp932(r.line) + "\r\n" : "");
   }

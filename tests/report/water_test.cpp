@@ -233,6 +233,51 @@ TEST(WaterAgreement, PrintedResultantsAreTheCalculations) {
   }
 }
 
+// Under residential land a seismic case may keep the normal earth pressure
+// (Doat 0): the stability calculation then takes the normal water levels, and
+// the sections print those levels with the resultants they give.
+//   Normal levels 0.5 / 1.5, seismic 1.0 / 2.0, γw 9.8:
+//   Pwf = 0.5² × 4.9 = 1.225 → 1.23, Pwr = 1.5² × 4.9 = 11.025 → 11.03;
+//   uplift P1 = 0.5 × 9.8 = 4.90, P2 = 1.5 × 9.8 = 14.70.
+TEST(WaterAgreement, SeismicCaseWithNormalEarthPressurePrintsTheLevelsItWasCalculatedWith) {
+  test::RecordingSink sink;
+  auto doc = Sample("block_masonry");
+  ASSERT_EQ(doc->Sisin, 4);
+  WaterCases(*doc, 2);
+  doc->pCase(1)->CaseName = "地震時(常時土圧)";
+  doc->pCase(1)->Doat = 0;
+  doc->SetKh(0, 0.2);
+  doc->SetKh(1, 0.2);
+  doc->SetWatFH(0, 0.5);
+  doc->SetWatBH(0, 1.5);
+  doc->SetWatFH(1, 1.0);
+  doc->SetWatBH(1, 2.0);
+  CalcAntei(*doc, 0, 0);
+  PrnSel().PrnAnteiCases.Set(0, 0);  // only the seismic case is reported
+  const CAntRes& r = *doc->AntRes(0, 1);
+  ASSERT_NEAR(r.Pwf, 1.225, 1e-9);
+  ASSERT_NEAR(r.YouatsuV1, 4.9, 1e-9);
+
+  const SuiatsuValues v = SuiatsuPrinted(*doc, 1, 0);
+  EXPECT_EQ(v.k, 0);
+  EXPECT_DOUBLE_EQ(v.front.hw, 0.5);
+  EXPECT_DOUBLE_EQ(v.back.hw, 1.5);
+  test::TempFolder work;
+  const std::string text = Cp932ToUtf8(test::Markup([&](PrnFile& f) {
+    PrnSuiatsuCase(f, *doc, 1, work.path(), 0);
+    PrnYouatsu(f, *doc, work.path());
+  }));
+  EXPECT_NE(text.find("(常時水位)"), std::string::npos);
+  EXPECT_EQ(text.find("(地震時水位)"), std::string::npos);
+  EXPECT_NE(text.find("× 9.80×0.500^2^= 1.23 (kN/m)"), std::string::npos);
+  EXPECT_NE(text.find("× 9.80×1.500^2^=11.03 (kN/m)"), std::string::npos);
+  EXPECT_NE(text.find("0.500× 9.80&sp;=&sp;4.90"), std::string::npos);
+  EXPECT_NE(text.find("1.500× 9.80&sp;=&sp;14.70"), std::string::npos);
+  EXPECT_EQ(text.find("1.000×"), std::string::npos);
+  EXPECT_EQ(text.find("2.000×"), std::string::npos);
+  PrnSel() = ReportSelection{};
+}
+
 TEST(WaterFigures, EveryReferencedFigureIsShipped) {
   test::RecordingSink sink;
   for (int32_t wallType = 0; wallType <= 3; ++wallType) {

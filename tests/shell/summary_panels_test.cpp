@@ -80,12 +80,19 @@ TEST(JudgedLines, SignsAndColoursOfEveryKindOfCheck) {
        kJudgeRed},
       {"e beyond, back, block", EccentricityLine(-0.5, 0.3, 6, 0), "e=-0.500 < B/6=0.300",
        kJudgeBlue},
-      // l = 1.8 / 2 - 0.3 = 0.6 with B/3; without Ea, l = 0.9 with B/2.
-      {"d short", LeaningLine(0.5, 1.8, 0.3), "d=0.500 < B/3=0.600", kJudgeRed},
-      {"d enough", LeaningLine(0.61, 1.8, 0.3), "d=0.610 > B/3=0.600", kJudgeBlue},
-      // l = 2.0 / 2 - 0.5 = 0.5 exactly: a d on the limit passes.
-      {"d on the limit", LeaningLine(0.5, 2.0, 0.5), "d=0.500 > B/3=0.500", kJudgeBlue},
-      {"d without Ea", LeaningLine(1.0, 1.8, 0), "d=1.000 > B/2=0.900", kJudgeBlue},
+      // The lower wall of a mixed wall leans on its backfill too.
+      {"e beyond, back, mixed lower wall", EccentricityLine(-0.5, 0.3, 6, 3),
+       "e=-0.500 < B/6=0.300", kJudgeBlue},
+      // l = 1.8 / 2 - 0.3 = 0.6 = B/3 (Ea = B/6); without Ea, l = 0.9 = B/2.
+      {"d short", LeaningLine(0.5, 1.8, 0.3, 6), "d=0.500 < B/3=0.600", kJudgeRed},
+      {"d enough", LeaningLine(0.61, 1.8, 0.3, 6), "d=0.610 > B/3=0.600", kJudgeBlue},
+      // l = 2.0 / 2 - 0.5 = 0.5 = B/4 (Ea = B/4) exactly: a d on the limit passes.
+      {"d on the limit", LeaningLine(0.5, 2.0, 0.5, 4), "d=0.500 > B/4=0.500", kJudgeBlue},
+      {"d without Ea", LeaningLine(1.0, 1.8, 0, 0), "d=1.000 > B/2=0.900", kJudgeBlue},
+      // Ea = B/3: l = 1.8 / 2 - 0.6 = 0.3 = B/6.
+      {"d seismic", LeaningLine(0.31, 1.8, 0.6, 3), "d=0.310 > B/6=0.300", kJudgeBlue},
+      // Ea = B/5: l = 1.0 - 0.4 = 0.6 = B/3.33.
+      {"d odd divisor", LeaningLine(0.7, 2.0, 0.4, 5), "d=0.700 > B/3.33=0.600", kJudgeBlue},
   });
 }
 
@@ -117,8 +124,8 @@ TEST(JudgedLines, NotComputableValuesShowDashesAndFail) {
       {"Ea null", EccentricityLine(0.1, kNullBox, 6, 1), "e=0.100 > B/6=-----", kJudgeRed},
       {"case Ea null", EccentricityLine(0.1, 0.3, kNullDouble, 1), "e=0.100 < B/-----=0.300",
        kJudgeBlue},
-      {"d null", LeaningLine(kNullBox, 1.8, 0.3), "d=----- < B/3=0.600", kJudgeRed},
-      {"B null", LeaningLine(0.5, kNullBox, 0.3), "d=0.500 < B/3=-----", kJudgeRed},
+      {"d null", LeaningLine(kNullBox, 1.8, 0.3, 6), "d=----- < B/3=0.600", kJudgeRed},
+      {"B null", LeaningLine(0.5, kNullBox, 0.3, 6), "d=0.500 < B/3=-----", kJudgeRed},
   });
 }
 

@@ -616,6 +616,16 @@ TEST_F(JyoukenLines, SeismicDerivationOrTheEnteredValues) {
       {"canal", 5, 0.85, 1, 1, 0, 0.13, true},
       {"canal with a cZ of another region", 5, 1.0, 1, 1, 0, 0.15, false},
       {"an unknown guideline", 1, 1.0, 0, 1, 0, 0.1, false},
+      // The standard value is never below 0.10: where the product is raised
+      // to it, "0.70×0.12 = 0.10" would not hold, so the entered values.
+      // Road earthworks, C region, class I, medium: 0.70 × 0.12 = 0.084.
+      {"product raised to 0.10", 2, 0.7, 2, 0, 0, 0.1, false},
+      // Canal, C region, class I: 0.70 × 0.75 × 0.16 = 0.084.
+      {"canal product raised to 0.10", 5, 0.7, 2, 0, 0, 0.1, false},
+      // Residential land: 0.40 × 0.20 = 0.08.
+      {"residential product raised to 0.10", 4, 0.4, 2, 0, 0, 0.1, false},
+      // Road earthworks, B region, class I, medium: 0.85 × 0.12 = 0.102 → 0.10.
+      {"product just above 0.10", 2, 0.85, 1, 0, 0, 0.1, true},
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(x.name);

@@ -2,6 +2,8 @@
 // Yes writes the document and the opener's box, No and Close write nothing.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+
 #include <QMouseEvent>
 #include <cmath>
 #include <memory>
@@ -528,6 +530,12 @@ TEST(FrmWlvl, ListOfExistingCasesAndTheLevels) {
   EXPECT_EQ(dlg.cmbCase->itemText(0).toStdString(), doc.pCase(1)->CaseName);
   EXPECT_EQ(dlg.cmbCase->itemText(1).toStdString(), doc.pCase(0)->CaseName);
   EXPECT_EQ(dlg.DrawnRecord(), 0);
+  dlg.show();
+  QApplication::processEvents();
+  // The graph is drawn in twips of its own size (a pixel scale would draw
+  // its texts fifteen times too large).
+  const Canvas& g = dlg.vsdGraph->canvas();
+  EXPECT_NEAR(g.ScaleWidth(), dlg.vsdGraph->width() * 1440.0 / dlg.vsdGraph->logicalDpiX(), 1e-6);
   // The chosen case's study is drawn: its axis titles and the least-Fs label.
   auto hasText = [&dlg](const std::string& t) {
     for (const CanvasOp& op : dlg.vsdGraph->canvas().Ops())

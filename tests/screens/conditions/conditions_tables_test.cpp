@@ -182,6 +182,14 @@ TEST(CalcPp, CoulombPassiveByHand) {
       {"negative wall friction", {2, 18, 30, -15, 0, 0, 0}, 4.977, 4.977, 179.15, 179.15},
       // δ = +15°: z = sin15·sin30/cos15 = 0.13397, Kp = 0.75/(cos15·0.40192) = 1.932
       {"positive wall friction", {2, 18, 30, 15, 0, 0, 0}, 1.932, 1.932, 69.55, 69.55},
+      // Every angle at work, H 3, γ 19, φ 35°, δ −10°, α 5°, i 15°, kh 0.15:
+      // normal z = sin45·sin50/(cos(−5°)·cos(−10°)) = 0.55213, √z = 0.74306,
+      // Kp = cos²40 / (cos²5·cos5·(1−0.74306)²) = 0.58682/0.065269 = 8.991,
+      // Pp = ½·19·9·8.991 = 768.71;
+      // seismic θ = atan 0.15 = 8.5308°: z = sin45·sin41.469/(cos13.531·cos10) = 0.48906,
+      // Kp = cos²31.469 / (cos8.531·cos²5·cos13.531·(1−0.69933)²) = 8.433, Pp = 721.04
+      {"sloped wall, sloped ground, seismic", {3, 19, 35, -10, 5, 15, 0.15}, 8.991, 8.433, 768.71,
+       721.04},
       // φ < δ: z < 0 gives Kp = 0
       {"friction above the friction angle", {2, 18, 20, 25, 0, 0, 0}, 0, 0, 0, 0},
   };

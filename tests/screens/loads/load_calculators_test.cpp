@@ -144,17 +144,23 @@ TEST(SurchargeFormState, TheSnowIntensityIsEditableInTheDialogWheneverSnowCounts
   EXPECT_FALSE(SurchargeFormState(d).snowLoad);
 }
 
-TEST(ApplyTakuchiDefault, ABlankOrUnenteredLoadBecomes9_8) {
-  for (double v : {kNullBox, kNullDouble}) {
+TEST(ApplyTakuchiDefault, OnlyABlankedLoadBecomes9_8) {
+  struct Row {
+    const char* name;
+    double before, after;
+  } rows[] = {
+      {"cleared box (blank-box null)", kNullBox, 9.8},
+      {"never entered (document null) stays unentered", kNullDouble, kNullDouble},
+      {"an entered 0 stays", 0, 0},
+      {"an entered load stays", 12.5, 12.5},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
     CDocument d;
-    d.TakuchiLoad = v;
+    d.TakuchiLoad = r.before;
     ApplyTakuchiDefault(d);
-    EXPECT_EQ(d.TakuchiLoad, 9.8);
+    EXPECT_EQ(d.TakuchiLoad, r.after);
   }
-  CDocument d;
-  d.TakuchiLoad = 0;  // an entered 0 stays
-  ApplyTakuchiDefault(d);
-  EXPECT_EQ(d.TakuchiLoad, 0.0);
 }
 
 }  // namespace
