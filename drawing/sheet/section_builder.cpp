@@ -237,10 +237,20 @@ void SectionBuilder::VChain(const std::vector<ChainPoint>& points, double pos) {
   fig.chains.push_back(std::move(c));
 }
 
+double SectionBuilder::BottomY() const {
+  double y = std::min(F(18).Y, F(21).Y);
+  if (keyed_) y = std::min({y, K(2).Y, K(3).Y});
+  return Y(y);
+}
+
+double SectionBuilder::FrontX() const { return std::min(X(F(11).X), X(F(18).X)); }
+
+double SectionBuilder::BackX(const DPoint& top) const { return std::max(X(top.X), X(F(21).X)); }
+
 void SectionBuilder::BottomChains() {
   const DPoint &f18 = F(18), &f21 = F(21);
   auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = Y(f18.Y);
+  const double low = BottomY();
   HChain({{f18}, {f21}}, low - 14 - 7);
   if (!(doc_.KisoB > 0 || keyed_)) return;
   std::vector<ChainPoint> c{{f18}, {bottom(P(0).X)}};

@@ -77,6 +77,19 @@ class SectionBuilder {
   // Horizontal and vertical chains: texts from the model x (y) differences.
   void HChain(const std::vector<ChainPoint>& points, double pos, const std::string& typ = "UU");
   void VChain(const std::vector<ChainPoint>& points, double pos);
+  // The sheet y of the lowest point drawn at the bottom of the section: the
+  // bottom corners of the foundation and, with a key, the key's bottom. On an
+  // inclined base the heel's corner lies below the toe's, and a key may hang
+  // below the layers; the bottom chains run 21 and 14 mm below this point.
+  double BottomY() const;
+  // The sheet x before which the left chains stand: the front of the
+  // foundation (the base material projects past the toe also without
+  // levelling concrete).
+  double FrontX() const;
+  // The sheet x beyond which the right chains stand: the wall's back top
+  // corner `top`, or the back end of the foundation where that reaches
+  // further (a heel that projects past the crest).
+  double BackX(const DPoint& top) const;
   // Below the gravity and mixed walls: the width of the lowest layer, and
   // (with a projection or a key) the projections, the key and the base.
   void BottomChains();

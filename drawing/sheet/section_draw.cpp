@@ -70,7 +70,7 @@ SectionFigure GrwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.BottomChains();
   b.HChain({{p1}, {p2}, {p5}, {p6}, {p3}, {p4}}, b.Y(p5.Y) + 5 + 14);
 
-  const double left = b.X(b.F(11).X) - 14 - 14;
+  const double left = b.FrontX() - 14 - 14;
   std::vector<ChainPoint> c4 = b.LeftStart();
   c4.insert(c4.end(), {{p1}, {p2}, {p5}});
   b.VChain(c4, left);
@@ -108,9 +108,9 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   faces.lineD = p6;
   b.Drains(faces);
 
-  const DPoint f11 = b.F(11), f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);
+  const DPoint f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);
   auto base = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = b.Y(f18.Y);
+  const double low = b.BottomY();
   if (doc.KisoB > 0) b.HChain({{f18}, {base(p0.X)}, {base(p4.X)}, {f21}}, low - 14 - 7);
   std::vector<ChainPoint> b2{{base(p0.X)}};
   if (b.keyed()) b2.insert(b2.end(), {{b.K(3)}, {b.K(2)}});
@@ -118,8 +118,8 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.HChain(b2, low - 14);
   b.HChain({{p1}, {p2}, {p5}, {p6}}, b.Y(p5.Y) + 5 + 14);
 
-  b.SideChains(b.X(f11.X) - 14 - 14, p5);
-  b.BackChains(b.X(p6.X) + 14 + 7, f17.X, p3, p6);
+  b.SideChains(b.FrontX() - 14 - 14, p5);
+  b.BackChains(b.BackX(p6) + 14 + 7, f17.X, p3, p6);
 
   if (doc.MtwH1 != 0) b.LabelAtMiddle(p2, p5, doc.MtwB2 / doc.MtwH1);
   if (doc.MtwH3 + doc.MtwH1 != 0) b.LabelAtMiddle(p3, p6, doc.MtwB4 / (doc.MtwH3 + doc.MtwH1));
@@ -154,13 +154,13 @@ SectionFigure MxwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.BottomChains();
   b.HChain({{p0}, {p1}, {p2}, {p3}, {p4}}, b.Y(p2.Y) + 5 + 14, "UL");
 
-  const double left = b.X(b.F(11).X) - 14 - 14;
+  const double left = b.FrontX() - 14 - 14;
   std::vector<ChainPoint> l1 = b.LeftStart();
   l1.push_back({p5});
   b.VChain(l1, left);
   b.VChain({{p0}, {p1}, {p5}}, left + 7);
   b.LayerChain(left + 14);
-  const double right = b.X(p9.X) + 14 + 7;
+  const double right = b.BackX(p9) + 14 + 7;
   b.KeyBackChain(right, p9);
   if (doc.MxwH3 > 0) b.VChain({{p3}, {p2}}, right - 7);
   b.CrestChain(9);
@@ -199,14 +199,14 @@ SectionFigure BlkSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
 
   const DPoint f18 = b.F(18), f21 = b.F(21);
   auto bottom = [&](double x) { return DPoint{x, InterpolateY(f18, f21, x)}; };
-  const double low = b.Y(f18.Y);
+  const double low = b.BottomY();
   b.HChain({{f18}, {f21}}, low - 14 - 7);
   if (!IsNullValue(doc.KisoB) && doc.KisoB != 0)
     b.HChain({{f18}, {bottom(p0.X)}, {bottom(p4.X)}, {f21}}, low - 14);
   if (p1.X != p2.X) b.HChain({{p1}, {p2}}, b.Y(p1.Y) + 5 + 14);
 
   b.SideChains(b.X(f18.X) - 14 - 14, p5);
-  b.BackChains(b.X(p9.X) + 14 + 7, f21.X, p10, p9);
+  b.BackChains(b.BackX(p9) + 14 + 7, f21.X, p10, p9);
   b.CrestChain(9);
 
   b.LabelAtMiddle(p2, p5, n);

@@ -13,6 +13,12 @@
 // an engineer can sign:
 // - the figure's extent takes every foundation point, so no layer line or
 //   bottom chain leaves the figure box;
+// - the bottom chains run below the lowest point of the section's bottom (the
+//   heel's corner of the layers on an inclined base, a key that hangs below
+//   the layers), not below the toe's corner, so they never cross the drawing;
+//   likewise the right chains stand beyond the foundation's back end where
+//   that reaches further than the crest, and the left chains before the
+//   base material's front where it projects without levelling concrete;
 // - on an inclined base the shear key and the openings it leaves in the
 //   layers hang from the base line at the key's own position;
 // - the gravity wall's face label gives the gradient of its own face P2-P5;

@@ -18,6 +18,7 @@ namespace norva {
 namespace {
 
 constexpr int kDrainRows = 5;  // the document keeps five drain-row heights
+constexpr int kHeightDecimals = 3;
 
 // The boxes of the drain holes and the foundation: index, name in messages,
 // range and display mask.
@@ -181,7 +182,7 @@ void frmSecPrnOptions::BuildDrain() {
   vasH1->SetText(1, 0, QStringLiteral("ｈ (m)"));
   for (int r = 1; r <= kDrainRows; ++r) {
     vasH1->SetText(0, r, QString::number(r));
-    vasH1->SetNumberCell(1, r, 0, 99.999, 3);
+    vasH1->SetNumberCell(1, r, 0, 99.999, kHeightDecimals);
   }
   vasH1->SetColWidthPixels(1, 96);
   for (int r = 0; r <= kDrainRows; ++r) vasH1->SetRowHeightPixels(r, 22);
@@ -255,13 +256,7 @@ void frmSecPrnOptions::Fill() {
   SetCheckValue(chkMizunuki, d.Mizunuki);
   SetNumBox(imnKisozai[6], d.MizuDan);
   // Every stored height is shown; only the rows in use can be edited.
-  for (int r = 1; r <= kDrainRows; ++r) {
-    const double h = d.MizuH1(r - 1);
-    if (IsNullValue(h))
-      vasH1->SetCellEmpty(1, r);
-    else
-      vasH1->SetNumber(1, r, h);
-  }
+  for (int r = 1; r <= kDrainRows; ++r) ShowHeight(r);
   SetNumBox(imnKisozai[4], d.MizuN);
   SetNumBox(imnKisozai[5], d.MizuFai);
   SetOptionIndex(*optScale, d.DrwScale >= 0 && d.DrwScale < 7 ? d.DrwScale : -1);
@@ -289,7 +284,7 @@ void frmSecPrnOptions::SetRowLocked(int row, bool locked) {
     vasH1->SetCellType(1, row, SpreadGrid::kStaticText);
     vasH1->SetCellBackColor(1, row, VbColor(kSysButtonFace));
   } else {
-    vasH1->SetNumberCell(1, row, 0, 99.999, 3);
+    vasH1->SetNumberCell(1, row, 0, 99.999, kHeightDecimals);
     vasH1->SetCellBackColor(1, row, VbColor(kSysWindow));
   }
 }
@@ -401,11 +396,17 @@ void frmSecPrnOptions::vasH1_EditChange(int col, int row) {
     return;
   }
   // Nothing usable: the cell shows the stored height again.
+  ShowHeight(row);
+}
+
+void frmSecPrnOptions::ShowHeight(int row) {
+  // The grid's decimals also in a locked row, whose cell takes no number
+  // format: the row shows what the drawing uses when it is unlocked later.
   const double h = doc_->MizuH1(row - 1);
   if (IsNullValue(h))
-    vasH1->SetCellEmpty(col, row);
+    vasH1->SetCellEmpty(1, row);
   else
-    vasH1->SetNumber(col, row, h);
+    vasH1->SetText(1, row, QString::number(h, 'f', kHeightDecimals));
 }
 
 }  // namespace norva

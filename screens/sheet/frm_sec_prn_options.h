@@ -80,6 +80,8 @@ class frmSecPrnOptions : public QDialog {
   // value again when it holds no acceptable value.
   bool Accepted(NumberBox* box, const QString& name, double docValue);
   void SetRowLocked(int row, bool locked);
+  // Shows the document's height of grid row `row` (1..5).
+  void ShowHeight(int row);
   double KisozaiValue(int index) const;
 
   CDocument* doc_ = nullptr;

@@ -180,8 +180,11 @@ TEST(GravitySection, ShearKeyWithBothLayers) {
   ExpectSegment(f.lines[18], X(2.1), Y(-0.3), X(1.2), Y(-0.3));   // 21-20
   ExpectSegment(f.lines[20], X(-0.1), Y(-0.3), X(0.8), Y(-0.3));  // 18-19
   // Chain 2 gains the key's bottom corners; chain 6 starts with its depth.
+  // The key hangs 0.2 below the layers: the bottom chains run under its
+  // bottom (Y(-0.5)), the lowest point of the section.
   ASSERT_EQ(f.chains.size(), 5u);
-  ExpectChain(f.chains[1], kH, Y(-0.3) - 14, {X(-0.1), X(0), X(0.8), X(1.2), X(2), X(2.1)},
+  EXPECT_NEAR(f.chains[0].pos, Y(-0.5) - 21, 1e-9);
+  ExpectChain(f.chains[1], kH, Y(-0.5) - 14, {X(-0.1), X(0), X(0.8), X(1.2), X(2), X(2.1)},
               {Y(-0.3), Y(-0.3), Y(-0.5), Y(-0.5), Y(-0.3), Y(-0.3)},
               {"", "100", "800", "400", "800", "100"});
   ExpectChain(f.chains[4], kV, X(2.1) + 21, {X(1.2), X(2.1), X(2), X(1.4)},

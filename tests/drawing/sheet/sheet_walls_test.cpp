@@ -121,7 +121,9 @@ TEST(MixedSection, LowerWallChainAndRotatedCrestChain) {
               {"", "300", "200", "700", "400"}, "UL");
   ExpectChain(f.chains[4], kV, 5 + 7, {35, 41, 54}, {30, 50, 80}, {"", "1000", "1500"});
   const DPoint p9 = pts[9];
-  ExpectChain(f.chains[6], kV, 35 + 20 * p9.X + 14, {59, 45}, {48, 50}, {"", "100"});
+  // Right 2, 7 mm inside right 1, which stands 21 mm beyond the layers' back
+  // end at x 1.7 (further back than the crest's P9 at 1.415).
+  ExpectChain(f.chains[6], kV, 35 + 20 * 1.7 + 14, {59, 45}, {48, 50}, {"", "100"});
   // Across the crest, along the blocks' top: P5, the blocks' back at the
   // crest (BlkT / cos a further) and P9, texts of the thicknesses.
   const double a = std::atan(0.3);
@@ -164,8 +166,9 @@ TEST(BlockSection, NoFootingLayersCrestChainAndLabel) {
   ASSERT_EQ(f.chains.size(), 6u);
   auto X = [&](double x) { return f.offX + 20 * x; };
   auto Y = [&](double y) { return f.offY + 20 * y; };
-  EXPECT_NEAR(f.chains[0].pos, Y(f18.Y) - 21, 1e-9);
-  EXPECT_NEAR(f.chains[1].pos, Y(f18.Y) - 14, 1e-9);
+  // The bottom chains run under that lowest corner, not under the toe's.
+  EXPECT_NEAR(f.chains[0].pos, Y(f21.Y) - 21, 1e-9);
+  EXPECT_NEAR(f.chains[1].pos, Y(f21.Y) - 14, 1e-9);
   // Left: toe to crest in one interval (the base is inclined), then the
   // layer thicknesses 7 mm right of it (no footing chain).
   ExpectChain(f.chains[2], kV, X(-0.1) - 28, {X(0), X(p5.X)}, {Y(p0.Y), Y(2)},

@@ -171,6 +171,27 @@ TEST_F(SheetOptions, DrainRowsFollowTheCheckBoxAndTheTierCount) {
   for (int r = 1; r <= 5; ++r) EXPECT_FALSE(Editable(f, r)) << r;
 }
 
+// A stored height shows with the grid's three decimals in every row, locked
+// or not, so a row unlocked by a higher tier count shows the height the
+// drawing will use (3.125, not a rounded 3.13).
+TEST_F(SheetOptions, HeightsBeyondTheTierCountShowInFull) {
+  CDocument d;
+  Options(d);
+  for (int i = 0; i < 5; ++i) d.SetMizuH1(i, 0.125 + i);
+  frmSecPrnOptions f;
+  f.SetDoc(&d);
+  for (int r = 1; r <= 5; ++r)
+    EXPECT_EQ(f.vasH1->Text(1, r).toStdString(), std::to_string(r - 1) + ".125") << r;
+  TypeInto(f.imnKisozai[6], "4");
+  Leave(f.imnKisozai[6]);
+  ASSERT_EQ(d.MizuDan, 4);
+  ASSERT_TRUE(Editable(f, 4));
+  double v = 0;
+  ASSERT_TRUE(f.vasH1->CellNumber(1, 4, &v));
+  EXPECT_EQ(v, 3.125);
+  EXPECT_EQ(d.MizuH1(3), 3.125);
+}
+
 TEST_F(SheetOptions, BlankOrOutOfRangeBoxKeepsTheDocumentsValue) {
   struct Row {
     const char* name;
