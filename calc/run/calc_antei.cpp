@@ -15,6 +15,7 @@
 #include "calc/stability/water.h"
 #include "calc/stability/weight_polygons.h"
 #include "document/ant_res.h"
+#include "document/def_premium.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
@@ -264,6 +265,9 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
   for (int32_t i = 0; i < n; ++i) {
     const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
     if (!k) continue;
+    // The bearing factor is never entered: it follows the guideline and the
+    // case's loads, which may have changed since the case was made.
+    k->QuPremium = GetDefQuPremium(doc, *k);
     if (!q) Progress(progress, -1, k->CaseName + "時の計算中...");
     const int16_t s = CaseState(doc, i);
     if (q && s != state) continue;

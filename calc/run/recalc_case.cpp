@@ -11,6 +11,7 @@
 #include "calc/stability/bearing.h"
 #include "calc/stability/force_sum.h"
 #include "calc/stability/stability_checks.h"
+#include "document/def_premium.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -38,6 +39,7 @@ bool Take(CaseFailure& f, const Status& st) {
 bool ReCalcCase(CDocument& doc, int32_t i) {
   const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
   if (i < 0 || i >= doc.nCase() || !k) return false;
+  k->QuPremium = GetDefQuPremium(doc, *k);
   KutaiPoints p{};
   DPoint c1, c2;
   MakeKutaiOutline(doc, p, c1, c2, 0);

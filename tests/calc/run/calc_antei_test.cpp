@@ -242,6 +242,28 @@ TEST(CalcAntei, WithoutSeismicSettingEveryCaseIsNormal) {
   EXPECT_FALSE(d->SoilW1(1, 0));
 }
 
+TEST(CalcAntei, BearingFactorFollowsTheDocumentAsItIsNow) {
+  // The case was made under residential land with a small wall (Kibo 0);
+  // the wall then counts as large (Kibo 1). The factor is never entered, so
+  // the run takes the one that holds now, not the one the case was made with.
+  auto d = GravityWall(true);
+  d->Sisin = 4;
+  d->nQa = 1;
+  d->Qa = 100;  // ultimate 3 x 100 = 300
+  d->pCase(1)->QuPremium = 1.5;  // seismic case under Kibo 0
+  d->Kibo = 1;
+  CalcAntei(*d, 0, 0);
+  EXPECT_EQ(d->pCase(1)->QuPremium, 1.0);
+  EXPECT_DOUBLE_EQ(d->AntRes(0, 1)->Qa, 300.0);  // 300 / 1
+  EXPECT_EQ(d->pCase(0)->QuPremium, 3.0);
+  EXPECT_DOUBLE_EQ(d->AntRes(0, 0)->Qa, 100.0);  // 300 / 3
+  // The one-case recalculation does the same.
+  d->Kibo = 0;
+  ReCalcCase(*d, 1);
+  EXPECT_EQ(d->pCase(1)->QuPremium, 1.5);
+  EXPECT_DOUBLE_EQ(d->AntRes(0, 1)->Qa, 200.0);  // 300 / 1.5
+}
+
 TEST(CalcAntei, TrialWedgeApproachesCoulombAndOwnsItsTrialFile) {
   ScopedTempDir tmp;
   auto d = GravityWall(false);
