@@ -216,7 +216,11 @@ BearingCapacity ComputeUltimateBearing(const BearingInputs& in, bool givenFactor
       }
       case 2: {
         if (!(in.SgmV > 0.0)) return fail(kNoVertical);
-        const double x = std::atan(in.SgmH / in.SgmV);
+        // The fits are read off charts drawn over tan(theta): their curves for a
+        // cohesionless ground end at tan(theta) = tan(phi), where the ground can
+        // no longer carry the inclined load. Reading them at theta in radians
+        // would stretch them beyond phi.
+        const double x = in.SgmH / in.SgmV;
         f.Nc = GetNcKeisya(x, phi);
         f.Nq = GetNqKeisya(x, phi, q, c);
         f.Ng = GetNgKeisya(x, phi);

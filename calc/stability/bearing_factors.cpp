@@ -128,7 +128,7 @@ constexpr double kOthNc[10] = {5.3, 5.3, 5.3, 6.5, 7.9, 9.9, 11.4, 20.9, 42.2, 9
 constexpr double kOthNq[10] = {3.0, 3.4, 3.9, 4.7, 5.9, 7.6, 9.1, 16.1, 33.6, 83.2};
 constexpr double kOthNg[10] = {0.0, 0.0, 0.0, 1.2, 2.0, 3.3, 4.4, 10.6, 30.5, 114.0};
 
-// Nc curve of a phi step ends beyond this inclination (radians).
+// Nc curve of a phi step ends beyond this inclination (tan theta).
 constexpr double kNoCutoff = std::numeric_limits<double>::infinity();
 constexpr double kNcCutoff[kFitSteps] = {kNoCutoff, kNoCutoff, 0.6,       kNoCutoff, kNoCutoff,
                                          0.9,       kNoCutoff, kNoCutoff, kNoCutoff, kNoCutoff};

@@ -34,8 +34,9 @@ double GetNKeisyaTable(int16_t kind, double theta, double phi);
 bool CalcNTheory(double phi, double theta, double omega, double& Nc, double& Nq,
                  double& Ng);
 
-// Road-earthworks fits: x is the load inclination in radians, phi degrees.
-// The entry functions read a negative x as a vertical load.
+// Road-earthworks fits: x is the load inclination tan(theta) = H / V, the
+// abscissa of the charts they come from; phi in degrees. The entry functions
+// read a negative x as a vertical load.
 double GetNcKeisya(double x, double phi);
 double GetNqKeisya(double x, double phi, double q, double c);
 double GetNgKeisya(double x, double phi);

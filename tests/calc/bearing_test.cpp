@@ -69,12 +69,14 @@ TEST(UltimateBearing, FarmRoads) {
 
 TEST(UltimateBearing, RoadEarthworks) {
   // phi 32, c 12, gamma1 19, q = 18 x 3.0 = 54, Df' 1.0, L 10, B 3.0, e 0.2,
-  // V 300, H 60: x = atan(0.2) = 0.197396 rad.
+  // V 300, H 60: the charts are read at tan(theta) = x = 0.2.
   // B' = 2.6, alpha = 1.078, beta = 0.896, kappa = 1 + 0.3/2.6 = 1.115385,
   // Sc = 1.2^-1/3 = 0.941036, Sq = 5.4^-1/3 = 0.569992, Sg = 2.6^-1/3 = 0.727236.
-  // Fits at x between steps 30 and 35: Nc 25.00893, Ngamma 9.809556, Nq 17.34771
-  // (log10 17.3 rounds to L = 1, r = 54/12 = 4.5 uses Y4(1) = 6.24: kept).
-  // Qu = k a c Nc Sc + k q Nq Sq + 0.5 g1 b B' Ng Sg = 1093.01.
+  // Fits at x = 0.2, steps 30 and 35, then 2/5 of the way:
+  //   Nc 20.657873 -> 31.133672 => 24.848192, Nq 13.500016 -> 22.853693 => 17.241487,
+  //   Ngamma 6.285462 -> 14.815472 => 9.697466
+  // (log10 17.2 rounds to L = 1, r = 54/12 = 4.5 uses Y4(1) = 6.24: kept).
+  // Qu = k a c Nc Sc + k q Nq Sq + 0.5 g1 b B' Ng Sg = 1085.380.
   BearingInputs in = Ground(2, 32, 12, 19, 18, 3.0);
   in.Dfd = 1.0;
   in.Breadth = 3.0;
@@ -90,10 +92,43 @@ TEST(UltimateBearing, RoadEarthworks) {
   ExpectRel(r.f.Sc, 0.9410360);
   ExpectRel(r.f.Sq, 0.5699920);
   ExpectRel(r.f.Sg, 0.7272363);
-  ExpectRel(r.f.Nc, 25.008930);
-  ExpectRel(r.f.Nq, 17.347705);
-  ExpectRel(r.f.Ng, 9.809556);
-  ExpectRel(r.Qu, 1093.01347);
+  ExpectRel(r.f.Nc, 24.848192);
+  ExpectRel(r.f.Nq, 17.241487);
+  ExpectRel(r.f.Ng, 9.697466);
+  ExpectRel(r.Qu, 1085.38035);
+}
+
+TEST(UltimateBearing, RoadEarthworksSandCarriesNoLoadInclinedBeyondPhi) {
+  // phi 40, c 0, q = 18 x 0.5 = 9, Df' 0.5, B 2.0, e 0.1, L 10: B' = 1.8,
+  // alpha 1.054, beta 0.928, kappa = 1 + 0.15/1.8 = 1.083333, Sq = 1,
+  // Sg = 1.8^-1/3 = 0.822071. The 40-degree curves end at tan(theta) = tan 40 = 0.839.
+  struct Case {
+    double H, nq, ng, qu;
+  };
+  const Case cases[] = {
+      // tan(theta) = 0.80 (38.7 deg): log10 Nq = 0.729972 -> 5.369976 (above its
+      // boundary 3.640), log10 Ngamma = -0.047709 -> 0.895965 (above 0.632);
+      // Qu = 1.083333 x 9 x 5.369976 + 0.5 x 18 x 0.928 x 1.8 x 0.895965 x 0.822071
+      //    = 52.357266 + 11.072944 = 63.430210.
+      {80, 5.3699758, 0.8959650, 63.4302099},
+      // tan(theta) = 0.85 (40.4 deg > phi): Nq 3.3227 is below its boundary 3.7710 and
+      // Ngamma 0.5228 below 0.6578, so both end; with c = 0 nothing is left.
+      {85, 0.0, 0.0, 0.0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.H);
+    BearingInputs in = Ground(2, 40, 0, 18, 18, 0.5);
+    in.Dfd = 0.5;
+    in.Breadth = 2.0;
+    in.E = 0.1;
+    in.SgmV = 100;
+    in.SgmH = c.H;
+    const BearingCapacity r = ComputeUltimateBearing(in, false);
+    ASSERT_TRUE(r.ok()) << r.failure;
+    ExpectRel(r.f.Nq, c.nq);
+    ExpectRel(r.f.Ng, c.ng);
+    ExpectRel(r.Qu, c.qu);
+  }
 }
 
 TEST(UltimateBearing, LargeBlockMasonry) {
