@@ -24,10 +24,13 @@ void ExpectRel(double actual, double expected, double rel = 1e-6) {
   EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-9);
 }
 
-// Reads examples/<name>.nrv, optionally with water in every case and the
-// critical level searched, and calculates it as the program does.
+// Reads examples/<name>.nrv (or a path ending in ".nrv"), optionally with
+// water in every case and the critical level searched, and calculates it as
+// the program does.
 void CalcSample(CDocument& doc, const std::string& name, bool water) {
-  doc.FileName = std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv";
+  doc.FileName = name.ends_with(".nrv")
+                     ? name
+                     : std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv";
   ASSERT_TRUE(DataFileRead(doc));
   if (water) {
     doc.nWater = 1;
@@ -65,7 +68,11 @@ TEST(SampleResults, BlockWallLeaningIntoTheFillHasAnUpwardEarthPressure) {
   ScopedTempDir tmp;
   ScopedMessages msgs;
   CDocument doc;
-  CalcSample(doc, "block_masonry", false);
+  // The block sample as it once was, on a 0.75 m footing: a back line that
+  // leans into the fill more steeply than the wall friction angle.
+  CalcSample(doc,
+             std::string(NORVA_SOURCE_DIR) + "/tests/calc/run/fixtures/block_leaning_into_fill.nrv",
+             false);
   const CAntRes& r = *doc.AntRes(0, 0);
   // Back line through (0.826722, 0.238197) and (2.27624, 3.5) meets y = 0 at
   // x = 0.720869: alpha = -atan(1.555371 / 3.5) = -23.9600 deg, delta 20.
