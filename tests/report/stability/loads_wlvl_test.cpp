@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+#include "calc/run/calc_antei.h"
+#include "calc/run/wlvl_auto.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -191,6 +193,52 @@ TEST_F(WlvlSection, CaseWithoutRecordWritesNothing) {
   doc->SetWlvlRes(0, Record(1, 0, {{0.0, 1.0}}));
   EXPECT_EQ(test::Markup([&](PrnFile& f) { PrnWlvlAuto(f, *doc, 0, work.path(), false); }), "");
   EXPECT_TRUE(saver.saver->saved.empty());
+}
+
+// On the sample designs after a real water-level search, the level each
+// state's governing case prints is the level the search stored for that state
+// (WatFH), and its factor the least computed factor of the state's curves: the
+// -1 of a level without sliding force and blanks are never taken.
+TEST_F(WlvlSection, SampleDesignsPrintTheSearchedLevel) {
+  test::RecordingSink sink;
+  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed"}) {
+    for (int32_t nWater : {1, 2}) {
+      SCOPED_TRACE(std::string(name) + " nWater " + std::to_string(nWater));
+      auto doc = test::Sample(name);
+      doc->nWater = nWater;
+      doc->nWlvlAuto = 1;
+      for (int i = 0; i < doc->nCase(); ++i) doc->pCase(i)->nWater = 1;
+      ASSERT_TRUE(CalcWlvlAuto(*doc));
+      ASSERT_GT(doc->nWlvlCase(), 0);
+      for (int s = 0; s < 2; ++s) {
+        double least = kNullBox, level = kNullBox;
+        int records = 0;
+        for (int32_t j = 0; j < doc->nWlvlCase(); ++j) {
+          const CWlvlCalc& rec = *doc->WlvlRes(j);
+          if ((rec.bQuake != 0 ? 1 : 0) != s) continue;
+          ++records;
+          const WlvlLeast l = WlvlAutoLeast(*doc, rec);
+          // Least computed factor of this curve, by a plain scan.
+          double scan = kNullBox;
+          for (int32_t k = 0; k < rec.Count(); ++k) {
+            const double fs = rec.Fs(k);
+            if (fs == -1 || IsNullValue(fs)) continue;
+            if (scan == kNullBox || fs < scan) scan = fs;
+          }
+          EXPECT_EQ(l.fs, scan) << "case " << rec.CaseNo;
+          if (scan != kNullBox && (least == kNullBox || scan < least)) {
+            least = scan;
+            level = l.level;
+          }
+        }
+        if (records == 0) continue;
+        SCOPED_TRACE("state " + std::to_string(s));
+        // No computed factor at all: the search ends at the crest. A later
+        // pass may meet the same level again a rounding step apart.
+        EXPECT_NEAR(level == kNullBox ? doc->WallH : level, doc->WatFH(s), 1e-9);
+      }
+    }
+  }
 }
 
 }  // namespace
