@@ -293,6 +293,12 @@ void LargeBlockLoads(CDocument& d) {
   Buoyancy(d);
 }
 
+void LargeBlockUplift(CDocument& d) {
+  LargeBlock(d);
+  WithLoads(d);
+  Uplift(d);
+}
+
 const Variant kVariants[] = {
     {"block_masonry", "as is", AsIs},
     {"block_masonry", "line of thrust", Thrust},
@@ -311,6 +317,14 @@ const Variant kVariants[] = {
     {"mixed", "buoyancy and front soil", Buoyancy},
     {"mixed", "other and wind loads", WithLoads},
     {"mixed", "large block", LargeBlockLoads},
+    {"block_masonry", "uplift", Uplift},
+    {"block_masonry", "buoyancy and front soil", Buoyancy},
+    {"block_masonry", "other and wind loads", WithLoads},
+    {"leaning", "buoyancy and front soil", Buoyancy},
+    {"leaning", "other and wind loads", WithLoads},
+    {"mixed", "uplift", Uplift},
+    {"mixed", "large block with uplift", LargeBlockUplift},
+    {"gravity", "large block with uplift", LargeBlockUplift},
 };
 
 // The rows of the general table add up to the stored sums, and its V·x and

@@ -238,7 +238,33 @@ TEST(TentouAgreement, SubstitutionLinesGiveTheStoredLineOfThrust) {
          d.SetWatBH(0, 1.2);
          for (int i = 0; i < d.nCase(); ++i) d.pCase(i)->nWater = 1;
        }},
+      {"block_masonry", "buoyancy and front soil",
+       [](CDocument& d) {
+         d.nWater = 1;
+         d.SetWatFH(0, 0.5);
+         d.SetWatBH(0, 1.2);
+         d.SetSoilFH(0, 0.8);
+         for (int i = 0; i < d.nCase(); ++i) {
+           d.pCase(i)->nWater = 1;
+           d.pCase(i)->nSoilF = 1;
+         }
+       }},
+      {"block_masonry", "wind load",
+       [](CDocument& d) {
+         d.nWind = 0;
+         d.WindPos = 0.5;
+         d.WindHight = 1.0;
+         d.WindLoad = 2.0;
+         for (int i = 0; i < d.nCase(); ++i) d.pCase(i)->nWind = 1;
+       }},
       {"mixed", "upper wall", [](CDocument&) {}},
+      {"mixed", "upper wall, uplift",
+       [](CDocument& d) {
+         d.nWater = 2;
+         d.SetWatFH(0, 0.5);
+         d.SetWatBH(0, 1.2);
+         for (int i = 0; i < d.nCase(); ++i) d.pCase(i)->nWater = 1;
+       }},
   };
   for (const Variant& v : variants) {
     SCOPED_TRACE(std::string(v.sample) + ", " + v.name);
