@@ -43,9 +43,11 @@ bool BuoyancyShown(const CDocument& doc, const WeightPtr& w, int s) {
   return HasWeight(w) && AnyCase(doc, s, [](const CKajyuCase& k) { return k.nWater != 0; });
 }
 
-// Front-soil flags [w][s]: a polygon and a case of that state and water with
-// front soil; the water-ignored entry also where only cases with water have
-// front soil.
+// Front-soil flags [w][s]: the polygon exists and some case of state s takes
+// it. The calculation takes the water-ignored soil (whole height) in every
+// case with front soil, water or not (so also under uplift alone, which has
+// no submerged polygon), and the submerged correction in the cases with
+// water of a design with water.
 struct SoilFlags {
   bool on[2][2] = {};
 };
@@ -54,12 +56,11 @@ SoilFlags FrontSoilFlags(const CDocument& doc, Slot slot) {
   SoilFlags f;
   for (int w = 0; w < 2; ++w) {
     for (int s = 0; s < 2; ++s) {
-      f.on[w][s] = slot(s, w) != nullptr && AnyCase(doc, s, [w](const CKajyuCase& k) {
-                     return (k.nWater != 0 ? 1 : 0) == w && k.nSoilF != 0;
+      f.on[w][s] = slot(s, w) != nullptr && AnyCase(doc, s, [&doc, w](const CKajyuCase& k) {
+                     return k.nSoilF != 0 && (w == 0 || (doc.nWater != 0 && k.nWater != 0));
                    });
     }
   }
-  for (int s = 0; s < 2; ++s) f.on[0][s] = f.on[0][s] || f.on[1][s];
   return f;
 }
 

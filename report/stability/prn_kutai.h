@@ -47,10 +47,11 @@ void PrnAreaTable(PrnFile& f, const CDocument& doc, const CWeight* polygon, doub
 // wall, the line-of-thrust polygons ("(示力線計算用)") for that upper wall and
 // whenever overturning is checked by the line of thrust (nTentou 3). A
 // buoyancy state is shown when its polygon weighs something and a case of that
-// state considers water; a front-soil entry when a case of its state and
-// water has front soil (the water-ignored entry also when only cases with
-// water have it, and then only when its polygon exists). Throws ReportError
-// when a figure cannot be saved.
+// state considers water; a front-soil entry when its polygon exists and a
+// case of its state takes it: the water-ignored soil every case with front
+// soil (with water or not, uplift alone included), the submerged one the
+// cases with water of a design with water, shown with the state's buoyancy.
+// Throws ReportError when a figure cannot be saved.
 void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16_t part);
 
 }  // namespace norva

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "calc/run/calc_antei.h"
+#include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/weight.h"
@@ -142,6 +143,28 @@ TEST_F(KutaiSection, EntriesThatCannotBeShownAreLeftOut) {
   EXPECT_EQ(withWater.find("水位無視"), std::string::npos);
 }
 
+// The calculation takes the water-ignored front soil in every case with
+// front soil, also in a case with water when the design has no submerged
+// polygon (uplift alone, or no water in the design): its entry is shown.
+TEST_F(KutaiSection, FrontSoilOfCasesWithWaterButNoBuoyancy) {
+  for (int32_t nWater : {2, 0}) {
+    SCOPED_TRACE("nWater " + std::to_string(nWater));
+    auto doc = Bare("gravity", 0, 0, nWater);
+    doc->SetnCase(1);
+    doc->pCase(0)->nQuake = 0;
+    doc->pCase(0)->nWater = 1;
+    doc->pCase(0)->nSoilF = 1;
+    doc->SetKutaiW1(0, test::Triangle(23, 0.2));
+    // The front soil: the triangle of area 3 at γ 23, weight 3 × 23 = 69.
+    doc->SetSoilW1(0, 0, test::Triangle(23, 0.2));
+    const std::string bytes = Write(*doc, 0);
+    const std::string golden = test::StabilityGolden("kutai_soil_uplift.prn", work.path());
+    ASSERT_GE(bytes.size(), golden.size());
+    EXPECT_EQ(Cp932ToUtf8(bytes.substr(bytes.size() - golden.size())), Cp932ToUtf8(golden));
+    EXPECT_EQ(Cp932ToUtf8(bytes).find("水位考慮"), std::string::npos);
+  }
+}
+
 TEST_F(KutaiSection, BuoyancyOfTheStateTheCalculationTook) {
   // A seismic case that keeps the normal earth pressure (Doat 0) is
   // calculated with the normal levels and their polygons: the seismic
@@ -200,6 +223,58 @@ TEST(KutaiAgreement, TablesAgreeWithThePolygons) {
         ++checked;
       }
       EXPECT_GE(checked, 2);
+    }
+  }
+}
+
+// Every weight row of the force tables has its polygon in the weights
+// section: buoyancy, dry and submerged front soil, with water as buoyancy, as
+// uplift alone, and a case still ticked for water in a design without it.
+TEST(KutaiAgreement, EveryWeightRowHasItsPolygonShown) {
+  test::RecordingSink sink;
+  test::TempFolder work{"norva_kutai_rows"};
+  test::SaverScope saver;
+  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed"}) {
+    for (int32_t nWater : {0, 1, 2}) {
+      for (int32_t nTentou : {0, 3}) {
+        SCOPED_TRACE(std::string(name) + " nWater " + std::to_string(nWater) + " nTentou " +
+                     std::to_string(nTentou));
+        auto doc = test::Sample(name);
+        if (nTentou == 3 && doc->WallType() != 0) continue;
+        doc->nTentou = nTentou;
+        doc->nWater = nWater;
+        for (int s = 0; s < 2; ++s) {
+          doc->SetWatFH(s, 1.0);
+          doc->SetWatBH(s, 1.5);
+          doc->SetSoilFH(s, 0.8);
+        }
+        for (int i = 0; i < doc->nCase(); ++i) {
+          doc->pCase(i)->nWater = 1;
+          doc->pCase(i)->nSoilF = 1;
+        }
+        CalcAntei(*doc, 0, 0);
+        const int16_t part = doc->WallType() == 3 ? 1 : 0;
+        bool buoyancy = false, dry = false, submerged = false;
+        for (int32_t i = 0; i < doc->nCase(); ++i) {
+          const CAntRes& r = *doc->AntRes(part, i);
+          buoyancy = buoyancy || r.FuryokuV != 0;
+          dry = dry || r.ZensaiV(0) != 0;
+          submerged = submerged || r.ZensaiV(1) != 0;
+        }
+        EXPECT_TRUE(dry);
+        const std::string text = Cp932ToUtf8(
+            test::Markup([&](PrnFile& f) { PrnKutai(f, *doc, work.path(), part); }));
+        const size_t soil = text.find("<H2>前面土の重量及び重心位置</H2>") != std::string::npos
+                                ? text.find("<H2>前面土の重量及び重心位置</H2>")
+                                : text.find("<H3>前面土の重量及び重心位置</H3>");
+        const std::string ordinary = soil == std::string::npos ? "" : text.substr(soil);
+        EXPECT_EQ(text.find("く体に作用する浮力及び重心位置</H") != std::string::npos, buoyancy);
+        EXPECT_EQ(ordinary.find("水位無視") != std::string::npos, dry);
+        EXPECT_EQ(ordinary.find("水位考慮") != std::string::npos, submerged);
+        if (nTentou == 3) {
+          EXPECT_NE(text.find("前面土の重量及び重心位置(示力線計算用)"), std::string::npos);
+        }
+      }
     }
   }
 }
