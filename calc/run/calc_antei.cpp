@@ -259,7 +259,17 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
   DPoint c1, c2;
   MakeKutaiOutline(doc, p, c1, c2, 0);
   BuildPolygons(doc, p);
-  if (!q) Progress(progress, 5, "");
+  if (!q) {
+    // The line-of-thrust runs below keep the buoyancy and front-soil polygons
+    // they take; one an earlier run took (other water, other level) must not
+    // stay for the report to show.
+    for (int s = 0; s < 2; ++s) {
+      doc.SetFuryokuS(s, nullptr);
+      doc.SetSoilWS(s, 0, nullptr);
+      doc.SetSoilWS(s, 1, nullptr);
+    }
+    Progress(progress, 5, "");
+  }
 
   const int32_t n = doc.nCase();
   for (int32_t i = 0; i < n; ++i) {

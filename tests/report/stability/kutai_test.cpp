@@ -227,52 +227,90 @@ TEST(KutaiAgreement, TablesAgreeWithThePolygons) {
   }
 }
 
-// Every weight row of the force tables has its polygon in the weights
-// section: buoyancy, dry and submerged front soil, with water as buoyancy, as
-// uplift alone, and a case still ticked for water in a design without it.
-TEST(KutaiAgreement, EveryWeightRowHasItsPolygonShown) {
+// Every weight the calculation took has its polygon in the weights section,
+// and no other: buoyancy, dry and submerged front soil of the force table and
+// of the line-of-thrust items, with water as buoyancy, as uplift alone, below
+// the base, and a case still ticked for water in a design without it. Each
+// design was calculated with high water as buoyancy first, so a polygon left
+// from that run would show.
+TEST(KutaiAgreement, EveryWeightTakenHasItsPolygonShown) {
   test::RecordingSink sink;
   test::TempFolder work{"norva_kutai_rows"};
   test::SaverScope saver;
+  struct Water {
+    int32_t nWater;
+    double level;
+  };
   for (const char* name : {"block_masonry", "gravity", "leaning", "mixed"}) {
-    for (int32_t nWater : {0, 1, 2}) {
+    for (const Water water : {Water{0, 1.5}, Water{1, 1.5}, Water{1, 0.0}, Water{2, 1.5}}) {
       for (int32_t nTentou : {0, 3}) {
-        SCOPED_TRACE(std::string(name) + " nWater " + std::to_string(nWater) + " nTentou " +
-                     std::to_string(nTentou));
+        SCOPED_TRACE(std::string(name) + " nWater " + std::to_string(water.nWater) + " level " +
+                     std::to_string(water.level) + " nTentou " + std::to_string(nTentou));
         auto doc = test::Sample(name);
         if (nTentou == 3 && doc->WallType() != 0) continue;
         doc->nTentou = nTentou;
-        doc->nWater = nWater;
-        for (int s = 0; s < 2; ++s) {
-          doc->SetWatFH(s, 1.0);
-          doc->SetWatBH(s, 1.5);
-          doc->SetSoilFH(s, 0.8);
-        }
+        auto levels = [&doc](double front, double back) {
+          for (int s = 0; s < 2; ++s) {
+            doc->SetWatFH(s, front);
+            doc->SetWatBH(s, back);
+            doc->SetSoilFH(s, 0.8);
+          }
+        };
         for (int i = 0; i < doc->nCase(); ++i) {
           doc->pCase(i)->nWater = 1;
           doc->pCase(i)->nSoilF = 1;
         }
+        doc->nWater = 1;
+        levels(1.0, 1.5);
         CalcAntei(*doc, 0, 0);
-        const int16_t part = doc->WallType() == 3 ? 1 : 0;
-        bool buoyancy = false, dry = false, submerged = false;
-        for (int32_t i = 0; i < doc->nCase(); ++i) {
-          const CAntRes& r = *doc->AntRes(part, i);
-          buoyancy = buoyancy || r.FuryokuV != 0;
-          dry = dry || r.ZensaiV(0) != 0;
-          submerged = submerged || r.ZensaiV(1) != 0;
+        doc->nWater = water.nWater;
+        levels(water.level * 2 / 3, water.level);
+        CalcAntei(*doc, 0, 0);
+
+        auto write = [&](int16_t part) {
+          return Cp932ToUtf8(
+              test::Markup([&](PrnFile& f) { PrnKutai(f, *doc, work.path(), part); }));
+        };
+        // The text from `from` up to `to` (or the end).
+        auto between = [](const std::string& t, const char* from, const char* to) {
+          const size_t a = t.find(from);
+          if (a == std::string::npos) return std::string();
+          return t.substr(a, t.find(to, a + 1) == std::string::npos ? std::string::npos
+                                                                     : t.find(to, a + 1) - a);
+        };
+        const bool mixed = doc->WallType() == 3;
+        // Ordinary polygons: the force table's rows.
+        {
+          const int16_t part = mixed ? 1 : 0;
+          bool buoyancy = false, dry = false, submerged = false;
+          for (int32_t i = 0; i < doc->nCase(); ++i) {
+            const CAntRes& r = *doc->AntRes(part, i);
+            buoyancy = buoyancy || r.FuryokuV != 0;
+            dry = dry || r.ZensaiV(0) != 0;
+            submerged = submerged || r.ZensaiV(1) != 0;
+          }
+          EXPECT_TRUE(dry);
+          const std::string text = write(part);
+          const std::string soil = between(text, "前面土の重量及び重心位置</H", "\x01");
+          EXPECT_EQ(text.find("く体に作用する浮力及び重心位置</H") != std::string::npos, buoyancy);
+          EXPECT_EQ(soil.find("水位無視") != std::string::npos, dry);
+          EXPECT_EQ(soil.find("水位考慮") != std::string::npos, submerged);
         }
-        EXPECT_TRUE(dry);
-        const std::string text = Cp932ToUtf8(
-            test::Markup([&](PrnFile& f) { PrnKutai(f, *doc, work.path(), part); }));
-        const size_t soil = text.find("<H2>前面土の重量及び重心位置</H2>") != std::string::npos
-                                ? text.find("<H2>前面土の重量及び重心位置</H2>")
-                                : text.find("<H3>前面土の重量及び重心位置</H3>");
-        const std::string ordinary = soil == std::string::npos ? "" : text.substr(soil);
-        EXPECT_EQ(text.find("く体に作用する浮力及び重心位置</H") != std::string::npos, buoyancy);
-        EXPECT_EQ(ordinary.find("水位無視") != std::string::npos, dry);
-        EXPECT_EQ(ordinary.find("水位考慮") != std::string::npos, submerged);
-        if (nTentou == 3) {
-          EXPECT_NE(text.find("前面土の重量及び重心位置(示力線計算用)"), std::string::npos);
+        // Line-of-thrust polygons: the items of the line of thrust.
+        if (mixed || nTentou == 3) {
+          bool buoyancy = false, dry = false, submerged = false;
+          for (int32_t i = 0; i < doc->nCase(); ++i) {
+            const CAntRes& r = *doc->AntRes(0, i);
+            buoyancy = buoyancy || r.nSForce(1) != 0;
+            dry = dry || r.nSForce(2) != 0;
+            submerged = submerged || r.nSForce(3) != 0;
+          }
+          const std::string text = write(0);
+          const std::string soil = between(text, "前面土の重量及び重心位置(示力線計算用)",
+                                           "前面土の重量及び重心位置</H");
+          EXPECT_EQ(text.find("浮力及び重心位置(示力線計算用)") != std::string::npos, buoyancy);
+          EXPECT_EQ(soil.find("水位無視") != std::string::npos, dry);
+          EXPECT_EQ(soil.find("水位考慮(浮力)") != std::string::npos, submerged);
         }
       }
     }
