@@ -138,16 +138,7 @@ void PrnGeneralTable(PrnFile& f, const CAntRes& r, const std::vector<ForceSumRow
 
 // Opening of one case's block; the first of a series starts the page.
 void OpenCase(PrnFile& f, const CDocument& doc, int32_t i, const char* series, int16_t& flag) {
-  if (flag != 0) {
-    PrnBlockOpen(f);
-    f.Empty();
-  } else {
-    PrnPageBreak(f);
-    PrnBlockOpen(f);
-    f.Empty();
-    PrnHeading(f, doc, 2, series);
-    flag = -1;
-  }
+  if (!PrnSeriesOpen(f, doc, series, flag)) f.Empty();
   PrnCaseHeading(f, doc, i, 3);
   PrnQuakeNote(f, doc, i);
   f.Empty();

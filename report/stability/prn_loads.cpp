@@ -93,16 +93,9 @@ void PrnHorzLoad(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) {
   for (int j = 0; j < 3; ++j) {
     if (r.HorzLoadH(j) != 0) ++k;
   }
-  if (flag != 0) {
-    PrnBlockOpen(f);
-  } else {
-    PrnPageBreak(f);
-    PrnBlockOpen(f);
-    f.Empty();
-    PrnHeading(f, doc, 2, "水平荷重");
+  if (PrnSeriesOpen(f, doc, "水平荷重", flag)) {
     PrnHeading(f, doc, 3, "計算方法");
     HorzMethod(f, ReportedHorzKinds(doc));
-    flag = -1;
   }
   CaseOpening(f, doc, i);
 
@@ -158,15 +151,7 @@ void PrnNiniLoad(PrnFile& f, const CDocument& doc, int32_t i, int16_t part, int1
   if (!rp || rp->NiniCnt() <= 0) return;
   const CAntRes& r = *rp;
   const int n = r.NiniCnt();
-  if (flag != 0) {
-    PrnBlockOpen(f);
-  } else {
-    PrnPageBreak(f);
-    PrnBlockOpen(f);
-    f.Empty();
-    PrnHeading(f, doc, 2, "その他の荷重");
-    flag = -1;
-  }
+  PrnSeriesOpen(f, doc, "その他の荷重", flag);
   CaseOpening(f, doc, i);
 
   const std::string& kN = PrnUnitWords[0];

@@ -9,6 +9,19 @@ void PrnImage(PrnFile& f, const std::string& path, int percent) {
   f.Line("<IMG SRC=\"@\", WIDTH=" + p + "%, HEIGHT=" + p + "%>", {path});
 }
 
+bool PrnSeriesOpen(PrnFile& f, const CDocument& doc, const char* title, int16_t& flag) {
+  if (flag != 0) {
+    PrnBlockOpen(f);
+    return false;
+  }
+  PrnPageBreak(f);
+  PrnBlockOpen(f);
+  f.Empty();
+  PrnHeading(f, doc, 2, title);
+  flag = -1;
+  return true;
+}
+
 void PrnSumRowOpen(PrnFile& f, int row) {
   f.Line("</LOOP>");
   f.Line("<FOOTER>");
