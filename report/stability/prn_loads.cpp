@@ -26,9 +26,9 @@ HorzKinds ReportedHorzKinds(const CDocument& doc) {
   for (int32_t i : PrnReportedCases(doc, PrnSel().PrnAnteiCases)) {
     const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
     if (!k) continue;
-    h.crash = h.crash || (doc.nAutoCrash(0) == 0 && k->nAutoCrash != 0);
-    h.stone = h.stone || (doc.nStone == 0 && k->nStoneCrash != 0);
-    h.wind = h.wind || (doc.nWind == 0 && k->nWind != 0);
+    h.crash = h.crash || (doc.nAutoCrash(0) == 0 && k->nAutoCrash == 1);
+    h.stone = h.stone || (doc.nStone == 0 && k->nStoneCrash == 1);
+    h.wind = h.wind || (doc.nWind == 0 && k->nWind == 1);
   }
   return h;
 }

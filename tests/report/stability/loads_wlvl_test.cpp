@@ -88,6 +88,32 @@ TEST_F(LoadSections, HorizontalLoadMethodLeavesOutKindsTheDesignDoesNotTake) {
   EXPECT_NE(text.find("風荷重"), std::string::npos);
 }
 
+// A switch other than 1 (an old file's -1) adds no load in the force sums,
+// so the method text must not name that load either.
+TEST_F(LoadSections, HorizontalLoadMethodNamesOnlyKindsSwitchedToOne) {
+  CDocument doc;
+  doc.SetWallType(1);
+  doc.SetnAutoCrash(0, 0);
+  doc.nStone = 0;
+  doc.nWind = 0;
+  doc.SetnCase(1);
+  doc.pCase(0)->nAutoCrash = -1;
+  doc.pCase(0)->nStoneCrash = -1;
+  doc.pCase(0)->nWind = 1;
+  PrnSel().NewDocument(1);
+  PrnSel().PrnAnteiCases.Set(0, 1);
+  CAntRes& a = *doc.AntRes(0, 0);
+  Slot(a, 0, "風荷重", 0, 0, 3, 3.5);
+  a.HorzLoadSgmH = 3;
+  const std::string text = Cp932ToUtf8(test::Markup([&](PrnFile& f) {
+    int16_t flag = 0;
+    PrnHorzLoad(f, doc, 0, flag);
+  }));
+  EXPECT_EQ(text.find("自動車衝突荷重"), std::string::npos);
+  EXPECT_EQ(text.find("落石衝突荷重"), std::string::npos);
+  EXPECT_NE(text.find("風荷重"), std::string::npos);
+}
+
 TEST_F(LoadSections, OtherLoadsCutTheirNamesToFifteenBytes) {
   CDocument doc;
   doc.SetWallType(1);
