@@ -851,30 +851,10 @@ void frmKajyu::cmdNini_Click() {
 // ---- New case name
 // --------------------------------------------------------------
 
-frmAddCase::frmAddCase(QWidget* owner) : QDialog(owner) {
-  setObjectName("frmAddCase");
-  setWindowTitle(QStringLiteral("荷重ケース追加"));
-  auto* lay = new QVBoxLayout(this);
-  auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("荷重ケース名:"), this));
-  imCaseName = new TextBox(this);
-  imCaseName->setObjectName("imCaseName");
+frmAddCase::frmAddCase(QWidget* owner)
+    : NameDialog(owner, "frmAddCase", QStringLiteral("荷重ケース追加"),
+                 QStringLiteral("荷重ケース名:"), 260) {
   imCaseName->SetMaxChars(30);
-  imCaseName->setMinimumWidth(260);
-  row->addWidget(imCaseName, 1);
-  lay->addLayout(row);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  cmdAdd = new QPushButton(QStringLiteral("追加"), this);
-  cmdAdd->setObjectName("cmdAdd");
-  cmdAdd->setDefault(true);
-  cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  cmdCancel->setObjectName("cmdCancel");
-  buttons->addWidget(cmdAdd);
-  buttons->addWidget(cmdCancel);
-  lay->addLayout(buttons);
-  connect(cmdAdd, &QPushButton::clicked, this, &frmAddCase::cmdAdd_Click);
-  connect(cmdCancel, &QPushButton::clicked, this, &frmAddCase::reject);
 }
 
 void frmAddCase::cmdAdd_Click() {
@@ -885,14 +865,7 @@ void frmAddCase::cmdAdd_Click() {
     imCaseName->setFocus();
     return;
   }
-  endState_ = 1;
-  caseName_ = name.toStdString();
-  hide();
-}
-
-void frmAddCase::reject() {
-  endState_ = 0;
-  hide();
+  Accept(name);
 }
 
 int16_t RunAddCase(QWidget* owner, std::string* name) {
