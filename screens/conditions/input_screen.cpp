@@ -6,6 +6,7 @@
 #include "document/document.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/conditions/form_parts.h"
+#include "screens/screen_foot.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 
@@ -13,16 +14,8 @@ namespace norva {
 
 InputScreen::InputScreen(int16_t no, const char* objectName) : no_(no) {
   setObjectName(objectName);
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName("imtHelp");
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(48);
-  ShowHint(imtHelp, std::string());
-  cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);
-  cmdPrevious->setObjectName("cmdPrevious");
-  cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
-  cmdNext->setObjectName("cmdNext");
+  imtHelp = MakeHelpBox(this, 48);
+  MakeStepButtons(this, cmdPrevious, cmdNext);
   connect(cmdPrevious, &QPushButton::clicked, this,
           [this] { Run([this](CDocument& d) { ShowForm(d, static_cast<int16_t>(no_ - 1)); }); });
   connect(cmdNext, &QPushButton::clicked, this,

@@ -14,6 +14,7 @@
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/loads/load_dialogs.h"
+#include "screens/screen_foot.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -355,18 +356,10 @@ QWidget* frmKajyu::BuildFrame() {
   cases->addWidget(sidePanel);
   v->addLayout(cases, 1);
 
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName("imtHelp");
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(44);
-  ShowHint(imtHelp, "");
+  imtHelp = MakeHelpBox(this, 44);
   cmdAntResult = new QPushButton(QStringLiteral("安定計算結果更新"), this);
   cmdAntResult->setObjectName("cmdAntResult");
-  cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);
-  cmdPrevious->setObjectName("cmdPrevious");
-  cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
-  cmdNext->setObjectName("cmdNext");
+  MakeStepButtons(this, cmdPrevious, cmdNext);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(imtHelp, 1);
   bottom->addWidget(cmdAntResult);
