@@ -14,6 +14,7 @@
 #include "document/load_case.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
+#include "screens/user_input.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell/shell_test_support.h"
@@ -21,32 +22,11 @@
 namespace norva {
 namespace {
 
-void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// Replaces a box's text as typing would (select all, then the keys).
-void Type(QLineEdit* w, const QString& text) {
-  w->selectAll();
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-  }
-}
-void Key(QWidget* w, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(w, &press);
-}
-// The user leaves a number box after typing into it.
-void Enter(NumberBox* box, const QString& text) {
-  FocusIn(box);
-  Type(box, text);
-  FocusOut(box);
-}
+using test::Enter;
+using test::FocusIn;
+using test::FocusOut;
+using test::Key;
+using test::Type;
 
 class FrmKajyuTest : public test::ShellFixture {
  protected:

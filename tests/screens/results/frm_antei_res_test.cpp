@@ -24,6 +24,7 @@
 #include "document/report_format.h"
 #include "platform/controls/colors.h"
 #include "screens/results/antei_res_pages.h"
+#include "screens/user_input.h"
 #include "shell/calculation.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
@@ -32,28 +33,9 @@
 namespace norva {
 namespace {
 
-void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// The user enters a box, replaces its text and leaves it.
-void Enter(NumberBox* box, const QString& text) {
-  FocusIn(box);
-  box->selectAll();
-  if (text.isEmpty()) {
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(box, &del);
-  }
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(box, &press);
-  }
-  FocusOut(box);
-}
+using test::Enter;
+using test::FocusIn;
+using test::FocusOut;
 
 // Lets the event loop run for ms milliseconds (timers included).
 void Wait(int ms) {
