@@ -47,12 +47,7 @@ class LoadDialogsFixture : public ShellFixture {
   }
   // The sample opened from a copy and shown on screen 3.
   std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    auto doc = ActiveDocument();
+    auto doc = OpenCopy(sample);
     if (!doc) return doc;
     ShowForm(*doc, 3);
     screen_ = dynamic_cast<frmKajyu*>(doc->DataForm);

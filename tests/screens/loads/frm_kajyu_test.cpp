@@ -41,15 +41,6 @@ class FrmKajyuTest : public test::ShellFixture {
     Windows().makeScreen[3] = nullptr;
     ShellFixture::TearDown();
   }
-  // A sample opened from a copy, before any screen 3 is shown.
-  std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(test::ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
-  }
   frmKajyu* Show(CDocument& doc) {
     ShowForm(doc, 3);
     auto* screen = dynamic_cast<frmKajyu*>(doc.DataForm);
@@ -86,7 +77,7 @@ class FrmKajyuTest : public test::ShellFixture {
 };
 
 TEST_F(FrmKajyuTest, FillingTwiceAndTabbingThroughEveryBoxLeaveTheFileAsItWas) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_NE(doc, nullptr);
   // Values a box cannot show (out of range, more decimals, nulls) and groups
   // switched on with blank members.
@@ -122,7 +113,7 @@ TEST_F(FrmKajyuTest, FillingTwiceAndTabbingThroughEveryBoxLeaveTheFileAsItWas) {
 }
 
 TEST_F(FrmKajyuTest, ChosenKindsSetTheIntensityAndTheBoxesThatTakeTyping) {
-  auto doc = Open("gravity.nrv");  // road earthworks, Coulomb, vehicle T-25
+  auto doc = OpenCopy("gravity.nrv");  // road earthworks, Coulomb, vehicle T-25
   frmKajyu* s = Show(*doc);
   ASSERT_EQ(doc->Sisin, 2);
   EXPECT_EQ(s->cmbAutoCrash->itemText(0), QStringLiteral("たわみ性防護柵"));
@@ -176,7 +167,7 @@ TEST_F(FrmKajyuTest, ChosenKindsSetTheIntensityAndTheBoxesThatTakeTyping) {
 }
 
 TEST_F(FrmKajyuTest, SwitchingALoadOffShowsADashInEveryCase) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   FlexGrid* g = s->fgComb;
   ASSERT_EQ(g->Cols(), doc->nCase() + 1);
@@ -197,7 +188,7 @@ TEST_F(FrmKajyuTest, SwitchingALoadOffShowsADashInEveryCase) {
 }
 
 TEST_F(FrmKajyuTest, StandardCasesThenTickingAndFactorEditsAsAUserDoes) {
-  auto doc = Open("gravity.nrv");  // road earthworks, gravity wall, vehicle, seismic
+  auto doc = OpenCopy("gravity.nrv");  // road earthworks, gravity wall, vehicle, seismic
   frmKajyu* s = Show(*doc);
   ASSERT_GT(doc->nCase(), 0);
   sink_.answers = {MsgAnswer::Ok};
@@ -249,7 +240,7 @@ TEST_F(FrmKajyuTest, StandardCasesThenTickingAndFactorEditsAsAUserDoes) {
 }
 
 TEST_F(FrmKajyuTest, LargeBlockBearingRowShowsTheStandardFactorReadOnly) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->Sisin = 3;
   frmKajyu* s = Show(*doc);
   FlexGrid* g = s->fgComb;
@@ -266,7 +257,7 @@ TEST_F(FrmKajyuTest, LargeBlockBearingRowShowsTheStandardFactorReadOnly) {
 }
 
 TEST_F(FrmKajyuTest, ChangedGuidelineRefillsTheSnowKinds) {
-  auto doc = Open("gravity.nrv");  // road earthworks: three snow kinds
+  auto doc = OpenCopy("gravity.nrv");  // road earthworks: three snow kinds
   frmKajyu* s = Show(*doc);
   ASSERT_EQ(s->cmbSnow->count(), 3);
   doc->Sisin = 0;  // what accepting the initial conditions does, then DataSet
@@ -277,7 +268,7 @@ TEST_F(FrmKajyuTest, ChangedGuidelineRefillsTheSnowKinds) {
 }
 
 TEST_F(FrmKajyuTest, NameBoxRenamesTheCurrentCaseAndItsColumn) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   s->fgComb->Select(kRowName, 2);
   EXPECT_EQ(s->nCurCase(), 1);
@@ -289,7 +280,7 @@ TEST_F(FrmKajyuTest, NameBoxRenamesTheCurrentCaseAndItsColumn) {
 }
 
 TEST_F(FrmKajyuTest, AddAndDeleteCases) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   const int n = doc->nCase();
   ASSERT_EQ(n, 2);  // "常時", "地震時"
@@ -356,7 +347,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
 }
 
 TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwards) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->nStone = 0;  // rock fall considered, its values missing
   LoadsDialogs() = LoadDialogs{};  // no dialog plugged in: every button stays off
   frmKajyu* s = Show(*doc);
@@ -391,7 +382,7 @@ TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwar
 }
 
 TEST_F(FrmKajyuTest, CalculationRunsFromTheScreenAndTheResultsBecomeReachable) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   ASSERT_TRUE(s->cmdAntResult->isEnabled());
   EXPECT_FALSE(main_->nav->optTab[5]->isEnabled());
@@ -408,7 +399,7 @@ TEST_F(FrmKajyuTest, CalculationRunsFromTheScreenAndTheResultsBecomeReachable) {
 }
 
 TEST_F(FrmKajyuTest, CalculationWaitsForEveryInputScreen) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   ASSERT_TRUE(s->cmdAntResult->isEnabled());
   doc->WallH = kNullDouble;  // the wall section became incomplete

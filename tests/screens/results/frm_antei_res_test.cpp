@@ -94,14 +94,6 @@ class FrmAnteiResTest : public test::ShellFixture {
     Windows() = savedWindows_;
     ShellFixture::TearDown();
   }
-  std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(test::ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
-  }
   frmAnteiRes* Show(CDocument& doc) {
     ShowForm(doc, 4);
     auto* s = dynamic_cast<frmAnteiRes*>(doc.DataForm);
@@ -129,7 +121,7 @@ class FrmAnteiResTest : public test::ShellFixture {
 };
 
 TEST_F(FrmAnteiResTest, OpeningCalculatesOnceAndComingBackFromStressesDoesNot) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_NE(doc, nullptr);
   frmAnteiRes* s = Show(*doc);
   EXPECT_EQ(calculations_, 1);
@@ -153,7 +145,7 @@ TEST_F(FrmAnteiResTest, OpeningCalculatesOnceAndComingBackFromStressesDoesNot) {
 }
 
 TEST_F(FrmAnteiResTest, CaseListAndDocumentsWithoutCases) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   AnteiResHooks().calculate = [](CDocument&) { return true; };
   doc->SetnCase(12);
   for (int i = 0; i < 12; ++i) {
@@ -263,7 +255,7 @@ void CheckAgreement(CDocument& d, frmAnteiRes* s) {
 TEST_F(FrmAnteiResTest, EverySampleShowsItsStoredResults) {
   for (const char* sample : {"block_masonry.nrv", "gravity.nrv", "leaning.nrv", "mixed.nrv"}) {
     SCOPED_TRACE(sample);
-    auto doc = Open(sample);
+    auto doc = OpenCopy(sample);
     ASSERT_NE(doc, nullptr);
     frmAnteiRes* s = Show(*doc);
     ASSERT_NE(s, nullptr);
@@ -274,7 +266,7 @@ TEST_F(FrmAnteiResTest, EverySampleShowsItsStoredResults) {
 }
 
 TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
-  auto doc = Open("gravity.nrv");  // Coulomb: no earth-pressure page
+  auto doc = OpenCopy("gravity.nrv");  // Coulomb: no earth-pressure page
   frmAnteiRes* s = Show(*doc);
   IndexTab* tabs = s->vstAntDetail[1];
   EXPECT_FALSE(tabs->isTabVisible(0));
@@ -287,7 +279,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
   EXPECT_TRUE(s->rowTentouE->isVisibleTo(s));
   EXPECT_FALSE(s->rowTentouFm->isVisibleTo(s));
 
-  auto mixed = Open("mixed.nrv");
+  auto mixed = OpenCopy("mixed.nrv");
   s = Show(*mixed);
   EXPECT_TRUE(s->optAntei.Value(0));
   EXPECT_TRUE(s->optAntei.Item(0)->isEnabled());
@@ -300,7 +292,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
   EXPECT_EQ(s->vstAntDetail[1]->CurrTab(), 0);  // the lower wall's earth pressure
 
   // A block wall judged by its line of thrust.
-  auto block = Open("block_masonry.nrv");
+  auto block = OpenCopy("block_masonry.nrv");
   block->nTentou = 3;
   block->nWlvlAuto = 1;
   s = Show(*block);
@@ -332,7 +324,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
 }
 
 TEST_F(FrmAnteiResTest, AFixedSlipAngleRecalculatesItsCaseOnce) {
-  auto doc = Open("leaning.nrv");  // trial wedge, embankment
+  auto doc = OpenCopy("leaning.nrv");  // trial wedge, embankment
   frmAnteiRes* s = Show(*doc);
   NumberBox* box = s->imnDoatsu3[0];
   auto wedge = [&] { return doc->AntRes(0, 0)->Kusabi(0); };
@@ -376,7 +368,7 @@ TEST_F(FrmAnteiResTest, AFixedSlipAngleRecalculatesItsCaseOnce) {
 }
 
 TEST_F(FrmAnteiResTest, SlipAnglesOfAMixedWallGoToTheirPart) {
-  auto doc = Open("mixed.nrv");
+  auto doc = OpenCopy("mixed.nrv");
   frmAnteiRes* s = Show(*doc);
   NumberBox* lower = s->imnDoatsu3[0];
   const double lowerAngle = std::round(lower->Value()) + 1;
@@ -392,7 +384,7 @@ TEST_F(FrmAnteiResTest, SlipAnglesOfAMixedWallGoToTheirPart) {
 }
 
 TEST_F(FrmAnteiResTest, CutBackGroundFixesTheBackfillWedgeOnly) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->Doatsu = 1;
   doc->BackType = 1;
   doc->KiriD = 0.5;
@@ -426,7 +418,7 @@ TEST_F(FrmAnteiResTest, CutBackGroundFixesTheBackfillWedgeOnly) {
 }
 
 TEST_F(FrmAnteiResTest, AMissingTrialFileShowsNoTrialsAndTheCasesOwnNumbers) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->Doatsu = 1;
   frmAnteiRes* s = Show(*doc);
   ASSERT_GT(s->vsDoatsu3->MaxRows(), 2);
@@ -441,7 +433,7 @@ TEST_F(FrmAnteiResTest, AMissingTrialFileShowsNoTrialsAndTheCasesOwnNumbers) {
 }
 
 TEST_F(FrmAnteiResTest, SlidingWithoutForceIsOmittedAndComesBack) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmAnteiRes* s = Show(*doc);
   CAntRes& r = *doc->AntRes(0, 1);
   r.SgmH = 0;
@@ -460,7 +452,7 @@ TEST_F(FrmAnteiResTest, SlidingWithoutForceIsOmittedAndComesBack) {
 }
 
 TEST_F(FrmAnteiResTest, ResultsThatCouldNotBeComputedNeverPass) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmAnteiRes* s = Show(*doc);
   MarkNotComputable(*doc->AntRes(0, 0));
   s->SetAntSummary(0);
@@ -476,7 +468,7 @@ TEST_F(FrmAnteiResTest, ResultsThatCouldNotBeComputedNeverPass) {
 }
 
 TEST_F(FrmAnteiResTest, ButtonsOpenTheReportInPreviewAndTheWaterLevelWindow) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   std::vector<int16_t> modes;
   Windows().reportDialog = [&](CDocument& d, int16_t mode, QWidget*) {
     EXPECT_EQ(&d, doc.get());

@@ -68,12 +68,7 @@ class FrmOuryokuTest : public test::ShellFixture {
   // A sample opened from a copy and calculated as "安定計算結果更新" does.
   std::shared_ptr<CDocument> Calculated(const char* sample,
                                         void (*change)(CDocument&) = nullptr) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(test::ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    auto doc = ActiveDocument();
+    auto doc = OpenCopy(sample);
     if (!doc) return doc;
     if (change) change(*doc);
     EXPECT_TRUE(RecalculateDocument(*doc));

@@ -40,15 +40,6 @@ class SectionFixture : public ShellFixture {
     SetGuidePictureFolder("");
     ShellFixture::TearDown();
   }
-  // A sample opened from a copy of its file.
-  std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
-  }
   frmKutai* Show(CDocument& doc) {
     ShowForm(doc, 1);
     auto* screen = dynamic_cast<frmKutai*>(doc.DataForm);
