@@ -26,7 +26,7 @@ using test::Enter;
 using test::FocusIn;
 using test::FocusOut;
 using test::Key;
-using test::Type;
+using test::Retype;
 
 class FrmKajyuTest : public test::ShellFixture {
  protected:
@@ -273,7 +273,7 @@ TEST_F(FrmKajyuTest, NameBoxRenamesTheCurrentCaseAndItsColumn) {
   s->fgComb->Select(kRowName, 2);
   EXPECT_EQ(s->nCurCase(), 1);
   EXPECT_EQ(s->imtLoadName->Text(), QString::fromStdString(doc->pCase(1)->CaseName));
-  Type(s->imtLoadName, QStringLiteral("地震時B"));
+  Retype(s->imtLoadName, QStringLiteral("地震時B"));
   EXPECT_EQ(doc->pCase(1)->CaseName, "地震時B");
   EXPECT_EQ(s->fgComb->TextMatrix(kRowName, 2), QStringLiteral("地震時B"));
   EXPECT_EQ(s->imtLoadName->MaxChars(), 30);
@@ -337,7 +337,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
   EXPECT_EQ(s->fgComb->Cols(), 1);
   EXPECT_FALSE(s->cmdNext->isEnabled());
   EXPECT_FALSE(s->cmdAntResult->isEnabled());
-  Type(s->imtLoadName, QStringLiteral("x"));
+  Retype(s->imtLoadName, QStringLiteral("x"));
   const size_t asked = sink_.shown.size();
   s->cmdCase[1]->click();    // nothing to delete, nothing asked
   s->cmdKajyuComb->click();  // no case: generated without a question
@@ -411,14 +411,14 @@ TEST_F(FrmKajyuTest, CalculationWaitsForEveryInputScreen) {
 TEST_F(FrmKajyuTest, NewCaseDialogRefusesAnEmptyNameAndTrimsTheOthers) {
   frmAddCase dlg(main_.get());
   dlg.show();
-  Type(dlg.imCaseName, QStringLiteral("　 "));
+  Retype(dlg.imCaseName, QStringLiteral("　 "));
   dlg.cmdAdd->click();
   ASSERT_EQ(sink_.shown.size(), 1u);
   EXPECT_EQ(sink_.shown[0], "荷重ケース名を入力してください。");
   EXPECT_TRUE(dlg.isVisible());
   EXPECT_EQ(dlg.nEndState(), 0);
 
-  Type(dlg.imCaseName, QStringLiteral("  常時＋雪  "));
+  Retype(dlg.imCaseName, QStringLiteral("  常時＋雪  "));
   dlg.cmdAdd->click();
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(dlg.nEndState(), 1);
@@ -427,7 +427,7 @@ TEST_F(FrmKajyuTest, NewCaseDialogRefusesAnEmptyNameAndTrimsTheOthers) {
 
   frmAddCase closed(main_.get());
   closed.show();
-  Type(closed.imCaseName, QStringLiteral("途中"));
+  Retype(closed.imCaseName, QStringLiteral("途中"));
   closed.close();  // the close box
   EXPECT_FALSE(closed.isVisible());
   EXPECT_EQ(closed.nEndState(), 0);

@@ -411,7 +411,7 @@ TEST_F(FrmKutaiTest, ABoxLeftAfterItsDocumentWasReleasedTouchesNothing) {
   doc.reset();
   CloseDocument(key);  // what closing the main window does first
   ASSERT_TRUE(gone.expired());
-  test::Type(s->imnGrwSize[0], "4");
+  test::Retype(s->imnGrwSize[0], "4");
   FocusOut(s->imnGrwSize[0]);  // must not reach the released document
   s->chkDrawMode->click();
   SUCCEED();
