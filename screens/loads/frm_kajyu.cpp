@@ -621,13 +621,8 @@ void frmKajyu::imnSnow_LostFocus(int index) {
   if (gNavLock || !m_cDoc) return;
   ShowHint(imtHelp, "");
   NumberBox* box = imnSnow[index];
-  if (NumBoxWritesBack(box)) {
-    if (index == 1) {
-      if (ApplySnowDepth(*m_cDoc, GetNumBox(box))) SetNumBox(imnSnow[2], m_cDoc->SnowLoad);
-    } else {
-      (index == 0 ? m_cDoc->SnowPos : m_cDoc->SnowLoad) = GetNumBox(box);
-    }
-  }
+  if (NumBoxWritesBack(box) && StoreSnowBox(*m_cDoc, index, GetNumBox(box)))
+    SetNumBox(imnSnow[2], m_cDoc->SnowLoad);
   SetFormState();
 }
 
