@@ -1,6 +1,7 @@
 #include "screens/conditions/input_screen.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <cstring>
 
 #include "document/document.h"
@@ -83,16 +84,21 @@ void InputScreen::PlaceRow(QGridLayout* grid, int row, QLabel* label, const char
   if (unit) grid->addWidget(unit, row, 2);
 }
 
-QWidget* InputScreen::MakeHintBox() { return imtHelp; }
-
-QWidget* InputScreen::MakeButtonStrip() {
+void InputScreen::LayOutColumns(QWidget* left, QWidget* right) {
+  auto* lay = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout;
+  columns->addWidget(left, 1);
+  columns->addWidget(right, 1);
+  lay->addLayout(columns, 1);
+  lay->addWidget(imtHelp);
   auto* strip = new QWidget(this);
-  auto* lay = new QHBoxLayout(strip);
-  lay->setContentsMargins(0, 0, 0, 0);
-  lay->addStretch(1);
-  lay->addWidget(cmdPrevious);
-  lay->addWidget(cmdNext);
-  return strip;
+  auto* buttons = new QHBoxLayout(strip);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdPrevious);
+  buttons->addWidget(cmdNext);
+  lay->addWidget(strip);
+  conditions::TabOrderByColumns(this, {left, right, strip});
 }
 
 }  // namespace norva
