@@ -17,6 +17,7 @@
 #include "platform/text/vb_text_io.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_renderer.h"
+#include "file_bytes.h"
 #include "temp_folder.h"
 
 namespace norva::test {
@@ -53,11 +54,6 @@ class RecordingSink final : public IMessageSink {
 
 // The shipped data as the program folder holds them (resource/ inside).
 inline std::string ShippedFolder() { return std::string(NORVA_SOURCE_DIR) + "/resources"; }
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // A hand-written golden of tests/report/golden (CP932, CR LF), with the
 // placeholder "%WORK%" replaced by the work folder of the run.
