@@ -46,25 +46,39 @@ void DrawSectionFigure(SheetRun& run, const CDocument& doc, const SectionFigure&
   run.SkzOrgY = orgY;
 }
 
-// ---- gravity wall ------------------------------------------------------------------------
+// ---- gravity and leaning walls -------------------------------------------------------------
 
-SectionFigure GrwSectionFigure(const CDocument& doc, SheetPoints& pts, double scale) {
-  SectionBuilder b(doc, pts, scale, kGrwSlots);
-  b.FoundationPoints(doc.Tokki == 1);
+namespace {
+
+// The outline the gravity and the leaning wall share: the ring 0-1-2-5-6-3-4
+// (with the key) on its foundation. Gives the drain holes' back face (4-3,
+// else the line 3-6) up to the crest; the toe and the face are the wall's.
+DrainFaces SevenPointOutline(SectionBuilder& b) {
+  b.FoundationPoints(b.doc().Tokki == 1);
   b.Extent(21);
-  const DPoint p0 = b.P(0), p1 = b.P(1), p2 = b.P(2), p3 = b.P(3), p4 = b.P(4), p5 = b.P(5),
-               p6 = b.P(6);
-  b.Ring({p0, p1, p2, p5, p6, p3, p4});
+  const DPoint p3 = b.P(3), p4 = b.P(4), p5 = b.P(5), p6 = b.P(6);
+  b.Ring({b.P(0), b.P(1), b.P(2), p5, p6, p3, p4});
   b.FoundationLines(true);
-
   DrainFaces faces;
-  faces.toe = [p0, p1](double y) { return InterpolateX(p0, p1, y); };
-  faces.face = [p2, p5](double y) { return InterpolateX(p2, p5, y); };
   faces.top = p5.Y;
   faces.firstA = p4;
   faces.firstB = p3;
   faces.lineC = p3;
   faces.lineD = p6;
+  return faces;
+}
+
+}  // namespace
+
+// ---- gravity wall ------------------------------------------------------------------------
+
+SectionFigure GrwSectionFigure(const CDocument& doc, SheetPoints& pts, double scale) {
+  SectionBuilder b(doc, pts, scale, kGrwSlots);
+  DrainFaces faces = SevenPointOutline(b);
+  const DPoint p0 = b.P(0), p1 = b.P(1), p2 = b.P(2), p3 = b.P(3), p4 = b.P(4), p5 = b.P(5),
+               p6 = b.P(6);
+  faces.toe = [p0, p1](double y) { return InterpolateX(p0, p1, y); };
+  faces.face = [p2, p5](double y) { return InterpolateX(p2, p5, y); };
   b.Drains(faces);
 
   b.BottomChains();
@@ -88,24 +102,14 @@ SectionFigure GrwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
 
 SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double scale) {
   SectionBuilder b(doc, pts, scale, kGrwSlots);
-  b.FoundationPoints(doc.Tokki == 1);
-  b.Extent(21);
+  DrainFaces faces = SevenPointOutline(b);
   const DPoint p0 = b.P(0), p1 = b.P(1), p2 = b.P(2), p3 = b.P(3), p4 = b.P(4), p5 = b.P(5),
                p6 = b.P(6);
-  b.Ring({p0, p1, p2, p5, p6, p3, p4});
-  b.FoundationLines(true);
-
-  DrainFaces faces;
   faces.toe = [p1](double) { return p1.X; };
   if (doc.MtwH1 != 0) {
     const double g = doc.MtwB2 / doc.MtwH1;
     faces.face = [p2, g](double y) { return p2.X + (y - p2.Y) * g; };
   }
-  faces.top = p5.Y;
-  faces.firstA = p4;
-  faces.firstB = p3;
-  faces.lineC = p3;
-  faces.lineD = p6;
   b.Drains(faces);
 
   const DPoint f17 = b.F(17), f18 = b.F(18), f21 = b.F(21);

@@ -9,6 +9,7 @@
 #include "document/load_case.h"
 #include "document/numeric.h"
 #include "document/report_format.h"
+#include "screens/member_access.h"
 
 namespace norva {
 
@@ -174,16 +175,7 @@ namespace {
 
 // Accessors for the tables: plain members through a member pointer, indexed
 // members through their accessor pair.
-template <double CDocumentInputs::*M>
-double Get(const CDocument& d) {
-  return d.*M;
-}
-template <double CDocumentInputs::*M>
-void Set(CDocument& d, double v) {
-  d.*M = v;
-}
-
-#define NORVA_PLAIN(m) &Get<&CDocumentInputs::m>, &Set<&CDocumentInputs::m>
+#define NORVA_PLAIN(m) &GetMember<&CDocumentInputs::m>, &SetMember<&CDocumentInputs::m>
 #define NORVA_INDEXED(m, i) \
   [](const CDocument& d) { return d.m(i); }, [](CDocument& d, double v) { d.Set##m(i, v); }
 

@@ -41,16 +41,9 @@ const QString kMetre = QStringLiteral("(m)");
 
 frmAntei::frmAntei() : InputScreen(2, "frmAntei") {
   AddFields(AnteiFields(), this);
-  auto* lay = new QVBoxLayout(this);
-  auto* columns = new QHBoxLayout;
   QWidget* left = BuildStability();
   QWidget* right = BuildGround();
-  columns->addWidget(left, 1);
-  columns->addWidget(right, 1);
-  lay->addLayout(columns, 1);
-  lay->addWidget(MakeHintBox());
-  lay->addWidget(MakeButtonStrip());
-  conditions::TabOrderByColumns(this, {left, right, cmdPrevious->parentWidget()});
+  LayOutColumns(left, right);
 
   conditions::HintOnFocus(chkPp, imtHelp, QString());
   for (const auto& [i, b] : optTentou->Members()) conditions::HintOnFocus(b, imtHelp, QString());

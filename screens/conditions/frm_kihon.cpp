@@ -42,17 +42,10 @@ const QString kNmm2 = QStringLiteral("(N/mm2)");
 
 frmKihon::frmKihon() : InputScreen(0, "frmKihon") {
   AddFields(KihonFields(), this);
-  auto* lay = new QVBoxLayout(this);
-  auto* columns = new QHBoxLayout;
   QWidget* left = BuildLeft();
   QWidget* right = BuildRight();
-  columns->addWidget(left, 1);
-  columns->addWidget(right, 1);
-  lay->addLayout(columns, 1);
-  lay->addWidget(MakeHintBox());
-  lay->addWidget(MakeButtonStrip());
+  LayOutColumns(left, right);
   cmdPrevious->setEnabled(false);
-  conditions::TabOrderByColumns(this, {left, right, cmdPrevious->parentWidget()});
 
   conditions::HintOnFocus(chkKh, imtHelp, "地震時を考慮する場合はチェック状態にして下さい。");
   for (const auto& [i, b] : optKirido->Members())

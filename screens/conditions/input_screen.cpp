@@ -1,11 +1,13 @@
 #include "screens/conditions/input_screen.h"
 
 #include <QHBoxLayout>
+#include <QVBoxLayout>
 #include <cstring>
 
 #include "document/document.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/conditions/form_parts.h"
+#include "screens/screen_foot.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 
@@ -13,16 +15,8 @@ namespace norva {
 
 InputScreen::InputScreen(int16_t no, const char* objectName) : no_(no) {
   setObjectName(objectName);
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName("imtHelp");
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(48);
-  ShowHint(imtHelp, std::string());
-  cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);
-  cmdPrevious->setObjectName("cmdPrevious");
-  cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
-  cmdNext->setObjectName("cmdNext");
+  imtHelp = MakeHelpBox(this, 48);
+  MakeStepButtons(this, cmdPrevious, cmdNext);
   connect(cmdPrevious, &QPushButton::clicked, this,
           [this] { Run([this](CDocument& d) { ShowForm(d, static_cast<int16_t>(no_ - 1)); }); });
   connect(cmdNext, &QPushButton::clicked, this,
@@ -90,16 +84,21 @@ void InputScreen::PlaceRow(QGridLayout* grid, int row, QLabel* label, const char
   if (unit) grid->addWidget(unit, row, 2);
 }
 
-QWidget* InputScreen::MakeHintBox() { return imtHelp; }
-
-QWidget* InputScreen::MakeButtonStrip() {
+void InputScreen::LayOutColumns(QWidget* left, QWidget* right) {
+  auto* lay = new QVBoxLayout(this);
+  auto* columns = new QHBoxLayout;
+  columns->addWidget(left, 1);
+  columns->addWidget(right, 1);
+  lay->addLayout(columns, 1);
+  lay->addWidget(imtHelp);
   auto* strip = new QWidget(this);
-  auto* lay = new QHBoxLayout(strip);
-  lay->setContentsMargins(0, 0, 0, 0);
-  lay->addStretch(1);
-  lay->addWidget(cmdPrevious);
-  lay->addWidget(cmdNext);
-  return strip;
+  auto* buttons = new QHBoxLayout(strip);
+  buttons->setContentsMargins(0, 0, 0, 0);
+  buttons->addStretch(1);
+  buttons->addWidget(cmdPrevious);
+  buttons->addWidget(cmdNext);
+  lay->addWidget(strip);
+  conditions::TabOrderByColumns(this, {left, right, strip});
 }
 
 }  // namespace norva

@@ -51,9 +51,9 @@ class InputScreen : public QWidget, public IScreen {
   // A row of a grid: label, the box named `box` with that Index, unit label.
   void PlaceRow(QGridLayout* grid, int row, QLabel* label, const char* box, int index,
                 QLabel* unit);
-  // The hint box and the button strip, for the screen's layout.
-  QWidget* MakeHintBox();
-  QWidget* MakeButtonStrip();
+  // The screen's layout: two columns side by side over the hint box and the
+  // button strip; Tab runs down each column in turn.
+  void LayOutColumns(QWidget* left, QWidget* right);
   // Runs fn on the document unless there is none; exceptions become messages.
   void Run(const std::function<void(CDocument&)>& fn);
 

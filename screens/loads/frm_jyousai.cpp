@@ -265,16 +265,10 @@ void frmJyousai::BoxLostFocus(NumberBox* box, double CDocumentInputs::*member,
 
 void frmJyousai::imnSnow_LostFocus(int index) {
   if (gNavLock || !m_cDoc) return;
-  CDocument& d = *m_cDoc;
   NumberBox* box = imnSnow[index];
-  if (NumBoxWritesBack(box)) {
-    if (index == 1) {
-      // Only a new depth derives the load again.
-      if (ApplySnowDepth(d, GetNumBox(box))) SetNumBox(imnSnow[2], d.SnowLoad);
-    } else {
-      (index == 0 ? d.SnowPos : d.SnowLoad) = GetNumBox(box);
-    }
-  }
+  // Only a new depth derives the load again.
+  if (NumBoxWritesBack(box) && StoreSnowBox(*m_cDoc, index, GetNumBox(box)))
+    SetNumBox(imnSnow[2], m_cDoc->SnowLoad);
   DrawLoadDiagram();
   SetSnowState();
 }

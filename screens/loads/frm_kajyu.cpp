@@ -14,6 +14,7 @@
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/loads/load_dialogs.h"
+#include "screens/screen_foot.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -355,18 +356,10 @@ QWidget* frmKajyu::BuildFrame() {
   cases->addWidget(sidePanel);
   v->addLayout(cases, 1);
 
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName("imtHelp");
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(44);
-  ShowHint(imtHelp, "");
+  imtHelp = MakeHelpBox(this, 44);
   cmdAntResult = new QPushButton(QStringLiteral("安定計算結果更新"), this);
   cmdAntResult->setObjectName("cmdAntResult");
-  cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);
-  cmdPrevious->setObjectName("cmdPrevious");
-  cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
-  cmdNext->setObjectName("cmdNext");
+  MakeStepButtons(this, cmdPrevious, cmdNext);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(imtHelp, 1);
   bottom->addWidget(cmdAntResult);
@@ -628,13 +621,8 @@ void frmKajyu::imnSnow_LostFocus(int index) {
   if (gNavLock || !m_cDoc) return;
   ShowHint(imtHelp, "");
   NumberBox* box = imnSnow[index];
-  if (NumBoxWritesBack(box)) {
-    if (index == 1) {
-      if (ApplySnowDepth(*m_cDoc, GetNumBox(box))) SetNumBox(imnSnow[2], m_cDoc->SnowLoad);
-    } else {
-      (index == 0 ? m_cDoc->SnowPos : m_cDoc->SnowLoad) = GetNumBox(box);
-    }
-  }
+  if (NumBoxWritesBack(box) && StoreSnowBox(*m_cDoc, index, GetNumBox(box)))
+    SetNumBox(imnSnow[2], m_cDoc->SnowLoad);
   SetFormState();
 }
 
@@ -851,30 +839,10 @@ void frmKajyu::cmdNini_Click() {
 // ---- New case name
 // --------------------------------------------------------------
 
-frmAddCase::frmAddCase(QWidget* owner) : QDialog(owner) {
-  setObjectName("frmAddCase");
-  setWindowTitle(QStringLiteral("荷重ケース追加"));
-  auto* lay = new QVBoxLayout(this);
-  auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("荷重ケース名:"), this));
-  imCaseName = new TextBox(this);
-  imCaseName->setObjectName("imCaseName");
+frmAddCase::frmAddCase(QWidget* owner)
+    : NameDialog(owner, "frmAddCase", QStringLiteral("荷重ケース追加"),
+                 QStringLiteral("荷重ケース名:"), 260) {
   imCaseName->SetMaxChars(30);
-  imCaseName->setMinimumWidth(260);
-  row->addWidget(imCaseName, 1);
-  lay->addLayout(row);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  cmdAdd = new QPushButton(QStringLiteral("追加"), this);
-  cmdAdd->setObjectName("cmdAdd");
-  cmdAdd->setDefault(true);
-  cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  cmdCancel->setObjectName("cmdCancel");
-  buttons->addWidget(cmdAdd);
-  buttons->addWidget(cmdCancel);
-  lay->addLayout(buttons);
-  connect(cmdAdd, &QPushButton::clicked, this, &frmAddCase::cmdAdd_Click);
-  connect(cmdCancel, &QPushButton::clicked, this, &frmAddCase::reject);
 }
 
 void frmAddCase::cmdAdd_Click() {
@@ -885,14 +853,7 @@ void frmAddCase::cmdAdd_Click() {
     imCaseName->setFocus();
     return;
   }
-  endState_ = 1;
-  caseName_ = name.toStdString();
-  hide();
-}
-
-void frmAddCase::reject() {
-  endState_ = 0;
-  hide();
+  Accept(name);
 }
 
 int16_t RunAddCase(QWidget* owner, std::string* name) {

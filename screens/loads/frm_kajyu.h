@@ -21,6 +21,7 @@
 #include "platform/controls/text_box.h"
 #include "screens/loads/case_rules.h"
 #include "screens/loads/loads_rules.h"
+#include "screens/loads/name_dialog.h"
 #include "shell/screen.h"
 
 namespace norva {
@@ -165,28 +166,17 @@ class frmKajyu : public QWidget, public IScreen {
   QPointer<QWidget> hintOwner_;  // the list or button whose hint is shown
 };
 
-// The dialog that asks the name of a new load case. It only hides on its
-// buttons and on the close box; the caller reads nEndState and CaseName.
-class frmAddCase : public QDialog {
+// The dialog that asks the name of a new load case (at most 30 characters);
+// an empty name is refused with a message.
+class frmAddCase : public NameDialog {
   Q_OBJECT
 
  public:
   explicit frmAddCase(QWidget* owner = nullptr);
   // The entered name, trimmed; "" until "追加" is pressed.
-  std::string CaseName() const { return caseName_; }
-  // 1 when left with "追加", else 0.
-  int16_t nEndState() const { return endState_; }
+  std::string CaseName() const { return name_; }
 
-  TextBox* imCaseName = nullptr;
-  QPushButton* cmdAdd = nullptr;
-  QPushButton* cmdCancel = nullptr;
-
-  void cmdAdd_Click();
-  void reject() override;  // "ｷｬﾝｾﾙ", Escape and the close box
-
- private:
-  std::string caseName_;
-  int16_t endState_ = 0;
+  void cmdAdd_Click() override;
 };
 
 // Shows frmAddCase modal; returns its nEndState and, for 1, the name.

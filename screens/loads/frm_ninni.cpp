@@ -315,45 +315,17 @@ void RunNinni(CDocument& doc, QWidget* owner) {
 // ---- Name of a new load
 // -------------------------------------------------------
 
-frmAddNinni::frmAddNinni(QWidget* owner) : QDialog(owner) {
-  setObjectName("frmAddNinni");
-  setWindowTitle(QStringLiteral("任意荷重の追加"));
-  auto* lay = new QVBoxLayout(this);
-  auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("任意荷重名:"), this));
-  imCaseName = new TextBox(this);
-  imCaseName->setObjectName("imCaseName");
-  imCaseName->setMinimumWidth(240);
-  row->addWidget(imCaseName, 1);
-  lay->addLayout(row);
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch(1);
-  cmdAdd = new QPushButton(QStringLiteral("追加"), this);
-  cmdAdd->setObjectName("cmdAdd");
-  cmdAdd->setDefault(true);
+frmAddNinni::frmAddNinni(QWidget* owner)
+    : NameDialog(owner, "frmAddNinni", QStringLiteral("任意荷重の追加"),
+                 QStringLiteral("任意荷重名:"), 240) {
   cmdAdd->setEnabled(false);
-  cmdCancel = new QPushButton(QStringLiteral("ｷｬﾝｾﾙ"), this);
-  cmdCancel->setObjectName("cmdCancel");
-  buttons->addWidget(cmdAdd);
-  buttons->addWidget(cmdCancel);
-  lay->addLayout(buttons);
   connect(imCaseName, &TextBox::Change, this,
           [this] { cmdAdd->setEnabled(!imCaseName->Text().trimmed().isEmpty()); });
-  connect(cmdAdd, &QPushButton::clicked, this, [this] { cmdAdd_Click(); });
-  connect(cmdCancel, &QPushButton::clicked, this, &frmAddNinni::reject);
 }
 
 void frmAddNinni::cmdAdd_Click() {
   const QString name = imCaseName->Text().trimmed();
-  if (name.isEmpty()) return;
-  endState_ = 1;
-  name_ = name.toStdString();
-  hide();
-}
-
-void frmAddNinni::reject() {
-  endState_ = 0;
-  hide();
+  if (!name.isEmpty()) Accept(name);
 }
 
 int RunAddNinni(QWidget* owner, std::string* name) {

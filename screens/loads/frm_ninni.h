@@ -18,6 +18,7 @@
 #include "platform/controls/spread_grid.h"
 #include "platform/controls/text_box.h"
 #include "screens/loads/load_dialogs.h"
+#include "screens/loads/name_dialog.h"
 #include "screens/loads/nini_rules.h"
 
 namespace norva {
@@ -70,26 +71,15 @@ class frmNinni : public QDialog {
   NiniSnapshot kept_;
 };
 
-// The name of a new arbitrary load. It only hides on its buttons and on the
-// close box; the caller reads nEndState and NinniName.
-class frmAddNinni : public QDialog {
+// The name of a new arbitrary load; "追加" waits for a name.
+class frmAddNinni : public NameDialog {
   Q_OBJECT
 
  public:
   explicit frmAddNinni(QWidget* owner = nullptr);
   std::string NinniName() const { return name_; }
-  int nEndState() const { return endState_; }
 
-  TextBox* imCaseName = nullptr;
-  QPushButton* cmdAdd = nullptr;
-  QPushButton* cmdCancel = nullptr;
-
-  void cmdAdd_Click();
-  void reject() override;  // "ｷｬﾝｾﾙ", Escape and the close box
-
- private:
-  std::string name_;
-  int endState_ = 0;
+  void cmdAdd_Click() override;
 };
 
 // Shows frmAddNinni modal; returns its nEndState and, for 1, the name.

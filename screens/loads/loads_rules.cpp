@@ -59,6 +59,12 @@ bool ApplySnowDepth(CDocument& doc, double depth) {
   return true;
 }
 
+bool StoreSnowBox(CDocument& doc, int index, double v) {
+  if (index == 1) return ApplySnowDepth(doc, v);
+  (index == 0 ? doc.SnowPos : doc.SnowLoad) = v;
+  return false;
+}
+
 LoadsState LoadsFormState(const CDocument& doc) {
   const bool wedge = doc.Doatsu == 1;
   LoadsState s;

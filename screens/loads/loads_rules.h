@@ -38,6 +38,10 @@ bool ApplySnowKind(CDocument& doc, int kind);
 // changes anything: SnowDepth := depth and SnowLoad derived again (a blank
 // depth gives the null load). True when it changed.
 bool ApplySnowDepth(CDocument& doc, double depth);
+// Snow box `index` (0 position, 1 depth, 2 load) left with v: writes its
+// member, a depth through ApplySnowDepth. True when the load was derived
+// again (its box must show it).
+bool StoreSnowBox(CDocument& doc, int index, double v);
 
 // Which controls of the load groups are enabled. `…On`: the group is
 // considered (its caption, list, position and intensity); `…Width`: the

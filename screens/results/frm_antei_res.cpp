@@ -25,6 +25,7 @@
 #include "screens/conditions/frm_wlvl.h"
 #include "screens/results/antei_res_pages.h"
 #include "screens/results/antei_res_rules.h"
+#include "screens/screen_foot.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "drawing/backends/figure_view.h"
@@ -68,18 +69,10 @@ frmAnteiRes::frmAnteiRes() {
   split->setChildrenCollapsible(false);
   lay->addWidget(split, 1);
 
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName("imtHelp");
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(40);
-  ShowHint(imtHelp, "");
+  imtHelp = MakeHelpBox(this, 40);
   cmdPrint = new QPushButton(QStringLiteral("印刷(&P)"), this);
   cmdPrint->setObjectName("cmdPrint");
-  cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);
-  cmdPrevious->setObjectName("cmdPrevious");
-  cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
-  cmdNext->setObjectName("cmdNext");
+  MakeStepButtons(this, cmdPrevious, cmdNext);
   auto* bottom = new QHBoxLayout;
   bottom->addWidget(imtHelp, 1);
   bottom->addWidget(cmdPrint);

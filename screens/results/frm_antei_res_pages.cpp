@@ -610,6 +610,23 @@ QWidget* frmAnteiRes::BuildSijiPage() {
   vstSiji = new IndexTab(page);
   vstSiji->setObjectName("vstSiji");
   const QString kn = QStringLiteral("(kN)"), kn2 = QStringLiteral("(kN/m2)");
+  // "地盤反力": q1 against qa with its mark and verdict, then q2. `labels`:
+  // the lblSiji of the heading, q1, qa, the dots and q2; `at`: the Index of
+  // the q1 and q2 boxes; `qa`: of the qa box; `fb`: of the mark, the verdict
+  // following it.
+  auto reactions = [&](FormGrid& f, QWidget* p, std::array<int, 5> labels, int at, int qa,
+                       int fb) {
+    f.Full(Row({Lbl(lblSiji, labels[0], QStringLiteral("地盤反力"), p), Lbl(kn2, p)}, p));
+    f.Full(Row({Lbl(lblSiji, labels[1], QStringLiteral("ｑ<sub>1</sub> ="), p),
+                Text(imnQmax, at, kBoxWidth, p, Qt::AlignRight), Mark(imtFb, fb, p),
+                Lbl(lblSiji, labels[2], QStringLiteral("ｑ<sub>a</sub> ="), p),
+                Box(imnQa, qa, "####0.00", -99999, 99999, p),
+                Lbl(lblSiji, labels[3], QStringLiteral("････"), p), Verdict(imtFb, fb + 1, p)},
+               p));
+    f.Full(Row({Lbl(lblSiji, labels[4], QStringLiteral("ｑ<sub>2</sub> ="), p),
+                Text(imnQmin, at, kBoxWidth, p, Qt::AlignRight)},
+               p));
+  };
 
   // Page 0: ground reactions against the allowable.
   auto* p0 = picSiji.Add(0, new QWidget(vstSiji));
@@ -624,16 +641,7 @@ QWidget* frmAnteiRes::BuildSijiPage() {
            Box(imnE, 3, "##0.000", -99999, 99999, panel), QStringLiteral("(m)"));
   }
   f.Full(panel);
-  f.Full(Row({Lbl(lblSiji, 10, QStringLiteral("地盤反力"), p0), Lbl(kn2, p0)}, p0));
-  f.Full(Row({Lbl(lblSiji, 11, QStringLiteral("ｑ<sub>1</sub> ="), p0),
-              Text(imnQmax, 0, kBoxWidth, p0, Qt::AlignRight), Mark(imtFb, 0, p0),
-              Lbl(lblSiji, 15, QStringLiteral("ｑ<sub>a</sub> ="), p0),
-              Box(imnQa, 1, "####0.00", -99999, 99999, p0),
-              Lbl(lblSiji, 17, QStringLiteral("････"), p0), Verdict(imtFb, 1, p0)},
-             p0));
-  f.Full(Row({Lbl(lblSiji, 13, QStringLiteral("ｑ<sub>2</sub> ="), p0),
-              Text(imnQmin, 0, kBoxWidth, p0, Qt::AlignRight)},
-             p0));
+  reactions(f, p0, {10, 11, 15, 17, 13}, 0, 1, 0);
   f.grid->setRowStretch(f.row, 1);
   vstSiji->addTab(p0, QString());
 
@@ -646,16 +654,7 @@ QWidget* frmAnteiRes::BuildSijiPage() {
         Box(imnQa, 3, "#0.000", 0, 99999, p1), QStringLiteral("(m)"));
   g.Add(Lbl(lblSiji, 21, QStringLiteral("鉛直地盤反力       　　　Ｑ<sub>V</sub> :"), p1),
         Box(imnQa, 4, "####0.00", 0, 99999, p1), QStringLiteral("(kN/m)"));
-  g.Full(Row({Lbl(lblSiji, 30, QStringLiteral("地盤反力"), p1), Lbl(kn2, p1)}, p1));
-  g.Full(Row({Lbl(lblSiji, 34, QStringLiteral("ｑ<sub>1</sub> ="), p1),
-              Text(imnQmax, 1, kBoxWidth, p1, Qt::AlignRight), Mark(imtFb, 4, p1),
-              Lbl(lblSiji, 29, QStringLiteral("ｑ<sub>a</sub> ="), p1),
-              Box(imnQa, 0, "####0.00", -99999, 99999, p1),
-              Lbl(lblSiji, 6, QStringLiteral("････"), p1), Verdict(imtFb, 5, p1)},
-             p1));
-  g.Full(Row({Lbl(lblSiji, 32, QStringLiteral("ｑ<sub>2</sub> ="), p1),
-              Text(imnQmin, 1, kBoxWidth, p1, Qt::AlignRight)},
-             p1));
+  reactions(g, p1, {30, 34, 29, 6, 32}, 1, 0, 4);
   Line2 = Rule(p1);
   g.Full(Row({Lbl(lblSiji, 25, QStringLiteral("支持力に対する安全率  Ｆ ＝"), p1),
               Fraction(Lbl(lblSiji, 26, QStringLiteral("ｑ<sub>d</sub> ･Ｂ'"), p1), Line2,

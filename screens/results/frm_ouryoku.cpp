@@ -26,6 +26,7 @@
 #include "screens/results/member_checks.h"
 #include "screens/results/member_rebar.h"
 #include "screens/results/member_sections.h"
+#include "screens/screen_foot.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
@@ -70,12 +71,7 @@ frmOuryoku::frmOuryoku() {
   v->addWidget(fraFot);
   v->addWidget(fraTok);
 
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName(QStringLiteral("imtHelp"));
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(44);
-  ShowHint(imtHelp, "");
+  imtHelp = MakeHelpBox(this, 44);
   cmdPrint = new QPushButton(QStringLiteral("印刷(&P)"), this);
   cmdPrint->setObjectName(QStringLiteral("cmdPrint"));
   cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);

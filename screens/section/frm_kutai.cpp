@@ -14,6 +14,7 @@
 #include "document/document_collection.h"
 #include "drawing/section/section_drawing.h"
 #include "platform/controls/control_helpers.h"
+#include "screens/screen_foot.h"
 #include "screens/section/frm_kutai_sunp.h"
 #include "screens/section/frm_size_inp.h"
 #include "screens/section/kutai_rules.h"
@@ -88,16 +89,8 @@ frmKutai::frmKutai() {
   vstKutai->addTab(BuildSoilPage(), QStringLiteral("土砂"));
   vstKutai->addTab(BuildWaterPage(), QStringLiteral("水位"));
 
-  imtHelp = new TextArea(this);
-  imtHelp->setObjectName("imtHelp");
-  imtHelp->setReadOnly(true);
-  imtHelp->setFocusPolicy(Qt::NoFocus);
-  imtHelp->setFixedHeight(40);
-  ShowHint(imtHelp, "");
-  cmdPrevious = new QPushButton(QStringLiteral("< 戻る(&B)"), this);
-  cmdPrevious->setObjectName("cmdPrevious");
-  cmdNext = new QPushButton(QStringLiteral("次へ(&N) >"), this);
-  cmdNext->setObjectName("cmdNext");
+  imtHelp = MakeHelpBox(this, 40);
+  MakeStepButtons(this, cmdPrevious, cmdNext);
 
   auto* top = new QHBoxLayout;
   top->addWidget(vstKutai, 0);

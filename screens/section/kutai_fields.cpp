@@ -1,18 +1,11 @@
 #include "screens/section/kutai_fields.h"
 
 #include "document/document.h"
+#include "screens/member_access.h"
 
 namespace norva {
 namespace {
 
-template <double CDocumentInputs::*M>
-double Get(const CDocument& d) {
-  return d.*M;
-}
-template <double CDocumentInputs::*M>
-void Set(CDocument& d, double v) {
-  d.*M = v;
-}
 template <double (CDocument::*G)(int) const, int I>
 double GetAt(const CDocument& d) {
   return (d.*G)(I);
@@ -26,9 +19,9 @@ double None(const CDocument&) { return kNullBox; }
 using D = CDocumentInputs;
 using A = KutaiAfter;
 
-#define NORVA_M(member) &Get<&D::member>, &Set<&D::member>
+#define NORVA_M(member) &GetMember<&D::member>, &SetMember<&D::member>
 #define NORVA_AT(getter, setter, i) &GetAt<&CDocument::getter, i>, &SetAt<&CDocument::setter, i>
-#define NORVA_SHOW(member) &Get<&D::member>, nullptr
+#define NORVA_SHOW(member) &GetMember<&D::member>, nullptr
 
 constexpr const char* kM = "(m)";
 constexpr const char* kDeg = "(度)";

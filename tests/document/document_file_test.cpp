@@ -25,6 +25,7 @@
 #include "document/member_res.h"
 #include "document/nulls.h"
 #include "document/services.h"
+#include "file_bytes.h"
 #include "platform/text/cp932.h"
 
 namespace norva {
@@ -53,12 +54,7 @@ std::string Fixture(const std::string& name) {
   return std::string(NORVA_SOURCE_DIR) + "/tests/document/fixtures/" + name;
 }
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using test::ReadBytes;
 
 void WriteAll(const std::string& path, const std::string& bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -175,7 +171,7 @@ TEST_F(DocFileTest, NewDocumentWritesTheDefaultsIn579Lines) {
 }
 
 TEST_F(DocFileTest, CurrentFixtureReadsAndWritesBackByteForByte) {
-  const std::string fixture = ReadAll(Fixture("v4_gravity_full.nrv"));
+  const std::string fixture = ReadBytes(Fixture("v4_gravity_full.nrv"));
   ASSERT_FALSE(fixture.empty());
   CDocument doc;
   ASSERT_TRUE(Read(Fixture("v4_gravity_full.nrv"), doc));
@@ -185,8 +181,8 @@ TEST_F(DocFileTest, CurrentFixtureReadsAndWritesBackByteForByte) {
   // And through the file system, twice.
   ASSERT_TRUE(DataFileWrite(doc, Path("a.nrv")));
   ASSERT_TRUE(DataFileWrite(doc, Path("b.nrv")));
-  EXPECT_EQ(ReadAll(Path("a.nrv")), fixture);
-  EXPECT_EQ(ReadAll(Path("b.nrv")), fixture);
+  EXPECT_EQ(ReadBytes(Path("a.nrv")), fixture);
+  EXPECT_EQ(ReadBytes(Path("b.nrv")), fixture);
 }
 
 TEST_F(DocFileTest, CurrentFixtureFillsEveryField) {
@@ -438,8 +434,8 @@ TEST_F(DocFileTest, EveryKindOfStatementSurvivesWriteReadWrite) {
   CDocument b;
   ASSERT_TRUE(Read(Path("one.nrv"), b));
   ASSERT_TRUE(DataFileWrite(b, Path("two.nrv")));
-  const std::string one = ReadAll(Path("one.nrv"));
-  EXPECT_EQ(ReadAll(Path("two.nrv")), one);
+  const std::string one = ReadBytes(Path("one.nrv"));
+  EXPECT_EQ(ReadBytes(Path("two.nrv")), one);
   // 577 + 2 points + 3 * 3 load lines + 2 * (18 + 3) case lines + 3 + 2
   // section lines + 3 ground rows.
   EXPECT_EQ(Lines(one).size(), 577u + 2 + 9 + 42 + 5 + 3);
@@ -541,7 +537,7 @@ TEST_F(DocFileTest, Version01DerivesHeelHeightAndLacksLaterItems) {
 // the 0.1 file with one line changed. BlkH1 0.5, KeisyaH 0.1, BlkB 1.2,
 // BlkB1 0.2, BlkN 0.3.
 TEST_F(DocFileTest, OldHeelHeightIsDerivedOnlyForFoundationsWithNormalCourses) {
-  const std::string base = ReadAll(Fixture("v01_block.nrv"));
+  const std::string base = ReadBytes(Fixture("v01_block.nrv"));
   const std::string line17 = " .35           .1            .3            0             0";
   const std::string keisya = "\r\n 0             .1 \r\n";
   const std::string blkb1 = "\r\n .2            0 \r\n";
@@ -709,7 +705,7 @@ void ExpectMarked(const CDocument& d) {
 }
 
 TEST_F(DocFileTest, BrokenFilesReportTheErrorAndLeaveTheDocument) {
-  const std::string good = ReadAll(Fixture("v4_gravity_full.nrv"));
+  const std::string good = ReadBytes(Fixture("v4_gravity_full.nrv"));
   const auto at = [&](const std::string& marker) { return good.find(marker); };
   const std::size_t sections = good.find(" 2             1 \r\n", at(Utf8ToCp932("地震時")));
   ASSERT_NE(sections, std::string::npos);
@@ -815,7 +811,7 @@ TEST_F(DocFileTest, WriteTargetsFileNameOrNothing) {
   EXPECT_TRUE(sink_.shown.empty());
   d.FileName = Path("own.nrv");
   ASSERT_TRUE(DataFileWrite(d, ""));
-  EXPECT_EQ(ReadAll(Path("own.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("own.nrv")), DocumentFileBytes(d));
   // A path of its own does not rebind the document.
   ASSERT_TRUE(DataFileWrite(d, Path("other.nrv")));
   EXPECT_EQ(d.FileName, Path("own.nrv"));
@@ -842,7 +838,7 @@ TEST_F(DocFileTest, SaveIntoReadOnlyFolderKeepsTheOldFile) {
   CDocument d;
   EXPECT_FALSE(DataFileWrite(d, Path("ro/doc.nrv")));
   ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 70);
-  EXPECT_EQ(ReadAll(Path("ro/doc.nrv")), "old content\r\n");
+  EXPECT_EQ(ReadBytes(Path("ro/doc.nrv")), "old content\r\n");
 }
 
 // Saving replaces the file by a rename, which the folder alone would allow:
@@ -853,7 +849,7 @@ TEST_F(DocFileTest, SaveOverAReadOnlyFileKeepsItUnchanged) {
   CDocument d;
   EXPECT_FALSE(DataFileWrite(d, Path("ro.nrv")));
   ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 70);
-  EXPECT_EQ(ReadAll(Path("ro.nrv")), "old content\r\n");
+  EXPECT_EQ(ReadBytes(Path("ro.nrv")), "old content\r\n");
   struct stat st {};
   ASSERT_EQ(::stat(Path("ro.nrv").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0444u);
@@ -869,7 +865,7 @@ TEST_F(DocFileTest, SaveOverAReadOnlyFileKeepsItUnchanged) {
   sink_.shown.clear();
   EXPECT_TRUE(DataFileWrite(d, Path("ro.nrv")));
   EXPECT_TRUE(sink_.shown.empty());
-  EXPECT_EQ(ReadAll(Path("ro.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("ro.nrv")), DocumentFileBytes(d));
 }
 
 // A disk that fills up in the middle of the save: the previous file must
@@ -894,7 +890,7 @@ TEST_F(DocFileTest, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
 
   EXPECT_FALSE(ok);
   ExpectOneMessage("ファイル書き込み時にエラーが発生しました。", 61);
-  EXPECT_EQ(ReadAll(Path("doc.nrv")), "old content\r\n");
+  EXPECT_EQ(ReadBytes(Path("doc.nrv")), "old content\r\n");
   int files = 0;
   for (const auto& e : fs::directory_iterator(dir_)) {
     (void)e;
@@ -905,7 +901,7 @@ TEST_F(DocFileTest, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
   // With room again the save replaces the file and keeps its permissions.
   sink_.shown.clear();
   ASSERT_TRUE(DataFileWrite(d, Path("doc.nrv")));
-  EXPECT_EQ(ReadAll(Path("doc.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("doc.nrv")), DocumentFileBytes(d));
   struct stat st {};
   ASSERT_EQ(::stat(Path("doc.nrv").c_str(), &st), 0);
   EXPECT_EQ(st.st_mode & 0777, 0640u);
@@ -918,7 +914,7 @@ TEST_F(DocFileTest, SaveThroughALinkUpdatesTheLinkedFile) {
   CDocument d;
   ASSERT_TRUE(DataFileWrite(d, Path("link.nrv")));
   EXPECT_TRUE(fs::is_symlink(Path("link.nrv")));
-  EXPECT_EQ(ReadAll(Path("real/doc.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("real/doc.nrv")), DocumentFileBytes(d));
 }
 
 // Every entry below dir with its kind, link target or content, so that a
@@ -931,7 +927,7 @@ std::string Snapshot(const std::string& dir) {
     if (fs::is_symlink(st)) {
       row += "link->" + fs::read_symlink(e.path()).string();
     } else if (fs::is_regular_file(st)) {
-      row += "file:" + ReadAll(e.path().string());
+      row += "file:" + ReadBytes(e.path().string());
     } else if (fs::is_directory(st)) {
       row += "folder";
     } else {
@@ -954,7 +950,7 @@ TEST_F(DocFileTest, SaveThroughADanglingLinkCreatesTheFileItNames) {
   EXPECT_TRUE(sink_.shown.empty());
   EXPECT_TRUE(fs::is_symlink(Path("link.nrv")));
   EXPECT_EQ(fs::read_symlink(Path("link.nrv")), "real/new.nrv");
-  EXPECT_EQ(ReadAll(Path("real/new.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("real/new.nrv")), DocumentFileBytes(d));
   EXPECT_EQ(fs::status(Path("real/new.nrv")).type(), fs::file_type::regular);
 }
 
@@ -969,7 +965,7 @@ TEST_F(DocFileTest, SaveThroughARelativeLinkChainWritesTheLastFile) {
   fs::create_symlink("sub/a.nrv", Path("here.nrv"));
   CDocument d;
   ASSERT_TRUE(DataFileWrite(d, Path("here.nrv")));
-  EXPECT_EQ(ReadAll(Path("other/c.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("other/c.nrv")), DocumentFileBytes(d));
   EXPECT_EQ(fs::read_symlink(Path("here.nrv")), "sub/a.nrv");
   EXPECT_EQ(fs::read_symlink(Path("sub/a.nrv")), "../other/b.nrv");
   EXPECT_EQ(fs::read_symlink(Path("other/b.nrv")), "c.nrv");
@@ -1066,12 +1062,12 @@ TEST_F(DocFileTest, NextSaveRemovesTemporaryFilesLeftByAKilledSave) {
 
   EXPECT_FALSE(fs::exists(Path(".norva-abcd1234.tmp")));
   EXPECT_FALSE(fs::exists(Path(".norva-zz99zz99.tmp")));
-  EXPECT_EQ(ReadAll(Path(".norva-busy0000.tmp")), "being written");
-  EXPECT_EQ(ReadAll(Path(".norva-abc.tmp")), "not our naming");
-  EXPECT_EQ(ReadAll(Path("norva-abcd1234.tmp")), "not hidden: not ours");
+  EXPECT_EQ(ReadBytes(Path(".norva-busy0000.tmp")), "being written");
+  EXPECT_EQ(ReadBytes(Path(".norva-abc.tmp")), "not our naming");
+  EXPECT_EQ(ReadBytes(Path("norva-abcd1234.tmp")), "not hidden: not ours");
   EXPECT_TRUE(fs::is_symlink(Path(".norva-link0000.tmp")));
-  EXPECT_EQ(ReadAll(Path("kept.nrv")), "pointed to");
-  EXPECT_EQ(ReadAll(Path("doc.nrv")), DocumentFileBytes(d));
+  EXPECT_EQ(ReadBytes(Path("kept.nrv")), "pointed to");
+  EXPECT_EQ(ReadBytes(Path("doc.nrv")), DocumentFileBytes(d));
 }
 
 // ---- texts and counts the reader must be able to take back ------------------
@@ -1092,7 +1088,7 @@ TEST_F(DocFileTest, LineBreaksInTextsDoNotShiftTheItemsAfterThem) {
   ASSERT_TRUE(DataFileWrite(a, Path("t.nrv")));
   // 577 + 3 load lines + 18 case lines + one section of each part: every text
   // stayed on its own line.
-  EXPECT_EQ(Lines(ReadAll(Path("t.nrv"))).size(), 577u + 3 + 18 + 2);
+  EXPECT_EQ(Lines(ReadBytes(Path("t.nrv"))).size(), 577u + 3 + 18 + 2);
   CDocument b;
   ASSERT_TRUE(Read(Path("t.nrv"), b));
   EXPECT_TRUE(sink_.shown.empty());
@@ -1126,7 +1122,7 @@ TEST_F(DocFileTest, ListCountsBelowOneReadBackAsNoElements) {
     a.AutoCrashV = 2.5;  // the last item
     const std::string path = Path("counts.nrv");
     ASSERT_TRUE(DataFileWrite(a, path));
-    EXPECT_EQ(Lines(ReadAll(path)).size(), 579u);
+    EXPECT_EQ(Lines(ReadBytes(path)).size(), 579u);
     CDocument b;
     ASSERT_TRUE(Read(path, b));
     EXPECT_TRUE(sink_.shown.empty());

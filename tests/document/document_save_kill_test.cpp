@@ -17,18 +17,14 @@
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/load_case.h"
+#include "file_bytes.h"
 
 namespace norva {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream ss;
-  ss << in.rdbuf();
-  return ss.str();
-}
+using test::ReadBytes;
 
 int TempFilesIn(const std::string& dir) {
   int n = 0;
@@ -100,7 +96,7 @@ TEST(DocumentSaveKill, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ++kills;
-    const std::string now = ReadAll(target);
+    const std::string now = ReadBytes(target);
     ASSERT_TRUE(now == bytesA || now == bytesB) << "after kill " << kills << ": " << now.size()
                                                 << " bytes";
     leftBehind += TempFilesIn(dir);
@@ -110,7 +106,7 @@ TEST(DocumentSaveKill, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
   EXPECT_GT(leftBehind, 0) << kills << " kills";
 
   ASSERT_TRUE(DataFileWrite(a, target));
-  EXPECT_EQ(ReadAll(target), bytesA);
+  EXPECT_EQ(ReadBytes(target), bytesA);
   EXPECT_EQ(TempFilesIn(dir), 0);
   int entries = 0;
   for (const auto& e : fs::directory_iterator(dir)) {

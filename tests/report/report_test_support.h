@@ -17,27 +17,10 @@
 #include "platform/text/vb_text_io.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_renderer.h"
+#include "file_bytes.h"
+#include "temp_folder.h"
 
 namespace norva::test {
-
-// A new folder under the system temporary folder, removed with its content.
-class TempFolder {
- public:
-  explicit TempFolder(const char* tag = "norva_report") {
-    std::string tmpl = (std::filesystem::temp_directory_path() / (std::string(tag) + "_XXXXXX")).string();
-    path_ = ::mkdtemp(tmpl.data()) ? tmpl : "";
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-
- private:
-  std::string path_;
-};
 
 struct RenderCall {
   int16_t mode = -1;
@@ -71,11 +54,6 @@ class RecordingSink final : public IMessageSink {
 
 // The shipped data as the program folder holds them (resource/ inside).
 inline std::string ShippedFolder() { return std::string(NORVA_SOURCE_DIR) + "/resources"; }
-
-inline std::string ReadBytes(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
 
 // A hand-written golden of tests/report/golden (CP932, CR LF), with the
 // placeholder "%WORK%" replaced by the work folder of the run.

@@ -107,6 +107,8 @@ class ShellFixture : public ::testing::Test {
   QString Path(const QString& name) const { return dir_.path() + "/" + name; }
   // Opens a writable copy of a sample document from the test folder; the
   // active document afterwards.
+  std::shared_ptr<CDocument> OpenCopy(const char* name);
+  // OpenCopy, then lets the event loop run before it looks for the document.
   std::shared_ptr<CDocument> OpenSample(const char* name);
 
   QTemporaryDir dir_;
@@ -123,12 +125,17 @@ inline std::string ExampleFile(const char* name) {
   return std::string(NORVA_SOURCE_DIR) + "/examples/" + name;
 }
 
-inline std::shared_ptr<CDocument> ShellFixture::OpenSample(const char* name) {
-  const QString to = Path(name);
+inline std::shared_ptr<CDocument> ShellFixture::OpenCopy(const char* name) {
+  const QString to = Path(QString::fromUtf8(name));
   QFile::remove(to);
-  QFile::copy(QString::fromStdString(ExampleFile(name)), to);
+  EXPECT_TRUE(QFile::copy(QString::fromStdString(ExampleFile(name)), to));
   QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
   OpenDocumentFile(to.toStdString());
+  return ActiveDocument();
+}
+
+inline std::shared_ptr<CDocument> ShellFixture::OpenSample(const char* name) {
+  OpenCopy(name);
   QApplication::processEvents();
   return ActiveDocument();
 }

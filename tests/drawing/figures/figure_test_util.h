@@ -10,31 +10,13 @@
 #include <vector>
 
 #include "platform/canvas/canvas.h"
+#include "temp_folder.h"
 
 namespace norva::figure_test {
 
 inline constexpr double kMm = 56.7;
 
-// A folder of its own for one test, removed at its end.
-class TempFolder {
- public:
-  TempFolder() {
-    std::string tmpl =
-        (std::filesystem::temp_directory_path() / "norva-fig-XXXXXX").string();
-    if (mkdtemp(tmpl.data()) != nullptr) path_ = tmpl;
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    if (!path_.empty()) std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  const std::string& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return path_ + "/" + name; }
-
- private:
-  std::string path_;
-};
+using test::TempFolder;
 
 inline std::vector<const CanvasOp*> OpsOf(const Canvas& c, CanvasOpKind k) {
   std::vector<const CanvasOp*> v;

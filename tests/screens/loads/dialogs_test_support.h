@@ -16,32 +16,10 @@
 #include "screens/loads/frm_kajyu.h"
 #include "shell/document_forms.h"
 #include "shell/file_commands.h"
+#include "screens/user_input.h"
 #include "shell/shell_test_support.h"
 
 namespace norva::test {
-
-inline void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-inline void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// The user enters a box, replaces its text by typing and leaves it.
-inline void Enter(QLineEdit* box, const QString& text) {
-  FocusIn(box);
-  box->selectAll();
-  if (text.isEmpty()) {
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(box, &del);
-  }
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(box, &press);
-  }
-  FocusOut(box);
-}
 
 // Runs `act` on the modal dialog that the next blocking call opens, then
 // closes that dialog (with its close box, unless `act` closed it).
@@ -69,12 +47,7 @@ class LoadDialogsFixture : public ShellFixture {
   }
   // The sample opened from a copy and shown on screen 3.
   std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    auto doc = ActiveDocument();
+    auto doc = OpenCopy(sample);
     if (!doc) return doc;
     ShowForm(*doc, 3);
     screen_ = dynamic_cast<frmKajyu*>(doc->DataForm);

@@ -14,6 +14,7 @@
 #include "document/load_case.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
+#include "screens/user_input.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell/shell_test_support.h"
@@ -21,32 +22,11 @@
 namespace norva {
 namespace {
 
-void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// Replaces a box's text as typing would (select all, then the keys).
-void Type(QLineEdit* w, const QString& text) {
-  w->selectAll();
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-  }
-}
-void Key(QWidget* w, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(w, &press);
-}
-// The user leaves a number box after typing into it.
-void Enter(NumberBox* box, const QString& text) {
-  FocusIn(box);
-  Type(box, text);
-  FocusOut(box);
-}
+using test::Enter;
+using test::FocusIn;
+using test::FocusOut;
+using test::Key;
+using test::Retype;
 
 class FrmKajyuTest : public test::ShellFixture {
  protected:
@@ -60,15 +40,6 @@ class FrmKajyuTest : public test::ShellFixture {
     LoadsDialogs() = savedDialogs_;
     Windows().makeScreen[3] = nullptr;
     ShellFixture::TearDown();
-  }
-  // A sample opened from a copy, before any screen 3 is shown.
-  std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(test::ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
   }
   frmKajyu* Show(CDocument& doc) {
     ShowForm(doc, 3);
@@ -106,7 +77,7 @@ class FrmKajyuTest : public test::ShellFixture {
 };
 
 TEST_F(FrmKajyuTest, FillingTwiceAndTabbingThroughEveryBoxLeaveTheFileAsItWas) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_NE(doc, nullptr);
   // Values a box cannot show (out of range, more decimals, nulls) and groups
   // switched on with blank members.
@@ -142,7 +113,7 @@ TEST_F(FrmKajyuTest, FillingTwiceAndTabbingThroughEveryBoxLeaveTheFileAsItWas) {
 }
 
 TEST_F(FrmKajyuTest, ChosenKindsSetTheIntensityAndTheBoxesThatTakeTyping) {
-  auto doc = Open("gravity.nrv");  // road earthworks, Coulomb, vehicle T-25
+  auto doc = OpenCopy("gravity.nrv");  // road earthworks, Coulomb, vehicle T-25
   frmKajyu* s = Show(*doc);
   ASSERT_EQ(doc->Sisin, 2);
   EXPECT_EQ(s->cmbAutoCrash->itemText(0), QStringLiteral("たわみ性防護柵"));
@@ -196,7 +167,7 @@ TEST_F(FrmKajyuTest, ChosenKindsSetTheIntensityAndTheBoxesThatTakeTyping) {
 }
 
 TEST_F(FrmKajyuTest, SwitchingALoadOffShowsADashInEveryCase) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   FlexGrid* g = s->fgComb;
   ASSERT_EQ(g->Cols(), doc->nCase() + 1);
@@ -217,7 +188,7 @@ TEST_F(FrmKajyuTest, SwitchingALoadOffShowsADashInEveryCase) {
 }
 
 TEST_F(FrmKajyuTest, StandardCasesThenTickingAndFactorEditsAsAUserDoes) {
-  auto doc = Open("gravity.nrv");  // road earthworks, gravity wall, vehicle, seismic
+  auto doc = OpenCopy("gravity.nrv");  // road earthworks, gravity wall, vehicle, seismic
   frmKajyu* s = Show(*doc);
   ASSERT_GT(doc->nCase(), 0);
   sink_.answers = {MsgAnswer::Ok};
@@ -269,7 +240,7 @@ TEST_F(FrmKajyuTest, StandardCasesThenTickingAndFactorEditsAsAUserDoes) {
 }
 
 TEST_F(FrmKajyuTest, LargeBlockBearingRowShowsTheStandardFactorReadOnly) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->Sisin = 3;
   frmKajyu* s = Show(*doc);
   FlexGrid* g = s->fgComb;
@@ -286,7 +257,7 @@ TEST_F(FrmKajyuTest, LargeBlockBearingRowShowsTheStandardFactorReadOnly) {
 }
 
 TEST_F(FrmKajyuTest, ChangedGuidelineRefillsTheSnowKinds) {
-  auto doc = Open("gravity.nrv");  // road earthworks: three snow kinds
+  auto doc = OpenCopy("gravity.nrv");  // road earthworks: three snow kinds
   frmKajyu* s = Show(*doc);
   ASSERT_EQ(s->cmbSnow->count(), 3);
   doc->Sisin = 0;  // what accepting the initial conditions does, then DataSet
@@ -297,19 +268,19 @@ TEST_F(FrmKajyuTest, ChangedGuidelineRefillsTheSnowKinds) {
 }
 
 TEST_F(FrmKajyuTest, NameBoxRenamesTheCurrentCaseAndItsColumn) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   s->fgComb->Select(kRowName, 2);
   EXPECT_EQ(s->nCurCase(), 1);
   EXPECT_EQ(s->imtLoadName->Text(), QString::fromStdString(doc->pCase(1)->CaseName));
-  Type(s->imtLoadName, QStringLiteral("地震時B"));
+  Retype(s->imtLoadName, QStringLiteral("地震時B"));
   EXPECT_EQ(doc->pCase(1)->CaseName, "地震時B");
   EXPECT_EQ(s->fgComb->TextMatrix(kRowName, 2), QStringLiteral("地震時B"));
   EXPECT_EQ(s->imtLoadName->MaxChars(), 30);
 }
 
 TEST_F(FrmKajyuTest, AddAndDeleteCases) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   const int n = doc->nCase();
   ASSERT_EQ(n, 2);  // "常時", "地震時"
@@ -366,7 +337,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
   EXPECT_EQ(s->fgComb->Cols(), 1);
   EXPECT_FALSE(s->cmdNext->isEnabled());
   EXPECT_FALSE(s->cmdAntResult->isEnabled());
-  Type(s->imtLoadName, QStringLiteral("x"));
+  Retype(s->imtLoadName, QStringLiteral("x"));
   const size_t asked = sink_.shown.size();
   s->cmdCase[1]->click();    // nothing to delete, nothing asked
   s->cmdKajyuComb->click();  // no case: generated without a question
@@ -376,7 +347,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
 }
 
 TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwards) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->nStone = 0;  // rock fall considered, its values missing
   LoadsDialogs() = LoadDialogs{};  // no dialog plugged in: every button stays off
   frmKajyu* s = Show(*doc);
@@ -411,7 +382,7 @@ TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwar
 }
 
 TEST_F(FrmKajyuTest, CalculationRunsFromTheScreenAndTheResultsBecomeReachable) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   ASSERT_TRUE(s->cmdAntResult->isEnabled());
   EXPECT_FALSE(main_->nav->optTab[5]->isEnabled());
@@ -428,7 +399,7 @@ TEST_F(FrmKajyuTest, CalculationRunsFromTheScreenAndTheResultsBecomeReachable) {
 }
 
 TEST_F(FrmKajyuTest, CalculationWaitsForEveryInputScreen) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKajyu* s = Show(*doc);
   ASSERT_TRUE(s->cmdAntResult->isEnabled());
   doc->WallH = kNullDouble;  // the wall section became incomplete
@@ -440,14 +411,14 @@ TEST_F(FrmKajyuTest, CalculationWaitsForEveryInputScreen) {
 TEST_F(FrmKajyuTest, NewCaseDialogRefusesAnEmptyNameAndTrimsTheOthers) {
   frmAddCase dlg(main_.get());
   dlg.show();
-  Type(dlg.imCaseName, QStringLiteral("　 "));
+  Retype(dlg.imCaseName, QStringLiteral("　 "));
   dlg.cmdAdd->click();
   ASSERT_EQ(sink_.shown.size(), 1u);
   EXPECT_EQ(sink_.shown[0], "荷重ケース名を入力してください。");
   EXPECT_TRUE(dlg.isVisible());
   EXPECT_EQ(dlg.nEndState(), 0);
 
-  Type(dlg.imCaseName, QStringLiteral("  常時＋雪  "));
+  Retype(dlg.imCaseName, QStringLiteral("  常時＋雪  "));
   dlg.cmdAdd->click();
   EXPECT_FALSE(dlg.isVisible());
   EXPECT_EQ(dlg.nEndState(), 1);
@@ -456,7 +427,7 @@ TEST_F(FrmKajyuTest, NewCaseDialogRefusesAnEmptyNameAndTrimsTheOthers) {
 
   frmAddCase closed(main_.get());
   closed.show();
-  Type(closed.imCaseName, QStringLiteral("途中"));
+  Retype(closed.imCaseName, QStringLiteral("途中"));
   closed.close();  // the close box
   EXPECT_FALSE(closed.isVisible());
   EXPECT_EQ(closed.nEndState(), 0);

@@ -4,12 +4,9 @@
 // section figure is a real SVG file of the stated size for every wall type.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QStandardPaths>
-#include <cstdlib>
 #include <memory>
 #include <ostream>
 #include <regex>
@@ -20,19 +17,15 @@
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
 #include "platform/text/cp932.h"
-#include "renderer/external_tools.h"
-#include "renderer/printer_settings.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
+#include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
 
 namespace norva {
 namespace {
-
-using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*,
-                                const void*);
 
 struct Sample {
   const char* name;
@@ -59,7 +52,7 @@ TEST_P(ConditionsReader, ChapterReadsBackFromPdfAndRtf) {
   const Sample& s = GetParam();
   QLibrary lib(QStringLiteral(NORVA_BIN_DIR "/Ravtek2"));
   if (!lib.load()) GTEST_SKIP() << "Ravtek2 is not built: " << lib.errorString().toStdString();
-  auto doPreview = reinterpret_cast<DoPreviewFn>(lib.resolve("DoPreview"));
+  auto doPreview = reinterpret_cast<test::DoPreviewFn>(lib.resolve("DoPreview"));
   ASSERT_NE(doPreview, nullptr);
 
   test::TempFolder work("norva_conditions_reader");
@@ -87,37 +80,20 @@ TEST_P(ConditionsReader, ChapterReadsBackFromPdfAndRtf) {
   EXPECT_TRUE(head.contains("width=\"125.016mm\"")) << head.toStdString();
   EXPECT_TRUE(head.contains("height=\"137.517mm\"")) << head.toStdString();
 
-  const std::string pdf = work.path() + "/conditions.pdf";
-  ::PrinterSettingsRec printer{};
-  printer.DeviceName = pdf.c_str();
-  printer.Orientation = 1;
-  doPreview(0, 1, call.markup.c_str(), Utf8ToCp932(call.stylePath).c_str(), call.workDir.c_str(),
-            &printer);
-  ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
-  if (const char* keep = std::getenv("NORVA_KEEP_OUTPUT")) {
-    const QString kept =
-        QString::fromLocal8Bit(keep) + "/norva_conditions_" + QString(s.name) + ".pdf";
-    QFile::remove(kept);
-    QFile::copy(QString::fromStdString(pdf), kept);
-  }
-  const std::string text = Squeezed(RunTool("pdftotext", {QString::fromStdString(pdf), "-"}));
+  std::string printed;
+  ASSERT_NO_FATAL_FAILURE(test::PrintToPdf(doPreview, call, work.path() + "/conditions.pdf",
+                                           "norva_conditions_" + QString(s.name) + ".pdf",
+                                           &printed));
+  const std::string text = Squeezed(printed);
   for (const char* want : {"設計条件", "構造形式及び形状寸法", "単位体積重量", "荷重の組合せ",
                            "準拠指針および参考文献", s.height, "23.00", "19.00", "18.00", "9.80"}) {
     EXPECT_NE(text.find(want), std::string::npos) << want << "\n" << text;
   }
   EXPECT_TRUE(sink.shown.empty());
 
-  const QStringList rtf = QDir(QString::fromStdString(work.path())).entryList({"KVD*.rtf"});
-  ASSERT_EQ(rtf.size(), 1);
-  const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-  if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
-  const std::string outDir = work.path() + "/lo";
-  QDir().mkpath(QString::fromStdString(outDir));
-  const PdfConversion c =
-      ConvertRtfToPdf(soffice, outDir, work.path() + "/" + rtf.first().toStdString());
-  ASSERT_TRUE(c.finished) << c.errors;
-  ASSERT_TRUE(QFileInfo::exists(c.pdf)) << c.errors;
-  const std::string fromRtf = Squeezed(RunTool("pdftotext", {c.pdf, "-"}));
+  std::string fromRtf;
+  ASSERT_NO_FATAL_FAILURE(test::RtfText(work.path(), &fromRtf));
+  if (IsSkipped()) return;
   for (const char* want : {"設計条件", "構造形式及び形状寸法", "荷重の組合せ",
                            "準拠指針および参考文献", s.height, "23.00"}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << want << "\n" << fromRtf;

@@ -4,32 +4,25 @@
 // renderer library.
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
-#include <QStandardPaths>
-#include <cstdlib>
 #include <memory>
 #include <string>
 
 #include "calc/run/calc_antei.h"
 #include "document/document.h"
 #include "document/load_case.h"
-#include "platform/text/cp932.h"
-#include "renderer/external_tools.h"
-#include "renderer/printer_settings.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
+#include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
 #include "shell/report_renderer.h"
 
 namespace norva {
 namespace {
-
-using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*, const void*);
 
 // The gravity sample with uplift: normal levels 1.2 / 2.5 m, γw 9.8, one
 // case with water. P = hw²·γw/2: 1.2² × 4.9 = 7.056 → 7.06, 2.5² × 4.9 =
@@ -54,7 +47,7 @@ TEST(ReportReader, WaterChapterReadsBackFromPdfAndRtf) {
   test::ReportApp();
   QLibrary lib(QStringLiteral(NORVA_BIN_DIR "/Ravtek2"));
   if (!lib.load()) GTEST_SKIP() << "Ravtek2 is not built: " << lib.errorString().toStdString();
-  auto doPreview = reinterpret_cast<DoPreviewFn>(lib.resolve("DoPreview"));
+  auto doPreview = reinterpret_cast<test::DoPreviewFn>(lib.resolve("DoPreview"));
   ASSERT_NE(doPreview, nullptr);
 
   test::TempFolder work("norva_report_reader");
@@ -76,20 +69,9 @@ TEST(ReportReader, WaterChapterReadsBackFromPdfAndRtf) {
   EXPECT_EQ(call.stylePath, test::ShippedFolder() + "/style.dat");
 
   // Printed to a PDF file by the real renderer with the shipped style sheet.
-  const std::string pdf = work.path() + "/water.pdf";
-  ::PrinterSettingsRec printer{};  // the renderer's record, not the shell's
-  printer.DeviceName = pdf.c_str();
-  printer.Orientation = 1;
-  doPreview(0, 1, call.markup.c_str(), Utf8ToCp932(call.stylePath).c_str(), call.workDir.c_str(),
-            &printer);
-  ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
-  // Kept for a look when asked (NORVA_KEEP_OUTPUT=folder).
-  if (const char* keep = std::getenv("NORVA_KEEP_OUTPUT")) {
-    const QString kept = QString::fromLocal8Bit(keep) + "/norva_water_chapter.pdf";
-    QFile::remove(kept);
-    QFile::copy(QString::fromStdString(pdf), kept);
-  }
-  const std::string text = RunTool("pdftotext", {QString::fromStdString(pdf), "-"});
+  std::string text;
+  ASSERT_NO_FATAL_FAILURE(test::PrintToPdf(doPreview, call, work.path() + "/water.pdf",
+                                           "norva_water_chapter.pdf", &text));
   const std::string squeezed = Squeezed(text);
   for (const char* want : {"水圧", "計算方法", "揚圧力", "水圧の合力", "作用位置", "前面水圧",
                            "背面側水圧の作用位置", "荷重ケース.1－自重+水位時", "7.06", "30.63",
@@ -98,18 +80,9 @@ TEST(ReportReader, WaterChapterReadsBackFromPdfAndRtf) {
   }
   EXPECT_TRUE(sink.shown.empty());
 
-  // Every run leaves the RTF in the work folder; LibreOffice reads it.
-  const QStringList rtf = QDir(QString::fromStdString(work.path())).entryList({"KVD*.rtf"});
-  ASSERT_EQ(rtf.size(), 1);
-  const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-  if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
-  const std::string outDir = work.path() + "/lo";
-  QDir().mkpath(QString::fromStdString(outDir));
-  const PdfConversion c =
-      ConvertRtfToPdf(soffice, outDir, work.path() + "/" + rtf.first().toStdString());
-  ASSERT_TRUE(c.finished) << c.errors;
-  ASSERT_TRUE(QFileInfo::exists(c.pdf)) << c.errors;
-  const std::string fromRtf = Squeezed(RunTool("pdftotext", {c.pdf, "-"}));
+  std::string fromRtf;
+  ASSERT_NO_FATAL_FAILURE(test::RtfText(work.path(), &fromRtf));
+  if (IsSkipped()) return;
   for (const char* want : {"水圧", "揚圧力", "前面水圧", "背面水圧"}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << want << "\n" << fromRtf;
   }

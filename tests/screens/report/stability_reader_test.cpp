@@ -26,13 +26,11 @@
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
+#include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
 
 namespace norva {
 namespace {
-
-using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*,
-                                const void*);
 
 struct Sample {
   const char* name;
@@ -64,7 +62,7 @@ TEST_P(StabilityReader, ChapterReadsBackFromPdfAndRtf) {
   test::ReportApp();
   QLibrary lib(QStringLiteral(NORVA_BIN_DIR "/Ravtek2"));
   if (!lib.load()) GTEST_SKIP() << "Ravtek2 is not built: " << lib.errorString().toStdString();
-  auto doPreview = reinterpret_cast<DoPreviewFn>(lib.resolve("DoPreview"));
+  auto doPreview = reinterpret_cast<test::DoPreviewFn>(lib.resolve("DoPreview"));
   ASSERT_NE(doPreview, nullptr);
 
   test::TempFolder work("norva_stability_reader");
@@ -87,19 +85,9 @@ TEST_P(StabilityReader, ChapterReadsBackFromPdfAndRtf) {
   ASSERT_EQ(recorder.calls.size(), 1u);
   const test::RenderCall& call = recorder.calls[0];
 
-  const std::string pdf = work.path() + "/stability.pdf";
-  ::PrinterSettingsRec printer{};
-  printer.DeviceName = pdf.c_str();
-  printer.Orientation = 1;
-  doPreview(0, 1, call.markup.c_str(), Utf8ToCp932(call.stylePath).c_str(), call.workDir.c_str(),
-            &printer);
-  ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(pdf)));
-  if (const char* keep = std::getenv("NORVA_KEEP_OUTPUT")) {
-    const QString kept = QString::fromLocal8Bit(keep) + "/norva_stability_" + s.name + ".pdf";
-    QFile::remove(kept);
-    QFile::copy(QString::fromStdString(pdf), kept);
-  }
-  const std::string text = RunTool("pdftotext", {QString::fromStdString(pdf), "-"});
+  std::string text;
+  ASSERT_NO_FATAL_FAILURE(test::PrintToPdf(doPreview, call, work.path() + "/stability.pdf",
+                                           QString("norva_stability_") + s.name + ".pdf", &text));
   const std::string squeezed = Squeezed(text);
   for (const char* want : {"底面における作用力", "重量及び重心位置の計算方法", "作用力の集計",
                            s.overturning, "安定計算結果一覧", "ΣV", "荷重ケース.1"}) {
@@ -107,17 +95,9 @@ TEST_P(StabilityReader, ChapterReadsBackFromPdfAndRtf) {
   }
   EXPECT_TRUE(sink.shown.empty()) << sink.shown[0];
 
-  const QStringList rtf = QDir(QString::fromStdString(work.path())).entryList({"KVD*.rtf"});
-  ASSERT_EQ(rtf.size(), 1);
-  const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
-  if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
-  const std::string outDir = work.path() + "/lo";
-  QDir().mkpath(QString::fromStdString(outDir));
-  const PdfConversion c =
-      ConvertRtfToPdf(soffice, outDir, work.path() + "/" + rtf.first().toStdString());
-  ASSERT_TRUE(c.finished) << c.errors;
-  ASSERT_TRUE(QFileInfo::exists(c.pdf)) << c.errors;
-  const std::string fromRtf = Squeezed(RunTool("pdftotext", {c.pdf, "-"}));
+  std::string fromRtf;
+  ASSERT_NO_FATAL_FAILURE(test::RtfText(work.path(), &fromRtf));
+  if (IsSkipped()) return;
   for (const char* want :
        {"底面における作用力", "作用力の集計", s.overturning, "安定計算結果一覧"}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << s.name << ": " << want;

@@ -24,6 +24,7 @@
 #include "document/report_format.h"
 #include "platform/controls/colors.h"
 #include "screens/results/antei_res_pages.h"
+#include "screens/user_input.h"
 #include "shell/calculation.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
@@ -32,28 +33,9 @@
 namespace norva {
 namespace {
 
-void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// The user enters a box, replaces its text and leaves it.
-void Enter(NumberBox* box, const QString& text) {
-  FocusIn(box);
-  box->selectAll();
-  if (text.isEmpty()) {
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(box, &del);
-  }
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(box, &press);
-  }
-  FocusOut(box);
-}
+using test::Enter;
+using test::FocusIn;
+using test::FocusOut;
 
 // Lets the event loop run for ms milliseconds (timers included).
 void Wait(int ms) {
@@ -112,14 +94,6 @@ class FrmAnteiResTest : public test::ShellFixture {
     Windows() = savedWindows_;
     ShellFixture::TearDown();
   }
-  std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(test::ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
-  }
   frmAnteiRes* Show(CDocument& doc) {
     ShowForm(doc, 4);
     auto* s = dynamic_cast<frmAnteiRes*>(doc.DataForm);
@@ -147,7 +121,7 @@ class FrmAnteiResTest : public test::ShellFixture {
 };
 
 TEST_F(FrmAnteiResTest, OpeningCalculatesOnceAndComingBackFromStressesDoesNot) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_NE(doc, nullptr);
   frmAnteiRes* s = Show(*doc);
   EXPECT_EQ(calculations_, 1);
@@ -171,7 +145,7 @@ TEST_F(FrmAnteiResTest, OpeningCalculatesOnceAndComingBackFromStressesDoesNot) {
 }
 
 TEST_F(FrmAnteiResTest, CaseListAndDocumentsWithoutCases) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   AnteiResHooks().calculate = [](CDocument&) { return true; };
   doc->SetnCase(12);
   for (int i = 0; i < 12; ++i) {
@@ -281,7 +255,7 @@ void CheckAgreement(CDocument& d, frmAnteiRes* s) {
 TEST_F(FrmAnteiResTest, EverySampleShowsItsStoredResults) {
   for (const char* sample : {"block_masonry.nrv", "gravity.nrv", "leaning.nrv", "mixed.nrv"}) {
     SCOPED_TRACE(sample);
-    auto doc = Open(sample);
+    auto doc = OpenCopy(sample);
     ASSERT_NE(doc, nullptr);
     frmAnteiRes* s = Show(*doc);
     ASSERT_NE(s, nullptr);
@@ -292,7 +266,7 @@ TEST_F(FrmAnteiResTest, EverySampleShowsItsStoredResults) {
 }
 
 TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
-  auto doc = Open("gravity.nrv");  // Coulomb: no earth-pressure page
+  auto doc = OpenCopy("gravity.nrv");  // Coulomb: no earth-pressure page
   frmAnteiRes* s = Show(*doc);
   IndexTab* tabs = s->vstAntDetail[1];
   EXPECT_FALSE(tabs->isTabVisible(0));
@@ -305,7 +279,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
   EXPECT_TRUE(s->rowTentouE->isVisibleTo(s));
   EXPECT_FALSE(s->rowTentouFm->isVisibleTo(s));
 
-  auto mixed = Open("mixed.nrv");
+  auto mixed = OpenCopy("mixed.nrv");
   s = Show(*mixed);
   EXPECT_TRUE(s->optAntei.Value(0));
   EXPECT_TRUE(s->optAntei.Item(0)->isEnabled());
@@ -318,7 +292,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
   EXPECT_EQ(s->vstAntDetail[1]->CurrTab(), 0);  // the lower wall's earth pressure
 
   // A block wall judged by its line of thrust.
-  auto block = Open("block_masonry.nrv");
+  auto block = OpenCopy("block_masonry.nrv");
   block->nTentou = 3;
   block->nWlvlAuto = 1;
   s = Show(*block);
@@ -350,7 +324,7 @@ TEST_F(FrmAnteiResTest, PagesAndTabsFollowTheDesign) {
 }
 
 TEST_F(FrmAnteiResTest, AFixedSlipAngleRecalculatesItsCaseOnce) {
-  auto doc = Open("leaning.nrv");  // trial wedge, embankment
+  auto doc = OpenCopy("leaning.nrv");  // trial wedge, embankment
   frmAnteiRes* s = Show(*doc);
   NumberBox* box = s->imnDoatsu3[0];
   auto wedge = [&] { return doc->AntRes(0, 0)->Kusabi(0); };
@@ -394,7 +368,7 @@ TEST_F(FrmAnteiResTest, AFixedSlipAngleRecalculatesItsCaseOnce) {
 }
 
 TEST_F(FrmAnteiResTest, SlipAnglesOfAMixedWallGoToTheirPart) {
-  auto doc = Open("mixed.nrv");
+  auto doc = OpenCopy("mixed.nrv");
   frmAnteiRes* s = Show(*doc);
   NumberBox* lower = s->imnDoatsu3[0];
   const double lowerAngle = std::round(lower->Value()) + 1;
@@ -410,7 +384,7 @@ TEST_F(FrmAnteiResTest, SlipAnglesOfAMixedWallGoToTheirPart) {
 }
 
 TEST_F(FrmAnteiResTest, CutBackGroundFixesTheBackfillWedgeOnly) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->Doatsu = 1;
   doc->BackType = 1;
   doc->KiriD = 0.5;
@@ -444,7 +418,7 @@ TEST_F(FrmAnteiResTest, CutBackGroundFixesTheBackfillWedgeOnly) {
 }
 
 TEST_F(FrmAnteiResTest, AMissingTrialFileShowsNoTrialsAndTheCasesOwnNumbers) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->Doatsu = 1;
   frmAnteiRes* s = Show(*doc);
   ASSERT_GT(s->vsDoatsu3->MaxRows(), 2);
@@ -459,7 +433,7 @@ TEST_F(FrmAnteiResTest, AMissingTrialFileShowsNoTrialsAndTheCasesOwnNumbers) {
 }
 
 TEST_F(FrmAnteiResTest, SlidingWithoutForceIsOmittedAndComesBack) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmAnteiRes* s = Show(*doc);
   CAntRes& r = *doc->AntRes(0, 1);
   r.SgmH = 0;
@@ -478,7 +452,7 @@ TEST_F(FrmAnteiResTest, SlidingWithoutForceIsOmittedAndComesBack) {
 }
 
 TEST_F(FrmAnteiResTest, ResultsThatCouldNotBeComputedNeverPass) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmAnteiRes* s = Show(*doc);
   MarkNotComputable(*doc->AntRes(0, 0));
   s->SetAntSummary(0);
@@ -494,7 +468,7 @@ TEST_F(FrmAnteiResTest, ResultsThatCouldNotBeComputedNeverPass) {
 }
 
 TEST_F(FrmAnteiResTest, ButtonsOpenTheReportInPreviewAndTheWaterLevelWindow) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   std::vector<int16_t> modes;
   Windows().reportDialog = [&](CDocument& d, int16_t mode, QWidget*) {
     EXPECT_EQ(&d, doc.get());

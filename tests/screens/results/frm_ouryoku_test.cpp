@@ -22,6 +22,7 @@
 #include "screens/results/member_checks.h"
 #include "screens/results/member_sections.h"
 #include "screens/results/member_windows.h"
+#include "screens/user_input.h"
 #include "shell/calculation.h"
 #include "shell/document_forms.h"
 #include "shell/shell_test_support.h"
@@ -29,28 +30,7 @@
 namespace norva {
 namespace {
 
-void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// The user enters a text into a number box and leaves it.
-void Enter(NumberBox* box, const QString& text) {
-  FocusIn(box);
-  box->selectAll();
-  if (text.isEmpty()) {
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
-    QApplication::sendEvent(box, &del);
-  }
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(box, &press);
-  }
-  FocusOut(box);
-}
+using test::Enter;
 
 std::string Cell(SpreadGrid* g, int col, int row) { return g->Text(col, row).toStdString(); }
 
@@ -88,12 +68,7 @@ class FrmOuryokuTest : public test::ShellFixture {
   // A sample opened from a copy and calculated as "安定計算結果更新" does.
   std::shared_ptr<CDocument> Calculated(const char* sample,
                                         void (*change)(CDocument&) = nullptr) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(test::ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    auto doc = ActiveDocument();
+    auto doc = OpenCopy(sample);
     if (!doc) return doc;
     if (change) change(*doc);
     EXPECT_TRUE(RecalculateDocument(*doc));

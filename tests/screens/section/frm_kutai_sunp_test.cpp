@@ -32,7 +32,7 @@ class DimensionViewTest : public test::SectionFixture {
 };
 
 TEST_F(DimensionViewTest, NavigationBarAndMenuOpenOneViewOfTheActiveDocument) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_TRUE(main_->nav->cmdTool->isEnabled());
   ASSERT_TRUE(main_->mnuCommand[7]->isEnabled());
   main_->nav->cmdTool_Click();
@@ -54,7 +54,7 @@ TEST_F(DimensionViewTest, NavigationBarAndMenuOpenOneViewOfTheActiveDocument) {
 }
 
 TEST_F(DimensionViewTest, ZoomStepsOf20Between100And500) {
-  Open("gravity.nrv");
+  OpenCopy("gravity.nrv");
   frmKutaiSunp* v = ShowDimensionView(main_.get());
   EXPECT_EQ(v->vsdCanvas->Zoom(), 100);
   for (int i = 0; i < 5; ++i) v->ZOOMUP->trigger();
@@ -75,7 +75,7 @@ TEST_F(DimensionViewTest, ZoomStepsOf20Between100And500) {
 }
 
 TEST_F(DimensionViewTest, KeepsItsLeastSize) {
-  Open("gravity.nrv");
+  OpenCopy("gravity.nrv");
   frmKutaiSunp* v = ShowDimensionView(main_.get());
   v->resize(100, 100);
   QApplication::processEvents();
@@ -84,7 +84,7 @@ TEST_F(DimensionViewTest, KeepsItsLeastSize) {
 }
 
 TEST_F(DimensionViewTest, FollowsAnEditOnTheWallSectionScreen) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   frmKutaiSunp* v = ShowDimensionView(main_.get());
   QApplication::processEvents();
@@ -98,7 +98,7 @@ TEST_F(DimensionViewTest, FollowsAnEditOnTheWallSectionScreen) {
 }
 
 TEST_F(DimensionViewTest, ShowsNothingWhenNoDocumentIsOpen) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutaiSunp* v = ShowDimensionView(main_.get());
   QApplication::processEvents();
   ASSERT_FALSE(v->vsdCanvas->canvas().Ops().empty());

@@ -44,7 +44,7 @@ class TabbingThrough : public test::SectionFixture,
                        public ::testing::WithParamInterface<const char*> {};
 
 TEST_P(TabbingThrough, EveryEnabledBoxLeavesTheSavedFileAsItWas) {
-  auto doc = Open(GetParam());
+  auto doc = OpenCopy(GetParam());
   ASSERT_NE(doc, nullptr);
   frmKutai* s = Show(*doc);
   const std::string filled = DocumentFileBytes(*doc);
@@ -78,7 +78,7 @@ TEST_F(FrmKutaiTest, WithoutADocumentTheFillChangesNothing) {
 }
 
 TEST_F(FrmKutaiTest, ShapePageAndEnablingFollowTheDocument) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   EXPECT_EQ(s->vstKeijyo->CurrTab(), 1);
   EXPECT_TRUE(s->cmdNext->isEnabled());
@@ -100,7 +100,7 @@ TEST_F(FrmKutaiTest, ShapePageAndEnablingFollowTheDocument) {
 }
 
 TEST_F(FrmKutaiTest, CoulombWithAnArbitraryBackGroundIsToldOnFilling) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_EQ(doc->Doatsu, 0);
   doc->UragomeType = 3;
   frmKutai* s = Show(*doc);
@@ -111,7 +111,7 @@ TEST_F(FrmKutaiTest, CoulombWithAnArbitraryBackGroundIsToldOnFilling) {
 }
 
 TEST_F(FrmKutaiTest, GravitySlopeIsDerivedAndItsBoxNeverWritesBack) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   Enter(s->imnGrwSize[5], "0.5");  // toe-slab height
   Enter(s->imnGrwSize[2], "0.5");  // front width
@@ -132,7 +132,7 @@ TEST_F(FrmKutaiTest, GravitySlopeIsDerivedAndItsBoxNeverWritesBack) {
 }
 
 TEST_F(FrmKutaiTest, LeaningGradientAndFrontWidthFollowEachOther) {
-  auto doc = Open("leaning.nrv");
+  auto doc = OpenCopy("leaning.nrv");
   frmKutai* s = Show(*doc);
   Enter(s->imnMtwSize[0], "2");
   Enter(s->imnMtwSize[4], "0.4");
@@ -146,7 +146,7 @@ TEST_F(FrmKutaiTest, LeaningGradientAndFrontWidthFollowEachOther) {
 }
 
 TEST_F(FrmKutaiTest, LeaningWithoutToeSlabHeightSwitchesBaseAndKeyOff) {
-  auto doc = Open("leaning.nrv");
+  auto doc = OpenCopy("leaning.nrv");
   frmKutai* s = Show(*doc);
   ASSERT_TRUE(s->cmdNext->isEnabled());
   doc->MtwH2 = 0;
@@ -164,7 +164,7 @@ TEST_F(FrmKutaiTest, LeaningWithoutToeSlabHeightSwitchesBaseAndKeyOff) {
 }
 
 TEST_F(FrmKutaiTest, BackFootingHeightAboveTheFrontIsRefused) {
-  auto doc = Open("block_masonry.nrv");
+  auto doc = OpenCopy("block_masonry.nrv");
   doc->nBlkFound = 0;
   doc->nBlkSetup = 0;
   doc->BlkH1 = 1.0;
@@ -183,7 +183,7 @@ TEST_F(FrmKutaiTest, BackFootingHeightAboveTheFrontIsRefused) {
 }
 
 TEST_F(FrmKutaiTest, NarrowFootingIsWidenedOnceToTheWidthThatPasses) {
-  auto doc = Open("block_masonry.nrv");
+  auto doc = OpenCopy("block_masonry.nrv");
   doc->Sisin = 0;
   doc->nBlkFound = 0;
   doc->nBlkSetup = 0;
@@ -213,7 +213,7 @@ TEST_F(FrmKutaiTest, NarrowFootingIsWidenedOnceToTheWidthThatPasses) {
 }
 
 TEST_F(FrmKutaiTest, AutomaticWaterLevelLeavesTheLineOfThrust) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   doc->nWater = 1;
   doc->nWlvlAuto = 0;
   doc->nTentou = 3;
@@ -228,7 +228,7 @@ TEST_F(FrmKutaiTest, AutomaticWaterLevelLeavesTheLineOfThrust) {
 }
 
 TEST_F(FrmKutaiTest, BlockWallBackWaterAboveTheWallShowsBlank) {
-  auto doc = Open("block_masonry.nrv");
+  auto doc = OpenCopy("block_masonry.nrv");
   doc->nWater = 1;
   doc->nWlvlAuto = 0;
   doc->SetWatBH(0, doc->WallH + 0.5);
@@ -251,7 +251,7 @@ class ChangePointGrid : public test::SectionFixture {
  protected:
   // A trial-wedge sample with an arbitrary back ground of three points.
   frmKutai* ShowPoints() {
-    doc_ = Open("leaning.nrv");
+    doc_ = OpenCopy("leaning.nrv");
     EXPECT_NE(doc_->Doatsu, 0);
     doc_->UragomeType = 3;
     doc_->SetnUraNini(3);
@@ -338,7 +338,7 @@ TEST_F(ChangePointGrid, InsertShowsTwoEmptyCellsAndDeleteShiftsUp) {
 // ---- Guide picture and live drawing -------------------------------------------------------
 
 TEST_F(FrmKutaiTest, GuidePictureMarksTheBoxBeingEdited) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   EXPECT_TRUE(s->picDrawSize->PicturePath().endsWith(QStringLiteral("GRW_SUIHEI_MORIDO.svg")))
       << s->picDrawSize->PicturePath().toStdString();
@@ -362,7 +362,7 @@ TEST_F(FrmKutaiTest, GuidePictureMarksTheBoxBeingEdited) {
 }
 
 TEST_F(FrmKutaiTest, LiveDrawingNormalAndSeismicWithMouseZoom) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   ASSERT_NE(doc->bQuake, 0);
   frmKutai* s = Show(*doc);
   s->resize(900, 650);
@@ -391,7 +391,7 @@ TEST_F(FrmKutaiTest, LiveDrawingNormalAndSeismicWithMouseZoom) {
 }
 
 TEST_F(FrmKutaiTest, HelpButtonShowsTheWaterLevelPage) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   s->cmdWatHelp->click();
   frmHelp* help = nullptr;
@@ -403,7 +403,7 @@ TEST_F(FrmKutaiTest, HelpButtonShowsTheWaterLevelPage) {
 }
 
 TEST_F(FrmKutaiTest, ABoxLeftAfterItsDocumentWasReleasedTouchesNothing) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   FocusIn(s->imnGrwSize[0]);
   std::weak_ptr<CDocument> gone = doc;
@@ -411,14 +411,14 @@ TEST_F(FrmKutaiTest, ABoxLeftAfterItsDocumentWasReleasedTouchesNothing) {
   doc.reset();
   CloseDocument(key);  // what closing the main window does first
   ASSERT_TRUE(gone.expired());
-  test::Type(s->imnGrwSize[0], "4");
+  test::Retype(s->imnGrwSize[0], "4");
   FocusOut(s->imnGrwSize[0]);  // must not reach the released document
   s->chkDrawMode->click();
   SUCCEED();
 }
 
 TEST_F(FrmKutaiTest, LeavingByCodeClearsTheOtherGuidelinesBlockMembers) {
-  auto doc = Open("block_masonry.nrv");
+  auto doc = OpenCopy("block_masonry.nrv");
   ASSERT_NE(doc->Sisin, 3);
   frmKutai* s = Show(*doc);
   doc->BlkT2 = 0.05;  // as if set behind the screen's back

@@ -185,7 +185,7 @@ TEST_F(SizeInpTest, WithoutACatalogueTheFirstListIsEmpty) {
 }
 
 TEST_F(SizeInpTest, ShowSizeInpRefillsScreenOneAfterFinish) {
-  auto doc = Open("gravity.nrv");
+  auto doc = OpenCopy("gravity.nrv");
   frmKutai* s = Show(*doc);
   ASSERT_EQ(s->imnGrwSize[0]->text(), QStringLiteral("3.000"));
   bool driven = false;

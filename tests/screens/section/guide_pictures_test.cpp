@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "file_bytes.h"
 #include "guide_picture_gen.h"
 #include "shell/shell_test_support.h"
 
@@ -28,12 +29,7 @@ namespace {
 
 const std::filesystem::path kDir = std::filesystem::path(NORVA_SOURCE_DIR) / "resources/resource";
 
-std::string ReadFile(const std::filesystem::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
+using test::ReadBytes;
 
 TEST(GuidePictures, EveryNameOfValidInputsIsShipped) {
   const auto names = AllGuideFileNames();
@@ -49,7 +45,7 @@ TEST(GuidePictures, ShippedFilesAreTheGeneratorsOutput) {
       std::ofstream(std::filesystem::path(out) / n, std::ios::binary) << svg;
       continue;
     }
-    EXPECT_EQ(ReadFile(kDir / n), svg) << n << " differs from the generator";
+    EXPECT_EQ(ReadBytes(kDir / n), svg) << n << " differs from the generator";
   }
 }
 
@@ -70,7 +66,7 @@ std::vector<TextAt> Texts(const std::string& svg) {
 
 TEST(GuidePictures, EachMarkedLabelLiesInsideItsRectangle) {
   for (const std::string& n : AllGuideFileNames()) {
-    const std::vector<TextAt> texts = Texts(ReadFile(kDir / n));
+    const std::vector<TextAt> texts = Texts(ReadBytes(kDir / n));
     for (const guide::Label& l : guide::MarkedLabels(guide::VariantOf(n))) {
       // Its start and baseline inside, and its body (a cap height above the
       // baseline) too.

@@ -18,7 +18,7 @@ TEST_F(SectionShots, EverySampleEveryPage) {
   if (!dir || !*dir) GTEST_SKIP() << "NORVA_SECTION_SHOTS not set";
   QDir().mkpath(dir);
   for (const char* sample : {"block_masonry", "gravity", "leaning", "mixed"}) {
-    auto doc = Open((std::string(sample) + ".nrv").c_str());
+    auto doc = OpenCopy((std::string(sample) + ".nrv").c_str());
     frmKutai* s = Show(*doc);
     QWidget* w = s->window();
     auto save = [&](const char* what) {

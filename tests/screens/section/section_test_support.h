@@ -12,36 +12,11 @@
 #include "document/document.h"
 #include "screens/section/frm_kutai.h"
 #include "shell/document_forms.h"
+#include "screens/user_input.h"
 #include "shell/shell_test_support.h"
 
 namespace norva::test {
 
-inline void FocusIn(QWidget* w) {
-  QFocusEvent e(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-inline void FocusOut(QWidget* w) {
-  QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &e);
-}
-// Replaces a box's text as typing would (select all, then the keys).
-inline void Type(QLineEdit* w, const QString& text) {
-  w->selectAll();
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-  }
-}
-inline void Key(QWidget* w, int key) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-  QApplication::sendEvent(w, &press);
-}
-// The user enters a box, types and leaves it.
-inline void Enter(QLineEdit* box, const QString& text) {
-  FocusIn(box);
-  Type(box, text);
-  FocusOut(box);
-}
 // A press of the left button with modifiers at the middle of a widget.
 inline void Press(QWidget* w, Qt::KeyboardModifiers mods) {
   const QPointF p(w->width() / 2.0, w->height() / 2.0);
@@ -64,15 +39,6 @@ class SectionFixture : public ShellFixture {
     Windows().refreshDimensionView = nullptr;
     SetGuidePictureFolder("");
     ShellFixture::TearDown();
-  }
-  // A sample opened from a copy of its file.
-  std::shared_ptr<CDocument> Open(const char* sample) {
-    const QString to = Path(QString::fromUtf8(sample));
-    QFile::remove(to);
-    EXPECT_TRUE(QFile::copy(QString::fromStdString(ExampleFile(sample)), to));
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner);
-    OpenDocumentFile(to.toStdString());
-    return ActiveDocument();
   }
   frmKutai* Show(CDocument& doc) {
     ShowForm(doc, 1);

@@ -2,15 +2,13 @@
 // One QApplication for the drawing-sheet window tests, a message sink that
 // keeps what it was asked to show, and input helpers.
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QString>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <string>
-#include <vector>
 
-#include "document/services.h"
+#include "platform/qt/input_events.h"
+#include "report/report_test_support.h"
 
 namespace norva::sheet_screens {
 
@@ -29,37 +27,18 @@ inline QApplication& App() {
   return *app;
 }
 
-class RecordingSink final : public IMessageSink {
- public:
-  RecordingSink() { SetMessageSink(this); }
-  ~RecordingSink() override { SetMessageSink(nullptr); }
-  MsgAnswer Show(const std::string&, const std::string& text, MsgIcon, MsgButtons) override {
-    shown.push_back(text);
-    return MsgAnswer::Ok;
-  }
-  std::vector<std::string> shown;
-};
+using test::RecordingSink;
 
 // The user types into a box as key presses would, after it got the focus.
 inline void TypeInto(QWidget* w, const QString& text) {
-  QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &in);
+  test::FocusIn(w);
   QKeyEvent all(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier);
   QApplication::sendEvent(w, &all);
-  if (text.isEmpty()) {
-    QKeyEvent del(QEvent::KeyPress, Qt::Key_Backspace, Qt::NoModifier);
-    QApplication::sendEvent(w, &del);
-  }
-  for (QChar c : text) {
-    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-    QApplication::sendEvent(w, &press);
-  }
+  if (text.isEmpty()) test::Key(w, Qt::Key_Backspace);
+  test::Type(w, text);
 }
 
 // ... and moves on to another control of the window.
-inline void Leave(QWidget* w) {
-  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(w, &out);
-}
+inline void Leave(QWidget* w) { test::FocusOut(w); }
 
 }  // namespace norva::sheet_screens
