@@ -511,7 +511,7 @@ void frmOuryoku::cmbDia_Click() {
   const int i = cmbDia->currentIndex();
   doc_->TokDia = i < 0 ? 0 : DiameterFromText(cmbDia->itemText(i).toStdString());
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::KeepFocusState(NumberBox* box) {
@@ -535,7 +535,7 @@ void frmOuryoku::imnHon_LostFocus() {
     SetNumBox(imnPich, *pich);
   }
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::imnPich_LostFocus() {
@@ -548,14 +548,14 @@ void frmOuryoku::imnPich_LostFocus() {
     d.TokHon = GetNumBox(imnHon);
   }
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::imnKab_LostFocus() {
   if (doc_ == nullptr) return;
   doc_->TokKab = GetNumBox(imnKab);
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::cmdWallSecPos_Click(int index) {
@@ -586,7 +586,14 @@ void frmOuryoku::cmdPrevious_Click() {
 }
 
 void frmOuryoku::cmdPrint_Click() {
-  if (doc_ && Windows().reportDialog) Windows().reportDialog(*doc_, 1, DialogOwner());
+  if (!doc_ || !Windows().reportDialog) return;
+  Windows().reportDialog(*doc_, 1, DialogOwner());
+  // The report calculates afresh (a fixed slip angle is searched again): the
+  // grids show what the report printed.
+  for (int page : {0, 1}) cmbWallSecPos_Click(page);
+  if (doc_->bFotCalc()) ShowFotRes();
+  ShowTokRes();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::cmdNext_Click() {

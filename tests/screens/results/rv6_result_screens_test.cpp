@@ -5,10 +5,13 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "calc/member/fot_stress.h"
+#include "calc/member/wall_stress.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
@@ -47,6 +50,12 @@ std::string BoxText(const NumberBox* b, double v) {
 }
 #define EXPECT_BOX(box, v) EXPECT_EQ((box)->text().toStdString(), BoxText((box), (v))) << #box
 std::string Cell(const SpreadGrid* g, int col, int row) { return g->Text(col, row).toStdString(); }
+// A number of the stress grids: "#0.00" without leading blanks.
+std::string Shown(double v) {
+  if (v == kNullBox) return "-----";
+  const std::string t = FormatNum(v, "#0.00");
+  return t.substr(t.find_first_not_of(' '));
+}
 std::string Txt(const TextBox* t) { return t->Text().toStdString(); }
 
 class Rv6ResultScreensTest : public test::ShellFixture {
@@ -307,6 +316,75 @@ TEST_F(Rv6ResultScreensTest, StressGridsAgreeWithTheStoredStressesOnEverySection
     }
     CloseDocument(d.Key);
   }
+}
+
+// The adopted earth pressure must be readable in the window the program
+// opens at its first size: no unit label drawn over its boxes.
+TEST_F(Rv6ResultScreensTest, AdoptedEarthPressureBoxesStayClearOfTheirLabels) {
+  auto doc = OpenSample("leaning.nrv");  // trial wedge, embankment
+  ASSERT_NE(doc, nullptr);
+  frmAnteiRes* s = Screen4(*doc);
+  ASSERT_NE(s, nullptr);
+  // The document area beside the navigation bar and the summary panels of
+  // the program's first window leaves the screen about 780 pixels.
+  ScreenWindow* w = WindowOf(*doc);
+  ASSERT_NE(w, nullptr);
+  w->resize(780, w->height());
+  s->vstAntDetail[1]->SetCurrentTab(0);
+  QApplication::processEvents();
+  QWidget* frame = s->fraDoatsu3;
+  ASSERT_TRUE(frame->isVisible());
+  for (int i = 0; i <= 4; ++i) {
+    NumberBox* box = s->imnDoatsu3[i];
+    const QRect r(box->mapTo(frame, QPoint(0, 0)), box->size());
+    EXPECT_TRUE(frame->rect().contains(r)) << "box " << i;
+    for (QLabel* l : frame->findChildren<QLabel*>()) {
+      if (!l->isVisible()) continue;
+      const QRect lr(l->mapTo(frame, QPoint(0, 0)), l->size());
+      EXPECT_FALSE(r.intersects(lr)) << "box " << i << " under " << l->text().toStdString();
+    }
+  }
+}
+
+// A report run calculates the document afresh and drops a fixed slip angle;
+// screen 5 must then show the stresses the report printed, not those of the
+// fixed angle.
+TEST_F(Rv6ResultScreensTest, PrintingFromScreen5LeavesTheGridsOnTheReportedResults) {
+  auto doc = OpenSample("leaning.nrv");
+  ASSERT_NE(doc, nullptr);
+  CDocument& d = *doc;
+  frmAnteiRes* s4 = Screen4(d);
+  ASSERT_NE(s4, nullptr);
+  const double searched = d.AntRes(0, 0)->Kusabi(0)->fOmega * kDeg;
+  s4->SetUserOmega(std::min(std::round(searched) + 8, s4->imnDoatsu3[0]->MaxValue()), 0, 0);
+  ASSERT_NE(d.AntRes(0, 0)->Kusabi(0)->bChgOmg, 0);
+  // What the report selection does before it prints.
+  Windows().reportDialog = [](CDocument& doc, int16_t, QWidget*) {
+    ASSERT_TRUE(CalculateWithProgress(doc));
+    for (int32_t i = 0; i < doc.nCase(); ++i) {
+      CalcWallStress(doc, i, 0);
+      if (doc.bFotCalc()) CalcFotStress(doc, i);
+    }
+  };
+  frmOuryoku* s = Screen5(d);
+  ASSERT_NE(s, nullptr);
+  const std::string fixedM = Cell(s->vsWallRes[1], 4, 2);
+  ASSERT_EQ(fixedM, Shown(d.pWallRes(0, 0, 0)->ForceM));
+
+  s->cmdPrint->click();
+  ASSERT_EQ(d.AntRes(0, 0)->Kusabi(0)->bChgOmg, 0);
+  const std::string reported = Shown(d.pWallRes(0, 0, 0)->ForceM);
+  ASSERT_NE(reported, fixedM) << "the fixed angle must change the stem moment";
+  EXPECT_EQ(Cell(s->vsWallRes[1], 4, 2), reported);
+  for (int i = 0; i < d.nCase(); ++i) {
+    const CWallRes& r = *d.pWallRes(0, i, 0);
+    EXPECT_EQ(Cell(s->vsWallRes[1], 3, i + 2), Shown(r.ForceS));
+    const Expect e[3] = {Compression(r.Sgmc(0), r.Sgmc(1), r.Sgmca),
+                         Tension(r.Sgmc(0), r.Sgmc(1), r.Sgmta), Shear(r.Tauc, r.Taua)};
+    CheckRow(s->vsWallRes[1], i + 2, 6, e);
+  }
+  for (int i = 0; i < d.nCase() && d.bFotCalc(); ++i)
+    EXPECT_EQ(Cell(s->vsFot, 3, i + 2), Shown(d.pFotRes(i)->ForceM));
 }
 
 }  // namespace
