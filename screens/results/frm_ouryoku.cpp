@@ -137,16 +137,19 @@ SpreadGrid* frmOuryoku::MakeGrid(const QString& name, int index,
   g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   // Designed widths are in characters of the grid's font.
   const int ch = QFontMetrics(g->font()).horizontalAdvance(QLatin1Char('0'));
-  int col = 0, total = 0;
+  int col = 0, total = 0, names = 0;
   for (double w : widths) {
     // The case names are Japanese: their column gets room for them.
     const double scale = col == 1 ? 1.7 : 1.05;
     const int px = static_cast<int>(w * ch * scale) + 6;
-    g->SetColWidthPixels(col++, px);
+    g->SetColWidthPixels(col, px);
+    if (col++ == 1) names = px;
     total += px;
   }
+  // In a narrow window the case names give way, never the judgement column.
+  g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   g->setRowHeight(0, 2 * QFontMetrics(g->font()).height() + 6);  // the two-line caption row
-  g->setMinimumWidth(total + 24);
+  g->setMinimumWidth(total - names + std::min(names, 8 * ch) + 24);
   g->setFixedHeight(g->rowHeight(0) + (kVisibleRows - 1) * kRowHeight + 4);
   g->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   g->SetFrameColor(2, Qt::black);

@@ -346,6 +346,41 @@ TEST_F(Rv6ResultScreensTest, AdoptedEarthPressureBoxesStayClearOfTheirLabels) {
   }
 }
 
+// Each row's judgement is what the engineer reads first: at the window's
+// first size it must be in sight, not cut off at the frame's edge.
+TEST_F(Rv6ResultScreensTest, JudgementColumnsStayInSightInTheFirstWindowSize) {
+  auto doc = OpenSample("mixed.nrv");
+  ASSERT_NE(doc, nullptr);
+  ASSERT_TRUE(RecalculateDocument(*doc));
+  frmOuryoku* s = Screen5(*doc);
+  ASSERT_NE(s, nullptr);
+  ScreenWindow* w = WindowOf(*doc);
+  ASSERT_NE(w, nullptr);
+  w->resize(780, w->height());  // as the first window beside the panels
+  for (int page : {0, 1}) {
+    s->vstWall->setCurrentIndex(page);
+    QApplication::processEvents();
+    const struct {
+      SpreadGrid* grid;
+      int verdictCol;
+    } grids[] = {{s->vsWallRes[page], 9}, {s->vsFot, 8}, {s->vsTok, 9}};
+    for (const auto& [g, col] : grids) {
+      SCOPED_TRACE(g->objectName().toStdString() + " page " + std::to_string(page));
+      const int x = g->columnViewportPosition(col - 1);
+      ASSERT_GE(x, 0);
+      const QRect cell(g->viewport()->mapTo(s, QPoint(x, 0)),
+                       QSize(g->columnWidth(col - 1), 1));
+      EXPECT_LE(x + g->columnWidth(col - 1), g->viewport()->width());
+      EXPECT_TRUE(s->rect().contains(cell)) << "cell at " << cell.x() << ".." << cell.right()
+                                            << ", screen " << s->width();
+      QRect clip = cell;
+      for (QWidget* p = g; p != s; p = p->parentWidget())
+        clip &= QRect(p->mapTo(s, QPoint(0, 0)), p->size());
+      EXPECT_EQ(clip.width(), cell.width()) << "cut off by the frame";
+    }
+  }
+}
+
 // A report run calculates the document afresh and drops a fixed slip angle;
 // screen 5 must then show the stresses the report printed, not those of the
 // fixed angle.
