@@ -93,7 +93,8 @@ class Rv6ResultScreensTest : public test::ShellFixture {
 struct Variant {
   const char* sample;
   int nTentou;
-  int sisin;  // -1 keeps the sample's
+  int sisin;    // -1 keeps the sample's
+  int nQa = -1;  // -1 keeps the sample's
 };
 
 TEST_F(Rv6ResultScreensTest, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
@@ -103,6 +104,7 @@ TEST_F(Rv6ResultScreensTest, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
       {"block_masonry.nrv", 3, -1},  // line of thrust Xh against Xd
       {"leaning.nrv", 0, 2},         // road earthworks: d against B/2 - Ea
       {"block_masonry.nrv", 0, 3},   // large block: bearing safety factor
+      {"gravity.nrv", 0, -1, 1},     // road earthworks, bearing capacity entered
   };
   for (const Variant& v : variants) {
     SCOPED_TRACE(std::string(v.sample) + " nTentou " + std::to_string(v.nTentou) + " Sisin " +
@@ -112,6 +114,7 @@ TEST_F(Rv6ResultScreensTest, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
     CDocument& d = *doc;
     d.nTentou = v.nTentou;
     if (v.sisin >= 0) d.Sisin = v.sisin;
+    if (v.nQa >= 0) d.nQa = v.nQa;
     frmAnteiRes* s = Screen4(d);
     ASSERT_NE(s, nullptr);
     const SpreadGrid* g = s->vsAntRes[1];
@@ -165,6 +168,22 @@ TEST_F(Rv6ResultScreensTest, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
         EXPECT_BOX(s->imnD[1], L);
         EXPECT_EQ(Txt(s->imtFm[4]), r.D < L ? "<" : ">");
         EXPECT_EQ(Txt(s->imtFm[5]), ok ? "OK" : "OUT");
+      }
+      if (d.Sisin == 2 && d.nQa == 1) {
+        // The allowable is the entered capacity times the case's premium.
+        const double qa = d.pCase(i)->QaPremium * d.Qa;
+        ASSERT_TRUE(Finite(qa)) << "the sample has a capacity to enter";
+        const double q = std::max(r.Qmax, r.Qmin);
+        const bool ok = Finite(q) && q <= qa;
+        EXPECT_EQ(Cell(g, 12, row), Value(q, 2));
+        EXPECT_EQ(Cell(g, 13, row), ok ? "<" : ">");
+        EXPECT_EQ(Cell(g, 14, row), Value(qa, 2));
+        EXPECT_EQ(g->CellForeColor(12, row), ok ? kBlueText : kRedText);
+        EXPECT_TRUE(g->isColumnHidden(14));  // columns 15 to 17
+        EXPECT_BOX(s->imnQa[1], qa);
+        EXPECT_EQ(Txt(s->imtFb[0]), ok ? "<" : ">");
+        EXPECT_EQ(Txt(s->imtFb[1]), ok ? "OK" : "OUT");
+        EXPECT_FALSE(s->imnNc->isEnabled());
       }
       if (d.Sisin == 3) {
         // The reaction in black; the bearing factor judged in 15 to 17.
