@@ -350,19 +350,27 @@ TEST_F(Rv6ResultScreensTest, AdoptedEarthPressureBoxesStayClearOfTheirLabels) {
   ASSERT_NE(w, nullptr);
   w->resize(780, w->height());
   s->vstAntDetail[1]->SetCurrentTab(0);
-  QApplication::processEvents();
-  QWidget* frame = s->fraDoatsu3;
-  ASSERT_TRUE(frame->isVisible());
-  for (int i = 0; i <= 4; ++i) {
-    NumberBox* box = s->imnDoatsu3[i];
-    const QRect r(box->mapTo(frame, QPoint(0, 0)), box->size());
-    EXPECT_TRUE(frame->rect().contains(r)) << "box " << i;
-    for (QLabel* l : frame->findChildren<QLabel*>()) {
-      if (!l->isVisible()) continue;
-      const QRect lr(l->mapTo(frame, QPoint(0, 0)), l->size());
-      EXPECT_FALSE(r.intersects(lr)) << "box " << i << " under " << l->text().toStdString();
+  // Every box of a frame clear of every label of it.
+  auto clear = [&](QWidget* frame, const ControlArray<NumberBox>& boxes) {
+    QApplication::processEvents();
+    ASSERT_TRUE(frame->isVisible());
+    for (const auto& [i, box] : boxes) {
+      if (!frame->isAncestorOf(box)) continue;
+      const QRect r(box->mapTo(frame, QPoint(0, 0)), box->size());
+      EXPECT_TRUE(frame->rect().contains(r)) << "box " << i;
+      for (QLabel* l : frame->findChildren<QLabel*>()) {
+        if (!l->isVisible()) continue;
+        const QRect lr(l->mapTo(frame, QPoint(0, 0)), l->size());
+        EXPECT_FALSE(r.intersects(lr)) << "box " << i << " under " << l->text().toStdString();
+      }
     }
-  }
+  };
+  clear(s->fraDoatsu3, s->imnDoatsu3);
+  // The cut pages, whatever they hold.
+  s->vstDoatsu[1]->SetCurrentTab(1);
+  for (int f = 0; f < 3; ++f) clear(s->fraDoatsu4[f], s->imnDoatsu4);
+  s->vstDoatsu[1]->SetCurrentTab(2);
+  for (int f = 0; f < 3; ++f) clear(s->fraDoatsu5[f], s->imnDoatsu5);
 }
 
 // Each row's judgement is what the engineer reads first: at the window's
