@@ -491,6 +491,8 @@ void frmAnteiRes::SetUserOmega(double angle, int wedge, int part) {
   if (!ApplyUserOmega(*doc_, i, part, wedge, angle, AnteiResHooks().recalcCase)) return;
   SetAntSummary(i);
   ShowAntDetail(i);
+  // The main window's result panel shows this case too: not the old numbers.
+  UpdateResultSummary(doc_);
 }
 
 void RegisterStabilityResultWindows() {

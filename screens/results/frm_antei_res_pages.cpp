@@ -205,8 +205,12 @@ QWidget* frmAnteiRes::BuildDoatsuPages(int pageSet) {
 
 QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
   auto* page = picDoatsu.Add(pageSet == 0 ? 0 : 2, new QWidget(this));
-  auto* h = new QHBoxLayout(page);
-  h->setContentsMargins(4, 4, 4, 4);
+  // The trials and their graph side by side, the adopted pressure below both:
+  // beside the graph its boxes would be squeezed under their units.
+  auto* v = new QVBoxLayout(page);
+  v->setContentsMargins(4, 4, 4, 4);
+  auto* h = new QHBoxLayout;
+  v->addLayout(h, 1);
 
   auto* table = new SpreadGrid(page);
   table->setObjectName(pageSet == 0 ? "vsDoatsu1" : "vsDoatsu3");
@@ -229,12 +233,11 @@ QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
   table->setFixedWidth(4 * 62 + 22);
   h->addWidget(table);
 
-  // The graph takes the room beside the table, the adopted pressure below it.
-  auto* right = new QVBoxLayout;
+  // The graph takes the room beside the table.
   auto* graph = new CanvasWidget(page);
   graph->setObjectName(pageSet == 0 ? "vsdDoatsu1" : "vsdDoatsu3");
   graph->setMinimumSize(240, 150);
-  right->addWidget(graph, 1);
+  h->addWidget(graph, 1);
 
   auto* fra = new QGroupBox(QStringLiteral("決定した土圧"), page);
   fra->setObjectName(pageSet == 0 ? "fraDoatsu1" : "fraDoatsu3");
@@ -255,8 +258,7 @@ QWidget* frmAnteiRes::BuildEmbankmentPage(int pageSet) {
   fh->addWidget(a.page);
   fh->addWidget(b.page);
   fh->addStretch(1);
-  right->addWidget(fra);
-  h->addLayout(right, 1);
+  v->addWidget(fra);
 
   if (pageSet == 0) {
     fraDoatsu1 = fra;

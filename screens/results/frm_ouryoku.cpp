@@ -133,16 +133,19 @@ SpreadGrid* frmOuryoku::MakeGrid(const QString& name, int index,
   g->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   // Designed widths are in characters of the grid's font.
   const int ch = QFontMetrics(g->font()).horizontalAdvance(QLatin1Char('0'));
-  int col = 0, total = 0;
+  int col = 0, total = 0, names = 0;
   for (double w : widths) {
     // The case names are Japanese: their column gets room for them.
     const double scale = col == 1 ? 1.7 : 1.05;
     const int px = static_cast<int>(w * ch * scale) + 6;
-    g->SetColWidthPixels(col++, px);
+    g->SetColWidthPixels(col, px);
+    if (col++ == 1) names = px;
     total += px;
   }
+  // In a narrow window the case names give way, never the judgement column.
+  g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
   g->setRowHeight(0, 2 * QFontMetrics(g->font()).height() + 6);  // the two-line caption row
-  g->setMinimumWidth(total + 24);
+  g->setMinimumWidth(total - names + std::min(names, 8 * ch) + 24);
   g->setFixedHeight(g->rowHeight(0) + (kVisibleRows - 1) * kRowHeight + 4);
   g->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   g->SetFrameColor(2, Qt::black);
@@ -507,7 +510,7 @@ void frmOuryoku::cmbDia_Click() {
   const int i = cmbDia->currentIndex();
   doc_->TokDia = i < 0 ? 0 : DiameterFromText(cmbDia->itemText(i).toStdString());
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::KeepFocusState(NumberBox* box) {
@@ -531,7 +534,7 @@ void frmOuryoku::imnHon_LostFocus() {
     SetNumBox(imnPich, *pich);
   }
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::imnPich_LostFocus() {
@@ -544,14 +547,14 @@ void frmOuryoku::imnPich_LostFocus() {
     d.TokHon = GetNumBox(imnHon);
   }
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::imnKab_LostFocus() {
   if (doc_ == nullptr) return;
   doc_->TokKab = GetNumBox(imnKab);
   ShowTokRes();
-  ReportFailures();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::cmdWallSecPos_Click(int index) {
@@ -582,7 +585,14 @@ void frmOuryoku::cmdPrevious_Click() {
 }
 
 void frmOuryoku::cmdPrint_Click() {
-  if (doc_ && Windows().reportDialog) Windows().reportDialog(*doc_, 1, DialogOwner());
+  if (!doc_ || !Windows().reportDialog) return;
+  Windows().reportDialog(*doc_, 1, DialogOwner());
+  // The report calculates afresh (a fixed slip angle is searched again): the
+  // grids show what the report printed.
+  for (int page : {0, 1}) cmbWallSecPos_Click(page);
+  if (doc_->bFotCalc()) ShowFotRes();
+  ShowTokRes();
+  failures_.clear();  // told when the screen was filled
 }
 
 void frmOuryoku::cmdNext_Click() {
