@@ -58,7 +58,7 @@ std::string Shown(double v) {
 }
 std::string Txt(const TextBox* t) { return t->Text().toStdString(); }
 
-class Rv6ResultScreensTest : public test::ShellFixture {
+class ResultScreensAgreement : public test::ShellFixture {
  protected:
   void SetUp() override {
     ShellFixture::SetUp();
@@ -97,7 +97,7 @@ struct Variant {
   int nQa = -1;  // -1 keeps the sample's
 };
 
-TEST_F(Rv6ResultScreensTest, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
+TEST_F(ResultScreensAgreement, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
   const Variant variants[] = {
       {"gravity.nrv", 1, -1},        // safety factor Fm against Fma
       {"gravity.nrv", 2, -1},        // safety factor and eccentricity
@@ -215,7 +215,7 @@ TEST_F(Rv6ResultScreensTest, SummaryAndDetailAgreeUnderEveryOverturningCheck) {
 
 // Fixing a slip angle recalculates the case: the main window's result panel
 // must not keep the numbers of the search.
-TEST_F(Rv6ResultScreensTest, AFixedSlipAngleRefreshesTheMainWindowPanel) {
+TEST_F(ResultScreensAgreement, AFixedSlipAngleRefreshesTheMainWindowPanel) {
   auto doc = OpenSample("leaning.nrv");  // trial wedge, eccentricity check
   ASSERT_NE(doc, nullptr);
   frmAnteiRes* s = Screen4(*doc);
@@ -294,7 +294,7 @@ void CheckRow(SpreadGrid* g, int row, int first, const Expect (&e)[3]) {
     EXPECT_EQ(g->CellBackColor(first + 3, row), out ? QColor(255, 0, 0) : QColor(0, 0, 255));
 }
 
-TEST_F(Rv6ResultScreensTest, StressGridsAgreeWithTheStoredStressesOnEverySection) {
+TEST_F(ResultScreensAgreement, StressGridsAgreeWithTheStoredStressesOnEverySection) {
   for (const char* sample : {"block_masonry.nrv", "gravity.nrv", "leaning.nrv", "mixed.nrv"}) {
     SCOPED_TRACE(sample);
     auto doc = OpenSample(sample);
@@ -339,7 +339,7 @@ TEST_F(Rv6ResultScreensTest, StressGridsAgreeWithTheStoredStressesOnEverySection
 
 // The adopted earth pressure must be readable in the window the program
 // opens at its first size: no unit label drawn over its boxes.
-TEST_F(Rv6ResultScreensTest, AdoptedEarthPressureBoxesStayClearOfTheirLabels) {
+TEST_F(ResultScreensAgreement, AdoptedEarthPressureBoxesStayClearOfTheirLabels) {
   auto doc = OpenSample("leaning.nrv");  // trial wedge, embankment
   ASSERT_NE(doc, nullptr);
   frmAnteiRes* s = Screen4(*doc);
@@ -375,7 +375,7 @@ TEST_F(Rv6ResultScreensTest, AdoptedEarthPressureBoxesStayClearOfTheirLabels) {
 
 // Each row's judgement is what the engineer reads first: at the window's
 // first size it must be in sight, not cut off at the frame's edge.
-TEST_F(Rv6ResultScreensTest, JudgementColumnsStayInSightInTheFirstWindowSize) {
+TEST_F(ResultScreensAgreement, JudgementColumnsStayInSightInTheFirstWindowSize) {
   auto doc = OpenSample("mixed.nrv");
   ASSERT_NE(doc, nullptr);
   ASSERT_TRUE(RecalculateDocument(*doc));
@@ -411,7 +411,7 @@ TEST_F(Rv6ResultScreensTest, JudgementColumnsStayInSightInTheFirstWindowSize) {
 // A report run calculates the document afresh and drops a fixed slip angle;
 // screen 5 must then show the stresses the report printed, not those of the
 // fixed angle.
-TEST_F(Rv6ResultScreensTest, PrintingFromScreen5LeavesTheGridsOnTheReportedResults) {
+TEST_F(ResultScreensAgreement, PrintingFromScreen5LeavesTheGridsOnTheReportedResults) {
   auto doc = OpenSample("leaning.nrv");
   ASSERT_NE(doc, nullptr);
   CDocument& d = *doc;
