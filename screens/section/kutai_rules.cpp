@@ -141,7 +141,9 @@ LeaningShown LeaningRules(CDocument& d, int index) {
     shown.b2 = true;
   }
   d.WallH = std::max(d.MtwH1, 0.0) + std::max(d.MtwH2, 0.0);
-  if (d.MtwB4 > 0 && d.MtwH1 > 0) {
+  // A vertical back (B4 = 0) has the gradient 0: the stability calculation
+  // reads N2, so it must never keep the gradient of a former back width.
+  if (d.MtwB4 >= 0 && d.MtwH1 > 0) {
     d.MtwN2 = d.MtwB4 / d.MtwH1;
     shown.n2 = true;
   }

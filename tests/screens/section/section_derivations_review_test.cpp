@@ -1,0 +1,162 @@
+// The values screen 1 derives and writes into the document, checked against
+// hand calculation on the four sample documents: what the calculation then
+// reads (wall height, back gradient of leaning walls, base widths) must be
+// what the entered section gives, and retyping what a box shows must change
+// nothing in the saved file.
+#include <QApplication>
+#include <cmath>
+#include <string>
+
+#include "document/document.h"
+#include "document/document_file.h"
+#include "screens/section/kutai_rules.h"
+#include "section_test_support.h"
+
+namespace norva {
+namespace {
+
+std::string SamplePath(const char* name) {
+  return std::string(NORVA_SOURCE_DIR) + "/examples/" + name;
+}
+
+// ---- Rules, on the samples --------------------------------------------------------
+
+TEST(SampleDerivations, FillKeepsWhatTheSamplesInputsGive) {
+  // Block wall on a footing: WallB is the footing width.
+  CDocument block;
+  ASSERT_TRUE(DataFileReadFrom(block, SamplePath("block_masonry.nrv")));
+  ASSERT_EQ(block.WallType(), 0);
+  ASSERT_EQ(block.nBlkFound, 0);
+  DataSetNormalise(block);
+  EXPECT_DOUBLE_EQ(block.WallB, 0.85);  // = BlkB
+
+  // Gravity: GrwN = GrwB1 / (WallH - GrwH1) = 0.6 / (3.0 - 0), flat base.
+  CDocument gravity;
+  ASSERT_TRUE(DataFileReadFrom(gravity, SamplePath("gravity.nrv")));
+  ASSERT_EQ(gravity.WallType(), 1);
+  ASSERT_EQ(gravity.GrwH1, 0);
+  DataSetNormalise(gravity);
+  EXPECT_DOUBLE_EQ(gravity.GrwN, 0.2);
+  EXPECT_DOUBLE_EQ(gravity.WallB, 1.8);  // = GrwB
+
+  // Leaning: H1 4.0, H2 0.5, B1 0.3, B2 1.2, B3 0.4, B4 0.9.
+  CDocument leaning;
+  ASSERT_TRUE(DataFileReadFrom(leaning, SamplePath("leaning.nrv")));
+  ASSERT_EQ(leaning.WallType(), 2);
+  DataSetNormalise(leaning);
+  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);          // 4.0 + 0.5
+  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);        // 0.9 / 4.0
+  EXPECT_NEAR(leaning.WallB, 1.0, 1e-12);        // 0.3 + 1.2 + 0.4 - 0.9
+  EXPECT_DOUBLE_EQ(leaning.MtwN1, 0.3);          // 1.2 / 4.0, as stored
+
+  // Mixed: WallH = MxwH1 + MxwH2 = 2.0 + 1.5; WallB = GrwB.
+  CDocument mixed;
+  ASSERT_TRUE(DataFileReadFrom(mixed, SamplePath("mixed.nrv")));
+  ASSERT_EQ(mixed.WallType(), 3);
+  DataSetNormalise(mixed);
+  EXPECT_DOUBLE_EQ(mixed.WallH, 3.5);
+  EXPECT_DOUBLE_EQ(mixed.WallB, 1.6);
+}
+
+TEST(SampleDerivations, BlockSampleFootingAndBaseWidthByHand) {
+  CDocument d;
+  ASSERT_TRUE(DataFileReadFrom(d, SamplePath("block_masonry.nrv")));
+  // BlkT 0.35, BlkDeltT2 0.35, BlkN 0.5, BlkB 0.85, BlkB1 0.1, BlkH1 0.35,
+  // BlkH2 0.25, laid square to the face:
+  // a = atan(0.10 / 0.75) = 7.595 deg, t = atan 0.5 = 26.565 deg,
+  // Bmin = cos a * 0.70 / cos(a - t) + 0.1 = 0.833710 -> 0.834 <= 0.85.
+  const auto bmin = LeastFootingWidth(d, d.BlkB);
+  ASSERT_TRUE(bmin.has_value());
+  EXPECT_DOUBLE_EQ(*bmin, 0.834);
+  EXPECT_TRUE(CheckFootingWidth(d).passes);
+  EXPECT_DOUBLE_EQ(d.BlkB, 0.85);
+
+  // Without the footing: WallB = (BlkT + BlkDeltT2) cos t square to the face,
+  // (BlkT + BlkDeltT2) / cos t laid horizontally, cos t = 2 / sqrt 5.
+  d.nBlkFound = 1;
+  d.nBlkSetup = 0;
+  ASSERT_TRUE(BlockBaseWidthRule(d));
+  EXPECT_NEAR(d.WallB, 0.626099, 1e-6);  // 0.70 * 0.894427
+  d.nBlkSetup = 1;
+  ASSERT_TRUE(BlockBaseWidthRule(d));
+  EXPECT_NEAR(d.WallB, 0.782624, 1e-6);  // 0.70 / 0.894427
+}
+
+// The stability calculation of a leaning wall takes its back gradient MtwN2:
+// a back face made vertical (B4 = 0, which its box accepts) must give N2 = 0,
+// not keep the gradient of the former back width nor stay unset.
+TEST(SampleDerivations, LeaningBackGradientFollowsAVerticalBack) {
+  CDocument d;
+  ASSERT_TRUE(DataFileReadFrom(d, SamplePath("leaning.nrv")));
+  ASSERT_DOUBLE_EQ(d.MtwN2, 0.225);
+  d.MtwB4 = 0;
+  const LeaningShown s = LeaningRules(d, 6);
+  EXPECT_TRUE(s.n2);
+  EXPECT_EQ(d.MtwN2, 0.0);                // 0 / 4.0
+  EXPECT_NEAR(d.WallB, 1.9, 1e-12);       // 0.3 + 1.2 + 0.4 - 0
+  EXPECT_DOUBLE_EQ(d.WallH, 4.5);         // 4.0 + 0.5
+
+  // A new leaning wall entered with a vertical back from the start.
+  CDocument fresh;
+  fresh.SetWallType(2);
+  ASSERT_LT(fresh.MtwN2, 0);  // not entered
+  fresh.MtwH1 = 3.0;
+  fresh.MtwB4 = 0;
+  LeaningRules(fresh, 6);
+  EXPECT_EQ(fresh.MtwN2, 0.0);  // 0 / 3.0
+
+  // A blank back width still leaves the gradient alone.
+  d.MtwB4 = kNullBox;
+  d.MtwN2 = 0.5;
+  EXPECT_FALSE(LeaningRules(d, 6).n2);
+  EXPECT_EQ(d.MtwN2, 0.5);
+}
+
+// ---- The screen ---------------------------------------------------------------------
+
+class RetypingShownValues : public test::SectionFixture,
+                            public ::testing::WithParamInterface<const char*> {};
+
+// Typing the text a box shows over itself and leaving it is no change: the
+// saved file stays byte for byte as it was, on every page.
+TEST_P(RetypingShownValues, LeaveTheSavedFileAsItWas) {
+  auto doc = OpenCopy(GetParam());
+  ASSERT_NE(doc, nullptr);
+  frmKutai* s = Show(*doc);
+  const std::string filled = DocumentFileBytes(*doc);
+  int typed = 0;
+  for (int page = 0; page < 3; ++page) {
+    s->vstKutai->SetCurrentTab(page);
+    QApplication::processEvents();
+    for (NumberBox* b : s->Boxes()) {
+      if (!b->isEnabled() || !b->isVisible() || b->IsLocked() || b->IsBlank()) continue;
+      const std::string before = DocumentFileBytes(*doc);
+      test::Enter(b, b->text());
+      ++typed;
+      EXPECT_EQ(DocumentFileBytes(*doc), before) << b->objectName().toStdString();
+    }
+  }
+  EXPECT_GT(typed, 5);
+  EXPECT_EQ(DocumentFileBytes(*doc), filled);
+}
+
+INSTANTIATE_TEST_SUITE_P(Samples, RetypingShownValues,
+                         ::testing::Values("block_masonry.nrv", "gravity.nrv", "leaning.nrv",
+                                           "mixed.nrv"));
+
+class SectionDerivationScreen : public test::SectionFixture {};
+
+TEST_F(SectionDerivationScreen, LeaningBackWidthZeroShowsAndStoresAVerticalBack) {
+  auto doc = OpenCopy("leaning.nrv");
+  ASSERT_NE(doc, nullptr);
+  frmKutai* s = Show(*doc);
+  test::Enter(s->imnMtwSize[6], "0");
+  EXPECT_EQ(doc->MtwB4, 0.0);
+  EXPECT_EQ(doc->MtwN2, 0.0);  // 0 / 4.0
+  EXPECT_FALSE(s->imnMtwSize[8]->IsBlank());
+  EXPECT_EQ(s->imnMtwSize[8]->Value(), 0.0);
+  EXPECT_NEAR(doc->WallB, 1.9, 1e-12);  // 0.3 + 1.2 + 0.4 - 0
+}
+
+}  // namespace
+}  // namespace norva
