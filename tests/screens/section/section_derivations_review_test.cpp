@@ -158,5 +158,81 @@ TEST_F(SectionDerivationScreen, LeaningBackWidthZeroShowsAndStoresAVerticalBack)
   EXPECT_NEAR(doc->WallB, 1.9, 1e-12);  // 0.3 + 1.2 + 0.4 - 0
 }
 
+// The boxes a sample enables on its own shape page and the common pages,
+// worked out from its settings:
+// block: Sisin 4, footing, square laying, flat base, no quake, no water,
+//   horizontal back ground, fill -> Δt1, Δt2 and the footing's H2 open, the
+//   joint thickness and the base height closed;
+// gravity: Sisin 2, no key, flat base, quake -> seismic front soil open,
+//   base height and key closed;
+// leaning: H2 0.5 (base and key not forced off), flat base, no key;
+// mixed: flat base, no key.
+struct EnabledRow {
+  const char* sample;
+  const char* enabled;
+};
+
+class SampleEnabling : public test::SectionFixture,
+                       public ::testing::WithParamInterface<EnabledRow> {};
+
+TEST_P(SampleEnabling, BoxesOfTheShapePageAndTheCommonPages) {
+  auto doc = OpenCopy(GetParam().sample);
+  ASSERT_NE(doc, nullptr);
+  frmKutai* s = Show(*doc);
+  std::string on;
+  for (const KutaiField& f : KutaiFields()) {
+    if (f.page != -1 && f.page != doc->WallType()) continue;
+    NumberBox* b = s->Box(f.name, f.index);
+    ASSERT_NE(b, nullptr) << f.name << f.index;
+    if (!b->isEnabled()) continue;
+    if (!on.empty()) on += ' ';
+    on += std::string(f.name) + (f.index >= 0 ? std::to_string(f.index) : "");
+  }
+  EXPECT_EQ(on, GetParam().enabled);
+  EXPECT_TRUE(s->cmdNext->isEnabled());  // every sample is complete
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Samples, SampleEnabling,
+    ::testing::Values(
+        EnabledRow{"block_masonry.nrv",
+                   "imnBlockSize0 imnBlockSize1 imnBlockSize2 imnBlockSize3 imnBlockSize4 "
+                   "imnFoundSize0 imnFoundSize1 imnFoundSize2 imnFoundSize3 imnBlockLength0 "
+                   "imnSOILFH0 imnHD"},
+        EnabledRow{"gravity.nrv",
+                   "imnGrwSize0 imnGrwSize1 imnGrwSize2 imnGrwSize3 imnGrwSize4 imnGrwSize5 "
+                   "imnGrwSize6 imnBlockLength1 imnSOILFH0 imnSOILFH1 imnHD"},
+        EnabledRow{"leaning.nrv",
+                   "imnMtwSize0 imnMtwSize1 imnMtwSize2 imnMtwSize3 imnMtwSize4 imnMtwSize5 "
+                   "imnMtwSize6 imnMtwSize7 imnMtwSize8 imnBlockLength2 imnSOILFH0 imnHD"},
+        EnabledRow{"mixed.nrv",
+                   "imnCongouSize0 imnCongouSize1 imnCongouSize2 imnCongouSize3 imnCongouSize4 "
+                   "imnCongouSize5 imnCongouSize6 imnCongouSize7 imnCongouSize8 imnCongouSize9 "
+                   "imnCongouSize10 imnBlockLength3 imnSOILFH0 imnHD"}));
+
+// Options of the base and key on a sample: the key closes the inclined base
+// and opens its own boxes; an inclined base opens its height, and the gravity
+// slope then counts it: GrwN = 0.6 / (3.0 - 0.3 - 0) = 0.222222.
+TEST_F(SectionDerivationScreen, GravityBaseAndKeyOptionsOpenTheirBoxesAndReshapeTheSlope) {
+  auto doc = OpenCopy("gravity.nrv");
+  ASSERT_NE(doc, nullptr);
+  frmKutai* s = Show(*doc);
+  s->optTokki.Item(1)->click();
+  EXPECT_EQ(doc->Tokki, 1);
+  EXPECT_FALSE(s->fraKeisya[1]->isEnabled());
+  for (int i = 0; i < 3; ++i) EXPECT_TRUE(s->imnTokkiSize[i]->isEnabled()) << i;
+  s->optTokki.Item(0)->click();
+  EXPECT_EQ(doc->Tokki, 0);
+  doc->KeisyaH = 0.3;
+  s->optKeisya.Item(2)->click();
+  EXPECT_EQ(doc->nKeisya, 0);
+  EXPECT_TRUE(s->imnKeisya[1]->isEnabled());
+  EXPECT_FALSE(s->fraTokki[0]->isEnabled());
+  EXPECT_NEAR(doc->GrwN, 0.6 / 2.7, 1e-12);
+  EXPECT_NEAR(s->imnGrwSize[6]->Value(), 0.222222, 1e-6);
+  s->optKeisya.Item(3)->click();
+  EXPECT_DOUBLE_EQ(doc->GrwN, 0.2);  // 0.6 / (3.0 - 0)
+}
+
 }  // namespace
 }  // namespace norva
