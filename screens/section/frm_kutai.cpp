@@ -625,10 +625,12 @@ void frmKutai::BoxGotFocus(const Bound& b) {
   const QLatin1String name(f.name);
   if (name == QLatin1String("imnKirido") && f.index == 2) return;
   if (name != QLatin1String("imnWatf")) ShowHint(imtHelp, b.box->Tag().toStdString());
-  // A block wall's back water cannot stand above the wall.
+  // A block wall's back water cannot stand above the wall. Such a level is
+  // a real blank, not a held one: leaving the box clears it, so the screen
+  // never shows blank a level the calculation would still use.
   if (name == QLatin1String("imnWatb") && doc->WallType() == 0 && !IsNullValue(doc->WallH)) {
     b.box->SetMaxValue(doc->WallH);
-    if (doc->WatBH(f.index) > doc->WallH) SetNumBox(b.box, doc->WatBH(f.index));
+    if (doc->WatBH(f.index) > doc->WallH) b.box->SetBlank();
   }
   if (chkDrawMode->isChecked()) return;
   const HanEntry e = HighlightEntry(f.name, f.index, doc->WallType());

@@ -231,18 +231,23 @@ TEST_F(FrmKutaiTest, BlockWallBackWaterAboveTheWallShowsBlank) {
   auto doc = OpenCopy("block_masonry.nrv");
   doc->nWater = 1;
   doc->nWlvlAuto = 0;
+  for (int i = 0; i < 2; ++i) doc->SetWatFH(i, 0.0);
+  doc->SetWatBH(1, 1.0);
   doc->SetWatBH(0, doc->WallH + 0.5);
   frmKutai* s = Show(*doc);
+  EXPECT_TRUE(s->cmdNext->isEnabled());
   NumberBox* b = s->imnWatb[0];
   ASSERT_TRUE(b->isEnabled());
   FocusIn(b);
   EXPECT_DOUBLE_EQ(b->MaxValue(), doc->WallH);
   EXPECT_TRUE(b->IsBlank());
   FocusOut(b);
-  // Only shown blank: the stored level stays until the user types one.
-  EXPECT_DOUBLE_EQ(doc->WatBH(0), doc->WallH + 0.5);
+  // The level above the wall is cleared, and the screen asks for a new one.
+  EXPECT_TRUE(IsNullValue(doc->WatBH(0)));
+  EXPECT_FALSE(s->cmdNext->isEnabled());
   Enter(b, "1");
   EXPECT_DOUBLE_EQ(doc->WatBH(0), 1.0);
+  EXPECT_TRUE(s->cmdNext->isEnabled());
 }
 
 // ---- Change points ----------------------------------------------------------------------
