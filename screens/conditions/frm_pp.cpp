@@ -13,7 +13,7 @@ namespace norva {
 
 namespace {
 
-struct InputSpec {
+struct InputDef {
   NumberBox* frmPp::*box;
   const char* name;
   const char* caption;
@@ -23,7 +23,7 @@ struct InputSpec {
   double CDocumentInputs::*member;
 };
 
-const InputSpec kInputs[7] = {
+const InputDef kInputs[7] = {
     {&frmPp::imnH, "imnH", "土圧が作用する高さ  Ｈ:", "(m)", "#0.000", 0.001, 99.999,
      &CDocumentInputs::JyudoH},
     {&frmPp::imnGam, "imnGam", "土の単位体積重量    γ:", "(kN/m3)", "#0.00", 0.01, 99.99,
@@ -57,7 +57,7 @@ frmPp::frmPp(QWidget* owner) : QDialog(owner) {
   auto* lay = new QVBoxLayout(this);
   auto* inputs = new QGridLayout;
   int row = 0;
-  for (const InputSpec& s : kInputs) {
+  for (const InputDef& s : kInputs) {
     NumberBox* b = CaptionBox(s.name, QString::fromUtf8(s.caption), s.lo, s.hi,
                               QString::fromUtf8(s.mask), this);
     this->*s.box = b;
@@ -102,7 +102,7 @@ frmPp::frmPp(QWidget* owner) : QDialog(owner) {
   conditions::ApplyCloseStrip(this, lay, cmdApply, cmdClose);
   cmdApply->setEnabled(false);
 
-  for (const InputSpec& s : kInputs)
+  for (const InputDef& s : kInputs)
     connect(this->*s.box, &NumberBox::Change, this, &frmPp::CalcPp);
   connect(cmdApply, &QPushButton::clicked, this, &frmPp::cmdApply_Click);
   connect(Command1, &QPushButton::clicked, this, &frmPp::Command1_Click);
@@ -112,7 +112,7 @@ void frmPp::SetDoc(CDocument* doc) {
   doc_ = doc;
   if (doc_ == nullptr) return;
   ApplyUnitCaptions(static_cast<int16_t>(doc_->Unit), this);
-  for (const InputSpec& s : kInputs) SetNumBox(this->*s.box, doc_->*s.member);
+  for (const InputDef& s : kInputs) SetNumBox(this->*s.box, doc_->*s.member);
   SetCheckValue(chkPrn, doc_->JyudoPrn);
 }
 
@@ -137,7 +137,7 @@ void frmPp::CalcPp() {
 void frmPp::cmdApply_Click() {
   if (doc_ == nullptr || !conditions::ConfirmApply()) return;
   // A box showing blank for a stored value it cannot hold keeps that value.
-  for (const InputSpec& s : kInputs)
+  for (const InputDef& s : kInputs)
     if (NumBoxWritesBack(this->*s.box)) doc_->*s.member = GetNumBox(this->*s.box);
   doc_->JyudoPrn = static_cast<int16_t>(GetCheckValue(chkPrn));
   if (!result_) return;

@@ -64,7 +64,7 @@ LoadDialogs& LoadsDialogs() {
 
 // One number box of a load group: caption, member, display and range, hint,
 // and its unit label.
-struct frmKajyu::BoxSpec {
+struct frmKajyu::BoxDef {
   const char* caption;
   double CDocumentInputs::*member;
   const char* mask;
@@ -95,13 +95,13 @@ frmKajyu::frmKajyu() {
   WireHandlers();
 }
 
-NumberBox* frmKajyu::AddBox(ControlArray<NumberBox>& arr, int index, const BoxSpec& spec) {
-  auto* box = arr.Add(index, new NumberBox(spec.lo, spec.hi, spec.mask, this));
-  boxMembers_.emplace_back(box, spec.member);
-  box->SetTag(Q(spec.tag));
+NumberBox* frmKajyu::AddBox(ControlArray<NumberBox>& arr, int index, const BoxDef& def) {
+  auto* box = arr.Add(index, new NumberBox(def.lo, def.hi, def.mask, this));
+  boxMembers_.emplace_back(box, def.member);
+  box->SetTag(Q(def.tag));
   box->setFixedWidth(66);
-  auto* unit = lblUnit.Add(spec.unit, new QLabel(spec.unitText, this));
-  unit->setProperty("Tag", spec.unitText);
+  auto* unit = lblUnit.Add(def.unit, new QLabel(def.unitText, this));
+  unit->setProperty("Tag", def.unitText);
   return box;
 }
 
@@ -110,7 +110,7 @@ void frmKajyu::BuildGroups() {
   // and units, and at most one button.
   auto group = [this](const char* caption, OptionArray& opt, ControlArray<QLabel>& labels,
                       ControlArray<NumberBox>& boxes, int firstBoxLabel,
-                      const std::vector<BoxSpec>& specs, QComboBox* list, const char* listCaption,
+                      const std::vector<BoxDef>& defs, QComboBox* list, const char* listCaption,
                       QPushButton* button) {
     auto* fra = new QGroupBox(QString::fromUtf8(caption), this);
     auto* grid = new QGridLayout(fra);
@@ -132,13 +132,13 @@ void frmKajyu::BuildGroups() {
       grid->addWidget(list, row, 1, 1, 2);
       ++row;
     }
-    for (size_t i = 0; i < specs.size(); ++i, ++row) {
+    for (size_t i = 0; i < defs.size(); ++i, ++row) {
       auto* lbl = labels.Add(firstBoxLabel + static_cast<int>(i),
-                             new QLabel(QString::fromUtf8(specs[i].caption), fra));
-      NumberBox* box = AddBox(boxes, static_cast<int>(i), specs[i]);
+                             new QLabel(QString::fromUtf8(defs[i].caption), fra));
+      NumberBox* box = AddBox(boxes, static_cast<int>(i), defs[i]);
       grid->addWidget(lbl, row, 0);
       grid->addWidget(box, row, 1);
-      grid->addWidget(lblUnit[specs[i].unit], row, 2);
+      grid->addWidget(lblUnit[defs[i].unit], row, 2);
     }
     if (button) grid->addWidget(button, row, 1, 1, 2, Qt::AlignRight);
     grid->setRowStretch(row + 1, 1);
@@ -149,7 +149,7 @@ void frmKajyu::BuildGroups() {
   // units are lblUnit(unit) to (unit + 2).
   auto surcharge = [](const std::string& load, Member pos, Member width, Member intensity,
                       int unit) {
-    return std::vector<BoxSpec>{
+    return std::vector<BoxDef>{
         {"載荷位置：", pos, kLen, 0, 99.999,
          "法肩から" + load + "の載荷開始位置までの距離を入力します。", unit, kM},
         {"載荷幅　：", width, kLen, 0, 99.999, load + kWidthHintTail, unit + 1, kM},
@@ -161,7 +161,7 @@ void frmKajyu::BuildGroups() {
   cmbAutoMobil->setObjectName("cmbAutoMobil");
   FillList(cmbAutoMobil, TloadKindList());
   cmbAutoMobil->setProperty("Tag", QStringLiteral("Ｔ荷重の種類を選択します。"));
-  std::vector<BoxSpec> vehicle =
+  std::vector<BoxDef> vehicle =
       surcharge("自動車荷重", &CDocumentInputs::AutoPos, &CDocumentInputs::AutoWidth,
                 &CDocumentInputs::AutoLoad, 0);
   vehicle[2].tag += "T荷重を任意とした場合のみ有効です。";
@@ -229,7 +229,7 @@ void frmKajyu::BuildGroups() {
     grid->addWidget(cmbAutoCrash, 1, 1, 1, 2);
     grid->addWidget(cmdRefAutoCrash, 1, 4, 1, 2, Qt::AlignRight);
     const std::string load = "擁壁1ブロックに作用する自動車衝突荷重を入力します。";
-    const std::vector<BoxSpec> specs = {
+    const std::vector<BoxDef> defs = {
         {"載荷幅  ：", &CDocumentInputs::AutoCrashWidth, kLen, 0, 99.999,
          "壁の断面計算時の自動車衝突荷重の載荷幅を入力します。", 12, kM},
         {"作用高さ：", &CDocumentInputs::AutoCrashHigh, kLen, 0, 99.999,
@@ -239,10 +239,10 @@ void frmKajyu::BuildGroups() {
     for (int i = 0; i < 4; ++i) {
       const int row = 2 + i % 2;
       const int col = (i / 2) * 3;
-      grid->addWidget(lblAutoCrash.Add(i + 1, new QLabel(QString::fromUtf8(specs[i].caption), fra)),
+      grid->addWidget(lblAutoCrash.Add(i + 1, new QLabel(QString::fromUtf8(defs[i].caption), fra)),
                       row, col);
-      grid->addWidget(AddBox(imnAutoCrash, i, specs[i]), row, col + 1);
-      grid->addWidget(lblUnit[specs[i].unit], row, col + 2);
+      grid->addWidget(AddBox(imnAutoCrash, i, defs[i]), row, col + 1);
+      grid->addWidget(lblUnit[defs[i].unit], row, col + 2);
     }
     grid->setRowStretch(4, 1);
   }

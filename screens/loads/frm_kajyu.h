@@ -130,12 +130,12 @@ class frmKajyu : public QWidget, public IScreen {
   void cmdNini_Click();
 
  private:
-  struct BoxSpec;
+  struct BoxDef;
   void BuildGroups();
   void BuildCases();
   QWidget* BuildFrame();
   void WireHandlers();
-  NumberBox* AddBox(ControlArray<NumberBox>& arr, int index, const BoxSpec& spec);
+  NumberBox* AddBox(ControlArray<NumberBox>& arr, int index, const BoxDef& def);
   void FillGroups();
   void ApplyGroupState();
   bool SnowState();

@@ -62,7 +62,7 @@ bool UsesKeySlidePage(const CDocument& doc);
 // ---- Summary grids -------------------------------------------------------------
 
 // One check group of three columns: value, mark, allowable.
-struct SummaryGroupSpec {
+struct SummaryGroup {
   int firstCol = 0;
   std::string heading;
   int decimals = 2;
@@ -70,7 +70,7 @@ struct SummaryGroupSpec {
 
 struct SummaryLayout {
   int cols = 0;
-  std::vector<SummaryGroupSpec> groups;
+  std::vector<SummaryGroup> groups;
   std::vector<int> hiddenCols;
 };
 // grid 0: the upper wall of a mixed wall; grid 1: the wall or lower wall.

@@ -321,7 +321,7 @@ void frmAnteiRes::SetupGrid(int grid) {
     g->SetCellType(1, r, SpreadGrid::kStaticText);
     for (int c = 2; c <= 5; ++c) g->SetNumberCell(c, r, -99999999.99, 99999999.99, 2);
   }
-  for (const SummaryGroupSpec& grp : l.groups) {
+  for (const SummaryGroup& grp : l.groups) {
     const int c = grp.firstCol;
     g->SetText(c, 1, Q(grp.heading));
     for (int k = 0; k < 3; ++k) g->SetCellType(c + k, 1, SpreadGrid::kStaticText);

@@ -22,7 +22,7 @@ inline std::unique_ptr<CDocument> Sample(const std::string& name) {
 }
 
 // One load case with every switch off and the given allowables.
-struct CaseSpec {
+struct CaseDef {
   const char* name;
   int16_t nQuake, nWater, nSoilF, nAutoMobil, nGunsyu, nSnow, nTakuchi, nAutoCrash, nStoneCrash,
       nWind;
@@ -30,10 +30,10 @@ struct CaseSpec {
   std::vector<int16_t> nini;
 };
 
-inline void SetCases(CDocument& doc, const std::vector<CaseSpec>& cases) {
+inline void SetCases(CDocument& doc, const std::vector<CaseDef>& cases) {
   doc.SetnCase(static_cast<int16_t>(cases.size()));
   for (size_t i = 0; i < cases.size(); ++i) {
-    const CaseSpec& s = cases[i];
+    const CaseDef& s = cases[i];
     CKajyuCase& k = *doc.pCase(static_cast<int>(i));
     k.CaseName = s.name;
     k.nQuake = s.nQuake;

@@ -15,7 +15,7 @@
 namespace norva {
 namespace {
 
-// A block wall on a footing, laid square to the face (the spec's example).
+// A block wall on a footing, laid square to the face (the worked example of the footing rule).
 void BlockOnFooting(CDocument& d) {
   d.SetWallType(0);
   d.Sisin = 0;
