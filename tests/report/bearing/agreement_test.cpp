@@ -243,6 +243,31 @@ void CheckSlide(const CDocument& doc, const std::string& block, const CAntRes& r
     ASSERT_EQ(n.size(), 2u) << line;
     // The numerator is the stored resistance (with 0.5 Pp when it counts).
     EXPECT_EQ(n[0], Fmt(r.Hu, "#.##"));
+    // H_k from its printed terms (angles in degrees).
+    const std::string hk = LineWith(block, "&nbsp;(kN)</math>");
+    const double printedHk = std::stod(Printed(hk).at(0));
+    EXPECT_NEAR(printedHk + (pp ? 0.5 * Pp : 0.0), r.Hu, 0.006) << hk;
+    const double rad = 0.017453292519943278;
+    if (v == SlideVariant::kRoadKey) {
+      const std::string terms = LineWith(block, "　<math>=");
+      ExpectFraction(terms, Printed(terms),
+                     [rad](const std::vector<double>& x) {
+                       return x[0] * std::tan(x[1] * rad) + (x[2] + x[3]) * std::tan(x[4] * rad) +
+                              x[5] * x[6];
+                     },
+                     printedHk, 2);
+    } else {
+      const std::string first = LineWith(block, "　<math>=<box>");
+      const std::string second = LineWith(block, "<math>＋<box>");
+      std::vector<std::string> t = Printed(first);
+      for (const std::string& x : Printed(second)) t.push_back(x);
+      ExpectFraction(first + second, t,
+                     [rad](const std::vector<double>& x) {
+                       return (x[0] + x[1]) / 2 * x[2] * std::tan(x[3] * rad) +
+                              (x[4] + x[5]) / 2 * x[6] * std::tan(x[7] * rad) + x[8] * x[9];
+                     },
+                     printedHk, 2);
+    }
     ExpectFraction(line, n, [](const std::vector<double>& x) { return x[0] / x[1]; },
                    std::stod(j[0]), 2);
   }
@@ -284,6 +309,28 @@ std::vector<Design> Designs() {
       {"canals", "gravity", guideline(5, 1)},
       {"canal block masonry", "block_masonry", guideline(5, 1)},
       {"leaning wall, road earthworks", "leaning", guideline(2, 1)},
+      {"road earthworks with a key", "gravity",
+       [guideline](CDocument& d) {
+         guideline(2, 1)(d);
+         d.Tokki = 1;
+         d.TokX = 0.6;
+         d.TokB = 0.4;
+         d.TokL = 0.5;
+         d.SijiFai = 30;
+         d.Faib = 25;
+         d.SijiC = 5;
+       }},
+      {"farm roads with a key", "gravity",
+       [guideline](CDocument& d) {
+         guideline(0, 1)(d);
+         d.Tokki = 1;
+         d.TokX = 0.6;
+         d.TokB = 0.4;
+         d.TokL = 0.5;
+         d.SijiFai = 30;
+         d.Faib = 25;
+         d.SijiC = 5;
+       }},
       // A wider base puts the resultant behind its middle: the back face
       // carries a reaction.
       {"leaning wall, wide base", "leaning",
@@ -297,7 +344,7 @@ std::vector<Design> Designs() {
 
 TEST(BearingAgreement, PrintedValuesAreTheStoredOnes) {
   test::RecordingSink sink;
-  int cases = 0, backFace = 0, springs = 0;
+  int cases = 0, backFace = 0, springs = 0, keys = 0;
   for (const Design& design : Designs()) {
     SCOPED_TRACE(design.name);
     auto doc = test::Sample(design.sample);
@@ -334,12 +381,14 @@ TEST(BearingAgreement, PrintedValuesAreTheStoredOnes) {
         CheckReaction(*doc, block, r, qa);
       }
       CheckSlide(*doc, CaseBlock(slide, i), r, i);
+      keys += doc->Tokki != 0 && IsComputedResult(r.Fs);
       ++cases;
     }
   }
   EXPECT_GE(cases, 15);
   EXPECT_GE(backFace, 1);  // the back-face regime was among them
   EXPECT_GE(springs, 2);
+  EXPECT_GE(keys, 2);
 }
 
 // A seismic case calculated with the normal earth pressure (Doat 0): the
