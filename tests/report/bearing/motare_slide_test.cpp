@@ -167,6 +167,16 @@ TEST_F(Slide, InclinedBase) {
   EXPECT_NEAR(Check(*doc, 0, 100, 40, 2.0, 0.1).Fs, 71.841685 / 29.851116, 1e-6);
   EXPECT_EQ(Check(*doc, 1, 100, 5, 2.0, 0.1).Fs, kSlideNoForce);
   test::ExpectSameMarkup(Section(*doc), test::BearingGolden("slide_inclined.prn"));
+
+  // A sum pushing towards the back is no sliding force, whatever the factor
+  // stored for it.
+  CAntRes& back = *doc->AntRes(0, 1);
+  back.SgmH = -10;
+  back.Fs = 0.3;
+  const std::string text = Cp932ToUtf8(Section(*doc));
+  const std::string second = text.substr(text.find("荷重ケース.2"));
+  EXPECT_NE(second.find("ΣH≦0なので、検討を省略する。"), std::string::npos) << second;
+  EXPECT_EQ(second.find("0.30"), std::string::npos);
 }
 
 // Road key: B' = 2.4 − 2 × 0.3 = 1.8, b = 0.5, 0.4, 0.9, v = 120 b / 1.8 =
