@@ -30,20 +30,6 @@ StabStatus Missing(CAntRes& r, const char* why) {
 
 void Uniform(CAntRes& r, double q) { r.Qmax = r.Qmin = q; }
 
-// Inclination of the back face the springs of the back ground act on, from
-// the vertical. Block masonry (and the mixed wall, whose upper wall is
-// masonry) lean at their batter; a gravity or leaning wall has no batter, so
-// its own back face 3-6 is taken.
-double SpringFaceAngle(const CDocument& doc) {
-  const int32_t wt = doc.WallType();
-  if (wt != 1 && wt != 2) return std::atan(doc.BlkN);
-  KutaiPoints p{};
-  DPoint c1, c2;
-  MakeKutaiOutline(doc, p, c1, c2, 0);
-  const double rise = p[6].Y - p[3].Y;
-  return rise != 0 ? std::atan((p[6].X - p[3].X) / rise) : 0.0;
-}
-
 double Det3(const double m[3][3]) {
   return m[0][0] * m[1][1] * m[2][2] + m[0][1] * m[1][2] * m[2][0] +
          m[0][2] * m[1][0] * m[2][1] - m[0][2] * m[1][1] * m[2][0] -
@@ -184,6 +170,20 @@ void ByEccentricity(const CDocument& doc, CAntRes& r) {
 }
 
 }  // namespace
+
+// Inclination of the back face the springs of the back ground act on, from
+// the vertical. Block masonry (and the mixed wall, whose upper wall is
+// masonry) lean at their batter; a gravity or leaning wall has no batter, so
+// its own back face 3-6 is taken.
+double SpringFaceAngle(const CDocument& doc) {
+  const int32_t wt = doc.WallType();
+  if (wt != 1 && wt != 2) return std::atan(doc.BlkN);
+  KutaiPoints p{};
+  DPoint c1, c2;
+  MakeKutaiOutline(doc, p, c1, c2, 0);
+  const double rise = p[6].Y - p[3].Y;
+  return rise != 0 ? std::atan((p[6].X - p[3].X) / rise) : 0.0;
+}
 
 bool CalcJibanHenni(const CDocument& doc, const CAntRes& r, double K[3][3], double& dx,
                     double& dy, double& th, double& l1, double& l2) {

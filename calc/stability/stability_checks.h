@@ -29,6 +29,12 @@ StabStatus CalcJibanHanryoku(const CDocument& doc, CAntRes& res, int16_t state);
 // has no value there (kNullBox, the 1e10 sentinel) is returned as it stands.
 double GetJibanHanryokuX(const CDocument& doc, const CAntRes& res, double x);
 
+// Inclination from the vertical (radians) of the back face that the spring
+// model's back-ground springs act on: atan(BlkN) for block masonry and the
+// mixed wall, the wall's own back face 3-6 for a gravity or leaning wall (0
+// for a face without height).
+double SpringFaceAngle(const CDocument& doc);
+
 // Spring model: displacements dx, dy, rotation th and the contact lengths l1,
 // l2 of the back face, with the stiffness matrix K of that solution. Returns
 // false when the model has no solution (a singular matrix).

@@ -1,5 +1,6 @@
 #include "report/driver/report_writers.h"
 
+#include "report/bearing/bearing_writers.h"
 #include "report/conditions/prn_jyouken.h"
 #include "report/stability/stability_writers.h"
 
@@ -14,6 +15,7 @@ ReportWriters& PrnWriters() {
 void RegisterReportWriters() {
   RegisterConditionsWriters();
   RegisterStabilityWriters();
+  RegisterBearingWriters();
 }
 
 }  // namespace norva
