@@ -74,10 +74,14 @@ StabStatus CalcSlide(const CDocument& doc, int32_t caseIndex, int16_t state, CAn
   } else if (GetKeisyaHeight(doc, rise)) {
     SetKeyParts(r, 0, 0, 0, 0, 0, 0);
     const double a0 = std::atan(rise / B);
-    const double beta = (H == 0) ? kCalcHalfPi : std::atan(V / H);
-    const double R = std::sqrt(H * H + V * V);
-    V = R * std::sin(beta + a0);
-    H = R * std::cos(beta + a0);
+    // Resolve the sums normal and along the inclined base. Rotating the
+    // components directly keeps their signs: the angle of the resultant by
+    // atan(V / H) lands in the wrong quadrant when H < 0 and would turn a
+    // backward push into a forward one.
+    const double v = V * std::cos(a0) + H * std::sin(a0);
+    const double h = H * std::cos(a0) - V * std::sin(a0);
+    V = v;
+    H = h;
     Hu = B / std::cos(a0) * doc.cb + doc.Myu * V;
   } else {
     SetKeyParts(r, 0, 0, 0, 0, 0, 0);

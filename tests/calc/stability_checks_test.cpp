@@ -572,6 +572,21 @@ TEST(CalcSlide, PassivePressureAndTheNoForceMarker) {
   EXPECT_EQ(r.Fs, -1);
 }
 
+TEST(CalcSlide, InclinedBaseKeepsTheSignOfABackwardPush) {
+  // V 100, H -10, rise 0.1 on B 1: a0 = atan 0.1 (cos 0.995037, sin 0.0995037).
+  // V' = 100 cos a0 - 10 sin a0 = 98.508682; H' = -10 cos a0 - 100 sin a0
+  // = -19.900744: the wall is pushed back, nothing slides forward.
+  auto d = Doc(1, 0);
+  d->nKeisya = 0;
+  d->KeisyaH = 0.1;
+  CAntRes r;
+  Sums(r, 100, -10, 1, 0.5);
+  ASSERT_TRUE(CalcSlide(*d, 0, 0, r));
+  // Hu = 1 / cos a0 x 10 + 0.6 V' = 10.049876 + 59.105209 = 69.155085.
+  ExpectRel(r.Hu, 69.15508472);
+  EXPECT_EQ(r.Fs, -1);
+}
+
 TEST(CalcSlide, NoCheckLeavesNoEarlierResult) {
   auto d = Doc(1, 0);
   CAntRes r;
