@@ -7,6 +7,7 @@
 
 #include "document/data_state.h"
 #include "document/document_collection.h"
+#include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
@@ -177,7 +178,11 @@ int16_t ShowIniForm(CDocument& doc, int16_t mode) {
   return state;
 }
 
-int16_t DocDataState(CDocument& doc, int No) { return DataState(doc, No, &ShellHost()); }
+int16_t DocDataState(CDocument& doc, int No) {
+  // The input screens report here after every change they write back.
+  if (No >= 0 && No <= 3) DropStaleResults(doc);
+  return DataState(doc, No, &ShellHost());
+}
 
 namespace {
 class Host final : public IScreenHost {

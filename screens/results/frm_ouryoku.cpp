@@ -27,6 +27,7 @@
 #include "screens/results/member_rebar.h"
 #include "screens/results/member_sections.h"
 #include "screens/screen_foot.h"
+#include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
@@ -378,6 +379,8 @@ void frmOuryoku::SetFormState() {
   if (doc_ == nullptr) return;
   CDocument& d = *doc_;
   d.SetbInpSt(5, -1);
+  // This screen's own inputs (check sections) leave the stability results valid.
+  if (d.bInpSt(4) != 0) MarkResultsCurrent(d);
   DocDataState(d, 5);
   const bool mixed = d.WallType() == 3;
   vstWall->setTabEnabled(0, mixed);
