@@ -75,9 +75,7 @@ bool CalculateWithProgress(CDocument& doc) {
   if (check.stops) return false;
   gRunning = true;
   mdiMain* m = MainWindow();
-  frmProg* prog = LoadProgressWindow();
-  prog->show();
-  prog->raise();
+  ShowProgressWindow();
   if (m) {
     m->setEnabled(false);
     if (m->nav) m->nav->setEnabled(false);

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPageSize>
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStyle>
 #include <QSysInfo>
 #include <QTextEdit>
@@ -151,6 +153,19 @@ frmProg* ProgressWindow() { return gProg.data(); }
 frmProg* LoadProgressWindow() {
   if (!gProg) gProg = new frmProg(MainWindow());
   return gProg.data();
+}
+
+frmProg* ShowProgressWindow() {
+  frmProg* p = LoadProgressWindow();
+  p->adjustSize();
+  // Over the middle of the main window, not wherever the desktop puts a new window.
+  QRect around;
+  if (QWidget* owner = p->parentWidget()) around = owner->frameGeometry();
+  else if (QScreen* screen = QGuiApplication::primaryScreen()) around = screen->availableGeometry();
+  if (around.isValid()) p->move(around.center() - QPoint(p->width() / 2, p->height() / 2));
+  p->show();
+  p->raise();
+  return p;
 }
 
 void UnloadProgressWindow() {

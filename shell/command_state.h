@@ -39,6 +39,9 @@ class frmProg : public QWidget {
 // The progress window while it exists (created on demand by ShowCalcProgress).
 frmProg* ProgressWindow();
 frmProg* LoadProgressWindow();
+// Loads the window and shows it centred on the main window (on the screen
+// when there is none).
+frmProg* ShowProgressWindow();
 void UnloadProgressWindow();
 
 // Writes the message (also an empty one) and, for percent >= 0, the bar value

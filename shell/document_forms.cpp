@@ -12,6 +12,7 @@
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
+#include "shell/program_icon.h"
 #include "shell/qt_message_sink.h"
 #include "shell/shell_state.h"
 #include "screens/placeholder.h"
@@ -22,6 +23,7 @@ ScreenWindow::ScreenWindow(const std::string& docKey, IScreen* screen)
     : key_(docKey), screen_(screen) {
   setObjectName("ScreenWindow");
   setAttribute(Qt::WA_DeleteOnClose);
+  setWindowIcon(ProgramIcon());
   setWidget(screen->Widget());
 }
 
