@@ -10,6 +10,7 @@
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/file_commands.h"
+#include "shell/hint_line.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
 #include "shell/program_icon.h"
@@ -86,6 +87,7 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
   auto* win = new ScreenWindow(doc.Key, screen);
   win->setWindowTitle(QString::fromStdString(doc.FileTitle));
   screen->DataSet();
+  WireHintLine(screen->Widget());
   if (!m) return;
   m->mdiArea->addSubWindow(win);
   // Every window stands inside the visible document area, clear of the
