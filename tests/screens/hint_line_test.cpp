@@ -47,7 +47,8 @@ class HintLineTest : public test::ShellFixture {
     return Box(*doc_, box);
   }
   void CloseWithoutSaving() {
-    CloseWithoutSaving();
+    sink_.answers = {MsgAnswer::No};
+    CloseActiveDocument();
   }
   bool NextEnabled(const CDocument& doc) const {
     return Screen(doc)->findChild<QPushButton*>("cmdNext")->isEnabled();
