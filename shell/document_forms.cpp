@@ -3,6 +3,8 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QScrollArea>
+#include <QStyle>
 #include <exception>
 
 #include "document/data_state.h"
@@ -25,7 +27,14 @@ ScreenWindow::ScreenWindow(const std::string& docKey, IScreen* screen)
   setObjectName("ScreenWindow");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowIcon(ProgramIcon());
-  setWidget(screen->Widget());
+  // A window smaller than the screen scrolls it rather than squeezing its
+  // controls until grids and frames cut their texts off.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName("ScreenScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(screen->Widget());
+  setWidget(scroll);
 }
 
 void ScreenWindow::CloseByCode() {
@@ -92,7 +101,12 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
   m->mdiArea->addSubWindow(win);
   // Every window stands inside the visible document area, clear of the
   // navigation bar, so none needs the area's scroll bars.
-  const QSize want = screen->Widget()->sizeHint().expandedTo(QSize(640, 480));
+  // The window's frame and title bar come on top of what the screen asks for.
+  const QStyle* style = win->style();
+  const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, win);
+  const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, win);
+  const QSize want = (screen->Widget()->sizeHint() + QSize(2 * frame, title + frame))
+                         .expandedTo(QSize(640, 480));
   if (!old) {
     // Cascaded: each window one step further than the last, from the top left again.
     int others = 0;

@@ -143,8 +143,8 @@ SpreadGrid* frmOuryoku::MakeGrid(const QString& name, int index,
     if (col++ == 1) names = px;
     total += px;
   }
-  // In a narrow window the case names give way, never the judgement column.
-  g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  // The case names keep their width (widened to the longest name): a narrow
+  // window scrolls the grid rather than cutting a name off.
   g->setRowHeight(0, 2 * QFontMetrics(g->font()).height() + 6);  // the two-line caption row
   g->setMinimumWidth(total - names + std::min(names, 8 * ch) + 24);
   g->setFixedHeight(g->rowHeight(0) + (kVisibleRows - 1) * kRowHeight + 4);
