@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/controls/flex_grid.h"
+#include "screens/conditions/frm_ref_weight.h"
 #include "screens/register_windows.h"
 #include "shell/calculation.h"
 #include "shell/document_forms.h"
@@ -134,6 +136,19 @@ TEST_F(WholeTextTest, GridsOfTheLoadsAndResultScreensShowEveryTextWhole) {
     }
     sink_.answers = {MsgAnswer::No};
     CloseActiveDocument();
+  }
+}
+
+// The unit-weight reference table: every page, its two-line heading too.
+TEST(WholeText, UnitWeightReferenceTableShowsEveryTextWhole) {
+  test::App();
+  frmRefWeight dlg(nullptr);
+  dlg.show();
+  QApplication::processEvents();
+  for (const FlexGrid* g : dlg.fgRef) {
+    ASSERT_NE(g, nullptr);
+    SCOPED_TRACE(g->objectName().toStdString());
+    for (const std::string& c : CutTexts(g)) ADD_FAILURE() << c;
   }
 }
 
