@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QStringList>
 #include <QTextDocumentFragment>
+#include <string>
 
 #include "platform/controls/number_box.h"
 #include "shell/command_state.h"

@@ -2,11 +2,11 @@
 
 #include <QFontMetrics>
 #include <QHeaderView>
-#include <QPointer>
 #include <QStringList>
 #include <QStyle>
 #include <QTimer>
 #include <algorithm>
+#include <vector>
 
 namespace norva {
 namespace {
