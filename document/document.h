@@ -324,6 +324,9 @@ class CDocument : public CDocumentInputs {
   // ---- Input state (throwing, i = 0..5) -----------------------------------
   int16_t bInpSt(int i) const;
   void SetbInpSt(int i, int16_t v);
+  // The file bytes of the inputs the present results were computed from;
+  // empty until the shell records a run. Never written to a file or copied.
+  std::string ResultInputs;
 
   // ---- Owned records -------------------------------------------------------
   // Count setters create records for new slots, release dropped ones and keep

@@ -3,16 +3,23 @@
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QMenu>
+#include <QMessageBox>
+#include <QMimeDatabase>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QProcess>
 #include <QProgressDialog>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -21,6 +28,52 @@
 #include "platform/text/cp932.h"
 
 namespace norva {
+
+namespace {
+
+bool OpenWithDesktop(const QString& path) {
+  // The desktop's opener reports success even when no application is
+  // registered for the type and nothing opens: ask the type registry first.
+  const QString xdgMime = QStandardPaths::findExecutable(QStringLiteral("xdg-mime"));
+  if (!xdgMime.isEmpty()) {
+    QProcess query;
+    query.start(xdgMime, {QStringLiteral("query"), QStringLiteral("default"),
+                          QMimeDatabase().mimeTypeForFile(path).name()});
+    if (query.waitForFinished(5000) && query.exitStatus() == QProcess::NormalExit &&
+        query.readAllStandardOutput().trimmed().isEmpty())
+      return false;
+  }
+  return QDesktopServices::openUrl(QUrl::fromLocalFile(path));
+}
+
+bool OfferCopy(QWidget* owner, const QString& text) {
+  return QMessageBox::question(owner, QStringLiteral("WORD変換"), text,
+                               QMessageBox::Yes | QMessageBox::No,
+                               QMessageBox::Yes) == QMessageBox::Yes;
+}
+
+QString CopyName(QWidget* owner, const QString& start) {
+  QFileDialog fd(owner, QStringLiteral("名前を付けて保存"));
+  fd.setOption(QFileDialog::DontUseNativeDialog, true);
+  fd.setAcceptMode(QFileDialog::AcceptSave);
+  fd.setNameFilter(QStringLiteral("リッチテキスト形式 (*.rtf)"));
+  fd.setDefaultSuffix(QStringLiteral("rtf"));
+  fd.setDirectory(QFileInfo(start).absolutePath());
+  fd.selectFile(QFileInfo(start).fileName());
+  if (fd.exec() != QDialog::Accepted || fd.selectedFiles().isEmpty()) return {};
+  return fd.selectedFiles().first();
+}
+
+void Tell(QWidget* owner, const QString& text) {
+  QMessageBox::warning(owner, QStringLiteral("WORD変換"), text);
+}
+
+}  // namespace
+
+WordOutputHooks& WordOutput() {
+  static WordOutputHooks hooks{OpenWithDesktop, OfferCopy, CopyName, Tell};
+  return hooks;
+}
 
 namespace {
 
@@ -449,8 +502,29 @@ bool CPreviewDlg::PrintOnPrinter() {
 void CPreviewDlg::OpenInWord() {
   if (rtfPath_.isEmpty()) return;
   // The desktop's application for RTF files stands in for the word processor.
-  QDesktopServices::openUrl(QUrl::fromLocalFile(rtfPath_));
-  PumpMessages();
+  WordOutputHooks& out = WordOutput();
+  if (out.open(rtfPath_)) {
+    PumpMessages();
+    return;
+  }
+  const QString text = QStringLiteral(
+                           "RTFファイルを開くアプリケーションが見つかりません。\n\n"
+                           "ファイルは次の場所にあります（プログラムの終了時に削除されます）:\n"
+                           "%1\n\n名前を付けて保存しますか？")
+                           .arg(QDir::toNativeSeparators(rtfPath_));
+  if (!out.offerCopy(this, text)) return;
+  const QString start =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" +
+      QFileInfo(rtfPath_).fileName();
+  const QString target = out.copyName(this, start);
+  if (target.isEmpty()) return;
+  if (QFileInfo(target).absoluteFilePath() == QFileInfo(rtfPath_).absoluteFilePath()) return;
+  // The dialog asked before replacing: an existing file gives way to the copy.
+  if (QFileInfo::exists(target)) QFile::remove(target);
+  if (!QFile::copy(rtfPath_, target)) {
+    out.tell(this, QStringLiteral("ファイルを保存できませんでした。\n%1")
+                       .arg(QDir::toNativeSeparators(target)));
+  }
 }
 
 void CPreviewDlg::OnExit() { done(QDialog::Accepted); }

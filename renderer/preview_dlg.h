@@ -8,6 +8,7 @@
 #include <QScrollArea>
 #include <QToolBar>
 
+#include <functional>
 #include <string_view>
 
 #include "renderer/markup_renderer.h"
@@ -15,6 +16,23 @@
 #include "renderer/printer_settings.h"
 
 namespace norva {
+
+// How the report's RTF file reaches the user. The defaults use the desktop
+// and Qt's dialogs; the tests replace them.
+struct WordOutputHooks {
+  // Hands the file to the desktop's application for it; false when no
+  // application takes it.
+  std::function<bool(const QString& path)> open;
+  // Says that the file could not be opened and where it is; true when the
+  // user wants a copy under a name of their own.
+  std::function<bool(QWidget* owner, const QString& text)> offerCopy;
+  // The name of the copy (the dialog has asked before replacing a file);
+  // empty when cancelled.
+  std::function<QString(QWidget* owner, const QString& start)> copyName;
+  // Tells the user of a failure.
+  std::function<void(QWidget* owner, const QString& text)> tell;
+};
+WordOutputHooks& WordOutput();
 
 class CProgressDlg : public QDialog, public IRenderProgress {
   Q_OBJECT
@@ -75,6 +93,9 @@ class CPreviewDlg : public QDialog {
   void OnZoomIn();
   void OnZoomOut();
   void OnPrint();
+  // Opens the RTF file in the desktop's word processor; when none takes it,
+  // says where the file is (it goes when the program ends) and offers to
+  // save a copy under a name the user chooses.
   void OpenInWord();
   void OnExit();
   void UpdateCaption();

@@ -1,8 +1,12 @@
 #include "document/document.h"
 #include "shell/calculation.h"
 
+#include <exception>
+#include <string>
+
 #include "calc/run/calc_antei.h"
 #include "calc/run/wlvl_auto.h"
+#include "document/document_file.h"
 #include "document/outline.h"
 #include "shell/command_state.h"
 #include "shell/display_number.h"
@@ -15,6 +19,14 @@
 namespace norva {
 namespace {
 bool gRunning = false;
+
+std::string InputBytes(const CDocument& doc) {
+  try {
+    return DocumentFileBytes(doc);
+  } catch (const std::exception&) {
+    return {};  // a document that cannot be written never counts as changed
+  }
+}
 
 const char* const kScreenNames[4] = {"基本条件", "形状寸法", "安定計算条件", "荷重条件"};
 }  // namespace
@@ -63,9 +75,7 @@ bool CalculateWithProgress(CDocument& doc) {
   if (check.stops) return false;
   gRunning = true;
   mdiMain* m = MainWindow();
-  frmProg* prog = LoadProgressWindow();
-  prog->show();
-  prog->raise();
+  ShowProgressWindow();
   if (m) {
     m->setEnabled(false);
     if (m->nav) m->nav->setEnabled(false);
@@ -104,7 +114,7 @@ bool CalculateWithProgress(CDocument& doc) {
 bool RecalculateDocument(CDocument& doc) {
   // Results are marked present only when they were computed.
   if (!CalculateWithProgress(doc)) return false;
-  doc.SetbInpSt(4, -1);
+  MarkResultsCurrent(doc);
   DocDataState(doc, 4);
   UpdateResultSummary(&doc);
   // The screen on show (the results screen among others) shows the new state;
@@ -113,6 +123,20 @@ bool RecalculateDocument(CDocument& doc) {
     if (doc.DataForm->No() == 4) doc.ReAntCalc = -1;
     doc.DataForm->DataSet();
   }
+  return true;
+}
+
+void MarkResultsCurrent(CDocument& doc) {
+  doc.SetbInpSt(4, -1);
+  doc.ResultInputs = InputBytes(doc);
+}
+
+bool DropStaleResults(CDocument& doc) {
+  if (doc.bInpSt(4) == 0 && doc.bInpSt(5) == 0) return false;
+  if (doc.ResultInputs.empty() || doc.ResultInputs == InputBytes(doc)) return false;
+  doc.SetbInpSt(4, 0);
+  doc.SetbInpSt(5, 0);
+  if (gActiveKey == doc.Key) UpdateResultSummary(&doc);
   return true;
 }
 

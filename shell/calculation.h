@@ -40,4 +40,13 @@ void cmdAntResApply_Click();
 // True while a run is in progress.
 bool CalculationRunning();
 
+// Results on show must belong to the inputs on show. MarkResultsCurrent marks
+// the stability results present (bInpSt(4)) and remembers the inputs they
+// were computed from (the document's file bytes). DropStaleResults, when the
+// inputs differ from those, marks the stability and member results absent
+// and clears the result panel of the active document; true when it dropped
+// them. A document never marked current has nothing to drop.
+void MarkResultsCurrent(CDocument& doc);
+bool DropStaleResults(CDocument& doc);
+
 }  // namespace norva

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPageSetupDialog>
 #include <QPageSize>
@@ -10,6 +11,7 @@
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QStyle>
 #include <QSysInfo>
 #include <QTextEdit>
@@ -108,9 +110,14 @@ void UpdateCommandState(const CDocument* doc) {
   if (gKutaiSunpOpen && w.refreshDimensionView) w.refreshDimensionView();
 }
 
-void ShowHint(QWidget* target, const std::string& text) {
-  if (!target) return;
-  const QString t = QString::fromStdString(text.empty() ? std::string(kDefaultHint) : text);
+namespace {
+// Properties of a help box: the notice waiting to be read, and the text shown
+// when no box has a hint to show.
+constexpr char kNotice[] = "norvaNotice";
+constexpr char kIdleHint[] = "norvaIdleHint";
+constexpr char kShowingIdle[] = "norvaShowingIdle";
+
+void PutHintText(QWidget* target, const QString& t) {
   if (auto* e = qobject_cast<QLineEdit*>(target))
     e->setText(t);
   else if (auto* l = qobject_cast<QLabel*>(target))
@@ -121,6 +128,36 @@ void ShowHint(QWidget* target, const std::string& text) {
     pe->setPlainText(t);
   else
     target->setProperty("text", t);
+}
+}  // namespace
+
+void ShowHint(QWidget* target, const std::string& text) {
+  if (!target) return;
+  const QString idle = target->property(kIdleHint).toString();
+  QString t = QString::fromStdString(text);
+  if (t.isEmpty()) t = idle.isEmpty() ? QString::fromUtf8(kDefaultHint) : idle;
+  target->setProperty(kShowingIdle, text.empty());
+  // A notice stays through the box left and the box entered next, then goes.
+  const QString notice = target->property(kNotice).toString();
+  if (!notice.isEmpty()) {
+    t = notice + QLatin1Char('\n') + t;
+    if (!text.empty()) target->setProperty(kNotice, QString());
+  }
+  PutHintText(target, t);
+}
+
+void ShowNotice(QWidget* target, const std::string& notice) {
+  if (!target) return;
+  target->setProperty(kNotice, QString::fromStdString(notice));
+  ShowHint(target, std::string());
+}
+
+void SetIdleHint(QWidget* target, const std::string& text) {
+  if (!target) return;
+  const QString t = QString::fromStdString(text);
+  if (target->property(kIdleHint).toString() == t) return;
+  target->setProperty(kIdleHint, t);
+  if (target->property(kShowingIdle).toBool()) ShowHint(target, std::string());
 }
 
 frmProg::frmProg(QWidget* owner)
@@ -151,6 +188,19 @@ frmProg* ProgressWindow() { return gProg.data(); }
 frmProg* LoadProgressWindow() {
   if (!gProg) gProg = new frmProg(MainWindow());
   return gProg.data();
+}
+
+frmProg* ShowProgressWindow() {
+  frmProg* p = LoadProgressWindow();
+  p->adjustSize();
+  // Over the middle of the main window, not wherever the desktop puts a new window.
+  QRect around;
+  if (QWidget* owner = p->parentWidget()) around = owner->frameGeometry();
+  else if (QScreen* screen = QGuiApplication::primaryScreen()) around = screen->availableGeometry();
+  if (around.isValid()) p->move(around.center() - QPoint(p->width() / 2, p->height() / 2));
+  p->show();
+  p->raise();
+  return p;
 }
 
 void UnloadProgressWindow() {

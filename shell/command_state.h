@@ -21,8 +21,17 @@ void UpdateCommandState(const CDocument* doc);
 
 // Puts text (or, when empty, the default hint) into the help box `target`
 // (a QLineEdit, QLabel, QTextEdit or a widget with a "text" property).
+// An empty text shows the box's resting text (SetIdleHint), else the default
+// hint. A notice (ShowNotice) comes first on the line until a non-empty hint
+// has been shown with it.
 void ShowHint(QWidget* target, const std::string& text);
 inline constexpr const char* kDefaultHint = "ここに説明が表示されます。";
+// Puts a notice (why an entry was refused) on the help box: it stays through
+// the box left and the hint of the box entered next, then goes.
+void ShowNotice(QWidget* target, const std::string& notice);
+// The resting text of the help box instead of the default hint (empty: the
+// default again); shown at once when the box shows its resting text.
+void SetIdleHint(QWidget* target, const std::string& text);
 
 // The progress window of a calculation run.
 class frmProg : public QWidget {
@@ -39,6 +48,9 @@ class frmProg : public QWidget {
 // The progress window while it exists (created on demand by ShowCalcProgress).
 frmProg* ProgressWindow();
 frmProg* LoadProgressWindow();
+// Loads the window and shows it centred on the main window (on the screen
+// when there is none).
+frmProg* ShowProgressWindow();
 void UnloadProgressWindow();
 
 // Writes the message (also an empty one) and, for percent >= 0, the bar value

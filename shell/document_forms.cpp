@@ -3,14 +3,19 @@
 
 #include <QCloseEvent>
 #include <QMdiArea>
+#include <QScrollArea>
+#include <QStyle>
 #include <exception>
 
 #include "document/data_state.h"
 #include "document/document_collection.h"
+#include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/file_commands.h"
+#include "shell/hint_line.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
+#include "shell/program_icon.h"
 #include "shell/qt_message_sink.h"
 #include "shell/shell_state.h"
 #include "screens/placeholder.h"
@@ -21,7 +26,15 @@ ScreenWindow::ScreenWindow(const std::string& docKey, IScreen* screen)
     : key_(docKey), screen_(screen) {
   setObjectName("ScreenWindow");
   setAttribute(Qt::WA_DeleteOnClose);
-  setWidget(screen->Widget());
+  setWindowIcon(ProgramIcon());
+  // A window smaller than the screen scrolls it rather than squeezing its
+  // controls until grids and frames cut their texts off.
+  auto* scroll = new QScrollArea;
+  scroll->setObjectName("ScreenScroll");
+  scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setWidgetResizable(true);
+  scroll->setWidget(screen->Widget());
+  setWidget(scroll);
 }
 
 void ScreenWindow::CloseByCode() {
@@ -83,11 +96,17 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
   auto* win = new ScreenWindow(doc.Key, screen);
   win->setWindowTitle(QString::fromStdString(doc.FileTitle));
   screen->DataSet();
+  WireHintLine(screen->Widget());
   if (!m) return;
   m->mdiArea->addSubWindow(win);
   // Every window stands inside the visible document area, clear of the
   // navigation bar, so none needs the area's scroll bars.
-  const QSize want = screen->Widget()->sizeHint().expandedTo(QSize(640, 480));
+  // The window's frame and title bar come on top of what the screen asks for.
+  const QStyle* style = win->style();
+  const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, win);
+  const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, win);
+  const QSize want = (screen->Widget()->sizeHint() + QSize(2 * frame, title + frame))
+                         .expandedTo(QSize(640, 480));
   if (!old) {
     // Cascaded: each window one step further than the last, from the top left again.
     int others = 0;
@@ -177,7 +196,11 @@ int16_t ShowIniForm(CDocument& doc, int16_t mode) {
   return state;
 }
 
-int16_t DocDataState(CDocument& doc, int No) { return DataState(doc, No, &ShellHost()); }
+int16_t DocDataState(CDocument& doc, int No) {
+  // The input screens report here after every change they write back.
+  if (No >= 0 && No <= 3) DropStaleResults(doc);
+  return DataState(doc, No, &ShellHost());
+}
 
 namespace {
 class Host final : public IScreenHost {

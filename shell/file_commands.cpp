@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -30,7 +31,9 @@ namespace {
 
 const char kFilter[] = "ノルヴァ (*.nrv);;すべてのファイル (*)";
 
-// Our open dialog: the recent files, and a button to browse for any other.
+// Our open dialog: the recent files, a path box, and a button to browse for
+// any other. The path box holds what Open opens: picking a recent file puts
+// its path there, and a path typed there wins over the list.
 bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentIndex) {
   QDialog dlg(MainWindow());
   dlg.setObjectName("dlgOpen");
@@ -38,15 +41,28 @@ bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentInde
   auto* lay = new QVBoxLayout(&dlg);
   lay->addWidget(new QLabel(QStringLiteral("最近使ったファイル:"), &dlg));
   auto* list = new QListWidget(&dlg);
+  list->setObjectName("lstRecent");
   list->addItems(recent);
   list->setMinimumWidth(480);
   lay->addWidget(list);
-  if (!recent.isEmpty()) list->setCurrentRow(0);
+  auto* pathLabel = new QLabel(QStringLiteral("ファイル名(&N):"), &dlg);
+  auto* pathBox = new QLineEdit(&dlg);
+  pathBox->setObjectName("txtPath");
+  pathLabel->setBuddy(pathBox);
+  lay->addWidget(pathLabel);
+  lay->addWidget(pathBox);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Open | QDialogButtonBox::Cancel, &dlg);
   box->button(QDialogButtonBox::Open)->setText(QStringLiteral("開く(&O)"));
   box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("キャンセル"));
   auto* browse = box->addButton(QStringLiteral("参照(&B)..."), QDialogButtonBox::ActionRole);
   lay->addWidget(box);
+  auto showRow = [&](int row) {
+    if (row >= 0 && row < recent.size()) pathBox->setText(recent.at(row));
+  };
+  QObject::connect(list, &QListWidget::currentRowChanged, &dlg, showRow);
+  QObject::connect(list, &QListWidget::itemClicked, &dlg,
+                   [&](QListWidgetItem* item) { showRow(list->row(item)); });
+  if (!recent.isEmpty()) list->setCurrentRow(0);
   QString chosen;
   int chosenIndex = -1;
   QObject::connect(browse, &QPushButton::clicked, &dlg, [&] {
@@ -62,15 +78,23 @@ bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentInde
       dlg.accept();
     }
   });
-  auto takeRecent = [&] {
-    const int row = list->currentRow();
-    if (row < 0) return;
-    chosen = recent.at(row);
+  auto take = [&] {
+    const QString typed = pathBox->text().trimmed();
+    if (typed.isEmpty()) return;
+    const int row = static_cast<int>(recent.indexOf(typed));
+    const QFileInfo file(typed);
+    if (row < 0 && !file.isFile()) {
+      Ask("ファイルが見つかりません。\n" + typed.toStdString(), MsgIcon::Warning,
+          MsgButtons::Ok);
+      pathBox->setFocus();
+      return;
+    }
+    chosen = row >= 0 ? typed : file.absoluteFilePath();
     chosenIndex = row;
     dlg.accept();
   };
-  QObject::connect(list, &QListWidget::itemDoubleClicked, &dlg, takeRecent);
-  QObject::connect(box, &QDialogButtonBox::accepted, &dlg, takeRecent);
+  QObject::connect(list, &QListWidget::itemDoubleClicked, &dlg, take);
+  QObject::connect(box, &QDialogButtonBox::accepted, &dlg, take);
   QObject::connect(box, &QDialogButtonBox::rejected, &dlg, &QDialog::reject);
   if (dlg.exec() != QDialog::Accepted || chosen.isEmpty()) return false;
   path = chosen;

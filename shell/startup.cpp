@@ -30,6 +30,7 @@
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
+#include "shell/program_icon.h"
 #include "shell/qt_message_sink.h"
 #include "shell/shell_state.h"
 #include "shell/small_windows.h"
@@ -155,6 +156,7 @@ int NorvaMain(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("TAQ");
   QApplication::setApplicationName(kProgramTitle);
+  QApplication::setWindowIcon(ProgramIcon());
   SetMessageSink(&QtSink());
   // The program speaks Japanese; without Qt's translations its dialogs stay usable in English.
   InstallQtJapanese();

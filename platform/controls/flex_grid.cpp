@@ -8,6 +8,7 @@
 #include <QStyledItemDelegate>
 
 #include "platform/controls/colors.h"
+#include "platform/controls/grid_text_fit.h"
 
 namespace norva {
 namespace {
@@ -54,6 +55,7 @@ class FlexDelegate : public QStyledItemDelegate {
 }  // namespace
 
 FlexGrid::FlexGrid(QWidget* parent) : QTableWidget(parent) {
+  KeepGridTextsWhole(this);
   horizontalHeader()->hide();
   verticalHeader()->hide();
   setItemDelegate(new FlexDelegate(this));

@@ -19,8 +19,11 @@ class NumberBoxValidator : public QValidator {
   State validate(QString& input, int& /*pos*/) const override {
     int i = 0;
     const int n = static_cast<int>(input.size());
+    // A sign the box does not take stays in the text, so that leaving the
+    // box refuses the entry instead of silently taking its absolute value.
+    bool unwantedSign = false;
     if (i < n && input[i] == QLatin1Char('-')) {
-      if (box_->MinValue() >= 0) return Invalid;
+      unwantedSign = box_->MinValue() >= 0;
       ++i;
     }
     int decimals = -1;  // -1: no point yet
@@ -35,7 +38,7 @@ class NumberBoxValidator : public QValidator {
         return Invalid;
       }
     }
-    return Acceptable;  // the range is checked when the box is left
+    return unwantedSign ? Intermediate : Acceptable;  // the range is checked on leaving
   }
 
  private:
@@ -144,8 +147,30 @@ void NumberBox::Commit() {
     SetState(false, v);
   } else {
     SetState(startBlank_, startValue_);  // refused
+    ShowValue();
+    emit Refused(RefusalText(t));
+    return;
   }
   ShowValue();
+}
+
+QString NumberBox::RangeText() const {
+  // The bounds as given, not rounded to the box's decimals (89.999 is not 90.00).
+  return QStringLiteral("%1 ～ %2").arg(QString::number(min_, 'g', 15),
+                                         QString::number(max_, 'g', 15));
+}
+
+QString NumberBox::RefusalText(const QString& typed) const {
+  double v = 0;
+  const bool number = ParseNumber(typed, &v);
+  QString why;
+  if (number && v < 0 && min_ >= 0)
+    why = QStringLiteral("負の値は入力できません");
+  else if (number)
+    why = QStringLiteral("「%1」は入力できる範囲の外です").arg(typed);
+  else
+    why = QStringLiteral("「%1」は数値ではありません").arg(typed);
+  return why + QStringLiteral("（入力できる範囲: %1）。元の値に戻しました。").arg(RangeText());
 }
 
 void NumberBox::focusInEvent(QFocusEvent* e) {

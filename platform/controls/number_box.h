@@ -7,8 +7,9 @@
 //   in full until the user edits the text, so tabbing through a box never
 //   rounds a stored value. SetValue outside the range blanks the box.
 // - Typing: digits, one decimal point, at most Decimals() decimals, a minus
-//   sign only when MinValue < 0. A typed value outside the range is refused
-//   on leaving the box: the value from before the edit comes back.
+//   sign. A typed value outside the range (a negative one where MinValue >= 0
+//   among them) is refused on leaving the box or on Enter: the value from
+//   before the edit comes back and Refused says why, with the allowed range.
 // - Change fires once for every real change of state (blank or value), by the
 //   program or by the user; never for a set that changes nothing.
 // - GotFocus / LostFocus follow FocusEvents (no LostFocus for a message box);
@@ -76,12 +77,17 @@ class NumberBox : public QLineEdit {
 
   // The text the box shows for a value (decimals of the mask).
   QString FormatValue(double v) const;
+  // "min ～ max" with the bounds as set.
+  QString RangeText() const;
 
  signals:
   void Change();
   void GotFocus();
   void LostFocus();
   void Validate(bool* cancel);
+  // A typed entry was refused and the old value is back; `why` names the
+  // entry and the allowed range.
+  void Refused(const QString& why);
 
  protected:
   void focusInEvent(QFocusEvent* e) override;
@@ -97,6 +103,7 @@ class NumberBox : public QLineEdit {
   void SetState(bool blank, double v);
   void ShowValue();
   void PlaceCaption();
+  QString RefusalText(const QString& typed) const;
 
   double min_ = 0.0;
   double max_ = 99999.0;

@@ -9,6 +9,7 @@
 #include <QStyledItemDelegate>
 
 #include "platform/controls/colors.h"
+#include "platform/controls/grid_text_fit.h"
 
 namespace norva {
 namespace {
@@ -74,6 +75,7 @@ class SpreadDelegate : public QStyledItemDelegate {
 }  // namespace
 
 SpreadGrid::SpreadGrid(QWidget* parent) : QTableWidget(parent) {
+  KeepGridTextsWhole(this);
   setItemDelegate(new SpreadDelegate(this));
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |

@@ -202,8 +202,10 @@ void frmAnteiRes::DataSet() {
   if (!doc_) return;
   CDocument& d = *doc_;
   calcFailed_ = false;
-  // Coming back from the member-stress screen shows the results as they are.
-  if (d.ReAntCalc == 0 && AnteiResHooks().calculate) calcFailed_ = !AnteiResHooks().calculate(d);
+  // Coming back from the member-stress screen shows the results as they are,
+  // unless inputs changed since they were computed.
+  if ((d.ReAntCalc == 0 || d.bInpSt(4) == 0) && AnteiResHooks().calculate)
+    calcFailed_ = !AnteiResHooks().calculate(d);
   d.ReAntCalc = 0;
   ApplyUnitCaptions(static_cast<int16_t>(d.Unit), this);
 
@@ -228,7 +230,7 @@ void frmAnteiRes::SetFormState() {
   if (!doc_) return;
   CDocument& d = *doc_;
   // Results that could not be computed are not marked present.
-  if (!calcFailed_) d.SetbInpSt(4, -1);
+  if (!calcFailed_) MarkResultsCurrent(d);
   DocDataState(d, 4);
   UpdateResultSummary(&d);
 

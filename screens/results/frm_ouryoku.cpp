@@ -27,6 +27,7 @@
 #include "screens/results/member_rebar.h"
 #include "screens/results/member_sections.h"
 #include "screens/screen_foot.h"
+#include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
@@ -142,8 +143,8 @@ SpreadGrid* frmOuryoku::MakeGrid(const QString& name, int index,
     if (col++ == 1) names = px;
     total += px;
   }
-  // In a narrow window the case names give way, never the judgement column.
-  g->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+  // The case names keep their width (widened to the longest name): a narrow
+  // window scrolls the grid rather than cutting a name off.
   g->setRowHeight(0, 2 * QFontMetrics(g->font()).height() + 6);  // the two-line caption row
   g->setMinimumWidth(total - names + std::min(names, 8 * ch) + 24);
   g->setFixedHeight(g->rowHeight(0) + (kVisibleRows - 1) * kRowHeight + 4);
@@ -378,6 +379,8 @@ void frmOuryoku::SetFormState() {
   if (doc_ == nullptr) return;
   CDocument& d = *doc_;
   d.SetbInpSt(5, -1);
+  // This screen's own inputs (check sections) leave the stability results valid.
+  if (d.bInpSt(4) != 0) MarkResultsCurrent(d);
   DocDataState(d, 5);
   const bool mixed = d.WallType() == 3;
   vstWall->setTabEnabled(0, mixed);

@@ -7,6 +7,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLibrary>
 #include <QTimer>
 
@@ -265,6 +266,72 @@ TEST_F(PreviewWindow, ToolbarButtons) {
     EXPECT_EQ(a->text().toStdString(), b.label);
     EXPECT_EQ(a->toolTip().toStdString(), b.tip);
   }
+}
+
+// Word output: the RTF goes to the desktop's application; when none takes it
+// the user is told where the file is and may keep a copy under a name of
+// their own (also over an existing file, which the save dialog asked about).
+TEST_F(PreviewWindow, WordOutputWithoutAWordProcessorTellsWhereTheFileIsAndOffersACopy) {
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const WordOutputHooks saved = WordOutput();
+  struct Row {
+    const char* name;
+    bool desktopOpens;
+    bool wantsCopy;
+    const char* copyName;  // "" cancels the save dialog
+    bool existing;         // a file of that name is there already
+  };
+  const Row rows[] = {
+      {"desktop opens it", true, false, "", false},
+      {"copy declined", false, false, "", false},
+      {"save dialog cancelled", false, true, "", false},
+      {"copy saved", false, true, "report.rtf", false},
+      {"copy replaces a file", false, true, "old.rtf", true},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    run.workFolder = folder.File(std::string("work_") + r.name);
+    ASSERT_TRUE(QDir().mkpath(QString::fromStdString(run.workFolder)));
+    auto dlg = Make("A");
+    const QString rtf = dlg->RtfPath();
+    ASSERT_FALSE(rtf.isEmpty());
+    std::vector<QString> opened, offers, starts;
+    const QString target =
+        *r.copyName ? folder.QFilePath(QString::fromUtf8(r.copyName)) : QString();
+    if (r.existing) {
+      QFile old(target);
+      ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+      old.write("old");
+    }
+    WordOutput().open = [&](const QString& path) {
+      opened.push_back(path);
+      return r.desktopOpens;
+    };
+    WordOutput().offerCopy = [&](QWidget*, const QString& text) {
+      offers.push_back(text);
+      return r.wantsCopy;
+    };
+    WordOutput().copyName = [&](QWidget*, const QString& start) {
+      starts.push_back(start);
+      return target;
+    };
+    WordOutput().tell = [](QWidget*, const QString& text) { ADD_FAILURE() << text.toStdString(); };
+    dlg->OpenInWord();
+    EXPECT_EQ(opened, std::vector<QString>{rtf});
+    ASSERT_EQ(offers.size(), r.desktopOpens ? 0u : 1u);
+    if (!r.desktopOpens) EXPECT_TRUE(offers[0].contains(QDir::toNativeSeparators(rtf)));
+    EXPECT_EQ(starts.size(), r.wantsCopy ? 1u : 0u);
+    if (r.wantsCopy) EXPECT_TRUE(starts[0].endsWith(QFileInfo(rtf).fileName()));
+    if (!target.isEmpty()) {
+      QFile copy(target), original(rtf);
+      ASSERT_TRUE(copy.open(QIODevice::ReadOnly));
+      ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+      EXPECT_EQ(copy.readAll(), original.readAll());
+    }
+    EXPECT_TRUE(QFile::exists(rtf));  // the work folder's file stays until the program ends
+  }
+  WordOutput() = saved;
 }
 
 TEST_F(PreviewWindow, PrinterRecord) {

@@ -1,5 +1,6 @@
 // Opening, saving and closing documents, the save question, the recent files
 // and dropped files.
+#include <QDialog>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -18,6 +19,7 @@
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell/startup.h"
+#include "platform/qt/input_events.h"
 #include "shell_test_support.h"
 
 namespace norva {
@@ -488,6 +490,60 @@ TEST_F(FileCommandsTest, CancelledNewDocumentRestoresTheActiveOne) {
   EXPECT_EQ(d->nBlkSetup, 1);  // block wall under the large-block guideline
   EXPECT_TRUE(d->FileName.empty());
   EXPECT_FALSE(main_->cmdAntResApply->isEnabled());
+}
+
+// The open dialog's path box holds what Enter opens: a picked recent file, or
+// the path the user typed over it. A typed path that names no file keeps the
+// dialog open with a message.
+TEST_F(FileCommandsTest, OpenDialogEnterOpensThePathInThePathBox) {
+  const QString recentFile = QString::fromStdString(Copy("gravity.nrv", "recent.nrv"));
+  const QString typedFile = QString::fromStdString(Copy("gravity.nrv", "typed.nrv"));
+  struct Row {
+    const char* name;
+    QString typed;  // empty: keep the recent file the list shows
+    QString path;   // expected; empty: the dialog is still open after Enter
+    int index;
+  };
+  const Row rows[] = {
+      {"recent file picked", QString(), recentFile, 0},
+      {"path typed over it", typedFile, typedFile, -1},
+      {"typed path without a file", Path("missing.nrv"), QString(), -1},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    sink_.shown.clear();
+    bool stillOpen = false;
+    QTimer::singleShot(0, [&] {
+      QDialog* dlg = nullptr;
+      for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "dlgOpen" && w->isVisible()) dlg = qobject_cast<QDialog*>(w);
+      ASSERT_NE(dlg, nullptr);
+      auto* box = dlg->findChild<QLineEdit*>("txtPath");
+      ASSERT_NE(box, nullptr);
+      EXPECT_EQ(box->text(), recentFile);
+      box->setFocus();
+      if (!r.typed.isEmpty()) {
+        box->selectAll();
+        test::Type(box, r.typed);
+      }
+      test::Key(box, Qt::Key_Return);
+      stillOpen = dlg->isVisible();
+      if (stillOpen) dlg->reject();
+    });
+    QString path;
+    int index = -2;
+    const bool chosen = saved_.open(QStringList{recentFile}, path, index);
+    EXPECT_EQ(chosen, !r.path.isEmpty());
+    EXPECT_EQ(stillOpen, r.path.isEmpty());
+    if (chosen) {
+      EXPECT_EQ(path, r.path);
+      EXPECT_EQ(index, r.index);
+      EXPECT_TRUE(sink_.shown.empty());
+    } else {
+      ASSERT_EQ(sink_.shown.size(), 1u);
+      EXPECT_NE(sink_.shown[0].find("missing.nrv"), std::string::npos);
+    }
+  }
 }
 
 }  // namespace

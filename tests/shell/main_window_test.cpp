@@ -3,6 +3,7 @@
 #include "document/document.h"
 #include <QCloseEvent>
 #include <QFile>
+#include <QImage>
 #include <QDialog>
 #include <QMdiSubWindow>
 #include <QPushButton>
@@ -16,6 +17,7 @@
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
+#include "shell/program_icon.h"
 #include "shell/small_windows.h"
 #include "shell_test_support.h"
 
@@ -238,6 +240,54 @@ TEST_F(MainWindowTest, CalculationRunDisablesTheCommandsAndARefusedRunMarksNoRes
   EXPECT_EQ(doc->bInpSt(4), 0);
   EXPECT_FALSE(main_->nav->optTab[5]->isEnabled());
   EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
+}
+
+// Every document window, also after it moved to another screen, shows the
+// program's icon rather than the toolkit's.
+TEST_F(MainWindowTest, DocumentWindowsShowTheProgramIcon) {
+  auto doc = OpenSample("gravity.nrv");
+  ASSERT_NE(doc, nullptr);
+  const QImage want = ProgramIcon().pixmap(16, 16).toImage();
+  ASSERT_FALSE(want.isNull());
+  for (int16_t screen : {0, 2}) {
+    SCOPED_TRACE(screen);
+    ShowForm(*doc, screen);
+    ScreenWindow* w = WindowOf(*doc);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(w->windowIcon().pixmap(16, 16).toImage(), want);
+  }
+}
+
+// The progress window of a run stands over the middle of the main window,
+// wherever the main window is.
+TEST_F(MainWindowTest, ProgressWindowOpensCentredOnTheMainWindow) {
+  auto doc = OpenSample("gravity.nrv");
+  // A wall without height: the water-level search refuses it with a message
+  // shown while the progress window is up.
+  doc->nWater = 1;
+  doc->nWlvlAuto = 1;
+  doc->pCase(0)->nWater = 1;
+  doc->WallH = 0;
+  main_->setGeometry(300, 200, 1000, 700);
+  main_->show();
+  QApplication::processEvents();
+  struct Probe final : IMessageSink {
+    std::vector<QPoint> centres;
+    MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons) override {
+      frmProg* p = ProgressWindow();
+      if (p && p->isVisible()) centres.push_back(p->frameGeometry().center());
+      return MsgAnswer::Ok;
+    }
+  } probe;
+  SetMessageSink(&probe);
+  main_->cmdAntResApply->click();
+  SetMessageSink(&sink_);
+  ASSERT_FALSE(probe.centres.empty());
+  const QPoint mid = main_->frameGeometry().center();
+  for (const QPoint& c : probe.centres) {
+    EXPECT_NEAR(c.x(), mid.x(), 2);
+    EXPECT_NEAR(c.y(), mid.y(), 2);
+  }
 }
 
 TEST_F(MainWindowTest, CalculationRunFillsTheResultsOfASampleDocument) {

@@ -138,7 +138,7 @@ TEST_F(NumberBoxTest, TypedValuesAreTakenAndOutOfRangeValuesRefused) {
   } cases[] = {
       {"12.5", 12.5, "12.50"},
       {"150", 7.25, "7.25"},       // above 99.99: refused, previous value back
-      {"-1", 1.0, "1.00"},         // no minus sign when MinValue >= 0
+      {"-1", 7.25, "7.25"},        // a sign the box does not take: refused, not dropped
       {"1.234", 1.23, "1.23"},     // third decimal refused
       {"99.99", 99.99, "99.99"},   // the maximum itself
       {"0", 0.0, "0.00"},
@@ -175,6 +175,51 @@ TEST_F(NumberBoxTest, NegativeRangeAcceptsMinusAndEmptiedBoxBecomesBlank) {
   FocusOut(&box);
   EXPECT_TRUE(box.IsBlank());
   EXPECT_EQ(GetNumBox(&box), kNullBox);
+}
+
+// A refused entry brings the old value back and says why, with the range as
+// set (89.999, not the 90.00 two decimals would show); Enter refuses too.
+TEST_F(NumberBoxTest, RefusedEntrySaysWhyWithTheAllowedRange) {
+  struct Row {
+    const char* name;
+    double lo, hi;
+    const char* typed;
+    bool enter;       // Enter instead of leaving the box
+    const char* why;  // "" when taken
+  };
+  const Row rows[] = {
+      {"minus in a box without negatives", 0, 89.999, "-5", false,
+       "負の値は入力できません（入力できる範囲: 0 ～ 89.999）。元の値に戻しました。"},
+      {"above the maximum", 0, 89.999, "999", false,
+       "「999」は入力できる範囲の外です（入力できる範囲: 0 ～ 89.999）。元の値に戻しました。"},
+      {"above the maximum, Enter", 0.001, 99.999, "999", true,
+       "「999」は入力できる範囲の外です（入力できる範囲: 0.001 ～ 99.999）。元の値に戻しました。"},
+      {"below a negative minimum", -60, 60, "-61", false,
+       "「-61」は入力できる範囲の外です（入力できる範囲: -60 ～ 60）。元の値に戻しました。"},
+      {"a lone minus sign", 0, 89.999, "-", false,
+       "「-」は数値ではありません（入力できる範囲: 0 ～ 89.999）。元の値に戻しました。"},
+      {"inside the range", 0, 89.999, "12.5", false, ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    NumberBox box(r.lo, r.hi, "#0.00");
+    SetNumBox(&box, 30);
+    std::vector<QString> said;
+    QObject::connect(&box, &NumberBox::Refused, [&](const QString& why) { said.push_back(why); });
+    FocusIn(&box);
+    box.selectAll();
+    Type(&box, QString::fromLatin1(r.typed));
+    if (r.enter) test::Key(&box, Qt::Key_Return);
+    FocusOut(&box);
+    if (*r.why) {
+      EXPECT_EQ(GetNumBox(&box), 30);
+      EXPECT_EQ(box.text(), QStringLiteral("30.00"));
+      EXPECT_EQ(said, std::vector<QString>{QString::fromUtf8(r.why)});
+    } else {
+      EXPECT_EQ(GetNumBox(&box), 12.5);
+      EXPECT_TRUE(said.empty());
+    }
+  }
 }
 
 TEST_F(NumberBoxTest, ChangeFiresOncePerRealChangeOnly) {
