@@ -371,3 +371,59 @@ TEST_F(EpGoldens, LargeBlockBeyondD1PrintsNoBlendNumbers) {
 
 }  // namespace
 }  // namespace norva
+
+namespace norva {
+namespace {
+
+TEST_F(EpGoldens, LargeBlockMethodAtTheHeelNamesTheShippedFigureInPlace) {
+  auto doc = LargeBlock(0, Wedge());
+  const std::string prog = test::ShippedFolder();
+  test::ExpectSameMarkup(
+      test::Markup([&](PrnFile& f) { PrnDoatsuKusabiOogata(f, *doc, work_.path()); }, prog),
+      test::EpGolden("oogata_method_heel.prn", work_.path(), prog));
+}
+
+TEST_F(EpGoldens, LargeBlockMethodApartQuotesAPathWithABlank) {
+  // An unquoted path would end at the blank; the renderer would find no file.
+  auto doc = LargeBlock(0.6, Wedge());
+  doc->SetWallType(3);
+  const std::string prog = work_.path() + "/Norva program";
+  test::ExpectSameMarkup(
+      test::Markup([&](PrnFile& f) { PrnDoatsuKusabiOogata(f, *doc, work_.path()); }, prog),
+      test::EpGolden("oogata_method_apart_mixed_blank.prn", work_.path(), prog));
+}
+
+TEST_F(EpGoldens, SlopeSteeperThanPhiTakesPhiForDeltaAndSaysSo) {
+  // i = 90° − atan 1.5 = 33.69° > φ = 30°: the coefficient takes δ = φ, and
+  // φ − i < 0 gives A = 0:
+  //   KA = cos²(15.0686°) / (cos² 14.9314°·cos 44.9314°) = 0.932413 / 0.660952
+  //      = 1.410713.
+  auto doc = GravityCase();
+  doc->UragomeType = 1;
+  doc->UraN = 1.5;
+  doc->nWater = 0;
+  const double a = std::atan(0.8 / 3);
+  const double ka =
+      std::pow(std::cos(30 * kPerDeg - a), 2) / (std::pow(std::cos(a), 2) * std::cos(a + 30 * kPerDeg));
+  EXPECT_NEAR(ka, 1.410713, 5e-7);
+  Store(*doc, 0, ka, 0, 0, 0, 0, 0);
+  const std::vector<std::string> lines = test::Lines(
+      test::Markup([&](PrnFile& f) { PrnDoatsuCoulombCase(f, *doc, 0, work_.path()); }));
+  const std::vector<std::string> want = {
+      "　　  <math>=<box>cos^2^(30.00 - 14.93)<over>cos^2^14.93×cos(14.93+30.00)×(1+ 0.0000)^2^</box>=1.4107</math>",
+      "　　　　i＞φのため、δ=φとする。",
+      "",
+      "　　　φ－i&lt;0のため、sin(φ－i)=0とする。",
+      "",
+      "　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></math>",
+      "",
+      "　　　　 <math>=<sqrt><box>sin(30.00+30.00)×0.0000<over>cos(14.93+30.00)×cos(14.93-33.69)</box></sqrt>=0.0000</math>",
+  };
+  const auto at = std::find(lines.begin(), lines.end(), want[0]);
+  ASSERT_NE(at, lines.end());
+  ASSERT_GE(lines.end() - at, static_cast<std::ptrdiff_t>(want.size()));
+  EXPECT_EQ(std::vector<std::string>(at, at + want.size()), want);
+}
+
+}  // namespace
+}  // namespace norva
