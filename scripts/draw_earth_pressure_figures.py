@@ -101,9 +101,9 @@ def wall(kind, xh, yb, H):
     joints = []
     if kind == 'JYU':
         # Gravity: battered front, vertical back, toe step.
-        out = [(xh - 30, yb), (xh, yb), (xh, top), (xh - 10, top), (xh - 26, yb - 7),
+        out = [(xh - 30, yb), (xh, yb), (xh - 7, top), (xh - 15, top), (xh - 26, yb - 7),
                (xh - 30, yb - 7)]
-        back = [(xh, yb), (xh, top)]
+        back = [(xh, yb), (xh - 7, top)]
     elif kind == 'MOTARE':
         # Leaning: both faces lean back.
         t = H * 0.25
