@@ -15,6 +15,7 @@
 #include "document/ant_res.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
+#include "platform/text/cp932.h"
 #include "report/earth_pressure/earth_pressure_test_support.h"
 #include "report/earth_pressure/prn_coulomb.h"
 #include "report/earth_pressure/prn_doatsu.h"
@@ -423,6 +424,29 @@ TEST_F(EpGoldens, SlopeSteeperThanPhiTakesPhiForDeltaAndSaysSo) {
   ASSERT_NE(at, lines.end());
   ASSERT_GE(lines.end() - at, static_cast<std::ptrdiff_t>(want.size()));
   EXPECT_EQ(std::vector<std::string>(at, at + want.size()), want);
+}
+
+}  // namespace
+}  // namespace norva
+
+namespace norva {
+namespace {
+
+TEST_F(EpGoldens, CaseWithoutEarthPressurePrintsDashesNotNumbers) {
+  // A case the run could not compute: its results are marked, the section
+  // prints dashes where they stand and nothing that is not a number.
+  auto coulomb = GravityCase();
+  MarkNotComputable(*coulomb->AntRes(0, 0));
+  auto wedge = LargeBlock(0.6, Wedge());
+  MarkNotComputable(*wedge->AntRes(0, 1));
+  const std::string text =
+      Cp932ToUtf8(test::Markup([&](PrnFile& f) {
+        PrnDoatsuCoulombCase(f, *coulomb, 0, work_.path());
+        PrnDoatsuKusabiOogataCase(f, *wedge, 1, work_.path());
+      }));
+  EXPECT_NE(text.find("=-----&nbsp;(kN/m)"), std::string::npos) << text;
+  EXPECT_NE(text.find("　  <math>=----- (kN/m)</math>"), std::string::npos) << text;
+  for (const char* bad : {"nan", "inf", "e+3"}) EXPECT_EQ(text.find(bad), std::string::npos) << bad;
 }
 
 }  // namespace
