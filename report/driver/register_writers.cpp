@@ -2,6 +2,7 @@
 
 #include "report/bearing/bearing_writers.h"
 #include "report/conditions/prn_jyouken.h"
+#include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/stability/stability_writers.h"
 
 namespace norva {
@@ -16,6 +17,7 @@ void RegisterReportWriters() {
   RegisterConditionsWriters();
   RegisterStabilityWriters();
   RegisterBearingWriters();
+  RegisterEarthPressureWriters();
 }
 
 }  // namespace norva

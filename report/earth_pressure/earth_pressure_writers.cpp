@@ -1,0 +1,22 @@
+#include "report/earth_pressure/earth_pressure_writers.h"
+
+#include "report/driver/report_writers.h"
+#include "report/earth_pressure/prn_coulomb.h"
+#include "report/earth_pressure/prn_doatsu.h"
+#include "report/earth_pressure/prn_kusabi_sections.h"
+
+namespace norva {
+
+void RegisterEarthPressureWriters() {
+  PrnWriters().PrnDoatsu = PrnDoatsu;
+  DoatsuWriters(DoatsuSection::kCoulomb) = {PrnDoatsuCoulomb, PrnDoatsuCoulombCase};
+  DoatsuWriters(DoatsuSection::kWedgeEmbankment) = {PrnDoatsuKusabiMori,
+                                                    PrnDoatsuKusabiMoriCase};
+  DoatsuWriters(DoatsuSection::kWedgeLargeBlock) = {PrnDoatsuKusabiOogata,
+                                                    PrnDoatsuKusabiOogataCase};
+  // The cut-ground kinds (kWedgeCut, kWedgeCutRoad) and the lower wall of a
+  // mixed wall (kMixedLowerEmbankment, kMixedLowerCut) are registered by
+  // their own chapters.
+}
+
+}  // namespace norva
