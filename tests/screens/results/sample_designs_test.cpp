@@ -19,23 +19,14 @@
 #include "document/document_file.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "document/services.h"
 #include "screens/results/antei_res_rules.h"
+#include "report/report_test_support.h"
 #include "screens/results/member_checks.h"
 
 namespace norva {
 namespace {
 
 const std::string kExamples = std::string(NORVA_SOURCE_DIR) + "/examples/";
-
-class RecordingSink final : public IMessageSink {
- public:
-  MsgAnswer Show(const std::string&, const std::string& text, MsgIcon, MsgButtons) override {
-    messages.push_back(text);
-    return MsgAnswer::Ok;
-  }
-  std::vector<std::string> messages;
-};
 
 // A judged cell of the stability grid or a member row that does not pass.
 struct Failure {
@@ -46,8 +37,7 @@ struct Failure {
 // Calculates the sample as the program does (stability, then the member
 // stresses of screen 5) and lists every check that does not pass.
 std::vector<Failure> Failures(const std::string& file) {
-  RecordingSink sink;
-  SetMessageSink(&sink);
+  test::RecordingSink sink;
   CDocument doc;
   doc.FileName = kExamples + file;
   std::vector<Failure> out;
@@ -81,8 +71,7 @@ std::vector<Failure> Failures(const std::string& file) {
       if (!f || FotRow(*f).judgement.text != "OK") out.push_back({c, "toe slab stresses"});
     }
   }
-  SetMessageSink(nullptr);
-  EXPECT_TRUE(sink.messages.empty()) << sink.messages.front();
+  EXPECT_TRUE(sink.shown.empty()) << sink.shown.front();
   return out;
 }
 
@@ -122,10 +111,8 @@ TEST(SampleDesigns, SlidingFactorsAgreeWithTheHandFigures) {
     CDocument doc;
     doc.FileName = kExamples + x.file;
     ASSERT_TRUE(DataFileRead(doc));
-    RecordingSink sink;
-    SetMessageSink(&sink);
+    test::RecordingSink sink;
     CalcAntei(doc, 0, 0);
-    SetMessageSink(nullptr);
     const auto r = doc.AntRes(x.part, x.caseIndex);
     ASSERT_NE(r, nullptr);
     EXPECT_NEAR(r->SgmV, x.V, 0.006);
