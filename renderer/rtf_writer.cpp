@@ -335,16 +335,27 @@ std::string CRtfWriter::EscapeWordsWhole(std::string_view text) {
   auto wordByte = [](unsigned char b) { return (b > 0x20 && b < 0x7F) || (b >= 0xA1 && b <= 0xDF); };
   std::string out;
   out.reserve(text.size() * 2);
+  bool afterWord = false;
   for (size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
+    if (b == ' ' && afterWord) {
+      // Blanks between two words of one-byte characters ("qmax=  80.89")
+      // keep the pair on one line, as the preview shows it.
+      const size_t next = text.find_first_not_of(' ', i);
+      if (next != std::string_view::npos && wordByte(static_cast<unsigned char>(text[next]))) {
+        for (; i < next; ++i) out += "\\~";
+        --i;
+        continue;
+      }
+    }
     const size_t n =
         IsCp932Lead(b) && i + 1 < text.size() && IsCp932Trail(static_cast<unsigned char>(text[i + 1]))
             ? 2
             : 1;
     out += Escape(text.substr(i, n));
+    afterWord = n == 1 && wordByte(b);
     // A word joiner (U+2060) between two characters of one word.
-    if (n == 1 && wordByte(b) && i + 1 < text.size() &&
-        wordByte(static_cast<unsigned char>(text[i + 1]))) {
+    if (afterWord && i + 1 < text.size() && wordByte(static_cast<unsigned char>(text[i + 1]))) {
       out += "{\\uc0\\u8288}";
     }
     i += n - 1;
@@ -548,12 +559,22 @@ int LongestWordChars(std::string_view markup) {
       const size_t end = markup.find('>', i);
       if (end == std::string_view::npos) break;
       i = end;
+      continue;  // a tag neither ends nor lengthens the run
     } else if (b == '&') {
       const size_t end = markup.find(';', i);
       const std::string_view name =
           markup.substr(i + 1, end == std::string_view::npos ? 0 : end - i - 1);
       inWord = end != std::string_view::npos && name != "sp" && name != "nbsp";
       if (end != std::string_view::npos) i = end;
+    } else if (b == ' ' && run > 0) {
+      // Blanks between two one-byte words are kept on the line with them.
+      const size_t next = markup.find_first_not_of(' ', i);
+      const auto c = next == std::string_view::npos ? 0 : static_cast<unsigned char>(markup[next]);
+      if ((c > 0x20 && c < 0x7F && c != '<' && c != '&') || (c >= 0xA1 && c <= 0xDF)) {
+        run += static_cast<int>(next - i);
+        i = next - 1;
+        continue;
+      }
     } else if (IsCp932Lead(b) && i + 1 < markup.size()) {
       ++i;  // double-byte text breaks between any two characters
     } else {

@@ -80,8 +80,10 @@ class CRtfWriter : public IRtfSink {
   // and half-width katakana as "\'hh" escapes; a lone backslash doubled.
   static std::string Escape(std::string_view text);
   // Escape, with a word joiner (U+2060, "{\uc0\u8288}") between two one-byte
-  // characters that are not blanks, so that no reader breaks a number or a
-  // unit ("42202.35", "(kN･m/m)") across two lines of a table cell.
+  // characters that are not blanks and non-breaking blanks ("\~") between two
+  // such words, so that no reader breaks a number or a unit ("42202.35",
+  // "(kN･m/m)") or parts a label from its number ("qmax=  80.89") across two
+  // lines of a table cell.
   static std::string EscapeWordsWhole(std::string_view text);
   // A length text in twips: "cm", "mm", "inch", "%" of base, or bare twips; truncated.
   static int32_t ToTwips(std::string_view text, double base);

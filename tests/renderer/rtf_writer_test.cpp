@@ -85,7 +85,8 @@ TEST(RtfText, Escapes) {
 }
 
 // In a table cell a word of one-byte characters (a number, a unit) is held
-// together by word joiners; blanks and double-byte text still break.
+// together by word joiners, and blanks between two such words are
+// non-breaking; double-byte text still breaks.
 TEST(RtfText, CellWordsAreKeptWhole) {
   const std::string wj = "{\\uc0\\u8288}";
   const struct {
@@ -96,7 +97,10 @@ TEST(RtfText, CellWordsAreKeptWhole) {
       {"number", "42.35", "4" + wj + "2" + wj + "." + wj + "3" + wj + "5"},
       {"label and number", "qmax=1.5", "q" + wj + "m" + wj + "a" + wj + "x" + wj + "=" + wj + "1" +
                                            wj + "." + wj + "5"},
-      {"blank breaks", "a b", "a b"},
+      // "qmax=  80.89" stays one line, as in the preview.
+      {"blanks between one-byte words hold", "e=  1", "e" + wj + "=\\~\\~1"},
+      {"blank before double-byte text breaks", "1 \x96\xb3", "1 \\'96\\'b3"},
+      {"leading and trailing blanks break", " 1 ", " 1 "},
       {"brackets escaped and joined", "(m)", "\\'28" + wj + "m" + wj + "\\'29"},
       {"half-width middle dot of a unit", "kN\xa5m", "k" + wj + "N" + wj + "\\'a5" + wj + "m"},
       {"double-byte text is not joined", "1\x96\xb3", "1\\'96\\'b3"},
