@@ -329,6 +329,40 @@ std::string CRtfWriter::Escape(std::string_view text) {
   return out;
 }
 
+std::string CRtfWriter::EscapeWordsWhole(std::string_view text) {
+  // A one-byte character other than a blank: part of a number, a unit or a
+  // formula word, which a reader must not break inside.
+  auto wordByte = [](unsigned char b) { return (b > 0x20 && b < 0x7F) || (b >= 0xA1 && b <= 0xDF); };
+  std::string out;
+  out.reserve(text.size() * 2);
+  bool afterWord = false;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const auto b = static_cast<unsigned char>(text[i]);
+    if (b == ' ' && afterWord) {
+      // Blanks between two words of one-byte characters ("qmax=  80.89")
+      // keep the pair on one line, as the preview shows it.
+      const size_t next = text.find_first_not_of(' ', i);
+      if (next != std::string_view::npos && wordByte(static_cast<unsigned char>(text[next]))) {
+        for (; i < next; ++i) out += "\\~";
+        --i;
+        continue;
+      }
+    }
+    const size_t n =
+        IsCp932Lead(b) && i + 1 < text.size() && IsCp932Trail(static_cast<unsigned char>(text[i + 1]))
+            ? 2
+            : 1;
+    out += Escape(text.substr(i, n));
+    afterWord = n == 1 && wordByte(b);
+    // A word joiner (U+2060) between two characters of one word.
+    if (afterWord && i + 1 < text.size() && wordByte(static_cast<unsigned char>(text[i + 1]))) {
+      out += "{\\uc0\\u8288}";
+    }
+    i += n - 1;
+  }
+  return out;
+}
+
 // ---- paragraphs and runs -------------------------------------------------------
 
 void CRtfWriter::WriteParagraph(const RtfStyle& s, int index) {
@@ -397,7 +431,8 @@ void CRtfWriter::WriteText(int count, const char* buffer) {
   WriteRuns(std::string_view(buffer, static_cast<size_t>(count)), {}, font);
 }
 
-void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark, const std::string& font) {
+void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark, const std::string& font,
+                           bool wordsWhole) {
   std::string text;
   text.reserve(input.size());
   for (char c : input) {
@@ -408,7 +443,7 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark, co
     const size_t cr = text.find('\r', start);
     const bool ended = cr != std::string::npos;
     const std::string_view piece = std::string_view(text).substr(start, ended ? cr - start : std::string::npos);
-    std::string escaped = Escape(piece);
+    std::string escaped = wordsWhole ? EscapeWordsWhole(piece) : Escape(piece);
     if (!ended) escaped += cellMark;  // the cell mark closes the last run
     Write("{");
     if (superscript_) Write("\\super");
@@ -510,21 +545,113 @@ const char* const kRowWidths = "\\trftsWidth1\\trftsWidthB3\\trftsWidthA3\\traut
 const char* const kRowPadding = "\\trpaddl0\\trpaddr0\\trpaddfl3\\trpaddft3\\trpaddfb3\\trpaddfr3";
 }  // namespace
 
+namespace {
+
+// The longest run of one-byte characters without a blank in a cell's markup
+// (tags skipped, an entity one character, a blank entity a blank): the
+// longest piece the word joiners keep on one line.
+int LongestWordChars(std::string_view markup) {
+  int longest = 0, run = 0;
+  for (size_t i = 0; i < markup.size(); ++i) {
+    const auto b = static_cast<unsigned char>(markup[i]);
+    bool inWord = false;
+    if (b == '<') {
+      const size_t end = markup.find('>', i);
+      if (end == std::string_view::npos) break;
+      i = end;
+      continue;  // a tag neither ends nor lengthens the run
+    } else if (b == '&') {
+      const size_t end = markup.find(';', i);
+      const std::string_view name =
+          markup.substr(i + 1, end == std::string_view::npos ? 0 : end - i - 1);
+      inWord = end != std::string_view::npos && name != "sp" && name != "nbsp";
+      if (end != std::string_view::npos) i = end;
+    } else if (b == ' ' && run > 0) {
+      // Blanks between two one-byte words are kept on the line with them.
+      const size_t next = markup.find_first_not_of(' ', i);
+      const auto c = next == std::string_view::npos ? 0 : static_cast<unsigned char>(markup[next]);
+      if ((c > 0x20 && c < 0x7F && c != '<' && c != '&') || (c >= 0xA1 && c <= 0xDF)) {
+        run += static_cast<int>(next - i);
+        i = next - 1;
+        continue;
+      }
+    } else if (IsCp932Lead(b) && i + 1 < markup.size()) {
+      ++i;  // double-byte text breaks between any two characters
+    } else {
+      inWord = b > 0x20;
+    }
+    run = inWord ? run + 1 : 0;
+    longest = std::max(longest, run);
+  }
+  return longest;
+}
+
+}  // namespace
+
+std::vector<double> CRtfWriter::ColumnWidths(const CTableRenderer& t, double room) const {
+  std::vector<double> w;
+  for (double c : t.ColWidth()) w.push_back(c + kCellExtra);
+  // A reader may set one-byte text in a proportional Latin face, wider than
+  // the half em the preview gives it: 0.65 em a character, and a margin.
+  const double perChar = currentStyle_.size * 20.0 * 0.65;
+  std::vector<double> least(w.size(), 0.0);
+  for (int32_t r = 0; r < t.Rows(); ++r) {
+    for (int32_t c = 0; c < t.Cols(); ++c) {
+      const TableCell& cell = t.Cell(r, c);
+      if (cell.kind != 0 || cell.colSpan != 0 || cell.rowSpan == -1) continue;
+      const double need = LongestWordChars(cell.text) * perChar + 60;
+      least[static_cast<size_t>(c)] = std::max(least[static_cast<size_t>(c)], need);
+    }
+  }
+  for (size_t j = 0; j < w.size(); ++j) w[j] = std::max(w[j], least[j]);
+  double total = 0;
+  for (double x : w) total += x;
+  if (total <= room) return w;
+  // Too wide for the text width: narrow the columns alike, but none below
+  // what its longest number needs; those keep that width and the others
+  // narrow further.
+  std::vector<bool> held(w.size(), false);
+  for (;;) {
+    double heldWidth = 0, free = 0;
+    for (size_t j = 0; j < w.size(); ++j) (held[j] ? heldWidth : free) += held[j] ? least[j] : w[j];
+    if (free <= 0 || heldWidth >= room) break;
+    const double scale = (room - heldWidth) / free;
+    bool changed = false;
+    for (size_t j = 0; j < w.size(); ++j) {
+      if (!held[j] && w[j] * scale < least[j]) held[j] = changed = true;
+    }
+    if (changed) continue;
+    for (size_t j = 0; j < w.size(); ++j) w[j] = held[j] ? least[j] : w[j] * scale;
+    return w;
+  }
+  // Not even the numbers fit: every column narrowed alike.
+  for (double& x : w) x *= std::max(room, 0.0) / total;
+  return w;
+}
+
 void CRtfWriter::WriteTable(const CTableRenderer& t) {
   if (!open_ || !t.HasGrid() || t.Cols() < 1) return;  // a row needs a cell
   const int32_t L = ToTwips(page_.marginLeft, 0);
   const int32_t R = ToTwips(page_.marginRight, 0);
+  const double textWidth = kPaperWidth - L - R;
   double W = 0;
   for (double w : t.ColWidth()) W += w + kCellExtra;
-  int32_t x0 = currentStyle_.indentTwips;
-  if (t.HAlign() == 1) x0 = Trunc((kPaperWidth - L - R - W) * 0.5);
-  else if (t.HAlign() == 2) x0 = Trunc(kPaperWidth - L - R - W);
-  const int32_t total = Trunc(t.TotalWidth());
+  // The preview's widths where they fit the text width: a reader lays a wider
+  // table past the right margin and cuts it.
+  int32_t x0 = t.HAlign() == 0 ? currentStyle_.indentTwips : 0;
+  const std::vector<double> widths = ColumnWidths(t, textWidth - std::max(x0, 0));
+  double used = 0;
+  for (double w : widths) used += w;
+  if (t.HAlign() == 1) x0 = Trunc((textWidth - used) * 0.5);
+  else if (t.HAlign() == 2) x0 = Trunc(textWidth - used);
+  const double scale = W > 0 ? used / W : 1.0;
+  const int32_t total = Trunc(std::min(t.TotalWidth(), W) * scale);
   for (const TitleLine& line : t.TitleLines()) WriteOneLineRow(line.text, line.align, x0, total);
   // Header, body and footer rows, in order.
-  for (int32_t r = 0; r < t.Rows(); ++r) WriteGridRow(t, r, x0);
+  for (int32_t r = 0; r < t.Rows(); ++r) WriteGridRow(t, r, x0, widths);
+  const int32_t noteWidth = Trunc(std::min(t.TotalWidth() + kCellExtra, W) * scale);
   for (const TitleLine& line : t.NoteLines()) {
-    WriteOneLineRow(line.text, line.align, x0, Trunc(t.TotalWidth() + kCellExtra));
+    WriteOneLineRow(line.text, line.align, x0, noteWidth);
   }
   afterTable_ = true;
 }
@@ -540,7 +667,8 @@ void CRtfWriter::WriteOneLineRow(const std::string& text, int32_t code, int32_t 
   Printf("{%s\\row}", d.c_str());
 }
 
-void CRtfWriter::WriteGridRow(const CTableRenderer& t, int32_t r, int32_t x0) {
+void CRtfWriter::WriteGridRow(const CTableRenderer& t, int32_t r, int32_t x0,
+                              const std::vector<double>& widths) {
   const int32_t rows = t.Rows(), cols = t.Cols();
   std::string d = "\\trowd \\trgaph0\\trleft" + Str(x0);
   if (cols > 0) {
@@ -592,7 +720,7 @@ void CRtfWriter::WriteGridRow(const CTableRenderer& t, int32_t r, int32_t x0) {
     d += Border("\\clbrdrr", t.Cell(r, lastCol).right);
     d += "\\cltxlrtb";
     double width = 0;
-    for (int32_t j = c; j <= lastCol; ++j) width += t.ColWidth()[static_cast<size_t>(j)] + kCellExtra;
+    for (int32_t j = c; j <= lastCol; ++j) width += widths[static_cast<size_t>(j)];
     const int32_t w = Trunc(width);
     d += "\\clftsWidth3\\clwWidth" + Str(w) + "\\clshdrawnil";
     x += w;
@@ -646,7 +774,7 @@ void CRtfWriter::WriteCellText(const std::string& text) {
   scan.SetText(text);
   std::string bytes;
   auto out = [&] {
-    if (!bytes.empty()) WriteRuns(bytes, {}, runFont_);
+    if (!bytes.empty()) WriteRuns(bytes, {}, runFont_, true);
     bytes.clear();
   };
   for (;;) {
@@ -672,7 +800,7 @@ void CRtfWriter::WriteCellText(const std::string& text) {
       subscript_ = !closing;
     }
   }
-  WriteRuns(bytes, "\\cell", runFont_);
+  WriteRuns(bytes, "\\cell", runFont_, true);
   superscript_ = keptSuper;
   subscript_ = keptSub;
 }

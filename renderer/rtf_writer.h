@@ -79,6 +79,12 @@ class CRtfWriter : public IRtfSink {
   // Text as the file holds it: double-byte characters, brackets, braces, "|"
   // and half-width katakana as "\'hh" escapes; a lone backslash doubled.
   static std::string Escape(std::string_view text);
+  // Escape, with a word joiner (U+2060, "{\uc0\u8288}") between two one-byte
+  // characters that are not blanks and non-breaking blanks ("\~") between two
+  // such words, so that no reader breaks a number or a unit ("42202.35",
+  // "(kN･m/m)") or parts a label from its number ("qmax=  80.89") across two
+  // lines of a table cell.
+  static std::string EscapeWordsWhole(std::string_view text);
   // A length text in twips: "cm", "mm", "inch", "%" of base, or bare twips; truncated.
   static int32_t ToTwips(std::string_view text, double base);
   // The file name for a day and a counter: "KVD" month day n ".rtf".
@@ -102,11 +108,17 @@ class CRtfWriter : public IRtfSink {
   void WriteFonts(const std::string& index);
   // A run names the font of its paragraph's style, so a heading keeps its face.
   void WriteRunFont(const std::string& index);
-  void WriteRuns(std::string_view text, std::string_view cellMark, const std::string& font);
+  // wordsWhole: table cells, whose numbers and units a reader must not break.
+  void WriteRuns(std::string_view text, std::string_view cellMark, const std::string& font,
+                 bool wordsWhole = false);
   void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight, double width,
                     double height);
   void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
-  void WriteGridRow(const CTableRenderer& table, int32_t r, int32_t x0);
+  // The file's column widths (twips): the preview's, each at least as wide as
+  // its longest number or unit needs, narrowed to `room` when wider.
+  std::vector<double> ColumnWidths(const CTableRenderer& table, double room) const;
+  void WriteGridRow(const CTableRenderer& table, int32_t r, int32_t x0,
+                    const std::vector<double>& widths);
   void WriteCell(const TableCell& cell);
   void WriteCellText(const std::string& text);
   void BeginCellParagraph(int flag, int32_t code);

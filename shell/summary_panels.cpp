@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "calc/stability/printed_relation.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/load_case.h"
@@ -40,6 +41,14 @@ std::string PlainNumber(double v) {
 std::string Fixed3(double v) { return DisplayNumber(v, "0.000"); }
 std::string Fixed2(double v) { return DisplayNumber(v, "0.00"); }
 
+// The mark between two numbers as the line shows them, with a blank each
+// side: their true relation whatever the verdict; one blank when either is
+// not a number.
+std::string Between(PrintedRelation relation) {
+  const std::string mark = RelationMark(relation, kAsciiMarks);
+  return mark.empty() ? " " : " " + mark + " ";
+}
+
 // A check with a value that could not be computed has not been passed.
 bool Shown(double a, double b) { return IsDisplayable(a) && IsDisplayable(b); }
 
@@ -52,20 +61,23 @@ void DrawLines(Canvas& s, double x, double y, double pitch, const std::vector<st
 
 JudgedLine ThrustLine(double Xd, double Xh) {
   const bool ok = ThrustOk(Xh, Xd);
-  return {"X'=" + Fixed3(Xd) + " " + (ok ? ">" : "<") + " Xh=" + Fixed3(Xh),
+  return {"X'=" + Fixed3(Xd) + Between(ComparePrinted(Xd, Xh, 3)) + "Xh=" + Fixed3(Xh),
           ok ? kJudgeBlack : kJudgeRed};
 }
 
 JudgedLine SafetyLine(const char* name, double value, double allowed) {
   const bool ok = PassesLowerBound(value, allowed);
-  return {std::string(name) + "=" + Fixed2(value) + " " + (ok ? ">" : "<") + " " + Fixed2(allowed),
+  return {std::string(name) + "=" + Fixed2(value) + Between(ComparePrinted(value, allowed, 2)) +
+              Fixed2(allowed),
           ok ? kJudgeBlack : kJudgeRed};
 }
 
 JudgedLine EccentricityLine(double E, double Ea, double caseEa, int wallType) {
-  const std::string sign = EccentricityOk(E, Ea, wallType) ? "<" : ">";
-  return {"e=" + Fixed3(E) + " " + sign + " B/" + PlainNumber(caseEa) + "=" + Fixed3(Ea),
-          sign == "<" ? kJudgeBlue : kJudgeRed};
+  // e is shown with its sign; a heel-side resultant of a block wall passes.
+  const bool ok = EccentricityOk(E, Ea, wallType);
+  return {"e=" + Fixed3(E) + Between(ComparePrinted(E, Ea, 3)) + "B/" + PlainNumber(caseEa) + "=" +
+              Fixed3(Ea),
+          ok ? kJudgeBlue : kJudgeRed};
 }
 
 JudgedLine LeaningLine(double D, double Breadth, double Ea, double caseEa) {
@@ -74,7 +86,7 @@ JudgedLine LeaningLine(double D, double Breadth, double Ea, double caseEa) {
   // The divisor that states l: B/2 without Ea, B/3 for B/6, B/3.33 for B/5.
   const BreadthDivisor n = DistanceDivisor(caseEa);
   const std::string k = !n.valid ? "-" : n.whole ? PlainNumber(n.n) : Fixed2(n.n);
-  return {"d=" + Fixed3(D) + " " + (ok ? ">" : "<") + " B/" + k + "=" + Fixed3(l),
+  return {"d=" + Fixed3(D) + Between(ComparePrinted(D, l, 3)) + "B/" + k + "=" + Fixed3(l),
           ok ? kJudgeBlue : kJudgeRed};
 }
 
@@ -285,8 +297,14 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
       judged(a + 2 * w, n + 1, {q2, color});
       n += 2;
       s.SetTextColor(color);
+      // The larger reaction against qa; outside the base (1e10) reads ">".
+      const PrintedRelation relation =
+          IsMissingResult(r->Qmax) || IsMissingResult(r->Qmin)
+              ? PrintedRelation::kNone
+              : ComparePrinted(std::max(r->Qmax, r->Qmin), qa, 2);
+      const std::string mark = RelationMark(relation, kAsciiMarks);
       s.DrawText(a + 2 * w + s.TextWidth(q1 + " "), p * (n - 1.5) + 10,
-                 std::string(ok ? "<" : ">") + " qa=" + DisplayNumber(qa, "##0.00"));
+                 (mark.empty() ? "" : mark + " ") + "qa=" + DisplayNumber(qa, "##0.00"));
       s.SetTextColor(kJudgeBlack);
     }
   }

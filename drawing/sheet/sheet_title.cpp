@@ -1,5 +1,6 @@
 #include "drawing/sheet/sheet_title.h"
 
+#include <cmath>
 #include <vector>
 
 #include "calc/member/suryou.h"
@@ -87,7 +88,7 @@ void QuantityTable(SheetRun& run, const CDocument& doc) {
 
   run.FontAttrib(kLayerTableText);
   run.SkzFontSize(4.0);
-  run.SkzText(run.SkzTextWidth(" "), matH, "数量表(10m当たり)");
+  run.SkzText(run.SkzTextWidth(" "), matH, QuantityTableTitle(doc.WallL));
   run.SkzCenterText(0, matH - 5, c0 + c1, 5, "項 目");
   run.SkzCenterText(c0 + c1, matH - 5, c2, 5, "数 量");
   run.SkzCenterText(c0 + c1 + c2, matH - 5, c3, 5, "摘 要");
@@ -111,6 +112,15 @@ void QuantityTable(SheetRun& run, const CDocument& doc) {
 }
 
 }  // namespace
+
+std::string QuantityTableTitle(double wallLength) {
+  if (!(wallLength > 0) || !std::isfinite(wallLength)) return "数量表";
+  // The length as entered: at most three decimals, no trailing zeros.
+  std::string length = FormatPattern(wallLength, "0.000");
+  length.erase(length.find_last_not_of('0') + 1);
+  if (length.back() == '.') length.pop_back();
+  return "数量表(" + length + "m当たり)";
+}
 
 std::string QuantityCellText(const std::string& quantity) {
   // Characters, not bytes: start from the end and step over whole UTF-8 characters.

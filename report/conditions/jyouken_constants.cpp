@@ -44,7 +44,7 @@ void PrnJyoukenGround(PrnFile& f, const CDocument& doc) {
   f.Empty();
   f.Line("<H3>基礎地盤</H3>");
   f.Line("底面と地盤との間の摩擦角　　　　　　　　φ<SUB>B</SUB>  ：##.## (度)", {doc.Faib});
-  f.Line("底面と地盤との間の摩擦係数　　　　　　　μ<SUB> </SUB>  ：##.##", {doc.Myu});
+  f.Line("底面と地盤との間の摩擦係数　　　　　　　μ<SUB> </SUB>  ：##.###", {doc.Myu});
   f.Line("底面と地盤との間の付着力　　　　　　　　ｃ<SUB>B</SUB>  ：##.## (@/m<sup>2</sup>)",
          {doc.cb, kN});
   // The shear key's check needs the angle even when the capacity is given.

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "calc/stability/printed_relation.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -24,6 +25,12 @@ struct Judged {
   std::string verdict;
 };
 const Judged kNotJudged{" ", kReportNullText};
+
+// The mark is the relation of the two numbers as printed (three decimals, or
+// two for the reactions); the verdict is the check's rule.
+Judged Judge(bool ok, PrintedRelation relation, const char* okText = "OK") {
+  return {RelationMark(relation, kEntityMarks, " "), ok ? okText : "OUT"};
+}
 
 std::string CaseName(const CDocument& doc, int32_t k) {
   const std::shared_ptr<CKajyuCase> c = doc.pCase(k);
@@ -64,40 +71,31 @@ void OverturningColumn(PrnFile& f, const CDocument& doc, const CAntRes& r, int r
   Judged j = kNotJudged;
   if (doc.nTentou == 1) {
     if (IsComputedResult(r.Fm) && IsComputedResult(r.Fma)) {
-      j = PassesLowerBound(r.Fm, r.Fma) ? Judged{"&gt;", "OK "} : Judged{"&lt;", "OUT"};
+      j = Judge(PassesLowerBound(r.Fm, r.Fma), ComparePrinted(r.Fm, r.Fma, 3), "OK ");
     }
     // "Fm" as on the overturning pages; "Fb" is the bearing column's.
     f.Line("<TD SROW=##, SCOL=##>Fm=#.###</TD>", {row, col, r.Fm});
     f.Line("<TD SROW=##, SCOL=##> @ #.###</TD>", {row + 1, col, j.mark, r.Fma});
   } else if (doc.nTentou == 3) {
     if (IsComputedResult(r.Xh) && IsComputedResult(r.Xd)) {
-      j = ThrustOk(r.Xh, r.Xd) ? Judged{"&lt;", "OK"} : Judged{"&gt;", "OUT"};
+      j = Judge(ThrustOk(r.Xh, r.Xd), ComparePrinted(r.Xh, r.Xd, 3));
     }
     f.Line("<TD SROW=##, SCOL=##>  Xh=##.###</TD>", {row, col, r.Xh});
     f.Line("<TD SROW=##, SCOL=##>@ X'=##.###</TD>", {row + 1, col, j.mark, r.Xd});
   } else if (doc.WallType() == 2 && doc.Sisin == 2) {
     const double L = ResultantDistanceLimit(r.Breadth, r.Ea);
     if (IsComputedResult(r.D) && IsComputedResult(L)) {
-      j = ResultantDistanceOk(r.D, r.Breadth, r.Ea) ? Judged{"&gt;", "OK "} : Judged{"&lt;", "OUT"};
+      j = Judge(ResultantDistanceOk(r.D, r.Breadth, r.Ea), ComparePrinted(r.D, L, 3), "OK ");
     }
     f.Line("<TD SROW=##, SCOL=##>d=##.###</TD>", {row, col, r.D});
     f.Line("<TD SROW=##, SCOL=##> @  ##.###</TD>", {row + 1, col, j.mark, L});
   } else {
     // nTentou 0, and 2 or any other code: the eccentricity.
-    switch (EccentricityPosition(r.E, r.Ea)) {
-      case EccentricitySide::kWithin:
-        j = {"&lt;", "OK "};
-        break;
-      case EccentricitySide::kToe:
-        j = {"&gt;", "OUT"};
-        break;
-      case EccentricitySide::kHeel:
-        j = HeelSideAllowed(doc.WallType()) ? Judged{"&lt;", "OK "} : Judged{"&gt;", "OUT"};
-        break;
-      case EccentricitySide::kNotComputed:
-        break;
-    }
+    // A heel-side resultant of a block wall passes, yet |e| still reads ">".
     const double absE = IsComputedResult(r.E) ? std::fabs(r.E) : kNullBox;
+    if (EccentricityPosition(r.E, r.Ea) != EccentricitySide::kNotComputed) {
+      j = Judge(EccentricityOk(r.E, r.Ea, doc.WallType()), ComparePrinted(absE, r.Ea, 3), "OK ");
+    }
     f.Line("<TD SROW=##, SCOL=##>e=##.###</TD>", {row, col, absE});
     f.Line("<TD SROW=##, SCOL=##> @  ##.###</TD>", {row + 1, col, j.mark, r.Ea});
   }
@@ -114,8 +112,9 @@ void SlidingColumn(PrnFile& f, const CAntRes& r, int row, int last, int col) {
     return;
   }
   Judged j = kNotJudged;
-  if (v == SlideVerdict::kOk) j = {"&gt;", "OK"};
-  if (v == SlideVerdict::kOut) j = {"&lt;", "OUT"};
+  if (v == SlideVerdict::kOk || v == SlideVerdict::kOut) {
+    j = Judge(v == SlideVerdict::kOk, ComparePrinted(r.Fs, r.Fsa, 3));
+  }
   f.Line("<TD SROW=##, SCOL=##>Fs=##.###</TD>", {row, col, r.Fs});
   f.Line("<TD SROW=##, SCOL=##> @ ##.###</TD>", {row + 1, col, j.mark, r.Fsa});
   Verdict(f, last, col, j.verdict);
@@ -149,7 +148,8 @@ void ReactionColumn(PrnFile& f, const CDocument& doc, int32_t k, const CAntRes& 
   const double qa = AllowableReaction(doc, c.get(), r.Qa);
   Judged j = kNotJudged;
   if (!missing && IsComputedResult(qa)) {
-    j = ReactionOk(r.Qmax, r.Qmin, qa) ? Judged{"&lt;", "OK"} : Judged{"&gt;", "OUT"};
+    // 1e10 (outside the base) prints as dashes and still exceeds qa.
+    j = Judge(ReactionOk(r.Qmax, r.Qmin, qa), ComparePrinted(std::max(r.Qmax, r.Qmin), qa, 2));
   }
   f.Line("<TD SROW=##, SCOL=##>@ qa=####.##</TD>", {row + 2, col, j.mark, qa});
   Verdict(f, last, col, j.verdict);
@@ -158,7 +158,7 @@ void ReactionColumn(PrnFile& f, const CDocument& doc, int32_t k, const CAntRes& 
 void BearingColumn(PrnFile& f, const CAntRes& r, int row, int last, int col) {
   Judged j = kNotJudged;
   if (IsComputedResult(r.fB) && IsComputedResult(r.Fba)) {
-    j = BearingFactorOk(r.fB, r.Fba) ? Judged{"&gt;", "OK"} : Judged{"&lt;", "OUT"};
+    j = Judge(BearingFactorOk(r.fB, r.Fba), ComparePrinted(r.fB, r.Fba, 3));
   }
   f.Line("<TD SROW=##, SCOL=##>Fb=##.###</TD>", {row, col, r.fB});
   f.Line("<TD SROW=##, SCOL=##> @ ##.###</TD>", {row + 1, col, j.mark, r.Fba});
@@ -273,7 +273,7 @@ void PrnAnteiListUpper(PrnFile& f, const CDocument& doc) {
     f.Line("<TD SROW=##, SCOL=3, EROW=##, ECOL=3>@</TD>", {f0, f0 + 1, WaterText(doc, k)});
     Judged j = kNotJudged;
     if (IsComputedResult(r.Xh) && IsComputedResult(r.Xd)) {
-      j = ThrustOk(r.Xh, r.Xd) ? Judged{"&lt;", "OK"} : Judged{"&gt;", "OUT"};
+      j = Judge(ThrustOk(r.Xh, r.Xd), ComparePrinted(r.Xh, r.Xd, 3));
     }
     f.Line("<TD SROW=##, SCOL=4>Xh=##.### (m) @ X'=##.### (m)</TD>", {f0, r.Xh, j.mark, r.Xd});
     f.Line("<TD SROW=##, SCOL=4>→　@</TD>", {f0 + 1, j.verdict});

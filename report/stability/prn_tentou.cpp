@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "calc/stability/printed_relation.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -26,16 +27,17 @@ constexpr double kRadToDeg = 57.29577951308238;
 constexpr double kMm = 56.7;  // twips per millimetre
 
 // Mark and verdict of a check; a check that cannot be made shows a blank
-// mark and "-----".
+// mark and "-----". The mark is the relation of the two numbers as printed,
+// the verdict the check's rule.
 struct Judged {
   const char* mark;
   std::string verdict;
 };
 
-Judged Judge(bool computed, bool ok, const char* okMark, const char* outMark,
+Judged Judge(bool computed, bool ok, PrintedRelation relation, const RelationMarks& marks,
              const char* okText = "OK") {
   if (!computed) return {"　", kReportNullText};
-  return ok ? Judged{okMark, okText} : Judged{outMark, "OUT"};
+  return {RelationMark(relation, marks, "　"), ok ? okText : "OUT"};
 }
 
 void MethodFactor(PrnFile& f) {
@@ -96,8 +98,10 @@ void MethodThrust(PrnFile& f, const CDocument& doc, const std::string& folder) {
 }
 
 void CaseFactor(PrnFile& f, const CAntRes& r) {
+  // Fm with three decimals, Fma with two, as the line prints them.
   const Judged j = Judge(IsComputedResult(r.Fm) && IsComputedResult(r.Fma),
-                         PassesLowerBound(r.Fm, r.Fma), "≧", "＜");
+                         PassesLowerBound(r.Fm, r.Fma), ComparePrinted(r.Fm, 3, r.Fma, 2),
+                         kAtLeastMarks);
   f.Empty();
   f.Line(
       "　　<math>F_m_=<box>&sum;M_r_<over>&sum;M_o_</box>=<box>####.##<over>####.##</box>="
@@ -108,7 +112,8 @@ void CaseFactor(PrnFile& f, const CAntRes& r) {
 void CaseDistance(PrnFile& f, const CKajyuCase* k, const CAntRes& r) {
   const double L = ResultantDistanceLimit(r.Breadth, r.Ea);
   const Judged j = Judge(IsComputedResult(r.D) && IsComputedResult(L),
-                         ResultantDistanceOk(r.D, r.Breadth, r.Ea), "≧", "＜");
+                         ResultantDistanceOk(r.D, r.Breadth, r.Ea), ComparePrinted(r.D, L, 3),
+                         kAtLeastMarks);
   const BreadthDivisor n = DistanceDivisor(k ? k->Ea : 0.0);
   // A whole divisor prints as B/2 or B/3; any other as a decimal, so that the
   // line still states L.
@@ -121,22 +126,13 @@ void CaseDistance(PrnFile& f, const CKajyuCase* k, const CAntRes& r) {
 }
 
 void CaseEccentricity(PrnFile& f, const CDocument& doc, const CKajyuCase* k, const CAntRes& r) {
-  Judged j{"　", kReportNullText};
-  switch (EccentricityPosition(r.E, r.Ea)) {
-    case EccentricitySide::kWithin:
-      j = {"≦", "OK"};
-      break;
-    case EccentricitySide::kToe:
-      j = {"＞", "OUT"};
-      break;
-    case EccentricitySide::kHeel:
-      j = {"＞", HeelSideAllowed(doc.WallType()) ? "背面側への転倒故、OK" : "OUT"};
-      break;
-    case EccentricitySide::kNotComputed:
-      break;
-  }
-  const double divisor = k ? k->Ea : 0.0;
+  const EccentricitySide side = EccentricityPosition(r.E, r.Ea);
   const double absE = IsComputedResult(r.E) ? std::fabs(r.E) : kNullBox;
+  const char* okText = side == EccentricitySide::kHeel ? "背面側への転倒故、OK" : "OK";
+  const Judged j = Judge(side != EccentricitySide::kNotComputed,
+                         EccentricityOk(r.E, r.Ea, doc.WallType()), ComparePrinted(absE, r.Ea, 3),
+                         kAtMostMarks, okText);
+  const double divisor = k ? k->Ea : 0.0;
   f.Empty();
   f.Line(
       "　<math>|e|=##.###&sp;(m) @ <box>B<over>##</box>=<box>##.###<over>##</box>=##.###&sp;"
@@ -162,7 +158,9 @@ void CaseThrust(PrnFile& f, const CDocument& doc, int32_t i, const std::string& 
       PrnSaveFigure(picture, folder, std::filesystem::path(base).filename().string());
 
   const bool computed = IsComputedResult(r.Xh) && IsComputedResult(r.Xd);
-  const Judged j = Judge(computed, ThrustOk(r.Xh, r.Xd), "≧", "＜");
+  // Printed as X' against Xh.
+  const Judged j = Judge(computed, ThrustOk(r.Xh, r.Xd), ComparePrinted(r.Xd, r.Xh, 3),
+                         kAtLeastMarks);
   const ThrustGeometry g = SiryokusenGeometry(doc);
   const double deg = g.theta0 * kRadToDeg;
   const double d = SiryokusenResultant(r).d;

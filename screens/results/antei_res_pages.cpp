@@ -5,6 +5,7 @@
 
 #include "calc/calc_angles.h"
 #include "calc/stability/stability_status.h"
+#include "calc/stability/printed_relation.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -27,16 +28,13 @@ bool Missing(double value, double limit) {
   return IsMissingResult(value) || IsMissingResult(limit);
 }
 
-// A value beyond 1e8 (a reaction outside the base) is compared and fails;
-// its box stays blank.
-JudgeRow VerdictRow(double value, double limit, bool ok, const char* okMark, const char* outMark) {
+// The verdict is the check's rule; the mark is the relation of the two boxes
+// as they show the numbers (`decimals`). A value beyond 1e8 (a reaction
+// outside the base) is compared and fails; its box stays blank.
+JudgeRow VerdictRow(double value, double limit, int decimals, bool ok) {
   if (Missing(value, limit)) return NotComputedRow(value, limit);
-  return {value, limit, ok ? okMark : outMark, ok ? "OK" : "OUT", ok};
-}
-
-JudgeRow BoundRow(double value, double limit, bool ok) {
-  if (Missing(value, limit)) return NotComputedRow(value, limit);
-  return {value, limit, value < limit ? "<" : ">", ok ? "OK" : "OUT", ok};
+  return {value, limit, RelationMark(ComparePrinted(value, limit, decimals), kAsciiMarks),
+          ok ? "OK" : "OUT", ok};
 }
 
 double Deg(double rad) { return IsComputedResult(rad) ? rad * kCalcRadToDeg : kNullBox; }
@@ -47,12 +45,12 @@ double Sum(double a, double b) {
 
 }  // namespace
 
-JudgeRow LowerBoundRow(double value, double limit) {
-  return BoundRow(value, limit, PassesLowerBound(value, limit));
+JudgeRow LowerBoundRow(double value, double limit, int decimals) {
+  return VerdictRow(value, limit, decimals, PassesLowerBound(value, limit));
 }
 
-JudgeRow UpperBoundRow(double value, double limit) {
-  return BoundRow(value, limit, PassesUpperBound(value, limit));
+JudgeRow UpperBoundRow(double value, double limit, int decimals) {
+  return VerdictRow(value, limit, decimals, PassesUpperBound(value, limit));
 }
 
 ThrustPage ThrustPageModel(const CAntRes& r) {
@@ -61,7 +59,7 @@ ThrustPage ThrustPageModel(const CAntRes& r) {
   p.Xh = r.Xh;
   p.Xd = r.Xd;
   p.Ha = r.Ha;
-  p.row = UpperBoundRow(r.Xh, r.Xd);
+  p.row = UpperBoundRow(r.Xh, r.Xd, 3);
   return p;
 }
 
@@ -72,9 +70,9 @@ OverturningPage OverturningPageModel(const CDocument& doc, const CAntRes& r) {
   p.V = r.SgmV;
   p.D = r.D;
   p.E = r.E;
-  p.factor = LowerBoundRow(r.Fm, r.Fma);
-  p.position = LowerBoundRow(r.D, ResultantDistanceLimit(r.Breadth, r.Ea));
-  p.eccentricity = VerdictRow(r.E, r.Ea, EccentricityOk(r.E, r.Ea, doc.WallType()), "<", ">");
+  p.factor = LowerBoundRow(r.Fm, r.Fma, 2);
+  p.position = LowerBoundRow(r.D, ResultantDistanceLimit(r.Breadth, r.Ea), 3);
+  p.eccentricity = VerdictRow(r.E, r.Ea, 3, EccentricityOk(r.E, r.Ea, doc.WallType()));
   return p;
 }
 
@@ -102,7 +100,7 @@ SlidePage SlidePageModel(const CDocument& doc, const CAntRes& r) {
   p.force = SlidingForce(r.SgmV, r.SgmH, r.Breadth, rise, inclined);
   p.omitted = IsComputedResult(r.SgmH) &&
               (r.SgmH <= 0 || JudgeSlide(r.Fs, r.Fsa) == SlideVerdict::kNoForce);
-  p.fs = LowerBoundRow(r.Fs, r.Fsa);
+  p.fs = LowerBoundRow(r.Fs, r.Fsa, 2);
   return p;
 }
 
@@ -139,17 +137,17 @@ BearingPage BearingPageModel(const CDocument& doc, int caseIndex, const CAntRes&
         p.Bdash = r.Breadth - 2 * e;
       }
     }
-    p.factor = LowerBoundRow(r.fB, r.Fba);
+    p.factor = LowerBoundRow(r.fB, r.Fba, 2);
     return p;
   }
   const std::shared_ptr<CKajyuCase> kase = doc.pCase(caseIndex);
   if (doc.Sisin == 2) {
     p.panelVisible = doc.WallType() != 0;
     const double qa = AllowableReaction(doc, kase.get(), r.Qa);
-    p.reaction = VerdictRow(q, qa, ReactionOk(r.Qmax, r.Qmin, qa), "<", ">");
+    p.reaction = VerdictRow(q, qa, 2, ReactionOk(r.Qmax, r.Qmin, qa));
     return p;
   }
-  p.reaction = BoundRow(q, r.Qa, ReactionOk(r.Qmax, r.Qmin, r.Qa));
+  p.reaction = VerdictRow(q, r.Qa, 2, ReactionOk(r.Qmax, r.Qmin, r.Qa));
   return p;
 }
 

@@ -27,14 +27,16 @@ class CKusabiRes;
 struct JudgeRow {
   double value = kNullBox;  // kNullBox when not computed
   double limit = kNullBox;
-  std::string mark;     // "<", ">", or "" when not computed
+  std::string mark;     // "<", "=", ">", or "" when not computed
   std::string verdict;  // "OK", "OUT" or "-----"
   bool ok = false;      // back colour: blue when ok, else red
 };
-// Mark "<" when value < limit, else ">" (">" at equality).
-// Lower bound: OK when value >= limit. Upper bound: OK when value <= limit.
-JudgeRow LowerBoundRow(double value, double limit);
-JudgeRow UpperBoundRow(double value, double limit);
+// Mark "<", "=" or ">": how the two boxes compare as they show the numbers
+// with `decimals` decimals (so 1.4996 against 1.50 reads "="), whatever the
+// verdict. Lower bound: OK when value >= limit. Upper bound: OK when
+// value <= limit.
+JudgeRow LowerBoundRow(double value, double limit, int decimals);
+JudgeRow UpperBoundRow(double value, double limit, int decimals);
 
 // Back colours of the judgement box (Windows colour numbers &HBBGGRR).
 inline constexpr uint32_t kJudgeBoxBlue = 16711680;
@@ -52,7 +54,7 @@ struct OverturningPage {
   double Mr = 0, Mo = 0, V = 0, D = 0, E = 0;
   JudgeRow factor;        // Fm against Fma, lower bound
   JudgeRow position;      // D against L = B/2 - Ea, lower bound
-  JudgeRow eccentricity;  // E against Ea (mark from the verdict)
+  JudgeRow eccentricity;  // E (signed, as its box shows it) against Ea
 };
 OverturningPage OverturningPageModel(const CDocument& doc, const CAntRes& r);
 

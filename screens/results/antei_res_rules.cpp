@@ -1,8 +1,10 @@
 #include "screens/results/antei_res_rules.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 
+#include "calc/stability/printed_relation.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -114,30 +116,22 @@ SummaryCell Judged(std::string text, bool ok) {
   return {std::move(text), true, ok ? kResultBlue : kResultRed};
 }
 
-// A mark needs both values; a value beyond 1e8 is still compared.
-bool Comparable(double value, double limit) {
-  return !IsMissingResult(value) && !IsMissingResult(limit);
-}
-
-// Value, mark and allowable of a check whose mark follows the verdict.
-SummaryGroupCells Verdict(double value, double limit, int decimals, bool ok, const char* okMark,
-                          const char* outMark) {
-  const bool computed = Comparable(value, limit);
+// Value, mark and allowable of a check: the colour is the verdict, the mark
+// the relation of the two cells as shown (a value beyond 1e8 shows "-----"
+// and still exceeds the allowable).
+SummaryGroupCells Verdict(double value, double limit, int decimals, bool ok) {
   return {Judged(ResultCellText(value, decimals), ok),
-          Plain(computed ? (ok ? okMark : outMark) : ""), Plain(ResultCellText(limit, decimals))};
-}
-
-// A safety factor: blue when it reaches its allowable, ">" only above it.
-SummaryGroupCells Factor(double value, double limit, int decimals) {
-  const bool ok = PassesLowerBound(value, limit);
-  const bool computed = Comparable(value, limit);
-  return {Judged(ResultCellText(value, decimals), ok),
-          Plain(computed ? (value > limit ? ">" : "<") : ""),
+          Plain(RelationMark(ComparePrinted(value, limit, decimals), kAsciiMarks)),
           Plain(ResultCellText(limit, decimals))};
 }
 
+// A safety factor: blue when it reaches its allowable.
+SummaryGroupCells Factor(double value, double limit, int decimals) {
+  return Verdict(value, limit, decimals, PassesLowerBound(value, limit));
+}
+
 SummaryGroupCells Thrust(const CAntRes& r) {
-  return Verdict(r.Xh, r.Xd, 3, ThrustOk(r.Xh, r.Xd), "<", ">");
+  return Verdict(r.Xh, r.Xd, 3, ThrustOk(r.Xh, r.Xd));
 }
 
 SummaryGroupCells Overturning(const CDocument& doc, const CAntRes& r) {
@@ -154,10 +148,10 @@ SummaryGroupCells Overturning(const CDocument& doc, const CAntRes& r) {
   }
   if (doc.WallType() == 2 && doc.Sisin == 2) {
     const double L = ResultantDistanceLimit(r.Breadth, r.Ea);
-    return Verdict(r.D, L, 3, ResultantDistanceOk(r.D, r.Breadth, r.Ea), ">", "<");
+    return Verdict(r.D, L, 3, ResultantDistanceOk(r.D, r.Breadth, r.Ea));
   }
   const double absE = IsComputedResult(r.E) ? std::fabs(r.E) : r.E;
-  return Verdict(absE, r.Ea, 3, EccentricityOk(r.E, r.Ea, doc.WallType()), "<", ">");
+  return Verdict(absE, r.Ea, 3, EccentricityOk(r.E, r.Ea, doc.WallType()));
 }
 
 SummaryGroupCells Sliding(const CAntRes& r) {
@@ -183,10 +177,13 @@ void Bearing(const CDocument& doc, const CAntRes& r, const CKajyuCase* kase,
   }
   const double qa = AllowableReaction(doc, kase, r.Qa);
   const bool ok = ReactionOk(r.Qmax, r.Qmin, qa);
-  // The mark follows the verdict: a reaction outside the base reads ">".
-  const bool comparable = Comparable(r.Qmax, qa) && !IsMissingResult(r.Qmin);
-  groups.push_back(
-      {Judged(qText, ok), Plain(comparable ? (ok ? "<" : ">") : ""), Plain(ResultCellText(qa, 2))});
+  // The governing reaction against qa; a reaction outside the base (1e10)
+  // reads "----- >".
+  const PrintedRelation relation = IsMissingResult(r.Qmin) || IsMissingResult(r.Qmax)
+                                       ? PrintedRelation::kNone
+                                       : ComparePrinted(std::max(r.Qmax, r.Qmin), qa, 2);
+  groups.push_back({Judged(qText, ok), Plain(RelationMark(relation, kAsciiMarks)),
+                    Plain(ResultCellText(qa, 2))});
   if (wide) groups.push_back({});
 }
 

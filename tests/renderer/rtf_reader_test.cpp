@@ -9,7 +9,11 @@
 #include <QStandardPaths>
 
 #include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
 #include <string>
+#include <vector>
 
 #include "platform/text/cp932.h"
 #include "external_tools.h"
@@ -79,6 +83,88 @@ TEST(RtfReader, LibreOfficeReadsTheReport) {
   // The picture reaches the second page.
   const std::string images = RunTool(QStringLiteral("pdfimages"), {"-list", pdf});
   EXPECT_NE(images.find("\n   2 "), std::string::npos) << images;
+}
+
+// Two tables wider than the text width in the preview's widths: the
+// horizontal loads (16 + 6 x 12 characters) and a stability summary with a
+// five-digit reaction. In the RTF both fit the text width, and LibreOffice
+// keeps every heading and number of them whole on one line.
+TEST(RtfReader, WideTablesFitTheTextWidthWithEveryNumberWhole) {
+  const QString soffice = QStandardPaths::findExecutable(QStringLiteral("soffice"));
+  if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
+  TestFolder folder;
+  ASSERT_TRUE(folder.Valid());
+  const std::string dir = folder.Path();
+  RenderRun run;
+  run.workFolder = dir;
+  ParseStyleSheet(Utf8ToCp932("$page{marginLeft:25mm;marginRight:20mm;marginTop:20mm;"
+                              "marginBottom:20mm;}"),
+                  run.sheet);
+  std::string loads =
+      "<TABLE ROW=4, COL=7><COLWIDTH=16, SCOL=0, ECOL=0><COLWIDTH=12, SCOL=1, ECOL=6><HEADER>"
+      "<TL=11, SROW=0, SCOL=0, EROW=3, ECOL=6>"
+      "<TD SROW=0, SCOL=1>鉛直力 V</TD><TD SROW=1, SCOL=1>(kN/m)</TD>"
+      "<TD SROW=0, SCOL=2>作用位置 X</TD><TD SROW=1, SCOL=2>(m)</TD>"
+      "<TD SROW=0, SCOL=3>V･X</TD><TD SROW=1, SCOL=3>(kN･m/m)</TD>"
+      "<TD SROW=0, SCOL=4>水平力 H</TD><TD SROW=1, SCOL=4>(kN/m)</TD>"
+      "<TD SROW=0, SCOL=5>作用位置 Y</TD><TD SROW=1, SCOL=5>(m)</TD>"
+      "<TD SROW=0, SCOL=6>H･Y</TD><TD SROW=1, SCOL=6>(kN･m/m)</TD></HEADER>"
+      "<TD SROW=2, SCOL=0> 衝突荷重</TD><TD SROW=2, SCOL=1>123.45</TD>"
+      "<TD SROW=2, SCOL=2>12.345</TD><TD SROW=2, SCOL=3>1523.99</TD>"
+      "<TD SROW=2, SCOL=4>234.56</TD><TD SROW=2, SCOL=5>11.222</TD>"
+      "<TD SROW=2, SCOL=6>2632.23</TD></TABLE><BR>";
+  std::string summary =
+      "<TABLE ROW=4, COL=7, HALIGN=CENTER><COLWIDTH= 3, SCOL=0, ECOL=0>"
+      "<COLWIDTH=22, SCOL=1, ECOL=1><COLWIDTH= 7, SCOL=2, ECOL=3><COLWIDTH=13, SCOL=4, ECOL=6>"
+      "<TL=9, SROW=0, SCOL=0, EROW=3, ECOL=6>"
+      "<TD SROW=0, SCOL=0>1</TD><TD SROW=0, SCOL=1> 自重+載荷重(自動車)</TD>"
+      "<TD SROW=0, SCOL=2>常時</TD><TD SROW=0, SCOL=3>無視</TD>"
+      "<TD SROW=0, SCOL=4>e= 0.186</TD><TD SROW=1, SCOL=4> &gt;   0.142</TD>"
+      "<TD SROW=0, SCOL=5>Fs= 1.912</TD><TD SROW=1, SCOL=5> &gt;  1.500</TD>"
+      "<TD SROW=0, SCOL=6>qmax=42202.35</TD><TD SROW=1, SCOL=6>qmin=12345.67</TD>"
+      "<TD SROW=2, SCOL=6>&gt; qa=  300.00</TD></TABLE>";
+  const std::string markup =
+      Utf8ToCp932("<html><body>\r\n" + loads + "\r\n" + summary + "\r\n</body></html>\r\n");
+  std::string rtfPath;
+  {
+    CPreviewDlg dlg(1, 0, markup, run, nullptr);
+    dlg.OnInitDialog();
+    rtfPath = dlg.RtfPath().toStdString();
+  }
+  ASSERT_FALSE(rtfPath.empty());
+  std::ifstream in(rtfPath, std::ios::binary);
+  const std::string rtf((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  // A4 11906 twips less 25 mm (1417) and 20 mm (1133): 9356.
+  ASSERT_NE(rtf.find("\\margl1417\\margr1133"), std::string::npos);
+  const std::regex cellx("\\\\cellx(-?[0-9]+)");
+  int cells = 0;
+  for (auto it = std::sregex_iterator(rtf.begin(), rtf.end(), cellx); it != std::sregex_iterator();
+       ++it, ++cells) {
+    EXPECT_LE(std::stoi((*it)[1]), 9356);
+  }
+  EXPECT_GT(cells, 14);
+  const std::regex trleft("\\\\trleft(-?[0-9]+)");
+  for (auto it = std::sregex_iterator(rtf.begin(), rtf.end(), trleft); it != std::sregex_iterator();
+       ++it) {
+    EXPECT_GE(std::stoi((*it)[1]), 0);
+  }
+
+  const PdfConversion lo = ConvertRtfToPdf(soffice, dir, rtfPath);
+  if (!lo.finished) FAIL() << "LibreOffice did not finish";
+  ASSERT_TRUE(QFileInfo::exists(lo.pdf)) << lo.errors;
+  std::vector<std::string> lines;
+  std::istringstream layout(RunTool(QStringLiteral("pdftotext"), {"-layout", lo.pdf, "-"}));
+  for (std::string line; std::getline(layout, line);) lines.push_back(Squeezed(line));
+  for (const char* word : {"(kN･m/m)", "H･Y", "V･X", "1523.99", "2632.23", "qmax=42202.35",
+                           "qmin=12345.67", "qa=300.00", "Fs=1.912", "自重+載荷重(自動車)"}) {
+    size_t found = 0;
+    for (const std::string& line : lines) found += Count(line, word);
+    EXPECT_GE(found, 1u) << "not whole on one line: " << word;
+  }
+  // Both "(kN･m/m)" headings.
+  size_t units = 0;
+  for (const std::string& line : lines) units += Count(line, "(kN･m/m)");
+  EXPECT_EQ(units, 2u);
 }
 
 }  // namespace

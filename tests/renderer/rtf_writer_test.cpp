@@ -84,6 +84,34 @@ TEST(RtfText, Escapes) {
   }
 }
 
+// In a table cell a word of one-byte characters (a number, a unit) is held
+// together by word joiners, and blanks between two such words are
+// non-breaking; double-byte text still breaks.
+TEST(RtfText, CellWordsAreKeptWhole) {
+  const std::string wj = "{\\uc0\\u8288}";
+  const struct {
+    const char* name;
+    std::string in;
+    std::string out;
+  } cases[] = {
+      {"number", "42.35", "4" + wj + "2" + wj + "." + wj + "3" + wj + "5"},
+      {"label and number", "qmax=1.5", "q" + wj + "m" + wj + "a" + wj + "x" + wj + "=" + wj + "1" +
+                                           wj + "." + wj + "5"},
+      // "qmax=  80.89" stays one line, as in the preview.
+      {"blanks between one-byte words hold", "e=  1", "e" + wj + "=\\~\\~1"},
+      {"blank before double-byte text breaks", "1 \x96\xb3", "1 \\'96\\'b3"},
+      {"leading and trailing blanks break", " 1 ", " 1 "},
+      {"brackets escaped and joined", "(m)", "\\'28" + wj + "m" + wj + "\\'29"},
+      {"half-width middle dot of a unit", "kN\xa5m", "k" + wj + "N" + wj + "\\'a5" + wj + "m"},
+      {"double-byte text is not joined", "1\x96\xb3", "1\\'96\\'b3"},
+      {"one character", "7", "7"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(CRtfWriter::EscapeWordsWhole(c.in), c.out);
+  }
+}
+
 TEST(RtfText, LengthsAndFileNames) {
   const struct { const char* text; double base; int32_t twips; } cases[] = {
       {"20mm", 0, 1133},   // 20 / 25.4 * 1440 = 1133.86
@@ -367,7 +395,9 @@ TEST_F(RtfFile, Tables) {
   EXPECT_EQ(Count(rtf, "\\clvmgf"), 2u);
   EXPECT_EQ(Count(rtf, "\\clvmrg"), 2u);
   EXPECT_NE(rtf.find("\\pard\\plain \\ql" + std::string(kCellPara) + "{" + kRunFonts + " L\\cell}"), std::string::npos);
-  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 11}{" + kRunFonts + " \\cell}"),
+  // The two digits of the index joined, so no reader breaks them apart.
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 1{\\uc0\\u8288}1}{" +
+                     kRunFonts + " \\cell}"),
             std::string::npos) << rtf;
   EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("備　考") + "\\cell}"), std::string::npos);
   // Six cells in each grid row of the second table, two in the first.

@@ -22,7 +22,7 @@ namespace {
 
 std::unique_ptr<CDocument> Sample(const char* name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv"));
+  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
   return doc;
 }
 

@@ -122,7 +122,7 @@ class ShellFixture : public ::testing::Test {
 };
 
 inline std::string ExampleFile(const char* name) {
-  return std::string(NORVA_SOURCE_DIR) + "/examples/" + name;
+  return std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name;
 }
 
 inline std::shared_ptr<CDocument> ShellFixture::OpenCopy(const char* name) {

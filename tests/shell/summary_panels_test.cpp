@@ -66,17 +66,20 @@ void ExpectLines(const std::vector<JudgedRow>& rows) {
 
 TEST(JudgedLines, SignsAndColoursOfEveryKindOfCheck) {
   ExpectLines({
-      {"thrust inside", ThrustLine(0.6, 0.6), "X'=0.600 > Xh=0.600", kJudgeBlack},
+      {"thrust inside", ThrustLine(0.61, 0.6), "X'=0.610 > Xh=0.600", kJudgeBlack},
+      {"thrust on the middle third", ThrustLine(0.6, 0.6), "X'=0.600 = Xh=0.600", kJudgeBlack},
       {"thrust outside", ThrustLine(0.5, 0.6), "X'=0.500 < Xh=0.600", kJudgeRed},
       {"Fm enough", SafetyLine("Fm", 2.0, 1.5), "Fm=2.00 > 1.50", kJudgeBlack},
-      // Shown rounded to the allowed value, but still short of it.
-      {"Fm just short", SafetyLine("Fm", 1.495, 1.5), "Fm=1.50 < 1.50", kJudgeRed},
+      // Shown rounded to the allowed value, but still short of it: the
+      // numbers read equal, the colour is the verdict.
+      {"Fm just short", SafetyLine("Fm", 1.495, 1.5), "Fm=1.50 = 1.50", kJudgeRed},
       {"Fs short", SafetyLine("Fs", 1.2, 1.5), "Fs=1.20 < 1.50", kJudgeRed},
       {"Fb enough", SafetyLine("Fb", 3.456, 3.0), "Fb=3.46 > 3.00", kJudgeBlack},
       {"e inside", EccentricityLine(0.12, 0.3, 6, 1), "e=0.120 < B/6=0.300", kJudgeBlue},
-      {"e on the limit", EccentricityLine(0.3, 0.3, 6, 1), "e=0.300 < B/6=0.300", kJudgeBlue},
+      {"e on the limit", EccentricityLine(0.3, 0.3, 6, 1), "e=0.300 = B/6=0.300", kJudgeBlue},
       {"e beyond, front", EccentricityLine(0.45, 0.3, 3, 1), "e=0.450 > B/3=0.300", kJudgeRed},
-      {"e beyond, back, gravity", EccentricityLine(-0.5, 0.3, 6, 1), "e=-0.500 > B/6=0.300",
+      // e is shown with its sign: -0.500 < 0.300, failing on a gravity wall.
+      {"e beyond, back, gravity", EccentricityLine(-0.5, 0.3, 6, 1), "e=-0.500 < B/6=0.300",
        kJudgeRed},
       {"e beyond, back, block", EccentricityLine(-0.5, 0.3, 6, 0), "e=-0.500 < B/6=0.300",
        kJudgeBlue},
@@ -87,7 +90,7 @@ TEST(JudgedLines, SignsAndColoursOfEveryKindOfCheck) {
       {"d short", LeaningLine(0.5, 1.8, 0.3, 6), "d=0.500 < B/3=0.600", kJudgeRed},
       {"d enough", LeaningLine(0.61, 1.8, 0.3, 6), "d=0.610 > B/3=0.600", kJudgeBlue},
       // l = 2.0 / 2 - 0.5 = 0.5 = B/4 (Ea = B/4) exactly: a d on the limit passes.
-      {"d on the limit", LeaningLine(0.5, 2.0, 0.5, 4), "d=0.500 > B/4=0.500", kJudgeBlue},
+      {"d on the limit", LeaningLine(0.5, 2.0, 0.5, 4), "d=0.500 = B/4=0.500", kJudgeBlue},
       {"d without Ea", LeaningLine(1.0, 1.8, 0, 0), "d=1.000 > B/2=0.900", kJudgeBlue},
       // Ea = B/3: l = 1.8 / 2 - 0.6 = 0.3 = B/6.
       {"d seismic", LeaningLine(0.31, 1.8, 0.6, 3), "d=0.310 > B/6=0.300", kJudgeBlue},
@@ -115,17 +118,18 @@ TEST(JudgedLines, NotComputableValuesShowDashesAndFail) {
   EXPECT_EQ(DisplayNumberAligned(kNullBox, "#0.00"), "-----");
 
   ExpectLines({
-      {"Fs null", SafetyLine("Fs", kNullBox, 1.5), "Fs=----- < 1.50", kJudgeRed},
-      {"Fsa null", SafetyLine("Fs", 2.0, kNullBox), "Fs=2.00 < -----", kJudgeRed},
-      {"Fm infinite", SafetyLine("Fm", inf, 1.5), "Fm=----- < 1.50", kJudgeRed},
-      {"thrust null", ThrustLine(kNullBox, 0.6), "X'=----- < Xh=0.600", kJudgeRed},
+      // Nothing to compare: no mark between the numbers.
+      {"Fs null", SafetyLine("Fs", kNullBox, 1.5), "Fs=----- 1.50", kJudgeRed},
+      {"Fsa null", SafetyLine("Fs", 2.0, kNullBox), "Fs=2.00 -----", kJudgeRed},
+      {"Fm infinite", SafetyLine("Fm", inf, 1.5), "Fm=----- 1.50", kJudgeRed},
+      {"thrust null", ThrustLine(kNullBox, 0.6), "X'=----- Xh=0.600", kJudgeRed},
       // A null e would pass as "far behind" on a block wall: it fails instead.
-      {"e null, block", EccentricityLine(kNullBox, 0.3, 6, 0), "e=----- > B/6=0.300", kJudgeRed},
-      {"Ea null", EccentricityLine(0.1, kNullBox, 6, 1), "e=0.100 > B/6=-----", kJudgeRed},
+      {"e null, block", EccentricityLine(kNullBox, 0.3, 6, 0), "e=----- B/6=0.300", kJudgeRed},
+      {"Ea null", EccentricityLine(0.1, kNullBox, 6, 1), "e=0.100 B/6=-----", kJudgeRed},
       {"case Ea null", EccentricityLine(0.1, 0.3, kNullDouble, 1), "e=0.100 < B/-----=0.300",
        kJudgeBlue},
-      {"d null", LeaningLine(kNullBox, 1.8, 0.3, 6), "d=----- < B/3=0.600", kJudgeRed},
-      {"B null", LeaningLine(0.5, kNullBox, 0.3, 6), "d=0.500 < B/3=-----", kJudgeRed},
+      {"d null", LeaningLine(kNullBox, 1.8, 0.3, 6), "d=----- B/3=0.600", kJudgeRed},
+      {"B null", LeaningLine(0.5, kNullBox, 0.3, 6), "d=0.500 B/3=-----", kJudgeRed},
   });
 }
 
@@ -207,12 +211,12 @@ TEST_F(ResultPanelTest, CaseWithoutResultsShowsDashesInRed) {
     *v = kNullBox;
   DrawResultSummary(canvas_, &doc_, Frame());
   const auto t = Texts(canvas_);
-  ExpectAt(t, "e=----- > B/6=-----", 370, 528.4, kJudgeRed);
-  ExpectAt(t, "Fs=----- < -----", 370, 1046.8, kJudgeRed);
+  ExpectAt(t, "e=----- B/6=-----", 370, 528.4, kJudgeRed);
+  ExpectAt(t, "Fs=----- -----", 370, 1046.8, kJudgeRed);
   ExpectAt(t, "q1=-----", 370, 1565.2, kJudgeRed);
   ExpectAt(t, "q2=-----", 370, 1824.4, kJudgeRed);
   // After "q1=----- " (9 half-ems = 810).
-  ExpectAt(t, "> qa=-----", 370 + 810, 259.2 * 6.5 + 10, kJudgeRed);
+  ExpectAt(t, "qa=-----", 370 + 810, 259.2 * 6.5 + 10, kJudgeRed);
   for (const Drawn& d : t) EXPECT_EQ(d.text.find("1797"), std::string::npos) << d.text;
 }
 

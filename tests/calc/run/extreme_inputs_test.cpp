@@ -89,7 +89,7 @@ TEST(CalcAnteiExtremes, MixedWallWithALowUpperWallGetsEveryResult) {
     ScopedTempDir tmp;
     ScopedMessages msg;
     CDocument d;
-    d.FileName = std::string(NORVA_SOURCE_DIR) + "/examples/mixed.nrv";
+    d.FileName = std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/mixed.nrv";
     ASSERT_TRUE(DataFileRead(d));
     ASSERT_EQ(d.WallType(), 3);
     d.MxwH1 = h1;

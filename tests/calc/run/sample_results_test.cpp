@@ -24,13 +24,13 @@ void ExpectRel(double actual, double expected, double rel = 1e-6) {
   EXPECT_NEAR(actual, expected, std::fabs(expected) * rel + 1e-9);
 }
 
-// Reads examples/<name>.nrv (or a path ending in ".nrv"), optionally with
+// Reads tests/fixtures/designs/<name>.nrv (or a path ending in ".nrv"), optionally with
 // water in every case and the critical level searched, and calculates it as
 // the program does.
 void CalcSample(CDocument& doc, const std::string& name, bool water) {
   doc.FileName = name.ends_with(".nrv")
                      ? name
-                     : std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv";
+                     : std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv";
   ASSERT_TRUE(DataFileRead(doc));
   if (water) {
     doc.nWater = 1;

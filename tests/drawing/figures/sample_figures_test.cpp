@@ -67,7 +67,7 @@ class SampleResultFigures : public ::testing::Test {
 
   std::unique_ptr<CDocument> Read(const char* name) {
     auto doc = std::make_unique<CDocument>();
-    doc->FileName = std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv";
+    doc->FileName = std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv";
     EXPECT_TRUE(DataFileRead(*doc));
     return doc;
   }

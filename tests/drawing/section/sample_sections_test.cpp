@@ -66,7 +66,7 @@ class SampleSections : public ::testing::TestWithParam<const char*> {};
 TEST_P(SampleSections, DrawOnScreenAndInTheReportPicture) {
   App();
   CDocument doc;
-  ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/examples/" + GetParam()));
+  ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + GetParam()));
   ASSERT_TRUE(CanDrawSection(doc));
   QTemporaryDir tmp;
   const QString dir = OutDir(tmp);
@@ -122,7 +122,7 @@ INSTANTIATE_TEST_SUITE_P(Examples, SampleSections,
 TEST(SampleFigures, AreaAndCheckSectionPictures) {
   App();
   CDocument doc;
-  ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/examples/gravity.nrv"));
+  ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/gravity.nrv"));
   QTemporaryDir tmp;
   const QString dir = OutDir(tmp);
   KutaiPoints p{};

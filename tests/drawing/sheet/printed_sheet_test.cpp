@@ -118,7 +118,7 @@ TEST(PrintedSheet, TextSizesInPointsAndAnglesInTenths) {
 }
 
 bool ReadSample(CDocument& doc, const char* name) {
-  doc.FileName = std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv";
+  doc.FileName = std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv";
   return DataFileRead(doc);
 }
 

@@ -8,6 +8,7 @@
 
 #include "calc/member/suryou.h"
 #include "drawing/sheet/sheet_run.h"
+#include "document/nulls.h"
 #include "drawing/sheet/sheet_test_support.h"
 
 namespace norva {
@@ -168,6 +169,39 @@ TEST(QuantityTable, NoRowsLeavesTheHeaderRow) {
   ASSERT_EQ(SuryouCnt, 0);
   EXPECT_NEAR(s.run.SkzMatH, 10, 1e-9);
   EXPECT_NEAR(s.run.SkzMatW, 18 + 8 + 18 + 18, 1e-9);
+}
+
+// The quantities are computed for the wall length WallL (concrete = L x A):
+// the heading names that length, not a fixed 10 m.
+TEST(QuantityTable, HeadingNamesTheWallLengthOfTheQuantities) {
+  struct Row {
+    const char* name;
+    double length;
+    const char* title;
+  };
+  const Row rows[] = {
+      {"usual 10 m", 10, "数量表(10m当たり)"},
+      {"one decimal", 12.5, "数量表(12.5m当たり)"},
+      {"three decimals", 7.125, "数量表(7.125m当たり)"},
+      {"trailing zero of 20", 20, "数量表(20m当たり)"},
+      {"below a metre", 0.5, "数量表(0.5m当たり)"},
+      {"never entered", kNullDouble, "数量表"},
+      {"zero", 0, "数量表"},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    EXPECT_EQ(QuantityTableTitle(x.length), x.title);
+  }
+  // The sheet draws the heading of the document's length.
+  CDocument d;
+  sheet_test::GravityWall(d);
+  Margins(d);
+  d.Suryou = 0;
+  d.WallL = 12.5;
+  Sheet s(0.02);
+  SkzTitle(s.run, d);
+  EXPECT_NE(s.Find("数量表(12.5m当たり)"), nullptr);
+  EXPECT_EQ(s.Find("数量表(10m当たり)"), nullptr);
 }
 
 TEST(QuantityTable, QuantityCellTextIsTenCharactersRightAligned) {

@@ -128,6 +128,30 @@ TEST_F(JyoukenLines, GroundConstantLinesByMethodBackGroundGuidelineKeyAndBearing
             }
 }
 
+// The sliding check multiplies V by μ as the calculation carries it, three
+// decimals: a checker reading 0.58 for tan 30° = 0.57735 gets 74.50 for
+// 128.44 × μ where the calculation has 128.44 × 0.577 = 74.11.
+TEST_F(JyoukenLines, FrictionCoefficientPrintedWithTheThreeDecimalsTheCalculationCarries) {
+  struct Row {
+    const char* name;
+    double myu;
+    const char* text;
+  };
+  const Row rows[] = {
+      {"tan 30 deg", 0.5773502691896257, " 0.577"},
+      {"tan 35 deg", 0.7002075382097097, " 0.700"},
+      {"two decimals entered", 0.6, " 0.600"},
+      {"half a thousandth rounds away from zero", 0.4545, " 0.455"},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    auto doc = test::GoldenGravity();
+    doc->Myu = x.myu;
+    const auto l = Write([&](PrnFile& f) { PrnJyoukenGround(f, *doc); });
+    EXPECT_TRUE(Has(l, std::string("底面と地盤との間の摩擦係数　　　　　　　μ<SUB> </SUB>  ：") + x.text));
+  }
+}
+
 // ---- Title, back ground, water ----------------------------------------------------
 
 TEST_F(JyoukenLines, FrontSlopeAndJointLinesByWallTypeAndGuideline) {

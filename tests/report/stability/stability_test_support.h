@@ -62,7 +62,7 @@ inline std::shared_ptr<CWeight> Triangle(double gam, double kh, bool closed = tr
 
 inline std::unique_ptr<CDocument> Sample(const char* name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv"))
+  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"))
       << name;
   return doc;
 }

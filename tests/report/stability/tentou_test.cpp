@@ -149,6 +149,51 @@ TEST_F(Tentou, EccentricityVerdicts) {
   }
 }
 
+// The mark between two printed numbers is their true relation; the verdict
+// is the check's rule. They part where a value rounds onto its allowable
+// (1.4996 prints 1.500 against 1.50 and still fails).
+TEST_F(Tentou, MarkIsTheRelationOfThePrintedNumbers) {
+  struct Row {
+    const char* name;
+    int32_t wallType, nTentou;
+    double fm, d, e;  // Fma 1.5; B 2.4, Ea 0.4 (B/6), so L = 1.2 - 0.4 = 0.8
+    const char* numbers;
+    const char* verdict;
+  };
+  const Row rows[] = {
+      {"factor short, prints equal", 1, 1, 1.4996, 0, 0, "= 1.500&nbsp;≧&nbsp; 1.50", "OUT"},
+      {"factor short", 1, 1, 1.2, 0, 0, "= 1.200&nbsp;＜&nbsp; 1.50", "OUT"},
+      {"factor enough", 1, 1, 1.5004, 0, 0, "= 1.500&nbsp;≧&nbsp; 1.50", "OK"},
+      {"distance short, prints equal", 2, 0, 0, 0.79996, 0, "d= 0.800&sp;(m) ≧ <box>", "OUT"},
+      {"distance short", 2, 0, 0, 0.7, 0, "d= 0.700&sp;(m) ＜ <box>", "OUT"},
+      {"eccentricity beyond, prints equal", 1, 0, 0, 0, 0.40004, "|e|= 0.400&sp;(m) ≦ <box>",
+       "OUT"},
+      {"eccentricity beyond the toe", 1, 0, 0, 0, 0.5, "|e|= 0.500&sp;(m) ＞ <box>", "OUT"},
+      // A block wall passes on the heel side, and still |e| > B/6.
+      {"block wall, heel side", 0, 0, 0, 0, -0.6, "|e|= 0.600&sp;(m) ＞ <box>",
+       "背面側への転倒故、OK"},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    auto doc = Plain(x.wallType, {"一"});
+    doc->nTentou = x.nTentou;
+    doc->Sisin = x.wallType == 2 ? 2 : 0;
+    doc->pCase(0)->Ea = 6;
+    CAntRes& r = *doc->AntRes(0, 0);
+    r.SgmMr = 150;
+    r.SgmMo = 100;
+    r.Fm = x.fm;
+    r.Fma = 1.5;
+    r.Breadth = 2.4;
+    r.Ea = 0.4;
+    r.D = x.d;
+    r.E = x.e;
+    const std::string text = Cp932ToUtf8(Cases(*doc, 0));
+    EXPECT_NE(text.find(x.numbers), std::string::npos) << text;
+    EXPECT_NE(text.find(std::string("→　") + x.verdict + "</math>"), std::string::npos) << text;
+  }
+}
+
 TEST_F(Tentou, ChecksNotComputedPrintDashes) {
   auto doc = Plain(1, {"不能"});
   doc->pCase(0)->Ea = 6;

@@ -37,7 +37,7 @@ class SinkScope {
 };
 
 inline std::string SamplePath(const std::string& name) {
-  return std::string(NORVA_SOURCE_DIR) + "/examples/" + name;
+  return std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name;
 }
 
 inline void ReadSample(CDocument& doc, const std::string& name) {

@@ -40,24 +40,27 @@ TEST(AnteiResJudgeRows, MarksAndVerdictsAroundEquality) {
     const char* upperVerdict;
   } rows[] = {
       {"below", 1.4, 1.5, "<", "OUT", "OK"},
-      {"equal reads > and OK both ways", 1.5, 1.5, ">", "OK", "OK"},
+      {"equal reads = and OK both ways", 1.5, 1.5, "=", "OK", "OK"},
+      // Shown with two decimals both read 1.50: "=", though Fs < Fsa fails.
+      {"equal as shown, below as computed", 1.4996, 1.5, "=", "OUT", "OK"},
+      {"above as shown", 1.506, 1.5, ">", "OK", "OUT"},
       {"above", 1.6, 1.5, ">", "OK", "OUT"},
       {"value not computed", kNullBox, 1.5, "", "-----", "-----"},
       {"limit not computed", 1.5, kNullBox, "", "-----", "-----"},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
-    const JudgeRow lo = LowerBoundRow(r.v, r.lim);
-    const JudgeRow up = UpperBoundRow(r.v, r.lim);
+    const JudgeRow lo = LowerBoundRow(r.v, r.lim, 2);
+    const JudgeRow up = UpperBoundRow(r.v, r.lim, 2);
     ExpectRow(lo, r.lowerMark, r.lowerVerdict, std::string(r.lowerVerdict) == "OK");
     ExpectRow(up, r.lowerMark, r.upperVerdict, std::string(r.upperVerdict) == "OK");
   }
   // A value that was not computed leaves its box blank, the other shows.
-  const JudgeRow r = LowerBoundRow(kNullBox, 1.5);
+  const JudgeRow r = LowerBoundRow(kNullBox, 1.5, 2);
   EXPECT_EQ(r.value, kNullBox);
   EXPECT_EQ(r.limit, 1.5);
   // Beyond 1e8: compared and failing.
-  ExpectRow(UpperBoundRow(1e10, 200), ">", "OUT", false);
+  ExpectRow(UpperBoundRow(1e10, 200, 2), ">", "OUT", false);
 }
 
 TEST(AnteiResThrustPage, LimitHeightAndJudgement) {
@@ -67,7 +70,7 @@ TEST(AnteiResThrustPage, LimitHeightAndJudgement) {
   r.Xd = 0.45;
   r.Ha = kNullBox;  // no limit height found: its box stays blank
   const ThrustPage p = ThrustPageModel(r);
-  ExpectRow(p.row, ">", "OK", true);
+  ExpectRow(p.row, "=", "OK", true);
   EXPECT_EQ(p.Ha, kNullBox);
   r.Xh = 0.451;
   ExpectRow(ThrustPageModel(r).row, ">", "OUT", false);
@@ -95,12 +98,12 @@ TEST(AnteiResOverturningPage, EqualityAndTheHeelSide) {
   r.E = 0.5;
   auto gravity = Doc(1);
   OverturningPage p = OverturningPageModel(*gravity, r);
-  ExpectRow(p.factor, ">", "OK", true);
-  ExpectRow(p.position, ">", "OK", true);
+  ExpectRow(p.factor, "=", "OK", true);
+  ExpectRow(p.position, "=", "OK", true);
   EXPECT_DOUBLE_EQ(p.position.limit, 1.0);
-  ExpectRow(p.eccentricity, "<", "OK", true);  // E = Ea
+  ExpectRow(p.eccentricity, "=", "OK", true);  // E = Ea
 
-  r.E = -0.75;  // -1.5 Ea, beyond the heel
+  r.E = -0.75;  // -1.5 Ea, beyond the heel; the box shows -0.750 < 0.500
   struct Row {
     const char* name;
     int32_t wallType;
@@ -108,8 +111,8 @@ TEST(AnteiResOverturningPage, EqualityAndTheHeelSide) {
     const char* verdict;
   } rows[] = {
       {"block wall leans on its backfill", 0, "<", "OK"},
-      {"gravity wall", 1, ">", "OUT"},
-      {"leaning wall", 2, ">", "OUT"},
+      {"gravity wall", 1, "<", "OUT"},
+      {"leaning wall", 2, "<", "OUT"},
       {"lower wall of a mixed wall, whichever part is selected", 3, "<", "OK"},
   };
   for (const Row& x : rows) {
@@ -139,7 +142,7 @@ TEST(AnteiResSlidePage, PlainKeyInclinedAndOmitted) {
   EXPECT_FALSE(p.keyPage);
   EXPECT_DOUBLE_EQ(p.force, 40);
   EXPECT_FALSE(p.omitted);
-  ExpectRow(p.fs, ">", "OK", true);  // Fs = Fsa passes
+  ExpectRow(p.fs, "=", "OK", true);  // Fs = Fsa passes
 
   auto key = Doc(1);
   key->Tokki = 1;
@@ -228,12 +231,12 @@ TEST(AnteiResBearingPage, ByGuidelineAndEntry) {
   EXPECT_EQ(p.page, 0);
   EXPECT_EQ(p.q1, "123.46");
   EXPECT_EQ(p.q2, "0.00");
-  ExpectRow(p.reaction, ">", "OK", true);  // farm roads: q = qa reads ">" and OK
+  ExpectRow(p.reaction, "=", "OK", true);  // farm roads: q = qa
 
   doc->Sisin = 2;
   doc->nQa = 0;
   p = BearingPageModel(*doc, 0, r);
-  ExpectRow(p.reaction, "<", "OK", true);  // road earthworks: "<" at equality
+  ExpectRow(p.reaction, "=", "OK", true);  // road earthworks: q = qa
   EXPECT_TRUE(p.panelVisible);
   // The larger reaction governs on every page, the heel's included.
   r.Qmax = 90;
@@ -272,7 +275,7 @@ TEST(AnteiResBearingPage, LargeBlockEffectiveWidth) {
   EXPECT_EQ(p.page, 1);
   EXPECT_DOUBLE_EQ(p.Bdash, 2.5);
   EXPECT_DOUBLE_EQ(p.QV, 240);
-  ExpectRow(p.factor, ">", "OK", true);
+  ExpectRow(p.factor, "=", "OK", true);
   r.Qmax = r.Qmin = 0;  // no reaction: e' and B' cannot be formed
   p = BearingPageModel(*doc, 0, r);
   EXPECT_EQ(p.Bdash, kNullBox);
@@ -281,7 +284,7 @@ TEST(AnteiResBearingPage, LargeBlockEffectiveWidth) {
   p = BearingPageModel(*doc, 0, r);
   EXPECT_EQ(p.q1, "-----");
   EXPECT_EQ(p.Bdash, kNullBox);
-  ExpectRow(p.factor, ">", "OK", true);  // still judged on fB
+  ExpectRow(p.factor, "=", "OK", true);  // still judged on fB
 }
 
 TEST(AnteiResBearingFactors, ShownOrGreyed) {

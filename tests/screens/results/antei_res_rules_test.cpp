@@ -239,29 +239,35 @@ TEST(AnteiResSummaryRow, EveryOverturningVariant) {
   } rows[] = {
       {"safety factor above", {1, 0, 0, 1, 0}, 2.0, 1.5, 0, 0, 0, 0, 0,
        {"2.00", ">", "1.50", kBlue}},
-      // Equal passes (blue) but keeps the grid's "<".
+      // Equal passes (blue); the mark is the cells' true relation.
       {"safety factor equal", {1, 0, 0, 2, 0}, 1.5, 1.5, 0, 0, 0, 0, 0,
-       {"1.50", "<", "1.50", kBlue}},
+       {"1.50", "=", "1.50", kBlue}},
+      // 1.496 shows as 1.50: the cells read equal, the verdict is the rule's.
+      {"safety factor equal as shown, short as computed", {1, 0, 0, 1, 0}, 1.496, 1.5, 0, 0, 0,
+       0, 0, {"1.50", "=", "1.50", kRed}},
       {"safety factor below", {1, 0, 0, 1, 0}, 1.4, 1.5, 0, 0, 0, 0, 0,
        {"1.40", "<", "1.50", kRed}},
       {"line of thrust inside", {0, 0, 0, 3, 0}, 0, 0, 0.4, 0.45, 0, 0, 0,
        {"0.400", "<", "0.450", kBlue}},
       {"line of thrust on the middle third", {0, 0, 0, 3, 0}, 0, 0, 0.45, 0.45, 0, 0, 0,
-       {"0.450", "<", "0.450", kBlue}},
+       {"0.450", "=", "0.450", kBlue}},
       {"line of thrust outside", {0, 0, 0, 3, 0}, 0, 0, 0.5, 0.45, 0, 0, 0,
        {"0.500", ">", "0.450", kRed}},
       // Leaning wall, road earthworks: L = 3/2 - 0.5 = 1.0.
       {"distance enough", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 1.2, 0, 0.5, {"1.200", ">", "1.000", kBlue}},
-      {"distance equal", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 1.0, 0, 0.5, {"1.000", ">", "1.000", kBlue}},
+      {"distance equal", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 1.0, 0, 0.5, {"1.000", "=", "1.000", kBlue}},
       {"distance short", {2, 0, 0, 0, 2}, 0, 0, 0, 0, 0.9, 0, 0.5, {"0.900", "<", "1.000", kRed}},
-      {"eccentricity within", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.5, 0.5,
-       {"0.500", "<", "0.500", kBlue}},
+      {"eccentricity within", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.4, 0.5,
+       {"0.400", "<", "0.500", kBlue}},
+      {"eccentricity on the limit", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.5, 0.5,
+       {"0.500", "=", "0.500", kBlue}},
       {"eccentricity toe side", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, 0.6, 0.5,
        {"0.600", ">", "0.500", kRed}},
       {"heel side, gravity wall", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, -0.75, 0.5,
        {"0.750", ">", "0.500", kRed}},
+      // Passes (a block wall leans on its backfill), yet 0.750 > 0.500.
       {"heel side, block wall", {0, 0, 0, 0, 4}, 0, 0, 0, 0, 0, -0.75, 0.5,
-       {"0.750", "<", "0.500", kBlue}},
+       {"0.750", ">", "0.500", kBlue}},
       {"heel side, leaning wall", {2, 0, 0, 0, 0}, 0, 0, 0, 0, 0, -0.75, 0.5,
        {"0.750", ">", "0.500", kRed}},
       {"eccentricity not computed", {1, 0, 0, 0, 0}, 0, 0, 0, 0, 0, kNullBox, 0.5,
@@ -298,7 +304,7 @@ TEST(AnteiResSummaryRow, MixedWallGridsJudgeEachPart) {
   Check(top.groups[0], {"0.300", ">", "0.250", kRed});
   EXPECT_EQ(top.sums[0], "42.00");
   const SummaryRow bottom = SummaryRowCells(*c.doc, 1, 0);
-  Check(bottom.groups[0], {"0.800", "<", "0.500", kBlue});
+  Check(bottom.groups[0], {"0.800", ">", "0.500", kBlue});
   EXPECT_EQ(bottom.sums[0], "100.00");
 }
 
@@ -309,7 +315,7 @@ TEST(AnteiResSummaryRow, Sliding) {
     Expect e;
   } rows[] = {
       {"above", 1.6, 1.5, {"1.60", ">", "1.50", kBlue}},
-      {"equal passes", 1.5, 1.5, {"1.50", "<", "1.50", kBlue}},
+      {"equal passes", 1.5, 1.5, {"1.50", "=", "1.50", kBlue}},
       {"below", 1.2, 1.5, {"1.20", "<", "1.50", kRed}},
       {"no horizontal force", -1, 1.5, {"", "------", "", kBlue}},
       {"zero resistance", 0, 1.5, {"0.00", "<", "1.50", kRed}},
@@ -333,7 +339,10 @@ TEST(AnteiResSummaryRow, BearingByGuidelineAndEntry) {
     Expect e;
   } rows[] = {
       {"farm roads: the larger reaction", 0, 0, 80, 95, 100, {"95.00", "<", "100.00", kBlue}},
-      {"farm roads at the allowable", 0, 0, 100, 20, 100, {"100.00", "<", "100.00", kBlue}},
+      {"farm roads at the allowable", 0, 0, 100, 20, 100, {"100.00", "=", "100.00", kBlue}},
+      // 100.004 shows as 100.00 and exceeds qa: "=" in red.
+      {"farm roads above by less than a cell shows", 0, 0, 100.004, 20, 100,
+       {"100.00", "=", "100.00", kRed}},
       {"farm roads above", 0, 0, 100.01, 20, 100, {"100.01", ">", "100.00", kRed}},
       {"residential, outside the base", 4, 0, 1e10, 1e10, 100, {"-----", ">", "100.00", kRed}},
       // Road earthworks, entered: qa = 1.5 x 200 = 300.
@@ -358,7 +367,7 @@ TEST(AnteiResSummaryRow, BearingByGuidelineAndEntry) {
   OneCase c({1, 0, 0, 0, 3, 1});
   c.r->fB = 3.0;
   c.r->Fba = 3.0;
-  Check(SummaryRowCells(*c.doc, 1, 0).groups[3], {"3.00", "<", "3.00", kBlue});
+  Check(SummaryRowCells(*c.doc, 1, 0).groups[3], {"3.00", "=", "3.00", kBlue});
   c.r->fB = 2.5;
   Check(SummaryRowCells(*c.doc, 1, 0).groups[3], {"2.50", "<", "3.00", kRed});
   c.r->fB = 3.5;

@@ -43,6 +43,13 @@ std::string Pattern(int decimals) {
 std::string Value(double v, int decimals) {
   return Finite(v) ? FormatPattern(v, Pattern(decimals)) : "-----";
 }
+// The mark between two shown numbers: their relation as shown ("=" when they
+// read the same), whatever the verdict.
+std::string ShownMark(double a, double b, int decimals) {
+  auto shown = [decimals](double v) { return Finite(v) ? std::stod(Value(v, decimals)) : v; };
+  const double x = shown(a), y = shown(b);
+  return x < y ? "<" : x > y ? ">" : "=";
+}
 // A number box: the value by its format, blank outside its range.
 std::string BoxText(const NumberBox* b, double v) {
   if (!(v >= b->MinValue() && v <= b->MaxValue())) return "";
@@ -133,19 +140,19 @@ TEST_F(ResultScreensAgreement, SummaryAndDetailAgreeUnderEveryOverturningCheck) 
         // Safety factor: blue when Fm >= Fma, ">" only above it.
         const bool ok = Finite(r.Fm) && Finite(r.Fma) && r.Fm >= r.Fma;
         EXPECT_EQ(Cell(g, 6, row), Value(r.Fm, 2));
-        EXPECT_EQ(Cell(g, 7, row), r.Fm > r.Fma ? ">" : "<");
+        EXPECT_EQ(Cell(g, 7, row), ShownMark(r.Fm, r.Fma, 2));
         EXPECT_EQ(Cell(g, 8, row), Value(r.Fma, 2));
         EXPECT_EQ(g->CellForeColor(6, row), ok ? kBlueText : kRedText);
         EXPECT_BOX(s->imnFm[0], r.Fm);
         EXPECT_BOX(s->imnFm[1], r.Fma);
-        EXPECT_EQ(Txt(s->imtFm[0]), r.Fm < r.Fma ? "<" : ">");
+        EXPECT_EQ(Txt(s->imtFm[0]), ShownMark(r.Fm, r.Fma, 2));
         EXPECT_EQ(Txt(s->imtFm[1]), ok ? "OK" : "OUT");
         EXPECT_FALSE(s->imnFm[0]->isHidden());
       } else if (v.nTentou == 3) {
         // Line of thrust: Xh must not pass Xd.
         const bool ok = Finite(r.Xh) && Finite(r.Xd) && r.Xh <= r.Xd;
         EXPECT_EQ(Cell(g, 6, row), Value(r.Xh, 3));
-        EXPECT_EQ(Cell(g, 7, row), ok ? "<" : ">");
+        EXPECT_EQ(Cell(g, 7, row), ShownMark(r.Xh, r.Xd, 3));
         EXPECT_EQ(Cell(g, 8, row), Value(r.Xd, 3));
         EXPECT_EQ(g->CellForeColor(6, row), ok ? kBlueText : kRedText);
         EXPECT_BOX(s->imnSiryoku[10], r.Ka);
@@ -154,19 +161,19 @@ TEST_F(ResultScreensAgreement, SummaryAndDetailAgreeUnderEveryOverturningCheck) 
         EXPECT_BOX(s->imnSiryoku[13], r.Xh);
         EXPECT_BOX(s->imnSiryoku[14], r.Xd);
         EXPECT_BOX(s->imnSiryoku[15], r.Ha);
-        EXPECT_EQ(Txt(s->imtSiryoku[10]), r.Xh < r.Xd ? "<" : ">");
+        EXPECT_EQ(Txt(s->imtSiryoku[10]), ShownMark(r.Xh, r.Xd, 3));
         EXPECT_EQ(Txt(s->imtSiryoku[11]), ok ? "OK" : "OUT");
       } else if (v.sisin == 2) {
         // Leaning wall under road earthworks: d >= L = B/2 - Ea.
         const double L = r.Breadth / 2 - r.Ea;
         const bool ok = Finite(r.D) && r.D >= L;
         EXPECT_EQ(Cell(g, 6, row), Value(r.D, 3));
-        EXPECT_EQ(Cell(g, 7, row), ok ? ">" : "<");
+        EXPECT_EQ(Cell(g, 7, row), ShownMark(r.D, L, 3));
         EXPECT_EQ(Cell(g, 8, row), Value(L, 3));
         EXPECT_EQ(g->CellForeColor(6, row), ok ? kBlueText : kRedText);
         EXPECT_BOX(s->imnD[0], r.D);
         EXPECT_BOX(s->imnD[1], L);
-        EXPECT_EQ(Txt(s->imtFm[4]), r.D < L ? "<" : ">");
+        EXPECT_EQ(Txt(s->imtFm[4]), ShownMark(r.D, L, 3));
         EXPECT_EQ(Txt(s->imtFm[5]), ok ? "OK" : "OUT");
       }
       if (d.Sisin == 2 && d.nQa == 1) {
@@ -176,12 +183,12 @@ TEST_F(ResultScreensAgreement, SummaryAndDetailAgreeUnderEveryOverturningCheck) 
         const double q = std::max(r.Qmax, r.Qmin);
         const bool ok = Finite(q) && q <= qa;
         EXPECT_EQ(Cell(g, 12, row), Value(q, 2));
-        EXPECT_EQ(Cell(g, 13, row), ok ? "<" : ">");
+        EXPECT_EQ(Cell(g, 13, row), ShownMark(q, qa, 2));
         EXPECT_EQ(Cell(g, 14, row), Value(qa, 2));
         EXPECT_EQ(g->CellForeColor(12, row), ok ? kBlueText : kRedText);
         EXPECT_TRUE(g->isColumnHidden(14));  // columns 15 to 17
         EXPECT_BOX(s->imnQa[1], qa);
-        EXPECT_EQ(Txt(s->imtFb[0]), ok ? "<" : ">");
+        EXPECT_EQ(Txt(s->imtFb[0]), ShownMark(q, qa, 2));
         EXPECT_EQ(Txt(s->imtFb[1]), ok ? "OK" : "OUT");
         EXPECT_FALSE(s->imnNc->isEnabled());
       }
@@ -193,7 +200,7 @@ TEST_F(ResultScreensAgreement, SummaryAndDetailAgreeUnderEveryOverturningCheck) 
         EXPECT_EQ(g->CellForeColor(12, row), QColor(Qt::black));
         EXPECT_FALSE(g->isColumnHidden(14));
         EXPECT_EQ(Cell(g, 15, row), Value(r.fB, 2));
-        EXPECT_EQ(Cell(g, 16, row), r.fB > r.Fba ? ">" : "<");
+        EXPECT_EQ(Cell(g, 16, row), ShownMark(r.fB, r.Fba, 2));
         EXPECT_EQ(Cell(g, 17, row), Value(r.Fba, 2));
         EXPECT_EQ(g->CellForeColor(15, row), ok ? kBlueText : kRedText);
         // B' = B - 2e', e' = |(qmax - qmin) (B/6) / (qmin + qmax)|; Qv = (qmin + qmax) B / 2.

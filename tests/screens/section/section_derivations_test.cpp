@@ -16,7 +16,7 @@ namespace norva {
 namespace {
 
 std::string SamplePath(const char* name) {
-  return std::string(NORVA_SOURCE_DIR) + "/examples/" + name;
+  return std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name;
 }
 
 // ---- Rules, on the samples --------------------------------------------------------

@@ -28,7 +28,7 @@ class SheetPreview : public ::testing::Test {
  protected:
   void SetUp() override {
     sheet_screens::App();
-    doc.FileName = std::string(NORVA_SOURCE_DIR) + "/examples/gravity.nrv";
+    doc.FileName = std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/gravity.nrv";
     ASSERT_TRUE(DataFileRead(doc));
     doc.Sheet = 3;
     doc.DrwScale = 4;
