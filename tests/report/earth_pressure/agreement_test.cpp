@@ -91,6 +91,12 @@ const Variant kVariants[] = {
     {"large block apart", "block_masonry", [](CDocument& d) { LargeBlock(d, 0.6); }},
     {"large block apart seismic", "block_masonry",
      [](CDocument& d) { LargeBlock(d, 0.4); Seismic(d); }},
+    // The shipped samples as they are.
+    {"sample gravity", "examples/gravity", [](CDocument&) {}},
+    {"sample leaning", "examples/leaning", [](CDocument&) {}},
+    {"sample block masonry", "examples/block_masonry", [](CDocument&) {}},
+    {"sample mixed", "examples/mixed", [](CDocument&) {}},
+    {"sample failing", "examples/gravity_fails_seismic_sliding", [](CDocument&) {}},
 };
 
 // The number after the last "=" of a line that ends in the given unit
