@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/markup_chars.h"
 
 namespace norva {

@@ -11,7 +11,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "test_folder.h"
