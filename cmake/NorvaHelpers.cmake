@@ -1,11 +1,16 @@
 # A library made of every .cpp under the given folders (relative to the source
-# root). With no sources yet it is an INTERFACE library, so an area can start empty
-# and grow without anyone editing the build files.
+# root), less the sources (relative paths) after EXCLUDE. With no sources yet it
+# is an INTERFACE library, so an area can start empty and grow without anyone
+# editing the build files.
 function(norva_glob_library name)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "EXCLUDE")
   set(srcs)
-  foreach(dir IN LISTS ARGN)
+  foreach(dir IN LISTS arg_UNPARSED_ARGUMENTS)
     file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
     list(APPEND srcs ${found})
+  endforeach()
+  foreach(src IN LISTS arg_EXCLUDE)
+    list(REMOVE_ITEM srcs ${CMAKE_SOURCE_DIR}/${src})
   endforeach()
   if(srcs)
     add_library(${name} STATIC ${srcs})
@@ -24,6 +29,21 @@ function(norva_link name)
   else()
     target_link_libraries(${name} PUBLIC ${ARGN})
   endif()
+endfunction()
+
+# The sources listed in a file (one path a line from the source root; blank
+# lines and lines starting with # are skipped), into the variable out.
+function(norva_read_source_list file out)
+  file(STRINGS ${CMAKE_SOURCE_DIR}/${file} lines)
+  set(srcs)
+  foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    if(line AND NOT line MATCHES "^#")
+      list(APPEND srcs ${line})
+    endif()
+  endforeach()
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${file})
+  set(${out} ${srcs} PARENT_SCOPE)
 endfunction()
 
 # Qt targets need moc; plain core targets do not.

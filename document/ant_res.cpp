@@ -34,7 +34,7 @@ bool InList(const std::vector<double>& v, int32_t i, const char* what) {
 CAntRes::CAntRes() {
   kusabi_[0] = std::make_shared<CKusabiRes>();
   kusabi_[1] = std::make_shared<CKusabiRes>();
-  for (int i = 0; i < 10; ++i) s_sforce_[static_cast<size_t>(i)] = kSForceLabels[i];
+  for (int i = 0; i < 10; ++i) sSforce_[static_cast<size_t>(i)] = kSForceLabels[i];
 }
 
 double CAntRes::Ann(int row, int col) const {
@@ -53,46 +53,46 @@ void CAntRes::SetKusabi(int i, std::shared_ptr<CKusabiRes> v) { At(kusabi_, i, "
   Type CAntRes::Name(int i) const { return At(member, i, #Name); }               \
   void CAntRes::Set##Name(int i, Type v) { At(member, i, #Name) = v; }
 
-NORVA_FIXED(KutaiV, kutai_v_, double)
-NORVA_FIXED(KutaiH, kutai_h_, double)
-NORVA_FIXED(KutaiXc, kutai_xc_, double)
-NORVA_FIXED(KutaiYc, kutai_yc_, double)
-NORVA_FIXED(ZensaiV, zensai_v_, double)
-NORVA_FIXED(ZensaiH, zensai_h_, double)
-NORVA_FIXED(ZensaiXc, zensai_xc_, double)
-NORVA_FIXED(ZensaiYc, zensai_yc_, double)
-NORVA_FIXED(HorzLoadH, horz_h_, double)
-NORVA_FIXED(HorzLoadY, horz_y_, double)
-NORVA_FIXED(HorzLoadV, horz_v_, double)
-NORVA_FIXED(HorzLoadX, horz_x_, double)
-NORVA_FIXED(NiniType, nini_type_, int16_t)
-NORVA_FIXED(NiniV, nini_v_, double)
-NORVA_FIXED(NiniH, nini_h_, double)
-NORVA_FIXED(NiniX, nini_x_, double)
-NORVA_FIXED(NiniY, nini_y_, double)
-NORVA_FIXED(SForceV, sf_v_, double)
-NORVA_FIXED(SForceH, sf_h_, double)
-NORVA_FIXED(SForceMr, sf_mr_, double)
-NORVA_FIXED(SForceMo, sf_mo_, double)
-NORVA_FIXED(SForceX, sf_x_, double)
-NORVA_FIXED(SForceY, sf_y_, double)
-NORVA_FIXED(nSForce, n_sforce_, int16_t)
+NORVA_FIXED(KutaiV, kutaiV_, double)
+NORVA_FIXED(KutaiH, kutaiH_, double)
+NORVA_FIXED(KutaiXc, kutaiXc_, double)
+NORVA_FIXED(KutaiYc, kutaiYc_, double)
+NORVA_FIXED(ZensaiV, zensaiV_, double)
+NORVA_FIXED(ZensaiH, zensaiH_, double)
+NORVA_FIXED(ZensaiXc, zensaiXc_, double)
+NORVA_FIXED(ZensaiYc, zensaiYc_, double)
+NORVA_FIXED(HorzLoadH, horzH_, double)
+NORVA_FIXED(HorzLoadY, horzY_, double)
+NORVA_FIXED(HorzLoadV, horzV_, double)
+NORVA_FIXED(HorzLoadX, horzX_, double)
+NORVA_FIXED(NiniType, niniType_, int16_t)
+NORVA_FIXED(NiniV, niniV_, double)
+NORVA_FIXED(NiniH, niniH_, double)
+NORVA_FIXED(NiniX, niniX_, double)
+NORVA_FIXED(NiniY, niniY_, double)
+NORVA_FIXED(SForceV, sfV_, double)
+NORVA_FIXED(SForceH, sfH_, double)
+NORVA_FIXED(SForceMr, sfMr_, double)
+NORVA_FIXED(SForceMo, sfMo_, double)
+NORVA_FIXED(SForceX, sfX_, double)
+NORVA_FIXED(SForceY, sfY_, double)
+NORVA_FIXED(nSForce, nSforce_, int16_t)
 #undef NORVA_FIXED
 
-std::string CAntRes::HorzLoadNam(int i) const { return At(horz_nam_, i, "HorzLoadNam"); }
-void CAntRes::SetHorzLoadNam(int i, const std::string& v) { At(horz_nam_, i, "HorzLoadNam") = v; }
-std::string CAntRes::NiniNam(int i) const { return At(nini_nam_, i, "NiniNam"); }
-void CAntRes::SetNiniNam(int i, const std::string& v) { At(nini_nam_, i, "NiniNam") = v; }
-std::string CAntRes::sSForce(int i) const { return At(s_sforce_, i, "sSForce"); }
+std::string CAntRes::HorzLoadNam(int i) const { return At(horzNam_, i, "HorzLoadNam"); }
+void CAntRes::SetHorzLoadNam(int i, const std::string& v) { At(horzNam_, i, "HorzLoadNam") = v; }
+std::string CAntRes::NiniNam(int i) const { return At(niniNam_, i, "NiniNam"); }
+void CAntRes::SetNiniNam(int i, const std::string& v) { At(niniNam_, i, "NiniNam") = v; }
+std::string CAntRes::sSForce(int i) const { return At(sSforce_, i, "sSForce"); }
 
 void CAntRes::SetNiniCnt(int16_t n) {
-  nini_cnt_ = n;
-  ResizeKeep(nini_nam_, n, std::string());
-  ResizeKeep(nini_type_, n, int16_t{-1});
-  ResizeKeep(nini_v_, n, 0.0);
-  ResizeKeep(nini_h_, n, 0.0);
-  ResizeKeep(nini_x_, n, 0.0);
-  ResizeKeep(nini_y_, n, 0.0);
+  niniCnt_ = n;
+  ResizeKeep(niniNam_, n, std::string());
+  ResizeKeep(niniType_, n, int16_t{-1});
+  ResizeKeep(niniV_, n, 0.0);
+  ResizeKeep(niniH_, n, 0.0);
+  ResizeKeep(niniX_, n, 0.0);
+  ResizeKeep(niniY_, n, 0.0);
 }
 
 double CAntRes::tanTH() const {

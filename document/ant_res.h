@@ -143,7 +143,7 @@ class CAntRes {
 
   // Setting resizes the six load arrays keeping surviving entries; new
   // entries get an empty name, type -1, zero values; below 1 empties them.
-  int16_t NiniCnt() const { return nini_cnt_; }
+  int16_t NiniCnt() const { return niniCnt_; }
   void SetNiniCnt(int16_t n);
   std::string NiniNam(int i) const;  // 0..NiniCnt-1
   void SetNiniNam(int i, const std::string& v);
@@ -184,17 +184,17 @@ class CAntRes {
  private:
   double ann_[3][3]{};
   std::array<std::shared_ptr<CKusabiRes>, 2> kusabi_;
-  std::array<double, 2> kutai_v_{}, kutai_h_{}, kutai_xc_{}, kutai_yc_{};
-  std::array<double, 2> zensai_v_{}, zensai_h_{}, zensai_xc_{}, zensai_yc_{};
-  std::array<std::string, 3> horz_nam_;
-  std::array<double, 3> horz_h_{}, horz_y_{}, horz_v_{}, horz_x_{};
-  int16_t nini_cnt_ = 0;
-  std::vector<std::string> nini_nam_;
-  std::vector<int16_t> nini_type_;
-  std::vector<double> nini_v_, nini_h_, nini_x_, nini_y_;
-  std::array<double, kSForceItems> sf_v_{}, sf_h_{}, sf_mr_{}, sf_mo_{}, sf_x_{}, sf_y_{};
-  std::array<int16_t, kSForceItems> n_sforce_{};
-  std::array<std::string, kSForceItems> s_sforce_;
+  std::array<double, 2> kutaiV_{}, kutaiH_{}, kutaiXc_{}, kutaiYc_{};
+  std::array<double, 2> zensaiV_{}, zensaiH_{}, zensaiXc_{}, zensaiYc_{};
+  std::array<std::string, 3> horzNam_;
+  std::array<double, 3> horzH_{}, horzY_{}, horzV_{}, horzX_{};
+  int16_t niniCnt_ = 0;
+  std::vector<std::string> niniNam_;
+  std::vector<int16_t> niniType_;
+  std::vector<double> niniV_, niniH_, niniX_, niniY_;
+  std::array<double, kSForceItems> sfV_{}, sfH_{}, sfMr_{}, sfMo_{}, sfX_{}, sfY_{};
+  std::array<int16_t, kSForceItems> nSforce_{};
+  std::array<std::string, kSForceItems> sSforce_;
 };
 
 class CWlvlCalc {

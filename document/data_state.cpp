@@ -203,6 +203,13 @@ int16_t CheckKajyu(CDocument& d) {
   return Flag(ok);
 }
 
+std::array<bool, 6> OpenScreens(const CDocument& doc) {
+  std::array<bool, 6> open{};
+  open[0] = true;
+  for (int i = 1; i < 6; ++i) open[i] = open[i - 1] && doc.bInpSt(i - 1) != 0;
+  return open;
+}
+
 int16_t DataState(CDocument& doc, int No, IScreenHost* host) {
   doc.SetbInpSt(0, CheckKihon(doc));
   doc.SetbInpSt(1, CheckKutai(doc));

@@ -2,6 +2,7 @@
 // Input state of a document: which of the four input screens are complete.
 // The flags live in CDocument::bInpSt (0..5, 0 / -1); flags 4 and 5 belong to
 // the result screens and are never touched here.
+#include <array>
 #include <cstdint>
 
 namespace norva {
@@ -21,5 +22,10 @@ int16_t CheckKajyu(CDocument& doc);        // screen 3, loads and load cases
 // through host (when given) and returns bInpSt(No). No outside 0..5 throws
 // std::out_of_range after the flags were recomputed.
 int16_t DataState(CDocument& doc, int No, IScreenHost* host = nullptr);
+
+// Which of the six screens the document may open, from the stored flags
+// (bInpSt, not recomputed): screen 0 always, screen i once every screen before
+// it is complete. Screen 4 open also means the calculation may run.
+std::array<bool, 6> OpenScreens(const CDocument& doc);
 
 }  // namespace norva

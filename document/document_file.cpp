@@ -21,7 +21,7 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/services.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 
@@ -139,7 +139,7 @@ void WriteBody(const CDocument& d, VbTextWriter& w) {
   w.WriteLine(k);
   for (int c = 0; c < k; ++c) {
     const auto rec = d.pCase(c);
-    if (!rec || rec->Serialize(w)) throw RecordFailure();
+    if (!rec || !rec->Serialize(w)) throw RecordFailure();
   }
 
   // Heights part by part, as WallSecY(part, index) is addressed everywhere.
@@ -622,7 +622,7 @@ void ReadBody(CDocument& d, VbTextReader& r) {
   std::vector<std::shared_ptr<CKajyuCase>> cases;
   for (int c = 0; c < k; ++c) {
     auto rec = std::make_shared<CKajyuCase>();
-    if (rec->Serialize(r, v)) RecordFailed(r);
+    if (!rec->Serialize(r, v)) RecordFailed(r);
     // Not stored: derived from the document as read so far.
     rec->QuPremium = GetDefQuPremium(d, *rec);
     cases.push_back(std::move(rec));

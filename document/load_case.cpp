@@ -3,7 +3,7 @@
 #include <exception>
 
 #include "document/subscript.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 
@@ -50,17 +50,17 @@ bool CNini::DataWrite(VbTextWriter* out) {
 }
 
 void CKajyuCase::SetnNiniCount(int16_t n) {
-  const int16_t old = n_nini_count_;
-  n_nini_count_ = n;
+  const int16_t old = nNiniCount_;
+  nNiniCount_ = n;
   if (n < 1) return;  // the old switches stay, unreachable
-  n_nini_.resize(static_cast<size_t>(n), 0);
+  nNini_.resize(static_cast<size_t>(n), 0);
   // After a count of 0 the surviving entries were unreachable: they restart at 0.
-  for (int i = old < 0 ? 0 : old; i < n; ++i) n_nini_[static_cast<size_t>(i)] = 0;
+  for (int i = old < 0 ? 0 : old; i < n; ++i) nNini_[static_cast<size_t>(i)] = 0;
 }
 
-int16_t CKajyuCase::nNini(int i) const { return CountedGet(n_nini_, n_nini_count_, i); }
+int16_t CKajyuCase::nNini(int i) const { return CountedGet(nNini_, nNiniCount_, i); }
 
-void CKajyuCase::SetnNini(int i, int16_t v) { CountedSet(n_nini_, n_nini_count_, i, v); }
+void CKajyuCase::SetnNini(int i, int16_t v) { CountedSet(nNini_, nNiniCount_, i, v); }
 
 void CKajyuCase::Copy(const CKajyuCase& source) {
   if (&source == this) return;
@@ -76,10 +76,10 @@ void CKajyuCase::Copy(const CKajyuCase& source) {
   nStoneCrash = source.nStoneCrash;
   nWind = source.nWind;
   Doat = source.Doat;
-  n_nini_count_ = source.n_nini_count_;
-  if (n_nini_count_ >= 1) {
-    n_nini_.assign(static_cast<size_t>(n_nini_count_), 0);
-    for (int i = 0; i < n_nini_count_; ++i) n_nini_[static_cast<size_t>(i)] = source.nNini(i);
+  nNiniCount_ = source.nNiniCount_;
+  if (nNiniCount_ >= 1) {
+    nNini_.assign(static_cast<size_t>(nNiniCount_), 0);
+    for (int i = 0; i < nNiniCount_; ++i) nNini_[static_cast<size_t>(i)] = source.nNini(i);
   }
   Ea = source.Ea;
   FsTentou = source.FsTentou;
@@ -92,20 +92,20 @@ void CKajyuCase::Copy(const CKajyuCase& source) {
 bool CKajyuCase::Serialize(VbTextReader* in, VbTextWriter* out, int16_t nMode, float fFileVer) {
   try {
     if (nMode != 0) {
-      if (out == nullptr) return true;
+      if (out == nullptr) return false;
       out->WriteText(CaseName);
       for (int16_t v : {nQuake, nWater, nSoilF, nAutoMobil, nGunsyu, nSnow, nTakuchi,
                         nAutoCrash, nStoneCrash, nWind}) {
         out->WriteLine(v);
       }
       out->WriteLine(Doat);
-      out->WriteLine(n_nini_count_);
-      for (int i = 0; i < n_nini_count_; ++i) out->WriteLine(nNini(i));
+      out->WriteLine(nNiniCount_);
+      for (int i = 0; i < nNiniCount_; ++i) out->WriteLine(nNini(i));
       // QaPremium before AllowPremium; QuPremium is derived on reading.
       for (double v : {Ea, FsTentou, FsKatsudou, QaPremium, AllowPremium}) out->WriteLine(v);
-      return false;
+      return true;
     }
-    if (in == nullptr) return true;
+    if (in == nullptr) return false;
     CaseName = in->LineInput();
     for (int16_t* v : {&nQuake, &nWater, &nSoilF, &nAutoMobil, &nGunsyu, &nSnow, &nTakuchi,
                        &nAutoCrash, &nStoneCrash, &nWind}) {
@@ -116,15 +116,15 @@ bool CKajyuCase::Serialize(VbTextReader* in, VbTextWriter* out, int16_t nMode, f
     } else {
       Doat = in->InputInt32();
     }
-    n_nini_count_ = in->InputInt16();
-    if (n_nini_count_ >= 1) {
-      n_nini_.assign(static_cast<size_t>(n_nini_count_), 0);
-      for (int i = 0; i < n_nini_count_; ++i) n_nini_[static_cast<size_t>(i)] = in->InputInt16();
+    nNiniCount_ = in->InputInt16();
+    if (nNiniCount_ >= 1) {
+      nNini_.assign(static_cast<size_t>(nNiniCount_), 0);
+      for (int i = 0; i < nNiniCount_; ++i) nNini_[static_cast<size_t>(i)] = in->InputInt16();
     }
     for (double* v : {&Ea, &FsTentou, &FsKatsudou, &QaPremium, &AllowPremium}) *v = in->InputDouble();
-    return false;
-  } catch (const std::exception&) {
     return true;
+  } catch (const std::exception&) {
+    return false;
   }
 }
 

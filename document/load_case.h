@@ -60,7 +60,7 @@ class CKajyuCase {
   // One switch per arbitrary load of the document. Growing keeps the switches
   // below the old count and zeroes the new ones; a count below 1 leaves the
   // array as it is but unreachable.
-  int16_t nNiniCount() const { return n_nini_count_; }
+  int16_t nNiniCount() const { return nNiniCount_; }
   void SetnNiniCount(int16_t n);
   // 1 when load i acts in this case. Indexes outside 0..count-1 read 0 and
   // ignore writes.
@@ -72,16 +72,16 @@ class CKajyuCase {
 
   // The case's record in the document file. nMode 0 reads from `in`, any
   // other value writes to `out`; fFileVer is the version of the file being
-  // read (files before 2.01 have no Doat line). Note the sense: False on
-  // success, True when an error occurred (or the stream the mode needs is
-  // null). QuPremium is neither written nor read.
+  // read (files before 2.01 have no Doat line). True on success, false when
+  // an error occurred (or the stream the mode needs is null). QuPremium is
+  // neither written nor read.
   bool Serialize(VbTextReader* in, VbTextWriter* out, int16_t nMode, float fFileVer);
   bool Serialize(VbTextReader& in, float fFileVer) { return Serialize(&in, nullptr, 0, fFileVer); }
   bool Serialize(VbTextWriter& out) { return Serialize(nullptr, &out, 1, 0.0f); }
 
  private:
-  int16_t n_nini_count_ = 0;
-  std::vector<int16_t> n_nini_;
+  int16_t nNiniCount_ = 0;
+  std::vector<int16_t> nNini_;
 };
 
 }  // namespace norva

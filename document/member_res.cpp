@@ -22,40 +22,40 @@ const char* const kAForceLabels[] = {
 // ---- CWallRes ---------------------------------------------------------------
 
 CWallRes::CWallRes() {
-  for (int i = 0; i < 15; ++i) s_aforce_[static_cast<size_t>(i)] = kAForceLabels[i];
+  for (int i = 0; i < 15; ++i) sAforce_[static_cast<size_t>(i)] = kAForceLabels[i];
 }
 
 void CWallRes::SetNiniCnt(int16_t n) {
-  nini_cnt_ = n;
-  ResizeKeep(nini_nam_, n, std::string());
-  ResizeKeep(nini_type_, n, int16_t{-1});
-  ResizeKeep(nini_v_, n, 0.0);
-  ResizeKeep(nini_h_, n, 0.0);
-  ResizeKeep(nini_x_, n, 0.0);
-  ResizeKeep(nini_y_, n, 0.0);
+  niniCnt_ = n;
+  ResizeKeep(niniNam_, n, std::string());
+  ResizeKeep(niniType_, n, int16_t{-1});
+  ResizeKeep(niniV_, n, 0.0);
+  ResizeKeep(niniH_, n, 0.0);
+  ResizeKeep(niniX_, n, 0.0);
+  ResizeKeep(niniY_, n, 0.0);
 }
 
 #define NORVA_THROWING(Class, Name, member, Type)                              \
   Type Class::Name(int i) const { return At(member, i, #Name); }               \
   void Class::Set##Name(int i, Type v) { At(member, i, #Name) = v; }
 
-NORVA_THROWING(CWallRes, NiniType, nini_type_, int16_t)
-NORVA_THROWING(CWallRes, NiniV, nini_v_, double)
-NORVA_THROWING(CWallRes, NiniH, nini_h_, double)
-NORVA_THROWING(CWallRes, NiniX, nini_x_, double)
-NORVA_THROWING(CWallRes, NiniY, nini_y_, double)
-NORVA_THROWING(CWallRes, AForceN, af_n_, double)
-NORVA_THROWING(CWallRes, AForceS, af_s_, double)
-NORVA_THROWING(CWallRes, AForceM, af_m_, double)
-NORVA_THROWING(CWallRes, AForceX, af_x_, double)
-NORVA_THROWING(CWallRes, AForceY, af_y_, double)
-NORVA_THROWING(CWallRes, nAForce, n_aforce_, int16_t)
-NORVA_THROWING(CFotRes, SoilwX, soilw_x_, double)
+NORVA_THROWING(CWallRes, NiniType, niniType_, int16_t)
+NORVA_THROWING(CWallRes, NiniV, niniV_, double)
+NORVA_THROWING(CWallRes, NiniH, niniH_, double)
+NORVA_THROWING(CWallRes, NiniX, niniX_, double)
+NORVA_THROWING(CWallRes, NiniY, niniY_, double)
+NORVA_THROWING(CWallRes, AForceN, afN_, double)
+NORVA_THROWING(CWallRes, AForceS, afS_, double)
+NORVA_THROWING(CWallRes, AForceM, afM_, double)
+NORVA_THROWING(CWallRes, AForceX, afX_, double)
+NORVA_THROWING(CWallRes, AForceY, afY_, double)
+NORVA_THROWING(CWallRes, nAForce, nAforce_, int16_t)
+NORVA_THROWING(CFotRes, SoilwX, soilwX_, double)
 #undef NORVA_THROWING
 
-std::string CWallRes::NiniNam(int i) const { return At(nini_nam_, i, "NiniNam"); }
-void CWallRes::SetNiniNam(int i, const std::string& v) { At(nini_nam_, i, "NiniNam") = v; }
-std::string CWallRes::sAForce(int i) const { return At(s_aforce_, i, "sAForce"); }
+std::string CWallRes::NiniNam(int i) const { return At(niniNam_, i, "NiniNam"); }
+void CWallRes::SetNiniNam(int i, const std::string& v) { At(niniNam_, i, "NiniNam") = v; }
+std::string CWallRes::sAForce(int i) const { return At(sAforce_, i, "sAForce"); }
 
 #define NORVA_GUARDED(Class, Name, member, Type)                               \
   Type Class::Name(int i) const { return GuardedGet(member, i); }              \
@@ -64,21 +64,21 @@ std::string CWallRes::sAForce(int i) const { return At(s_aforce_, i, "sAForce");
 NORVA_GUARDED(CWallRes, Height, height_, double)
 NORVA_GUARDED(CWallRes, Sgmc, sgmc_, double)
 NORVA_GUARDED(CFotRes, Sgmc, sgmc_, double)
-NORVA_GUARDED(CFotRes, NiniNo, nini_no_, int16_t)
-NORVA_GUARDED(CFotRes, NiniLoad, nini_load_, double)
-NORVA_GUARDED(CFotRes, NiniX, nini_x_, double)
+NORVA_GUARDED(CFotRes, NiniNo, niniNo_, int16_t)
+NORVA_GUARDED(CFotRes, NiniLoad, niniLoad_, double)
+NORVA_GUARDED(CFotRes, NiniX, niniX_, double)
 #undef NORVA_GUARDED
 
 // ---- CFotRes ----------------------------------------------------------------
 
-std::shared_ptr<CWeight> CFotRes::SoilW(int i) const { return GuardedGet(soil_w_, i); }
-void CFotRes::SetSoilW(int i, std::shared_ptr<CWeight> v) { GuardedSet(soil_w_, i, std::move(v)); }
+std::shared_ptr<CWeight> CFotRes::SoilW(int i) const { return GuardedGet(soilW_, i); }
+void CFotRes::SetSoilW(int i, std::shared_ptr<CWeight> v) { GuardedSet(soilW_, i, std::move(v)); }
 
 void CFotRes::SetnNini(int16_t n) {
-  n_nini_ = n;
-  ResizeKeep(nini_no_, n, int16_t{0});
-  ResizeKeep(nini_load_, n, 0.0);
-  ResizeKeep(nini_x_, n, 0.0);
+  nNini_ = n;
+  ResizeKeep(niniNo_, n, int16_t{0});
+  ResizeKeep(niniLoad_, n, 0.0);
+  ResizeKeep(niniX_, n, 0.0);
 }
 
 }  // namespace norva

@@ -25,7 +25,7 @@ class CWallRes {
 
   // Resizes the six load arrays keeping surviving entries; new entries get an
   // empty name, type -1, zero values; below 1 empties them.
-  int16_t NiniCnt() const { return nini_cnt_; }
+  int16_t NiniCnt() const { return niniCnt_; }
   void SetNiniCnt(int16_t n);
   // 0..NiniCnt-1; throw std::out_of_range otherwise.
   std::string NiniNam(int i) const;
@@ -75,13 +75,13 @@ class CWallRes {
   double Taua = 0;
 
  private:
-  int16_t nini_cnt_ = 0;
-  std::vector<std::string> nini_nam_;
-  std::vector<int16_t> nini_type_;
-  std::vector<double> nini_v_, nini_h_, nini_x_, nini_y_;
-  std::array<double, kAForceItems> af_n_{}, af_s_{}, af_m_{}, af_x_{}, af_y_{};
-  std::array<int16_t, kAForceItems> n_aforce_{};
-  std::array<std::string, kAForceItems> s_aforce_;
+  int16_t niniCnt_ = 0;
+  std::vector<std::string> niniNam_;
+  std::vector<int16_t> niniType_;
+  std::vector<double> niniV_, niniH_, niniX_, niniY_;
+  std::array<double, kAForceItems> afN_{}, afS_{}, afM_{}, afX_{}, afY_{};
+  std::array<int16_t, kAForceItems> nAforce_{};
+  std::array<std::string, kAForceItems> sAforce_;
   std::array<double, 2> height_{};
   std::array<double, 2> sgmc_{};
 };
@@ -112,7 +112,7 @@ class CFotRes {
 
   // n > 0 resizes the three load arrays keeping their values (new entries 0);
   // n <= 0 empties them.
-  int16_t nNini() const { return n_nini_; }
+  int16_t nNini() const { return nNini_; }
   void SetnNini(int16_t n);
   // 0..nNini-1 only: other indexes read 0 and write nothing.
   int16_t NiniNo(int i) const;
@@ -134,12 +134,12 @@ class CFotRes {
   double ForceM = 0;
 
  private:
-  std::array<std::shared_ptr<CWeight>, 2> soil_w_;
-  std::array<double, 2> soilw_x_{};
-  int16_t n_nini_ = 0;
-  std::vector<int16_t> nini_no_;
-  std::vector<double> nini_load_;
-  std::vector<double> nini_x_;
+  std::array<std::shared_ptr<CWeight>, 2> soilW_;
+  std::array<double, 2> soilwX_{};
+  int16_t nNini_ = 0;
+  std::vector<int16_t> niniNo_;
+  std::vector<double> niniLoad_;
+  std::vector<double> niniX_;
   std::array<double, 2> sgmc_{};
 };
 

@@ -26,4 +26,16 @@ int16_t RefIniData(CDocument& doc, const RefIniChoice& choice, IniDataFields* fi
   return choice.recentIndex >= 0 ? static_cast<int16_t>(2 + choice.recentIndex) : int16_t{1};
 }
 
+void ApplyIniConditions(CDocument& doc, const IniDataFields& fields) {
+  doc.Title = fields.Title;
+  doc.Sisin = fields.Sisin;
+  doc.Doatsu = fields.Doatsu;
+  doc.SetWallType(fields.WallType);
+  if (fields.WallType == 3) {
+    doc.GrwB4 = 0;
+    doc.GrwH1 = 0;
+  }
+  if (fields.WallType == 0 && fields.Sisin == 3) doc.nBlkSetup = 1;
+}
+
 }  // namespace norva

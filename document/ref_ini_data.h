@@ -37,4 +37,11 @@ struct IniDataFields {
 int16_t RefIniData(CDocument& doc, const RefIniChoice& choice, IniDataFields* fields,
                    const std::function<void(int16_t)>& removeRecent);
 
+// Puts the accepted initial conditions into doc: title, guideline and
+// earth-pressure formula as they are; the wall type through SetWallType (a
+// block wall drops its shear key). A mixed wall starts with no toe step
+// (GrwB4 = GrwH1 = 0); a block wall under the large-block guideline (Sisin 3)
+// has its courses laid horizontally (nBlkSetup = 1). Nothing else changes.
+void ApplyIniConditions(CDocument& doc, const IniDataFields& fields);
+
 }  // namespace norva

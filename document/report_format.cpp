@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "document/nulls.h"
-#include "platform/text/cp932.h"
-#include "platform/text/vb_text_io.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 
@@ -141,7 +141,7 @@ bool IsMaskChar(std::string_view s, std::size_t i) {
 }
 
 std::string NumberField(const ReportValue& value, std::string_view mask) {
-  if (!value.is_number()) return PadLeft(value.text(), mask.size());
+  if (!value.IsNumber()) return PadLeft(value.text(), mask.size());
   if (value.number() == kNullBox) return PadLeft(kReportNullText, mask.size());
   const auto point = mask.find('.');
   const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
@@ -192,7 +192,7 @@ FilledLine FillTemplate(std::string_view templ, const std::vector<ReportValue>& 
     }
   }
   if (!templ.empty() && templ.back() == ';') {
-    line.line_end = false;
+    line.lineEnd = false;
     out.pop_back();
   }
   return line;
@@ -201,7 +201,7 @@ FilledLine FillTemplate(std::string_view templ, const std::vector<ReportValue>& 
 void PrintUsing(VbTextWriter& out, std::string_view templ, const std::vector<ReportValue>& values) {
   const FilledLine line = FillTemplate(templ, values);
   if (!line.text.empty()) out.Print(std::string_view(line.text));
-  if (line.line_end) out.EndLine();
+  if (line.lineEnd) out.EndLine();
 }
 
 std::string ReportVerdict(bool ok, std::initializer_list<double> compared,

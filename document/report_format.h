@@ -30,7 +30,7 @@ class ReportValue {
   ReportValue(std::string_view text) : kind_(Kind::Text), text_(text) {}  // NOLINT
 
   Kind kind() const { return kind_; }
-  bool is_number() const { return kind_ != Kind::Text; }
+  bool IsNumber() const { return kind_ != Kind::Text; }
   double number() const { return number_; }
   const std::string& text() const { return text_; }
 
@@ -45,7 +45,7 @@ class ReportValue {
 // anything is produced, when the template has more fields than values.
 struct FilledLine {
   std::string text;
-  bool line_end = true;
+  bool lineEnd = true;
 };
 FilledLine FillTemplate(std::string_view templ, const std::vector<ReportValue>& values);
 

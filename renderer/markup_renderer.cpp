@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/markup_chars.h"
 
 namespace norva {
@@ -370,9 +370,7 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
   composer_->ApplyStyle(QStringLiteral("Normal"));
   std::string run;
   run.reserve(kRunCapacity + 2);
-  bool fontSaved = false;
-  QString savedFace;
-  double savedSize = 0;
+  SavedFont savedFont;
   const bool rtfHere = topLevel && rtf_ != nullptr;
 
   while (ByteAt(cursor_) != 0) {
@@ -423,28 +421,7 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
         continue;
       case kTagPre:
         Flush(run, topLevel);
-        if (!closing_) {
-          if (inPre_) ShowRendererMessage("PRE TAG ERROR!");
-          preAlign_ = composer_->ParagraphAlign();
-          preLineSpacing_ = static_cast<int32_t>(composer_->LineSpacing());
-          preIndent_ = static_cast<int32_t>(composer_->IndentLeft());
-          preFont_ = composer_->FontName();
-          preSaved_ = true;
-          composer_->ApplyStyle(QStringLiteral("Normal"));
-          composer_->SetCurrentX(composer_->MarginLeft() + composer_->IndentLeft());
-          SkipTag();
-          inPre_ = true;
-          SkipLineEnd();
-        } else {
-          if (preSaved_) {
-            composer_->SetParagraphAlign(preAlign_);
-            composer_->SetLineSpacing(preLineSpacing_);
-            composer_->SetIndentLeft(static_cast<double>(preIndent_));
-            composer_->SetFontName(preFont_);
-          }
-          SkipTag();
-          inPre_ = false;
-        }
+        PreTag();
         continue;
       case kTagIndent: {
         Flush(run, topLevel);
@@ -469,22 +446,7 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
         continue;
       case kTagFont:
         Flush(run, topLevel);
-        if (closing_) {
-          SkipTag();
-          if (fontSaved) {
-            composer_->SetFontName(savedFace);
-            composer_->SetFontSize(savedSize);
-          }
-        } else {
-          fontSaved = true;
-          savedFace = composer_->FontName();
-          savedSize = composer_->FontSize();
-          std::string face;
-          int32_t size = 0;
-          ReadFontAttrs(&face, &size);
-          if (!face.empty()) composer_->SetFontName(DecodeCp932(face));
-          if (size > 0) composer_->SetFontSize(3.0 * size + 3.0);
-        }
+        FontTag(savedFont);
         continue;
       case kTagRp:
         SkipTag();
@@ -500,22 +462,11 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
         composer_->SetOrientation(tok == kTagPort ? 0 : 1);
         continue;
       case kTagSub:
-      case kTagSup: {
+      case kTagSup:
         SkipTag();
         Flush(run, topLevel);
-        const bool sub = tok == kTagSub;
-        const double factor = sub ? 0.8 : -0.1;  // down for sub, up for sup
-        if (!closing_) {
-          if (rtfHere) sub ? rtf_->SetSubscript(true) : rtf_->SetSuperscript(true);
-          composer_->SetFontSize(composer_->FontSize() / 1.8);
-          composer_->SetCurrentY(composer_->CurrentY() + factor * composer_->TextHeight(QStringLiteral("0")));
-        } else {
-          if (rtfHere) sub ? rtf_->SetSubscript(false) : rtf_->SetSuperscript(false);
-          composer_->SetCurrentY(composer_->CurrentY() - factor * composer_->TextHeight(QStringLiteral("0")));
-          composer_->SetFontSize(composer_->FontSize() * 1.8);
-        }
+        SubSupTag(tok == kTagSub, rtfHere);
         continue;
-      }
       case 0:
         Flush(run, topLevel);
         SkipTag();
@@ -534,6 +485,63 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
 done:
   Flush(run, topLevel);
   return -1;
+}
+
+void CMarkupRenderer::PreTag() {
+  if (!closing_) {
+    if (inPre_) ShowRendererMessage("PRE TAG ERROR!");
+    preAlign_ = composer_->ParagraphAlign();
+    preLineSpacing_ = static_cast<int32_t>(composer_->LineSpacing());
+    preIndent_ = static_cast<int32_t>(composer_->IndentLeft());
+    preFont_ = composer_->FontName();
+    preSaved_ = true;
+    composer_->ApplyStyle(QStringLiteral("Normal"));
+    composer_->SetCurrentX(composer_->MarginLeft() + composer_->IndentLeft());
+    SkipTag();
+    inPre_ = true;
+    SkipLineEnd();
+    return;
+  }
+  if (preSaved_) {
+    composer_->SetParagraphAlign(preAlign_);
+    composer_->SetLineSpacing(preLineSpacing_);
+    composer_->SetIndentLeft(static_cast<double>(preIndent_));
+    composer_->SetFontName(preFont_);
+  }
+  SkipTag();
+  inPre_ = false;
+}
+
+void CMarkupRenderer::FontTag(SavedFont& saved) {
+  if (closing_) {
+    SkipTag();
+    if (saved.saved) {
+      composer_->SetFontName(saved.face);
+      composer_->SetFontSize(saved.size);
+    }
+    return;
+  }
+  saved.saved = true;
+  saved.face = composer_->FontName();
+  saved.size = composer_->FontSize();
+  std::string face;
+  int32_t size = 0;
+  ReadFontAttrs(&face, &size);
+  if (!face.empty()) composer_->SetFontName(DecodeCp932(face));
+  if (size > 0) composer_->SetFontSize(3.0 * size + 3.0);
+}
+
+void CMarkupRenderer::SubSupTag(bool sub, bool rtfHere) {
+  const double factor = sub ? 0.8 : -0.1;  // down for sub, up for sup
+  if (!closing_) {
+    if (rtfHere) sub ? rtf_->SetSubscript(true) : rtf_->SetSuperscript(true);
+    composer_->SetFontSize(composer_->FontSize() / 1.8);
+    composer_->SetCurrentY(composer_->CurrentY() + factor * composer_->TextHeight(QStringLiteral("0")));
+  } else {
+    if (rtfHere) sub ? rtf_->SetSubscript(false) : rtf_->SetSuperscript(false);
+    composer_->SetCurrentY(composer_->CurrentY() - factor * composer_->TextHeight(QStringLiteral("0")));
+    composer_->SetFontSize(composer_->FontSize() * 1.8);
+  }
 }
 
 void CMarkupRenderer::SkipElement(int tagId) {

@@ -118,6 +118,16 @@ class CMarkupRenderer {
 
  private:
   void SkipLineEnd();
+  // The font a <FONT> tag replaced, put back by its closing tag.
+  struct SavedFont {
+    bool saved = false;
+    QString face;
+    double size = 0;
+  };
+  // The tag handlers of RenderFlow; the cursor stands on the tag.
+  void PreTag();
+  void FontTag(SavedFont& saved);
+  void SubSupTag(bool sub, bool rtfHere);
   void Flush(std::string& run, bool topLevel);
   void FlushText(std::string& run);
   void Append(std::string& run, unsigned char byte, bool topLevel);

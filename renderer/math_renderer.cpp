@@ -308,6 +308,28 @@ MathBox* CMathRenderer::Layout() {
   return ParseExpr(0, MathKw::kMath).first;
 }
 
+namespace {
+
+// Hangs b on `on` (scripts, delimiters, fraction parts), in front of what
+// hangs there already.
+void Hang(MathBox* on, MathBox* b) {
+  b->prev = on->attached;
+  on->attached = b;
+}
+
+}  // namespace
+
+void CMathRenderer::StartItem(ExprLine& ln) {
+  ln.x0 = ln.pen;
+  ln.m = tok_.scriptMode;
+  ln.R = ln.L = ln.U = ln.V = 0;
+}
+
+void CMathRenderer::Append(ExprLine& ln, MathBox* b) {
+  b->prev = ln.last;
+  ln.last = b;
+}
+
 std::pair<MathBox*, MathKw> CMathRenderer::ParseExpr(int small, MathKw stop) {
   struct DepthGuard {
     int& d;
@@ -315,380 +337,398 @@ std::pair<MathBox*, MathKw> CMathRenderer::ParseExpr(int small, MathKw stop) {
     ~DepthGuard() { --d; }
   } guard(depth_);
 
-  double pen = 0, A = 0, D = 0;
-  MathBox* last = nullptr;
-  double x0 = 0, R = 0, L = 0, U = 0, V = 0;
-  int m = 2;
+  ExprLine ln;
+  ln.small = small;
   MathKw ended = MathKw::kNone;
-
-  auto letterStyle = [&] { return SelectStyle(small, tok_.textMode); };
-  auto startItem = [&] {
-    x0 = pen;
-    m = tok_.scriptMode;
-    R = L = U = V = 0;
-  };
-  auto append = [&](MathBox* b) {
-    b->prev = last;
-    last = b;
-  };
-  auto hang = [](MathBox* on, MathBox* b) {
-    b->prev = on->attached;
-    on->attached = b;
-  };
-
   for (;;) {
     const MathTok kind = ScanToken(small);
     if (kind == MathTok::kEnd) break;
-    if (kind == MathTok::kKeyword) {
-      const MathKw kw = tok_.keyword;
-      const int form = tok_.code;
-      if (kw == stop && form != kKwOpening) {
-        // A shorthand has no ">" of its own; only a tag's is passed over.
-        if (form == kKwClosing) SkipGreater();
-        ended = stop;
-        break;
-      }
-      if (IsSeparator(kw)) {
-        SkipTag();
-        ended = kw;
-        break;
-      }
-      if (form == kKwClosing) {
-        SkipTag();
-        continue;
-      }
-      if (depth_ >= kMaxDepth) {
-        if (form == kKwOpening) SkipTag();
-        continue;
-      }
-      switch (kw) {
-        case MathKw::kBox: {
-          startItem();
-          SkipGreater();
-          auto [p, e] = ParseExpr(small, MathKw::kBox);
-          MathBox* leftDelims = nullptr;
-          if (e == MathKw::kLeft) {
-            leftDelims = p;
-            if (leftDelims) leftDelims->role = MathRole::kLeftDelims;
-            std::tie(p, e) = ParseExpr(small, MathKw::kBox);
-          }
-          double Ha = 0, Hd = 0;
-          if (e == MathKw::kOver || e == MathKw::kAtop) {
-            const bool over = e == MathKw::kOver;
-            MathBox* num = p ? p : NewBox(letterStyle());
-            auto [q, e2] = ParseExpr(small, MathKw::kBox);
-            e = e2;
-            MathBox* den = q ? q : NewBox(letterStyle());
-            num->role = MathRole::kNumerator;
-            den->role = MathRole::kDenominator;
-            const int sym = SymbolStyle(small);
-            MathBox* bar = NewBox(sym, over ? MathBoxKind::kBar : MathBoxKind::kBarless);
-            bar->ascent = 1;
-            bar->descent = 2;
-            bar->y = AxisHeight(sym);
-            const double W = std::max(num->width, den->width);
-            if (den->width >= num->width) {
-              den->x = 2;
-              num->x = 2 + W / 2 - num->width / 2;
-            } else {
-              num->x = 2;
-              den->x = 2 + W / 2 - den->width / 2;
-            }
-            num->y = bar->y + 1 + num->descent;
-            den->y = bar->y - (2 + den->ascent);
-            bar->width = W + 3;
-            hang(bar, den);
-            hang(bar, num);
-            Ha = num->ascent + num->descent + 1;
-            Hd = den->ascent + den->descent + 2;
-            A = std::max(A, Ha + bar->y);
-            D = std::max(D, Hd - bar->y);
-            p = bar;
-          } else {
-            if (!p) p = NewBox(letterStyle());
-            Ha = p->ascent;
-            Hd = p->descent;
-            A = std::max(A, Ha);
-            D = std::max(D, Hd);
-          }
-          p->x = pen;
-          append(p);
-          // Delimiters stand on the content's own baseline (the bar's axis
-          // for a fraction), so they enclose what they grew to.
-          if (leftDelims) {
-            const auto [a2, d2] = Grow(leftDelims, Ha, Hd);
-            A = std::max(A, a2 + p->y);
-            D = std::max(D, d2 - p->y);
-            leftDelims->x = -leftDelims->width;
-            leftDelims->y = p->y;
-            hang(p, leftDelims);
-            p->x += leftDelims->width;
-          }
-          pen = p->x + p->width + BlankWidth(letterStyle()) / 2;
-          if (e == MathKw::kRight) {
-            auto [r, e3] = ParseExpr(small, MathKw::kBox);
-            (void)e3;
-            if (r) {
-              r->role = MathRole::kRightDelims;
-              const auto [a2, d2] = Grow(r, Ha, Hd);
-              A = std::max(A, a2 + p->y);
-              D = std::max(D, d2 - p->y);
-              r->x = p->width;
-              r->y = p->y;
-              hang(p, r);
-              pen += r->width;
-            }
-          }
-          break;
-        }
-        case MathKw::kSup:
-        case MathKw::kSub: {
-          const bool isSup = kw == MathKw::kSup;
-          if (form == kKwOpening) SkipGreater();
-          MathBox* s = ParseExpr(1, kw).first;
-          if (!s) s = NewBox(kMathSmall);  // an empty script takes no room
-          s->role = isSup ? MathRole::kSuperscript : MathRole::kSubscript;
-          if (!last) {
-            MathBox* empty = NewBox(letterStyle());
-            empty->x = pen;
-            append(empty);
-            x0 = pen;
-            m = 2;
-            R = L = U = V = 0;
-          }
-          MathBox* b = last;
-          hang(b, s);
-          const double k = BlankWidth(kMathSmall);
-          if (m == 2) {
-            R = std::max(R, s->width);
-            s->x = b->width - k / 2;
-            if (isSup) {
-              s->y = 0.65 * b->ascent;
-              U = std::max(U, s->ascent);
-              A = std::max(A, 0.65 * b->ascent + U);
-            } else {
-              s->y = -b->descent;
-              V = std::max(V, s->descent);
-            }
-          } else {
-            // Limits: centred on the base; the base moves right when a limit
-            // reaches further left, and the pen clears base and limits.
-            s->x = (b->width - b->width / 2) - (s->width - s->width / 2);
-            if (-s->x > L) {
-              L = -s->x;
-              b->x = x0 + L;
-            }
-            R = std::max(R, s->x + s->width - b->width);
-            if (isSup) {
-              s->y = b->y + b->ascent + s->descent;
-              U = std::max(U, s->ascent + s->descent);
-              A = std::max(A, b->y + b->ascent + U);
-            } else {
-              s->y = b->y - (b->descent + s->ascent);
-              V = std::max(V, s->ascent + s->descent);
-            }
-          }
-          pen = x0 + L + b->width + R;
-          if (!isSup) D = std::max(D, V + b->descent - b->y);
-          break;
-        }
-        case MathKw::kSqrt:
-        case MathKw::kRoot: {
-          startItem();
-          SkipTag();
-          const int sym = SymbolStyle(small);
-          MathBox* sign = NewBox(sym, MathBoxKind::kRadical);
-          sign->width = MeasureText(sym, kRadicalChar) + 2;
-          std::tie(sign->ascent, sign->descent) = FontMetrics(sym);
-          sign->x = pen;
-          append(sign);
-          pen += sign->width;
-          MathBox* index = nullptr;
-          MathBox* radicand = nullptr;
-          if (kw == MathKw::kRoot) {
-            auto [i, e] = ParseExpr(1, MathKw::kRoot);
-            if (e == MathKw::kOf) {
-              if (i) {
-                index = i;
-                i->x = sign->x + sign->width - i->width;
-                i->ascent = tok_.ascent;
-                i->descent = tok_.descent;
-                append(i);
-                A = std::max(A, i->ascent);
-                D = std::max(D, i->descent);
-              }
-              radicand = ParseExpr(small, MathKw::kRoot).first;
-            } else {
-              radicand = i;
-            }
-          } else {
-            radicand = ParseExpr(small, MathKw::kSqrt).first;
-          }
-          if (radicand) {
-            radicand->x = pen;
-            radicand->y = 0;
-            pen += radicand->width;
-            radicand->ascent += 2;
-            sign->ascent = radicand->ascent;
-            sign->descent = radicand->descent;
-            append(radicand);
-            MathBox* line = NewBox(letterStyle(), MathBoxKind::kGroup);
-            line->decoration = kDecoOverline;
-            line->x = radicand->x;
-            line->width = pen - radicand->x;
-            line->ascent = radicand->ascent;
-            line->descent = radicand->descent;
-            append(line);
-            A = std::max(A, line->ascent);
-            D = std::max(D, line->descent);
-            if (index) {
-              index->y = radicand->ascent - FontMetrics(index->style).first + 2;
-              A = std::max(A, index->y + index->ascent);  // the raised index stays inside
-            }
-          } else {
-            A = std::max(A, sign->ascent);
-            D = std::max(D, sign->descent);
-          }
-          break;
-        }
-        case MathKw::kT:
-        case MathKw::kBt:
-        case MathKw::kB: {
-          startItem();
-          SkipTag();
-          tok_.textMode = kw;
-          MathBox* g = ParseExpr(small, kw).first;
-          tok_.textMode = MathKw::kNone;
-          if (g) {
-            g->x = pen;
-            g->y = 0;
-            append(g);
-            A = std::max(A, g->ascent);
-            D = std::max(D, g->descent);
-            pen += g->width + 2;
-          }
-          break;
-        }
-        case MathKw::kVec:
-        case MathKw::kBar:
-        case MathKw::kDot:
-        case MathKw::kDdot:
-        case MathKw::kHat:
-        case MathKw::kTilde:
-        case MathKw::kAbove:
-        case MathKw::kBelow: {
-          startItem();
-          SkipTag();
-          MathBox* c = ParseExpr(small, kw).first;
-          if (c) {
-            // The mark sits on the text cell, not over any scripts.
-            const double fullA = c->ascent, fullD = c->descent;
-            c->x = pen;
-            c->y = 0;
-            c->ascent = tok_.ascent;
-            c->descent = tok_.descent;
-            append(c);
-            pen += c->width;
-            MathBox* g = NewBox(letterStyle(), MathBoxKind::kGroup);
-            switch (kw) {
-              case MathKw::kVec: g->decoration = kDecoVector; break;
-              case MathKw::kDot: g->decoration = kDecoDot; break;
-              case MathKw::kDdot: g->decoration = kDecoDdot; break;
-              case MathKw::kHat: g->decoration = kDecoHat; break;
-              case MathKw::kTilde: g->decoration = kDecoTilde; break;
-              default: g->decoration = kDecoBar; break;
-            }
-            g->x = x0;
-            g->width = pen - x0;
-            g->ascent = c->ascent;
-            g->descent = c->descent;
-            append(g);
-            A = std::max({A, g->ascent, fullA});
-            D = std::max({D, g->descent, fullD});
-          }
-          break;
-        }
-        default:  // "math" inside a formula
-          SkipTag();
-          break;
-      }
+    if (kind != MathTok::kKeyword) {
+      AddTokenBox(ln, kind);
       continue;
     }
-    switch (kind) {
-      case MathTok::kBlank:
-        x0 = pen;
-        R = L = U = V = 0;
-        pen += tok_.width;
-        break;
-      case MathTok::kRun:
-      case MathTok::kBracket:
-      case MathTok::kGlyph: {
-        startItem();
-        MathBox* b = NewBox(tok_.style, kind == MathTok::kRun       ? MathBoxKind::kRun
-                                        : kind == MathTok::kBracket ? MathBoxKind::kBracket
-                                                                    : MathBoxKind::kGlyph);
-        b->text = tok_.text;
-        b->code = tok_.code;
-        b->bracketChar = tok_.bracketChar;
-        b->x = pen;
-        b->width = tok_.width;
-        b->ascent = tok_.ascent;
-        b->descent = tok_.descent;
-        append(b);
-        pen += b->width;
-        A = std::max(A, b->ascent);
-        D = std::max(D, b->descent);
-        break;
-      }
-      case MathTok::kSymbol: {
-        startItem();
-        MathBox* b = NewBox(tok_.style, MathBoxKind::kSymbol);
-        b->text = tok_.text;
-        b->code = tok_.code;
-        b->x = pen;
-        b->y = tok_.code == kSymLimit ? AxisHeight(tok_.style) : 0;
-        b->width = tok_.width;
-        b->ascent = tok_.ascent;
-        b->descent = tok_.descent;
-        append(b);
-        pen += b->width;
-        A = std::max(A, b->ascent + b->y);
-        D = std::max(D, b->descent - b->y);
-        break;
-      }
-      case MathTok::kOperator: {
-        tok_.scriptMode = tok_.code == '=' ? 1 : 2;
-        startItem();
-        if (tok_.code == '.') pen -= BlankWidth(tok_.style) / 2;
-        MathBox* b = NewBox(tok_.style, MathBoxKind::kOperator);
-        b->text = tok_.text;
-        b->code = tok_.code;
-        b->x = pen;
-        b->width = tok_.width;
-        b->ascent = tok_.ascent;
-        b->descent = tok_.descent;
-        append(b);
-        pen += b->width + 2;
-        A = std::max(A, b->ascent);
-        D = std::max(D, b->descent);
-        break;
-      }
-      default:  // nothing
-        break;
+    const MathKw kw = tok_.keyword;
+    const int form = tok_.code;
+    if (kw == stop && form != kKwOpening) {
+      // A shorthand has no ">" of its own; only a tag's is passed over.
+      if (form == kKwClosing) SkipGreater();
+      ended = stop;
+      break;
+    }
+    if (IsSeparator(kw)) {
+      SkipTag();
+      ended = kw;
+      break;
+    }
+    if (form == kKwClosing) {
+      SkipTag();
+      continue;
+    }
+    if (depth_ >= kMaxDepth) {
+      if (form == kKwOpening) SkipTag();
+      continue;
+    }
+    ParseKeyword(ln, kw, form);
+  }
+  return FinishLine(ln, ended);
+}
+
+void CMathRenderer::ParseKeyword(ExprLine& ln, MathKw kw, int form) {
+  switch (kw) {
+    case MathKw::kBox:
+      ParseBoxItem(ln);
+      break;
+    case MathKw::kSup:
+    case MathKw::kSub:
+      ParseScript(ln, kw, form);
+      break;
+    case MathKw::kSqrt:
+    case MathKw::kRoot:
+      ParseRadical(ln, kw);
+      break;
+    case MathKw::kT:
+    case MathKw::kBt:
+    case MathKw::kB:
+      ParseTextGroup(ln, kw);
+      break;
+    case MathKw::kVec:
+    case MathKw::kBar:
+    case MathKw::kDot:
+    case MathKw::kDdot:
+    case MathKw::kHat:
+    case MathKw::kTilde:
+    case MathKw::kAbove:
+    case MathKw::kBelow:
+      ParseAccent(ln, kw);
+      break;
+    default:  // "math" inside a formula
+      SkipTag();
+      break;
+  }
+}
+
+// A box: its content, with left and right delimiters grown to it, or a
+// fraction ("over", "atop") of two such contents.
+void CMathRenderer::ParseBoxItem(ExprLine& ln) {
+  StartItem(ln);
+  SkipGreater();
+  auto [p, e] = ParseExpr(ln.small, MathKw::kBox);
+  MathBox* leftDelims = nullptr;
+  if (e == MathKw::kLeft) {
+    leftDelims = p;
+    if (leftDelims) leftDelims->role = MathRole::kLeftDelims;
+    std::tie(p, e) = ParseExpr(ln.small, MathKw::kBox);
+  }
+  double Ha = 0, Hd = 0;
+  if (e == MathKw::kOver || e == MathKw::kAtop) {
+    const bool over = e == MathKw::kOver;
+    MathBox* num = p ? p : NewBox(SelectStyle(ln.small, tok_.textMode));
+    auto [q, e2] = ParseExpr(ln.small, MathKw::kBox);
+    e = e2;
+    MathBox* den = q ? q : NewBox(SelectStyle(ln.small, tok_.textMode));
+    num->role = MathRole::kNumerator;
+    den->role = MathRole::kDenominator;
+    const int sym = SymbolStyle(ln.small);
+    MathBox* bar = NewBox(sym, over ? MathBoxKind::kBar : MathBoxKind::kBarless);
+    bar->ascent = 1;
+    bar->descent = 2;
+    bar->y = AxisHeight(sym);
+    const double W = std::max(num->width, den->width);
+    if (den->width >= num->width) {
+      den->x = 2;
+      num->x = 2 + W / 2 - num->width / 2;
+    } else {
+      num->x = 2;
+      den->x = 2 + W / 2 - den->width / 2;
+    }
+    num->y = bar->y + 1 + num->descent;
+    den->y = bar->y - (2 + den->ascent);
+    bar->width = W + 3;
+    Hang(bar, den);
+    Hang(bar, num);
+    Ha = num->ascent + num->descent + 1;
+    Hd = den->ascent + den->descent + 2;
+    ln.A = std::max(ln.A, Ha + bar->y);
+    ln.D = std::max(ln.D, Hd - bar->y);
+    p = bar;
+  } else {
+    if (!p) p = NewBox(SelectStyle(ln.small, tok_.textMode));
+    Ha = p->ascent;
+    Hd = p->descent;
+    ln.A = std::max(ln.A, Ha);
+    ln.D = std::max(ln.D, Hd);
+  }
+  p->x = ln.pen;
+  Append(ln, p);
+  // Delimiters stand on the content's own baseline (the bar's axis
+  // for a fraction), so they enclose what they grew to.
+  if (leftDelims) {
+    const auto [a2, d2] = Grow(leftDelims, Ha, Hd);
+    ln.A = std::max(ln.A, a2 + p->y);
+    ln.D = std::max(ln.D, d2 - p->y);
+    leftDelims->x = -leftDelims->width;
+    leftDelims->y = p->y;
+    Hang(p, leftDelims);
+    p->x += leftDelims->width;
+  }
+  ln.pen = p->x + p->width + BlankWidth(SelectStyle(ln.small, tok_.textMode)) / 2;
+  if (e == MathKw::kRight) {
+    auto [r, e3] = ParseExpr(ln.small, MathKw::kBox);
+    (void)e3;
+    if (r) {
+      r->role = MathRole::kRightDelims;
+      const auto [a2, d2] = Grow(r, Ha, Hd);
+      ln.A = std::max(ln.A, a2 + p->y);
+      ln.D = std::max(ln.D, d2 - p->y);
+      r->x = p->width;
+      r->y = p->y;
+      Hang(p, r);
+      ln.pen += r->width;
     }
   }
+}
 
-  if (!last) return {nullptr, ended};
-  MathBox* line = last;
+// A superscript or subscript on the last item: beside it, or as limits
+// above and below an item set in limit mode.
+void CMathRenderer::ParseScript(ExprLine& ln, MathKw kw, int form) {
+  const bool isSup = kw == MathKw::kSup;
+  if (form == kKwOpening) SkipGreater();
+  MathBox* s = ParseExpr(1, kw).first;
+  if (!s) s = NewBox(kMathSmall);  // an empty script takes no room
+  s->role = isSup ? MathRole::kSuperscript : MathRole::kSubscript;
+  if (!ln.last) {
+    MathBox* empty = NewBox(SelectStyle(ln.small, tok_.textMode));
+    empty->x = ln.pen;
+    Append(ln, empty);
+    ln.x0 = ln.pen;
+    ln.m = 2;
+    ln.R = ln.L = ln.U = ln.V = 0;
+  }
+  MathBox* b = ln.last;
+  Hang(b, s);
+  const double k = BlankWidth(kMathSmall);
+  if (ln.m == 2) {
+    ln.R = std::max(ln.R, s->width);
+    s->x = b->width - k / 2;
+    if (isSup) {
+      s->y = 0.65 * b->ascent;
+      ln.U = std::max(ln.U, s->ascent);
+      ln.A = std::max(ln.A, 0.65 * b->ascent + ln.U);
+    } else {
+      s->y = -b->descent;
+      ln.V = std::max(ln.V, s->descent);
+    }
+  } else {
+    // Limits: centred on the base; the base moves right when a limit
+    // reaches further left, and the pen clears base and limits.
+    s->x = (b->width - b->width / 2) - (s->width - s->width / 2);
+    if (-s->x > ln.L) {
+      ln.L = -s->x;
+      b->x = ln.x0 + ln.L;
+    }
+    ln.R = std::max(ln.R, s->x + s->width - b->width);
+    if (isSup) {
+      s->y = b->y + b->ascent + s->descent;
+      ln.U = std::max(ln.U, s->ascent + s->descent);
+      ln.A = std::max(ln.A, b->y + b->ascent + ln.U);
+    } else {
+      s->y = b->y - (b->descent + s->ascent);
+      ln.V = std::max(ln.V, s->ascent + s->descent);
+    }
+  }
+  ln.pen = ln.x0 + ln.L + b->width + ln.R;
+  if (!isSup) ln.D = std::max(ln.D, ln.V + b->descent - b->y);
+}
+
+// A square root, or a root with its index: the sign, the radicand with
+// its overline.
+void CMathRenderer::ParseRadical(ExprLine& ln, MathKw kw) {
+  StartItem(ln);
+  SkipTag();
+  const int sym = SymbolStyle(ln.small);
+  MathBox* sign = NewBox(sym, MathBoxKind::kRadical);
+  sign->width = MeasureText(sym, kRadicalChar) + 2;
+  std::tie(sign->ascent, sign->descent) = FontMetrics(sym);
+  sign->x = ln.pen;
+  Append(ln, sign);
+  ln.pen += sign->width;
+  MathBox* index = nullptr;
+  MathBox* radicand = nullptr;
+  if (kw == MathKw::kRoot) {
+    auto [i, e] = ParseExpr(1, MathKw::kRoot);
+    if (e == MathKw::kOf) {
+      if (i) {
+        index = i;
+        i->x = sign->x + sign->width - i->width;
+        i->ascent = tok_.ascent;
+        i->descent = tok_.descent;
+        Append(ln, i);
+        ln.A = std::max(ln.A, i->ascent);
+        ln.D = std::max(ln.D, i->descent);
+      }
+      radicand = ParseExpr(ln.small, MathKw::kRoot).first;
+    } else {
+      radicand = i;
+    }
+  } else {
+    radicand = ParseExpr(ln.small, MathKw::kSqrt).first;
+  }
+  if (radicand) {
+    radicand->x = ln.pen;
+    radicand->y = 0;
+    ln.pen += radicand->width;
+    radicand->ascent += 2;
+    sign->ascent = radicand->ascent;
+    sign->descent = radicand->descent;
+    Append(ln, radicand);
+    MathBox* line = NewBox(SelectStyle(ln.small, tok_.textMode), MathBoxKind::kGroup);
+    line->decoration = kDecoOverline;
+    line->x = radicand->x;
+    line->width = ln.pen - radicand->x;
+    line->ascent = radicand->ascent;
+    line->descent = radicand->descent;
+    Append(ln, line);
+    ln.A = std::max(ln.A, line->ascent);
+    ln.D = std::max(ln.D, line->descent);
+    if (index) {
+      index->y = radicand->ascent - FontMetrics(index->style).first + 2;
+      ln.A = std::max(ln.A, index->y + index->ascent);  // the raised index stays inside
+    }
+  } else {
+    ln.A = std::max(ln.A, sign->ascent);
+    ln.D = std::max(ln.D, sign->descent);
+  }
+}
+
+// Text in upright, bold-upright or bold letters.
+void CMathRenderer::ParseTextGroup(ExprLine& ln, MathKw kw) {
+  StartItem(ln);
+  SkipTag();
+  tok_.textMode = kw;
+  MathBox* g = ParseExpr(ln.small, kw).first;
+  tok_.textMode = MathKw::kNone;
+  if (g) {
+    g->x = ln.pen;
+    g->y = 0;
+    Append(ln, g);
+    ln.A = std::max(ln.A, g->ascent);
+    ln.D = std::max(ln.D, g->descent);
+    ln.pen += g->width + 2;
+  }
+}
+
+// An accent or a line over or under its content.
+void CMathRenderer::ParseAccent(ExprLine& ln, MathKw kw) {
+  StartItem(ln);
+  SkipTag();
+  MathBox* c = ParseExpr(ln.small, kw).first;
+  if (c) {
+    // The mark sits on the text cell, not over any scripts.
+    const double fullA = c->ascent, fullD = c->descent;
+    c->x = ln.pen;
+    c->y = 0;
+    c->ascent = tok_.ascent;
+    c->descent = tok_.descent;
+    Append(ln, c);
+    ln.pen += c->width;
+    MathBox* g = NewBox(SelectStyle(ln.small, tok_.textMode), MathBoxKind::kGroup);
+    switch (kw) {
+      case MathKw::kVec: g->decoration = kDecoVector; break;
+      case MathKw::kDot: g->decoration = kDecoDot; break;
+      case MathKw::kDdot: g->decoration = kDecoDdot; break;
+      case MathKw::kHat: g->decoration = kDecoHat; break;
+      case MathKw::kTilde: g->decoration = kDecoTilde; break;
+      default: g->decoration = kDecoBar; break;
+    }
+    g->x = ln.x0;
+    g->width = ln.pen - ln.x0;
+    g->ascent = c->ascent;
+    g->descent = c->descent;
+    Append(ln, g);
+    ln.A = std::max({ln.A, g->ascent, fullA});
+    ln.D = std::max({ln.D, g->descent, fullD});
+  }
+}
+
+// A token that is not a keyword: a blank, a run of letters, a bracket, a
+// glyph, a symbol or an operator.
+void CMathRenderer::AddTokenBox(ExprLine& ln, MathTok kind) {
+  switch (kind) {
+    case MathTok::kBlank:
+      ln.x0 = ln.pen;
+      ln.R = ln.L = ln.U = ln.V = 0;
+      ln.pen += tok_.width;
+      break;
+    case MathTok::kRun:
+    case MathTok::kBracket:
+    case MathTok::kGlyph: {
+      StartItem(ln);
+      MathBox* b = NewBox(tok_.style, kind == MathTok::kRun       ? MathBoxKind::kRun
+                                      : kind == MathTok::kBracket ? MathBoxKind::kBracket
+                                                                  : MathBoxKind::kGlyph);
+      b->text = tok_.text;
+      b->code = tok_.code;
+      b->bracketChar = tok_.bracketChar;
+      b->x = ln.pen;
+      b->width = tok_.width;
+      b->ascent = tok_.ascent;
+      b->descent = tok_.descent;
+      Append(ln, b);
+      ln.pen += b->width;
+      ln.A = std::max(ln.A, b->ascent);
+      ln.D = std::max(ln.D, b->descent);
+      break;
+    }
+    case MathTok::kSymbol: {
+      StartItem(ln);
+      MathBox* b = NewBox(tok_.style, MathBoxKind::kSymbol);
+      b->text = tok_.text;
+      b->code = tok_.code;
+      b->x = ln.pen;
+      b->y = tok_.code == kSymLimit ? AxisHeight(tok_.style) : 0;
+      b->width = tok_.width;
+      b->ascent = tok_.ascent;
+      b->descent = tok_.descent;
+      Append(ln, b);
+      ln.pen += b->width;
+      ln.A = std::max(ln.A, b->ascent + b->y);
+      ln.D = std::max(ln.D, b->descent - b->y);
+      break;
+    }
+    case MathTok::kOperator: {
+      tok_.scriptMode = tok_.code == '=' ? 1 : 2;
+      StartItem(ln);
+      if (tok_.code == '.') ln.pen -= BlankWidth(tok_.style) / 2;
+      MathBox* b = NewBox(tok_.style, MathBoxKind::kOperator);
+      b->text = tok_.text;
+      b->code = tok_.code;
+      b->x = ln.pen;
+      b->width = tok_.width;
+      b->ascent = tok_.ascent;
+      b->descent = tok_.descent;
+      Append(ln, b);
+      ln.pen += b->width + 2;
+      ln.A = std::max(ln.A, b->ascent);
+      ln.D = std::max(ln.D, b->descent);
+      break;
+    }
+    default:  // nothing
+      break;
+  }
+}
+
+std::pair<MathBox*, MathKw> CMathRenderer::FinishLine(ExprLine& ln, MathKw ended) {
+  if (!ln.last) return {nullptr, ended};
+  MathBox* line = ln.last;
   // A lone item becomes the line itself only when it sits at the line's
   // origin; otherwise its offset would be lost when the line is placed.
-  if (last->prev || last->attached || last->x != 0 || last->y != 0) {
-    line = NewBox(letterStyle(), MathBoxKind::kGroup);
-    line->content = last;
+  if (ln.last->prev || ln.last->attached || ln.last->x != 0 || ln.last->y != 0) {
+    line = NewBox(SelectStyle(ln.small, tok_.textMode), MathBoxKind::kGroup);
+    line->content = ln.last;
   }
-  line->width = pen;
-  line->ascent = A;
-  line->descent = D;
+  line->width = ln.pen;
+  line->ascent = ln.A;
+  line->descent = ln.D;
   return {line, ended};
 }
 

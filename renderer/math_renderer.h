@@ -141,6 +141,28 @@ class CMathRenderer : public CMarkupRenderer {
   void ScanKeyword();
   void ScanRun(int small);
   void SkipGreater();
+
+  // The line ParseExpr lays out: the pen, the line's ascent A and descent D,
+  // its last item, and the current item's start x0 with the room its scripts
+  // take right (R), left (L), above (U) and below (V); m is the item's script
+  // mode (2 beside, otherwise limits).
+  struct ExprLine {
+    int small = 0;
+    double pen = 0, A = 0, D = 0;
+    MathBox* last = nullptr;
+    double x0 = 0, R = 0, L = 0, U = 0, V = 0;
+    int m = 2;
+  };
+  void StartItem(ExprLine& ln);
+  void Append(ExprLine& ln, MathBox* b);
+  void ParseKeyword(ExprLine& ln, MathKw kw, int form);
+  void ParseBoxItem(ExprLine& ln);
+  void ParseScript(ExprLine& ln, MathKw kw, int form);
+  void ParseRadical(ExprLine& ln, MathKw kw);
+  void ParseTextGroup(ExprLine& ln, MathKw kw);
+  void ParseAccent(ExprLine& ln, MathKw kw);
+  void AddTokenBox(ExprLine& ln, MathTok kind);
+  std::pair<MathBox*, MathKw> FinishLine(ExprLine& ln, MathKw ended);
   std::pair<double, double> Grow(MathBox* delims, double a, double d);
   void Stretch(MathBox* b);
   void DrawBox(const MathBox* b, double px, double py, IMathCanvas& canvas);

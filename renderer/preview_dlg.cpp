@@ -25,7 +25,7 @@
 
 #include <cmath>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 

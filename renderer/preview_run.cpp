@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/preview_dlg.h"
 

@@ -15,7 +15,7 @@
 #include <cstdarg>
 #include <cstdio>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/markup_chars.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/page_composer.h"

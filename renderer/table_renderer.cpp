@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 

@@ -16,8 +16,10 @@
 #include <QSysInfo>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <array>
 #include <cmath>
 
+#include "document/data_state.h"
 #include "document/document_collection.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
@@ -87,10 +89,7 @@ void UpdateCommandState(const CDocument* doc) {
   }
 
   if (doc) {
-    // Screen i opens once the input of every screen before it is complete.
-    bool tab[6];
-    tab[0] = true;
-    for (int i = 1; i < 6; ++i) tab[i] = tab[i - 1] && doc->bInpSt(i - 1) != 0;
+    const std::array<bool, 6> tab = OpenScreens(*doc);
     const bool tool = tab[2] && dimView;
     const bool preview = tab[5] && report;
     for (int i = 0; i < 6; ++i) {

@@ -18,7 +18,6 @@
 #include "shell/program_icon.h"
 #include "shell/qt_message_sink.h"
 #include "shell/shell_state.h"
-#include "screens/placeholder.h"
 
 namespace norva {
 
@@ -91,6 +90,7 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
     return;
   }
   IScreen* screen = CreateScreen(NewFormNo);
+  if (!screen) return;
   screen->SetDoc(&doc);
   doc.DataForm = screen;
   auto* win = new ScreenWindow(doc.Key, screen);
@@ -160,22 +160,8 @@ int16_t ShowIniForm(CDocument& doc, int16_t mode) {
   fields.Doatsu = doc.Doatsu;
   QWidget* owner = MainWindow();
   int16_t state = 0;
-  if (Windows().iniData)
-    state = Windows().iniData(doc, fields, mode == 0, owner);
-  else
-    state = RunPlaceholderIniData(doc, fields, mode == 0, owner);
-  if (state != 0) {
-    doc.Title = fields.Title;
-    doc.Sisin = fields.Sisin;
-    doc.Doatsu = fields.Doatsu;
-    // Through the setter: a block wall never keeps a shear key.
-    doc.SetWallType(fields.WallType);
-    if (fields.WallType == 3) {
-      doc.GrwB4 = 0;
-      doc.GrwH1 = 0;
-    }
-    if (fields.WallType == 0 && fields.Sisin == 3) doc.nBlkSetup = 1;
-  }
+  if (Windows().iniData) state = Windows().iniData(doc, fields, mode == 0, owner);
+  if (state != 0) ApplyIniConditions(doc, fields);
   if (mode == 1 && state != 0) {
     UpdateDataSummary(&doc);
     DocDataState(doc, 0);

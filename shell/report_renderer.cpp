@@ -2,7 +2,7 @@
 
 #include <QFileInfo>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
 

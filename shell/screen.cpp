@@ -1,7 +1,6 @@
-#include "document/document.h"
 #include "shell/screen.h"
 
-#include "screens/placeholder.h"
+#include "document/document.h"
 
 namespace norva {
 
@@ -12,10 +11,7 @@ ShellWindows& Windows() {
 
 IScreen* CreateScreen(int no) {
   if (no < 0 || no > 5) return nullptr;
-  if (Windows().makeScreen[no]) {
-    if (IScreen* s = Windows().makeScreen[no](no)) return s;
-  }
-  return MakePlaceholderScreen(no);
+  return Windows().makeScreen[no] ? Windows().makeScreen[no](no) : nullptr;
 }
 
 }  // namespace norva

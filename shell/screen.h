@@ -1,8 +1,8 @@
 #pragma once
 // The screen protocol of a document's six screens, and the windows of other
-// parts of the program that the shell opens. Each part registers its windows
-// here when it exists; until then the shell shows a plain placeholder page
-// for a screen and keeps the commands of a missing window disabled.
+// parts of the program that the shell opens. The program's entry registers
+// every window here (screens/register_windows.h); a screen not registered is
+// not shown, and the command of a missing window stays disabled.
 #include <QWidget>
 #include <cstdint>
 #include <functional>
@@ -53,10 +53,10 @@ struct ShellWindows {
   std::function<void(const std::string& docPath, QWidget* owner)> printStyle;
 };
 
-// The registry; empty entries are windows not available yet.
+// The registry; empty entries are windows not available.
 ShellWindows& Windows();
 
-// A new screen: the registered one, else the placeholder page.
+// A new screen: the registered one; null when none is registered.
 IScreen* CreateScreen(int no);
 
 }  // namespace norva

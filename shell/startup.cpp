@@ -1,8 +1,6 @@
 #include "document/document.h"
 #include "shell/startup.h"
 
-#include "screens/register_windows.h"
-
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -152,7 +150,7 @@ void AppShutdown() {
   gAppCore.reset();
 }
 
-int NorvaMain(int argc, char* argv[]) {
+int NorvaMain(int argc, char* argv[], const std::function<void()>& registerWindows) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("TAQ");
   QApplication::setApplicationName(kProgramTitle);
@@ -161,7 +159,7 @@ int NorvaMain(int argc, char* argv[]) {
   // The program speaks Japanese; without Qt's translations its dialogs stay usable in English.
   InstallQtJapanese();
   RegisterQtPictureSaver();
-  RegisterWindows();
+  if (registerWindows) registerWindows();
 
   QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
   if (runtime.isEmpty()) runtime = QDir::tempPath();

@@ -1,13 +1,16 @@
 #pragma once
 // Start-up and shut-down of the program.
+#include <functional>
 #include <string>
 #include <vector>
 
 namespace norva {
 
 // The program: single instance, work folders, splash, main window, the
-// documents named in args (or a new document). Returns the exit code.
-int NorvaMain(int argc, char* argv[]);
+// documents named in args (or a new document). registerWindows puts the
+// program's windows into the shell's registry (shell/screen.h) once the
+// application exists. Returns the exit code.
+int NorvaMain(int argc, char* argv[], const std::function<void()>& registerWindows);
 
 // Undoes what start-up prepared: closes the other windows, deletes the work
 // folder, writes the recent-file list and releases the settings.

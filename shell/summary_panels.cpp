@@ -134,6 +134,184 @@ void DrawDataSummary(Canvas& s, const CDocument* doc) {
   }
 }
 
+namespace {
+
+// The bold, numbered name of load case j, wrapped to the panel; lines
+// receives its number of lines.
+std::string CaseLabelText(Canvas& s, const CDocument& doc, int j, int32_t& lines) {
+  std::string name;
+  if (auto c = doc.pCase(j)) name = c->CaseName;
+  s.SetFontBold(true);
+  std::string text = WrapLabelText(s, name, lines, FormatPattern(j + 1, "#0") + ".");
+  s.SetFontBold(false);
+  return text;
+}
+
+void SetPanelSpace(Canvas& s, double width, double height) {
+  const double capped = std::min(height, 32767.0);
+  s.SetScale(0, 0, width, capped);
+  s.SetExtent(width, capped);
+}
+
+// The panel's size in lines: W and H (twips), the case labels' indent a and
+// the line pitch p; W narrows by the scroll bar when the lines overflow the
+// viewport, p tightens when they overflow the surface's 32767.
+struct PanelLayout {
+  double W = 0, H = 0, a = 10, p = 0;
+};
+
+PanelLayout FitResultPanel(Canvas& s, const CDocument& doc, const ResultPanelFrame& f, double h) {
+  const bool mixed = doc.WallType() == 3;
+  const int cases = std::max<int>(0, doc.nCase());
+  PanelLayout l;
+  l.W = f.viewportWidth - 2 * f.frameX;
+  l.H = f.viewportHeight - 2 * f.frameY;
+  l.p = s.LineSpacing() / 100 * h;
+  for (int pass = 0; pass < 2; ++pass) {
+    SetPanelSpace(s, l.W, l.H);
+    l.a = mixed ? s.TextWidth("0") + 10 : 10;
+    double N = mixed ? 2 : 0;
+    for (int j = 0; j < cases; ++j) {
+      s.SetCurrentX(l.a);
+      int32_t L = 0;
+      CaseLabelText(s, doc, j, L);
+      N += L;
+      if (mixed) N += L + 1;
+      if (doc.Sisin == 2 || doc.Sisin == 3) N += 2;
+      N += 7;
+    }
+    l.H = l.p * N + 10;
+    if (l.H > 32767) {
+      s.SetLineSpacing(100);
+      l.p = s.LineSpacing() / 100 * h;
+      l.H = std::min(l.p * N + 10, 32767.0);
+    }
+    if (pass == 0 && f.viewportHeight - 2 * f.frameY < l.H)
+      l.W -= f.scrollBar;
+    else
+      break;
+  }
+  return l;
+}
+
+// Writes the panel line by line: line n at pitch p below the top margin.
+struct SummaryPen {
+  Canvas& s;
+  const CDocument& doc;
+  double a;  // indent of the case labels
+  double w;  // one step further in
+  double p;
+  double n = 0;
+
+  double LineY(double line) const { return p * line + 10; }
+  void Plain(double x, const std::string& text) { s.DrawText(x, LineY(n), text); }
+  void Bold(double x, const std::string& text) {
+    s.SetFontBold(true);
+    Plain(x, text);
+    s.SetFontBold(false);
+  }
+  void Judged(double x, double line, const JudgedLine& jl) {
+    s.SetTextColor(jl.color);
+    s.DrawText(x, LineY(line), jl.text);
+    s.SetTextColor(kJudgeBlack);
+  }
+  void CaseLabel(int j) {
+    s.SetCurrentX(a);
+    int32_t L = 0;
+    const std::string text = CaseLabelText(s, doc, j, L);
+    s.SetFontBold(true);
+    DrawLines(s, a, LineY(n), p, SplitLines(text));
+    s.SetFontBold(false);
+    n += L;
+  }
+};
+
+// "転　倒" and the verdict of the document's overturning method.
+void DrawOverturning(SummaryPen& pen, const CAntRes& r, double caseEa) {
+  const CDocument& doc = pen.doc;
+  const double x = pen.a + 2 * pen.w;
+  pen.Plain(pen.a + pen.w, "転　倒");
+  pen.n += 1;
+  switch (doc.nTentou) {
+    case 0:
+      if (doc.WallType() == 2 && doc.Sisin == 2)
+        pen.Judged(x, pen.n, LeaningLine(r.D, r.Breadth, r.Ea, caseEa));
+      else
+        pen.Judged(x, pen.n, EccentricityLine(r.E, r.Ea, caseEa, doc.WallType()));
+      break;
+    case 1:
+      pen.Judged(x, pen.n, SafetyLine("Fm", r.Fm, r.Fma));
+      break;
+    case 2:
+    case 3:
+      pen.Judged(x, pen.n, ThrustLine(r.Xd, r.Xh));
+      break;
+    default:
+      break;
+  }
+  pen.n += 1;
+}
+
+// "滑　動" and its factor, or "検討省略" when no force pushes the wall.
+void DrawSliding(SummaryPen& pen, const CAntRes& r) {
+  pen.Plain(pen.a + pen.w, "滑　動");
+  pen.n += 1;
+  if (r.SgmH > 0 && JudgeSlide(r.Fs, r.Fsa) != SlideVerdict::kNoForce)
+    pen.Judged(pen.a + 2 * pen.w, pen.n, SafetyLine("Fs", r.Fs, r.Fsa));
+  else
+    pen.Judged(pen.a + 2 * pen.w, pen.n, {"検討省略", kJudgeBlack});
+  pen.n += 1;
+}
+
+// "地盤反力度" with q1 and q2, then the bearing factor (large-block
+// guideline) or the comparison with qa.
+void DrawReaction(SummaryPen& pen, const CAntRes& r, const CKajyuCase* kc) {
+  const CDocument& doc = pen.doc;
+  Canvas& s = pen.s;
+  const double x = pen.a + 2 * pen.w;
+  pen.Plain(pen.a + pen.w, "地盤反力度");
+  pen.n += 1;
+  // Both or neither: one value out of range makes the pair meaningless.
+  const bool reaction = Shown(r.Qmax, r.Qmin);
+  std::string v1 = kNotComputableText, v2 = kNotComputableText;
+  if (reaction) {
+    v1 = DisplayNumberAligned(r.Qmax, "#0.00");
+    v2 = DisplayNumberAligned(r.Qmin, "#0.00");
+  }
+  const size_t len = std::max(v1.size(), v2.size());
+  v1.insert(0, len - v1.size(), ' ');
+  v2.insert(0, len - v2.size(), ' ');
+  const std::string q1 = "q1=" + v1;
+  const std::string q2 = "q2=" + v2;
+  if (doc.Sisin == 3) {
+    pen.Judged(x, pen.n, {q1, kJudgeBlack});
+    pen.Judged(x, pen.n + 1, {q2, kJudgeBlack});
+    pen.n += 2;
+    pen.Plain(pen.a + pen.w, "支持力");
+    pen.n += 1;
+    pen.Judged(x, pen.n, SafetyLine("Fb", r.fB, r.Fba));
+    pen.n += 1;
+    return;
+  }
+  const double qa = AllowableReaction(doc, kc, r.Qa);
+  const bool ok = ReactionOk(r.Qmax, r.Qmin, qa);
+  const uint32_t color = ok ? kJudgeBlack : kJudgeRed;
+  pen.Judged(x, pen.n, {q1, color});
+  pen.Judged(x, pen.n + 1, {q2, color});
+  pen.n += 2;
+  s.SetTextColor(color);
+  // The larger reaction against qa; outside the base (1e10) reads ">".
+  const PrintedRelation relation = IsMissingResult(r.Qmax) || IsMissingResult(r.Qmin)
+                                       ? PrintedRelation::kNone
+                                       : ComparePrinted(std::max(r.Qmax, r.Qmin), qa, 2);
+  const std::string mark = RelationMark(relation, kAsciiMarks);
+  s.DrawText(x + s.TextWidth(q1 + " "), pen.p * (pen.n - 1.5) + 10,
+             (mark.empty() ? "" : mark + " ") + "qa=" + DisplayNumber(qa, "##0.00"));
+  s.SetTextColor(kJudgeBlack);
+}
+
+}  // namespace
+
 ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultPanelFrame& f) {
   s.Clear();
   if (!doc) return {};
@@ -142,173 +320,39 @@ ResultPanelSize DrawResultSummary(Canvas& s, const CDocument* doc, const ResultP
 
   const bool mixed = doc->WallType() == 3;
   const int cases = std::max<int>(0, doc->nCase());
-  double W = f.viewportWidth - 2 * f.frameX;
-  double H = f.viewportHeight - 2 * f.frameY;
   s.SetFontName("ＭＳ ゴシック");
   s.SetFontSize(180);
   s.SetFontBold(false);
   s.SetLineSpacing(120);
   const double h = s.TextHeight("0");
-  double p = s.LineSpacing() / 100 * h;
+  const PanelLayout l = FitResultPanel(s, *doc, f, h);
 
-  auto setSpace = [&](double width, double height) {
-    const double capped = std::min(height, 32767.0);
-    s.SetScale(0, 0, width, capped);
-    s.SetExtent(width, capped);
-  };
-  auto caseLabel = [&](int j, int32_t& lines) {
-    std::string name;
-    if (auto c = doc->pCase(j)) name = c->CaseName;
-    s.SetFontBold(true);
-    std::string text = WrapLabelText(s, name, lines, FormatPattern(j + 1, "#0") + ".");
-    s.SetFontBold(false);
-    return text;
-  };
-
-  double a = 10;
-  for (int pass = 0; pass < 2; ++pass) {
-    setSpace(W, H);
-    a = mixed ? s.TextWidth("0") + 10 : 10;
-    double N = mixed ? 2 : 0;
-    for (int j = 0; j < cases; ++j) {
-      s.SetCurrentX(a);
-      int32_t L = 0;
-      caseLabel(j, L);
-      N += L;
-      if (mixed) N += L + 1;
-      if (doc->Sisin == 2 || doc->Sisin == 3) N += 2;
-      N += 7;
-    }
-    H = p * N + 10;
-    if (H > 32767) {
-      s.SetLineSpacing(100);
-      p = s.LineSpacing() / 100 * h;
-      H = std::min(p * N + 10, 32767.0);
-    }
-    if (pass == 0 && f.viewportHeight - 2 * f.frameY < H)
-      W -= f.scrollBar;
-    else
-      break;
-  }
-
-  setSpace(W, H);
+  SetPanelSpace(s, l.W, l.H);
   s.SetTextColor(kJudgeBlack);
-  const double w = s.TextWidth("00");
-  double n = 0;
-  auto lineY = [&](double line) { return p * line + 10; };
-  auto plain = [&](double x, const std::string& text) { s.DrawText(x, lineY(n), text); };
-  auto bold = [&](double x, const std::string& text) {
-    s.SetFontBold(true);
-    plain(x, text);
-    s.SetFontBold(false);
-  };
-  auto judged = [&](double x, double line, const JudgedLine& jl) {
-    s.SetTextColor(jl.color);
-    s.DrawText(x, lineY(line), jl.text);
-    s.SetTextColor(kJudgeBlack);
-  };
-  auto drawLabel = [&](int j) {
-    s.SetCurrentX(a);
-    int32_t L = 0;
-    const std::string text = caseLabel(j, L);
-    s.SetFontBold(true);
-    DrawLines(s, a, lineY(n), p, SplitLines(text));
-    s.SetFontBold(false);
-    n += L;
-  };
+  SummaryPen pen{s, *doc, l.a, s.TextWidth("00"), l.p};
 
   if (mixed) {
-    bold(10, "上部擁壁");
-    n = 1;
+    pen.Bold(10, "上部擁壁");
+    pen.n = 1;
     for (int j = 0; j < cases; ++j) {
-      drawLabel(j);
+      pen.CaseLabel(j);
       auto r0 = doc->AntRes(0, j);
-      judged(a + w, n, ThrustLine(r0->Xd, r0->Xh));
-      n += 1;
+      pen.Judged(pen.a + pen.w, pen.n, ThrustLine(r0->Xd, r0->Xh));
+      pen.n += 1;
     }
-    bold(10, "下部擁壁");
-    n += 1;
+    pen.Bold(10, "下部擁壁");
+    pen.n += 1;
   }
 
   for (int j = 0; j < cases; ++j) {
     auto r = doc->AntRes(mixed ? 1 : 0, j);
     auto kc = doc->pCase(j);
-    const double caseEa = kc ? kc->Ea : 0;
-    drawLabel(j);
-
-    plain(a + w, "転　倒");
-    n += 1;
-    switch (doc->nTentou) {
-      case 0:
-        if (doc->WallType() == 2 && doc->Sisin == 2)
-          judged(a + 2 * w, n, LeaningLine(r->D, r->Breadth, r->Ea, caseEa));
-        else
-          judged(a + 2 * w, n, EccentricityLine(r->E, r->Ea, caseEa, doc->WallType()));
-        break;
-      case 1:
-        judged(a + 2 * w, n, SafetyLine("Fm", r->Fm, r->Fma));
-        break;
-      case 2:
-      case 3:
-        judged(a + 2 * w, n, ThrustLine(r->Xd, r->Xh));
-        break;
-      default:
-        break;
-    }
-    n += 1;
-
-    if (doc->ChkSlide == 1) {
-      plain(a + w, "滑　動");
-      n += 1;
-      if (r->SgmH > 0 && JudgeSlide(r->Fs, r->Fsa) != SlideVerdict::kNoForce)
-        judged(a + 2 * w, n, SafetyLine("Fs", r->Fs, r->Fsa));
-      else
-        judged(a + 2 * w, n, {"検討省略", kJudgeBlack});
-      n += 1;
-    }
-
-    plain(a + w, "地盤反力度");
-    n += 1;
-    // Both or neither: one value out of range makes the pair meaningless.
-    const bool reaction = Shown(r->Qmax, r->Qmin);
-    std::string v1 = kNotComputableText, v2 = kNotComputableText;
-    if (reaction) {
-      v1 = DisplayNumberAligned(r->Qmax, "#0.00");
-      v2 = DisplayNumberAligned(r->Qmin, "#0.00");
-    }
-    const size_t len = std::max(v1.size(), v2.size());
-    v1.insert(0, len - v1.size(), ' ');
-    v2.insert(0, len - v2.size(), ' ');
-    const std::string q1 = "q1=" + v1;
-    const std::string q2 = "q2=" + v2;
-    if (doc->Sisin == 3) {
-      judged(a + 2 * w, n, {q1, kJudgeBlack});
-      judged(a + 2 * w, n + 1, {q2, kJudgeBlack});
-      n += 2;
-      plain(a + w, "支持力");
-      n += 1;
-      judged(a + 2 * w, n, SafetyLine("Fb", r->fB, r->Fba));
-      n += 1;
-    } else {
-      const double qa = AllowableReaction(*doc, kc.get(), r->Qa);
-      const bool ok = ReactionOk(r->Qmax, r->Qmin, qa);
-      const uint32_t color = ok ? kJudgeBlack : kJudgeRed;
-      judged(a + 2 * w, n, {q1, color});
-      judged(a + 2 * w, n + 1, {q2, color});
-      n += 2;
-      s.SetTextColor(color);
-      // The larger reaction against qa; outside the base (1e10) reads ">".
-      const PrintedRelation relation =
-          IsMissingResult(r->Qmax) || IsMissingResult(r->Qmin)
-              ? PrintedRelation::kNone
-              : ComparePrinted(std::max(r->Qmax, r->Qmin), qa, 2);
-      const std::string mark = RelationMark(relation, kAsciiMarks);
-      s.DrawText(a + 2 * w + s.TextWidth(q1 + " "), p * (n - 1.5) + 10,
-                 (mark.empty() ? "" : mark + " ") + "qa=" + DisplayNumber(qa, "##0.00"));
-      s.SetTextColor(kJudgeBlack);
-    }
+    pen.CaseLabel(j);
+    DrawOverturning(pen, *r, kc ? kc->Ea : 0);
+    if (doc->ChkSlide == 1) DrawSliding(pen, *r);
+    DrawReaction(pen, *r, kc.get());
   }
-  return {W, std::min(H, 32767.0)};
+  return {l.W, std::min(l.H, 32767.0)};
 }
 
 }  // namespace norva

@@ -4,7 +4,7 @@
 // Both draw on a Canvas, so they can be checked without a screen.
 #include <string>
 
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva {
 

@@ -97,154 +97,152 @@ void KusabiPolygonWeight(const std::vector<DPoint>& p, double wlvl, double gam, 
   dry = gam * KusabiPolygonArea(top);
 }
 
-int16_t KusabiTrial(const KusabiSoil& soil, int n, const DPoint* src, CKusabiRes& w,
-                    KusabiShape* shape) {
-  double phi0 = w.fFai, phi1 = w.fFaid, c0 = w.fC, c1 = w.fCd;
-  w.fZc = 0;
-  // A weightless backfill has no tension crack depth to speak of.
-  if (w.fC > 0 && soil.Gamb > 0) {
-    w.fZc = 2 * w.fC / soil.Gamb * std::tan(w.fFai / 2 + kCalcPi / 4);
-  }
-  if (n < 2 || src == nullptr) return kKusabiNone;
+namespace {
 
-  std::vector<DPoint> pts(src, src + n);
+// The slip surface of the trial: corners A0, A1 (and A2 for a wedge of two
+// parts) where the search lines from the heel leave the outline pts, which is
+// cut there; the strengths of each part (a wedge sliding on the cut face
+// alone takes the cut face's). False when a search line misses the outline.
+bool WedgeCorners(const CKusabiRes& w, std::vector<DPoint>& pts, KusabiShape& g) {
+  int n = static_cast<int>(pts.size());
   const double omega = w.fOmega;
   const double d = w.fDist;
   const double thc = w.fTheta;
-  DPoint A[3];
+  DPoint* A = g.A;
   A[0] = pts[0];
-  int kA = 2;
+  g.kA = 2;
   DPoint x;
-
   if (EqualTol(d, 0) && (EqualTol(thc, 0) || GreaterTol(omega, thc))) {
-    if (!ScanOutline(pts, n, A[0], omega, false, x)) return kKusabiNone;
+    if (!ScanOutline(pts, n, A[0], omega, false, x)) return false;
     A[1] = x;
   } else if (EqualTol(d, 0)) {
-    phi0 = w.fFaid;
-    c0 = w.fCd;
-    phi1 = 0;
-    c1 = 0;
-    if (!ScanOutline(pts, n, A[0], thc, false, x)) return kKusabiNone;
+    g.phi0 = w.fFaid;
+    g.c0 = w.fCd;
+    g.phi1 = 0;
+    g.c1 = 0;
+    if (!ScanOutline(pts, n, A[0], thc, false, x)) return false;
     A[1] = x;
   } else if (LessEqTol(omega, 0)) {
     A[1] = {A[0].X + d, A[0].Y};
-    if (!ScanOutline(pts, n, A[1], thc, true, x)) return kKusabiNone;
+    if (!ScanOutline(pts, n, A[1], thc, true, x)) return false;
     A[2] = x;
-    kA = 3;
+    g.kA = 3;
   } else {
     const DPoint foot{A[0].X + d, A[0].Y};
     DPoint r;
     const int code = CrossPoint(A[0], Ray(A[0], omega), foot, Ray(foot, thc), r);
     if (OnInside(code % 16) && OnInside(code / 16)) {
       A[1] = r;
-      if (!ScanOutline(pts, n, A[1], thc, true, x)) return kKusabiNone;
+      if (!ScanOutline(pts, n, A[1], thc, true, x)) return false;
       A[2] = x;
-      kA = 3;
+      g.kA = 3;
     } else {
-      if (!ScanOutline(pts, n, A[0], omega, true, x)) return kKusabiNone;
+      if (!ScanOutline(pts, n, A[0], omega, true, x)) return false;
       A[1] = x;
     }
   }
   pts.resize(n);
+  return true;
+}
 
-  // The top of the vertical through A1 becomes an outline point.
-  if (kA == 3) {
-    const int nOld = n;
-    for (int i = 1; i <= nOld - 1 && i < n; ++i) {
-      if (pts[i - 1].X < A[1].X - 1e-5 && A[1].X < pts[i].X - 1e-5) {
-        const DPoint top{A[1].X, GroundAt(pts[i - 1], pts[i], A[1].X)};
-        pts.insert(pts.begin() + i, top);
-        ++n;
-      }
+// A wedge of two parts: the ground point above A1 becomes an outline point.
+void AddTopAboveA1(std::vector<DPoint>& pts, const KusabiShape& g) {
+  int n = static_cast<int>(pts.size());
+  const int nOld = n;
+  for (int i = 1; i <= nOld - 1 && i < n; ++i) {
+    if (pts[i - 1].X < g.A[1].X - 1e-5 && g.A[1].X < pts[i].X - 1e-5) {
+      const DPoint top{g.A[1].X, GroundAt(pts[i - 1], pts[i], g.A[1].X)};
+      pts.insert(pts.begin() + i, top);
+      ++n;
     }
   }
+}
 
-  // Tension crack: the wedge ends where the soil above its base is zc deep.
-  const double zc = w.fZc;
-  if (zc > 0) {
-    auto base = [&](double xx, const DPoint& segEnd) {
-      if (kA == 3 && segEnd.X > A[1].X + 1e-5) return A[1].Y + (xx - A[1].X) * std::tan(thc);
-      return A[0].Y + (xx - A[0].X) * std::tan(omega);
-    };
-    for (int i = n - 1; i >= 1; --i) {
-      const DPoint p0 = pts[i - 1], p1 = pts[i];
-      if (std::fabs(p0.X - p1.X) < 1e-5) continue;
-      const double h0 = p0.Y - base(p0.X, p1);
-      const double h1 = p1.Y - base(p1.X, p1);
-      if (std::max(h0, h1) >= zc - 1e-5) {
-        // Equal depths at both ends: the crack stands at the far end.
-        const double xc = std::fabs(h1 - h0) > 1e-12
-                              ? p0.X + (zc - h0) * (p1.X - p0.X) / (h1 - h0)
-                              : p1.X;
-        const DPoint T{xc, GroundAt(p0, p1, xc)};
-        const DPoint B{xc, base(xc, p1)};
-        pts.resize(i + 2);
-        pts[i] = T;
-        pts[i + 1] = B;
-        n = i + 2;
-        A[kA - 1] = B;
-        break;
-      }
+// Tension crack: the wedge ends where the soil above its base is zc deep;
+// the outline stops at the crack and the last corner moves to its foot.
+void CutAtTensionCrack(std::vector<DPoint>& pts, KusabiShape& g, double zc, double omega,
+                       double thc) {
+  const DPoint* A = g.A;
+  const int kA = g.kA;
+  auto base = [&](double xx, const DPoint& segEnd) {
+    if (kA == 3 && segEnd.X > A[1].X + 1e-5) return A[1].Y + (xx - A[1].X) * std::tan(thc);
+    return A[0].Y + (xx - A[0].X) * std::tan(omega);
+  };
+  const int n = static_cast<int>(pts.size());
+  for (int i = n - 1; i >= 1; --i) {
+    const DPoint p0 = pts[i - 1], p1 = pts[i];
+    if (std::fabs(p0.X - p1.X) < 1e-5) continue;
+    const double h0 = p0.Y - base(p0.X, p1);
+    const double h1 = p1.Y - base(p1.X, p1);
+    if (std::max(h0, h1) >= zc - 1e-5) {
+      // Equal depths at both ends: the crack stands at the far end.
+      const double xc = std::fabs(h1 - h0) > 1e-12
+                            ? p0.X + (zc - h0) * (p1.X - p0.X) / (h1 - h0)
+                            : p1.X;
+      const DPoint T{xc, GroundAt(p0, p1, xc)};
+      const DPoint B{xc, base(xc, p1)};
+      pts.resize(i + 2);
+      pts[i] = T;
+      pts[i + 1] = B;
+      g.A[kA - 1] = B;
+      break;
     }
   }
+}
 
-  w.SetfL(0, PointDistance(A[0], A[1]));
-  w.SetfL(1, kA == 3 ? PointDistance(A[1], A[2]) : 0.0);
-  w.fCrossX = A[kA - 1].X;
-  w.fCrossY = A[kA - 1].Y;
-
-  std::vector<DPoint> P0, P1;
-  for (int i = 0; i < n; ++i) {
-    if (pts[i].X <= A[1].X + 1e-5) P0.push_back(pts[i]);
+// The polygons of the two parts: P0 up to the vertical through A1, P1 beyond
+// it (a wedge of two parts only).
+void SplitParts(const std::vector<DPoint>& pts, KusabiShape& g) {
+  const DPoint* A = g.A;
+  g.P0.clear();
+  g.P1.clear();
+  for (const DPoint& q : pts) {
+    if (q.X <= A[1].X + 1e-5) g.P0.push_back(q);
   }
-  if (P0.empty() || std::fabs(P0.back().Y - A[1].Y) >= 1e-5) P0.push_back(A[1]);
-  if (kA == 3) {
-    P1.push_back(A[1]);
-    for (int i = 0; i < n; ++i) {
-      if (pts[i].X >= A[1].X - 1e-5) P1.push_back(pts[i]);
+  if (g.P0.empty() || std::fabs(g.P0.back().Y - A[1].Y) >= 1e-5) g.P0.push_back(A[1]);
+  if (g.kA == 3) {
+    g.P1.push_back(A[1]);
+    for (const DPoint& q : pts) {
+      if (q.X >= A[1].X - 1e-5) g.P1.push_back(q);
     }
   }
+}
 
-  // Strip loads on each part.
+// Weights of the parts, dry and submerged, and with the strip loads on them.
+void WedgeWeights(const KusabiSoil& soil, CKusabiRes& w, const KusabiShape& g) {
   const int nq = std::max<int>(0, w.Nq());
   double Q0 = 0, Q1 = 0;
-  const double xe0 = P0.back().X;
+  const double xe0 = g.P0.back().X;
   for (int k = 0; k < nq; ++k) {
     if (w.fQxs(k) < xe0) Q0 += w.fQload(k) * (std::min(xe0, w.fQxe(k)) - w.fQxs(k));
   }
   double dry = 0, sub = 0;
-  KusabiPolygonWeight(P0, w.fWlvl, soil.Gamb, soil.Gambd, dry, sub);
+  KusabiPolygonWeight(g.P0, w.fWlvl, soil.Gamb, soil.Gambd, dry, sub);
   w.SetfW(0, 0, dry);
   w.SetfW(0, 1, sub);
   w.SetfW(1, 0, 0);
   w.SetfW(1, 1, 0);
-  if (kA == 3) {
-    const double xe1 = P1.back().X;
+  if (g.kA == 3) {
+    const double xe1 = g.P1.back().X;
+    const double a1 = g.A[1].X;
     for (int k = 0; k < nq; ++k) {
-      if (w.fQxs(k) < xe1 && w.fQxe(k) > A[1].X) {
-        Q1 += w.fQload(k) * (std::min(xe1, w.fQxe(k)) - std::max(A[1].X, w.fQxs(k)));
+      if (w.fQxs(k) < xe1 && w.fQxe(k) > a1) {
+        Q1 += w.fQload(k) * (std::min(xe1, w.fQxe(k)) - std::max(a1, w.fQxs(k)));
       }
     }
-    KusabiPolygonWeight(P1, w.fWlvl, soil.Gamb, soil.Gambd, dry, sub);
+    KusabiPolygonWeight(g.P1, w.fWlvl, soil.Gamb, soil.Gambd, dry, sub);
     w.SetfW(1, 0, dry);
     w.SetfW(1, 1, sub);
   }
   w.SetfWQ(0, w.fW(0, 1) + w.fW(0, 0) + Q0);
   w.SetfWQ(1, w.fW(1, 1) + w.fW(1, 0) + Q1);
+}
 
-  if (shape) {
-    shape->kA = kA;
-    for (int k = 0; k < 3; ++k) shape->A[k] = A[k];
-    shape->outline.assign(pts.begin(), pts.begin() + n);
-    shape->P0 = P0;
-    shape->P1 = P1;
-    shape->phi0 = phi0;
-    shape->c0 = c0;
-    shape->phi1 = phi1;
-    shape->c1 = c1;
-  }
-
-  // Force polygon.
+// The force polygon: the thrust fPa the wedge puts on the wall.
+int16_t ForcePolygon(const KusabiSoil& soil, CKusabiRes& w, const KusabiShape& g) {
+  const double omega = w.fOmega;
+  const double thc = w.fTheta;
+  const double phi0 = g.phi0, c0 = g.c0, phi1 = g.phi1, c1 = g.c1;
   const double th = w.fKh;
   const double D = std::cos(omega - phi0 - w.fAlpha - w.fDelta);
   w.fPa = 0;
@@ -274,6 +272,42 @@ int16_t KusabiTrial(const KusabiSoil& soil, int n, const DPoint* src, CKusabiRes
   if (!std::isfinite(pa)) return kKusabiNone;
   w.fPa = pa;
   return kKusabiOk;
+}
+
+}  // namespace
+
+int16_t KusabiTrial(const KusabiSoil& soil, int n, const DPoint* src, CKusabiRes& w,
+                    KusabiShape* shape) {
+  w.fZc = 0;
+  // A weightless backfill has no tension crack depth to speak of.
+  if (w.fC > 0 && soil.Gamb > 0) {
+    w.fZc = 2 * w.fC / soil.Gamb * std::tan(w.fFai / 2 + kCalcPi / 4);
+  }
+  if (n < 2 || src == nullptr) return kKusabiNone;
+
+  std::vector<DPoint> pts(src, src + n);
+  KusabiShape g;
+  g.phi0 = w.fFai;
+  g.phi1 = w.fFaid;
+  g.c0 = w.fC;
+  g.c1 = w.fCd;
+  if (!WedgeCorners(w, pts, g)) return kKusabiNone;
+  if (g.kA == 3) AddTopAboveA1(pts, g);
+  if (w.fZc > 0) CutAtTensionCrack(pts, g, w.fZc, w.fOmega, w.fTheta);
+
+  const DPoint* A = g.A;
+  w.SetfL(0, PointDistance(A[0], A[1]));
+  w.SetfL(1, g.kA == 3 ? PointDistance(A[1], A[2]) : 0.0);
+  w.fCrossX = A[g.kA - 1].X;
+  w.fCrossY = A[g.kA - 1].Y;
+
+  SplitParts(pts, g);
+  WedgeWeights(soil, w, g);
+  if (shape) {
+    *shape = g;
+    shape->outline = pts;
+  }
+  return ForcePolygon(soil, w, g);
 }
 
 int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes& w,

@@ -39,37 +39,36 @@ void MarkNotComputable(CFotRes& r) {
 
 }  // namespace
 
-StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints& p,
-                        CFotRes& rec) {
+FotLevels FotCaseLevels(const CDocument& doc, int32_t caseNo) {
+  FotLevels v;
   const std::shared_ptr<CKajyuCase> cs = doc.pCase(caseNo);
-  const std::shared_ptr<CAntRes> res = doc.AntRes(0, caseNo);
-  if (!cs || !res) return StabStatus::Fail(kMemReasonNoCase);
-  const DPoint P0 = p[0], P1 = p[1], P2 = p[2], P4 = p[4];
-  if (P4.X == P0.X) return StabStatus::Fail(kMemReasonBaseWidth);
-
-  // 1, 2. Section, state and levels. The state is the one the stability run
-  // used for this case, so the slab carries the soil and water that the
-  // ground reaction below it was computed with.
-  const double xs = P2.X - rec.SecX;
-  const int16_t s = RunState(doc, caseNo);
-  const double hf = cs->nSoilF != 0 ? doc.SoilFH(s) : 0.0;
-  double wf = 0, wb = 0;
+  if (!cs) return v;
+  v.state = RunState(doc, caseNo);
+  v.soilFront = cs->nSoilF != 0 ? doc.SoilFH(v.state) : 0.0;
   if (doc.nWater != 0 && cs->nWater != 0) {
-    wf = doc.WatFH(s);
-    wb = doc.WatBH(s);
+    v.waterFront = doc.WatFH(v.state);
+    v.waterBack = doc.WatBH(v.state);
   }
+  return v;
+}
 
-  // 3, 4. The slab.
+namespace {
+
+// 3-6. The slab between the toe and the section xs, the buoyancy of its part
+// below the water behind the wall, and the front soil on it (wet, then the
+// submerged correction).
+void FotWeights(const CDocument& doc, const KutaiPoints& p, double xs, const FotLevels& lv,
+                CFotRes& rec) {
+  const DPoint P0 = p[0], P1 = p[1], P4 = p[4];
   const double yb = P0.Y + (P4.Y - P0.Y) * (xs - P0.X) / (P4.X - P0.X);
   const DPoint C0 = P0, C1 = P1, C2{xs, P1.Y}, C3{xs, yb};
   rec.Height = C2.Y - C3.Y;
   rec.FotW = Polygon({C0, C1, C2, C3, C0}, doc.Gamcf);
   rec.FotwX = xs - rec.FotW->Xc();
 
-  // 5. Buoyancy: the part of the slab below the water behind the wall.
   rec.Furyoku = nullptr;
-  if (wb > 0 && doc.nWater == 1) {
-    const double h = wb;
+  if (lv.waterBack > 0 && doc.nWater == 1) {
+    const double h = lv.waterBack;
     if (h >= C1.Y) {
       rec.Furyoku = Polygon({C0, C1, C2, C3, C0}, -doc.Gamw);
     } else if (h >= C0.Y) {
@@ -82,9 +81,9 @@ StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints&
     if (rec.Furyoku) rec.FuryokuX = xs - rec.Furyoku->Xc();
   }
 
-  // 6. Front soil on the slab.
   rec.SetSoilW(0, nullptr);
   rec.SetSoilW(1, nullptr);
+  const double hf = lv.soilFront, wf = lv.waterFront;
   if (hf > C1.Y) {
     auto s0 = Polygon({C1, {C1.X, hf}, {xs, hf}, C2, C1}, doc.Gamf);
     rec.SetSoilW(0, s0);
@@ -96,31 +95,40 @@ StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints&
       rec.SetSoilwX(1, xs - s1->Xc());
     }
   }
+}
 
-  // 7. Uplift.
+// 7. Uplift between the toe and the section, from the front and back levels.
+void FotUplift(const CDocument& doc, const KutaiPoints& p, double xs, const FotLevels& lv,
+               CFotRes& rec) {
+  const double wf = lv.waterFront, wb = lv.waterBack;
   rec.Youatsu = rec.Youatsu1 = rec.Youatsu2 = 0;
-  if (doc.nWater == 2 && wf > 0 && wb > 0 && wf != wb) {
-    const double u1 = MaxOf(wf, {0.0}) * doc.Gamw;
-    const double uh = MaxOf(wb, {0.0}) * doc.Gamw;
-    rec.Youatsu1 = u1;
-    rec.Youatsu2 = u1 + (uh - u1) / (P4.X - P0.X) * xs;
-    rec.Youatsu = (rec.Youatsu2 + rec.Youatsu1) * xs * 0.5;
-    rec.YouatsuX =
-        xs - xs * (2 * rec.Youatsu2 + rec.Youatsu1) / (3 * (rec.Youatsu2 + rec.Youatsu1));
-  }
+  if (doc.nWater != 2 || !(wf > 0) || !(wb > 0) || wf == wb) return;
+  const double u1 = MaxOf(wf, {0.0}) * doc.Gamw;
+  const double uh = MaxOf(wb, {0.0}) * doc.Gamw;
+  rec.Youatsu1 = u1;
+  rec.Youatsu2 = u1 + (uh - u1) / (p[4].X - p[0].X) * xs;
+  rec.Youatsu = (rec.Youatsu2 + rec.Youatsu1) * xs * 0.5;
+  rec.YouatsuX =
+      xs - xs * (2 * rec.Youatsu2 + rec.Youatsu1) / (3 * (rec.Youatsu2 + rec.Youatsu1));
+}
 
-  // 8. Ground reaction.
+// 8. The ground reaction between the toe and the section.
+StabStatus FotReaction(const CDocument& doc, const CAntRes& res, double xs, CFotRes& rec) {
   double q1 = 0, q2 = 0;
-  StabStatus st = ReactionAt(doc, *res, 0, q1);
-  if (st) st = ReactionAt(doc, *res, xs, q2);
+  StabStatus st = ReactionAt(doc, res, 0, q1);
+  if (st) st = ReactionAt(doc, res, xs, q2);
   if (!st) return st;
   rec.FotQ1 = q1;
   rec.FotQ2 = q2;
   rec.FotQ = (q2 + q1) * xs * 0.5;
   const double dq = (q1 + q2 == 0) ? 0.0 : xs * (2 * q2 + q1) / (3 * (q2 + q1));
   rec.FotQX = xs - dq;
+  return StabStatus::Ok();
+}
 
-  // 9. Vertical loads on the slab.
+// 9. The user's vertical loads on the slab acting in the case, with their
+// arms about the section.
+StabStatus FotLoads(const CDocument& doc, const CKajyuCase& cs, double xs, CFotRes& rec) {
   rec.SetnNini(0);
   auto append = [&](int j, double load, double arm) {
     rec.SetnNini(static_cast<int16_t>(rec.nNini() + 1));
@@ -131,7 +139,7 @@ StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints&
   };
   for (int j = 0; j < doc.nNiniCount(); ++j) {
     const std::shared_ptr<CNini> L = doc.pNini(j);
-    if (!L || (L->nTarget & 4) == 0 || cs->nNini(j) == 0) continue;
+    if (!L || (L->nTarget & 4) == 0 || cs.nNini(j) == 0) continue;
     if (L->nType == 0) {
       if (xs >= L->X1) append(j, L->P1, xs - L->X1);
     } else if (L->nType == 2) {
@@ -154,9 +162,15 @@ StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints&
              xs - (xa + (xb - xa) * (2 * qb + qa) / (3 * (qb + qa))));
     }
   }
+  return StabStatus::Ok();
+}
 
-  // 10. Shear and moment at the section, upward forces positive.
-  double S = 0, M = 0;
+}  // namespace
+
+FotSums SumFotForces(const CFotRes& rec) {
+  FotSums sums;
+  double& S = sums.S;
+  double& M = sums.M;
   auto weight = [&](const std::shared_ptr<CWeight>& w, double arm) {
     if (!w) return;
     S -= w->w();
@@ -174,9 +188,33 @@ StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints&
     S -= rec.NiniLoad(k);
     M -= rec.NiniX(k) * rec.NiniLoad(k);
   }
-  rec.ForceS = S;
-  rec.ForceM = M;
-  if (!std::isfinite(S) || !std::isfinite(M)) return StabStatus::Fail(kStabReasonNotFinite);
+  return sums;
+}
+
+StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints& p,
+                        CFotRes& rec) {
+  const std::shared_ptr<CKajyuCase> cs = doc.pCase(caseNo);
+  const std::shared_ptr<CAntRes> res = doc.AntRes(0, caseNo);
+  if (!cs || !res) return StabStatus::Fail(kMemReasonNoCase);
+  if (p[4].X == p[0].X) return StabStatus::Fail(kMemReasonBaseWidth);
+
+  // The section, and the state and levels the stability run used for this
+  // case, so the slab carries the soil and water that the ground reaction
+  // below it was computed with.
+  const double xs = p[2].X - rec.SecX;
+  const FotLevels lv = FotCaseLevels(doc, caseNo);
+  FotWeights(doc, p, xs, lv, rec);
+  FotUplift(doc, p, xs, lv, rec);
+  if (StabStatus st = FotReaction(doc, *res, xs, rec); !st) return st;
+  if (StabStatus st = FotLoads(doc, *cs, xs, rec); !st) return st;
+
+  // Shear and moment at the section, upward forces positive.
+  const FotSums sums = SumFotForces(rec);
+  rec.ForceS = sums.S;
+  rec.ForceM = sums.M;
+  if (!std::isfinite(sums.S) || !std::isfinite(sums.M)) {
+    return StabStatus::Fail(kStabReasonNotFinite);
+  }
   return StabStatus::Ok();
 }
 

@@ -54,13 +54,107 @@ StabStatus KeySlide(const CDocument& doc, int32_t caseNo, const CAntRes& r, KeyS
   return StabStatus::Ok();
 }
 
+namespace {
+
+// The sliding values of the case: those the sliding check stored, or, when
+// it is switched off and wrote nothing, worked out here.
+StabStatus CaseSlideValues(const CDocument& doc, int32_t caseNo, const CAntRes& r,
+                           KeySlideValues& kv) {
+  if (doc.ChkSlide == 0) return KeySlide(doc, caseNo, r, kv);
+  kv.Hu = r.Hu;
+  kv.Q1 = r.Q1;
+  kv.Q2 = r.Q2;
+  kv.Q3 = r.Q3;
+  kv.s1 = r.s1;
+  for (double v : {kv.Hu, kv.Q1, kv.Q2, kv.Q3, kv.s1}) {
+    if (!Usable(v)) return StabStatus::Fail(kMemReasonReaction);
+  }
+  return StabStatus::Ok();
+}
+
+// 3. The horizontal force Ht the key takes: the share of the sliding force
+// H that the key's stretch of the base resists.
+StabStatus KeyForce(const CDocument& doc, int32_t caseNo, const CAntRes& r, double& Ht) {
+  const double tf = std::tan(doc.SijiFai * kCalcDegToRad);
+  const double tb = std::tan(doc.Faib * kCalcDegToRad);
+  const double c = doc.SijiC;
+  const double H = r.SgmH;
+  if (!Usable(H) || !Usable(r.Breadth)) return StabStatus::Fail(kMemReasonReaction);
+  KeySlideValues kv;
+  if (StabStatus st = CaseSlideValues(doc, caseNo, r, kv); !st) return st;
+  if (doc.Sisin == 2) {
+    const double Hk = kv.s1 * c + tf * kv.Q1 + tb * (kv.Q2 + kv.Q3);
+    const double T = kv.s1 * c + tb * kv.Q2 + (tf - tb) * kv.Q1;
+    if (H == 0) {
+      Ht = 0;
+    } else {
+      if (Hk == 0) return StabStatus::Fail(kMemReasonKeyResistance);
+      Ht = H * T / Hk;
+    }
+  } else {
+    const double l1 = doc.TokX, B = r.Breadth;
+    double q1 = 0, q2 = 0, q3 = 0;
+    StabStatus st = ReactionAt(doc, r, 0, q1);
+    if (st) st = ReactionAt(doc, r, l1, q3);
+    if (st) st = ReactionAt(doc, r, B, q2);
+    if (!st) return st;
+    const double T = (tf - tb) * (q3 + q1) * 0.5 * l1 + (q3 + q2) * 0.5 * (B - l1) * tb + c * l1;
+    const double Fs = H != 0 ? kv.Hu / H : 0.0;
+    Ht = Fs != 0 ? T / Fs : 0.0;
+  }
+  if (!std::isfinite(Ht)) return StabStatus::Fail(kStabReasonNotFinite);
+  return StabStatus::Ok();
+}
+
+// 8. Required steel for moment M at effective depth D with the steel's
+// allowable sgsa (kN/m2): the neutral axis x at which the steel reaches its
+// allowable exactly, and the area As.
+StabStatus RequiredSteel(double M, double D, double sgsa, double& x, double& As) {
+  if (M == 0) {
+    x = 0;
+    As = 0;
+    return StabStatus::Ok();
+  }
+  if (!(sgsa > 0)) return StabStatus::Fail(kMemReasonSteelAllowable);
+  const double k = 6 * kModular * M / sgsa;
+  double r1 = 0, r2 = 0, r3 = 0;
+  SolveCubic(1, -3 * D, -k, k * D, r1, r2, r3);
+  // Three real roots: one negative, one beyond D and the one within.
+  double root = -1;
+  for (double cand : {r3, r1, r2}) {
+    if (std::isfinite(cand) && cand > 0 && cand < D) {
+      root = cand;
+      break;
+    }
+  }
+  if (root < 0) return StabStatus::Fail(kStabReasonNotFinite);
+  x = root;
+  As = M / ((D - root / 3) * sgsa);
+  return StabStatus::Ok();
+}
+
+// 11. Stresses (N/mm2) of the section with steel As at depth D under moment
+// M and the shear force in t.
+void KeyStresses(double As, double D, double M, CTokRes& t) {
+  t.fX = kModular * As * (std::sqrt(1 + 2 * D / (kModular * As)) - 1);
+  const double fX = t.fX;
+  double sc = 0, ss = 0, tau = 0;
+  if ((D - fX / 3) * fX != 0) sc = 2 * M / ((D - fX / 3) * fX);
+  if (fX != 0) ss = kModular * sc * (D - fX) / fX;
+  if (D != 0) tau = t.ForceS / D;
+  t.Sgmc = sc / 1000;
+  t.Sgms = ss / 1000;
+  t.Tauc = tau / 1000;
+}
+
+}  // namespace
+
 StabStatus CalcTokStress(CDocument& doc, int32_t caseNo) {
   const int32_t wt = doc.WallType();
   if (wt == 0 || doc.Tokki == 0) return StabStatus::Ok();
   const std::shared_ptr<CKajyuCase> cs = doc.pCase(caseNo);
   const std::shared_ptr<CAntRes> rp = doc.AntRes(wt == 3 ? 1 : 0, caseNo);
   if (!cs || !rp) return StabStatus::Fail(kMemReasonNoCase);
-  const CAntRes& r = *rp;
   doc.SetpTokRes(caseNo, std::make_shared<CTokRes>());
   const std::shared_ptr<CTokRes> tp = doc.pTokRes(caseNo);
   if (!tp) return StabStatus::Fail(kMemReasonNoCase);
@@ -79,49 +173,7 @@ StabStatus CalcTokStress(CDocument& doc, int32_t caseNo) {
     return StabStatus::Fail(why);
   };
 
-  // 3. Horizontal force on the key.
-  const double tf = std::tan(doc.SijiFai * kCalcDegToRad);
-  const double tb = std::tan(doc.Faib * kCalcDegToRad);
-  const double c = doc.SijiC;
-  const double H = r.SgmH;
-  if (!Usable(H) || !Usable(r.Breadth)) return fail(kMemReasonReaction, true);
-  KeySlideValues kv;
-  if (doc.ChkSlide != 0) {
-    kv.Hu = r.Hu;
-    kv.Q1 = r.Q1;
-    kv.Q2 = r.Q2;
-    kv.Q3 = r.Q3;
-    kv.s1 = r.s1;
-    const double vals[] = {kv.Hu, kv.Q1, kv.Q2, kv.Q3, kv.s1};
-    for (double v : vals) {
-      if (!Usable(v)) return fail(kMemReasonReaction, true);
-    }
-  } else {
-    // The sliding check is off and has written nothing: work the values out.
-    const StabStatus st = KeySlide(doc, caseNo, r, kv);
-    if (!st) return fail(st.reason.c_str(), true);
-  }
-  if (doc.Sisin == 2) {
-    const double Hk = kv.s1 * c + tf * kv.Q1 + tb * (kv.Q2 + kv.Q3);
-    const double T = kv.s1 * c + tb * kv.Q2 + (tf - tb) * kv.Q1;
-    if (H == 0) {
-      t.Ht = 0;
-    } else {
-      if (Hk == 0) return fail(kMemReasonKeyResistance, true);
-      t.Ht = H * T / Hk;
-    }
-  } else {
-    const double l1 = doc.TokX, B = r.Breadth;
-    double q1 = 0, q2 = 0, q3 = 0;
-    StabStatus st = ReactionAt(doc, r, 0, q1);
-    if (st) st = ReactionAt(doc, r, l1, q3);
-    if (st) st = ReactionAt(doc, r, B, q2);
-    if (!st) return fail(st.reason.c_str(), true);
-    const double T = (tf - tb) * (q3 + q1) * 0.5 * l1 + (q3 + q2) * 0.5 * (B - l1) * tb + c * l1;
-    const double Fs = H != 0 ? kv.Hu / H : 0.0;
-    t.Ht = Fs != 0 ? T / Fs : 0.0;
-  }
-  if (!std::isfinite(t.Ht)) return fail(kStabReasonNotFinite, true);
+  if (StabStatus st = KeyForce(doc, caseNo, *rp, t.Ht); !st) return fail(st.reason.c_str(), true);
 
   // 4. Root forces.
   t.ForceS = t.Ht;
@@ -136,28 +188,8 @@ StabStatus CalcTokStress(CDocument& doc, int32_t caseNo) {
   const double M = std::fabs(t.ForceM);
   if (D == 0 && (M != 0 || t.ForceS != 0)) return fail(kMemReasonKeyDepth, false);
 
-  // 8. Required steel: the neutral axis at which the steel reaches its
-  // allowable exactly.
-  const double sgsa = t.Sgmsa * 1000;
-  if (M == 0) {
-    t.fAsX = 0;
-    t.fAs = 0;
-  } else {
-    if (!(sgsa > 0)) return fail(kMemReasonSteelAllowable, false);
-    const double k = 6 * kModular * M / sgsa;
-    double r1 = 0, r2 = 0, r3 = 0;
-    SolveCubic(1, -3 * D, -k, k * D, r1, r2, r3);
-    // Three real roots: one negative, one beyond D and the one within.
-    double x = -1;
-    for (double cand : {r3, r1, r2}) {
-      if (std::isfinite(cand) && cand > 0 && cand < D) {
-        x = cand;
-        break;
-      }
-    }
-    if (x < 0) return fail(kStabReasonNotFinite, false);
-    t.fAsX = x;
-    t.fAs = M / ((D - x / 3) * sgsa);
+  if (StabStatus st = RequiredSteel(M, D, t.Sgmsa * 1000, t.fAsX, t.fAs); !st) {
+    return fail(st.reason.c_str(), false);
   }
 
   // 9, 10. Provided steel.
@@ -166,16 +198,7 @@ StabStatus CalcTokStress(CDocument& doc, int32_t caseNo) {
     t.Sgmc = t.Sgms = t.Tauc = kNullBox;
     return StabStatus::Ok();
   }
-  // 11. Stresses.
-  t.fX = kModular * As * (std::sqrt(1 + 2 * D / (kModular * As)) - 1);
-  const double fX = t.fX;
-  double sc = 0, ss = 0, tau = 0;
-  if ((D - fX / 3) * fX != 0) sc = 2 * M / ((D - fX / 3) * fX);
-  if (fX != 0) ss = kModular * sc * (D - fX) / fX;
-  if (D != 0) tau = t.ForceS / D;
-  t.Sgmc = sc / 1000;
-  t.Sgms = ss / 1000;
-  t.Tauc = tau / 1000;
+  KeyStresses(As, D, M, t);
   return StabStatus::Ok();
 }
 

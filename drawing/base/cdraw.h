@@ -27,7 +27,7 @@
 #include <span>
 #include <string>
 
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva {
 

@@ -8,7 +8,7 @@
 #include "document/geometry.h"
 #include "document/numeric.h"
 #include "document/report_format.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 

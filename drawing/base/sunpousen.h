@@ -30,7 +30,7 @@
 #include <string>
 
 #include "drawing/base/cdraw.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva {
 

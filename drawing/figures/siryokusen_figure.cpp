@@ -11,7 +11,7 @@
 #include "document/report_format.h"
 #include "drawing/section/section_colours.h"
 #include "drawing/section/section_draw.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 

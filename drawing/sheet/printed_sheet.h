@@ -13,7 +13,7 @@
 
 #include "drawing/base/cdraw.h"  // kTwipsPerMm
 #include "drawing/sheet/sheet_target.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva {
 

@@ -13,7 +13,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva {
 

@@ -2,7 +2,7 @@
 
 #include <QValidator>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -8,7 +8,6 @@
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
-#include "report/water/prn_suiatsu.h"
 
 namespace norva {
 
@@ -88,8 +87,8 @@ void PrnAntei(PrnFile& f, const CDocument& doc, const std::string& folder, int16
 
   if (w.PrnKutai) w.PrnKutai(f, doc, folder, part);
   if (w.PrnDoatsu) w.PrnDoatsu(f, doc, folder, part);
-  if (doc.nWater != 0) PrnSuiatsu(f, doc, folder, part);
-  if (doc.nWater == 2 && !upper) PrnYouatsu(f, doc, folder);
+  if (doc.nWater != 0 && w.PrnSuiatsu) w.PrnSuiatsu(f, doc, folder, part);
+  if (doc.nWater == 2 && !upper && w.PrnYouatsu) w.PrnYouatsu(f, doc, folder);
 
   if ((!mixed || part == 0) && w.PrnHorzLoad) {
     flag = 0;

@@ -10,7 +10,7 @@
 #include "document/document.h"
 #include "drawing/base/report_picture.h"
 #include "document/load_case.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 #include "report/driver/report_selection.h"
 
 namespace norva {

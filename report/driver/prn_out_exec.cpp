@@ -5,7 +5,7 @@
 
 #include "document/document.h"
 #include "document/services.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 #include "report/driver/prn_antei.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"

@@ -6,7 +6,7 @@
 // sections, each in a fixed order, by calling the slots below. The writers
 // themselves live in the report areas that own them; an area fills its slots
 // in a Register…() function of its own, called once from
-// RegisterReportWriters() (report/driver/register_writers.cpp: add one line
+// RegisterReportWriters() (report/register_writers.cpp: add one line
 // there). Nobody else assigns a slot.
 //
 // An empty slot writes nothing. The report selection dialog keeps a chapter
@@ -94,9 +94,10 @@ struct ReportWriters {
   PartWriter PrnKutai;
   // 2. Earth pressure.
   PartWriter PrnDoatsu;
-  // 3. Water pressure (PrnSuiatsu) when nWater is not 0, and
-  // 4. uplift (PrnYouatsu) when nWater is 2 and not upper: built in
-  //    (report/water/prn_suiatsu.h).
+  // 3. Water pressure when nWater is not 0.
+  PartWriter PrnSuiatsu;
+  // 4. Uplift when nWater is 2 and not upper.
+  ChapterWriter PrnYouatsu;
   // 5. Horizontal loads, per case; not for the lower wall of a mixed wall.
   CaseGroupWriter PrnHorzLoad;
   // 6. Other (user-defined) loads, per case.

@@ -12,7 +12,7 @@
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/report_format.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/driver/prn_file.h"
 
 namespace norva {

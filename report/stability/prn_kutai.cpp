@@ -1,6 +1,7 @@
 #include "report/stability/prn_kutai.h"
 
 #include <cmath>
+#include <functional>
 #include <memory>
 
 #include "calc/run/calc_antei.h"
@@ -267,139 +268,178 @@ void PrnAreaTable(PrnFile& f, const CDocument& doc, const CWeight* polygon, doub
   f.Line("</TABLE>");
 }
 
-void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16_t part) {
-  const bool mixed = doc.WallType() == 3;
-  const bool lower = mixed && part == 1;
-  const bool thrust = (mixed && part == 0) || doc.nTentou == 3;
-  const bool normal = !mixed || part == 1;
-  const std::string digit = Digits(part, "0");
+namespace {
 
+// What the weights section of one wall part shows, and the polygons it reads.
+struct KutaiPart {
+  bool lower = false;   // the lower wall of a mixed wall
+  bool thrust = false;  // the line-of-thrust tables
+  bool normal = false;  // the ordinary tables
+  std::string digit;    // the part in figure names
   // Ordinary tables show the polygons' own coordinates; the line-of-thrust
-  // tables of the upper wall of a mixed wall are measured from the front foot
-  // of its masonry.
+  // tables of the upper wall of a mixed wall are measured from the front
+  // foot of its masonry.
   DPoint origin, thrustOrigin;
+  WeightPtr KW[2], FR[2];  // body (wall, foot) and buoyancy by state
+};
+
+KutaiPart KutaiPartOf(const CDocument& doc, int16_t part) {
+  KutaiPart k;
+  const bool mixed = doc.WallType() == 3;
+  k.lower = mixed && part == 1;
+  k.thrust = (mixed && part == 0) || doc.nTentou == 3;
+  k.normal = !mixed || part == 1;
+  k.digit = Digits(part, "0");
   if (mixed && part == 0) {
     KutaiPoints p{};
     DPoint c1, c2;
     MakeKutaiOutline(doc, p, c1, c2, 0);
-    origin = p[2];
+    k.origin = p[2];
     MakeKutaiOutline(doc, p, c1, c2, 1);
-    thrustOrigin = p[2];
+    k.thrustOrigin = p[2];
   }
+  for (int i = 0; i < 2; ++i) {
+    k.KW[i] = k.lower ? doc.KutaiW2(i) : doc.KutaiW1(i);
+    k.FR[i] = k.lower ? doc.Furyoku2(i) : doc.Furyoku1(i);
+  }
+  return k;
+}
 
-  WeightPtr KW[2], FR[2];
-  for (int k = 0; k < 2; ++k) {
-    KW[k] = lower ? doc.KutaiW2(k) : doc.KutaiW1(k);
-    FR[k] = lower ? doc.Furyoku2(k) : doc.Furyoku1(k);
+// The body's figure files (empty names for the tables not shown).
+struct BodyFigures {
+  std::string thrust, wall, foot;
+};
+
+BodyFigures DrawBodyFigures(const CDocument& doc, const std::string& folder, const KutaiPart& k) {
+  BodyFigures b;
+  if (k.thrust) {
+    const CWeight* ws = doc.KutaiWS.get();
+    b.thrust =
+        AreaFigure(doc, folder, "く体示力線時面積" + k.digit, ws, ThrustFigureOffset(doc, ws));
   }
-  auto SW = [&doc, lower](int s, int w) { return lower ? doc.SoilW2(s, w) : doc.SoilW1(s, w); };
+  if (k.normal) {
+    b.wall = AreaFigure(doc, folder, "く体壁部面積" + k.digit, k.KW[0].get(), {});
+    if (k.KW[1]) b.foot = AreaFigure(doc, folder, "く体基礎部面積" + k.digit, k.KW[1].get(), {});
+  }
+  return b;
+}
+
+// The body's weight and centre of gravity: the line-of-thrust table, then the
+// wall's and the foot's.
+void PrnBodyTables(PrnFile& f, const CDocument& doc, const KutaiPart& k, const BodyFigures& b) {
+  if (k.thrust) {
+    PrnBlockOpen(f);
+    f.Empty();
+    PrnHeading(f, doc, 2, "く体の重量及び重心位置(示力線計算用)");
+    PrnImage(f, b.thrust, 50);
+    PrnAreaTable(f, doc, doc.KutaiWS.get(), k.thrustOrigin.X, k.thrustOrigin.Y, false);
+    PrnBlockClose(f);
+  }
+  if (!k.normal) return;
+  PrnBlockOpen(f);
+  f.Empty();
+  PrnHeading(f, doc, 2, "く体の重量及び重心位置");
+  if (doc.nTentou == 3 || k.KW[1]) PrnHeading(f, doc, 3, "壁部");
+  PrnImage(f, b.wall, 50);
+  PrnAreaTable(f, doc, k.KW[0].get(), k.origin.X, k.origin.Y, false);
+  PrnBlockClose(f);
+  if (k.KW[1]) {
+    PrnBlockOpen(f);
+    f.Empty();
+    PrnHeading(f, doc, 3, "基礎部");
+    PrnImage(f, b.foot, 50);
+    PrnAreaTable(f, doc, k.KW[1].get(), k.origin.X, k.origin.Y, false);
+    PrnBlockClose(f);
+  }
+}
+
+// The buoyancy entries of the states shown.
+std::vector<Entry> BuoyancyEntries(const CDocument& doc, const KutaiPart& k, const bool* shown,
+                                   const std::function<WeightPtr(int)>& polygonOf,
+                                   const char* name, bool thrustFigure) {
+  const int16_t level = PrnLevel(doc, 3);
+  std::vector<Entry> entries;
+  for (int s = 0; s < 2; ++s) {
+    if (!shown[s]) continue;
+    const WeightPtr w = polygonOf(s);
+    entries.push_back({name + k.digit + Digits(s, "0"),
+                       w,
+                       "<H#>@水位</H#>",
+                       {level, kStateWord[s], level},
+                       thrustFigure ? ThrustFigureOffset(doc, w.get()) : DPoint{}});
+  }
+  return entries;
+}
+
+// Front soil in the order (w 0, s 0), (0, 1), (1, 0), (1, 1); an entry with
+// water needs the state's buoyancy (buoyant). An entry whose polygon is
+// missing (the water-ignored one flagged for the cases with water) is left out.
+std::vector<Entry> SoilEntries(const CDocument& doc, const KutaiPart& k, const SoilFlags& flags,
+                               const bool* buoyant,
+                               const std::function<WeightPtr(int, int)>& polygonOf,
+                               const char* name, const char* watered, bool thrustFigure) {
+  const int16_t level = PrnLevel(doc, 3);
+  std::vector<Entry> entries;
+  for (int w = 0; w < 2; ++w) {
+    for (int s = 0; s < 2; ++s) {
+      if (!flags.on[w][s] || (w == 1 && !buoyant[s])) continue;
+      const WeightPtr poly = polygonOf(s, w);
+      if (!poly) continue;
+      const std::string heading = std::string(s == 0 ? "<h#>常時　" : "<h#>地震時　") +
+                                  (w == 0 ? "水位無視" : watered) + "</h#>";
+      entries.push_back({name + k.digit + Digits(s, "00") + Digits(w, "00"),
+                         poly,
+                         heading,
+                         {level, level},
+                         thrustFigure ? ThrustFigureOffset(doc, poly.get()) : DPoint{}});
+    }
+  }
+  return entries;
+}
+
+}  // namespace
+
+void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16_t part) {
+  const KutaiPart k = KutaiPartOf(doc, part);
+  auto SW = [&doc, &k](int s, int w) { return k.lower ? doc.SoilW2(s, w) : doc.SoilW1(s, w); };
   auto SWS = [&doc](int s, int w) { return doc.SoilWS(s, w); };
 
   // The body figures come first.
-  std::string thrustBody, wallBody, footBody;
-  if (thrust) {
-    const CWeight* ws = doc.KutaiWS.get();
-    thrustBody =
-        AreaFigure(doc, folder, "く体示力線時面積" + digit, ws, ThrustFigureOffset(doc, ws));
-  }
-  if (normal) {
-    wallBody = AreaFigure(doc, folder, "く体壁部面積" + digit, KW[0].get(), {});
-    if (KW[1]) footBody = AreaFigure(doc, folder, "く体基礎部面積" + digit, KW[1].get(), {});
-  }
+  const BodyFigures figures = DrawBodyFigures(doc, folder, k);
 
   bool BF[2], BFS[2];
   for (int s = 0; s < 2; ++s) {
-    BF[s] = BuoyancyShown(doc, FR[s], s);
+    BF[s] = BuoyancyShown(doc, k.FR[s], s);
     BFS[s] = BuoyancyShown(doc, doc.FuryokuS(s), s);
   }
   const SoilFlags FS = FrontSoilFlags(doc, SW);
   const SoilFlags FSS = FrontSoilFlags(doc, SWS);
 
   PrnMethod(f, doc, part);
+  PrnBodyTables(f, doc, k, figures);
 
-  if (thrust) {
-    PrnBlockOpen(f);
-    f.Empty();
-    PrnHeading(f, doc, 2, "く体の重量及び重心位置(示力線計算用)");
-    PrnImage(f, thrustBody, 50);
-    PrnAreaTable(f, doc, doc.KutaiWS.get(), thrustOrigin.X, thrustOrigin.Y, false);
-    PrnBlockClose(f);
-  }
-  if (normal) {
-    PrnBlockOpen(f);
-    f.Empty();
-    PrnHeading(f, doc, 2, "く体の重量及び重心位置");
-    if (doc.nTentou == 3 || KW[1]) PrnHeading(f, doc, 3, "壁部");
-    PrnImage(f, wallBody, 50);
-    PrnAreaTable(f, doc, KW[0].get(), origin.X, origin.Y, false);
-    PrnBlockClose(f);
-    if (KW[1]) {
-      PrnBlockOpen(f);
-      f.Empty();
-      PrnHeading(f, doc, 3, "基礎部");
-      PrnImage(f, footBody, 50);
-      PrnAreaTable(f, doc, KW[1].get(), origin.X, origin.Y, false);
-      PrnBlockClose(f);
-    }
-  }
-
-  const int16_t entryLevel = PrnLevel(doc, 3);
-  auto buoyancyEntries = [&](const bool* shown, auto polygonOf, const char* name,
-                             bool thrustFigure) {
-    std::vector<Entry> entries;
-    for (int s = 0; s < 2; ++s) {
-      if (!shown[s]) continue;
-      const WeightPtr w = polygonOf(s);
-      entries.push_back({name + digit + Digits(s, "0"),
-                         w,
-                         "<H#>@水位</H#>",
-                         {entryLevel, kStateWord[s], entryLevel},
-                         thrustFigure ? ThrustFigureOffset(doc, w.get()) : DPoint{}});
-    }
-    return entries;
-  };
-  if (thrust) {
+  if (k.thrust) {
     PrnEntries(f, doc, folder, "く体に作用する浮力及び重心位置(示力線計算用)",
-               buoyancyEntries(
-                   BFS, [&doc](int s) { return doc.FuryokuS(s); }, "示水位く体面積", true),
-               thrustOrigin, true);
+               BuoyancyEntries(
+                   doc, k, BFS, [&doc](int s) { return doc.FuryokuS(s); }, "示水位く体面積",
+                   true),
+               k.thrustOrigin, true);
   }
-  if (normal) {
+  if (k.normal) {
     PrnEntries(f, doc, folder, "く体に作用する浮力及び重心位置",
-               buoyancyEntries(
-                   BF, [&FR](int s) { return FR[s]; }, "水位く体面積", false),
-               origin, true);
+               BuoyancyEntries(
+                   doc, k, BF, [&k](int s) { return k.FR[s]; }, "水位く体面積", false),
+               k.origin, true);
   }
-
-  // Front soil in the order (w 0, s 0), (0, 1), (1, 0), (1, 1); an entry with
-  // water needs the state's buoyancy. An entry whose polygon is missing (the
-  // water-ignored one flagged for the cases with water) is left out.
-  auto soilEntries = [&](const SoilFlags& flags, auto polygonOf, const char* name,
-                         const char* watered, bool thrustFigure) {
-    std::vector<Entry> entries;
-    for (int w = 0; w < 2; ++w) {
-      for (int s = 0; s < 2; ++s) {
-        if (!flags.on[w][s] || (w == 1 && !BF[s])) continue;
-        const WeightPtr poly = polygonOf(s, w);
-        if (!poly) continue;
-        const std::string heading = std::string(s == 0 ? "<h#>常時　" : "<h#>地震時　") +
-                                    (w == 0 ? "水位無視" : watered) + "</h#>";
-        entries.push_back({name + digit + Digits(s, "00") + Digits(w, "00"),
-                           poly,
-                           heading,
-                           {entryLevel, entryLevel},
-                           thrustFigure ? ThrustFigureOffset(doc, poly.get()) : DPoint{}});
-      }
-    }
-    return entries;
-  };
-  if (thrust) {
+  if (k.thrust) {
     PrnEntries(f, doc, folder, "前面土の重量及び重心位置(示力線計算用)",
-               soilEntries(FSS, SWS, "示前面土面積", "水位考慮(浮力)", true), thrustOrigin, false);
+               SoilEntries(doc, k, FSS, BF, SWS, "示前面土面積", "水位考慮(浮力)", true),
+               k.thrustOrigin, false);
   }
-  if (normal) {
+  if (k.normal) {
     PrnEntries(f, doc, folder, "前面土の重量及び重心位置",
-               soilEntries(FS, SW, "前面土面積", "水位考慮", false), origin, false);
+               SoilEntries(doc, k, FS, BF, SW, "前面土面積", "水位考慮", false), k.origin,
+               false);
   }
 }
 

@@ -8,8 +8,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "platform/text/cp932.h"
-#include "platform/text/vb_text_io.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 

@@ -8,15 +8,36 @@
 #include <QVBoxLayout>
 
 #include "document/document.h"
+#include "platform/qt/app_core.h"
+#include "platform/qt/recent_file_list.h"
 #include "screens/conditions/conditions_rules.h"
 #include "screens/conditions/conditions_tables.h"
 #include "screens/conditions/form_parts.h"
-#include "screens/placeholder.h"
+#include "shell/file_commands.h"
 
 namespace norva {
 
 namespace {
 constexpr QSize kWallPictureSize(104, 88);
+}
+
+int16_t ReadIniTemplate(CDocument& doc, IniDataFields& read) {
+  QStringList recent;
+  auto core = GetAppCore();
+  CRecentFileList* list = core ? core->m_pRecentFileList.get() : nullptr;
+  if (list)
+    for (int16_t i = 0; i < list->nRecentFileCnt(); ++i) recent << list->Item(i);
+  RefIniChoice choice;
+  QString path;
+  int index = -1;
+  if (Dialogs().open && Dialogs().open(recent, path, index)) {
+    choice.chosen = true;
+    choice.path = path.toStdString();
+    choice.recentIndex = static_cast<int16_t>(index);
+  }
+  return RefIniData(doc, choice, &read, [list](int16_t i) {
+    if (list && i >= 0 && i < list->nRecentFileCnt()) list->Remove(i);
+  });
 }
 
 PictureOption::PictureOption(const QString& caption, const QString& picture, QWidget* parent)

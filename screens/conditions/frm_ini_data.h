@@ -83,6 +83,12 @@ class frmIniData : public QDialog {
   bool fromRecent_ = false;
 };
 
+// The read-from-file button of the initial-conditions dialog: the open-file
+// dialog with the recent files, then the template read into doc. Returns
+// RefIniData's result (0 nothing read, 1 browsed, 2 + i recent entry i) and,
+// on success, the four conditions read.
+int16_t ReadIniTemplate(CDocument& doc, IniDataFields& read);
+
 // The registered initial-conditions window: runs frmIniData modal over owner
 // with the document's fields; returns EndState and, when accepted, the chosen
 // conditions in fields.

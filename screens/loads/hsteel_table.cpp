@@ -1,6 +1,6 @@
 #include "screens/loads/hsteel_table.h"
 
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 namespace {

@@ -12,7 +12,7 @@
 #include "document/document.h"
 #include "document/services.h"
 #include "platform/controls/colors.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "screens/results/member_quantity.h"
 #include "shell/document_forms.h"
 #include "shell/report_renderer.h"

@@ -5,7 +5,7 @@
 
 #include "document/report_format.h"
 #include "document/services.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 namespace {

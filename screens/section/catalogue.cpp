@@ -7,7 +7,7 @@
 #include "document/document.h"
 #include "document/numeric.h"
 #include "document/report_format.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 namespace {

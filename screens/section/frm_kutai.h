@@ -43,6 +43,9 @@ class frmKutai : public QWidget, public IScreen {
   ~frmKutai() override;
 
   void SetDoc(CDocument* doc) override;
+  // The document the screen edits; null once that open document has been
+  // released (its boxes then reach nothing).
+  CDocument* Doc() const;
   int16_t No() const override { return 1; }
   void DataSet() override;
   void SetFormState() override { FormState(); }
@@ -156,7 +159,6 @@ class frmKutai : public QWidget, public IScreen {
   const Bound* BoundOf(const QObject* box) const;
   void SetBoxEnabled(NumberBox* box, bool on);
 
-  CDocument* Doc() const;
   void FillBoxes(int page, const char* name);
   void FillChangePoints();
   void RewriteChangePoints();

@@ -10,7 +10,7 @@
 #include <functional>
 
 #include "drawing/sheet/printed_sheet.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 #include "platform/controls/control_array.h"
 
 namespace norva {

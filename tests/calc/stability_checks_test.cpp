@@ -7,6 +7,7 @@
 #include <limits>
 #include <memory>
 
+#include "calc/reference_wall.h"
 #include "calc/stability/stability_checks.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -410,11 +411,7 @@ TEST(SpringModel, SingularOrMissingInputsAreNotComputable) {
   // A gravity wall has no block batter: an unset BlkN must not be read.
   {
     auto d = Doc(1, 3);
-    d->GrwB = 2;
-    d->GrwB1 = 0;
-    d->GrwB2 = 2;
-    d->GrwB4 = 0;
-    d->GrwH1 = 0;
+    test::SetReferenceShape(*d);
     d->SetAE0(0, 0);
     d->SetAE0(1, 10000);
     CAntRes r;

@@ -10,6 +10,7 @@
 #include "calc/stability/force_sum.h"
 #include "calc/stability/water.h"
 #include "calc/stability/weight_polygons.h"
+#include "calc/reference_wall.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -40,14 +41,7 @@ WeightPtr Rect(double x0, double y0, double x1, double y1, double gam, double kh
 // Gravity wall 2 x 4 (body 184 kN/m at (1, 2)), one load case.
 std::unique_ptr<CDocument> Wall() {
   auto d = std::make_unique<CDocument>();
-  d->SetWallType(1);
-  d->GrwB = 2;
-  d->GrwB1 = 0;
-  d->GrwB2 = 2;
-  d->GrwB4 = 0;
-  d->GrwH1 = 0;
-  d->WallH = 4;
-  d->nKeisya = 1;
+  test::SetReferenceShape(*d);
   d->Gamcw = 23;
   d->Gamw = 9.8;
   d->SetKh(0, 0.2);

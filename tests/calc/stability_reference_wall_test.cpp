@@ -31,6 +31,7 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/weight.h"
+#include "calc/reference_wall.h"
 
 namespace norva {
 namespace {
@@ -42,33 +43,12 @@ void ExpectSig(double actual, double expected) {
 
 std::unique_ptr<CDocument> ReferenceWall() {
   auto d = std::make_unique<CDocument>();
-  d->SetWallType(1);
-  d->GrwB = 2;
-  d->GrwB1 = 0;
-  d->GrwB2 = 2;
-  d->GrwB4 = 0;
-  d->GrwH1 = 0;
-  d->WallH = 4;
-  d->nKeisya = 1;
-  d->Tokki = 0;
+  test::SetReferenceShape(*d);
+  test::SetReferenceGround(*d);
   d->Gamcw = 23;
   d->Gamcf = 23;
   d->Gamw = 9.8;
-  d->Fai = 30;
-  d->Setdelt(0, 20);
-  d->Setdelt(1, 15);
-  d->SetC(0, 0);
-  d->SetC(1, 0);
-  d->SetKh(0, 0.2);
-  d->SetKh(1, 0.2);
-  d->Gamb = 18;
-  d->Gambd = 9;
-  d->UragomeType = 0;
-  d->UraHd = 0;
   d->Doatsu = 0;
-  d->nTentou = 0;
-  d->Sisin = 0;
-  d->BackType = 0;
   d->bQuake = -1;
   d->nWater = 0;
   d->Myu = 0.6;
@@ -76,21 +56,7 @@ std::unique_ptr<CDocument> ReferenceWall() {
   d->ChkSlide = 1;
   d->nJyudo = 0;
   d->nQa = 0;
-  d->nAutoMobile = 1;
-  d->nGunsyu = 1;
-  d->nTakuchi = 1;
-  d->nSnow = 1;
-  d->SetnCase(2);
-  d->pCase(0)->CaseName = "常時";
-  d->pCase(0)->Ea = 6;
-  d->pCase(0)->FsTentou = 1.5;
-  d->pCase(0)->FsKatsudou = 1.5;
-  d->pCase(1)->CaseName = "地震時";
-  d->pCase(1)->nQuake = 1;
-  d->pCase(1)->Doat = 1;
-  d->pCase(1)->Ea = 3;
-  d->pCase(1)->FsTentou = 1.2;
-  d->pCase(1)->FsKatsudou = 1.2;
+  test::SetReferenceCases(*d, true);
   return d;
 }
 

@@ -551,5 +551,30 @@ TEST(DataStateTest, CollisionSpeedIsCorrectedWhateverTheSwitches) {
   }
 }
 
+// Screen i opens once every screen before it is complete, whatever the later
+// flags say; the stored flags are read, not recomputed.
+TEST(OpenScreensTest, EachScreenWaitsForTheOnesBefore) {
+  struct Row {
+    const char* name;
+    std::array<int16_t, 6> flags;
+    std::array<bool, 6> open;
+  };
+  const Row rows[] = {
+      {"nothing complete", {0, 0, 0, 0, 0, 0}, {true, false, false, false, false, false}},
+      {"basic data only", {-1, 0, 0, 0, 0, 0}, {true, true, false, false, false, false}},
+      {"gap at the section", {-1, 0, -1, -1, -1, -1}, {true, true, false, false, false, false}},
+      {"four inputs: calculation may run", {-1, -1, -1, -1, 0, 0},
+       {true, true, true, true, true, false}},
+      {"results too", {-1, -1, -1, -1, -1, 0}, {true, true, true, true, true, true}},
+      {"any non-zero counts", {1, 2, -1, 1, 0, 0}, {true, true, true, true, true, false}},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument d;
+    for (int i = 0; i < 6; ++i) d.SetbInpSt(i, r.flags[static_cast<size_t>(i)]);
+    EXPECT_EQ(OpenScreens(d), r.open);
+  }
+}
+
 }  // namespace
 }  // namespace norva

@@ -26,7 +26,7 @@
 #include "document/nulls.h"
 #include "document/services.h"
 #include "file_bytes.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

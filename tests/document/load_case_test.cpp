@@ -6,7 +6,7 @@
 
 #include "document/load_case.h"
 #include "document/nulls.h"
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 namespace {
@@ -193,7 +193,7 @@ CKajyuCase SampleCase() {
 TEST(KajyuCaseTest, RecordLinesAndOrder) {
   CKajyuCase c = SampleCase();
   VbTextWriter w;
-  EXPECT_FALSE(c.Serialize(w));  // False is success
+  EXPECT_TRUE(c.Serialize(w));  // true is success
   const std::string want =
       " 常時, 水位あり\r\n"
       " 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n"  // ten switches
@@ -211,8 +211,8 @@ TEST(KajyuCaseTest, RoundTripLeavesQuPremiumAlone) {
   CKajyuCase dst;
   dst.QuPremium = 2.5;
   dst.SetnNiniCount(1);
-  RoundTrip([&](VbTextWriter& w) { ASSERT_FALSE(const_cast<CKajyuCase&>(src).Serialize(w)); },
-            [&](VbTextReader& r) { ASSERT_FALSE(dst.Serialize(r, 4.0f)); });
+  RoundTrip([&](VbTextWriter& w) { ASSERT_TRUE(const_cast<CKajyuCase&>(src).Serialize(w)); },
+            [&](VbTextReader& r) { ASSERT_TRUE(dst.Serialize(r, 4.0f)); });
   EXPECT_EQ(dst.CaseName, src.CaseName);
   EXPECT_EQ(dst.nQuake, 1);
   EXPECT_EQ(dst.nWater, 1);
@@ -250,7 +250,7 @@ TEST(KajyuCaseTest, OlderFilesDeriveDoatFromTheSeismicSwitch) {
     k.Doat = 7;
     VbTextReader r = VbTextReader::FromBytes(OldCaseRecord(c.quake));
     // The bytes above are ASCII apart from the name, which this reader takes as CP932.
-    ASSERT_FALSE(k.Serialize(r, c.version)) << c.version;
+    ASSERT_TRUE(k.Serialize(r, c.version)) << c.version;
     EXPECT_EQ(k.Doat, c.doat) << "nQuake " << c.quake;
     EXPECT_EQ(k.nNiniCount(), 0);
     EXPECT_EQ(k.Ea, 3.0);
@@ -259,7 +259,7 @@ TEST(KajyuCaseTest, OlderFilesDeriveDoatFromTheSeismicSwitch) {
   // From 2.01 on, Doat is read as stored: the old record is then one item short.
   CKajyuCase k;
   VbTextReader r = VbTextReader::FromBytes(OldCaseRecord(1));
-  EXPECT_TRUE(k.Serialize(r, 2.01f));
+  EXPECT_FALSE(k.Serialize(r, 2.01f));
 }
 
 TEST(KajyuCaseTest, ZeroSwitchCountKeepsOldSwitchesUnreachable) {
@@ -269,22 +269,22 @@ TEST(KajyuCaseTest, ZeroSwitchCountKeepsOldSwitchesUnreachable) {
   dst.SetnNiniCount(2);
   dst.SetnNini(0, 1);
   dst.SetnNini(1, 1);
-  RoundTrip([&](VbTextWriter& w) { ASSERT_FALSE(src.Serialize(w)); },
-            [&](VbTextReader& r) { ASSERT_FALSE(dst.Serialize(r, 4.0f)); });
+  RoundTrip([&](VbTextWriter& w) { ASSERT_TRUE(src.Serialize(w)); },
+            [&](VbTextReader& r) { ASSERT_TRUE(dst.Serialize(r, 4.0f)); });
   EXPECT_EQ(dst.nNiniCount(), 0);
   EXPECT_EQ(dst.nNini(0), 0);
   EXPECT_EQ(dst.nNini(1), 0);
 }
 
-TEST(KajyuCaseTest, ErrorsReportTrue) {
+TEST(KajyuCaseTest, ErrorsReportFalse) {
   CKajyuCase c = SampleCase();
-  EXPECT_TRUE(c.Serialize(nullptr, nullptr, 1, 0.0f));
-  EXPECT_TRUE(c.Serialize(nullptr, nullptr, 0, 4.0f));
+  EXPECT_FALSE(c.Serialize(nullptr, nullptr, 1, 0.0f));
+  EXPECT_FALSE(c.Serialize(nullptr, nullptr, 0, 4.0f));
   // Truncated after the switch count: the name and switches are already read.
   VbTextReader r = VbTextReader::FromBytes(
       "cut\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\n");
   CKajyuCase d;
-  EXPECT_TRUE(d.Serialize(r, 4.0f));
+  EXPECT_FALSE(d.Serialize(r, 4.0f));
   EXPECT_EQ(d.CaseName, "cut");
   EXPECT_EQ(d.nWind, 1);
   EXPECT_EQ(d.nNini(0), 1);

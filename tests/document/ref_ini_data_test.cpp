@@ -156,5 +156,44 @@ TEST_F(RefIniDataTest, PathIsTrimmedOfPadding) {
   EXPECT_EQ(doc.WallType(), 1);
 }
 
+// The accepted initial conditions: the setter's key rule, the mixed wall's
+// toe step and the large-block guideline's horizontal courses, nothing else.
+TEST(ApplyIniConditionsTest, ClearsByWallTypeAndGuideline) {
+  struct Row {
+    const char* name;
+    int32_t wallType, sisin;
+    int32_t tokki;      // shear key after (1 before)
+    double b4, h1;      // GrwB4, GrwH1 after (0.5, 0.3 before)
+    int32_t blkSetup;   // nBlkSetup after (0 before)
+  };
+  const Row rows[] = {
+      {"block wall, road earthworks: the key goes", 0, 2, 0, 0.5, 0.3, 0},
+      {"block wall, large-block guideline: courses horizontal", 0, 3, 0, 0.5, 0.3, 1},
+      {"gravity wall, large-block guideline: courses untouched", 1, 3, 1, 0.5, 0.3, 0},
+      {"leaning wall, residential land: nothing cleared", 2, 4, 1, 0.5, 0.3, 0},
+      {"mixed wall: no toe step", 3, 0, 1, 0.0, 0.0, 0},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument doc;
+    doc.SetWallType(1);
+    doc.Tokki = 1;
+    doc.GrwB4 = 0.5;
+    doc.GrwH1 = 0.3;
+    doc.nBlkSetup = 0;
+    doc.WallH = 4;
+    ApplyIniConditions(doc, IniDataFields{"擁壁A", r.sisin, r.wallType, 0});
+    EXPECT_EQ(doc.Title, "擁壁A");
+    EXPECT_EQ(doc.Sisin, r.sisin);
+    EXPECT_EQ(doc.WallType(), r.wallType);
+    EXPECT_EQ(doc.Doatsu, 0);
+    EXPECT_EQ(doc.Tokki, r.tokki);
+    EXPECT_EQ(doc.GrwB4, r.b4);
+    EXPECT_EQ(doc.GrwH1, r.h1);
+    EXPECT_EQ(doc.nBlkSetup, r.blkSetup);
+    EXPECT_EQ(doc.WallH, 4);
+  }
+}
+
 }  // namespace
 }  // namespace norva

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "document/nulls.h"
-#include "platform/text/cp932.h"
-#include "platform/text/vb_text_io.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 namespace {
@@ -18,14 +18,14 @@ struct TemplateCase {
   const char* templ;
   std::vector<ReportValue> values;
   const char* text;
-  bool line_end;
+  bool lineEnd;
 };
 
 void CheckTemplates(const std::vector<TemplateCase>& cases) {
   for (const auto& c : cases) {
     const FilledLine line = FillTemplate(c.templ, c.values);
     EXPECT_EQ(line.text, c.text) << c.templ;
-    EXPECT_EQ(line.line_end, c.line_end) << c.templ;
+    EXPECT_EQ(line.lineEnd, c.lineEnd) << c.templ;
   }
 }
 

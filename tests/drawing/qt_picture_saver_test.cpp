@@ -27,7 +27,7 @@
 #include "drawing/base/sunpousen.h"
 #include "platform/canvas/canvas_render.h"
 #include "platform/qt/qt_test_support.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva::test {
 

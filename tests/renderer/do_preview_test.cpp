@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "test_folder.h"

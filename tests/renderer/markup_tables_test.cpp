@@ -51,7 +51,7 @@ TEST(MarkupTables, EveryTagNameGivesItsId) {
     // Names compare on their full length: one letter more or less is a style tag.
     SCOPED_TRACE(lower);
     EXPECT_EQ(FirstToken("<" + lower + "x>").kind, 0);
-    if (lower.size() > 1) EXPECT_EQ(FirstToken("<" + lower.substr(0, lower.size() - 1) + ">").kind, 0);
+    if (lower.size() > 1) { EXPECT_EQ(FirstToken("<" + lower.substr(0, lower.size() - 1) + ">").kind, 0); }
   }
   // The misspelt footer block is the tag; the usual spelling is not.
   EXPECT_EQ(FirstToken("<FOOTER>").kind, 0);
@@ -84,7 +84,7 @@ TEST(MarkupTables, EveryEntityGivesItsCode) {
     for (char& c : caps) {
       if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
-    if (caps != e.name) EXPECT_EQ(FirstToken("&" + caps + ";").ch, '&');
+    if (caps != e.name) { EXPECT_EQ(FirstToken("&" + caps + ";").ch, '&'); }
   }
 }
 

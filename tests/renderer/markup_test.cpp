@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "placed_text.h"
 #include "test_folder.h"
 #include "renderer/markup_renderer.h"

@@ -10,7 +10,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/math_renderer.h"
 
 namespace norva {
@@ -142,7 +142,7 @@ TEST(MathScanner, TokensAndWidths) {
       ASSERT_EQ(math.ScanToken(c.small), kind);
       EXPECT_EQ(math.Token().style, style);
       EXPECT_DOUBLE_EQ(math.Token().width, width);
-      if (kind != T::kRun && kind != T::kBlank && kind != T::kNothing) EXPECT_EQ(math.Token().code, code);
+      if (kind != T::kRun && kind != T::kBlank && kind != T::kNothing) { EXPECT_EQ(math.Token().code, code); }
     }
     EXPECT_EQ(math.ScanToken(c.small), T::kEnd);
     EXPECT_EQ(math.Cursor(), text.size());

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/math_renderer.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "renderer/printer_settings.h"

@@ -16,7 +16,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/preview_dlg.h"
 #include "renderer/rtf_writer.h"
 #include "renderer/table_renderer.h"

@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "external_tools.h"
 #include "placed_text.h"
 #include "renderer/table_renderer.h"

@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/table_renderer.h"
 #include "test_folder.h"
 

@@ -15,6 +15,7 @@
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
+#include "report/water/water_writers.h"
 
 namespace norva {
 namespace {
@@ -29,6 +30,7 @@ class DriverTest : public ::testing::Test {
  protected:
   void SetUp() override {
     PrnWriters() = ReportWriters{};
+    RegisterWaterWriters();
     ReportWriters& w = PrnWriters();
     w.PrnJyouken = [](PrnFile& f, const CDocument&, const std::string& folder) {
       f.Line("J @", {folder});

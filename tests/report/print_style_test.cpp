@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/report_test_support.h"
 #include "report/style/print_style.h"
 

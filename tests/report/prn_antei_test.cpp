@@ -14,6 +14,7 @@
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
+#include "report/water/water_writers.h"
 
 namespace norva {
 namespace {
@@ -36,6 +37,7 @@ auto Group(const char* name) {
 void RegisterRecorders() {
   ReportWriters& w = PrnWriters();
   w = ReportWriters{};
+  RegisterWaterWriters();
   auto part = [](const char* name) {
     return [name](PrnFile& f, const CDocument&, const std::string&, int16_t p) {
       Rec(f, std::string(name) + "(p" + N(p) + ")");

@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "document/services.h"
-#include "platform/text/cp932.h"
-#include "platform/text/vb_text_io.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_renderer.h"
 #include "file_bytes.h"

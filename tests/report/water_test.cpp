@@ -293,7 +293,7 @@ TEST(WaterFigures, EveryReferencedFigureIsShipped) {
                         if (wallType != 3 || part == 1) PrnYouatsu(f, doc, work.path());
                       }));
       EXPECT_TRUE(std::filesystem::file_size(work.path() + "/PW.svg") > 0);
-      if (wallType != 3 || part == 1) EXPECT_TRUE(std::filesystem::file_size(work.path() + "/YOU.svg") > 0);
+      if (wallType != 3 || part == 1) { EXPECT_TRUE(std::filesystem::file_size(work.path() + "/YOU.svg") > 0); }
     }
   }
   PrnSel() = ReportSelection{};

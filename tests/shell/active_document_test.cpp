@@ -15,7 +15,6 @@
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "platform/canvas/canvas_render.h"
-#include "screens/placeholder.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
@@ -46,7 +45,7 @@ class ActiveDocumentTest : public test::ShellFixture {
   void SetUp() override {
     test::ShellFixture::SetUp();
     // The plain screens of the shell, whatever another test registered.
-    for (auto& make : Windows().makeScreen) make = nullptr;
+    for (auto& make : Windows().makeScreen) make = test::MakePlaceholderScreen;
   }
   std::shared_ptr<CDocument> Open(const char* sample) { return OpenSample(sample); }
   // What each panel shows for a document, drawn apart (the data on a surface
@@ -128,13 +127,13 @@ TEST_F(ActiveDocumentTest, PanelsFollowTheActiveDocumentThroughOpenActivateAndCl
     }
     QApplication::processEvents();
     std::shared_ptr<CDocument> active = ActiveDocument();
-    if (s.active) ASSERT_EQ(active, docs[s.active]);
-    if (docs.empty()) ASSERT_EQ(active, nullptr);
+    if (s.active) { ASSERT_EQ(active, docs[s.active]); }
+    if (docs.empty()) { ASSERT_EQ(active, nullptr); }
     const CDocument* shown = active.get();
     EXPECT_EQ(main_->txtDataName->text().toStdString(), shown ? shown->FileTitle : "");
     EXPECT_EQ(Texts(main_->vsdIniData->canvas()), DataTexts(shown));
     EXPECT_EQ(Content(Texts(main_->vsdAntRes->canvas())), Content(ResultTexts(shown)));
-    if (shown && shown->bInpSt(4) == 0) EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
+    if (shown && shown->bInpSt(4) == 0) { EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty()); }
   }
   EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
   EXPECT_TRUE(main_->vsdIniData->canvas().Ops().empty());
@@ -144,7 +143,7 @@ TEST_F(ActiveDocumentTest, PanelsFollowTheActiveDocumentThroughOpenActivateAndCl
 TEST_F(ActiveDocumentTest, ScreenOnShowRefreshesAfterARun) {
   auto doc = Open("gravity.nrv");
   ShowForm(*doc, 4);
-  auto* screen = dynamic_cast<PlaceholderScreen*>(doc->DataForm);
+  auto* screen = dynamic_cast<test::PlaceholderScreen*>(doc->DataForm);
   ASSERT_NE(screen, nullptr);
   EXPECT_EQ(screen->lblState->text(), QStringLiteral("計算結果はまだありません。"));
   main_->cmdAntResApply->click();

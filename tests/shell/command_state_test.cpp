@@ -131,7 +131,7 @@ TEST_F(ShellFixture, CommandStateFollowsTheActiveDocumentsInputState) {
       EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_FALSE(m.nav->cmdPreview->isEnabled());
     EXPECT_FALSE(m.nav->cmdTool->isEnabled());
-    if (!open) EXPECT_TRUE(m.txtDataName->text().isEmpty());
+    if (!open) { EXPECT_TRUE(m.txtDataName->text().isEmpty()); }
   }
 }
 

@@ -481,7 +481,7 @@ TEST_F(FileCommandsTest, CancelledNewDocumentRestoresTheActiveOne) {
     return 1;
   };
   NewDocument();
-  norva::Windows().iniData = nullptr;
+  norva::Windows().iniData = norva::test::RunPlaceholderIniData;
   ASSERT_EQ(gDocuments.Count(), 2);
   auto d = ActiveDocument();
   EXPECT_EQ(d->FileTitle, "新規データ1");

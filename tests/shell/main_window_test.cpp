@@ -76,7 +76,7 @@ TEST_F(MainWindowTest, ScreensReplaceEachOtherInTheDocumentsWindow) {
   main_->nav->optTab_Click(3);
   EXPECT_EQ(doc->DataForm->No(), 3);
   EXPECT_TRUE(main_->mdiArea->activeSubWindow()->isMaximized());
-  for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = nullptr;
+  for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = test::MakePlaceholderScreen;
 }
 
 // Changing the initial conditions from the main window sends the document
@@ -136,8 +136,8 @@ TEST_F(MainWindowTest, ChangedInitialConditionsReturnToTheFirstIncompleteScreen)
     CloseActiveDocument();
     QApplication::processEvents();
   }
-  Windows().iniData = nullptr;
-  for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = nullptr;
+  Windows().iniData = test::RunPlaceholderIniData;
+  for (int i = 0; i < 6; ++i) Windows().makeScreen[i] = test::MakePlaceholderScreen;
 }
 
 // The stand-in initial-conditions dialog offers reading from a file only for
@@ -450,7 +450,7 @@ TEST(SmallWindows, SplashTimerStopsWhenTheSplashIsActiveAndAKeyClosesIt) {
   splash.show();
   splash.activateWindow();
   QApplication::processEvents();
-  if (splash.isActiveWindow()) EXPECT_FALSE(splash.Timer1->isActive());
+  if (splash.isActiveWindow()) { EXPECT_FALSE(splash.Timer1->isActive()); }
   QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(&splash, &key);
   EXPECT_FALSE(splash.isVisible());

@@ -21,6 +21,7 @@
 #include "shell/document_forms.h"
 #include "shell/file_commands.h"
 #include "shell/main_window.h"
+#include "shell/placeholder_windows.h"
 #include "shell/shell_state.h"
 
 namespace norva::test {
@@ -89,6 +90,8 @@ class ShellFixture : public ::testing::Test {
     gAppCore->Initialize("NorvaV4");
     gAppCore->SetRegistryKey("TAQ");
     gAppCore->LoadStdProfileSettings(5);
+    // The stand-in windows wherever no real one is registered.
+    RegisterPlaceholderWindows();
     main_ = std::make_unique<mdiMain>();
     SetMainWindow(main_.get());
     for (int16_t i = 0; i <= 5; ++i) gAppCore->RecentMenu(i, main_->mnuRecent[i]);

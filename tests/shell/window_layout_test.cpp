@@ -23,7 +23,7 @@ class WindowLayoutTest : public test::ShellFixture {
  protected:
   void SetUp() override {
     test::ShellFixture::SetUp();
-    for (auto& make : Windows().makeScreen) make = nullptr;
+    for (auto& make : Windows().makeScreen) make = test::MakePlaceholderScreen;
     main_->show();
     main_->resize(100, 100);  // held at the smallest size
     QApplication::processEvents();

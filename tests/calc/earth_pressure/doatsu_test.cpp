@@ -12,6 +12,7 @@
 
 #include "calc/earth_pressure/coulomb.h"
 #include "calc/earth_pressure/doatsu.h"
+#include "calc/reference_wall.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -28,38 +29,13 @@ constexpr double kKa30_15_kh02 = 0.452032;
 // horizontal backfill, phi 30, delta 20/15, gamma 18/9, one load case.
 std::unique_ptr<CDocument> GravityWall() {
   auto d = std::make_unique<CDocument>();
-  d->SetWallType(1);
-  d->GrwB = 2;
-  d->GrwB1 = 0;
-  d->GrwB2 = 2;
-  d->GrwB4 = 0;
-  d->GrwH1 = 0;
-  d->WallH = 4;
-  d->nKeisya = 1;
-  d->Tokki = 0;
-  d->Fai = 30;
-  d->Setdelt(0, 20);
-  d->Setdelt(1, 15);
-  d->SetC(0, 0);
-  d->SetC(1, 0);
-  d->SetKh(0, 0.2);
-  d->SetKh(1, 0.2);
-  d->Gamb = 18;
-  d->Gambd = 9;
-  d->UragomeType = 0;
-  d->UraHd = 0;
-  d->nTentou = 0;
-  d->Sisin = 0;
-  d->BackType = 0;
+  test::SetReferenceShape(*d);
+  test::SetReferenceGround(*d);
   d->KiriN = 0.5;
   d->KiriD = 0;
   d->Deltd = 20;
   d->Cd = 0;
   d->KiriDlt = 10;
-  d->nAutoMobile = 1;
-  d->nGunsyu = 1;
-  d->nTakuchi = 1;
-  d->nSnow = 1;
   d->SetnCase(1);
   return d;
 }

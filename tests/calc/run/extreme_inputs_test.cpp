@@ -107,7 +107,7 @@ TEST(CalcAnteiExtremes, MixedWallWithALowUpperWallGetsEveryResult) {
       }
       EXPECT_GT(upper.Xh, upper.Xd);
       // The limit height, when the search finds one, is a height of masonry.
-      if (!IsNullValue(upper.Ha)) EXPECT_GT(upper.Ha, 0.0);
+      if (!IsNullValue(upper.Ha)) { EXPECT_GT(upper.Ha, 0.0); }
       const CAntRes& lower = *d.AntRes(1, c);
       for (double v : {lower.SgmV, lower.SgmH, lower.E, lower.Qmax, lower.Qmin, lower.Fs}) {
         EXPECT_TRUE(std::isfinite(v) && !IsNullValue(v)) << v;

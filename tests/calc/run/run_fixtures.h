@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "calc/reference_wall.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/services.h"
@@ -22,35 +23,14 @@ namespace norva::testing_run {
 // entered Qa of 300. Cases: "常時" (normal) and, with seismic, "地震時".
 inline std::unique_ptr<CDocument> GravityWall(bool seismic) {
   auto d = std::make_unique<CDocument>();
-  d->SetWallType(1);
-  d->GrwB = 2;
-  d->GrwB1 = 0;
-  d->GrwB2 = 2;
-  d->GrwB4 = 0;
-  d->GrwH1 = 0;
-  d->WallH = 4;
-  d->nKeisya = 1;
-  d->Tokki = 0;
+  test::SetReferenceShape(*d);
+  test::SetReferenceGround(*d);
   d->Gamcw = 23;
   d->Gamcf = 23;
   d->Gamw = 9.8;
   d->Gamf = 18;
   d->Gamfd = 9;
-  d->Fai = 30;
-  d->Setdelt(0, 20);
-  d->Setdelt(1, 15);
-  d->SetC(0, 0);
-  d->SetC(1, 0);
-  d->SetKh(0, 0.2);
-  d->SetKh(1, 0.2);
-  d->Gamb = 18;
-  d->Gambd = 9;
-  d->UragomeType = 0;
-  d->UraHd = 0;
   d->Doatsu = 0;
-  d->nTentou = 0;
-  d->Sisin = 0;
-  d->BackType = 0;
   d->KiriN = 0.5;
   d->KiriD = 0;
   d->Deltd = 20;
@@ -69,27 +49,9 @@ inline std::unique_ptr<CDocument> GravityWall(bool seismic) {
   d->nJyudo = 0;
   d->nQa = 1;
   d->Qa = 300;
-  d->nAutoMobile = 1;
-  d->nGunsyu = 1;
-  d->nTakuchi = 1;
-  d->nSnow = 1;
-  d->SetnCase(seismic ? 2 : 1);
-  CKajyuCase& n = *d->pCase(0);
-  n.CaseName = "常時";
-  n.Ea = 6;
-  n.FsTentou = 1.5;
-  n.FsKatsudou = 1.5;
-  n.QuPremium = 3;
-  if (seismic) {
-    CKajyuCase& q = *d->pCase(1);
-    q.CaseName = "地震時";
-    q.nQuake = 1;
-    q.Doat = 1;
-    q.Ea = 3;
-    q.FsTentou = 1.2;
-    q.FsKatsudou = 1.2;
-    q.QuPremium = 2;
-  }
+  test::SetReferenceCases(*d, seismic);
+  d->pCase(0)->QuPremium = 3;
+  if (seismic) d->pCase(1)->QuPremium = 2;
   return d;
 }
 

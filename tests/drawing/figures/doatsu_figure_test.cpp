@@ -88,7 +88,7 @@ TEST(CheckSectionFigure, FitLabelsArrowsAndChains) {
     EXPECT_FALSE(s.TextsOf(t).empty()) << t;
   EXPECT_EQ(s.TextsOf("0.917").size(), 2u);
   for (const CanvasOp& op : s.canvas.Ops())
-    if (op.kind == CanvasOpKind::Text) EXPECT_EQ(op.style.textColor, 0u) << op.text;
+    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, 0u) << op.text; }
 }
 
 TEST(CheckSectionFigure, WidthRoundedHalfUpToTheMillimetre) {

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 #include "temp_folder.h"
 
 namespace norva::figure_test {

@@ -46,7 +46,7 @@ void ExpectChains(const DimensionSet& got, const std::vector<Want>& want) {
     EXPECT_EQ(g.number, w.n);
     EXPECT_EQ(g.kind, w.kind);
     EXPECT_EQ(g.code, w.code);
-    if (w.kind != R) EXPECT_NEAR(g.line, w.line, 1e-6);
+    if (w.kind != R) { EXPECT_NEAR(g.line, w.line, 1e-6); }
     ASSERT_EQ(g.xs.size(), w.pts.size());
     ASSERT_EQ(g.ys.size(), w.pts.size());
     ASSERT_EQ(g.texts.size(), w.pts.size());
@@ -55,7 +55,7 @@ void ExpectChains(const DimensionSet& got, const std::vector<Want>& want) {
       SCOPED_TRACE(testing::Message() << "point " << k);
       EXPECT_NEAR(g.xs[k], w.pts[k].x, 1e-6);
       EXPECT_NEAR(g.ys[k], w.pts[k].y, 1e-6);
-      if (k > 0) EXPECT_EQ(g.texts[k], w.texts[k - 1]);
+      if (k > 0) { EXPECT_EQ(g.texts[k], w.texts[k - 1]); }
     }
   }
 }
@@ -301,9 +301,9 @@ TEST(DimensionSets, BlockBackingThicknessesAndLaying) {
       if (c.kind != R) continue;
       rot.push_back(c.number);
       std::vector<std::string> texts(c.texts.begin() + 1, c.texts.end());
-      if (c.number == 13) EXPECT_EQ(texts, r.t13);
-      if (c.number == 14) EXPECT_EQ(texts, std::vector<std::string>{r.t14});
-      if (c.number == 15) EXPECT_EQ(texts, std::vector<std::string>{r.t15});
+      if (c.number == 13) { EXPECT_EQ(texts, r.t13); }
+      if (c.number == 14) { EXPECT_EQ(texts, std::vector<std::string>{r.t14}); }
+      if (c.number == 15) { EXPECT_EQ(texts, std::vector<std::string>{r.t15}); }
     }
     EXPECT_EQ(rot, r.rotated);
   }
@@ -609,7 +609,7 @@ TEST(DimensionSets, LabelsNeverShowANull) {
     EXPECT_EQ(labels, (std::vector<int>{12}));
     // Nor is the cut dimensioned (chain 8 without its cut points).
     for (const DimChain& c : set.chains)
-      if (c.number == 8) EXPECT_EQ(c.xs.size(), 3u);
+      if (c.number == 8) { EXPECT_EQ(c.xs.size(), 3u); }
     // A gentle slope of 0 or below draws no slope label either.
     d.UraN = 0;
     set = Chains(SunpouMtwChains, d, LeaningOutline(), FitOf({4, 2, 3, 2}, 4.4, 3.75), 0);

@@ -18,7 +18,7 @@
 
 #include "drawing/base/cdraw.h"
 #include "drawing/section/section_symbols.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva::section_test {
 

@@ -130,7 +130,7 @@ TEST(FrontBand, DrawnWithSurfaceLineAndSymbol) {
     const auto got = Tokens(f.canvas);
     EXPECT_EQ(got, r.want) << Join(got);
     // The filled band is outlined in its own colour; the surface line is black.
-    if (r.colour) EXPECT_EQ(f.canvas.Ops()[0].style.penColor, r.fill);
+    if (r.colour) { EXPECT_EQ(f.canvas.Ops()[0].style.penColor, r.fill); }
   }
 }
 

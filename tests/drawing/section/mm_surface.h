@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "drawing/base/cdraw.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva::section_test {
 

@@ -96,7 +96,7 @@ TEST_P(SampleSections, DrawOnScreenAndInTheReportPicture) {
   ExpectClean(report);
   for (const CanvasOp& op : report.Ops()) {
     EXPECT_NE(op.kind, CanvasOpKind::Polygon) << "a filled region in the report picture";
-    if (op.kind == CanvasOpKind::Text) EXPECT_EQ(op.style.textColor, 0u) << op.text;
+    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, 0u) << op.text; }
   }
   std::string why;
   EXPECT_TRUE(pic.SaveSvg((base + "_KutaiSunp.svg").toStdString(), &why)) << why;

@@ -121,13 +121,13 @@ TEST(SectionMasters, GravityFigureInColourAndBlack) {
   for (const char* t : {"3000", "2000", "1000", "600", "1200", "500"})
     EXPECT_TRUE(col.HasText(t)) << t;
   for (const CanvasOp& op : col.canvas.Ops())
-    if (op.kind == CanvasOpKind::Text) EXPECT_EQ(op.style.textColor, kBlue) << op.text;
+    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, kBlue) << op.text; }
 
   Report bw;
   DrawKutaiSunp(*d, bw.d, 0, false);
   for (const CanvasOp& op : bw.canvas.Ops()) {
     EXPECT_NE(op.kind, CanvasOpKind::Polygon);
-    if (op.kind == CanvasOpKind::Text) EXPECT_EQ(op.style.textColor, kBlack) << op.text;
+    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, kBlack) << op.text; }
   }
   EXPECT_TRUE(bw.HasText("1200"));
 }

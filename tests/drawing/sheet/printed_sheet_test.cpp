@@ -13,7 +13,7 @@
 #include "document/services.h"
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_test_support.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva {
 namespace {

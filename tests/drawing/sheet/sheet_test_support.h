@@ -11,7 +11,7 @@
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_sections.h"
 #include "drawing/sheet/sheet_target.h"
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 
 namespace norva::sheet_test {
 

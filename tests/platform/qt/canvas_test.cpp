@@ -11,7 +11,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/canvas/canvas.h"
+#include "drawing/base/canvas.h"
 #include "platform/canvas/canvas_render.h"
 #include "qt_test_support.h"
 

@@ -45,7 +45,7 @@ TEST_F(GridTest, CellsReadAsNumbersOnlyWhenTheyHoldOne) {
   for (const Case& c : cases) {
     double v = -999;
     EXPECT_EQ(g.CellNumber(1, row, &v), c.isNumber) << c.text;
-    if (c.isNumber) EXPECT_EQ(v, c.v) << c.text;
+    if (c.isNumber) { EXPECT_EQ(v, c.v) << c.text; }
     ++row;
   }
   g.SetCellEmpty(1, 1);

@@ -6,7 +6,7 @@
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/report_test_support.h"
 
 namespace norva::test {

@@ -7,7 +7,7 @@
 
 #include "document/document.h"
 #include "drawing/base/report_picture.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/conditions/jyouken_fixtures.h"
 #include "report/conditions/prn_jyouken.h"
 #include "report/driver/prn_file.h"

@@ -720,7 +720,7 @@ TEST_F(JyoukenLines, GroundTypeFromLayerThicknesses) {
     doc->JibanHd = x.hd;
     const auto l = Write([&](PrnFile& f) { PrnJyoukenSeismic(f, *doc); });
     EXPECT_EQ(Has(l, "地盤種別"), *x.judgement != 0);
-    if (*x.judgement) EXPECT_TRUE(Has(l, x.judgement));
+    if (*x.judgement) { EXPECT_TRUE(Has(l, x.judgement)); }
   }
 }
 

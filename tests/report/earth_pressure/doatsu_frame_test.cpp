@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "document/load_case.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/earth_pressure/earth_pressure_test_support.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/earth_pressure/prn_doatsu.h"

@@ -15,7 +15,7 @@
 #include "document/ant_res.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/earth_pressure/earth_pressure_test_support.h"
 #include "report/earth_pressure/prn_coulomb.h"
 #include "report/earth_pressure/prn_doatsu.h"

@@ -14,7 +14,7 @@
 #include "document/document_file.h"
 #include "document/weight.h"
 #include "drawing/base/report_picture.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/report_test_support.h"
 
 namespace norva::test {

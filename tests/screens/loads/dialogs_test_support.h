@@ -42,7 +42,7 @@ class LoadDialogsFixture : public ShellFixture {
     main_->show();
   }
   void TearDown() override {
-    Windows().makeScreen[3] = nullptr;
+    Windows().makeScreen[3] = test::MakePlaceholderScreen;
     ShellFixture::TearDown();
   }
   // The sample opened from a copy and shown on screen 3.

@@ -38,7 +38,7 @@ class FrmKajyuTest : public test::ShellFixture {
   }
   void TearDown() override {
     LoadsDialogs() = savedDialogs_;
-    Windows().makeScreen[3] = nullptr;
+    Windows().makeScreen[3] = test::MakePlaceholderScreen;
     ShellFixture::TearDown();
   }
   frmKajyu* Show(CDocument& doc) {

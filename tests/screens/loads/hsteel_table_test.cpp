@@ -13,7 +13,7 @@
 #include <regex>
 #include <sstream>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

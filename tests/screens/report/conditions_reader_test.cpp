@@ -16,7 +16,7 @@
 #include "document/document.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"

@@ -23,7 +23,7 @@
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
 #include "document/report_format.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"

@@ -9,7 +9,7 @@
 
 #include "document/document.h"
 #include "document/load_case.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"

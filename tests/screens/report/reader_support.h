@@ -13,7 +13,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 #include "report/report_test_support.h"

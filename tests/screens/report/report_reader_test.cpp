@@ -17,6 +17,7 @@
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
+#include "report/water/water_writers.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
 #include "shell/report_renderer.h"
@@ -55,6 +56,7 @@ TEST(ReportReader, WaterChapterReadsBackFromPdfAndRtf) {
   auto doc = WaterSample();
   CalcAntei(*doc, 0, 0);
   PrnWriters() = ReportWriters{};
+  RegisterWaterWriters();
   PrnSel() = ReportSelection{};
   PrnSel().NewDocument(1);
   PrnSel().PrnSelAntei = 1;

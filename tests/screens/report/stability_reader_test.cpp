@@ -19,7 +19,7 @@
 #include "document/load_case.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 #include "report/driver/prn_out_exec.h"

@@ -54,7 +54,7 @@ class FrmOuryokuTest : public test::ShellFixture {
     savedWindows_ = Windows();
     savedDialogs_ = MemberDialogs();
     RegisterMemberResultWindows();
-    Windows().makeScreen[4] = nullptr;  // the placeholder stands for screen 4
+    Windows().makeScreen[4] = test::MakePlaceholderScreen;  // the placeholder stands for screen 4
     Windows().reportDialog = [this](CDocument& doc, int16_t mode, QWidget*) {
       reports_.push_back({&doc, mode});
     };

@@ -15,7 +15,7 @@
 #include "calc/member/suryou.h"
 #include "document/document.h"
 #include "document/document_file.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 #include "report/report_test_support.h"
 #include "screens/results/member_windows.h"
 #include "shell/screen.h"

@@ -212,7 +212,7 @@ TEST(MemberRebar, SpacingAndCountFollowEachOther) {
     SCOPED_TRACE(r.name);
     const std::optional<double> got = PairedRebarValue(r.before, r.after);
     ASSERT_EQ(got.has_value(), r.other.has_value());
-    if (got) EXPECT_DOUBLE_EQ(*got, *r.other);
+    if (got) { EXPECT_DOUBLE_EQ(*got, *r.other); }
   }
 }
 

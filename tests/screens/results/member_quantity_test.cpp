@@ -16,8 +16,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/text/cp932.h"
-#include "platform/text/vb_text_io.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 #include "report/report_test_support.h"

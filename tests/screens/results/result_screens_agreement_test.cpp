@@ -290,15 +290,15 @@ void CheckRow(SpreadGrid* g, int row, int first, const Expect (&e)[3]) {
   const QColor colours[] = {QColor(), QColor(0, 0, 255), QColor(255, 0, 0), QColor(Qt::black)};
   for (int k = 0; k < 3; ++k) {
     EXPECT_EQ(Cell(g, first + k, row), e[k].text) << "column " << first + k;
-    if (e[k].state != 0)
-      EXPECT_EQ(g->CellForeColor(first + k, row), colours[e[k].state]) << "column " << first + k;
+    if (e[k].state != 0) {
+      EXPECT_EQ(g->CellForeColor(first + k, row), colours[e[k].state]) << "column " << first + k; }
     out = out || e[k].state == 2;
     null = null || e[k].state == 3;
   }
   // Not computable is never OK.
   EXPECT_EQ(Cell(g, first + 3, row), null ? "-----" : out ? "OUT" : "OK");
-  if (!null)
-    EXPECT_EQ(g->CellBackColor(first + 3, row), out ? QColor(255, 0, 0) : QColor(0, 0, 255));
+  if (!null) {
+    EXPECT_EQ(g->CellBackColor(first + 3, row), out ? QColor(255, 0, 0) : QColor(0, 0, 255)); }
 }
 
 TEST_F(ResultScreensAgreement, StressGridsAgreeWithTheStoredStressesOnEverySection) {

@@ -34,7 +34,7 @@ class SectionFixture : public ShellFixture {
     main_->show();
   }
   void TearDown() override {
-    Windows().makeScreen[1] = nullptr;
+    Windows().makeScreen[1] = test::MakePlaceholderScreen;
     Windows().dimensionView = nullptr;
     Windows().refreshDimensionView = nullptr;
     SetGuidePictureFolder("");

@@ -1,5 +1,4 @@
-#include "document/document.h"
-#include "screens/placeholder.h"
+#include "shell/placeholder_windows.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -10,12 +9,12 @@
 
 #include "document/document.h"
 #include "document/names.h"
-#include "platform/qt/app_core.h"
-#include "platform/qt/recent_file_list.h"
+#include "screens/conditions/frm_ini_data.h"
 #include "shell/document_forms.h"
 #include "shell/file_commands.h"
+#include "shell/screen.h"
 
-namespace norva {
+namespace norva::test {
 
 QString ScreenCaption(int no) {
   static const char* const kCaptions[6] = {"基本条件",     "形状寸法",     "安定計算条件",
@@ -75,25 +74,6 @@ void PlaceholderScreen::SetFormState() {
 }
 
 IScreen* MakePlaceholderScreen(int no) { return new PlaceholderScreen(no); }
-
-int16_t ReadIniTemplate(CDocument& doc, IniDataFields& read) {
-  QStringList recent;
-  auto core = GetAppCore();
-  CRecentFileList* list = core ? core->m_pRecentFileList.get() : nullptr;
-  if (list)
-    for (int16_t i = 0; i < list->nRecentFileCnt(); ++i) recent << list->Item(i);
-  RefIniChoice choice;
-  QString path;
-  int index = -1;
-  if (Dialogs().open && Dialogs().open(recent, path, index)) {
-    choice.chosen = true;
-    choice.path = path.toStdString();
-    choice.recentIndex = static_cast<int16_t>(index);
-  }
-  return RefIniData(doc, choice, &read, [list](int16_t i) {
-    if (list && i >= 0 && i < list->nRecentFileCnt()) list->Remove(i);
-  });
-}
 
 int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOpen,
                               QWidget* owner) {
@@ -156,4 +136,11 @@ int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOp
   return fromRecent ? 2 : 1;
 }
 
-}  // namespace norva
+void RegisterPlaceholderWindows() {
+  ShellWindows& w = Windows();
+  for (auto& make : w.makeScreen)
+    if (!make) make = MakePlaceholderScreen;
+  if (!w.iniData) w.iniData = RunPlaceholderIniData;
+}
+
+}  // namespace norva::test

@@ -1,4 +1,4 @@
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,7 @@
 #include <string>
 
 #include "document/nulls.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -1,23 +1,21 @@
-#include "report/driver/report_writers.h"
-
+// RegisterReportWriters (declared in report/driver/report_writers.h) lives
+// above the chapter folders, so the driver includes no chapter.
 #include "report/bearing/bearing_writers.h"
 #include "report/conditions/prn_jyouken.h"
+#include "report/driver/report_writers.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/stability/stability_writers.h"
+#include "report/water/water_writers.h"
 
 namespace norva {
-
-ReportWriters& PrnWriters() {
-  static ReportWriters writers;
-  return writers;
-}
 
 // One line per report area, each declared in that area's own header.
 void RegisterReportWriters() {
   RegisterConditionsWriters();
   RegisterStabilityWriters();
-  RegisterBearingWriters();
+  RegisterWaterWriters();
   RegisterEarthPressureWriters();
+  RegisterBearingWriters();
 }
 
 }  // namespace norva

@@ -1,4 +1,4 @@
-#include "platform/text/vb_text_io.h"
+#include "text/vb_text_io.h"
 
 #include <cerrno>
 #include <charconv>
@@ -11,7 +11,7 @@
 #include <sys/stat.h>
 #include <utility>
 
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 
