@@ -136,7 +136,7 @@ void PrnSignedLine(PrnFile& f, std::string_view templ, std::vector<ReportValue> 
            (templ[e] == '#' || (templ[e] == '.' && e + 1 < templ.size() && templ[e + 1] == '#'))) {
       ++e;
     }
-    if (field < values.size() && values[field].is_number() && values[field].number() < 0 &&
+    if (field < values.size() && values[field].IsNumber() && values[field].number() < 0 &&
         !IsNullValue(values[field].number())) {
       const double v = values[field].number();
       if (!out.empty() && out.back() == '-') {

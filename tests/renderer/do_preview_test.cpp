@@ -320,9 +320,13 @@ TEST_F(PreviewWindow, WordOutputWithoutAWordProcessorTellsWhereTheFileIsAndOffer
     dlg->OpenInWord();
     EXPECT_EQ(opened, std::vector<QString>{rtf});
     ASSERT_EQ(offers.size(), r.desktopOpens ? 0u : 1u);
-    if (!r.desktopOpens) EXPECT_TRUE(offers[0].contains(QDir::toNativeSeparators(rtf)));
+    if (!r.desktopOpens) {
+      EXPECT_TRUE(offers[0].contains(QDir::toNativeSeparators(rtf)));
+    }
     EXPECT_EQ(starts.size(), r.wantsCopy ? 1u : 0u);
-    if (r.wantsCopy) EXPECT_TRUE(starts[0].endsWith(QFileInfo(rtf).fileName()));
+    if (r.wantsCopy) {
+      EXPECT_TRUE(starts[0].endsWith(QFileInfo(rtf).fileName()));
+    }
     if (!target.isEmpty()) {
       QFile copy(target), original(rtf);
       ASSERT_TRUE(copy.open(QIODevice::ReadOnly));

@@ -224,7 +224,9 @@ void CheckSlide(const CDocument& doc, const std::string& block, const CAntRes& r
     // V, μ, cb, (B | B, |e|), [0.5, Pp], H
     const bool road = v == SlideVariant::kRoad && line.find("×0.000") == std::string::npos;
     EXPECT_EQ(n[1], Fmt(doc.Myu, "#.###"));
-    if (pp) EXPECT_EQ(n[n.size() - 2], Fmt(Pp, "#.##"));
+    if (pp) {
+      EXPECT_EQ(n[n.size() - 2], Fmt(Pp, "#.##"));
+    }
     ExpectFraction(line, n,
                    [road, pp](const std::vector<double>& x) {
                      const double w = road ? x[3] - 2 * x[4] : x[3];
@@ -423,7 +425,9 @@ TEST(BearingAgreement, SeismicCaseWithNormalEarthPressureUsesTheNormalState) {
   EXPECT_NE(text.find("=   12000.00 (kN/m<sup>2</sup>)"), std::string::npos) << text;
   EXPECT_EQ(text.find("24000.00"), std::string::npos);
   CheckSpring(*doc, CaseBlock(text, seismic), r, seismic);
-  if (r.Fs != kSlideNoForce) EXPECT_NE(text.find("＋0.5× 12.00<over>"), std::string::npos) << text;
+  if (r.Fs != kSlideNoForce) {
+    EXPECT_NE(text.find("＋0.5× 12.00<over>"), std::string::npos) << text;
+  }
 }
 
 // Every guideline, wall type and nQa through the chapter driver: every

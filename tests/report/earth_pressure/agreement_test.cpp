@@ -110,16 +110,6 @@ double LastNumber(const std::string& line) {
   return v;
 }
 
-// Numbers of a line in order.
-std::vector<double> Numbers(const std::string& line) {
-  static const std::regex num(R"((-?\d+\.\d+))");
-  std::vector<double> v;
-  for (std::sregex_iterator it(line.begin(), line.end(), num), end; it != end; ++it) {
-    v.push_back(std::stod((*it)[1]));
-  }
-  return v;
-}
-
 // The lines of the section of case i: from its heading to the next case
 // heading or the end.
 std::vector<std::string> CaseLines(const std::vector<std::string>& all, int32_t i, bool coulomb) {

@@ -106,7 +106,9 @@ TEST_P(EarthPressureReader, SectionReadsBackFromPdfAndRtf) {
   for (const std::string& want : {std::string("上載荷重"), std::string(s.method)}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << s.name << ": " << want;
   }
-  if (s.paAsText) EXPECT_NE(fromRtf.find(pa), std::string::npos) << s.name << ": " << pa;
+  if (s.paAsText) {
+    EXPECT_NE(fromRtf.find(pa), std::string::npos) << s.name << ": " << pa;
+  }
   // The method figure and the other pictures of the chapter are in the RTF.
   const std::string images = RunTool(QStringLiteral("pdfimages"), {"-list", c.pdf});
   EXPECT_GE(std::count(images.begin(), images.end(), '\n'), 4) << images;
