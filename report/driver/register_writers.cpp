@@ -1,6 +1,7 @@
 #include "report/driver/report_writers.h"
 
 #include "report/conditions/prn_jyouken.h"
+#include "report/members/member_writers.h"
 #include "report/stability/stability_writers.h"
 
 namespace norva {
@@ -14,6 +15,7 @@ ReportWriters& PrnWriters() {
 void RegisterReportWriters() {
   RegisterConditionsWriters();
   RegisterStabilityWriters();
+  RegisterMemberWriters();
 }
 
 }  // namespace norva

@@ -66,14 +66,6 @@ SoilFlags FrontSoilFlags(const CDocument& doc, Slot slot) {
 
 std::string Digits(int v, const char* pattern) { return FormatPattern(v, pattern); }
 
-// Draws the area figure of a polygon over the wall outline and saves it.
-std::string AreaFigure(const CDocument& doc, const std::string& folder, const std::string& name,
-                       const CWeight* polygon, const DPoint& offset) {
-  ReportPicture picture(kAnteiFigureWidth, kAnteiFigureHeight);
-  DrawMensekiFigure(doc, picture.Draw(), polygon, offset);
-  return PrnSaveFigure(picture, folder, name);
-}
-
 // Offset of the wall outline behind a line-of-thrust polygon of a block wall,
 // whose polygons are computed on the masonry standing on its own base.
 DPoint ThrustFigureOffset(const CDocument& doc, const CWeight* polygon) {
@@ -109,7 +101,7 @@ void PrnEntries(PrnFile& f, const CDocument& doc, const std::string& folder, con
   PrnHeading(f, doc, 2, title);
   bool first = true;
   for (const Entry& e : entries) {
-    const std::string path = AreaFigure(doc, folder, e.figure, e.polygon.get(), e.offset);
+    const std::string path = PrnAreaFigure(doc, folder, e.figure, e.polygon.get(), e.offset);
     if (!first) PrnBlockOpen(f);
     first = false;
     f.Empty();
@@ -151,6 +143,13 @@ void PrnMethod(PrnFile& f, const CDocument& doc, int16_t part) {
 }
 
 }  // namespace
+
+std::string PrnAreaFigure(const CDocument& doc, const std::string& folder,
+                          const std::string& name, const CWeight* polygon, const DPoint& offset) {
+  ReportPicture picture(kAnteiFigureWidth, kAnteiFigureHeight);
+  DrawMensekiFigure(doc, picture.Draw(), polygon, offset);
+  return PrnSaveFigure(picture, folder, name);
+}
 
 AreaTableRows MakeAreaTableRows(const CWeight& polygon, double x0, double y0) {
   AreaTableRows t;
@@ -300,11 +299,11 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
   if (thrust) {
     const CWeight* ws = doc.KutaiWS.get();
     thrustBody =
-        AreaFigure(doc, folder, "く体示力線時面積" + digit, ws, ThrustFigureOffset(doc, ws));
+        PrnAreaFigure(doc, folder, "く体示力線時面積" + digit, ws, ThrustFigureOffset(doc, ws));
   }
   if (normal) {
-    wallBody = AreaFigure(doc, folder, "く体壁部面積" + digit, KW[0].get(), {});
-    if (KW[1]) footBody = AreaFigure(doc, folder, "く体基礎部面積" + digit, KW[1].get(), {});
+    wallBody = PrnAreaFigure(doc, folder, "く体壁部面積" + digit, KW[0].get(), {});
+    if (KW[1]) footBody = PrnAreaFigure(doc, folder, "く体基礎部面積" + digit, KW[1].get(), {});
   }
 
   bool BF[2], BFS[2];
