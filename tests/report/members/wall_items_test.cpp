@@ -357,5 +357,86 @@ TEST(WallHanryoku, LeaningWallOnlyWhereTheBackFaceMethodWasTaken) {
   }
 }
 
+void Stresses(CWallRes& r, double s0, double s1, double tau, double ca, double ta, double taua) {
+  r.SetSgmc(0, s0);
+  r.SetSgmc(1, s1);
+  r.Tauc = tau;
+  r.Sgmca = ca;
+  r.Sgmta = ta;
+  r.Taua = taua;
+}
+
+// Two sections, three cases; every case listed, ticked or not:
+//   section Ⅰ: 0.35 / 0.05 (no tension: "－" in σt); a 40-byte name on two
+//     rows (30 + 10 bytes) whose tension equals −σta (&lt;, OK) and whose
+//     shear 0.60 exceeds 0.50 (&gt;, OUT); a case without a record ("-----");
+//   section Ⅱ: 0.20 / 0.10; the same second case; −0.02 / −0.05 (no
+//     compression: "－" in σc; −0.05 against −0.23: &gt;, OK).
+TEST(MemberLists, StemTablePerSectionMatchesTheHandGolden) {
+  auto doc = Doc(1, {{"自重", 0, 0, 0},
+                     {"地震時慣性力および動水圧を同時考慮する例", 1, 1, 1},
+                     {"洪水", 0, 0, 1}});
+  doc->bQuake = -1;
+  doc->nWater = 1;
+  doc->SetnWallSecCnt(0, 2);
+  doc->SetWallSecY(0, 1, 1.25);
+  auto rec = [&](int k, int i) -> CWallRes& {
+    doc->SetpWallRes(0, k, i, std::make_shared<CWallRes>());
+    return *doc->pWallRes(0, k, i);
+  };
+  Stresses(rec(0, 0), 0.35, 0.05, 0.02, 4.5, 0.23, 0.33);
+  Stresses(rec(1, 0), 0.40, -0.23, 0.60, 6.75, 0.23, 0.50);
+  Stresses(rec(0, 1), 0.20, 0.10, 0.01, 4.5, 0.23, 0.33);
+  Stresses(rec(1, 1), 0.40, -0.23, 0.60, 6.75, 0.23, 0.50);
+  Stresses(rec(2, 1), -0.02, -0.05, 0.01, 4.5, 0.23, 0.33);
+  doc->SetpWallRes(0, 2, 0, nullptr);
+  PrnSel() = ReportSelection{};  // no case ticked: the table lists them all
+  const std::string bytes = test::Markup([&](PrnFile& f) { PrnWallList(f, *doc, 0); });
+  test::ExpectSameMarkup(bytes, MemberGolden("wall_list.prn"));
+  // A part without sections writes the page break alone.
+  doc->SetnWallSecCnt(0, 0);
+  EXPECT_EQ(Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnWallList(f, *doc, 0); })), "<RP>\r\n");
+}
+
+// Toe slab: −0.123 against −0.23 (&gt;, OK) with the slab's three-decimal
+// mask; a case without a result. Shear key: σc and σs within, τ above its
+// allowable; a case whose stresses were not computed shows three "－".
+TEST(MemberLists, ToeSlabAndKeyTablesMatchTheHandGolden) {
+  auto doc = Doc(1, {{"自重", 0, 0, 0}, {"地震", 1, 1, 0}});
+  doc->bQuake = -1;
+  auto fot = std::make_shared<CFotRes>();
+  fot->SetSgmc(0, 0.123);
+  fot->SetSgmc(1, -0.123);
+  fot->Tauc = 0.045;
+  fot->Sgmca = 4.5;
+  fot->Sgmta = 0.23;
+  fot->Taua = 0.33;
+  doc->SetpFotRes(0, fot);
+  doc->SetpFotRes(1, nullptr);
+  auto tok = std::make_shared<CTokRes>();
+  tok->Sgmc = 1.234;
+  tok->Sgms = 123.45;
+  tok->Tauc = 0.456;
+  tok->Sgmca = 9.0;
+  tok->Sgmsa = 180.0;
+  tok->Taua = 0.39;
+  doc->SetpTokRes(0, tok);
+  auto none = std::make_shared<CTokRes>();
+  none->Sgmc = none->Sgms = none->Tauc = kNullBox;
+  doc->SetpTokRes(1, none);
+  const std::string bytes = test::Markup([&](PrnFile& f) {
+    PrnFotList(f, *doc);
+    PrnTokList(f, *doc);
+  });
+  test::ExpectSameMarkup(bytes, MemberGolden("fot_tok_lists.prn"));
+}
+
+TEST(MemberLists, SectionNumeralsRunToTenThenHalfWidthDigits) {
+  const char* expected[] = {"Ⅰ", "Ⅱ", "Ⅲ", "Ⅳ", "Ⅴ", "Ⅵ", "Ⅶ", "Ⅷ", "Ⅸ", "Ⅹ", "11", "12"};
+  for (int k = 0; k < 12; ++k) EXPECT_EQ(WallSectionNumeral(k), expected[k]) << k;
+  // Each numeral is one CP932 character (two bytes).
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(Utf8ToCp932(WallSectionNumeral(k)).size(), 2u) << k;
+}
+
 }  // namespace
 }  // namespace norva
