@@ -28,10 +28,11 @@ std::shared_ptr<CWallRes> Record(const CDocument& doc, int16_t part, int32_t k, 
   return doc.pWallRes(part, k, i);
 }
 
-// The case's heading and remark, as every per-case item opens.
+// The case's heading and remark, as every per-case item opens; the remark
+// names the water levels the stem check took.
 void CaseHead(PrnFile& f, const CDocument& doc, int32_t k) {
   PrnCaseHeading(f, doc, k, 3);
-  PrnQuakeNote(f, doc, k);
+  PrnQuakeNoteLevels(f, doc, k, WallForceState(doc, k).st != 0);
 }
 
 bool Missing(double v) { return IsNullValue(v) || !std::isfinite(v); }

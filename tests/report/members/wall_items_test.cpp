@@ -438,5 +438,27 @@ TEST(MemberLists, SectionNumeralsRunToTenThenHalfWidthDigits) {
   for (int k = 0; k < 10; ++k) EXPECT_EQ(Utf8ToCp932(WallSectionNumeral(k)).size(), 2u) << k;
 }
 
+// The remark under a case heading names the water levels the stem check
+// took: a normal case marked with the seismic earth pressure (Doat 1) keeps
+// the normal levels in the stem check, and a seismic case with the normal
+// pressure too; only a seismic case with the seismic pressure names them.
+TEST(WallStress, RemarkNamesTheLevelsTheStemCheckTook) {
+  auto doc = Doc(1, {{"常時(地震時土圧)", 0, 1, 1}, {"地震(常時土圧)", 1, 0, 1}, {"地震", 1, 1, 1}});
+  doc->bQuake = -1;
+  doc->nWater = 1;
+  for (int k = 0; k < 3; ++k) Rec(*doc, 0, k);
+  const std::string text = Cp932ToUtf8(Cases(*doc, At(0, 0), PrnWallStress));
+  const char* notes[] = {"(常時水位を考慮、地震の影響を考慮しない)",
+                         "(常時水位を考慮、地震の影響を考慮する)",
+                         "(地震時水位を考慮、地震の影響を考慮する)"};
+  size_t at = 0;
+  for (const char* n : notes) {
+    at = text.find(n, at);
+    EXPECT_NE(at, std::string::npos) << n << "\n" << text;
+    if (at == std::string::npos) break;
+    ++at;
+  }
+}
+
 }  // namespace
 }  // namespace norva
