@@ -188,8 +188,10 @@ void CheckForceSum(const Block& b, const CWallRes& w, Checked& c) {
 void CheckStress(const Block& b, const CWallRes& w, Checked& c) {
   // The result lines carry σ (kN/m²) = σ (N/mm²) pairs; the first pair is
   // the larger (or first) edge stress.
-  std::vector<double> sigma, tau;
+  std::vector<double> sigma, tau, formula;
   for (const std::string& l : b.lines) {
+    const size_t f = l.find("</box> = <box>");
+    if (f != std::string::npos && Has(l, "±")) formula = Numbers(l.substr(f));
     if (Has(l, "σ_ca_ = ")) sigma = Numbers(l);
     if (Has(l, "τ_a_ = ")) tau = Numbers(l);
   }
@@ -206,6 +208,16 @@ void CheckStress(const Block& b, const CWallRes& w, Checked& c) {
   const double s2 = compression ? sigma[6] : sigma[8];
   EXPECT_NEAR(s2kN, second * 1000, 0.0051);
   EXPECT_NEAR(s2, second, 0.0051);
+  // The printed edge stresses from the printed N, M and h (b = 1):
+  // N/h ± 6M/h², within the rounding of the printed numbers.
+  if (formula.size() >= 7) {
+    const double N = formula[0], h = formula[2], M = formula[4];
+    const double hi = N / h + 6 * M / (h * h), lo = N / h - 6 * M / (h * h);
+    const double bound = 0.0051 + 0.005 / h + 0.03 / (h * h) +
+                         std::fabs(N) * 0.0005 / (h * h) + 12 * std::fabs(M) * 0.0005 / (h * h * h);
+    EXPECT_NEAR(sigma[0], compression ? hi : std::max(hi, lo), bound);
+    EXPECT_NEAR(s2kN, compression ? lo : std::min(hi, lo), bound);
+  }
   EXPECT_NEAR(tau[0], w.Tauc * 1000, 0.0051);
   EXPECT_NEAR(tau[2], w.Tauc, 0.0051);
   ++c.stressCases;
