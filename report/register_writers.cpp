@@ -4,6 +4,7 @@
 #include "report/conditions/prn_jyouken.h"
 #include "report/driver/report_writers.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
+#include "report/members/member_writers.h"
 #include "report/stability/stability_writers.h"
 #include "report/water/water_writers.h"
 
@@ -16,6 +17,7 @@ void RegisterReportWriters() {
   RegisterWaterWriters();
   RegisterEarthPressureWriters();
   RegisterBearingWriters();
+  RegisterMemberWriters();
 }
 
 }  // namespace norva

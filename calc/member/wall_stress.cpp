@@ -21,7 +21,6 @@ StabStatus CalcWallStress(CDocument& doc, int32_t caseNo, int16_t part) {
   DPoint ref1, ref2;
   MakeKutaiOutline(doc, p, ref1, ref2, 0);
   const int32_t wt = doc.WallType();
-  const double base = (wt == 3 && part != 0) ? p[4].Y : p[2].Y;
   StabStatus first;
   for (int i = 0; i < doc.nWallSecCnt(part); ++i) {
     std::shared_ptr<CWallRes> rec = doc.pWallRes(part, caseNo, i);
@@ -32,10 +31,12 @@ StabStatus CalcWallStress(CDocument& doc, int32_t caseNo, int16_t part) {
       if (!rec) return StabStatus::Fail(kMemReasonNoCase);
     }
     CWallRes& r = *rec;
-    const double y = doc.WallSecY(part, i) + base;
-    double sV = 0, sH = 0, sVX = 0, sHY = 0;
-    const StabStatus st =
-        CalcWallForce(doc, caseNo, p, ref1, ref2, part, y, 0, 1, sV, sH, sVX, sHY, &r, 0);
+    const double y = WallCheckHeight(doc, p, part, i);
+    const WallForceResult forces =
+        CalcWallForce(doc, caseNo, p, ref1, ref2, part, y, {WallForceUse::kStem, false}, &r);
+    const StabStatus& st = forces.status;
+    const double sV = forces.sums.V, sH = forces.sums.H, sVX = forces.sums.VX,
+                 sHY = forces.sums.HY;
 
     // Widths.
     double B0 = 0, B1 = 0;

@@ -77,9 +77,10 @@ int64_t ThrustForceCalls() { return g_forceCalls; }
 StabStatus ThrustSectionForces(CDocument& doc, int32_t cas, const KutaiPoints& p,
                                const DPoint& c1, const DPoint& c2, double y, bool table,
                                CAntRes& /*res*/, ThrustSums& sums) {
-  sums = ThrustSums{};
-  return CalcWallForce(doc, cas, p, c1, c2, 0, y, 1, 0, sums.V, sums.H, sums.VX, sums.HY,
-                       nullptr, table ? 1 : 0);
+  const WallForceResult r =
+      CalcWallForce(doc, cas, p, c1, c2, 0, y, {WallForceUse::kThrust, table}, nullptr);
+  sums = ThrustSums{r.sums.V, r.sums.H, r.sums.VX, r.sums.HY};
+  return r.status;
 }
 
 StabStatus CalcSiryokusen(CDocument& doc, int32_t cas, CAntRes& r) {

@@ -244,6 +244,10 @@ bool CalcJibanHenni(const CDocument& doc, const CAntRes& r, double K[3][3], doub
   return solved;
 }
 
+bool LeaningBackFaceMethod(const CDocument& doc, const CAntRes& r) {
+  return doc.WallType() == 2 && doc.Sisin == 2 && doc.nQa != 0 && !IsNullValue(r.E) && r.E < 0;
+}
+
 StabStatus CalcJibanHanryoku(const CDocument& doc, CAntRes& r, int16_t state) {
   const int32_t wt = doc.WallType(), s = doc.Sisin;
   const double B = r.Breadth, V = r.SgmV;
@@ -263,7 +267,7 @@ StabStatus CalcJibanHanryoku(const CDocument& doc, CAntRes& r, int16_t state) {
       return Missing(r, kStabReasonNotFinite);
     return st;
   }
-  const bool leaning = wt == 2 && s == 2 && !IsNullValue(r.E) && r.E < 0;
+  const bool leaning = LeaningBackFaceMethod(doc, r);
   ClearSpring(r);
   ClearBackFace(r);
 

@@ -25,6 +25,12 @@ StabStatus CalcTentou(const CDocument& doc, int32_t caseIndex, CAntRes& res);
 // gives Qmax = Qmin = 1e10.
 StabStatus CalcJibanHanryoku(const CDocument& doc, CAntRes& res, int16_t state);
 
+// True when CalcJibanHanryoku finds the ground reaction of the result by the
+// leaning-wall back-face method: a leaning wall (WallType 2) under road
+// earthworks (Sisin 2) with an entered allowable bearing capacity (nQa not 0)
+// whose resultant lies on the heel side (E < 0, not null).
+bool LeaningBackFaceMethod(const CDocument& doc, const CAntRes& res);
+
 // Ground reaction at x from the toe, from the stored results. A result that
 // has no value there (kNullBox, the 1e10 sentinel) is returned as it stands.
 double GetJibanHanryokuX(const CDocument& doc, const CAntRes& res, double x);

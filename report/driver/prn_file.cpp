@@ -108,14 +108,17 @@ const char* PrnSign(double value, bool subtracted) {
 }
 
 void PrnQuakeNote(PrnFile& f, const CDocument& doc, int32_t i) {
+  // The levels named are those the stability calculation took: a seismic
+  // case may keep the normal earth pressure and with it the normal levels.
+  PrnQuakeNoteLevels(f, doc, i, CaseState(doc, i) != 0);
+}
+
+void PrnQuakeNoteLevels(PrnFile& f, const CDocument& doc, int32_t i, bool seismicLevels) {
   if (doc.bQuake == 0) return;
   const std::shared_ptr<CKajyuCase> k = doc.pCase(i);
   const bool quake = k && k->nQuake != 0;
   const char* consider = quake ? "する" : "しない";
   if (doc.nWater != 0 && k && k->nWater != 0) {
-    // The levels named are those the stability calculation took: a seismic
-    // case may keep the normal earth pressure and with it the normal levels.
-    const bool seismicLevels = CaseState(doc, i) != 0;
     f.Line("(@水位を考慮、地震の影響を考慮@)", {seismicLevels ? "地震時" : "常時", consider});
   } else if (doc.nWater != 0) {
     f.Line("(水の影響を考慮しない、地震の影響を考慮@)", {consider});

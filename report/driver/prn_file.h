@@ -111,6 +111,10 @@ const char* PrnSign(double value, bool subtracted);
 // The water levels it names are those of the case's state in the stability
 // calculation (its Doat), the earthquake those of its seismic switch.
 void PrnQuakeNote(PrnFile& f, const CDocument& doc, int32_t i);
+// The same remark naming the seismic water levels when seismicLevels is
+// true, the normal ones otherwise: for a chapter whose check took the levels
+// by a state of its own (the stem check, WallForceState).
+void PrnQuakeNoteLevels(PrnFile& f, const CDocument& doc, int32_t i, bool seismicLevels);
 // A slope ratio 1 : n as text: "0.50" for 0.5, "(-0.50)" for -0.5.
 std::string PrnFmtSlope(double value);
 

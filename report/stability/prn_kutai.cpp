@@ -67,14 +67,6 @@ SoilFlags FrontSoilFlags(const CDocument& doc, Slot slot) {
 
 std::string Digits(int v, const char* pattern) { return FormatPattern(v, pattern); }
 
-// Draws the area figure of a polygon over the wall outline and saves it.
-std::string AreaFigure(const CDocument& doc, const std::string& folder, const std::string& name,
-                       const CWeight* polygon, const DPoint& offset) {
-  ReportPicture picture(kAnteiFigureWidth, kAnteiFigureHeight);
-  DrawMensekiFigure(doc, picture.Draw(), polygon, offset);
-  return PrnSaveFigure(picture, folder, name);
-}
-
 // Offset of the wall outline behind a line-of-thrust polygon of a block wall,
 // whose polygons are computed on the masonry standing on its own base.
 DPoint ThrustFigureOffset(const CDocument& doc, const CWeight* polygon) {
@@ -110,7 +102,7 @@ void PrnEntries(PrnFile& f, const CDocument& doc, const std::string& folder, con
   PrnHeading(f, doc, 2, title);
   bool first = true;
   for (const Entry& e : entries) {
-    const std::string path = AreaFigure(doc, folder, e.figure, e.polygon.get(), e.offset);
+    const std::string path = PrnAreaFigure(doc, folder, e.figure, e.polygon.get(), e.offset);
     if (!first) PrnBlockOpen(f);
     first = false;
     f.Empty();
@@ -152,6 +144,13 @@ void PrnMethod(PrnFile& f, const CDocument& doc, int16_t part) {
 }
 
 }  // namespace
+
+std::string PrnAreaFigure(const CDocument& doc, const std::string& folder,
+                          const std::string& name, const CWeight* polygon, const DPoint& offset) {
+  ReportPicture picture(kAnteiFigureWidth, kAnteiFigureHeight);
+  DrawMensekiFigure(doc, picture.Draw(), polygon, offset);
+  return PrnSaveFigure(picture, folder, name);
+}
 
 AreaTableRows MakeAreaTableRows(const CWeight& polygon, double x0, double y0) {
   AreaTableRows t;
@@ -315,11 +314,11 @@ BodyFigures DrawBodyFigures(const CDocument& doc, const std::string& folder, con
   if (k.thrust) {
     const CWeight* ws = doc.KutaiWS.get();
     b.thrust =
-        AreaFigure(doc, folder, "く体示力線時面積" + k.digit, ws, ThrustFigureOffset(doc, ws));
+        PrnAreaFigure(doc, folder, "く体示力線時面積" + k.digit, ws, ThrustFigureOffset(doc, ws));
   }
   if (k.normal) {
-    b.wall = AreaFigure(doc, folder, "く体壁部面積" + k.digit, k.KW[0].get(), {});
-    if (k.KW[1]) b.foot = AreaFigure(doc, folder, "く体基礎部面積" + k.digit, k.KW[1].get(), {});
+    b.wall = PrnAreaFigure(doc, folder, "く体壁部面積" + k.digit, k.KW[0].get(), {});
+    if (k.KW[1]) b.foot = PrnAreaFigure(doc, folder, "く体基礎部面積" + k.digit, k.KW[1].get(), {});
   }
   return b;
 }

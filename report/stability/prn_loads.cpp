@@ -150,53 +150,10 @@ void PrnNiniLoad(PrnFile& f, const CDocument& doc, int32_t i, int16_t part, int1
   const std::shared_ptr<CAntRes> rp = doc.AntRes(part, i);
   if (!rp || rp->NiniCnt() <= 0) return;
   const CAntRes& r = *rp;
-  const int n = r.NiniCnt();
   PrnSeriesOpen(f, doc, "その他の荷重", flag);
   CaseOpening(f, doc, i);
 
-  const std::string& kN = PrnUnitWords[0];
-  f.Line("<TABLE ROW=##, COL=7>", {n + 3});
-  f.Line("<COLWIDTH=16, SCOL=0, ECOL=0>");
-  f.Line("<COLWIDTH= 9, SCOL=1, ECOL=6>");
-  f.Line("<HEADER>");
-  for (int c = 0; c <= 6; ++c) f.Line("<TL= 9, SROW=0, SCOL=##, EROW=1, ECOL=##>", {c, c});
-  f.Line("<TD SROW=0, SCOL=1>Ｖ</TD>");
-  f.Line("<TD SROW=1, SCOL=1>(@)</TD>", {kN});
-  f.Line("<TD SROW=0, SCOL=2>Ｈ</TD>");
-  f.Line("<TD SROW=1, SCOL=2>(@)</TD>", {kN});
-  f.Line("<TD SROW=0, SCOL=3>Ｘ</TD>");
-  f.Line("<TD SROW=1, SCOL=3>(m)</TD>");
-  f.Line("<TD SROW=0, SCOL=4>Ｙ</TD>");
-  f.Line("<TD SROW=1, SCOL=4>(m)</TD>");
-  f.Line("<TD SROW=0, SCOL=5>Ｖ･Ｘ</TD>");
-  f.Line("<TD SROW=1, SCOL=5>(@･m)</TD>", {kN});
-  f.Line("<TD SROW=0, SCOL=6>Ｈ･Ｙ</TD>");
-  f.Line("<TD SROW=1, SCOL=6>(@･m)</TD>", {kN});
-  f.Line("</HEADER>");
-  f.Line("<LOOP>");
-  f.Line("<TL=11, SROW=2, SCOL=0, EROW=##, ECOL=6>", {n + 1});
-  for (int j = 0; j < n; ++j) {
-    const int row = j + 2;
-    f.Line("<TD SROW=##, SCOL=0, HALIGN=LEFT> @</TD>", {row, MidAnsiB(r.NiniNam(j), 1, 15)});
-    const int16_t type = r.NiniType(j);
-    if (type == 1 || type == 3) {
-      f.Line("<TD SROW=##, SCOL=2>###.##</TD>", {row, r.NiniH(j)});
-      f.Line("<TD SROW=##, SCOL=4>##.###</TD>", {row, r.NiniY(j)});
-      f.Line("<TD SROW=##, SCOL=6>####.##</TD>", {row, r.NiniY(j) * r.NiniH(j)});
-    } else if (type == 0 || type == 2) {
-      f.Line("<TD SROW=##, SCOL=1>###.##</TD>", {row, r.NiniV(j)});
-      f.Line("<TD SROW=##, SCOL=3>##.###</TD>", {row, r.NiniX(j)});
-      f.Line("<TD SROW=##, SCOL=5>####.##</TD>", {row, r.NiniX(j) * r.NiniV(j)});
-    }
-  }
-  const int m = n + 2;
-  PrnSumRowOpen(f, m);
-  f.Line("<TD SROW=##, SCOL=1>###.##</TD>", {m, r.NiniSgmV});
-  f.Line("<TD SROW=##, SCOL=2>###.##</TD>", {m, r.NiniSgmH});
-  f.Line("<TD SROW=##, SCOL=5>####.##</TD>", {m, r.NiniSgmVX});
-  f.Line("<TD SROW=##, SCOL=6>####.##</TD>", {m, r.NiniSgmHY});
-  f.Line("</FOOTER>");
-  f.Line("</TABLE>");
+  PrnNiniTable(f, r, "####.##");
   PrnBlockClose(f);
 }
 

@@ -1,0 +1,38 @@
+#pragma once
+// The items of a stem check section that another report area supplies: the
+// section heading with the body weight, the front soil, the earth pressure,
+// and the section dispatcher that runs the per-case items. Until that area
+// lands, these bodies are minimal (prn_wall_hooks.cpp): the heading alone,
+// no front soil, no earth pressure, and the dispatcher with the items of
+// this area. Replace the bodies there; keep the signatures.
+#include <cstdint>
+#include <string>
+
+namespace norva {
+
+class CDocument;
+class PrnFile;
+struct WallCheckSection;
+
+// Opens the section: its heading ("たて壁(Ⅰ－Ⅰ断面)の断面計算 (照査位置:…)", or the
+// part and section headings of a mixed wall) and the body weight above it.
+void PrnWallKutai(PrnFile& f, const CDocument& doc, const WallCheckSection& s,
+                  const std::string& folder);
+
+// The front soil above the section.
+void PrnWallFrontSoil(PrnFile& f, const CDocument& doc, const WallCheckSection& s,
+                      const std::string& folder);
+
+// The earth pressure above the section, case k.
+void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                   const std::string& folder, int16_t& flag);
+
+// The per-case items of the section, each item over every ticked case before
+// the next item starts: earth pressure, water pressure (documents with
+// water), wall-face reaction (where the guideline takes one), horizontal
+// loads (not the lower wall of a mixed wall), other loads, force summary,
+// stresses.
+void PrnWallSection(PrnFile& f, const CDocument& doc, const WallCheckSection& s,
+                    const std::string& folder);
+
+}  // namespace norva
