@@ -35,6 +35,7 @@ size_t Index(int32_t flag) { return flag != 0 ? 1 : 0; }
 
 int32_t Refuse(int32_t flag, const std::string& utf8) {
   g_refusal[Index(flag)] = sxf::Utf8ToCp932(utf8);
+  sxf::NoteRefusal(flag != 0 ? sxf::Family::kP21 : sxf::Family::kSfc);
   return -1;
 }
 

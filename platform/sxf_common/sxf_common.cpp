@@ -768,9 +768,9 @@ int32_t WriteFeature(Family f, const char* name, const void* record) {
   });
 }
 
-int32_t Refuse(Family f, const std::string& cp932Message) {
-  Of(f).message = cp932Message;
-  return -1;
+void NoteRefusal(Family f) {
+  Session& s = Of(f);
+  if (s.open) s.failed = true;
 }
 
 void SetTimeStampForTesting(const std::string& stamp) { g_stamp = stamp; }

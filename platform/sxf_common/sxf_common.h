@@ -39,8 +39,8 @@ int32_t WriteTable(Family f, int32_t code, const void* record);
 int32_t WriteAssembly(Family f, int32_t code, const void* record);
 // name: "LINE", "POLYLINE", "TEXT", ... with the matching record of sxf_records.h.
 int32_t WriteFeature(Family f, const char* name, const void* record);
-// Leaves a message for PopMsg (the library's own refusals) and returns -1.
-int32_t Refuse(Family f, const std::string& cp932Message);
+// A call the library itself refused: the open file is not written at close.
+void NoteRefusal(Family f);
 
 // The time stamp of the header ("YYYY-MM-DDTHH:MM:SS"); empty: the clock.
 void SetTimeStampForTesting(const std::string& stamp);
