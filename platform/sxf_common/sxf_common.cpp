@@ -90,6 +90,7 @@ struct Session {
   std::string message;
   // A write was refused: the file would lack what it asked for.
   bool failed = false;
+  bool p21 = false;  // the file is written in the P21 form
   // The container of each figure's placement: figure index, -1 sheet.
   std::vector<std::optional<int>> placedIn;
   std::vector<Similarity> placement;
@@ -239,6 +240,9 @@ void AddTable(Session& s, int32_t code, const void* rec) {
         if (name == names[i]) found = i + 1;
       if (!found)
         throw Refusal((colour ? "既定義色「" : "既定義線種「") + name + "」はありません。");
+      // ISO 10303-46 names only five line types; the P21 form keeps to them.
+      if (!colour && s.p21 && found != 1 && found != 2 && found != 7 && found != 8 && found != 9)
+        throw Refusal("線種「" + name + "」はP21形式では書き込めません。");
       e.kind = colour ? TableEntry::kColour : TableEntry::kLineType;
       e.name = name;
       e.code = found;
@@ -530,6 +534,8 @@ void AddFeature(Session& s, const std::string& name, const void* rec) {
   Drawing& d = s.d;
   if (s.current == -2) throw Refusal("複合図形または用紙が開かれていません。");
   Feature f = Build(s, name, rec);
+  if (s.p21 && (f.kind == Feature::kPointMarker || f.kind == Feature::kSpline))
+    throw Refusal("図形要素「" + name + "」はP21形式では書き込めません。");
   // A line of no length draws nothing and has no direction to write.
   if (f.kind == Feature::kLine && SamePoint(f, 0, 1)) return;
   if (f.kind == Feature::kLocate) {
@@ -696,6 +702,7 @@ int32_t Open(Family f, const char* fileName, int32_t mode, double /*tolerance1*/
     fresh.fd = fd;
     fresh.temp = temp;
     fresh.open = true;
+    fresh.p21 = f == Family::kP21;
     s.Reset();
     s = std::move(fresh);
     return 0;

@@ -175,10 +175,4 @@ std::string Compare(const Drawing& a, const Drawing& b) {
   return out;
 }
 
-Drawing ReadP21(const std::string&) {
-  Drawing d;
-  d.errors.push_back("P21 reading not built yet");
-  return d;
-}
-
 }  // namespace sxfcheck

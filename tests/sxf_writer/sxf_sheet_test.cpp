@@ -191,6 +191,11 @@ TEST_F(SxfSheetFiles, EverySampleReadsBackTheSameInBothForms) {
     }
     EXPECT_GT(dims, 5);
     EXPECT_GT(texts, 10);
+
+    const std::string p21 = Write(*doc, 1, std::string(name) + ".p21");
+    const sxfcheck::Drawing b = sxfcheck::ReadP21(test::ReadBytes(p21));
+    for (const std::string& e : b.errors) ADD_FAILURE() << e;
+    EXPECT_EQ(sxfcheck::Compare(a, b), "");
   }
 }
 
