@@ -37,6 +37,7 @@ TEST_F(SxfOptDialog, OkWithoutChangesGivesTheP21FileInTheDocumentsFolder) {
   EXPECT_EQ(d.FileType(), 1);
   EXPECT_EQ(d.FileName(), QStringLiteral("D0SS0010.p21"));
   EXPECT_EQ(d.FilePath(), QStringLiteral("/home/user/壁"));
+  EXPECT_EQ(d.imnFileName->text(), QStringLiteral("001"));
 }
 
 TEST_F(SxfOptDialog, FormSwitchAndDrawingNumber) {
