@@ -233,33 +233,42 @@ TEST_F(SxfFiles, AnUnwritableFolderIsRefusedAtOpenAndAnOlderFileSurvivesAFailure
   EXPECT_EQ(test::ReadBytes(path).rfind("ISO-10303-21;", 0), 0u);
 }
 
-TEST_F(SxfFiles, AngleAndLongTextAtTheEdges) {
-  const std::string path = dir_ / "edges.sfc";
-  ASSERT_EQ(SxfOpenWrite(0, path.c_str(), 1e-4, 1e-4, 0, 2, 2, "a", "b", "c"), 0);
-  Tables(0);
-  SxfSetSheet(0, "S", 3, 1, 0, 0);
-  // A negative angle is written within 0..360, and one that would round to 360 as 0.
-  ASSERT_EQ(SxfText(0, 1, 8, 1, "a", 0, 0, 5, 5, 0, -90, 0, 7, 1), 0);
-  ASSERT_EQ(SxfText(0, 1, 8, 1, "b", 0, 0, 5, 5, 0, -1e-9, 0, 7, 1), 0);
-  // 128 double-byte characters are 256 bytes: accepted; one more is not.
-  std::string longest;
-  for (int i = 0; i < 128; ++i) longest += Cp932("擁");
-  ASSERT_EQ(SxfText(0, 1, 8, 1, longest.c_str(), 0, 0, 5, 5, 0, 0, 0, 7, 1), 0);
-  EXPECT_LT(SxfText(0, 1, 8, 1, (longest + "a").c_str(), 0, 0, 5, 5, 0, 0, 0, 7, 1), 0);
-  EXPECT_LT(SxfClose(0), 0);  // the refusal keeps the file from being written
+TEST_F(SxfFiles, AngleApostropheAndLongTextAtTheEdges) {
+  for (int32_t flag : {0, 1}) {
+    SCOPED_TRACE(flag ? "p21" : "sfc");
+    const std::string path = dir_ / (flag ? "edges.p21" : "edges.sfc");
+    // 128 double-byte characters are 256 bytes: accepted; one more is not;
+    // an apostrophe is refused in both forms. Each refusal keeps the file
+    // from being written.
+    std::string longest;
+    for (int i = 0; i < 128; ++i) longest += Cp932("擁");
+    for (const std::string& refused : {longest + "a", std::string("it's")}) {
+      ASSERT_EQ(SxfOpenWrite(flag, path.c_str(), 1e-4, 1e-4, 0, 2, 2, "a", "b", "c"), 0);
+      Tables(flag);
+      SxfSetSheet(flag, "S", 3, 1, 0, 0);
+      ASSERT_EQ(SxfText(flag, 1, 8, 1, longest.c_str(), 0, 0, 5, 5, 0, 0, 0, 7, 1), 0);
+      EXPECT_LT(SxfText(flag, 1, 8, 1, refused.c_str(), 0, 0, 5, 5, 0, 0, 0, 7, 1), 0);
+      EXPECT_FALSE(Message(flag).empty());
+      EXPECT_LT(SxfClose(flag), 0);
+      EXPECT_FALSE(fs::exists(path));
+    }
 
-  ASSERT_EQ(SxfOpenWrite(0, path.c_str(), 1e-4, 1e-4, 0, 2, 2, "a", "b", "c"), 0);
-  Tables(0);
-  SxfSetSheet(0, "S", 3, 1, 0, 0);
-  SxfText(0, 1, 8, 1, "a", 0, 0, 5, 5, 0, -90, 0, 7, 1);
-  SxfText(0, 1, 8, 1, "b", 0, 0, 5, 5, 0, -1e-9, 0, 7, 1);
-  SxfText(0, 1, 8, 1, longest.c_str(), 0, 0, 5, 5, 0, 0, 0, 7, 1);
-  ASSERT_EQ(SxfClose(0), 0) << Message(0);
-  const sxfcheck::Drawing d = sxfcheck::ReadSfc(test::ReadBytes(path));
-  ASSERT_TRUE(d.errors.empty()) << d.errors.front();
-  ASSERT_EQ(d.elements.size(), 3u);
-  EXPECT_DOUBLE_EQ(d.elements[0].angle, 270);
-  EXPECT_DOUBLE_EQ(d.elements[1].angle, 0);
+    ASSERT_EQ(SxfOpenWrite(flag, path.c_str(), 1e-4, 1e-4, 0, 2, 2, "a", "b", "c"), 0);
+    Tables(flag);
+    SxfSetSheet(flag, "S", 3, 1, 0, 0);
+    // A negative angle is written within 0..360, and one that would round to 360 as 0.
+    SxfText(flag, 1, 8, 1, "a", 0, 0, 5, 5, 0, -90, 0, 7, 1);
+    SxfText(flag, 1, 8, 1, "b", 0, 0, 5, 5, 0, -1e-9, 0, 7, 1);
+    SxfText(flag, 1, 8, 1, longest.c_str(), 0, 0, 5, 5, 0, 0, 0, 7, 1);
+    ASSERT_EQ(SxfClose(flag), 0) << Message(flag);
+    const std::string bytes = test::ReadBytes(path);
+    const sxfcheck::Drawing d = flag ? sxfcheck::ReadP21(bytes) : sxfcheck::ReadSfc(bytes);
+    ASSERT_TRUE(d.errors.empty()) << d.errors.front();
+    ASSERT_EQ(d.elements.size(), 3u);
+    EXPECT_NEAR(d.elements[0].angle, 270, 1e-9);
+    EXPECT_DOUBLE_EQ(d.elements[1].angle, 0);
+    EXPECT_EQ(d.elements[2].text.size(), 128u * 3);  // 擁 is three UTF-8 bytes
+  }
 }
 
 }  // namespace
