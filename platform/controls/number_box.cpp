@@ -86,6 +86,10 @@ QString NumberBox::FormatValue(double v) const {
       if (s[i] != QLatin1Char('0') && s[i] != QLatin1Char('.')) allZero = false;
     if (allZero) s.remove(0, 1);
   }
+  // A mask of zeros only ("000") pads a whole number to its width.
+  if (decimals_ == 0 && !mask_.isEmpty() && mask_.count(QLatin1Char('0')) == mask_.size() &&
+      !s.startsWith(QLatin1Char('-')))
+    s = s.rightJustified(mask_.size(), QLatin1Char('0'));
   return s;
 }
 

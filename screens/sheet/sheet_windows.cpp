@@ -5,11 +5,13 @@
 #include "drawing/sheet/sheet_run.h"
 #include "screens/sheet/frm_sec_print.h"
 #include "screens/sheet/frm_sec_prn_options.h"
+#include "screens/sxf/frm_sxf_opt.h"
 #include "shell/screen.h"
 
 namespace norva {
 
 void RegisterSheetWindows() {
+  RegisterSxfOutput();
   Windows().sheetOptions = [](CDocument& doc, bool sheetChoices, QWidget* owner) -> int16_t {
     frmSecPrnOptions dialog(owner);
     dialog.SetDoc(&doc);
