@@ -7,7 +7,7 @@
 
 #include "document/geometry.h"
 #include "document/paths.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 
@@ -35,7 +35,7 @@ struct Piece {
   int proj1 = -1, proj2 = -1;
   bool arrow1 = false, arrow2 = false;
   int text = -1;  // index into the texts
-  DPoint ref;     // text reference
+  DPoint ref{};   // text reference
   double w = 0;
 };
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "drawing/base/sxf_library.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva {
 

@@ -57,10 +57,10 @@ struct Call {
   int family;
   std::string what;
   int32_t code = 0;
-  std::vector<unsigned char> record;
-  std::vector<double> xs, ys;
-  std::vector<const void*> pointers;
-  std::string text;
+  std::vector<unsigned char> record{};
+  std::vector<double> xs{}, ys{};
+  std::vector<const void*> pointers{};
+  std::string text{};
 };
 std::vector<Call> g_calls;
 int32_t g_result = 0;

@@ -5,16 +5,16 @@
 #include <vector>
 
 #include "drawing/base/sxf_library.h"
-#include "platform/text/cp932.h"
+#include "text/cp932.h"
 
 namespace norva::test {
 
 struct SxfCall {
   std::string name;
   int32_t flag = 0;
-  std::vector<int32_t> ints;
-  std::vector<double> reals;
-  std::string text;  // UTF-8
+  std::vector<int32_t> ints{};
+  std::vector<double> reals{};
+  std::string text{};  // UTF-8
   sxf::SxfLinearDimRec dim{};
 };
 
