@@ -46,7 +46,8 @@ std::optional<double> TryCoulombKa(double phi, double delta, double alpha, doubl
   }
   if (std::fabs(c * b) < kTiny) return std::nullopt;
   const double ka = a / (c * b);
-  if (!std::isfinite(ka)) return std::nullopt;
+  // A negative coefficient comes only from angles no wall can have.
+  if (!std::isfinite(ka) || ka < 0) return std::nullopt;
   return ka;
 }
 

@@ -93,10 +93,24 @@ void StoreCoulomb(double Qd, double Qw, double Ka, double Pa, double x, double y
   r.Pay = y;
 }
 
+// The angles every earth-pressure formula of the state needs. A blank one
+// (a file written elsewhere) would otherwise enter the trigonometry as
+// -1.7e10 degrees and give a coefficient of any sign.
+EpStatus SoilAngles(const CDocument& doc, int16_t state) {
+  for (double deg : {doc.Fai, doc.delt(state)}) {
+    if (IsNullValue(deg) || !std::isfinite(deg)) return EpStatus::Fail(kEpReasonNoSoilAngle);
+  }
+  return EpStatus::Ok();
+}
+
 }  // namespace
 
 EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
                         double wl, CAntRes& r) {
+  if (EpStatus ok = SoilAngles(doc, state); !ok) {
+    ClearPressure(r);
+    return ok;
+  }
   KusabiPair K{r.Kusabi(0), r.Kusabi(1)};
   std::vector<DPoint> pts(21);
   int16_t count = 0, n = 0;
@@ -140,6 +154,10 @@ EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, in
 EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
                            int16_t state, double wl, int16_t part, double& alphaU,
                            double& PaU, CAntRes& r) {
+  if (EpStatus ok = SoilAngles(doc, state); !ok) {
+    ClearPressure(r);
+    return ok;
+  }
   KusabiPair K{r.Kusabi(0), r.Kusabi(1)};
   std::vector<DPoint> pts(21);
   int16_t count = 0, n = 0;
@@ -235,6 +253,7 @@ EpStatus CalcSecDoatsu(CDocument& doc, int32_t cas, const KutaiPoints& wall, int
                        double wl, const double& y, const int16_t& thrust, double& PV,
                        double& PH, double& MV, double& MH) {
   PV = PH = MV = MH = 0;
+  if (EpStatus ok = SoilAngles(doc, state); !ok) return ok;
   // The section's wedges are released at the end of this call, before
   // anything could read their trials: they get no trial files.
   const NoTrialFilesScope noFiles;
@@ -285,6 +304,7 @@ EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
                           const double& PaU, const double& y, const int16_t& thrust,
                           double& PV, double& PH, double& MV, double& MH) {
   PV = PH = MV = MH = 0;
+  if (EpStatus ok = SoilAngles(doc, state); !ok) return ok;
   const NoTrialFilesScope noFiles;  // as above: the wedges end with this call
   std::vector<DPoint> pts(21);
   int16_t count = 0, n = 0;

@@ -32,6 +32,8 @@ inline constexpr const char* kEpReasonNoWedgeRecord =
     "試行くさびの結果がありません（先に全体の土圧を試行くさび法で計算してください）。";
 inline constexpr const char* kEpReasonKiriDlt =
     "くさび間の摩擦角が入力されていません。";
+inline constexpr const char* kEpReasonNoSoilAngle =
+    "土の内部摩擦角または壁面摩擦角が入力されていません。";
 inline constexpr const char* kEpReasonTrialFile =
     "試行くさびの記録ファイルを作成できません。";
 

@@ -247,6 +247,37 @@ TEST(CalcDoatsuCase, BackFaceWithoutHeight) {
   }
 }
 
+TEST(CalcDoatsuCase, BlankSoilAngleRefusesTheCase) {
+  // A seismic wall-friction angle left blank in a file: the seismic case is
+  // refused with the reason, never computed with -1.7e10 degrees (which gave a
+  // negative K_A); the normal case is untouched.
+  for (int32_t method : {0, 1}) {
+    SCOPED_TRACE(method);
+    auto d = GravityWall();
+    d->Doatsu = method;
+    d->Setdelt(1, kNullDouble);
+    CAntRes r;
+    r.Pa = 12;
+    EpStatus st = CalcDoatsuCase(*d, 0, Outline(*d), 1, 0, r);
+    EXPECT_FALSE(st);
+    EXPECT_EQ(st.reason, kEpReasonNoSoilAngle);
+    EXPECT_EQ(r.Pa, 0);
+    double PV = 1, PH = 1, MV = 1, MH = 1;
+    EXPECT_FALSE(CalcSecDoatsu(*d, 0, Outline(*d), 1, 0, 1.0, 0, PV, PH, MV, MH));
+    EXPECT_EQ(PH, 0);
+    EXPECT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, r));
+    EXPECT_GT(r.Pa, 0);
+  }
+}
+
+TEST(CoulombKa, AnglesNoWallCanHaveGiveNoCoefficient) {
+  // phi 30, delta 20, alpha 60, theta 35 deg: theta > phi leaves the root term
+  // at 1 and cos(alpha + delta + theta) < 0 gives K_A = cos^2 65 /
+  // (cos 35 cos^2 60 cos 115) = -2.06.
+  const double deg = kCalcDegToRad;
+  EXPECT_FALSE(TryCoulombKa(30 * deg, 20 * deg, 60 * deg, 0, 35 * deg));
+}
+
 TEST(CalcDoatsuCase, NoWedgeIsNotAResult) {
   // Slope 1:0.5 (63.4 deg) and a user slip angle of 50 deg: the slip line never
   // reaches the ground, so there is no wedge and no earth pressure to report.
