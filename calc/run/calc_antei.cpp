@@ -15,6 +15,7 @@
 #include "calc/stability/water.h"
 #include "calc/stability/weight_polygons.h"
 #include "document/ant_res.h"
+#include "document/data_state.h"
 #include "document/def_premium.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -291,17 +292,25 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
     }
 
     CaseLog log(i);
-    try {
-      if (doc.WallType() == 3) {
-        RunMixed(doc, i, s, q, hf, hb, p, c1, c2, log);
-      } else {
-        RunSingle(doc, i, s, q, hf, hb, caseWater, p, c1, c2, log);
-      }
-    } catch (const std::exception& e) {
-      // A step that throws leaves this case without results; the others go on.
-      log.Add(e.what());
+    // A case whose own factors cannot judge it is not computed at all.
+    const std::string factorProblem = CaseFactorProblem(doc, i);
+    if (!factorProblem.empty()) {
+      log.Add(factorProblem);
       MarkNotComputable(*doc.AntRes(0, i));
       if (doc.WallType() == 3) MarkNotComputable(*doc.AntRes(1, i));
+    } else {
+      try {
+        if (doc.WallType() == 3) {
+          RunMixed(doc, i, s, q, hf, hb, p, c1, c2, log);
+        } else {
+          RunSingle(doc, i, s, q, hf, hb, caseWater, p, c1, c2, log);
+        }
+      } catch (const std::exception& e) {
+        // A step that throws leaves this case without results; the others go on.
+        log.Add(e.what());
+        MarkNotComputable(*doc.AntRes(0, i));
+        if (doc.WallType() == 3) MarkNotComputable(*doc.AntRes(1, i));
+      }
     }
     if (ClearNonFiniteCase(doc, i)) log.Add(kStabReasonNotFinite);
     if (log.Failed()) {

@@ -125,6 +125,7 @@ void PrnQuakeNote(PrnFile& f, const CDocument& doc, int32_t i) {
 }
 
 std::string PrnFmtSlope(double value) {
+  if (!IsReportNumber(value)) return kReportNullText;
   if (value >= 0) return FormatPattern(value, "0.00");
   return "(-" + FormatPattern(std::fabs(value), "0.00") + ")";
 }

@@ -15,6 +15,7 @@
 #include "calc/stability/finite_results.h"
 #include "calc/stability/stability_status.h"
 #include "document/ant_res.h"
+#include "document/data_state.h"
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/kusabi_res.h"
@@ -284,6 +285,62 @@ TEST(CalcAnteiExtremes, TheEccentricityLimitAloneIsMissingForATinyDivisor) {
   EXPECT_TRUE(IsNullValue(r.Ea));
   // The rest is the wall of the hand calculation: E = 2/2 - D, D = 0.803674491.
   EXPECT_NEAR(r.E, 0.196325509, 1e-8);
+}
+
+// A case factor that cannot judge the case (blank, null, negative, NaN) is
+// no value the calculation can judge by: that case is refused with the
+// reason naming it, the other case is computed as usual.
+TEST(CalcAnteiExtremes, ACaseWithAFactorThatCannotJudgeItIsRefused) {
+  struct Row {
+    const char* name;
+    std::function<void(CDocument&, CKajyuCase&)> change;
+    const char* factor;
+  } rows[] = {
+      {"sliding factor blank", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = kNullBox; },
+       "滑動安全率"},
+      {"sliding factor negative", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = -1.2; },
+       "滑動安全率"},
+      {"divisor null", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = kNullDouble; },
+       "許容偏心量 B/n の n"},
+      {"divisor NaN",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 2;
+         k.Ea = std::numeric_limits<double>::quiet_NaN();
+       },
+       "許容偏心量 B/n の n"},
+      {"overturning factor 0", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.FsTentou = 0; },
+       "転倒安全率"},
+      {"bearing premium blank with Qa entered",
+       [](CDocument& d, CKajyuCase& k) {
+         d.Sisin = 2;
+         k.QaPremium = kNullBox;
+       },
+       "許容支持力度割増"},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    ScopedTempDir tmp;
+    ScopedMessages msg;
+    auto d = GravityWall(true);
+    x.change(*d, *d->pCase(1));
+    std::vector<CaseFailure> failures;
+    CalcAntei(*d, 0, 0, nullptr, &failures);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].caseIndex, 1);
+    ASSERT_EQ(failures[0].reasons.size(), 1u);
+    EXPECT_EQ(failures[0].reasons[0], CaseFactorProblem(*d, 1));
+    EXPECT_NE(failures[0].reasons[0].find(std::string("荷重ケース2「地震時」の") + x.factor),
+              std::string::npos);
+    ASSERT_EQ(msg.rec.texts.size(), 1u);
+    EXPECT_NE(msg.rec.texts[0].find(x.factor), std::string::npos);
+    const CAntRes& refused = *d->AntRes(0, 1);
+    for (double v : {refused.SgmV, refused.E, refused.Fm, refused.Qmax, refused.Fs})
+      EXPECT_EQ(v, kNullBox);
+    const CAntRes& computed = *d->AntRes(0, 0);
+    for (double v : {computed.SgmV, computed.E, computed.Qmax, computed.Fs})
+      EXPECT_FALSE(IsNullValue(v));
+    ExpectNothingNonFinite(*d);
+  }
 }
 
 TEST(ClearNonFinite, ReplacesEveryKindOfMemberAndNamesTheFirst) {

@@ -79,6 +79,7 @@ inline std::unique_ptr<CDocument> GravityWall(bool seismic) {
   n.Ea = 6;
   n.FsTentou = 1.5;
   n.FsKatsudou = 1.5;
+  n.QaPremium = 1;
   n.QuPremium = 3;
   if (seismic) {
     CKajyuCase& q = *d->pCase(1);
@@ -88,6 +89,7 @@ inline std::unique_ptr<CDocument> GravityWall(bool seismic) {
     q.Ea = 3;
     q.FsTentou = 1.2;
     q.FsKatsudou = 1.2;
+    q.QaPremium = 1.5;
     q.QuPremium = 2;
   }
   return d;
