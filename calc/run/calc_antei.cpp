@@ -134,6 +134,43 @@ void BuildPolygons(CDocument& doc, const KutaiPoints& p) {
   }
 }
 
+// A copy of the polygon with every coordinate kNullBox when any of its
+// numbers is not finite; the polygon itself when all are.
+std::shared_ptr<CWeight> NullIfNonFinite(const std::shared_ptr<CWeight>& w) {
+  if (!w) return w;
+  bool finite = std::isfinite(w->Kh()) && std::isfinite(w->Gam());
+  for (int32_t i = 0; finite && i < w->nPoint(); ++i)
+    finite = std::isfinite(w->X(i)) && std::isfinite(w->Y(i));
+  if (finite) return w;
+  auto n = std::make_shared<CWeight>(*w);
+  if (!std::isfinite(n->Kh())) n->SetKh(0);
+  if (!std::isfinite(n->Gam())) n->SetGam(kNullBox);
+  for (int32_t i = 0; i < n->nPoint(); ++i) {
+    n->SetX(i, kNullBox);
+    n->SetY(i, kNullBox);
+  }
+  return n;
+}
+
+}  // namespace
+
+void ClearNonFinitePolygons(CDocument& doc) {
+  for (int i = 0; i < 2; ++i) {
+    doc.SetKutaiW1(i, NullIfNonFinite(doc.KutaiW1(i)));
+    doc.SetKutaiW2(i, NullIfNonFinite(doc.KutaiW2(i)));
+    doc.SetFuryoku1(i, NullIfNonFinite(doc.Furyoku1(i)));
+    doc.SetFuryoku2(i, NullIfNonFinite(doc.Furyoku2(i)));
+    doc.SetFuryokuS(i, NullIfNonFinite(doc.FuryokuS(i)));
+    for (int j = 0; j < 2; ++j) {
+      doc.SetSoilW1(i, j, NullIfNonFinite(doc.SoilW1(i, j)));
+      doc.SetSoilW2(i, j, NullIfNonFinite(doc.SoilW2(i, j)));
+      doc.SetSoilWS(i, j, NullIfNonFinite(doc.SoilWS(i, j)));
+    }
+  }
+}
+
+namespace {
+
 void SetUplift(const CDocument& doc, const KutaiPoints& p, bool on, double hf, double hb,
                CAntRes& r) {
   if (on) {
@@ -260,6 +297,7 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
   DPoint c1, c2;
   MakeKutaiOutline(doc, p, c1, c2, 0);
   BuildPolygons(doc, p);
+  ClearNonFinitePolygons(doc);
   if (!q) {
     // The line-of-thrust runs below keep the buoyancy and front-soil polygons
     // they take; one an earlier run took (other water, other level) must not
@@ -323,6 +361,8 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
       Progress(progress, static_cast<int>(std::nearbyint(pct)), "");
     }
   }
+  // The polygons the line of thrust kept for the report.
+  ClearNonFinitePolygons(doc);
   return false;
 }
 
