@@ -1,5 +1,6 @@
 #include "fuzz/document_pipeline.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <exception>
@@ -208,9 +209,11 @@ std::vector<std::string> MarkupProblems(const std::string& cp932) {
   const std::string text = Cp932ToUtf8(cp932);
   int line = 1;
   auto problem = [&](const std::string& what, std::size_t at, std::size_t n) {
-    if (problems.size() < 20)
-      problems.push_back("markup line " + std::to_string(line) + ": " + what + " \"" +
-                         text.substr(at, n) + "\"");
+    if (problems.size() >= 20) return;
+    const std::size_t from = text.rfind('\n', at) == std::string::npos ? 0 : text.rfind('\n', at) + 1;
+    const std::size_t to = std::min(text.find('\r', at), text.find('\n', at));
+    problems.push_back("markup line " + std::to_string(line) + ": " + what + " \"" +
+                       text.substr(at, n) + "\" in " + text.substr(from, to - from));
   };
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
@@ -270,6 +273,14 @@ Findings RunDocument(CDocument& doc, const std::string& programDir) {
   RunReport(doc, programDir, out);
   RunSheet(doc, out);
   return out;
+}
+
+void PlainTexts(CDocument& doc) {
+  doc.Title = "表題";
+  for (int32_t i = 0; i < doc.nCase(); ++i)
+    if (const std::shared_ptr<CKajyuCase> k = doc.pCase(i)) k->CaseName = "ケース";
+  for (int32_t i = 0; i < doc.nNiniCount(); ++i)
+    if (const auto load = doc.pNini(i)) load->LoadName = "荷重";
 }
 
 // ---- random walls ---------------------------------------------------------------

@@ -39,6 +39,11 @@ Findings RunDocument(CDocument& doc, const std::string& programDir);
 // The problems of CP932 report markup (see above), each naming the line.
 std::vector<std::string> MarkupProblems(const std::string& cp932);
 
+// Replaces the texts a user types (title, load-case names, names of the
+// other loads) by fixed texts without digits: they are printed as typed, so
+// a digit string in them is no number the report formatted.
+void PlainTexts(CDocument& doc);
+
 // Makes doc (one of the sample designs, already read) a random wall of its
 // type: its lengths scaled together and each jittered, its gradients, water,
 // seismic and check options, scale, paper and margins drawn at random within

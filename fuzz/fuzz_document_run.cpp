@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (!norva::DataFileReadBytes(doc, std::string(reinterpret_cast<const char*>(data), size))) {
     return 0;
   }
+  norva::pipeline::PlainTexts(doc);
   const norva::pipeline::Findings f =
       norva::pipeline::RunDocument(doc, std::string(NORVA_SOURCE_DIR) + "/resources");
   if (f.problems.empty()) return 0;

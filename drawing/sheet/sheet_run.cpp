@@ -245,6 +245,11 @@ std::string SheetInputError(const CDocument& d) {
   double h = 0, w = 0;
   if (!SheetPaperSize(d.Sheet, h, w)) return "図面サイズの指定が正しくありません。";
   if (SheetScale(d.DrwScale) == 0) return "縮尺の指定が正しくありません。";
+  // The frame and the title block (100 x 60 mm) stay on the paper.
+  const bool marginsOk = d.Margin(0) >= 0 && d.Margin(1) >= 0 && d.Margin(2) >= 0 &&
+                         d.Margin(3) >= 0 && d.Margin(0) + d.Margin(1) + kSheetTitleColumn <= w &&
+                         d.Margin(2) + d.Margin(3) + kSheetTitleHeight <= h;
+  if (!marginsOk) return kSheetMarginsOff;
   if (!WallEntered(d)) return "壁体形状の入力が完了していません。";
   const bool raisedToe = d.WallType() != 0 && d.Tokki == 0 && d.nKeisya == 0;
   if (raisedToe && !Entered(d.KeisyaH)) return "壁体形状の入力が完了していません。";

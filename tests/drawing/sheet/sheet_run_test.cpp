@@ -240,6 +240,39 @@ TEST(SheetOutput, RefusesCodesOutsideTheListsBeforeDrawing) {
   }
 }
 
+// Margins read from a file may be anything: the frame and the title block
+// (100 x 60 mm) must stay on the paper. A4 is 297 x 210 mm.
+TEST(SheetOutput, RefusesMarginsThatPutTheFrameOffThePaper) {
+  struct Row {
+    const char* name;
+    int16_t left, right, top, bottom;
+    bool refused;
+  } rows[] = {
+      {"negative bottom", 20, 20, 20, -1, true},
+      {"negative left", -5, 20, 20, 20, true},
+      {"left and right leave exactly the title column", 100, 97, 20, 20, false},
+      {"one millimetre more", 101, 97, 20, 20, true},
+      {"top and bottom leave exactly the title block", 20, 20, 75, 75, false},
+      {"999 at the top", 20, 20, 999, 0, true},
+      {"zero margins", 0, 0, 0, 0, false},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument d;
+    sheet_test::GravityWall(d);
+    d.Sheet = 4;
+    d.DrwScale = 6;
+    const int16_t m[4] = {r.left, r.right, r.top, r.bottom};
+    for (int i = 0; i < 4; ++i) d.SetMargin(i, m[i]);
+    EXPECT_EQ(SheetInputError(d), r.refused ? kSheetMarginsOff : "");
+    RecordingTarget page;
+    if (r.refused) {
+      EXPECT_THROW(SkzOutput(0, d, page), std::invalid_argument);
+      EXPECT_TRUE(page.calls.empty());
+    }
+  }
+}
+
 TEST(SheetOutput, RefusesAWallWithDimensionsNeverEntered) {
   struct Row {
     const char* name;
@@ -356,10 +389,10 @@ TEST(SheetFit, TheLargestScaleThatFitsThePaper) {
             "この用紙に収まる最大の縮尺は 1:30 です。");
   d.DrwScale = 2;
   EXPECT_EQ(SheetFitProblem(d), "");
-  // 3.3 x 200 / 1000 + 45 = 45.66 mm high at 1:200; margins of 90 above
-  // and below leave 30 mm: no scale fits.
-  d.SetMargin(2, 90);
-  d.SetMargin(3, 90);
+  // 2.2 x 5 + 59 = 70 mm wide at 1:200; side margins of 70 leave
+  // 297 - 140 - 100 = 57 mm: no scale fits.
+  d.SetMargin(0, 70);
+  d.SetMargin(1, 70);
   EXPECT_EQ(LargestFittingScale(d), -1);
   EXPECT_EQ(SheetFitProblem(d),
             "縮尺 1:30 では図が用紙（A4）に収まりません。\n"
