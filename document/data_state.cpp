@@ -1,10 +1,14 @@
 // Completeness checks of the four input screens.
 #include "document/data_state.h"
 
+#include <cmath>
 #include <initializer_list>
+#include <memory>
 
 #include "document/document.h"
+#include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/report_format.h"
 #include "document/services.h"
 
 namespace norva {
@@ -200,6 +204,7 @@ int16_t CheckKajyu(CDocument& d) {
   }
 
   ok = ok && d.nCase() > 0;
+  for (int32_t i = 0; ok && i < d.nCase(); ++i) ok = CaseFactorProblem(d, i).empty();
   return Flag(ok);
 }
 
@@ -208,6 +213,28 @@ std::array<bool, 6> OpenScreens(const CDocument& doc) {
   open[0] = true;
   for (int i = 1; i < 6; ++i) open[i] = open[i - 1] && doc.bInpSt(i - 1) != 0;
   return open;
+}
+
+bool UsableEaDivisor(double n) { return n == 0 || (IsReportNumber(n) && n >= kLeastEaDivisor); }
+
+std::string CaseFactorProblem(const CDocument& d, int32_t i) {
+  const std::shared_ptr<CKajyuCase> k = i >= 0 && i < d.nCase() ? d.pCase(i) : nullptr;
+  if (!k) return "";
+  const std::string head = "荷重ケース" + std::to_string(i + 1) + "「" + k->CaseName + "」の";
+  auto usable = [](double v) { return std::isfinite(v) && !IsNullValue(v) && v > 0; };
+  const bool eccentricity = d.nTentou == 0 || d.nTentou == 2;
+  if (eccentricity && !(std::isfinite(k->Ea) && !IsNullValue(k->Ea) && k->Ea >= 0))
+    return head + "許容偏心量 B/n の n が入力されていないか、負の値です。";
+  const char* factor = nullptr;
+  if (d.nTentou == 1 && !usable(k->FsTentou)) {
+    factor = "転倒安全率";
+  } else if (d.ChkSlide == 1 && !usable(k->FsKatsudou)) {
+    factor = "滑動安全率";
+  } else if (d.Sisin == 2 && d.nQa == 1 && !usable(k->QaPremium)) {
+    factor = "許容支持力度割増";
+  }
+  if (factor == nullptr) return "";
+  return head + factor + "が入力されていないか、0 以下です。";
 }
 
 int16_t DataState(CDocument& doc, int No, IScreenHost* host) {

@@ -4,6 +4,7 @@
 // the result screens and are never touched here.
 #include <array>
 #include <cstdint>
+#include <string>
 
 namespace norva {
 
@@ -17,6 +18,23 @@ int16_t CheckKihon(const CDocument& doc);  // screen 0, basic data
 int16_t CheckKutai(const CDocument& doc);  // screen 1, wall section
 int16_t CheckAntei(const CDocument& doc);  // screen 2, stability conditions
 int16_t CheckKajyu(CDocument& doc);        // screen 3, loads and load cases
+
+// Why load case i cannot be judged with its own factors, naming the case and
+// the factor ("" when it can, or when there is no such case): a factor the
+// case uses that is blank, null, not finite or not positive. Used are the
+// divisor n of the allowed eccentricity B/n with the eccentricity check
+// (nTentou 0 or 2; n may also be 0, for no eccentricity), the overturning factor
+// with the safety-factor check (nTentou 1), the sliding factor with the
+// sliding check, and the premium of the allowable bearing capacity where the
+// capacity is entered under road earthworks (Sisin 2, nQa 1).
+// The loads screen is incomplete while any case has one; the calculation
+// refuses that case with this text.
+std::string CaseFactorProblem(const CDocument& doc, int32_t i);
+// A divisor n of a case's allowed eccentricity B/n that has a text in the
+// report: 0, or from 0.01 to 1e8 (a smaller one, an eccentricity beyond a
+// hundred base widths, is no entry anyone made).
+inline constexpr double kLeastEaDivisor = 0.01;
+bool UsableEaDivisor(double n);
 
 // Recomputes bInpSt(0..3) from the four checks, refreshes the command state
 // through host (when given) and returns bInpSt(No). No outside 0..5 throws

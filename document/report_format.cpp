@@ -14,6 +14,9 @@ namespace norva {
 
 namespace {
 
+// No digits exist for these: the blank-box null, NaN and infinity.
+bool IsMissingNumber(double v) { return v == kNullBox || !std::isfinite(v); }
+
 // Characters (code points) of a UTF-8 text.
 std::size_t CharCount(std::string_view s) {
   std::size_t n = 0;
@@ -59,7 +62,7 @@ std::vector<Piece> Pieces(std::string_view s) {
 // decimal form at 15 significant digits. Returns the digits of the rounded
 // value times 10^decimals (no leading zeros, "0" for zero).
 std::string RoundedDigits(double v, int decimals) {
-  if (v == 0) return "0";
+  if (v == 0 || !std::isfinite(v)) return "0";
   char buf[64];
   std::snprintf(buf, sizeof buf, "%.14e", std::fabs(v));
   std::string digits;
@@ -142,12 +145,10 @@ bool IsMaskChar(std::string_view s, std::size_t i) {
 
 std::string NumberField(const ReportValue& value, std::string_view mask) {
   if (!value.IsNumber()) return PadLeft(value.text(), mask.size());
-  if (value.number() == kNullBox) return PadLeft(kReportNullText, mask.size());
+  const double v = value.number();
+  if (!IsReportNumber(v)) return PadLeft(kReportNullText, mask.size());
   const auto point = mask.find('.');
   const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
-  const double v = value.number();
-  // A value with no decimal text cannot reach the report as digits.
-  if (!std::isfinite(v)) return PadLeft(DefaultNullText(mask.size()), mask.size());
   return PadLeft(FormatFixed(v, 1, decimals, decimals, decimals > 0), mask.size());
 }
 
@@ -156,16 +157,24 @@ std::string TextField(const ReportValue& value) {
     case ReportValue::Kind::Text:
       return value.text().empty() ? std::string(" ") : value.text();
     case ReportValue::Kind::Single:
-      if (!std::isfinite(value.number())) return "-----";
+      if (!IsReportNumber(value.number())) return kReportNullText;
       return VbNumberText(static_cast<float>(value.number()), true);
     case ReportValue::Kind::Number:
-      if (!std::isfinite(value.number()) || value.number() == kNullBox) return kReportNullText;
+      if (!IsReportNumber(value.number())) return kReportNullText;
       return VbNumberText(value.number(), true);
   }
   return {};
 }
 
 }  // namespace
+
+bool IsReportNumber(double v) {
+  return std::isfinite(v) && !IsNullValue(v) && std::fabs(v) <= kLargestReportNumber;
+}
+
+std::string ReportNumber(double v, std::string_view pattern) {
+  return IsReportNumber(v) ? FormatPattern(v, pattern) : std::string(kReportNullText);
+}
 
 FilledLine FillTemplate(std::string_view templ, const std::vector<ReportValue>& values) {
   FilledLine line;
@@ -207,7 +216,7 @@ void PrintUsing(VbTextWriter& out, std::string_view templ, const std::vector<Rep
 std::string ReportVerdict(bool ok, std::initializer_list<double> compared,
                           std::string_view okText, std::string_view outText) {
   for (double v : compared) {
-    if (v == kNullBox || !std::isfinite(v)) return kReportNullText;
+    if (!std::isfinite(v) || IsNullValue(v)) return kReportNullText;
   }
   return std::string(ok ? okText : outText);
 }
@@ -256,6 +265,12 @@ std::string FormatPattern(double v, std::string_view pattern) {
   const auto first = pattern.find_first_of("#0.");
   if (first == std::string_view::npos) return std::string(pattern);
   const auto last = pattern.find_last_of("#0.");
+  // Digits are worked out from the value's decimal text: a value that has
+  // none never gets that far.
+  if (IsMissingNumber(v)) {
+    return std::string(pattern.substr(0, first)) + kReportNullText +
+           std::string(pattern.substr(last + 1));
+  }
   const std::string_view core = pattern.substr(first, last - first + 1);
   const auto point = core.find('.');
   const std::string_view int_pat = core.substr(0, point);
@@ -288,7 +303,7 @@ std::string FormatNum(int32_t v, std::string_view format, std::string_view null_
 
 std::string FormatNum(double v, std::string_view format, std::string_view null_text) {
   // A value with no decimal form is shown as a blank result, never as "nan".
-  if (v == kNullBox || !std::isfinite(v)) return NullText(format, null_text);
+  if (IsMissingNumber(v)) return NullText(format, null_text);
   return PadLeft(FormatPattern(v, format), CharCount(format));
 }
 

@@ -60,6 +60,16 @@ void PrintUsing(VbTextWriter& out, std::string_view templ, const std::vector<Rep
 // shorter), in an "@" slot "-----".
 inline constexpr const char* kReportNullText = "-----";
 
+// The one rule for a number in a report: a document null (kNullDouble), a
+// result null (kNullBox), NaN, infinity and anything beyond 1e8 in size (the
+// ground reaction 1e10 of a resultant outside the base, a value read from a
+// file that no input box allows) print kReportNullText. Every "#" mask, "@"
+// slot and ReportNumber keeps to it.
+inline constexpr double kLargestReportNumber = 1e8;
+bool IsReportNumber(double v);
+// FormatPattern of a number that passes IsReportNumber, else "-----".
+std::string ReportNumber(double v, std::string_view pattern);
+
 // The verdict of a check in a report: "-----" when any value it compares is
 // not computed (kNullBox or not finite), else okText or outText.
 std::string ReportVerdict(bool ok, std::initializer_list<double> compared,
@@ -75,7 +85,8 @@ std::string MidAnsiB(std::string_view text, int16_t start, int16_t length);
 // A number formatted with a pattern of "#", "0" and "." ("#0.00", "######0"):
 // "0" digits always shown, "#" digits only when significant, "-" for a
 // negative value. A value that rounds to zero has no "-". Characters before
-// and after the pattern are kept.
+// and after the pattern are kept. The blank-box null, NaN and infinity take
+// "-----" in place of the digits.
 std::string FormatPattern(double v, std::string_view pattern);
 
 // A number right-aligned to the length of the format; the null value of its

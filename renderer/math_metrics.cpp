@@ -12,7 +12,11 @@
 namespace norva {
 
 int MathFontPixels(float points, int dpi) {
-  const long long whole = static_cast<long long>(std::trunc(points));
+  // The style reader keeps sizes within 1..999; anything else never reaches
+  // the integer arithmetic below.
+  if (!(points >= 0)) return 0;
+  const long long whole =
+      static_cast<long long>(std::trunc(std::min(points, static_cast<float>(kMaxFontSize))));
   // MulDiv rounds the exact quotient half away from zero.
   const long long num = whole * dpi;
   const long long q = (std::llabs(num) * 2 + 72) / 144;

@@ -85,6 +85,14 @@ BodyEnd ParseBody(Cursor& cur, Apply apply) {
 
 float ToFloat(std::string_view v) { return static_cast<float>(LeadingNumber(v)); }
 
+// A font size outside what the style dialog allows leaves the size as it was:
+// a hand-edited file may hold any number, and the pixel sizes are worked out
+// in integers.
+float ToFontSize(std::string_view v, float current) {
+  const double size = LeadingNumber(v);
+  return size >= kMinFontSize && size <= kMaxFontSize ? static_cast<float>(size) : current;
+}
+
 void ParsePageSection(Cursor& cur, PageSettings& p) {
   ParseBody(cur, [&p](std::string_view key, std::string_view v) {
     struct TextKey { const char* name; std::string PageSettings::*field; };
@@ -111,9 +119,9 @@ void ParsePageSection(Cursor& cur, PageSettings& p) {
         {"fontUnderline", &PageSettings::fontUnderline, true},
         {"secno", &PageSettings::secno, true}};
     struct FloatKey { const char* name; float PageSettings::*field; };
-    static const FloatKey floats[] = {{"hdrFontSize", &PageSettings::hdrFontSize},
-                                      {"fontSize", &PageSettings::fontSize},
-                                      {"lineSpacing", &PageSettings::lineSpacing}};
+    static const FloatKey floats[] = {{"lineSpacing", &PageSettings::lineSpacing}};
+    if (EqualNoCase(key, "hdrFontSize")) { p.hdrFontSize = ToFontSize(v, p.hdrFontSize); return; }
+    if (EqualNoCase(key, "fontSize")) { p.fontSize = ToFontSize(v, p.fontSize); return; }
     for (const auto& t : texts) {
       if (EqualNoCase(key, t.name)) { p.*t.field = std::string(v); return; }
     }
@@ -140,7 +148,7 @@ void ParseParaStyle(Cursor& cur, std::string_view name, StyleSheet& sheet) {
   s.indentLeft = p.indentLeft;
   const BodyEnd end = ParseBody(cur, [&s](std::string_view key, std::string_view v) {
     if (EqualNoCase(key, "fontName")) s.fontName = std::string(v);
-    else if (EqualNoCase(key, "fontSize")) s.fontSize = ToFloat(v);
+    else if (EqualNoCase(key, "fontSize")) s.fontSize = ToFontSize(v, s.fontSize);
     else if (EqualNoCase(key, "fontBold")) s.bold = FlagValue(v);
     else if (EqualNoCase(key, "fontItalic")) s.italic = FlagValue(v);
     else if (EqualNoCase(key, "fontStrikethru")) s.strikethru = FlagValue(v);
@@ -165,7 +173,7 @@ void ParseMathStyle(Cursor& cur, std::string_view name, StyleSheet& sheet) {
     if (EqualNoCase(key, "fontName")) {
       m.fontName = std::string(v);
       m.charSet = EqualNoCase(v, "Symbol") ? 2 : 128;
-    } else if (EqualNoCase(key, "fontSize")) m.fontSize = ToFloat(v);
+    } else if (EqualNoCase(key, "fontSize")) m.fontSize = ToFontSize(v, m.fontSize);
     else if (EqualNoCase(key, "fontBold")) m.bold = FlagValue(v);
     else if (EqualNoCase(key, "fontItalic")) m.italic = FlagValue(v);
     else if (EqualNoCase(key, "fontStrikethru")) m.strikethru = FlagValue(v);

@@ -67,6 +67,11 @@ std::vector<const ParaStyle*> DistinctParaStyles(const StyleSheet& sheet);
 void InitPageDefaults(PageSettings& page);
 void InitMathStyles(std::array<MathStyle, kMathStyleCount>& styles);
 
+// Font sizes (points) the style dialog allows; the reader ignores a font size
+// outside them (the size stays as it was).
+inline constexpr double kMinFontSize = 1;
+inline constexpr double kMaxFontSize = 999;
+
 // Applies the sections of a style-sheet text (CP932 bytes) to the sheet.
 void ParseStyleSheet(std::string_view text, StyleSheet& sheet);
 // Reads the file at path (UTF-8 path); a file that cannot be read changes nothing.

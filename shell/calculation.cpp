@@ -6,6 +6,7 @@
 
 #include "calc/run/calc_antei.h"
 #include "calc/run/wlvl_auto.h"
+#include "document/data_state.h"
 #include "document/document_file.h"
 #include "document/outline.h"
 #include "shell/command_state.h"
@@ -35,9 +36,17 @@ RunInputCheck InputProblemBeforeRun(CDocument& doc) {
   DocDataState(doc, 0);
   for (int i = 0; i < 4; ++i) {
     if (doc.bInpSt(i) == 0) {
-      return {std::string("「") + kScreenNames[i] +
-                  "」の画面に未入力の項目があるため、計算できません。",
-              true};
+      std::string text = std::string("「") + kScreenNames[i] +
+                         "」の画面に未入力の項目があるため、計算できません。";
+      // A case factor is named: the screen shows no blank box for it.
+      for (int32_t k = 0; i == 3 && k < doc.nCase(); ++k) {
+        const std::string problem = CaseFactorProblem(doc, k);
+        if (!problem.empty()) {
+          text += "\n" + problem;
+          break;
+        }
+      }
+      return {text, true};
     }
   }
   // The section as the run will see it: its height and the width of its base.

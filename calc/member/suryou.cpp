@@ -18,7 +18,8 @@ class Rows {
  public:
   void Add(const char* item, const char* unit, double q) {
     if (static_cast<int>(rows_.size()) >= kMaxRows) return;
-    rows_.push_back({item, unit, FormatPattern(q, "##0.00"), ""});
+    // A quantity with no value, or beyond any wall (1e8), shows "-----".
+    rows_.push_back({item, unit, ReportNumber(q, "##0.00"), ""});
   }
   std::vector<SuryouRec> rows_;
 };

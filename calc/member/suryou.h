@@ -25,7 +25,8 @@ extern std::vector<SuryouRec> SuryouList;
 
 // Quantities of the document's wall over its length WallL: concrete,
 // formwork, end formwork (both end sections), block face, levelling concrete
-// and foundation material, each shown with two decimals ("##0.00").
+// and foundation material, each shown with two decimals ("##0.00"), or as
+// "-----" when it is not a number or beyond 1e8 (dimensions no wall has).
 void CalcSuryou(const CDocument& doc);
 
 }  // namespace norva

@@ -15,6 +15,7 @@
 #include "calc/stability/water.h"
 #include "calc/stability/weight_polygons.h"
 #include "document/ant_res.h"
+#include "document/data_state.h"
 #include "document/def_premium.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -132,6 +133,43 @@ void BuildPolygons(CDocument& doc, const KutaiPoints& p) {
     }
   }
 }
+
+// A copy of the polygon with every coordinate kNullBox when any of its
+// numbers is not finite; the polygon itself when all are.
+std::shared_ptr<CWeight> NullIfNonFinite(const std::shared_ptr<CWeight>& w) {
+  if (!w) return w;
+  bool finite = std::isfinite(w->Kh()) && std::isfinite(w->Gam());
+  for (int32_t i = 0; finite && i < w->nPoint(); ++i)
+    finite = std::isfinite(w->X(i)) && std::isfinite(w->Y(i));
+  if (finite) return w;
+  auto n = std::make_shared<CWeight>(*w);
+  if (!std::isfinite(n->Kh())) n->SetKh(0);
+  if (!std::isfinite(n->Gam())) n->SetGam(kNullBox);
+  for (int32_t i = 0; i < n->nPoint(); ++i) {
+    n->SetX(i, kNullBox);
+    n->SetY(i, kNullBox);
+  }
+  return n;
+}
+
+}  // namespace
+
+void ClearNonFinitePolygons(CDocument& doc) {
+  for (int i = 0; i < 2; ++i) {
+    doc.SetKutaiW1(i, NullIfNonFinite(doc.KutaiW1(i)));
+    doc.SetKutaiW2(i, NullIfNonFinite(doc.KutaiW2(i)));
+    doc.SetFuryoku1(i, NullIfNonFinite(doc.Furyoku1(i)));
+    doc.SetFuryoku2(i, NullIfNonFinite(doc.Furyoku2(i)));
+    doc.SetFuryokuS(i, NullIfNonFinite(doc.FuryokuS(i)));
+    for (int j = 0; j < 2; ++j) {
+      doc.SetSoilW1(i, j, NullIfNonFinite(doc.SoilW1(i, j)));
+      doc.SetSoilW2(i, j, NullIfNonFinite(doc.SoilW2(i, j)));
+      doc.SetSoilWS(i, j, NullIfNonFinite(doc.SoilWS(i, j)));
+    }
+  }
+}
+
+namespace {
 
 void SetUplift(const CDocument& doc, const KutaiPoints& p, bool on, double hf, double hb,
                CAntRes& r) {
@@ -259,6 +297,7 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
   DPoint c1, c2;
   MakeKutaiOutline(doc, p, c1, c2, 0);
   BuildPolygons(doc, p);
+  ClearNonFinitePolygons(doc);
   if (!q) {
     // The line-of-thrust runs below keep the buoyancy and front-soil polygons
     // they take; one an earlier run took (other water, other level) must not
@@ -291,17 +330,25 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
     }
 
     CaseLog log(i);
-    try {
-      if (doc.WallType() == 3) {
-        RunMixed(doc, i, s, q, hf, hb, p, c1, c2, log);
-      } else {
-        RunSingle(doc, i, s, q, hf, hb, caseWater, p, c1, c2, log);
-      }
-    } catch (const std::exception& e) {
-      // A step that throws leaves this case without results; the others go on.
-      log.Add(e.what());
+    // A case whose own factors cannot judge it is not computed at all.
+    const std::string factorProblem = CaseFactorProblem(doc, i);
+    if (!factorProblem.empty()) {
+      log.Add(factorProblem);
       MarkNotComputable(*doc.AntRes(0, i));
       if (doc.WallType() == 3) MarkNotComputable(*doc.AntRes(1, i));
+    } else {
+      try {
+        if (doc.WallType() == 3) {
+          RunMixed(doc, i, s, q, hf, hb, p, c1, c2, log);
+        } else {
+          RunSingle(doc, i, s, q, hf, hb, caseWater, p, c1, c2, log);
+        }
+      } catch (const std::exception& e) {
+        // A step that throws leaves this case without results; the others go on.
+        log.Add(e.what());
+        MarkNotComputable(*doc.AntRes(0, i));
+        if (doc.WallType() == 3) MarkNotComputable(*doc.AntRes(1, i));
+      }
     }
     if (ClearNonFiniteCase(doc, i)) log.Add(kStabReasonNotFinite);
     if (log.Failed()) {
@@ -314,6 +361,8 @@ bool CalcAntei(CDocument& doc, int16_t quiet, int16_t state, IProgress* progress
       Progress(progress, static_cast<int>(std::nearbyint(pct)), "");
     }
   }
+  // The polygons the line of thrust kept for the report.
+  ClearNonFinitePolygons(doc);
   return false;
 }
 

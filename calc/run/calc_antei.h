@@ -46,6 +46,13 @@ void MarkNotComputable(CAntRes& r);
 // kStabReasonNotFinite).
 bool ClearNonFiniteCase(CDocument& doc, int32_t caseIndex);
 
+// Every stored weight polygon (wall, buoyancy, front soil; at the base and at
+// the line of thrust) with a NaN or infinity in its points, seismic
+// coefficient or unit weight is replaced by a copy whose points are all
+// kNullBox: it stays a polygon no sum can be formed from (its area is NaN),
+// never one that weighs a wrong but finite amount.
+void ClearNonFinitePolygons(CDocument& doc);
+
 // Tells the user which case could not be computed and why (one message).
 void ReportCaseFailure(const CDocument& doc, const CaseFailure& f);
 

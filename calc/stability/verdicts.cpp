@@ -7,12 +7,13 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/report_format.h"
 
 namespace norva {
 
-bool IsComputedResult(double v) {
-  return std::isfinite(v) && !IsNullValue(v) && std::fabs(v) <= kLargestResult;
-}
+// The report's rule: what a display shows as a number is what a check may
+// pass on.
+bool IsComputedResult(double v) { return IsReportNumber(v); }
 
 bool IsMissingResult(double v) { return !std::isfinite(v) || IsNullValue(v); }
 

@@ -23,6 +23,7 @@
 #include <cmath>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 #include <utility>
@@ -175,7 +176,7 @@ class Canvas {
     Changed();
   }
   void DrawLine(double x1, double y1, double x2, double y2) {
-    Record(CanvasOpKind::Line, {{x1, y1}, {x2, y2}});
+    if (Finite({x1, y1, x2, y2})) Record(CanvasOpKind::Line, {{x1, y1}, {x2, y2}});
     curX_ = x2;
     curY_ = y2;
   }
@@ -183,26 +184,29 @@ class Canvas {
   void LineTo(double x2, double y2) { DrawLine(curX_, curY_, x2, y2); }
   void PolyLine(const std::vector<CanvasPoint>& pts) {
     if (pts.size() < 2) return;
-    Record(CanvasOpKind::PolyLine, pts);
+    if (Finite(pts)) Record(CanvasOpKind::PolyLine, pts);
     curX_ = pts.back().x;
     curY_ = pts.back().y;
   }
   // Outlined with the pen and filled with the brush.
   void Polygon(const std::vector<CanvasPoint>& pts) {
-    if (pts.size() < 2) return;
+    if (pts.size() < 2 || !Finite(pts)) return;
     Record(CanvasOpKind::Polygon, pts);
   }
   void DrawRectangle(double x1, double y1, double x2, double y2) {
+    if (!Finite({x1, y1, x2, y2})) return;
     Record(CanvasOpKind::Rectangle, {{x1, y1}, {x2, y2}});
   }
   // Radius in logical x units; the circle stays round on an uneven scale.
   void DrawCircle(double cx, double cy, double r) {
+    if (!Finite({cx, cy, r, r * YPerX()})) return;
     CanvasOp& op = Record(CanvasOpKind::Ellipse, {{cx, cy}});
     op.rx = std::fabs(r);
     op.ry = std::fabs(r * YPerX());
   }
   // Arc from a1 to a2 (radians, counter-clockwise), outlined with the pen.
   void DrawArc(double cx, double cy, double r, double a1, double a2) {
+    if (!Finite({cx, cy, r, r * YPerX(), a1, a2})) return;
     CanvasOp& op = Record(CanvasOpKind::Arc, {{cx, cy}});
     op.rx = std::fabs(r);
     op.ry = std::fabs(r * YPerX());
@@ -210,7 +214,7 @@ class Canvas {
     op.a2 = a2;
   }
   void Text(const std::string& utf8) {
-    if (utf8.empty()) return;
+    if (utf8.empty() || !Finite({curX_, curY_})) return;
     CanvasOp& op = Record(CanvasOpKind::Text, {{curX_, curY_}});
     op.text = utf8;
   }
@@ -248,6 +252,19 @@ class Canvas {
   }
 
  private:
+  // A figure skips what it could not compute: no drawing call with a NaN or
+  // an infinity in it is recorded, so no output ever receives one.
+  static bool Finite(std::initializer_list<double> values) {
+    for (double v : values)
+      if (!std::isfinite(v)) return false;
+    return true;
+  }
+  static bool Finite(const std::vector<CanvasPoint>& pts) {
+    for (const CanvasPoint& p : pts)
+      if (!std::isfinite(p.x) || !std::isfinite(p.y)) return false;
+    return true;
+  }
+
   CanvasOp& Record(CanvasOpKind kind, std::vector<CanvasPoint> pts) {
     CanvasOp op;
     op.kind = kind;

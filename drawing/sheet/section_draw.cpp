@@ -1,7 +1,9 @@
+#include <algorithm>
 #include <cmath>
 
 #include "document/document.h"
 #include "document/numeric.h"
+#include "document/outline.h"
 #include "drawing/sheet/section_builder.h"
 #include "drawing/sheet/sheet_run.h"
 
@@ -217,17 +219,159 @@ SectionFigure BlkSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   return b.fig;
 }
 
+// ---- the figure's box -------------------------------------------------------------------
+
+namespace {
+
+// Text height of the dimension texts and labels (mm), and how far the
+// extension lines of a dimension run past its line (0.3 of the text height).
+constexpr double kDimTextH = 2.5;
+constexpr double kDimOvershoot = 0.3 * kDimTextH;
+
+class Box {
+ public:
+  Box(double w, double h) : maxX_(w), maxY_(h) {}
+  void Add(double x, double y) {
+    minX_ = std::min(minX_, x);
+    minY_ = std::min(minY_, y);
+    maxX_ = std::max(maxX_, x);
+    maxY_ = std::max(maxY_, y);
+  }
+  double minX_ = 0, minY_ = 0, maxX_, maxY_;
+};
+
+}  // namespace
+
+void FitFigureBox(SectionFigure& fig) {
+  if (!FigureIsFinite(fig)) return;
+  Box box(fig.figW, fig.figH);
+  for (const auto* segments : {&fig.lines, &fig.drains}) {
+    for (const SheetSegment& s : *segments) {
+      box.Add(s.x1, s.y1);
+      box.Add(s.x2, s.y2);
+    }
+  }
+  for (const SheetChain& c : fig.chains) {
+    // The angle of a rotated chain is the page's, whose y runs down: on the
+    // sheet its dimension line runs along (cos a, -sin a).
+    const double ux = std::cos(c.angle), uy = -std::sin(c.angle);
+    for (size_t i = 0; i < c.xs.size() && i < c.ys.size(); ++i) {
+      box.Add(c.xs[i], c.ys[i]);
+      switch (c.kind) {
+        case SheetChain::Kind::kHorizontal:
+          box.Add(c.xs[i], c.pos);
+          break;
+        case SheetChain::Kind::kVertical:
+          box.Add(c.pos, c.ys[i]);
+          break;
+        case SheetChain::Kind::kRotated: {
+          // The foot on the dimension line, and the band of the overshooting
+          // extension lines and the texts on either side of it.
+          const double t = (c.xs[i] - c.refX) * ux + (c.ys[i] - c.refY) * uy;
+          const double fx = c.refX + t * ux, fy = c.refY + t * uy;
+          const double band = kDimOvershoot + kDimTextH + 0.5;
+          box.Add(fx - band * uy, fy + band * ux);
+          box.Add(fx + band * uy, fy - band * ux);
+          break;
+        }
+      }
+    }
+  }
+  for (const SheetLabel& l : fig.labels) {
+    const double a = l.angleDeg / 57.29577951308238;
+    const double w = static_cast<double>(l.text.size()) * kDimTextH;
+    const double ex = l.x + w * std::cos(a), ey = l.y + w * std::sin(a);
+    const double nx = -kDimTextH * std::sin(a), ny = kDimTextH * std::cos(a);
+    for (const auto& [x, y] : {std::pair{l.x, l.y}, {ex, ey}, {l.x + nx, l.y + ny},
+                               {ex + nx, ey + ny}, {l.x - nx, l.y - ny}, {ex - nx, ey - ny}})
+      box.Add(x, y);
+  }
+  const double dx = -box.minX_, dy = -box.minY_;
+  fig.figW = box.maxX_ - box.minX_;
+  fig.figH = box.maxY_ - box.minY_;
+  if (dx == 0 && dy == 0) return;
+  fig.offX += dx;
+  fig.offY += dy;
+  for (auto* segments : {&fig.lines, &fig.drains}) {
+    for (SheetSegment& s : *segments) {
+      s.x1 += dx;
+      s.x2 += dx;
+      s.y1 += dy;
+      s.y2 += dy;
+    }
+  }
+  for (SheetChain& c : fig.chains) {
+    for (double& x : c.xs) x += dx;
+    for (double& y : c.ys) y += dy;
+    c.refX += dx;
+    c.refY += dy;
+    if (c.kind == SheetChain::Kind::kHorizontal) c.pos += dy;
+    if (c.kind == SheetChain::Kind::kVertical) c.pos += dx;
+  }
+  for (SheetLabel& l : fig.labels) {
+    l.x += dx;
+    l.y += dy;
+  }
+}
+
+bool FigureIsFinite(const SectionFigure& fig) {
+  auto finite = [](std::initializer_list<double> values) {
+    return std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); });
+  };
+  if (!finite({fig.secW, fig.secH, fig.figW, fig.figH, fig.offX, fig.offY})) return false;
+  for (const auto* segments : {&fig.lines, &fig.drains}) {
+    for (const SheetSegment& s : *segments)
+      if (!finite({s.x1, s.y1, s.x2, s.y2})) return false;
+  }
+  for (const SheetChain& c : fig.chains) {
+    if (!finite({c.pos, c.refX, c.refY, c.angle})) return false;
+    for (double v : c.xs)
+      if (!std::isfinite(v)) return false;
+    for (double v : c.ys)
+      if (!std::isfinite(v)) return false;
+  }
+  for (const SheetLabel& l : fig.labels)
+    if (!finite({l.x, l.y, l.angleDeg})) return false;
+  return true;
+}
+
+SectionFigure SheetSectionFigure(const CDocument& doc, double scale) {
+  KutaiPoints outline{};
+  DPoint crestFront, crestBack;
+  MakeKutaiOutline(doc, outline, crestFront, crestBack, 0);
+  SheetPoints pts{};
+  std::copy(outline.begin(), outline.end(), pts.begin());
+  SectionFigure fig;
+  switch (doc.WallType()) {
+    case 0: fig = BlkSectionFigure(doc, pts, scale); break;
+    case 1: fig = GrwSectionFigure(doc, pts, scale); break;
+    case 2: fig = MtwSectionFigure(doc, pts, scale); break;
+    case 3: fig = MxwSectionFigure(doc, pts, scale); break;
+    default: return fig;
+  }
+  FitFigureBox(fig);
+  return fig;
+}
+
 void SkzBlkSection(SheetRun& run, const CDocument& doc, SheetPoints& pts) {
-  DrawSectionFigure(run, doc, BlkSectionFigure(doc, pts, run.SkzScale));
+  SectionFigure fig = BlkSectionFigure(doc, pts, run.SkzScale);
+  FitFigureBox(fig);
+  DrawSectionFigure(run, doc, fig);
 }
 void SkzGrwSection(SheetRun& run, const CDocument& doc, SheetPoints& pts) {
-  DrawSectionFigure(run, doc, GrwSectionFigure(doc, pts, run.SkzScale));
+  SectionFigure fig = GrwSectionFigure(doc, pts, run.SkzScale);
+  FitFigureBox(fig);
+  DrawSectionFigure(run, doc, fig);
 }
 void SkzMtwSection(SheetRun& run, const CDocument& doc, SheetPoints& pts) {
-  DrawSectionFigure(run, doc, MtwSectionFigure(doc, pts, run.SkzScale));
+  SectionFigure fig = MtwSectionFigure(doc, pts, run.SkzScale);
+  FitFigureBox(fig);
+  DrawSectionFigure(run, doc, fig);
 }
 void SkzMxwSection(SheetRun& run, const CDocument& doc, SheetPoints& pts) {
-  DrawSectionFigure(run, doc, MxwSectionFigure(doc, pts, run.SkzScale));
+  SectionFigure fig = MxwSectionFigure(doc, pts, run.SkzScale);
+  FitFigureBox(fig);
+  DrawSectionFigure(run, doc, fig);
 }
 
 }  // namespace norva

@@ -7,6 +7,7 @@
 #include "document/document.h"
 #include "document/numeric.h"
 #include "document/outline.h"
+#include "document/report_format.h"
 #include "drawing/sheet/sheet_sections.h"
 #include "drawing/sheet/sheet_title.h"
 
@@ -201,7 +202,7 @@ void SheetRun::SkzSetOrigin(const CDocument& doc) {
   const double side = doc.Margin(0) + doc.Margin(1);
   double fw = SkzPaperW - side - SkzFigW;
   // The right-hand column holds the title block (100 mm) and the table.
-  const double column = MaxOf(100.0, {SkzMatW});
+  const double column = MaxOf(kSheetTitleColumn, {SkzMatW});
   if (fw * 0.5 < column) fw = SkzPaperW - side - column - SkzFigW;
   const double fh = SkzPaperH - doc.Margin(2) - doc.Margin(3) - SkzFigH;
   SkzOrgX = (doc.Margin(0) + 0.5 * MaxOf(0.0, {fw})) * k;
@@ -244,6 +245,11 @@ std::string SheetInputError(const CDocument& d) {
   double h = 0, w = 0;
   if (!SheetPaperSize(d.Sheet, h, w)) return "図面サイズの指定が正しくありません。";
   if (SheetScale(d.DrwScale) == 0) return "縮尺の指定が正しくありません。";
+  // The frame and the title block (100 x 60 mm) stay on the paper.
+  const bool marginsOk = d.Margin(0) >= 0 && d.Margin(1) >= 0 && d.Margin(2) >= 0 &&
+                         d.Margin(3) >= 0 && d.Margin(0) + d.Margin(1) + kSheetTitleColumn <= w &&
+                         d.Margin(2) + d.Margin(3) + kSheetTitleHeight <= h;
+  if (!marginsOk) return kSheetMarginsOff;
   if (!WallEntered(d)) return "壁体形状の入力が完了していません。";
   const bool raisedToe = d.WallType() != 0 && d.Tokki == 0 && d.nKeisya == 0;
   if (raisedToe && !Entered(d.KeisyaH)) return "壁体形状の入力が完了していません。";
@@ -256,12 +262,15 @@ std::string SheetInputError(const CDocument& d) {
     for (int i = 0; i < std::min<int>(d.MizuDan, 5); ++i)
       if (!Entered(d.MizuH1(i))) return "水抜き穴の入力が完了していません。";
   }
+  if (!FigureIsFinite(SheetSectionFigure(d, SheetScale(d.DrwScale)))) return kSheetNotFinite;
   return "";
 }
 
 SheetState SkzOutput(int16_t mode, const CDocument& doc, ISheetTarget& target) {
   const std::string error = SheetInputError(doc);
   if (!error.empty()) throw std::invalid_argument(error);
+  // Worked out before anything is drawn: SheetInputError checked it is finite.
+  const SectionFigure fig = SheetSectionFigure(doc, SheetScale(doc.DrwScale));
 
   SheetRun run(target);
   SheetPaperSize(doc.Sheet, run.SkzPaperH, run.SkzPaperW);
@@ -269,30 +278,37 @@ SheetState SkzOutput(int16_t mode, const CDocument& doc, ISheetTarget& target) {
   if (!target.Open(run, doc)) return run;
   run.SkzScale = SheetScale(doc.DrwScale);
   SkzTitle(run, doc);
-
-  KutaiPoints outline{};
-  DPoint crestFront, crestBack;
-  MakeKutaiOutline(doc, outline, crestFront, crestBack, 0);
-  SheetPoints pts{};
-  std::copy(outline.begin(), outline.end(), pts.begin());
-  switch (doc.WallType()) {
-    case 0:
-      SkzBlkSection(run, doc, pts);
-      break;
-    case 1:
-      SkzGrwSection(run, doc, pts);
-      break;
-    case 2:
-      SkzMtwSection(run, doc, pts);
-      break;
-    case 3:
-      SkzMxwSection(run, doc, pts);
-      break;
-    default:
-      break;
-  }
+  DrawSectionFigure(run, doc, fig);
   target.Finish(run, doc);
   return run;
+}
+
+bool SheetFigureFits(const CDocument& doc, int16_t drwScale) {
+  double paperH = 0, paperW = 0;
+  const double scale = SheetScale(drwScale);
+  if (!SheetPaperSize(doc.Sheet, paperH, paperW) || scale == 0) return false;
+  const SectionFigure fig = SheetSectionFigure(doc, scale);
+  if (!FigureIsFinite(fig)) return false;
+  const double freeW = paperW - doc.Margin(0) - doc.Margin(1) - kSheetTitleColumn;
+  const double freeH = paperH - doc.Margin(2) - doc.Margin(3);
+  return fig.figW <= freeW && fig.figH <= freeH;
+}
+
+int16_t LargestFittingScale(const CDocument& doc) {
+  for (int16_t code = 0; code <= 6; ++code)
+    if (SheetFigureFits(doc, code)) return code;
+  return -1;
+}
+
+std::string SheetFitProblem(const CDocument& doc) {
+  if (!SheetInputError(doc).empty() || SheetFigureFits(doc, doc.DrwScale)) return "";
+  static const char* const kPapers[5] = {"A0", "A1", "A2", "A3", "A4"};
+  const std::string head = "縮尺 1:" + FormatPattern(1 / SheetScale(doc.DrwScale), "0") +
+                           " では図が用紙（" + kPapers[doc.Sheet] + "）に収まりません。";
+  const int16_t fits = LargestFittingScale(doc);
+  if (fits < 0) return head + "\nどの縮尺でも収まりません。用紙を大きくするか、余白を小さくしてください。";
+  return head + "\nこの用紙に収まる最大の縮尺は 1:" + FormatPattern(1 / SheetScale(fits), "0") +
+         " です。";
 }
 
 }  // namespace norva

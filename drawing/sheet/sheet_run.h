@@ -113,7 +113,35 @@ class SheetRun : public SheetState {
 SheetState SkzOutput(int16_t mode, const CDocument& doc, ISheetTarget& target);
 
 // Why the document cannot be drawn ("" when it can): a sheet or scale code
-// outside the lists, or a wall or drawing dimension that was never entered.
+// outside the lists, margins that would put the frame or the title block off
+// the paper (a file edited by hand: kSheetMarginsOff), a wall or drawing dimension that was never entered, or
+// a section whose figure cannot be worked out in finite numbers
+// (kSheetNotFinite).
 std::string SheetInputError(const CDocument& doc);
+inline constexpr const char* kSheetNotFinite =
+    "断面の寸法から図を作成できません（寸法が大きすぎるか、高さ・幅が 0 です）。"
+    "\n「形状寸法」の画面で擁壁の寸法を確認してください。";
+
+inline constexpr const char* kSheetMarginsOff =
+    "余白が負の値か、用紙に対して大きすぎます。";
+
+// Width of the title block's column at the right of the paper, and the
+// title block's height (mm).
+inline constexpr double kSheetTitleColumn = 100;
+inline constexpr double kSheetTitleHeight = 60;
+
+// Whether the section figure at scale code drwScale (0 1:10 .. 6 1:200)
+// fits the document's paper: within the margins, beside the title column.
+// False for a sheet or scale code outside the lists or a figure that is not
+// finite.
+bool SheetFigureFits(const CDocument& doc, int16_t drwScale);
+// The largest scale code whose figure fits (0 is the largest, 1:10); -1 when
+// none does.
+int16_t LargestFittingScale(const CDocument& doc);
+// What the options dialog says before the preview opens when the figure at
+// the chosen scale does not fit the paper, naming the largest scale that
+// fits ("" when it fits, or when the sheet cannot be drawn at all: the
+// preview names that reason).
+std::string SheetFitProblem(const CDocument& doc);
 
 }  // namespace norva

@@ -69,6 +69,23 @@ SectionFigure GrwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
 SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double scale);
 SectionFigure MxwSectionFigure(const CDocument& doc, SheetPoints& pts, double scale);
 
+// The figure of the document's wall type at the scale (SkzScale): outline
+// from MakeKutaiOutline, foundation filled in, and its box grown to hold
+// every element drawn (see FitFigureBox). An unknown wall type gives an empty
+// figure.
+SectionFigure SheetSectionFigure(const CDocument& doc, double scale);
+
+// Grows the figure's box (figW x figH from its lower-left corner) until it
+// holds every line, drain, dimension chain with its extension lines, the
+// band of a rotated chain's dimension line and text, and every gradient
+// label; moves everything when the box grows to the left or below. A box
+// that already holds everything stays as it is.
+void FitFigureBox(SectionFigure& fig);
+
+// True when every number of the figure is finite (what cannot be worked out
+// for a section, say a division by a zero height, is NaN or infinite).
+bool FigureIsFinite(const SectionFigure& fig);
+
 // Sets the run's section and figure sizes, places the figure (SkzSetOrigin),
 // draws it and puts the origin back.
 void DrawSectionFigure(SheetRun& run, const CDocument& doc, const SectionFigure& fig);

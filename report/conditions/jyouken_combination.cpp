@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "document/data_state.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/names.h"
@@ -31,13 +32,14 @@ struct AllowableRow {
   std::string (*text)(const CDocument&, const CKajyuCase&);
 };
 
-std::string Fixed2(double v) { return FormatPattern(v, "##0.00"); }
+std::string Fixed2(double v) { return ReportNumber(v, "##0.00"); }
 
 std::vector<AllowableRow> AllowableRows(const CDocument& doc, bool allowable) {
   std::vector<AllowableRow> rows;
   if (EccentricityRow(doc)) {
     rows.push_back({"転倒許容偏心量", [](const CDocument&, const CKajyuCase& k) {
-                      return "B/" + VbNumberText(k.Ea, true);
+                      return "B/" + (UsableEaDivisor(k.Ea) ? VbNumberText(k.Ea, true)
+                                                           : std::string(kReportNullText));
                     }});
   }
   if (SafetyFactorRow(doc)) {

@@ -13,7 +13,7 @@ namespace norva {
 namespace {
 
 // The value as a two-decimal mask prints it.
-std::string TwoDecimals(double v) { return FormatPattern(v, "0.00"); }
+std::string TwoDecimals(double v) { return ReportNumber(v, "0.00"); }
 
 double StandardKh(const CDocument& doc) {
   return GetKh(doc.Sisin, doc.cZ, doc.Jiban2, doc.Sisin == 4 ? doc.Youto : doc.Delt3, doc.Kibo);

@@ -33,7 +33,7 @@ std::optional<double> RootOfA(double phi, double delta, double alpha, double bet
 
 bool Finite(double v) { return std::isfinite(v); }
 
-std::string TwoDecimals(double v) { return FormatPattern(v, "0.00"); }
+std::string TwoDecimals(double v) { return ReportNumber(v, "0.00"); }
 
 void EnteredPassive(PrnFile& f, const CDocument& doc) {
   const std::string& kN = PrnUnitWords[0];

@@ -128,6 +128,7 @@ void PrnQuakeNoteLevels(PrnFile& f, const CDocument& doc, int32_t i, bool seismi
 }
 
 std::string PrnFmtSlope(double value) {
+  if (!IsReportNumber(value)) return kReportNullText;
   if (value >= 0) return FormatPattern(value, "0.00");
   return "(-" + FormatPattern(std::fabs(value), "0.00") + ")";
 }

@@ -91,6 +91,9 @@ bool cPrintStyle::ReadStyleData(const std::string& fNam, std::string* error) {
     for (int i = 0; i < rows; ++i) {
       std::string name = r.InputString();
       const double size = r.InputDouble();
+      // The dialog allows 1 to 999 points; the formulas' pixel sizes are
+      // worked out in integers from them.
+      if (!(size >= 1 && size <= 999)) throw Malformed{};
       const bool bold = InputFlag(r);
       const bool italic = InputFlag(r);
       const bool underline = InputFlag(r);

@@ -10,6 +10,7 @@
 
 #include "document/document.h"
 #include "document/services.h"
+#include "drawing/sheet/sheet_run.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
 
@@ -239,6 +240,17 @@ void frmSecPrnOptions::done(int r) {
     QPushButton* b = r == QDialog::Accepted ? cmdOK : cmdCancel;
     b->setFocus(Qt::OtherFocusReason);
   }
+  // The sheet preview follows OK: a figure larger than the paper at the
+  // chosen scale is named here, with the largest scale that fits, and the
+  // dialog stays open for another choice.
+  if (r == QDialog::Accepted && drawingOptions_ && doc_) {
+    const std::string problem = SheetFitProblem(*doc_);
+    if (!problem.empty()) {
+      nEndState = 0;
+      MessageSink().Show(kProgramTitle, problem, MsgIcon::Warning, MsgButtons::Ok);
+      return;
+    }
+  }
   QDialog::done(r);
 }
 
@@ -268,6 +280,7 @@ void frmSecPrnOptions::Fill() {
 }
 
 void frmSecPrnOptions::SetDrawingOptionsEnabled(bool on) {
+  drawingOptions_ = on;
   fraDrwOpt->setEnabled(on);
   fraMargin->setEnabled(on);
   for (const auto& [i, box] : imnMargin) SetFrameEnabled(box, on);

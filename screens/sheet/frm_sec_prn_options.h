@@ -37,7 +37,10 @@ class frmSecPrnOptions : public QDialog {
   // Enables or disables the drawing options (margins, sheet size, scale,
   // quantity table); the drain holes and foundation stay as they are.
   void SetDrawingOptionsEnabled(bool on);
-  // 1 after OK, 0 after Cancel or the window's close box.
+  // 1 after OK, 0 after Cancel or the window's close box. With the drawing
+  // options enabled, OK on a figure that does not fit the paper at the
+  // chosen scale leaves the dialog open with a message naming the largest
+  // scale that fits (SheetFitProblem).
   int16_t nEndState = 0;
 
   QGroupBox* fraDrwOpt = nullptr;
@@ -86,6 +89,7 @@ class frmSecPrnOptions : public QDialog {
 
   CDocument* doc_ = nullptr;
   bool filling_ = false;
+  bool drawingOptions_ = true;
 };
 
 }  // namespace norva

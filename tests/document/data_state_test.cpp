@@ -5,10 +5,12 @@
 
 #include <array>
 #include <functional>
+#include <limits>
 #include <stdexcept>
 
 #include "document/data_state.h"
 #include "document/document.h"
+#include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/services.h"
 
@@ -100,6 +102,13 @@ void Complete(CDocument& d, int t) {
 
   d.nAutoMobile = 1;
   d.SetnCase(1);
+  CKajyuCase& k = *d.pCase(0);
+  k.CaseName = "常時";
+  k.Ea = 6;
+  k.FsTentou = 1.5;
+  k.FsKatsudou = 1.5;
+  k.QaPremium = 1;
+  k.AllowPremium = 1;
 }
 
 using Mutation = std::function<void(CDocument&)>;
@@ -390,6 +399,56 @@ TEST(DataStateTest, EachMissingInputFailsItsOwnScreen) {
       {"no load case", 0, [](CDocument& d) { d.SetnCase(0); }, kNotKajyu},
   };
   ExpectRows(rows);
+}
+
+// A factor the case uses and that cannot judge it (a file written elsewhere,
+// or edited) leaves the loads screen incomplete and is named with its case;
+// a factor the case does not use may be anything.
+TEST(DataStateTest, CaseFactorsTheCaseUses) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  struct FactorRow {
+    const char* what;
+    std::function<void(CDocument&, CKajyuCase&)> change;
+    const char* problem;  // "" when the case can be judged
+  };
+  const char* divisor = "荷重ケース2「地震時」の許容偏心量 B/n の n が入力されていないか、負の値です。";
+  const char* sliding = "荷重ケース2「地震時」の滑動安全率が入力されていないか、0 以下です。";
+  const char* overturning = "荷重ケース2「地震時」の転倒安全率が入力されていないか、0 以下です。";
+  const char* bearing = "荷重ケース2「地震時」の許容支持力度割増が入力されていないか、0 以下です。";
+  const FactorRow rows[] = {
+      {"standard factors", [](CDocument&, CKajyuCase&) {}, ""},
+      {"divisor blank", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = kNullBox; }, divisor},
+      {"divisor null", [](CDocument& d, CKajyuCase& k) { d.nTentou = 2; k.Ea = kNullDouble; }, divisor},
+      {"divisor negative", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = -1.79769313486231E+308; }, divisor},
+      {"divisor NaN", [nan](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = nan; }, divisor},
+      {"divisor 0: no eccentricity", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = 0; }, ""},
+      {"divisor unused with the safety factor", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.Ea = -3; }, ""},
+      {"sliding factor 0", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = 0; }, sliding},
+      {"sliding factor blank", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = kNullBox; }, sliding},
+      {"sliding factor unused", [](CDocument& d, CKajyuCase& k) { d.ChkSlide = 0; k.FsKatsudou = -1; }, ""},
+      {"overturning factor negative", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.FsTentou = -1.5; }, overturning},
+      {"overturning factor unused", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.FsTentou = 0; }, ""},
+      {"bearing premium 0 with Qa entered under road earthworks",
+       [](CDocument& d, CKajyuCase& k) { d.Sisin = 2; d.nQa = 1; d.Qa = 300; k.QaPremium = 0; }, bearing},
+      {"bearing premium unused with Qa computed",
+       [](CDocument& d, CKajyuCase& k) { d.Sisin = 2; d.nQa = 0; k.QaPremium = 0; }, ""},
+  };
+  for (const FactorRow& r : rows) {
+    SCOPED_TRACE(r.what);
+    CDocument d;
+    Complete(d, 1);
+    d.SetnCase(2);
+    d.pCase(1)->Copy(*d.pCase(0));
+    d.pCase(1)->CaseName = "地震時";
+    r.change(d, *d.pCase(1));
+    EXPECT_EQ(CaseFactorProblem(d, 0), "");
+    EXPECT_EQ(CaseFactorProblem(d, 1), r.problem);
+    EXPECT_EQ(CheckKajyu(d), std::string(r.problem).empty() ? -1 : 0);
+  }
+  CDocument d;
+  Complete(d, 1);
+  EXPECT_EQ(CaseFactorProblem(d, 1), "");  // no such case
+  EXPECT_EQ(CaseFactorProblem(d, -1), "");
 }
 
 TEST(DataStateTest, InputsThatAreNotNeededMayStayBlank) {

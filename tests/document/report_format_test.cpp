@@ -87,15 +87,28 @@ TEST(PrintUsing, RoundsHalfAwayFromZeroOnTheDecimalValue) {
       {"#.###", {-0.0004}, "0.000", true},  // rounds to zero: no "-"
       {"#.##", {1e-20}, "0.00", true},
       {"####.#", {1234567.891}, "1234567.9", true},
-      {"#", {1e15}, "1000000000000000", true},
       {"##.##", {0.1 + 0.2}, " 0.30", true},
   });
 }
 
-TEST(PrintUsing, NonFiniteValuesShowDashesNotNan) {
+// One rule for every number of a report: no digits for what is not a value.
+TEST(PrintUsing, NoValueAndAbsurdSizesPrintDashes) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
   CheckTemplates({
-      {"##.##", {std::numeric_limits<double>::quiet_NaN()}, "---- ", true},
-      {"#", {std::numeric_limits<double>::infinity()}, "-", true},
+      {"##.##", {nan}, "-----", true},
+      {"#", {inf}, "-----", true},
+      {"B=###.##", {-inf}, "B= -----", true},
+      {"H=##.###", {kNullDouble}, "H= -----", true},          // a document input never entered
+      {"q=####.##", {1e10}, "q=  -----", true},               // reaction of a resultant outside the base
+      {"L=##.##", {1e300}, "L=-----", true},
+      {"L=##.##", {-1.5e8}, "L=-----", true},
+      {"L=#########.##", {1e8}, "L=100000000.00", true},      // the largest size still printed
+      {"L=##.##", {-99999999.994}, "L=-99999999.99", true},
+      {"n=@", {4.94065645841247e-324}, "n=4.94065645841247E-324", true},  // small is a value
+      {"@ @ @", {nan, 2e8, kNullDouble}, "----- ----- -----", true},
+      {"@", {std::numeric_limits<float>::infinity()}, "-----", true},
+      {"@", {1e9f}, "-----", true},
   });
 }
 
@@ -105,7 +118,7 @@ TEST(PrintUsing, NotComputedResultPrintsDashesInPlaceOfItsMask) {
       {"q=####.##", {kNullBox}, "q=  -----", true},          // right-aligned in it
       {"B=#.#", {kNullBox}, "B=-----", true},                // a shorter mask gets it whole
       {"(@)", {kNullBox}, "(-----)", true},
-      {"##.## @", {kNullDouble, kNullBox}, "-17000000000.00 -----", true},  // inputs print as held
+      {"##.## @", {kNullDouble, kNullBox}, "----- -----", true},  // an input never entered too
   });
 }
 
@@ -239,6 +252,49 @@ TEST(FormatNum, NullValuesShowDashes) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(c.result, c.expected);
+  }
+}
+
+// Digits are worked out from the value's decimal text: a value without one
+// gets dashes, a huge one all its digits.
+TEST(FormatPattern, AnyDoubleGivesText) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  struct Case {
+    const char* name;
+    double v;
+    const char* pattern;
+    std::string text;
+  } cases[] = {
+      {"nan", nan, "##0.00", "-----"},
+      {"infinity", inf, "0.000", "-----"},
+      {"minus infinity", -inf, "#0", "-----"},
+      {"blank box", kNullBox, "##0.00", "-----"},
+      {"text around the pattern kept", inf, "1:#0.00 m", "1:----- m"},
+      {"1e15 whole", 1e15, "0", "1000000000000000"},
+      {"1e300 whole", 1e300, "0.00", "1" + std::string(300, '0') + ".00"},
+      {"-1e300 whole", -1e300, "0", "-1" + std::string(300, '0')},
+      {"largest double", std::numeric_limits<double>::max(), "0",
+       "17976931348623200" + std::string(292, '0')},
+      {"smallest denormal", 4.94065645841247e-324, "0.00", "0.00"},
+      {"document null is a number here", kNullDouble, "0", "-17000000000"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(FormatPattern(c.v, c.pattern), c.text);
+  }
+}
+
+TEST(ReportNumber, DashesForEverythingAReportDoesNotPrint) {
+  EXPECT_EQ(ReportNumber(2.675, "0.00"), "2.68");
+  EXPECT_EQ(ReportNumber(-0.004, "0.00"), "0.00");
+  EXPECT_EQ(ReportNumber(1e8, "0"), "100000000");
+  for (double v : {kNullDouble, kNullBox, 1e10, -1.0000001e8, 1e300,
+                   std::numeric_limits<double>::quiet_NaN(),
+                   -std::numeric_limits<double>::infinity()}) {
+    SCOPED_TRACE(v);
+    EXPECT_EQ(ReportNumber(v, "##0.00"), "-----");
+    EXPECT_FALSE(IsReportNumber(v));
   }
 }
 

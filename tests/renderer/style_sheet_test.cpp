@@ -113,7 +113,7 @@ TEST(StyleSheet, PageSectionValues) {
       {"$page{header:\"open;}", "unclosed quote ignored", header, ""},
       // numbers
       {"$page{fontSize:12.5;}", "float", size, "12.5"},
-      {"$page{fontSize:abc;}", "no number", size, "0"},
+      {"$page{fontSize:abc;}", "no number: no size, the default stays", size, "10.5"},
       {"$page{fontSize:9pt;}", "number then text", size, "9"},
       {"$page{lineSpacing:120;}", "line spacing", ls, "120"},
       {"$page{pageBorderColor:16711680;}", "colour as long", color, "16711680"},
@@ -208,6 +208,33 @@ TEST(StyleSheet, MathSections) {
   EXPECT_FLOAT_EQ(s.paraStyles[0].fontSize, 11.0f);
   EXPECT_EQ(s.mathStyles[4].italic, 1);  // read before the empty entry
   EXPECT_EQ(s.mathStyles[4].bold, 0);    // after it: not read
+}
+
+// A hand-edited file may hold any size; the formulas' pixel sizes are
+// integers worked out from it. What the style dialog would not allow (1 to
+// 999 points) leaves the size as it was.
+TEST(StyleSheet, FontSizesOutsideTheDialogsRangeAreIgnored) {
+  struct Case {
+    const char* name;
+    const char* size;
+    float want;  // 10.5: the default kept
+  } cases[] = {
+      {"1e17", "1e17", 10.5f},       {"largest double", "1.79e308", 10.5f},
+      {"1000", "1000", 10.5f},       {"999 kept", "999", 999.0f},
+      {"1 kept", "1", 1.0f},         {"0.5", "0.5", 10.5f},
+      {"negative", "-12", 10.5f},    {"zero", "0", 10.5f},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string v = c.size;
+    const StyleSheet s = Parse("$page{fontSize:" + v + ";hdrFontSize:" + v + ";}$h1{fontSize:" +
+                               v + ";}$math_normal{fontSize:" + v + ";}");
+    EXPECT_FLOAT_EQ(s.page.fontSize, c.want);
+    EXPECT_FLOAT_EQ(s.page.hdrFontSize, c.want);
+    ASSERT_EQ(s.paraStyles.size(), 1u);
+    EXPECT_FLOAT_EQ(s.paraStyles[0].fontSize, c.want);  // from the page's size when ignored
+    EXPECT_FLOAT_EQ(s.mathStyles[2].fontSize, c.want);
+  }
 }
 
 TEST(StyleSheet, FileReading) {

@@ -3,6 +3,8 @@
 // shipped defaults.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "text/cp932.h"
@@ -202,6 +204,46 @@ TEST(StyleFile, MalformedFileChangesNothing) {
   EXPECT_FALSE(s.ReadStyleData(dir.path() + "/none.sty", &error));
   EXPECT_NE(error.find(dir.path() + "/none.sty"), std::string::npos);
   EXPECT_EQ(s.StyleDataBytes(), before);
+}
+
+// The style dialog allows sizes of 1 to 999 points; a file with any other
+// size of a row is refused with the reader's message, the style unchanged.
+TEST(StyleFile, SizeOutsideTheDialogsRangeRefusesTheFile) {
+  test::TempFolder dir;
+  cPrintStyle good;
+  std::string error;
+  ASSERT_TRUE(good.ReadStyleData(Fixture("style_v12.sty"), &error));
+  const std::string before = good.StyleDataBytes();
+  std::string bytes;
+  {
+    std::ifstream in(Fixture("style_v12.sty"), std::ios::binary);
+    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  }
+  // Row 6, the formulas, is the one the renderer turns into pixel sizes.
+  const std::string formulaRow = "\",10.5,#TRUE#,";
+  const size_t at = bytes.find(formulaRow);
+  ASSERT_NE(at, std::string::npos);
+  struct Row {
+    const char* size;
+    bool read;
+  } rows[] = {{"1E+17", false}, {"1000", false}, {"0", false},  {"0.5", false},
+              {"-10.5", false}, {"999", true},   {"1", true},   {"998.5", true}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.size);
+    std::string text = bytes;
+    text.replace(at, formulaRow.size(), std::string("\",") + r.size + ",#TRUE#,");
+    const std::string path = dir.path() + "/size.sty";
+    { std::ofstream(path, std::ios::binary) << text; }
+    cPrintStyle s = good;
+    error.clear();
+    EXPECT_EQ(s.ReadStyleData(path, &error), r.read);
+    if (r.read) {
+      EXPECT_DOUBLE_EQ(s.FontSize(6), std::stod(r.size));
+    } else {
+      EXPECT_EQ(error, "書式設定ファイルの形式が正しくありません。\n" + path);
+      EXPECT_EQ(s.StyleDataBytes(), before);
+    }
+  }
 }
 
 TEST(StyleFile, FailedWriteKeepsTheOldFile) {

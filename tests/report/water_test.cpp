@@ -7,6 +7,7 @@
 #include <string>
 
 #include "calc/run/calc_antei.h"
+#include "calc/stability/load_defaults.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/document_file.h"
@@ -33,13 +34,22 @@ void WaterCases(CDocument& doc, int32_t nWater) {
   doc.nWater = nWater;
   doc.bQuake = -1;
   doc.Gamw = 9.8;
+  const int16_t had = doc.nCase();
   doc.SetnCase(3);
   const char* names[] = {"自重+載荷重", "地震", "自重(水位なし)"};
   for (int i = 0; i < 3; ++i) {
-    doc.pCase(i)->CaseName = names[i];
-    doc.pCase(i)->nQuake = i == 1 ? 1 : 0;
-    doc.pCase(i)->Doat = i == 1 ? 1 : 0;
-    doc.pCase(i)->nWater = i == 2 ? 0 : 1;
+    CKajyuCase& k = *doc.pCase(i);
+    k.CaseName = names[i];
+    k.nQuake = i == 1 ? 1 : 0;
+    k.Doat = i == 1 ? 1 : 0;
+    k.nWater = i == 2 ? 0 : 1;
+    if (i < had) continue;
+    // A case the sample did not have gets the standard factors.
+    k.Ea = GetDefEa(doc.WallType(), doc.Sisin, k);
+    k.FsTentou = GetDefFsTentou(doc.Sisin, k);
+    k.FsKatsudou = GetDefFsKatsudou(doc.Sisin, k);
+    k.QaPremium = GetDefQaPremium(k);
+    k.AllowPremium = GetDefAllowPremium(k);
   }
   PrnSel().NewDocument(3);
   for (int i = 0; i < 3; ++i) PrnSel().PrnAnteiCases.Set(i, 1);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <memory>
 #include <string>
 #include <vector>
@@ -201,6 +202,38 @@ TEST(Suryou, FormattingAndReplacement) {
   EXPECT_EQ(SuryouList.size(), 3u);  // the old rows are dropped
   EXPECT_EQ(SuryouList[0].Suryou, "12.35");
   EXPECT_EQ(SuryouList[2].Suryou, "24.69");  // both end sections: 24.692
+}
+
+// Dimensions no wall has (a file edited by hand): each quantity is digits or
+// "-----", never "inf", "nan" or hundreds of digits.
+TEST(Suryou, DimensionsBeyondAnyWallShowDashes) {
+  struct Case {
+    const char* name;
+    double value;
+    std::vector<Row> rows;
+  } cases[] = {
+      {"1e300", 1e300,
+       {{"コンクリート量", "m3", "-----"}, {"型　枠", "m2", "-----"},
+        {"端型枠(断面)", "m2", "-----"}}},
+      {"infinity", std::numeric_limits<double>::infinity(),
+       {{"コンクリート量", "m3", "-----"}, {"型　枠", "m2", "-----"},
+        {"端型枠(断面)", "m2", "-----"}}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto d = Gravity();
+    d->GrwB = c.value;  // base width, and so the area and the back run
+    CalcSuryou(*d);
+    ExpectRows(c.rows);
+  }
+  // A length of NaN: the rows over the length have no value.
+  auto d = Gravity();
+  d->WallL = std::numeric_limits<double>::quiet_NaN();
+  CalcSuryou(*d);
+  ASSERT_EQ(SuryouCnt, 3);
+  EXPECT_EQ(SuryouList[0].Suryou, "-----");
+  EXPECT_EQ(SuryouList[1].Suryou, "-----");
+  EXPECT_EQ(SuryouList[2].Suryou, "12.30");  // both end sections, 2 x 6.15, need no length
 }
 
 }  // namespace

@@ -15,11 +15,13 @@
 #include "calc/stability/finite_results.h"
 #include "calc/stability/stability_status.h"
 #include "document/ant_res.h"
+#include "document/data_state.h"
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/weight.h"
 #include "calc/run/run_fixtures.h"
 
 namespace norva {
@@ -43,8 +45,32 @@ std::unique_ptr<CDocument> MixedWall(double upperH) {
   return d;
 }
 
-// Every number of every result record of the document is finite.
+// Every number of a stored polygon is finite.
+void ExpectFinitePolygon(const std::shared_ptr<CWeight>& w, const std::string& slot) {
+  if (!w) return;
+  SCOPED_TRACE(slot);
+  EXPECT_TRUE(std::isfinite(w->Kh()) && std::isfinite(w->Gam()));
+  for (int32_t i = 0; i < w->nPoint(); ++i)
+    EXPECT_TRUE(std::isfinite(w->X(i)) && std::isfinite(w->Y(i))) << "point " << i;
+}
+
+// Every number of every result record and of every stored polygon of the
+// document is finite.
 void ExpectNothingNonFinite(CDocument& doc) {
+  for (int i = 0; i < 2; ++i) {
+    const std::string n = std::to_string(i);
+    ExpectFinitePolygon(doc.KutaiW1(i), "KutaiW1 " + n);
+    ExpectFinitePolygon(doc.KutaiW2(i), "KutaiW2 " + n);
+    ExpectFinitePolygon(doc.Furyoku1(i), "Furyoku1 " + n);
+    ExpectFinitePolygon(doc.Furyoku2(i), "Furyoku2 " + n);
+    ExpectFinitePolygon(doc.FuryokuS(i), "FuryokuS " + n);
+    for (int j = 0; j < 2; ++j) {
+      const std::string m = n + " " + std::to_string(j);
+      ExpectFinitePolygon(doc.SoilW1(i, j), "SoilW1 " + m);
+      ExpectFinitePolygon(doc.SoilW2(i, j), "SoilW2 " + m);
+      ExpectFinitePolygon(doc.SoilWS(i, j), "SoilWS " + m);
+    }
+  }
   const int parts = doc.WallType() == 3 ? 2 : 1;
   for (int part = 0; part < parts; ++part) {
     for (int c = 0; c < doc.nCase(); ++c) {
@@ -130,6 +156,21 @@ TEST(CalcAnteiExtremes, EachCaseEndsFiniteOrNotComputableWithItsReason) {
          auto d = GravityWall(true);
          d->WallH = kHuge;
          d->GrwB = d->GrwB2 = kHuge;
+         return d;
+       },
+       nullptr},
+      {"every width of the gravity wall 1e308: the corners overflow",
+       [] {
+         auto d = GravityWall(true);
+         d->GrwB = d->GrwB1 = d->GrwB2 = d->GrwB4 = 1e308;
+         d->SetSoilFH(0, 0.5);
+         return d;
+       },
+       nullptr},
+      {"block wall every size 1e308",
+       [] {
+         auto d = BlockWall();
+         d->WallH = d->BlkT = d->BlkB = d->BlkB1 = 1e308;
          return d;
        },
        nullptr},
@@ -284,6 +325,98 @@ TEST(CalcAnteiExtremes, TheEccentricityLimitAloneIsMissingForATinyDivisor) {
   EXPECT_TRUE(IsNullValue(r.Ea));
   // The rest is the wall of the hand calculation: E = 2/2 - D, D = 0.803674491.
   EXPECT_NEAR(r.E, 0.196325509, 1e-8);
+}
+
+// A case factor that cannot judge the case (blank, null, negative, NaN) is
+// no value the calculation can judge by: that case is refused with the
+// reason naming it, the other case is computed as usual.
+TEST(CalcAnteiExtremes, ACaseWithAFactorThatCannotJudgeItIsRefused) {
+  struct Row {
+    const char* name;
+    std::function<void(CDocument&, CKajyuCase&)> change;
+    const char* factor;
+  } rows[] = {
+      {"sliding factor blank", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = kNullBox; },
+       "滑動安全率"},
+      {"sliding factor negative", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = -1.2; },
+       "滑動安全率"},
+      {"divisor null", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = kNullDouble; },
+       "許容偏心量 B/n の n"},
+      {"divisor NaN",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 2;
+         k.Ea = std::numeric_limits<double>::quiet_NaN();
+       },
+       "許容偏心量 B/n の n"},
+      {"overturning factor 0", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.FsTentou = 0; },
+       "転倒安全率"},
+      {"bearing premium blank with Qa entered",
+       [](CDocument& d, CKajyuCase& k) {
+         d.Sisin = 2;
+         k.QaPremium = kNullBox;
+       },
+       "許容支持力度割増"},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    ScopedTempDir tmp;
+    ScopedMessages msg;
+    auto d = GravityWall(true);
+    x.change(*d, *d->pCase(1));
+    std::vector<CaseFailure> failures;
+    CalcAntei(*d, 0, 0, nullptr, &failures);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0].caseIndex, 1);
+    ASSERT_EQ(failures[0].reasons.size(), 1u);
+    EXPECT_EQ(failures[0].reasons[0], CaseFactorProblem(*d, 1));
+    EXPECT_NE(failures[0].reasons[0].find(std::string("荷重ケース2「地震時」の") + x.factor),
+              std::string::npos);
+    ASSERT_EQ(msg.rec.texts.size(), 1u);
+    EXPECT_NE(msg.rec.texts[0].find(x.factor), std::string::npos);
+    const CAntRes& refused = *d->AntRes(0, 1);
+    for (double v : {refused.SgmV, refused.E, refused.Fm, refused.Qmax, refused.Fs})
+      EXPECT_EQ(v, kNullBox);
+    const CAntRes& computed = *d->AntRes(0, 0);
+    for (double v : {computed.SgmV, computed.E, computed.Qmax, computed.Fs})
+      EXPECT_FALSE(IsNullValue(v));
+    ExpectNothingNonFinite(*d);
+  }
+}
+
+// A polygon with a NaN or an infinity becomes one no sum can be formed from
+// (its points kNullBox, its area NaN), never one of some finite weight; a
+// finite polygon is left as it is.
+TEST(ClearNonFinitePolygons, NullsThePolygonsThatAreNotFinite) {
+  auto square = [](double corner) {
+    auto w = std::make_shared<CWeight>();
+    w->SetnPoint(4);
+    const double xs[] = {0, 0, 1, corner}, ys[] = {0, 1, 1, 0};
+    for (int i = 0; i < 4; ++i) {
+      w->SetX(i, xs[i]);
+      w->SetY(i, ys[i]);
+    }
+    w->SetGam(23);
+    return w;
+  };
+  CDocument doc;
+  const auto finite = square(1);
+  doc.SetKutaiW1(0, finite);
+  doc.SetKutaiW1(1, square(std::numeric_limits<double>::infinity()));
+  doc.SetSoilWS(1, 1, square(std::numeric_limits<double>::quiet_NaN()));
+  ClearNonFinitePolygons(doc);
+  EXPECT_EQ(doc.KutaiW1(0), finite);
+  EXPECT_DOUBLE_EQ(doc.KutaiW1(0)->A(), 1.0);  // a clockwise unit square
+  for (const auto& w : {doc.KutaiW1(1), doc.SoilWS(1, 1)}) {
+    ASSERT_TRUE(w);
+    ASSERT_EQ(w->nPoint(), 4);
+    for (int i = 0; i < 4; ++i) {
+      EXPECT_EQ(w->X(i), kNullBox);
+      EXPECT_EQ(w->Y(i), kNullBox);
+    }
+    EXPECT_TRUE(std::isnan(w->A()));
+    EXPECT_FALSE(std::isfinite(w->w()));
+  }
+  ExpectNothingNonFinite(doc);
 }
 
 TEST(ClearNonFinite, ReplacesEveryKindOfMemberAndNamesTheFirst) {

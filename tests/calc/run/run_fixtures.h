@@ -52,6 +52,8 @@ inline std::unique_ptr<CDocument> GravityWall(bool seismic) {
   test::SetReferenceCases(*d, seismic);
   d->pCase(0)->QuPremium = 3;
   if (seismic) d->pCase(1)->QuPremium = 2;
+  d->pCase(0)->QaPremium = 1;
+  if (seismic) d->pCase(1)->QaPremium = 1.5;
   return d;
 }
 

@@ -240,6 +240,39 @@ TEST(SheetOutput, RefusesCodesOutsideTheListsBeforeDrawing) {
   }
 }
 
+// Margins read from a file may be anything: the frame and the title block
+// (100 x 60 mm) must stay on the paper. A4 is 297 x 210 mm.
+TEST(SheetOutput, RefusesMarginsThatPutTheFrameOffThePaper) {
+  struct Row {
+    const char* name;
+    int16_t left, right, top, bottom;
+    bool refused;
+  } rows[] = {
+      {"negative bottom", 20, 20, 20, -1, true},
+      {"negative left", -5, 20, 20, 20, true},
+      {"left and right leave exactly the title column", 100, 97, 20, 20, false},
+      {"one millimetre more", 101, 97, 20, 20, true},
+      {"top and bottom leave exactly the title block", 20, 20, 75, 75, false},
+      {"999 at the top", 20, 20, 999, 0, true},
+      {"zero margins", 0, 0, 0, 0, false},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument d;
+    sheet_test::GravityWall(d);
+    d.Sheet = 4;
+    d.DrwScale = 6;
+    const int16_t m[4] = {r.left, r.right, r.top, r.bottom};
+    for (int i = 0; i < 4; ++i) d.SetMargin(i, m[i]);
+    EXPECT_EQ(SheetInputError(d), r.refused ? kSheetMarginsOff : "");
+    RecordingTarget page;
+    if (r.refused) {
+      EXPECT_THROW(SkzOutput(0, d, page), std::invalid_argument);
+      EXPECT_TRUE(page.calls.empty());
+    }
+  }
+}
+
 TEST(SheetOutput, RefusesAWallWithDimensionsNeverEntered) {
   struct Row {
     const char* name;
@@ -285,6 +318,88 @@ TEST(SheetOutput, RefusesAWallWithDimensionsNeverEntered) {
   d.KisoH2 = kNullDouble;
   d.KisoB = kNullDouble;
   EXPECT_EQ(SheetInputError(d), "");
+}
+
+// A section whose figure has a NaN or an infinity (sizes that overflow on
+// the sheet) is refused with its message before anything
+// is drawn, as the screens refuse to draw it.
+TEST(SheetOutput, RefusesASectionItCannotComputeFinitely) {
+  struct Row {
+    const char* name;
+    void (*make)(CDocument&);
+  } rows[] = {
+      {"block wall 1e307 high: 2e308 mm on the sheet",
+       [](CDocument& d) {
+         sheet_test::BlockWallNoFooting(d);
+         d.WallH = 1e307;
+       }},
+      {"gravity wall widths of 1e308",
+       [](CDocument& d) {
+         sheet_test::GravityWall(d);
+         d.GrwB = d.GrwB1 = d.GrwB2 = d.GrwB4 = 1e308;
+       }},
+      {"leaning wall 1e308 wide",
+       [](CDocument& d) {
+         sheet_test::LeaningWall(d);
+         d.MtwB1 = d.MtwB3 = 1e308;
+       }},
+      {"mixed wall blocks 1e308 thick",
+       [](CDocument& d) {
+         sheet_test::MixedWall(d);
+         d.BlkT = d.BlkDeltT1 = d.BlkDeltT2 = 1e308;
+       }},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument d;
+    r.make(d);
+    EXPECT_EQ(SheetInputError(d), kSheetNotFinite);
+    for (int16_t mode : {0, 1}) {
+      RecordingTarget target(mode == 1);
+      try {
+        SkzOutput(mode, d, target);
+        ADD_FAILURE() << "no error";
+      } catch (const std::invalid_argument& e) {
+        EXPECT_STREQ(e.what(), kSheetNotFinite);
+      }
+      EXPECT_TRUE(target.calls.empty());
+      EXPECT_TRUE(target.lines.empty());
+    }
+  }
+}
+
+// Gravity wall of 3.0 + 0.3 of layers, 2.2 wide with the projections: the
+// figure is (2.2 k + 59) x (3.3 k + 45) mm at k mm a metre. A4 with margins
+// of 20 leaves 297 - 40 - 100 = 157 x 210 - 40 = 170 mm beside the title
+// column: 1:10 gives 279 x 375, 1:20 169 x 210, 1:30 132.3 x 155 (fits).
+TEST(SheetFit, TheLargestScaleThatFitsThePaper) {
+  CDocument d;
+  sheet_test::GravityWall(d);
+  d.Sheet = 4;
+  for (int i = 0; i < 4; ++i) d.SetMargin(i, 20);
+  const bool fits[7] = {false, false, true, true, true, true, true};
+  for (int16_t code = 0; code < 7; ++code) {
+    SCOPED_TRACE(code);
+    EXPECT_EQ(SheetFigureFits(d, code), fits[code]);
+  }
+  EXPECT_EQ(LargestFittingScale(d), 2);
+  d.DrwScale = 0;
+  EXPECT_EQ(SheetFitProblem(d),
+            "縮尺 1:10 では図が用紙（A4）に収まりません。\n"
+            "この用紙に収まる最大の縮尺は 1:30 です。");
+  d.DrwScale = 2;
+  EXPECT_EQ(SheetFitProblem(d), "");
+  // 2.2 x 5 + 59 = 70 mm wide at 1:200; side margins of 70 leave
+  // 297 - 140 - 100 = 57 mm: no scale fits.
+  d.SetMargin(0, 70);
+  d.SetMargin(1, 70);
+  EXPECT_EQ(LargestFittingScale(d), -1);
+  EXPECT_EQ(SheetFitProblem(d),
+            "縮尺 1:30 では図が用紙（A4）に収まりません。\n"
+            "どの縮尺でも収まりません。用紙を大きくするか、余白を小さくしてください。");
+  // A sheet that cannot be drawn at all is named by the preview, not here.
+  d.WallH = kNullDouble;
+  EXPECT_EQ(SheetFitProblem(d), "");
 }
 
 TEST(SheetOutput, DriverOrderAndAFreshStateForEverySheet) {

@@ -10,6 +10,7 @@
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 #include "drawing/base/canvas.h"
 #include "platform/canvas/canvas_render.h"
@@ -98,6 +99,36 @@ TEST_F(CanvasTest, RecordKeepsCurrentPointAndClearEmptiesIt) {
   c.Clear();
   EXPECT_TRUE(c.Ops().empty());
   EXPECT_EQ(c.CurrentX(), 0);
+}
+
+// A figure that could not compute a point draws nothing there: no output
+// (screen, PDF, SVG) ever receives a NaN or an infinity.
+TEST_F(CanvasTest, CallsWithAValueThatIsNotFiniteAreNotRecorded) {
+  const double nan = std::nan("");
+  const double inf = INFINITY;
+  struct Case {
+    const char* name;
+    std::function<void(Canvas&)> draw;
+  } cases[] = {
+      {"line to NaN", [&](Canvas& c) { c.DrawLine(0, 0, nan, 1); }},
+      {"line from infinity", [&](Canvas& c) { c.DrawLine(-inf, 0, 1, 1); }},
+      {"polyline with one NaN point", [&](Canvas& c) { c.PolyLine({{0, 0}, {1, nan}, {2, 2}}); }},
+      {"polygon with an infinite point", [&](Canvas& c) { c.Polygon({{0, 0}, {inf, 1}, {2, 2}}); }},
+      {"rectangle", [&](Canvas& c) { c.DrawRectangle(0, nan, 1, 1); }},
+      {"circle of infinite radius", [&](Canvas& c) { c.DrawCircle(1, 1, inf); }},
+      {"arc to a NaN angle", [&](Canvas& c) { c.DrawArc(1, 1, 1, 0, nan); }},
+      {"text at NaN", [&](Canvas& c) { c.DrawText(nan, 5, "a"); }},
+  };
+  for (const Case& k : cases) {
+    SCOPED_TRACE(k.name);
+    Canvas c;
+    k.draw(c);
+    EXPECT_TRUE(c.Ops().empty());
+    // What is finite around it is drawn as before.
+    c.DrawLine(0, 0, 1e300, -1e300);
+    c.DrawText(1, 2, "b");
+    EXPECT_EQ(c.Ops().size(), 2u);
+  }
 }
 
 TEST_F(CanvasTest, ACopyDoesNotNotifyTheOriginalsOwner) {

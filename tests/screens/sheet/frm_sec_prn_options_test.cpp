@@ -281,6 +281,57 @@ TEST_F(SheetOptions, EnterInABoxClosesWithItsValueWritten) {
   EXPECT_EQ(d.Margin(3), 25);
 }
 
+// Gravity wall 3.3 m high with its layers, 2.2 m wide: on A4 with margins of
+// 20 mm the figure fits at 1:30 and not at 1:10 (279 x 375 mm against 157 x
+// 170 beside the title column). OK then names the largest scale that fits
+// and the preview does not open; a scale that fits closes the dialog.
+TEST_F(SheetOptions, OkOnAFigureLargerThanThePaperNamesTheScaleThatFits) {
+  CDocument d;
+  d.SetWallType(1);
+  d.WallH = 3.0;
+  d.GrwB = 2.0;
+  d.GrwB1 = 0.6;
+  d.GrwB2 = 0.5;
+  d.GrwB4 = 0.3;
+  d.GrwH1 = 0.5;
+  d.nKeisya = 1;
+  d.KeisyaH = 0;
+  d.Tokki = 0;
+  d.KisoH1 = 0.1;
+  d.KisoH2 = 0.2;
+  d.KisoB = 0.1;
+  d.Mizunuki = 0;
+  d.Suryou = 1;
+  d.Sheet = 4;
+  d.DrwScale = 0;
+  for (int i = 0; i < 4; ++i) d.SetMargin(i, 20);
+  RecordingSink sink;
+  frmSecPrnOptions f;
+  f.SetDoc(&d);
+  f.SetDrawingOptionsEnabled(true);
+  f.show();
+  f.cmdOK->click();
+  ASSERT_EQ(sink.shown.size(), 1u);
+  EXPECT_EQ(sink.shown[0],
+            "縮尺 1:10 では図が用紙（A4）に収まりません。\nこの用紙に収まる最大の縮尺は 1:30 です。");
+  EXPECT_TRUE(f.isVisible());
+  EXPECT_EQ(f.nEndState, 0);
+  f.optScale->Item(2)->click();
+  f.cmdOK->click();
+  EXPECT_EQ(sink.shown.size(), 1u);
+  EXPECT_FALSE(f.isVisible());
+  EXPECT_EQ(f.nEndState, 1);
+  // The quantity table's road draws no sheet: OK closes whatever the scale.
+  d.DrwScale = 0;
+  frmSecPrnOptions q;
+  q.SetDoc(&d);
+  q.SetDrawingOptionsEnabled(false);
+  q.show();
+  q.cmdOK->click();
+  EXPECT_EQ(q.nEndState, 1);
+  EXPECT_EQ(sink.shown.size(), 1u);
+}
+
 TEST_F(SheetOptions, QuantityTableRoadDisablesTheDrawingOptions) {
   CDocument d;
   Options(d);
