@@ -1,6 +1,7 @@
 #include "report/driver/report_writers.h"
 
 #include "report/bearing/bearing_writers.h"
+#include "report/bearing/siji_writers.h"
 #include "report/conditions/prn_jyouken.h"
 #include "report/stability/stability_writers.h"
 
@@ -16,6 +17,7 @@ void RegisterReportWriters() {
   RegisterConditionsWriters();
   RegisterStabilityWriters();
   RegisterBearingWriters();
+  RegisterSijiWriters();
 }
 
 }  // namespace norva
