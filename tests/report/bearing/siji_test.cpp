@@ -98,6 +98,65 @@ TEST(SijiGolden, ResidentialCaseBeyondPhiWithNegativeBeta) {
                          test::BearingGolden("siji_residential_case.prn"));
 }
 
+// Road earthworks, resultant behind the middle (e = −0.25 on B 2.0): B' = 2.0 −
+// 2×0.25 = 1.5 as the calculation takes it; α = 1 + 0.3×1.5/10 = 1.045,
+// β = 1 − 0.4×0.15 = 0.94, κ = 1 + 0.3×0.5/1.5 = 1.1; c* = 1 (c 10),
+// q* = 1 (q 8.5), B* = 1.5: Sr = 1.5^(−1/3) = 0.8736; θ = atan(20/100) =
+// 0.1974 rad; the judgment ΣV/B' = 100/1.5 = 66.67 is the stored Qmax.
+TEST(SijiGolden, RoadEarthworksCaseWithTheResultantBehindTheMiddle) {
+  auto doc = test::BearingDoc(1, 2, {"常"});
+  SetGround(*doc);
+  doc->WallL = 10;
+  doc->pCase(0)->QuPremium = 3;
+  CAntRes& r = *doc->AntRes(0, 0);
+  test::SetResultant(r, 100, 2.0, -0.25);
+  r.SgmH = 20;
+  r.Nc = 20;
+  r.Nq = 10;
+  r.Ng = 5;
+  r.Alpha = 1.045;
+  r.Beta = 0.94;
+  r.Kappa = 1.1;
+  r.Sc = 1;
+  r.Sq = 1;
+  r.Sg = std::pow(1.5, -1.0 / 3.0);
+  r.Q = 8.5;
+  r.Qa = 150;
+  r.Qmax = 100 / 1.5;
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) { PrnSijiQaCase(f, *doc, 0); }),
+                         test::BearingGolden("siji_road_case_heel.prn"));
+}
+
+// Large block: Qmax 80, Qmin 40 on B 2.0: eB = |40×(2/6)/120| = 0.111,
+// B' = 1.778; Q_H = −Qh = 24 over Qv 120: θ = 0.1974 rad; ω 1 rad with
+// φ 30° (0.5236): λ = 3π/4 + 0.2618 − 1 = 1.6180, ρ = 1.0472, Ψ = 2.0944,
+// ε = π − 2.0472 = 1.0944, ζ = 0.5236; F = 500×1.778/120 = 7.41 ≧ 3.
+TEST(SijiGolden, LargeBlockCase) {
+  auto doc = test::BearingDoc(1, 3, {"常"});
+  SetGround(*doc);
+  doc->WallL = 10;
+  CAntRes& r = *doc->AntRes(0, 0);
+  const double Bd = 2.0 - 2 * (40.0 * (2.0 / 6) / 120);
+  r.Breadth = 2.0;
+  r.Qmax = 80;
+  r.Qmin = 40;
+  r.Qv = 120;
+  r.Qh = -24;
+  r.SijiOmg = 1.0;
+  r.Nc = 30;
+  r.Nq = 18;
+  r.Ng = 15;
+  r.Alpha = 1 + 0.3 * Bd / 10;
+  r.Beta = 1 - 0.4 * Bd / 10;
+  r.Kappa = 1 + 0.3 * 0.5 / Bd;
+  r.Q = 8.5;
+  r.Qu = 500;
+  r.fB = 500 * Bd / 120;
+  r.Fba = 3;
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) { PrnSijiFsCase(f, *doc, 0); }),
+                         test::BearingGolden("siji_large_block_case.prn"));
+}
+
 // ---- Factor tables ---------------------------------------------------------------
 
 // Every cell of the three farm-road charts is the chart's, blanks and dashes
