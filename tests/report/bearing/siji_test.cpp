@@ -157,6 +157,68 @@ TEST(SijiGolden, LargeBlockCase) {
                          test::BearingGolden("siji_large_block_case.prn"));
 }
 
+// Canal gravity wall, μ 0.5, B 2.0, φ 30:
+//   1. wind only (safety factor 1.5, no special case): 2/3 with η = 1.0;
+//      tanθ 0.2: θ = 11.31°, ic = (1 − 11.31/90)² = 0.764, iγ = (1 − 11.31/30)² = 0.388
+//   2. earthquake, tanθ 0.6 > μ: θ = atan 0.5 = 26.57°, ic = 0.497,
+//      iγ = (1 − 26.57/30)² = 0.013, η = 2^(−1/3) = 0.794
+//   3. long term, vertical load: 1/3, θ = 0, every factor 1
+TEST(SijiGolden, CanalGravityCases) {
+  auto doc = test::BearingDoc(1, 5, {"風", "地震", "常"});
+  SetGround(*doc);
+  doc->Myu = 0.5;
+  doc->ChkSlide = 1;
+  struct Row {
+    double H, premium, theta, qa;
+    int16_t quake;
+  } const rows[] = {{20, 1.5, std::atan(0.2), 250, 0},
+                    {60, 1.5, std::atan(0.5), 180, 1},
+                    {0, 3, 0, 100, 0}};
+  for (int32_t i = 0; i < 3; ++i) {
+    const Row& x = rows[i];
+    doc->pCase(i)->QuPremium = x.premium;
+    doc->pCase(i)->nQuake = x.quake;
+    CAntRes& r = *doc->AntRes(0, i);
+    test::SetResultant(r, 100, 2.0, 0.1);
+    r.SgmH = x.H;
+    const double deg = x.theta * 45 / std::atan(1.0);
+    r.Sc = r.Sq = (1 - deg / 90) * (1 - deg / 90);
+    r.Sg = (1 - deg / 30) * (1 - deg / 30);
+    r.Eta = x.quake ? std::pow(2.0, -1.0 / 3.0) : 1.0;
+    r.Nc = 30.1;
+    r.Nq = 18.4;
+    r.Ng = 15.7;
+    r.Alpha = 1;
+    r.Beta = 0.5;
+    r.Q = 8.5;
+    r.Qa = x.qa;
+  }
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) {
+                           for (int32_t i = 0; i < 3; ++i) PrnSijiCase(f, *doc, i);
+                         }),
+                         test::BearingGolden("siji_canal_cases.prn"));
+}
+
+// Farm roads, ΣH −10 over ΣV 100: tanθ −0.10, θ = −5.7° (signed); then a
+// block masonry wall with θ = 0; both with the safety factor 3.
+TEST(SijiGolden, FarmRoadGravityAndBlockMasonry) {
+  std::string all;
+  for (int32_t wallType : {1, 0}) {
+    auto doc = test::BearingDoc(wallType, 0, {"常"});
+    SetGround(*doc);
+    doc->pCase(0)->QuPremium = 3;
+    CAntRes& r = *doc->AntRes(0, 0);
+    test::SetResultant(r, 100, 2.0, 0.1);
+    r.SgmH = -10;
+    r.Nc = 30.1;
+    r.Nq = 18.4;
+    r.Ng = 15.3;
+    r.Qa = 123.456;
+    all += test::Markup([&](PrnFile& f) { PrnSijiCase(f, *doc, 0); });
+  }
+  test::ExpectSameMarkup(all, test::BearingGolden("siji_farm_cases.prn"));
+}
+
 // ---- Factor tables ---------------------------------------------------------------
 
 // Every cell of the three farm-road charts is the chart's, blanks and dashes
