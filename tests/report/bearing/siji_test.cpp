@@ -219,6 +219,77 @@ TEST(SijiGolden, FarmRoadGravityAndBlockMasonry) {
   test::ExpectSameMarkup(all, test::BearingGolden("siji_farm_cases.prn"));
 }
 
+// Method texts: road earthworks for a gravity wall (the effective width in
+// one form for either sign of e, no velocity field: the factors come from
+// the charts), and the large-block text of a mixed wall one level deeper,
+// with the closed forms of the ω search; block masonry checks 1.2ΣV/B.
+TEST(SijiGolden, MethodTexts) {
+  auto road = test::BearingDoc(1, 2, {});
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) { PrnSijiQa(f, *road); }),
+                         test::BearingGolden("siji_road_method.prn"));
+  auto big = test::BearingDoc(3, 3, {});
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) { PrnSijiFs(f, *big); }),
+                         test::BearingGolden("siji_large_block_method_mixed.prn"));
+  auto block = test::BearingDoc(0, 2, {});
+  const std::string text = Utf8([&](PrnFile& f) { PrnSijiQa(f, *block); });
+  EXPECT_NE(text.find("\r\n　<math><box>1.2ΣV<over>B</box> &sp;≦&sp; q_a_</math>\r\n"),
+            std::string::npos);
+  EXPECT_EQ(text.find("<box>ΣV<over>B'</box>"), std::string::npos);
+}
+
+// Degenerate cases print blanks instead of dividing by zero: ΣV = 0 and
+// L = 0 (residential, canal, farm road, road), qmax + qmin = 0 and Qv = 0
+// (large block), and a missing safety factor.
+TEST(SijiEdges, NothingDividesByZero) {
+  struct Row {
+    const char* name;
+    int32_t sisin;
+    const char* blank;  // a line that must print its value as "-----"
+  } const rows[] = {
+      {"residential", 4, "tanθ = ΣH/ΣV = 10.00/0.00 = -----"},
+      {"canal", 5, "tanθ = H/V = 10.00/0.00 = -----"},
+      {"farm road", 0, "tanθ=ΣH/ΣV=10.00/0.00=-----"},
+      {"road earthworks", 2, "tan^-1^(10.00/ 0.00)=  -----"},
+      {"large block", 3, "tan^-1^(-----/ 0.00)=  -----"},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    auto doc = test::BearingDoc(1, x.sisin, {"常"});
+    SetGround(*doc);
+    doc->WallL = 0;
+    doc->pCase(0)->QuPremium = 0;
+    CAntRes& r = *doc->AntRes(0, 0);
+    test::SetResultant(r, 0, 2.0, 0.1);
+    r.SgmH = 10;
+    r.Qh = kNullBox;
+    std::string text;
+    EXPECT_NO_THROW(text = Utf8([&](PrnFile& f) {
+                      PrnSijiCase(f, *doc, 0);
+                      PrnSijiQaCase(f, *doc, 0);
+                      PrnSijiFsCase(f, *doc, 0);
+                    }));
+    EXPECT_NE(text.find(x.blank), std::string::npos) << text;
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+  }
+  // Residential land with φ = 0: θ' = 0, ic = iq = 1, no iγ formula; the
+  // factor of a small design (safety factor 1) reads 3/3.
+  auto doc = test::BearingDoc(1, 4, {"常"});
+  SetGround(*doc);
+  doc->SijiFai = 0;
+  doc->pCase(0)->QuPremium = 1;
+  CAntRes& r = *doc->AntRes(0, 0);
+  test::SetResultant(r, 100, 2.0, 0.1);
+  r.SgmH = 10;
+  r.Sc = r.Sq = 1;
+  const std::string text = Utf8([&](PrnFile& f) { PrnSijiCase(f, *doc, 0); });
+  EXPECT_NE(text.find("<box>3<over>3</box>･(i_c_"), std::string::npos) << text;
+  EXPECT_NE(text.find("= (1.0-0.0/90)<sup>2</sup> = 1.00\r\n　　　　i<sub>r</sub> = 0.00\r\n"),
+            std::string::npos)
+      << text;
+  EXPECT_NE(text.find("＞　φ=0.0　→　θ = 0.0とする。"), std::string::npos);
+}
+
 // ---- Factor tables ---------------------------------------------------------------
 
 // Every cell of the three farm-road charts is the chart's, blanks and dashes
