@@ -1,6 +1,7 @@
 // RegisterReportWriters (declared in report/driver/report_writers.h) lives
 // above the chapter folders, so the driver includes no chapter.
 #include "report/bearing/bearing_writers.h"
+#include "report/bearing/siji_writers.h"
 #include "report/conditions/prn_jyouken.h"
 #include "report/driver/report_writers.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
@@ -18,6 +19,7 @@ void RegisterReportWriters() {
   RegisterEarthPressureWriters();
   RegisterBearingWriters();
   RegisterMemberWriters();
+  RegisterSijiWriters();
 }
 
 }  // namespace norva

@@ -181,6 +181,11 @@ double InterpTable(double x, std::span<const double> abscissae,
   return values[n - 1];
 }
 
+std::span<const double> GetTablePhis(int32_t guideline) {
+  if (guideline == 5) return kPhi13;
+  return kPhi10;
+}
+
 double GetNcTable(int32_t guideline, double phi) {
   if (guideline == 4) return InterpTable(phi, kPhi10, kResNc);
   if (guideline == 5) return InterpTable(phi, kPhi13, kCanNc);

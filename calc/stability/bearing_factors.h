@@ -21,6 +21,9 @@ double InterpTable(double x, std::span<const double> abscissae,
 double GetNcTable(int32_t guideline, double phi);
 double GetNqTable(int32_t guideline, double phi);
 double GetNgTable(int32_t guideline, double phi);
+// The phi rows (degrees, ascending) of the table of a guideline code, for
+// printing the table the interpolation reads.
+std::span<const double> GetTablePhis(int32_t guideline);
 
 // Farm-road chart: kind 0 Nc, 1 Nq, 2 Ngamma; theta in radians, phi in
 // degrees on a 5-degree row (the caller interpolates between rows).

@@ -35,7 +35,22 @@ struct Design {
   const char* sample;
   const char* picture;  // a text of the method that goes with the picture, or ""
   void (*setUp)(CDocument&);
+  // The heading of the allowable bearing capacity and the mask its stored
+  // Qa is printed with, or "" when the design derives none.
+  const char* qaTitle = "";
+  const char* qaMask = "";
 };
+
+void ComputedBearing(CDocument& d, int32_t sisin) {
+  d.Sisin = sisin;
+  d.nQa = 0;
+  d.SijiFai = 30;
+  d.SijiC = 10;
+  d.SijiGam1 = 18;
+  d.SijiGam2 = 17;
+  d.Df = 0.5;
+  d.Dfd = 0.5;
+}
 
 const Design kDesigns[] = {
     {"residential", "block_masonry", "", [](CDocument&) {}},
@@ -53,6 +68,12 @@ const Design kDesigns[] = {
        d.MtwB2 = 2.0;
        d.MtwB3 = 1.5;
      }},
+    {"canal_bearing", "gravity", "", [](CDocument& d) { ComputedBearing(d, 5); }, "許容支持力度",
+     "#.##"},
+    {"residential_bearing", "gravity", "", [](CDocument& d) { ComputedBearing(d, 4); },
+     "許容地盤支持力度", "#.#"},
+    {"road_bearing", "gravity", "", [](CDocument& d) { ComputedBearing(d, 2); },
+     "許容鉛直支持力度", "###.##"},
 };
 
 void PrintTo(const Design& s, std::ostream* os) { *os << s.name; }
@@ -98,6 +119,12 @@ TEST_P(BearingReader, SectionsReadBackFromPdfAndRtf) {
   for (int i = 0; i < doc->nCase(); ++i) {
     const double Fs = doc->AntRes(part, i)->Fs;
     if (Fs != kSlideNoForce) wanted.push_back("=" + Squeezed(FillTemplate("##.##", {Fs}).text));
+  }
+  if (*s.qaTitle) {
+    wanted.push_back(s.qaTitle);
+    for (int i = 0; i < doc->nCase(); ++i) {
+      wanted.push_back(Squeezed(FillTemplate(s.qaMask, {doc->AntRes(part, i)->Qa}).text));
+    }
   }
   for (const std::string& want : wanted) {
     EXPECT_NE(squeezed.find(want), std::string::npos) << s.name << ": " << want << "\n" << text;
