@@ -31,7 +31,7 @@ class BoundBoxes {
   // names it, as a single control or through its control array).
   static NumberBox* MakeBox(const Row& row, QWidget* parent) {
     auto* box = new NumberBox(row.lo, row.hi, QString::fromUtf8(row.mask), parent);
-    box->SetTag(QString::fromUtf8(row.tag ? row.tag : ""));
+    if (row.tag != nullptr) box->SetTag(QString::fromUtf8(row.tag));
     return box;
   }
 
@@ -54,6 +54,12 @@ class BoundBoxes {
     if (e.row->set == nullptr || !NumBoxWritesBack(e.box)) return false;
     e.row->set(doc, GetNumBox(e.box));
     return true;
+  }
+
+  // WriteBack of every bound box, in the order they were bound (a dialog's
+  // apply).
+  void WriteBackAll(CDocument& doc) const {
+    for (const Entry& e : entries_) WriteBack(e, doc);
   }
 
   // The entry of the box, or of the row named `name` with that Index; null

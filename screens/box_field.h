@@ -7,7 +7,7 @@
 //
 // `get` returns kNullBox (or a value outside the range) when the member holds
 // nothing to show; a row whose `set` is null only shows a derived value and
-// writes nothing back.
+// writes nothing back. A null `tag`: the box has no hint.
 namespace norva {
 
 class CDocument;
