@@ -1,12 +1,9 @@
+// What the controls of screen 3 do. How the screen is laid out is in
+// frm_kajyu_layout.cpp.
 #include "screens/loads/frm_kajyu.h"
 
 #include <QApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QRadioButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "document/document.h"

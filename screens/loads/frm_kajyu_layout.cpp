@@ -1,5 +1,7 @@
 // How screen 3 is laid out: the load groups, the case table and the frame.
 // What the controls do is in frm_kajyu.cpp.
+#include "screens/loads/frm_kajyu.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -8,7 +10,6 @@
 #include <algorithm>
 
 #include "document/document.h"
-#include "screens/loads/frm_kajyu.h"
 #include "screens/screen_foot.h"
 
 namespace norva {

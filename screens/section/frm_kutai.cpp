@@ -1,14 +1,8 @@
+// What the controls of screen 1 do. How the screen is laid out is in
+// frm_kutai_layout.cpp.
 #include "screens/section/frm_kutai.h"
 
-#include <QApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QRadioButton>
-#include <QStackedLayout>
-#include <QVBoxLayout>
-#include <algorithm>
 #include <cmath>
-#include <tuple>
 
 #include "document/document.h"
 #include "document/document_collection.h"

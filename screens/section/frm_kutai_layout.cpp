@@ -1,3 +1,5 @@
+// How screen 1 is laid out: its pages, frames and box rows. What the
+// controls do is in frm_kutai.cpp.
 #include "screens/section/frm_kutai.h"
 
 #include <QGridLayout>
@@ -9,9 +11,6 @@
 #include <tuple>
 
 #include "screens/screen_foot.h"
-
-// How screen 1 is laid out: its pages, frames and box rows. What the
-// controls do is in frm_kutai.cpp.
 
 namespace norva {
 namespace {
