@@ -7,6 +7,7 @@
 #include <span>
 
 #include "document/ref_ini_data.h"
+#include "screens/box_field.h"
 
 namespace norva {
 
@@ -97,18 +98,8 @@ double MyuFromFaib(double faib, double myu);
 
 // ---- Number boxes of the two screens ---------------------------------------------
 
-// One number box bound to a document member: control name and Index (-1 for
-// a control that is no array member), range, display mask, hint.
-struct NumField {
-  const char* name;
-  int index;
-  double lo;
-  double hi;
-  const char* mask;
-  double (*get)(const CDocument&);
-  void (*set)(CDocument&, double);
-  const char* tag;
-};
+// One number box bound to a document member.
+using NumField = BoxField;
 
 // In the order the screen fills them.
 std::span<const NumField> KihonFields();

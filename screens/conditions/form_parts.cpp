@@ -13,6 +13,7 @@
 #include "document/document.h"
 #include "document/services.h"
 #include "platform/controls/colors.h"
+#include "screens/bound_boxes.h"
 #include "shell/command_state.h"
 #include "shell/main_window.h"
 #include "shell/qt_message_sink.h"
@@ -70,10 +71,9 @@ void TabOrderByColumns(QWidget* form, std::initializer_list<QWidget*> columns) {
 }
 
 NumberBox* MakeNumBox(const NumField& f, QWidget* parent) {
-  auto* box = new NumberBox(f.lo, f.hi, QString::fromUtf8(f.mask), parent);
+  NumberBox* box = BoundBoxes<>::MakeBox(f, parent);
   box->setObjectName(ArrayMemberName(QString::fromUtf8(f.name), f.index));
   if (f.index >= 0) box->setProperty("Index", f.index);
-  box->SetTag(QString::fromUtf8(f.tag));
   box->setMaximumWidth(110);
   return box;
 }

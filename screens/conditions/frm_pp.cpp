@@ -7,38 +7,40 @@
 #include "document/document.h"
 #include "platform/controls/control_helpers.h"
 #include "screens/conditions/form_parts.h"
+#include "screens/member_access.h"
 #include "shell/small_windows.h"
 
 namespace norva {
 
 namespace {
 
-struct InputDef {
+// An input with its caption and unit; it has no hint.
+struct PpField : BoxField {
   NumberBox* frmPp::*box;
-  const char* name;
   const char* caption;
   const char* unit;
-  const char* mask;
-  double lo, hi;
-  double CDocumentInputs::*member;
 };
 
-const InputDef kInputs[7] = {
-    {&frmPp::imnH, "imnH", "土圧が作用する高さ  Ｈ:", "(m)", "#0.000", 0.001, 99.999,
-     &CDocumentInputs::JyudoH},
-    {&frmPp::imnGam, "imnGam", "土の単位体積重量    γ:", "(kN/m3)", "#0.00", 0.01, 99.99,
-     &CDocumentInputs::JyudoGam},
-    {&frmPp::imnFai, "imnFai", "土の内部摩擦角　    φ:", "(度)", "#0.00", 0, 60,
-     &CDocumentInputs::JyudoFai},
-    {&frmPp::imnDelt, "imnDelt", "壁面摩擦角 (*1)     δ:", "(度)", "#0.00", -60, 60,
-     &CDocumentInputs::JyudoDelt},
-    {&frmPp::imnAlpha, "imnAlpha", "壁面傾斜角 (*1)     α:", "(度)", "#0.00", -60, 60,
-     &CDocumentInputs::JyudoAlp},
-    {&frmPp::imnI, "imnI", "地表面の傾斜角 (*1) ｉ:", "(度)", "#0.00", 0, 60,
-     &CDocumentInputs::JyudoI},
-    {&frmPp::imnKh, "imnKh", "設計水平震度      　kh:", "", "#0.00", 0, 60,
-     &CDocumentInputs::JyudoKh},
+#define NORVA_M(member) &GetMember<&CDocumentInputs::member>, &SetMember<&CDocumentInputs::member>
+
+const PpField kInputs[7] = {
+    {{"imnH", -1, 0.001, 99.999, "#0.000", NORVA_M(JyudoH), nullptr}, &frmPp::imnH,
+     "土圧が作用する高さ  Ｈ:", "(m)"},
+    {{"imnGam", -1, 0.01, 99.99, "#0.00", NORVA_M(JyudoGam), nullptr}, &frmPp::imnGam,
+     "土の単位体積重量    γ:", "(kN/m3)"},
+    {{"imnFai", -1, 0, 60, "#0.00", NORVA_M(JyudoFai), nullptr}, &frmPp::imnFai,
+     "土の内部摩擦角　    φ:", "(度)"},
+    {{"imnDelt", -1, -60, 60, "#0.00", NORVA_M(JyudoDelt), nullptr}, &frmPp::imnDelt,
+     "壁面摩擦角 (*1)     δ:", "(度)"},
+    {{"imnAlpha", -1, -60, 60, "#0.00", NORVA_M(JyudoAlp), nullptr}, &frmPp::imnAlpha,
+     "壁面傾斜角 (*1)     α:", "(度)"},
+    {{"imnI", -1, 0, 60, "#0.00", NORVA_M(JyudoI), nullptr}, &frmPp::imnI,
+     "地表面の傾斜角 (*1) ｉ:", "(度)"},
+    {{"imnKh", -1, 0, 60, "#0.00", NORVA_M(JyudoKh), nullptr}, &frmPp::imnKh,
+     "設計水平震度      　kh:", ""},
 };
+
+#undef NORVA_M
 
 NumberBox* CaptionBox(const QString& name, const QString& caption, double lo, double hi,
                       const QString& mask, QWidget* parent) {
@@ -57,10 +59,10 @@ frmPp::frmPp(QWidget* owner) : QDialog(owner) {
   auto* lay = new QVBoxLayout(this);
   auto* inputs = new QGridLayout;
   int row = 0;
-  for (const InputDef& s : kInputs) {
+  for (const PpField& s : kInputs) {
     NumberBox* b = CaptionBox(s.name, QString::fromUtf8(s.caption), s.lo, s.hi,
                               QString::fromUtf8(s.mask), this);
-    this->*s.box = b;
+    this->*s.box = inputs_.Bind(b, s);
     inputs->addWidget(b, row, 0);
     inputs->addWidget(new QLabel(QString::fromUtf8(s.unit), this), row, 1);
     ++row;
@@ -102,8 +104,7 @@ frmPp::frmPp(QWidget* owner) : QDialog(owner) {
   conditions::ApplyCloseStrip(this, lay, cmdApply, cmdClose);
   cmdApply->setEnabled(false);
 
-  for (const InputDef& s : kInputs)
-    connect(this->*s.box, &NumberBox::Change, this, &frmPp::CalcPp);
+  for (NumberBox* b : inputs_.Boxes()) connect(b, &NumberBox::Change, this, &frmPp::CalcPp);
   connect(cmdApply, &QPushButton::clicked, this, &frmPp::cmdApply_Click);
   connect(Command1, &QPushButton::clicked, this, &frmPp::Command1_Click);
 }
@@ -112,7 +113,7 @@ void frmPp::SetDoc(CDocument* doc) {
   doc_ = doc;
   if (doc_ == nullptr) return;
   ApplyUnitCaptions(static_cast<int16_t>(doc_->Unit), this);
-  for (const InputDef& s : kInputs) SetNumBox(this->*s.box, doc_->*s.member);
+  inputs_.Fill(*doc_);
   SetCheckValue(chkPrn, doc_->JyudoPrn);
 }
 
@@ -137,8 +138,7 @@ void frmPp::CalcPp() {
 void frmPp::cmdApply_Click() {
   if (doc_ == nullptr || !conditions::ConfirmApply()) return;
   // A box showing blank for a stored value it cannot hold keeps that value.
-  for (const InputDef& s : kInputs)
-    if (NumBoxWritesBack(this->*s.box)) doc_->*s.member = GetNumBox(this->*s.box);
+  inputs_.WriteBackAll(*doc_);
   doc_->JyudoPrn = static_cast<int16_t>(GetCheckValue(chkPrn));
   if (!result_) return;
   QWidget* form = conditions::DataFormWidget(*doc_);

@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "platform/controls/number_box.h"
+#include "screens/bound_boxes.h"
 #include "screens/conditions/conditions_tables.h"
 
 namespace norva {
@@ -50,6 +51,7 @@ class frmPp : public QDialog {
 
  private:
   CDocument* doc_ = nullptr;
+  BoundBoxes<> inputs_;  // the seven inputs, bound to the Jyudo members
   std::optional<PpResult> result_;
 };
 

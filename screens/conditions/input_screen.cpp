@@ -2,7 +2,6 @@
 
 #include <QHBoxLayout>
 #include <QVBoxLayout>
-#include <cstring>
 
 #include "document/document.h"
 #include "platform/controls/control_helpers.h"
@@ -31,25 +30,26 @@ void InputScreen::Run(const std::function<void(CDocument&)>& fn) {
 
 void InputScreen::AddFields(std::span<const NumField> fields, QWidget* parent) {
   for (const NumField& f : fields) {
-    NumberBox* box = conditions::MakeNumBox(f, parent);
-    const size_t i = bound_.size();
-    bound_.push_back({box, &f, false});
-    connect(box, &NumberBox::GotFocus, this, [this, i] {
-      bound_[i].typed = false;
-      ShowHint(imtHelp, bound_[i].box->Tag().toStdString());
+    NumberBox* box = bound_.Bind(conditions::MakeNumBox(f, parent), f);
+    const size_t i = typed_.size();
+    typed_.push_back(false);
+    connect(box, &NumberBox::GotFocus, this, [this, i, box] {
+      typed_[i] = false;
+      ShowHint(imtHelp, box->Tag().toStdString());
     });
-    connect(box, &QLineEdit::textEdited, this, [this, i] { bound_[i].typed = true; });
-    connect(box, &NumberBox::LostFocus, this, [this, i] { Leave(bound_[i]); });
+    connect(box, &QLineEdit::textEdited, this, [this, i] { typed_[i] = true; });
+    connect(box, &NumberBox::LostFocus, this, [this, i] { Leave(i); });
   }
 }
 
-void InputScreen::Leave(Bound& b) {
+void InputScreen::Leave(size_t i) {
   ShowHint(imtHelp, std::string());
   if (doc_ == nullptr) return;
   GuardedCall([&] {
-    if (NumBoxWritesBack(b.box)) b.field->set(*doc_, GetNumBox(b.box));
-    AfterLeave(*b.field, b.typed);
-    b.typed = false;
+    const auto& e = bound_.Entries()[i];
+    bound_.WriteBack(e, *doc_);
+    AfterLeave(*e.row, typed_[i]);
+    typed_[i] = false;
     SetFormState();
   });
 }
@@ -58,22 +58,12 @@ void InputScreen::AfterLeave(const NumField&, bool) {}
 
 void InputScreen::FillBoxes(const char* name) {
   if (doc_ == nullptr) return;
-  for (const Bound& b : bound_)
-    if (name == nullptr || std::strcmp(name, b.field->name) == 0)
-      SetNumBox(b.box, b.field->get(*doc_));
+  bound_.Fill(*doc_, [name](const NumField& f) { return name == nullptr || RowNamed(f, name); });
 }
 
-NumberBox* InputScreen::Box(const char* name, int index) const {
-  for (const Bound& b : bound_)
-    if (b.field->index == index && std::strcmp(name, b.field->name) == 0) return b.box;
-  return nullptr;
-}
+NumberBox* InputScreen::Box(const char* name, int index) const { return bound_.Box(name, index); }
 
-std::vector<NumberBox*> InputScreen::Boxes() const {
-  std::vector<NumberBox*> boxes;
-  for (const Bound& b : bound_) boxes.push_back(b.box);
-  return boxes;
-}
+std::vector<NumberBox*> InputScreen::Boxes() const { return bound_.Boxes(); }
 
 void InputScreen::PlaceRow(QGridLayout* grid, int row, QLabel* label, const char* box, int index,
                            QLabel* unit) {

@@ -15,6 +15,7 @@
 
 #include "platform/controls/number_box.h"
 #include "platform/controls/text_box.h"
+#include "screens/bound_boxes.h"
 #include "screens/conditions/conditions_rules.h"
 #include "shell/screen.h"
 
@@ -60,14 +61,10 @@ class InputScreen : public QWidget, public IScreen {
   CDocument* doc_ = nullptr;
 
  private:
-  struct Bound {
-    NumberBox* box;
-    const NumField* field;
-    bool typed;
-  };
-  void Leave(Bound& b);
+  void Leave(size_t i);
   int16_t no_;
-  std::vector<Bound> bound_;
+  BoundBoxes<NumField> bound_;
+  std::vector<bool> typed_;  // per bound box: typed into since entered
 };
 
 }  // namespace norva

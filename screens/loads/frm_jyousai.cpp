@@ -5,15 +5,43 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
+#include <stdexcept>
+#include <vector>
 
 #include "document/document.h"
 #include "drawing/figures/jyousai_figure.h"
 #include "platform/controls/control_helpers.h"
+#include "screens/loads/kajyu_fields.h"
 #include "screens/loads/load_calculators.h"
 #include "screens/loads/loads_rules.h"
 #include "shell/shell_state.h"
 
 namespace norva {
+namespace {
+
+// The boxes of the loads screen's four surcharges with the dialog's own
+// range and display and no hint.
+const std::vector<BoxField>& SurchargeRows() {
+  static const std::vector<BoxField> rows = [] {
+    std::vector<BoxField> out;
+    for (const KajyuField& f : KajyuFields())
+      for (const char* name : {"imnAutoMobil", "imnGunsyu", "imnSnow", "imnTakuchi"})
+        if (RowNamed(f, name))
+          out.push_back({f.name, f.index, -99999, 99999, "##0.000", f.get, f.set, nullptr});
+    return out;
+  }();
+  return rows;
+}
+
+const BoxField& SurchargeRow(const QString& name, int index) {
+  for (const BoxField& r : SurchargeRows())
+    if (r.index == index && name == QLatin1String(r.name)) return r;
+  // Every box of the dialog has its row; a missing one is a fault of this file.
+  throw std::logic_error("no surcharge row " + name.toStdString());
+}
+
+}  // namespace
+
 // One tab: its frame, option pair, optional list, three boxes and button.
 struct frmJyousai::Group {
   const char* caption;
@@ -24,7 +52,6 @@ struct frmJyousai::Group {
   const char* listCaption;
   ControlArray<NumberBox>* boxes;
   const char* boxCaptions[3];
-  double CDocumentInputs::*members[3];
   int firstUnit;
   QPushButton* button;
   void (frmJyousai::*state)();
@@ -51,19 +78,14 @@ frmJyousai::frmJyousai(QWidget* owner) : QDialog(owner) {
   // clang-format off
   const Group groups[] = {
       {"自動車荷重", &optAutoMobil, &D::nAutoMobile, &lblAutoMobil, cmbAutoMobil, "Ｔ荷重　：",
-       &imnAutoMobil, {"載荷位置：", "載荷幅　：", "荷重強度："},
-       {&D::AutoPos, &D::AutoWidth, &D::AutoLoad}, 0, nullptr, &frmJyousai::SetAutoMobilState},
+       &imnAutoMobil, {"載荷位置：", "載荷幅　：", "荷重強度："}, 0, nullptr,
+       &frmJyousai::SetAutoMobilState},
       {"群集荷重", &optGunsyu, &D::nGunsyu, &lblGunsyu, nullptr, nullptr, &imnGunsyu,
-       {"載荷位置：", "載荷幅　：", "荷重強度："},
-       {&D::GunsyuPos, &D::GunsyuWidth, &D::GunsyuLoad}, 3, cmdRefGunsyu,
-       &frmJyousai::SetGunsyuState},
+       {"載荷位置：", "載荷幅　：", "荷重強度："}, 3, cmdRefGunsyu, &frmJyousai::SetGunsyuState},
       {"雪荷重", &optSnow, &D::nSnow, &lblSnow, cmbSnow, "雪の種類：", &imnSnow,
-       {"載荷位置：", "積雪深さ：", "荷重強度："}, {&D::SnowPos, &D::SnowDepth, &D::SnowLoad}, 6,
-       nullptr, &frmJyousai::SetSnowState},
+       {"載荷位置：", "積雪深さ：", "荷重強度："}, 6, nullptr, &frmJyousai::SetSnowState},
       {"宅地荷重", &optTakuchi, &D::nTakuchi, &lblTakuchi, nullptr, nullptr, &imnTakuchi,
-       {"載荷位置：", "載荷幅　：", "荷重強度："},
-       {&D::TakuchiPos, &D::TakuchiWidth, &D::TakuchiLoad}, 9, nullptr,
-       &frmJyousai::SetTakuchiState}};
+       {"載荷位置：", "載荷幅　：", "荷重強度："}, 9, nullptr, &frmJyousai::SetTakuchiState}};
   // clang-format on
   const char* tabs[] = {"自動車", "群集", "雪", "宅地"};
   for (int i = 0; i < 4; ++i) vstLoad->addTab(BuildPage(i, groups[i]), QString::fromUtf8(tabs[i]));
@@ -104,7 +126,7 @@ frmJyousai::frmJyousai(QWidget* owner) : QDialog(owner) {
         continue;
       }
       connect(box, &NumberBox::LostFocus, this,
-              [this, box, m = g.members[i], s = g.state] { BoxLostFocus(box, m, s); });
+              [this, box, s = g.state] { BoxLostFocus(*bound_.Of(box), s); });
     }
   }
   connect(cmbAutoMobil, &QComboBox::currentIndexChanged, this, [this] { cmbAutoMobil_Click(); });
@@ -138,7 +160,8 @@ QWidget* frmJyousai::BuildPage(int page, const Group& g) {
     grid->addWidget(g.list, row++, 1, 1, 2);
   }
   for (int i = 0; i < 3; ++i, ++row) {
-    auto* box = g.boxes->Add(i, new NumberBox(-99999, 99999, "##0.000", fra));
+    const BoxField& r = SurchargeRow(g.boxes->Name(), i);
+    auto* box = g.boxes->Add(i, bound_.Bind(BoundBoxes<>::MakeBox(r, fra), r));
     box->setFixedWidth(90);
     const bool intensity = i == 2;
     auto* unit = lblUnit.Add(g.firstUnit + i,
@@ -165,14 +188,13 @@ void frmJyousai::SetDoc(CDocument* doc) {
   SetOptionIndex(optAutoMobil, d.nAutoMobile);
   // The list's Click rewrites the standard intensity of kinds 0 to 3.
   if (d.nAutoTload >= 0) SetListIndex(cmbAutoMobil, d.nAutoTload);
-  SetNumBox(imnAutoMobil[0], d.AutoPos);
-  SetNumBox(imnAutoMobil[1], d.AutoWidth);
-  SetNumBox(imnAutoMobil[2], d.AutoLoad);
+  auto boxes = [&](const char* name) {
+    bound_.Fill(d, [name](const BoxField& f) { return RowNamed(f, name); });
+  };
+  boxes("imnAutoMobil");
 
   SetOptionIndex(optGunsyu, d.nGunsyu);
-  SetNumBox(imnGunsyu[0], d.GunsyuPos);
-  SetNumBox(imnGunsyu[1], d.GunsyuWidth);
-  SetNumBox(imnGunsyu[2], d.GunsyuLoad);
+  boxes("imnGunsyu");
 
   FillListQuietly(cmbSnow, SnowKindList(d.Sisin));
   SetOptionIndex(optSnow, d.nSnow);
@@ -181,15 +203,11 @@ void frmJyousai::SetDoc(CDocument* doc) {
     SetListIndex(cmbSnow, d.nSnowType);
     gNavLock = false;
   }
-  SetNumBox(imnSnow[0], d.SnowPos);
-  SetNumBox(imnSnow[1], d.SnowDepth);
-  SetNumBox(imnSnow[2], d.SnowLoad);
+  boxes("imnSnow");
 
   ApplyTakuchiDefault(d);
   SetOptionIndex(optTakuchi, d.nTakuchi);
-  SetNumBox(imnTakuchi[0], d.TakuchiPos);
-  SetNumBox(imnTakuchi[1], d.TakuchiWidth);
-  SetNumBox(imnTakuchi[2], d.TakuchiLoad);
+  boxes("imnTakuchi");
 
   SetAutoMobilState();
   SetGunsyuState();
@@ -255,10 +273,9 @@ void frmJyousai::SetTakuchiState() {
 
 // ---- Handlers ----------------------------------------------------------------
 
-void frmJyousai::BoxLostFocus(NumberBox* box, double CDocumentInputs::*member,
-                              void (frmJyousai::*state)()) {
+void frmJyousai::BoxLostFocus(const BoundBoxes<>::Entry& b, void (frmJyousai::*state)()) {
   if (!m_cDoc) return;
-  if (NumBoxWritesBack(box)) m_cDoc->*member = GetNumBox(box);
+  bound_.WriteBack(b, *m_cDoc);
   DrawLoadDiagram();
   (this->*state)();
 }

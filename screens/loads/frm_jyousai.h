@@ -13,6 +13,7 @@
 #include "platform/controls/control_array.h"
 #include "platform/controls/number_box.h"
 #include "platform/controls/option_array.h"
+#include "screens/bound_boxes.h"
 #include "screens/loads/load_dialogs.h"
 
 namespace norva {
@@ -60,12 +61,13 @@ class frmJyousai : public QDialog {
   void SetGunsyuState();
   void SetSnowState();
   void SetTakuchiState();
-  void BoxLostFocus(NumberBox* box, double CDocumentInputs::*member, void (frmJyousai::*state)());
+  void BoxLostFocus(const BoundBoxes<>::Entry& b, void (frmJyousai::*state)());
   void imnSnow_LostFocus(int index);
   void cmbAutoMobil_Click();
   void cmbSnow_Click();
 
   CDocument* m_cDoc = nullptr;
+  BoundBoxes<> bound_;  // the twelve boxes, bound to the surcharge members
 };
 
 }  // namespace norva

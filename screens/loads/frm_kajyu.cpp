@@ -1,12 +1,9 @@
+// What the controls of screen 3 do. How the screen is laid out is in
+// frm_kajyu_layout.cpp.
 #include "screens/loads/frm_kajyu.h"
 
 #include <QApplication>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QRadioButton>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
 #include <algorithm>
 
 #include "document/document.h"
@@ -27,25 +24,20 @@ namespace {
 
 constexpr uint32_t kCaseColour = 0xC0FFFF;  // light yellow: what a case sets
 
-const char* const kWidthHintTail =
-    "の載荷幅を入力します。試行くさびの場合のみ有効です。載荷幅を無限にする場合"
-    "は\"99.999\""
-    "と入力してください。";
-
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 QWidget* Owner() { return MainWindow(); }
 
-// A list with its items and no selection: Qt would select the first item
-// and run its Click handler; the fill selects the stored one.
-void FillList(QComboBox* list, const std::vector<std::string>& items) {
+}  // namespace
+
+// Qt would select the first item and run its Click handler; the fill selects
+// the stored one.
+void frmKajyu::FillList(QComboBox* list, const std::vector<std::string>& items) {
   const QSignalBlocker quiet(list);
   list->clear();
   for (const std::string& s : items) list->addItem(Q(s));
   list->setCurrentIndex(-1);
 }
-
-}  // namespace
 
 LoadDialogs& LoadsDialogs() {
   static LoadDialogs dialogs = [] {
@@ -62,313 +54,7 @@ LoadDialogs& LoadsDialogs() {
   return dialogs;
 }
 
-// One number box of a load group: caption, member, display and range, hint,
-// and its unit label.
-struct frmKajyu::BoxDef {
-  const char* caption;
-  double CDocumentInputs::*member;
-  const char* mask;
-  double lo;
-  double hi;
-  std::string tag;
-  int unit;  // Index of its lblUnit
-  const char* unitText;
-};
-
-namespace {
-constexpr const char* kM = "(m)";
-constexpr const char* kKnM2 = "(kN/㎡)";
-constexpr const char* kKn = "(kN)";
-constexpr const char* kLen = "#0.000";
-constexpr const char* kLoad = "###0.00";
-constexpr const char* kForce = "####0.00";
-}  // namespace
-
-frmKajyu::frmKajyu() {
-  setObjectName("frmKajyu");
-  auto* lay = new QVBoxLayout(this);
-  lay->setContentsMargins(6, 6, 6, 6);
-  lay->setSpacing(4);
-  BuildGroups();
-  BuildCases();
-  lay->addWidget(BuildFrame(), 1);
-  WireHandlers();
-}
-
-NumberBox* frmKajyu::AddBox(ControlArray<NumberBox>& arr, int index, const BoxDef& def) {
-  auto* box = arr.Add(index, new NumberBox(def.lo, def.hi, def.mask, this));
-  boxMembers_.emplace_back(box, def.member);
-  box->SetTag(Q(def.tag));
-  box->setFixedWidth(66);
-  auto* unit = lblUnit.Add(def.unit, new QLabel(def.unitText, this));
-  unit->setProperty("Tag", def.unitText);
-  return box;
-}
-
-void frmKajyu::BuildGroups() {
-  // Each group: the option pair, at most one list, its boxes with captions
-  // and units, and at most one button.
-  auto group = [this](const char* caption, OptionArray& opt, ControlArray<QLabel>& labels,
-                      ControlArray<NumberBox>& boxes, int firstBoxLabel,
-                      const std::vector<BoxDef>& defs, QComboBox* list, const char* listCaption,
-                      QPushButton* button) {
-    auto* fra = new QGroupBox(QString::fromUtf8(caption), this);
-    auto* grid = new QGridLayout(fra);
-    grid->setContentsMargins(6, 2, 6, 2);
-    grid->setVerticalSpacing(2);
-    auto* opts = new QHBoxLayout;
-    auto* on = new QRadioButton(QStringLiteral("考慮する"), fra);
-    auto* off = new QRadioButton(QStringLiteral("考慮しない"), fra);
-    opt.Add(0, on);
-    opt.Add(1, off);
-    opts->addWidget(on);
-    opts->addWidget(off);
-    opts->addStretch(1);
-    grid->addLayout(opts, 0, 0, 1, 3);
-    int row = 1;
-    if (list) {
-      auto* lbl = labels.Add(0, new QLabel(QString::fromUtf8(listCaption), fra));
-      grid->addWidget(lbl, row, 0);
-      grid->addWidget(list, row, 1, 1, 2);
-      ++row;
-    }
-    for (size_t i = 0; i < defs.size(); ++i, ++row) {
-      auto* lbl = labels.Add(firstBoxLabel + static_cast<int>(i),
-                             new QLabel(QString::fromUtf8(defs[i].caption), fra));
-      NumberBox* box = AddBox(boxes, static_cast<int>(i), defs[i]);
-      grid->addWidget(lbl, row, 0);
-      grid->addWidget(box, row, 1);
-      grid->addWidget(lblUnit[defs[i].unit], row, 2);
-    }
-    if (button) grid->addWidget(button, row, 1, 1, 2, Qt::AlignRight);
-    grid->setRowStretch(row + 1, 1);
-    return fra;
-  };
-  using Member = double CDocumentInputs::*;
-  // Position, width and intensity of a surcharge on the back ground; their
-  // units are lblUnit(unit) to (unit + 2).
-  auto surcharge = [](const std::string& load, Member pos, Member width, Member intensity,
-                      int unit) {
-    return std::vector<BoxDef>{
-        {"載荷位置：", pos, kLen, 0, 99.999,
-         "法肩から" + load + "の載荷開始位置までの距離を入力します。", unit, kM},
-        {"載荷幅　：", width, kLen, 0, 99.999, load + kWidthHintTail, unit + 1, kM},
-        {"荷重強度：", intensity, kLoad, 0, 9999.99,
-         load + "の単位面積当りの荷重強度を入力します。", unit + 2, kKnM2}};
-  };
-
-  cmbAutoMobil = new QComboBox(this);
-  cmbAutoMobil->setObjectName("cmbAutoMobil");
-  FillList(cmbAutoMobil, TloadKindList());
-  cmbAutoMobil->setProperty("Tag", QStringLiteral("Ｔ荷重の種類を選択します。"));
-  std::vector<BoxDef> vehicle =
-      surcharge("自動車荷重", &CDocumentInputs::AutoPos, &CDocumentInputs::AutoWidth,
-                &CDocumentInputs::AutoLoad, 0);
-  vehicle[2].tag += "T荷重を任意とした場合のみ有効です。";
-  fraAutoMobil = group("自動車荷重", optAutoMobil, lblAutoMobil, imnAutoMobil, 1, vehicle,
-                       cmbAutoMobil, "Ｔ荷重　：", nullptr);
-  fraAutoMobil->setObjectName("fraAutoMobil");
-
-  cmdRefGunsyu = new QPushButton(QStringLiteral("参照"), this);
-  cmdRefGunsyu->setObjectName("cmdRefGunsyu");
-  fraGunsyu = group("群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0,
-                    surcharge("群集荷重", &CDocumentInputs::GunsyuPos,
-                              &CDocumentInputs::GunsyuWidth, &CDocumentInputs::GunsyuLoad, 3),
-                    nullptr, nullptr, cmdRefGunsyu);
-  fraGunsyu->setObjectName("fraGunsyu");
-
-  cmbSnow = new QComboBox(this);
-  cmbSnow->setObjectName("cmbSnow");
-  cmbSnow->setProperty("Tag", QStringLiteral("雪荷重の種類を選択します。雪だけが荷重としてかかる"
-                                             "場合の雪の単位重量はP=3.5kN/m2とします。"));
-  fraSnow = group("雪荷重", optSnow, lblSnow, imnSnow, 1,
-                  {{"載荷位置：", &CDocumentInputs::SnowPos, kLen, 0, 99.999,
-                    "法肩から雪荷重の載荷開始位置までの距離を入力します。", 6, kM},
-                   {"積雪深さ：", &CDocumentInputs::SnowDepth, kLen, 0, 99.999,
-                    "積雪深×3.5kN/m2とし雪荷重を計算します。", 7, kM},
-                   {"荷重強度：", &CDocumentInputs::SnowLoad, kLoad, 0, 9999.99,
-                    "雪荷重の単位面積当りの荷重強度を入力します。", 8, kKnM2}},
-                  cmbSnow, "雪の種類：", nullptr);
-  fraSnow->setObjectName("fraSnow");
-
-  fraTakuchi = group("宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0,
-                     surcharge("宅地荷重", &CDocumentInputs::TakuchiPos,
-                               &CDocumentInputs::TakuchiWidth, &CDocumentInputs::TakuchiLoad, 9),
-                     nullptr, nullptr, nullptr);
-  fraTakuchi->setObjectName("fraTakuchi");
-
-  // The collision has two switches, each in a frame of its own, and four boxes.
-  cmbAutoCrash = new QComboBox(this);
-  cmbAutoCrash->setObjectName("cmbAutoCrash");
-  FillList(cmbAutoCrash, FenceKindList(0));
-  cmbAutoCrash->setProperty("Tag", QStringLiteral("防護柵の種類を選択します。"));
-  cmdRefAutoCrash = new QPushButton(QStringLiteral("計算"), this);
-  cmdRefAutoCrash->setObjectName("cmdRefAutoCrash");
-  {
-    auto* fra = fraAutoCrash.Add(0, new QGroupBox(QStringLiteral("自動車の衝突荷重"), this));
-    auto* grid = new QGridLayout(fra);
-    grid->setContentsMargins(6, 2, 6, 2);
-    grid->setVerticalSpacing(3);
-    auto* opts = new QHBoxLayout;
-    int sub = 1;
-    for (auto [title, opt] :
-         {std::pair{"安定計算", &optAutoCrash0}, std::pair{"たて壁の設計", &optAutoCrash1}}) {
-      auto* box = fraAutoCrash.Add(sub++, new QGroupBox(QString::fromUtf8(title), fra));
-      auto* v = new QHBoxLayout(box);
-      v->setContentsMargins(4, 0, 4, 0);
-      auto* on = new QRadioButton(QStringLiteral("考慮する"), box);
-      auto* off = new QRadioButton(QStringLiteral("考慮しない"), box);
-      opt->Add(0, on);
-      opt->Add(1, off);
-      v->addWidget(on);
-      v->addWidget(off);
-      opts->addWidget(box);
-    }
-    grid->addLayout(opts, 0, 0, 1, 6);
-    grid->addWidget(lblAutoCrash.Add(0, new QLabel(QStringLiteral("防護柵  ："), fra)), 1, 0);
-    grid->addWidget(cmbAutoCrash, 1, 1, 1, 2);
-    grid->addWidget(cmdRefAutoCrash, 1, 4, 1, 2, Qt::AlignRight);
-    const std::string load = "擁壁1ブロックに作用する自動車衝突荷重を入力します。";
-    const std::vector<BoxDef> defs = {
-        {"載荷幅  ：", &CDocumentInputs::AutoCrashWidth, kLen, 0, 99.999,
-         "壁の断面計算時の自動車衝突荷重の載荷幅を入力します。", 12, kM},
-        {"作用高さ：", &CDocumentInputs::AutoCrashHigh, kLen, 0, 99.999,
-         "自動車衝突荷重の路面からの作用高さを入力します。", 13, kM},
-        {"衝突荷重：", &CDocumentInputs::AutoCrashLoad, kForce, 0, 99999.99, load, 14, kKn},
-        {"鉛直荷重：", &CDocumentInputs::AutoCrashV, kForce, 0, 99999.99, load, 21, kKn}};
-    for (int i = 0; i < 4; ++i) {
-      const int row = 2 + i % 2;
-      const int col = (i / 2) * 3;
-      grid->addWidget(lblAutoCrash.Add(i + 1, new QLabel(QString::fromUtf8(defs[i].caption), fra)),
-                      row, col);
-      grid->addWidget(AddBox(imnAutoCrash, i, defs[i]), row, col + 1);
-      grid->addWidget(lblUnit[defs[i].unit], row, col + 2);
-    }
-    grid->setRowStretch(4, 1);
-  }
-
-  cmdStoneCrash = new QPushButton(QStringLiteral("計算"), this);
-  cmdStoneCrash->setObjectName("cmdStoneCrash");
-  fraStoneCrash = group("落石の衝突荷重", optStoneCrash, lblStoneCrash, imnStoneCrash, 0,
-                        {{"柵の高さ：", &CDocumentInputs::StoneHight, kLen, 0, 99.999,
-                          "落石防止柵の高さを入力します。", 15, kM},
-                         {"支柱間隔：", &CDocumentInputs::StonePich, kLen, 0, 99.999,
-                          "落石防止柵の支柱間隔を入力します。", 16, kM},
-                         {"衝突荷重：", &CDocumentInputs::StoneLoad, kForce, 0, 99999.99,
-                          "落石防止柵の支柱一本当たりの曲げ降伏荷重を入力します。", 17, kKn}},
-                        nullptr, nullptr, cmdStoneCrash);
-  fraStoneCrash->setObjectName("fraStoneCrash");
-
-  cmdWind = new QPushButton(QStringLiteral("計算"), this);
-  cmdWind->setObjectName("cmdWind");
-  fraWind = group("風荷重", optWind, lblWind, imnWind, 0,
-                  {{"作用位置：", &CDocumentInputs::WindPos, kLen, 0, 99.999,
-                    "擁壁天端から風荷重の合力作用までの高さを入力します。", 18, kM},
-                   {"作用高  ：", &CDocumentInputs::WindHight, kLen, 0, 99.999,
-                    "風荷重が作用する遮音壁等の高さを入力します。", 19, kM},
-                   {"風荷重  ：", &CDocumentInputs::WindLoad, kLoad, 0, 9999.99,
-                    "単位面積当たりの風荷重を入力します。", 20, kKnM2}},
-                  nullptr, nullptr, cmdWind);
-  fraWind->setObjectName("fraWind");
-
-  cmdQload = new QPushButton(QStringLiteral("図表入力"), this);
-  cmdQload->setObjectName("cmdQload");
-}
-
-void frmKajyu::BuildCases() {
-  fgComb = new FlexGrid(this);
-  fgComb->setObjectName("fgComb");
-  fgComb->verticalHeader()->setDefaultSectionSize(20);
-  fgComb->setMinimumHeight(180);
-  fgComb->SetCols(1);
-  fgComb->SetRows(kRowNini);
-  fgComb->SetColWidthTwips(0, 1605);
-  CDocument blank;
-  const CaseTableLayout design = MakeCaseTableLayout(blank);
-  for (int r = 0; r < kRowNini; ++r) fgComb->SetTextMatrix(r, 0, Q(design.labels[r]));
-  fgComb->setRowHidden(kRowDoat, true);
-
-  imtLoadName = new TextBox(this);
-  imtLoadName->setObjectName("imtLoadName");
-  imtLoadName->SetMaxChars(30);
-  imtLoadName->SetTag(QStringLiteral("荷重ケース名を30文字以内で入力します。"));
-  cmdCase.Add(0, new QPushButton(QStringLiteral("荷重ｹｰｽ追加"), this));
-  cmdCase.Add(1, new QPushButton(QStringLiteral("荷重ｹｰｽ削除"), this));
-  cmdKajyuComb = new QPushButton(QStringLiteral("荷重ｹｰｽ初期化"), this);
-  cmdKajyuComb->setObjectName("cmdKajyuComb");
-  cmdKajyuComb->setProperty(
-      "Tag", QStringLiteral("荷重ケースを他の入力項目の入力状況より自動で決定します。"));
-  cmdNini = new QPushButton(QStringLiteral("任意荷重"), this);
-  cmdNini->setObjectName("cmdNini");
-  cmdNini->setProperty("Tag", QStringLiteral("任意荷重を考慮する場合はクリックして下さい。"));
-  Label1 = new QLabel(QStringLiteral("※注意"), this);
-  Label1->setObjectName("Label1");
-  Label2.Add(0, new QLabel(QStringLiteral("各種安全率の数値は荷重条件を変更すると自動的に"), this));
-  Label2.Add(1, new QLabel(QStringLiteral("標準値が設定されます。"), this));
-}
-
-QWidget* frmKajyu::BuildFrame() {
-  auto* body = new QWidget(this);
-  auto* v = new QVBoxLayout(body);
-  v->setContentsMargins(0, 0, 0, 0);
-  v->setSpacing(4);
-  auto section = [this](const char* title) {
-    auto* l = new QLabel(QString::fromUtf8(title), this);
-    l->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    return l;
-  };
-
-  auto* head1 = new QHBoxLayout;
-  head1->addWidget(section("上載荷重"));
-  head1->addStretch(1);
-  head1->addWidget(cmdQload);
-  v->addLayout(head1);
-  auto* row1 = new QHBoxLayout;
-  for (QGroupBox* f : {fraAutoMobil, fraGunsyu, fraSnow, fraTakuchi}) row1->addWidget(f, 1);
-  v->addLayout(row1);
-  v->addWidget(section("水平荷重"));
-  auto* row2 = new QHBoxLayout;
-  row2->addWidget(fraAutoCrash[0], 2);
-  row2->addWidget(fraStoneCrash, 1);
-  row2->addWidget(fraWind, 1);
-  v->addLayout(row2);
-
-  v->addWidget(section("荷重の組合せ"));
-  auto* cases = new QHBoxLayout;
-  cases->addWidget(fgComb, 1);
-  auto* sidePanel = new QWidget(this);
-  sidePanel->setFixedWidth(230);
-  auto* side = new QVBoxLayout(sidePanel);
-  side->setContentsMargins(0, 0, 0, 0);
-  side->addWidget(new QLabel(QStringLiteral("荷重ケース名："), this));
-  side->addWidget(imtLoadName);
-  auto* addDel = new QHBoxLayout;
-  addDel->addWidget(cmdCase[0]);
-  addDel->addWidget(cmdCase[1]);
-  side->addLayout(addDel);
-  side->addWidget(cmdKajyuComb);
-  side->addWidget(cmdNini);
-  side->addSpacing(8);
-  side->addWidget(Label1);
-  side->addWidget(Label2[0]);
-  side->addWidget(Label2[1]);
-  side->addStretch(1);
-  cases->addWidget(sidePanel);
-  v->addLayout(cases, 1);
-
-  imtHelp = MakeHelpBox(this, 44);
-  cmdAntResult = new QPushButton(QStringLiteral("安定計算結果更新"), this);
-  cmdAntResult->setObjectName("cmdAntResult");
-  MakeStepButtons(this, cmdPrevious, cmdNext);
-  auto* bottom = new QHBoxLayout;
-  bottom->addWidget(imtHelp, 1);
-  bottom->addWidget(cmdAntResult);
-  bottom->addSpacing(12);
-  bottom->addWidget(cmdPrevious);
-  bottom->addWidget(cmdNext);
-  v->addLayout(bottom);
-  return body;
-}
+// ---- Wiring -----------------------------------------------------------------
 
 void frmKajyu::WireHandlers() {
   for (auto [opt, sw] : {std::pair{&optAutoMobil, &CDocumentInputs::nAutoMobile},
@@ -393,18 +79,19 @@ void frmKajyu::WireHandlers() {
   });
 
   // Number boxes: the hint on entering; on leaving, the field write-back.
-  for (const auto& [box, member] : boxMembers_) {
+  // The entries stay where they are once the screen is built.
+  for (const Bound& b : bound_.Entries()) {
+    NumberBox* box = b.box;
     connect(box, &NumberBox::GotFocus, this,
-            [this, box = box] { ShowHint(imtHelp, box->Tag().toStdString()); });
+            [this, box] { ShowHint(imtHelp, box->Tag().toStdString()); });
     const int snow = imnSnow.IndexOf(box);
     if (snow >= 0) {
       connect(box, &NumberBox::LostFocus, this, [this, snow] { imnSnow_LostFocus(snow); });
       connect(box, &NumberBox::Validate, this, [this](bool*) { SnowState(); });
       continue;
     }
-    connect(box, &NumberBox::LostFocus, this, [this, box = box, member = member] {
-      BoxLostFocus(box, m_cDoc ? &(m_cDoc->*member) : nullptr);
-    });
+    const Bound* p = &b;
+    connect(box, &NumberBox::LostFocus, this, [this, p] { BoxLostFocus(*p); });
   }
 
   connect(imtLoadName, &TextBox::Change, this, [this] {
@@ -460,10 +147,6 @@ void frmKajyu::WireHandlers() {
 
 // ---- Protocol ---------------------------------------------------------------
 
-QSize frmKajyu::sizeHint() const {
-  const QSize least = minimumSizeHint();
-  return {std::max(least.width(), 880), std::max(least.height(), 690)};
-}
 
 void frmKajyu::SetDoc(CDocument* doc) {
   m_cDoc = doc;
@@ -493,36 +176,35 @@ void frmKajyu::DataSet() {
 // before this fill goes on; both fill from the same document.
 void frmKajyu::FillGroups() {
   CDocument& d = *m_cDoc;
-  auto boxes = [&d, this](const ControlArray<NumberBox>& arr) {
-    for (const auto& [box, member] : boxMembers_)
-      if (arr.IndexOf(box) >= 0) SetNumBox(box, d.*member);
+  auto boxes = [&d, this](const char* name) {
+    bound_.Fill(d, [name](const KajyuField& f) { return RowNamed(f, name); });
   };
   SetOptionIndex(optAutoMobil, d.nAutoMobile);
   if (d.nAutoTload >= 0) SetListIndex(cmbAutoMobil, d.nAutoTload);
-  boxes(imnAutoMobil);
+  boxes("imnAutoMobil");
 
   SetOptionIndex(optGunsyu, d.nGunsyu);
-  boxes(imnGunsyu);
+  boxes("imnGunsyu");
 
   SetOptionIndex(optSnow, d.nSnow);
   if (d.nSnowType >= 0) SetListIndex(cmbSnow, d.nSnowType);
   d.SetSnowLoad();  // the intensity always shows the current kind's value
-  boxes(imnSnow);
+  boxes("imnSnow");
 
   SetOptionIndex(optTakuchi, d.nTakuchi);
-  boxes(imnTakuchi);
+  boxes("imnTakuchi");
 
   SetOptionIndex(optAutoCrash0, d.nAutoCrash(0));
   SetOptionIndex(optAutoCrash1, d.nAutoCrash(1));
   cmbAutoCrash->setItemText(0, Q(FenceKindList(d.Sisin)[0]));
   SetListIndex(cmbAutoCrash, d.nAutoCrashBougo >= 0 ? d.nAutoCrashBougo : -1);
-  boxes(imnAutoCrash);
+  boxes("imnAutoCrash");
 
   SetOptionIndex(optStoneCrash, d.nStone);
-  boxes(imnStoneCrash);
+  boxes("imnStoneCrash");
 
   SetOptionIndex(optWind, d.nWind);
-  boxes(imnWind);
+  boxes("imnWind");
 }
 
 void frmKajyu::SetFormState() {
@@ -610,10 +292,10 @@ void frmKajyu::OptionClick(int16_t CDocumentInputs::*sw, int index) {
   DataSet();  // the case table follows: its rows show the load or "-"
 }
 
-void frmKajyu::BoxLostFocus(NumberBox* box, double* member) {
+void frmKajyu::BoxLostFocus(const Bound& b) {
   ShowHint(imtHelp, "");
-  if (!member) return;
-  if (NumBoxWritesBack(box)) *member = GetNumBox(box);
+  if (!m_cDoc) return;
+  bound_.WriteBack(b, *m_cDoc);
   SetFormState();
 }
 

@@ -19,7 +19,9 @@
 #include "platform/controls/number_box.h"
 #include "platform/controls/option_array.h"
 #include "platform/controls/text_box.h"
+#include "screens/bound_boxes.h"
 #include "screens/loads/case_rules.h"
+#include "screens/loads/kajyu_fields.h"
 #include "screens/loads/loads_rules.h"
 #include "screens/loads/name_dialog.h"
 #include "shell/screen.h"
@@ -130,18 +132,27 @@ class frmKajyu : public QWidget, public IScreen {
   void cmdNini_Click();
 
  private:
-  struct BoxDef;
+  using Bound = BoundBoxes<KajyuField>::Entry;
+  // A list with its items and no selection.
+  static void FillList(QComboBox* list, const std::vector<std::string>& items);
   void BuildGroups();
+  // A load group's frame: its option pair, at most one list, the boxes of the
+  // table named `boxes` with captions and units, and at most one button.
+  QGroupBox* BuildGroup(const char* caption, OptionArray& opt, ControlArray<QLabel>& labels,
+                        ControlArray<NumberBox>& boxes, int firstBoxLabel, QComboBox* list,
+                        const char* listCaption, QPushButton* button);
+  QGroupBox* BuildCrashGroup();
   void BuildCases();
   QWidget* BuildFrame();
   void WireHandlers();
-  NumberBox* AddBox(ControlArray<NumberBox>& arr, int index, const BoxDef& def);
+  // The box of the row in `arr` with its unit label.
+  NumberBox* AddBox(ControlArray<NumberBox>& arr, const KajyuField& row);
   void FillGroups();
   void ApplyGroupState();
   bool SnowState();
 
   void OptionClick(int16_t CDocumentInputs::*sw, int index);
-  void BoxLostFocus(NumberBox* box, double* member);
+  void BoxLostFocus(const Bound& b);
   void imnSnow_LostFocus(int index);
   void cmbAutoMobil_Click();
   void cmbSnow_Click();
@@ -160,8 +171,7 @@ class frmKajyu : public QWidget, public IScreen {
   FrontSoil bSoilF_{false, false};
   int nCurCase_ = 0;
   CaseTableLayout layout_;
-  // Every number box with its document member, listed once where it is made.
-  std::vector<std::pair<NumberBox*, double CDocumentInputs::*>> boxMembers_;
+  BoundBoxes<KajyuField> bound_;  // every number box, in the order of the table
   int32_t snowListSisin_ = -1;   // the guideline cmbSnow was filled for
   QPointer<QWidget> hintOwner_;  // the list or button whose hint is shown
 };

@@ -22,6 +22,7 @@
 #include "platform/controls/picture_box.h"
 #include "platform/controls/spread_grid.h"
 #include "platform/controls/text_box.h"
+#include "screens/bound_boxes.h"
 #include "screens/section/guide_pictures.h"
 #include "screens/section/kutai_fields.h"
 #include "shell/screen.h"
@@ -136,9 +137,8 @@ class frmKutai : public QWidget, public IScreen {
   void ShowSizeInp();
 
  private:
-  struct Bound {
-    NumberBox* box;
-    const KutaiField* field;
+  using Bound = BoundBoxes<KutaiField>::Entry;
+  struct RowLabels {
     QLabel* caption;
     QLabel* unit;
   };
@@ -156,7 +156,6 @@ class frmKutai : public QWidget, public IScreen {
   // A grid for box rows under the options of such a frame.
   static QGridLayout* FrameGrid(QGroupBox* fra);
   void WireHandlers();
-  const Bound* BoundOf(const QObject* box) const;
   void SetBoxEnabled(NumberBox* box, bool on);
 
   void FillBoxes(int page, const char* name);
@@ -178,7 +177,8 @@ class frmKutai : public QWidget, public IScreen {
   CDocument* doc_ = nullptr;
   std::weak_ptr<CDocument> tracked_;  // set when the document is an open one
   bool isTracked_ = false;
-  std::vector<Bound> bound_;
+  BoundBoxes<KutaiField> bound_;
+  std::vector<RowLabels> labels_;  // of each bound box, in the same order
   HanRectTables hanRects_;
   int drawCase_ = 0;
   cDraw live_;

@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <span>
 
-namespace norva {
+#include "screens/box_field.h"
 
-class CDocument;
+namespace norva {
 
 // What leaving the box does after writing its member.
 enum class KutaiAfter {
@@ -26,20 +26,27 @@ enum class KutaiAfter {
   kDisplay,    // shows a derived value only: no hint, nothing on leaving
 };
 
-struct KutaiField {
-  const char* name;
-  int index;  // -1: a single box
-  // The member; a display box has no setter (nothing is written back).
-  double (*get)(const CDocument&);
-  void (*set)(CDocument&, double);
-  double lo;
-  double hi;
-  const char* mask;
+// A bound box of the screen with its caption and unit and what leaving it
+// does. The constructor takes the table's column order.
+struct KutaiField : BoxField {
+  constexpr KutaiField(const char* name, int index, double (*get)(const CDocument&),
+                       void (*set)(CDocument&, double), double lo, double hi, const char* mask,
+                       const char* caption, const char* symbol, const char* subscript,
+                       const char* unit, const char* tag, KutaiAfter after, int16_t page)
+      : BoxField{name, index, lo, hi, mask, get, set, tag},
+        caption(caption),
+        symbol(symbol),
+        subscript(subscript),
+        unit(unit),
+        after(after),
+        page(page) {}
+
+  // index -1: a single box; a display box has no setter (nothing is written
+  // back).
   const char* caption;    // the label before the box
   const char* symbol;     // the letter of the dimension ("" none)
   const char* subscript;  // of the letter ("" none)
   const char* unit;       // "(m)", "(度)" or ""
-  const char* tag;        // the hint
   KutaiAfter after;
   int16_t page;  // wall-type page 0..3, or -1 a common box
 };

@@ -13,6 +13,7 @@
 #include "drawing/sheet/sheet_run.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
+#include "screens/member_access.h"
 
 namespace norva {
 
@@ -21,19 +22,44 @@ namespace {
 constexpr int kDrainRows = 5;  // the document keeps five drain-row heights
 constexpr int kHeightDecimals = 3;
 
-// The boxes of the drain holes and the foundation: index, name in messages,
-// range and display mask.
-struct KisozaiBox {
-  int index;
-  const char* name;
-  double min, max;
-  const char* mask;
+template <int I>
+double MarginAt(const CDocument& d) {
+  return d.Margin(I);
+}
+template <int I>
+void SetMarginAt(CDocument& d, double v) {
+  d.SetMargin(I, static_cast<int16_t>(std::lround(v)));
+}
+double Dan(const CDocument& d) { return d.MizuDan; }
+void SetDan(CDocument& d, double v) { d.MizuDan = static_cast<int16_t>(std::lround(v)); }
+
+}  // namespace
+
+struct SecPrnField : BoxField {
+  const char* what;
 };
-constexpr KisozaiBox kKisozai[] = {
-    {0, "均しｺﾝ厚", 0, 9.999, "#0.000"}, {1, "張り出し幅", 0, 9.999, "#0.000"},
-    {2, "基礎材厚", 0, 9.999, "#0.000"}, {4, "勾配 Ｎ", 0.01, 999.99, "##0.00"},
-    {5, "直径 φ", 0, 999, "##0"},        {6, "段数", 0, kDrainRows, "0"},
+
+namespace {
+
+#define NORVA_M(member) &GetMember<&CDocumentInputs::member>, &SetMember<&CDocumentInputs::member>
+#define NORVA_MARGIN(i) {{"imnMargin", i, 0, 200, "##0", &MarginAt<i>, &SetMarginAt<i>, nullptr}, "余白"}
+
+// The margins, the foundation and the drain holes; none has a hint.
+const SecPrnField kBoxes[] = {
+    NORVA_MARGIN(0),
+    NORVA_MARGIN(1),
+    NORVA_MARGIN(2),
+    NORVA_MARGIN(3),
+    {{"imnKisozai", 0, 0, 9.999, "#0.000", NORVA_M(KisoH1), nullptr}, "均しｺﾝ厚"},
+    {{"imnKisozai", 1, 0, 9.999, "#0.000", NORVA_M(KisoB), nullptr}, "張り出し幅"},
+    {{"imnKisozai", 2, 0, 9.999, "#0.000", NORVA_M(KisoH2), nullptr}, "基礎材厚"},
+    {{"imnKisozai", 4, 0.01, 999.99, "##0.00", NORVA_M(MizuN), nullptr}, "勾配 Ｎ"},
+    {{"imnKisozai", 5, 0, 999, "##0", NORVA_M(MizuFai), nullptr}, "直径 φ"},
+    {{"imnKisozai", 6, 0, kDrainRows, "0", &Dan, &SetDan, nullptr}, "段数"},
 };
+
+#undef NORVA_MARGIN
+#undef NORVA_M
 
 QLabel* Label(QWidget* parent, const QString& text, int x, int y, int w = -1) {
   auto* l = new QLabel(text, parent);
@@ -101,11 +127,7 @@ void frmSecPrnOptions::BuildDrawingOptions() {
   for (int i = 0; i < 4; ++i) {
     const int x = 12 + (i % 2) * 128, y = 24 + (i / 2) * 28;
     Label(fraMargin, QString::fromUtf8(sides[i]), x, y + 4);
-    auto* box = imnMargin.Add(i, new NumberBox(0, 200, QStringLiteral("##0"), fraMargin));
-    box->setGeometry(x + 24, y, 70, 24);
-    connect(box, &QLineEdit::textEdited, box,
-            [box](const QString& t) { box->setProperty("typedText", t); });
-    connect(box, &NumberBox::LostFocus, this, [this, i] { Margin_LostFocus(i); });
+    imnMargin.Add(i, MakeBox("imnMargin", i, fraMargin))->setGeometry(x + 24, y, 70, 24);
   }
 
   fraSheet = new QGroupBox(QStringLiteral("図面サイズ"), fraDrwOpt);
@@ -207,10 +229,10 @@ void frmSecPrnOptions::BuildFoundation() {
   for (int i = 0; i < 3; ++i)
     lblUnit.Add(i, Label(picKiso, QStringLiteral("(m)"), 202, 6 + 30 * i));
 
-  for (const KisozaiBox& k : kKisozai) {
+  for (const SecPrnField& k : kBoxes) {
+    if (!RowNamed(k, "imnKisozai")) continue;
     QWidget* parent = k.index <= 2 ? picKiso : picMizunuki;
-    auto* box =
-        imnKisozai.Add(k.index, new NumberBox(k.min, k.max, QString::fromUtf8(k.mask), parent));
+    auto* box = imnKisozai.Add(k.index, MakeBox(k.name, k.index, parent));
     int y = 0;
     switch (k.index) {
       case 0:
@@ -229,10 +251,18 @@ void frmSecPrnOptions::BuildFoundation() {
         break;
     }
     box->setGeometry(120, y, 76, 24);
-    connect(box, &QLineEdit::textEdited, box,
-            [box](const QString& t) { box->setProperty("typedText", t); });
-    connect(box, &NumberBox::LostFocus, this, [this, i = k.index] { Kisozai_LostFocus(i); });
   }
+}
+
+NumberBox* frmSecPrnOptions::MakeBox(const char* name, int index, QWidget* parent) {
+  const SecPrnField* row =
+      std::find_if(std::begin(kBoxes), std::end(kBoxes),
+                   [&](const SecPrnField& k) { return RowNamed(k, name, index); });
+  NumberBox* box = bound_.Bind(BoundBoxes<SecPrnField>::MakeBox(*row, parent), *row);
+  connect(box, &QLineEdit::textEdited, box,
+          [box](const QString& t) { box->setProperty("typedText", t); });
+  connect(box, &NumberBox::LostFocus, this, [this, box] { BoxLostFocus(*bound_.Of(box)); });
+  return box;
 }
 
 void frmSecPrnOptions::done(int r) {
@@ -262,18 +292,20 @@ void frmSecPrnOptions::SetDoc(CDocument* doc) {
 void frmSecPrnOptions::Fill() {
   const CDocument& d = *doc_;
   filling_ = true;
-  SetNumBox(imnKisozai[0], d.KisoH1);
-  SetNumBox(imnKisozai[2], d.KisoH2);
-  SetNumBox(imnKisozai[1], d.KisoB);
+  auto boxes = [&](const char* name, int first, int last) {
+    bound_.Fill(d, [=](const SecPrnField& f) {
+      return RowNamed(f, name) && f.index >= first && f.index <= last;
+    });
+  };
+  boxes("imnKisozai", 0, 2);
   SetCheckValue(chkMizunuki, d.Mizunuki);
-  SetNumBox(imnKisozai[6], d.MizuDan);
+  boxes("imnKisozai", 6, 6);
   // Every stored height is shown; only the rows in use can be edited.
   for (int r = 1; r <= kDrainRows; ++r) ShowHeight(r);
-  SetNumBox(imnKisozai[4], d.MizuN);
-  SetNumBox(imnKisozai[5], d.MizuFai);
+  boxes("imnKisozai", 4, 5);
   SetOptionIndex(*optScale, d.DrwScale >= 0 && d.DrwScale < 7 ? d.DrwScale : -1);
   SetOptionIndex(*optSheet, d.Sheet >= 0 && d.Sheet <= optSheet->Count() - 1 ? d.Sheet : -1);
-  for (int i = 0; i < 4; ++i) SetNumBox(imnMargin[i], d.Margin(i));
+  boxes("imnMargin", 0, 3);
   SetOptionIndex(*optSuryou, d.Suryou == 0 || d.Suryou == 1 ? d.Suryou : -1);
   filling_ = false;
   SetDrainState();
@@ -341,63 +373,10 @@ bool frmSecPrnOptions::Accepted(NumberBox* box, const QString& name, double docV
   return false;
 }
 
-void frmSecPrnOptions::Margin_LostFocus(int index) {
+void frmSecPrnOptions::BoxLostFocus(const Bound& b) {
   if (!doc_) return;
-  NumberBox* box = imnMargin[index];
-  if (Accepted(box, QStringLiteral("余白"), doc_->Margin(index)))
-    doc_->SetMargin(index, static_cast<int16_t>(std::lround(box->Value())));
-  SetDrainState();
-}
-
-double frmSecPrnOptions::KisozaiValue(int index) const {
-  const CDocument& d = *doc_;
-  switch (index) {
-    case 0:
-      return d.KisoH1;
-    case 1:
-      return d.KisoB;
-    case 2:
-      return d.KisoH2;
-    case 4:
-      return d.MizuN;
-    case 5:
-      return d.MizuFai;
-    default:
-      return d.MizuDan;
-  }
-}
-
-void frmSecPrnOptions::Kisozai_LostFocus(int index) {
-  if (!doc_) return;
-  NumberBox* box = imnKisozai[index];
-  const auto* k = std::find_if(std::begin(kKisozai), std::end(kKisozai),
-                               [index](const KisozaiBox& b) { return b.index == index; });
-  if (Accepted(box, QString::fromUtf8(k->name), KisozaiValue(index))) {
-    CDocument& d = *doc_;
-    const double v = box->Value();
-    switch (index) {
-      case 0:
-        d.KisoH1 = v;
-        break;
-      case 1:
-        d.KisoB = v;
-        break;
-      case 2:
-        d.KisoH2 = v;
-        break;
-      case 4:
-        d.MizuN = v;
-        break;
-      case 5:
-        d.MizuFai = v;
-        break;
-      case 6:
-        d.MizuDan = static_cast<int16_t>(std::lround(v));
-        break;
-      default:
-        break;
-    }
-  }
+  if (Accepted(b.box, QString::fromUtf8(b.row->what), b.row->get(*doc_)))
+    bound_.WriteBack(b, *doc_);
   SetDrainState();
 }
 

@@ -18,12 +18,16 @@
 
 #include "platform/controls/control_array.h"
 #include "platform/controls/number_box.h"
+#include "screens/bound_boxes.h"
 #include "platform/controls/option_array.h"
 #include "platform/controls/spread_grid.h"
 
 namespace norva {
 
 class CDocument;
+
+// A bound box of the dialog with the name its messages give it.
+struct SecPrnField;
 
 class frmSecPrnOptions : public QDialog {
   Q_OBJECT
@@ -72,12 +76,15 @@ class frmSecPrnOptions : public QDialog {
   void done(int r) override;
 
  private:
+  using Bound = BoundBoxes<SecPrnField>::Entry;
   void BuildDrawingOptions();
   void BuildDrain();
   void BuildFoundation();
   void Fill();
-  void Margin_LostFocus(int index);
-  void Kisozai_LostFocus(int index);
+  // The box of the table named `name` with that Index, bound to its row.
+  NumberBox* MakeBox(const char* name, int index, QWidget* parent);
+  // The box's value into its member when Accepted, then the drain state.
+  void BoxLostFocus(const Bound& b);
   void vasH1_EditChange(int col, int row);
   // Whether the box may write back; shows the message and the document's
   // value again when it holds no acceptable value.
@@ -85,11 +92,11 @@ class frmSecPrnOptions : public QDialog {
   void SetRowLocked(int row, bool locked);
   // Shows the document's height of grid row `row` (1..5).
   void ShowHeight(int row);
-  double KisozaiValue(int index) const;
 
   CDocument* doc_ = nullptr;
   bool filling_ = false;
   bool drawingOptions_ = true;
+  BoundBoxes<SecPrnField> bound_;
 };
 
 }  // namespace norva
