@@ -137,7 +137,8 @@ std::string CheckText(const std::string& s, const char* what, bool allowEmpty = 
 }
 
 double Num(double v, const char* what) {
-  if (!std::isfinite(v) || std::fabs(v) >= 1e15) throw Refusal(std::string(what) + "の値が不正です。");
+  if (!std::isfinite(v) || std::fabs(v) >= 1e15)
+    throw Refusal(std::string(what) + "の値が不正です。");
   return v;
 }
 
@@ -153,7 +154,8 @@ bool HasEntry(const Drawing& d, TableEntry::Kind kind, int32_t code) {
 
 void CheckLayer(const Drawing& d, int32_t layer, bool zeroOk) {
   if (zeroOk && layer == 0) return;
-  if (!d.Layer(layer)) throw Refusal("レイヤコード" + std::to_string(layer) + "は定義されていません。");
+  if (!d.Layer(layer))
+    throw Refusal("レイヤコード" + std::to_string(layer) + "は定義されていません。");
 }
 void CheckColour(const Drawing& d, int32_t c) {
   const bool ok = c >= 1 && c <= 16 ? HasEntry(d, TableEntry::kColour, c)
@@ -270,7 +272,8 @@ void AddTable(Session& s, int32_t code, const void* rec) {
         if (!(Num(r->pitch[i], "ピッチ") > 0)) throw Refusal("線種のピッチは正の値です。");
         e.pitch.push_back(r->pitch[i]);
       }
-      if (CountOf(d, TableEntry::kUserLineType) >= 32) throw Refusal("ユーザ定義線種は32までです。");
+      if (CountOf(d, TableEntry::kUserLineType) >= 32)
+        throw Refusal("ユーザ定義線種は32までです。");
       e.code = 17 + CountOf(d, TableEntry::kUserLineType);
       break;
     }
@@ -313,9 +316,11 @@ void AddAssembly(Session& s, int32_t code, const void* rec) {
   if (code == kAssemblySheet) {
     const auto* r = static_cast<const SheetRec*>(rec);
     const std::string name = CheckText(FieldText(r->name, "用紙名"), "用紙名", true);
-    if (!((r->type >= 0 && r->type <= 4) || r->type == 9)) throw Refusal("用紙サイズの種別が不正です。");
+    if (!((r->type >= 0 && r->type <= 4) || r->type == 9))
+      throw Refusal("用紙サイズの種別が不正です。");
     Range(r->orient, 0, 1, "用紙の縦横区分");
-    static const int32_t kSizes[5][2] = {{1189, 841}, {841, 594}, {594, 420}, {420, 297}, {297, 210}};
+    static const int32_t kSizes[5][2] = {
+        {1189, 841}, {841, 594}, {594, 420}, {420, 297}, {297, 210}};
     int32_t x = r->x, y = r->y;
     if (r->type != 9) {
       x = kSizes[r->type][r->orient == 1 ? 0 : 1];
@@ -362,172 +367,221 @@ Feature Curve(Feature::Kind kind, int32_t layer, int32_t color, int32_t type, in
 }
 
 void List(const RealList& l, int32_t count, std::vector<double>& out) {
-  if (l.count != count || (count > 0 && l.values == nullptr)) throw Refusal("点列の数が一致しません。");
+  if (l.count != count || (count > 0 && l.values == nullptr))
+    throw Refusal("点列の数が一致しません。");
   out.assign(l.values, l.values + count);
 }
 
-Feature Build(Session& s, const std::string& name, const void* rec) {
-  const Drawing& d = s.d;
+Feature BuildLine(const Drawing& d, const std::string& /*name*/, const void* rec) {
   Feature f;
-  if (name == "LINE") {
-    const auto* r = static_cast<const LineRec*>(rec);
-    f = Curve(Feature::kLine, r->layer, r->color, r->type, r->width);
-    f.xs = {r->sx, r->ex};
-    f.ys = {r->sy, r->ey};
-    CheckCurve(d, f);
-  } else if (name == "POLYLINE" || name == "SPLINE") {
-    const bool spline = name == "SPLINE";
-    int32_t count = 0;
-    if (spline) {
-      const auto* r = static_cast<const SplineRec*>(rec);
-      f = Curve(Feature::kSpline, r->layer, r->color, r->type, r->width);
-      Range(r->closed, 0, 1, "開閉区分");
-      f.closed = r->closed;
-      count = r->count;
-      List(r->xs, count, f.xs);
-      List(r->ys, count, f.ys);
-    } else {
-      const auto* r = static_cast<const PolyLineRec*>(rec);
-      f = Curve(Feature::kPolyline, r->layer, r->color, r->type, r->width);
-      count = r->count;
-      List(r->xs, count, f.xs);
-      List(r->ys, count, f.ys);
-    }
-    if (count < 2) throw Refusal("折線の頂点は2点以上です。");
-    CheckCurve(d, f);
-  } else if (name == "CIRCLE" || name == "ARC") {
-    if (name == "CIRCLE") {
-      const auto* r = static_cast<const CircleRec*>(rec);
-      f = Curve(Feature::kCircle, r->layer, r->color, r->type, r->width);
-      f.xs = {r->cx};
-      f.ys = {r->cy};
-      f.r = r->r;
-    } else {
-      const auto* r = static_cast<const ArcRec*>(rec);
-      f = Curve(Feature::kArc, r->layer, r->color, r->type, r->width);
-      f.xs = {r->cx};
-      f.ys = {r->cy};
-      f.r = r->r;
-      Range(r->direction, 0, 1, "円弧の向き");
-      f.direction = r->direction;
-      f.start = NormalDegrees(Num(r->start, "始角"));
-      f.end = NormalDegrees(Num(r->end, "終角"));
-    }
-    if (!(Num(f.r, "半径") > 0)) throw Refusal("半径は正の値です。");
-    CheckCurve(d, f);
-  } else if (name == "ELLIPSE" || name == "ELLIPSE_ARC") {
-    if (name == "ELLIPSE") {
-      const auto* r = static_cast<const EllipseRec*>(rec);
-      f = Curve(Feature::kEllipse, r->layer, r->color, r->type, r->width);
-      f.xs = {r->cx};
-      f.ys = {r->cy};
-      f.rx = r->rx;
-      f.ry = r->ry;
-      f.rotation = NormalDegrees(Num(r->rotation, "回転角"));
-    } else {
-      const auto* r = static_cast<const EllipseArcRec*>(rec);
-      f = Curve(Feature::kEllipseArc, r->layer, r->color, r->type, r->width);
-      f.xs = {r->cx};
-      f.ys = {r->cy};
-      f.rx = r->rx;
-      f.ry = r->ry;
-      Range(r->direction, 0, 1, "円弧の向き");
-      f.direction = r->direction;
-      f.rotation = NormalDegrees(Num(r->rotation, "回転角"));
-      f.start = NormalDegrees(Num(r->start, "始角"));
-      f.end = NormalDegrees(Num(r->end, "終角"));
-    }
-    if (!(Num(f.rx, "半径") > 0) || !(Num(f.ry, "半径") > 0)) throw Refusal("半径は正の値です。");
-    CheckCurve(d, f);
-  } else if (name == "POINT_MARKER") {
-    const auto* r = static_cast<const PointMarkerRec*>(rec);
-    f.kind = Feature::kPointMarker;
-    f.layer = r->layer;
-    f.color = r->color;
-    f.xs = {r->x};
-    f.ys = {r->y};
-    Range(r->code, 1, 7, "点マーカコード");
-    f.code = r->code;
-    f.angle = NormalDegrees(Num(r->angle, "回転角"));
-    f.scale = Num(r->scale, "倍率");
-    if (!(f.scale > 0)) throw Refusal("倍率は正の値です。");
-    CheckLayer(d, f.layer, false);
-    CheckColour(d, f.color);
-  } else if (name == "TEXT") {
-    const auto* r = static_cast<const TextRec*>(rec);
-    f.kind = Feature::kText;
-    f.layer = r->layer;
-    f.color = r->color;
-    f.font = r->font;
-    f.text = FieldText(r->text, "文字列");
-    f.xs = {r->x};
-    f.ys = {r->y};
-    f.height = r->height;
-    f.textWidth = r->width;
-    f.spacing = r->spacing;
-    f.angle = NormalDegrees(Num(r->angle, "文字の角度"));
-    f.slant = r->slant;
-    f.basePoint = r->basePoint;
-    f.textDirection = r->direction;
-    CheckLayer(d, f.layer, false);
-    CheckColour(d, f.color);
-    CheckTextParams(d, f);
-  } else if (name == "SFIG_LOCATE") {
-    const auto* r = static_cast<const SfigLocateRec*>(rec);
-    f.kind = Feature::kLocate;
-    f.layer = r->layer;
-    f.figure = FieldText(r->name, "複合図形名");
-    f.xs = {r->x};
-    f.ys = {r->y};
-    f.angle = NormalDegrees(Num(r->angle, "配置角"));
-    f.ratioX = Num(r->ratioX, "倍率");
-    f.ratioY = Num(r->ratioY, "倍率");
-    if (!(f.ratioX > 0) || !(f.ratioY > 0)) throw Refusal("配置倍率は正の値です。");
-    CheckLayer(d, f.layer, true);
-  } else if (name == "LINEAR_DIMENSION") {
-    const auto* r = static_cast<const LinearDimRec*>(rec);
-    f = Curve(Feature::kLinearDim, r->layer, r->color, r->type, r->width);
-    f.xs = {r->sx, r->ex, r->p1x0, r->p1x1, r->p1x2, r->p2x0, r->p2x1, r->p2x2,
-            r->arr1x, r->arr2x, r->textX};
-    f.ys = {r->sy, r->ey, r->p1y0, r->p1y1, r->p1y2, r->p2y0, r->p2y1, r->p2y2,
-            r->arr1y, r->arr2y, r->textY};
-    CheckCurve(d, f);
-    Range(r->proj1, 0, 1, "補助線フラグ");
-    Range(r->proj2, 0, 1, "補助線フラグ");
-    Range(r->arr1Flag, 0, 2, "矢印内外フラグ");
-    Range(r->arr2Flag, 0, 2, "矢印内外フラグ");
-    if (r->arr1Flag) Range(r->arr1Code, 1, 11, "矢印コード");
-    if (r->arr2Flag) Range(r->arr2Code, 1, 11, "矢印コード");
-    Range(r->textFlag, 0, 1, "寸法値フラグ");
-    f.proj1 = r->proj1;
-    f.proj2 = r->proj2;
-    f.arr1Code = r->arr1Code;
-    f.arr1Flag = r->arr1Flag;
-    f.arr1Scale = Num(r->arr1Scale, "矢印倍率");
-    f.arr2Code = r->arr2Code;
-    f.arr2Flag = r->arr2Flag;
-    f.arr2Scale = Num(r->arr2Scale, "矢印倍率");
-    if ((f.arr1Flag && !(f.arr1Scale > 0)) || (f.arr2Flag && !(f.arr2Scale > 0)))
-      throw Refusal("矢印の倍率は正の値です。");
-    f.textFlag = r->textFlag;
-    f.font = r->font;
-    f.text = FieldText(r->text, "寸法値");
-    f.height = r->height;
-    f.textWidth = r->textWidth;
-    f.spacing = r->spacing;
-    f.angle = NormalDegrees(Num(r->angle, "文字の角度"));
-    f.slant = r->slant;
-    f.basePoint = r->basePoint;
-    f.textDirection = r->direction;
-    if (f.textFlag) CheckTextParams(d, f);
-    if (SamePoint(f, 0, 1)) throw Refusal("寸法線の長さが0です。");
-    if ((f.proj1 && SamePoint(f, 3, 4)) || (f.proj2 && SamePoint(f, 6, 7)))
-      throw Refusal("寸法補助線の長さが0です。");
-  } else {
-    throw Refusal("図形要素「" + name + "」はこのライブラリでは書き込めません。");
-  }
-  CheckPoints(f);
+  const auto* r = static_cast<const LineRec*>(rec);
+  f = Curve(Feature::kLine, r->layer, r->color, r->type, r->width);
+  f.xs = {r->sx, r->ex};
+  f.ys = {r->sy, r->ey};
+  CheckCurve(d, f);
   return f;
+}
+
+Feature BuildPolyline(const Drawing& d, const std::string& name, const void* rec) {
+  Feature f;
+  const bool spline = name == "SPLINE";
+  int32_t count = 0;
+  if (spline) {
+    const auto* r = static_cast<const SplineRec*>(rec);
+    f = Curve(Feature::kSpline, r->layer, r->color, r->type, r->width);
+    Range(r->closed, 0, 1, "開閉区分");
+    f.closed = r->closed;
+    count = r->count;
+    List(r->xs, count, f.xs);
+    List(r->ys, count, f.ys);
+  } else {
+    const auto* r = static_cast<const PolyLineRec*>(rec);
+    f = Curve(Feature::kPolyline, r->layer, r->color, r->type, r->width);
+    count = r->count;
+    List(r->xs, count, f.xs);
+    List(r->ys, count, f.ys);
+  }
+  if (count < 2) throw Refusal("折線の頂点は2点以上です。");
+  CheckCurve(d, f);
+  return f;
+}
+
+Feature BuildCircle(const Drawing& d, const std::string& name, const void* rec) {
+  Feature f;
+  if (name == "CIRCLE") {
+    const auto* r = static_cast<const CircleRec*>(rec);
+    f = Curve(Feature::kCircle, r->layer, r->color, r->type, r->width);
+    f.xs = {r->cx};
+    f.ys = {r->cy};
+    f.r = r->r;
+  } else {
+    const auto* r = static_cast<const ArcRec*>(rec);
+    f = Curve(Feature::kArc, r->layer, r->color, r->type, r->width);
+    f.xs = {r->cx};
+    f.ys = {r->cy};
+    f.r = r->r;
+    Range(r->direction, 0, 1, "円弧の向き");
+    f.direction = r->direction;
+    f.start = NormalDegrees(Num(r->start, "始角"));
+    f.end = NormalDegrees(Num(r->end, "終角"));
+  }
+  if (!(Num(f.r, "半径") > 0)) throw Refusal("半径は正の値です。");
+  CheckCurve(d, f);
+  return f;
+}
+
+Feature BuildEllipse(const Drawing& d, const std::string& name, const void* rec) {
+  Feature f;
+  if (name == "ELLIPSE") {
+    const auto* r = static_cast<const EllipseRec*>(rec);
+    f = Curve(Feature::kEllipse, r->layer, r->color, r->type, r->width);
+    f.xs = {r->cx};
+    f.ys = {r->cy};
+    f.rx = r->rx;
+    f.ry = r->ry;
+    f.rotation = NormalDegrees(Num(r->rotation, "回転角"));
+  } else {
+    const auto* r = static_cast<const EllipseArcRec*>(rec);
+    f = Curve(Feature::kEllipseArc, r->layer, r->color, r->type, r->width);
+    f.xs = {r->cx};
+    f.ys = {r->cy};
+    f.rx = r->rx;
+    f.ry = r->ry;
+    Range(r->direction, 0, 1, "円弧の向き");
+    f.direction = r->direction;
+    f.rotation = NormalDegrees(Num(r->rotation, "回転角"));
+    f.start = NormalDegrees(Num(r->start, "始角"));
+    f.end = NormalDegrees(Num(r->end, "終角"));
+  }
+  if (!(Num(f.rx, "半径") > 0) || !(Num(f.ry, "半径") > 0)) throw Refusal("半径は正の値です。");
+  CheckCurve(d, f);
+  return f;
+}
+
+Feature BuildPointMarker(const Drawing& d, const std::string& /*name*/, const void* rec) {
+  Feature f;
+  const auto* r = static_cast<const PointMarkerRec*>(rec);
+  f.kind = Feature::kPointMarker;
+  f.layer = r->layer;
+  f.color = r->color;
+  f.xs = {r->x};
+  f.ys = {r->y};
+  Range(r->code, 1, 7, "点マーカコード");
+  f.code = r->code;
+  f.angle = NormalDegrees(Num(r->angle, "回転角"));
+  f.scale = Num(r->scale, "倍率");
+  if (!(f.scale > 0)) throw Refusal("倍率は正の値です。");
+  CheckLayer(d, f.layer, false);
+  CheckColour(d, f.color);
+  return f;
+}
+
+Feature BuildText(const Drawing& d, const std::string& /*name*/, const void* rec) {
+  Feature f;
+  const auto* r = static_cast<const TextRec*>(rec);
+  f.kind = Feature::kText;
+  f.layer = r->layer;
+  f.color = r->color;
+  f.font = r->font;
+  f.text = FieldText(r->text, "文字列");
+  f.xs = {r->x};
+  f.ys = {r->y};
+  f.height = r->height;
+  f.textWidth = r->width;
+  f.spacing = r->spacing;
+  f.angle = NormalDegrees(Num(r->angle, "文字の角度"));
+  f.slant = r->slant;
+  f.basePoint = r->basePoint;
+  f.textDirection = r->direction;
+  CheckLayer(d, f.layer, false);
+  CheckColour(d, f.color);
+  CheckTextParams(d, f);
+  return f;
+}
+
+Feature BuildLocate(const Drawing& d, const std::string& /*name*/, const void* rec) {
+  Feature f;
+  const auto* r = static_cast<const SfigLocateRec*>(rec);
+  f.kind = Feature::kLocate;
+  f.layer = r->layer;
+  f.figure = FieldText(r->name, "複合図形名");
+  f.xs = {r->x};
+  f.ys = {r->y};
+  f.angle = NormalDegrees(Num(r->angle, "配置角"));
+  f.ratioX = Num(r->ratioX, "倍率");
+  f.ratioY = Num(r->ratioY, "倍率");
+  if (!(f.ratioX > 0) || !(f.ratioY > 0)) throw Refusal("配置倍率は正の値です。");
+  CheckLayer(d, f.layer, true);
+  return f;
+}
+
+Feature BuildLinearDim(const Drawing& d, const std::string& /*name*/, const void* rec) {
+  Feature f;
+  const auto* r = static_cast<const LinearDimRec*>(rec);
+  f = Curve(Feature::kLinearDim, r->layer, r->color, r->type, r->width);
+  f.xs = {r->sx,   r->ex,   r->p1x0,  r->p1x1,  r->p1x2, r->p2x0,
+          r->p2x1, r->p2x2, r->arr1x, r->arr2x, r->textX};
+  f.ys = {r->sy,   r->ey,   r->p1y0,  r->p1y1,  r->p1y2, r->p2y0,
+          r->p2y1, r->p2y2, r->arr1y, r->arr2y, r->textY};
+  CheckCurve(d, f);
+  Range(r->proj1, 0, 1, "補助線フラグ");
+  Range(r->proj2, 0, 1, "補助線フラグ");
+  Range(r->arr1Flag, 0, 2, "矢印内外フラグ");
+  Range(r->arr2Flag, 0, 2, "矢印内外フラグ");
+  if (r->arr1Flag) Range(r->arr1Code, 1, 11, "矢印コード");
+  if (r->arr2Flag) Range(r->arr2Code, 1, 11, "矢印コード");
+  Range(r->textFlag, 0, 1, "寸法値フラグ");
+  f.proj1 = r->proj1;
+  f.proj2 = r->proj2;
+  f.arr1Code = r->arr1Code;
+  f.arr1Flag = r->arr1Flag;
+  f.arr1Scale = Num(r->arr1Scale, "矢印倍率");
+  f.arr2Code = r->arr2Code;
+  f.arr2Flag = r->arr2Flag;
+  f.arr2Scale = Num(r->arr2Scale, "矢印倍率");
+  if ((f.arr1Flag && !(f.arr1Scale > 0)) || (f.arr2Flag && !(f.arr2Scale > 0)))
+    throw Refusal("矢印の倍率は正の値です。");
+  f.textFlag = r->textFlag;
+  f.font = r->font;
+  f.text = FieldText(r->text, "寸法値");
+  f.height = r->height;
+  f.textWidth = r->textWidth;
+  f.spacing = r->spacing;
+  f.angle = NormalDegrees(Num(r->angle, "文字の角度"));
+  f.slant = r->slant;
+  f.basePoint = r->basePoint;
+  f.textDirection = r->direction;
+  if (f.textFlag) CheckTextParams(d, f);
+  if (SamePoint(f, 0, 1)) throw Refusal("寸法線の長さが0です。");
+  if ((f.proj1 && SamePoint(f, 3, 4)) || (f.proj2 && SamePoint(f, 6, 7)))
+    throw Refusal("寸法補助線の長さが0です。");
+  return f;
+}
+
+// One builder per feature kind; each checks its record and refuses what the
+// file cannot hold.
+Feature Build(Session& s, const std::string& name, const void* rec) {
+  using Builder = Feature (*)(const Drawing&, const std::string&, const void*);
+  static const std::pair<const char*, Builder> kBuilders[] = {
+      {"LINE", BuildLine},
+      {"POLYLINE", BuildPolyline},
+      {"SPLINE", BuildPolyline},
+      {"CIRCLE", BuildCircle},
+      {"ARC", BuildCircle},
+      {"ELLIPSE", BuildEllipse},
+      {"ELLIPSE_ARC", BuildEllipse},
+      {"POINT_MARKER", BuildPointMarker},
+      {"TEXT", BuildText},
+      {"SFIG_LOCATE", BuildLocate},
+      {"LINEAR_DIMENSION", BuildLinearDim},
+  };
+  for (const auto& [kind, build] : kBuilders) {
+    if (name != kind) continue;
+    Feature f = build(s.d, name, rec);
+    CheckPoints(f);
+    return f;
+  }
+  throw Refusal("図形要素「" + name + "」はこのライブラリでは書き込めません。");
 }
 
 void AddFeature(Session& s, const std::string& name, const void* rec) {
@@ -546,7 +600,8 @@ void AddFeature(Session& s, const std::string& name, const void* rec) {
         fig = &d.figures[i];
         index = static_cast<int>(i);
       }
-    if (!fig || index == s.current) throw Refusal("複合図形「" + f.figure + "」は定義されていません。");
+    if (!fig || index == s.current)
+      throw Refusal("複合図形「" + f.figure + "」は定義されていません。");
     const int hostKind = s.current >= 0 ? d.figures[static_cast<size_t>(s.current)].kind : 0;
     if ((fig->kind == 1 || fig->kind == 2) && hostKind != 0)
       throw Refusal("部分図は用紙にだけ配置できます。");
@@ -567,7 +622,8 @@ void AddFeature(Session& s, const std::string& name, const void* rec) {
     d.figures[static_cast<size_t>(s.current)].members.push_back(std::move(f));
 }
 
-// ---- drawing groups at their place ---------------------------------------------------------------
+// ---- drawing groups at their place
+// ---------------------------------------------------------------
 
 void Move(Feature& f, const Similarity& t) {
   for (size_t i = 0; i < f.xs.size(); ++i) t.Apply(f.xs[i], f.ys[i]);
@@ -689,13 +745,13 @@ int32_t Open(Family f, const char* fileName, int32_t mode, double /*tolerance1*/
     fresh.d.author = author ? author : "";
     fresh.d.organization = organization ? organization : "";
     fresh.d.translator = translator ? translator : "";
-    for (const std::string* t : {&fresh.d.fileName, &fresh.d.author, &fresh.d.organization,
-                                 &fresh.d.translator})
+    for (const std::string* t :
+         {&fresh.d.fileName, &fresh.d.author, &fresh.d.organization, &fresh.d.translator})
       CheckText(*t, "ヘッダの文字列", true);
     // The temporary file lives beside the target so that the rename at
     // close stays within one file system.
-    std::string temp = fresh.target.substr(0, fresh.target.size() - fresh.d.fileName.size()) +
-                       "." + fresh.d.fileName + ".XXXXXX";
+    std::string temp = fresh.target.substr(0, fresh.target.size() - fresh.d.fileName.size()) + "." +
+                       fresh.d.fileName + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0)
       throw Refusal("ファイル " + fresh.target + " を作成できません: " + std::strerror(errno));
