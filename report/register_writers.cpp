@@ -5,6 +5,7 @@
 #include "report/driver/report_writers.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/members/member_writers.h"
+#include "report/members/prn_fot.h"
 #include "report/stability/stability_writers.h"
 #include "report/water/water_writers.h"
 
@@ -18,6 +19,7 @@ void RegisterReportWriters() {
   RegisterEarthPressureWriters();
   RegisterBearingWriters();
   RegisterMemberWriters();
+  RegisterFotTokWriters();
 }
 
 }  // namespace norva
