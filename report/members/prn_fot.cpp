@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "calc/member/member_common.h"
-#include "calc/stability/stability_checks.h"
+#include "calc/stability/stability_status.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -197,20 +197,20 @@ void Uplift(PrnFile& f, const CDocument& doc, const StatePicks& s) {
   }
 }
 
-void CommonEnding(PrnFile& f, double q1, double q0, double l, const CFotRes& r) {
+void CommonEnding(PrnFile& f, double q1, double q0, double l, double Q, double XQ) {
   const std::string& kN = PrnUnitWords[0];
   f.Line("地盤反力の合力");
   f.Empty();
   f.Line(
       "　　<math>Q=<box>1<over>2</box>(q_1_+q_0_)･l=<box>1<over>2</box>×(##.##+##.##)×#.###="
       "##.##(@/m)</math>",
-      {q1, q0, l, r.FotQ, kN});
+      {q1, q0, l, Q, kN});
   f.Empty();
   f.Line("合力の作用位置(付け根からの距離)");
   f.Line(
       "　　<math>X_q_=<box>2･q_1_+q_0_<over>q_1_+q_0_</box>･<box>l<over>3</box>=<box>2×##.##+"
       "##.##<over>##.##+##.##</box>×<box>#.###<over>3</box>=#.### (m)</math>",
-      {q1, q0, q1, q0, l, r.FotQX});
+      {q1, q0, q1, q0, l, XQ});
 }
 
 }  // namespace
@@ -222,11 +222,15 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
   const std::shared_ptr<CAntRes> res = doc.AntRes(0, i);
   const SlabLengths len = Lengths(doc, r.SecX);
   const double B = len.B, l = len.l;
+  // A reaction the check could not use (no result, the resultant outside
+  // the base) prints blanks, never a stale number.
+  double q1 = kNullBox, q2 = kNullBox;
+  const bool known =
+      res && !Missing(res->E) && ReactionAt(doc, *res, 0, q1).ok && ReactionAt(doc, *res, B, q2).ok;
+  if (!known) q1 = q2 = kNullBox;
   const double e = res ? res->E : kNullBox;
-  const bool known = res && !Missing(e);
-  const double q1 = res ? GetJibanHanryokuX(doc, *res, 0) : kNullBox;
-  const double q2 = res ? GetJibanHanryokuX(doc, *res, B) : kNullBox;
-  const double q0 = r.FotQ2;
+  const double q0 = known ? r.FotQ2 : kNullBox;
+  const double Q = known ? r.FotQ : kNullBox, XQ = known ? r.FotQX : kNullBox;
   // Width of action: from the toe, or from the heel for a heel-side triangle.
   const bool heelTriangle = known && e < -B / 6;
   const double x = !known ? kNullBox : heelTriangle ? 3 * (B / 2 + e) : 3 * (B / 2 - e);
@@ -257,7 +261,7 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
   f.Line("　　<math>q_2_=##.## (@/m<sup>2</sup>)</math>", {q2, kN});
   f.Empty();
   if (!known) {
-    CommonEnding(f, q1, q0, l, r);
+    CommonEnding(f, q1, q0, l, Q, XQ);
   } else if (e > 0 && x < l) {
     f.Line("x &lt; l なので付け根位置の地盤反力は、");
     f.Empty();
@@ -268,11 +272,11 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
     f.Line(
         "　　<math>Q=<box>1<over>2</box>q_1_･x=<box>1<over>2</box>×##.##×#.###=##.##(@/m)"
         "</math>",
-        {q1, x, r.FotQ, kN});
+        {q1, x, Q, kN});
     f.Empty();
     f.Line("合力の作用位置(付け根からの距離)");
     f.Line("　　<math>X_q_=l-<box>x<over>3</box>=#.###-<box>#.###<over>3</box>=#.### (m)</math>",
-           {l, x, r.FotQX});
+           {l, x, XQ});
   } else if (e > 0) {
     f.Line("つま先版付け根位置での地盤反力");
     f.Empty();
@@ -288,7 +292,7 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
           {q1, x, x, l, q0, kN});
     }
     f.Empty();
-    CommonEnding(f, q1, q0, l, r);
+    CommonEnding(f, q1, q0, l, Q, XQ);
   } else if (heelTriangle && x < B - l) {
     f.Line("x &lt; (B-l) なので付け根位置の地盤反力は、");
     f.Empty();
@@ -296,7 +300,7 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
     f.Empty();
     f.Line("地盤反力の合力");
     f.Empty();
-    f.Line("　　<math>Q=#.##(@/m)</math>", {r.FotQ, kN});
+    f.Line("　　<math>Q=#.##(@/m)</math>", {Q, kN});
   } else {
     f.Line("つま先版付け根位置での地盤反力");
     f.Empty();
@@ -312,7 +316,7 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
           {q1, q2, q1, B, l, q0, kN});
     }
     f.Empty();
-    CommonEnding(f, q1, q0, l, r);
+    CommonEnding(f, q1, q0, l, Q, XQ);
   }
   PrnBlockClose(f);
 }
