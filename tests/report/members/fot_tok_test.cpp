@@ -385,6 +385,9 @@ TEST(TokChapter, GeneralKeyWithoutSteelPrintsBlankStresses) {
   SetReaction(*d, 0, 0.3, 1.2, 60, 20);
   d->AntRes(0, 0)->SgmH = 30;
   ASSERT_TRUE(CalcTokStress(*d, 0));
+  // HT = {(60 + 53.33)/2·0.5·(tan30 − tan20) + 33.36 + 5}/1.82 = 24.35,
+  // M = 24.35·0.3 = 7.30; required x 33.5 mm, As 140.5 mm² against none.
+  test::ExpectSameMarkup(BeforeList(Tokki(*d)), MemberGolden("tok_general_no_steel.prn"));
   const std::vector<std::string> lines = test::Lines(Tokki(*d));
   auto has = [&](const std::string& s) {
     for (const std::string& l : lines) {
