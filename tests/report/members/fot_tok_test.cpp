@@ -279,6 +279,30 @@ TEST(FotChapter, EveryReferencedFigureExists) {
     }
     const std::string text = Cp932ToUtf8(out);
     EXPECT_EQ(text.find("<H2>揚圧力</H2>") != std::string::npos, r.nWater == 2);
+    // Every block opened is closed; the state headings come in state, then
+    // kind order, each later entry in a block of its own.
+    int open = 0, close = 0;
+    std::vector<std::string> h3;
+    const std::vector<std::string> lines = test::Lines(out);
+    for (size_t k = 0; k < lines.size(); ++k) {
+      open += lines[k] == "<PROTECT><PRE>";
+      close += lines[k] == "</PRE></PROTECT>";
+      if (lines[k].rfind("<H3>", 0) == 0 && lines[k].find("荷重ケース") == std::string::npos) {
+        h3.push_back(lines[k]);
+        const bool firstOfSection =
+            lines[k - 1].rfind("<H2>", 0) == 0 || (k >= 2 && lines[k - 2].rfind("<H2>", 0) == 0);
+        if (!firstOfSection) {
+          EXPECT_EQ(lines[k - 2], "<PROTECT><PRE>") << lines[k];
+        }
+      }
+    }
+    EXPECT_EQ(open, close);
+    if (r.nWater == 1) {
+      const std::vector<std::string> want = {"<H3>常時水位</H3>", "<H3>地震時水位</H3>",
+                                             "<H3>常時　</h3>",   "<H3>常時　(浮力)</h3>",
+                                             "<H3>地震時　</h3>", "<H3>地震時　(浮力)</h3>"};
+      EXPECT_EQ(h3, want);
+    }
     // Every item heading once, above the first case only.
     for (const char* h : {"<H2>地盤反力</H2>", "<H2>断面力の集計</H2>", "<H2>応力度計算</H2>"}) {
       const size_t p = text.find(h);
