@@ -101,15 +101,19 @@ std::string Cases(const CDocument& doc, std::initializer_list<FotItem> items) {
 //   e  0.5 = B/6: x = B, 20 … 0, q0 = 20 − 20/3·0.8 = 14.67, Q = 13.87 at 0.421;
 //   e  1.0: x = 1.5, q1 = 40, q0 = 40/1.5·0.7 = 18.67, Q = 23.47 at 0.448;
 //   e  1.3: x = 0.6 < l, q1 = 100, Q = ½·100·0.6 = 30 at 0.8 − 0.2 = 0.600;
-//   e −1.0: heel-side triangle 1.5 m wide, ending 2.2 m from the toe: none.
+//   e −1.0: heel-side triangle 1.5 m wide, ending 2.2 m from the toe: none;
+//   e −0.6: heel-side triangle 2.7 m wide, 27 at the heel, reaching 0.3 m
+//           from the toe: q0 = 27 − 27/2.7·2.2 = 5, Q = ½(0 + 5)·0.8 = 2.00
+//           at 0.8/3 = 0.267 (the check's trapezoid over the whole slab).
 TEST(FotHanryoku, ReactionFormsMatchTheHandGoldenAndTheCheck) {
-  auto d = ToeWall({"e負", "e=B/6", "三角形", "短い三角形", "かかと側"});
+  auto d = ToeWall({"e負", "e=B/6", "三角形", "短い三角形", "かかと側", "かかと側長い三角形"});
   SetReaction(*d, 0, -0.2, 1.7, 14, 6);
   SetReaction(*d, 1, 0.5, 1.0, 20, 0);
   SetReaction(*d, 2, 1.0, 0.5, 40, 0);
   SetReaction(*d, 3, 1.3, 0.2, 100, 0);
   SetReaction(*d, 4, -1.0, 2.5, 40, 0);
-  for (int i = 0; i < 5; ++i) ASSERT_TRUE(CalcFotStress(*d, i)) << i;
+  SetReaction(*d, 5, -0.6, 2.1, 27, 0);
+  for (int i = 0; i < 6; ++i) ASSERT_TRUE(CalcFotStress(*d, i)) << i;
   test::ExpectSameMarkup(Cases(*d, {PrnFotHanryoku}), MemberGolden("fot_hanryoku.prn"));
 }
 
