@@ -6,6 +6,7 @@
 #include "report/driver/report_writers.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/members/member_writers.h"
+#include "report/members/prn_fot.h"
 #include "report/stability/stability_writers.h"
 #include "report/water/water_writers.h"
 
@@ -20,6 +21,7 @@ void RegisterReportWriters() {
   RegisterBearingWriters();
   RegisterMemberWriters();
   RegisterSijiWriters();
+  RegisterFotTokWriters();
 }
 
 }  // namespace norva

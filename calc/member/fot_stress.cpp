@@ -9,8 +9,8 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "document/numeric.h"
 #include "document/nulls.h"
+#include "document/numeric.h"
 #include "document/weight.h"
 
 namespace norva {
@@ -108,8 +108,7 @@ void FotUplift(const CDocument& doc, const KutaiPoints& p, double xs, const FotL
   rec.Youatsu1 = u1;
   rec.Youatsu2 = u1 + (uh - u1) / (p[4].X - p[0].X) * xs;
   rec.Youatsu = (rec.Youatsu2 + rec.Youatsu1) * xs * 0.5;
-  rec.YouatsuX =
-      xs - xs * (2 * rec.Youatsu2 + rec.Youatsu1) / (3 * (rec.Youatsu2 + rec.Youatsu1));
+  rec.YouatsuX = xs - xs * (2 * rec.Youatsu2 + rec.Youatsu1) / (3 * (rec.Youatsu2 + rec.Youatsu1));
 }
 
 // 8. The ground reaction between the toe and the section.
@@ -120,6 +119,14 @@ StabStatus FotReaction(const CDocument& doc, const CAntRes& res, double xs, CFot
   if (!st) return st;
   rec.FotQ1 = q1;
   rec.FotQ2 = q2;
+  // A triangle from the toe that ends before the section (width 3D < xs):
+  // only the loaded part of the slab carries reaction.
+  const double len = 3 * res.D;
+  if (doc.Sisin != 3 && res.E > 0 && !(std::fabs(res.E) < res.Breadth / 6) && len < xs) {
+    rec.FotQ = q1 * len * 0.5;
+    rec.FotQX = xs - len / 3;
+    return StabStatus::Ok();
+  }
   rec.FotQ = (q2 + q1) * xs * 0.5;
   const double dq = (q1 + q2 == 0) ? 0.0 : xs * (2 * q2 + q1) / (3 * (q2 + q1));
   rec.FotQX = xs - dq;
@@ -191,8 +198,7 @@ FotSums SumFotForces(const CFotRes& rec) {
   return sums;
 }
 
-StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints& p,
-                        CFotRes& rec) {
+StabStatus CalcFotForce(const CDocument& doc, int32_t caseNo, const KutaiPoints& p, CFotRes& rec) {
   const std::shared_ptr<CKajyuCase> cs = doc.pCase(caseNo);
   const std::shared_ptr<CAntRes> res = doc.AntRes(0, caseNo);
   if (!cs || !res) return StabStatus::Fail(kMemReasonNoCase);

@@ -119,6 +119,13 @@ void PrnMethod(PrnFile& f, const CDocument& doc, int16_t part) {
     f.Line(part == 0 ? "<H1>上部擁壁の計算</H1>" : "<H1>下部擁壁の計算</H1>");
   PrnHeading(f, doc, 1, "底面における作用力");
   PrnHeading(f, doc, 2, "重量及び重心位置の計算方法");
+  PrnAreaMethodText(f);
+  PrnBlockClose(f);
+}
+
+}  // namespace
+
+void PrnAreaMethodText(PrnFile& f) {
   f.Line("重量及び重心位置の計算は座標値法により行う。計算式は次の通り。");
   f.Empty();
   f.Line("　<math>A_c_=<box>1<over>2</box><box>&sum;(x_i+1_･y_i_－x_i_･y_i+1_)</box></math>");
@@ -140,13 +147,10 @@ void PrnMethod(PrnFile& f, const CDocument& doc, int16_t part) {
   f.Line("　　　　　y<sub>c</sub>：x軸から図心までの距離 (m)");
   f.Line("　　　　　x<sub>i</sub>：y軸から任意点iまでの距離 (m)");
   f.Line("　　　　　y<sub>i</sub>：x軸から任意点iまでの距離 (m)");
-  PrnBlockClose(f);
 }
 
-}  // namespace
-
-std::string PrnAreaFigure(const CDocument& doc, const std::string& folder,
-                          const std::string& name, const CWeight* polygon, const DPoint& offset) {
+std::string PrnAreaFigure(const CDocument& doc, const std::string& folder, const std::string& name,
+                          const CWeight* polygon, const DPoint& offset) {
   ReportPicture picture(kAnteiFigureWidth, kAnteiFigureHeight);
   DrawMensekiFigure(doc, picture.Draw(), polygon, offset);
   return PrnSaveFigure(picture, folder, name);
@@ -354,8 +358,8 @@ void PrnBodyTables(PrnFile& f, const CDocument& doc, const KutaiPart& k, const B
 
 // The buoyancy entries of the states shown.
 std::vector<Entry> BuoyancyEntries(const CDocument& doc, const KutaiPart& k, const bool* shown,
-                                   const std::function<WeightPtr(int)>& polygonOf,
-                                   const char* name, bool thrustFigure) {
+                                   const std::function<WeightPtr(int)>& polygonOf, const char* name,
+                                   bool thrustFigure) {
   const int16_t level = PrnLevel(doc, 3);
   std::vector<Entry> entries;
   for (int s = 0; s < 2; ++s) {
@@ -420,8 +424,7 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
   if (k.thrust) {
     PrnEntries(f, doc, folder, "く体に作用する浮力及び重心位置(示力線計算用)",
                BuoyancyEntries(
-                   doc, k, BFS, [&doc](int s) { return doc.FuryokuS(s); }, "示水位く体面積",
-                   true),
+                   doc, k, BFS, [&doc](int s) { return doc.FuryokuS(s); }, "示水位く体面積", true),
                k.thrustOrigin, true);
   }
   if (k.normal) {
@@ -437,8 +440,7 @@ void PrnKutai(PrnFile& f, const CDocument& doc, const std::string& folder, int16
   }
   if (k.normal) {
     PrnEntries(f, doc, folder, "前面土の重量及び重心位置",
-               SoilEntries(doc, k, FS, BF, SW, "前面土面積", "水位考慮", false), k.origin,
-               false);
+               SoilEntries(doc, k, FS, BF, SW, "前面土面積", "水位考慮", false), k.origin, false);
   }
 }
 

@@ -40,12 +40,17 @@ AreaTableRows MakeAreaTableRows(const CWeight& polygon, double x0, double y0);
 void PrnAreaTable(PrnFile& f, const CDocument& doc, const CWeight* polygon, double x0, double y0,
                   bool buoyancy);
 
+// The method of the coordinate method: its sentence, the five formulas of
+// area, first moments and centroid, and their legend (inside the caller's
+// block, after its headings).
+void PrnAreaMethodText(PrnFile& f);
+
 // The area figure of a polygon (DrawMensekiFigure: the wall outline moved by
 // offset, the polygon's corners numbered) on a fresh picture of the stability
 // chapter's figure size, saved as <folder>/<name>.svg; returns the full path.
 // Throws ReportError when it cannot be saved.
-std::string PrnAreaFigure(const CDocument& doc, const std::string& folder,
-                          const std::string& name, const CWeight* polygon, const DPoint& offset);
+std::string PrnAreaFigure(const CDocument& doc, const std::string& folder, const std::string& name,
+                          const CWeight* polygon, const DPoint& offset);
 
 // The weights of wall part `part` (0, or 1 for the lower wall of a mixed
 // wall): the method, then body, buoyancy and front soil, each polygon with its

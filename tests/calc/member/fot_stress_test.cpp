@@ -1,12 +1,13 @@
 // Toe slab of a gravity wall (toe 0.5 m long, 0.5 m thick, base 3 m): the
 // forces on the slab with their arms from the section under the front face,
 // worked out by hand, and the stresses 6M/H^2 and S/H.
+#include "calc/member/fot_stress.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
-#include "calc/member/fot_stress.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -69,8 +70,8 @@ void ExpectForces(const CFotRes& f, const std::vector<Item>& items) {
 }
 
 // Reaction 150 - 200x/3 over 0..0.5: 70.8333 kN with moment 18.75 - 0.69444.
-const Item kReaction{(150 + 150 - 100.0 / 6) * 0.25, (18.75 - 100.0 / 3 * (0.0625 - 0.125 / 3)) /
-                                                          ((150 + 150 - 100.0 / 6) * 0.25)};
+const Item kReaction{(150 + 150 - 100.0 / 6) * 0.25,
+                     (18.75 - 100.0 / 3 * (0.0625 - 0.125 / 3)) / ((150 + 150 - 100.0 / 6) * 0.25)};
 const Item kSlab{-24 * 0.25, 0.25};
 
 TEST(FotStress, FlatBaseCases) {
@@ -83,11 +84,21 @@ TEST(FotStress, FlatBaseCases) {
   const Case cases[] = {
       {"dry, soil 1 m over the toe", 0, 1.5, 0, 0, {kSlab, {-18 * 0.5, 0.25}, kReaction}},
       {"buoyancy of the lower 0.3 m", 1, 0, 0.2, 0.3, {kSlab, {10 * 0.15, 0.25}, kReaction}},
-      {"whole slab buoyant, soil partly submerged", 1, 1.5, 1.0, 1.0,
+      {"whole slab buoyant, soil partly submerged",
+       1,
+       1.5,
+       1.0,
+       1.0,
        {kSlab, {10 * 0.25, 0.25}, {-18 * 0.5, 0.25}, {-2 * 0.25, 0.25}, kReaction}},
       // Uplift 10 at the toe rising to 20 at the heel: 10 + 10/3 x 0.5 at the section.
-      {"uplift", 2, 0, 1.0, 2.0,
-       {kSlab, {(10 + 10 + 10.0 / 6) * 0.25, 0.5 - 0.5 * (2 * (10 + 10.0 / 6) + 10) / (3 * (20 + 10.0 / 6))},
+      {"uplift",
+       2,
+       0,
+       1.0,
+       2.0,
+       {kSlab,
+        {(10 + 10 + 10.0 / 6) * 0.25,
+         0.5 - 0.5 * (2 * (10 + 10.0 / 6) + 10) / (3 * (20 + 10.0 / 6))},
         kReaction}},
       {"equal levels give no uplift", 2, 0, 1.5, 1.5, {kSlab, kReaction}},
   };
@@ -263,6 +274,29 @@ TEST(FotStress, TriangularReaction) {
   EXPECT_NEAR(f.FotQ2, q2, 1e-9);
   EXPECT_NEAR(f.FotQ, (200 + q2) * 0.25, 1e-9);
   EXPECT_NEAR(f.FotQX, 0.5 - 0.5 * (2 * q2 + 200) / (3 * (q2 + 200)), 1e-12);
+}
+
+// B 3, e 1.3, ΣV 30 (d = 0.2): the triangle runs 3d = 0.6 m from the toe
+// with q1 = 2·30/0.6 = 100 and ends before the section of a 0.8 m toe. The
+// slab carries Q = ½·100·0.6 = 30 at 0.8 − 0.6/3 = 0.6 from the section; the
+// section itself has no reaction.
+TEST(FotStress, TriangleEndingBeforeTheSectionLoadsOnlyItsWidth) {
+  auto d = ToeWall();
+  d->GrwB4 = 0.8;
+  auto r = d->AntRes(0, 0);
+  r->E = 1.3;
+  r->D = 0.2;
+  r->Qmax = 100;
+  r->Qmin = 0;
+  ASSERT_TRUE(CalcFotStress(*d, 0));
+  const CFotRes& f = *d->pFotRes(0);
+  EXPECT_NEAR(f.FotQ1, 100, 1e-9);
+  EXPECT_EQ(f.FotQ2, 0);
+  EXPECT_NEAR(f.FotQ, 30, 1e-9);
+  EXPECT_NEAR(f.FotQX, 0.6, 1e-12);
+  // Slab 0.8 × 0.5 × 24 = 9.6 at 0.4: S = 30 − 9.6, M = 18 − 3.84.
+  EXPECT_NEAR(f.ForceS, 20.4, 1e-9);
+  EXPECT_NEAR(f.ForceM, 14.16, 1e-9);
 }
 
 TEST(FotStress, NoUsableReactionOrNoToe) {
