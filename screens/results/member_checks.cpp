@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <string>
 #include <utility>
 
+#include "calc/stability/printed_relation.h"
 #include "document/member_res.h"
 #include "document/nulls.h"
 #include "document/report_format.h"
@@ -16,10 +18,21 @@ bool IsNull(double v) { return v == kNullBox || !std::isfinite(v); }
 CheckCell NullCell() { return {kNullCellText, CheckColor::kBlack, CheckCell::kNull}; }
 CheckCell NotMade() { return {kNotMadeText, CheckColor::kKeep, CheckCell::kNotMade}; }
 
-// "value sign limit", blue when it passes and red when it does not.
-CheckCell Made(double v, bool exceeded, const char* sign, double limit, const char* format) {
+// Decimals of a grid format ("#0.00" -> 2).
+int Decimals(const char* format) {
+  const std::string f(format);
+  const size_t dot = f.find('.');
+  return dot == std::string::npos ? 0 : static_cast<int>(f.size() - dot - 1);
+}
+
+// "value sign limit", blue when it passes and red when it does not. The sign
+// is the relation of the two numbers as printed, whatever the verdict: a
+// stress equal to its allowable reads "=", a negative shear "<" its limit.
+CheckCell Made(double v, bool exceeded, double limit, const char* format) {
+  const int n = Decimals(format);
   CheckCell c;
-  c.text = FormatNum(v, format) + " " + sign + FormatNum(limit, format);
+  c.text = FormatNum(v, format) + " " + RelationMark(ComparePrinted(v, limit, n), kAsciiMarks) +
+           FormatNum(limit, format);
   c.color = exceeded ? CheckColor::kRed : CheckColor::kBlue;
   c.state = exceeded ? CheckCell::kOut : CheckCell::kOk;
   return c;
@@ -33,7 +46,7 @@ CheckCell CompressionCheck(double sgmc0, double sgmc1, double sgmca) {
   if (v < 0) return NotMade();
   if (IsNull(sgmca)) return NullCell();
   const bool exceeded = v > sgmca;
-  return Made(v, exceeded, exceeded ? ">" : "<", sgmca, kStressFormat);
+  return Made(v, exceeded, sgmca, kStressFormat);
 }
 
 CheckCell TensionCheck(double sgmc0, double sgmc1, double sgmta) {
@@ -42,13 +55,13 @@ CheckCell TensionCheck(double sgmc0, double sgmc1, double sgmta) {
   if (v > 0) return NotMade();
   if (IsNull(sgmta)) return NullCell();
   const bool exceeded = v < -sgmta;
-  return Made(v, exceeded, exceeded ? "<" : ">", -sgmta, kStressFormat);
+  return Made(v, exceeded, -sgmta, kStressFormat);
 }
 
 CheckCell AbsCheck(double v, double allowable, const char* format) {
   if (IsNull(v) || IsNull(allowable)) return NullCell();
   const bool exceeded = std::fabs(v) > allowable;
-  return Made(v, exceeded, exceeded ? ">" : "<", allowable, format);
+  return Made(v, exceeded, allowable, format);
 }
 
 Judgement RowJudgement(const std::vector<CheckCell>& checks) {

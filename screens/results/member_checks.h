@@ -35,11 +35,14 @@ inline constexpr const char* kNullCellText = "-----";
 // Shown for a check that is not made.
 inline constexpr const char* kNotMadeText = "－";
 
+// The sign between a value and its limit is their relation as printed ("<",
+// "=" or ">"); the colour and state carry the verdict.
+//
 // Compression of a stem or toe-slab section: the larger edge stress against
-// sgmca ("<" when it is not greater); "－" when the larger is below 0.
+// sgmca; "－" when the larger is below 0.
 CheckCell CompressionCheck(double sgmc0, double sgmc1, double sgmca);
-// Tension: the smaller edge stress against -sgmta (">" when it is not
-// smaller), the limit printed negative; "－" when the smaller is above 0.
+// Tension: the smaller edge stress against -sgmta, the limit printed
+// negative; "－" when the smaller is above 0.
 CheckCell TensionCheck(double sgmc0, double sgmc1, double sgmta);
 // |v| against the allowable, v printed with its sign: shear (stem, toe slab,
 // key) and the key's concrete and steel stresses. format: kStressFormat, or

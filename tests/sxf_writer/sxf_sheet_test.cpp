@@ -14,7 +14,9 @@
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/services.h"
+#include "drawing/base/canvas.h"
 #include "drawing/base/sxf_library.h"
+#include "drawing/sheet/printed_sheet.h"
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sxf_sheet.h"
 #include "file_bytes.h"
@@ -230,6 +232,101 @@ TEST_F(SxfSheetFiles, LineWorkLiesWhereThePrintedSheetHasIt) {
       found |= std::fabs(g[0] - w[0]) < 1e-6 && std::fabs(g[1] - w[1]) < 1e-6 &&
                std::fabs(g[2] - w[2]) < 1e-6 && std::fabs(g[3] - w[3]) < 1e-6;
     EXPECT_TRUE(found) << w[0] << "," << w[1] << " - " << w[2] << "," << w[3];
+  }
+}
+
+// The chain across a block crest runs square to the leaning face. On paper
+// (y down) and in the file (y up) it must lie in the same place: the file's
+// dimension line on the printed feet of the chain's points, its text on the
+// printed text's side of the line and at the printed text's angle.
+TEST_F(SxfSheetFiles, CrestChainLiesWhereThePrintedSheetHasIt) {
+  struct Wall {
+    const char* name;
+    void (*make)(CDocument&);
+  };
+  const Wall walls[] = {{"block wall", sheet_test::BlockWallNoFooting},
+                        {"mixed wall", sheet_test::MixedWall}};
+  for (const Wall& w : walls) {
+    SCOPED_TRACE(w.name);
+    CDocument doc;
+    w.make(doc);
+    // The crest chain as the printed sheet hands it over (twips, y down) ...
+    sheet_test::RecordingTarget recorder(false);
+    const SheetState state = SkzOutput(0, doc, recorder);
+    const SheetChain* crest = nullptr;
+    for (const SheetChain& c : recorder.chains) {
+      if (c.kind == SheetChain::Kind::kRotated) crest = &c;
+    }
+    ASSERT_NE(crest, nullptr);
+    ASSERT_EQ(crest->Last(), 2);  // blocks, then back concrete
+    // ... and what the page's dimension lines draw of it.
+    Canvas canvas;
+    PrintedSheet page(canvas);
+    page.BeginDimensions();
+    page.DrawChain(*crest);
+    page.EndDimensions();
+    const double k = 56.7, H = state.SkzPaperH;
+    std::vector<DPoint> ends;  // printed line ends, mm y up
+    std::vector<DPoint> textAt;
+    std::vector<int> textAngle;
+    for (const CanvasOp& op : canvas.Ops()) {
+      if (op.kind == CanvasOpKind::Line) {
+        for (const CanvasPoint& p : op.points) ends.push_back({p.x / k, H - p.y / k});
+      } else if (op.kind == CanvasOpKind::Text) {
+        textAt.push_back({op.points[0].x / k, H - op.points[0].y / k});
+        textAngle.push_back(op.style.textAngle);
+      }
+    }
+    ASSERT_EQ(textAt.size(), 2u);
+
+    const std::string path = Write(doc, 0, "crest.sfc");
+    const sxfcheck::Drawing file = sxfcheck::ReadSfc(test::ReadBytes(path));
+    ASSERT_TRUE(file.errors.empty()) << file.errors.front();
+    std::vector<const sxfcheck::Element*> dims;
+    for (const sxfcheck::Element& e : file.elements) {
+      if (e.kind == "dim" && std::fabs(e.xs[0] - e.xs[1]) > 1e-6 &&
+          std::fabs(e.ys[0] - e.ys[1]) > 1e-6)
+        dims.push_back(&e);
+    }
+    ASSERT_EQ(dims.size(), 2u);
+
+    // Page line ends are whole twips (0.018 mm).
+    auto printedEnd = [&](double x, double y) {
+      for (const DPoint& p : ends) {
+        if (std::hypot(p.X - x, p.Y - y) < 0.03) return true;
+      }
+      return false;
+    };
+    // Which side of the line s-e a point lies on.
+    auto side = [](double sx, double sy, double ex, double ey, const DPoint& t) {
+      return (ex - sx) * (t.Y - sy) - (ey - sy) * (t.X - sx) > 0;
+    };
+    // The blocks (350: 7 mm at 1:50) span their whole interval: both ends of
+    // the line are printed feet. The back concrete (100: 2 mm) is too narrow
+    // for its texts and arrows: its line starts on the printed foot and runs
+    // on along the same line past the crest's back.
+    const sxfcheck::Element& blocks = *dims[0];
+    ASSERT_EQ(blocks.text, "350");
+    ASSERT_EQ(dims[1]->text, "100");
+    const double bx = blocks.xs[0], by = blocks.ys[0];
+    const double ux = blocks.xs[1] - bx, uy = blocks.ys[1] - by;
+    EXPECT_TRUE(printedEnd(blocks.xs[1], blocks.ys[1])) << blocks.xs[1] << "," << blocks.ys[1];
+    // Square to the face 1:0.3: the line falls 0.3 to the right per unit.
+    EXPECT_NEAR(uy / ux, -0.3, 1e-6);
+    for (size_t i = 0; i < dims.size(); ++i) {
+      const sxfcheck::Element& d = *dims[i];
+      SCOPED_TRACE(d.text);
+      const double sx = d.xs[0], sy = d.ys[0], ex = d.xs[1], ey = d.ys[1];
+      EXPECT_TRUE(printedEnd(sx, sy)) << sx << "," << sy;
+      const double off = (ux * (ey - by) - uy * (ex - bx)) / std::hypot(ux, uy);
+      EXPECT_NEAR(off, 0.0, 1e-4);  // the file keeps 1e-6 mm
+      const DPoint text{d.xs.back(), d.ys.back()};
+      EXPECT_EQ(side(sx, sy, ex, ey, text), side(sx, sy, ex, ey, textAt[i]));
+      // The page turns its texts in whole degrees: -17 for -16.70.
+      const double printedDeg = textAngle[i] / 10.0;
+      EXPECT_NEAR(std::remainder(d.angle - printedDeg, 360.0), 0.0, 0.5)
+          << d.angle << " against " << printedDeg;
+    }
   }
 }
 

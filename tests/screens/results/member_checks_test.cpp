@@ -35,7 +35,7 @@ TEST(MemberChecks, CellTextColourAndState) {
       {"compression passes", CompressionCheck(1.2, 0.3, 4.0), " 1.20 < 4.00", CheckColor::kBlue,
        S::kOk},
       {"compression equal to its allowable passes", CompressionCheck(0.5, 4.0, 4.0),
-       " 4.00 < 4.00", CheckColor::kBlue, S::kOk},
+       " 4.00 = 4.00", CheckColor::kBlue, S::kOk},
       {"compression above", CompressionCheck(4.5, 0.1, 4.0), " 4.50 > 4.00", CheckColor::kRed,
        S::kOut},
       {"compression not made: larger edge below 0", CompressionCheck(-0.1, -0.3, 4.0), "－",
@@ -49,7 +49,7 @@ TEST(MemberChecks, CellTextColourAndState) {
       {"tension within", TensionCheck(-0.15, 0.5, 0.20), "-0.15 >-0.20", CheckColor::kBlue,
        S::kOk},
       {"tension equal to the negative allowable passes", TensionCheck(0.3, -0.20, 0.20),
-       "-0.20 >-0.20", CheckColor::kBlue, S::kOk},
+       "-0.20 =-0.20", CheckColor::kBlue, S::kOk},
       {"tension beyond", TensionCheck(-0.25, 0.5, 0.20), "-0.25 <-0.20", CheckColor::kRed,
        S::kOut},
       {"tension at zero is made", TensionCheck(0.0, 0.4, 0.20), " 0.00 >-0.20",
@@ -61,7 +61,7 @@ TEST(MemberChecks, CellTextColourAndState) {
       {"shear", AbsCheck(0.02, 0.30), " 0.02 < 0.30", CheckColor::kBlue, S::kOk},
       {"negative shear within, printed with its sign", AbsCheck(-0.30, 0.30), "-0.30 < 0.30",
        CheckColor::kBlue, S::kOk},
-      {"negative shear beyond by its size", AbsCheck(-0.35, 0.30), "-0.35 > 0.30",
+      {"negative shear beyond by its size", AbsCheck(-0.35, 0.30), "-0.35 < 0.30",
        CheckColor::kRed, S::kOut},
       {"rounded half away from zero on the decimal form", AbsCheck(2.675, 3.0), " 2.68 < 3.00",
        CheckColor::kBlue, S::kOk},
@@ -70,10 +70,42 @@ TEST(MemberChecks, CellTextColourAndState) {
        S::kOk},
       {"key steel small", AbsCheck(45, 180, kSteelFormat), " 45.0 <180.0", CheckColor::kBlue,
        S::kOk},
-      {"key steel beyond", AbsCheck(-200, 180, kSteelFormat), "-200.0 >180.0",
+      {"key steel beyond", AbsCheck(-200, 180, kSteelFormat), "-200.0 <180.0",
        CheckColor::kRed, S::kOut},
       {"key without steel", AbsCheck(kNullBox, 180, kSteelFormat), "-----", CheckColor::kBlack,
        S::kNull},
+  };
+  for (const CheckRow& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(r.cell.text, r.text);
+    EXPECT_EQ(r.cell.color, r.color);
+    EXPECT_EQ(r.cell.state, r.state);
+  }
+}
+
+// The sign is the relation of the two numbers as printed (two decimals, one
+// for the key's steel), never the verdict: a value that rounds onto its limit
+// reads "=", red when the unrounded value exceeds it, blue when it does not.
+TEST(MemberChecks, SignIsTheRelationOfThePrintedNumbers) {
+  const std::vector<CheckRow> rows = {
+      {"compression 4.004 over 4.00 prints equal", CompressionCheck(4.004, 0.1, 4.0),
+       " 4.00 = 4.00", CheckColor::kRed, S::kOut},
+      {"compression 3.996 under 4.00 prints equal", CompressionCheck(3.996, 0.1, 4.0),
+       " 4.00 = 4.00", CheckColor::kBlue, S::kOk},
+      {"compression under an allowable that rounds up", CompressionCheck(2.996, 0.1, 2.995),
+       " 3.00 = 3.00", CheckColor::kRed, S::kOut},
+      {"tension -0.204 beyond -0.20 prints equal", TensionCheck(-0.204, 0.1, 0.20),
+       "-0.20 =-0.20", CheckColor::kRed, S::kOut},
+      {"tension -0.195 within -0.20 prints equal", TensionCheck(-0.195, 0.1, 0.20),
+       "-0.20 =-0.20", CheckColor::kBlue, S::kOk},
+      {"shear 0.304 over 0.30 prints equal", AbsCheck(0.304, 0.30), " 0.30 = 0.30",
+       CheckColor::kRed, S::kOut},
+      {"negative shear -0.304 over 0.30 by its size", AbsCheck(-0.304, 0.30), "-0.30 < 0.30",
+       CheckColor::kRed, S::kOut},
+      {"key steel 180.04 over 180.0 prints equal", AbsCheck(180.04, 180, kSteelFormat),
+       "180.0 =180.0", CheckColor::kRed, S::kOut},
+      {"key steel 179.96 under 180.0 prints equal", AbsCheck(179.96, 180, kSteelFormat),
+       "180.0 =180.0", CheckColor::kBlue, S::kOk},
   };
   for (const CheckRow& r : rows) {
     SCOPED_TRACE(r.name);

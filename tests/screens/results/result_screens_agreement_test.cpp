@@ -256,7 +256,8 @@ TEST_F(ResultScreensAgreement, AFixedSlipAngleRefreshesTheMainWindowPanel) {
 // ---- Screen 5: every check section of every sample ----------------------------
 
 // "value sign limit" as the grids write it, with the sign and colour of the
-// check worked out here.
+// check worked out here: the sign compares the two numbers as printed, the
+// colour follows the unrounded verdict.
 struct Expect {
   std::string text;
   int state;  // 0 not made, 1 ok, 2 out, 3 not computable
@@ -264,24 +265,28 @@ struct Expect {
 std::string Num(double v, const char* f = "#0.00") { return FormatNum(v, f); }
 bool Null(double v) { return v == kNullBox || !std::isfinite(v); }
 const Expect kNull{"-----", 3};
+std::string Between(double v, double limit) {
+  const double a = std::stod(Num(v)), b = std::stod(Num(limit));
+  return a < b ? " <" : a > b ? " >" : " =";
+}
 Expect Compression(double s0, double s1, double sca) {
   if (Null(s0) || Null(s1)) return kNull;
   const double v = std::max(s0, s1);
   if (v < 0) return {"－", 0};
   const bool out = v > sca;
-  return {Num(v) + (out ? " >" : " <") + Num(sca), out ? 2 : 1};
+  return {Num(v) + Between(v, sca) + Num(sca), out ? 2 : 1};
 }
 Expect Tension(double s0, double s1, double sta) {
   if (Null(s0) || Null(s1)) return kNull;
   const double v = std::min(s0, s1);
   if (v > 0) return {"－", 0};
   const bool out = v < -sta;
-  return {Num(v) + (out ? " <" : " >") + Num(-sta), out ? 2 : 1};
+  return {Num(v) + Between(v, -sta) + Num(-sta), out ? 2 : 1};
 }
 Expect Shear(double t, double ta) {
   if (Null(t) || Null(ta)) return kNull;
   const bool out = std::fabs(t) > ta;
-  return {Num(t) + (out ? " >" : " <") + Num(ta), out ? 2 : 1};
+  return {Num(t) + Between(t, ta) + Num(ta), out ? 2 : 1};
 }
 
 // Columns first..first+2 and the judgement after them against the stresses.
