@@ -1,10 +1,7 @@
 #pragma once
-// The items of a stem check section that another report area supplies: the
-// section heading with the body weight, the front soil, the earth pressure,
-// and the section dispatcher that runs the per-case items. Until that area
-// lands, these bodies are minimal (prn_wall_hooks.cpp): the heading alone,
-// no front soil, no earth pressure, and the dispatcher with the items of
-// this area. Replace the bodies there; keep the signatures.
+// The opening items of a stem check section (prn_wall_body.cpp: headings,
+// body weight, front soil), its earth pressure (prn_wall_doatsu.cpp) and the
+// section dispatcher that runs the per-case items (prn_wall_hooks.cpp).
 #include <cstdint>
 #include <string>
 
