@@ -1,0 +1,407 @@
+// The opening items and the earth pressure of a stem check section against
+// the stem check itself: the components each earth-pressure text ends on are
+// the check's earth-pressure row, the body and front-soil tables total its
+// body and front-soil rows; and the frame of the earth-pressure item (one
+// heading and figure per section, a case heading per case, levels).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "calc/member/wall_force.h"
+#include "calc/member/wall_stress.h"
+#include "calc/run/calc_antei.h"
+#include "document/ant_res.h"
+#include "document/document.h"
+#include "document/kusabi_res.h"
+#include "document/load_case.h"
+#include "document/member_res.h"
+#include "document/report_format.h"
+#include "report/driver/prn_file.h"
+#include "report/members/wall_hooks.h"
+#include "report/members/wall_section.h"
+#include "report/report_test_support.h"
+#include "report/stability/stability_test_support.h"
+#include "text/cp932.h"
+
+namespace norva {
+namespace {
+
+bool Has(const std::string& s, const std::string& what) {
+  return s.find(what) != std::string::npos;
+}
+
+// The last "= value (kN/m)" of the first line holding `key`; NaN when none.
+double LastValue(const std::vector<std::string>& lines, const std::string& key) {
+  static const std::regex num(R"((-?[0-9]+\.[0-9]+) \(kN/m\))");
+  for (const std::string& l : lines) {
+    if (!Has(l, key)) continue;
+    double v = std::nan("");
+    for (auto it = std::sregex_iterator(l.begin(), l.end(), num); it != std::sregex_iterator();
+         ++it) {
+      v = std::stod((*it)[1].str());
+    }
+    return v;
+  }
+  return std::nan("");
+}
+
+// The weights ("Wc = Vc × γ = … = w (kN)") of a markup, in order.
+std::vector<double> Weights(const std::vector<std::string>& lines) {
+  static const std::regex num(R"(= *(-?[0-9]+\.[0-9]+) \(kN\))");
+  std::vector<double> out;
+  for (const std::string& l : lines) {
+    if (!Has(l, "Wc = Vc × γ = ")) continue;
+    std::smatch m;
+    std::string rest = l;
+    double v = std::nan("");
+    while (std::regex_search(rest, m, num)) {
+      v = std::stod(m[1].str());
+      rest = m.suffix();
+    }
+    out.push_back(v);
+  }
+  return out;
+}
+
+std::vector<std::string> Utf8Lines(const std::string& cp932) { return test::Lines(cp932); }
+
+// Within the rounding of a printed "##.##".
+void ExpectPrinted(double printed, double stored, const char* what) {
+  EXPECT_NEAR(printed, stored, 0.0051) << what;
+}
+
+// Over the samples and the earth-pressure methods: every section and case the
+// stem check formed an earth pressure for prints the check's PV and PH as the
+// components it ends on; the body and front-soil tables total the check's
+// rows of the same section.
+TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
+  struct Row {
+    const char* name;
+    const char* sample;
+    int16_t Doatsu, SecDoatsu;
+    bool water;
+  };
+  const Row rows[] = {
+      {"gravity, sample's method", "gravity", -1, -1, false},
+      {"gravity, Coulomb with water", "gravity", 0, 0, true},
+      {"gravity, back-calculated coefficient", "gravity", 1, 0, false},
+      {"gravity, wedge per section with water", "gravity", 1, 1, true},
+      {"block, sample's method", "block_masonry", -1, -1, true},
+      {"leaning, wedge per section", "leaning", 1, 1, false},
+      {"mixed, sample's method", "mixed", -1, -1, true},
+      {"mixed, Coulomb upper wall", "mixed", 0, 0, false},
+  };
+  int checked = 0;
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    test::TempFolder work;
+    test::SaverScope saver;
+    test::RecordingSink sink;
+    auto doc = test::Sample(r.sample);
+    if (r.Doatsu >= 0) doc->Doatsu = r.Doatsu;
+    if (r.SecDoatsu >= 0) doc->SecDoatsu = r.SecDoatsu;
+    if (r.water) {
+      doc->nWater = 1;
+      doc->nWlvlAuto = 0;
+      doc->Gamw = 9.8;
+      doc->SetWatFH(0, 0.8);
+      doc->SetWatBH(0, 1.8);
+      doc->SetWatFH(1, 0.6);
+      doc->SetWatBH(1, 1.5);
+      for (int i = 0; i < doc->nCase(); ++i) doc->pCase(i)->nWater = 1;
+    }
+    CalcAntei(*doc, 0, 0);
+    const int parts = doc->WallType() == 3 ? 2 : 1;
+    for (int16_t part = 0; part < parts; ++part) {
+      for (int32_t k = 0; k < doc->nCase(); ++k) CalcWallStress(*doc, k, part);
+      for (int i = 0; i < doc->nWallSecCnt(part); ++i) {
+        const WallCheckSection s = MakeWallCheckSection(*doc, part, i);
+        // Body: the wall part, then the footing part where one weighs.
+        const std::vector<double> body = Weights(
+            Utf8Lines(test::Markup([&](PrnFile& f) { PrnWallKutai(f, *doc, s, work.path()); })));
+        const std::vector<double> soil = Weights(Utf8Lines(
+            test::Markup([&](PrnFile& f) { PrnWallFrontSoil(f, *doc, s, work.path()); })));
+        for (int32_t k = 0; k < doc->nCase(); ++k) {
+          SCOPED_TRACE("part " + std::to_string(part) + " section " + std::to_string(i) + " case " +
+                       std::to_string(k));
+          const std::shared_ptr<CWallRes> w = doc->pWallRes(part, k, i);
+          if (!w || w->nAForce(0) == 0) continue;
+          ASSERT_GE(body.size(), 1u);
+          ExpectPrinted(body[0], w->AForceN(0), "wall part");
+          if (w->nAForce(1) != 0) {
+            ASSERT_EQ(body.size(), 2u);
+            ExpectPrinted(body[1], w->AForceN(1), "footing part");
+          }
+          // Each front-soil row the check holds is one of the printed tables.
+          for (int row : {3, 4}) {
+            if (w->nAForce(row) == 0) continue;
+            bool found = false;
+            for (double v : soil) found = found || std::fabs(v - w->AForceN(row)) < 0.0051;
+            EXPECT_TRUE(found) << "front-soil row " << row << " " << w->AForceN(row);
+          }
+          int16_t flag = 0;
+          const std::vector<std::string> ep = Utf8Lines(
+              test::Markup([&](PrnFile& f) { PrnWallDoatsu(f, *doc, s, k, work.path(), flag); }));
+          const double PV = w->AForceN(5), PH = w->AForceS(5);
+          if (PV == 0 && PH == 0) continue;
+          const double pv = std::isnan(LastValue(ep, "P_AV1_=P_A1_･sin"))
+                                ? LastValue(ep, "P<sub>AV1</sub> = ")
+                                : LastValue(ep, "P_AV1_=P_A1_･sin");
+          const double ph = std::isnan(LastValue(ep, "P_AH1_=P_A1_･cos"))
+                                ? LastValue(ep, "P<sub>AH1</sub> = ")
+                                : LastValue(ep, "P_AH1_=P_A1_･cos");
+          ExpectPrinted(pv, PV, "P_AV1");
+          ExpectPrinted(ph, PH, "P_AH1");
+          ++checked;
+        }
+      }
+    }
+    // The section wedges leave no trial file behind.
+    for (const auto& e : std::filesystem::directory_iterator(work.path())) {
+      EXPECT_FALSE(Has(e.path().filename().string(), "KUSABI")) << e.path();
+    }
+  }
+  EXPECT_GT(checked, 10);
+}
+
+// A golden of tests/report/members/golden (CP932, CR LF, written by hand),
+// "%WORK%" standing for the work folder.
+std::string WorkGolden(const std::string& name, const std::string& work) {
+  std::string g =
+      test::ReadBytes(std::string(NORVA_SOURCE_DIR) + "/tests/report/members/golden/" + name);
+  EXPECT_FALSE(g.empty()) << "no golden " << name;
+  const std::string w = Utf8ToCp932(work);
+  for (size_t p = g.find("%WORK%"); p != std::string::npos; p = g.find("%WORK%", p + w.size())) {
+    g.replace(p, 6, w);
+  }
+  return g;
+}
+
+void SetWholeWall(CDocument& doc, int32_t k, double Pa, double Ka, double alphaDeg,
+                  double deltaDeg) {
+  auto r = std::make_shared<CAntRes>();
+  r->Pa = Pa;
+  r->Ka = Ka;
+  auto w = std::make_shared<CKusabiRes>();
+  w->SetNq(0);
+  w->fAlpha = alphaDeg / 57.29577951308238;
+  w->fDelta = deltaDeg / 57.29577951308238;
+  r->SetKusabi(0, w);
+  doc.SetAntRes(0, k, r);
+}
+
+std::string Written(const CDocument& doc, const WallCheckSection& s, std::vector<int32_t> cases,
+                    const std::string& work, int16_t& flag) {
+  return test::Markup([&](PrnFile& f) {
+    for (int32_t k : cases) PrnWallDoatsu(f, doc, s, k, work, flag);
+  });
+}
+
+// Gravity sample (front face (0,0)-(0.6,3), back face (1.8,0)-(1,3), no
+// surcharge depth), the whole wall's coefficient taken over the section at
+// 1.0: H1 = 2.0, b = 1.5333 - 0.2 = 1.333.
+//   case 1: Ka 0.4, PA1 = ½·19·2²·0.4 = 15.20, α+δ = 30°: PAV1 = 7.60,
+//           PAH1 = 13.16; case 2: Ka 0.5, PA1 = 19.00, α+δ = 10°: 3.30, 18.71;
+//   YP1 = 2/3 = 0.667, XP1 = 0.6667 - 0.6667·tan 10° = 0.549.
+// The heading and figure once, above the first case.
+TEST(WallDoatsu, BackCalculatedCoefficientMatchesTheHandGolden) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("gravity");
+  doc->Doatsu = 1;
+  doc->SecDoatsu = 0;
+  doc->bQuake = -1;
+  doc->nWater = 0;
+  doc->SetWallSecY(0, 0, 1.0);
+  SetWholeWall(*doc, 0, 34.2, 0.4, 10, 20);
+  SetWholeWall(*doc, 1, 42.75, 0.5, 10, 0);
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  int16_t flag = 0;
+  test::ExpectSameMarkup(Written(*doc, s, {0, 1}, work.path(), flag),
+                         WorkGolden("wall_doatsu_back_calculated.prn", work.path()));
+  EXPECT_EQ(flag, -1);
+  EXPECT_TRUE(std::filesystem::exists(work.path() + "/壁断面土圧0000000.svg"));
+}
+
+// The frame: nothing above the backfill, the figure named by the section and
+// the first case written, heading levels of a mixed wall, a case the check
+// forms no pressure for, and the trapezoid action height of a lower wall.
+TEST(WallDoatsu, FrameOfTheItem) {
+  {
+    SCOPED_TRACE("section at the backfill surface writes nothing");
+    test::TempFolder work;
+    test::SaverScope saver;
+    auto doc = test::Sample("gravity");
+    doc->SetWallSecY(0, 0, 3.0);
+    const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+    int16_t flag = 0;
+    EXPECT_EQ(Written(*doc, s, {0, 1}, work.path(), flag), "");
+    EXPECT_EQ(flag, 0);
+  }
+  {
+    SCOPED_TRACE("figure of section 2 first written with case 1");
+    test::TempFolder work;
+    test::SaverScope saver;
+    auto doc = test::Sample("gravity");
+    doc->Doatsu = 1;
+    doc->SecDoatsu = 0;
+    doc->SetnWallSecCnt(0, 3);
+    for (int i = 0; i < 3; ++i) doc->SetWallSecY(0, i, 0.5 * i);
+    SetWholeWall(*doc, 1, 42.75, 0.5, 10, 0);
+    const WallCheckSection s = MakeWallCheckSection(*doc, 0, 2);
+    int16_t flag = 0;
+    const std::vector<std::string> lines = test::Lines(Written(*doc, s, {1}, work.path(), flag));
+    int16_t fresh = 0;
+    const std::vector<std::string> images = test::ImagePaths(
+        test::Markup([&](PrnFile& f) { PrnWallDoatsu(f, *doc, s, 1, work.path(), fresh); }));
+    ASSERT_EQ(images.size(), 1u);
+    EXPECT_EQ(images[0], work.path() + "/壁断面土圧0002001.svg");
+    EXPECT_EQ(lines[2], "<H2>土　圧</H2>");
+    EXPECT_EQ(lines[5], "<H3>荷重ケース.2 － 自重+慣性力時</H3>");
+  }
+  {
+    SCOPED_TRACE("no whole-wall wedge: heading and -----");
+    test::TempFolder work;
+    test::SaverScope saver;
+    auto doc = test::Sample("gravity");
+    doc->Doatsu = 1;
+    doc->SecDoatsu = 0;
+    doc->bQuake = 0;
+    doc->SetAntRes(0, 0, std::make_shared<CAntRes>());
+    const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+    int16_t flag = 0;
+    const std::vector<std::string> lines = test::Lines(Written(*doc, s, {0}, work.path(), flag));
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 2], "-----");
+    EXPECT_EQ(lines.back(), "</PRE></PROTECT>");
+  }
+  {
+    SCOPED_TRACE("mixed wall: levels one deeper; lower wall's trapezoid");
+    test::TempFolder work;
+    test::SaverScope saver;
+    test::RecordingSink sink;
+    auto doc = test::Sample("mixed");
+    CalcAntei(*doc, 0, 0);
+    const WallCheckSection upper = MakeWallCheckSection(*doc, 0, 0);
+    int16_t flag = 0;
+    const std::string u = Cp932ToUtf8(Written(*doc, upper, {0}, work.path(), flag));
+    EXPECT_TRUE(Has(u, "<H3>土　圧</H3>")) << u;
+    EXPECT_TRUE(Has(u, "<H4>荷重ケース.1 － ")) << u;
+    // Lower wall, section at its foot: wall above it H1 = 1.3 (point 3),
+    // soil above the wall H2 = 3.5 - 1.3 = 2.2:
+    //   YP1 = 1.3/3 · (3·2.2 + 1.3)/(2·2.2 + 1.3) = 0.4333 · 7.9/5.7 = 0.601.
+    doc->SetnWallSecCnt(1, 1);
+    doc->SetWallSecY(1, 0, 0.0);
+    const WallCheckSection lower = MakeWallCheckSection(*doc, 1, 0);
+    flag = 0;
+    const std::string l = Cp932ToUtf8(Written(*doc, lower, {0}, work.path(), flag));
+    EXPECT_TRUE(Has(l,
+                    "<box>1.300<over>3</box>×<box>3×2.200+1.300<over>2×2.200+1.300</box>"
+                    "=0.601 (m)</math>"))
+        << l;
+    EXPECT_TRUE(Has(l, "P<sub>AV1</sub> = Ｐ<sub>A1</sub>･sin(α<sub>2</sub>＋δ)")) << l;
+    EXPECT_TRUE(Has(l, "-0.601×tan(")) << l;
+  }
+}
+
+// Body weight: the section heading, the level of "く体重量", the wall part's
+// figure; the volume above the gravity sample's section at 1.5 is the
+// trapezoid of widths 1.1 (0.3 to 1.4) and 0.4 over 1.5: 1.125 m³.
+TEST(WallKutai, HeadingsFigureAndVolume) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("gravity");
+  doc->SetWallSecY(0, 0, 1.5);
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  const std::vector<std::string> lines =
+      test::Lines(test::Markup([&](PrnFile& f) { PrnWallKutai(f, *doc, s, work.path()); }));
+  ASSERT_GE(lines.size(), 6u);
+  EXPECT_EQ(lines[0], "<PROTECT><PRE>");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "<H1>たて壁(Ⅰ－Ⅰ断面)の断面計算 (照査位置:1.500)</H1>");
+  EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(lines[4], "<H2>く体重量</H2>");
+  EXPECT_EQ(lines[5],
+            "<IMG SRC=\"" + work.path() + "/壁断面く体壁部0000.svg\", WIDTH=50%, HEIGHT=50%>");
+  bool volume = false;
+  for (const std::string& l : lines) volume = volume || Has(l, "Vc × γ =  1.125 ×");
+  EXPECT_TRUE(volume);
+  EXPECT_EQ(lines.back(), "</PRE></PROTECT>");
+
+  auto mixed = test::Sample("mixed");
+  const WallCheckSection m = MakeWallCheckSection(*mixed, 0, 0);
+  const std::vector<std::string> ml =
+      test::Lines(test::Markup([&](PrnFile& f) { PrnWallKutai(f, *mixed, m, work.path()); }));
+  ASSERT_GE(ml.size(), 7u);
+  EXPECT_EQ(ml[2], "<H1>上部擁壁の断面計算</H1>");
+  EXPECT_EQ(ml[4], "<H2>Ⅰ－Ⅰ断面 (照査位置:0.000)</H2>");
+  EXPECT_EQ(ml[6], "<H3>く体重量</H3>");
+}
+
+// Front soil: which states and polygons are written, by the cases' front
+// soil, their state and the water switch.
+TEST(WallFrontSoil, StatesAndWaterPolygons) {
+  struct Row {
+    const char* name;
+    double secY;
+    int16_t seismicSoil;  // nSoilF of the seismic case
+    int32_t nWater;
+    double frontWater;  // both states
+    int dryNormal, drySeismic, wetNormal, wetSeismic;
+  };
+  const Row rows[] = {
+      {"both states, no water", 0.0, 1, 0, 0.3, 1, 1, 0, 0},
+      {"section above the soil", 0.5, 1, 0, 0.3, 0, 0, 0, 0},
+      {"seismic case without front soil", 0.0, 0, 0, 0.3, 1, 0, 0, 0},
+      {"buoyancy with water below the soil", 0.0, 1, 1, 0.3, 1, 1, 1, 1},
+      {"uplift takes no wet polygon", 0.0, 1, 2, 0.3, 1, 1, 0, 0},
+      {"water at the section", 0.0, 1, 1, 0.0, 1, 1, 0, 0},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    test::TempFolder work;
+    test::SaverScope saver;
+    auto doc = test::Sample("gravity");
+    // Case 1 normal, case 2 seismic (Doat 1); front soil up to 0.5.
+    doc->SetWallSecY(0, 0, r.secY);
+    doc->pCase(1)->nSoilF = r.seismicSoil;
+    doc->nWater = r.nWater;
+    doc->nWlvlAuto = 0;
+    for (int i = 0; i < doc->nCase(); ++i) doc->pCase(i)->nWater = 1;
+    doc->SetWatFH(0, r.frontWater);
+    doc->SetWatFH(1, r.frontWater);
+    const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+    const std::string bytes =
+        test::Markup([&](PrnFile& f) { PrnWallFrontSoil(f, *doc, s, work.path()); });
+    const std::string text = Cp932ToUtf8(bytes);
+    const int shown = r.dryNormal + r.drySeismic + r.wetNormal + r.wetSeismic;
+    auto count = [&](const std::string& what) {
+      int n = 0;
+      for (size_t p = text.find(what); p != std::string::npos; p = text.find(what, p + 1)) ++n;
+      return n;
+    };
+    EXPECT_EQ(count("<H2>前面土砂</H2>"), shown > 0 ? 1 : 0);
+    EXPECT_EQ(count("<H3>常時　水位無視</H3>"), r.dryNormal);
+    EXPECT_EQ(count("<H3>地震時　水位無視</H3>"), r.drySeismic);
+    EXPECT_EQ(count("<H3>常時　水位考慮</H3>"), r.wetNormal);
+    EXPECT_EQ(count("<H3>地震時　水位考慮</H3>"), r.wetSeismic);
+    EXPECT_EQ(count("<PROTECT><PRE>"), shown);
+    EXPECT_EQ(count("</PRE></PROTECT>"), shown);
+    EXPECT_EQ(count("壁断面前面土水無00000.svg"), r.dryNormal);
+    EXPECT_EQ(count("壁断面前面土水無01000.svg"), r.drySeismic);
+    EXPECT_EQ(count("壁断面前面土常時水有00000.svg"), r.wetNormal);
+    EXPECT_EQ(count("壁断面前面土常時水有01000.svg"), r.wetSeismic);
+    for (const std::string& p : test::ImagePaths(bytes)) {
+      EXPECT_TRUE(std::filesystem::exists(p)) << p;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace norva
