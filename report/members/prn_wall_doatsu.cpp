@@ -3,6 +3,7 @@
 // action. The resultant comes from the routine the stem check runs at that
 // height, with the same state, back water level and outline, so the text
 // ends on the pressure the check took.
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <optional>
@@ -387,7 +388,9 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
     r.delta = deltaDeg / kDeg;
     r.PH = r.Pa * std::cos(deltaDeg * 0.017453292519943278 + r.alpha);
     r.PV = r.Pa * std::sin(deltaDeg * 0.017453292519943278 + r.alpha);
-    const CoulombDiagram d = Diagram(Ka, qd, qw, doc.Gamb, doc.Gambd, h.H1, MaxOf(0.0, {hw - s.y}));
+    // Water above the backfill submerges the whole height and no more.
+    const double depth = std::clamp(hw - s.y, 0.0, std::max(h.H1, 0.0));
+    const CoulombDiagram d = Diagram(Ka, qd, qw, doc.Gamb, doc.Gambd, h.H1, depth);
     return CoulombLines(f, doc, h, Ka, qd, qw, d, r, deltaDeg);
   }
 

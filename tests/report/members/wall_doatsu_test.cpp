@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/earth_pressure/coulomb.h"
 #include "calc/member/wall_force.h"
 #include "calc/member/wall_stress.h"
 #include "calc/run/calc_antei.h"
@@ -86,10 +87,12 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
     const char* sample;
     int16_t Doatsu, SecDoatsu;
     bool water;
+    double backWater = 1.8;  // normal back water level
   };
   const Row rows[] = {
       {"gravity, sample's method", "gravity", -1, -1, false},
       {"gravity, Coulomb with water", "gravity", 0, 0, true},
+      {"gravity, Coulomb, water above the backfill", "gravity", 0, 0, true, 3.4},
       {"gravity, back-calculated coefficient", "gravity", 1, 0, false},
       {"gravity, wedge per section with water", "gravity", 1, 1, true},
       {"block, sample's method", "block_masonry", -1, -1, true},
@@ -111,7 +114,7 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
       doc->nWlvlAuto = 0;
       doc->Gamw = 9.8;
       doc->SetWatFH(0, 0.8);
-      doc->SetWatBH(0, 1.8);
+      doc->SetWatBH(0, r.backWater);
       doc->SetWatFH(1, 0.6);
       doc->SetWatBH(1, 1.5);
       for (int i = 0; i < doc->nCase(); ++i) doc->pCase(i)->nWater = 1;
@@ -156,6 +159,22 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
           const double ph = std::isnan(LastValue(ep, "P_AH1_=P_A1_･cos"))
                                 ? LastValue(ep, "P<sub>AH1</sub> = ")
                                 : LastValue(ep, "P_AH1_=P_A1_･cos");
+          // The Coulomb diagram's two parts add up to the resultant.
+          for (const std::string& l : ep) {
+            const size_t at = l.find("P_A1_=P_A1_'＋P_A2_'=");
+            if (at == std::string::npos) continue;
+            static const std::regex num(R"(-?[0-9]+\.[0-9]+)");
+            std::vector<double> v;
+            const std::string tail = l.substr(at);
+            for (auto it = std::sregex_iterator(tail.begin(), tail.end(), num);
+                 it != std::sregex_iterator(); ++it) {
+              v.push_back(std::stod(it->str()));
+            }
+            ASSERT_EQ(v.size(), 3u) << l;
+            EXPECT_GE(v[0], 0) << l;
+            EXPECT_GE(v[1], 0) << l;
+            EXPECT_NEAR(v[0] + v[1], v[2], 0.0101) << l;
+          }
           ExpectPrinted(pv, PV, "P_AV1");
           ExpectPrinted(ph, PH, "P_AH1");
           ++checked;
@@ -227,6 +246,37 @@ TEST(WallDoatsu, BackCalculatedCoefficientMatchesTheHandGolden) {
                          WorkGolden("wall_doatsu_back_calculated.prn", work.path()));
   EXPECT_EQ(flag, -1);
   EXPECT_TRUE(std::filesystem::exists(work.path() + "/壁断面土圧0000000.svg"));
+}
+
+// Coulomb over the gravity sample's section at 1.0 (H1 = 2.0, b = 1.333,
+// back face (1.8,0)-(1,3): α = atan(0.8/3) = 14.93°), the coefficient and
+// surcharge held at Ka 0.3, qd 10, qw 0; γ 19, γ' 10, δ 20°; back water at
+// 2.0, so hw = 1.0:
+//   P1 = 3.00, P2 = 3 + 0.3·19·1 = 8.70, P3 = 8.7 + 0.3·10·1 = 11.70;
+//   PA1' = 11.7/2 = 5.85, PA2' = 20.4/2 = 10.20, PA1 = 16.05;
+//   MP1 = (14.7/11.7/3 + 1)·5.85 = 8.30, MP2 = 29.1/20.4/3·10.2 = 4.85;
+//   YP1 = 13.15/16.05 = 0.819; XP1 = 0.6667 - 0.819·0.2667 = 0.448;
+//   PAV1 = 16.05·sin 34.93° = 9.19, PAH1 = 16.05·cos 34.93° = 13.16.
+TEST(WallDoatsu, CoulombSplitAtTheWaterLevelMatchesTheHandGolden) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("gravity");
+  doc->Doatsu = 0;
+  doc->bQuake = 0;
+  doc->nWater = 1;
+  doc->nWlvlAuto = 0;
+  doc->Gamb = 19;
+  doc->Gambd = 10;
+  doc->Setdelt(0, 20);
+  doc->pCase(0)->nWater = 1;
+  doc->SetWatFH(0, 0.0);
+  doc->SetWatBH(0, 2.0);
+  doc->SetWallSecY(0, 0, 1.0);
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  const JyousaiHold held(0.3, 10, 0);
+  int16_t flag = 0;
+  test::ExpectSameMarkup(Written(*doc, s, {0}, work.path(), flag),
+                         WorkGolden("wall_doatsu_coulomb_water.prn", work.path()));
 }
 
 // The frame: nothing above the backfill, the figure named by the section and
