@@ -24,6 +24,7 @@
 #include "document/member_res.h"
 #include "document/report_format.h"
 #include "report/driver/prn_file.h"
+#include "report/driver/report_selection.h"
 #include "report/members/wall_hooks.h"
 #include "report/members/wall_section.h"
 #include "report/report_test_support.h"
@@ -450,6 +451,63 @@ TEST(WallFrontSoil, StatesAndWaterPolygons) {
     for (const std::string& p : test::ImagePaths(bytes)) {
       EXPECT_TRUE(std::filesystem::exists(p)) << p;
     }
+  }
+}
+
+// The section's per-case items run item after item, each over the ticked
+// cases in order with its heading once; the water item only in documents
+// with water and for the cases that take it.
+TEST(WallSection, ItemsThenCasesInOrderWithOneHeadingEach) {
+  struct Row {
+    const char* name;
+    int32_t nWater;
+    int16_t water0, water1;  // the cases' nWater
+    int16_t tick0, tick1;    // ticked for the stem chapter
+    const char* expected;    // item headings, each followed by its case numbers
+  };
+  const Row rows[] = {
+      {"both cases, water in both", 1, 1, 1, 1, 1,
+       "土　圧 1 2 水　圧 1 2 断面力の集計 1 2 応力度計算 1 2"},
+      {"water in the second case only", 1, 0, 1, 1, 1,
+       "土　圧 1 2 水　圧 2 断面力の集計 1 2 応力度計算 1 2"},
+      {"document without water", 0, 1, 1, 1, 1, "土　圧 1 2 断面力の集計 1 2 応力度計算 1 2"},
+      {"second case ticked alone", 1, 1, 1, 0, 1, "土　圧 2 水　圧 2 断面力の集計 2 応力度計算 2"},
+      {"nothing ticked", 1, 1, 1, 0, 0, ""},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    test::TempFolder work;
+    test::SaverScope saver;
+    test::RecordingSink sink;
+    auto doc = test::Sample("gravity");
+    doc->nWater = r.nWater;
+    doc->nWlvlAuto = 0;
+    doc->Gamw = 9.8;
+    doc->SetWatFH(0, 0.5);
+    doc->SetWatBH(0, 1.5);
+    doc->SetWatFH(1, 0.5);
+    doc->SetWatBH(1, 1.2);
+    doc->pCase(0)->nWater = r.water0;
+    doc->pCase(1)->nWater = r.water1;
+    CalcAntei(*doc, 0, 0);
+    for (int32_t k = 0; k < doc->nCase(); ++k) CalcWallStress(*doc, k, 0);
+    PrnSel() = ReportSelection{};
+    PrnSel().NewDocument(doc->nCase());
+    PrnSel().PrnWallCases.Set(0, r.tick0);
+    PrnSel().PrnWallCases.Set(1, r.tick1);
+    const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+    const std::vector<std::string> lines =
+        test::Lines(test::Markup([&](PrnFile& f) { PrnWallSection(f, *doc, s, work.path()); }));
+    std::string seen;
+    static const std::regex item(R"(^<H2>(.*)</H2>$)");
+    static const std::regex kase(R"(^<H3>荷重ケース\.([0-9]+) － )");
+    for (const std::string& l : lines) {
+      std::smatch m;
+      if (std::regex_search(l, m, item) || std::regex_search(l, m, kase)) {
+        seen += (seen.empty() ? "" : " ") + m[1].str();
+      }
+    }
+    EXPECT_EQ(seen, r.expected);
   }
 }
 
