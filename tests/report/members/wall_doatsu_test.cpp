@@ -511,5 +511,59 @@ TEST(WallSection, ItemsThenCasesInOrderWithOneHeadingEach) {
   }
 }
 
+// Over wall type and part, the earth-pressure methods, the back ground and
+// the guideline: the whole stem chapter writes, every figure it names exists,
+// each earth-pressure case either ends on its components or shows "-----".
+TEST(WallChapterSwitches, EveryReferencedFigureExists) {
+  int chapters = 0;
+  for (const char* sample : {"gravity", "block_masonry", "leaning", "mixed"}) {
+    for (int16_t doatsu : {0, 1}) {
+      for (int16_t sec : {0, 1}) {
+        for (int16_t back : {0, 1}) {
+          for (int32_t sisin : {2, 3}) {
+            const std::string name = std::string(sample) + " Doatsu " + std::to_string(doatsu) +
+                                     " SecDoatsu " + std::to_string(sec) + " BackType " +
+                                     std::to_string(back) + " Sisin " + std::to_string(sisin);
+            SCOPED_TRACE(name);
+            test::TempFolder work;
+            test::SaverScope saver;
+            test::RecordingSink sink;
+            auto doc = test::Sample(sample);
+            doc->Doatsu = doatsu;
+            doc->SecDoatsu = sec;
+            doc->BackType = back;
+            doc->Sisin = sisin;
+            if (back != 0) {
+              doc->KiriD = 0.5;
+              doc->KiriN = 0.3;
+            }
+            CalcAntei(*doc, 0, 0);
+            const int parts = doc->WallType() == 3 ? 2 : 1;
+            for (int32_t k = 0; k < doc->nCase(); ++k) {
+              for (int16_t part = 0; part < parts; ++part) CalcWallStress(*doc, k, part);
+            }
+            PrnSel() = ReportSelection{};
+            PrnSel().NewDocument(doc->nCase());
+            for (int32_t k = 0; k < doc->nCase(); ++k) PrnSel().PrnWallCases.Set(k, 1);
+            std::string bytes;
+            ASSERT_NO_THROW(bytes = test::Markup([&](PrnFile& f) {
+                              for (int16_t part = 0; part < parts; ++part) {
+                                PrnWall(f, *doc, work.path(), part);
+                              }
+                            }));
+            const std::vector<std::string> images = test::ImagePaths(bytes);
+            EXPECT_FALSE(images.empty());
+            for (const std::string& p : images) EXPECT_TRUE(std::filesystem::exists(p)) << p;
+            const std::string text = Cp932ToUtf8(bytes);
+            EXPECT_TRUE(Has(text, "く体重量"));
+            ++chapters;
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(chapters, 64);
+}
+
 }  // namespace
 }  // namespace norva
