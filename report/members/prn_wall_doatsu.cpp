@@ -24,6 +24,7 @@
 #include "drawing/figures/doatsu_figure.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_writers.h"
+#include "report/earth_pressure/prn_kusabi.h"
 #include "report/members/member_lists.h"
 #include "report/members/wall_hooks.h"
 #include "report/members/wall_section.h"
@@ -304,6 +305,41 @@ void CoulombLines(PrnFile& f, const CDocument& doc, const SectionHeights& h, dou
   DistanceLine(f, h.b, d.Y, r.alpha);
 }
 
+// The embankment wedge above the section: its constants, the graph and table
+// of its trials, the slip angle of the maximum and the pressure Pa the check
+// took.
+void EmbankmentWedge(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                     const std::string& folder, const CKusabiRes& w, double Pa) {
+  const std::string& kN = PrnUnitWords[0];
+  const std::string graph =
+      folder + "/壁断面ω" + FormatPattern(s.index, "000") + FormatPattern(k, "000") + ".svg";
+  const bool drawn = PrnKusabiGraph(doc, w, graph) != 0;
+  f.Empty();
+  f.Line(
+      "主働すべり角ω<SUB>A</SUB>を変化させ断面位置から上部に作用する最大土圧を算出した結果は"
+      "下の通り。");
+  f.Empty();
+  f.Line("壁面傾斜角　　α<sub> </sub> = ###.## (度)", {w.fAlpha * kDeg});
+  f.Line("内部摩擦角　　φ<sub> </sub> = ###.## (度)", {w.fFai * kDeg});
+  f.Line("壁面摩擦角　　δ<sub> </sub> = ###.## (度)", {w.fDelta * kDeg});
+  if (w.fKh > 0) {
+    f.Line("設計水平震度　k<sub>H</sub>  = ###.##", {std::tan(w.fKh)});
+    f.Line("地震合成角　　θ<sub> </sub> = ###.## (度)", {w.fKh * kDeg});
+  }
+  f.Line("湿 潤 重 量　 γ<sub> </sub> = ###.## (@/m<sup>3</sup>)", {doc.Gamb, kN});
+  if (w.fWlvl > 0) {
+    f.Line("水 中 重 量　 γ'<sub> </sub>= ###.## (@/m<sup>3</sup>)", {doc.Gambd, kN});
+  }
+  f.Line("粘　着　力　　ｃ<sub> </sub> = ###.## (@/m<sup>2</sup>)", {w.fC, kN});
+  f.Empty();
+  if (drawn) PrnImage(f, graph, 50);
+  PrnKusabiTable(f, doc, &w, "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>");
+  f.Empty();
+  f.Line("従って、最大主働土圧はω=##.##°の時、", {w.fOmega * kDeg});
+  f.Empty();
+  f.Line("　P<sub>A1</sub> = ####.## (@/m)", {Pa, kN});
+}
+
 // A case whose earth pressure the check could not form.
 void NoPressure(PrnFile& f) {
   f.Line("-----");
@@ -343,7 +379,11 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   // The report reruns the check's routines on the document, which they leave
   // as they found it; the section's wedges own no trial files.
   CDocument& work = const_cast<CDocument&>(doc);
-  const NoTrialFilesScope noFiles;
+  // Only the embankment wedge of a section shows its trials; its files end
+  // with its record at the end of this call.
+  const bool trials = doc.Doatsu == 1 && doc.SecDoatsu != 0 && doc.BackType == 0 && !h.lower;
+  std::optional<NoTrialFilesScope> noFiles;
+  if (!trials) noFiles.emplace();
   const std::shared_ptr<CAntRes> res0 = doc.AntRes(0, k);
   BackGround g;
   Resultant r;
@@ -419,6 +459,7 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   r.alpha = w->fAlpha;
   r.delta = w->fDelta;
   r.Split();
+  if (trials) EmbankmentWedge(f, doc, s, k, folder, *w, r.Pa);
   ComponentLines(f, r, false);
   ThirdHeight(f, h, r.alpha);
 }

@@ -5,6 +5,7 @@
 // heading and figure per section, a case heading per case, levels).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -278,6 +279,73 @@ TEST(WallDoatsu, CoulombSplitAtTheWaterLevelMatchesTheHandGolden) {
   int16_t flag = 0;
   test::ExpectSameMarkup(Written(*doc, s, {0}, work.path(), flag),
                          WorkGolden("wall_doatsu_coulomb_water.prn", work.path()));
+}
+
+// The embankment wedge above a section: the constants (seismic lines only
+// for the seismic case, the submerged weight only with water at the wedge),
+// the graph and table of the trials, and no trial file once the item is
+// written.
+TEST(WallDoatsu, EmbankmentWedgeShowsItsTrialsAndLeavesNoFile) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  test::RecordingSink sink;
+  const std::string tmp = work.path() + "/tmp";
+  std::filesystem::create_directory(tmp);
+  const char* oldTmp = std::getenv("TMPDIR");
+  const std::string savedTmp = oldTmp ? oldTmp : "";
+  setenv("TMPDIR", tmp.c_str(), 1);
+  auto doc = test::Sample("gravity");
+  doc->Doatsu = 1;
+  doc->SecDoatsu = 1;
+  doc->BackType = 0;
+  doc->nWater = 1;
+  doc->nWlvlAuto = 0;
+  doc->Gamw = 9.8;
+  doc->SetWatBH(0, 1.5);
+  doc->SetWatBH(1, 0.0);
+  for (int i = 0; i < doc->nCase(); ++i) doc->pCase(i)->nWater = 1;
+  ASSERT_NE(doc->bQuake, 0);
+  CalcAntei(*doc, 0, 0);
+  // The stability calculation's own wedges keep their files; the report adds none.
+  auto files = [&] {
+    std::vector<std::string> out;
+    for (const auto& e : std::filesystem::recursive_directory_iterator(tmp)) {
+      if (e.is_regular_file()) out.push_back(e.path().string());
+    }
+    std::sort(out.begin(), out.end());
+    return out;
+  };
+  const std::vector<std::string> before = files();
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  int16_t flag = 0;
+  std::vector<std::string> cases[2];
+  for (int32_t k : {0, 1}) {
+    cases[k] = test::Lines(
+        test::Markup([&](PrnFile& f) { PrnWallDoatsu(f, *doc, s, k, work.path(), flag); }));
+  }
+  auto has = [](const std::vector<std::string>& lines, const std::string& what) {
+    for (const std::string& l : lines) {
+      if (Has(l, what)) return true;
+    }
+    return false;
+  };
+  // Case 1: normal, water at 1.5 above the section; case 2 seismic, dry.
+  EXPECT_FALSE(has(cases[0], "設計水平震度"));
+  EXPECT_TRUE(has(cases[1], "設計水平震度"));
+  EXPECT_TRUE(has(cases[1], "地震合成角"));
+  EXPECT_TRUE(has(cases[0], "水 中 重 量"));
+  EXPECT_FALSE(has(cases[1], "水 中 重 量"));
+  EXPECT_TRUE(has(cases[0], "<IMG SRC=\"" + work.path() + "/壁断面ω000000.svg\""));
+  EXPECT_TRUE(has(cases[1], "<IMG SRC=\"" + work.path() + "/壁断面ω000001.svg\""));
+  EXPECT_TRUE(std::filesystem::exists(work.path() + "/壁断面ω000001.svg"));
+  EXPECT_TRUE(has(cases[0], "<TABLE"));
+  EXPECT_TRUE(has(cases[0], "従って、最大主働土圧はω="));
+  EXPECT_EQ(files(), before);
+  if (oldTmp) {
+    setenv("TMPDIR", savedTmp.c_str(), 1);
+  } else {
+    unsetenv("TMPDIR");
+  }
 }
 
 // The frame: nothing above the backfill, the figure named by the section and
