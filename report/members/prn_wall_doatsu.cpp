@@ -340,6 +340,90 @@ void EmbankmentWedge(PrnFile& f, const CDocument& doc, const WallCheckSection& s
   f.Line("　P<sub>A1</sub> = ####.## (@/m)", {Pa, kN});
 }
 
+}  // namespace
+
+void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                         const std::string& folder, const CKusabiRes& K0, const CKusabiRes& K1,
+                         double d, double d1) {
+  const std::string& kN = PrnUnitWords[0];
+  const double Pa = OogataBlend(K1.fPa, K0.fPa, d, d1);
+  f.Empty();
+  if (!(d > 0)) {
+    // The heel on the cut face: the single plane along it.
+    f.Line("主働土圧合力は、");
+    f.Empty();
+    f.Line(
+        "　<math>P_A1_=<box>Ｗ･secθ･sin(ε－δ'＋θ)－c'･l･cosδ'<over>cos(ε－δ'－α－δ)</box>"
+        "</math>");
+    f.Empty();
+    f.Line(
+        "  　<math>=<box>##.##×sec(##.##)×sin(##.##－##.##＋##.##)－##.##×##.###×cos(##.##)"
+        "<over>cos(##.##-##.##-##.##-##.##)</box></math>",
+        {K1.fWQ(1) + K1.fWQ(0), K1.fKh * kDeg, K1.fOmega * kDeg, K1.fFaid * kDeg, K1.fKh * kDeg,
+         K1.fCd, K1.fL(1) + K1.fL(0), K1.fFaid * kDeg, K1.fOmega * kDeg, K1.fFaid * kDeg,
+         K1.fAlpha * kDeg, K1.fDelta * kDeg});
+    f.Empty();
+    f.Line("　　<math>=##.## (@/m)</math>", {Pa, kN});
+    return;
+  }
+  f.Line("d=0とした場合の主働土圧合力");
+  f.Empty();
+  f.Line("　<math>P_A0'_=<box>W･secθ･sin(ε－φ＋θ)－c･l･cosφ<over>cos(ε－φ－α－δ)</box></math>");
+  f.Empty();
+  f.Line(
+      "　　 <math>=<box>##.##×sec(##.##)×sin(##.##－##.##＋##.##)－##.##×##.###×cos(##.##)"
+      "<over>cos(##.##－##.##－##.##－##.##)</box></math>",
+      {K1.fWQ(0), K1.fKh * kDeg, K1.fOmega * kDeg, K1.fFai * kDeg, K1.fKh * kDeg, K1.fC, K1.fL(0),
+       K1.fFai * kDeg, K1.fOmega * kDeg, K1.fFai * kDeg, K1.fAlpha * kDeg, K1.fDelta * kDeg});
+  f.Empty();
+  f.Line("　　 <math>=##.## (@/m)</math>", {K1.fPa, kN});
+  PrnBlockClose(f);
+  const std::string graph =
+      folder + "/WallKusabiRes" + FormatPattern(s.index, "00") + FormatPattern(k, "00") + ".svg";
+  const bool drawn = PrnKusabiGraph(doc, K0, graph) != 0;
+  PrnBlockOpen(f);
+  f.Empty();
+  f.Line("盛土部擁壁とみなした場合の主働土圧合力");
+  f.Empty();
+  f.Line(
+      "　主働すべり角ω<sub>A</sub>を変化させ、盛土部擁壁と見なした場合の最大主働土圧合力は下表"
+      "の通り。");
+  f.Empty();
+  if (drawn) f.Line("<IMG SRC=\"@\", WIDTH=50% HEIGHT=50%>", {graph});
+  PrnKusabiTable(f, doc, &K0, "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'");
+  f.Empty();
+  f.Line("従って、盛土部擁壁とみなした場合の最大主働土圧合力はω<sub>A</sub>=#.###°の時となる。",
+         {K0.fOmega * kDeg});
+  f.Empty();
+  f.Line("　　P<sub>A1</sub>'=##.## (@/m)", {K0.fPa, kN});
+  f.Empty();
+  f.Line("地山の影響を無視できる距離d<sub>1</sub>は、ω<sub>A</sub>=#.###°より、",
+         {K0.fOmega * kDeg});
+  f.Empty();
+  f.Line("　　<math>d_1_=#.### (m)</math>", {d1});
+  f.Empty();
+  f.Line("主働土圧合力");
+  f.Empty();
+  // Beyond d1, or without one, the calculation blends nothing: the blend's
+  // numbers would not give the pressure it took.
+  if (d1 > 0 && d < d1) {
+    f.Line(
+        "　<math>P_A1_=<sqrt>1-<box>(<left><box>d-d_1_<over>d_1_</box><right>)</box></sqrt>"
+        "(P_A1'_-P_A0'_)+P_A0'_</math>");
+    f.Empty();
+    f.Line(
+        "　  <math>=<sqrt>1-<box>(<left><box>#.###-#.###<over>#.###</box><right>)</box></sqrt>"
+        "(##.##-##.##)+##.##</math>",
+        {d, d1, d1, K0.fPa, K1.fPa, K1.fPa});
+    f.Empty();
+  }
+  f.Line("　  <math>=##.## (@/m)</math>", {Pa, kN});
+  PrnBlockClose(f);
+  PrnBlockOpen(f);
+}
+
+namespace {
+
 // A case whose earth pressure the check could not form.
 void NoPressure(PrnFile& f) {
   f.Line("-----");
@@ -381,7 +465,9 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   CDocument& work = const_cast<CDocument&>(doc);
   // Only the embankment wedge of a section shows its trials; its files end
   // with its record at the end of this call.
-  const bool trials = doc.Doatsu == 1 && doc.SecDoatsu != 0 && doc.BackType == 0 && !h.lower;
+  const bool large = doc.BackType != 0 && doc.Sisin == 3 && doc.WallType() != 3;
+  const bool trials =
+      doc.Doatsu == 1 && doc.SecDoatsu != 0 && (doc.BackType == 0 || large) && !h.lower;
   std::optional<NoTrialFilesScope> noFiles;
   if (!trials) noFiles.emplace();
   const std::shared_ptr<CAntRes> res0 = doc.AntRes(0, k);
@@ -442,11 +528,11 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   }
 
   EpStatus ep;
+  double d1 = 0;
   if (mixed) {
     ep =
         CalcKusabiMxwUpper(1, work, k, st, hw, s.y, s.outline, g.count, g.pts, g.n, r.Pa, x, ya, K);
-  } else if (doc.BackType != 0 && doc.Sisin == 3) {
-    double d1 = 0;
+  } else if (large) {
     ep = CalcKusabiOogata(1, work, k, st, hw, s.y, s.outline, g.count, g.pts, g.n, r.Pa, x, ya, d1,
                           K);
   } else if (doc.BackType != 0) {
@@ -459,7 +545,13 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   r.alpha = w->fAlpha;
   r.delta = w->fDelta;
   r.Split();
-  if (trials) EmbankmentWedge(f, doc, s, k, folder, *w, r.Pa);
+  if (trials && large) {
+    if (!K[0] || !K[1]) return NoPressure(f);
+    const double d = CutFaceDistance(doc, s.outline, g.pts[0]);
+    PrnWallKusabiOogata(f, doc, s, k, folder, *K[0], *K[1], d, d1);
+  } else if (trials) {
+    EmbankmentWedge(f, doc, s, k, folder, *w, r.Pa);
+  }
   ComponentLines(f, r, false);
   ThirdHeight(f, h, r.alpha);
 }

@@ -8,6 +8,7 @@
 namespace norva {
 
 class CDocument;
+class CKusabiRes;
 class PrnFile;
 struct WallCheckSection;
 
@@ -23,6 +24,15 @@ void PrnWallFrontSoil(PrnFile& f, const CDocument& doc, const WallCheckSection& 
 // The earth pressure above the section, case k.
 void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
                    const std::string& folder, int16_t& flag);
+
+// The large-block wedge text above the section, case k: K0 the wedge of the
+// wall taken as an embankment wall (with its trials), K1 the single plane
+// through the heel along the cut face; d the heel's distance to the cut face,
+// d1 the distance beyond which the natural ground has no effect. Ends on the
+// pressure the stem check adopts (the blend of the two) with a block open.
+void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                         const std::string& folder, const CKusabiRes& K0, const CKusabiRes& K1,
+                         double d, double d1);
 
 // The per-case items of the section, each item over every ticked case before
 // the next item starts: earth pressure, water pressure (documents with

@@ -90,11 +90,16 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
     int16_t Doatsu, SecDoatsu;
     bool water;
     double backWater = 1.8;  // normal back water level
+    double kiriD = -1;       // >= 0: cut back ground under the large-block guideline
   };
   const Row rows[] = {
       {"gravity, sample's method", "gravity", -1, -1, false},
       {"gravity, Coulomb with water", "gravity", 0, 0, true},
       {"gravity, Coulomb, water above the backfill", "gravity", 0, 0, true, 3.4},
+      {"block, large block, heel on the cut face", "block_masonry", 1, 1, false, 1.8, 0.0},
+      {"block, large block, cut face near", "block_masonry", 1, 1, false, 1.8, 0.3},
+      {"block, large block, cut face far", "block_masonry", 1, 1, true, 1.8, 6.0},
+      {"gravity, large block, cut face near", "gravity", 1, 1, false, 1.8, 0.3},
       {"gravity, back-calculated coefficient", "gravity", 1, 0, false},
       {"gravity, wedge per section with water", "gravity", 1, 1, true},
       {"block, sample's method", "block_masonry", -1, -1, true},
@@ -109,8 +114,16 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
     test::SaverScope saver;
     test::RecordingSink sink;
     auto doc = test::Sample(r.sample);
+    int largeBlockTexts = 0;
+    int wedgeTexts = 0;
     if (r.Doatsu >= 0) doc->Doatsu = r.Doatsu;
     if (r.SecDoatsu >= 0) doc->SecDoatsu = r.SecDoatsu;
+    if (r.kiriD >= 0) {
+      doc->BackType = 1;
+      doc->Sisin = 3;
+      doc->KiriD = r.kiriD;
+      doc->KiriN = 0.6;
+    }
     if (r.water) {
       doc->nWater = 1;
       doc->nWlvlAuto = 0;
@@ -177,11 +190,40 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
             EXPECT_GE(v[1], 0) << l;
             EXPECT_NEAR(v[0] + v[1], v[2], 0.0101) << l;
           }
+          // A wedge text ends on the pressure its components resolve.
+          {
+            static const std::regex first(R"(= *(-?[0-9]+\.[0-9]+)×)");
+            double ends = std::nan(""), resolved = std::nan("");
+            for (const std::string& l : ep) {
+              std::smatch m;
+              if (Has(l, "土圧の鉛直及び水平成分")) break;
+              const double v = LastValue({l}, "(kN/m)");
+              if (!std::isnan(v)) ends = v;
+            }
+            for (const std::string& l : ep) {
+              std::smatch m;
+              if (Has(l, "P<sub>AV1</sub> = Ｐ<sub>A1</sub>") && std::regex_search(l, m, first)) {
+                resolved = std::stod(m[1].str());
+              }
+            }
+            if (!std::isnan(ends) && !std::isnan(resolved)) {
+              ExpectPrinted(ends, resolved, "the wedge text's P");
+              ++wedgeTexts;
+            }
+          }
+          for (const std::string& l : ep) {
+            largeBlockTexts += r.kiriD >= 0 && (Has(l, "盛土部擁壁とみなした場合の主働土圧合力") ||
+                                                Has(l, "主働土圧合力は、"));
+          }
           ExpectPrinted(pv, PV, "P_AV1");
           ExpectPrinted(ph, PH, "P_AH1");
           ++checked;
         }
       }
+    }
+    if (r.kiriD >= 0) {
+      EXPECT_GT(largeBlockTexts, 0);
+      EXPECT_GT(wedgeTexts, 0);
     }
     // The section wedges leave no trial file behind.
     for (const auto& e : std::filesystem::directory_iterator(work.path())) {
@@ -346,6 +388,51 @@ TEST(WallDoatsu, EmbankmentWedgeShowsItsTrialsAndLeavesNoFile) {
   } else {
     unsetenv("TMPDIR");
   }
+}
+
+// The large-block wedge texts from records set by hand (no trials, so no
+// graph and no table). The plane through the heel: W = 40·cos 10° = 39.39,
+// ε 60°, φ 30°, α 0, δ 20°: PA0' = 39.39·sin 30°/cos 10° = 20.00; the
+// embankment wedge PA1' = 40.00. d = 0.5, d1 = 1.0:
+//   PA1 = 20 + sqrt(1 - 0.25)·20 = 37.32.
+// d = 0 (heel on the cut face), W = 30 + 10, δ' 25°, l = 2 + 1:
+//   PA1 = 40·sin 35°/cos 15° = 23.75.
+// d ≥ d1 takes PA1' = 40.00 without the blend's lines.
+TEST(WallDoatsu, LargeBlockBlendMatchesTheHandGolden) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("gravity");
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  const double deg = 1 / 57.29577951308238;
+  CKusabiRes K0, K1, K1b;
+  K0.fPa = 40;
+  K0.fOmega = 45.678 * deg;
+  K1.SetNq(0);
+  K1.SetfWQ(0, 40 * std::cos(10 * deg));
+  K1.SetfL(0, 2.5);
+  K1.fOmega = 60 * deg;
+  K1.fFai = 30 * deg;
+  K1.fDelta = 20 * deg;
+  K1.fPa = 20;
+  K1b.SetNq(0);
+  K1b.SetfWQ(0, 30);
+  K1b.SetfWQ(1, 10);
+  K1b.SetfL(0, 2);
+  K1b.SetfL(1, 1);
+  K1b.fOmega = 60 * deg;
+  K1b.fFaid = 25 * deg;
+  K1b.fDelta = 20 * deg;
+  K1b.fPa = 40 * std::sin(35 * deg) / std::cos(15 * deg);
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) {
+                           PrnWallKusabiOogata(f, *doc, s, 0, work.path(), K0, K1, 0.5, 1.0);
+                           PrnWallKusabiOogata(f, *doc, s, 1, work.path(), K0, K1b, 0.0, 1.0);
+                         }),
+                         WorkGolden("wall_kusabi_oogata.prn", work.path()));
+  const std::vector<std::string> beyond = test::Lines(test::Markup(
+      [&](PrnFile& f) { PrnWallKusabiOogata(f, *doc, s, 0, work.path(), K0, K1, 1.2, 1.0); }));
+  ASSERT_GE(beyond.size(), 3u);
+  EXPECT_EQ(beyond[beyond.size() - 3], "　  <math>=40.00 (kN/m)</math>");
+  for (const std::string& l : beyond) EXPECT_FALSE(Has(l, "<sqrt>")) << l;
 }
 
 // The frame: nothing above the backfill, the figure named by the section and
