@@ -17,6 +17,7 @@
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
+#include "document/nulls.h"
 #include "document/numeric.h"
 #include "document/outline.h"
 #include "document/report_format.h"
@@ -424,6 +425,138 @@ void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSectio
 
 namespace {
 
+// The plane along the cut face through the heel: the formula and its numbers.
+void CutFacePlane(PrnFile& f, const CKusabiRes& w, const char* formula) {
+  f.Line(formula);
+  f.Empty();
+  f.Line(
+      "　  <math>=<box>##.##×sec(##.##)×sin(##.##－##.##＋##.##)－##.##×##.###×cos(##.##)"
+      "<over>cos(##.##－##.##－##.##－##.##)</box></math>",
+      {w.fWQ(1) + w.fWQ(0), w.fKh * kDeg, w.fTheta * kDeg, w.fFaid * kDeg, w.fKh * kDeg, w.fCd,
+       w.fL(1) + w.fL(0), w.fFaid * kDeg, w.fTheta * kDeg, w.fFaid * kDeg, w.fAlpha * kDeg,
+       w.fDelta * kDeg});
+  f.Empty();
+  f.Line("　　<math>=##.## (@/m)</math>", {w.fPa, PrnUnitWords[0]});
+}
+
+// The graph of a wedge's trials, saved as <folder>/<base><index 000><case 000>.svg;
+// its image line when drawn.
+void TrialGraph(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                const std::string& folder, const char* base, const CKusabiRes& w) {
+  const std::string graph =
+      folder + "/" + base + FormatPattern(s.index, "000") + FormatPattern(k, "000") + ".svg";
+  if (PrnKusabiGraph(doc, w, graph) != 0) {
+    f.Line("<IMG SRC=\"@\", WIDTH=50% HEIGHT=50%>", {graph});
+  }
+}
+
+}  // namespace
+
+void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                       const std::string& folder, const CKusabiRes* K0, const CKusabiRes* K1,
+                       double Pa) {
+  const std::string& kN = PrnUnitWords[0];
+  const CKusabiRes* c = K0 ? K0 : K1;
+  if (!c) return;
+  const double d = K0 ? K0->fDist : 0;
+  f.Empty();
+  f.Line("地山の傾斜角　ε<sub> </sub> = ###.## (度)", {c->fTheta * kDeg});
+  f.Line("壁面傾斜角　　α<sub> </sub> = ###.## (度)", {c->fAlpha * kDeg});
+  f.Line("内部摩擦角　　φ<sub> </sub> = ###.## (度)", {c->fFai * kDeg});
+  f.Line("壁面摩擦角　　δ<sub> </sub> = ###.## (度)", {c->fDelta * kDeg});
+  if (c->fKh > 0) {
+    f.Line("設計水平震度　k<sub>H</sub>  = ###.##", {std::tan(c->fKh)});
+    f.Line("地震合成角　　θ<sub> </sub> = ###.## (度)", {c->fKh * kDeg});
+  }
+  f.Line("湿 潤 重 量　 γ<sub> </sub> = ###.## (@/m<sup>3</sup>)", {doc.Gamb, kN});
+  if (c->fWlvl > 0) {
+    f.Line("水 中 重 量　 γ'<sub> </sub>= ###.## (@/m<sup>3</sup>)", {doc.Gambd, kN});
+  }
+  f.Line("粘　着　力　　ｃ<sub> </sub> = ###.## (@/m<sup>2</sup>)", {c->fC, kN});
+
+  if (doc.KiriDoatsu != 0) {
+    f.Empty();
+    if (!K0) {
+      f.Line("-----");
+      return;
+    }
+    if (!(d > 0)) {
+      f.Line("主働土圧合力は、");
+      f.Empty();
+      CutFacePlane(f, *K0,
+                   "　<math>P_A1_=<box>Ｗ･secθ･sin(ε－δ'＋θ)－c'･l･cosδ'<over>cos(ε－δ'－α－δ)"
+                   "</box></math>");
+      return;
+    }
+    f.Line("ω<sub>A</sub>を変化させ、最大土圧を計算した結果は下表の通り。");
+    f.Empty();
+    TrialGraph(f, doc, s, k, folder, "壁断面ω", *K0);
+    PrnKusabiTable(f, doc, K0,
+                   "ω<SUB>A</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A1</SUB>");
+    f.Empty();
+    f.Line("従って、最大土圧はω<SUB>A</sub>=##.###°の時となり、", {K0->fOmega * kDeg});
+    f.Empty();
+    f.Line("　　<math>P_A1_=##.## (@/m)</math>", {K0->fPa, kN});
+    PrnBlockClose(f);
+    PrnBlockOpen(f);
+    return;
+  }
+
+  const bool apart = d > 0;
+  if (K1) {
+    f.Empty();
+    f.Line(apart
+               ? "ω<sub>A1</"
+                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。"
+               : "ω<sub>A</"
+                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。");
+    f.Empty();
+    TrialGraph(f, doc, s, k, folder, "壁断面ω1", *K1);
+    PrnKusabiTable(
+        f, doc, K1,
+        apart ? "ω<SUB>A1</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'" : "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'");
+    f.Empty();
+    f.Line(apart ? "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A1</sub>=##.###°の時となり、"
+                 : "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A</sub>=##.###°の時となり、",
+           {K1->fOmega * kDeg});
+    f.Empty();
+    f.Line("　<math>P_A1'_=##.## (@/m)</math>", {K1->fPa, kN});
+  }
+  PrnBlockClose(f);
+  PrnBlockOpen(f);
+  f.Empty();
+  f.Line("切土面での主働土圧は、");
+  f.Empty();
+  if (!K0) {
+    f.Line("-----");
+  } else if (!apart) {
+    CutFacePlane(f, *K0,
+                 "　<math>P_A2'_=<box>Ｗ･secθ･sin(ε－δ'＋θ)－c'･l･cosδ'<over>cos(ε－δ'－α－δ)"
+                 "</box></math>");
+  } else {
+    f.Line("ω<sub>A2</sub>を変化させ、切土面での最大土圧を計算した結果は下表の通り。");
+    f.Empty();
+    TrialGraph(f, doc, s, k, folder, "壁断面ω2", *K0);
+    PrnKusabiTable(f, doc, K0,
+                   "ω<SUB>A2</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A2</SUB>'");
+    f.Empty();
+    f.Line("従って、切土面上のすべり面での最大土圧はω<SUB>A2</sub>=##.###°の時となり、",
+           {K0->fOmega * kDeg});
+    f.Empty();
+    f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0->fPa, kN});
+  }
+  f.Empty();
+  f.Line("以上より、");
+  f.Empty();
+  // The maximum is the wedge the calculation adopted (its rule on a tie).
+  f.Line(
+      "　　P<sub>A1</sub> = max(P<sub>A1</sub>', P<sub>A2</sub>') = max(##.##, ##.##) = ##.## "
+      "(@/m)",
+      {K1 ? K1->fPa : kNullBox, K0 ? K0->fPa : kNullBox, Pa, kN});
+}
+
+namespace {
+
 // A case whose earth pressure the check could not form.
 void NoPressure(PrnFile& f) {
   f.Line("-----");
@@ -466,8 +599,9 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   // Only the embankment wedge of a section shows its trials; its files end
   // with its record at the end of this call.
   const bool large = doc.BackType != 0 && doc.Sisin == 3 && doc.WallType() != 3;
+  const bool cut = doc.BackType != 0 && doc.Sisin != 3 && doc.WallType() != 3;
   const bool trials =
-      doc.Doatsu == 1 && doc.SecDoatsu != 0 && (doc.BackType == 0 || large) && !h.lower;
+      doc.Doatsu == 1 && doc.SecDoatsu != 0 && (doc.BackType == 0 || large || cut) && !h.lower;
   std::optional<NoTrialFilesScope> noFiles;
   if (!trials) noFiles.emplace();
   const std::shared_ptr<CAntRes> res0 = doc.AntRes(0, k);
@@ -549,6 +683,8 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
     if (!K[0] || !K[1]) return NoPressure(f);
     const double d = CutFaceDistance(doc, s.outline, g.pts[0]);
     PrnWallKusabiOogata(f, doc, s, k, folder, *K[0], *K[1], d, d1);
+  } else if (trials && cut) {
+    PrnWallKusabiKiri(f, doc, s, k, folder, K[0].get(), K[1].get(), r.Pa);
   } else if (trials) {
     EmbankmentWedge(f, doc, s, k, folder, *w, r.Pa);
   }

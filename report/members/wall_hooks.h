@@ -34,6 +34,15 @@ void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSectio
                          const std::string& folder, const CKusabiRes& K0, const CKusabiRes& K1,
                          double d, double d1);
 
+// The cut-ground wedge text above the section, case k (guidelines other
+// than the large-block one): K0 the wedge reaching the cut face, K1 the wedge
+// inside the backfill (null when the document takes the cut face alone, or
+// when the check found none); Pa the pressure the check adopted, which the
+// text ends on.
+void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                       const std::string& folder, const CKusabiRes* K0, const CKusabiRes* K1,
+                       double Pa);
+
 // The per-case items of the section, each item over every ticked case before
 // the next item starts: earth pressure, water pressure (documents with
 // water), wall-face reaction (where the guideline takes one), horizontal

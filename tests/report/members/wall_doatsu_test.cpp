@@ -90,7 +90,9 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
     int16_t Doatsu, SecDoatsu;
     bool water;
     double backWater = 1.8;  // normal back water level
-    double kiriD = -1;       // >= 0: cut back ground under the large-block guideline
+    double kiriD = -1;       // >= 0: cut back ground, guideline `sisin`
+    int32_t sisin = 3;
+    int32_t kiriDoatsu = 0;
   };
   const Row rows[] = {
       {"gravity, sample's method", "gravity", -1, -1, false},
@@ -100,6 +102,10 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
       {"block, large block, cut face near", "block_masonry", 1, 1, false, 1.8, 0.3},
       {"block, large block, cut face far", "block_masonry", 1, 1, true, 1.8, 6.0},
       {"gravity, large block, cut face near", "gravity", 1, 1, false, 1.8, 0.3},
+      {"gravity, cut ground, larger wedge", "gravity", 1, 1, true, 1.8, 0.3, 2, 0},
+      {"gravity, cut ground, heel on the face", "gravity", 1, 1, false, 1.8, 0.0, 2, 0},
+      {"gravity, cut ground, cut face alone", "gravity", 1, 1, false, 1.8, 0.3, 2, 1},
+      {"leaning, cut ground, cut face far", "leaning", 1, 1, false, 1.8, 3.0, 2, 0},
       {"gravity, back-calculated coefficient", "gravity", 1, 0, false},
       {"gravity, wedge per section with water", "gravity", 1, 1, true},
       {"block, sample's method", "block_masonry", -1, -1, true},
@@ -120,7 +126,9 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
     if (r.SecDoatsu >= 0) doc->SecDoatsu = r.SecDoatsu;
     if (r.kiriD >= 0) {
       doc->BackType = 1;
-      doc->Sisin = 3;
+      doc->Sisin = r.sisin;
+      doc->KiriDoatsu = r.kiriDoatsu;
+      doc->Deltd = 20;
       doc->KiriD = r.kiriD;
       doc->KiriN = 0.6;
     }
@@ -221,8 +229,10 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
         }
       }
     }
-    if (r.kiriD >= 0) {
+    if (r.kiriD >= 0 && r.sisin == 3) {
       EXPECT_GT(largeBlockTexts, 0);
+    }
+    if (r.kiriD >= 0) {
       EXPECT_GT(wedgeTexts, 0);
     }
     // The section wedges leave no trial file behind.
@@ -433,6 +443,39 @@ TEST(WallDoatsu, LargeBlockBlendMatchesTheHandGolden) {
   ASSERT_GE(beyond.size(), 3u);
   EXPECT_EQ(beyond[beyond.size() - 3], "　  <math>=40.00 (kN/m)</math>");
   for (const std::string& l : beyond) EXPECT_FALSE(Has(l, "<sqrt>")) << l;
+}
+
+// The cut-ground wedge texts from records set by hand, the heel on the cut
+// face (d = 0): the plane along the face, ε 60°, δ' 25°, α 0, δ 20°,
+// W = 30 + 10, l = 2 + 1: PA2' = 40·sin 35°/cos 15° = 23.75; the backfill
+// wedge PA1' = 25.00, so the maximum is 25.00. Taking the cut face alone, the
+// text ends on the plane's 23.75.
+TEST(WallDoatsu, CutGroundSinglePlaneMatchesTheHandGolden) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("gravity");
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  const double deg = 1 / 57.29577951308238;
+  CKusabiRes K0, K1;
+  K0.SetNq(0);
+  K0.fTheta = 60 * deg;
+  K0.fFai = 30 * deg;
+  K0.fDelta = 20 * deg;
+  K0.fFaid = 25 * deg;
+  K0.SetfWQ(0, 30);
+  K0.SetfWQ(1, 10);
+  K0.SetfL(0, 2);
+  K0.SetfL(1, 1);
+  K0.fPa = 40 * std::sin(35 * deg) / std::cos(15 * deg);
+  K1.fPa = 25;
+  K1.fOmega = 55.5 * deg;
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) {
+                           doc->KiriDoatsu = 0;
+                           PrnWallKusabiKiri(f, *doc, s, 0, work.path(), &K0, &K1, 25.0);
+                           doc->KiriDoatsu = 1;
+                           PrnWallKusabiKiri(f, *doc, s, 0, work.path(), &K0, nullptr, K0.fPa);
+                         }),
+                         WorkGolden("wall_kusabi_kiri.prn", work.path()));
 }
 
 // The frame: nothing above the backfill, the figure named by the section and
