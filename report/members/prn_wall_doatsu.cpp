@@ -557,6 +557,174 @@ void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection&
 
 namespace {
 
+// The constants of a lower-wall wedge: the upper wall's angle and thrust, the
+// lower wall's, the backfill's.
+void LowerWallConstants(PrnFile& f, const CDocument& doc, const CKusabiRes& w) {
+  const std::string& kN = PrnUnitWords[0];
+  f.Line("上部擁壁　壁面傾斜角　　α<sub>1</sub> = ###.## (度)", {w.fAlphaU * kDeg});
+  f.Line("　　　　　主働土圧合力　P<sub>1</sub>  = ###.## (@/m)", {w.fPaU, kN});
+  f.Empty();
+  f.Line("下部擁壁　壁面傾斜角　　α<sub>2</sub> = ###.## (度)", {w.fAlpha * kDeg});
+  f.Line("　　　　　壁面摩擦角　　δ<sub> </sub> = ###.## (度)", {w.fDelta * kDeg});
+  f.Empty();
+  f.Line("裏込め土　内部摩擦角　　φ<sub> </sub> = ###.## (度)", {w.fFai * kDeg});
+  f.Line("　　　　　湿 潤 重 量　 γ<sub> </sub> = ###.## (@/m<sup>3</sup>)", {doc.Gamb, kN});
+  if (w.fWlvl > 0) {
+    f.Line("　　　　　水 中 重 量　 γ'<sub> </sub>= ###.## (@/m<sup>3</sup>)", {doc.Gambd, kN});
+  }
+  f.Line("　　　　　粘　着　力　　ｃ<sub> </sub> = ###.## (@/m<sup>2</sup>)", {w.fC, kN});
+}
+
+void SeismicLines(PrnFile& f, const CKusabiRes& w, const char* first) {
+  if (!(w.fKh > 0)) return;
+  f.Empty();
+  f.Line(std::string(first) + "設計水平震度　k<sub>H</sub>  = ###.##", {std::tan(w.fKh)});
+  f.Line("　　　　　地震合成角　　θ<sub> </sub> = ###.## (度)", {w.fKh * kDeg});
+}
+
+// The single plane on the cut face of a lower wall, presented by Z: the
+// quotient line, its value, then Z and its numbers.
+void LowerWallPlane(PrnFile& f, const CKusabiRes& w, const char* quotient, const char* zLine,
+                    const char* p1Line) {
+  const double Z = (w.fWQ(1) + w.fWQ(0)) / std::cos(w.fKh) * std::sin(w.fTheta - w.fFaid + w.fKh) -
+                   (w.fL(1) + w.fL(0)) * w.fCd * std::cos(w.fFaid) -
+                   w.fPaU * std::cos(w.fTheta - w.fFai - w.fAlphaU - w.fDelta);
+  f.Line(quotient);
+  f.Empty();
+  f.Line("　  <math>=<box>##.##<over>cos(##.##-##.##-##.##-##.##)</box></math>",
+         {Z, w.fTheta * kDeg, w.fFaid * kDeg, w.fAlpha * kDeg, w.fDelta * kDeg});
+  f.Empty();
+  f.Line("　　<math>=##.## (@/m)</math>", {w.fPa, PrnUnitWords[0]});
+  f.Empty();
+  f.Line(zLine);
+  f.Empty();
+  f.Line("　  <math>=##.##×sec(##.##)×sin(##.##-##.##+##.##)-##.##×##.###×cos(##.##)</math>",
+         {w.fWQ(1) + w.fWQ(0), w.fKh * kDeg, w.fTheta * kDeg, w.fFaid * kDeg, w.fKh * kDeg, w.fCd,
+          w.fL(1) + w.fL(0), w.fFaid * kDeg});
+  f.Empty();
+  f.Line(p1Line, {w.fPaU, w.fTheta * kDeg, w.fFai * kDeg, w.fDelta * kDeg, w.fAlphaU * kDeg});
+  f.Empty();
+  f.Line("　　<math>=##.##</math>", {Z});
+}
+
+}  // namespace
+
+void PrnWallKusabiKongoMori(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                            const std::string& folder, const CKusabiRes& w, double Pa) {
+  f.Empty();
+  f.Line(
+      "主働すべり角ω<SUB>A</SUB>を変化させ断面位置から上部に作用する最大土圧を算出した結果は"
+      "下の通り。");
+  f.Empty();
+  LowerWallConstants(f, doc, w);
+  SeismicLines(f, w, "その他　　");
+  f.Empty();
+  const std::string graph = folder + "/下部擁壁壁断面ω" + FormatPattern(s.index, "000") +
+                            FormatPattern(k, "000") + ".svg";
+  if (PrnKusabiGraph(doc, w, graph) != 0) PrnImage(f, graph, 50);
+  PrnKusabiTable(f, doc, &w, "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>");
+  f.Empty();
+  f.Line("従って、最大主働土圧はω=##.###°の時、", {w.fOmega * kDeg});
+  f.Empty();
+  f.Line("　P<sub>A1</sub> = ####.## (@/m)", {Pa, PrnUnitWords[0]});
+}
+
+void PrnWallKusabiKongo(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                        const std::string& folder, const CKusabiRes* K0, const CKusabiRes* K1,
+                        double Pa) {
+  const std::string& kN = PrnUnitWords[0];
+  const CKusabiRes* c = K0 ? K0 : K1;
+  if (!c) return;
+  const double d = K0 ? K0->fDist : 0;
+  f.Empty();
+  LowerWallConstants(f, doc, *c);
+  f.Empty();
+  f.Line("その他　　地山の傾斜角　ε<sub> </sub> = ###.## (度)", {90 - std::atan(doc.KiriN) * kDeg});
+  f.Line("　　　　　地山の摩擦角  δ'<sub> </sub>= ###.## (度)", {doc.Deltd});
+  SeismicLines(f, *c, "　　　　　");
+
+  if (doc.KiriDoatsu != 0) {
+    f.Empty();
+    f.Line("主働土圧合力は、");
+    f.Empty();
+    if (!K0) {
+      f.Line("-----");
+    } else if (!(d > 0)) {
+      // The calculation's sign in the denominator, so the quotient is fPa.
+      LowerWallPlane(f, *K0, "　<math>P_A1_=<box>Z<over>cos(ε-δ'-α-δ)</box></math>",
+                     "　<math>Z=W･secθ･sin(ε-δ'+θ)-c'･l･cosδ'-P_1_cos(ε-φ-δ-α_1_)</math>",
+                     "　  　　　　　　　　　　　　　　　　　　　<math>-##.##×cos(##.##-##.##-##.##-"
+                     "##.##)</math>");
+    } else {
+      f.Line("ω<sub>A</sub>を変化させ、最大土圧を計算した結果は下表の通り。");
+      f.Empty();
+      TrialGraph(f, doc, s, k, folder, "下部擁壁壁断面ω", *K0);
+      PrnKusabiTable(f, doc, K0,
+                     "ω<SUB>A</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A1</SUB>");
+      f.Empty();
+      f.Line("従って、切土面上のすべり面での最大土圧はω<SUB>A</sub>=##.###°の時となり、",
+             {K0->fOmega * kDeg});
+      f.Empty();
+      f.Line("　<math>P_A1_=##.## (@/m)</math>", {K0->fPa, kN});
+    }
+    return;
+  }
+
+  const bool apart = d > 0;
+  if (K1) {
+    f.Empty();
+    f.Line(apart
+               ? "ω<sub>A1</"
+                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。"
+               : "ω<sub>A</"
+                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。");
+    f.Empty();
+    TrialGraph(f, doc, s, k, folder, "下部擁壁壁断面ω1", *K1);
+    PrnKusabiTable(
+        f, doc, K1,
+        apart ? "ω<SUB>A1</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'" : "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'");
+    f.Empty();
+    f.Line(apart ? "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A1</sub>=##.###°の時となり、"
+                 : "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A</sub>=##.###°の時となり、",
+           {K1->fOmega * kDeg});
+    f.Empty();
+    f.Line("　<math>P_A1'_=##.## (@/m)</math>", {K1->fPa, kN});
+  }
+  PrnBlockClose(f);
+  PrnBlockOpen(f);
+  f.Empty();
+  f.Line("切土面での主働土圧は、");
+  f.Empty();
+  if (!K0) {
+    f.Line("-----");
+  } else if (!apart) {
+    LowerWallPlane(f, *K0, "　<math>P_A2'_=<box>Z<over>cos(ε-δ'-α_2_-δ)</box></math>",
+                   "　<math>Z=Ｗ･secθ･sin(ε-δ'+θ)-c'･l･cosδ'-P_1_cos(ε-φ-δ-α_1_)</math>",
+                   "　                                  <math>-##.##×cos(##.##-##.##-##.##-##.##)"
+                   "</math>");
+  } else {
+    f.Line("ω<sub>A2</sub>を変化させ、切土面上のすべり面での最大土圧を計算した結果は下表の通り。");
+    f.Empty();
+    TrialGraph(f, doc, s, k, folder, "下部擁壁壁断面ω2", *K0);
+    PrnKusabiTable(f, doc, K0,
+                   "ω<SUB>A2</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A2</SUB>'");
+    f.Empty();
+    f.Line("従って、切土面上のすべり面での最大土圧はω<SUB>A2</sub>=##.###°の時となり、",
+           {K0->fOmega * kDeg});
+    f.Empty();
+    f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0->fPa, kN});
+  }
+  f.Empty();
+  f.Line("以上より、");
+  f.Empty();
+  f.Line(
+      "　　P<sub>A1</sub> = max(P<sub>A1</sub>', P<sub>A2</sub>') = max(##.##, ##.##) = ##.## "
+      "(@/m)",
+      {K1 ? K1->fPa : kNullBox, K0 ? K0->fPa : kNullBox, Pa, kN});
+}
+
+namespace {
+
 // A case whose earth pressure the check could not form.
 void NoPressure(PrnFile& f) {
   f.Line("-----");
@@ -601,7 +769,7 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   const bool large = doc.BackType != 0 && doc.Sisin == 3 && doc.WallType() != 3;
   const bool cut = doc.BackType != 0 && doc.Sisin != 3 && doc.WallType() != 3;
   const bool trials =
-      doc.Doatsu == 1 && doc.SecDoatsu != 0 && (doc.BackType == 0 || large || cut) && !h.lower;
+      h.lower || (doc.Doatsu == 1 && doc.SecDoatsu != 0 && (doc.BackType == 0 || large || cut));
   std::optional<NoTrialFilesScope> noFiles;
   if (!trials) noFiles.emplace();
   const std::shared_ptr<CAntRes> res0 = doc.AntRes(0, k);
@@ -623,6 +791,11 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
     r.alpha = w->fAlpha;
     r.delta = w->fDelta;
     r.Split();
+    if (doc.BackType != 0) {
+      PrnWallKusabiKongo(f, doc, s, k, folder, K[0].get(), K[1].get(), r.Pa);
+    } else {
+      PrnWallKusabiKongoMori(f, doc, s, k, folder, *w, r.Pa);
+    }
     ComponentLines(f, r, true);
     return Trapezoid(f, h, r.alpha);
   }

@@ -43,6 +43,16 @@ void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection&
                        const std::string& folder, const CKusabiRes* K0, const CKusabiRes* K1,
                        double Pa);
 
+// The wedge texts of the lower wall of a mixed wall, which carries the upper
+// wall's thrust: embankment (one record) and cut ground (as
+// PrnWallKusabiKiri, the plane on the cut face shown by Z). Pa: the pressure
+// the check adopted.
+void PrnWallKusabiKongoMori(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                            const std::string& folder, const CKusabiRes& w, double Pa);
+void PrnWallKusabiKongo(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                        const std::string& folder, const CKusabiRes* K0, const CKusabiRes* K1,
+                        double Pa);
+
 // The per-case items of the section, each item over every ticked case before
 // the next item starts: earth pressure, water pressure (documents with
 // water), wall-face reaction (where the guideline takes one), horizontal

@@ -106,6 +106,8 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
       {"gravity, cut ground, heel on the face", "gravity", 1, 1, false, 1.8, 0.0, 2, 0},
       {"gravity, cut ground, cut face alone", "gravity", 1, 1, false, 1.8, 0.3, 2, 1},
       {"leaning, cut ground, cut face far", "leaning", 1, 1, false, 1.8, 3.0, 2, 0},
+      {"mixed, cut ground", "mixed", 1, 1, false, 1.8, 0.3, 2, 0},
+      {"mixed, cut ground, cut face alone", "mixed", 1, 1, false, 1.8, 0.0, 2, 1},
       {"gravity, back-calculated coefficient", "gravity", 1, 0, false},
       {"gravity, wedge per section with water", "gravity", 1, 1, true},
       {"block, sample's method", "block_masonry", -1, -1, true},
@@ -476,6 +478,40 @@ TEST(WallDoatsu, CutGroundSinglePlaneMatchesTheHandGolden) {
                            PrnWallKusabiKiri(f, *doc, s, 0, work.path(), &K0, nullptr, K0.fPa);
                          }),
                          WorkGolden("wall_kusabi_kiri.prn", work.path()));
+}
+
+// The lower wall of a mixed wall taking the cut face alone, its heel on the
+// face: W = 40, ε 60°, δ' 25°, φ 30°, δ 20°, α1 = α2 = 0, P1 = 10:
+//   Z = 40·sin 35° - 10·cos 10° = 22.943 - 9.848 = 13.09;
+//   PA1 = Z / cos(60 - 25 - 0 - 20) = 13.095 / 0.9659 = 13.56, the record's
+//   pressure: the denominator takes the calculation's sign. ε printed from
+//   the document's gradient 0.5: 90 - atan 0.5 = 63.43°.
+TEST(WallDoatsu, LowerWallCutFacePlaneMatchesTheHandGolden) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("mixed");
+  doc->KiriDoatsu = 1;
+  doc->KiriN = 0.5;
+  doc->Deltd = 25;
+  doc->Gamb = 19;
+  const WallCheckSection s = MakeWallCheckSection(*doc, 1, 0);
+  const double deg = 1 / 57.29577951308238;
+  CKusabiRes K0;
+  K0.SetNq(0);
+  K0.fTheta = 60 * deg;
+  K0.fFai = 30 * deg;
+  K0.fDelta = 20 * deg;
+  K0.fFaid = 25 * deg;
+  K0.fPaU = 10;
+  K0.SetfWQ(0, 30);
+  K0.SetfWQ(1, 10);
+  K0.SetfL(0, 2);
+  K0.SetfL(1, 1);
+  K0.fPa = (40 * std::sin(35 * deg) - 10 * std::cos(10 * deg)) / std::cos(15 * deg);
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) {
+                           PrnWallKusabiKongo(f, *doc, s, 0, work.path(), &K0, nullptr, K0.fPa);
+                         }),
+                         WorkGolden("wall_kusabi_kongo.prn", work.path()));
 }
 
 // The frame: nothing above the backfill, the figure named by the section and
