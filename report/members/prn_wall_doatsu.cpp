@@ -450,6 +450,47 @@ void TrialGraph(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int
   }
 }
 
+// The wedge inside the backfill (when the check formed one), then the
+// heading of the cut-face wedge in a block of its own.
+void BackfillWedge(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                   const std::string& folder, const char* base, const CKusabiRes* K1, bool apart) {
+  if (K1) {
+    f.Empty();
+    f.Line(apart
+               ? "ω<sub>A1</"
+                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。"
+               : "ω<sub>A</"
+                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。");
+    f.Empty();
+    TrialGraph(f, doc, s, k, folder, base, *K1);
+    PrnKusabiTable(
+        f, doc, K1,
+        apart ? "ω<SUB>A1</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'" : "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'");
+    f.Empty();
+    f.Line(apart ? "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A1</sub>=##.###°の時となり、"
+                 : "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A</sub>=##.###°の時となり、",
+           {K1->fOmega * kDeg});
+    f.Empty();
+    f.Line("　<math>P_A1'_=##.## (@/m)</math>", {K1->fPa, PrnUnitWords[0]});
+  }
+  PrnBlockClose(f);
+  PrnBlockOpen(f);
+  f.Empty();
+  f.Line("切土面での主働土圧は、");
+  f.Empty();
+}
+
+// The closing maximum: the wedge the calculation adopted (its rule on a tie).
+void Maximum(PrnFile& f, const CKusabiRes* K0, const CKusabiRes* K1, double Pa) {
+  f.Empty();
+  f.Line("以上より、");
+  f.Empty();
+  f.Line(
+      "　　P<sub>A1</sub> = max(P<sub>A1</sub>', P<sub>A2</sub>') = max(##.##, ##.##) = ##.## "
+      "(@/m)",
+      {K1 ? K1->fPa : kNullBox, K0 ? K0->fPa : kNullBox, Pa, PrnUnitWords[0]});
+}
+
 }  // namespace
 
 void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
@@ -503,30 +544,7 @@ void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection&
   }
 
   const bool apart = d > 0;
-  if (K1) {
-    f.Empty();
-    f.Line(apart
-               ? "ω<sub>A1</"
-                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。"
-               : "ω<sub>A</"
-                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。");
-    f.Empty();
-    TrialGraph(f, doc, s, k, folder, "壁断面ω1", *K1);
-    PrnKusabiTable(
-        f, doc, K1,
-        apart ? "ω<SUB>A1</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'" : "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'");
-    f.Empty();
-    f.Line(apart ? "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A1</sub>=##.###°の時となり、"
-                 : "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A</sub>=##.###°の時となり、",
-           {K1->fOmega * kDeg});
-    f.Empty();
-    f.Line("　<math>P_A1'_=##.## (@/m)</math>", {K1->fPa, kN});
-  }
-  PrnBlockClose(f);
-  PrnBlockOpen(f);
-  f.Empty();
-  f.Line("切土面での主働土圧は、");
-  f.Empty();
+  BackfillWedge(f, doc, s, k, folder, "壁断面ω1", K1, apart);
   if (!K0) {
     f.Line("-----");
   } else if (!apart) {
@@ -545,14 +563,7 @@ void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection&
     f.Empty();
     f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0->fPa, kN});
   }
-  f.Empty();
-  f.Line("以上より、");
-  f.Empty();
-  // The maximum is the wedge the calculation adopted (its rule on a tie).
-  f.Line(
-      "　　P<sub>A1</sub> = max(P<sub>A1</sub>', P<sub>A2</sub>') = max(##.##, ##.##) = ##.## "
-      "(@/m)",
-      {K1 ? K1->fPa : kNullBox, K0 ? K0->fPa : kNullBox, Pa, kN});
+  Maximum(f, K0, K1, Pa);
 }
 
 namespace {
@@ -671,30 +682,7 @@ void PrnWallKusabiKongo(PrnFile& f, const CDocument& doc, const WallCheckSection
   }
 
   const bool apart = d > 0;
-  if (K1) {
-    f.Empty();
-    f.Line(apart
-               ? "ω<sub>A1</"
-                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。"
-               : "ω<sub>A</"
-                 "sub>を変化させ、裏込め土内部のすべり面での最大土圧を計算した結果は下表の通り。");
-    f.Empty();
-    TrialGraph(f, doc, s, k, folder, "下部擁壁壁断面ω1", *K1);
-    PrnKusabiTable(
-        f, doc, K1,
-        apart ? "ω<SUB>A1</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'" : "ω<SUB>A</SUB>|ｌ|Ｗ|Ｐ<SUB>A1</SUB>'");
-    f.Empty();
-    f.Line(apart ? "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A1</sub>=##.###°の時となり、"
-                 : "従って、裏込め土内部のすべり面の最大土圧はω<SUB>A</sub>=##.###°の時となり、",
-           {K1->fOmega * kDeg});
-    f.Empty();
-    f.Line("　<math>P_A1'_=##.## (@/m)</math>", {K1->fPa, kN});
-  }
-  PrnBlockClose(f);
-  PrnBlockOpen(f);
-  f.Empty();
-  f.Line("切土面での主働土圧は、");
-  f.Empty();
+  BackfillWedge(f, doc, s, k, folder, "下部擁壁壁断面ω1", K1, apart);
   if (!K0) {
     f.Line("-----");
   } else if (!apart) {
@@ -714,13 +702,7 @@ void PrnWallKusabiKongo(PrnFile& f, const CDocument& doc, const WallCheckSection
     f.Empty();
     f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0->fPa, kN});
   }
-  f.Empty();
-  f.Line("以上より、");
-  f.Empty();
-  f.Line(
-      "　　P<sub>A1</sub> = max(P<sub>A1</sub>', P<sub>A2</sub>') = max(##.##, ##.##) = ##.## "
-      "(@/m)",
-      {K1 ? K1->fPa : kNullBox, K0 ? K0->fPa : kNullBox, Pa, kN});
+  Maximum(f, K0, K1, Pa);
 }
 
 namespace {
