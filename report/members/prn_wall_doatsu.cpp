@@ -306,11 +306,10 @@ void CoulombLines(PrnFile& f, const CDocument& doc, const SectionHeights& h, dou
   DistanceLine(f, h.b, d.Y, r.alpha);
 }
 
-// The embankment wedge above the section: its constants, the graph and table
-// of its trials, the slip angle of the maximum and the pressure Pa the check
-// took.
-void EmbankmentWedge(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
-                     const std::string& folder, const CKusabiRes& w, double Pa) {
+}  // namespace
+
+void PrnWallKusabiMori(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                       const std::string& folder, const CKusabiRes& w, double Pa) {
   const std::string& kN = PrnUnitWords[0];
   const std::string graph =
       folder + "/壁断面ω" + FormatPattern(s.index, "000") + FormatPattern(k, "000") + ".svg";
@@ -340,8 +339,6 @@ void EmbankmentWedge(PrnFile& f, const CDocument& doc, const WallCheckSection& s
   f.Empty();
   f.Line("　P<sub>A1</sub> = ####.## (@/m)", {Pa, kN});
 }
-
-}  // namespace
 
 void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
                          const std::string& folder, const CKusabiRes& K0, const CKusabiRes& K1,
@@ -841,7 +838,7 @@ void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   } else if (trials && cut) {
     PrnWallKusabiKiri(f, doc, s, k, folder, K[0].get(), K[1].get(), r.Pa);
   } else if (trials) {
-    EmbankmentWedge(f, doc, s, k, folder, *w, r.Pa);
+    PrnWallKusabiMori(f, doc, s, k, folder, *w, r.Pa);
   }
   ComponentLines(f, r, false);
   ThirdHeight(f, h, r.alpha);

@@ -25,6 +25,12 @@ void PrnWallFrontSoil(PrnFile& f, const CDocument& doc, const WallCheckSection& 
 void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
                    const std::string& folder, int16_t& flag);
 
+// The embankment wedge text above the section, case k: its constants, the
+// graph and table of its trials, the slip angle of the maximum and Pa, the
+// pressure the check took. Ends with the block open.
+void PrnWallKusabiMori(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                       const std::string& folder, const CKusabiRes& w, double Pa);
+
 // The large-block wedge text above the section, case k: K0 the wedge of the
 // wall taken as an embankment wall (with its trials), K1 the single plane
 // through the heel along the cut face; d the heel's distance to the cut face,

@@ -402,6 +402,36 @@ TEST(WallDoatsu, EmbankmentWedgeShowsItsTrialsAndLeavesNoFile) {
   }
 }
 
+// The embankment wedge text from records set by hand (no trials, so no graph
+// and no table): a normal dry wedge, then a seismic one (kH = tan θ = 0.20,
+// θ = atan 0.2 = 11.31°) with water at the wedge, which adds γ'.
+TEST(WallDoatsu, EmbankmentWedgeMatchesTheHandGolden) {
+  test::TempFolder work;
+  test::SaverScope saver;
+  auto doc = test::Sample("gravity");
+  doc->Gamb = 19;
+  doc->Gambd = 10;
+  const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
+  const double deg = 1 / 57.29577951308238;
+  CKusabiRes dry, wet;
+  dry.fAlpha = 10 * deg;
+  dry.fFai = 30 * deg;
+  dry.fDelta = 20 * deg;
+  dry.fOmega = 52.34 * deg;
+  wet.fAlpha = 10 * deg;
+  wet.fFai = 30 * deg;
+  wet.fDelta = 15 * deg;
+  wet.fKh = std::atan(0.2);
+  wet.fWlvl = 1.0;
+  wet.fC = 5;
+  wet.fOmega = 48 * deg;
+  test::ExpectSameMarkup(test::Markup([&](PrnFile& f) {
+                           PrnWallKusabiMori(f, *doc, s, 0, work.path(), dry, 25.5);
+                           PrnWallKusabiMori(f, *doc, s, 1, work.path(), wet, 31.25);
+                         }),
+                         WorkGolden("wall_kusabi_mori.prn", work.path()));
+}
+
 // The large-block wedge texts from records set by hand (no trials, so no
 // graph and no table). The plane through the heel: W = 40·cos 10° = 39.39,
 // ε 60°, φ 30°, α 0, δ 20°: PA0' = 39.39·sin 30°/cos 10° = 20.00; the
