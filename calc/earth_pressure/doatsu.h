@@ -84,6 +84,11 @@ EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t sta
                           double base, const KutaiPoints& wall, int16_t n,
                           const std::vector<DPoint>& pts, int16_t iTop, double& Pa,
                           double& Px, double& Py, double& d1, KusabiPair& K);
+// Horizontal distance d from the heel p0 (the back ground's first point) to
+// the cut face at p0's level; the cut face's foot is KiriD beyond the wall's
+// reference x (the line 3-9 at y = 0 for the block wall, point 4 otherwise).
+// Below 0.001 m, and on the wall's side of the face, d is 0.
+double CutFaceDistance(const CDocument& doc, const KutaiPoints& wall, const DPoint& p0);
 // The blend itself: Pa0 at d = 0 rising to Pa1 at d = d1 and beyond.
 double OogataBlend(double Pa0, double Pa1, double d, double d1);
 

@@ -90,9 +90,13 @@ TEST(WallReader, StemChapterChosenInTheDialogReadsBackFromPdfAndRtf) {
   // The summary table's σc (N/mm²), the larger edge stress.
   const std::string listed =
       FillTemplate("#.##", {w->Sgmc(0) > w->Sgmc(1) ? w->Sgmc(0) : w->Sgmc(1)}).text;
+  // The earth pressure the check took above the first section, as its text
+  // ends on it (P_AH1 = … = PH kN/m).
+  const std::string PH = FillTemplate("##.##", {w->AForceS(5)}).text;
   for (const std::string& want :
        {std::string("断面力の集計"), std::string("応力度計算"), std::string("たて壁の応力度一覧"),
-        std::string("浮力"), std::string("水圧"), std::string("Ⅱ－Ⅱ断面"), sigma, tau, listed + "<"}) {
+        std::string("浮力"), std::string("水圧"), std::string("Ⅱ－Ⅱ断面"), sigma, tau, listed + "<",
+        std::string("く体重量"), std::string("前面土砂"), std::string("土圧"), Squeezed(PH)}) {
     EXPECT_NE(squeezed.find(want), std::string::npos) << want << "\n" << text;
   }
   EXPECT_TRUE(sink.shown.empty()) << sink.shown[0];
@@ -101,8 +105,9 @@ TEST(WallReader, StemChapterChosenInTheDialogReadsBackFromPdfAndRtf) {
   std::string fromRtf;
   ASSERT_NO_FATAL_FAILURE(test::RtfText(work.path(), &fromRtf));
   if (IsSkipped()) return;
-  for (const std::string& want : {std::string("断面力の集計"), std::string("応力度計算"),
-                                  std::string("たて壁の応力度一覧"), listed + "<"}) {
+  for (const std::string& want :
+       {std::string("断面力の集計"), std::string("応力度計算"), std::string("たて壁の応力度一覧"),
+        listed + "<", std::string("く体重量"), std::string("前面土砂")}) {
     EXPECT_NE(fromRtf.find(want), std::string::npos) << want << "\n" << fromRtf;
   }
   PrnWriters() = ReportWriters{};
