@@ -383,6 +383,133 @@ def oogata(with_d):
     front_ground(f, out, yb)
     return f
 
+# ---- Trial wedge, cut back ground -------------------------------------------------
+
+def kiri(kind, apart, slip):
+    """Cut back ground. apart: the cut face starts a distance d behind the
+    heel. slip: 'cut' the slip reaching the cut face (alone), 'fill' the slip
+    inside the backfill, 'cut2' the slip reaching the cut face when both are
+    compared."""
+    f = Fig(120, 96)
+    xh, yb, H = 44, 82, 60
+    out, back = draw_wall(f, kind, xh, yb, H)
+    top = back[-1]
+    bot = back[0]
+    eps = 63
+    d = 12 if apart else 0
+    foot = (bot[0] + d, bot[1])
+    xg = foot[0] + (foot[1] - top[1]) / math.tan(math.radians(eps))
+    # Natural ground: the cut face and the ground above it.
+    f.ground(foot, (xg, top[1]), up=False)
+    f.ground((xg, top[1]), (116, top[1]))
+    f.ground(top, (xg, top[1]))
+    f.angle(foot, 9, 0, eps, 'ε')
+    f.line(foot, (foot[0] + 16, foot[1]), 0.15, '1,1')
+    if apart:
+        f.line(bot, foot, 0.3)
+        f.dim_h(yb + 15, bot[0], foot[0], 'd')
+        f.line(foot, (foot[0], yb + 16), 0.15, '1,1')
+    zc = 6
+    if slip == 'fill':
+        om = 50
+        xe = bot[0] + (bot[1] - top[1]) / math.tan(math.radians(om))
+        xe = min(xe, xg - 4)
+        f.line(bot, (xe, top[1]), 0.45, '3,1.2')
+        f.angle(bot, 14, 0, math.degrees(math.atan2(bot[1] - top[1], xe - bot[0])), 'ω',
+                'A1' if apart else 'A')
+        xz = xe - zc * (xe - bot[0]) / (bot[1] - top[1])
+        f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+        f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
+        f.text(((bot[0] + xe) / 2 + 3, (bot[1] + top[1]) / 2 + 4), 'l', anchor='start')
+        cx, cy = (bot[0] + top[0] + xe) / 3 + 1, (bot[1] + 2 * top[1]) / 3
+        f.arrow((cx, cy - 3), (cx, cy + 9), 0.45)
+        f.text((cx + 1.5, cy), 'W', anchor='start')
+    elif apart:
+        # Broken slip: from the heel up to the cut face, then along it.
+        om = 38
+        t = math.tan(math.radians(om))
+        te = math.tan(math.radians(eps))
+        # Meeting point of y = yb - (x - bot.x) t and y = yb - (x - foot.x) te.
+        xm = (foot[0] * te - bot[0] * t) / (te - t)
+        ym = yb - (xm - bot[0]) * t
+        f.line(bot, (xm, ym), 0.45, '3,1.2')
+        f.poly([(xm, ym), (xg, top[1])], 0.55, close=False)
+        f.angle(bot, 16, 0, om, 'ω', 'A2' if slip == 'cut2' else 'A')
+        f.text(((bot[0] + xm) / 2 + 1, (bot[1] + ym) / 2 + 4.5), 'l', anchor='start')
+        f.text(((xm + xg) / 2 + 2.5, (ym + top[1]) / 2 + 1), "l'", anchor='start')
+        xz = xg - zc / te
+        f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+        f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
+        # The two soil blocks on the slip.
+        c1 = ((bot[0] + top[0] + xm) / 3, (bot[1] + top[1] + ym) / 3 + 4)
+        c2 = ((xm + top[0] + xg) / 3 + 4, (ym + 2 * top[1]) / 3)
+        f.line((xm, ym), (xm, top[1]), 0.15, '1,1')
+        f.arrow((c1[0], c1[1] - 3), (c1[0], c1[1] + 8), 0.45)
+        f.text((c1[0] + 1.5, c1[1]), 'W', '1', anchor='start')
+        f.arrow((c2[0], c2[1] - 3), (c2[0], c2[1] + 8), 0.45)
+        f.text((c2[0] + 1.5, c2[1]), 'W', '2', anchor='start')
+        f.text((110, top[1] + 12), "c', δ'", size=2.8)
+    else:
+        # The cut face through the heel is the slip.
+        f.poly([bot, (xg, top[1])], 0.55, close=False)
+        f.text(((bot[0] + xg) / 2 + 3, (bot[1] + top[1]) / 2 + 3), 'l', anchor='start')
+        xz = xg - zc / math.tan(math.radians(eps))
+        f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+        f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
+        cx, cy = (bot[0] + top[0] + xg) / 3 + 1, (bot[1] + 2 * top[1]) / 3
+        f.arrow((cx, cy - 3), (cx, cy + 9), 0.45)
+        f.text((cx + 1.5, cy), 'W', anchor='start')
+        f.text((110, top[1] + 12), "c', δ'", size=2.8)
+    yp = yb - H / 3
+    xp = bot[0] + (top[0] - bot[0]) * (bot[1] - yp) / (bot[1] - top[1])
+    f.arrow((xp + 18, yp - 6), (xp + 0.5, yp), 0.5)
+    f.text((xp + 19, yp - 7), 'P', 'A1' if slip == 'fill' and apart is not None else 'A',
+           anchor='start')
+    f.line((xp, yp), (xp + 14, yp), 0.15, '1,1')
+    f.angle((xp, yp), 9, 0, 18, 'δ')
+    f.dim_v(xp - 9, yp, yb, 'Y', 'P', side=-1)
+    f.dim_v(114, top[1], yb, 'H', side=-1)
+    x0 = out[0][0]
+    f.dim_h(yb + 5, x0, xp, 'X', 'P')
+    f.line((xp, yp + 1), (xp, yb + 7), 0.15, '1,1')
+    f.dim_h(yb + 10, x0, out[1][0], 'B')
+    if abs(top[0] - bot[0]) > 1:
+        f.line(bot, (bot[0], top[1] + 25), 0.15, '1,1')
+        a_top = math.degrees(math.atan2(bot[1] - top[1], top[0] - bot[0]))
+        f.angle(bot, 22, 90, a_top, 'α')
+    f.text((60, top[1] - 4), 'γ, c, φ', size=2.8)
+    front_ground(f, out, yb)
+    return f
+
+
+def force_polygon():
+    """Force polygon of the two soil blocks W1, W2 on the broken slip, with
+    the friction angle δ1 on their contact face."""
+    f = Fig(60, 60)
+    o = (12, 6)
+    w1, w2 = 22, 16
+    a = (o[0], o[1] + w1)
+    b = (a[0], a[1] + w2)
+    f.arrow(o, a, 0.45)
+    f.text((o[0] - 1.5, (o[1] + a[1]) / 2), 'W', '1', anchor='end')
+    f.arrow(a, b, 0.45)
+    f.text((a[0] - 1.5, (a[1] + b[1]) / 2), 'W', '2', anchor='end')
+    # Reactions: R2 on the cut face, the contact force E between the blocks,
+    # R1 on the slip inside the backfill; P_A closes the polygon.
+    e = (a[0] + 26, a[1] - 4)
+    p = (b[0] + 34, b[1] - 8)
+    f.arrow(b, p, 0.35)
+    f.text(((b[0] + p[0]) / 2, (b[1] + p[1]) / 2 + 4.5), 'R', '2')
+    f.arrow(p, e, 0.35)
+    f.text(((p[0] + e[0]) / 2 + 2, (p[1] + e[1]) / 2), 'E', anchor='start')
+    f.arrow(e, a, 0.35, )
+    f.text(((e[0] + a[0]) / 2, (e[1] + a[1]) / 2 - 1.5), 'R', '1')
+    f.arrow(e, o, 0.5)
+    f.text(((e[0] + o[0]) / 2 + 2, (e[1] + o[1]) / 2 - 1.5), 'P', 'A2', anchor='start')
+    f.line(e, (e[0] + 12, e[1] + 6), 0.15, '1,1')
+    f.angle(e, 7, -28, -60, 'δ', '1')
+    return f
+
 
 def main():
     prefixes = ['BLOCK', 'JYU', 'MOTARE', 'KONGOU']
@@ -394,6 +521,14 @@ def main():
         wedge_mori(p).save(p + '_KUSABI_MORI')
     oogata(False).save('OOGATA_KIRI2_PA0')
     oogata(True).save('OOGATA_KIRI2_PA1')
+    for p in ['BLOCK', 'JYU', 'MOTARE']:
+        kiri(p, True, 'cut').save(p + '_KUSABI_KIRI_PA')
+        kiri(p, True, 'fill').save(p + '_KUSABI_KIRI_PA1')
+        kiri(p, True, 'cut2').save(p + '_KUSABI_KIRI_PA2')
+        kiri(p, False, 'cut').save(p + '_KUSABI_KIRI1_PA')
+        kiri(p, False, 'fill').save(p + '_KUSABI_KIRI1_PA1')
+        kiri(p, False, 'cut2').save(p + '_KUSABI_KIRI1_PA2')
+    force_polygon().save('KUSABI')
 
 
 if __name__ == '__main__':

@@ -10,13 +10,13 @@ namespace norva {
 void RegisterEarthPressureWriters() {
   PrnWriters().PrnDoatsu = PrnDoatsu;
   DoatsuWriters(DoatsuSection::kCoulomb) = {PrnDoatsuCoulomb, PrnDoatsuCoulombCase};
-  DoatsuWriters(DoatsuSection::kWedgeEmbankment) = {PrnDoatsuKusabiMori,
-                                                    PrnDoatsuKusabiMoriCase};
+  DoatsuWriters(DoatsuSection::kWedgeEmbankment) = {PrnDoatsuKusabiMori, PrnDoatsuKusabiMoriCase};
   DoatsuWriters(DoatsuSection::kWedgeLargeBlock) = {PrnDoatsuKusabiOogata,
                                                     PrnDoatsuKusabiOogataCase};
-  // The cut-ground kinds (kWedgeCut, kWedgeCutRoad) and the lower wall of a
-  // mixed wall (kMixedLowerEmbankment, kMixedLowerCut) are registered by
-  // their own chapters.
+  DoatsuWriters(DoatsuSection::kWedgeCut) = {PrnDoatsuKusabiKiri, PrnDoatsuKusabiKiriCase};
+  DoatsuWriters(DoatsuSection::kWedgeCutRoad) = {PrnDoatsuKusabiKiriDoro, PrnDoatsuKusabiKiriCase};
+  // The lower wall of a mixed wall (kMixedLowerEmbankment, kMixedLowerCut)
+  // is registered by its own chapter.
 }
 
 }  // namespace norva

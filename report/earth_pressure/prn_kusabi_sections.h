@@ -20,6 +20,27 @@ void PrnDoatsuKusabiOogata(PrnFile& f, const CDocument& doc, const std::string& 
 void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
                                const std::string& folder);
 
+// Trial wedge with a cut back ground (every guideline but large-block
+// masonry; the road-earthworks guideline has a method of its own). Which
+// slip the method and each case describe follows one test: whether the
+// stored cut-face wedge lies apart from the heel (the document's KiriD and
+// wall type only when no wedge is stored), and whether both slips are
+// compared (KiriDoatsu 0). Method and cases thus never describe different
+// slips.
+enum class KiriVariant {
+  kApartCutFaceOnly,  // broken slip from the heel to the cut face, then along it
+  kApartCompare,      // a slip inside the backfill against the broken slip
+  kHeelCutFaceOnly,   // the cut face itself through the heel, closed formula
+  kHeelCompare,       // a slip inside the backfill against the cut face
+};
+KiriVariant KiriMethodVariantOf(const CDocument& doc);
+KiriVariant KiriCaseVariantOf(const CDocument& doc, int32_t i);
+
+void PrnDoatsuKusabiKiri(PrnFile& f, const CDocument& doc, const std::string& folder);
+void PrnDoatsuKusabiKiriDoro(PrnFile& f, const CDocument& doc, const std::string& folder);
+void PrnDoatsuKusabiKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
+                             const std::string& folder);
+
 // The path as an unquoted "SRC=" value takes it: quoted when it holds a
 // blank, which would end an unquoted value.
 std::string PrnImgSrc(const std::string& path);

@@ -1,0 +1,517 @@
+// The trial-wedge sections with a cut back ground: goldens written by hand
+// from the templates (numbers worked out at each fixture), the one slip that
+// method and cases both describe, the shipped pictures they name, and the
+// printed results against the ones the run stored.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <regex>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "calc/run/calc_antei.h"
+#include "document/ant_res.h"
+#include "document/kusabi_res.h"
+#include "document/load_case.h"
+#include "document/nulls.h"
+#include "report/earth_pressure/earth_pressure_test_support.h"
+#include "report/earth_pressure/earth_pressure_writers.h"
+#include "report/earth_pressure/prn_doatsu.h"
+#include "report/earth_pressure/prn_kusabi_sections.h"
+#include "text/cp932.h"
+
+namespace norva {
+namespace {
+
+constexpr double kPerDeg = 0.017453292519943278;
+constexpr double kDeg = 57.29577951308238;
+
+class KiriSections : public ::testing::Test {
+ protected:
+  void SetUp() override { SetPictureSaver(saver_); }
+  void TearDown() override {
+    SetPictureSaver(nullptr);
+    PrnSel() = ReportSelection{};
+  }
+  void Expect(const std::function<void(PrnFile&)>& write, const std::string& golden) {
+    test::ExpectSameMarkup(test::Markup(write), test::EpGolden(golden, work_.path()));
+  }
+  std::shared_ptr<RecordingPictureSaver> saver_ = std::make_shared<RecordingPictureSaver>();
+  test::TempFolder work_;
+};
+
+// A document whose case i holds the two wedges and the stored results.
+void StoreCase(CDocument& doc, int i, std::shared_ptr<CKusabiRes> k0,
+               std::shared_ptr<CKusabiRes> k1, double Pa, double Pav, double Pah, double Pax,
+               double Pay) {
+  CAntRes& r = *doc.AntRes(0, i);
+  r.SetKusabi(0, std::move(k0));
+  r.SetKusabi(1, std::move(k1));
+  r.Pa = Pa, r.Pav = Pav, r.Pah = Pah, r.Pax = Pax, r.Pay = Pay;
+}
+
+// ---- Method sections ---------------------------------------------------------------
+
+TEST_F(KiriSections, MethodCutFaceAtTheHeelOnlyWithTheThrustLineCheck) {
+  // Gravity wall, no wedge stored: KiriD 0 puts the cut face at the heel.
+  CDocument doc;
+  doc.SetWallType(1);
+  doc.nTentou = 3;
+  doc.KiriD = 0;
+  doc.KiriDoatsu = 1;
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiri(f, doc, work_.path()); },
+         "kiri_method_heel_only_thrust_line.prn");
+  EXPECT_EQ(test::ReadBytes(work_.path() + "/KUSABI.svg"),
+            test::ReadBytes(test::ShippedFolder() + "/resource/JYU_KUSABI_KIRI1_PA.svg"));
+}
+
+TEST_F(KiriSections, MethodOfAMixedWallComparesBothSlipsWithTheLowerWallLines) {
+  // The upper wall of a mixed wall takes the block figures and, with KiriD
+  // 0 and no wedge stored, the cut face apart from its heel.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.KiriD = 0;
+  doc.KiriDoatsu = 0;
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiri(f, doc, work_.path()); },
+         "kiri_method_apart_compare_mixed.prn");
+  EXPECT_EQ(test::ReadBytes(work_.path() + "/KUSABI2.svg"),
+            test::ReadBytes(test::ShippedFolder() + "/resource/BLOCK_KUSABI_KIRI_PA2.svg"));
+}
+
+TEST_F(KiriSections, RoadMethodApartSolvesTheForcePolygonInSevenBlocks) {
+  // Leaning wall, δ1 = 15° printed with two decimals.
+  CDocument doc;
+  doc.SetWallType(2);
+  doc.nTentou = 0;
+  doc.KiriD = 0.5;
+  doc.KiriDoatsu = 0;
+  doc.KiriDlt = 15;
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiriDoro(f, doc, work_.path()); },
+         "kiri_doro_method_apart_compare.prn");
+  EXPECT_EQ(test::ReadBytes(work_.path() + "/KUSABI3.svg"),
+            test::ReadBytes(test::ShippedFolder() + "/resource/KUSABI.svg"));
+  EXPECT_EQ(test::ReadBytes(work_.path() + "/KUSABI1.svg"),
+            test::ReadBytes(test::ShippedFolder() + "/resource/MOTARE_KUSABI_KIRI_PA1.svg"));
+}
+
+TEST_F(KiriSections, RoadMethodWithTheBoundaryFaceOnlyDescribesTheBrokenSlip) {
+  // Apart, boundary face only: the same slip as the case sections report,
+  // then the road legend after the unit weight.
+  CDocument doc;
+  doc.SetWallType(0);
+  doc.KiriD = 0.5;
+  doc.KiriDoatsu = 1;
+  const std::vector<std::string> road =
+      test::Lines(test::Markup([&](PrnFile& f) { PrnDoatsuKusabiKiriDoro(f, doc, work_.path()); }));
+  const std::vector<std::string> plain =
+      test::Lines(test::Markup([&](PrnFile& f) { PrnDoatsuKusabiKiri(f, doc, work_.path()); }));
+  // Everything up to the unit weight is the other guidelines' text.
+  const auto gamma =
+      std::find(plain.begin(), plain.end(),
+                "　　　　γ<sub>  </sub> ：裏込め土の単位体積重量 (kN/m<sup>3</sup>)");
+  ASSERT_NE(gamma, plain.end());
+  const size_t n = static_cast<size_t>(gamma - plain.begin()) + 1;
+  ASSERT_GT(road.size(), n);
+  EXPECT_EQ(std::vector<std::string>(road.begin(), road.begin() + static_cast<long>(n)),
+            std::vector<std::string>(plain.begin(), plain.begin() + static_cast<long>(n)));
+  const std::vector<std::string> tail(road.begin() + static_cast<long>(n), road.end());
+  const std::vector<std::string> expected = {
+      "ここに、H<sub>  </sub>  ：壁高　 (m)",
+      "　　　　P<sub>AV</sub>  ：主働土圧合力の鉛直成分　　　　(kN/m)",
+      "　　　　P<sub>AH</sub>  ：主働土圧合力の水平成分　　　　(kN/m)",
+      "　　　　X<sub>P </sub>  ：主働土圧合力のX方向の作用位置 (m)",
+      "　　　　Y<sub>P </sub>  ：主働土圧合力のY方向の作用位置 (m)",
+      "　　　　B<sub>  </sub>　：底面幅 (m)",
+      "</PRE></PROTECT>"};
+  EXPECT_EQ(tail, expected);
+  EXPECT_NE(std::find(road.begin(), road.end(),
+                      "<IMG SRC=" + work_.path() + "/KUSABI.svg, WIDTH=90% HEIGHT=90%>"),
+            road.end());
+}
+
+// Blocks opened and closed, picture lines and table cells of each method form.
+TEST_F(KiriSections, MethodFormsBalanceTheirBlocksAndPictures) {
+  struct Row {
+    const char* name;
+    bool road;
+    double kiriD;
+    int32_t kiriDoatsu;
+    int blocks;
+    int pictureLines;
+    int pictureCells;
+  };
+  const Row rows[] = {
+      {"apart, cut face only", false, 0.5, 1, 2, 1, 0},
+      {"apart, compared", false, 0.5, 0, 2, 0, 2},
+      {"heel, cut face only", false, 0, 2, 2, 1, 0},
+      {"heel, compared", false, -0.5, 0, 2, 0, 2},
+      {"road apart, cut face only", true, 0.5, 1, 2, 1, 0},
+      {"road apart, compared", true, 0.5, 0, 7, 0, 3},
+      {"road heel, cut face only", true, 0, 1, 2, 1, 0},
+      {"road heel, compared", true, 0, 0, 2, 0, 2},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CDocument doc;
+    doc.SetWallType(0);
+    doc.KiriD = row.kiriD;
+    doc.KiriDoatsu = row.kiriDoatsu;
+    const std::vector<std::string> lines = test::Lines(test::Markup([&](PrnFile& f) {
+      if (row.road) {
+        PrnDoatsuKusabiKiriDoro(f, doc, work_.path());
+      } else {
+        PrnDoatsuKusabiKiri(f, doc, work_.path());
+      }
+    }));
+    int open = 0, close = 0, pictures = 0, cells = 0;
+    for (const std::string& l : lines) {
+      open += l == "<PROTECT><PRE>";
+      close += l == "</PRE></PROTECT>";
+      pictures += l.rfind("<IMG ", 0) == 0;
+      cells += l.rfind("<TD SROW=0", 0) == 0 && l.find("<IMG ") != std::string::npos;
+    }
+    EXPECT_EQ(open, row.blocks);
+    EXPECT_EQ(close, row.blocks);
+    EXPECT_EQ(pictures, row.pictureLines);
+    EXPECT_EQ(cells, row.pictureCells);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "</PRE></PROTECT>");
+  }
+}
+
+TEST_F(KiriSections, MissingShippedFigureStopsTheSectionNamingIt) {
+  CDocument doc;
+  doc.SetWallType(2);
+  doc.KiriD = 0;
+  doc.KiriDoatsu = 0;
+  test::TempFolder program;
+  try {
+    test::Markup([&](PrnFile& f) { PrnDoatsuKusabiKiri(f, doc, work_.path()); }, program.path());
+    ADD_FAILURE() << "no error";
+  } catch (const ReportError& e) {
+    EXPECT_NE(std::string(e.what()).find("MOTARE_KUSABI_KIRI1_PA1.svg"), std::string::npos)
+        << e.what();
+  }
+}
+
+// ---- Load cases ------------------------------------------------------------------------
+
+// Natural ground 1:0.5: ε = 90° − atan 0.5 = 63.4349°.
+const double kEps = M_PI / 2 - std::atan(0.5);
+
+TEST_F(KiriSections, CaseCutFaceThroughTheHeelByItsFormula) {
+  // Gravity wall, α = atan 0.2 = 11.3099°, δ 20°, δ' 25°, c' 2, θ 0,
+  // W = 50 + 4.25 = 54.25, l = 3.0 + 0.354 = 3.354:
+  //   PA = (54.25·sin 38.4349° − 2·3.354·cos 25°) / cos 7.1250° = 27.858811,
+  //   PAV = PA·sin 31.3099° = 14.477311, PAH = 23.801697;
+  //   YP = 1.0 (H 3.0), XP = 1.6, B = 1.6 + 1.0·0.2 = 1.8.
+  CDocument doc;
+  doc.SetWallType(1);
+  doc.nTentou = 0;
+  doc.KiriDoatsu = 1;
+  doc.bQuake = 0;
+  doc.Gamb = 19;
+  doc.Deltd = 25;
+  doc.Cd = 2;
+  doc.SetnCase(1);
+  doc.pCase(0)->CaseName = "自重";
+  auto K0 = std::make_shared<CKusabiRes>();
+  K0->fTheta = K0->fOmega = kEps;
+  K0->fAlpha = std::atan(0.2);
+  K0->fDelta = 20 * kPerDeg;
+  K0->fFai = 30 * kPerDeg;
+  K0->fFaid = 25 * kPerDeg;
+  K0->fCd = 2;
+  K0->SetfWQ(0, 50);
+  K0->SetfWQ(1, 4.25);
+  K0->SetfL(0, 3.0);
+  K0->SetfL(1, 0.354);
+  K0->fPa = 27.858811;
+  StoreCase(doc, 0, K0, nullptr, 27.858811, 14.477311, 23.801697, 1.6, 1.0);
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiriCase(f, doc, 0, work_.path()); },
+         "kiri_case_heel_formula.prn");
+  EXPECT_TRUE(saver_->saved.empty());
+}
+
+TEST_F(KiriSections, CaseComparedAtTheHeelSeismicWithABatteredFace) {
+  // Block wall, α = −atan 0.3 = −16.6992° (after "－" it prints as "＋16.70"),
+  // δ 15°, θ = atan 0.15 = 8.5308°, δ' 20°, c' 1.5, W 61.5, l 3.65:
+  //   PA2 = (61.5·sec θ·sin 51.9657° − 1.5·3.65·cos 20°) / cos 45.1341°
+  //       = 62.140728; PA1 = 20.5 at ω = 52°; PA = 62.140728,
+  //   PAV = PA·sin(−1.6992°) = −1.842663, PAH = 62.113402;
+  //   YP = 1.2 (H 3.6), XP = 1.16, B = 1.16 − 1.2·0.3 = 0.8.
+  CDocument doc;
+  doc.SetWallType(0);
+  doc.nTentou = 0;
+  doc.KiriDoatsu = 0;
+  doc.bQuake = -1;
+  doc.nWater = 0;
+  doc.Gamb = 18, doc.Gambd = 9;
+  doc.Deltd = 20;
+  doc.Cd = 1.5;
+  doc.SetnCase(2);
+  doc.pCase(1)->CaseName = "地震";
+  doc.pCase(1)->nQuake = 1;
+  doc.pCase(1)->Doat = 1;
+  auto K0 = std::make_shared<CKusabiRes>();
+  K0->fTheta = K0->fOmega = kEps;
+  K0->fAlpha = -std::atan(0.3);
+  K0->fDelta = 15 * kPerDeg;
+  K0->fFai = 30 * kPerDeg;
+  K0->fKh = std::atan(0.15);
+  K0->fWlvl = 0.5;
+  K0->fC = 3;
+  K0->fFaid = 20 * kPerDeg;
+  K0->fCd = 1.5;
+  K0->SetfWQ(0, 60);
+  K0->SetfWQ(1, 1.5);
+  K0->SetfL(0, 3.2);
+  K0->SetfL(1, 0.45);
+  K0->fPa = 62.140728;
+  auto K1 = std::make_shared<CKusabiRes>();
+  K1->fOmega = 52 * kPerDeg;
+  K1->fPa = 20.5;
+  StoreCase(doc, 1, K0, K1, 62.140728, -1.842663, 62.113402, 1.16, 1.2);
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiriCase(f, doc, 1, work_.path()); },
+         "kiri_case_heel_compare_seismic.prn");
+}
+
+TEST_F(KiriSections, CaseOfAMixedWallApartWithTheUserFixedCutFaceSlip) {
+  // Upper wall α = −16.6992°, δ 20°: PA = max(18.25, 19.75) = 19.75 acts
+  // horizontally; the lower wall receives PAV = 19.75·sin 3.3008° = 1.137138,
+  // PAH = 19.717237. YP = 1.0, XP = 0.5, B = 0.5 − 1.0·0.3 = 0.2.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.KiriDoatsu = 0;
+  doc.bQuake = 0;
+  doc.Gamb = 18;
+  doc.Deltd = 20;
+  doc.Cd = 0;
+  doc.SetnCase(1);
+  doc.pCase(0)->CaseName = "自重";
+  auto K0 = std::make_shared<CKusabiRes>();
+  K0->fTheta = kEps;
+  K0->fDist = 0.8;
+  K0->fAlpha = -std::atan(0.3);
+  K0->fDelta = 20 * kPerDeg;
+  K0->fFai = 30 * kPerDeg;
+  K0->fOmega = 40 * kPerDeg;
+  K0->bChgOmg = -1;
+  K0->fPa = 19.75;
+  auto K1 = std::make_shared<CKusabiRes>();
+  K1->fOmega = 55 * kPerDeg;
+  K1->fPa = 18.25;
+  StoreCase(doc, 0, K0, K1, 19.75, 1.137138, 19.717237, 0.5, 1.0);
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiriCase(f, doc, 0, work_.path()); },
+         "kiri_case_apart_compare_mixed_fixed.prn");
+}
+
+TEST_F(KiriSections, CaseTrialsDrawEachGraphUnderItsOwnNameBeforeItsTable) {
+  // Both wedges searched, twelfth case: the graphs end in 0011, the backfill
+  // wedge's first; each picture line stands right before its table.
+  CDocument doc;
+  doc.SetWallType(1);
+  doc.KiriDoatsu = 0;
+  doc.SetnCase(12);
+  doc.pCase(11)->CaseName = "自重";
+  std::shared_ptr<CKusabiRes> wedges[2];
+  for (int w = 0; w < 2; ++w) {
+    std::vector<std::shared_ptr<CKusabiRes>> trials;
+    for (int t = 0; t < 3; ++t) {
+      auto k = std::make_shared<CKusabiRes>();
+      k->fOmega = (40 + 5 * t) * kPerDeg;
+      k->fPa = 20 + t;
+      trials.push_back(k);
+    }
+    const std::string path = work_.path() + "/trials" + std::to_string(w) + ".dat";
+    ASSERT_TRUE(WriteKusabiFile(path, trials, 3));
+    wedges[w] = std::make_shared<CKusabiRes>();
+    wedges[w]->TempFile = path;
+  }
+  wedges[0]->fTheta = kEps;
+  wedges[0]->fDist = 0.5;
+  StoreCase(doc, 11, wedges[0], wedges[1], 22, 0, 22, 1, 1);
+  const std::vector<std::string> lines = test::Lines(
+      test::Markup([&](PrnFile& f) { PrnDoatsuKusabiKiriCase(f, doc, 11, work_.path()); }));
+  ASSERT_EQ(saver_->saved.size(), 2u);
+  const std::string g1 = work_.path() + "/AntKusabiRes10011.svg";
+  const std::string g0 = work_.path() + "/AntKusabiRes00011.svg";
+  EXPECT_EQ(saver_->saved[0].path, g1);
+  EXPECT_EQ(saver_->saved[1].path, g0);
+  EXPECT_EQ(lines[2], "<H3>荷重ケース.12 － 自重時</H3>");
+  int pictures = 0;
+  for (size_t k = 0; k < lines.size(); ++k) {
+    if (lines[k].rfind("<IMG ", 0) != 0) continue;
+    SCOPED_TRACE(lines[k]);
+    EXPECT_EQ(lines[k], "<IMG SRC=\"" + (pictures == 0 ? g1 : g0) + "\", WIDTH=50% HEIGHT=50%>");
+    ASSERT_LT(k + 1, lines.size());
+    EXPECT_EQ(lines[k + 1],
+              "<TABLE ROW= 5, COL=" + std::string(pictures == 0 ? "4" : "6") + ", HALIGN=CENTER>");
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 2);
+}
+
+// ---- One slip for method and cases ------------------------------------------------------
+
+// A design by wall type with a cut back ground, calculated by the run.
+std::unique_ptr<CDocument> CutDesign(int wallType, double kiriD, int32_t kiriDoatsu,
+                                     int16_t sisin = 0) {
+  const char* samples[] = {"block_masonry", "gravity", "leaning", "mixed"};
+  auto doc = test::EpSample(samples[wallType]);
+  doc->Doatsu = 1;
+  doc->BackType = 1;
+  doc->Sisin = sisin;
+  doc->KiriD = kiriD;
+  doc->KiriN = 0.5;
+  doc->KiriDoatsu = kiriDoatsu;
+  doc->KiriDlt = 15;
+  doc->Deltd = 20;
+  doc->Cd = 0;
+  return doc;
+}
+
+bool Apart(KiriVariant v) {
+  return v == KiriVariant::kApartCutFaceOnly || v == KiriVariant::kApartCompare;
+}
+
+TEST(KiriVariants, MethodAndEveryCaseDescribeTheSameSlip) {
+  test::RecordingSink sink;
+  for (int wt = 0; wt < 4; ++wt) {
+    for (double kiriD : {-0.5, 0.0, 0.0005, 0.001, 1.0}) {
+      for (int32_t kd : {0, 1}) {
+        SCOPED_TRACE("wall type " + std::to_string(wt) + ", KiriD " + std::to_string(kiriD) +
+                     ", KiriDoatsu " + std::to_string(kd));
+        auto doc = CutDesign(wt, kiriD, kd);
+        CalcAntei(*doc, 0, 0);
+        const KiriVariant method = KiriMethodVariantOf(*doc);
+        EXPECT_EQ(method == KiriVariant::kApartCompare || method == KiriVariant::kHeelCompare,
+                  kd == 0);
+        int stored = 0;
+        for (int32_t i = 0; i < doc->nCase(); ++i) {
+          const std::shared_ptr<CKusabiRes> k0 = doc->AntRes(0, i)->Kusabi(0);
+          EXPECT_EQ(KiriCaseVariantOf(*doc, i), method) << "case " << i + 1;
+          if (!k0 || !(k0->fTheta > 0)) continue;
+          ++stored;
+          // The slip follows the stored distance, which the run takes as 0
+          // below 1 mm.
+          EXPECT_EQ(Apart(method), k0->fDist > 0) << "case " << i + 1;
+        }
+        EXPECT_GT(stored, 0);
+      }
+    }
+  }
+}
+
+TEST(KiriVariants, WithoutAStoredWedgeTheDocumentDecides) {
+  struct Row {
+    const char* name;
+    int wallType;
+    double kiriD;
+    int32_t kiriDoatsu;
+    KiriVariant expected;
+  };
+  const Row rows[] = {
+      {"single wall, cut face at the heel", 1, 0, 1, KiriVariant::kHeelCutFaceOnly},
+      {"single wall, any distance is apart", 2, 0.0005, 1, KiriVariant::kApartCutFaceOnly},
+      {"single wall, negative distance at the heel", 0, -0.5, 0, KiriVariant::kHeelCompare},
+      {"mixed wall is always apart", 3, 0, 0, KiriVariant::kApartCompare},
+      {"any KiriDoatsu but 0 is the boundary face only", 1, 1.0, 7, KiriVariant::kApartCutFaceOnly},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.name);
+    CDocument doc;
+    doc.SetWallType(row.wallType);
+    doc.KiriD = row.kiriD;
+    doc.KiriDoatsu = row.kiriDoatsu;
+    doc.SetnCase(2);
+    EXPECT_EQ(KiriMethodVariantOf(doc), row.expected);
+    EXPECT_EQ(KiriCaseVariantOf(doc, 1), row.expected);
+  }
+}
+
+TEST(KiriVariants, AStoredWedgeOutweighsTheDocumentsDistance) {
+  // A mixed wall with KiriD 0 whose stored wedge meets the heel, and a single
+  // wall with KiriD 0.0005 whose distance the run took as 0.
+  for (int wt : {3, 1}) {
+    SCOPED_TRACE(wt);
+    CDocument doc;
+    doc.SetWallType(wt);
+    doc.KiriD = wt == 3 ? 0 : 0.0005;
+    doc.KiriDoatsu = 1;
+    doc.SetnCase(2);
+    auto k0 = std::make_shared<CKusabiRes>();
+    k0->fTheta = kEps;
+    k0->fDist = wt == 3 ? 0 : 0.0004;
+    doc.AntRes(0, 1)->SetKusabi(0, k0);
+    EXPECT_EQ(KiriMethodVariantOf(doc), KiriVariant::kHeelCutFaceOnly);
+    EXPECT_EQ(KiriCaseVariantOf(doc, 0), KiriVariant::kHeelCutFaceOnly);
+    EXPECT_EQ(KiriCaseVariantOf(doc, 1), KiriVariant::kHeelCutFaceOnly);
+  }
+}
+
+// ---- Shipped pictures -----------------------------------------------------------------
+
+// Width and height (mm) of an SVG file's root, 0 when missing.
+std::pair<double, double> SvgSizeMm(const std::string& path) {
+  const std::string s = test::ReadBytes(path);
+  static const std::regex root(R"(<svg[^>]*\swidth="([\d.]+)mm"\s+height="([\d.]+)mm")");
+  std::smatch m;
+  if (!std::regex_search(s, m, root)) return {0, 0};
+  return {std::stod(m[1]), std::stod(m[2])};
+}
+
+TEST_F(KiriSections, EveryPictureNamedIsAShippedSvgWithASize) {
+  static const std::regex img(R"(<IMG SRC=([^,]+),)");
+  std::set<std::string> named;
+  for (bool road : {false, true}) {
+    for (int wt = 0; wt < 4; ++wt) {
+      for (double kiriD : {0.0, 0.5}) {
+        for (int32_t kd : {0, 1}) {
+          CDocument doc;
+          doc.SetWallType(wt);
+          doc.KiriD = kiriD;
+          doc.KiriDoatsu = kd;
+          test::TempFolder work;
+          const std::vector<std::string> lines = test::Lines(test::Markup([&](PrnFile& f) {
+            if (road) {
+              PrnDoatsuKusabiKiriDoro(f, doc, work.path());
+            } else {
+              PrnDoatsuKusabiKiri(f, doc, work.path());
+            }
+          }));
+          for (const std::string& l : lines) {
+            std::smatch m;
+            if (!std::regex_search(l, m, img)) continue;
+            const std::string path = m[1];
+            SCOPED_TRACE(l);
+            ASSERT_EQ(path.rfind(work.path() + "/", 0), 0u);
+            const auto [w, h] = SvgSizeMm(path);
+            EXPECT_GT(w, 0);
+            EXPECT_GT(h, 0);
+          }
+        }
+      }
+    }
+  }
+  for (const char* wall : {"BLOCK", "JYU", "MOTARE"}) {
+    for (const char* name : {"_KUSABI_KIRI_PA", "_KUSABI_KIRI_PA1", "_KUSABI_KIRI_PA2",
+                             "_KUSABI_KIRI1_PA", "_KUSABI_KIRI1_PA1", "_KUSABI_KIRI1_PA2"}) {
+      named.insert(std::string(wall) + name);
+    }
+  }
+  named.insert("KUSABI");
+  for (const std::string& n : named) {
+    SCOPED_TRACE(n);
+    const auto [w, h] = SvgSizeMm(test::ShippedFolder() + "/resource/" + n + ".svg");
+    EXPECT_GT(w, 0);
+    EXPECT_GT(h, 0);
+  }
+}
+
+}  // namespace
+}  // namespace norva
