@@ -511,6 +511,53 @@ def force_polygon():
     return f
 
 
+def kongo_mori():
+    """Lower wall of a mixed wall: its wedge from the lower heel, loaded by
+    the thrust P1 of the upper wall."""
+    f = Fig(120, 96)
+    xh, yb, H = 46, 82, 62
+    out, back = draw_wall(f, 'KONGOU', xh, yb, H)
+    bot, joint_in, joint, top = back
+    f.ground(top, (116, top[1]))
+    om = 52
+    xe = bot[0] + (bot[1] - top[1]) / math.tan(math.radians(om))
+    f.line(bot, (xe, top[1]), 0.4, '3,1.2')
+    f.angle(bot, 14, 0, om, 'ω', 'A')
+    f.line(bot, (bot[0] + 30, bot[1]), 0.15, '1,1')
+    zc = 6
+    xz = xe - zc / math.tan(math.radians(om))
+    f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+    f.text((xz + 1.5, top[1] + 5), 'z', 'c', anchor='start', size=2.8)
+    f.text(((bot[0] + xe) / 2 + 8, (bot[1] + top[1]) / 2 + 5), 'l', anchor='start')
+    cx, cy = (bot[0] + top[0] + xe) / 3 + 4, (bot[1] + 2 * top[1]) / 3
+    f.arrow((cx, cy - 4), (cx, cy + 10), 0.45)
+    f.text((cx + 1.5, cy - 1), 'W', anchor='start')
+    # Thrust of the upper wall on its back face.
+    yu = joint[1] - (joint[1] - top[1]) / 3
+    xu = joint[0] + (top[0] - joint[0]) * (joint[1] - yu) / (joint[1] - top[1])
+    f.arrow((xu + 14, yu - 5), (xu + 0.5, yu), 0.45)
+    f.text((xu + 15, yu - 6), 'P', '1', anchor='start')
+    f.line(joint, (joint[0], top[1] + 14), 0.15, '1,1')
+    a1 = math.degrees(math.atan2(joint[1] - top[1], top[0] - joint[0]))
+    f.angle(joint, 12, 90, a1, 'α', '1')
+    # Lower wall: P_A at Y_P, α2 from the vertical back face.
+    yp = yb - (bot[1] - joint[1]) / 3 - 3
+    f.arrow((bot[0] + 18, yp - 6), (bot[0] + 0.5, yp), 0.5)
+    f.text((bot[0] + 19, yp - 7), 'P', 'A', anchor='start')
+    f.line((bot[0], yp), (bot[0] + 14, yp), 0.15, '1,1')
+    f.angle((bot[0], yp), 9, 0, 18, 'δ')
+    f.text((bot[0] - 1.5, joint[1] + 6), 'α', '2', anchor='end', size=2.8)
+    f.dim_v(bot[0] - 9, yp, yb, 'Y', 'P', side=-1)
+    f.dim_v(112, joint[1], yb, 'H', '2', side=-1)
+    f.dim_v(112, top[1], joint[1], 'H', '1', side=-1)
+    x0 = out[0][0]
+    f.dim_h(yb + 5, x0, bot[0], 'X', 'P')
+    f.dim_h(yb + 10, x0, bot[0], 'B')
+    f.text((100, top[1] + 10), 'γ, c, φ', size=3.0)
+    front_ground(f, out, yb)
+    return f
+
+
 def main():
     prefixes = ['BLOCK', 'JYU', 'MOTARE', 'KONGOU']
     for p in prefixes:
@@ -529,6 +576,7 @@ def main():
         kiri(p, False, 'fill').save(p + '_KUSABI_KIRI1_PA1')
         kiri(p, False, 'cut2').save(p + '_KUSABI_KIRI1_PA2')
     force_polygon().save('KUSABI')
+    kongo_mori().save('KONGO_MORI')
 
 
 if __name__ == '__main__':

@@ -15,7 +15,9 @@ void RegisterEarthPressureWriters() {
                                                     PrnDoatsuKusabiOogataCase};
   DoatsuWriters(DoatsuSection::kWedgeCut) = {PrnDoatsuKusabiKiri, PrnDoatsuKusabiKiriCase};
   DoatsuWriters(DoatsuSection::kWedgeCutRoad) = {PrnDoatsuKusabiKiriDoro, PrnDoatsuKusabiKiriCase};
-  // The lower wall of a mixed wall (kMixedLowerEmbankment, kMixedLowerCut)
+  DoatsuWriters(DoatsuSection::kMixedLowerEmbankment) = {PrnDoatsuKongoMori,
+                                                         PrnDoatsuKongoMoriCase};
+  // The lower wall of a mixed wall with a cut back ground (kMixedLowerCut)
   // is registered by its own chapter.
 }
 

@@ -41,6 +41,12 @@ void PrnDoatsuKusabiKiriDoro(PrnFile& f, const CDocument& doc, const std::string
 void PrnDoatsuKusabiKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
                              const std::string& folder);
 
+// The lower wall of a mixed wall with an embankment back ground: its own
+// wedge loaded by the upper wall's thrust.
+void PrnDoatsuKongoMori(PrnFile& f, const CDocument& doc, const std::string& folder);
+void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
+                            const std::string& folder);
+
 // The path as an unquoted "SRC=" value takes it: quoted when it holds a
 // blank, which would end an unquoted value.
 std::string PrnImgSrc(const std::string& path);

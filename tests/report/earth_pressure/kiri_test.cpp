@@ -356,6 +356,115 @@ TEST_F(KiriSections, CaseTrialsDrawEachGraphUnderItsOwnNameBeforeItsTable) {
   EXPECT_EQ(pictures, 2);
 }
 
+// ---- Lower wall of a mixed wall, embankment -------------------------------------
+
+TEST_F(KiriSections, LowerWallMethodNamesTheShippedFigureInPlace) {
+  CDocument doc;
+  doc.SetWallType(3);
+  Expect([&](PrnFile& f) { PrnDoatsuKongoMori(f, doc, work_.path()); }, "kongo_mori_method.prn");
+  EXPECT_TRUE(std::filesystem::is_empty(work_.path()));
+}
+
+TEST_F(KiriSections, LowerWallCaseSeismicWithAFixedSlipAngle) {
+  // H1 = 0.3 + 2.0 − 0 = 2.3, H2 = 2.5 − 0.3 = 2.2:
+  //   YP = 2.2/3·(3·2.3 + 2.2)/(2·2.3 + 2.2) = 0.981373; α2 = atan 0.1 = 5.7106°,
+  //   XP = 1.5, B = 1.5 + 0.981373·0.1 = 1.598137; PA 30.25 at the fixed
+  //   ω = 45°: PAV = 30.25·sin 20.7106° = 10.697846, PAH = 28.295205;
+  //   θ = atan 0.15 = 8.531°. α1 = −16.70 is wider than its mask.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.MxwH1 = 2.0, doc.MxwH2 = 2.5, doc.MxwH3 = 0.3, doc.UraHd = 0;
+  doc.Gamb = 19;
+  doc.bQuake = -1;
+  doc.nWater = 0;
+  doc.SetnCase(2);
+  doc.pCase(1)->CaseName = "地震";
+  doc.pCase(1)->nQuake = 1;
+  doc.pCase(1)->Doat = 1;
+  auto K = std::make_shared<CKusabiRes>();
+  K->fAlphaU = -std::atan(0.3);
+  K->fPaU = 12.5;
+  K->fAlpha = std::atan(0.1);
+  K->fFai = 30 * kPerDeg;
+  K->fDelta = 15 * kPerDeg;
+  K->fKh = std::atan(0.15);
+  K->fOmega = M_PI / 4;
+  K->bChgOmg = -1;
+  K->fPa = 30.25;
+  CAntRes& r = *doc.AntRes(1, 1);
+  r.SetKusabi(0, K);
+  r.Pa = 30.25, r.Pav = 10.697846, r.Pah = 28.295205, r.Pax = 1.5, r.Pay = 0.9813725;
+  Expect([&](PrnFile& f) { PrnDoatsuKongoMoriCase(f, doc, 1, work_.path()); },
+         "kongo_mori_case_seismic_fixed.prn");
+}
+
+TEST_F(KiriSections, LowerWallOfTheMixedSamplePrintsTheStoredResults) {
+  // Calculated by the run, every case: the printed PA, components and point
+  // of action are the stored ones, and the Y_P formula's own numbers give
+  // the printed Y_P.
+  test::RecordingSink sink;
+  RegisterEarthPressureWriters();
+  for (bool seismic : {false, true}) {
+    SCOPED_TRACE(seismic ? "seismic" : "normal");
+    auto doc = test::EpSample("mixed");
+    if (seismic) {
+      doc->bQuake = -1;
+      doc->SetKh(1, 0.15);
+      const int n = doc->nCase();
+      doc->SetnCase(static_cast<int16_t>(n + 1));
+      doc->pCase(n)->CaseName = "地震";
+      doc->pCase(n)->nQuake = 1;
+      doc->pCase(n)->Doat = 1;
+    }
+    CalcAntei(*doc, 0, 0);
+    test::ReportEveryCase(*doc);
+    const std::vector<std::string> lines =
+        test::Lines(test::Markup([&](PrnFile& f) { PrnDoatsu(f, *doc, work_.path(), 1); }));
+    static const std::regex num(R"((-?\d+\.\d+))");
+    auto numbers = [&](const std::string& l) {
+      std::vector<double> v;
+      for (std::sregex_iterator it(l.begin(), l.end(), num), end; it != end; ++it) {
+        v.push_back(std::stod((*it)[1]));
+      }
+      return v;
+    };
+    size_t at = 0;
+    auto next = [&](const std::string& head) -> std::vector<double> {
+      for (; at < lines.size(); ++at) {
+        if (lines[at].find(head) != std::string::npos) return numbers(lines[at++]);
+      }
+      ADD_FAILURE() << "no line " << head;
+      return {};
+    };
+    int checked = 0;
+    for (int32_t i = 0; i < doc->nCase(); ++i) {
+      SCOPED_TRACE("case " + std::to_string(i + 1));
+      const CAntRes& r = *doc->AntRes(1, i);
+      if (IsNullValue(r.Pa)) continue;
+      ++checked;
+      next("<H4>荷重ケース." + std::to_string(i + 1) + " ");
+      const std::vector<double> pa = next("　　P<sub>A</sub> = ");
+      const std::vector<double> pav = next("　　P<sub>AV</sub> = ");
+      const std::vector<double> pah = next("　　P<sub>AH</sub> = ");
+      const std::vector<double> yp = next("<math>Y_P_=");
+      const std::vector<double> xp = next("<math>X_P_=");
+      ASSERT_EQ(pa.size(), 1u);
+      ASSERT_FALSE(pav.empty());
+      ASSERT_FALSE(pah.empty());
+      ASSERT_EQ(yp.size(), 6u);
+      ASSERT_FALSE(xp.empty());
+      EXPECT_NEAR(pa[0], r.Pa, 5e-3);
+      EXPECT_NEAR(pav.back(), r.Pav, 5e-3);
+      EXPECT_NEAR(pah.back(), r.Pah, 5e-3);
+      EXPECT_NEAR(yp.back(), r.Pay, 5e-4);
+      EXPECT_NEAR(xp.back(), r.Pax, 5e-4);
+      const double h2 = yp[0], h1 = yp[1];
+      EXPECT_NEAR(h2 / 3 * (3 * h1 + h2) / (2 * h1 + h2), yp.back(), 2e-3);
+    }
+    EXPECT_GT(checked, 0);
+  }
+}
+
 // ---- One slip for method and cases ------------------------------------------------------
 
 // A design by wall type with a cut back ground, calculated by the run.
