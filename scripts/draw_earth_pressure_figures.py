@@ -407,8 +407,8 @@ def kiri(kind, apart, slip):
     f.line(foot, (foot[0] + 16, foot[1]), 0.15, '1,1')
     if apart:
         f.line(bot, foot, 0.3)
-        f.dim_h(yb + 15, bot[0], foot[0], 'd')
-        f.line(foot, (foot[0], yb + 16), 0.15, '1,1')
+        f.dim_h(yb + 5, bot[0], foot[0], 'd')
+        f.line(foot, (foot[0], yb + 6), 0.15, '1,1')
     zc = 6
     if slip == 'fill':
         om = 50
@@ -420,7 +420,7 @@ def kiri(kind, apart, slip):
         xz = xe - zc * (xe - bot[0]) / (bot[1] - top[1])
         f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
         f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
-        f.text(((bot[0] + xe) / 2 + 3, (bot[1] + top[1]) / 2 + 4), 'l', anchor='start')
+        f.text(((bot[0] + xe) / 2 + 6, (bot[1] + top[1]) / 2 - 6), 'l', anchor='start')
         cx, cy = (bot[0] + top[0] + xe) / 3 + 1, (bot[1] + 2 * top[1]) / 3
         f.arrow((cx, cy - 3), (cx, cy + 9), 0.45)
         f.text((cx + 1.5, cy), 'W', anchor='start')
@@ -441,7 +441,7 @@ def kiri(kind, apart, slip):
         f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
         f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
         # The two soil blocks on the slip.
-        c1 = ((bot[0] + top[0] + xm) / 3, (bot[1] + top[1] + ym) / 3 + 4)
+        c1 = ((bot[0] + top[0] + xm) / 3 + 7, (bot[1] + top[1] + ym) / 3 - 8)
         c2 = ((xm + top[0] + xg) / 3 + 4, (ym + 2 * top[1]) / 3)
         f.line((xm, ym), (xm, top[1]), 0.15, '1,1')
         f.arrow((c1[0], c1[1] - 3), (c1[0], c1[1] + 8), 0.45)
@@ -501,7 +501,7 @@ def force_polygon():
     f.arrow(b, p, 0.35)
     f.text(((b[0] + p[0]) / 2, (b[1] + p[1]) / 2 + 4.5), 'R', '2')
     f.arrow(p, e, 0.35)
-    f.text(((p[0] + e[0]) / 2 + 2, (p[1] + e[1]) / 2), 'E', anchor='start')
+    f.text(((p[0] + e[0]) / 2 - 2, (p[1] + e[1]) / 2 + 1), 'E', anchor='end')
     f.arrow(e, a, 0.35, )
     f.text(((e[0] + a[0]) / 2, (e[1] + a[1]) / 2 - 1.5), 'R', '1')
     f.arrow(e, o, 0.5)
