@@ -460,20 +460,37 @@ def kiri(kind, apart, slip):
         f.arrow((cx, cy - 3), (cx, cy + 9), 0.45)
         f.text((cx + 1.5, cy), 'W', anchor='start')
         f.text((110, top[1] + 12), "c', δ'", size=2.8)
-    yp = yb - H / 3
-    xp = bot[0] + (top[0] - bot[0]) * (bot[1] - yp) / (bot[1] - top[1])
+    if kind == 'KONGOU':
+        # Lower wall's vertical back: P_A on it, the upper wall's thrust P1.
+        joint = back[2]
+        yp = yb - (yb - joint[1]) / 3 - 2
+        xp = bot[0]
+        yu = joint[1] - (joint[1] - top[1]) / 3
+        xu = joint[0] + (top[0] - joint[0]) * (joint[1] - yu) / (joint[1] - top[1])
+        f.arrow((xu + 12, yu - 5), (xu + 0.5, yu), 0.45)
+        f.text((xu + 13, yu - 6), 'P', '1', anchor='start')
+        f.line(joint, (joint[0], top[1] + 12), 0.15, '1,1')
+        a1 = math.degrees(math.atan2(joint[1] - top[1], top[0] - joint[0]))
+        f.angle(joint, 10, 90, a1, 'α', '1')
+        f.text((bot[0] - 1.5, joint[1] + 6), 'α', '2', anchor='end', size=2.8)
+        f.dim_v(104, joint[1], yb, 'H', '2', side=-1)
+        f.dim_v(104, top[1], joint[1], 'H', '1', side=-1)
+    else:
+        yp = yb - H / 3
+        xp = bot[0] + (top[0] - bot[0]) * (bot[1] - yp) / (bot[1] - top[1])
     f.arrow((xp + 18, yp - 6), (xp + 0.5, yp), 0.5)
     f.text((xp + 19, yp - 7), 'P', 'A1' if slip == 'fill' and apart is not None else 'A',
            anchor='start')
     f.line((xp, yp), (xp + 14, yp), 0.15, '1,1')
     f.angle((xp, yp), 9, 0, 18, 'δ')
     f.dim_v(xp - 9, yp, yb, 'Y', 'P', side=-1)
-    f.dim_v(114, top[1], yb, 'H', side=-1)
+    if kind != 'KONGOU':
+        f.dim_v(114, top[1], yb, 'H', side=-1)
     x0 = out[0][0]
     f.dim_h(yb + 5, x0, xp, 'X', 'P')
     f.line((xp, yp + 1), (xp, yb + 7), 0.15, '1,1')
     f.dim_h(yb + 10, x0, out[1][0], 'B')
-    if abs(top[0] - bot[0]) > 1:
+    if abs(top[0] - bot[0]) > 1 and kind != 'KONGOU':
         f.line(bot, (bot[0], top[1] + 25), 0.15, '1,1')
         a_top = math.degrees(math.atan2(bot[1] - top[1], top[0] - bot[0]))
         f.angle(bot, 22, 90, a_top, 'α')
@@ -577,6 +594,10 @@ def main():
         kiri(p, False, 'cut2').save(p + '_KUSABI_KIRI1_PA2')
     force_polygon().save('KUSABI')
     kongo_mori().save('KONGO_MORI')
+    for n, apart in (('1', False), ('2', True)):
+        kiri('KONGOU', apart, 'cut').save('KONGO_KIRI' + n + '_PA')
+        kiri('KONGOU', apart, 'fill').save('KONGO_KIRI' + n + '_PA1')
+        kiri('KONGOU', apart, 'cut2').save('KONGO_KIRI' + n + '_PA2')
 
 
 if __name__ == '__main__':

@@ -17,8 +17,7 @@ void RegisterEarthPressureWriters() {
   DoatsuWriters(DoatsuSection::kWedgeCutRoad) = {PrnDoatsuKusabiKiriDoro, PrnDoatsuKusabiKiriCase};
   DoatsuWriters(DoatsuSection::kMixedLowerEmbankment) = {PrnDoatsuKongoMori,
                                                          PrnDoatsuKongoMoriCase};
-  // The lower wall of a mixed wall with a cut back ground (kMixedLowerCut)
-  // is registered by its own chapter.
+  DoatsuWriters(DoatsuSection::kMixedLowerCut) = {PrnDoatsuKongoKiri, PrnDoatsuKongoKiriCase};
 }
 
 }  // namespace norva

@@ -44,8 +44,14 @@ void PrnDoatsuKusabiKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
 // The lower wall of a mixed wall with an embankment back ground: its own
 // wedge loaded by the upper wall's thrust.
 void PrnDoatsuKongoMori(PrnFile& f, const CDocument& doc, const std::string& folder);
-void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
-                            const std::string& folder);
+void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i, const std::string& folder);
+
+// The lower wall of a mixed wall with a cut back ground, by the same one
+// test on its own stored cut-face wedge.
+KiriVariant KiriLowerMethodVariantOf(const CDocument& doc);
+KiriVariant KiriLowerCaseVariantOf(const CDocument& doc, int32_t i);
+void PrnDoatsuKongoKiri(PrnFile& f, const CDocument& doc, const std::string& folder);
+void PrnDoatsuKongoKiriCase(PrnFile& f, const CDocument& doc, int32_t i, const std::string& folder);
 
 // The path as an unquoted "SRC=" value takes it: quoted when it holds a
 // blank, which would end an unquoted value.

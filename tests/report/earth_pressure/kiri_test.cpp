@@ -54,6 +54,19 @@ void StoreCase(CDocument& doc, int i, std::shared_ptr<CKusabiRes> k0,
   r.Pa = Pa, r.Pav = Pav, r.Pah = Pah, r.Pax = Pax, r.Pay = Pay;
 }
 
+// The numbers of a line, in order.
+std::vector<double> Numbers(const std::string& l) {
+  static const std::regex num(R"((-?\d+\.\d+))");
+  std::vector<double> v;
+  for (std::sregex_iterator it(l.begin(), l.end(), num), end; it != end; ++it) {
+    v.push_back(std::stod((*it)[1]));
+  }
+  return v;
+}
+
+std::unique_ptr<CDocument> CutDesign(int wallType, double kiriD, int32_t kiriDoatsu,
+                                     int16_t sisin = 0);
+
 // ---- Method sections ---------------------------------------------------------------
 
 TEST_F(KiriSections, MethodCutFaceAtTheHeelOnlyWithTheThrustLineCheck) {
@@ -465,11 +478,178 @@ TEST_F(KiriSections, LowerWallOfTheMixedSamplePrintsTheStoredResults) {
   }
 }
 
+// ---- Lower wall of a mixed wall, cut ------------------------------------------------
+
+TEST_F(KiriSections, LowerWallMethodAgainstACutFaceAtTheHeelOnly) {
+  // The cut-face wedge projects the upper wall's thrust as the calculation
+  // does: on the normal to the cut face's reaction (δ').
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.KiriD = 0;
+  doc.KiriDoatsu = 1;
+  Expect([&](PrnFile& f) { PrnDoatsuKongoKiri(f, doc, work_.path()); },
+         "kongo_kiri_method_heel_only.prn");
+}
+
+TEST_F(KiriSections, LowerWallCaseAgainstACutFaceAtTheHeelByZ) {
+  // ε = 63.4349°, δ' 20°, c' 1.5, W = 40 + 2, l = 2.5 + 0.2, α1 = −16.6992°,
+  // P1 12.5, α2 0, δ 20°, θ 0:
+  //   Z = 42·sin 43.4349° − 1.5·2.7·cos 20° − 12.5·cos 40.1342° = 15.513818,
+  //   PA = Z / cos 23.4349° = 16.908569, PAV = PA·sin 20° = 5.783071,
+  //   PAH = 15.888857; H1 2.3, H2 2.2: YP = 0.981373; XP = B = 1.2.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.MxwH1 = 2.0, doc.MxwH2 = 2.5, doc.MxwH3 = 0.3, doc.UraHd = 0;
+  doc.Gamb = 19;
+  doc.KiriN = 0.5;
+  doc.Deltd = 20;
+  doc.KiriD = 0;
+  doc.KiriDoatsu = 1;
+  doc.bQuake = 0;
+  doc.SetnCase(1);
+  doc.pCase(0)->CaseName = "自重";
+  auto K0 = std::make_shared<CKusabiRes>();
+  K0->fAlphaU = -std::atan(0.3);
+  K0->fPaU = 12.5;
+  K0->fAlpha = 0;
+  K0->fDelta = 20 * kPerDeg;
+  K0->fFai = 30 * kPerDeg;
+  K0->fTheta = K0->fOmega = kEps;
+  K0->fFaid = 20 * kPerDeg;
+  K0->fCd = 1.5;
+  K0->SetfWQ(0, 40);
+  K0->SetfWQ(1, 2);
+  K0->SetfL(0, 2.5);
+  K0->SetfL(1, 0.2);
+  K0->fPa = 16.908569;
+  CAntRes& r = *doc.AntRes(1, 0);
+  r.SetKusabi(0, K0);
+  r.SetKusabi(1, nullptr);
+  r.Pa = 16.908569, r.Pav = 5.783071, r.Pah = 15.888857, r.Pax = 1.2, r.Pay = 0.9813725;
+  Expect([&](PrnFile& f) { PrnDoatsuKongoKiriCase(f, doc, 0, work_.path()); },
+         "kongo_kiri_case_heel_formula.prn");
+  EXPECT_TRUE(saver_->saved.empty());
+  // A record that was not calculated this way keeps its stored pressure,
+  // with no numbers that would not give it.
+  K0->fPa = 20;
+  const std::vector<std::string> lines = test::Lines(
+      test::Markup([&](PrnFile& f) { PrnDoatsuKongoKiriCase(f, doc, 0, work_.path()); }));
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "　　　<math>=20.00 (kN/m)</math>"), lines.end());
+  EXPECT_NE(std::find(lines.begin(), lines.end(), "　※P<sub>A</sub>は安定計算に用いた値を示す。"),
+            lines.end());
+  for (const std::string& l : lines) EXPECT_EQ(l.find("<math>Z="), std::string::npos) << l;
+}
+
+TEST_F(KiriSections, LowerWallOfTheMixedSampleAgainstACutPrintsTheStoredResults) {
+  // Each form calculated by the run: PA, components and point of action as
+  // stored; a cut face through the heel by Z, whose printed numbers give the
+  // printed Z and, over the printed denominator, the stored PA2.
+  test::RecordingSink sink;
+  RegisterEarthPressureWriters();
+  for (double kiriD : {0.0, 0.6}) {
+    for (int32_t kd : {0, 1}) {
+      SCOPED_TRACE("KiriD " + std::to_string(kiriD) + ", KiriDoatsu " + std::to_string(kd));
+      auto doc = CutDesign(3, kiriD, kd);
+      CalcAntei(*doc, 0, 0);
+      test::ReportEveryCase(*doc);
+      const std::vector<std::string> lines =
+          test::Lines(test::Markup([&](PrnFile& f) { PrnDoatsu(f, *doc, work_.path(), 1); }));
+      EXPECT_EQ(std::count(lines.begin(), lines.end(), "<PROTECT><PRE>"),
+                std::count(lines.begin(), lines.end(), "</PRE></PROTECT>"));
+      int checked = 0;
+      for (int32_t i = 0; i < doc->nCase(); ++i) {
+        SCOPED_TRACE("case " + std::to_string(i + 1));
+        const CAntRes& r = *doc->AntRes(1, i);
+        if (IsNullValue(r.Pa) || r.Pa == 0) continue;
+        ++checked;
+        // After the method: the surcharge tables before it have case headings too.
+        size_t at = 0;
+        while (at < lines.size() && lines[at].find("計算方法") == std::string::npos) ++at;
+        const std::string head = "<H4>荷重ケース." + std::to_string(i + 1) + " ";
+        while (at < lines.size() && lines[at].find(head) == std::string::npos) ++at;
+        ASSERT_LT(at, lines.size());
+        auto next = [&](const std::string& part) -> std::vector<double> {
+          for (; at < lines.size(); ++at) {
+            if (lines[at].find(part) != std::string::npos) return Numbers(lines[at++]);
+          }
+          ADD_FAILURE() << "no line " << part;
+          return {};
+        };
+        EXPECT_EQ(KiriLowerCaseVariantOf(*doc, i), KiriLowerMethodVariantOf(*doc));
+        const KiriVariant v = KiriLowerCaseVariantOf(*doc, i);
+        if (v == KiriVariant::kHeelCompare || v == KiriVariant::kHeelCutFaceOnly) {
+          // The printed expressions evaluated as printed (a negative term
+          // after a minus prints as a plus).
+          auto at_ = [&](const std::string& part) -> const std::string* {
+            for (; at < lines.size(); ++at) {
+              if (lines[at].find(part) != std::string::npos) return &lines[at++];
+            }
+            return nullptr;
+          };
+          const std::string* ratio = at_("<math>=<box>");
+          const std::string* pa2 = at_("<math>=");
+          const std::string* z1 = at_("<math>=");
+          const std::string* z2 = at_("<math>-");
+          const std::string* z = at_("<math>=");
+          ASSERT_TRUE(ratio && pa2 && z1 && z2 && z);
+          static const std::string n = R"(\s*(-?[\d.]+))", o = R"(([-+]))";
+          static const std::regex rr("=<box>" + n + "<over>cos\\(" + n + o + n + o + n + o + n);
+          static const std::regex r1("=" + n + "×sec\\(" + n + "\\)×sin\\(" + n + o + n + o + n +
+                                     "\\)" + o + n + "×" + n + "×cos\\(" + n);
+          static const std::regex r2("<math>-" + n + "×cos\\(" + n + o + n + o + n + o + n);
+          std::smatch mr, m1, m2;
+          ASSERT_TRUE(std::regex_search(*ratio, mr, rr)) << *ratio;
+          ASSERT_TRUE(std::regex_search(*z1, m1, r1)) << *z1;
+          ASSERT_TRUE(std::regex_search(*z2, m2, r2)) << *z2;
+          auto d = [](const std::smatch& m, int k) { return std::stod(m[k]); };
+          auto ap = [](double x, const std::string& op, double y) {
+            return op == "-" ? x - y : x + y;
+          };
+          const double r2d = 1 / kDeg;
+          const double sinArg = ap(ap(d(m1, 3), m1[4], d(m1, 5)), m1[6], d(m1, 7));
+          const double zp =
+              ap(d(m1, 1) / std::cos(d(m1, 2) * r2d) * std::sin(sinArg * r2d), m1[8],
+                 d(m1, 9) * d(m1, 10) * std::cos(d(m1, 11) * r2d)) -
+              d(m2, 1) *
+                  std::cos(ap(ap(ap(d(m2, 2), m2[3], d(m2, 4)), m2[5], d(m2, 6)), m2[7], d(m2, 8)) *
+                           r2d);
+          const double zPrinted = Numbers(*z)[0];
+          EXPECT_NEAR(zp, zPrinted, 0.05 + 0.002 * std::fabs(zp)) << *z1 << "\n" << *z2;
+          EXPECT_NEAR(d(mr, 1), zPrinted, 0.006);
+          const double den = std::cos(
+              ap(ap(ap(d(mr, 2), mr[3], d(mr, 4)), mr[5], d(mr, 6)), mr[7], d(mr, 8)) * r2d);
+          const double pa2Printed = Numbers(*pa2)[0];
+          EXPECT_NEAR(d(mr, 1) / den, pa2Printed, 0.02 + 0.002 * std::fabs(pa2Printed)) << *ratio;
+          EXPECT_NEAR(pa2Printed, doc->AntRes(1, i)->Kusabi(0)->fPa, 5e-3);
+        }
+        if (v != KiriVariant::kHeelCutFaceOnly) {
+          const std::vector<double> pa = next("<math>P_A_=");
+          ASSERT_FALSE(pa.empty()) << lines[at - 1];
+          EXPECT_NEAR(pa.back(), r.Pa, 5e-3);
+        }
+        const std::vector<double> pav = next("　　P<sub>AV</sub> = ");
+        const std::vector<double> pah = next("　　P<sub>AH</sub> = ");
+        const std::vector<double> yp = next("<math>Y_P_=");
+        const std::vector<double> xp = next("<math>X_P_=");
+        ASSERT_FALSE(pav.empty());
+        ASSERT_FALSE(pah.empty());
+        ASSERT_FALSE(yp.empty());
+        ASSERT_FALSE(xp.empty());
+        EXPECT_NEAR(pav.back(), r.Pav, 5e-3);
+        EXPECT_NEAR(pah.back(), r.Pah, 5e-3);
+        EXPECT_NEAR(yp.back(), r.Pay, 5e-4);
+        EXPECT_NEAR(xp.back(), r.Pax, 5e-4);
+      }
+      EXPECT_GT(checked, 0);
+    }
+  }
+}
+
 // ---- One slip for method and cases ------------------------------------------------------
 
 // A design by wall type with a cut back ground, calculated by the run.
 std::unique_ptr<CDocument> CutDesign(int wallType, double kiriD, int32_t kiriDoatsu,
-                                     int16_t sisin = 0) {
+                                     int16_t sisin) {
   const char* samples[] = {"block_masonry", "gravity", "leaning", "mixed"};
   auto doc = test::EpSample(samples[wallType]);
   doc->Doatsu = 1;
@@ -614,6 +794,31 @@ TEST_F(KiriSections, EveryPictureNamedIsAShippedSvgWithASize) {
     }
   }
   named.insert("KUSABI");
+  named.insert("KONGO_MORI");
+  for (const char* n : {"KONGO_KIRI1_PA", "KONGO_KIRI1_PA1", "KONGO_KIRI1_PA2", "KONGO_KIRI2_PA",
+                        "KONGO_KIRI2_PA1", "KONGO_KIRI2_PA2"}) {
+    named.insert(n);
+  }
+  // The lower wall's figures are named in place, in the program folder.
+  static const std::regex inPlace(R"(<IMG SRC=([^,]+),)");
+  for (double kiriD : {0.0, 0.5}) {
+    for (int32_t kd : {0, 1}) {
+      CDocument doc;
+      doc.SetWallType(3);
+      doc.KiriD = kiriD;
+      doc.KiriDoatsu = kd;
+      const std::string markup =
+          Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnDoatsuKongoKiri(f, doc, work_.path()); }));
+      int pictures = 0;
+      for (std::sregex_iterator it(markup.begin(), markup.end(), inPlace), end; it != end; ++it) {
+        const std::string path = (*it)[1];
+        EXPECT_EQ(path.rfind(test::ShippedFolder() + "/resource/KONGO_KIRI", 0), 0u) << path;
+        EXPECT_GT(SvgSizeMm(path).first, 0) << path;
+        ++pictures;
+      }
+      EXPECT_EQ(pictures, kd == 0 ? 2 : 1);
+    }
+  }
   for (const std::string& n : named) {
     SCOPED_TRACE(n);
     const auto [w, h] = SvgSizeMm(test::ShippedFolder() + "/resource/" + n + ".svg");

@@ -217,7 +217,9 @@ TEST(EarthPressurePictures, EveryPictureNamedLoadsAsSvg) {
       ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + p + k + ".svg");
     }
   }
-  for (const char* n : {"KUSABI.svg", "KONGO_MORI.svg"}) {
+  for (const char* n : {"KUSABI.svg", "KONGO_MORI.svg", "KONGO_KIRI1_PA.svg", "KONGO_KIRI1_PA1.svg",
+                        "KONGO_KIRI1_PA2.svg", "KONGO_KIRI2_PA.svg", "KONGO_KIRI2_PA1.svg",
+                        "KONGO_KIRI2_PA2.svg"}) {
     ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + n);
   }
   for (const char* n : {"KUSABI1.svg", "KUSABI2.svg", "KUSABI3.svg", "AntKusabiRes00000.svg",
