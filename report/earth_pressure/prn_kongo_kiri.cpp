@@ -290,11 +290,7 @@ void PrnDoatsuKongoKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
   const CKusabiRes& K0 = k0 ? *k0 : none;
   const CKusabiRes& K1 = k1 ? *k1 : none;
   const std::string& unit = PrnUnitWords[0];
-  const double H1 = doc.MxwH3 + doc.MxwH1 - doc.UraHd;
-  const double H2 = doc.MxwH2 - doc.MxwH3;
   const double a2 = K0.fAlpha * kDeg, d = K0.fDelta * kDeg;
-  const double B =
-      IsNullValue(r.Pax) || IsNullValue(r.Pay) ? kNullBox : r.Pax + r.Pay * std::tan(K0.fAlpha);
   const KiriVariant variant = KiriLowerCaseVariantOf(doc, i);
 
   // The backfill wedge's graph of the comparing forms comes before any line.
@@ -401,28 +397,7 @@ void PrnDoatsuKongoKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
   }
 
   PrnBlockClose(f);
-  PrnBlockOpen(f);
-  f.Empty();
-  f.Line("P<sub>A</sub>の鉛直及び水平分力P<sub>AV</sub>,P<sub>AH</sub>は、");
-  f.Empty();
-  f.Line(
-      "　　P<sub>AV</sub> = P<sub>A</sub>･sin(α<sub>2</sub>＋δ) = ##.##×sin(##.##+##.##) = ##.## "
-      "(@/m)",
-      {r.Pa, a2, d, r.Pav, unit});
-  f.Line(
-      "　　P<sub>AH</sub> = P<sub>A</sub>･cos(α<sub>2</sub>＋δ) = ##.##×cos(##.##+##.##) = ##.## "
-      "(@/m)",
-      {r.Pa, a2, d, r.Pah, unit});
-  f.Empty();
-  f.Line("土圧の作用位置X<sub>P</sub>,Y<sub>P</sub>は、");
-  f.Empty();
-  f.Line(
-      "　　<math>Y_P_=<box>H_2_<over>3</box>･<box>3H_1_+H_2_<over>2H_1_+H_2_</box>=<box>#.###"
-      "<over>3</box>×<box>3×#.###+#.###<over>2×#.###+#.###</box>=#.### (m)</math>",
-      {H2, H1, H2, H1, H2, r.Pay});
-  PrnSignedLine(f, "　　<math>X_P_=B-Y_P_･tanα_2_=##.###-#.###×tan(##.##)=#.### (m)</math>",
-                {B, r.Pay, a2, r.Pax});
-  PrnBlockClose(f);
+  PrnKongoComponentsBlock(f, doc, r.Pa, K0, r);
 }
 
 }  // namespace norva

@@ -86,12 +86,7 @@ void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
   const CKusabiRes none;
   const CKusabiRes& K = held ? *held : none;
   const std::string& unit = PrnUnitWords[0];
-  const double H1 = doc.MxwH3 + doc.MxwH1 - doc.UraHd;
-  const double H2 = doc.MxwH2 - doc.MxwH3;
   const double a2 = K.fAlpha * kDeg, d = K.fDelta * kDeg;
-  // B from the stored point of action: the X_P line gives the stored X_P.
-  const double B =
-      IsNullValue(r.Pax) || IsNullValue(r.Pay) ? kNullBox : r.Pax + r.Pay * std::tan(K.fAlpha);
 
   const std::string graph = PrnKusabiGraphPath(folder, "AntKusabiRes", "01", i);
   const bool drawn = PrnKusabiGraph(doc, K, graph) != 0;
@@ -130,6 +125,18 @@ void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
   f.Line("　　P<sub>A</sub> = ####.## (@/m)", {K.fPa, unit});
   PrnBlockClose(f);
 
+  PrnKongoComponentsBlock(f, doc, K.fPa, K, r);
+}
+
+void PrnKongoComponentsBlock(PrnFile& f, const CDocument& doc, double pa, const CKusabiRes& k,
+                             const CAntRes& r) {
+  const std::string& unit = PrnUnitWords[0];
+  const double H1 = doc.MxwH3 + doc.MxwH1 - doc.UraHd;
+  const double H2 = doc.MxwH2 - doc.MxwH3;
+  const double a2 = k.fAlpha * kDeg, d = k.fDelta * kDeg;
+  // B from the stored point of action: the X_P line gives the stored X_P.
+  const double B =
+      IsNullValue(r.Pax) || IsNullValue(r.Pay) ? kNullBox : r.Pax + r.Pay * std::tan(k.fAlpha);
   PrnBlockOpen(f);
   f.Empty();
   f.Line("P<sub>A</sub>の鉛直及び水平分力P<sub>AV</sub>,P<sub>AH</sub>は、");
@@ -137,11 +144,11 @@ void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
   f.Line(
       "　　P<sub>AV</sub> = P<sub>A</sub>･sin(α<sub>2</sub>＋δ) = ##.##×sin(##.##+##.##) = ##.## "
       "(@/m)",
-      {K.fPa, a2, d, r.Pav, unit});
+      {pa, a2, d, r.Pav, unit});
   f.Line(
       "　　P<sub>AH</sub> = P<sub>A</sub>･cos(α<sub>2</sub>＋δ) = ##.##×cos(##.##+##.##) = ##.## "
       "(@/m)",
-      {K.fPa, a2, d, r.Pah, unit});
+      {pa, a2, d, r.Pah, unit});
   f.Empty();
   f.Line("土圧の作用位置X<sub>P</sub>,Y<sub>P</sub>は、");
   f.Empty();

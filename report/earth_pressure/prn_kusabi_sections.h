@@ -9,7 +9,9 @@
 
 namespace norva {
 
+class CAntRes;
 class CDocument;
+class CKusabiRes;
 class PrnFile;
 
 void PrnDoatsuKusabiMori(PrnFile& f, const CDocument& doc, const std::string& folder);
@@ -45,6 +47,11 @@ void PrnDoatsuKusabiKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
 // wedge loaded by the upper wall's thrust.
 void PrnDoatsuKongoMori(PrnFile& f, const CDocument& doc, const std::string& folder);
 void PrnDoatsuKongoMoriCase(PrnFile& f, const CDocument& doc, int32_t i, const std::string& folder);
+
+// The lower wall's components of pa and its point of action, as one block;
+// α2 and δ from the wedge record k, the rest from the stored result r.
+void PrnKongoComponentsBlock(PrnFile& f, const CDocument& doc, double pa, const CKusabiRes& k,
+                             const CAntRes& r);
 
 // The lower wall of a mixed wall with a cut back ground, by the same one
 // test on its own stored cut-face wedge.
