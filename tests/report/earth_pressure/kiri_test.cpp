@@ -111,6 +111,38 @@ TEST_F(KiriSections, RoadMethodApartSolvesTheForcePolygonInSevenBlocks) {
             test::ReadBytes(test::ShippedFolder() + "/resource/MOTARE_KUSABI_KIRI_PA1.svg"));
 }
 
+TEST_F(KiriSections, MethodFormsOfTheOtherSlips) {
+  struct Row {
+    const char* golden;
+    int wallType;
+    double kiriD;
+    int32_t kiriDoatsu;
+    bool road;
+  };
+  const Row rows[] = {
+      {"kiri_method_apart_only_block.prn", 0, 0.5, 1, false},
+      {"kiri_method_heel_compare_gravity.prn", 1, 0, 0, false},
+      {"kiri_doro_method_heel_compare.prn", 1, 0, 0, true},
+  };
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.golden);
+    CDocument doc;
+    doc.SetWallType(row.wallType);
+    doc.nTentou = 0;
+    doc.KiriD = row.kiriD;
+    doc.KiriDoatsu = row.kiriDoatsu;
+    Expect(
+        [&](PrnFile& f) {
+          if (row.road) {
+            PrnDoatsuKusabiKiriDoro(f, doc, work_.path());
+          } else {
+            PrnDoatsuKusabiKiri(f, doc, work_.path());
+          }
+        },
+        row.golden);
+  }
+}
+
 TEST_F(KiriSections, RoadMethodWithTheBoundaryFaceOnlyDescribesTheBrokenSlip) {
   // Apart, boundary face only: the same slip as the case sections report,
   // then the road legend after the unit weight.
@@ -248,6 +280,33 @@ TEST_F(KiriSections, CaseCutFaceThroughTheHeelByItsFormula) {
   Expect([&](PrnFile& f) { PrnDoatsuKusabiKiriCase(f, doc, 0, work_.path()); },
          "kiri_case_heel_formula.prn");
   EXPECT_TRUE(saver_->saved.empty());
+}
+
+TEST_F(KiriSections, CaseCutFaceApartAloneReportsItsSearch) {
+  // Gravity wall α = 11.3099°, δ 20°: the broken slip's maximum 50.74 at
+  // ω = 41.608°; PAV = 50.74·sin 31.3099° = 26.367915, PAH = 43.350671;
+  // YP 1.0, XP 1.6, B 1.8. No trial file: no picture and no table.
+  CDocument doc;
+  doc.SetWallType(1);
+  doc.nTentou = 0;
+  doc.KiriDoatsu = 1;
+  doc.bQuake = 0;
+  doc.Gamb = 19;
+  doc.Deltd = 25;
+  doc.Cd = 2;
+  doc.SetnCase(1);
+  doc.pCase(0)->CaseName = "自重";
+  auto K0 = std::make_shared<CKusabiRes>();
+  K0->fTheta = kEps;
+  K0->fDist = 0.5;
+  K0->fOmega = 41.608 * kPerDeg;
+  K0->fAlpha = std::atan(0.2);
+  K0->fDelta = 20 * kPerDeg;
+  K0->fFai = 30 * kPerDeg;
+  K0->fPa = 50.74;
+  StoreCase(doc, 0, K0, nullptr, 50.74, 26.367915, 43.350671, 1.6, 1.0);
+  Expect([&](PrnFile& f) { PrnDoatsuKusabiKiriCase(f, doc, 0, work_.path()); },
+         "kiri_case_apart_only.prn");
 }
 
 TEST_F(KiriSections, CaseComparedAtTheHeelSeismicWithABatteredFace) {
