@@ -599,6 +599,52 @@ TEST_F(KiriSections, LowerWallCaseAgainstACutFaceAtTheHeelByZ) {
   for (const std::string& l : lines) EXPECT_EQ(l.find("<math>Z="), std::string::npos) << l;
 }
 
+TEST_F(KiriSections, LowerWallMethodApartAloneGivesTheLowerWallsComponents) {
+  // The broken slip alone: components on α2 and the H1/H2 point of action,
+  // α1 and α2 in the legend, as its cases print them.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.KiriD = 0.5;
+  doc.KiriDoatsu = 1;
+  Expect([&](PrnFile& f) { PrnDoatsuKongoKiri(f, doc, work_.path()); },
+         "kongo_kiri_method_apart_only.prn");
+}
+
+TEST_F(KiriSections, LowerWallCaseApartComparedWithAFixedBackfillSlip) {
+  // PA = max(18.25, 19.75) = 19.75: PAV = 19.75·sin 20° = 6.754898,
+  // PAH = 18.558929; YP 0.981373 (H1 2.3, H2 2.2), α2 0: XP = B = 1.2.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.MxwH1 = 2.0, doc.MxwH2 = 2.5, doc.MxwH3 = 0.3, doc.UraHd = 0;
+  doc.Gamb = 19;
+  doc.KiriN = 0.5;
+  doc.Deltd = 20;
+  doc.KiriD = 0.5;
+  doc.KiriDoatsu = 0;
+  doc.bQuake = 0;
+  doc.SetnCase(1);
+  doc.pCase(0)->CaseName = "自重";
+  auto K0 = std::make_shared<CKusabiRes>();
+  K0->fAlphaU = -std::atan(0.3);
+  K0->fPaU = 12.5;
+  K0->fDelta = 20 * kPerDeg;
+  K0->fFai = 30 * kPerDeg;
+  K0->fTheta = kEps;
+  K0->fDist = 0.5;
+  K0->fOmega = 40 * kPerDeg;
+  K0->fPa = 19.75;
+  auto K1 = std::make_shared<CKusabiRes>();
+  K1->fOmega = 55 * kPerDeg;
+  K1->bChgOmg = -1;
+  K1->fPa = 18.25;
+  CAntRes& r = *doc.AntRes(1, 0);
+  r.SetKusabi(0, K0);
+  r.SetKusabi(1, K1);
+  r.Pa = 19.75, r.Pav = 6.754898, r.Pah = 18.558929, r.Pax = 1.2, r.Pay = 0.9813725;
+  Expect([&](PrnFile& f) { PrnDoatsuKongoKiriCase(f, doc, 0, work_.path()); },
+         "kongo_kiri_case_apart_compare_fixed.prn");
+}
+
 TEST_F(KiriSections, LowerWallOfTheMixedSampleAgainstACutPrintsTheStoredResults) {
   // Each form calculated by the run: PA, components and point of action as
   // stored; a cut face through the heel by Z, whose printed numbers give the
