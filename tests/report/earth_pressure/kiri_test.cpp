@@ -645,6 +645,51 @@ TEST_F(KiriSections, LowerWallCaseApartComparedWithAFixedBackfillSlip) {
          "kongo_kiri_case_apart_compare_fixed.prn");
 }
 
+TEST_F(KiriSections, LowerWallGraphsCarryThePartAndTheirOwnStems) {
+  // Both slips compared, apart, first case: the backfill wedge's graph is
+  // AntKusabiRes00100, the cut-face wedge's AntKusabiRes10100, in that order,
+  // each picture right before its table.
+  CDocument doc;
+  doc.SetWallType(3);
+  doc.KiriDoatsu = 0;
+  doc.SetnCase(1);
+  std::shared_ptr<CKusabiRes> wedges[2];
+  for (int w = 0; w < 2; ++w) {
+    std::vector<std::shared_ptr<CKusabiRes>> trials;
+    for (int t = 0; t < 2; ++t) {
+      auto k = std::make_shared<CKusabiRes>();
+      k->fOmega = (40 + 5 * t) * kPerDeg;
+      k->fPa = 20 + t;
+      trials.push_back(k);
+    }
+    const std::string path = work_.path() + "/lower" + std::to_string(w) + ".dat";
+    ASSERT_TRUE(WriteKusabiFile(path, trials, 2));
+    wedges[w] = std::make_shared<CKusabiRes>();
+    wedges[w]->TempFile = path;
+  }
+  wedges[0]->fTheta = kEps;
+  wedges[0]->fDist = 0.5;
+  CAntRes& r = *doc.AntRes(1, 0);
+  r.SetKusabi(0, wedges[0]);
+  r.SetKusabi(1, wedges[1]);
+  const std::vector<std::string> lines = test::Lines(
+      test::Markup([&](PrnFile& f) { PrnDoatsuKongoKiriCase(f, doc, 0, work_.path()); }));
+  ASSERT_EQ(saver_->saved.size(), 2u);
+  EXPECT_EQ(saver_->saved[0].path, work_.path() + "/AntKusabiRes00100.svg");
+  EXPECT_EQ(saver_->saved[1].path, work_.path() + "/AntKusabiRes10100.svg");
+  int pictures = 0;
+  for (size_t k = 0; k + 1 < lines.size(); ++k) {
+    if (lines[k].rfind("<IMG ", 0) != 0) continue;
+    EXPECT_EQ(lines[k], "<IMG SRC=\"" + saver_->saved[static_cast<size_t>(pictures)].path +
+                            "\", WIDTH=50%, HEIGHT=50%>");
+    EXPECT_EQ(lines[k + 1].rfind("<TABLE ROW= 4, COL=" + std::string(pictures == 0 ? "4" : "6"), 0),
+              0u)
+        << lines[k + 1];
+    ++pictures;
+  }
+  EXPECT_EQ(pictures, 2);
+}
+
 TEST_F(KiriSections, LowerWallOfTheMixedSampleAgainstACutPrintsTheStoredResults) {
   // Each form calculated by the run: PA, components and point of action as
   // stored; a cut face through the heel by Z, whose printed numbers give the
