@@ -383,6 +383,197 @@ def oogata(with_d):
     front_ground(f, out, yb)
     return f
 
+# ---- Trial wedge, cut back ground -------------------------------------------------
+
+def kiri(kind, apart, slip):
+    """Cut back ground. apart: the cut face starts a distance d behind the
+    heel. slip: 'cut' the slip reaching the cut face (alone), 'fill' the slip
+    inside the backfill, 'cut2' the slip reaching the cut face when both are
+    compared."""
+    f = Fig(120, 96)
+    xh, yb, H = 44, 82, 60
+    out, back = draw_wall(f, kind, xh, yb, H)
+    top = back[-1]
+    bot = back[0]
+    eps = 63
+    d = 12 if apart else 0
+    foot = (bot[0] + d, bot[1])
+    xg = foot[0] + (foot[1] - top[1]) / math.tan(math.radians(eps))
+    # Natural ground: the cut face and the ground above it.
+    f.ground(foot, (xg, top[1]), up=False)
+    f.ground((xg, top[1]), (116, top[1]))
+    f.ground(top, (xg, top[1]))
+    f.angle(foot, 9, 0, eps, 'ε')
+    f.line(foot, (foot[0] + 16, foot[1]), 0.15, '1,1')
+    if apart:
+        f.line(bot, foot, 0.3)
+        f.dim_h(yb + 5, bot[0], foot[0], 'd')
+        f.line(foot, (foot[0], yb + 6), 0.15, '1,1')
+    zc = 6
+    if slip == 'fill':
+        om = 50
+        xe = bot[0] + (bot[1] - top[1]) / math.tan(math.radians(om))
+        xe = min(xe, xg - 4)
+        f.line(bot, (xe, top[1]), 0.45, '3,1.2')
+        f.angle(bot, 14, 0, math.degrees(math.atan2(bot[1] - top[1], xe - bot[0])), 'ω',
+                'A1' if apart else 'A')
+        xz = xe - zc * (xe - bot[0]) / (bot[1] - top[1])
+        f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+        f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
+        f.text(((bot[0] + xe) / 2 + 6, (bot[1] + top[1]) / 2 - 6), 'l', anchor='start')
+        cx, cy = (bot[0] + top[0] + xe) / 3 + 1, (bot[1] + 2 * top[1]) / 3
+        f.arrow((cx, cy - 3), (cx, cy + 9), 0.45)
+        f.text((cx + 1.5, cy), 'W', anchor='start')
+    elif apart:
+        # Broken slip: from the heel up to the cut face, then along it.
+        om = 38
+        t = math.tan(math.radians(om))
+        te = math.tan(math.radians(eps))
+        # Meeting point of y = yb - (x - bot.x) t and y = yb - (x - foot.x) te.
+        xm = (foot[0] * te - bot[0] * t) / (te - t)
+        ym = yb - (xm - bot[0]) * t
+        f.line(bot, (xm, ym), 0.45, '3,1.2')
+        f.poly([(xm, ym), (xg, top[1])], 0.55, close=False)
+        f.angle(bot, 16, 0, om, 'ω', 'A2' if slip == 'cut2' else 'A')
+        f.text(((bot[0] + xm) / 2 + 1, (bot[1] + ym) / 2 + 4.5), 'l', anchor='start')
+        f.text(((xm + xg) / 2 + 2.5, (ym + top[1]) / 2 + 1), "l'", anchor='start')
+        xz = xg - zc / te
+        f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+        f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
+        # The two soil blocks on the slip.
+        c1 = ((bot[0] + top[0] + xm) / 3 + 7, (bot[1] + top[1] + ym) / 3 - 8)
+        c2 = ((xm + top[0] + xg) / 3 + 4, (ym + 2 * top[1]) / 3)
+        f.line((xm, ym), (xm, top[1]), 0.15, '1,1')
+        f.arrow((c1[0], c1[1] - 3), (c1[0], c1[1] + 8), 0.45)
+        f.text((c1[0] + 1.5, c1[1]), 'W', '1', anchor='start')
+        f.arrow((c2[0], c2[1] - 3), (c2[0], c2[1] + 8), 0.45)
+        f.text((c2[0] + 1.5, c2[1]), 'W', '2', anchor='start')
+        f.text((110, top[1] + 12), "c', δ'", size=2.8)
+    else:
+        # The cut face through the heel is the slip.
+        f.poly([bot, (xg, top[1])], 0.55, close=False)
+        f.text(((bot[0] + xg) / 2 + 3, (bot[1] + top[1]) / 2 + 3), 'l', anchor='start')
+        xz = xg - zc / math.tan(math.radians(eps))
+        f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+        f.text((xz - 1.2, top[1] + 4.5), 'z', 'c', anchor='end', size=2.6)
+        cx, cy = (bot[0] + top[0] + xg) / 3 + 1, (bot[1] + 2 * top[1]) / 3
+        f.arrow((cx, cy - 3), (cx, cy + 9), 0.45)
+        f.text((cx + 1.5, cy), 'W', anchor='start')
+        f.text((110, top[1] + 12), "c', δ'", size=2.8)
+    if kind == 'KONGOU':
+        # Lower wall's vertical back: P_A on it, the upper wall's thrust P1.
+        joint = back[2]
+        yp = yb - (yb - joint[1]) / 3 - 2
+        xp = bot[0]
+        yu = joint[1] - (joint[1] - top[1]) / 3
+        xu = joint[0] + (top[0] - joint[0]) * (joint[1] - yu) / (joint[1] - top[1])
+        f.arrow((xu + 12, yu - 5), (xu + 0.5, yu), 0.45)
+        f.text((xu + 13, yu - 6), 'P', '1', anchor='start')
+        f.line(joint, (joint[0], top[1] + 12), 0.15, '1,1')
+        a1 = math.degrees(math.atan2(joint[1] - top[1], top[0] - joint[0]))
+        f.angle(joint, 10, 90, a1, 'α', '1')
+        f.text((bot[0] - 1.5, joint[1] + 6), 'α', '2', anchor='end', size=2.8)
+        f.dim_v(104, joint[1], yb, 'H', '2', side=-1)
+        f.dim_v(104, top[1], joint[1], 'H', '1', side=-1)
+    else:
+        yp = yb - H / 3
+        xp = bot[0] + (top[0] - bot[0]) * (bot[1] - yp) / (bot[1] - top[1])
+    f.arrow((xp + 18, yp - 6), (xp + 0.5, yp), 0.5)
+    f.text((xp + 19, yp - 7), 'P', 'A1' if slip == 'fill' and apart is not None else 'A',
+           anchor='start')
+    f.line((xp, yp), (xp + 14, yp), 0.15, '1,1')
+    f.angle((xp, yp), 9, 0, 18, 'δ')
+    f.dim_v(xp - 9, yp, yb, 'Y', 'P', side=-1)
+    if kind != 'KONGOU':
+        f.dim_v(114, top[1], yb, 'H', side=-1)
+    x0 = out[0][0]
+    f.dim_h(yb + 5, x0, xp, 'X', 'P')
+    f.line((xp, yp + 1), (xp, yb + 7), 0.15, '1,1')
+    f.dim_h(yb + 10, x0, out[1][0], 'B')
+    if abs(top[0] - bot[0]) > 1 and kind != 'KONGOU':
+        f.line(bot, (bot[0], top[1] + 25), 0.15, '1,1')
+        a_top = math.degrees(math.atan2(bot[1] - top[1], top[0] - bot[0]))
+        f.angle(bot, 22, 90, a_top, 'α')
+    f.text((60, top[1] - 4), 'γ, c, φ', size=2.8)
+    front_ground(f, out, yb)
+    return f
+
+
+def force_polygon():
+    """Force polygon of the two soil blocks W1, W2 on the broken slip, with
+    the friction angle δ1 on their contact face."""
+    f = Fig(60, 60)
+    o = (12, 6)
+    w1, w2 = 22, 16
+    a = (o[0], o[1] + w1)
+    b = (a[0], a[1] + w2)
+    f.arrow(o, a, 0.45)
+    f.text((o[0] - 1.5, (o[1] + a[1]) / 2), 'W', '1', anchor='end')
+    f.arrow(a, b, 0.45)
+    f.text((a[0] - 1.5, (a[1] + b[1]) / 2), 'W', '2', anchor='end')
+    # Reactions: R2 on the cut face, the contact force E between the blocks,
+    # R1 on the slip inside the backfill; P_A closes the polygon.
+    e = (a[0] + 26, a[1] - 4)
+    p = (b[0] + 34, b[1] - 8)
+    f.arrow(b, p, 0.35)
+    f.text(((b[0] + p[0]) / 2, (b[1] + p[1]) / 2 + 4.5), 'R', '2')
+    f.arrow(p, e, 0.35)
+    f.text(((p[0] + e[0]) / 2 - 2, (p[1] + e[1]) / 2 + 1), 'E', anchor='end')
+    f.arrow(e, a, 0.35, )
+    f.text(((e[0] + a[0]) / 2, (e[1] + a[1]) / 2 - 1.5), 'R', '1')
+    f.arrow(e, o, 0.5)
+    f.text(((e[0] + o[0]) / 2 + 2, (e[1] + o[1]) / 2 - 1.5), 'P', 'A2', anchor='start')
+    f.line(e, (e[0] + 12, e[1] + 6), 0.15, '1,1')
+    f.angle(e, 7, -28, -60, 'δ', '1')
+    return f
+
+
+def kongo_mori():
+    """Lower wall of a mixed wall: its wedge from the lower heel, loaded by
+    the thrust P1 of the upper wall."""
+    f = Fig(120, 96)
+    xh, yb, H = 46, 82, 62
+    out, back = draw_wall(f, 'KONGOU', xh, yb, H)
+    bot, joint_in, joint, top = back
+    f.ground(top, (116, top[1]))
+    om = 52
+    xe = bot[0] + (bot[1] - top[1]) / math.tan(math.radians(om))
+    f.line(bot, (xe, top[1]), 0.4, '3,1.2')
+    f.angle(bot, 14, 0, om, 'ω', 'A')
+    f.line(bot, (bot[0] + 30, bot[1]), 0.15, '1,1')
+    zc = 6
+    xz = xe - zc / math.tan(math.radians(om))
+    f.line((xz, top[1] + zc), (xz, top[1]), 0.3)
+    f.text((xz + 1.5, top[1] + 5), 'z', 'c', anchor='start', size=2.8)
+    f.text(((bot[0] + xe) / 2 + 8, (bot[1] + top[1]) / 2 + 5), 'l', anchor='start')
+    cx, cy = (bot[0] + top[0] + xe) / 3 + 4, (bot[1] + 2 * top[1]) / 3
+    f.arrow((cx, cy - 4), (cx, cy + 10), 0.45)
+    f.text((cx + 1.5, cy - 1), 'W', anchor='start')
+    # Thrust of the upper wall on its back face.
+    yu = joint[1] - (joint[1] - top[1]) / 3
+    xu = joint[0] + (top[0] - joint[0]) * (joint[1] - yu) / (joint[1] - top[1])
+    f.arrow((xu + 14, yu - 5), (xu + 0.5, yu), 0.45)
+    f.text((xu + 15, yu - 6), 'P', '1', anchor='start')
+    f.line(joint, (joint[0], top[1] + 14), 0.15, '1,1')
+    a1 = math.degrees(math.atan2(joint[1] - top[1], top[0] - joint[0]))
+    f.angle(joint, 12, 90, a1, 'α', '1')
+    # Lower wall: P_A at Y_P, α2 from the vertical back face.
+    yp = yb - (bot[1] - joint[1]) / 3 - 3
+    f.arrow((bot[0] + 18, yp - 6), (bot[0] + 0.5, yp), 0.5)
+    f.text((bot[0] + 19, yp - 7), 'P', 'A', anchor='start')
+    f.line((bot[0], yp), (bot[0] + 14, yp), 0.15, '1,1')
+    f.angle((bot[0], yp), 9, 0, 18, 'δ')
+    f.text((bot[0] - 1.5, joint[1] + 6), 'α', '2', anchor='end', size=2.8)
+    f.dim_v(bot[0] - 9, yp, yb, 'Y', 'P', side=-1)
+    f.dim_v(112, joint[1], yb, 'H', '2', side=-1)
+    f.dim_v(112, top[1], joint[1], 'H', '1', side=-1)
+    x0 = out[0][0]
+    f.dim_h(yb + 5, x0, bot[0], 'X', 'P')
+    f.dim_h(yb + 10, x0, bot[0], 'B')
+    f.text((100, top[1] + 10), 'γ, c, φ', size=3.0)
+    front_ground(f, out, yb)
+    return f
+
 
 def main():
     prefixes = ['BLOCK', 'JYU', 'MOTARE', 'KONGOU']
@@ -394,6 +585,19 @@ def main():
         wedge_mori(p).save(p + '_KUSABI_MORI')
     oogata(False).save('OOGATA_KIRI2_PA0')
     oogata(True).save('OOGATA_KIRI2_PA1')
+    for p in ['BLOCK', 'JYU', 'MOTARE']:
+        kiri(p, True, 'cut').save(p + '_KUSABI_KIRI_PA')
+        kiri(p, True, 'fill').save(p + '_KUSABI_KIRI_PA1')
+        kiri(p, True, 'cut2').save(p + '_KUSABI_KIRI_PA2')
+        kiri(p, False, 'cut').save(p + '_KUSABI_KIRI1_PA')
+        kiri(p, False, 'fill').save(p + '_KUSABI_KIRI1_PA1')
+        kiri(p, False, 'cut2').save(p + '_KUSABI_KIRI1_PA2')
+    force_polygon().save('KUSABI')
+    kongo_mori().save('KONGO_MORI')
+    for n, apart in (('1', False), ('2', True)):
+        kiri('KONGOU', apart, 'cut').save('KONGO_KIRI' + n + '_PA')
+        kiri('KONGOU', apart, 'fill').save('KONGO_KIRI' + n + '_PA1')
+        kiri('KONGOU', apart, 'cut2').save('KONGO_KIRI' + n + '_PA2')
 
 
 if __name__ == '__main__':

@@ -10,13 +10,14 @@ namespace norva {
 void RegisterEarthPressureWriters() {
   PrnWriters().PrnDoatsu = PrnDoatsu;
   DoatsuWriters(DoatsuSection::kCoulomb) = {PrnDoatsuCoulomb, PrnDoatsuCoulombCase};
-  DoatsuWriters(DoatsuSection::kWedgeEmbankment) = {PrnDoatsuKusabiMori,
-                                                    PrnDoatsuKusabiMoriCase};
+  DoatsuWriters(DoatsuSection::kWedgeEmbankment) = {PrnDoatsuKusabiMori, PrnDoatsuKusabiMoriCase};
   DoatsuWriters(DoatsuSection::kWedgeLargeBlock) = {PrnDoatsuKusabiOogata,
                                                     PrnDoatsuKusabiOogataCase};
-  // The cut-ground kinds (kWedgeCut, kWedgeCutRoad) and the lower wall of a
-  // mixed wall (kMixedLowerEmbankment, kMixedLowerCut) are registered by
-  // their own chapters.
+  DoatsuWriters(DoatsuSection::kWedgeCut) = {PrnDoatsuKusabiKiri, PrnDoatsuKusabiKiriCase};
+  DoatsuWriters(DoatsuSection::kWedgeCutRoad) = {PrnDoatsuKusabiKiriDoro, PrnDoatsuKusabiKiriCase};
+  DoatsuWriters(DoatsuSection::kMixedLowerEmbankment) = {PrnDoatsuKongoMori,
+                                                         PrnDoatsuKongoMoriCase};
+  DoatsuWriters(DoatsuSection::kMixedLowerCut) = {PrnDoatsuKongoKiri, PrnDoatsuKongoKiriCase};
 }
 
 }  // namespace norva

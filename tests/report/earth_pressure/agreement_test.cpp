@@ -21,6 +21,7 @@
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/earth_pressure/prn_coulomb.h"
 #include "report/earth_pressure/prn_doatsu.h"
+#include "report/earth_pressure/prn_kusabi_sections.h"
 
 namespace norva {
 namespace {
@@ -71,6 +72,18 @@ void LargeBlock(CDocument& d, double kiriD) {
   d.Cd = 0;
 }
 
+void Cut(CDocument& d, int16_t sisin, double kiriD, int32_t kiriDoatsu) {
+  d.Doatsu = 1;
+  d.Sisin = sisin;
+  d.BackType = 1;
+  d.KiriD = kiriD;
+  d.KiriN = 0.5;
+  d.KiriDoatsu = kiriDoatsu;
+  d.KiriDlt = 15;
+  d.Deltd = 20;
+  d.Cd = 0;
+}
+
 const Variant kVariants[] = {
     {"gravity", "gravity", [](CDocument&) {}},
     {"gravity water per case", "gravity", WaterPerCase},
@@ -91,6 +104,18 @@ const Variant kVariants[] = {
     {"large block apart", "block_masonry", [](CDocument& d) { LargeBlock(d, 0.6); }},
     {"large block apart seismic", "block_masonry",
      [](CDocument& d) { LargeBlock(d, 0.4); Seismic(d); }},
+    {"cut farm road gravity at the heel", "gravity", [](CDocument& d) { Cut(d, 0, 0, 1); }},
+    {"cut farm road gravity compared at the heel", "gravity",
+     [](CDocument& d) { Cut(d, 0, 0, 0); }},
+    {"cut road block apart", "block_masonry", [](CDocument& d) { Cut(d, 2, 0.6, 1); }},
+    {"cut road leaning apart compared seismic", "leaning",
+     [](CDocument& d) { Cut(d, 2, 0.6, 0); Seismic(d); }},
+    {"cut residential block compared seismic water", "block_masonry",
+     [](CDocument& d) { Cut(d, 4, 0, 0); Seismic(d); WaterPerCase(d); }},
+    {"cut canal gravity thrust line", "gravity",
+     [](CDocument& d) { Cut(d, 5, 0.4, 0); d.nTentou = 3; }},
+    {"cut mixed upper compared", "mixed", [](CDocument& d) { Cut(d, 0, 0, 0); }},
+    {"cut mixed upper apart seismic", "mixed", [](CDocument& d) { Cut(d, 2, 1.0, 1); Seismic(d); }},
     // The shipped samples as they are.
     {"sample gravity", "examples/gravity", [](CDocument&) {}},
     {"sample leaning", "examples/leaning", [](CDocument&) {}},
@@ -191,6 +216,35 @@ TEST_P(EpAgreement, PrintedResultsAreTheStoredOnes) {
       const std::string* pa = Find(lines, "　　P<sub>A</sub> = ");
       ASSERT_NE(pa, nullptr);
       ExpectNear(LastNumber(*pa), r.Pa, 5e-3, "P_A");
+    } else if (doc->Sisin != 3) {
+      // Cut back ground: the last result before the components is PA.
+      const std::string* last = nullptr;
+      for (const std::string& l : lines) {
+        if (l.find("の鉛直及び水平分力") != std::string::npos) break;
+        if (l.find("(kN/m)") != std::string::npos) last = &l;
+      }
+      ASSERT_NE(last, nullptr);
+      ExpectNear(LastNumber(*last), r.Pa, 5e-3, "P_A");
+      // The formula of a cut face through the heel, with its printed numbers,
+      // gives the printed PA of that wedge.
+      static const std::regex n12(
+          R"(<math>=<box>\s*(\S+)×sec\(\s*(\S+)\)×sin\(\s*(\S+)(?:-|－)\s*(\S+)(?:\+|＋)\s*(\S+)\)(?:-|－)\s*(\S+)×\s*(\S+)×cos\(\s*(\S+)\)<over>cos\(\s*(\S+)(?:-|－)\s*(\S+)(-|－|\+|＋)\s*(\S+)(?:-|－)\s*(\S+)\)</box>)");
+      int formulas = 0;
+      for (size_t k = 0; k < lines.size(); ++k) {
+        std::smatch m;
+        if (!std::regex_search(lines[k], m, n12)) continue;
+        ++formulas;
+        auto v = [&](int j) { return std::stod(m[j]); };
+        const double rad = 1 / 57.29577951308238;
+        const double alpha = (m[11] == "-" || m[11] == "－" ? 1 : -1) * v(12);
+        const double pa = (v(1) / std::cos(v(2) * rad) * std::sin((v(3) - v(4) + v(5)) * rad) -
+                           v(6) * v(7) * std::cos(v(8) * rad)) /
+                          std::cos((v(9) - v(10) - alpha - v(13)) * rad);
+        ASSERT_LT(k + 2, lines.size());
+        EXPECT_NEAR(pa, LastNumber(lines[k + 2]), 0.02 + 0.002 * std::fabs(pa)) << lines[k];
+      }
+      const KiriVariant v = KiriCaseVariantOf(*doc, i);
+      EXPECT_EQ(formulas, v == KiriVariant::kHeelCutFaceOnly || v == KiriVariant::kHeelCompare);
     } else {
       const std::string* pa = Find(lines, "　  <math>=", doc->KiriD > 0 ? 0 : 0);
       // The thrust: the last "=##.## (kN/m)" of the blend, or of P_A0 for d <= 0.

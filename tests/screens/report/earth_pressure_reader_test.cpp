@@ -48,7 +48,21 @@ struct ReaderSample {
   const char* name;
   const char* method;  // the method sentence of its earth pressure
   bool paAsText;       // P_A printed as text (not a formula, which RTF carries as a picture)
+  void (*change)(CDocument&) = nullptr;
+  const char* label = nullptr;  // test name when the sample is changed
 };
+
+// A cut back ground 0.6 m behind the heel, both slips compared.
+void CutApartCompared(CDocument& d) {
+  d.Doatsu = 1;
+  d.BackType = 1;
+  d.Sisin = 0;
+  d.KiriD = 0.6;
+  d.KiriN = 0.5;
+  d.KiriDoatsu = 0;
+  d.Deltd = 20;
+  d.Cd = 0;
+}
 
 // The section heading "土　圧" (numbered) right before "計算方法".
 bool HasHeadings(const std::string& squeezed) {
@@ -72,6 +86,7 @@ TEST_P(EarthPressureReader, SectionReadsBackFromPdfAndRtf) {
   PrnWriters() = ReportWriters{};
   RegisterReportWriters();
   auto doc = test::SampleDocument(s.name);
+  if (s.change) s.change(*doc);
   CalcAntei(*doc, 0, 0);
   SelectAll(*doc);
   test::RecordingRenderer recorder;
@@ -119,9 +134,11 @@ TEST_P(EarthPressureReader, SectionReadsBackFromPdfAndRtf) {
 
 INSTANTIATE_TEST_SUITE_P(Samples, EarthPressureReader,
                          ::testing::Values(ReaderSample{"gravity", "土圧はクーロン公式により算出する。", false},
-                                           ReaderSample{"leaning", "土圧は試行くさび法により算出する。", true}),
+                                           ReaderSample{"leaning", "土圧は試行くさび法により算出する。", true},
+                                           ReaderSample{"block_masonry", "土圧は試行くさび法により算出する。",
+                                                        true, CutApartCompared, "block_cut"}),
                          [](const ::testing::TestParamInfo<ReaderSample>& i) {
-                           return std::string(i.param.name);
+                           return std::string(i.param.label ? i.param.label : i.param.name);
                          });
 
 // Every IMG path of the markup.
@@ -160,6 +177,10 @@ TEST(EarthPressurePictures, EveryPictureNamedLoadsAsSvg) {
       {"mixed", [](CDocument&) {}},
       {"block_masonry", [](CDocument& d) { d.Sisin = 3; d.BackType = 1; d.KiriD = 0; d.KiriN = 0.5; }},
       {"block_masonry", [](CDocument& d) { d.Sisin = 3; d.BackType = 1; d.KiriD = 0.6; d.KiriN = 0.5; }},
+      {"gravity", CutApartCompared},
+      {"leaning", [](CDocument& d) { CutApartCompared(d); d.Sisin = 2; d.KiriDlt = 15; }},
+      {"block_masonry", [](CDocument& d) { CutApartCompared(d); d.KiriD = 0; }},
+      {"mixed", [](CDocument& d) { CutApartCompared(d); d.KiriDoatsu = 1; }},
   };
   std::set<std::string> names;
   for (const Variant& v : variants) {
@@ -191,6 +212,19 @@ TEST(EarthPressurePictures, EveryPictureNamedLoadsAsSvg) {
   }
   for (const char* p : {"BLOCK_", "JYU_", "MOTARE_"}) {
     ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + p + "KUSABI_MORI.svg");
+    for (const char* k : {"KUSABI_KIRI_PA", "KUSABI_KIRI_PA1", "KUSABI_KIRI_PA2",
+                          "KUSABI_KIRI1_PA", "KUSABI_KIRI1_PA1", "KUSABI_KIRI1_PA2"}) {
+      ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + p + k + ".svg");
+    }
+  }
+  for (const char* n : {"KUSABI.svg", "KONGO_MORI.svg", "KONGO_KIRI1_PA.svg", "KONGO_KIRI1_PA1.svg",
+                        "KONGO_KIRI1_PA2.svg", "KONGO_KIRI2_PA.svg", "KONGO_KIRI2_PA1.svg",
+                        "KONGO_KIRI2_PA2.svg"}) {
+    ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + n);
+  }
+  for (const char* n : {"KUSABI1.svg", "KUSABI2.svg", "KUSABI3.svg", "AntKusabiRes00000.svg",
+                        "AntKusabiRes10000.svg"}) {
+    EXPECT_EQ(names.count(n), 1u) << n;
   }
   PrnSel() = ReportSelection{};
   SetPictureSaver(nullptr);

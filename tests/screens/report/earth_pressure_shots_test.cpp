@@ -45,6 +45,18 @@ TEST_F(EarthPressureShots, PreviewFromTheReportCommand) {
   main_->show();
   auto doc = OpenSample("gravity.nrv");
   ASSERT_NE(doc, nullptr);
+  // NORVA_EP_SHOTS_CUT: the same wall against a cut 0.6 m behind its heel,
+  // both slips compared.
+  if (const char* cut = std::getenv("NORVA_EP_SHOTS_CUT"); cut && *cut) {
+    doc->Doatsu = 1;
+    doc->BackType = 1;
+    doc->KiriD = 0.6;
+    doc->KiriN = 0.5;
+    doc->KiriDoatsu = 0;
+    doc->Deltd = 20;
+    doc->Cd = 0;
+    CalcAntei(*doc, 0, 0);
+  }
   for (int i = 0; i < 5; ++i) doc->SetbInpSt(i, -1);
   UpdateCommandState(doc.get());
   ASSERT_TRUE(main_->mnuPrint[0]->isEnabled());
