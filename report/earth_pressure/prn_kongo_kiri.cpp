@@ -6,6 +6,7 @@
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
+#include "document/load_case.h"
 #include "document/nulls.h"
 #include "report/driver/prn_file.h"
 #include "report/earth_pressure/prn_kusabi.h"
@@ -304,7 +305,8 @@ void PrnDoatsuKongoKiriCase(PrnFile& f, const CDocument& doc, int32_t i,
 
   PrnBlockOpen(f);
   f.Empty();
-  PrnCaseHeadingFixed(f, doc, i);
+  // The lower wall's case heading keeps its fixed level 3.
+  f.Line("<H3>荷重ケース.# － @時</H3>", {i + 1, doc.pCase(i) ? doc.pCase(i)->CaseName : ""});
   PrnQuakeNote(f, doc, i);
   f.Empty();
   f.Line("上部擁壁　壁面傾斜角　α<sub>1</sub> = ##.## (度)", {K0.fAlphaU * kDeg});

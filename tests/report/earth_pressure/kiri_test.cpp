@@ -514,7 +514,7 @@ TEST_F(KiriSections, LowerWallOfTheMixedSamplePrintsTheStoredResults) {
       const CAntRes& r = *doc->AntRes(1, i);
       if (IsNullValue(r.Pa)) continue;
       ++checked;
-      next("<H4>荷重ケース." + std::to_string(i + 1) + " ");
+      next("<H3>荷重ケース." + std::to_string(i + 1) + " ");
       const std::vector<double> pa = next("　　P<sub>A</sub> = ");
       const std::vector<double> pav = next("　　P<sub>AV</sub> = ");
       const std::vector<double> pah = next("　　P<sub>AH</sub> = ");
@@ -715,7 +715,7 @@ TEST_F(KiriSections, LowerWallOfTheMixedSampleAgainstACutPrintsTheStoredResults)
         // After the method: the surcharge tables before it have case headings too.
         size_t at = 0;
         while (at < lines.size() && lines[at].find("計算方法") == std::string::npos) ++at;
-        const std::string head = "<H4>荷重ケース." + std::to_string(i + 1) + " ";
+        const std::string head = "<H3>荷重ケース." + std::to_string(i + 1) + " ";
         while (at < lines.size() && lines[at].find(head) == std::string::npos) ++at;
         ASSERT_LT(at, lines.size());
         auto next = [&](const std::string& part) -> std::vector<double> {
