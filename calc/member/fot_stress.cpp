@@ -119,12 +119,24 @@ StabStatus FotReaction(const CDocument& doc, const CAntRes& res, double xs, CFot
   if (!st) return st;
   rec.FotQ1 = q1;
   rec.FotQ2 = q2;
-  // A triangle from the toe that ends before the section (width 3D < xs):
-  // only the loaded part of the slab carries reaction.
-  const double len = 3 * res.D;
-  if (doc.Sisin != 3 && res.E > 0 && !(std::fabs(res.E) < res.Breadth / 6) && len < xs) {
-    rec.FotQ = q1 * len * 0.5;
-    rec.FotQX = xs - len / 3;
+  // A triangular reaction covers only part of the base: only the part of the
+  // slab under pressure carries reaction, never a trapezoid over the whole
+  // slab.
+  const bool triangle = doc.Sisin != 3 && !(std::fabs(res.E) < res.Breadth / 6);
+  if (triangle && res.E > 0) {
+    // From the toe, 3D wide: it may end before the section.
+    const double len = 3 * res.D;
+    if (len < xs) {
+      rec.FotQ = q1 * len * 0.5;
+      rec.FotQX = xs - len / 3;
+      return StabStatus::Ok();
+    }
+  } else if (triangle && res.E < 0) {
+    // From the heel, 3(B - D) wide: it reaches w into the slab from the
+    // section (none when it ends at or behind the section).
+    const double w = MaxOf(xs - (res.Breadth - 3 * (res.Breadth - res.D)), {0.0});
+    rec.FotQ = q2 * w * 0.5;
+    rec.FotQX = w / 3;
     return StabStatus::Ok();
   }
   rec.FotQ = (q2 + q1) * xs * 0.5;

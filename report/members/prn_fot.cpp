@@ -316,7 +316,24 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
           {q1, q2, q1, B, l, q0, kN});
     }
     f.Empty();
-    CommonEnding(f, q1, q0, l, Q, XQ);
+    if (heelTriangle) {
+      // The triangle reaches x - (B - l) into the slab from the root; the
+      // slab nearer the toe carries none.
+      f.Line("地盤反力の合力");
+      f.Empty();
+      f.Line(
+          "　　<math>Q=<box>1<over>2</box>q_0_･(x-B+l)=<box>1<over>2</box>×##.##×(#.###-#.###+"
+          "#.###)=##.##(@/m)</math>",
+          {q0, x, B, l, Q, kN});
+      f.Empty();
+      f.Line("合力の作用位置(付け根からの距離)");
+      f.Line(
+          "　　<math>X_q_=<box>x-B+l<over>3</box>=<box>#.###-#.###+#.###<over>3</box>=#.### (m)"
+          "</math>",
+          {x, B, l, XQ});
+    } else {
+      CommonEnding(f, q1, q0, l, Q, XQ);
+    }
   }
   PrnBlockClose(f);
 }

@@ -299,6 +299,59 @@ TEST(FotStress, TriangleEndingBeforeTheSectionLoadsOnlyItsWidth) {
   EXPECT_NEAR(f.ForceM, 14.16, 1e-9);
 }
 
+// Base 3 m, toe 0.8 m (slab 9.6 kN at 0.4 m): the reaction under the slab
+// for triangles from the heel (width x = 3(B − D), start B − x from the toe)
+// and, unchanged, from the toe and for a trapezoid. A heel triangle carries
+// only the part w = x − (B − l) under the slab: Q = ½·q0·w at w/3.
+TEST(FotStress, ReactionOnlyWhereTheSlabIsUnderPressure) {
+  struct Case {
+    const char* what;
+    double E, D, qmax, qmin;
+    double q1, q0, Q, XQ;
+  };
+  const Case cases[] = {
+      // x = 2.7 starts 0.3 from the toe: w 0.5, q0 = 27·0.5/2.7 = 5.
+      {"heel triangle reaching under the slab", -0.6, 2.1, 27, 0, 0, 5, 1.25, 0.5 / 3},
+      // x = 2.2 = B − l: the triangle starts at the section.
+      {"heel triangle ending at the section", -(1.5 - 2.2 / 3), 1.5 + (1.5 - 2.2 / 3), 30, 0, 0, 0,
+       0, 0},
+      // x = 1.5 starts 1.5 from the toe, behind the section.
+      {"heel triangle not reaching the slab", -1.0, 2.5, 40, 0, 0, 0, 0, 0},
+      // e = −B/6: x = B, q0 = 20 − 20/3·2.2 = 5.3333 over the whole slab.
+      {"heel triangle over the whole base", -0.5, 2.0, 20, 0, 0, 16.0 / 3, 32.0 / 15, 0.8 / 3},
+      // x = 0.6 from the toe: ½·100·0.6 at 0.8 − 0.2.
+      {"toe triangle ending before the section", 1.3, 0.2, 100, 0, 100, 0, 30, 0.6},
+      // x = 1.5: q0 = 40·0.7/1.5 = 18.667, Q = ½(40 + 18.667)·0.8 = 23.467,
+      // X = (2·40 + 18.667)/(40 + 18.667)·0.8/3 = 296/176·0.8/3 = 0.44848.
+      {"toe triangle past the section", 1.0, 0.5, 40, 0, 40, 56.0 / 3, 352.0 / 15,
+       296 * 0.8 / (176 * 3)},
+      // 6 at the toe, 14 at the heel: q0 = 6 + 8/3·0.8 = 8.1333, Q = 5.6533,
+      // X = (2·6 + 8.1333)/(6 + 8.1333)·0.8/3 = 302/212·0.8/3 = 0.37987.
+      {"trapezoid, e < 0", -0.2, 1.7, 14, 6, 6, 122.0 / 15, 212 * 0.4 / 15, 302 * 0.8 / (212 * 3)},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto d = ToeWall();
+    d->GrwB4 = 0.8;
+    auto r = d->AntRes(0, 0);
+    r->E = c.E;
+    r->D = c.D;
+    r->Qmax = c.qmax;
+    r->Qmin = c.qmin;
+    ASSERT_TRUE(CalcFotStress(*d, 0));
+    const CFotRes& f = *d->pFotRes(0);
+    EXPECT_NEAR(f.FotQ1, c.q1, 1e-9);
+    EXPECT_NEAR(f.FotQ2, c.q0, 1e-9);
+    EXPECT_NEAR(f.FotQ, c.Q, 1e-6);
+    if (c.Q != 0) {
+      EXPECT_NEAR(f.FotQX, c.XQ, 1e-6);
+    }
+    // The slab's own weight acts against the reaction.
+    EXPECT_NEAR(f.ForceS, c.Q - 9.6, 1e-6);
+    EXPECT_NEAR(f.ForceM, c.Q * c.XQ - 3.84, 1e-6);
+  }
+}
+
 TEST(FotStress, NoUsableReactionOrNoToe) {
   {  // The resultant left the base: no reaction to design the slab for.
     auto d = ToeWall();

@@ -102,9 +102,9 @@ std::string Cases(const CDocument& doc, std::initializer_list<FotItem> items) {
 //   e  1.0: x = 1.5, q1 = 40, q0 = 40/1.5·0.7 = 18.67, Q = 23.47 at 0.448;
 //   e  1.3: x = 0.6 < l, q1 = 100, Q = ½·100·0.6 = 30 at 0.8 − 0.2 = 0.600;
 //   e −1.0: heel-side triangle 1.5 m wide, ending 2.2 m from the toe: none;
-//   e −0.6: heel-side triangle 2.7 m wide, 27 at the heel, reaching 0.3 m
-//           from the toe: q0 = 27 − 27/2.7·2.2 = 5, Q = ½(0 + 5)·0.8 = 2.00
-//           at 0.8/3 = 0.267 (the check's trapezoid over the whole slab).
+//   e −0.6: heel-side triangle 2.7 m wide, 27 at the heel, starting 0.3 m
+//           from the toe: q0 = 27 − 27/2.7·2.2 = 5 over 2.7 − 2.2 = 0.5 m of
+//           the slab, Q = ½·5·0.5 = 1.25 at 0.5/3 = 0.167.
 TEST(FotHanryoku, ReactionFormsMatchTheHandGoldenAndTheCheck) {
   auto d = ToeWall({"e負", "e=B/6", "三角形", "短い三角形", "かかと側", "かかと側長い三角形"});
   SetReaction(*d, 0, -0.2, 1.7, 14, 6);
@@ -115,6 +115,70 @@ TEST(FotHanryoku, ReactionFormsMatchTheHandGoldenAndTheCheck) {
   SetReaction(*d, 5, -0.6, 2.1, 27, 0);
   for (int i = 0; i < 6; ++i) ASSERT_TRUE(CalcFotStress(*d, i)) << i;
   test::ExpectSameMarkup(Cases(*d, {PrnFotHanryoku}), MemberGolden("fot_hanryoku.prn"));
+}
+
+// A heel-side triangle prints lines that lead to the stored Q and X_q, also
+// where the triangle starts right at the root (x = B − l = 2.2) or short of
+// it. Hand values on B 3, l 0.8 (w = x − 2.2 under the slab):
+//   x 2.85 (e −0.55, 21.05 at the heel): q0 = 21.05·0.65/2.85 = 4.80,
+//          Q = ½·4.80·0.65 = 1.56 at 0.65/3 = 0.217.
+TEST(FotHanryoku, HeelTriangleLinesLeadToTheStoredReaction) {
+  struct Case {
+    const char* what;
+    double E, qmax;
+    double Q;
+    double XQ;  // negative: no position line
+  };
+  const double eRoot = -(1.5 - 2.2 / 3);
+  const Case cases[] = {
+      {"reaching 0.5 m under the slab", -0.6, 27, 1.25, 0.167},
+      {"reaching 0.65 m under the slab", -0.55, 60 / 2.85, 1.56, 0.217},
+      {"starting at the root", eRoot, 60 / 2.2, 0, 0},
+      {"starting behind the root", -1.0, 40, 0, -1},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto d = ToeWall({"かかと側"});
+    SetReaction(*d, 0, c.E, 1.5 - c.E, c.qmax, 0);
+    ASSERT_TRUE(CalcFotStress(*d, 0));
+    const CFotRes& r = *d->pFotRes(0);
+    EXPECT_NEAR(r.FotQ, c.Q, 0.005);
+    const auto nums = [](const std::string& l, const std::string& from) {
+      static const std::regex num(R"(-?\d+\.\d+|-?\d+)");
+      std::vector<double> v;
+      const std::string t = l.substr(l.find(from) + from.size());
+      for (std::sregex_iterator it(t.begin(), t.end(), num), end; it != end; ++it) {
+        v.push_back(std::atof(it->str().c_str()));
+      }
+      return v;
+    };
+    int qLines = 0, xLines = 0;
+    for (const std::string& l : test::Lines(Cases(*d, {PrnFotHanryoku}))) {
+      if (l.find("<math>Q=") != std::string::npos) {
+        ++qLines;
+        const std::vector<double> v = nums(l, "<math>Q=");
+        EXPECT_NEAR(v.back(), c.Q, 0.005) << l;
+        EXPECT_NEAR(v.back(), r.FotQ, 0.005) << l;
+        if (l.find("q_0_･(x-B+l)=") != std::string::npos) {
+          // 1, 2, q0, x, −B, l, Q: the printed factors give the printed Q.
+          const std::vector<double> f = nums(l, "q_0_･(x-B+l)=");
+          ASSERT_EQ(f.size(), 7u) << l;
+          EXPECT_NEAR(0.5 * f[2] * (f[3] + f[4] + f[5]), f[6], 0.006) << l;
+        }
+      }
+      if (l.find("<math>X_q_=") != std::string::npos) {
+        ++xLines;
+        const std::vector<double> v = nums(l, "<over>3</box>=");
+        // x, −B, l, 3, X_q.
+        ASSERT_EQ(v.size(), 5u) << l;
+        EXPECT_NEAR((v[0] + v[1] + v[2]) / v[3], v[4], 0.0006) << l;
+        EXPECT_NEAR(v[4], c.XQ, 0.0005) << l;
+        EXPECT_NEAR(v[4], r.FotQX, 0.0005) << l;
+      }
+    }
+    EXPECT_EQ(qLines, 1);
+    EXPECT_EQ(xLines, c.XQ < 0 ? 0 : 1);
+  }
 }
 
 // One load of 10 kN/m 0.5 m from the section on a slab 0.8 × 0.5 of 24 kN/m³
