@@ -137,7 +137,9 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
   const int16_t s = CaseState(doc, i);
   const double d = doc.KiriD;
   const double eps = 90 - std::atan(doc.KiriN) * kDeg;
-  const double alphaIn = -std::atan(doc.BlkN) * kDeg;
+  // The back face the wedge acts on: the block's face gradient BlkN need not
+  // be parallel to it, and the formulas below take the wedge's angle.
+  const double alphaIn = K1.fAlpha * kDeg;
   const double thetaIn = std::atan(doc.Kh(1)) * kDeg;
   const bool point = !IsNullValue(r.Pax) && !IsNullValue(r.Pay);
   const double B = point ? r.Pax - r.Pay * std::tan(-K0.fAlpha) : kNullBox;
