@@ -86,6 +86,9 @@ EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t sta
                           double& Px, double& Py, double& d1, KusabiPair& K);
 // The blend itself: Pa0 at d = 0 rising to Pa1 at d = d1 and beyond.
 double OogataBlend(double Pa0, double Pa1, double d, double d1);
+// The distance d of that blend: from the lower end p0 of the pressure face
+// to the natural ground at p0's level (KiriD is entered at the wall).
+double CutFaceDistance(const CDocument& doc, const KutaiPoints& wall, const DPoint& p0);
 
 // Mixed wall: upper wall (last segment of pts) and lower wall with the upper
 // wall's thrust.

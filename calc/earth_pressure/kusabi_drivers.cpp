@@ -172,16 +172,6 @@ void PointOfAction(const std::vector<DPoint>& pts, int16_t iTop, double alpha, d
   Px = pts[0].X + (h / 3) * std::tan(-alpha);
 }
 
-// Cut face foot at the level of point 0: the reference x of the wall (the
-// line 3-9 at y = 0 for the block wall, point 4 otherwise).
-double CutFaceDistance(const CDocument& doc, const KutaiPoints& wall, const DPoint& p0) {
-  const double xref = doc.WallType() == 0 ? InterpolateX(wall[3], wall[9], 0) : wall[4].X;
-  const double xf = (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + xref;
-  double d = std::max(0.0, xf - p0.X);
-  if (d < 0.001) d = 0;
-  return d;
-}
-
 void SetCutFace(const CDocument& doc, CKusabiRes& w, double dist) {
   w.fDist = dist;
   w.fTheta = kCalcHalfPi - std::atan(doc.KiriN);
@@ -341,6 +331,16 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
     ok = ChooseWedge(ok0, K[0], ok1, K[1], Pa);
   }
   return dv.Done(ok, kEpReasonNoWedge);
+}
+
+// Cut face foot at the level of point 0: the reference x of the wall (the
+// line 3-9 at y = 0 for the block wall, point 4 otherwise).
+double CutFaceDistance(const CDocument& doc, const KutaiPoints& wall, const DPoint& p0) {
+  const double xref = doc.WallType() == 0 ? InterpolateX(wall[3], wall[9], 0) : wall[4].X;
+  const double xf = (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + xref;
+  double d = std::max(0.0, xf - p0.X);
+  if (d < 0.001) d = 0;
+  return d;
 }
 
 double OogataBlend(double Pa0, double Pa1, double d, double d1) {

@@ -1,12 +1,16 @@
 #include <cmath>
+#include <exception>
 #include <memory>
+#include <vector>
 
+#include "calc/earth_pressure/doatsu.h"
 #include "calc/run/calc_antei.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/outline.h"
 #include "report/driver/prn_file.h"
 #include "report/earth_pressure/prn_kusabi.h"
 #include "report/earth_pressure/prn_kusabi_sections.h"
@@ -29,6 +33,23 @@ void LegendTail(PrnFile& f, const std::string& unit) {
   f.Line("　　　　X<sub>P </sub> ：主働土圧合力のX方向の作用位置 (m)");
   f.Line("　　　　Y<sub>P </sub> ：主働土圧合力のY方向の作用位置 (m)");
   f.Line("　　　　B<sub>  </sub> ：底面幅 (m)");
+}
+
+// The distance d the calculation blended with: KiriD is entered at the
+// wall, d is taken at the lower end of the pressure face.
+double BlendDistance(const CDocument& doc) {
+  KutaiPoints wall{};
+  DPoint crestFront, crestBack;
+  MakeKutaiOutline(doc, wall, crestFront, crestBack, 0);
+  std::vector<DPoint> pts(21);
+  int16_t count = 0, n = 0;
+  try {
+    MakeUraOutline(doc, 0, wall, count, pts, n, 0);
+  } catch (const std::exception&) {
+    return doc.KiriD;
+  }
+  if (count < 1) return doc.KiriD;
+  return CutFaceDistance(doc, wall, pts[0]);
 }
 
 }  // namespace
@@ -230,9 +251,11 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
     f.Empty();
     // Beyond d1, or without a d1, the calculation blends nothing: the
     // numbers would not give the thrust it took.
-    if (r.D1 != 0 && d < r.D1) {
-      PrnSignedLine(f, "　  <math>=<sqrt>1-{(#.###-#.###)/#.###}^2^</sqrt>×(##.##-##.##)+##.##</math>",
-                    {d, r.D1, r.D1, K0.fPa, K1.fPa, K1.fPa});
+    const double dBlend = BlendDistance(doc);
+    if (r.D1 != 0 && dBlend < r.D1) {
+      PrnSignedLine(f,
+                    "　  <math>=<sqrt>1-{(#.###-#.###)/#.###}^2^</sqrt>×(##.##-##.##)+##.##</math>",
+                    {dBlend, r.D1, r.D1, K0.fPa, K1.fPa, K1.fPa});
       f.Empty();
     }
     f.Line("　  <math>=##.## (@/m)</math>", {r.Pa, unit});
