@@ -56,7 +56,9 @@ double BlendDistance(const CDocument& doc) {
 
 void PrnDoatsuKusabiOogata(PrnFile& f, const CDocument& doc, const std::string& /*folder*/) {
   const std::string& unit = PrnUnitWords[0];
-  const bool apart = doc.KiriD > 0;
+  // Whether the natural ground stands apart is the calculation's distance,
+  // which the case sections blend with.
+  const bool apart = BlendDistance(doc) > 0;
   PrnPageBreak(f);
   PrnBlockOpen(f);
   f.Empty();
@@ -156,7 +158,7 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
   const std::string& unit = PrnUnitWords[0];
   // The state the wedges were calculated in, so c and θ are theirs.
   const int16_t s = CaseState(doc, i);
-  const double d = doc.KiriD;
+  const double d = BlendDistance(doc);
   const double eps = 90 - std::atan(doc.KiriN) * kDeg;
   // The back face the wedge acts on: the block's face gradient BlkN need not
   // be parallel to it, and the formulas below take the wedge's angle.
@@ -251,11 +253,10 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
     f.Empty();
     // Beyond d1, or without a d1, the calculation blends nothing: the
     // numbers would not give the thrust it took.
-    const double dBlend = BlendDistance(doc);
-    if (r.D1 != 0 && dBlend < r.D1) {
+    if (r.D1 != 0 && d < r.D1) {
       PrnSignedLine(f,
                     "　  <math>=<sqrt>1-{(#.###-#.###)/#.###}^2^</sqrt>×(##.##-##.##)+##.##</math>",
-                    {dBlend, r.D1, r.D1, K0.fPa, K1.fPa, K1.fPa});
+                    {d, r.D1, r.D1, K0.fPa, K1.fPa, K1.fPa});
       f.Empty();
     }
     f.Line("　  <math>=##.## (@/m)</math>", {r.Pa, unit});

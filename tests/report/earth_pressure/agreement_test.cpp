@@ -92,6 +92,8 @@ const Variant kVariants[] = {
     // A leaning wall: the distance to the natural ground at its heel is not
     // the one entered at the wall.
     {"leaning large block apart", "examples/leaning", [](CDocument& d) { LargeBlock(d, 0.6); }},
+    // Entered at the wall as 0, the distance at its heel is still above 0: a blend.
+    {"leaning large block at the wall", "examples/leaning", [](CDocument& d) { LargeBlock(d, 0); }},
     {"large block apart seismic", "block_masonry",
      [](CDocument& d) { LargeBlock(d, 0.4); Seismic(d); }},
     // The shipped samples as they are.
