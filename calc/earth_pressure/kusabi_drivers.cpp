@@ -172,7 +172,6 @@ void PointOfAction(const std::vector<DPoint>& pts, int16_t iTop, double alpha, d
   Px = pts[0].X + (h / 3) * std::tan(-alpha);
 }
 
-
 void SetCutFace(const CDocument& doc, CKusabiRes& w, double dist) {
   w.fDist = dist;
   w.fTheta = kCalcHalfPi - std::atan(doc.KiriN);
@@ -334,6 +333,8 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
   return dv.Done(ok, kEpReasonNoWedge);
 }
 
+// Cut face foot at the level of point 0: the reference x of the wall (the
+// line 3-9 at y = 0 for the block wall, point 4 otherwise).
 double CutFaceDistance(const CDocument& doc, const KutaiPoints& wall, const DPoint& p0) {
   const double xref = doc.WallType() == 0 ? InterpolateX(wall[3], wall[9], 0) : wall[4].X;
   const double xf = (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + xref;

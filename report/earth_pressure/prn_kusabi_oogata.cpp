@@ -1,12 +1,16 @@
 #include <cmath>
+#include <exception>
 #include <memory>
+#include <vector>
 
+#include "calc/earth_pressure/doatsu.h"
 #include "calc/run/calc_antei.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/outline.h"
 #include "report/driver/prn_file.h"
 #include "report/earth_pressure/prn_kusabi.h"
 #include "report/earth_pressure/prn_kusabi_sections.h"
@@ -31,11 +35,30 @@ void LegendTail(PrnFile& f, const std::string& unit) {
   f.Line("　　　　B<sub>  </sub> ：底面幅 (m)");
 }
 
+// The distance d the calculation blended with: KiriD is entered at the
+// wall, d is taken at the lower end of the pressure face.
+double BlendDistance(const CDocument& doc) {
+  KutaiPoints wall{};
+  DPoint crestFront, crestBack;
+  MakeKutaiOutline(doc, wall, crestFront, crestBack, 0);
+  std::vector<DPoint> pts(21);
+  int16_t count = 0, n = 0;
+  try {
+    MakeUraOutline(doc, 0, wall, count, pts, n, 0);
+  } catch (const std::exception&) {
+    return doc.KiriD;
+  }
+  if (count < 1) return doc.KiriD;
+  return CutFaceDistance(doc, wall, pts[0]);
+}
+
 }  // namespace
 
 void PrnDoatsuKusabiOogata(PrnFile& f, const CDocument& doc, const std::string& /*folder*/) {
   const std::string& unit = PrnUnitWords[0];
-  const bool apart = doc.KiriD > 0;
+  // Whether the natural ground stands apart is the calculation's distance,
+  // which the case sections blend with.
+  const bool apart = BlendDistance(doc) > 0;
   PrnPageBreak(f);
   PrnBlockOpen(f);
   f.Empty();
@@ -135,9 +158,11 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
   const std::string& unit = PrnUnitWords[0];
   // The state the wedges were calculated in, so c and θ are theirs.
   const int16_t s = CaseState(doc, i);
-  const double d = doc.KiriD;
+  const double d = BlendDistance(doc);
   const double eps = 90 - std::atan(doc.KiriN) * kDeg;
-  const double alphaIn = -std::atan(doc.BlkN) * kDeg;
+  // The back face the wedge acts on: the block's face gradient BlkN need not
+  // be parallel to it, and the formulas below take the wedge's angle.
+  const double alphaIn = K1.fAlpha * kDeg;
   const double thetaIn = std::atan(doc.Kh(1)) * kDeg;
   const bool point = !IsNullValue(r.Pax) && !IsNullValue(r.Pay);
   const double B = point ? r.Pax - r.Pay * std::tan(-K0.fAlpha) : kNullBox;
@@ -229,7 +254,8 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
     // Beyond d1, or without a d1, the calculation blends nothing: the
     // numbers would not give the thrust it took.
     if (r.D1 != 0 && d < r.D1) {
-      PrnSignedLine(f, "　  <math>=<sqrt>1-{(#.###-#.###)/#.###}^2^</sqrt>×(##.##-##.##)+##.##</math>",
+      PrnSignedLine(f,
+                    "　  <math>=<sqrt>1-{(#.###-#.###)/#.###}^2^</sqrt>×(##.##-##.##)+##.##</math>",
                     {d, r.D1, r.D1, K0.fPa, K1.fPa, K1.fPa});
       f.Empty();
     }

@@ -102,6 +102,11 @@ const Variant kVariants[] = {
     {"mixed upper wedge", "mixed", [](CDocument&) {}},
     {"large block at the heel", "block_masonry", [](CDocument& d) { LargeBlock(d, 0); }},
     {"large block apart", "block_masonry", [](CDocument& d) { LargeBlock(d, 0.6); }},
+    // A leaning wall: the distance to the natural ground at its heel is not
+    // the one entered at the wall.
+    {"leaning large block apart", "examples/leaning", [](CDocument& d) { LargeBlock(d, 0.6); }},
+    // Entered at the wall as 0, the distance at its heel is still above 0: a blend.
+    {"leaning large block at the wall", "examples/leaning", [](CDocument& d) { LargeBlock(d, 0); }},
     {"large block apart seismic", "block_masonry",
      [](CDocument& d) { LargeBlock(d, 0.4); Seismic(d); }},
     {"cut farm road gravity at the heel", "gravity", [](CDocument& d) { Cut(d, 0, 0, 1); }},
@@ -261,6 +266,19 @@ TEST_P(EpAgreement, PrintedResultsAreTheStoredOnes) {
       if (doc->KiriD > 0) {
         ASSERT_NE(d1, nullptr);
         ExpectNear(LastNumber(*d1), r.D1, 5e-4, "d1");
+      }
+      // The blend with its printed numbers gives the printed thrust:
+      // √(1 − ((d − d1)/d1)²)·(PA1 − PA0) + PA0, the numbers rounded to 3 and
+      // 2 decimals.
+      static const std::regex blend(
+          R"(\{\((\d+\.\d+)-(\d+\.\d+)\)/\d+\.\d+\}\^2\^</sqrt>)"
+          R"(×\(\s*(\d+\.\d+)-\s*(\d+\.\d+)\)\+\s*(\d+\.\d+))");
+      for (const std::string& l : lines) {
+        std::smatch m;
+        if (!std::regex_search(l, m, blend)) continue;
+        const double d = std::stod(m[1]), dd1 = std::stod(m[2]), pa1 = std::stod(m[3]),
+                     pa0 = std::stod(m[4]), q = (d - dd1) / dd1;
+        EXPECT_NEAR(std::sqrt(1 - q * q) * (pa1 - pa0) + pa0, r.Pa, 0.02) << l;
       }
     }
     // Components: the stored ones (the last pair for a mixed wall's lower-wall lines).

@@ -358,6 +358,24 @@ TEST_F(EpGoldens, LargeBlockCaseApartSeismic) {
   ASSERT_EQ(saver_->saved.size(), 1u);
 }
 
+TEST_F(EpGoldens, LargeBlockInputAngleIsTheOneTheWedgeUsed) {
+  // A block whose face (1:0.5, 26.57°) is not parallel to the back face the
+  // wedge acts on (1:0.3, 16.70°): the listed α is the one in the formulas
+  // below it, -16.70, not the face's -26.57.
+  for (const double kiriD : {0.0, 0.6}) {
+    SCOPED_TRACE(kiriD);
+    auto doc = LargeBlock(kiriD, Wedge());
+    doc->BlkN = 0.5;
+    CAntRes& r = *doc->AntRes(0, 0);
+    r.Pa = 25.75, r.D1 = 1.5;
+    const std::vector<std::string> lines = test::Lines(
+        test::Markup([&](PrnFile& f) { PrnDoatsuKusabiOogataCase(f, *doc, 0, work_.path()); }));
+    EXPECT_NE(std::find(lines.begin(), lines.end(),
+                        "　　　　　　壁面傾斜角　　　　　　α<sub> </sub> = -16.70 (度)"),
+              lines.end());
+  }
+}
+
 TEST_F(EpGoldens, LargeBlockBeyondD1PrintsNoBlendNumbers) {
   // d ≥ d1: the calculation takes PA1; the numbers of the blend would not
   // give it, so only the stored thrust stands.
