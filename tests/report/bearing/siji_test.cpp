@@ -303,6 +303,10 @@ TEST(SijiTables, FarmRoadChartsArePrintedFromTheChart) {
     const size_t start = text.find(titles[kind]);
     ASSERT_NE(start, std::string::npos);
     const std::string table = text.substr(start, text.find("</TABLE>", start) - start);
+    // The φ heads read as written, with no blanks: "0", "5", ..., "40".
+    for (int col = 0; col < 9; ++col) {
+      EXPECT_EQ(Cell(table, " 2", col + 1, ", HALIGN=CENTER"), std::to_string(col * 5)) << col;
+    }
     for (int row = 0; row < 10; ++row) {
       EXPECT_EQ(Cell(table, Row2(row + 3), 0, ", HALIGN=CENTER"), Fmt(row * 5, "##"));
       for (int col = 0; col < 9; ++col) {
