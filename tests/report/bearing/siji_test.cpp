@@ -522,7 +522,9 @@ void CheckCanal(const CDocument& doc, const std::string& b, const CAntRes& r,
                 const CKajyuCase& k) {
   const bool special = k.nQuake != 0 || k.nAutoCrash != 0 || k.nStoneCrash != 0;
   const std::string frac = k.QuPremium == 3 ? "<box>1<over>3</box>" : "<box>2<over>3</box>";
-  const std::string sub = LineWith(b, "<math>&sp; &sp; =" + frac + "×(");
+  // The substitution runs over two lines, the third term on the second.
+  const std::string sub = LineWith(b, "<math>&sp; &sp; =" + frac + "×(") + " " +
+                          LineWith(b, "<math>&sp; &sp; &sp; &sp; + ");
   ASSERT_FALSE(sub.empty()) << b;
   const std::vector<std::string> x = Printed(sub);
   const std::vector<std::string> q = Printed(LineWith(b, "&sp; (kN/m<sup>2</sup>)"));
