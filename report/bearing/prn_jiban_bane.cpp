@@ -67,8 +67,8 @@ void MethodCoefficients(PrnFile& f) {
   f.Line("　　　　　λ<sub> </sub>：せん断地盤反力係数比。λ=0.5");
   f.Line("　　　　　E<sub>0</sub> ：地盤の変形係数 (@/m<sup>2</sup>)", {kN});
   f.Line("　　　　　α<sub>0</sub>：変形係数の求め方に対する補正係数");
-  f.Line("　　　　　B'<sub> </sub> ：底面の換算載荷幅 (m)");
-  f.Line("　　　　　l'<sub> </sub> ：壁面の換算載荷幅 (m)");
+  f.Line("　　　　　B'<sub> </sub>：底面の換算載荷幅 (m)");
+  f.Line("　　　　　l'<sub> </sub>：壁面の換算載荷幅 (m)");
   f.Line("　　　　　B<sub> </sub> ：底面幅 (m)");
   f.Line("　　　　　l<sub> </sub> ：壁面の長さ (m)");
   f.Line("　　　　　L<sub> </sub> ：擁壁ブロック長 (m)");

@@ -33,8 +33,12 @@ double MethodBreadth(const CDocument& doc) {
 
 // ---- Canals ----------------------------------------------------------------
 
+// The numbered canal formula is wider than a page: its third term goes on a
+// line of its own, so no figure of it is cut off.
 constexpr const char* kCanalBlockTerms =
-    "(#.###×#.##×##.##×##.## + #.###×#.##×##.##×#.###×#.###×##.## + #.###×##.##×##.##)</math>";
+    "(#.###×#.##×##.##×##.## + #.###×#.##×##.##×#.###×#.###×##.##</math>";
+constexpr const char* kCanalBlockLastTerm =
+    "　<math>&sp; &sp; &sp; &sp; + #.###×##.##×##.##)</math>";
 
 void CanalFactorTable(PrnFile& f) {
   PrnBlockOpen(f);
@@ -333,8 +337,8 @@ void CanalCase(PrnFile& f, const CDocument& doc, const CAntRes& r, const CKajyuC
   f.Empty();
   f.Line("　<math>q_a_=@(i_c_･α･c･N_c_+i_γ_･β･γ_1_･B･η･N_r_+i_q_･q･N_q_)</math>", {frac});
   f.Line(std::string("　<math>&sp; &sp; =@×") + kCanalBlockTerms,
-         {frac, r.Sc, r.Alpha, doc.SijiC, r.Nc, r.Sg, r.Beta, doc.SijiGam1, r.Breadth, eta, r.Ng,
-          r.Sq, r.Q, r.Nq});
+         {frac, r.Sc, r.Alpha, doc.SijiC, r.Nc, r.Sg, r.Beta, doc.SijiGam1, r.Breadth, eta, r.Ng});
+  f.Line(kCanalBlockLastTerm, {r.Sq, r.Q, r.Nq});
   f.Line("　<math>&sp; &sp; =&sp; #.## &sp; (@/m<sup>2</sup>)</math>", {r.Qa, kN});
   f.Empty();
   if (special) {
@@ -389,7 +393,8 @@ void PrnSijiCanal(PrnFile& f, const CDocument& doc) {
            "<over>3</box>(i_c_･α･c･N_c_+i_γ_･β･γ_1_･B･η･N_r_+i_q_･q･N_q_)</math>");
     if (block) {
       f.Line(std::string("　<math>&sp; &sp; =<box>") + frac + "<over>3</box>×" + kCanalBlockTerms,
-             {1.0, alpha, c, Nc, 1.0, beta, g1, B, etaValue, Ng, 1.0, q, Nq});
+             {1.0, alpha, c, Nc, 1.0, beta, g1, B, etaValue, Ng});
+      f.Line(kCanalBlockLastTerm, {1.0, q, Nq});
       f.Line("　<math>&sp; &sp; =&sp; #.## &sp; (@/m<sup>2</sup>)</math>", {qa, kN});
     } else {
       f.Line(std::string("　<math>&sp; &sp; =<box>") + frac +

@@ -303,6 +303,10 @@ TEST(SijiTables, FarmRoadChartsArePrintedFromTheChart) {
     const size_t start = text.find(titles[kind]);
     ASSERT_NE(start, std::string::npos);
     const std::string table = text.substr(start, text.find("</TABLE>", start) - start);
+    // The φ heads read as written, with no blanks: "0", "5", ..., "40".
+    for (int col = 0; col < 9; ++col) {
+      EXPECT_EQ(Cell(table, " 2", col + 1, ", HALIGN=CENTER"), std::to_string(col * 5)) << col;
+    }
     for (int row = 0; row < 10; ++row) {
       EXPECT_EQ(Cell(table, Row2(row + 3), 0, ", HALIGN=CENTER"), Fmt(row * 5, "##"));
       for (int col = 0; col < 9; ++col) {
@@ -518,7 +522,9 @@ void CheckCanal(const CDocument& doc, const std::string& b, const CAntRes& r,
                 const CKajyuCase& k) {
   const bool special = k.nQuake != 0 || k.nAutoCrash != 0 || k.nStoneCrash != 0;
   const std::string frac = k.QuPremium == 3 ? "<box>1<over>3</box>" : "<box>2<over>3</box>";
-  const std::string sub = LineWith(b, "<math>&sp; &sp; =" + frac + "×(");
+  // The substitution runs over two lines, the third term on the second.
+  const std::string sub = LineWith(b, "<math>&sp; &sp; =" + frac + "×(") + " " +
+                          LineWith(b, "<math>&sp; &sp; &sp; &sp; + ");
   ASSERT_FALSE(sub.empty()) << b;
   const std::vector<std::string> x = Printed(sub);
   const std::vector<std::string> q = Printed(LineWith(b, "&sp; (kN/m<sup>2</sup>)"));
