@@ -94,7 +94,7 @@ std::unique_ptr<CDocument> SixCaseGravityWall(int32_t doatsu) {
   d->nTakuchi = 1;
   d->nSnow = 1;
   d->SetnCase(6);
-  const char* names[] = {"常時", "常時（自動車）", "常時（群集）",
+  const char* names[] = {"常時",   "常時（自動車）",   "常時（群集）",
                          "地震時", "地震時（自動車）", "地震時（群集）"};
   for (int i = 0; i < 6; ++i) {
     CKajyuCase& k = *d->pCase(i);
@@ -195,10 +195,11 @@ void Report(benchmark::State& state, const Counts& c, const char* what) {
     if (p == what) return;
   }
   printed.push_back(what);
-  std::printf("%s: %lld wedge trials, %lld temporary files, %lld quiet runs, "
-              "%lld section-force calls per run\n",
-              what, static_cast<long long>(c.trials), static_cast<long long>(c.files),
-              static_cast<long long>(c.quietRuns), static_cast<long long>(c.sectionForces));
+  std::printf(
+      "%s: %lld wedge trials, %lld temporary files, %lld quiet runs, "
+      "%lld section-force calls per run\n",
+      what, static_cast<long long>(c.trials), static_cast<long long>(c.files),
+      static_cast<long long>(c.quietRuns), static_cast<long long>(c.sectionForces));
 }
 
 void BM_WholeRunTrialWedgeAutoWater(benchmark::State& state) {
@@ -258,8 +259,8 @@ int main(int argc, char** argv) {
   // A private temporary folder, so the files counted are this program's own;
   // NORVA_BENCH_TMPDIR chooses the file system it lives on (default /tmp).
   const char* base = std::getenv("NORVA_BENCH_TMPDIR");
-  std::string pattern = std::string(base != nullptr && base[0] == '/' ? base : "/tmp") +
-                        "/norva-bench-XXXXXX";
+  std::string pattern =
+      std::string(base != nullptr && base[0] == '/' ? base : "/tmp") + "/norva-bench-XXXXXX";
   std::vector<char> dirBuf(pattern.begin(), pattern.end());
   dirBuf.push_back('\0');
   char* dir = dirBuf.data();

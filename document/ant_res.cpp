@@ -1,11 +1,11 @@
 #include "document/ant_res.h"
 
-#include "document/numeric.h"
-#include "document/subscript.h"
-
 #include <cmath>
 #include <stdexcept>
 #include <string>
+
+#include "document/numeric.h"
+#include "document/subscript.h"
 
 namespace norva {
 
@@ -13,8 +13,8 @@ namespace {
 
 // Labels of the line-of-thrust force table (the rest stay empty).
 const char* const kSForceLabels[] = {
-    "く体自重", "浮　力", "前面土", "前面土(浮力)", "土　圧",
-    "前面水圧", "背面水圧", "揚圧力", "水平荷重", "その他の荷重",
+    "く体自重", "浮　力",   "前面土", "前面土(浮力)", "土　圧",
+    "前面水圧", "背面水圧", "揚圧力", "水平荷重",     "その他の荷重",
 };
 
 void CheckAnnIndex(int row, int col) {
@@ -47,10 +47,12 @@ void CAntRes::SetAnn(int row, int col, double v) {
 }
 
 std::shared_ptr<CKusabiRes> CAntRes::Kusabi(int i) const { return At(kusabi_, i, "Kusabi"); }
-void CAntRes::SetKusabi(int i, std::shared_ptr<CKusabiRes> v) { At(kusabi_, i, "Kusabi") = std::move(v); }
+void CAntRes::SetKusabi(int i, std::shared_ptr<CKusabiRes> v) {
+  At(kusabi_, i, "Kusabi") = std::move(v);
+}
 
-#define NORVA_FIXED(Name, member, Type)                                          \
-  Type CAntRes::Name(int i) const { return At(member, i, #Name); }               \
+#define NORVA_FIXED(Name, member, Type)                            \
+  Type CAntRes::Name(int i) const { return At(member, i, #Name); } \
   void CAntRes::Set##Name(int i, Type v) { At(member, i, #Name) = v; }
 
 NORVA_FIXED(KutaiV, kutaiV_, double)

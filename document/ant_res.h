@@ -107,7 +107,7 @@ class CAntRes {
   double Q = 0;
 
   // Indexed members below throw std::out_of_range outside their range.
-  double Ann(int row, int col) const;            // 0..2, 0..2
+  double Ann(int row, int col) const;  // 0..2, 0..2
   void SetAnn(int row, int col, double v);
   // Shared: whoever assigned the wedge keeps the same object.
   std::shared_ptr<CKusabiRes> Kusabi(int i) const;  // 0..1

@@ -6,8 +6,8 @@
 namespace norva {
 
 double GetDefQuPremium(const CDocument& doc, const CKajyuCase& kase) {
-  const bool occasional = kase.nQuake == 1 || kase.nAutoCrash == 1 || kase.nStoneCrash == 1 ||
-                          kase.nWind == 1;
+  const bool occasional =
+      kase.nQuake == 1 || kase.nAutoCrash == 1 || kase.nStoneCrash == 1 || kase.nWind == 1;
   if (!occasional) return 3;
   switch (doc.Sisin) {
     case 4:

@@ -6,13 +6,12 @@
 #include <stdexcept>
 
 #include "document/ant_res.h"
+#include "document/document_collection.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
+#include "document/subscript.h"
 #include "document/temp_files.h"
 #include "document/weight.h"
-
-#include "document/document_collection.h"
-#include "document/subscript.h"
 
 namespace norva {
 
@@ -139,8 +138,8 @@ double CDocument::rKiriDlt() const {
 }
 
 int16_t CDocument::bFotCalc() const {
-  const bool toe = (wallType_ == 2 && MtwB1 > 0 && MtwH2 > 0) ||
-                   (wallType_ == 1 && GrwB4 > 0 && GrwH1 > 0);
+  const bool toe =
+      (wallType_ == 2 && MtwB1 > 0 && MtwH2 > 0) || (wallType_ == 1 && GrwB4 > 0 && GrwH1 > 0);
   return toe ? -1 : 0;
 }
 
@@ -161,11 +160,20 @@ void CDocument::SetSnowLoad() {
     case 3:
     case 4:
       switch (nSnowType) {
-        case 0: SnowLoad = 1.5; break;
-        case 1: SnowLoad = 3.0; break;
-        case 2: SnowLoad = 7.0; break;
-        case 3: SnowLoad = 1.0; break;
-        default: break;
+        case 0:
+          SnowLoad = 1.5;
+          break;
+        case 1:
+          SnowLoad = 3.0;
+          break;
+        case 2:
+          SnowLoad = 7.0;
+          break;
+        case 3:
+          SnowLoad = 1.0;
+          break;
+        default:
+          break;
       }
       break;
     default:

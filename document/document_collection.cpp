@@ -15,10 +15,7 @@ bool SameKey(const std::string& a, const std::string& b) {
   return true;
 }
 
-namespace {
-
-
-}  // namespace
+namespace {}  // namespace
 
 int32_t Document::FindKey(const std::string& key) const {
   if (key.empty()) return -1;

@@ -241,7 +241,8 @@ std::string ResolveSaveTarget(const std::string& path) {
     struct stat st {};
     if (::lstat(cur.c_str(), &st) != 0) {
       if (errno == ENOENT) return cur;
-      if (errno == ELOOP) RefuseTarget("シンボリックリンクが循環しているため、保存先が決まりません。");
+      if (errno == ELOOP)
+        RefuseTarget("シンボリックリンクが循環しているため、保存先が決まりません。");
       ThrowSave(errno, 75, "ファイルを開けませんでした。");
     }
     if (S_ISREG(st.st_mode)) return cur;
@@ -297,7 +298,8 @@ int CreateTempFile(const std::string& folder, std::string& temp) {
   static constexpr char kChars[] = "abcdefghijklmnopqrstuvwxyz0123456789";
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string suffix;
-    for (std::size_t i = 0; i < kTempRandomChars; ++i) suffix += kChars[gen() % (sizeof kChars - 1)];
+    for (std::size_t i = 0; i < kTempRandomChars; ++i)
+      suffix += kChars[gen() % (sizeof kChars - 1)];
     // Short and hidden whatever the document's name is.
     temp = folder + kTempPrefix + suffix + kTempSuffix;
     const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -307,10 +309,10 @@ int CreateTempFile(const std::string& folder, std::string& temp) {
     }
     // Another save's clean-up may have taken the file between its creation
     // and the lock: then the name is no longer ours, and we start again.
-    struct stat fst {}, nst {};
-    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &fst) == 0 &&
-        ::stat(temp.c_str(), &nst) == 0 && fst.st_dev == nst.st_dev &&
-        fst.st_ino == nst.st_ino) {
+    struct stat fst {
+    }, nst{};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &fst) == 0 && ::stat(temp.c_str(), &nst) == 0 &&
+        fst.st_dev == nst.st_dev && fst.st_ino == nst.st_ino) {
       return fd;
     }
     ::close(fd);
@@ -354,7 +356,8 @@ void ReplaceFileAtomically(const std::string& path, const std::string& bytes) {
   }
   if (::fsync(fd) != 0) fail(errno, 57, "ファイルに書き込めませんでした。");
   // Renamed while still locked, so no clean-up can take it before.
-  if (::rename(temp.c_str(), target.c_str()) != 0) fail(errno, 75, "ファイルを置き換えられませんでした。");
+  if (::rename(temp.c_str(), target.c_str()) != 0)
+    fail(errno, 75, "ファイルを置き換えられませんでした。");
   // The data reached the disk before the rename (fsync): a late error of
   // close has nothing left to lose.
   ::close(fd);

@@ -6,9 +6,8 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "document/weight.h"
-
 #include "document/subscript.h"
+#include "document/weight.h"
 
 namespace norva {
 
@@ -20,7 +19,8 @@ namespace {
 template <typename T>
 void ResizeRecords(std::vector<std::shared_ptr<T>>& v, int old, int n, bool keepEmpty) {
   old = std::max(old, 0);
-  for (int i = n; i < old && static_cast<size_t>(i) < v.size(); ++i) v[static_cast<size_t>(i)].reset();
+  for (int i = n; i < old && static_cast<size_t>(i) < v.size(); ++i)
+    v[static_cast<size_t>(i)].reset();
   if (n < 1) {
     if (!keepEmpty) v.clear();
     return;
@@ -51,7 +51,8 @@ void CDocument::ResizeWallSecY(int sections) {
   const int keep = std::min(sections, secCols_);
   for (int part = 0; part < 2; ++part) {
     for (int k = 0; k < keep; ++k) {
-      next[static_cast<size_t>(part * sections + k)] = wallSecY_[static_cast<size_t>(part * secCols_ + k)];
+      next[static_cast<size_t>(part * sections + k)] =
+          wallSecY_[static_cast<size_t>(part * secCols_ + k)];
     }
   }
   wallSecY_ = std::move(next);
@@ -136,7 +137,8 @@ void CDocument::SetnWallSecCnt(int nUL, int16_t v) {
   const int cases = nCase_;
 
   if (n < old) {
-    for (int k = n; k < old && k < secCols_; ++k) wallSecY_[static_cast<size_t>(nUL * secCols_ + k)] = 0;
+    for (int k = n; k < old && k < secCols_; ++k)
+      wallSecY_[static_cast<size_t>(nUL * secCols_ + k)] = 0;
     for (int c = 0; c < cases; ++c) {
       for (int k = n; k < old; ++k) {
         if (wallRes_.Has(nUL, c, k)) wallRes_.At(nUL, c, k).reset();
@@ -203,13 +205,25 @@ void CDocument::RebuildOwnedRecords(int16_t niniCount, int16_t caseCount, int16_
 // ---- Record accessors -----------------------------------------------------
 
 std::shared_ptr<CNini> CDocument::pNini(int i) const { return CountedGet(pNini_, nNiniCount_, i); }
-void CDocument::SetpNini(int i, std::shared_ptr<CNini> rec) { CountedSet(pNini_, nNiniCount_, i, std::move(rec)); }
+void CDocument::SetpNini(int i, std::shared_ptr<CNini> rec) {
+  CountedSet(pNini_, nNiniCount_, i, std::move(rec));
+}
 std::shared_ptr<CKajyuCase> CDocument::pCase(int i) const { return CountedGet(pCase_, nCase_, i); }
-void CDocument::SetpCase(int i, std::shared_ptr<CKajyuCase> rec) { CountedSet(pCase_, nCase_, i, std::move(rec)); }
-std::shared_ptr<CFotRes> CDocument::pFotRes(int nCas) const { return CountedGet(pFotRes_, nCase_, nCas); }
-void CDocument::SetpFotRes(int nCas, std::shared_ptr<CFotRes> rec) { CountedSet(pFotRes_, nCase_, nCas, std::move(rec)); }
-std::shared_ptr<CTokRes> CDocument::pTokRes(int nCas) const { return CountedGet(pTokRes_, nCase_, nCas); }
-void CDocument::SetpTokRes(int nCas, std::shared_ptr<CTokRes> rec) { CountedSet(pTokRes_, nCase_, nCas, std::move(rec)); }
+void CDocument::SetpCase(int i, std::shared_ptr<CKajyuCase> rec) {
+  CountedSet(pCase_, nCase_, i, std::move(rec));
+}
+std::shared_ptr<CFotRes> CDocument::pFotRes(int nCas) const {
+  return CountedGet(pFotRes_, nCase_, nCas);
+}
+void CDocument::SetpFotRes(int nCas, std::shared_ptr<CFotRes> rec) {
+  CountedSet(pFotRes_, nCase_, nCas, std::move(rec));
+}
+std::shared_ptr<CTokRes> CDocument::pTokRes(int nCas) const {
+  return CountedGet(pTokRes_, nCase_, nCas);
+}
+void CDocument::SetpTokRes(int nCas, std::shared_ptr<CTokRes> rec) {
+  CountedSet(pTokRes_, nCase_, nCas, std::move(rec));
+}
 
 std::shared_ptr<CWallRes> CDocument::pWallRes(int nUL, int nCas, int Index) const {
   if (nUL < 0 || nUL > 1 || nCas < 0 || nCas >= nCase_ || Index < 0 ||
@@ -268,22 +282,44 @@ void CDocument::SetWallSecY(int nUL, int Index, double v) {
 // ---- Polygon weights --------------------------------------------------------
 
 std::shared_ptr<CWeight> CDocument::KutaiW1(int i) const { return At(kutaiW1_, i, "KutaiW1"); }
-void CDocument::SetKutaiW1(int i, std::shared_ptr<CWeight> w) { At(kutaiW1_, i, "KutaiW1") = std::move(w); }
+void CDocument::SetKutaiW1(int i, std::shared_ptr<CWeight> w) {
+  At(kutaiW1_, i, "KutaiW1") = std::move(w);
+}
 std::shared_ptr<CWeight> CDocument::Furyoku1(int i) const { return At(furyoku1_, i, "Furyoku1"); }
-void CDocument::SetFuryoku1(int i, std::shared_ptr<CWeight> w) { At(furyoku1_, i, "Furyoku1") = std::move(w); }
+void CDocument::SetFuryoku1(int i, std::shared_ptr<CWeight> w) {
+  At(furyoku1_, i, "Furyoku1") = std::move(w);
+}
 std::shared_ptr<CWeight> CDocument::KutaiW2(int i) const { return At(kutaiW2_, i, "KutaiW2"); }
-void CDocument::SetKutaiW2(int i, std::shared_ptr<CWeight> w) { At(kutaiW2_, i, "KutaiW2") = std::move(w); }
+void CDocument::SetKutaiW2(int i, std::shared_ptr<CWeight> w) {
+  At(kutaiW2_, i, "KutaiW2") = std::move(w);
+}
 std::shared_ptr<CWeight> CDocument::Furyoku2(int i) const { return At(furyoku2_, i, "Furyoku2"); }
-void CDocument::SetFuryoku2(int i, std::shared_ptr<CWeight> w) { At(furyoku2_, i, "Furyoku2") = std::move(w); }
+void CDocument::SetFuryoku2(int i, std::shared_ptr<CWeight> w) {
+  At(furyoku2_, i, "Furyoku2") = std::move(w);
+}
 std::shared_ptr<CWeight> CDocument::FuryokuS(int i) const { return At(furyokuS_, i, "FuryokuS"); }
-void CDocument::SetFuryokuS(int i, std::shared_ptr<CWeight> w) { At(furyokuS_, i, "FuryokuS") = std::move(w); }
+void CDocument::SetFuryokuS(int i, std::shared_ptr<CWeight> w) {
+  At(furyokuS_, i, "FuryokuS") = std::move(w);
+}
 
-std::shared_ptr<CWeight> CDocument::SoilW1(int q, int w) const { return QuadSlot(soilW1_, q, w, "SoilW1"); }
-void CDocument::SetSoilW1(int q, int w, std::shared_ptr<CWeight> p) { QuadSlot(soilW1_, q, w, "SoilW1") = std::move(p); }
-std::shared_ptr<CWeight> CDocument::SoilW2(int q, int w) const { return QuadSlot(soilW2_, q, w, "SoilW2"); }
-void CDocument::SetSoilW2(int q, int w, std::shared_ptr<CWeight> p) { QuadSlot(soilW2_, q, w, "SoilW2") = std::move(p); }
-std::shared_ptr<CWeight> CDocument::SoilWS(int q, int w) const { return QuadSlot(soilWS_, q, w, "SoilWS"); }
-void CDocument::SetSoilWS(int q, int w, std::shared_ptr<CWeight> p) { QuadSlot(soilWS_, q, w, "SoilWS") = std::move(p); }
+std::shared_ptr<CWeight> CDocument::SoilW1(int q, int w) const {
+  return QuadSlot(soilW1_, q, w, "SoilW1");
+}
+void CDocument::SetSoilW1(int q, int w, std::shared_ptr<CWeight> p) {
+  QuadSlot(soilW1_, q, w, "SoilW1") = std::move(p);
+}
+std::shared_ptr<CWeight> CDocument::SoilW2(int q, int w) const {
+  return QuadSlot(soilW2_, q, w, "SoilW2");
+}
+void CDocument::SetSoilW2(int q, int w, std::shared_ptr<CWeight> p) {
+  QuadSlot(soilW2_, q, w, "SoilW2") = std::move(p);
+}
+std::shared_ptr<CWeight> CDocument::SoilWS(int q, int w) const {
+  return QuadSlot(soilWS_, q, w, "SoilWS");
+}
+void CDocument::SetSoilWS(int q, int w, std::shared_ptr<CWeight> p) {
+  QuadSlot(soilWS_, q, w, "SoilWS") = std::move(p);
+}
 
 // ---- Copy ------------------------------------------------------------------
 

@@ -6,9 +6,9 @@ namespace norva {
 
 namespace {
 
-constexpr double kSame = 1e-6;    // coincident points, vertical/horizontal segments
-constexpr double kSlope = 1e-7;   // parallel slopes
-constexpr double kOnEnd = 1e-4;   // "at an end point"
+constexpr double kSame = 1e-6;   // coincident points, vertical/horizontal segments
+constexpr double kSlope = 1e-7;  // parallel slopes
+constexpr double kOnEnd = 1e-4;  // "at an end point"
 
 double Pi() { return 4.0 * std::atan(1.0); }
 
@@ -28,8 +28,8 @@ bool Coincide(const DPoint& a, const DPoint& b) {
 
 }  // namespace
 
-int32_t CrossPoint(const DPoint& P1, const DPoint& P2, const DPoint& Q1,
-                   const DPoint& Q2, DPoint& R) {
+int32_t CrossPoint(const DPoint& P1, const DPoint& P2, const DPoint& Q1, const DPoint& Q2,
+                   DPoint& R) {
   R = {kGeomNone, kGeomNone};
   if (Coincide(P1, P2) || Coincide(Q1, Q2)) return 0;
   const bool pVert = std::fabs(P1.X - P2.X) < kSame;
@@ -89,8 +89,7 @@ DPoint RotatePoint(const DPoint& P, const DPoint& Centre, double Angle) {
   return {Centre.X + dx * c + dy * s, Centre.Y - dx * s + dy * c};
 }
 
-int32_t PerpFoot(const DPoint& P1, const DPoint& P2, const DPoint& Pt,
-                 DPoint& Foot, double& Dist) {
+int32_t PerpFoot(const DPoint& P1, const DPoint& P2, const DPoint& Pt, DPoint& Foot, double& Dist) {
   Foot = {kGeomNone, kGeomNone};
   if (Coincide(P1, P2)) return 0;
   DPoint f;

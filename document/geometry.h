@@ -19,8 +19,8 @@ inline constexpr double kGeomNone = -1e8;
 // R receives the crossing of the two lines, or (-1e8, -1e8) when the lines are
 // parallel or a segment is degenerate. Code 0 with R set means the lines cross
 // outside both segments.
-int32_t CrossPoint(const DPoint& P1, const DPoint& P2, const DPoint& Q1,
-                   const DPoint& Q2, DPoint& R);
+int32_t CrossPoint(const DPoint& P1, const DPoint& P2, const DPoint& Q1, const DPoint& Q2,
+                   DPoint& R);
 
 // Direction of P1->P2 in radians, 0 <= angle < 2*pi (counter-clockwise, y up);
 // -1e8 when the points coincide.
@@ -35,8 +35,7 @@ DPoint RotatePoint(const DPoint& P, const DPoint& Centre, double Angle);
 // Foot of the perpendicular from Pt onto the line P1-P2 and its distance.
 // Returns the position code of Foot on the segment. When P1 and P2 coincide,
 // Foot is (-1e8, -1e8), Dist is left as it was and the result is 0.
-int32_t PerpFoot(const DPoint& P1, const DPoint& P2, const DPoint& Pt,
-                 DPoint& Foot, double& Dist);
+int32_t PerpFoot(const DPoint& P1, const DPoint& P2, const DPoint& Pt, DPoint& Foot, double& Dist);
 
 double PointDistance(const DPoint& P1, const DPoint& P2);
 

@@ -56,14 +56,35 @@ CKusabiRes::~CKusabiRes() {
 }
 
 CKusabiRes::CKusabiRes(CKusabiRes&& other) noexcept
-    : fKh(other.fKh), fWlvl(other.fWlvl), fAlpha(other.fAlpha), fFai(other.fFai),
-      fFaid(other.fFaid), fDelta(other.fDelta), fC(other.fC), fCd(other.fCd),
-      fOmega(other.fOmega), fDist(other.fDist), fTheta(other.fTheta), fZc(other.fZc),
-      fPa(other.fPa), fCrossX(other.fCrossX), fCrossY(other.fCrossY), nMix(other.nMix),
-      fAlphaU(other.fAlphaU), fPaU(other.fPaU), TempFile(std::move(other.TempFile)),
-      bChgOmg(other.bChgOmg), fChgOmg(other.fChgOmg), fMinOmg(other.fMinOmg),
-      fMaxOmg(other.fMaxOmg), nq_(other.nq_), qxs_(other.qxs_), qxe_(other.qxe_),
-      qload_(other.qload_), wq_(other.wq_), l_(other.l_) {
+    : fKh(other.fKh),
+      fWlvl(other.fWlvl),
+      fAlpha(other.fAlpha),
+      fFai(other.fFai),
+      fFaid(other.fFaid),
+      fDelta(other.fDelta),
+      fC(other.fC),
+      fCd(other.fCd),
+      fOmega(other.fOmega),
+      fDist(other.fDist),
+      fTheta(other.fTheta),
+      fZc(other.fZc),
+      fPa(other.fPa),
+      fCrossX(other.fCrossX),
+      fCrossY(other.fCrossY),
+      nMix(other.nMix),
+      fAlphaU(other.fAlphaU),
+      fPaU(other.fPaU),
+      TempFile(std::move(other.TempFile)),
+      bChgOmg(other.bChgOmg),
+      fChgOmg(other.fChgOmg),
+      fMinOmg(other.fMinOmg),
+      fMaxOmg(other.fMaxOmg),
+      nq_(other.nq_),
+      qxs_(other.qxs_),
+      qxe_(other.qxe_),
+      qload_(other.qload_),
+      wq_(other.wq_),
+      l_(other.l_) {
   std::memcpy(w_, other.w_, sizeof w_);
   other.TempFile.clear();
 }
@@ -124,8 +145,7 @@ void CKusabiRes::SetfL(int i, double v) { GuardedSet(l_, i, v); }
 
 std::array<unsigned char, CKusabiRes::kPackedBytes> CKusabiRes::Pack() const {
   std::array<unsigned char, kPackedBytes> b{};
-  const double head[] = {fKh, fWlvl, fAlpha, fFai, fFaid, fDelta,
-                         fC,  fCd,   fOmega, fDist, fTheta};
+  const double head[] = {fKh, fWlvl, fAlpha, fFai, fFaid, fDelta, fC, fCd, fOmega, fDist, fTheta};
   for (int k = 0; k < 11; ++k) PutDouble(&b[8 * k], head[k]);
   PutInt16(&b[88], nq_);
   for (int k = 0; k <= kMaxLoads; ++k) {
@@ -151,7 +171,7 @@ std::array<unsigned char, CKusabiRes::kPackedBytes> CKusabiRes::Pack() const {
 }
 
 void CKusabiRes::Unpack(const unsigned char* b) {
-  double* head[] = {&fKh, &fWlvl, &fAlpha, &fFai, &fFaid, &fDelta,
+  double* head[] = {&fKh, &fWlvl, &fAlpha, &fFai,  &fFaid, &fDelta,
                     &fC,  &fCd,   &fOmega, &fDist, &fTheta};
   for (int k = 0; k < 11; ++k) *head[k] = GetDouble(&b[8 * k]);
   nq_ = GetInt16(&b[88]);
@@ -274,7 +294,8 @@ int32_t KusabiRecordCount(const std::string& path) {
   const auto size = std::filesystem::file_size(path, ec);
   if (ec) return 0;
   // Nearest whole number, ties to even as the run time rounds.
-  return static_cast<int32_t>(std::nearbyint(static_cast<double>(size) / CKusabiRes::kRecordLength));
+  return static_cast<int32_t>(
+      std::nearbyint(static_cast<double>(size) / CKusabiRes::kRecordLength));
 }
 
 std::vector<CKusabiRes> ReadKusabiFile(const std::string& path) {

@@ -12,9 +12,9 @@ namespace norva {
 
 class CKusabiRes {
  public:
-  static constexpr int kMaxLoads = 10;        // strip loads usable on a wedge
+  static constexpr int kMaxLoads = 10;  // strip loads usable on a wedge
   static constexpr int16_t kRecordLength = 500;
-  static constexpr int kPackedBytes = 452;    // bytes of a record any reader uses
+  static constexpr int kPackedBytes = 452;  // bytes of a record any reader uses
 
   CKusabiRes() = default;
   // Ending a record deletes its trial file (an adopted wedge owns one).

@@ -94,8 +94,8 @@ bool CKajyuCase::Serialize(VbTextReader* in, VbTextWriter* out, int16_t nMode, f
     if (nMode != 0) {
       if (out == nullptr) return false;
       out->WriteText(CaseName);
-      for (int16_t v : {nQuake, nWater, nSoilF, nAutoMobil, nGunsyu, nSnow, nTakuchi,
-                        nAutoCrash, nStoneCrash, nWind}) {
+      for (int16_t v : {nQuake, nWater, nSoilF, nAutoMobil, nGunsyu, nSnow, nTakuchi, nAutoCrash,
+                        nStoneCrash, nWind}) {
         out->WriteLine(v);
       }
       out->WriteLine(Doat);
@@ -121,7 +121,8 @@ bool CKajyuCase::Serialize(VbTextReader* in, VbTextWriter* out, int16_t nMode, f
       nNini_.assign(static_cast<size_t>(nNiniCount_), 0);
       for (int i = 0; i < nNiniCount_; ++i) nNini_[static_cast<size_t>(i)] = in->InputInt16();
     }
-    for (double* v : {&Ea, &FsTentou, &FsKatsudou, &QaPremium, &AllowPremium}) *v = in->InputDouble();
+    for (double* v : {&Ea, &FsTentou, &FsKatsudou, &QaPremium, &AllowPremium})
+      *v = in->InputDouble();
     return true;
   } catch (const std::exception&) {
     return false;

@@ -1,20 +1,19 @@
 #include "document/member_res.h"
 
-#include "document/subscript.h"
-
 #include <stdexcept>
 #include <string>
+
+#include "document/subscript.h"
 
 namespace norva {
 
 namespace {
 
-
 // Labels of the section-force table (the rest stay empty).
 const char* const kAForceLabels[] = {
-    "く体自重", "基礎自重", "浮　力",   "前面土",         "前面土(浮力)",
-    "土　圧",   "前面水圧", "背面水圧", "揚圧力",         "壁面地盤反力",
-    "自動車衝突荷重", "落石衝突荷重", "風荷重", "任意荷重", "上部擁壁",
+    "く体自重",       "基礎自重",     "浮　力",   "前面土",   "前面土(浮力)",
+    "土　圧",         "前面水圧",     "背面水圧", "揚圧力",   "壁面地盤反力",
+    "自動車衝突荷重", "落石衝突荷重", "風荷重",   "任意荷重", "上部擁壁",
 };
 
 }  // namespace
@@ -35,8 +34,8 @@ void CWallRes::SetNiniCnt(int16_t n) {
   ResizeKeep(niniY_, n, 0.0);
 }
 
-#define NORVA_THROWING(Class, Name, member, Type)                              \
-  Type Class::Name(int i) const { return At(member, i, #Name); }               \
+#define NORVA_THROWING(Class, Name, member, Type)                \
+  Type Class::Name(int i) const { return At(member, i, #Name); } \
   void Class::Set##Name(int i, Type v) { At(member, i, #Name) = v; }
 
 NORVA_THROWING(CWallRes, NiniType, niniType_, int16_t)
@@ -57,8 +56,8 @@ std::string CWallRes::NiniNam(int i) const { return At(niniNam_, i, "NiniNam"); 
 void CWallRes::SetNiniNam(int i, const std::string& v) { At(niniNam_, i, "NiniNam") = v; }
 std::string CWallRes::sAForce(int i) const { return At(sAforce_, i, "sAForce"); }
 
-#define NORVA_GUARDED(Class, Name, member, Type)                               \
-  Type Class::Name(int i) const { return GuardedGet(member, i); }              \
+#define NORVA_GUARDED(Class, Name, member, Type)                  \
+  Type Class::Name(int i) const { return GuardedGet(member, i); } \
   void Class::Set##Name(int i, Type v) { GuardedSet(member, i, v); }
 
 NORVA_GUARDED(CWallRes, Height, height_, double)

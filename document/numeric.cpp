@@ -47,8 +47,7 @@ double CubeRoot(double x) {
   return negative ? -prev : prev;
 }
 
-void SolveCubic(double a, double b, double c, double d, double& x1, double& x2,
-                double& x3) {
+void SolveCubic(double a, double b, double c, double d, double& x1, double& x2, double& x3) {
   if (!std::isfinite(a) || !std::isfinite(b) || !std::isfinite(c) || !std::isfinite(d))
     throw std::invalid_argument("SolveCubic: coefficient not finite");
   if (a == 0.0) throw std::invalid_argument("SolveCubic: leading coefficient is zero");
@@ -143,10 +142,9 @@ double RebarArea(int16_t dia, const std::string& unit) {
     int16_t dia;
     double area;  // cm^2
   };
-  static constexpr Bar kBars[] = {
-      {6, 0.3167}, {10, 0.7133}, {13, 1.267}, {16, 1.986}, {19, 2.865},
-      {22, 3.871}, {25, 5.067},  {29, 6.424}, {32, 7.942}, {35, 9.566},
-      {38, 11.4},  {41, 13.4},   {51, 20.27}};
+  static constexpr Bar kBars[] = {{6, 0.3167}, {10, 0.7133}, {13, 1.267}, {16, 1.986}, {19, 2.865},
+                                  {22, 3.871}, {25, 5.067},  {29, 6.424}, {32, 7.942}, {35, 9.566},
+                                  {38, 11.4},  {41, 13.4},   {51, 20.27}};
   double area = 0.0;
   for (const Bar& b : kBars) {
     if (b.dia == dia) area = b.area;

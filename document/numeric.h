@@ -71,8 +71,7 @@ double ArcCos(double x);
 // x3 the magnitude of the imaginary part of the complex pair. Discriminant
 // exactly 0: x1 and x2, x3 left as it was. Throws std::invalid_argument when
 // a is 0 or an argument is not finite.
-void SolveCubic(double a, double b, double c, double d, double& x1, double& x2,
-                double& x3);
+void SolveCubic(double a, double b, double c, double d, double& x1, double& x2, double& x3);
 
 // Real cube root. Throws std::domain_error for a non-finite argument.
 double CubeRoot(double x);

@@ -28,8 +28,8 @@ BlockAngles AnglesOf(double blkN) {
 // Points 6, 8 and 9 from the crest front point 5, the foot of the back line of
 // the backfill concrete `foot` and the crest height. `horizontal` selects
 // horizontal courses.
-void CrestPart(const CDocument& d, const BlockAngles& a, bool horizontal,
-               const DPoint& foot, double crestY, KutaiPoints& p) {
+void CrestPart(const CDocument& d, const BlockAngles& a, bool horizontal, const DPoint& foot,
+               double crestY, KutaiPoints& p) {
   const double x5 = p[5].X;
   if (horizontal) {
     p[6] = {x5 + d.BlkT / a.c, crestY};
@@ -46,14 +46,23 @@ void CrestPart(const CDocument& d, const BlockAngles& a, bool horizontal,
 
 }  // namespace
 
-void MakeKutaiOutline(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront,
-                      DPoint& CrestBack, int16_t SectionMode) {
+void MakeKutaiOutline(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront, DPoint& CrestBack,
+                      int16_t SectionMode) {
   switch (Doc.WallType()) {
-    case 0: MakeKutaiOutlineBlk(Doc, Pts, CrestFront, CrestBack, SectionMode); break;
-    case 1: MakeKutaiOutlineGrw(Doc, Pts, CrestFront, CrestBack); break;
-    case 2: MakeKutaiOutlineMtw(Doc, Pts, CrestFront, CrestBack); break;
-    case 3: MakeKutaiOutlineMxw(Doc, Pts, CrestFront, CrestBack, SectionMode); break;
-    default: break;
+    case 0:
+      MakeKutaiOutlineBlk(Doc, Pts, CrestFront, CrestBack, SectionMode);
+      break;
+    case 1:
+      MakeKutaiOutlineGrw(Doc, Pts, CrestFront, CrestBack);
+      break;
+    case 2:
+      MakeKutaiOutlineMtw(Doc, Pts, CrestFront, CrestBack);
+      break;
+    case 3:
+      MakeKutaiOutlineMxw(Doc, Pts, CrestFront, CrestBack, SectionMode);
+      break;
+    default:
+      break;
   }
 }
 
@@ -119,14 +128,12 @@ void MakeKutaiOutlineBlk(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFr
     } else {
       Pts[10] = {d.BlkB, d.BlkH2};
       // beta: fall of the foundation top from the foot of the face to the heel.
-      const double beta =
-          d.BlkB != d.BlkB1 ? std::atan((hb - d.BlkH2) / (d.BlkB - d.BlkB1)) : 0.0;
+      const double beta = d.BlkB != d.BlkB1 ? std::atan((hb - d.BlkH2) / (d.BlkB - d.BlkB1)) : 0.0;
       const double k = std::cos(a.theta - beta);
       const double cb = std::cos(beta);
       const double sb = std::sin(beta);
       Pts[7] = {d.BlkB1 + d.BlkT / k * cb, hb - d.BlkT / k * sb};
-      Pts[3] = {d.BlkB1 + (d.BlkT + d.BlkDeltT2) / k * cb,
-                hb - (d.BlkT + d.BlkDeltT2) / k * sb};
+      Pts[3] = {d.BlkB1 + (d.BlkT + d.BlkDeltT2) / k * cb, hb - (d.BlkT + d.BlkDeltT2) / k * sb};
     }
   } else if (raisedToe) {
     // The bottom course stands on a base cut normal to the face (0 down to 7),
@@ -154,8 +161,7 @@ void MakeKutaiOutlineMxw(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFr
   const CDocument& d = Doc;
   const BlockAngles a = AnglesOf(d.BlkN);
   // beta: fall of the lower wall's top from front to back.
-  const double beta =
-      d.GrwB2 != d.GrwB3 ? std::atan(d.MxwH3 / (d.GrwB2 - d.GrwB3)) : 0.0;
+  const double beta = d.GrwB2 != d.GrwB3 ? std::atan(d.MxwH3 / (d.GrwB2 - d.GrwB3)) : 0.0;
   const double g = std::sin(kHalfPi - a.theta + beta);
   const double dT = d.BlkT / g;
   const double dD = (d.BlkT + d.BlkDeltT2) / g;
@@ -225,9 +231,8 @@ bool GetKeisyaHeight(const CDocument& Doc, double& H) {
   }
 }
 
-void MakeUraOutline(const CDocument& Doc, double FromY, const KutaiPoints& Pts,
-                    int16_t& UraCount, std::vector<DPoint>& Ura, int16_t& WallEnd,
-                    int16_t WallPart) {
+void MakeUraOutline(const CDocument& Doc, double FromY, const KutaiPoints& Pts, int16_t& UraCount,
+                    std::vector<DPoint>& Ura, int16_t& WallEnd, int16_t WallPart) {
   const CDocument& d = Doc;
   const int32_t wallType = d.WallType();
   if (wallType < 0 || wallType > 3)
@@ -237,9 +242,7 @@ void MakeUraOutline(const CDocument& Doc, double FromY, const KutaiPoints& Pts,
 
   std::vector<DPoint> out;
   // x of the line through wall points i and j at height y.
-  auto onLine = [&](int i, int j, double y) {
-    return DPoint{InterpolateX(Pts[i], Pts[j], y), y};
-  };
+  auto onLine = [&](int i, int j, double y) { return DPoint{InterpolateX(Pts[i], Pts[j], y), y}; };
 
   DPoint g;
   if (wallType == 0) {

@@ -31,8 +31,8 @@ using KutaiPoints = std::array<DPoint, kKutaiPointCount>;
 // SectionMode 0 gives the full section; non-zero the simplified one of the
 // line-of-thrust check (block wall without foundation standing on y = 0,
 // mixed wall with a horizontal joint between its parts).
-void MakeKutaiOutline(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront,
-                      DPoint& CrestBack, int16_t SectionMode);
+void MakeKutaiOutline(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront, DPoint& CrestBack,
+                      int16_t SectionMode);
 void MakeKutaiOutlineBlk(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront,
                          DPoint& CrestBack, int16_t SectionMode);
 void MakeKutaiOutlineGrw(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront,
@@ -54,8 +54,7 @@ bool GetKeisyaHeight(const CDocument& Doc, double& H);
 // 0 the back of the upper (block) part, non-zero the back of the whole wall.
 // Throws std::invalid_argument for a WallType outside 0..3 or a sloped
 // surface (UragomeType 1) with UraN = 0, before writing anything.
-void MakeUraOutline(const CDocument& Doc, double FromY, const KutaiPoints& Pts,
-                    int16_t& UraCount, std::vector<DPoint>& Ura, int16_t& WallEnd,
-                    int16_t WallPart);
+void MakeUraOutline(const CDocument& Doc, double FromY, const KutaiPoints& Pts, int16_t& UraCount,
+                    std::vector<DPoint>& Ura, int16_t& WallEnd, int16_t WallPart);
 
 }  // namespace norva

@@ -59,7 +59,8 @@ void RemoveContents(int dirfd, dev_t dev, int depth) {
     if (S_ISDIR(st.st_mode)) {
       if (st.st_dev != dev || depth >= kMaxDepth) continue;  // a mount point: not ours
       // O_NOFOLLOW: if the entry was swapped for a link since fstatat, this fails.
-      const int sub = ::openat(dirfd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+      const int sub =
+          ::openat(dirfd, name.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
       if (sub < 0) continue;
       RemoveContents(sub, dev, depth + 1);
       ::close(sub);
@@ -72,7 +73,8 @@ void RemoveContents(int dirfd, dev_t dev, int depth) {
 }
 
 bool SameFile(const std::string& a, const std::string& b) {
-  struct stat sa {}, sb {};
+  struct stat sa {
+  }, sb{};
   return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev &&
          sa.st_ino == sb.st_ino;
 }

@@ -43,8 +43,8 @@ std::string GetFileExt(std::string_view path);
 std::string GetFileTitle(std::string_view path);
 // drive: always ""; folder: up to and including the last "/"; title: the name
 // before its first "."; ext: after that first "." (no dot), "" without one.
-void SplitPath(std::string_view path, std::string& drive, std::string& folder,
-               std::string& title, std::string& ext);
+void SplitPath(std::string_view path, std::string& drive, std::string& folder, std::string& title,
+               std::string& ext);
 // "/" for an absolute path, "" for a relative one.
 void GetRoot(std::string_view path, std::string& root);
 // The absolute path with "." and ".." steps and repeated "/" removed (links are

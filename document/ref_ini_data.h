@@ -12,8 +12,8 @@ class CDocument;
 
 // What the open-file dialog returned.
 struct RefIniChoice {
-  bool chosen = false;    // false: the dialog was cancelled
-  std::string path;       // the chosen file
+  bool chosen = false;       // false: the dialog was cancelled
+  std::string path;          // the chosen file
   int16_t recentIndex = -1;  // entry of the recent-file list it came from, or -1
 };
 

@@ -34,9 +34,12 @@ std::string PadLeft(std::string s, std::size_t width) {
 std::size_t CharBytes(std::string_view s, std::size_t i) {
   const auto lead = static_cast<unsigned char>(s[i]);
   std::size_t want = 1;
-  if ((lead & 0xE0) == 0xC0) want = 2;
-  else if ((lead & 0xF0) == 0xE0) want = 3;
-  else if ((lead & 0xF8) == 0xF0) want = 4;
+  if ((lead & 0xE0) == 0xC0)
+    want = 2;
+  else if ((lead & 0xF0) == 0xE0)
+    want = 3;
+  else if ((lead & 0xF8) == 0xF0)
+    want = 4;
   std::size_t n = 1;
   while (n < want && i + n < s.size() && (static_cast<unsigned char>(s[i + n]) & 0xC0) == 0x80) ++n;
   return n;
@@ -88,7 +91,8 @@ std::string RoundedDigits(double v, int decimals) {
   }
   if (next >= 5) {
     int i = static_cast<int>(out.size()) - 1;
-    for (; i >= 0 && out[static_cast<std::size_t>(i)] == '9'; --i) out[static_cast<std::size_t>(i)] = '0';
+    for (; i >= 0 && out[static_cast<std::size_t>(i)] == '9'; --i)
+      out[static_cast<std::size_t>(i)] = '0';
     if (i < 0) {
       out.insert(0, "1");
     } else {
@@ -148,7 +152,8 @@ std::string NumberField(const ReportValue& value, std::string_view mask) {
   const double v = value.number();
   if (!IsReportNumber(v)) return PadLeft(kReportNullText, mask.size());
   const auto point = mask.find('.');
-  const int decimals = point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
+  const int decimals =
+      point == std::string_view::npos ? 0 : static_cast<int>(mask.size() - point - 1);
   return PadLeft(FormatFixed(v, 1, decimals, decimals, decimals > 0), mask.size());
 }
 
@@ -213,8 +218,8 @@ void PrintUsing(VbTextWriter& out, std::string_view templ, const std::vector<Rep
   if (line.lineEnd) out.EndLine();
 }
 
-std::string ReportVerdict(bool ok, std::initializer_list<double> compared,
-                          std::string_view okText, std::string_view outText) {
+std::string ReportVerdict(bool ok, std::initializer_list<double> compared, std::string_view okText,
+                          std::string_view outText) {
   for (double v : compared) {
     if (!std::isfinite(v) || IsNullValue(v)) return kReportNullText;
   }
@@ -277,13 +282,15 @@ std::string FormatPattern(double v, std::string_view pattern) {
   const std::string_view frac_pat =
       point == std::string_view::npos ? std::string_view() : core.substr(point + 1);
   const int min_int = static_cast<int>(std::count(int_pat.begin(), int_pat.end(), '0'));
-  const int decimals = static_cast<int>(std::count_if(
-      frac_pat.begin(), frac_pat.end(), [](char c) { return c == '0' || c == '#'; }));
+  const int decimals = static_cast<int>(
+      std::count_if(frac_pat.begin(), frac_pat.end(), [](char c) { return c == '0' || c == '#'; }));
   // "0" places after the point are always shown; "#" places only when needed.
   int min_dec = 0;
   for (char c : frac_pat) {
-    if (c == '0') ++min_dec;
-    else if (c == '#') break;
+    if (c == '0')
+      ++min_dec;
+    else if (c == '#')
+      break;
   }
   std::string out(pattern.substr(0, first));
   out += FormatFixed(v, min_int, decimals, min_dec, point != std::string_view::npos);

@@ -20,14 +20,15 @@ class ReportValue {
  public:
   enum class Kind { Number, Single, Text };
 
-  template <typename T, std::enable_if_t<std::is_arithmetic_v<T> && !std::is_same_v<T, bool>, int> = 0>
+  template <typename T,
+            std::enable_if_t<std::is_arithmetic_v<T> && !std::is_same_v<T, bool>, int> = 0>
   ReportValue(T v)  // NOLINT(google-explicit-constructor): values are listed inline
       : kind_(std::is_same_v<T, float> ? Kind::Single : Kind::Number),
         number_(static_cast<double>(v)) {}
   ReportValue(bool) = delete;
-  ReportValue(const char* text) : kind_(Kind::Text), text_(text) {}  // NOLINT
+  ReportValue(const char* text) : kind_(Kind::Text), text_(text) {}             // NOLINT
   ReportValue(std::string text) : kind_(Kind::Text), text_(std::move(text)) {}  // NOLINT
-  ReportValue(std::string_view text) : kind_(Kind::Text), text_(text) {}  // NOLINT
+  ReportValue(std::string_view text) : kind_(Kind::Text), text_(text) {}        // NOLINT
 
   Kind kind() const { return kind_; }
   bool IsNumber() const { return kind_ != Kind::Text; }
@@ -97,8 +98,10 @@ std::string FormatNum(int16_t v, std::string_view format, std::string_view null_
 std::string FormatNum(int32_t v, std::string_view format, std::string_view null_text = "");
 std::string FormatNum(double v, std::string_view format, std::string_view null_text = "");
 std::string FormatNum(float v, std::string_view format, std::string_view null_text = "");
-std::string FormatNum(std::string_view text, std::string_view format, std::string_view null_text = "");
-inline std::string FormatNum(const char* text, std::string_view format, std::string_view null_text = "") {
+std::string FormatNum(std::string_view text, std::string_view format,
+                      std::string_view null_text = "");
+inline std::string FormatNum(const char* text, std::string_view format,
+                             std::string_view null_text = "") {
   return FormatNum(std::string_view(text), format, null_text);
 }
 

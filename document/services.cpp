@@ -4,10 +4,9 @@ namespace norva {
 namespace {
 class SilentSink final : public IMessageSink {
  public:
-  MsgAnswer Show(const std::string&, const std::string&, MsgIcon,
-                 MsgButtons buttons) override {
+  MsgAnswer Show(const std::string&, const std::string&, MsgIcon, MsgButtons buttons) override {
     return buttons == MsgButtons::Ok || buttons == MsgButtons::OkCancel ? MsgAnswer::Ok
-                                                                         : MsgAnswer::Yes;
+                                                                        : MsgAnswer::Yes;
   }
 };
 SilentSink gSilent;

@@ -15,8 +15,8 @@ class IMessageSink {
  public:
   virtual ~IMessageSink() = default;
   // title is the program title unless a caller says otherwise.
-  virtual MsgAnswer Show(const std::string& title, const std::string& text,
-                         MsgIcon icon, MsgButtons buttons) = 0;
+  virtual MsgAnswer Show(const std::string& title, const std::string& text, MsgIcon icon,
+                         MsgButtons buttons) = 0;
 };
 
 class IProgress {

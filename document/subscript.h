@@ -10,8 +10,8 @@
 namespace norva {
 
 [[noreturn]] inline void ThrowSubscript(const char* what, long i) {
-  throw std::out_of_range(std::string("subscript out of range: ") + what + "(" +
-                          std::to_string(i) + ")");
+  throw std::out_of_range(std::string("subscript out of range: ") + what + "(" + std::to_string(i) +
+                          ")");
 }
 
 template <typename A>

@@ -1,12 +1,13 @@
 #include "document/temp_files.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "document/services.h"
 
@@ -67,8 +68,8 @@ std::string CreateTempFile(const std::string& prefix) {
   static constexpr const char* kSuffix = ".tmp";
   // A folder this run has checked already is not checked again.
   WorkFolderScope* scope = g_workScope;
-  const bool trusted = scope != nullptr && !scope->folder_.empty() &&
-                       scope->folder_ == WorkFolderPath();
+  const bool trusted =
+      scope != nullptr && !scope->folder_.empty() && scope->folder_ == WorkFolderPath();
   auto checkedFolder = [&]() {
     std::string folder = PrivateWorkFolder();  // throws when unsafe
     if (scope != nullptr) scope->folder_ = folder;

@@ -42,9 +42,7 @@ class CWeight {
   double HY() const;  // moment of the seismic force about y = 0, w * Kh * Yc
 
  private:
-  bool InRange(int32_t i) const {
-    return i >= 0 && i < n_ && static_cast<size_t>(i) < pts_.size();
-  }
+  bool InRange(int32_t i) const { return i >= 0 && i < n_ && static_cast<size_t>(i) < pts_.size(); }
   // Calls f(x0, y0, x1, y1, closing) for each edge of the closed polygon.
   template <class F>
   void ForEachEdge(F f) const;

@@ -34,8 +34,7 @@ SORVEL_EXPORT SxfVersion() {
 }
 
 SORVEL_EXPORT SxfOpenWrite(int32_t flag, const char* name, double r1, double r2, double r3,
-                           int32_t i1, int32_t i2, const char* t1, const char* t2,
-                           const char* t3) {
+                           int32_t i1, int32_t i2, const char* t1, const char* t2, const char* t3) {
   return Guard("SxfOpenWrite",
                [&] { return sv::OpenWrite(flag, name, r1, r2, r3, i1, i2, t1, t2, t3); });
 }
@@ -145,19 +144,19 @@ SORVEL_EXPORT SxfEllipse(int32_t flag, int32_t layer, int32_t color, int32_t typ
   });
 }
 
-SORVEL_EXPORT SxfEllipseArc(int32_t flag, int32_t layer, int32_t color, int32_t type,
-                            int32_t width, double cx, double cy, double rx, double ry,
-                            int32_t direction, double rotation, double start, double end) {
+SORVEL_EXPORT SxfEllipseArc(int32_t flag, int32_t layer, int32_t color, int32_t type, int32_t width,
+                            double cx, double cy, double rx, double ry, int32_t direction,
+                            double rotation, double start, double end) {
   return Guard("SxfEllipseArc", [&] {
-    const norva::sxf::EllipseArcRec rec{layer, color,     type,     width, cx,   cy,
-                                        rx,    ry,        direction, rotation, start, end};
+    const norva::sxf::EllipseArcRec rec{layer, color, type,      width,    cx,    cy,
+                                        rx,    ry,    direction, rotation, start, end};
     return sv::Feature(flag, "ELLIPSE_ARC", &rec);
   });
 }
 
 SORVEL_EXPORT SxfText(int32_t flag, int32_t layer, int32_t color, int32_t font, const char* text,
-                      double x, double y, double height, double width, double spacing,
-                      double angle, double slant, int32_t basePoint, int32_t direction) {
+                      double x, double y, double height, double width, double spacing, double angle,
+                      double slant, int32_t basePoint, int32_t direction) {
   return Guard("SxfText", [&] {
     return sv::Text(flag, layer, color, font, text, x, y, height, width, spacing, angle, slant,
                     basePoint, direction);
@@ -206,10 +205,8 @@ SORVEL_EXPORT SxfBalloon(int32_t flag, int32_t, int32_t, int32_t, int32_t, int32
                          const double*, const void*) {
   return Guard("SxfBalloon", [&] { return sv::NotWritten(flag, "BALLOON"); });
 }
-SORVEL_EXPORT SxfExtDefHatch(int32_t flag, int32_t, const char*, int32_t, int32_t,
-                             const int32_t*) {
-  return Guard("SxfExtDefHatch",
-               [&] { return sv::NotWritten(flag, "EXTERNALLY_DEFINED_HATCH"); });
+SORVEL_EXPORT SxfExtDefHatch(int32_t flag, int32_t, const char*, int32_t, int32_t, const int32_t*) {
+  return Guard("SxfExtDefHatch", [&] { return sv::NotWritten(flag, "EXTERNALLY_DEFINED_HATCH"); });
 }
 SORVEL_EXPORT SxfFillColor(int32_t flag, int32_t, int32_t, int32_t, int32_t, const int32_t*) {
   return Guard("SxfFillColor", [&] { return sv::NotWritten(flag, "FILL_AREA_STYLE_COLOUR"); });

@@ -16,16 +16,16 @@
 #include "document/services.h"
 #include "document/temp_files.h"
 #include "document/weight.h"
+#include "drawing/base/canvas.h"
 #include "drawing/base/report_picture.h"
 #include "drawing/sheet/printed_sheet.h"
 #include "drawing/sheet/sheet_run.h"
-#include "drawing/base/canvas.h"
-#include "text/cp932.h"
-#include "text/vb_text_io.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 
 namespace norva::pipeline {
 
@@ -59,8 +59,8 @@ void CheckDocument(const CDocument& doc, Findings& out) {
       CAntRes copy = *r;
       const std::string member = ClearNonFinite(copy);
       if (!member.empty()) {
-        out.problems.push_back("non-finite result " + member + " of part " +
-                               std::to_string(part) + " case " + std::to_string(c + 1));
+        out.problems.push_back("non-finite result " + member + " of part " + std::to_string(part) +
+                               " case " + std::to_string(c + 1));
       }
     }
   }
@@ -210,7 +210,8 @@ std::vector<std::string> MarkupProblems(const std::string& cp932) {
   int line = 1;
   auto problem = [&](const std::string& what, std::size_t at, std::size_t n) {
     if (problems.size() >= 20) return;
-    const std::size_t from = text.rfind('\n', at) == std::string::npos ? 0 : text.rfind('\n', at) + 1;
+    const std::size_t from =
+        text.rfind('\n', at) == std::string::npos ? 0 : text.rfind('\n', at) + 1;
     const std::size_t to = std::min(text.find('\r', at), text.find('\n', at));
     problems.push_back("markup line " + std::to_string(line) + ": " + what + " \"" +
                        text.substr(at, n) + "\" in " + text.substr(from, to - from));
@@ -236,7 +237,8 @@ std::vector<std::string> MarkupProblems(const std::string& cp932) {
       std::size_t j = i;
       while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
       const std::size_t intDigits = j - i;
-      while (j < text.size() && (std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
+      while (j < text.size() &&
+             (std::isdigit(static_cast<unsigned char>(text[j])) || text[j] == '.'))
         ++j;
       long exponent = 0;
       bool hasExponent = false;
@@ -295,10 +297,10 @@ void RandomizeWall(CDocument& d, std::mt19937& rng) {
   auto len = [&](double& v) {
     if (v > 0) v = std::round(v * s * uniform(0.8, 1.25) * 1000) / 1000;
   };
-  for (double* v : {&d.WallH, &d.WallL, &d.BlkT, &d.BlkDeltT1, &d.BlkDeltT2, &d.BlkB, &d.BlkB1,
-                    &d.BlkH1, &d.BlkH2, &d.GrwB, &d.GrwB1, &d.GrwB2, &d.GrwB3, &d.GrwB4,
-                    &d.GrwH1, &d.MtwH1, &d.MtwH2, &d.MtwH3, &d.MtwB1, &d.MtwB2, &d.MtwB3,
-                    &d.MtwB4, &d.MxwH1, &d.MxwH2, &d.MxwH3, &d.KisoB, &d.KisoH1, &d.KisoH2})
+  for (double* v : {&d.WallH, &d.WallL, &d.BlkT,  &d.BlkDeltT1, &d.BlkDeltT2, &d.BlkB,   &d.BlkB1,
+                    &d.BlkH1, &d.BlkH2, &d.GrwB,  &d.GrwB1,     &d.GrwB2,     &d.GrwB3,  &d.GrwB4,
+                    &d.GrwH1, &d.MtwH1, &d.MtwH2, &d.MtwH3,     &d.MtwB1,     &d.MtwB2,  &d.MtwB3,
+                    &d.MtwB4, &d.MxwH1, &d.MxwH2, &d.MxwH3,     &d.KisoB,     &d.KisoH1, &d.KisoH2})
     len(*v);
   switch (d.WallType()) {
     case 0:

@@ -3,7 +3,6 @@
 // offscreen platform so no display is needed; the renderer's messages are
 // dropped instead of waiting in a message box.
 #include <QApplication>
-
 #include <cstdlib>
 #include <string>
 

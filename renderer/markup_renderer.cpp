@@ -3,40 +3,49 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QMessageBox>
-
 #include <algorithm>
 #include <cmath>
 
-#include "text/cp932.h"
 #include "renderer/markup_chars.h"
+#include "text/cp932.h"
 
 namespace norva {
 
 namespace {
 
-struct TagEntry { const char* name; int id; };
+struct TagEntry {
+  const char* name;
+  int id;
+};
 constexpr TagEntry kTags[] = {
-    {"br", kTagBr},           {"body", kTagBody},       {"html", kTagHtml},     {"font", kTagFont},
-    {"img", kTagImg},         {"indent", kTagIndent},   {"math", kTagMath},     {"pre", kTagPre},
-    {"protect", kTagProtect}, {"rp", kTagRp},           {"port", kTagPort},     {"land", kTagLand},
-    {"sub", kTagSub},         {"sup", kTagSup},         {"table", kTagTable},   {"td", kTagTd},
-    {"tl", kTagTl},           {"colwidth", kTagColwidth}, {"toh", kTagToh},     {"tof", kTagTof},
-    {"header", kTagHeader},   {"loop", kTagLoop},       {"fotter", kTagFotter}, {"ctable", kTagCtable}};
+    {"br", kTagBr},     {"body", kTagBody},     {"html", kTagHtml},
+    {"font", kTagFont}, {"img", kTagImg},       {"indent", kTagIndent},
+    {"math", kTagMath}, {"pre", kTagPre},       {"protect", kTagProtect},
+    {"rp", kTagRp},     {"port", kTagPort},     {"land", kTagLand},
+    {"sub", kTagSub},   {"sup", kTagSup},       {"table", kTagTable},
+    {"td", kTagTd},     {"tl", kTagTl},         {"colwidth", kTagColwidth},
+    {"toh", kTagToh},   {"tof", kTagTof},       {"header", kTagHeader},
+    {"loop", kTagLoop}, {"fotter", kTagFotter}, {"ctable", kTagCtable}};
 
-struct EntityEntry { const char* name; int code; };
+struct EntityEntry {
+  const char* name;
+  int code;
+};
 constexpr EntityEntry kEntities[] = {
-    {"nbsp", 32},      {"sp", 32},        {"quot", 34},      {"shp", 35},       {"amp", 38},
-    {"squo", 39},      {"sbquo", 44},     {"lt", 60},        {"eq", 61},        {"gt", 62},
-    {"alpha", 97},     {"beta", 98},      {"gamma", 103},    {"Gamma", 71},     {"delta", 100},
-    {"Delta", 68},     {"epsi", 101},     {"zeta", 122},     {"eta", 104},      {"Theta", 81},
-    {"thetav", 74},    {"theta", 113},    {"thetas", 113},   {"iota", 105},     {"kappa", 107},
-    {"lambda", 108},   {"Lambda", 76},    {"mu", 109},       {"nu", 110},       {"xi", 120},
-    {"Xi", 88},        {"pi", 112},       {"piv", 118},      {"Pi", 80},        {"Psi", 121},
-    {"rho", 114},      {"sigma", 115},    {"Sigma", 83},     {"sigmav", 86},    {"tau", 116},
-    {"upsi", 117},     {"Upsi", 85},      {"phi", 102},      {"phis", 102},     {"Phi", 70},
-    {"phiv", 106},     {"chi", 99},       {"psi", 121},      {"omega", 119},    {"Omega", 87},
-    {"bracket1t", 236}, {"bracket1m", 237}, {"bracket1b", 238}, {"bracket2t", 252},
-    {"bracket2m", 253}, {"bracket2b", 254}};
+    {"nbsp", 32},       {"sp", 32},         {"quot", 34},       {"shp", 35},
+    {"amp", 38},        {"squo", 39},       {"sbquo", 44},      {"lt", 60},
+    {"eq", 61},         {"gt", 62},         {"alpha", 97},      {"beta", 98},
+    {"gamma", 103},     {"Gamma", 71},      {"delta", 100},     {"Delta", 68},
+    {"epsi", 101},      {"zeta", 122},      {"eta", 104},       {"Theta", 81},
+    {"thetav", 74},     {"theta", 113},     {"thetas", 113},    {"iota", 105},
+    {"kappa", 107},     {"lambda", 108},    {"Lambda", 76},     {"mu", 109},
+    {"nu", 110},        {"xi", 120},        {"Xi", 88},         {"pi", 112},
+    {"piv", 118},       {"Pi", 80},         {"Psi", 121},       {"rho", 114},
+    {"sigma", 115},     {"Sigma", 83},      {"sigmav", 86},     {"tau", 116},
+    {"upsi", 117},      {"Upsi", 85},       {"phi", 102},       {"phis", 102},
+    {"Phi", 70},        {"phiv", 106},      {"chi", 99},        {"psi", 121},
+    {"omega", 119},     {"Omega", 87},      {"bracket1t", 236}, {"bracket1m", 237},
+    {"bracket1b", 238}, {"bracket2t", 252}, {"bracket2m", 253}, {"bracket2b", 254}};
 constexpr size_t kLongestEntity = 9;
 
 // Unicode of a byte of the Symbol font.
@@ -60,33 +69,60 @@ char16_t SymbolChar(unsigned char b) {
     return right[b - 0xF6];
   }
   switch (b) {
-    case 0x22: return 0x2200;
-    case 0x24: return 0x2203;
-    case 0x27: return 0x220B;
-    case 0x2A: return 0x2217;
-    case 0x2D: return 0x2212;
-    case 0x40: return 0x2245;
-    case 0x5C: return 0x2234;
-    case 0x5E: return 0x22A5;
-    case 0x7E: return 0x223C;
-    case 0xA3: return 0x2264;
-    case 0xA5: return 0x221E;
-    case 0xAE: return 0x2192;
-    case 0xB0: return 0x00B0;
-    case 0xB1: return 0x00B1;
-    case 0xB3: return 0x2265;
-    case 0xB4: return 0x00D7;
-    case 0xB6: return 0x2202;
-    case 0xB8: return 0x00F7;
-    case 0xB9: return 0x2260;
-    case 0xBB: return 0x2248;
-    case 0xBC: return 0x2026;
-    case 0xD5: return 0x220F;
-    case 0xD6: return 0x221A;
-    case 0xD7: return 0x22C5;
-    case 0xE5: return 0x2211;
-    case 0xF2: return 0x222B;
-    default: return b < 0x80 ? static_cast<char16_t>(b) : u' ';
+    case 0x22:
+      return 0x2200;
+    case 0x24:
+      return 0x2203;
+    case 0x27:
+      return 0x220B;
+    case 0x2A:
+      return 0x2217;
+    case 0x2D:
+      return 0x2212;
+    case 0x40:
+      return 0x2245;
+    case 0x5C:
+      return 0x2234;
+    case 0x5E:
+      return 0x22A5;
+    case 0x7E:
+      return 0x223C;
+    case 0xA3:
+      return 0x2264;
+    case 0xA5:
+      return 0x221E;
+    case 0xAE:
+      return 0x2192;
+    case 0xB0:
+      return 0x00B0;
+    case 0xB1:
+      return 0x00B1;
+    case 0xB3:
+      return 0x2265;
+    case 0xB4:
+      return 0x00D7;
+    case 0xB6:
+      return 0x2202;
+    case 0xB8:
+      return 0x00F7;
+    case 0xB9:
+      return 0x2260;
+    case 0xBB:
+      return 0x2248;
+    case 0xBC:
+      return 0x2026;
+    case 0xD5:
+      return 0x220F;
+    case 0xD6:
+      return 0x221A;
+    case 0xD7:
+      return 0x22C5;
+    case 0xE5:
+      return 0x2211;
+    case 0xF2:
+      return 0x222B;
+    default:
+      return b < 0x80 ? static_cast<char16_t>(b) : u' ';
   }
 }
 
@@ -97,7 +133,9 @@ RendererMessageHandler& MessageHandler() {
 
 }  // namespace
 
-void SetRendererMessageHandler(RendererMessageHandler handler) { MessageHandler() = std::move(handler); }
+void SetRendererMessageHandler(RendererMessageHandler handler) {
+  MessageHandler() = std::move(handler);
+}
 
 void ShowRendererMessage(const std::string& text) {
   if (MessageHandler()) {
@@ -109,9 +147,7 @@ void ShowRendererMessage(const std::string& text) {
   }
 }
 
-QString DecodeCp932(std::string_view bytes) {
-  return QString::fromStdString(Cp932ToUtf8(bytes));
-}
+QString DecodeCp932(std::string_view bytes) { return QString::fromStdString(Cp932ToUtf8(bytes)); }
 
 QString DecodeRun(std::string_view bytes, const QString& faceName) {
   if (!IsSymbolFace(faceName)) return DecodeCp932(bytes);
@@ -119,8 +155,10 @@ QString DecodeRun(std::string_view bytes, const QString& faceName) {
   out.reserve(static_cast<qsizetype>(bytes.size()));
   for (char c : bytes) {
     const auto b = static_cast<unsigned char>(c);
-    if (b == '\r' || b == '\n' || b == ' ' || b == '\t') out.append(QChar(b));
-    else out.append(QChar(SymbolChar(b)));
+    if (b == '\r' || b == '\n' || b == ' ' || b == '\t')
+      out.append(QChar(b));
+    else
+      out.append(QChar(SymbolChar(b)));
   }
   return out;
 }
@@ -259,16 +297,21 @@ double CMarkupRenderer::ReadIndentAttrs() {
 
 void CMarkupRenderer::ReadFontAttrs(std::string* face, int32_t* size) {
   ReadAttrs([&](std::string_view name, std::string_view value) {
-    if (EqualNoCase(name, "FACE")) *face = std::string(value);
-    else if (EqualNoCase(name, "SIZE")) *size = LeadingInteger(value);
+    if (EqualNoCase(name, "FACE"))
+      *face = std::string(value);
+    else if (EqualNoCase(name, "SIZE"))
+      *size = LeadingInteger(value);
   });
 }
 
 void CMarkupRenderer::ReadImgAttrs(std::string* src, std::string* width, std::string* height) {
   ReadAttrs([&](std::string_view name, std::string_view value) {
-    if (EqualNoCase(name, "SRC")) *src = std::string(value);
-    else if (EqualNoCase(name, "WIDTH")) *width = std::string(value);
-    else if (EqualNoCase(name, "HEIGHT")) *height = std::string(value);
+    if (EqualNoCase(name, "SRC"))
+      *src = std::string(value);
+    else if (EqualNoCase(name, "WIDTH"))
+      *width = std::string(value);
+    else if (EqualNoCase(name, "HEIGHT"))
+      *height = std::string(value);
   });
 }
 
@@ -294,7 +337,10 @@ void CMarkupRenderer::Append(std::string& run, unsigned char byte, bool topLevel
     bool danglingLead = false;
     while (i < run.size()) {
       if (IsCp932Lead(static_cast<unsigned char>(run[i]))) {
-        if (i + 1 >= run.size()) { danglingLead = true; break; }
+        if (i + 1 >= run.size()) {
+          danglingLead = true;
+          break;
+        }
         i += 2;
       } else {
         ++i;
@@ -411,13 +457,21 @@ int32_t CMarkupRenderer::RenderFlow(IRenderProgress* progress, int stopTag, bool
         continue;
       case kTagTable:
         Flush(run, topLevel);
-        if (closing_) SkipTag();
-        else { Rewind(); RenderTable(rtfHere); }
+        if (closing_)
+          SkipTag();
+        else {
+          Rewind();
+          RenderTable(rtfHere);
+        }
         continue;
       case kTagMath:
         Flush(run, topLevel);
-        if (closing_) SkipTag();
-        else { Rewind(); PlaceMath(rtfHere); }
+        if (closing_)
+          SkipTag();
+        else {
+          Rewind();
+          PlaceMath(rtfHere);
+        }
         continue;
       case kTagPre:
         Flush(run, topLevel);
@@ -536,10 +590,12 @@ void CMarkupRenderer::SubSupTag(bool sub, bool rtfHere) {
   if (!closing_) {
     if (rtfHere) sub ? rtf_->SetSubscript(true) : rtf_->SetSuperscript(true);
     composer_->SetFontSize(composer_->FontSize() / 1.8);
-    composer_->SetCurrentY(composer_->CurrentY() + factor * composer_->TextHeight(QStringLiteral("0")));
+    composer_->SetCurrentY(composer_->CurrentY() +
+                           factor * composer_->TextHeight(QStringLiteral("0")));
   } else {
     if (rtfHere) sub ? rtf_->SetSubscript(false) : rtf_->SetSuperscript(false);
-    composer_->SetCurrentY(composer_->CurrentY() - factor * composer_->TextHeight(QStringLiteral("0")));
+    composer_->SetCurrentY(composer_->CurrentY() -
+                           factor * composer_->TextHeight(QStringLiteral("0")));
     composer_->SetFontSize(composer_->FontSize() * 1.8);
   }
 }

@@ -3,7 +3,6 @@
 // text flow that lays it out on a page composer. Table and formula renderers
 // derive from it and share its tokenizer.
 #include <QString>
-
 #include <array>
 #include <cstdint>
 #include <string>
@@ -26,10 +25,30 @@ struct RenderRun {
 
 // Tag ids.
 enum TagId : int {
-  kTagImg = 13, kTagBody = 21, kTagBr = 24, kTagPre = 26, kTagTable = 43, kTagTd = 46,
-  kTagMath = 50, kTagSup = 56, kTagSub = 57, kTagHtml = 65, kTagProtect = 68, kTagIndent = 69,
-  kTagRp = 70, kTagColwidth = 71, kTagToh = 72, kTagTof = 73, kTagHeader = 74, kTagLoop = 75,
-  kTagFotter = 76, kTagTl = 77, kTagCtable = 78, kTagFont = 79, kTagPort = 901, kTagLand = 902,
+  kTagImg = 13,
+  kTagBody = 21,
+  kTagBr = 24,
+  kTagPre = 26,
+  kTagTable = 43,
+  kTagTd = 46,
+  kTagMath = 50,
+  kTagSup = 56,
+  kTagSub = 57,
+  kTagHtml = 65,
+  kTagProtect = 68,
+  kTagIndent = 69,
+  kTagRp = 70,
+  kTagColwidth = 71,
+  kTagToh = 72,
+  kTagTof = 73,
+  kTagHeader = 74,
+  kTagLoop = 75,
+  kTagFotter = 76,
+  kTagTl = 77,
+  kTagCtable = 78,
+  kTagFont = 79,
+  kTagPort = 901,
+  kTagLand = 902,
   kTagNone = 999  // the stop tag of the top-level pass
 };
 
@@ -106,7 +125,11 @@ class CMarkupRenderer {
   PageComposer* Composer() const { return composer_; }
   IRtfSink* Rtf() const { return rtf_; }
   RenderRun& Run() const { return run_; }
-  void SetText(std::string_view text) { text_ = text; cursor_ = 0; tokenStart_ = 0; }
+  void SetText(std::string_view text) {
+    text_ = text;
+    cursor_ = 0;
+    tokenStart_ = 0;
+  }
 
  protected:
   unsigned char ByteAt(size_t pos) const {

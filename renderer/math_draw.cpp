@@ -3,7 +3,6 @@
 #include <QFile>
 #include <QPainter>
 #include <QSvgGenerator>
-
 #include <algorithm>
 #include <atomic>
 #include <cmath>
@@ -52,12 +51,15 @@ class MathDisplayList {
 // Records a formula's drawing into a display list.
 class MathListRecorder : public IMathCanvas {
  public:
-  MathListRecorder(QtMathMetrics& metrics, MathDisplayList& list) : metrics_(metrics), list_(list) {}
+  MathListRecorder(QtMathMetrics& metrics, MathDisplayList& list)
+      : metrics_(metrics), list_(list) {}
   void DrawString(int style, std::string_view bytes, double x, double top) override {
-    list_.texts.push_back(
-        {metrics_.Font(style), metrics_.Decode(style, bytes), QPointF(x, top + metrics_.Ascent(style))});
+    list_.texts.push_back({metrics_.Font(style), metrics_.Decode(style, bytes),
+                           QPointF(x, top + metrics_.Ascent(style))});
   }
-  void DrawLine(double x1, double y1, double x2, double y2) override { list_.lines.emplace_back(x1, y1, x2, y2); }
+  void DrawLine(double x1, double y1, double x2, double y2) override {
+    list_.lines.emplace_back(x1, y1, x2, y2);
+  }
 
  private:
   QtMathMetrics& metrics_;
@@ -117,7 +119,8 @@ void PainterMathCanvas::DrawLine(double x1, double y1, double x2, double y2) {
 // ---------------------------------------------------------------------------
 // Layout coordinates (y up from the formula's baseline) to device pixels.
 
-void CMathRenderer::DrawString(IMathCanvas& canvas, int style, std::string_view bytes, double x, double top) {
+void CMathRenderer::DrawString(IMathCanvas& canvas, int style, std::string_view bytes, double x,
+                               double top) {
   canvas.DrawString(style, bytes, std::trunc(x + originX_), std::trunc(baseline_ - top));
 }
 
@@ -165,11 +168,21 @@ void CMathRenderer::DrawOne(const MathBox* b, double bx, double by, IMathCanvas&
     }
     case MathBoxKind::kSymbol:
       switch (b->code) {
-        case kSymIntegral: DrawStacked(b, bx, by + asc, 243, 244, 245, canvas); break;
-        case kSymSum: DrawString(canvas, b->style, "S", bx, by + asc); break;
-        case kSymProduct: DrawString(canvas, b->style, "\xD5", bx, by + asc); break;
-        case kSymLimit: DrawString(canvas, b->style, "lim", bx, by + asc); break;
-        default: DrawString(canvas, b->style, "...", bx, by + asc); break;
+        case kSymIntegral:
+          DrawStacked(b, bx, by + asc, 243, 244, 245, canvas);
+          break;
+        case kSymSum:
+          DrawString(canvas, b->style, "S", bx, by + asc);
+          break;
+        case kSymProduct:
+          DrawString(canvas, b->style, "\xD5", bx, by + asc);
+          break;
+        case kSymLimit:
+          DrawString(canvas, b->style, "lim", bx, by + asc);
+          break;
+        default:
+          DrawString(canvas, b->style, "...", bx, by + asc);
+          break;
       }
       break;
     case MathBoxKind::kBracket:
@@ -290,8 +303,8 @@ CMathRenderer::Result CMathRenderer::Render() {
     static std::atomic<int> serial{0};
     const QString folder = QString::fromStdString(Run().workFolder);
     if (!folder.isEmpty()) {
-      const QString path =
-          QDir(folder).filePath(QStringLiteral("math_%1.svg").arg(++serial, 5, 10, QLatin1Char('0')));
+      const QString path = QDir(folder).filePath(
+          QStringLiteral("math_%1.svg").arg(++serial, 5, 10, QLatin1Char('0')));
       QSvgGenerator svg;
       svg.setFileName(path);
       svg.setResolution(kMathDpi);

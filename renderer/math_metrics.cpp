@@ -2,7 +2,6 @@
 
 #include <QFontMetrics>
 #include <QFontMetricsF>
-
 #include <algorithm>
 #include <cmath>
 
@@ -34,16 +33,25 @@ QString DecodeMathBytes(const MathStyle& style, std::string_view bytes) {
     const auto b = static_cast<unsigned char>(c);
     switch (b) {
       // Integral pieces, which the page text never needs.
-      case 0xF3: out.append(QChar(0x2320)); break;
-      case 0xF4: out.append(QChar(0x23AE)); break;
-      case 0xF5: out.append(QChar(0x2321)); break;
-      default: out.append(DecodeRun(std::string_view(&c, 1), QStringLiteral("Symbol"))); break;
+      case 0xF3:
+        out.append(QChar(0x2320));
+        break;
+      case 0xF4:
+        out.append(QChar(0x23AE));
+        break;
+      case 0xF5:
+        out.append(QChar(0x2321));
+        break;
+      default:
+        out.append(DecodeRun(std::string_view(&c, 1), QStringLiteral("Symbol")));
+        break;
     }
   }
   return out;
 }
 
-QtMathMetrics::QtMathMetrics(const std::array<MathStyle, kMathStyleCount>& styles) : styles_(styles) {
+QtMathMetrics::QtMathMetrics(const std::array<MathStyle, kMathStyleCount>& styles)
+    : styles_(styles) {
   for (int i = 0; i < kMathStyleCount; ++i) {
     const MathStyle& s = styles_[static_cast<size_t>(i)];
     QFont f;

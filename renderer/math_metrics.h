@@ -5,7 +5,6 @@
 // tests substitute fixed metrics.
 #include <QFont>
 #include <QString>
-
 #include <array>
 #include <string_view>
 

@@ -26,18 +26,18 @@ struct KeywordName {
   MathKw kw;
 };
 constexpr KeywordName kKeywords[] = {
-    {"sub", MathKw::kSub},     {"sup", MathKw::kSup},     {"box", MathKw::kBox},
-    {"over", MathKw::kOver},   {"atop", MathKw::kAtop},   {"left", MathKw::kLeft},
-    {"right", MathKw::kRight}, {"math", MathKw::kMath},   {"root", MathKw::kRoot},
-    {"sqrt", MathKw::kSqrt},   {"of", MathKw::kOf},       {"above", MathKw::kAbove},
-    {"below", MathKw::kBelow}, {"t", MathKw::kT},         {"bt", MathKw::kBt},
-    {"b", MathKw::kB},         {"vec", MathKw::kVec},     {"bar", MathKw::kBar},
-    {"dot", MathKw::kDot},     {"ddot", MathKw::kDdot},   {"hat", MathKw::kHat},
+    {"sub", MathKw::kSub},     {"sup", MathKw::kSup},   {"box", MathKw::kBox},
+    {"over", MathKw::kOver},   {"atop", MathKw::kAtop}, {"left", MathKw::kLeft},
+    {"right", MathKw::kRight}, {"math", MathKw::kMath}, {"root", MathKw::kRoot},
+    {"sqrt", MathKw::kSqrt},   {"of", MathKw::kOf},     {"above", MathKw::kAbove},
+    {"below", MathKw::kBelow}, {"t", MathKw::kT},       {"bt", MathKw::kBt},
+    {"b", MathKw::kB},         {"vec", MathKw::kVec},   {"bar", MathKw::kBar},
+    {"dot", MathKw::kDot},     {"ddot", MathKw::kDdot}, {"hat", MathKw::kHat},
     {"tilde", MathKw::kTilde}};
 
 bool IsSeparator(MathKw kw) {
-  return kw == MathKw::kOver || kw == MathKw::kAtop || kw == MathKw::kLeft || kw == MathKw::kRight ||
-         kw == MathKw::kOf;
+  return kw == MathKw::kOver || kw == MathKw::kAtop || kw == MathKw::kLeft ||
+         kw == MathKw::kRight || kw == MathKw::kOf;
 }
 
 // Symbol-font bytes used by the layout.
@@ -47,8 +47,8 @@ constexpr std::string_view kProductChar = "\xD5";
 
 }  // namespace
 
-CMathRenderer::CMathRenderer(PageComposer* composer, RenderRun& run, std::string_view text, size_t cursor,
-                             IMathMetrics& metrics, IRtfSink* rtf)
+CMathRenderer::CMathRenderer(PageComposer* composer, RenderRun& run, std::string_view text,
+                             size_t cursor, IMathMetrics& metrics, IRtfSink* rtf)
     : CMarkupRenderer(nullptr, composer, run), metrics_(metrics), rtfSink_(rtf) {
   SetText(text);
   SetCursor(cursor);
@@ -148,13 +148,27 @@ MathTok CMathRenderer::ScanToken(int small) {
     if (std::string_view("()[]{|}").find(static_cast<char>(ch)) != std::string_view::npos) {
       singleByte(MathTok::kBracket, ch == ')' || ch == ']' || ch == '|');
       switch (ch) {
-        case '(': tok_.code = 231; break;
-        case ')': tok_.code = 247; break;
-        case '[': tok_.code = 234; break;
-        case ']': tok_.code = 250; break;
-        case '{': tok_.code = 237; break;
-        case '|': tok_.code = 239; break;
-        default: tok_.code = 253; break;
+        case '(':
+          tok_.code = 231;
+          break;
+        case ')':
+          tok_.code = 247;
+          break;
+        case '[':
+          tok_.code = 234;
+          break;
+        case ']':
+          tok_.code = 250;
+          break;
+        case '{':
+          tok_.code = 237;
+          break;
+        case '|':
+          tok_.code = 239;
+          break;
+        default:
+          tok_.code = 253;
+          break;
       }
       tok_.bracketChar = ch;
       return tok_.kind;
@@ -633,12 +647,24 @@ void CMathRenderer::ParseAccent(ExprLine& ln, MathKw kw) {
     ln.pen += c->width;
     MathBox* g = NewBox(SelectStyle(ln.small, tok_.textMode), MathBoxKind::kGroup);
     switch (kw) {
-      case MathKw::kVec: g->decoration = kDecoVector; break;
-      case MathKw::kDot: g->decoration = kDecoDot; break;
-      case MathKw::kDdot: g->decoration = kDecoDdot; break;
-      case MathKw::kHat: g->decoration = kDecoHat; break;
-      case MathKw::kTilde: g->decoration = kDecoTilde; break;
-      default: g->decoration = kDecoBar; break;
+      case MathKw::kVec:
+        g->decoration = kDecoVector;
+        break;
+      case MathKw::kDot:
+        g->decoration = kDecoDot;
+        break;
+      case MathKw::kDdot:
+        g->decoration = kDecoDdot;
+        break;
+      case MathKw::kHat:
+        g->decoration = kDecoHat;
+        break;
+      case MathKw::kTilde:
+        g->decoration = kDecoTilde;
+        break;
+      default:
+        g->decoration = kDecoBar;
+        break;
     }
     g->x = ln.x0;
     g->width = ln.pen - ln.x0;

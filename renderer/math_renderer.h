@@ -16,19 +16,53 @@ namespace norva {
 
 // Positions in the style sheet's table of math styles.
 enum MathStyleIndex : int {
-  kMathNormalJapan = 0, kMathSmallJapan = 1, kMathNormal = 2, kMathSmall = 3, kMathItalic = 4,
-  kMathBold = 5, kMathItalicBold = 6, kMathNormalSymbol = 7, kMathSmallSymbol = 8
+  kMathNormalJapan = 0,
+  kMathSmallJapan = 1,
+  kMathNormal = 2,
+  kMathSmall = 3,
+  kMathItalic = 4,
+  kMathBold = 5,
+  kMathItalicBold = 6,
+  kMathNormalSymbol = 7,
+  kMathSmallSymbol = 8
 };
 
 enum class MathTok { kEnd, kBlank, kRun, kSymbol, kOperator, kBracket, kGlyph, kKeyword, kNothing };
 
 enum class MathKw {
-  kNone, kSub, kSup, kBox, kOver, kAtop, kLeft, kRight, kMath, kRoot, kSqrt, kOf, kAbove, kBelow,
-  kT, kBt, kB, kVec, kBar, kDot, kDdot, kHat, kTilde
+  kNone,
+  kSub,
+  kSup,
+  kBox,
+  kOver,
+  kAtop,
+  kLeft,
+  kRight,
+  kMath,
+  kRoot,
+  kSqrt,
+  kOf,
+  kAbove,
+  kBelow,
+  kT,
+  kBt,
+  kB,
+  kVec,
+  kBar,
+  kDot,
+  kDdot,
+  kHat,
+  kTilde
 };
 
 // Symbol codes of symbol tokens and boxes.
-enum MathSymbol : int { kSymDots = 1, kSymIntegral = 2, kSymSum = 3, kSymProduct = 4, kSymLimit = 5 };
+enum MathSymbol : int {
+  kSymDots = 1,
+  kSymIntegral = 2,
+  kSymSum = 3,
+  kSymProduct = 4,
+  kSymLimit = 5
+};
 
 // How a keyword token was written (its `code`).
 inline constexpr int kKwOpening = 0;
@@ -44,15 +78,39 @@ struct MathToken {
   double width = 0;
   double ascent = 0, descent = 0;  // of the last text measured by the scanner
   int bracketChar = 0;
-  int scriptMode = 2;  // 2 scripts to the right, 1 limits above and below
+  int scriptMode = 2;               // 2 scripts to the right, 1 limits above and below
   MathKw textMode = MathKw::kNone;  // kNone, kT, kBt or kB
 };
 
-enum class MathRole { kNone, kSuperscript, kSubscript, kLeftDelims, kNumerator, kDenominator, kRightDelims };
-enum class MathBoxKind { kRun, kSymbol, kOperator, kBracket, kGlyph, kGroup, kBar, kBarless, kRadical };
+enum class MathRole {
+  kNone,
+  kSuperscript,
+  kSubscript,
+  kLeftDelims,
+  kNumerator,
+  kDenominator,
+  kRightDelims
+};
+enum class MathBoxKind {
+  kRun,
+  kSymbol,
+  kOperator,
+  kBracket,
+  kGlyph,
+  kGroup,
+  kBar,
+  kBarless,
+  kRadical
+};
 enum MathDecoration : unsigned {
-  kDecoNone = 0, kDecoOverline = 1, kDecoBar = 2, kDecoVector = 4, kDecoDot = 8, kDecoDdot = 16,
-  kDecoHat = 32, kDecoTilde = 64
+  kDecoNone = 0,
+  kDecoOverline = 1,
+  kDecoBar = 2,
+  kDecoVector = 4,
+  kDecoDot = 8,
+  kDecoDdot = 16,
+  kDecoHat = 32,
+  kDecoTilde = 64
 };
 
 struct MathBox {
@@ -83,7 +141,8 @@ class IMathCanvas {
 // A canvas over a painter whose unit is one layout pixel.
 class PainterMathCanvas : public IMathCanvas {
  public:
-  PainterMathCanvas(QPainter& painter, QtMathMetrics& metrics) : painter_(painter), metrics_(metrics) {}
+  PainterMathCanvas(QPainter& painter, QtMathMetrics& metrics)
+      : painter_(painter), metrics_(metrics) {}
   void DrawString(int style, std::string_view bytes, double x, double top) override;
   void DrawLine(double x1, double y1, double x2, double y2) override;
 
@@ -100,10 +159,10 @@ class CMathRenderer : public CMarkupRenderer {
                 IMathMetrics& metrics, IRtfSink* rtf);
 
   struct Result {
-    bool drawn = false;   // false for an empty formula
-    double ascent = 0;    // pixels
-    double height = 0;    // twips
-    double width = 0;     // twips
+    bool drawn = false;  // false for an empty formula
+    double ascent = 0;   // pixels
+    double height = 0;   // twips
+    double width = 0;    // twips
   };
   // Lays the formula out, draws it at the composer's current position (and,
   // with an RTF writer, into the RTF file) and leaves the cursor after it.
@@ -167,8 +226,8 @@ class CMathRenderer : public CMarkupRenderer {
   void Stretch(MathBox* b);
   void DrawBox(const MathBox* b, double px, double py, IMathCanvas& canvas);
   void DrawOne(const MathBox* b, double bx, double by, IMathCanvas& canvas);
-  void DrawStacked(const MathBox* b, double x, double top, int topPiece, int midPiece, int bottomPiece,
-                   IMathCanvas& canvas);
+  void DrawStacked(const MathBox* b, double x, double top, int topPiece, int midPiece,
+                   int bottomPiece, IMathCanvas& canvas);
   void DrawString(IMathCanvas& canvas, int style, std::string_view bytes, double x, double top);
   void DrawStroke(IMathCanvas& canvas, double x1, double y1, double x2, double y2);
   void DrawHLine(IMathCanvas& canvas, double x, double width, double y);

@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QSvgRenderer>
 #include <QXmlStreamReader>
-
 #include <algorithm>
 #include <cmath>
 
@@ -24,7 +23,9 @@ constexpr double kTwipsPerPx = 1440.0 / 96.0;
 class SvgPicture : public ComposerPicture {
  public:
   SvgPicture(QByteArray data, QSizeF natural)
-      : data_(std::move(data)), natural_(natural), renderer_(std::make_shared<QSvgRenderer>(data_)) {}
+      : data_(std::move(data)),
+        natural_(natural),
+        renderer_(std::make_shared<QSvgRenderer>(data_)) {}
   QSizeF NaturalSize() const override { return natural_; }
   void Paint(QPainter& painter, const QRectF& target) const override {
     renderer_->render(&painter, target);
@@ -55,7 +56,8 @@ class ImagePicture : public ComposerPicture {
 
 class RecordingPicture : public ComposerPicture {
  public:
-  RecordingPicture(QPicture picture, QSizeF natural) : picture_(std::move(picture)), natural_(natural) {}
+  RecordingPicture(QPicture picture, QSizeF natural)
+      : picture_(std::move(picture)), natural_(natural) {}
   QSizeF NaturalSize() const override { return natural_; }
   void Paint(QPainter& painter, const QRectF& target) const override {
     if (natural_.width() <= 0 || natural_.height() <= 0) return;
@@ -90,9 +92,7 @@ double SvgLength(const QString& text) {
   return 0;
 }
 
-QColor FromBgr(int bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
+QColor FromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
 QPen MakePen(int bgr, int style, double width) {
   QPen pen(FromBgr(bgr));
@@ -103,12 +103,24 @@ QPen MakePen(int bgr, int style, double width) {
     pen.setWidthF(width);
   }
   switch (style) {
-    case 1: pen.setStyle(Qt::DashLine); break;
-    case 2: pen.setStyle(Qt::DotLine); break;
-    case 3: pen.setStyle(Qt::DashDotLine); break;
-    case 4: pen.setStyle(Qt::DashDotDotLine); break;
-    case 5: pen.setStyle(Qt::NoPen); break;
-    default: pen.setStyle(Qt::SolidLine); break;
+    case 1:
+      pen.setStyle(Qt::DashLine);
+      break;
+    case 2:
+      pen.setStyle(Qt::DotLine);
+      break;
+    case 3:
+      pen.setStyle(Qt::DashDotLine);
+      break;
+    case 4:
+      pen.setStyle(Qt::DashDotDotLine);
+      break;
+    case 5:
+      pen.setStyle(Qt::NoPen);
+      break;
+    default:
+      pen.setStyle(Qt::SolidLine);
+      break;
   }
   return pen;
 }
@@ -143,20 +155,29 @@ QPageLayout::Orientation LayoutOrientation(const ComposedPage& page) {
 }
 
 // A device name ending in ".pdf" is a file to print to.
-bool IsPdfDevice(const QString& device) { return device.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive); }
+bool IsPdfDevice(const QString& device) {
+  return device.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive);
+}
 bool IsKnownPrinter(const QString& device) {
   return !device.isEmpty() && !QPrinterInfo::printerInfo(device).isNull();
 }
 
 QPageSize::PageSizeId PaperId(int code) {
   switch (code) {
-    case 1: return QPageSize::Letter;
-    case 5: return QPageSize::Legal;
-    case 8: return QPageSize::A3;
-    case 11: return QPageSize::A5;
-    case 12: return QPageSize::JisB4;
-    case 13: return QPageSize::JisB5;
-    default: return QPageSize::A4;
+    case 1:
+      return QPageSize::Letter;
+    case 5:
+      return QPageSize::Legal;
+    case 8:
+      return QPageSize::A3;
+    case 11:
+      return QPageSize::A5;
+    case 12:
+      return QPageSize::JisB4;
+    case 13:
+      return QPageSize::JisB5;
+    default:
+      return QPageSize::A4;
   }
 }
 
@@ -181,7 +202,8 @@ std::shared_ptr<ComposerPicture> ComposerPicture::FromImageFile(const QString& p
   return std::make_shared<ImagePicture>(std::move(image));
 }
 
-std::shared_ptr<ComposerPicture> ComposerPicture::FromRecording(const QPicture& picture, QSizeF twips) {
+std::shared_ptr<ComposerPicture> ComposerPicture::FromRecording(const QPicture& picture,
+                                                                QSizeF twips) {
   return std::make_shared<RecordingPicture>(picture, twips);
 }
 
@@ -192,9 +214,10 @@ QSizeF SvgNaturalSizeTwips(const QByteArray& data) {
     double w = SvgLength(attrs.value(QLatin1String("width")).toString());
     double h = SvgLength(attrs.value(QLatin1String("height")).toString());
     if (w > 0 && h > 0) return {w, h};
-    const QStringList box = attrs.value(QLatin1String("viewBox"))
-                                .toString()
-                                .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    const QStringList box =
+        attrs.value(QLatin1String("viewBox"))
+            .toString()
+            .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
     if (box.size() == 4) {
       const double vw = box[2].toDouble(), vh = box[3].toDouble();
       if (vw > 0 && vh > 0) {
@@ -213,7 +236,9 @@ double LengthToTwips(const QString& text) {
   const QString t = text.trimmed().toLower();
   // The number at the start, then its unit.
   int i = 0;
-  while (i < t.size() && (t[i].isDigit() || t[i] == u'.' || ((t[i] == u'-' || t[i] == u'+') && i == 0))) ++i;
+  while (i < t.size() &&
+         (t[i].isDigit() || t[i] == u'.' || ((t[i] == u'-' || t[i] == u'+') && i == 0)))
+    ++i;
   bool ok = false;
   const double v = t.left(i).toDouble(&ok);
   if (!ok || !std::isfinite(v)) return 0;
@@ -228,12 +253,14 @@ double LengthToTwips(const QString& text) {
 QString MappedFamily(const QString& faceName) {
   const QString n = NormalizedFace(faceName);
   if (n.isEmpty()) return QStringLiteral("IPAMincho");
-  static const struct { const char16_t* key; const char* family; } map[] = {
-      {u"ms明朝", "IPAMincho"},       {u"msmincho", "IPAMincho"},
-      {u"msp明朝", "IPAPMincho"},     {u"mspmincho", "IPAPMincho"},
-      {u"msゴシック", "IPAGothic"},   {u"msgothic", "IPAGothic"},
-      {u"mspゴシック", "IPAPGothic"}, {u"mspgothic", "IPAPGothic"},
-      {u"msuigothic", "IPAPGothic"},  {u"symbol", "DejaVu Sans"},
+  static const struct {
+    const char16_t* key;
+    const char* family;
+  } map[] = {
+      {u"ms明朝", "IPAMincho"},       {u"msmincho", "IPAMincho"},   {u"msp明朝", "IPAPMincho"},
+      {u"mspmincho", "IPAPMincho"},   {u"msゴシック", "IPAGothic"}, {u"msgothic", "IPAGothic"},
+      {u"mspゴシック", "IPAPGothic"}, {u"mspgothic", "IPAPGothic"}, {u"msuigothic", "IPAPGothic"},
+      {u"symbol", "DejaVu Sans"},
   };
   for (const auto& m : map) {
     if (n == QString::fromUtf16(m.key)) return QString::fromLatin1(m.family);
@@ -241,7 +268,9 @@ QString MappedFamily(const QString& faceName) {
   return faceName;
 }
 
-bool IsSymbolFace(const QString& faceName) { return NormalizedFace(faceName) == QLatin1String("symbol"); }
+bool IsSymbolFace(const QString& faceName) {
+  return NormalizedFace(faceName) == QLatin1String("symbol");
+}
 
 QFont MakeQFont(const ComposerFont& f) {
   QFont q;
@@ -404,8 +433,10 @@ void PageComposer::PlaceRun(QString run) {
     qsizetype lo = 0, hi = run.size();
     while (lo < hi) {
       const qsizetype mid = (lo + hi + 1) / 2;
-      if (TextWidth(run.left(mid)) <= avail + 0.01) lo = mid;
-      else hi = mid - 1;
+      if (TextWidth(run.left(mid)) <= avail + 0.01)
+        lo = mid;
+      else
+        hi = mid - 1;
     }
     qsizetype cut = lo;
     if (cut > 0 && cut < run.size() && run[cut].isLowSurrogate()) --cut;
@@ -541,8 +572,9 @@ void PageComposer::PaintDecorations(QPainter& painter, int index) const {
   };
   // Without a header or footer distance the text sits in the middle of its margin.
   const double headerTop = fr.marginHeader > 0 ? fr.marginHeader : (fr.marginTop - fm.height()) / 2;
-  const double footerBottom =
-      fr.marginFooter > 0 ? page.height - fr.marginFooter : page.height - (fr.marginBottom - fm.height()) / 2;
+  const double footerBottom = fr.marginFooter > 0
+                                  ? page.height - fr.marginFooter
+                                  : page.height - (fr.marginBottom - fm.height()) / 2;
   drawParts(fr.header, headerTop);
   drawParts(fr.footer, footerBottom - fm.height());
 }
@@ -589,7 +621,8 @@ void PageComposer::ConfigurePrinter(QPrinter& printer) const {
   printer.setPageSize(QPageSize(PaperId(paperSize_)));
   // Bins of the Windows printer settings (upper 1 ... large capacity 11,
   // cassette 14, form source 15) in Qt's order.
-  if (paperBin_ >= 1 && paperBin_ <= 11) printer.setPaperSource(static_cast<QPrinter::PaperSource>(paperBin_ - 1));
+  if (paperBin_ >= 1 && paperBin_ <= 11)
+    printer.setPaperSource(static_cast<QPrinter::PaperSource>(paperBin_ - 1));
   if (paperBin_ == 14) printer.setPaperSource(QPrinter::Cassette);
   if (paperBin_ == 15) printer.setPaperSource(QPrinter::FormSource);
   // A positive quality is dots per inch; the negative draft-to-high codes keep the default.
@@ -605,7 +638,8 @@ bool PageComposer::PrintTo(QPrinter& printer, const std::function<bool(int)>& on
   if (pages_.empty()) return false;
   // A page range chosen in the print dialog, else every page.
   const int first = std::clamp(printer.fromPage() > 0 ? printer.fromPage() : 1, 1, TotalPages());
-  const int last = std::clamp(printer.toPage() > 0 ? printer.toPage() : TotalPages(), first, TotalPages());
+  const int last =
+      std::clamp(printer.toPage() > 0 ? printer.toPage() : TotalPages(), first, TotalPages());
   printer.setFullPage(true);
   printer.setPageMargins(QMarginsF(0, 0, 0, 0));
   printer.setPageOrientation(LayoutOrientation(pages_[static_cast<size_t>(first - 1)]));
@@ -641,7 +675,8 @@ bool PageComposer::ExportPdf(const QString& path) const {
 bool PageComposer::PrintDocument() const {
   QPrinter printer(QPrinter::HighResolution);
   ConfigurePrinter(printer);
-  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty()) return false;
+  if (printer.outputFormat() == QPrinter::PdfFormat && printer.outputFileName().isEmpty())
+    return false;
   return PrintTo(printer);
 }
 

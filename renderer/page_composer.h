@@ -8,7 +8,6 @@
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
-
 #include <functional>
 #include <map>
 #include <memory>
@@ -46,7 +45,7 @@ QSizeF SvgNaturalSizeTwips(const QByteArray& data);
 double LengthToTwips(const QString& text);
 
 struct ComposerFont {
-  QString name;  // the face name as the style sheet gives it
+  QString name;        // the face name as the style sheet gives it
   double size = 10.5;  // points
   bool bold = false, italic = false, underline = false, strikethru = false;
 };
@@ -192,8 +191,8 @@ class PageComposer {
   double AreaTop() const { return 0; }
   double AreaRight() const;
   double AreaBottom() const;
-  void DrawPicture(const std::shared_ptr<ComposerPicture>& p, double left, double top,
-                   double width, double height);
+  void DrawPicture(const std::shared_ptr<ComposerPicture>& p, double left, double top, double width,
+                   double height);
 
   // Document.
   bool Preview() const { return preview_; }

@@ -22,7 +22,6 @@
 #include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
-
 #include <cmath>
 
 #include "text/cp932.h"
@@ -85,7 +84,7 @@ QIcon ToolIcon(int index) {
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(QPen(QColor(40, 40, 40), 1.2));
   switch (index) {
-    case 0:  // next page
+    case 0:    // next page
     case 1: {  // previous page
       QPainterPath path;
       const bool next = index == 0;
@@ -316,7 +315,14 @@ CPreviewDlg::CPreviewDlg(int32_t mode, int32_t showProgress, std::string_view te
   toolbar_->setObjectName(QStringLiteral("133"));
   toolbar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
   toolbar_->setIconSize(QSize(16, 15));
-  struct Button { int image; int command; const char* label; const char* tip; void (CPreviewDlg::*slot)(); bool sepBefore; };
+  struct Button {
+    int image;
+    int command;
+    const char* label;
+    const char* tip;
+    void (CPreviewDlg::*slot)();
+    bool sepBefore;
+  };
   const Button buttons[] = {
       {0, 32773, "次ページ", "次ページに移動", &CPreviewDlg::OnNextPage, false},
       {1, 32772, "前ページ", "前ページに移動", &CPreviewDlg::OnPrevPage, false},
@@ -485,11 +491,10 @@ bool CPreviewDlg::PrintOnPrinter() {
   progress.setCancelButtonText(QStringLiteral("ｷｬﾝｾﾙ"));
   progress.setRange(0, composer_.TotalPages());
   progress.setMinimumDuration(0);
-  const QString target = printer.outputFormat() == QPrinter::PdfFormat
-                             ? QStringLiteral("PDF")
-                             : printer.printerName();
-  const QString where = printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName()
-                                                                      : composer_.Port();
+  const QString target =
+      printer.outputFormat() == QPrinter::PdfFormat ? QStringLiteral("PDF") : printer.printerName();
+  const QString where =
+      printer.outputFormat() == QPrinter::PdfFormat ? printer.outputFileName() : composer_.Port();
   return composer_.PrintTo(printer, [&](int page) {
     progress.setLabelText(QStringLiteral("出力先 %1 ( %2 )\n").arg(target, where) +
                           QStringLiteral("%1 ﾍﾟｰｼﾞ目を印刷中").arg(page));
@@ -513,9 +518,8 @@ void CPreviewDlg::OpenInWord() {
                            "%1\n\n名前を付けて保存しますか？")
                            .arg(QDir::toNativeSeparators(rtfPath_));
   if (!out.offerCopy(this, text)) return;
-  const QString start =
-      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" +
-      QFileInfo(rtfPath_).fileName();
+  const QString start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" +
+                        QFileInfo(rtfPath_).fileName();
   const QString target = out.copyName(this, start);
   if (target.isEmpty()) return;
   if (QFileInfo(target).absoluteFilePath() == QFileInfo(rtfPath_).absoluteFilePath()) return;

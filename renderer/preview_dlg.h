@@ -7,7 +7,6 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QToolBar>
-
 #include <functional>
 #include <string_view>
 
@@ -58,7 +57,10 @@ class PageView : public QWidget {
   enum class Mode { Zoom, TwoPages, Thumbnails };
   explicit PageView(PageComposer* composer, QWidget* parent = nullptr);
   void Relayout();
-  void SetMode(Mode m) { mode_ = m; Relayout(); }
+  void SetMode(Mode m) {
+    mode_ = m;
+    Relayout();
+  }
   Mode ViewMode() const { return mode_; }
   std::function<void(Mode, int zoom)> onModeRequest;
   std::function<void(int page)> onPagePicked;

@@ -1,12 +1,11 @@
 #include "renderer/preview_run.h"
 
 #include <QApplication>
-
 #include <string>
 
-#include "text/cp932.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/preview_dlg.h"
+#include "text/cp932.h"
 
 namespace norva {
 
@@ -16,7 +15,8 @@ bool g_running = false;
 
 // A host without a QApplication still gets its windows.
 bool EnsureApplication() {
-  if (QCoreApplication::instance()) return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+  if (QCoreApplication::instance())
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
   static int argc = 1;
   static char name[] = "Ravtek2";
   static char* argv[] = {name, nullptr};
@@ -32,7 +32,9 @@ int32_t RunDoPreview(int32_t mode, int32_t showProgress, const char* text, const
   // window events of the first would overwrite it.
   if (g_running || !EnsureApplication()) return 0;
   g_running = true;
-  struct Reset { ~Reset() { g_running = false; } } reset;
+  struct Reset {
+    ~Reset() { g_running = false; }
+  } reset;
 
   RenderRun run;  // defaults of the page, the empty style table, zeroed counters
   run.workFolder = workFolder ? workFolder : "";

@@ -13,7 +13,8 @@ std::unique_ptr<IRtfSink> OpenRtfWriter(const RenderRun& run) {
   writer->EnsureFont(page.fontName);  // the page font is \f0
   for (const ParaStyle& s : sheet.paraStyles) writer->EnsureFont(s.fontName);
   writer->SetDefaultStyle(page.fontName, page.fontSize, page.fontBold, page.fontItalic,
-                          page.fontStrikethru, page.fontUnderline, page.lineSpacing, page.indentLeft);
+                          page.fontStrikethru, page.fontUnderline, page.lineSpacing,
+                          page.indentLeft);
   // A repeated style name keeps its first record, the one the style tags and
   // the preview use.
   for (const ParaStyle* s : DistinctParaStyles(sheet)) writer->RegisterStyle(*s);

@@ -9,17 +9,16 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QSvgRenderer>
-
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
 #include <cstdio>
 
-#include "text/cp932.h"
 #include "renderer/markup_chars.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/page_composer.h"
 #include "renderer/table_renderer.h"
+#include "text/cp932.h"
 
 namespace norva {
 
@@ -27,7 +26,7 @@ namespace {
 
 constexpr int32_t kPaperWidth = 11906;  // A4 portrait, twips
 constexpr int32_t kPaperHeight = 16838;
-constexpr double kCellExtra = 210;      // every cell is this much wider in the file
+constexpr double kCellExtra = 210;  // every cell is this much wider in the file
 constexpr double kPictureDpi = 300;
 
 // ASCII letters compared without case; the bytes of double-byte characters exactly.
@@ -61,9 +60,13 @@ int32_t Trunc(double v) {
 
 std::string Str(int32_t v) { return std::to_string(v); }
 
-bool HeadingName(const std::string& name) { return !name.empty() && (name[0] == 'h' || name[0] == 'H'); }
+bool HeadingName(const std::string& name) {
+  return !name.empty() && (name[0] == 'h' || name[0] == 'H');
+}
 
-int32_t HeadingNumber(const std::string& name) { return LeadingInteger(std::string_view(name).substr(1)); }
+int32_t HeadingNumber(const std::string& name) {
+  return LeadingInteger(std::string_view(name).substr(1));
+}
 
 const char* VerticalClass(int32_t code) {
   if (code >= 0 && code <= 2) return "\\clvertalt";
@@ -110,17 +113,23 @@ void CRtfWriter::AddFont(const std::string& face) {
   if (installed && family.compare(name, Qt::CaseInsensitive) != 0) {
     font.alternative = Utf8ToCp932(family.toStdString());
   }
-  if (IsSymbolFace(name)) font.charSet = 2;
-  else if (highBytes || family.startsWith(QLatin1String("IPA"))) font.charSet = 128;
-  else font.charSet = 0;
+  if (IsSymbolFace(name))
+    font.charSet = 2;
+  else if (highBytes || family.startsWith(QLatin1String("IPA")))
+    font.charSet = 128;
+  else
+    font.charSet = 0;
   const QString lower = name.toLower();
   const bool fixed = installed && QFontDatabase::isFixedPitch(family);
-  const bool proportional = lower.contains(QStringLiteral("ｐ")) || lower.contains(QStringLiteral("p"));
+  const bool proportional =
+      lower.contains(QStringLiteral("ｐ")) || lower.contains(QStringLiteral("p"));
   int familyCode = 0;  // other
-  if (lower.contains(QStringLiteral("明朝")) || lower.contains(QLatin1String("mincho"))) familyCode = 1;
+  if (lower.contains(QStringLiteral("明朝")) || lower.contains(QLatin1String("mincho")))
+    familyCode = 1;
   else if (lower.contains(QStringLiteral("ゴシック")) || lower.contains(QLatin1String("gothic")))
     familyCode = proportional ? 2 : 3;
-  else if (IsSymbolFace(name)) familyCode = 1;
+  else if (IsSymbolFace(name))
+    familyCode = 1;
   const int pitch = (fixed || (font.charSet == 128 && !proportional)) ? 1 : 2;
   font.pitchAndFamily = (familyCode << 4) | pitch;
   if (installed) {
@@ -128,7 +137,8 @@ void CRtfWriter::AddFont(const std::string& face) {
     const QByteArray os2 = raw.isValid() ? raw.fontTable("OS/2") : QByteArray();
     if (os2.size() >= 42) {
       font.trueType = true;
-      for (int i = 0; i < 10; ++i) font.panose[static_cast<size_t>(i)] = static_cast<uint8_t>(os2[32 + i]);
+      for (int i = 0; i < 10; ++i)
+        font.panose[static_cast<size_t>(i)] = static_cast<uint8_t>(os2[32 + i]);
     }
   }
   fonts_.push_back(font);
@@ -154,20 +164,25 @@ void CRtfWriter::FillStyle(RtfStyle& s, const std::string& fontName, float size,
   s.underline = underline;
   const std::string indent = Lowered(indentLeft);
   const double n = LeadingNumber(indent);
-  if (indent.find("mm") != std::string::npos) s.indentTwips = Trunc(n * 56.69291338582678);
-  else if (indent.find("cm") != std::string::npos) s.indentTwips = Trunc(n * 566.9291338582677);
-  else s.indentTwips = Trunc(n);
+  if (indent.find("mm") != std::string::npos)
+    s.indentTwips = Trunc(n * 56.69291338582678);
+  else if (indent.find("cm") != std::string::npos)
+    s.indentTwips = Trunc(n * 566.9291338582677);
+  else
+    s.indentTwips = Trunc(n);
   // Percent of the size in points, in twips: ls / 100 * size * 20.
-  s.lineSpacingTwips = lineSpacing != 100.0f
-                           ? Trunc(static_cast<double>(lineSpacing) * static_cast<double>(size) * 20.0 / 100.0)
-                           : 0;
+  s.lineSpacingTwips =
+      lineSpacing != 100.0f
+          ? Trunc(static_cast<double>(lineSpacing) * static_cast<double>(size) * 20.0 / 100.0)
+          : 0;
 }
 
-void CRtfWriter::SetDefaultStyle(const std::string& fontName, float size, int32_t bold, int32_t italic,
-                                 int32_t strikethru, int32_t underline, float lineSpacing,
-                                 const std::string& indentLeft) {
+void CRtfWriter::SetDefaultStyle(const std::string& fontName, float size, int32_t bold,
+                                 int32_t italic, int32_t strikethru, int32_t underline,
+                                 float lineSpacing, const std::string& indentLeft) {
   defaultStyle_ = RtfStyle{};
-  FillStyle(defaultStyle_, fontName, size, bold, italic, strikethru, underline, lineSpacing, indentLeft);
+  FillStyle(defaultStyle_, fontName, size, bold, italic, strikethru, underline, lineSpacing,
+            indentLeft);
   runFont_ = defaultStyle_.fontIndex;
   currentStyle_ = defaultStyle_;
 }
@@ -239,11 +254,13 @@ bool CRtfWriter::Open() {
 
   Write("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041");
   Write("{\\fonttbl");
-  static const char* const kFamilies[] = {"fnil", "froman", "fswiss", "fmodern", "fscript", "fdecor"};
+  static const char* const kFamilies[] = {"fnil",    "froman",  "fswiss",
+                                          "fmodern", "fscript", "fdecor"};
   for (size_t i = 0; i < fonts_.size(); ++i) {
     const RtfFont& f = fonts_[i];
     const int family = (f.pitchAndFamily >> 4) & 0x0F;
-    Printf("{\\f%d\\%s", static_cast<int>(i), (family >= 1 && family <= 5) ? kFamilies[family] : "fnil");
+    Printf("{\\f%d\\%s", static_cast<int>(i),
+           (family >= 1 && family <= 5) ? kFamilies[family] : "fnil");
     Printf("\\fcharset%d\\fprq%d", f.charSet, f.pitchAndFamily & 0x0F);
     if (f.trueType) {
       const auto& p = f.panose;
@@ -267,8 +284,10 @@ bool CRtfWriter::Open() {
     Printf("{\\s%d\\qj ", static_cast<int>(i + 1));
     WriteStyleFormat(s, false);
     Write("\\snext0 ");
-    if (HeadingName(s.name)) Printf("heading %d", HeadingNumber(s.name));
-    else Write(Escape(s.name));
+    if (HeadingName(s.name))
+      Printf("heading %d", HeadingNumber(s.name));
+    else
+      Write(Escape(s.name));
     Write(";}");
   }
   Write("}");
@@ -312,7 +331,8 @@ std::string CRtfWriter::Escape(std::string_view text) {
   };
   for (size_t i = 0; i < text.size(); ++i) {
     const auto b = static_cast<unsigned char>(text[i]);
-    if (IsCp932Lead(b) && i + 1 < text.size() && IsCp932Trail(static_cast<unsigned char>(text[i + 1]))) {
+    if (IsCp932Lead(b) && i + 1 < text.size() &&
+        IsCp932Trail(static_cast<unsigned char>(text[i + 1]))) {
       hex(b);
       hex(static_cast<unsigned char>(text[i + 1]));
       ++i;
@@ -332,7 +352,9 @@ std::string CRtfWriter::Escape(std::string_view text) {
 std::string CRtfWriter::EscapeWordsWhole(std::string_view text) {
   // A one-byte character other than a blank: part of a number, a unit or a
   // formula word, which a reader must not break inside.
-  auto wordByte = [](unsigned char b) { return (b > 0x20 && b < 0x7F) || (b >= 0xA1 && b <= 0xDF); };
+  auto wordByte = [](unsigned char b) {
+    return (b > 0x20 && b < 0x7F) || (b >= 0xA1 && b <= 0xDF);
+  };
   std::string out;
   out.reserve(text.size() * 2);
   bool afterWord = false;
@@ -348,10 +370,10 @@ std::string CRtfWriter::EscapeWordsWhole(std::string_view text) {
         continue;
       }
     }
-    const size_t n =
-        IsCp932Lead(b) && i + 1 < text.size() && IsCp932Trail(static_cast<unsigned char>(text[i + 1]))
-            ? 2
-            : 1;
+    const size_t n = IsCp932Lead(b) && i + 1 < text.size() &&
+                             IsCp932Trail(static_cast<unsigned char>(text[i + 1]))
+                         ? 2
+                         : 1;
     out += Escape(text.substr(i, n));
     afterWord = n == 1 && wordByte(b);
     // A word joiner (U+2060) between two characters of one word.
@@ -431,8 +453,8 @@ void CRtfWriter::WriteText(int count, const char* buffer) {
   WriteRuns(std::string_view(buffer, static_cast<size_t>(count)), {}, font);
 }
 
-void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark, const std::string& font,
-                           bool wordsWhole) {
+void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark,
+                           const std::string& font, bool wordsWhole) {
   std::string text;
   text.reserve(input.size());
   for (char c : input) {
@@ -442,7 +464,8 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark, co
   for (;;) {
     const size_t cr = text.find('\r', start);
     const bool ended = cr != std::string::npos;
-    const std::string_view piece = std::string_view(text).substr(start, ended ? cr - start : std::string::npos);
+    const std::string_view piece =
+        std::string_view(text).substr(start, ended ? cr - start : std::string::npos);
     std::string escaped = wordsWhole ? EscapeWordsWhole(piece) : Escape(piece);
     if (!ended) escaped += cellMark;  // the cell mark closes the last run
     Write("{");
@@ -497,7 +520,8 @@ QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, doubl
 
 void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, double w, double h) {
   Write("{\\pict ");
-  Printf("\\picscalex%d\\picscaley%d", nw > 0 ? Trunc(w * 100.0 / nw) : 100, nh > 0 ? Trunc(h * 100.0 / nh) : 100);
+  Printf("\\picscalex%d\\picscaley%d", nw > 0 ? Trunc(w * 100.0 / nw) : 100,
+         nh > 0 ? Trunc(h * 100.0 / nh) : 100);
   Write("\\piccropl0\\piccropr0\\piccropt0\\piccropb0");
   // Hundredths of a millimetre: twips * 2540 / 1440.
   Printf("\\picw%d", Trunc(nw * 2540.0 / 1440.0));
@@ -522,7 +546,8 @@ void CRtfWriter::WritePicture(const std::string& path, double nw, double nh, dou
   Write("{ \\par }");
 }
 
-void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double nh, double w, double h) {
+void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double nh, double w,
+                                    double h) {
   afterTable_ = false;
   PictureGroup(path, nw, nh, w, h);
 }
@@ -532,10 +557,18 @@ void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double n
 std::string CRtfWriter::Border(const char* keyword, int32_t style) const {
   std::string s = keyword;
   switch (style) {
-    case 1: s += "\\brdrs\\brdrw10 "; break;
-    case 2: s += "\\brdrs\\brdrw20 "; break;
-    case 3: s += "\\brdrdb\\brdrw10 "; break;
-    default: s += "\\brdrnone "; break;
+    case 1:
+      s += "\\brdrs\\brdrw10 ";
+      break;
+    case 2:
+      s += "\\brdrs\\brdrw20 ";
+      break;
+    case 3:
+      s += "\\brdrdb\\brdrw10 ";
+      break;
+    default:
+      s += "\\brdrnone ";
+      break;
   }
   return s;
 }
@@ -642,8 +675,10 @@ void CRtfWriter::WriteTable(const CTableRenderer& t) {
   const std::vector<double> widths = ColumnWidths(t, textWidth - std::max(x0, 0));
   double used = 0;
   for (double w : widths) used += w;
-  if (t.HAlign() == 1) x0 = Trunc((textWidth - used) * 0.5);
-  else if (t.HAlign() == 2) x0 = Trunc(textWidth - used);
+  if (t.HAlign() == 1)
+    x0 = Trunc((textWidth - used) * 0.5);
+  else if (t.HAlign() == 2)
+    x0 = Trunc(textWidth - used);
   const double scale = W > 0 ? used / W : 1.0;
   const int32_t total = Trunc(std::min(t.TotalWidth(), W) * scale);
   for (const TitleLine& line : t.TitleLines()) WriteOneLineRow(line.text, line.align, x0, total);
@@ -695,12 +730,15 @@ void CRtfWriter::WriteGridRow(const CTableRenderer& t, int32_t r, int32_t x0,
         }
         if (!intact) continue;
         spanOfContinuation[static_cast<size_t>(c)] = std::min(top.colSpan, cols - 1 - c);
-        for (int32_t j = c + 1; j <= c + top.colSpan && j < cols; ++j) insideContinuation[static_cast<size_t>(j)] = true;
+        for (int32_t j = c + 1; j <= c + top.colSpan && j < cols; ++j)
+          insideContinuation[static_cast<size_t>(j)] = true;
       }
     }
   }
 
-  struct Written { const TableCell* cell; };
+  struct Written {
+    const TableCell* cell;
+  };
   std::vector<Written> written;
   int32_t x = x0;
   for (int32_t c = 0; c < cols; ++c) {
@@ -711,8 +749,10 @@ void CRtfWriter::WriteGridRow(const CTableRenderer& t, int32_t r, int32_t x0,
     if (cell.rowSpan == -1) colSpan = spanOfContinuation[static_cast<size_t>(c)];
     const int32_t lastCol = std::min(c + colSpan, cols - 1);
     const int32_t lastRow = cell.rowSpan > 0 ? std::min(r + cell.rowSpan, rows - 1) : r;
-    if (cell.rowSpan > 0) d += "\\clvmgf";
-    else if (cell.rowSpan == -1) d += "\\clvmrg";
+    if (cell.rowSpan > 0)
+      d += "\\clvmgf";
+    else if (cell.rowSpan == -1)
+      d += "\\clvmrg";
     d += VerticalClass(cell.align);
     d += Border("\\clbrdrt", cell.top);
     d += Border("\\clbrdrb", t.Cell(lastRow, c).bottom);

@@ -2,7 +2,6 @@
 // The RTF copy of the report: written in CP932 while the text flow lays the
 // report out, with its fonts, paragraph styles, runs, pictures and tables.
 #include <QFile>
-
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -97,7 +96,8 @@ class CRtfWriter : public IRtfSink {
   void Printf(const char* format, ...);
   void AddFont(const std::string& face);
   void FillStyle(RtfStyle& s, const std::string& fontName, float size, int32_t bold, int32_t italic,
-                 int32_t strikethru, int32_t underline, float lineSpacing, const std::string& indentLeft);
+                 int32_t strikethru, int32_t underline, float lineSpacing,
+                 const std::string& indentLeft);
   void WriteParagraph(const RtfStyle& style, int index);
   // Paragraph and character properties of a style, "\li" through "\langfenp1041 ":
   // a paragraph of the text has its line spacing and a thick underline, an
@@ -111,8 +111,8 @@ class CRtfWriter : public IRtfSink {
   // wordsWhole: table cells, whose numbers and units a reader must not break.
   void WriteRuns(std::string_view text, std::string_view cellMark, const std::string& font,
                  bool wordsWhole = false);
-  void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight, double width,
-                    double height);
+  void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight,
+                    double width, double height);
   void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
   // The file's column widths (twips): the preview's, each at least as wide as
   // its longest number or unit needs, narrowed to `room` when wider.

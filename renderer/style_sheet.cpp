@@ -12,8 +12,8 @@
 namespace norva {
 
 const std::array<const char*, kMathStyleCount> kMathStyleNames = {
-    "math_normal_japan", "math_small_japan", "math_normal",
-    "math_small",        "math_italic",      "math_bold",
+    "math_normal_japan", "math_small_japan",   "math_normal",
+    "math_small",        "math_italic",        "math_bold",
     "math_italic_bold",  "math_normal_symbol", "math_small_symbol"};
 
 namespace {
@@ -95,41 +95,69 @@ float ToFontSize(std::string_view v, float current) {
 
 void ParsePageSection(Cursor& cur, PageSettings& p) {
   ParseBody(cur, [&p](std::string_view key, std::string_view v) {
-    struct TextKey { const char* name; std::string PageSettings::*field; };
-    static const TextKey texts[] = {
-        {"marginHeader", &PageSettings::marginHeader}, {"marginFooter", &PageSettings::marginFooter},
-        {"marginLeft", &PageSettings::marginLeft},     {"marginRight", &PageSettings::marginRight},
-        {"marginTop", &PageSettings::marginTop},       {"marginBottom", &PageSettings::marginBottom},
-        {"header", &PageSettings::header},             {"footer", &PageSettings::footer},
-        {"hdrFontName", &PageSettings::hdrFontName},   {"fontName", &PageSettings::fontName},
-        {"indentLeft", &PageSettings::indentLeft}};
-    struct FlagKey { const char* name; int32_t PageSettings::*field; bool isFlag; };
-    static const FlagKey ints[] = {
-        {"hdrFontBold", &PageSettings::hdrFontBold, true},
-        {"hdrFontItalic", &PageSettings::hdrFontItalic, true},
-        {"hdrFontStrikethru", &PageSettings::hdrFontStrikethru, true},
-        {"hdrFontUnderline", &PageSettings::hdrFontUnderline, true},
-        {"pageBorder", &PageSettings::pageBorder, false},
-        {"pageBorderColor", &PageSettings::pageBorderColor, false},
-        {"pageBorderStyle", &PageSettings::pageBorderStyle, false},
-        {"pageBorderWidth", &PageSettings::pageBorderWidth, false},
-        {"fontBold", &PageSettings::fontBold, true},
-        {"fontItalic", &PageSettings::fontItalic, true},
-        {"fontStrikethru", &PageSettings::fontStrikethru, true},
-        {"fontUnderline", &PageSettings::fontUnderline, true},
-        {"secno", &PageSettings::secno, true}};
-    struct FloatKey { const char* name; float PageSettings::*field; };
+    struct TextKey {
+      const char* name;
+      std::string PageSettings::*field;
+    };
+    static const TextKey texts[] = {{"marginHeader", &PageSettings::marginHeader},
+                                    {"marginFooter", &PageSettings::marginFooter},
+                                    {"marginLeft", &PageSettings::marginLeft},
+                                    {"marginRight", &PageSettings::marginRight},
+                                    {"marginTop", &PageSettings::marginTop},
+                                    {"marginBottom", &PageSettings::marginBottom},
+                                    {"header", &PageSettings::header},
+                                    {"footer", &PageSettings::footer},
+                                    {"hdrFontName", &PageSettings::hdrFontName},
+                                    {"fontName", &PageSettings::fontName},
+                                    {"indentLeft", &PageSettings::indentLeft}};
+    struct FlagKey {
+      const char* name;
+      int32_t PageSettings::*field;
+      bool isFlag;
+    };
+    static const FlagKey ints[] = {{"hdrFontBold", &PageSettings::hdrFontBold, true},
+                                   {"hdrFontItalic", &PageSettings::hdrFontItalic, true},
+                                   {"hdrFontStrikethru", &PageSettings::hdrFontStrikethru, true},
+                                   {"hdrFontUnderline", &PageSettings::hdrFontUnderline, true},
+                                   {"pageBorder", &PageSettings::pageBorder, false},
+                                   {"pageBorderColor", &PageSettings::pageBorderColor, false},
+                                   {"pageBorderStyle", &PageSettings::pageBorderStyle, false},
+                                   {"pageBorderWidth", &PageSettings::pageBorderWidth, false},
+                                   {"fontBold", &PageSettings::fontBold, true},
+                                   {"fontItalic", &PageSettings::fontItalic, true},
+                                   {"fontStrikethru", &PageSettings::fontStrikethru, true},
+                                   {"fontUnderline", &PageSettings::fontUnderline, true},
+                                   {"secno", &PageSettings::secno, true}};
+    struct FloatKey {
+      const char* name;
+      float PageSettings::*field;
+    };
     static const FloatKey floats[] = {{"lineSpacing", &PageSettings::lineSpacing}};
-    if (EqualNoCase(key, "hdrFontSize")) { p.hdrFontSize = ToFontSize(v, p.hdrFontSize); return; }
-    if (EqualNoCase(key, "fontSize")) { p.fontSize = ToFontSize(v, p.fontSize); return; }
+    if (EqualNoCase(key, "hdrFontSize")) {
+      p.hdrFontSize = ToFontSize(v, p.hdrFontSize);
+      return;
+    }
+    if (EqualNoCase(key, "fontSize")) {
+      p.fontSize = ToFontSize(v, p.fontSize);
+      return;
+    }
     for (const auto& t : texts) {
-      if (EqualNoCase(key, t.name)) { p.*t.field = std::string(v); return; }
+      if (EqualNoCase(key, t.name)) {
+        p.*t.field = std::string(v);
+        return;
+      }
     }
     for (const auto& t : ints) {
-      if (EqualNoCase(key, t.name)) { p.*t.field = t.isFlag ? FlagValue(v) : LeadingInteger(v); return; }
+      if (EqualNoCase(key, t.name)) {
+        p.*t.field = t.isFlag ? FlagValue(v) : LeadingInteger(v);
+        return;
+      }
     }
     for (const auto& t : floats) {
-      if (EqualNoCase(key, t.name)) { p.*t.field = ToFloat(v); return; }
+      if (EqualNoCase(key, t.name)) {
+        p.*t.field = ToFloat(v);
+        return;
+      }
     }
   });
 }
@@ -147,14 +175,22 @@ void ParseParaStyle(Cursor& cur, std::string_view name, StyleSheet& sheet) {
   s.lineSpacing = p.lineSpacing;
   s.indentLeft = p.indentLeft;
   const BodyEnd end = ParseBody(cur, [&s](std::string_view key, std::string_view v) {
-    if (EqualNoCase(key, "fontName")) s.fontName = std::string(v);
-    else if (EqualNoCase(key, "fontSize")) s.fontSize = ToFontSize(v, s.fontSize);
-    else if (EqualNoCase(key, "fontBold")) s.bold = FlagValue(v);
-    else if (EqualNoCase(key, "fontItalic")) s.italic = FlagValue(v);
-    else if (EqualNoCase(key, "fontStrikethru")) s.strikethru = FlagValue(v);
-    else if (EqualNoCase(key, "fontUnderline")) s.underline = FlagValue(v);
-    else if (EqualNoCase(key, "lineSpacing")) s.lineSpacing = ToFloat(v);
-    else if (EqualNoCase(key, "indentLeft")) s.indentLeft = std::string(v);
+    if (EqualNoCase(key, "fontName"))
+      s.fontName = std::string(v);
+    else if (EqualNoCase(key, "fontSize"))
+      s.fontSize = ToFontSize(v, s.fontSize);
+    else if (EqualNoCase(key, "fontBold"))
+      s.bold = FlagValue(v);
+    else if (EqualNoCase(key, "fontItalic"))
+      s.italic = FlagValue(v);
+    else if (EqualNoCase(key, "fontStrikethru"))
+      s.strikethru = FlagValue(v);
+    else if (EqualNoCase(key, "fontUnderline"))
+      s.underline = FlagValue(v);
+    else if (EqualNoCase(key, "lineSpacing"))
+      s.lineSpacing = ToFloat(v);
+    else if (EqualNoCase(key, "indentLeft"))
+      s.indentLeft = std::string(v);
   });
   if (end == BodyEnd::Closed) sheet.paraStyles.push_back(std::move(s));
 }
@@ -162,7 +198,10 @@ void ParseParaStyle(Cursor& cur, std::string_view name, StyleSheet& sheet) {
 void ParseMathStyle(Cursor& cur, std::string_view name, StyleSheet& sheet) {
   int index = -1;
   for (int i = 0; i < kMathStyleCount; ++i) {
-    if (EqualNoCase(name, kMathStyleNames[static_cast<size_t>(i)])) { index = i; break; }
+    if (EqualNoCase(name, kMathStyleNames[static_cast<size_t>(i)])) {
+      index = i;
+      break;
+    }
   }
   if (index < 0) {
     cur.SkipToChar('}');
@@ -173,11 +212,16 @@ void ParseMathStyle(Cursor& cur, std::string_view name, StyleSheet& sheet) {
     if (EqualNoCase(key, "fontName")) {
       m.fontName = std::string(v);
       m.charSet = EqualNoCase(v, "Symbol") ? 2 : 128;
-    } else if (EqualNoCase(key, "fontSize")) m.fontSize = ToFontSize(v, m.fontSize);
-    else if (EqualNoCase(key, "fontBold")) m.bold = FlagValue(v);
-    else if (EqualNoCase(key, "fontItalic")) m.italic = FlagValue(v);
-    else if (EqualNoCase(key, "fontStrikethru")) m.strikethru = FlagValue(v);
-    else if (EqualNoCase(key, "fontUnderline")) m.underline = FlagValue(v);
+    } else if (EqualNoCase(key, "fontSize"))
+      m.fontSize = ToFontSize(v, m.fontSize);
+    else if (EqualNoCase(key, "fontBold"))
+      m.bold = FlagValue(v);
+    else if (EqualNoCase(key, "fontItalic"))
+      m.italic = FlagValue(v);
+    else if (EqualNoCase(key, "fontStrikethru"))
+      m.strikethru = FlagValue(v);
+    else if (EqualNoCase(key, "fontUnderline"))
+      m.underline = FlagValue(v);
   });
 }
 
@@ -191,8 +235,8 @@ StyleSheet::StyleSheet() {
 std::vector<const ParaStyle*> DistinctParaStyles(const StyleSheet& sheet) {
   std::vector<const ParaStyle*> out;
   for (const ParaStyle& s : sheet.paraStyles) {
-    const bool repeated =
-        std::any_of(out.begin(), out.end(), [&s](const ParaStyle* kept) { return kept->name == s.name; });
+    const bool repeated = std::any_of(out.begin(), out.end(),
+                                      [&s](const ParaStyle* kept) { return kept->name == s.name; });
     if (!repeated) out.push_back(&s);
   }
   return out;
@@ -216,12 +260,20 @@ void InitPageDefaults(PageSettings& p) {
 
 void InitMathStyles(std::array<MathStyle, kMathStyleCount>& styles) {
   const float small = 35.0f / 6.0f;
-  const struct { const char* font; float size; int32_t bold; int32_t italic; uint8_t cs; } rows[] = {
-      {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 5.8f, 0, 0, 128}, {kFontMincho, 10.5f, 0, 0, 128},
-      {kFontMincho, small, 0, 0, 128}, {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 10.5f, 1, 0, 128},
-      {kFontMincho, 10.5f, 1, 1, 128}, {"Symbol", 10.5f, 0, 0, 2},      {"Symbol", small, 0, 0, 2}};
+  const struct {
+    const char* font;
+    float size;
+    int32_t bold;
+    int32_t italic;
+    uint8_t cs;
+  } rows[] = {{kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 5.8f, 0, 0, 128},
+              {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, small, 0, 0, 128},
+              {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 10.5f, 1, 0, 128},
+              {kFontMincho, 10.5f, 1, 1, 128}, {"Symbol", 10.5f, 0, 0, 2},
+              {"Symbol", small, 0, 0, 2}};
   for (size_t i = 0; i < styles.size(); ++i) {
-    styles[i] = MathStyle{rows[i].font, rows[i].size, rows[i].bold, rows[i].italic, 0, 0, rows[i].cs};
+    styles[i] =
+        MathStyle{rows[i].font, rows[i].size, rows[i].bold, rows[i].italic, 0, 0, rows[i].cs};
   }
 }
 
@@ -262,7 +314,8 @@ int32_t LeadingInteger(std::string_view text) {
 }
 
 int32_t FlagValue(std::string_view v) {
-  if (!v.empty() && IsAsciiLetter(static_cast<unsigned char>(v[0]))) return EqualNoCase(v, "true") ? 1 : 0;
+  if (!v.empty() && IsAsciiLetter(static_cast<unsigned char>(v[0])))
+    return EqualNoCase(v, "true") ? 1 : 0;
   return LeadingInteger(v);
 }
 
@@ -286,8 +339,10 @@ void ParseStyleSheet(std::string_view text, StyleSheet& sheet) {
     while (!cur.end() && !IsWhite(cur.at()) && cur.at() != '{') cur.advance();
     const std::string name(cur.slice(start, cur.pos()));
     cur.SkipToChar('{');
-    if (StartsNoCase(name, "math")) ParseMathStyle(cur, name, sheet);
-    else ParseParaStyle(cur, name, sheet);
+    if (StartsNoCase(name, "math"))
+      ParseMathStyle(cur, name, sheet);
+    else
+      ParseParaStyle(cur, name, sheet);
   }
 }
 

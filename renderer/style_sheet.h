@@ -49,8 +49,9 @@ inline constexpr int kMathStyleCount = 9;
 extern const std::array<const char*, kMathStyleCount> kMathStyleNames;
 
 // CP932 bytes of the default faces.
-inline constexpr const char* kFontMincho = "\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9";        // ＭＳ 明朝
-inline constexpr const char* kFontGothic = "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック
+inline constexpr const char* kFontMincho = "\x82\x6c\x82\x72\x20\x96\xbe\x92\xa9";  // ＭＳ 明朝
+inline constexpr const char* kFontGothic =
+    "\x82\x6c\x82\x72\x20\x83\x53\x83\x56\x83\x62\x83\x4e";  // ＭＳ ゴシック
 
 struct StyleSheet {
   PageSettings page;

@@ -1,7 +1,6 @@
 #include "renderer/table_renderer.h"
 
 #include <QFile>
-
 #include <algorithm>
 #include <cmath>
 
@@ -22,7 +21,9 @@ int32_t Int(std::string_view v) { return LeadingInteger(v); }
 int CountLineBreaks(const std::string& text) {
   int n = 0;
   for (size_t i = 0; i + 3 < text.size(); ++i) {
-    if (text[i] == '<' && AsciiLower(text[i + 1]) == 'b' && AsciiLower(text[i + 2]) == 'r' && text[i + 3] == '>') ++n;
+    if (text[i] == '<' && AsciiLower(text[i + 1]) == 'b' && AsciiLower(text[i + 2]) == 'r' &&
+        text[i + 3] == '>')
+      ++n;
   }
   return n;
 }
@@ -41,14 +42,21 @@ CTableRenderer::~CTableRenderer() = default;
 void CTableRenderer::Parse() {
   int32_t rows = 0, cols = 0, titles = 0, notes = 0;
   ReadAttrs([&](std::string_view name, std::string_view value) {
-    if (Is(name, "ROW")) rows = Int(value);
-    else if (Is(name, "COL")) cols = Int(value);
-    else if (Is(name, "HEADER")) titles = Int(value);
-    else if (Is(name, "FOTTER")) notes = Int(value);
+    if (Is(name, "ROW"))
+      rows = Int(value);
+    else if (Is(name, "COL"))
+      cols = Int(value);
+    else if (Is(name, "HEADER"))
+      titles = Int(value);
+    else if (Is(name, "FOTTER"))
+      notes = Int(value);
     else if (Is(name, "HALIGN")) {
-      if (Is(value, "LEFT")) hAlign_ = 0;
-      else if (Is(value, "CENTER")) hAlign_ = 1;
-      else if (Is(value, "RIGHT")) hAlign_ = 2;
+      if (Is(value, "LEFT"))
+        hAlign_ = 0;
+      else if (Is(value, "CENTER"))
+        hAlign_ = 1;
+      else if (Is(value, "RIGHT"))
+        hAlign_ = 2;
     }
   });
   if (rows < 1) return;
@@ -94,20 +102,29 @@ void CTableRenderer::Parse() {
         if (tok == kTagColwidth) {
           int32_t w = 0, a = 0, b = 0;
           ReadAttrs([&](std::string_view name, std::string_view value) {
-            if (Is(name, "COLWIDTH")) w = Int(value);
-            else if (Is(name, "SCOL")) a = Int(value);
-            else if (Is(name, "ECOL")) b = Int(value);
+            if (Is(name, "COLWIDTH"))
+              w = Int(value);
+            else if (Is(name, "SCOL"))
+              a = Int(value);
+            else if (Is(name, "ECOL"))
+              b = Int(value);
           });
           if (b < a) std::swap(a, b);
-          for (int32_t c = std::max(a, 0); c <= b && c < cols_; ++c) givenWidth_[static_cast<size_t>(c)] = w;
+          for (int32_t c = std::max(a, 0); c <= b && c < cols_; ++c)
+            givenWidth_[static_cast<size_t>(c)] = w;
         } else if (tok == kTagTl) {
           int32_t code = 0, r1 = 0, c1 = 0, r2 = 0, c2 = 0;
           ReadAttrs([&](std::string_view name, std::string_view value) {
-            if (Is(name, "TL")) code = static_cast<int16_t>(Int(value));
-            else if (Is(name, "SROW")) r1 = Int(value);
-            else if (Is(name, "SCOL")) c1 = Int(value);
-            else if (Is(name, "EROW")) r2 = Int(value);
-            else if (Is(name, "ECOL")) c2 = Int(value);
+            if (Is(name, "TL"))
+              code = static_cast<int16_t>(Int(value));
+            else if (Is(name, "SROW"))
+              r1 = Int(value);
+            else if (Is(name, "SCOL"))
+              c1 = Int(value);
+            else if (Is(name, "EROW"))
+              r2 = Int(value);
+            else if (Is(name, "ECOL"))
+              c2 = Int(value);
           });
           if (headerMark) {
             hLo = std::min({hLo, r1, r2});
@@ -122,16 +139,22 @@ void CTableRenderer::Parse() {
           TitleLine line;
           int32_t index = 0;
           ReadAttrs([&](std::string_view name, std::string_view value) {
-            if (Is(name, title ? "TOH" : "TOF")) line.text = std::string(value);
-            else if (Is(name, "ROW")) index = Int(value);
+            if (Is(name, title ? "TOH" : "TOF"))
+              line.text = std::string(value);
+            else if (Is(name, "ROW"))
+              index = Int(value);
             else if (Is(name, "ALIGN")) {
-              if (Is(value, "LEFT")) line.align = 4;
-              else if (Is(value, "CENTER")) line.align = 3;
-              else if (Is(value, "RIGHT")) line.align = 5;
+              if (Is(value, "LEFT"))
+                line.align = 4;
+              else if (Is(value, "CENTER"))
+                line.align = 3;
+              else if (Is(value, "RIGHT"))
+                line.align = 5;
             }
           });
           std::vector<TitleLine>& lines = title ? titleLines_ : noteLines_;
-          if (index >= 0 && static_cast<size_t>(index) < lines.size()) lines[static_cast<size_t>(index)] = line;
+          if (index >= 0 && static_cast<size_t>(index) < lines.size())
+            lines[static_cast<size_t>(index)] = line;
         }
         continue;
       }
@@ -167,19 +190,32 @@ void CTableRenderer::ParseCell() {
   bool hasR2 = false, hasC2 = false;
   int32_t h = 0, v = 1, arrang = 2;
   ReadAttrs([&](std::string_view name, std::string_view value) {
-    if (Is(name, "SROW")) r1 = Int(value);
-    else if (Is(name, "SCOL")) c1 = Int(value);
-    else if (Is(name, "EROW")) { r2 = Int(value); hasR2 = true; }
-    else if (Is(name, "ECOL")) { c2 = Int(value); hasC2 = true; }
-    else if (Is(name, "ARRANG")) arrang = Int(value);
+    if (Is(name, "SROW"))
+      r1 = Int(value);
+    else if (Is(name, "SCOL"))
+      c1 = Int(value);
+    else if (Is(name, "EROW")) {
+      r2 = Int(value);
+      hasR2 = true;
+    } else if (Is(name, "ECOL")) {
+      c2 = Int(value);
+      hasC2 = true;
+    } else if (Is(name, "ARRANG"))
+      arrang = Int(value);
     else if (Is(name, "HALIGN")) {
-      if (Is(value, "LEFT")) h = 1;
-      else if (Is(value, "CENTER")) h = 0;
-      else if (Is(value, "RIGHT")) h = 2;
+      if (Is(value, "LEFT"))
+        h = 1;
+      else if (Is(value, "CENTER"))
+        h = 0;
+      else if (Is(value, "RIGHT"))
+        h = 2;
     } else if (Is(name, "VALIGN")) {
-      if (Is(value, "TOP")) v = 0;
-      else if (Is(value, "MIDDLE")) v = 1;
-      else if (Is(value, "BOTTOM")) v = 2;
+      if (Is(value, "TOP"))
+        v = 0;
+      else if (Is(value, "MIDDLE"))
+        v = 1;
+      else if (Is(value, "BOTTOM"))
+        v = 2;
     }
   });
   if (!hasR2) r2 = r1;
@@ -256,7 +292,8 @@ std::shared_ptr<CTableRenderer> CTableRenderer::ReadNested(const std::string& pa
   name.replace(u'\\', u'/');
   QFile file(name);
   if (name.isEmpty() || !file.open(QIODevice::ReadOnly)) return nullptr;
-  auto table = std::make_shared<CTableRenderer>(Composer(), Run(), std::string_view{}, 0, depth_ + 1);
+  auto table =
+      std::make_shared<CTableRenderer>(Composer(), Run(), std::string_view{}, 0, depth_ + 1);
   table->ownText_ = file.readAll().toStdString();
   table->SetText(table->ownText_);
   table->Parse();
@@ -348,11 +385,21 @@ void CTableRenderer::ApplyRule(int32_t code, int32_t r1, int32_t c1, int32_t r2,
           SetSide(i, j, Side::Right, s);
           break;
         }
-        case 1: if (last) SetSide(i, j, Side::Bottom, 1); break;
-        case 2: if (left) SetSide(i, j, Side::Left, 1); break;
-        case 3: if (right) SetSide(i, j, Side::Right, 1); break;
-        case 4: if (last) SetSide(i, j, Side::Bottom, 3); break;
-        case 5: if (last) SetSide(i, j, Side::Bottom, 2); break;
+        case 1:
+          if (last) SetSide(i, j, Side::Bottom, 1);
+          break;
+        case 2:
+          if (left) SetSide(i, j, Side::Left, 1);
+          break;
+        case 3:
+          if (right) SetSide(i, j, Side::Right, 1);
+          break;
+        case 4:
+          if (last) SetSide(i, j, Side::Bottom, 3);
+          break;
+        case 5:
+          if (last) SetSide(i, j, Side::Bottom, 2);
+          break;
         case 6:
         case 7:
         case 8:
@@ -368,7 +415,8 @@ void CTableRenderer::ApplyRule(int32_t code, int32_t r1, int32_t c1, int32_t r2,
           if (right) SetSide(i, j, Side::Right, s);
           break;
         }
-        default: break;
+        default:
+          break;
       }
     }
   }
@@ -474,13 +522,17 @@ double CTableRenderer::CellWidth(TableCell& cell, const std::string* text) {
 
 // ---- drawing ---------------------------------------------------------------
 
-double CTableRenderer::Limit() const { return Composer()->PageHeight() - Composer()->MarginBottom(); }
+double CTableRenderer::Limit() const {
+  return Composer()->PageHeight() - Composer()->MarginBottom();
+}
 
 void CTableRenderer::Draw(double x, double y) {
   if (!HasGrid()) return;
   PageComposer* c = Composer();
-  if (hAlign_ == 1) x = c->PageWidth() * 0.5 - totalWidth_ * 0.5;
-  else if (hAlign_ == 2) x = c->PageWidth() - totalWidth_;
+  if (hAlign_ == 1)
+    x = c->PageWidth() * 0.5 - totalWidth_ * 0.5;
+  else if (hAlign_ == 2)
+    x = c->PageWidth() - totalWidth_;
   DrawHeader(x, y);
   DrawBody(x, y);
   DrawFooter(x, y);
@@ -494,8 +546,10 @@ void CTableRenderer::DrawLines(const std::vector<TitleLine>& lines, double x, do
     TableCell none;
     const double w = CellWidth(none, &line.text);
     double xt = x;  // left, also for a line without ALIGN
-    if (line.align == 3) xt = x + totalWidth_ / 2 - w / 2;
-    else if (line.align == 5) xt = x + totalWidth_ - w;
+    if (line.align == 3)
+      xt = x + totalWidth_ / 2 - w / 2;
+    else if (line.align == 5)
+      xt = x + totalWidth_ - w;
     DrawCellText(line.text, xt, y);
     c->Text(QStringLiteral("\n\r"));
     y = c->CurrentY();
@@ -586,15 +640,26 @@ void CTableRenderer::DrawCell(TableCell& cell, int32_t r, int32_t c, double x, d
   if (ls != 100) contentH /= ls / 100;
   double xt = x;
   switch (HorizontalOf(cell.align)) {
-    case 0: xt = x + cellW / 2 - contentW / 2; break;
-    case 2: xt = x + cellW - contentW; break;
-    default: break;
+    case 0:
+      xt = x + cellW / 2 - contentW / 2;
+      break;
+    case 2:
+      xt = x + cellW - contentW;
+      break;
+    default:
+      break;
   }
   double yt = y;
   switch (VerticalOf(cell.align)) {
-    case 1: yt = y + cellH / 2 - contentH / 2; break;
-    case 2: yt = y + cellH - contentH; break;
-    default: yt = y + (ls / 100 - 1) * 0.5 * contentH; break;
+    case 1:
+      yt = y + cellH / 2 - contentH / 2;
+      break;
+    case 2:
+      yt = y + cellH - contentH;
+      break;
+    default:
+      yt = y + (ls / 100 - 1) * 0.5 * contentH;
+      break;
   }
   if (cell.top == 3) yt += kDoubleGap;
   if (cell.kind == 0) {

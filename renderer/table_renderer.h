@@ -15,8 +15,8 @@ namespace norva {
 class CTableRenderer;
 
 struct CellImage {
-  std::string src;            // as written (CP932)
-  std::string width, height;  // as written: a number with "%", "mm", "cm" or none
+  std::string src;                             // as written (CP932)
+  std::string width, height;                   // as written: a number with "%", "mm", "cm" or none
   double naturalWidth = 0, naturalHeight = 0;  // twips, filled when measured
 };
 
@@ -26,7 +26,7 @@ struct TableCell {
   CellImage image;
   int32_t align = 3;  // 3 * vertical + horizontal; see HorizontalOf / VerticalOf
   int32_t top = 0, bottom = 0, left = 0, right = 0;  // 0 none, 1 thin, 2 thick, 3 double
-  int32_t rowSpan = 0;  // n > 0: first cell of n + 1 rows; -1: covered
+  int32_t rowSpan = 0;                               // n > 0: first cell of n + 1 rows; -1: covered
   int32_t colSpan = 0;
   std::shared_ptr<CTableRenderer> nested;  // kind 2; null when its file could not be read
 };
@@ -75,7 +75,9 @@ class CTableRenderer : public CMarkupRenderer {
   int32_t FooterRows() const { return footerRows_; }
   int32_t HAlign() const { return hAlign_; }  // 0 left, 1 centre, 2 right
   bool HasGrid() const { return !cells_.empty(); }
-  const TableCell& Cell(int32_t r, int32_t c) const { return cells_[static_cast<size_t>(r)][static_cast<size_t>(c)]; }
+  const TableCell& Cell(int32_t r, int32_t c) const {
+    return cells_[static_cast<size_t>(r)][static_cast<size_t>(c)];
+  }
   const std::vector<TitleLine>& TitleLines() const { return titleLines_; }
   const std::vector<TitleLine>& NoteLines() const { return noteLines_; }
   const std::vector<double>& ColWidth() const { return colWidth_; }

@@ -5,8 +5,8 @@
 #include "screens/report/register_report.h"
 #include "screens/results/frm_antei_res.h"
 #include "screens/results/member_windows.h"
-#include "screens/sheet/sheet_windows.h"
 #include "screens/section/frm_kutai.h"
+#include "screens/sheet/sheet_windows.h"
 
 namespace norva {
 

@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/calculation.h"
 
 #include <exception>
@@ -7,6 +6,7 @@
 #include "calc/run/calc_antei.h"
 #include "calc/run/wlvl_auto.h"
 #include "document/data_state.h"
+#include "document/document.h"
 #include "document/document_file.h"
 #include "document/outline.h"
 #include "shell/command_state.h"

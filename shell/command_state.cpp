@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/command_state.h"
 
 #include <QApplication>
@@ -20,6 +19,7 @@
 #include <cmath>
 
 #include "document/data_state.h"
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "shell/main_window.h"
 #include "shell/nav_bar.h"
@@ -194,8 +194,10 @@ frmProg* ShowProgressWindow() {
   p->adjustSize();
   // Over the middle of the main window, not wherever the desktop puts a new window.
   QRect around;
-  if (QWidget* owner = p->parentWidget()) around = owner->frameGeometry();
-  else if (QScreen* screen = QGuiApplication::primaryScreen()) around = screen->availableGeometry();
+  if (QWidget* owner = p->parentWidget())
+    around = owner->frameGeometry();
+  else if (QScreen* screen = QGuiApplication::primaryScreen())
+    around = screen->availableGeometry();
   if (around.isValid()) p->move(around.center() - QPoint(p->width() / 2, p->height() / 2));
   p->show();
   p->raise();
@@ -274,25 +276,40 @@ namespace {
 // DEVMODE paper codes of the common sizes.
 int PaperCode(QPageSize::PageSizeId id) {
   switch (id) {
-    case QPageSize::Letter: return 1;
-    case QPageSize::Legal: return 5;
-    case QPageSize::A3: return 8;
-    case QPageSize::A4: return 9;
-    case QPageSize::A5: return 11;
-    case QPageSize::B4: return 12;
-    case QPageSize::B5: return 13;
-    default: return 9;
+    case QPageSize::Letter:
+      return 1;
+    case QPageSize::Legal:
+      return 5;
+    case QPageSize::A3:
+      return 8;
+    case QPageSize::A4:
+      return 9;
+    case QPageSize::A5:
+      return 11;
+    case QPageSize::B4:
+      return 12;
+    case QPageSize::B5:
+      return 13;
+    default:
+      return 9;
   }
 }
 QPageSize::PageSizeId PaperId(int code) {
   switch (code) {
-    case 1: return QPageSize::Letter;
-    case 5: return QPageSize::Legal;
-    case 8: return QPageSize::A3;
-    case 11: return QPageSize::A5;
-    case 12: return QPageSize::B4;
-    case 13: return QPageSize::B5;
-    default: return QPageSize::A4;
+    case 1:
+      return QPageSize::Letter;
+    case 5:
+      return QPageSize::Legal;
+    case 8:
+      return QPageSize::A3;
+    case 11:
+      return QPageSize::A5;
+    case 12:
+      return QPageSize::B4;
+    case 13:
+      return QPageSize::B5;
+    default:
+      return QPageSize::A4;
   }
 }
 }  // namespace

@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/document_forms.h"
 
 #include <QCloseEvent>
@@ -8,6 +7,7 @@
 #include <exception>
 
 #include "document/data_state.h"
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
@@ -105,24 +105,24 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
   const QStyle* style = win->style();
   const int frame = style->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, win);
   const int title = style->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, win);
-  const QSize want = (screen->Widget()->sizeHint() + QSize(2 * frame, title + frame))
-                         .expandedTo(QSize(640, 480));
+  const QSize want =
+      (screen->Widget()->sizeHint() + QSize(2 * frame, title + frame)).expandedTo(QSize(640, 480));
   if (!old) {
     // Cascaded: each window one step further than the last, from the top left again.
     int others = 0;
     for (QMdiSubWindow* w : m->mdiArea->subWindowList())
       if (w != win && w->isVisible()) ++others;
     const int step = 24 * (others % 8);
-    const QRect place = m->PlaceDocumentWindow(
-        m->DocumentArea().topLeft() + QPoint(step, step), want);
+    const QRect place =
+        m->PlaceDocumentWindow(m->DocumentArea().topLeft() + QPoint(step, step), want);
     win->show();
     win->setGeometry(place);
     m->mdiArea->setActiveSubWindow(win);
     return;
   }
   const Qt::WindowStates state = old->windowState();
-  const QPoint at = old->isMaximized() || old->isMinimized() ? old->normalGeometry().topLeft()
-                                                             : old->pos();
+  const QPoint at =
+      old->isMaximized() || old->isMinimized() ? old->normalGeometry().topLeft() : old->pos();
   old->hide();
   win->show();
   win->setGeometry(m->PlaceDocumentWindow(at, want));

@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/file_commands.h"
 
 #include <QDialog>
@@ -14,6 +13,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "document/document_file.h"
 #include "document/paths.h"
@@ -84,8 +84,7 @@ bool DefaultOpenDialog(const QStringList& recent, QString& path, int& recentInde
     const int row = static_cast<int>(recent.indexOf(typed));
     const QFileInfo file(typed);
     if (row < 0 && !file.isFile()) {
-      Ask("ファイルが見つかりません。\n" + typed.toStdString(), MsgIcon::Warning,
-          MsgButtons::Ok);
+      Ask("ファイルが見つかりません。\n" + typed.toStdString(), MsgIcon::Warning, MsgButtons::Ok);
       pathBox->setFocus();
       return;
     }

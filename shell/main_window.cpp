@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/main_window.h"
 
 #include <QApplication>
@@ -15,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "platform/controls/control_array.h"
 #include "shell/calculation.h"
@@ -108,7 +108,7 @@ mdiMain::~mdiMain() {
 
 void mdiMain::BuildMenus() {
   QMenuBar* bar = menuBar();
-  static const char* const kMain[6] = {"ﾌｧｲﾙ(&F)", "表示(&V)", "コマンド(&C)",
+  static const char* const kMain[6] = {"ﾌｧｲﾙ(&F)",   "表示(&V)",   "コマンド(&C)",
                                        "ツール(&T)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"};
   for (int i = 0; i < 6; ++i) {
     mnuMain[i] = bar->addMenu(QString::fromUtf8(kMain[i]));
@@ -116,9 +116,9 @@ void mdiMain::BuildMenus() {
   }
 
   QMenu* file = mnuMain[0];
-  static const char* const kFile[6] = {"新規作成(&N)",       "コピーして作成(&C)",
+  static const char* const kFile[6] = {"新規作成(&N)",          "コピーして作成(&C)",
                                        "ファイルを開く(&O)...", "閉じる(&E)",
-                                       "上書き保存(&S)",     "名前を付けて保存(&A)..."};
+                                       "上書き保存(&S)",        "名前を付けて保存(&A)..."};
   for (int i = 0; i < 6; ++i) {
     mnuFile[i] = Item(file, "mnuFile", i, kFile[i]);
     connect(mnuFile[i], &QAction::triggered, this, [this, i] { mnuFile_Click(i); });
@@ -171,14 +171,12 @@ void mdiMain::BuildMenus() {
   mnuToolSep = Separator(mnuMain[3], "mnuToolSep", -1);
   mnuPrnStyle = Item(mnuMain[3], "mnuPrnStyle", -1, "印刷書式の確認・変更");
   connect(mnuPrnStyle, &QAction::triggered, this, [this] {
-    if (Windows().printStyle)
-      GuardedCall([this] { Windows().printStyle(PrnStyleDir, this); });
+    if (Windows().printStyle) GuardedCall([this] { Windows().printStyle(PrnStyleDir, this); });
   });
   mnuPrnStyle->setEnabled(static_cast<bool>(Windows().printStyle));
 
-  static const char* const kWindow[5] = {"ｱｲｺﾝの整理(&A)", "重ねて表示(&C)",
-                                         "上下に並べて表示(&H)", "左右に並べて表示(&T)",
-                                         "全て最小化(&M)"};
+  static const char* const kWindow[5] = {"ｱｲｺﾝの整理(&A)", "重ねて表示(&C)", "上下に並べて表示(&H)",
+                                         "左右に並べて表示(&T)", "全て最小化(&M)"};
   for (int i = 0; i < 5; ++i) {
     mnuWindow[i] = Item(mnuMain[4], "mnuWindow", i, kWindow[i]);
     connect(mnuWindow[i], &QAction::triggered, this, [this, i] { mnuWindow_Click(i); });
@@ -345,15 +343,26 @@ void mdiMain::BuildPanels() {
 void mdiMain::mnuFile_Click(int index) {
   GuardedCall([&] {
     switch (index) {
-      case 0: NewDocument(); break;
-      case 1: CopyNewDocument(); break;
-      case 2: OpenDocumentDialog(); break;
-      case 3: CloseActiveDocument(); break;
-      case 4: SaveDocument(); break;
+      case 0:
+        NewDocument();
+        break;
+      case 1:
+        CopyNewDocument();
+        break;
+      case 2:
+        OpenDocumentDialog();
+        break;
+      case 3:
+        CloseActiveDocument();
+        break;
+      case 4:
+        SaveDocument();
+        break;
       case 5:
         if (auto doc = ActiveDocument()) SaveDocumentAs(*doc);
         break;
-      default: break;
+      default:
+        break;
     }
   });
 }
@@ -366,10 +375,17 @@ void mdiMain::mnuPrint_Click(int index) {
     }
     int16_t mode;
     switch (index) {
-      case 0: mode = 1; break;
-      case 1: mode = 0; break;
-      case -1: mode = 2; break;
-      default: return;
+      case 0:
+        mode = 1;
+        break;
+      case 1:
+        mode = 0;
+        break;
+      case -1:
+        mode = 2;
+        break;
+      default:
+        return;
     }
     auto doc = ActiveDocument();
     if (doc && Windows().reportDialog) Windows().reportDialog(*doc, mode, this);
@@ -386,11 +402,20 @@ void mdiMain::OpenMenuClick(int entry) { mnuRecent_Click(entry - 1); }
 void mdiMain::mnuView_Click(int index) {
   QWidget* target = nullptr;
   switch (index) {
-    case 0: target = picTitle; break;
-    case 1: target = tlbFile; break;
-    case 2: target = picResAbout; break;
-    case 3: target = nav; break;
-    default: return;
+    case 0:
+      target = picTitle;
+      break;
+    case 1:
+      target = tlbFile;
+      break;
+    case 2:
+      target = picResAbout;
+      break;
+    case 3:
+      target = nav;
+      break;
+    default:
+      return;
   }
   target->setVisible(target->isHidden());
   mnuView[index]->setChecked(!target->isHidden());
@@ -452,12 +477,20 @@ void mdiMain::Tile(bool sideBySide) {
 
 void mdiMain::mnuWindow_Click(int index) {
   switch (index) {
-    case 0: ArrangeIcons(); break;
-    case 1: mdiArea->cascadeSubWindows(); break;
+    case 0:
+      ArrangeIcons();
+      break;
+    case 1:
+      mdiArea->cascadeSubWindows();
+      break;
     // The captions say how the windows end up: 上下 one above the other,
     // 左右 side by side.
-    case 2: Tile(false); break;
-    case 3: Tile(true); break;
+    case 2:
+      Tile(false);
+      break;
+    case 3:
+      Tile(true);
+      break;
     case 4:
       for (QMdiSubWindow* s : mdiArea->subWindowList()) s->showMinimized();
       if (nav) nav->showMinimized();
@@ -470,7 +503,8 @@ void mdiMain::mnuWindow_Click(int index) {
       }
       ArrangeIcons();
       break;
-    default: break;
+    default:
+      break;
   }
 }
 
@@ -495,14 +529,22 @@ void mdiMain::FillWindowMenu() {
 
 void mdiMain::tlbFile_ButtonClick(const QString& keyIn) {
   const QString key = keyIn.toUpper();
-  if (key == "NEW") mnuFile_Click(0);
-  else if (key == "COPY") mnuFile_Click(1);
-  else if (key == "OPEN") mnuFile_Click(2);
-  else if (key == "SAVE") mnuFile_Click(4);
-  else if (key == "PRINT") mnuPrint_Click(1);
-  else if (key == "PREVIEW") mnuPrint_Click(0);
-  else if (key == "WORD") mnuPrint_Click(-1);
-  else if (key == "SXF") mnuExport_Click(1);
+  if (key == "NEW")
+    mnuFile_Click(0);
+  else if (key == "COPY")
+    mnuFile_Click(1);
+  else if (key == "OPEN")
+    mnuFile_Click(2);
+  else if (key == "SAVE")
+    mnuFile_Click(4);
+  else if (key == "PRINT")
+    mnuPrint_Click(1);
+  else if (key == "PREVIEW")
+    mnuPrint_Click(0);
+  else if (key == "WORD")
+    mnuPrint_Click(-1);
+  else if (key == "SXF")
+    mnuExport_Click(1);
 }
 
 QRect mdiMain::DocumentArea() const {

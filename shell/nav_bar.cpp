@@ -1,8 +1,8 @@
-#include "document/document.h"
 #include "shell/nav_bar.h"
 
 #include <QFrame>
 
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
@@ -17,8 +17,8 @@ int Px(int twips) { return twips / 15; }
 frmNav::frmNav(QWidget* owner) : QWidget(owner, Qt::Tool) {
   setObjectName("frmNav");
   setWindowTitle(QStringLiteral("ﾅﾋﾞｹﾞｰｼｮﾝﾊﾞｰ"));
-  static const char* const kCaptions[6] = {"基本条件",     "形状寸法",     "安定計算条件",
-                                           "荷重条件",     "安定計算結果", "応力度計算結果"};
+  static const char* const kCaptions[6] = {"基本条件", "形状寸法",     "安定計算条件",
+                                           "荷重条件", "安定計算結果", "応力度計算結果"};
   static const int kTops[6] = {60, 435, 810, 1185, 1560, 1935};
   const int width = Px(1485) + 20;
   group_ = new QButtonGroup(this);

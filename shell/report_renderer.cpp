@@ -2,9 +2,9 @@
 
 #include <QFileInfo>
 
-#include "text/cp932.h"
 #include "shell/shell_state.h"
 #include "shell/startup.h"
+#include "text/cp932.h"
 
 namespace norva {
 

@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/small_windows.h"
 
 #include <QApplication>
@@ -8,13 +7,14 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QScreen>
-#include <QPainter>
 #include <QSvgRenderer>
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "document/document.h"
 #include "document/report_format.h"
 #include "shell/command_state.h"
 
@@ -139,7 +139,8 @@ class SvgPicture final : public QWidget {
     QPainter p(this);
     QSizeF size = renderer.defaultSize();
     size.scale(QSizeF(width(), height()), Qt::KeepAspectRatio);
-    renderer.render(&p, QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
+    renderer.render(
+        &p, QRectF(QPointF((width() - size.width()) / 2, (height() - size.height()) / 2), size));
   }
 };
 }  // namespace
@@ -187,9 +188,8 @@ frmHelp::frmHelp() : QWidget(nullptr) {
   lay->addLayout(strip);
   resize(520, 600);
   connect(cmdClose, &QPushButton::clicked, this, &QWidget::close);
-  connect(wbrHelp, &QTextBrowser::sourceChanged, this, [this] {
-    setWindowTitle(QStringLiteral("NorvaV4 - ") + wbrHelp->documentTitle());
-  });
+  connect(wbrHelp, &QTextBrowser::sourceChanged, this,
+          [this] { setWindowTitle(QStringLiteral("NorvaV4 - ") + wbrHelp->documentTitle()); });
   if (QScreen* s = QGuiApplication::primaryScreen())
     move(s->availableGeometry().right() - width() - 5, s->availableGeometry().top() + 10);
 }

@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/startup.h"
 
 #include <QApplication>
@@ -19,6 +18,7 @@
 #include <memory>
 
 #include "calc/earth_pressure/coulomb.h"
+#include "document/document.h"
 #include "document/document_collection.h"
 #include "document/paths.h"
 #include "document/temp_files.h"
@@ -52,9 +52,15 @@ void SnapshotDefaultPrinter() {
   int duplex = 1;
   switch (p.duplex()) {
     case QPrinter::DuplexLongSide:
-    case QPrinter::DuplexAuto: duplex = 2; break;
-    case QPrinter::DuplexShortSide: duplex = 3; break;
-    default: duplex = 1; break;
+    case QPrinter::DuplexAuto:
+      duplex = 2;
+      break;
+    case QPrinter::DuplexShortSide:
+      duplex = 3;
+      break;
+    default:
+      duplex = 1;
+      break;
   }
   r.Duplex = duplex;
   r.Orientation = p.pageLayout().orientation() == QPageLayout::Landscape ? 2 : 1;
@@ -177,8 +183,7 @@ int NorvaMain(int argc, char* argv[], const std::function<void()>& registerWindo
         MsgButtons::Ok);
     return 1;
   }
-  PrnStyleDir =
-      QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
+  PrnStyleDir = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
   PrepareStyleFolder(PrnStyleDir, ProgramFolder());
   SnapshotDefaultPrinter();
 

@@ -1,4 +1,3 @@
-#include "document/document.h"
 #include "shell/summary_panels.h"
 
 #include <algorithm>
@@ -9,6 +8,7 @@
 #include "calc/stability/printed_relation.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
+#include "document/document.h"
 #include "document/load_case.h"
 #include "document/names.h"
 #include "document/nulls.h"
@@ -54,7 +54,8 @@ bool Shown(double a, double b) { return IsDisplayable(a) && IsDisplayable(b); }
 
 // Draws the lines of a wrapped text one below the other, pitch apart.
 void DrawLines(Canvas& s, double x, double y, double pitch, const std::vector<std::string>& lines) {
-  for (size_t k = 0; k < lines.size(); ++k) s.DrawText(x, y + pitch * static_cast<double>(k), lines[k]);
+  for (size_t k = 0; k < lines.size(); ++k)
+    s.DrawText(x, y + pitch * static_cast<double>(k), lines[k]);
 }
 
 }  // namespace

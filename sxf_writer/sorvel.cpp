@@ -15,9 +15,8 @@ template <sxf::Family F>
 const CommonFamily& Ours() {
   static const CommonFamily family{
       [](const char* name, int32_t mode, double r1, double r2, double r3, int32_t i1, int32_t i2,
-         const char* t1, const char* t2, const char* t3, const char* t4) {
-        return sxf::Open(F, name, mode, r1, r2, r3, i1, i2, t1, t2, t3, t4);
-      },
+         const char* t1, const char* t2, const char* t3,
+         const char* t4) { return sxf::Open(F, name, mode, r1, r2, r3, i1, i2, t1, t2, t3, t4); },
       [] { return sxf::Close(F); },
       [](int32_t* number, const char** text) { return sxf::PopMsg(F, number, text); },
       [](int32_t code, const void* rec) { return sxf::WriteTable(F, code, rec); },
@@ -165,8 +164,7 @@ int32_t Feature(int32_t flag, const char* featureName, const void* record) {
 }
 
 int32_t PolyList(int32_t flag, const char* featureName, int32_t layer, int32_t color, int32_t type,
-                 int32_t width, int32_t closed, int32_t count, const double* xs,
-                 const double* ys) {
+                 int32_t width, int32_t closed, int32_t count, const double* xs, const double* ys) {
   if (count > 0 && (xs == nullptr || ys == nullptr)) return Refuse(flag, "点列がありません。");
   // The library's own copies of the caller's values.
   std::vector<double> x, y;
@@ -247,7 +245,8 @@ int32_t LinearDim(int32_t flag, int32_t layer, int32_t color, int32_t type, int3
 }
 
 int32_t NotWritten(int32_t flag, const char* featureName) {
-  return Refuse(flag, std::string("図形要素「") + featureName + "」はこのライブラリでは書き込めません。");
+  return Refuse(flag,
+                std::string("図形要素「") + featureName + "」はこのライブラリでは書き込めません。");
 }
 
 }  // namespace norva::sorvel

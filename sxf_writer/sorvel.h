@@ -48,8 +48,7 @@ int32_t SetCcurveOrg(int32_t flag, int32_t color, int32_t type, int32_t width, i
 
 int32_t Feature(int32_t flag, const char* featureName, const void* record);
 int32_t PolyList(int32_t flag, const char* featureName, int32_t layer, int32_t color, int32_t type,
-                 int32_t width, int32_t closed, int32_t count, const double* xs,
-                 const double* ys);
+                 int32_t width, int32_t closed, int32_t count, const double* xs, const double* ys);
 int32_t Text(int32_t flag, int32_t layer, int32_t color, int32_t font, const char* text, double x,
              double y, double height, double width, double spacing, double angle, double slant,
              int32_t basePoint, int32_t direction);

@@ -46,9 +46,12 @@ iconv_t FromCp932() {
 std::size_t Utf8SeqLength(const char* p, std::size_t left) {
   const auto lead = static_cast<unsigned char>(p[0]);
   std::size_t want = 1;
-  if ((lead & 0xE0) == 0xC0) want = 2;
-  else if ((lead & 0xF0) == 0xE0) want = 3;
-  else if ((lead & 0xF8) == 0xF0) want = 4;
+  if ((lead & 0xE0) == 0xC0)
+    want = 2;
+  else if ((lead & 0xF0) == 0xE0)
+    want = 3;
+  else if ((lead & 0xF8) == 0xF0)
+    want = 4;
   std::size_t n = 1;
   while (n < want && n < left && (static_cast<unsigned char>(p[n]) & 0xC0) == 0x80) ++n;
   return n;
@@ -57,8 +60,8 @@ std::size_t Utf8SeqLength(const char* p, std::size_t left) {
 // Runs iconv over the whole input; on a character it cannot convert it appends
 // `replacement`, skips `skip(at, left)` input bytes and goes on.
 template <typename Skip>
-std::string Convert(iconv_t cd, std::string_view in, std::string_view replacement,
-                    Skip skip, bool* lossless) {
+std::string Convert(iconv_t cd, std::string_view in, std::string_view replacement, Skip skip,
+                    bool* lossless) {
   std::string out;
   out.reserve(in.size() * 2 + 4);
   char buf[1024];
@@ -101,8 +104,9 @@ std::string Utf8ToCp932(std::string_view utf8, bool* lossless) {
 }
 
 std::string Cp932ToUtf8(std::string_view bytes) {
-  return Convert(FromCp932(), bytes, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; },
-                 nullptr);
+  return Convert(
+      FromCp932(), bytes, "\xEF\xBF\xBD", [](const char*, std::size_t) { return std::size_t{1}; },
+      nullptr);
 }
 
 bool CanEncodeCp932(std::string_view utf8) {

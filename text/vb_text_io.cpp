@@ -1,14 +1,15 @@
 #include "text/vb_text_io.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <limits>
 #include <sstream>
-#include <sys/stat.h>
 #include <utility>
 
 #include "text/cp932.h"
@@ -22,13 +23,20 @@ constexpr std::size_t kFlushAt = 1 << 16;
 
 const char* DescriptionOf(int number) {
   switch (number) {
-    case VbFileError::kOverflow: return "数値が範囲を超えています。";
-    case VbFileError::kTypeMismatch: return "数値として読めない値があります。";
-    case VbFileError::kFileNotFound: return "ファイルが見つかりません。";
-    case VbFileError::kDeviceIo: return "ファイルに書き込めませんでした。";
-    case VbFileError::kInputPastEnd: return "ファイルの終わりを越えて読み込もうとしました。";
-    case VbFileError::kPathAccess: return "ファイルを開けませんでした。";
-    default: return "ファイルの入出力でエラーが発生しました。";
+    case VbFileError::kOverflow:
+      return "数値が範囲を超えています。";
+    case VbFileError::kTypeMismatch:
+      return "数値として読めない値があります。";
+    case VbFileError::kFileNotFound:
+      return "ファイルが見つかりません。";
+    case VbFileError::kDeviceIo:
+      return "ファイルに書き込めませんでした。";
+    case VbFileError::kInputPastEnd:
+      return "ファイルの終わりを越えて読み込もうとしました。";
+    case VbFileError::kPathAccess:
+      return "ファイルを開けませんでした。";
+    default:
+      return "ファイルの入出力でエラーが発生しました。";
   }
 }
 
@@ -71,7 +79,8 @@ std::string GeneralText(bool negative, std::string digits, int exp10, int max_fi
 }
 
 std::string GeneralText(double v, int significant, int max_fixed_exp, bool leading_zero) {
-  if (!std::isfinite(v)) throw VbFileError(VbFileError::kOverflow, DescriptionOf(VbFileError::kOverflow));
+  if (!std::isfinite(v))
+    throw VbFileError(VbFileError::kOverflow, DescriptionOf(VbFileError::kOverflow));
   if (v == 0) return "0";  // also -0
   // "%.*e" rounds the exact binary value to the wanted number of digits.
   char buf[64];
@@ -104,8 +113,8 @@ long DecimalMagnitude(const std::string& s) {
   const auto point = std::min(mant.find('.'), mant.size());
   const auto first = mant.find_first_of("123456789");
   if (first == std::string::npos) return 0;
-  const long pos = first < point ? static_cast<long>(point - first) - 1
-                                 : -static_cast<long>(first - point);
+  const long pos =
+      first < point ? static_cast<long>(point - first) - 1 : -static_cast<long>(first - point);
   return pos + exp10;
 }
 
@@ -218,7 +227,8 @@ void VbTextWriter::Append(std::string_view bytes) {
 
 void VbTextWriter::Flush(bool final_flush) {
   if (!file_) return;
-  bool ok = buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
+  bool ok =
+      buffer_.empty() || std::fwrite(buffer_.data(), 1, buffer_.size(), file_) == buffer_.size();
   buffer_.clear();
   if (final_flush) {
     ok = (std::fflush(file_) == 0) && ok;
@@ -436,7 +446,8 @@ std::string VbTextReader::LineInput() {
 std::size_t VbTextReader::line() const {
   std::size_t n = 1;
   for (std::size_t i = 0; i < pos_ && i < data_.size(); ++i) {
-    if (data_[i] == '\n' || (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n'))) ++n;
+    if (data_[i] == '\n' || (data_[i] == '\r' && (i + 1 >= data_.size() || data_[i + 1] != '\n')))
+      ++n;
   }
   return n;
 }

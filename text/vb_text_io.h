@@ -37,12 +37,12 @@ namespace norva {
 // (see the constants), for the "Err = " line of the file error message.
 class VbFileError : public std::runtime_error {
  public:
-  static constexpr int kOverflow = 6;         // number out of the variable's range
-  static constexpr int kTypeMismatch = 13;    // a token that is not a number
+  static constexpr int kOverflow = 6;       // number out of the variable's range
+  static constexpr int kTypeMismatch = 13;  // a token that is not a number
   static constexpr int kFileNotFound = 53;
-  static constexpr int kDeviceIo = 57;        // write or close failed
-  static constexpr int kInputPastEnd = 62;    // read beyond the end of the file
-  static constexpr int kPathAccess = 75;      // cannot open the path
+  static constexpr int kDeviceIo = 57;      // write or close failed
+  static constexpr int kInputPastEnd = 62;  // read beyond the end of the file
+  static constexpr int kPathAccess = 75;    // cannot open the path
 
   VbFileError(int number, const std::string& description);
   int number() const { return number_; }

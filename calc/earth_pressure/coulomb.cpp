@@ -34,8 +34,8 @@ std::optional<double> TryCoulombKa(double phi, double delta, double alpha, doubl
   if (beta > phi) delta = phi;
   const double ca = std::cos(phi - alpha - theta);
   const double a = ca * ca;
-  const double b = std::cos(theta) * std::cos(alpha) * std::cos(alpha) *
-                   std::cos(alpha + delta + theta);
+  const double b =
+      std::cos(theta) * std::cos(alpha) * std::cos(alpha) * std::cos(alpha + delta + theta);
   double c = 1;
   if (!(phi - beta - theta < 0)) {
     const double den = std::cos(alpha + delta + theta) * std::cos(alpha - beta);
@@ -59,8 +59,8 @@ std::optional<double> TryCoulombKp(double phi, double delta, double alpha, doubl
                                    double theta) {
   const double ca = std::cos(phi + alpha - theta);
   const double a = ca * ca;
-  const double b = std::cos(theta) * std::cos(alpha) * std::cos(alpha) *
-                   std::cos(alpha + delta - theta);
+  const double b =
+      std::cos(theta) * std::cos(alpha) * std::cos(alpha) * std::cos(alpha + delta - theta);
   const double den = std::cos(alpha + delta - theta) * std::cos(alpha - beta);
   if (std::fabs(den) < kTiny) return std::nullopt;
   const double r = std::sin(phi + beta - theta) * std::sin(phi - delta) / den;
@@ -84,9 +84,7 @@ std::optional<double> BackFaceAngle(double x1, double y1, double x2, double y2) 
 
 // Water above the top of the face submerges the whole face; the part above a
 // taller water level does not exist, so it must not subtract pressure.
-static double ClampSubmerged(double hw, double H) {
-  return std::clamp(hw, 0.0, std::max(H, 0.0));
-}
+static double ClampSubmerged(double hw, double H) { return std::clamp(hw, 0.0, std::max(H, 0.0)); }
 
 CoulombForce CoulombPressure(const CoulombLoad& in) {
   const double H = in.H;
@@ -114,8 +112,8 @@ CoulombForce CoulombPressureMxw(const CoulombLoad& in) {
   const double s2 = s1 + in.gamd * hw * in.Ka;
   CoulombForce out;
   out.Pa = (H - hw) * s1 / 2 + H * p0 + (s1 + s2) * hw / 2;
-  const double m = H * p0 * H / 2 + ((H - hw) / 3 + hw) * (H - hw) * s1 / 2 +
-                   hw * s1 * hw / 2 + (s2 - s1) * hw / 2 * hw / 3;
+  const double m = H * p0 * H / 2 + ((H - hw) / 3 + hw) * (H - hw) * s1 / 2 + hw * s1 * hw / 2 +
+                   (s2 - s1) * hw / 2 * hw / 3;
   // No resultant: put the point at the bottom of the face, as for the whole wall.
   out.y = out.Pa != 0 ? m / out.Pa + in.y0 : in.y0;
   out.x = in.x0 + (H / 3) * std::tan(-in.alpha);

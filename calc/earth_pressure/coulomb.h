@@ -46,14 +46,14 @@ class JyousaiHold {
 
 // ---- Pressure distribution with explicit inputs -------------------------------
 struct CoulombLoad {
-  double H = 0;      // height of the back face (m)
-  double hw = 0;     // submerged height above the bottom of the face (m)
-  double Qd = 0;     // converted surcharge (kN/m2)
-  double Qw = 0;     // converted embankment load (kN/m2)
+  double H = 0;   // height of the back face (m)
+  double hw = 0;  // submerged height above the bottom of the face (m)
+  double Qd = 0;  // converted surcharge (kN/m2)
+  double Qw = 0;  // converted embankment load (kN/m2)
   double Ka = 0;
-  double gam = 0;    // wet unit weight of the backfill
-  double gamd = 0;   // submerged unit weight
-  double x0 = 0;     // bottom point of the back face
+  double gam = 0;   // wet unit weight of the backfill
+  double gamd = 0;  // submerged unit weight
+  double x0 = 0;    // bottom point of the back face
   double y0 = 0;
   double alpha = 0;  // back-face angle of the top segment (rad)
 };

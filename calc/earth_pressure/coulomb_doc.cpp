@@ -22,8 +22,7 @@ double CalcJyousaiQd(const CDocument& doc, int16_t cas, double H) {
   return ConvertedSurcharge(loads, H, H0);
 }
 
-double CalcUragomeQw(const CDocument& doc, int16_t /*cas*/, double H, double& betaDeg,
-                     double& xw) {
+double CalcUragomeQw(const CDocument& doc, int16_t /*cas*/, double H, double& betaDeg, double& xw) {
   betaDeg = 0;
   if (doc.UragomeType == 2) {
     xw = doc.UraX1 + 0.5 * doc.UraX2;
@@ -66,8 +65,8 @@ bool Finite(std::initializer_list<double> v) {
 // Runs a pressure formula over a face of height H from (x0, y0) with water hw
 // above its foot; the result is stored only when everything is finite.
 EpStatus Pressure(CoulombForce (*formula)(const CoulombLoad&), const CDocument& doc, double H,
-                  double hw, double x0, double y0, double alpha, double Qd, double Qw,
-                  double Ka, double& Pa, double& x, double& y) {
+                  double hw, double x0, double y0, double alpha, double Qd, double Qw, double Ka,
+                  double& Pa, double& x, double& y) {
   CoulombLoad in;
   in.H = H;
   in.hw = hw;
@@ -93,9 +92,9 @@ EpStatus Pressure(CoulombForce (*formula)(const CoulombLoad&), const CDocument& 
 }  // namespace
 
 EpStatus CalcCoulomb(const CDocument& doc, int32_t cas, int16_t state, double wl, double base,
-                     const KutaiPoints& /*wall*/, int16_t /*count*/,
-                     const std::vector<DPoint>& pts, int16_t n, double& Qd, double& Qw,
-                     double& Ka, double& Pa, double& x, double& y, double& alpha) {
+                     const KutaiPoints& /*wall*/, int16_t /*count*/, const std::vector<DPoint>& pts,
+                     int16_t n, double& Qd, double& Qw, double& Ka, double& Pa, double& x,
+                     double& y, double& alpha) {
   Pa = 0;
   if (n < 1 || static_cast<size_t>(n) >= pts.size()) return EpStatus::Fail(kEpReasonFlatBackFace);
   const double H = pts[n].Y - pts[0].Y;
@@ -105,8 +104,8 @@ EpStatus CalcCoulomb(const CDocument& doc, int32_t cas, int16_t state, double wl
   const double theta = state != 0 ? std::atan(doc.Kh(1)) : 0.0;
   EpStatus st = Coefficients(doc, cas, state, H, alpha, theta, Qd, Qw, Ka);
   if (!st) return st;
-  return Pressure(CoulombPressure, doc, H, std::max(0.0, wl - base), pts[0].X, pts[0].Y, alpha,
-                  Qd, Qw, Ka, Pa, x, y);
+  return Pressure(CoulombPressure, doc, H, std::max(0.0, wl - base), pts[0].X, pts[0].Y, alpha, Qd,
+                  Qw, Ka, Pa, x, y);
 }
 
 EpStatus CalcCoulombMxw(const CDocument& doc, int32_t cas, int16_t state, double wl,

@@ -26,8 +26,7 @@ using KusabiPair = std::array<std::shared_ptr<CKusabiRes>, 2>;
 // ---- Converted surcharges ------------------------------------------------------
 double CalcJyousaiQd(const CDocument& doc, int16_t cas, double H);
 // Qw of a trapezoidal backfill; beta (degrees) of a sloped one.
-double CalcUragomeQw(const CDocument& doc, int16_t cas, double H, double& betaDeg,
-                     double& xw);
+double CalcUragomeQw(const CDocument& doc, int16_t cas, double H, double& betaDeg, double& xw);
 
 // ---- Coulomb ----------------------------------------------------------------------
 // Back-face points pts[0..n] (n the top of the back face); wall and count are
@@ -37,10 +36,10 @@ EpStatus CalcCoulomb(const CDocument& doc, int32_t cas, int16_t state, double wl
                      int16_t n, double& Qd, double& Qw, double& Ka, double& Pa, double& x,
                      double& y, double& alpha);
 // Upper wall of the mixed wall: the last segment n-1..n; alpha is an input.
-EpStatus CalcCoulombMxw(const CDocument& doc, int32_t cas, int16_t state, double wl,
-                        double base, const KutaiPoints& wall, int16_t count,
-                        const std::vector<DPoint>& pts, int16_t n, double& Qd, double& Qw,
-                        double& Ka, double& Pa, double& x, double& y, double alpha);
+EpStatus CalcCoulombMxw(const CDocument& doc, int32_t cas, int16_t state, double wl, double base,
+                        const KutaiPoints& wall, int16_t count, const std::vector<DPoint>& pts,
+                        int16_t n, double& Qd, double& Qw, double& Ka, double& Pa, double& x,
+                        double& y, double alpha);
 
 // ---- Trial wedge ------------------------------------------------------------------
 KusabiSoil SoilOf(const CDocument& doc);
@@ -82,8 +81,8 @@ EpStatus CalcKusabiKiri(int16_t mode, CDocument& doc, int32_t cas, int16_t state
 // Cut back ground under the large-block guideline: the blend of two wedges.
 EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
                           double base, const KutaiPoints& wall, int16_t n,
-                          const std::vector<DPoint>& pts, int16_t iTop, double& Pa,
-                          double& Px, double& Py, double& d1, KusabiPair& K);
+                          const std::vector<DPoint>& pts, int16_t iTop, double& Pa, double& Px,
+                          double& Py, double& d1, KusabiPair& K);
 // Horizontal distance d from the heel p0 (the back ground's first point) to
 // the cut face at p0's level; the cut face's foot is KiriD beyond the wall's
 // reference x (the line 3-9 at y = 0 for the block wall, point 4 otherwise).
@@ -94,28 +93,27 @@ double OogataBlend(double Pa0, double Pa1, double d, double d1);
 
 // Mixed wall: upper wall (last segment of pts) and lower wall with the upper
 // wall's thrust.
-EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t state,
-                            double wl, double base, const KutaiPoints& wall, int16_t count,
+EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
+                            double base, const KutaiPoints& wall, int16_t count,
                             const std::vector<DPoint>& pts, int16_t n, double& Pa, double& x,
                             double& y, KusabiPair& K);
-EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t state,
-                            double wl, double base, const KutaiPoints& wall, int16_t count,
-                            const std::vector<DPoint>& pts, int16_t n, double alphaU,
-                            double PaU, double& Pa, double& x, double& y, KusabiPair& K);
+EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
+                            double base, const KutaiPoints& wall, int16_t count,
+                            const std::vector<DPoint>& pts, int16_t n, double alphaU, double PaU,
+                            double& Pa, double& x, double& y, KusabiPair& K);
 
 // ---- Load case and check section ------------------------------------------------
 EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
                         double wl, CAntRes& r);
-EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
-                           int16_t state, double wl, int16_t part, double& alphaU,
-                           double& PaU, CAntRes& r);
+EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
+                           double wl, int16_t part, double& alphaU, double& PaU, CAntRes& r);
 
 EpStatus CalcSecDoatsu(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
-                       double wl, const double& y, const int16_t& thrust, double& PV,
-                       double& PH, double& MV, double& MH);
-EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
-                          int16_t state, double wl, int16_t part, const double& alphaU,
-                          const double& PaU, const double& y, const int16_t& thrust,
-                          double& PV, double& PH, double& MV, double& MH);
+                       double wl, const double& y, const int16_t& thrust, double& PV, double& PH,
+                       double& MV, double& MH);
+EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
+                          double wl, int16_t part, const double& alphaU, const double& PaU,
+                          const double& y, const int16_t& thrust, double& PV, double& PH,
+                          double& MV, double& MH);
 
 }  // namespace norva

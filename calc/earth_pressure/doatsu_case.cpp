@@ -13,8 +13,8 @@ namespace norva {
 namespace {
 
 // Back-ground outline; empty status when the document's settings give none.
-EpStatus UraOutline(const CDocument& doc, double level, const KutaiPoints& wall,
-                    int16_t& count, std::vector<DPoint>& pts, int16_t& n, int16_t part) {
+EpStatus UraOutline(const CDocument& doc, double level, const KutaiPoints& wall, int16_t& count,
+                    std::vector<DPoint>& pts, int16_t& n, int16_t part) {
   count = 0;
   n = 0;
   try {
@@ -40,9 +40,7 @@ const CKusabiRes* AngleWedge(const KusabiPair& K) {
 }
 
 // A case without an earth pressure shows none (the caller marks it).
-void ClearPressure(CAntRes& r) {
-  r.Pa = r.Pah = r.Pav = r.Pax = r.Pay = r.Ka = 0;
-}
+void ClearPressure(CAntRes& r) { r.Pa = r.Pah = r.Pav = r.Pax = r.Pay = r.Ka = 0; }
 
 double BackCalculatedKa(double Pa, double H, double gam) {
   const double den = H * H * gam;
@@ -146,14 +144,12 @@ EpStatus CalcDoatsuCase(CDocument& doc, int32_t cas, const KutaiPoints& wall, in
     ClearPressure(r);
     return st;
   }
-  StoreCoulomb(Qd, Qw, Ka, Pa, x, y, doc.delt(state) * kCalcDegToRad + alpha, doc.nTentou == 3,
-               r);
+  StoreCoulomb(Qd, Qw, Ka, Pa, x, y, doc.delt(state) * kCalcDegToRad + alpha, doc.nTentou == 3, r);
   return st;
 }
 
-EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
-                           int16_t state, double wl, int16_t part, double& alphaU,
-                           double& PaU, CAntRes& r) {
+EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
+                           double wl, int16_t part, double& alphaU, double& PaU, CAntRes& r) {
   if (EpStatus ok = SoilAngles(doc, state); !ok) {
     ClearPressure(r);
     return ok;
@@ -189,8 +185,7 @@ EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
         return EpStatus::Fail(kEpReasonFlatBackFace);
       }
       double Qd = 0, Qw = 0, Ka = 0;
-      st = CalcCoulombMxw(doc, cas, state, wl, 0, wall, count, pts, n, Qd, Qw, Ka, Pa, x, y,
-                          *a);
+      st = CalcCoulombMxw(doc, cas, state, wl, 0, wall, count, pts, n, Qd, Qw, Ka, Pa, x, y, *a);
       if (!st) {
         ClearPressure(r);
         PaU = 0;
@@ -208,8 +203,7 @@ EpStatus CalcDoatsuCaseMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
     ClearPressure(r);
     return st;
   }
-  st = CalcKusabiMxwLower(0, doc, cas, state, wl, 0, wall, count, pts, n, alphaU, PaU, Pa, x,
-                          y, K);
+  st = CalcKusabiMxwLower(0, doc, cas, state, wl, 0, wall, count, pts, n, alphaU, PaU, Pa, x, y, K);
   st = StoreWedgePressure(st, K, Pa, x, y, false, r);
   if (!st) return st;
   r.Ka = Pa != 0 ? BackCalculatedKa(Pa, pts[1].Y - pts[0].Y, doc.Gamb) : 0.0;
@@ -227,9 +221,8 @@ void SectionForces(double Pa, double psi, double x, double ya, int16_t thrust, d
 }
 
 // Section forces of a trial-wedge pressure; the angles come from its wedge.
-EpStatus WedgeSectionForces(const EpStatus& st, const KusabiPair& K, double Pa, double x,
-                            double ya, int16_t thrust, double& PV, double& PH, double& MV,
-                            double& MH) {
+EpStatus WedgeSectionForces(const EpStatus& st, const KusabiPair& K, double Pa, double x, double ya,
+                            int16_t thrust, double& PV, double& PH, double& MV, double& MH) {
   const CKusabiRes* W = AngleWedge(K);
   if (!W) return EpStatus::Fail(kEpReasonNoWedge);
   SectionForces(Pa, W->fAlpha + W->fDelta, x, ya, thrust, PV, PH, MV, MH);
@@ -250,8 +243,8 @@ EpStatus WholeWallWedge(CDocument& doc, int32_t cas, KusabiPair& K) {
 }  // namespace
 
 EpStatus CalcSecDoatsu(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
-                       double wl, const double& y, const int16_t& thrust, double& PV,
-                       double& PH, double& MV, double& MH) {
+                       double wl, const double& y, const int16_t& thrust, double& PV, double& PH,
+                       double& MV, double& MH) {
   PV = PH = MV = MH = 0;
   if (EpStatus ok = SoilAngles(doc, state); !ok) return ok;
   // The section's wedges are released at the end of this call, before
@@ -299,10 +292,10 @@ EpStatus CalcSecDoatsu(CDocument& doc, int32_t cas, const KutaiPoints& wall, int
   return st;
 }
 
-EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
-                          int16_t state, double wl, int16_t part, const double& alphaU,
-                          const double& PaU, const double& y, const int16_t& thrust,
-                          double& PV, double& PH, double& MV, double& MH) {
+EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall, int16_t state,
+                          double wl, int16_t part, const double& alphaU, const double& PaU,
+                          const double& y, const int16_t& thrust, double& PV, double& PH,
+                          double& MV, double& MH) {
   PV = PH = MV = MH = 0;
   if (EpStatus ok = SoilAngles(doc, state); !ok) return ok;
   const NoTrialFilesScope noFiles;  // as above: the wedges end with this call
@@ -340,8 +333,8 @@ EpStatus CalcSecDoatsuMxw(CDocument& doc, int32_t cas, const KutaiPoints& wall,
   if (!(y < std::min(wall[9].Y - doc.UraHd, wall[3].Y - doc.UraHd))) return EpStatus::Ok();
   st = UraOutline(doc, y, wall, count, pts, n, 1);
   if (!st) return st;
-  st = CalcKusabiMxwLower(1, doc, cas, state, wl, y, wall, count, pts, n, alphaU, PaU, Pa, x,
-                          ya, K);
+  st =
+      CalcKusabiMxwLower(1, doc, cas, state, wl, y, wall, count, pts, n, alphaU, PaU, Pa, x, ya, K);
   if (!st) return st;
   return WedgeSectionForces(st, K, Pa, x, ya, thrust, PV, PH, MV, MH);
 }

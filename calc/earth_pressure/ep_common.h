@@ -22,19 +22,14 @@ struct EpStatus {
 // Reasons given to the user (the calling run names the load case).
 inline constexpr const char* kEpReasonFlatBackFace =
     "壁背面の最上部に高さがないため、土圧を計算できません。";
-inline constexpr const char* kEpReasonBadCoefficient =
-    "土圧係数が求まらない角度の組合せです。";
-inline constexpr const char* kEpReasonNoWedge =
-    "試行くさびが成立しません。";
-inline constexpr const char* kEpReasonNotFinite =
-    "土圧の計算結果が数値になりません。";
+inline constexpr const char* kEpReasonBadCoefficient = "土圧係数が求まらない角度の組合せです。";
+inline constexpr const char* kEpReasonNoWedge = "試行くさびが成立しません。";
+inline constexpr const char* kEpReasonNotFinite = "土圧の計算結果が数値になりません。";
 inline constexpr const char* kEpReasonNoWedgeRecord =
     "試行くさびの結果がありません（先に全体の土圧を試行くさび法で計算してください）。";
-inline constexpr const char* kEpReasonKiriDlt =
-    "くさび間の摩擦角が入力されていません。";
+inline constexpr const char* kEpReasonKiriDlt = "くさび間の摩擦角が入力されていません。";
 inline constexpr const char* kEpReasonNoSoilAngle =
     "土の内部摩擦角または壁面摩擦角が入力されていません。";
-inline constexpr const char* kEpReasonTrialFile =
-    "試行くさびの記録ファイルを作成できません。";
+inline constexpr const char* kEpReasonTrialFile = "試行くさびの記録ファイルを作成できません。";
 
 }  // namespace norva

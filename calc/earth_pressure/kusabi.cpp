@@ -176,9 +176,8 @@ void CutAtTensionCrack(std::vector<DPoint>& pts, KusabiShape& g, double zc, doub
     const double h1 = p1.Y - base(p1.X, p1);
     if (std::max(h0, h1) >= zc - 1e-5) {
       // Equal depths at both ends: the crack stands at the far end.
-      const double xc = std::fabs(h1 - h0) > 1e-12
-                            ? p0.X + (zc - h0) * (p1.X - p0.X) / (h1 - h0)
-                            : p1.X;
+      const double xc =
+          std::fabs(h1 - h0) > 1e-12 ? p0.X + (zc - h0) * (p1.X - p0.X) / (h1 - h0) : p1.X;
       const DPoint T{xc, GroundAt(p0, p1, xc)};
       const DPoint B{xc, base(xc, p1)};
       pts.resize(i + 2);
@@ -310,9 +309,8 @@ int16_t KusabiTrial(const KusabiSoil& soil, int n, const DPoint* src, CKusabiRes
   return ForcePolygon(soil, w, g);
 }
 
-int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes& w,
-                    int32_t& count, KusabiTrials& trials, double& upper, double& lower,
-                    bool* invalid) {
+int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes& w, int32_t& count,
+                    KusabiTrials& trials, double& upper, double& lower, bool* invalid) {
   auto best = std::make_shared<CKusabiRes>();
   double pmax = -1e8;
   if (upper == -1000) {
@@ -362,8 +360,7 @@ int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes
   return 1;
 }
 
-bool SaveKusabiFile(const std::string& path, int32_t& count, KusabiTrials& trials,
-                    bool release) {
+bool SaveKusabiFile(const std::string& path, int32_t& count, KusabiTrials& trials, bool release) {
   bool ok = true;
   SortKusabiTrials(trials, count);
   if (count > 0) ok = WriteKusabiFile(path, trials, count);

@@ -25,7 +25,7 @@ struct KusabiSoil {
 
 // The wedge shape of one trial, kept for tests and figures.
 struct KusabiShape {
-  int kA = 0;                 // 2 or 3 corners
+  int kA = 0;  // 2 or 3 corners
   DPoint A[3];
   std::vector<DPoint> outline;  // the working outline after cutting
   std::vector<DPoint> P0, P1;   // part polygons (P1 empty when kA = 2)
@@ -51,13 +51,11 @@ using KusabiTrials = std::vector<std::shared_ptr<CKusabiRes>>;
 // are written back as used). 0 with w = the wedge of the largest Pa and
 // trials/count = the last pass; 1 when no trial of the last pass had a wedge.
 // *invalid (when given) is set when a trial reported kKusabiInvalid.
-int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes& w,
-                    int32_t& count, KusabiTrials& trials, double& upper, double& lower,
-                    bool* invalid = nullptr);
+int16_t SearchOmega(const KusabiSoil& soil, int n, const DPoint* pts, CKusabiRes& w, int32_t& count,
+                    KusabiTrials& trials, double& upper, double& lower, bool* invalid = nullptr);
 
 // Sorts trials 0..count-1 by slip angle and writes them to path (nothing when
 // count is 0). With release the list is emptied. False when writing failed.
-bool SaveKusabiFile(const std::string& path, int32_t& count, KusabiTrials& trials,
-                    bool release);
+bool SaveKusabiFile(const std::string& path, int32_t& count, KusabiTrials& trials, bool release);
 
 }  // namespace norva

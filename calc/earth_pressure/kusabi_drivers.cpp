@@ -68,8 +68,12 @@ struct Driver {
   std::string warning;
 
   Driver(int16_t m, CDocument& d, int32_t c, const std::vector<DPoint>& p, int16_t count)
-      : mode(m), doc(d), cas(c), pts(p),
-        n(std::min<int>(count, static_cast<int>(p.size()))), soil(SoilOf(d)) {}
+      : mode(m),
+        doc(d),
+        cas(c),
+        pts(p),
+        n(std::min<int>(count, static_cast<int>(p.size()))),
+        soil(SoilOf(d)) {}
 
   int16_t Trial(CKusabiRes& w) {
     const int16_t r = KusabiTrial(soil, n, pts.data(), w);
@@ -353,8 +357,8 @@ double OogataBlend(double Pa0, double Pa1, double d, double d1) {
 
 EpStatus CalcKusabiOogata(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
                           double /*base*/, const KutaiPoints& wall, int16_t n,
-                          const std::vector<DPoint>& pts, int16_t iTop, double& Pa,
-                          double& Px, double& Py, double& d1, KusabiPair& K) {
+                          const std::vector<DPoint>& pts, int16_t iTop, double& Pa, double& Px,
+                          double& Py, double& d1, KusabiPair& K) {
   Pa = Px = Py = 0;
   d1 = 0;
   CKusabiRes base;
@@ -415,8 +419,8 @@ bool MxwCutWedge(Driver& dv, CKusabiRes& w, const std::shared_ptr<CKusabiRes>& o
 
 // Backfill wedge of a mixed-wall part and the choice between the two.
 bool MxwBackfillWedge(Driver& dv, CKusabiRes& w, const CDocument& doc, int16_t state,
-                      const KusabiPair& old, const std::string& suffix, double lower,
-                      KusabiPair& K, bool ok0, double& Pa) {
+                      const KusabiPair& old, const std::string& suffix, double lower, KusabiPair& K,
+                      bool ok0, double& Pa) {
   if (doc.KiriDoatsu != 0) {
     K[1] = nullptr;
     Pa = ok0 ? K[0]->fPa : 0;
@@ -438,8 +442,7 @@ bool MxwBackfillWedge(Driver& dv, CKusabiRes& w, const CDocument& doc, int16_t s
 
 // Either part of a mixed wall behind an embankment: the backfill wedge alone.
 bool MxwEmbankmentWedge(Driver& dv, CKusabiRes& w, const std::shared_ptr<CKusabiRes>& old,
-                        const std::string& suffix, std::shared_ptr<CKusabiRes>& out,
-                        double& Pa) {
+                        const std::string& suffix, std::shared_ptr<CKusabiRes>& out, double& Pa) {
   ClearCutFace(w);
   double upper = -1000, lower = -1000;
   int32_t count = 0;
@@ -454,8 +457,8 @@ bool MxwEmbankmentWedge(Driver& dv, CKusabiRes& w, const std::shared_ptr<CKusabi
 
 // Either part of a mixed wall: the cut face, its foot measured from point 4.
 // False when the face needs the interface friction angle and it is unset.
-bool MxwCutFace(const Driver& dv, const CDocument& doc, const KutaiPoints& wall,
-                const DPoint& p0, CKusabiRes& w) {
+bool MxwCutFace(const Driver& dv, const CDocument& doc, const KutaiPoints& wall, const DPoint& p0,
+                CKusabiRes& w) {
   SetCutFace(doc, w, std::max(0.0, (p0.Y - wall[4].Y) * doc.KiriN + doc.KiriD + wall[4].X - p0.X));
   if (w.fDist < 0.001) w.fDist = 0;
   return !(w.fDist > 0 && KiriDltMissing(dv));
@@ -463,8 +466,8 @@ bool MxwCutFace(const Driver& dv, const CDocument& doc, const KutaiPoints& wall,
 
 }  // namespace
 
-EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t state,
-                            double wl, double /*base*/, const KutaiPoints& wall, int16_t count,
+EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
+                            double /*base*/, const KutaiPoints& wall, int16_t count,
                             const std::vector<DPoint>& pts, int16_t n, double& Pa, double& x,
                             double& y, KusabiPair& K) {
   Pa = x = y = 0;
@@ -494,10 +497,10 @@ EpStatus CalcKusabiMxwUpper(int16_t mode, CDocument& doc, int32_t cas, int16_t s
   return dv.Done(ok, kEpReasonNoWedge);
 }
 
-EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t state,
-                            double wl, double /*base*/, const KutaiPoints& wall, int16_t count,
-                            const std::vector<DPoint>& pts, int16_t n, double alphaU,
-                            double PaU, double& Pa, double& x, double& y, KusabiPair& K) {
+EpStatus CalcKusabiMxwLower(int16_t mode, CDocument& doc, int32_t cas, int16_t state, double wl,
+                            double /*base*/, const KutaiPoints& wall, int16_t count,
+                            const std::vector<DPoint>& pts, int16_t n, double alphaU, double PaU,
+                            double& Pa, double& x, double& y, KusabiPair& K) {
   Pa = x = y = 0;
   if (n < 1 || n >= count || static_cast<size_t>(count) > pts.size())
     return NoWedges(K, kEpReasonFlatBackFace);

@@ -1,10 +1,9 @@
 #include "calc/member/member_common.h"
 
-#include "calc/stability/stability_checks.h"
-
 #include <cmath>
 #include <memory>
 
+#include "calc/stability/stability_checks.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"

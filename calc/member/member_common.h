@@ -19,18 +19,15 @@ inline constexpr const char* kMemReasonStoneWidth =
     "落石衝突荷重の分布幅が 0 以下のため、計算できません。";
 inline constexpr const char* kMemReasonUpperFace =
     "上部擁壁の背面に高さがないため、上部擁壁の土圧の向きが求まりません。";
-inline constexpr const char* kMemReasonFaceReaction =
-    "壁面地盤反力の分布が求まりません。";
+inline constexpr const char* kMemReasonFaceReaction = "壁面地盤反力の分布が求まりません。";
 inline constexpr const char* kMemReasonReaction =
     "地盤反力が求まっていないため（合力の作用位置が底面の外など）、計算できません。";
-inline constexpr const char* kMemReasonBaseWidth =
-    "底版の幅が 0 のため、計算できません。";
+inline constexpr const char* kMemReasonBaseWidth = "底版の幅が 0 のため、計算できません。";
 inline constexpr const char* kMemReasonKeyResistance =
     "底面の抵抗力が 0 のため、突起が受け持つ水平力が求まりません。";
 inline constexpr const char* kMemReasonSteelAllowable =
     "鉄筋の許容引張応力度が 0 以下のため、必要鉄筋量が求まりません。";
-inline constexpr const char* kMemReasonKeyDepth =
-    "突起の有効高が 0 のため、応力度が求まりません。";
+inline constexpr const char* kMemReasonKeyDepth = "突起の有効高が 0 のため、応力度が求まりません。";
 inline constexpr const char* kMemReasonSlideBase =
     "有効載荷幅が 0 以下のため、突起の滑動抵抗が求まりません。";
 

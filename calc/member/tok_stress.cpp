@@ -8,14 +8,14 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "document/numeric.h"
 #include "document/nulls.h"
+#include "document/numeric.h"
 
 namespace norva {
 
 namespace {
 
-constexpr double kModular = 15;  // Es / Ec
+constexpr double kModular = 15;        // Es / Ec
 constexpr double kDefaultCover = 100;  // mm, when no cover was entered
 
 bool Usable(double v) { return std::isfinite(v) && !IsNullValue(v); }
@@ -43,8 +43,8 @@ StabStatus KeySlide(const CDocument& doc, int32_t caseNo, const CAntRes& r, KeyS
     if (st) st = ReactionAt(doc, r, doc.TokX, v.Q2);
     if (st) st = ReactionAt(doc, r, B, v.Q3);
     if (!st) return st;
-    v.Hu = (v.Q3 + v.Q2) / 2 * (B - doc.TokX) * tb + (v.Q2 + v.Q1) / 2 * doc.TokX * tf +
-           doc.TokX * c;
+    v.Hu =
+        (v.Q3 + v.Q2) / 2 * (B - doc.TokX) * tb + (v.Q2 + v.Q1) / 2 * doc.TokX * tf + doc.TokX * c;
   }
   if (doc.nJyudo == 1) {
     const double pp = doc.Pp(RunState(doc, caseNo));

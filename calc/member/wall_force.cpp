@@ -12,8 +12,8 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "document/numeric.h"
 #include "document/nulls.h"
+#include "document/numeric.h"
 #include "document/weight.h"
 
 namespace norva {
@@ -84,9 +84,9 @@ bool WallTakesFaceReaction(const CDocument& doc) {
   return doc.Sisin == 3 || (doc.WallType() == 2 && doc.Sisin == 2);
 }
 
-StabStatus CalcWallHanryoku(const CDocument& doc, int32_t caseNo, const KutaiPoints& p,
-                            double secY, double& faceV, double& faceH, double& faceX,
-                            double& faceY, CWallRes* wallRes) {
+StabStatus CalcWallHanryoku(const CDocument& doc, int32_t caseNo, const KutaiPoints& p, double secY,
+                            double& faceV, double& faceH, double& faceX, double& faceY,
+                            CWallRes* wallRes) {
   faceV = faceH = faceX = faceY = 0;
   const double y = secY;
   const WallReactionFace face = WallFaceOfReaction(doc, p);
@@ -443,8 +443,7 @@ void RecordNini(CWallRes& r, const CNini& L, const NiniPart& n) {
 }
 
 // The arbitrary loads of the case aimed at this use, summed apart first.
-StabStatus AddNiniLoads(const Section& s, CWallRes* wallRes, Items& it, HorzSums& n,
-                        bool& any) {
+StabStatus AddNiniLoads(const Section& s, CWallRes* wallRes, Items& it, HorzSums& n, bool& any) {
   if (wallRes) wallRes->SetNiniCnt(0);
   const int16_t bit = s.stem ? 2 : 1;
   for (int i = 0; i < s.doc.nNiniCount(); ++i) {
@@ -549,9 +548,17 @@ WallForceResult CalcWallForce(CDocument& doc, int32_t caseNo, const KutaiPoints&
   const bool mixed = wt == 3;
   const bool stem = options.use == WallForceUse::kStem;
   const bool table = options.forceTable;
-  const Section s{doc,  caseNo, *cs,   *res0, p,
-                  part, secY,   stem,  mixed && part != 0,
-                  WallSectionRefX(doc, p, part, secY, options.use), WallForceState(doc, caseNo)};
+  const Section s{doc,
+                  caseNo,
+                  *cs,
+                  *res0,
+                  p,
+                  part,
+                  secY,
+                  stem,
+                  mixed && part != 0,
+                  WallSectionRefX(doc, p, part, secY, options.use),
+                  WallForceState(doc, caseNo)};
   const double y = s.y, xr = s.xr;
   const int16_t st = s.state.st;
 

@@ -111,8 +111,8 @@ void WallSectionBody(const CDocument& doc, const KutaiPoints& outline, int16_t p
 
 // Front soil of wall part `part` between height y and `level` with unit
 // weight gam (nullptr when none).
-void WallSectionSoil(const CDocument& doc, const KutaiPoints& outline, int16_t part,
-                     double level, double y, double gam, WeightPtr& w);
+void WallSectionSoil(const CDocument& doc, const KutaiPoints& outline, int16_t part, double level,
+                     double y, double gam, WeightPtr& w);
 
 // The front soil the case takes above y in state st with the front water
 // level wf: s0 the soil up to the front-soil height SoilFH(st) with Gamf,
@@ -146,8 +146,8 @@ WallReactionFace WallFaceOfReaction(const CDocument& doc, const KutaiPoints& out
 // coordinates. lz, Qtz and Alpz go to wallRes when given. A section below the
 // lower end of the face gives zeros and writes nothing.
 StabStatus CalcWallHanryoku(const CDocument& doc, int32_t caseNo, const KutaiPoints& outline,
-                            double secY, double& faceV, double& faceH, double& faceX,
-                            double& faceY, CWallRes* wallRes);
+                            double secY, double& faceV, double& faceH, double& faceX, double& faceY,
+                            CWallRes* wallRes);
 
 // True when the stem check works out the wall-face ground reaction above its
 // sections: under the large-block guideline (Sisin 3), where it enters the

@@ -8,8 +8,8 @@
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "document/numeric.h"
 #include "document/nulls.h"
+#include "document/numeric.h"
 #include "document/outline.h"
 
 namespace norva {
@@ -35,8 +35,7 @@ StabStatus CalcWallStress(CDocument& doc, int32_t caseNo, int16_t part) {
     const WallForceResult forces =
         CalcWallForce(doc, caseNo, p, ref1, ref2, part, y, {WallForceUse::kStem, false}, &r);
     const StabStatus& st = forces.status;
-    const double sV = forces.sums.V, sH = forces.sums.H, sVX = forces.sums.VX,
-                 sHY = forces.sums.HY;
+    const double sV = forces.sums.V, sH = forces.sums.H, sVX = forces.sums.VX, sHY = forces.sums.HY;
 
     // Widths.
     double B0 = 0, B1 = 0;

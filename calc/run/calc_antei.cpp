@@ -67,14 +67,21 @@ void BuildPolygons(CDocument& doc, const KutaiPoints& p) {
   const int32_t wt = doc.WallType();
   WeightPtr a0, a1, b0, b1;
   switch (wt) {
-    case 0: MakeKutaiBlk(doc, p, 0, a0, a1); break;
-    case 1: MakeKutaiGrw(doc, p, 0, a0, a1); break;
-    case 2: MakeKutaiMtw(doc, p, 0, a0, a1); break;
+    case 0:
+      MakeKutaiBlk(doc, p, 0, a0, a1);
+      break;
+    case 1:
+      MakeKutaiGrw(doc, p, 0, a0, a1);
+      break;
+    case 2:
+      MakeKutaiMtw(doc, p, 0, a0, a1);
+      break;
     case 3:
       MakeKutaiMxw(doc, p, 0, 0, a0, a1);
       MakeKutaiMxw(doc, p, 0, 1, b0, b1);
       break;
-    default: break;
+    default:
+      break;
   }
   doc.SetKutaiW1(0, a0);
   doc.SetKutaiW1(1, a1);
@@ -86,12 +93,16 @@ void BuildPolygons(CDocument& doc, const KutaiPoints& p) {
     u = nullptr;
     l = nullptr;
     switch (wt) {
-      case 0: MakeSoilBlk(doc, p, H, 0, gam, u); break;
+      case 0:
+        MakeSoilBlk(doc, p, H, 0, gam, u);
+        break;
       case 3:
         MakeSoilMxw(doc, p, H, 0, 0, gam, u);
         MakeSoilMxw(doc, p, H, 1, 0, gam, l);
         break;
-      default: MakeSoil(doc, p, H, 0, gam, u); break;
+      default:
+        MakeSoil(doc, p, H, 0, gam, u);
+        break;
     }
   };
   for (int s = 0; s < 2; ++s) {
@@ -121,12 +132,16 @@ void BuildPolygons(CDocument& doc, const KutaiPoints& p) {
       if (s == 1 && doc.bQuake == 0) break;
       WeightPtr u, l;
       switch (wt) {
-        case 0: MakeFuryokuBlk(doc, p, doc.WatBH(s), 0, u); break;
+        case 0:
+          MakeFuryokuBlk(doc, p, doc.WatBH(s), 0, u);
+          break;
         case 3:
           MakeFuryokuMxw(doc, p, doc.WatBH(s), 0, 0, u);
           MakeFuryokuMxw(doc, p, doc.WatBH(s), 1, 0, l);
           break;
-        default: MakeFuryoku(doc, p, doc.WatBH(s), 0, u); break;
+        default:
+          MakeFuryoku(doc, p, doc.WatBH(s), 0, u);
+          break;
       }
       doc.SetFuryoku1(s, u);
       doc.SetFuryoku2(s, l);
@@ -254,9 +269,9 @@ int16_t CaseState(const CDocument& doc, int32_t caseIndex) {
 }
 
 void MarkNotComputable(CAntRes& r) {
-  for (double* v : {&r.Pa, &r.Pah, &r.Pav, &r.SgmV, &r.SgmH, &r.SgmMr, &r.SgmMo, &r.SgmVX,
-                    &r.SgmHY, &r.D, &r.E, &r.Fm, &r.Qmax, &r.Qmin, &r.Hu, &r.Fs, &r.Qu,
-                    &r.Qa, &r.fB, &r.Xh, &r.Xd, &r.Ha}) {
+  for (double* v : {&r.Pa,    &r.Pah, &r.Pav, &r.SgmV, &r.SgmH, &r.SgmMr, &r.SgmMo, &r.SgmVX,
+                    &r.SgmHY, &r.D,   &r.E,   &r.Fm,   &r.Qmax, &r.Qmin,  &r.Hu,    &r.Fs,
+                    &r.Qu,    &r.Qa,  &r.fB,  &r.Xh,   &r.Xd,   &r.Ha}) {
     *v = kNullBox;
   }
 }

@@ -59,8 +59,7 @@ double BaseFrontX(const CDocument& doc, const KutaiPoints& p) {
 }
 
 // X of the line of thrust and its limit for a section with front end xf.
-bool ThrustPosition(const KutaiPoints& p, double xf, const ThrustSums& s, double& X,
-                    double& Xd) {
+bool ThrustPosition(const KutaiPoints& p, double xf, const ThrustSums& s, double& X, double& Xd) {
   const double W = p[9].X - p[5].X;
   Xd = W / 2 + (p[5].X - xf) - W / 3;
   if (s.V == 0) return false;
@@ -74,9 +73,9 @@ void SetThrustForceFn(ThrustForceFn fn) { ForceFnSlot() = std::move(fn); }
 
 int64_t ThrustForceCalls() { return g_forceCalls; }
 
-StabStatus ThrustSectionForces(CDocument& doc, int32_t cas, const KutaiPoints& p,
-                               const DPoint& c1, const DPoint& c2, double y, bool table,
-                               CAntRes& /*res*/, ThrustSums& sums) {
+StabStatus ThrustSectionForces(CDocument& doc, int32_t cas, const KutaiPoints& p, const DPoint& c1,
+                               const DPoint& c2, double y, bool table, CAntRes& /*res*/,
+                               ThrustSums& sums) {
   const WallForceResult r =
       CalcWallForce(doc, cas, p, c1, c2, 0, y, {WallForceUse::kThrust, table}, nullptr);
   sums = ThrustSums{r.sums.V, r.sums.H, r.sums.VX, r.sums.HY};

@@ -51,8 +51,8 @@ StabStatus CalcSiryokusen(CDocument& doc, int32_t caseIndex, CAntRes& r);
 // Point of the line of thrust at height y above the base of the masonry: X
 // measured like Xh (0 when nothing lies above the section), Y = y; the three
 // sums of that section go to sumV, sumVX, sumHY. On failure X is kNullBox.
-DPoint GetSiryokuPos(CDocument& doc, int32_t caseIndex, CAntRes& r, const double& y,
-                     double& sumV, double& sumVX, double& sumHY);
+DPoint GetSiryokuPos(CDocument& doc, int32_t caseIndex, CAntRes& r, const double& y, double& sumV,
+                     double& sumVX, double& sumHY);
 
 // Number of section-force evaluations since the start of the program (for
 // the benchmark).

@@ -39,8 +39,7 @@ std::string MissingInput(const BearingInputs& in, bool givenFactors) {
     return Missing("支持地盤への根入れ深さ Df' ");
   if ((in.Sisin == 2 || in.Sisin == 3 || in.Sisin == 4) && IsNullValue(in.WallL))
     return Missing("壁の延長 L ");
-  if (!givenFactors && in.Sisin == 5 && in.WallType != 0 && in.ChkSlide == 1 &&
-      IsNullValue(in.Myu))
+  if (!givenFactors && in.Sisin == 5 && in.WallType != 0 && in.ChkSlide == 1 && IsNullValue(in.Myu))
     return Missing("底面の摩擦係数 μ ");
   return "";
 }
@@ -210,8 +209,8 @@ std::string QuRoadEarthworks(const BearingInputs& in, BearingFactors& f, double&
   f.Nq = GetNqKeisya(x, phi, q, c);
   f.Ng = GetNgKeisya(x, phi);
   const double a = f.Alpha, b = f.Beta, k = f.Kappa;
-  Qu = k * a * c * f.Nc * f.Sc + k * q * f.Nq * f.Sq +
-       0.5 * in.SijiGam1 * b * f.Bdash * f.Ng * f.Sg;
+  Qu =
+      k * a * c * f.Nc * f.Sc + k * q * f.Nq * f.Sq + 0.5 * in.SijiGam1 * b * f.Bdash * f.Ng * f.Sg;
   return "";
 }
 
@@ -279,11 +278,17 @@ std::string QuCanals(const BearingInputs& in, BearingFactors& f, double& Qu) {
 // Qu with the factors the guideline derives. Returns why it cannot, or "".
 std::string QuFromGuideline(const BearingInputs& in, BearingFactors& f, double& Qu) {
   switch (in.Sisin) {
-    case 0: return QuFarmRoads(in, f, Qu);
-    case 2: return QuRoadEarthworks(in, f, Qu);
-    case 3: return QuLargeBlock(in, f, Qu);
-    case 4: Qu = QuResidential(in, f); return "";
-    case 5: return QuCanals(in, f, Qu);
+    case 0:
+      return QuFarmRoads(in, f, Qu);
+    case 2:
+      return QuRoadEarthworks(in, f, Qu);
+    case 3:
+      return QuLargeBlock(in, f, Qu);
+    case 4:
+      Qu = QuResidential(in, f);
+      return "";
+    case 5:
+      return QuCanals(in, f, Qu);
   }
   return "";
 }
@@ -310,8 +315,7 @@ BearingCapacity ComputeUltimateBearing(const BearingInputs& in, bool givenFactor
     return r;
   };
 
-  if (s != 0 && s != 2 && s != 3 && s != 4 && s != 5)
-    return fail("設計指針の種類が不明です。");
+  if (s != 0 && s != 2 && s != 3 && s != 4 && s != 5) return fail("設計指針の種類が不明です。");
   if (std::string why = MissingInput(in, givenFactors); !why.empty()) return fail(why);
   f.Q = in.Df * in.SijiGam2;
   if (std::string why = WidthAndShape(in, f); !why.empty()) return fail(why);

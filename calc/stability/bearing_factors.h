@@ -13,8 +13,7 @@ namespace norva {
 
 // Linear interpolation in a table of ascending abscissae; the end values are
 // held outside the table. Both spans have the same length (at least 1).
-double InterpTable(double x, std::span<const double> abscissae,
-                   std::span<const double> values);
+double InterpTable(double x, std::span<const double> abscissae, std::span<const double> values);
 
 // Factors by phi (degrees) for a guideline code: 4 residential land,
 // 5 canals, any other value the fallback table.
@@ -34,8 +33,7 @@ double GetNKeisyaTable(int16_t kind, double theta, double phi);
 // Closed forms of the large-block guideline for one trial angle omega of the
 // velocity field (phi, theta, omega in radians). phi = 0 takes the limit of
 // the forms. Returns false (factors then undefined) where a divisor vanishes.
-bool CalcNTheory(double phi, double theta, double omega, double& Nc, double& Nq,
-                 double& Ng);
+bool CalcNTheory(double phi, double theta, double omega, double& Nc, double& Nq, double& Ng);
 
 // Road-earthworks fits: x is the load inclination tan(theta) = H / V, the
 // abscissa of the charts they come from; phi in degrees. The entry functions

@@ -56,8 +56,7 @@ void Buoyancy(const CDocument& doc, const CKajyuCase& k, const std::shared_ptr<C
 
 // Front-soil items j = 0 (dry, whole height) and 1 (submerged correction).
 template <class SlotFn>
-void FrontSoil(const CDocument& doc, const CKajyuCase& k, int16_t state, SlotFn slot,
-               CAntRes& r) {
+void FrontSoil(const CDocument& doc, const CKajyuCase& k, int16_t state, SlotFn slot, CAntRes& r) {
   for (int j = 0; j < 2; ++j) {
     r.SetZensaiV(j, 0);
     r.SetZensaiH(j, 0);
@@ -207,7 +206,8 @@ StabStatus HorizontalLoads(const CDocument& doc, const CKajyuCase& k, double Hc,
   if (crash)
     place("自動車衝突荷重", doc.AutoCrashLoad / doc.WallL, doc.AutoCrashHigh + Hc - y0,
           doc.AutoCrashV / doc.WallL, (crestFront.X + crestBack.X) / 2 - x0);
-  if (stone) place("落石衝突荷重", 2 * doc.StoneLoad / doc.WallL, doc.StoneHight * 2 / 3 + Hc - y0, 0, 0);
+  if (stone)
+    place("落石衝突荷重", 2 * doc.StoneLoad / doc.WallL, doc.StoneHight * 2 / 3 + Hc - y0, 0, 0);
   if (wind) place("風荷重", doc.WindHight * doc.WindLoad, doc.WindPos + Hc - y0, 0, 0);
   // A slot no load fills has no name, as in a new record.
   for (int i = n; i < 3; ++i) r.SetHorzLoadNam(i, "");
@@ -288,11 +288,14 @@ StabStatus CalcForceSum(const CDocument& doc, int32_t caseIndex, int16_t state,
 
   // 3. Buoyancy, 4. front soil.
   Buoyancy(doc, k, doc.Furyoku1(state), r);
-  FrontSoil(doc, k, state, [&doc](int s, int j) { return doc.SoilW1(s, j); }, r);
+  FrontSoil(
+      doc, k, state, [&doc](int s, int j) { return doc.SoilW1(s, j); }, r);
 
   // 5. Horizontal loads, 6. other loads.
   StabStatus st = HorizontalLoads(doc, k, Hc, x0, y0, crestFront, crestBack, r);
-  if (st) st = OtherLoads(doc, k, x0, y0, [y0](double y) { return y >= y0; }, r);
+  if (st)
+    st = OtherLoads(
+        doc, k, x0, y0, [y0](double y) { return y >= y0; }, r);
   if (st) st = CheckSelfItems(r);
   if (!st) {
     MarkSumsMissing(r);
@@ -319,11 +322,11 @@ StabStatus CalcForceSum(const CDocument& doc, int32_t caseIndex, int16_t state,
   if (doc.Sisin == 3) {
     for (const Item& it : self) Mr += it.V * (it.x - x0) - it.H * (it.y - y0);
     Mr = Mr - r.YouatsuV * (r.YouatsuXc - x0) + r.HorzLoadSgmVX + r.NiniSgmVX;
-    Mo = r.Pah * (r.Pay - y0) - r.Pav * (r.Pax - x0) + r.Pwb * lb - r.Pwf * lf +
-         r.HorzLoadSgmHY + r.NiniSgmHY;
+    Mo = r.Pah * (r.Pay - y0) - r.Pav * (r.Pax - x0) + r.Pwb * lb - r.Pwf * lf + r.HorzLoadSgmHY +
+         r.NiniSgmHY;
     for (const Item& it : self) VX += it.V * (it.x - x0);
-    VX = VX - r.YouatsuV * (r.YouatsuXc - x0) + r.HorzLoadSgmVX + r.NiniSgmVX +
-         r.Pav * (r.Pax - x0);
+    VX =
+        VX - r.YouatsuV * (r.YouatsuXc - x0) + r.HorzLoadSgmVX + r.NiniSgmVX + r.Pav * (r.Pax - x0);
     for (const Item& it : self) HY += it.H * (it.y - y0);
     HY = HY + r.Pah * (r.Pay - y0) + r.Pwb * lb - r.Pwf * lf + r.HorzLoadSgmHY + r.NiniSgmHY;
   } else {
@@ -368,9 +371,11 @@ StabStatus CalcForceSumLower(const CDocument& doc, int32_t caseIndex, int16_t st
 
   // 2. Buoyancy, 3. front soil, 4. other loads below the foot of the upper wall.
   Buoyancy(doc, k, doc.Furyoku2(state), r);
-  FrontSoil(doc, k, state, [&doc](int s, int j) { return doc.SoilW2(s, j); }, r);
+  FrontSoil(
+      doc, k, state, [&doc](int s, int j) { return doc.SoilW2(s, j); }, r);
   const double y2 = p[2].Y;
-  StabStatus st = OtherLoads(doc, k, 0, 0, [y2](double y) { return y < y2; }, r);
+  StabStatus st = OtherLoads(
+      doc, k, 0, 0, [y2](double y) { return y < y2; }, r);
   if (st) st = CheckSelfItems(r);
   if (!st) {
     MarkSumsMissing(r);

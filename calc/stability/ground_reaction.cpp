@@ -31,9 +31,8 @@ StabStatus Missing(CAntRes& r, const char* why) {
 void Uniform(CAntRes& r, double q) { r.Qmax = r.Qmin = q; }
 
 double Det3(const double m[3][3]) {
-  return m[0][0] * m[1][1] * m[2][2] + m[0][1] * m[1][2] * m[2][0] +
-         m[0][2] * m[1][0] * m[2][1] - m[0][2] * m[1][1] * m[2][0] -
-         m[0][0] * m[1][2] * m[2][1] - m[0][1] * m[1][0] * m[2][2];
+  return m[0][0] * m[1][1] * m[2][2] + m[0][1] * m[1][2] * m[2][0] + m[0][2] * m[1][0] * m[2][1] -
+         m[0][2] * m[1][1] * m[2][0] - m[0][0] * m[1][2] * m[2][1] - m[0][1] * m[1][0] * m[2][2];
 }
 
 // Cramer's rule; false (and 0, 0, 0) for a zero determinant.
@@ -62,9 +61,9 @@ void Stiffness(const CAntRes& r, double a, double Lf, double l1, double K[3][3])
   K[0][2] = arm * l2 * Kt * ca;
   K[1][1] = sa * sa * l2 * Kt + Kv * B;
   K[1][2] = Kv * B * B / 2 + arm * l2 * Kt * sa;
-  K[2][2] = Kv * B * B * B / 3 +
-            l2 * Kt * ((sa * B) * (sa * B) + sa * B * (2 * l1 + l2) + l1 * l1 + l1 * l2 +
-                       l2 * l2 / 3);
+  K[2][2] =
+      Kv * B * B * B / 3 +
+      l2 * Kt * ((sa * B) * (sa * B) + sa * B * (2 * l1 + l2) + l1 * l1 + l1 * l2 + l2 * l2 / 3);
   K[1][0] = K[0][1];
   K[2][0] = K[0][2];
   K[2][1] = K[1][2];
@@ -76,8 +75,8 @@ StabStatus SpringModel(const CDocument& doc, CAntRes& r, int16_t s) {
   const double B = r.Breadth, L = doc.WallL, H = doc.WallH;
   const double ae0 = doc.AE0(0), ae1 = doc.AE0(1);
   const double a = SpringFaceAngle(doc);
-  if (!(L > 0) || !(H > 0) || !(ae0 >= 0) || !(ae1 >= 0) || IsNullValue(ae0) ||
-      IsNullValue(ae1) || !std::isfinite(a))
+  if (!(L > 0) || !(H > 0) || !(ae0 >= 0) || !(ae1 >= 0) || IsNullValue(ae0) || IsNullValue(ae1) ||
+      !std::isfinite(a))
     return Missing(r, kStabReasonSpringInput);
 
   r.Bd = std::sqrt(L * B);
@@ -185,8 +184,8 @@ double SpringFaceAngle(const CDocument& doc) {
   return rise != 0 ? std::atan((p[6].X - p[3].X) / rise) : 0.0;
 }
 
-bool CalcJibanHenni(const CDocument& doc, const CAntRes& r, double K[3][3], double& dx,
-                    double& dy, double& th, double& l1, double& l2) {
+bool CalcJibanHenni(const CDocument& doc, const CAntRes& r, double K[3][3], double& dx, double& dy,
+                    double& th, double& l1, double& l2) {
   const double a = SpringFaceAngle(doc);
   const double sa = std::sin(a), ca = std::cos(a);
   const double B = r.Breadth;

@@ -56,10 +56,14 @@ double GetKh0(int32_t Sisin, int16_t groundClass, int16_t level) {
 
 double GetCz(int16_t region) {
   switch (region) {
-    case 0: return 1.0;
-    case 1: return 0.85;
-    case 2: return 0.7;
-    default: return 0;
+    case 0:
+      return 1.0;
+    case 1:
+      return 0.85;
+    case 2:
+      return 0.7;
+    default:
+      return 0;
   }
 }
 

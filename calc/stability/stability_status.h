@@ -25,12 +25,10 @@ struct StabStatus {
 };
 
 // Reasons given to the user (the calling run names the load case).
-inline constexpr const char* kStabReasonNoSums =
-    "荷重の集計が成立していないため、計算できません。";
+inline constexpr const char* kStabReasonNoSums = "荷重の集計が成立していないため、計算できません。";
 inline constexpr const char* kStabReasonZeroV =
     "鉛直力の合計 ΣV が 0 のため、合力の作用位置が求まりません。";
-inline constexpr const char* kStabReasonZeroB =
-    "底面幅 B が 0 以下のため、計算できません。";
+inline constexpr const char* kStabReasonZeroB = "底面幅 B が 0 以下のため、計算できません。";
 inline constexpr const char* kStabReasonWallL =
     "擁壁の延長 L が 0 以下のため、衝突荷重を単位長さあたりに換算できません。";
 inline constexpr const char* kStabReasonLoadCentroid =
@@ -43,10 +41,8 @@ inline constexpr const char* kStabReasonSpringSingular =
     "地盤ばねの剛性行列が特異なため、変位が求まりません。";
 inline constexpr const char* kStabReasonOutsideBase =
     "合力の作用位置が底面の外にあるため、滑動抵抗力が求まりません。";
-inline constexpr const char* kStabReasonNoPp =
-    "受働土圧 Pp が入力されていません。";
-inline constexpr const char* kStabReasonNotFinite =
-    "計算結果が数値になりません。";
+inline constexpr const char* kStabReasonNoPp = "受働土圧 Pp が入力されていません。";
+inline constexpr const char* kStabReasonNotFinite = "計算結果が数値になりません。";
 inline constexpr const char* kStabReasonSizeTooLarge =
     "寸法が大きすぎるため、重量とその作用位置が数値になりません。";
 inline constexpr const char* kStabReasonLoadTooLarge =

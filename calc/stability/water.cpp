@@ -31,9 +31,8 @@ void LowerWall(double gamw, double level, double y0, double y10, double& P, doub
 
 }  // namespace
 
-int16_t CalcSuiatsu(const CDocument& doc, const KutaiPoints& p, double hf, double hb,
-                    int16_t part, const double& y0, double& Pwf, double& Pwfy, double& Pwb,
-                    double& Pwby) {
+int16_t CalcSuiatsu(const CDocument& doc, const KutaiPoints& p, double hf, double hb, int16_t part,
+                    const double& y0, double& Pwf, double& Pwfy, double& Pwb, double& Pwby) {
   Pwf = Pwfy = Pwb = Pwby = 0;
   if (EqualTol(hf, hb)) return 0;
   const double g = doc.Gamw;

@@ -100,8 +100,8 @@ bool MakeKutaiBlk(const CDocument& doc, const KutaiPoints& p, double L, WeightPt
   return false;
 }
 
-bool MakeKutaiMxw(const CDocument& doc, const KutaiPoints& p, double L, int16_t part,
-                  WeightPtr& w0, WeightPtr& w1) {
+bool MakeKutaiMxw(const CDocument& doc, const KutaiPoints& p, double L, int16_t part, WeightPtr& w0,
+                  WeightPtr& w1) {
   if (part == 0)
     w0 = Always({p[2], p[5], p[9], p[10]}, L, doc.Gamcw, doc.Kh(0));
   else
@@ -160,8 +160,7 @@ bool MakeSoilMxw(const CDocument&, const KutaiPoints& p, double H, int16_t part,
 
 // ---- Buoyancy ----------------------------------------------------------------------------
 
-bool MakeFuryoku(const CDocument& doc, const KutaiPoints& p, double hw, double L,
-                 WeightPtr& w) {
+bool MakeFuryoku(const CDocument& doc, const KutaiPoints& p, double hw, double L, WeightPtr& w) {
   w = nullptr;
   if (hw <= 0) return true;
   Pts pts;
@@ -186,14 +185,14 @@ bool MakeFuryoku(const CDocument& doc, const KutaiPoints& p, double hw, double L
   return w == nullptr;
 }
 
-bool MakeFuryokuBlk(const CDocument& doc, const KutaiPoints& p, double hw, double L,
-                    WeightPtr& w) {
+bool MakeFuryokuBlk(const CDocument& doc, const KutaiPoints& p, double hw, double L, WeightPtr& w) {
   w = nullptr;
   if (hw <= 0) return true;
   Pts pts;
   if (hw > p[2].Y) {
-    pts = {p[0], p[1], p[2], At(p[2], p[5], MinOf(hw, {p[5].Y})),
-           At(p[3], p[9], MinOf(hw, {p[9].Y})), p[3], p[10], p[4]};
+    pts = {
+        p[0], p[1],  p[2], At(p[2], p[5], MinOf(hw, {p[5].Y})), At(p[3], p[9], MinOf(hw, {p[9].Y})),
+        p[3], p[10], p[4]};
     if (BlockRaisedToe(doc)) pts.push_back(p[7]);
   } else {
     if (hw >= p[0].Y)
@@ -212,8 +211,8 @@ bool MakeFuryokuBlk(const CDocument& doc, const KutaiPoints& p, double hw, doubl
   return w == nullptr;
 }
 
-bool MakeFuryokuMxw(const CDocument& doc, const KutaiPoints& p, double hw, int16_t part,
-                    double L, WeightPtr& w) {
+bool MakeFuryokuMxw(const CDocument& doc, const KutaiPoints& p, double hw, int16_t part, double L,
+                    WeightPtr& w) {
   w = nullptr;
   Pts pts;
   if (part == 0) {

@@ -26,8 +26,8 @@ bool MakeKutaiGrw(const CDocument& doc, const KutaiPoints& p, double L, WeightPt
 bool MakeKutaiMtw(const CDocument& doc, const KutaiPoints& p, double L, WeightPtr& w0,
                   WeightPtr& w1);
 // Mixed wall: part 0 the upper (block) wall, part 1 the lower wall; w1 nullptr.
-bool MakeKutaiMxw(const CDocument& doc, const KutaiPoints& p, double L, int16_t part,
-                  WeightPtr& w0, WeightPtr& w1);
+bool MakeKutaiMxw(const CDocument& doc, const KutaiPoints& p, double L, int16_t part, WeightPtr& w0,
+                  WeightPtr& w1);
 
 // Front soil between L and the ground height H with unit weight gam.
 bool MakeSoilBlk(const CDocument& doc, const KutaiPoints& p, double H, double L, double gam,
@@ -38,10 +38,9 @@ bool MakeSoilMxw(const CDocument& doc, const KutaiPoints& p, double H, int16_t p
                  double gam, WeightPtr& w);
 
 // Submerged part of the section below the water level hw (unit weight -Gamw).
-bool MakeFuryokuBlk(const CDocument& doc, const KutaiPoints& p, double hw, double L,
-                    WeightPtr& w);
+bool MakeFuryokuBlk(const CDocument& doc, const KutaiPoints& p, double hw, double L, WeightPtr& w);
 bool MakeFuryoku(const CDocument& doc, const KutaiPoints& p, double hw, double L, WeightPtr& w);
-bool MakeFuryokuMxw(const CDocument& doc, const KutaiPoints& p, double hw, int16_t part,
-                    double L, WeightPtr& w);
+bool MakeFuryokuMxw(const CDocument& doc, const KutaiPoints& p, double hw, int16_t part, double L,
+                    WeightPtr& w);
 
 }  // namespace norva

@@ -14,8 +14,8 @@ class QtPictureSaver : public IPictureSaver {
   // The file is written beside its final name and renamed over it only when
   // complete, so a failure leaves whatever was at path before. The view box
   // is in quarter twips; the size states the picture in mm exactly.
-  bool SaveSvg(const Canvas& canvas, double widthTwips, double heightTwips,
-               const std::string& path, std::string& reason) override;
+  bool SaveSvg(const Canvas& canvas, double widthTwips, double heightTwips, const std::string& path,
+               std::string& reason) override;
 };
 
 // Registers a QtPictureSaver as the program's picture saver (at start-up).

@@ -37,8 +37,8 @@ struct CanvasPoint {
 };
 
 struct CanvasFont {
-  std::string name;   // the name the figures use ("ＭＳ ゴシック" …)
-  double size = 0;    // em height, in the unit the caller chose
+  std::string name;  // the name the figures use ("ＭＳ ゴシック" …)
+  double size = 0;   // em height, in the unit the caller chose
   bool bold = false;
   bool italic = false;
 };
@@ -64,9 +64,16 @@ class FixedTextMetrics : public ITextMetrics {
       const unsigned char c = static_cast<unsigned char>(utf8[i]);
       uint32_t cp = c;
       size_t len = 1;
-      if (c >= 0xF0) { len = 4; cp = c & 0x07; }
-      else if (c >= 0xE0) { len = 3; cp = c & 0x0F; }
-      else if (c >= 0xC0) { len = 2; cp = c & 0x1F; }
+      if (c >= 0xF0) {
+        len = 4;
+        cp = c & 0x07;
+      } else if (c >= 0xE0) {
+        len = 3;
+        cp = c & 0x0F;
+      } else if (c >= 0xC0) {
+        len = 2;
+        cp = c & 0x1F;
+      }
       for (size_t k = 1; k < len && i + k < utf8.size(); ++k)
         cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
       i += len;
@@ -81,16 +88,16 @@ enum class CanvasOpKind { Line, PolyLine, Polygon, Ellipse, Arc, Rectangle, Text
 
 // Drawing state captured with every recorded call.
 struct CanvasStyle {
-  uint32_t penColor = 0;         // black
+  uint32_t penColor = 0;  // black
   int penStyle = 0;
   double penWidth = 0;
   uint32_t brushColor = 0xFFFFFF;
-  int brushStyle = 1;            // no fill until a brush is chosen
+  int brushStyle = 1;  // no fill until a brush is chosen
   CanvasFont font{"ＭＳ ゴシック", 0, false, false};
   uint32_t textColor = 0;
-  int textAngle = 0;             // tenths of a degree, counter-clockwise
+  int textAngle = 0;  // tenths of a degree, counter-clockwise
   int textAlign = 0;
-  int backStyle = 0;             // 0 transparent, 1 opaque text box
+  int backStyle = 0;  // 0 transparent, 1 opaque text box
   uint32_t backColor = 0xFFFFFF;
 };
 
@@ -112,8 +119,14 @@ class Canvas {
   double ScaleTop() const { return top_; }
   double ScaleWidth() const { return width_; }
   double ScaleHeight() const { return height_; }
-  void SetScaleLeft(double v) { left_ = v; userScale_ = true; }
-  void SetScaleTop(double v) { top_ = v; userScale_ = true; }
+  void SetScaleLeft(double v) {
+    left_ = v;
+    userScale_ = true;
+  }
+  void SetScaleTop(double v) {
+    top_ = v;
+    userScale_ = true;
+  }
   void SetScaleWidth(double v) {
     if (v != 0) width_ = v;
     userScale_ = true;
@@ -142,7 +155,9 @@ class Canvas {
   }
   // Zoom in percent, read by the dimension lines for their text height.
   double Zoom() const { return zoom_; }
-  void SetZoom(double percent) { if (percent > 0) zoom_ = percent; }
+  void SetZoom(double percent) {
+    if (percent > 0) zoom_ = percent;
+  }
 
   // ---- state ------------------------------------------------------------------
   double CurrentX() const { return curX_; }
@@ -303,8 +318,8 @@ class Canvas {
 // (ScaleWidth less CurrentX), between any two characters; continuation lines
 // start with as many blanks as the prefix has characters. Lines are joined by
 // "\n"; lineCount receives their number.
-inline std::string WrapLabelText(const Canvas& surface, const std::string& text,
-                                 int32_t& lineCount, const std::string& prefix) {
+inline std::string WrapLabelText(const Canvas& surface, const std::string& text, int32_t& lineCount,
+                                 const std::string& prefix) {
   const double avail = surface.ScaleWidth() - surface.CurrentX();
   size_t prefixChars = 0;
   for (unsigned char c : prefix)
@@ -315,9 +330,12 @@ inline std::string WrapLabelText(const Canvas& surface, const std::string& text,
   for (size_t i = 0; i < work.size();) {
     size_t len = 1;
     const unsigned char c = static_cast<unsigned char>(work[i]);
-    if (c >= 0xF0) len = 4;
-    else if (c >= 0xE0) len = 3;
-    else if (c >= 0xC0) len = 2;
+    if (c >= 0xF0)
+      len = 4;
+    else if (c >= 0xE0)
+      len = 3;
+    else if (c >= 0xC0)
+      len = 2;
     const std::string ch = work.substr(i, len);
     i += len;
     if (surface.TextWidth(lines.back() + ch) > avail) {

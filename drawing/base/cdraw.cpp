@@ -89,15 +89,13 @@ void cDraw::DrawLine(double x1, double y1, double x2, double y2, bool sflg) {
     canvas_->DrawLine(x1, y1, x2, y2);
 }
 
-void cDraw::PolyLine(int32_t np, std::span<const double> x, std::span<const double> y,
-                     bool sflg) {
+void cDraw::PolyLine(int32_t np, std::span<const double> x, std::span<const double> y, bool sflg) {
   if (!canvas_) return;
   const std::vector<CanvasPoint> pts = Points(*this, np, x, y, sflg);
   if (!pts.empty()) canvas_->PolyLine(pts);
 }
 
-void cDraw::Polygon(int32_t np, std::span<const double> x, std::span<const double> y,
-                    bool sflg) {
+void cDraw::Polygon(int32_t np, std::span<const double> x, std::span<const double> y, bool sflg) {
   if (!canvas_) return;
   const std::vector<CanvasPoint> pts = Points(*this, np, x, y, sflg);
   if (!pts.empty()) canvas_->Polygon(pts);
@@ -149,9 +147,7 @@ void cDraw::Cls() {
   if (canvas_) canvas_->Clear();
 }
 
-int32_t cDraw::FontSize() const {
-  return canvas_ ? RoundToInt32(canvas_->Style().font.size) : 0;
-}
+int32_t cDraw::FontSize() const { return canvas_ ? RoundToInt32(canvas_->Style().font.size) : 0; }
 void cDraw::SetFontSize(double size) {
   if (canvas_) canvas_->SetFontSize(RoundHalfEven(size));
 }

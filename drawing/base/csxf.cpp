@@ -13,12 +13,12 @@ namespace norva {
 
 namespace {
 
-constexpr double kTextH = 2.5;        // dimension text height and width of a character
-constexpr double kGap = 1.0;          // point to projection line, overshoot, text to line
-constexpr double kRowGap = 1.25;      // least clear gap between texts of one row
-constexpr double kOutside = 3.0;      // chain end to a text placed outside it
-constexpr double kNarrow = 6.0;       // widest narrow interval
-constexpr double kMerge = 0.01;       // points closer than this are one
+constexpr double kTextH = 2.5;    // dimension text height and width of a character
+constexpr double kGap = 1.0;      // point to projection line, overshoot, text to line
+constexpr double kRowGap = 1.25;  // least clear gap between texts of one row
+constexpr double kOutside = 3.0;  // chain end to a text placed outside it
+constexpr double kNarrow = 6.0;   // widest narrow interval
+constexpr double kMerge = 0.01;   // points closer than this are one
 constexpr int32_t kArrowKind = 9;
 constexpr double kArrowSize = 0.4;
 constexpr double kPi = 3.14159265358979;
@@ -54,8 +54,9 @@ void DropPoint(std::vector<DPoint>& pts, std::vector<std::string>& texts, int i)
 // the position of point j's foot on the line, outsideBefore(k) the point k
 // before the first foot, outsideAfter(k) the point k beyond the last.
 template <typename Foot, typename Before, typename After>
-std::vector<Piece> Pieces(int ns, const std::vector<double>& d, const std::vector<std::string>& texts,
-                          Foot foot, Before before, After after) {
+std::vector<Piece> Pieces(int ns, const std::vector<double>& d,
+                          const std::vector<std::string>& texts, Foot foot, Before before,
+                          After after) {
   std::vector<Piece> out;
   bool left = true;  // the projection line left of the next interval is still to be drawn
   const double n = CharCount(TextOf(texts, 1)), m = CharCount(TextOf(texts, ns));
@@ -208,8 +209,8 @@ double CSxf::TextHeight(const std::string& utf8) const {
 void CSxf::Text(const std::string& utf8) {
   if (CharCount(utf8) == 0) return;
   lib_.SxfText(FileType, textLayer_, textColor_, font_, Utf8ToCp932(utf8).c_str(), CurrentX,
-               CurrentY, TextHeight(utf8), TextWidth(utf8), fSpc_, TextAngle, fSlant_,
-               basePoint_, nDirect_);
+               CurrentY, TextHeight(utf8), TextWidth(utf8), fSpc_, TextAngle, fSlant_, basePoint_,
+               nDirect_);
 }
 
 // ---- serial dimensions ------------------------------------------------------------------------
@@ -286,8 +287,13 @@ int32_t CSxf::Chain(bool vertical, int32_t& ns, const std::vector<double>& xs,
     d[static_cast<size_t>(j)] = p[static_cast<size_t>(j)].X - p[static_cast<size_t>(j - 1)].X;
   auto foot = [&](int j) { return DPoint{p[static_cast<size_t>(j)].X, pos}; };
   std::vector<Piece> pieces = Pieces(
-      ns, d, Sunp, foot, [&](double k) { return DPoint{p[0].X - k, pos}; },
-      [&](double k) { return DPoint{p[static_cast<size_t>(ns)].X + k, pos}; });
+      ns, d, Sunp, foot,
+      [&](double k) {
+        return DPoint{p[0].X - k, pos};
+      },
+      [&](double k) {
+        return DPoint{p[static_cast<size_t>(ns)].X + k, pos};
+      });
 
   const std::string code = Upper(typ);
   double across, shift;
@@ -384,7 +390,8 @@ int32_t CSxf::RotSunp(int32_t& ns, const std::vector<double>& xs, const std::vec
   const DPoint P{Xsnp, Ysnp};
   const DPoint Q{Xsnp + 1000 * std::cos(a), Ysnp - 1000 * std::sin(a)};
   std::vector<DPoint> pts;
-  for (int j = 0; j <= ns; ++j) pts.push_back({xs[static_cast<size_t>(j)], ys[static_cast<size_t>(j)]});
+  for (int j = 0; j <= ns; ++j)
+    pts.push_back({xs[static_cast<size_t>(j)], ys[static_cast<size_t>(j)]});
   std::vector<DPoint> F(pts.size());
   std::vector<double> h(pts.size(), 0);
   for (size_t j = 0; j < pts.size(); ++j) PerpFoot(P, Q, pts[j], F[j], h[j]);

@@ -55,8 +55,8 @@ bool RecordingPictureSaver::SaveSvg(const Canvas& canvas, double widthTwips, dou
     reason = failWith;
     return false;
   }
-  saved.push_back({path, widthTwips, heightTwips, canvas.ScaleWidth(), canvas.ScaleHeight(),
-                   canvas.Ops()});
+  saved.push_back(
+      {path, widthTwips, heightTwips, canvas.ScaleWidth(), canvas.ScaleHeight(), canvas.Ops()});
   return true;
 }
 

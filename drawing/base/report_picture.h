@@ -28,8 +28,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing/base/cdraw.h"
 #include "drawing/base/canvas.h"
+#include "drawing/base/cdraw.h"
 
 namespace norva {
 
@@ -94,8 +94,8 @@ class RecordingPictureSaver : public IPictureSaver {
   };
 
   std::shared_ptr<const ITextMetrics> Metrics() const override { return metrics; }
-  bool SaveSvg(const Canvas& canvas, double widthTwips, double heightTwips,
-               const std::string& path, std::string& reason) override;
+  bool SaveSvg(const Canvas& canvas, double widthTwips, double heightTwips, const std::string& path,
+               std::string& reason) override;
 
   std::vector<Saved> saved;
   std::string failWith;

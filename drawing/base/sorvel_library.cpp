@@ -74,8 +74,8 @@ class Sorvel : public ISxfLibrary {
   }
   int32_t SxfLine(int32_t f, int32_t l, int32_t c, int32_t t, int32_t w, double sx, double sy,
                   double ex, double ey) override {
-    using Fn = int32_t (*)(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double,
-                           double);
+    using Fn =
+        int32_t (*)(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, double);
     return Call<Fn>("SxfLine", f, l, c, t, w, sx, sy, ex, ey);
   }
   int32_t SxfPolyLine(int32_t f, int32_t l, int32_t c, int32_t t, int32_t w, int32_t n,
@@ -84,8 +84,8 @@ class Sorvel : public ISxfLibrary {
                            const double*);
     return Call<Fn>("SxfPolyLine", f, l, c, t, w, n, xs, ys);
   }
-  int32_t SxfText(int32_t f, int32_t l, int32_t c, int32_t font, const char* s, double x,
-                  double y, double h, double w, double sp, double a, double sl, int32_t b,
+  int32_t SxfText(int32_t f, int32_t l, int32_t c, int32_t font, const char* s, double x, double y,
+                  double h, double w, double sp, double a, double sl, int32_t b,
                   int32_t d) override {
     using Fn = int32_t (*)(int32_t, int32_t, int32_t, int32_t, const char*, double, double, double,
                            double, double, double, double, int32_t, int32_t);
@@ -93,8 +93,8 @@ class Sorvel : public ISxfLibrary {
   }
   int32_t SxfLinearDim(int32_t f, int32_t l, int32_t c, int32_t t, int32_t w,
                        const sxf::SxfLinearDimRec* r) override {
-    using Fn = int32_t (*)(int32_t, int32_t, int32_t, int32_t, int32_t,
-                           const sxf::SxfLinearDimRec*);
+    using Fn =
+        int32_t (*)(int32_t, int32_t, int32_t, int32_t, int32_t, const sxf::SxfLinearDimRec*);
     return Call<Fn>("SxfLinearDim", f, l, c, t, w, r);
   }
 
@@ -105,7 +105,8 @@ class Sorvel : public ISxfLibrary {
       handle_ = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
       if (!handle_) {
         const char* e = ::dlerror();
-        error_ = "SXF出力ライブラリを読み込めません: " + path + (e ? std::string(" (") + e + ")" : "");
+        error_ =
+            "SXF出力ライブラリを読み込めません: " + path + (e ? std::string(" (") + e + ")" : "");
       }
     }
     if (!handle_) return nullptr;

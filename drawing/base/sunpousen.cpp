@@ -72,7 +72,6 @@ std::vector<int> CrowdSteps(int32_t ns, const std::function<bool(int, int)>& fit
   return steps;
 }
 
-
 // Drops each point m too close to the point before it: the later entries
 // move down one place (moveDown(i) copies entry i to i - 1) and ns shrinks.
 // The next point is not tested against the same one, so of three coincident

@@ -29,8 +29,8 @@
 #include <span>
 #include <string>
 
-#include "drawing/base/cdraw.h"
 #include "drawing/base/canvas.h"
+#include "drawing/base/cdraw.h"
 
 namespace norva {
 
@@ -131,9 +131,9 @@ class Sunpousen {
   // closer than 0.01 are dropped (the caller's sunp shifts as in HSunp).
   // Every line end is rounded to whole device units. Texts lie along the line
   // at -ang degrees. sflg is not used.
-  void RotSunp(int32_t& ns, std::span<const double> xsp, std::span<const double> ysp,
-               double xsnp, double ysnp, double ang, const std::string& typ,
-               std::span<std::string> sunp, int32_t sflg = 0);
+  void RotSunp(int32_t& ns, std::span<const double> xsp, std::span<const double> ysp, double xsnp,
+               double ysnp, double ang, const std::string& typ, std::span<std::string> sunp,
+               int32_t sflg = 0);
   // Arc dimension: the arc of radius hankei about (xs, ys) from th through tr
   // (radians, counter-clockwise on the page), arrows at both ends and the text
   // set character by character along the arc, centred on its middle; outside

@@ -11,9 +11,9 @@ namespace norva {
 class ISxfLibrary {
  public:
   virtual ~ISxfLibrary() = default;
-  virtual int32_t SxfOpenWrite(int32_t flag, const char* name, double tolerance,
-                               double tolerance2, double real3, int32_t int1, int32_t int2,
-                               const char* text1, const char* text2, const char* text3) = 0;
+  virtual int32_t SxfOpenWrite(int32_t flag, const char* name, double tolerance, double tolerance2,
+                               double real3, int32_t int1, int32_t int2, const char* text1,
+                               const char* text2, const char* text3) = 0;
   virtual int32_t SxfClose(int32_t flag) = 0;
   // buffer: 512 bytes.
   virtual int32_t SxfGetPopMsg(int32_t flag, int32_t* number, char* buffer) = 0;
@@ -30,8 +30,7 @@ class ISxfLibrary {
   virtual int32_t SxfLine(int32_t flag, int32_t layer, int32_t color, int32_t type, int32_t width,
                           double sx, double sy, double ex, double ey) = 0;
   virtual int32_t SxfPolyLine(int32_t flag, int32_t layer, int32_t color, int32_t type,
-                              int32_t width, int32_t count, const double* xs,
-                              const double* ys) = 0;
+                              int32_t width, int32_t count, const double* xs, const double* ys) = 0;
   virtual int32_t SxfText(int32_t flag, int32_t layer, int32_t color, int32_t font,
                           const char* text, double x, double y, double height, double width,
                           double spacing, double angle, double slant, int32_t basePoint,

@@ -20,12 +20,12 @@ struct DoatsuGeometry {
   std::vector<DPoint> polygon;  // the drawn wall, closed by the chain
   std::vector<DPoint> upper;    // lower part of a mixed wall: the upper part, dotted
   bool lowerMixed = false;
-  double ys = 0;                // section level
-  double xs1 = 0, xs2 = 0;      // front and back face at the section
-  double xm = 0;                // middle of the section
-  DPoint crest;                 // back corner at the top of the drawn wall or part
-  DPoint action;                // point of action of the earth pressure
-  DPoint upperCrest;            // lower part of a mixed wall: point 9
+  double ys = 0;            // section level
+  double xs1 = 0, xs2 = 0;  // front and back face at the section
+  double xm = 0;            // middle of the section
+  DPoint crest;             // back corner at the top of the drawn wall or part
+  DPoint action;            // point of action of the earth pressure
+  DPoint upperCrest;        // lower part of a mixed wall: point 9
 };
 
 // By WallType: block 0, 1, 2, 5, 9, 3, 4 (faces 2-5 and 3-9, crest 9);

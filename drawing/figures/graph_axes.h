@@ -59,10 +59,10 @@ std::string AxisLabelMask(double step, AxisKind kind);
 std::vector<double> AxisLabelRun(double first, double step, double last, bool descending);
 
 struct PlotFrame {
-  TwipBox area;         // the canvas drawing area, margins 0
-  double digitMm = 0;   // width of "0" at the graph's font, millimetres
+  TwipBox area;        // the canvas drawing area, margins 0
+  double digitMm = 0;  // width of "0" at the graph's font, millimetres
   double leftBandMm = 0;
-  TwipBox plot;         // the plot box
+  TwipBox plot;  // the plot box
 };
 
 // The plot box of the bounds xlo..xhi, ylo..yhi on the canvas: margins 0,
@@ -78,7 +78,7 @@ struct GraphAxes {
   double ylo = 0, yhi = 0;
   std::vector<double> xLabels;  // data values, in drawing order
   std::string xMask;
-  double yStep = 0;             // the vertical labels run from yhi down by it
+  double yStep = 0;  // the vertical labels run from yhi down by it
   std::string yMask;
   std::string xTitle;
   std::string yTitle;

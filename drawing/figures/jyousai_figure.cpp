@@ -16,8 +16,8 @@ namespace norva {
 namespace {
 
 constexpr double kBandPerLoadMm = 3 * 1.5;
-constexpr double kFirstGap = 42.525;  // 0.75 mm
-constexpr double kBarHeight = 170.1;  // 3 mm
+constexpr double kFirstGap = 42.525;   // 0.75 mm
+constexpr double kBarHeight = 170.1;   // 3 mm
 constexpr double kBarPitch = 212.625;  // 3.75 mm
 constexpr uint32_t kBarColour = Rgb(0, 255, 0);
 
@@ -52,9 +52,12 @@ double BackLineX(const CDocument& d, const KutaiPoints& p, double y) {
 
 double CrestHeight(const CDocument& d) {
   switch (d.WallType()) {
-    case 2: return d.MtwH1 + d.MtwH2;
-    case 3: return d.MxwH1 + d.MxwH2;
-    default: return d.WallH;
+    case 2:
+      return d.MtwH1 + d.MtwH2;
+    case 3:
+      return d.MxwH1 + d.MxwH2;
+    default:
+      return d.WallH;
   }
 }
 
@@ -155,11 +158,20 @@ void DrawJyousai(const CDocument& doc, cDraw& canvas) {
   DPoint crestFront, crestBack;
   MakeKutaiOutline(doc, outline, crestFront, crestBack, 0);
   switch (doc.WallType()) {
-    case 0: DrawJyousaiBlk(doc, canvas, outline); break;
-    case 1: DrawJyousaiGrw(doc, canvas, outline); break;
-    case 2: DrawJyousaiMtw(doc, canvas, outline); break;
-    case 3: DrawJyousaiMxw(doc, canvas, outline); break;
-    default: break;
+    case 0:
+      DrawJyousaiBlk(doc, canvas, outline);
+      break;
+    case 1:
+      DrawJyousaiGrw(doc, canvas, outline);
+      break;
+    case 2:
+      DrawJyousaiMtw(doc, canvas, outline);
+      break;
+    case 3:
+      DrawJyousaiMxw(doc, canvas, outline);
+      break;
+    default:
+      break;
   }
 }
 

@@ -54,11 +54,11 @@ struct JyousaiPlan {
   double backW = 0, backH = 0;  // as fitted (before the stretch to E)
   DrawFitState fit;
   DrawScale scale;
-  bool drawable = false;        // a model box of some width and height
-  double E = 0;                 // right end of the figure (model x)
-  DPoint R;                     // the ground point
-  double crestH = 0;            // the variant's crest height
-  int labelPoint = 5;           // outline point whose x ends the labels
+  bool drawable = false;  // a model box of some width and height
+  double E = 0;           // right end of the figure (model x)
+  DPoint R;               // the ground point
+  double crestH = 0;      // the variant's crest height
+  int labelPoint = 5;     // outline point whose x ends the labels
   double labelX = 0;
   std::vector<std::vector<DPoint>> wall_polygons;
   std::vector<JyousaiBar> bars;

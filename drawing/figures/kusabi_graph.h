@@ -42,9 +42,9 @@ inline constexpr double kGraphDegPerRad = 57.29577951308238;
 struct KusabiGraph {
   bool valid = false;
   std::vector<DPoint> trials;
-  double G = 0;                 // horizontal label step
+  double G = 0;  // horizontal label step
   GraphAxes axes;
-  std::vector<size_t> marks;    // indexes of the marked trials
+  std::vector<size_t> marks;  // indexes of the marked trials
 };
 
 KusabiGraph MakeKusabiGraph(const std::vector<DPoint>& trials);

@@ -18,7 +18,7 @@ namespace {
 
 constexpr double kMm = kTwipsPerMm;
 constexpr double kLabelGap = 3 * 1.25 * kTwipsPerMm;  // 3.75 mm
-constexpr double kScaleStep = 0.25;                  // metres
+constexpr double kScaleStep = 0.25;                   // metres
 constexpr uint32_t kScaleGrey = Rgb(128, 128, 128);
 
 bool Present(double v) { return v != kNullBox && std::isfinite(v); }
@@ -31,13 +31,17 @@ std::string TrimBlanks(const std::string& s) {
   size_t b = 0, e = s.size();
   for (bool more = true; more;) {
     more = false;
-    if (b < e && s[b] == ' ') ++b, more = true;
-    else if (e - b >= 3 && s.compare(b, 3, kIdeo) == 0) b += 3, more = true;
+    if (b < e && s[b] == ' ')
+      ++b, more = true;
+    else if (e - b >= 3 && s.compare(b, 3, kIdeo) == 0)
+      b += 3, more = true;
   }
   for (bool more = true; more;) {
     more = false;
-    if (e > b && s[e - 1] == ' ') --e, more = true;
-    else if (e - b >= 3 && s.compare(e - 3, 3, kIdeo) == 0) e -= 3, more = true;
+    if (e > b && s[e - 1] == ' ')
+      --e, more = true;
+    else if (e - b >= 3 && s.compare(e - 3, 3, kIdeo) == 0)
+      e -= 3, more = true;
   }
   return s.substr(b, e - b);
 }

@@ -49,10 +49,10 @@ namespace norva {
 
 struct NiniLoadPlan {
   double minX = 0, minY = 0, maxX = 0, maxY = 0;  // the extent
-  double Pmax = 0;   // largest absolute intensity
-  double s = 0;      // twips per unit of intensity: 283.5 / Pmax, 0 when Pmax is 0
+  double Pmax = 0;                                // largest absolute intensity
+  double s = 0;  // twips per unit of intensity: 283.5 / Pmax, 0 when Pmax is 0
   DrawFitState fit;
-  DrawScale scale;   // origin placed at the extent's lower left corner
+  DrawScale scale;      // origin placed at the extent's lower left corner
   bool scales = false;  // the metre scales are drawn
 };
 

@@ -47,16 +47,16 @@ struct SiryokuLevel {
 };
 
 struct SiryokusenPlan {
-  bool defined = false;           // WallType 0 or 3
-  double wExt = 0, hExt = 0;      // body width and height
-  double centre = 0;              // crest centre, figure x
-  double crest = 0;               // crest level, figure y (Y5 − Y2)
-  std::vector<DPoint> body;       // figure frame
-  DPoint footCentre;              // centre of the body's foot
+  bool defined = false;              // WallType 0 or 3
+  double wExt = 0, hExt = 0;         // body width and height
+  double centre = 0;                 // crest centre, figure x
+  double crest = 0;                  // crest level, figure y (Y5 − Y2)
+  std::vector<DPoint> body;          // figure frame
+  DPoint footCentre;                 // centre of the body's foot
   std::vector<SiryokuLevel> levels;  // levels 0..24 that could be computed
-  std::vector<DPoint> thrust;     // the line, base to top (25 or 26 points)
-  double Xd = 0;                  // limit, from the crest centre
-  bool limit = false;             // Xd is a number
+  std::vector<DPoint> thrust;        // the line, base to top (25 or 26 points)
+  double Xd = 0;                     // limit, from the crest centre
+  bool limit = false;                // Xd is a number
 };
 
 // Runs the 26 force sums of the case (levels k × (Y5 − Y2) / 25, k = 0..25)
@@ -68,12 +68,12 @@ struct SiryokusenPlan {
 SiryokusenPlan PlanSiryokusen(CDocument& doc, int16_t caseIndex, CAntRes& res);
 
 struct SiryokusenLayout {
-  double W = 0, H = 0;          // world, metres
-  double xmin = 0, xmax = 0;    // of the thrust points (1e8 / −1e8 without any)
-  double g = 0;                 // grid step
+  double W = 0, H = 0;        // world, metres
+  double xmin = 0, xmax = 0;  // of the thrust points (1e8 / −1e8 without any)
+  double g = 0;               // grid step
   DrawFitState fit;
-  DrawScale scale;              // after the half-metre shift
-  TwipBox box;                  // the world box in the inner box
+  DrawScale scale;  // after the half-metre shift
+  TwipBox box;      // the world box in the inner box
 };
 
 // The fit for a drawing area (margins 2 mm) and the width of a digit in mm.

@@ -17,9 +17,7 @@ namespace norva {
 namespace {
 
 // The slope's run per unit of rise, or 0 when the slope is to be drawn flat.
-double SlopeN(const CDocument& d) {
-  return (!IsNullValue(d.UraN) && d.UraN > 0) ? d.UraN : 0.0;
-}
+double SlopeN(const CDocument& d) { return (!IsNullValue(d.UraN) && d.UraN > 0) ? d.UraN : 0.0; }
 
 // The arbitrary surface points that have both coordinates, as offsets.
 std::vector<DPoint> ArbitraryPoints(const CDocument& d) {
@@ -70,10 +68,17 @@ double GetUragomeX(const CDocument& d, const KutaiPoints& o, double xR, double& 
 
   double rise = 0;
   switch (d.UragomeType) {
-    case 0: break;
-    case 1: rise = n > 0 ? (xR - xb) * (1 / n) : 0.0; break;
-    case 2: rise = IsNullValue(d.UraH0) ? 0.0 : d.UraH0; break;
-    default: rise = HighestOffset(pts); break;
+    case 0:
+      break;
+    case 1:
+      rise = n > 0 ? (xR - xb) * (1 / n) : 0.0;
+      break;
+    case 2:
+      rise = IsNullValue(d.UraH0) ? 0.0 : d.UraH0;
+      break;
+    default:
+      rise = HighestOffset(pts);
+      break;
   }
 
   if (level <= p3.Y) return InterpolateX(p3, p4, level);
@@ -165,8 +170,7 @@ namespace {
 class UraJiban {
  public:
   UraJiban(const CDocument& d, cDraw& cv, const KutaiPoints& o, double w, double xR, bool colour)
-      : d_(d), cv_(cv), o_(o), w_(w), xR_(xR), colour_(colour),
-        g_(MakeBackGroundShape(d, o, xR)) {}
+      : d_(d), cv_(cv), o_(o), w_(w), xR_(xR), colour_(colour), g_(MakeBackGroundShape(d, o, xR)) {}
 
   void Draw() {
     const double top = g_.yg + g_.dh;

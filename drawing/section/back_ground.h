@@ -32,14 +32,14 @@ double GetUragomeX(const CDocument& doc, const KutaiPoints& outline, double xR, 
 // The back ground's reference points and surface for a figure whose right end
 // is xR.
 struct BackGroundShape {
-  DPoint Pb;          // bottom of the back face (point 4)
-  DPoint Pk;          // the corner above it (point 3; point 10 on a mixed wall)
-  double yg = 0;      // ground level at the back face (crest back − UraHd)
-  double xg = 0;      // the back face at yg
-  double tanAlpha = 0;  // back face from the vertical (points 3 to crest back)
+  DPoint Pb;              // bottom of the back face (point 4)
+  DPoint Pk;              // the corner above it (point 3; point 10 on a mixed wall)
+  double yg = 0;          // ground level at the back face (crest back − UraHd)
+  double xg = 0;          // the back face at yg
+  double tanAlpha = 0;    // back face from the vertical (points 3 to crest back)
   std::vector<DPoint> S;  // the surface from (xg, yg) to the right end
-  double dh = 0;      // rise of the surface above yg (at least 0)
-  bool skipPb = false;  // block wall without footing: polygons start at Pk
+  double dh = 0;          // rise of the surface above yg (at least 0)
+  bool skipPb = false;    // block wall without footing: polygons start at Pk
   // The back face above Pk at level y.
   DPoint F(double y) const { return {Pk.X + (y - Pk.Y) * tanAlpha, y}; }
 };

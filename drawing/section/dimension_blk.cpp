@@ -12,8 +12,7 @@ namespace norva {
 
 namespace dimension_detail {
 
-void AddBlockCourseChains(const DimensionContext& c, int first, int footBack,
-                          DimensionSet& set) {
+void AddBlockCourseChains(const DimensionContext& c, int first, int footBack, DimensionSet& set) {
   const CDocument& d = c.doc;
   const KutaiPoints& p = c.outline;
   const DrawScale& s = c.scale;
@@ -86,7 +85,10 @@ DimensionSet SunpouBlkChains(const DimensionContext& c) {
   if (d.nBlkFound == 0) {
     --left;
     ChainBuilder b(s, 2, K::Vertical, "LR", rows.Left(left));
-    if (d.nKeisya == 0) b.From(p[4]).ToStep(p[0]); else b.From(p[0]);
+    if (d.nKeisya == 0)
+      b.From(p[4]).ToStep(p[0]);
+    else
+      b.From(p[0]);
     b.ToStep(p[1]);
     set.chains.push_back(b.Done());
   }

@@ -108,8 +108,7 @@ void AddSlopeLabel(const DimensionContext& c, int number, double n, double ax, d
 
 void AddBackFaceLabel(const DimensionContext& c, int number, const DPoint& lo, const DPoint& hi,
                       DimensionSet& set) {
-  const double gamma =
-      hi.X != lo.X ? std::atan((hi.Y - lo.Y) / (hi.X - lo.X)) : kFigureHalfPi;
+  const double gamma = hi.X != lo.X ? std::atan((hi.Y - lo.Y) / (hi.X - lo.X)) : kFigureHalfPi;
   const DPoint a = PointAlong(lo, hi, 0.45 * PointDistance(lo, hi));
   const double h = c.mojiH;
   DimLabel l;
@@ -203,8 +202,7 @@ void AddRightSide(const DimensionContext& c, const std::vector<int>& heelToCrest
     ChainBuilder b(s, 3, K::Vertical, "LR", rows.Right(right));
     b.From(p[heelToCrest.front()]);
     for (size_t i = 1; i < heelToCrest.size(); ++i) b.ToStep(p[heelToCrest[i]]);
-    if (trapezoid && d.UraHd == 0 && d.UraH0 > 0)
-      b.To({W, p[crest].Y + d.UraH0}, d.UraH0);
+    if (trapezoid && d.UraHd == 0 && d.UraH0 > 0) b.To({W, p[crest].Y + d.UraH0}, d.UraH0);
     set.chains.push_back(b.Done());
   }
   const double wb = (c.state >= 0 && d.nWater != 0) ? d.WatBH(c.state) : kNullBox;
@@ -228,8 +226,8 @@ void AddRightSide(const DimensionContext& c, const std::vector<int>& heelToCrest
   }
 }
 
-void AddTopChains(const DimensionContext& c, int number, const std::vector<int>& points,
-                  int crest, double xb, double yb, DimensionSet& set) {
+void AddTopChains(const DimensionContext& c, int number, const std::vector<int>& points, int crest,
+                  double xb, double yb, DimensionSet& set) {
   using K = DimChainKind;
   const CDocument& d = c.doc;
   const KutaiPoints& p = c.outline;
@@ -241,7 +239,10 @@ void AddTopChains(const DimensionContext& c, int number, const std::vector<int>&
     ChainBuilder b(s, number, K::Horizontal, "UL", rows.Top(rc.top));
     bool started = false;
     for (int i : points) {
-      if (started) b.ToStep(p[i]); else b.From(p[i]);
+      if (started)
+        b.ToStep(p[i]);
+      else
+        b.From(p[i]);
       started = true;
     }
     if (widths && d.UraHd == 0) {

@@ -14,8 +14,7 @@ namespace norva::dimension_detail {
 // points, each after the first with the text of a length in metres.
 class ChainBuilder {
  public:
-  ChainBuilder(const DrawScale& s, int number, DimChainKind kind, std::string code,
-               double line);
+  ChainBuilder(const DrawScale& s, int number, DimChainKind kind, std::string code, double line);
   // First point.
   ChainBuilder& From(const DPoint& p);
   ChainBuilder& FromDevice(double x, double y);
@@ -54,8 +53,7 @@ std::vector<double> FrontLevels(const CDocument& doc, int16_t state);
 // inward from `row` (which is left on the last row used), from (row, base)
 // to the left edge of the box at the level, code "LR". `number` is the
 // chain number they share.
-void AddFrontLevelChains(const DimensionContext& c, int number, int& row,
-                         DimensionSet& set);
+void AddFrontLevelChains(const DimensionContext& c, int number, int& row, DimensionSet& set);
 
 // The slope-label rule: a face of gradient 1:n anchored at (ax, ay) gets
 // "1:n" one text height off the face on its upper side. Nothing for a null
@@ -65,8 +63,8 @@ void AddSlopeLabel(const DimensionContext& c, int number, double n, double ax, d
 // The back-face rule: the face from `lo` to `hi` gets "1:" and its gradient,
 // a twentieth of a text height off the face on its back-ground side, anchored
 // at 0.45 of its length. A vertical face reads "1:0.00".
-void AddBackFaceLabel(const DimensionContext& c, int number, const DPoint& lo,
-                      const DPoint& hi, DimensionSet& set);
+void AddBackFaceLabel(const DimensionContext& c, int number, const DPoint& lo, const DPoint& hi,
+                      DimensionSet& set);
 
 // True when the cut face is drawn (BackType 1, KiriD present, KiriN > 0).
 bool CutDrawn(const CDocument& d);
@@ -106,15 +104,14 @@ void AddRightSide(const DimensionContext& c, const std::vector<int>& heelToCrest
 // The outer top chain `number` through `points`, carried on along a trapezoid
 // that starts at the crest; chain `number` + 1 on the next row inward along a
 // trapezoid that starts below it, at (xb, yb).
-void AddTopChains(const DimensionContext& c, int number, const std::vector<int>& points,
-                  int crest, double xb, double yb, DimensionSet& set);
+void AddTopChains(const DimensionContext& c, int number, const std::vector<int>& points, int crest,
+                  double xb, double yb, DimensionSet& set);
 
 // Chains `first` to `first` + 2 across the blocks at right angles to the
 // face 2-5 (gradient BlkN): blocks, and equal backing, through the point three
 // quarters up the face; unequal backing thicknesses at the top (6 to 8) and at
 // the foot (7 to `footBack`), half a metre beyond the courses along the face.
-void AddBlockCourseChains(const DimensionContext& c, int first, int footBack,
-                          DimensionSet& set);
+void AddBlockCourseChains(const DimensionContext& c, int first, int footBack, DimensionSet& set);
 
 // A trapezoid back ground (UragomeType 2) with UraX1, UraX2, UraH0 present.
 bool TrapezoidInputs(const CDocument& d);

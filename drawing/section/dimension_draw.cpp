@@ -11,17 +11,16 @@ namespace norva {
 
 namespace {
 
-void DrawSet(DimensionSet (*chains)(const DimensionContext&), const CDocument& doc,
-             cDraw& canvas, const DrawFitState& fit, int16_t state, const KutaiPoints& outline,
-             bool colour) {
+void DrawSet(DimensionSet (*chains)(const DimensionContext&), const CDocument& doc, cDraw& canvas,
+             const DrawFitState& fit, int16_t state, const KutaiPoints& outline, bool colour) {
   Sunpousen dim;  // 寸法線
   dim.SetDrawObject(canvas);
   dim.SetMsize("N");
   dim.SetKihonMojiH(170.1);
   dim.SetLineColor(colour ? kBlue : kBlack);
   dim.SetTextColor(colour ? kBlue : kBlack);
-  const DimensionContext c{doc, outline, fit, ScaleOf(canvas), state, colour,
-                           static_cast<double>(dim.MojiH())};
+  const DimensionContext c{
+      doc, outline, fit, ScaleOf(canvas), state, colour, static_cast<double>(dim.MojiH())};
   DimensionSet set = chains(c);
   for (DimChain& ch : set.chains) {
     int32_t ns = static_cast<int32_t>(ch.xs.size()) - 1;

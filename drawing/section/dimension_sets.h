@@ -30,14 +30,14 @@ enum class DimChainKind { Vertical, Horizontal, Rotated };
 
 // One chain handed to the dimension line.
 struct DimChain {
-  int number = 0;            // the chain's number within its set
+  int number = 0;  // the chain's number within its set
   DimChainKind kind = DimChainKind::Vertical;
-  std::string code;          // placement: "LR", "LL" vertical; "UL", "UU" others
-  double line = 0;           // vertical: x of the line; horizontal: its y
-  double refX = 0;           // rotated: a device point of the line
+  std::string code;  // placement: "LR", "LL" vertical; "UL", "UU" others
+  double line = 0;   // vertical: x of the line; horizontal: its y
+  double refX = 0;   // rotated: a device point of the line
   double refY = 0;
-  double angle = 0;          // rotated: the face's angle, radians
-  std::vector<double> xs;    // device points, in order
+  double angle = 0;        // rotated: the face's angle, radians
+  std::vector<double> xs;  // device points, in order
   std::vector<double> ys;
   std::vector<std::string> texts;  // texts[k]: points k − 1 to k; texts[0] ""
 };
@@ -83,13 +83,13 @@ std::string GradientText(double n);
 
 // The dimension sets drawn on the canvas of the section, with the fit the
 // master made: blue lines and texts in colour, black otherwise.
-void DrawSunpouGrw(const CDocument& doc, cDraw& canvas, const DrawFitState& fit,
-                   int16_t state, const KutaiPoints& outline, bool colour);
-void DrawSunpouBlk(const CDocument& doc, cDraw& canvas, const DrawFitState& fit,
-                   int16_t state, const KutaiPoints& outline, bool colour);
-void DrawSunpouMtw(const CDocument& doc, cDraw& canvas, const DrawFitState& fit,
-                   int16_t state, const KutaiPoints& outline, bool colour);
-void DrawSunpouMxw(const CDocument& doc, cDraw& canvas, const DrawFitState& fit,
-                   int16_t state, const KutaiPoints& outline, bool colour);
+void DrawSunpouGrw(const CDocument& doc, cDraw& canvas, const DrawFitState& fit, int16_t state,
+                   const KutaiPoints& outline, bool colour);
+void DrawSunpouBlk(const CDocument& doc, cDraw& canvas, const DrawFitState& fit, int16_t state,
+                   const KutaiPoints& outline, bool colour);
+void DrawSunpouMtw(const CDocument& doc, cDraw& canvas, const DrawFitState& fit, int16_t state,
+                   const KutaiPoints& outline, bool colour);
+void DrawSunpouMxw(const CDocument& doc, cDraw& canvas, const DrawFitState& fit, int16_t state,
+                   const KutaiPoints& outline, bool colour);
 
 }  // namespace norva

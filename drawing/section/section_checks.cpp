@@ -36,30 +36,37 @@ bool CheckShapeBlk(const CDocument& d) {
 }
 
 bool CheckShapeGrw(const CDocument& d) {
-  return AllPresent({d.WallH, d.GrwB, d.GrwB1, d.GrwB2, d.GrwB4, d.GrwH1}) &&
-         BaseInputsPresent(d);
+  return AllPresent({d.WallH, d.GrwB, d.GrwB1, d.GrwB2, d.GrwB4, d.GrwH1}) && BaseInputsPresent(d);
 }
 
 bool CheckShapeMtw(const CDocument& d) {
-  return AllPresent({d.MtwH1, d.MtwH2, d.MtwH3, d.MtwB1, d.MtwB2, d.MtwB3, d.MtwB4,
-                     d.MtwN1}) &&
+  return AllPresent({d.MtwH1, d.MtwH2, d.MtwH3, d.MtwB1, d.MtwB2, d.MtwB3, d.MtwB4, d.MtwN1}) &&
          BaseInputsPresent(d);
 }
 
 bool CheckShapeMxw(const CDocument& d) {
-  return AllPresent({d.MxwH1, d.MxwH2, d.MxwH3, d.BlkN, d.BlkT, d.BlkDeltT1, d.BlkDeltT2,
-                     d.GrwB, d.GrwB1, d.GrwB2, d.GrwB3}) &&
+  return AllPresent({d.MxwH1, d.MxwH2, d.MxwH3, d.BlkN, d.BlkT, d.BlkDeltT1, d.BlkDeltT2, d.GrwB,
+                     d.GrwB1, d.GrwB2, d.GrwB3}) &&
          BaseInputsPresent(d);
 }
 
 bool CanDrawSection(const CDocument& d) {
   bool ok = false;
   switch (d.WallType()) {
-    case 0: ok = CheckShapeBlk(d); break;
-    case 1: ok = CheckShapeGrw(d); break;
-    case 2: ok = CheckShapeMtw(d); break;
-    case 3: ok = CheckShapeMxw(d); break;
-    default: return false;
+    case 0:
+      ok = CheckShapeBlk(d);
+      break;
+    case 1:
+      ok = CheckShapeGrw(d);
+      break;
+    case 2:
+      ok = CheckShapeMtw(d);
+      break;
+    case 3:
+      ok = CheckShapeMxw(d);
+      break;
+    default:
+      return false;
   }
   ok = ok && !IsNullValue(d.UraHd);
   if (d.UragomeType == 1) {

@@ -17,8 +17,8 @@ namespace {
 using DimensionSetFn = void (*)(const CDocument&, cDraw&, const DrawFitState&, int16_t,
                                 const KutaiPoints&, bool);
 
-DrawFitState DrawMaster(const CDocument& doc, cDraw& canvas, KutaiPoints& outline,
-                        int16_t state, bool colour, DimensionSetFn dimensions) {
+DrawFitState DrawMaster(const CDocument& doc, cDraw& canvas, KutaiPoints& outline, int16_t state,
+                        bool colour, DimensionSetFn dimensions) {
   const SectionPlan plan = PlanSection(doc, outline, state, colour);
   DrawFitState fit;
   fit.DrwSunpRows = plan.rows;
@@ -63,11 +63,20 @@ void DrawKutaiSunp(const CDocument& doc, cDraw& canvas, int16_t state, bool colo
   DPoint crestFront, crestBack;
   MakeKutaiOutline(doc, outline, crestFront, crestBack, 0);
   switch (doc.WallType()) {
-    case 0: DrawKutaiSunpBlk(doc, canvas, outline, state, colour); break;
-    case 1: DrawKutaiSunpGrw(doc, canvas, outline, state, colour); break;
-    case 2: DrawKutaiSunpMtw(doc, canvas, outline, state, colour); break;
-    case 3: DrawKutaiSunpMxw(doc, canvas, outline, state, colour); break;
-    default: break;
+    case 0:
+      DrawKutaiSunpBlk(doc, canvas, outline, state, colour);
+      break;
+    case 1:
+      DrawKutaiSunpGrw(doc, canvas, outline, state, colour);
+      break;
+    case 2:
+      DrawKutaiSunpMtw(doc, canvas, outline, state, colour);
+      break;
+    case 3:
+      DrawKutaiSunpMxw(doc, canvas, outline, state, colour);
+      break;
+    default:
+      break;
   }
 }
 

@@ -36,18 +36,18 @@ struct FrontBand {
 
 // What a master draws, worked out before anything is drawn.
 struct SectionPlan {
-  DRect extent;            // of the wall (key included)
-  double wf = 0;           // front water level of the state, or 0
-  double wb = 0;           // back water level of the state, or 0
-  double strip = 0;        // width of the front strip
-  bool backGround = false; // the back ground is drawn
-  double backW = 0;        // its width and height (0 without it)
+  DRect extent;             // of the wall (key included)
+  double wf = 0;            // front water level of the state, or 0
+  double wb = 0;            // back water level of the state, or 0
+  double strip = 0;         // width of the front strip
+  bool backGround = false;  // the back ground is drawn
+  double backW = 0;         // its width and height (0 without it)
   double backH = 0;
   SunpRows rows;
-  WorldSize world;         // the model box fitted
-  int lastMoved = 0;       // outline points 0..lastMoved move right by the strip
+  WorldSize world;               // the model box fitted
+  int lastMoved = 0;             // outline points 0..lastMoved move right by the strip
   std::vector<FrontBand> bands;  // in drawing order
-  double xR = 0;           // right end of the back ground
+  double xR = 0;                 // right end of the back ground
 };
 
 // The plan of the master of the document's wall type. Missing levels count

@@ -48,8 +48,7 @@ SectionPlan PlanSection(const CDocument& d, const KutaiPoints& outline, int16_t 
   if (!plan.backGround) plan.backW = plan.backH = 0;
 
   plan.rows = type == 0 ? SunpRows{4, 1, 3, 2} : SunpRows{4, 2, 3, 2};
-  plan.world = {plan.extent.XMax + plan.strip + plan.backW,
-                std::max(plan.extent.YMax, plan.backH)};
+  plan.world = {plan.extent.XMax + plan.strip + plan.backW, std::max(plan.extent.YMax, plan.backH)};
   plan.lastMoved = type == 1 ? 6 : type == 2 ? 9 : 10;
   plan.xR = plan.extent.XMax + plan.strip + plan.backW;
 

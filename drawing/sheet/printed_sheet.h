@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
+#include "drawing/base/canvas.h"
 #include "drawing/base/cdraw.h"  // kTwipsPerMm
 #include "drawing/sheet/sheet_target.h"
-#include "drawing/base/canvas.h"
 
 namespace norva {
 

@@ -282,8 +282,12 @@ void FitFigureBox(SectionFigure& fig) {
     const double w = static_cast<double>(l.text.size()) * kDimTextH;
     const double ex = l.x + w * std::cos(a), ey = l.y + w * std::sin(a);
     const double nx = -kDimTextH * std::sin(a), ny = kDimTextH * std::cos(a);
-    for (const auto& [x, y] : {std::pair{l.x, l.y}, {ex, ey}, {l.x + nx, l.y + ny},
-                               {ex + nx, ey + ny}, {l.x - nx, l.y - ny}, {ex - nx, ey - ny}})
+    for (const auto& [x, y] : {std::pair{l.x, l.y},
+                               {ex, ey},
+                               {l.x + nx, l.y + ny},
+                               {ex + nx, ey + ny},
+                               {l.x - nx, l.y - ny},
+                               {ex - nx, ey - ny}})
       box.Add(x, y);
   }
   const double dx = -box.minX_, dy = -box.minY_;
@@ -343,11 +347,20 @@ SectionFigure SheetSectionFigure(const CDocument& doc, double scale) {
   std::copy(outline.begin(), outline.end(), pts.begin());
   SectionFigure fig;
   switch (doc.WallType()) {
-    case 0: fig = BlkSectionFigure(doc, pts, scale); break;
-    case 1: fig = GrwSectionFigure(doc, pts, scale); break;
-    case 2: fig = MtwSectionFigure(doc, pts, scale); break;
-    case 3: fig = MxwSectionFigure(doc, pts, scale); break;
-    default: return fig;
+    case 0:
+      fig = BlkSectionFigure(doc, pts, scale);
+      break;
+    case 1:
+      fig = GrwSectionFigure(doc, pts, scale);
+      break;
+    case 2:
+      fig = MtwSectionFigure(doc, pts, scale);
+      break;
+    case 3:
+      fig = MxwSectionFigure(doc, pts, scale);
+      break;
+    default:
+      return fig;
   }
   FitFigureBox(fig);
   return fig;

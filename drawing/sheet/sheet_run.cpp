@@ -306,7 +306,8 @@ std::string SheetFitProblem(const CDocument& doc) {
   const std::string head = "縮尺 1:" + FormatPattern(1 / SheetScale(doc.DrwScale), "0") +
                            " では図が用紙（" + kPapers[doc.Sheet] + "）に収まりません。";
   const int16_t fits = LargestFittingScale(doc);
-  if (fits < 0) return head + "\nどの縮尺でも収まりません。用紙を大きくするか、余白を小さくしてください。";
+  if (fits < 0)
+    return head + "\nどの縮尺でも収まりません。用紙を大きくするか、余白を小さくしてください。";
   return head + "\nこの用紙に収まる最大の縮尺は 1:" + FormatPattern(1 / SheetScale(fits), "0") +
          " です。";
 }

@@ -114,16 +114,14 @@ SheetState SkzOutput(int16_t mode, const CDocument& doc, ISheetTarget& target);
 
 // Why the document cannot be drawn ("" when it can): a sheet or scale code
 // outside the lists, margins that would put the frame or the title block off
-// the paper (a file edited by hand: kSheetMarginsOff), a wall or drawing dimension that was never entered, or
-// a section whose figure cannot be worked out in finite numbers
-// (kSheetNotFinite).
+// the paper (a file edited by hand: kSheetMarginsOff), a wall or drawing dimension that was never
+// entered, or a section whose figure cannot be worked out in finite numbers (kSheetNotFinite).
 std::string SheetInputError(const CDocument& doc);
 inline constexpr const char* kSheetNotFinite =
     "断面の寸法から図を作成できません（寸法が大きすぎるか、高さ・幅が 0 です）。"
     "\n「形状寸法」の画面で擁壁の寸法を確認してください。";
 
-inline constexpr const char* kSheetMarginsOff =
-    "余白が負の値か、用紙に対して大きすぎます。";
+inline constexpr const char* kSheetMarginsOff = "余白が負の値か、用紙に対して大きすぎます。";
 
 // Width of the title block's column at the right of the paper, and the
 // title block's height (mm).

@@ -132,8 +132,8 @@ void SxfSheet::SetCurFontAttrib(int layer, int color, int font, double spacing, 
   sxf_.SetCurFontAttrib(layer, color, font, spacing, slant, direction);
 }
 
-void SxfSheet::SetFukugoLocate(int layer, const std::string& name, double x, double y,
-                               double angle, double ratioX, double ratioY) {
+void SxfSheet::SetFukugoLocate(int layer, const std::string& name, double x, double y, double angle,
+                               double ratioX, double ratioY) {
   sxf_.SetFukugoLocate(layer, name, x, y, angle, ratioX, ratioY);
 }
 

@@ -25,25 +25,39 @@ QColor Color(uint32_t c) { return VbColor(c & 0x00FFFFFFu); }
 
 Qt::PenStyle PenStyleOf(int s) {
   switch (s) {
-    case 1: return Qt::DashLine;
-    case 2: return Qt::DotLine;
-    case 3: return Qt::DashDotLine;
-    case 4: return Qt::DashDotDotLine;
-    case 5: return Qt::NoPen;
-    default: return Qt::SolidLine;
+    case 1:
+      return Qt::DashLine;
+    case 2:
+      return Qt::DotLine;
+    case 3:
+      return Qt::DashDotLine;
+    case 4:
+      return Qt::DashDotDotLine;
+    case 5:
+      return Qt::NoPen;
+    default:
+      return Qt::SolidLine;
   }
 }
 
 Qt::BrushStyle BrushStyleOf(int s) {
   switch (s) {
-    case 0: return Qt::SolidPattern;
-    case 2: return Qt::HorPattern;
-    case 3: return Qt::VerPattern;
-    case 4: return Qt::BDiagPattern;
-    case 5: return Qt::FDiagPattern;
-    case 6: return Qt::CrossPattern;
-    case 7: return Qt::DiagCrossPattern;
-    default: return Qt::NoBrush;
+    case 0:
+      return Qt::SolidPattern;
+    case 2:
+      return Qt::HorPattern;
+    case 3:
+      return Qt::VerPattern;
+    case 4:
+      return Qt::BDiagPattern;
+    case 5:
+      return Qt::FDiagPattern;
+    case 6:
+      return Qt::CrossPattern;
+    case 7:
+      return Qt::DiagCrossPattern;
+    default:
+      return Qt::NoBrush;
   }
 }
 
@@ -87,10 +101,10 @@ QString MappedFontFamily(const std::string& name) {
     const char* from;
     const char* to;
   } kMap[] = {
-      {"ＭＳ 明朝", "IPAMincho"},       {"ＭＳ ゴシック", "IPAGothic"},
-      {"ＭＳ Ｐ明朝", "IPAPMincho"},    {"ＭＳ Ｐゴシック", "IPAPGothic"},
-      {"MS Mincho", "IPAMincho"},       {"MS Gothic", "IPAGothic"},
-      {"MS PMincho", "IPAPMincho"},     {"MS PGothic", "IPAPGothic"},
+      {"ＭＳ 明朝", "IPAMincho"},    {"ＭＳ ゴシック", "IPAGothic"},
+      {"ＭＳ Ｐ明朝", "IPAPMincho"}, {"ＭＳ Ｐゴシック", "IPAPGothic"},
+      {"MS Mincho", "IPAMincho"},    {"MS Gothic", "IPAGothic"},
+      {"MS PMincho", "IPAPMincho"},  {"MS PGothic", "IPAPGothic"},
       {"Symbol", "DejaVu Sans"},
   };
   for (const auto& e : kMap)
@@ -127,8 +141,12 @@ std::shared_ptr<const ITextMetrics> QtTextMetrics::Shared() {
 }
 
 void RenderCanvas(const Canvas& canvas, QPainter& painter, const QRectF& target) {
-  Mapping m{target.left(), target.top(), target.width() / canvas.ScaleWidth(),
-            target.height() / canvas.ScaleHeight(), canvas.ScaleLeft(), canvas.ScaleTop()};
+  Mapping m{target.left(),
+            target.top(),
+            target.width() / canvas.ScaleWidth(),
+            target.height() / canvas.ScaleHeight(),
+            canvas.ScaleLeft(),
+            canvas.ScaleTop()};
   painter.save();
   painter.setRenderHint(QPainter::Antialiasing, true);
   painter.setRenderHint(QPainter::TextAntialiasing, true);
@@ -287,7 +305,8 @@ void CanvasWidget::resizeEvent(QResizeEvent* e) {
 
 namespace {
 int ButtonCode(Qt::MouseButtons b) {
-  return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) | (b & Qt::MiddleButton ? 4 : 0);
+  return (b & Qt::LeftButton ? 1 : 0) | (b & Qt::RightButton ? 2 : 0) |
+         (b & Qt::MiddleButton ? 4 : 0);
 }
 int ShiftCode(Qt::KeyboardModifiers m) {
   return (m & Qt::ShiftModifier ? 1 : 0) | (m & Qt::ControlModifier ? 2 : 0) |

@@ -23,7 +23,8 @@ class FlexDelegate : public QStyledItemDelegate {
 
   QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                         const QModelIndex& index) const override {
-    if (grid_->ComboList().isEmpty()) return QStyledItemDelegate::createEditor(parent, option, index);
+    if (grid_->ComboList().isEmpty())
+      return QStyledItemDelegate::createEditor(parent, option, index);
     auto* combo = new QComboBox(parent);
     combo->addItems(grid_->ComboList().split(QLatin1Char('|')));
     return combo;
@@ -175,7 +176,8 @@ void FlexGrid::Select(int row, int col) {
 }
 
 void FlexGrid::SetTopRow(int row) {
-  if (row >= 0 && row < rowCount()) scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+  if (row >= 0 && row < rowCount())
+    scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
 }
 
 bool FlexGrid::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event) {

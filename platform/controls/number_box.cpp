@@ -160,8 +160,8 @@ void NumberBox::Commit() {
 
 QString NumberBox::RangeText() const {
   // The bounds as given, not rounded to the box's decimals (89.999 is not 90.00).
-  return QStringLiteral("%1 ～ %2").arg(QString::number(min_, 'g', 15),
-                                         QString::number(max_, 'g', 15));
+  return QStringLiteral("%1 ～ %2")
+      .arg(QString::number(min_, 'g', 15), QString::number(max_, 'g', 15));
 }
 
 QString NumberBox::RefusalText(const QString& typed) const {

@@ -33,14 +33,16 @@ class NumberBox : public QLineEdit {
 
  public:
   explicit NumberBox(QWidget* parent = nullptr);
-  NumberBox(double minValue, double maxValue, const QString& mask,
-            QWidget* parent = nullptr);
+  NumberBox(double minValue, double maxValue, const QString& mask, QWidget* parent = nullptr);
 
   double MinValue() const { return min_; }
   double MaxValue() const { return max_; }
   void SetMinValue(double v) { min_ = v; }
   void SetMaxValue(double v) { max_ = v; }
-  void SetRange(double lo, double hi) { min_ = lo; max_ = hi; }
+  void SetRange(double lo, double hi) {
+    min_ = lo;
+    max_ = hi;
+  }
 
   // Display mask such as "#0.000" or "###0.00": the digits after the point
   // fix the decimals shown and typed.

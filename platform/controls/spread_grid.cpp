@@ -46,7 +46,8 @@ class SpreadDelegate : public QStyledItemDelegate {
     const int type = grid_->CellType(col, row);
     double v = 0;
     if ((type == SpreadGrid::kFloat || type == SpreadGrid::kInteger) && ParseNumber(text, &v))
-      text = QString::number(v, 'f', type == SpreadGrid::kInteger ? 0 : grid_->CellDecimals(col, row));
+      text =
+          QString::number(v, 'f', type == SpreadGrid::kInteger ? 0 : grid_->CellDecimals(col, row));
     if (text == old) return;
     model->setData(index, text, Qt::EditRole);
     grid_->NotifyEdited(col, row);
@@ -61,7 +62,11 @@ class SpreadDelegate : public QStyledItemDelegate {
         const bool handled = QStyledItemDelegate::eventFilter(editor, e);
         QPointer<SpreadGrid> grid(grid_);
         QMetaObject::invokeMethod(
-            grid_, [grid] { if (grid) grid->NotifyEnter(); }, Qt::QueuedConnection);
+            grid_,
+            [grid] {
+              if (grid) grid->NotifyEnter();
+            },
+            Qt::QueuedConnection);
         return handled;
       }
     }

@@ -24,7 +24,9 @@ std::unique_ptr<QSettings> OpenStore(const QString& company, const QString& app)
   return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, company, app);
 }
 
-QString Key(const QString& section, const QString& entry) { return section + QLatin1Char('/') + entry; }
+QString Key(const QString& section, const QString& entry) {
+  return section + QLatin1Char('/') + entry;
+}
 
 }  // namespace
 
@@ -60,7 +62,8 @@ int16_t CAppCore::GetProfileInt(const QString& lpszSection, int16_t lpszEntry, i
   return static_cast<int16_t>(n);
 }
 
-bool CAppCore::WriteProfileInt(const QString& lpszSection, const QString& lpszEntry, int16_t nValue) {
+bool CAppCore::WriteProfileInt(const QString& lpszSection, const QString& lpszEntry,
+                               int16_t nValue) {
   auto store = OpenStore(m_strRegistryKey, m_strAppKeyName);
   if (!store || lpszSection.isEmpty() || lpszEntry.isEmpty()) return false;
   store->setValue(Key(lpszSection, lpszEntry), static_cast<int>(nValue));

@@ -75,8 +75,8 @@ void CRecentFileList::ReadList() {
   for (int i = 0; i < static_cast<int>(m_aPaths.size()); ++i)
     m_aPaths[i] = store == nullptr
                       ? QString()
-                      : store->GetProfileString(m_strSection, m_strEntryFormat + QString::number(i + 1),
-                                                QString());
+                      : store->GetProfileString(
+                            m_strSection, m_strEntryFormat + QString::number(i + 1), QString());
 }
 
 void CRecentFileList::WriteList() {
@@ -85,7 +85,8 @@ void CRecentFileList::WriteList() {
   store->WriteProfileString(m_strSection, QString(), QString());
   for (int i = 0; i < static_cast<int>(m_aPaths.size()); ++i)
     if (!m_aPaths[i].isEmpty())
-      store->WriteProfileString(m_strSection, m_strEntryFormat + QString::number(i + 1), m_aPaths[i]);
+      store->WriteProfileString(m_strSection, m_strEntryFormat + QString::number(i + 1),
+                                m_aPaths[i]);
 }
 
 void CRecentFileList::Add(const QString& lpszPathName) {

@@ -18,11 +18,12 @@ namespace {
 constexpr double kDeg = M_PI / 180.0;
 
 const char* const kIsoFonts[] = {"continuous", "dashed", "dotted", "chain", "chain double dash"};
-const int kExtraRgb[8][3] = {{192, 0, 128},   {192, 128, 64},  {255, 128, 0},   {128, 192, 128},
-                             {0, 128, 255},   {128, 64, 255},  {192, 192, 192}, {128, 128, 128}};
-const char* const kArrows[11] = {"blanked arrow", "blanked box",     "blanked dot",  "dimension origin",
-                                 "filled box",    "filled arrow",    "filled dot",   "integral symbol",
-                                 "open arrow",    "slash",           "unfilled arrow"};
+const int kExtraRgb[8][3] = {{192, 0, 128}, {192, 128, 64}, {255, 128, 0},   {128, 192, 128},
+                             {0, 128, 255}, {128, 64, 255}, {192, 192, 192}, {128, 128, 128}};
+const char* const kArrows[11] = {
+    "blanked arrow", "blanked box",  "blanked dot",   "dimension origin",
+    "filled box",    "filled arrow", "filled dot",    "integral symbol",
+    "open arrow",    "slash",        "unfilled arrow"};
 
 std::string R(double v) { return FormatLength(v); }
 std::string RF(double v) { return FormatFine(v); }
@@ -37,9 +38,12 @@ std::string Str(const std::string& cp932) {
     if (c >= 32 && c <= 126) {
       if (inRun) out += "\\X0\\";
       inRun = false;
-      if (c == '\'') out += "''";
-      else if (c == '\\') out += "\\\\";
-      else out += static_cast<char>(c);
+      if (c == '\'')
+        out += "''";
+      else if (c == '\\')
+        out += "\\\\";
+      else
+        out += static_cast<char>(c);
     } else {
       if (!inRun) out += "\\X2\\";
       inRun = true;
@@ -76,7 +80,9 @@ class P21 {
     if (!(n > 0)) throw std::runtime_error("direction of no length");
     return Add("DIRECTION(' ',(" + RF(dx / n) + "," + RF(dy / n) + "))");
   }
-  int Axis(int point, int dir) { return Add("AXIS2_PLACEMENT_2D(' '," + Ref(point) + "," + Ref(dir) + ")"); }
+  int Axis(int point, int dir) {
+    return Add("AXIS2_PLACEMENT_2D(' '," + Ref(point) + "," + Ref(dir) + ")");
+  }
 
   int Colour(int32_t code);
   int CurveFont(int32_t code);
@@ -96,8 +102,10 @@ class P21 {
   int Occurrence(const Feature& f);
 
   void AssignLayer(int32_t layer, int occurrence) {
-    if (layer == 0) dummy_.push_back(occurrence);
-    else layerItems_[layer].push_back(occurrence);
+    if (layer == 0)
+      dummy_.push_back(occurrence);
+    else
+      layerItems_[layer].push_back(occurrence);
   }
 
   const Drawing& d_;
@@ -125,8 +133,8 @@ int P21::Colour(int32_t code) {
     id = Add("DRAUGHTING_PRE_DEFINED_COLOUR('" + std::string(kPreColours[code - 1]) + "')");
   } else if (code >= 9 && code <= 16) {
     const int* rgb = kExtraRgb[code - 9];
-    id = Add("COLOUR_RGB('$$SXF_" + std::string(kPreColours[code - 1]) + "'," +
-             RF(rgb[0] / 255.0) + "," + RF(rgb[1] / 255.0) + "," + RF(rgb[2] / 255.0) + ")");
+    id = Add("COLOUR_RGB('$$SXF_" + std::string(kPreColours[code - 1]) + "'," + RF(rgb[0] / 255.0) +
+             "," + RF(rgb[1] / 255.0) + "," + RF(rgb[2] / 255.0) + ")");
   } else {
     const TableEntry& e = Entry(d_, TableEntry::kUserColour, code);
     id = Add("COLOUR_RGB(' '," + RF(e.ints[0] / 255.0) + "," + RF(e.ints[1] / 255.0) + "," +
@@ -145,7 +153,8 @@ int P21::CurveFont(int32_t code) {
     const TableEntry& e = Entry(d_, TableEntry::kUserLineType, code);
     std::vector<int> patterns;
     for (size_t i = 0; i + 1 < e.pitch.size(); i += 2)
-      patterns.push_back(Add("CURVE_STYLE_FONT_PATTERN(" + R(e.pitch[i]) + "," + R(e.pitch[i + 1]) + ")"));
+      patterns.push_back(
+          Add("CURVE_STYLE_FONT_PATTERN(" + R(e.pitch[i]) + "," + R(e.pitch[i + 1]) + ")"));
     id = Add("CURVE_STYLE_FONT(" + Str("$$SXF_" + e.name) + "," + Refs(patterns) + ")");
   }
   return fonts_[code] = id;
@@ -155,7 +164,8 @@ int P21::Width(int32_t code) {
   auto it = widths_.find(code);
   if (it != widths_.end()) return it->second;
   const TableEntry& e = Entry(d_, TableEntry::kWidth, code);
-  return widths_[code] = Add("LENGTH_MEASURE_WITH_UNIT(POSITIVE_LENGTH_MEASURE(" + R(e.width) + "),#1)");
+  return widths_[code] =
+             Add("LENGTH_MEASURE_WITH_UNIT(POSITIVE_LENGTH_MEASURE(" + R(e.width) + "),#1)");
 }
 
 int P21::Font(int32_t code) {
@@ -170,7 +180,8 @@ int P21::CurveStyle(const Feature& f) {
   auto it = curveStyles_.find(key);
   if (it != curveStyles_.end()) return it->second;
   const int font = CurveFont(f.type), width = Width(f.width), colour = Colour(f.color);
-  const int style = Add("CURVE_STYLE(' '," + Ref(font) + "," + Ref(width) + "," + Ref(colour) + ")");
+  const int style =
+      Add("CURVE_STYLE(' '," + Ref(font) + "," + Ref(width) + "," + Ref(colour) + ")");
   return curveStyles_[key] = Add("PRESENTATION_STYLE_ASSIGNMENT((" + Ref(style) + "))");
 }
 
@@ -195,7 +206,8 @@ int P21::Segment(double x1, double y1, double x2, double y2, double bx, double b
   const int dir = Direction(x2 - x1, y2 - y1);
   const int vec = Add("VECTOR(' '," + Ref(dir) + ",1.)");
   const int line = Add("LINE(' '," + Ref(base) + "," + Ref(vec) + ")");
-  return Add("TRIMMED_CURVE(' '," + Ref(line) + ",(" + Ref(p1) + "),(" + Ref(p2) + "),.T.,.CARTESIAN.)");
+  return Add("TRIMMED_CURVE(' '," + Ref(line) + ",(" + Ref(p1) + "),(" + Ref(p2) +
+             "),.T.,.CARTESIAN.)");
 }
 
 int P21::CurveOccurrence(const Feature& f, int geometry, const std::string& extra,
@@ -205,7 +217,8 @@ int P21::CurveOccurrence(const Feature& f, int geometry, const std::string& extr
   if (extra == "DIMENSION_CURVE") body += "DIMENSION_CURVE()";
   body += "DRAUGHTING_ANNOTATION_OCCURRENCE()GEOMETRIC_REPRESENTATION_ITEM()";
   if (extra == "PROJECTION_CURVE") body += "PROJECTION_CURVE()";
-  body += "REPRESENTATION_ITEM(" + name + ")STYLED_ITEM((" + Ref(style) + ")," + Ref(geometry) + "))";
+  body +=
+      "REPRESENTATION_ITEM(" + name + ")STYLED_ITEM((" + Ref(style) + ")," + Ref(geometry) + "))";
   return Add(body);
 }
 
@@ -219,19 +232,20 @@ int P21::Text(const Feature& f, size_t at, const std::string& name) {
   const int axis = Axis(point, Direction(std::cos(a), std::sin(a)));
   const int extent = Add("PLANAR_EXTENT(' '," + R(f.textWidth) + "," + R(f.height) + ")");
   const std::string where = std::string(kRows[row]) + " " + kCols[col];
-  const int literal = Add("TEXT_LITERAL_WITH_EXTENT('$$SXF_" + where + "'," + Str(f.text) + "," +
-                          Ref(axis) + ",'baseline " + kCols[col] + "'," +
-                          (f.textDirection == 1 ? ".RIGHT." : ".DOWN.") + "," + Ref(Font(f.font)) +
-                          "," + Ref(extent) + ")");
+  const int literal =
+      Add("TEXT_LITERAL_WITH_EXTENT('$$SXF_" + where + "'," + Str(f.text) + "," + Ref(axis) +
+          ",'baseline " + kCols[col] + "'," + (f.textDirection == 1 ? ".RIGHT." : ".DOWN.") + "," +
+          Ref(Font(f.font)) + "," + Ref(extent) + ")");
   const int style = Add("(TEXT_STYLE(' '," + Ref(TextColour(f.color)) +
                         ")TEXT_STYLE_WITH_BOX_CHARACTERISTICS((BOX_HEIGHT(" + R(f.height) +
                         "),BOX_WIDTH(" + R(f.textWidth) + "),BOX_SLANT_ANGLE(" +
                         RF(f.slant * kDeg) + "),BOX_ROTATE_ANGLE(0.)))TEXT_STYLE_WITH_SPACING(" +
                         "LENGTH_MEASURE(" + R(f.spacing) + ")))");
   const int psa = Add("PRESENTATION_STYLE_ASSIGNMENT((" + Ref(style) + "))");
-  return Add("(ANNOTATION_OCCURRENCE()ANNOTATION_TEXT_OCCURRENCE()DRAUGHTING_ANNOTATION_OCCURRENCE()"
-             "GEOMETRIC_REPRESENTATION_ITEM()REPRESENTATION_ITEM(" + name + ")STYLED_ITEM((" +
-             Ref(psa) + ")," + Ref(literal) + "))");
+  return Add(
+      "(ANNOTATION_OCCURRENCE()ANNOTATION_TEXT_OCCURRENCE()DRAUGHTING_ANNOTATION_OCCURRENCE()"
+      "GEOMETRIC_REPRESENTATION_ITEM()REPRESENTATION_ITEM(" +
+      name + ")STYLED_ITEM((" + Ref(psa) + ")," + Ref(literal) + "))");
 }
 
 int P21::Dimension(const Feature& f) {
@@ -240,13 +254,13 @@ int P21::Dimension(const Feature& f) {
   const int curve = CurveOccurrence(f, line, "DIMENSION_CURVE", "' '");
   contents.push_back(curve);
   if (f.proj1)
-    contents.push_back(CurveOccurrence(
-        f, Segment(f.xs[3], f.ys[3], f.xs[4], f.ys[4], f.xs[2], f.ys[2]), "PROJECTION_CURVE",
-        "'$$SXF_prj_1'"));
+    contents.push_back(
+        CurveOccurrence(f, Segment(f.xs[3], f.ys[3], f.xs[4], f.ys[4], f.xs[2], f.ys[2]),
+                        "PROJECTION_CURVE", "'$$SXF_prj_1'"));
   if (f.proj2)
-    contents.push_back(CurveOccurrence(
-        f, Segment(f.xs[6], f.ys[6], f.xs[7], f.ys[7], f.xs[5], f.ys[5]), "PROJECTION_CURVE",
-        "'$$SXF_prj_2'"));
+    contents.push_back(
+        CurveOccurrence(f, Segment(f.xs[6], f.ys[6], f.xs[7], f.ys[7], f.xs[5], f.ys[5]),
+                        "PROJECTION_CURVE", "'$$SXF_prj_2'"));
   if (f.textFlag) contents.push_back(Text(f, 10, "'dimension value'"));
   for (int k = 0; k < 2; ++k) {
     const int32_t code = k == 0 ? f.arr1Code : f.arr2Code;
@@ -264,14 +278,17 @@ int P21::Dimension(const Feature& f) {
     const int point = Point(f.xs[at], f.ys[at]);
     const int axis = Axis(point, Direction(dx, dy));
     const double scale = k == 0 ? f.arr1Scale : f.arr2Scale;
-    const int target = Add("SYMBOL_TARGET(' '," + Ref(axis) + "," + RF(scale) + "," + RF(scale) + ")");
+    const int target =
+        Add("SYMBOL_TARGET(' '," + Ref(axis) + "," + RF(scale) + "," + RF(scale) + ")");
     const int defined = Add("DEFINED_SYMBOL(' '," + Ref(symbol) + "," + Ref(target) + ")");
     contents.push_back(Add(
-        std::string("(ANNOTATION_OCCURRENCE()ANNOTATION_SYMBOL_OCCURRENCE()DIMENSION_CURVE_TERMINATOR(") +
+        std::string(
+            "(ANNOTATION_OCCURRENCE()ANNOTATION_SYMBOL_OCCURRENCE()DIMENSION_CURVE_TERMINATOR(") +
         (k == 0 ? ".ORIGIN." : ".TARGET.") +
-        ")DRAUGHTING_ANNOTATION_OCCURRENCE()GEOMETRIC_REPRESENTATION_ITEM()REPRESENTATION_ITEM('$$SXF_arw_" +
-        std::to_string(k + 1) + "')STYLED_ITEM((" + Ref(SymbolStyle(f.color)) + ")," + Ref(defined) +
-        ")TERMINATOR_SYMBOL(" + Ref(curve) + "))"));
+        ")DRAUGHTING_ANNOTATION_OCCURRENCE()GEOMETRIC_REPRESENTATION_ITEM()REPRESENTATION_ITEM('$$"
+        "SXF_arw_" +
+        std::to_string(k + 1) + "')STYLED_ITEM((" + Ref(SymbolStyle(f.color)) + ")," +
+        Ref(defined) + ")TERMINATOR_SYMBOL(" + Ref(curve) + "))"));
   }
   return Add("(DIMENSION_CURVE_DIRECTED_CALLOUT()DRAUGHTING_CALLOUT(" + Refs(contents) +
              ")DRAUGHTING_ELEMENTS()GEOMETRIC_REPRESENTATION_ITEM()LINEAR_DIMENSION()"
@@ -288,19 +305,23 @@ int P21::Placement(const Feature& f) {
   const double a = f.angle * kDeg;
   const int point = Point(f.xs[0], f.ys[0]);
   const int axis = Axis(point, Direction(std::cos(a), std::sin(a)));
-  const int target = Add("SYMBOL_TARGET(' '," + Ref(axis) + "," + RF(f.ratioX) + "," + RF(f.ratioY) + ")");
-  const int mapped = Add("(ANNOTATION_SYMBOL()GEOMETRIC_REPRESENTATION_ITEM()MAPPED_ITEM(" +
-                         Ref(maps_.at(f.figure)) + "," + Ref(target) + ")REPRESENTATION_ITEM(' '))");
-  return Add("(ANNOTATION_OCCURRENCE()ANNOTATION_SUBFIGURE_OCCURRENCE()ANNOTATION_SYMBOL_OCCURRENCE()"
-             "DRAUGHTING_ANNOTATION_OCCURRENCE()GEOMETRIC_REPRESENTATION_ITEM()REPRESENTATION_ITEM(" +
-             Str(Prefixed(d_, f.figure)) + ")STYLED_ITEM((#5)," + Ref(mapped) + "))");
+  const int target =
+      Add("SYMBOL_TARGET(' '," + Ref(axis) + "," + RF(f.ratioX) + "," + RF(f.ratioY) + ")");
+  const int mapped =
+      Add("(ANNOTATION_SYMBOL()GEOMETRIC_REPRESENTATION_ITEM()MAPPED_ITEM(" +
+          Ref(maps_.at(f.figure)) + "," + Ref(target) + ")REPRESENTATION_ITEM(' '))");
+  return Add(
+      "(ANNOTATION_OCCURRENCE()ANNOTATION_SUBFIGURE_OCCURRENCE()ANNOTATION_SYMBOL_OCCURRENCE()"
+      "DRAUGHTING_ANNOTATION_OCCURRENCE()GEOMETRIC_REPRESENTATION_ITEM()REPRESENTATION_ITEM(" +
+      Str(Prefixed(d_, f.figure)) + ")STYLED_ITEM((#5)," + Ref(mapped) + "))");
 }
 
 int P21::Occurrence(const Feature& f) {
   int occ = 0;
   switch (f.kind) {
     case Feature::kLine:
-      occ = CurveOccurrence(f, Segment(f.xs[0], f.ys[0], f.xs[1], f.ys[1], f.xs[0], f.ys[0]), "", "' '");
+      occ = CurveOccurrence(f, Segment(f.xs[0], f.ys[0], f.xs[1], f.ys[1], f.xs[0], f.ys[0]), "",
+                            "' '");
       break;
     case Feature::kPolyline: {
       std::vector<int> pts;
@@ -353,7 +374,8 @@ std::string P21::Write() {
   std::string head =
       "ISO-10303-21;\r\nHEADER;\r\n"
       "FILE_DESCRIPTION(('SCADEC level2 AP202_mode'),'2;1');\r\n"
-      "FILE_NAME(" + Str(d_.fileName) + ",'" + d_.timeStamp + "',(" + Str(d_.author) + "),(" +
+      "FILE_NAME(" +
+      Str(d_.fileName) + ",'" + d_.timeStamp + "',(" + Str(d_.author) + "),(" +
       Str(d_.organization) + ")," + Str(d_.translator + "$$3.1") + "," + Str(d_.translator) +
       ",'');\r\nFILE_SCHEMA(('ASSOCIATIVE_DRAUGHTING'));\r\nENDSEC;\r\nDATA;\r\n";
   Add("(LENGTH_UNIT()NAMED_UNIT(*)SI_UNIT(.MILLI.,.METRE.))");
@@ -389,10 +411,10 @@ std::string P21::Write() {
   const int def = Add("DRAWING_DEFINITION('01',$)");
   const int rev = Add("DRAUGHTING_DRAWING_REVISION('01'," + Ref(def) + ",$)");
   Add("DRAUGHTING_TITLE((" + Ref(rev) + "),'JAPANESE'," + Label(d_.sheetName) + ")");
-  const std::string paper =
-      d_.sheetType == 9 ? "FREE"
-                        : "A" + std::to_string(d_.sheetType) +
-                              (d_.sheetOrient == 1 ? "_horizontal" : "_vertical");
+  const std::string paper = d_.sheetType == 9
+                                ? "FREE"
+                                : "A" + std::to_string(d_.sheetType) +
+                                      (d_.sheetOrient == 1 ? "_horizontal" : "_vertical");
   const int sheet = Add("DRAWING_SHEET_REVISION('" + paper + "'," + Refs(items) + ",#3,'01')");
   Add("DRAWING_SHEET_REVISION_USAGE(" + Ref(sheet) + "," + Ref(rev) + ",'01')");
   Add("PRESENTATION_SIZE(" + Ref(sheet) + "," + Ref(box) + ")");
@@ -402,7 +424,8 @@ std::string P21::Write() {
     if (t.kind != TableEntry::kLayer) continue;
     auto it = layerItems_.find(t.code);
     if (it == layerItems_.end()) continue;
-    const int a = Add("PRESENTATION_LAYER_ASSIGNMENT(" + Str(t.name) + ",' '," + Refs(it->second) + ")");
+    const int a =
+        Add("PRESENTATION_LAYER_ASSIGNMENT(" + Str(t.name) + ",' '," + Refs(it->second) + ")");
     Add("PRESENTATION_LAYER_USAGE(" + Ref(a) + "," + Ref(sheet) + ")");
     if (t.ints[0] == 0) hidden.push_back(a);
   }

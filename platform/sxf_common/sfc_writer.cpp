@@ -90,30 +90,28 @@ class Sfc {
         Record("circle_feature", with({N(f.xs[0]), N(f.ys[0]), N(f.r)}));
         break;
       case Feature::kArc:
-        Record("arc_feature", with({N(f.xs[0]), N(f.ys[0]), N(f.r), I(f.direction), F(f.start),
-                                    F(f.end)}));
+        Record("arc_feature",
+               with({N(f.xs[0]), N(f.ys[0]), N(f.r), I(f.direction), F(f.start), F(f.end)}));
         break;
       case Feature::kEllipse:
-        Record("ellipse_feature",
-               with({N(f.xs[0]), N(f.ys[0]), N(f.rx), N(f.ry), F(f.rotation)}));
+        Record("ellipse_feature", with({N(f.xs[0]), N(f.ys[0]), N(f.rx), N(f.ry), F(f.rotation)}));
         break;
       case Feature::kEllipseArc:
         Record("ellipse_arc_feature", with({N(f.xs[0]), N(f.ys[0]), N(f.rx), N(f.ry),
                                             I(f.direction), F(f.rotation), F(f.start), F(f.end)}));
         break;
       case Feature::kPointMarker:
-        Record("point_marker_feature", {I(f.layer), I(f.color), N(f.xs[0]), N(f.ys[0]), I(f.code),
-                                        F(f.angle), F(f.scale)});
+        Record("point_marker_feature",
+               {I(f.layer), I(f.color), N(f.xs[0]), N(f.ys[0]), I(f.code), F(f.angle), F(f.scale)});
         break;
       case Feature::kText:
-        Record("text_string_feature",
-               {I(f.layer), I(f.color), I(f.font), T(f.text), N(f.xs[0]), N(f.ys[0]), N(f.height),
-                N(f.textWidth), N(f.spacing), F(f.angle), F(f.slant), I(f.basePoint),
-                I(f.textDirection)});
+        Record("text_string_feature", {I(f.layer), I(f.color), I(f.font), T(f.text), N(f.xs[0]),
+                                       N(f.ys[0]), N(f.height), N(f.textWidth), N(f.spacing),
+                                       F(f.angle), F(f.slant), I(f.basePoint), I(f.textDirection)});
         break;
       case Feature::kLocate:
-        Record("sfig_locate_feature", {I(f.layer), T(f.figure), N(f.xs[0]), N(f.ys[0]),
-                                       F(f.angle), F(f.ratioX), F(f.ratioY)});
+        Record("sfig_locate_feature", {I(f.layer), T(f.figure), N(f.xs[0]), N(f.ys[0]), F(f.angle),
+                                       F(f.ratioX), F(f.ratioY)});
         break;
       case Feature::kLinearDim: {
         std::vector<std::string> p = attr;
@@ -161,12 +159,13 @@ std::string WriteSfc(const Drawing& d) {
   w.out =
       "ISO-10303-21;\r\nHEADER;\r\n"
       "FILE_DESCRIPTION(('SCADEC level2 feature_mode'),'2;1');\r\n"
-      "FILE_NAME('" + d.fileName + "','" + d.timeStamp + "',('" + d.author + "'),('" +
-      d.organization + "'),'" + d.translator + "$$3.1','" + d.translator + "','');\r\n" +
+      "FILE_NAME('" +
+      d.fileName + "','" + d.timeStamp + "',('" + d.author + "'),('" + d.organization + "'),'" +
+      d.translator + "$$3.1','" + d.translator + "','');\r\n" +
       "FILE_SCHEMA(('ASSOCIATIVE_DRAUGHTING'));\r\nENDSEC;\r\nDATA;\r\n";
-  for (TableEntry::Kind kind : {TableEntry::kColour, TableEntry::kUserColour, TableEntry::kLineType,
-                                TableEntry::kUserLineType, TableEntry::kWidth, TableEntry::kFont,
-                                TableEntry::kLayer})
+  for (TableEntry::Kind kind :
+       {TableEntry::kColour, TableEntry::kUserColour, TableEntry::kLineType,
+        TableEntry::kUserLineType, TableEntry::kWidth, TableEntry::kFont, TableEntry::kLayer})
     for (const TableEntry& t : d.tables)
       if (t.kind == kind) w.Table(t);
   for (const Figure& fig : d.figures) {

@@ -29,8 +29,8 @@ enum class Family { kSfc = 0, kP21 = 1 };
 // the two integers are taken as given; author, organisation and translator
 // name the file's header; `reserved` is not read.
 int32_t Open(Family f, const char* fileName, int32_t mode, double tolerance1, double tolerance2,
-             double real3, int32_t int1, int32_t int2, const char* author,
-             const char* organization, const char* translator, const char* reserved);
+             double real3, int32_t int1, int32_t int2, const char* author, const char* organization,
+             const char* translator, const char* reserved);
 int32_t Close(Family f);
 // The pending message (CP932; "" when there is none) and its number; taking
 // it clears it.

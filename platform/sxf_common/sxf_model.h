@@ -15,16 +15,27 @@ extern const double kPreWidths[9];
 
 struct TableEntry {
   enum Kind { kColour, kUserColour, kLineType, kUserLineType, kWidth, kFont, kLayer } kind;
-  std::string name;  // CP932
-  int32_t code = 0;  // predefined code, or the user code
+  std::string name;             // CP932
+  int32_t code = 0;             // predefined code, or the user code
   int32_t ints[3] = {0, 0, 0};  // user colour r, g, b; layer view flag
   double width = 0;
   std::vector<double> pitch;
 };
 
 struct Feature {
-  enum Kind { kPointMarker, kLine, kPolyline, kCircle, kArc, kEllipse, kEllipseArc, kText,
-              kSpline, kLocate, kLinearDim };
+  enum Kind {
+    kPointMarker,
+    kLine,
+    kPolyline,
+    kCircle,
+    kArc,
+    kEllipse,
+    kEllipseArc,
+    kText,
+    kSpline,
+    kLocate,
+    kLinearDim
+  };
   Kind kind = kLine;
   int32_t layer = 0, color = 0, type = 0, width = 0;
   // Every point of the feature: line ends; polyline and spline points; the

@@ -32,7 +32,8 @@ void MethodUniform(PrnFile& f, bool road) {
 }
 
 void MethodMiddleThird(PrnFile& f, bool residential) {
-  f.Line("地盤反力は以下の式により算出し、最大地盤反力度が許容地盤反力度を越えないことを照査する。");
+  f.Line(
+      "地盤反力は以下の式により算出し、最大地盤反力度が許容地盤反力度を越えないことを照査する。");
   f.Empty();
   f.Line("a) 荷重合力の作用点が底面中央の底面幅1/3(ミドルサード)の中にある場合");
   f.Empty();

@@ -25,7 +25,14 @@ class PrnFile;
 //   kToeTriangle    otherwise with e > 0: 2ΣV/3d
 //   kHeelTriangle   otherwise (e <= 0): 2ΣV/3(B-d)
 enum class JibanForm {
-  kUniform, kUniformRoad, kSpring, kOutside, kTrapezoid, kFourV, kToeTriangle, kHeelTriangle
+  kUniform,
+  kUniformRoad,
+  kSpring,
+  kOutside,
+  kTrapezoid,
+  kFourV,
+  kToeTriangle,
+  kHeelTriangle
 };
 JibanForm JibanFormOf(const CDocument& doc, const CAntRes& r);
 

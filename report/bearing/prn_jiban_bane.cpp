@@ -148,8 +148,16 @@ void CaseTable(PrnFile& f, const CDocument& doc, const CAntRes& r, const BaneVal
   for (int row = 0; row < 10; ++row) {
     f.Line("<TD SROW=#, SCOL=1>@</TD>", {row, kLabels[row]});
   }
-  static const char* const kSymbols[] = {"ΣＨ", "ΣＶ", "ΣＭ", "Ｈ", "Ｌ<sub>w</sub>", "Ｂ", "α",
-                                         "ｌ", "α･E<sub>0b</sub> ", "α･E<sub>0w</sub> "};
+  static const char* const kSymbols[] = {"ΣＨ",
+                                         "ΣＶ",
+                                         "ΣＭ",
+                                         "Ｈ",
+                                         "Ｌ<sub>w</sub>",
+                                         "Ｂ",
+                                         "α",
+                                         "ｌ",
+                                         "α･E<sub>0b</sub> ",
+                                         "α･E<sub>0w</sub> "};
   for (int row = 0; row < 10; ++row) {
     f.Line("<TD SROW=#, SCOL=2>@</TD>", {row, kSymbols[row]});
   }
@@ -220,8 +228,7 @@ void CaseStiffness(PrnFile& f, const CAntRes& r) {
   f.Line("<TD SROW=0, SCOL= 3, EROW=2, ECOL=3, VALIGN=MIDDLE>=</TD>");
   for (int col = 0; col < 3; ++col) {
     for (int row = 0; row < 3; ++row) {
-      f.Line("<TD SROW=#, SCOL= #, VALIGN=MIDDLE>#######.##</TD>",
-             {row, col + 5, r.Ann(row, col)});
+      f.Line("<TD SROW=#, SCOL= #, VALIGN=MIDDLE>#######.##</TD>", {row, col + 5, r.Ann(row, col)});
     }
   }
   MatrixUnknowns(f);
@@ -246,9 +253,8 @@ void CaseDisplacements(PrnFile& f, const CAntRes& r, const BaneValues& v) {
   f.Line("適合条件式");
   f.Empty();
   f.Line("　　<math>u_0_cosα+(v_0_+B･θ)sinα+l_1_･θ</math>");
-  f.Line(
-      "　　<math>=##.####×cos(##.##)+(##.####+##.###×#.#####)×sin(##.##)+##.###×#.#####</math>",
-      {r.dx, v.alphaDeg, r.dy, r.Breadth, r.thet, v.alphaDeg, r.l1, r.thet});
+  f.Line("　　<math>=##.####×cos(##.##)+(##.####+##.###×#.#####)×sin(##.##)+##.###×#.#####</math>",
+         {r.dx, v.alphaDeg, r.dy, r.Breadth, r.thet, v.alphaDeg, r.l1, r.thet});
   f.Line("　　<math>=#.###</math>", {v.compat});
   PrnBlockClose(f);
 }
@@ -310,8 +316,8 @@ BaneValues BaneValuesOf(const CDocument& doc, const CAntRes& r, int16_t s) {
   v.ae0w = (1 + s) * doc.AE0(0);
   v.thetaDeg = r.thet * kRadToDeg;
   v.qH = r.dx * r.Ks;
-  v.compat = r.dx * std::cos(v.alpha) + (r.dy + r.Breadth * r.thet) * std::sin(v.alpha) +
-             r.l1 * r.thet;
+  v.compat =
+      r.dx * std::cos(v.alpha) + (r.dy + r.Breadth * r.thet) * std::sin(v.alpha) + r.l1 * r.thet;
   const double sum = r.Qmax + r.Qmin;
   v.eDash = IsComputedResult(r.Qmax) && IsComputedResult(r.Qmin) && sum != 0
                 ? r.Breadth / 6 * (r.Qmax - r.Qmin) / sum

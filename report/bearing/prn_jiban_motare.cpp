@@ -34,8 +34,10 @@ void MethodLegend(PrnFile& f) {
   f.Line("　　　　　Q<sub>H</sub> ：壁面底面に発生する水平地盤反力 (@)", {kN});
   f.Line("　　　　　Q<sub>t</sub> ：擁壁背面に発生する壁面地盤反力 (@)", {kN});
   f.Line("　　　　　 <sub> </sub> 　ただし、d≦k<sub>d</sub>･B のときは Q<sub>t</sub>=0 とする。");
-  f.Line("　　　　　q<sub>v1</sub>：壁面底面の前方に発生する鉛直地盤反力度 (@/m<sup>2</sup>)", {kN});
-  f.Line("　　　　　q<sub>v2</sub>：壁面底面の後方に発生する鉛直地盤反力度 (@/m<sup>2</sup>)", {kN});
+  f.Line("　　　　　q<sub>v1</sub>：壁面底面の前方に発生する鉛直地盤反力度 (@/m<sup>2</sup>)",
+         {kN});
+  f.Line("　　　　　q<sub>v2</sub>：壁面底面の後方に発生する鉛直地盤反力度 (@/m<sup>2</sup>)",
+         {kN});
   f.Line("　　　　　q<sub>t </sub>：壁面背面に発生する最大壁面地盤反力度　 (@/m<sup>2</sup>)",
          {kN});
   f.Line("　　　　　d<sub>q</sub> ：底面つま先から鉛直地盤反力作用位置までの距離　 (m)");
@@ -100,15 +102,18 @@ void CaseBackFace(PrnFile& f, const CDocument& doc, const CAntRes& r, double qa,
          {r.SgmMr, r.SgmMo, Ma, kN});
   f.Empty();
   f.Line("　　擁壁高　　 　 H<sub> </sub>=#.### (m)", {doc.WallH});
-  f.Line("　　擁壁背面勾配 θ<sub> </sub>=#.##°(1:#.##)", {RadToDeg(std::atan(doc.MtwN2)), doc.MtwN2});
+  f.Line("　　擁壁背面勾配 θ<sub> </sub>=#.##°(1:#.##)",
+         {RadToDeg(std::atan(doc.MtwN2)), doc.MtwN2});
   f.Line("　　擁壁背面長 　 l<sub> </sub>=H/cosθ=#.###/cos#.##°=#.### (m)",
          {doc.WallH, thetDeg, r.Ld});
   f.Line("　　　　　　　　  k<sub>l</sub>= #.###", {Kl});
   f.Line("　　　　　　　　  k<sub>d</sub>= 0.56");
-  f.Line("　　壁面地盤反力度が発生する区間長　　　　　　　　　l<sub>2</sub>=k<sub>l</sub>･l=#.### (m)",
-         {r.l2});
-  f.Line("　　擁壁底面から壁面地盤反力度発生位置までの区間長　l<sub>1</sub>=l-l<sub>2</sub>=#.### (m)",
-         {r.l1});
+  f.Line(
+      "　　壁面地盤反力度が発生する区間長　　　　　　　　　l<sub>2</sub>=k<sub>l</sub>･l=#.### (m)",
+      {r.l2});
+  f.Line(
+      "　　擁壁底面から壁面地盤反力度発生位置までの区間長　l<sub>1</sub>=l-l<sub>2</sub>=#.### (m)",
+      {r.l1});
   f.Empty();
   f.Line("擁壁背面に発生する壁面地盤反力");
   // The calculation's own test: no face reaction while d <= kd·B.
@@ -127,14 +132,12 @@ void CaseBackFace(PrnFile& f, const CDocument& doc, const CAntRes& r, double qa,
   }
   f.Empty();
   f.Line("壁面底面に発生する鉛直地盤反力");
-  f.Line(
-      "　　<math>Q_v_&sp;=&sp; V_0_-Q_t_･sinθ&sp;=&sp; #.##-#.##×sin#.##°=&sp; #.## (@)</math>",
-      {r.SgmV, r.Qt, thetDeg, r.Qv, kN});
+  f.Line("　　<math>Q_v_&sp;=&sp; V_0_-Q_t_･sinθ&sp;=&sp; #.##-#.##×sin#.##°=&sp; #.## (@)</math>",
+         {r.SgmV, r.Qt, thetDeg, r.Qv, kN});
   f.Empty();
   f.Line("壁面底面に発生する水平地盤反力");
-  f.Line(
-      "　　<math>Q_H_ &sp;=&sp; H_0_+Q_t_･cosθ&sp;=&sp; #.##+#.##×cos#.##°=&sp; #.## (@)</math>",
-      {r.SgmH, r.Qt, thetDeg, r.Qh, kN});
+  f.Line("　　<math>Q_H_ &sp;=&sp; H_0_+Q_t_･cosθ&sp;=&sp; #.##+#.##×cos#.##°=&sp; #.## (@)</math>",
+         {r.SgmH, r.Qt, thetDeg, r.Qh, kN});
   f.Empty();
   f.Line("壁面底面の前方に発生する鉛直地盤反力度");
   f.Line("　　<math>q_v1_ &sp;=&sp; <box>2Q_v_･(2-3k_d_)<over>B</box></math>");
@@ -145,8 +148,7 @@ void CaseBackFace(PrnFile& f, const CDocument& doc, const CAntRes& r, double qa,
   f.Empty();
   f.Line("壁面底面の後方に発生する鉛直地盤反力度");
   f.Line("　　<math>q_v2_ &sp;=&sp; <box>2Q_v_･(3k_d_-1)<over>B</box></math>");
-  f.Line("　　　 <math>&sp;=&sp; <box>2×#.##×(3×#.##-1)<over>#.###</box></math> ",
-         {r.Qv, Kd, B});
+  f.Line("　　　 <math>&sp;=&sp; <box>2×#.##×(3×#.##-1)<over>#.###</box></math> ", {r.Qv, Kd, B});
   f.Line(
       "　　　 <math>&sp;=&sp; #.## &sp; (@/m<sup>2</sup>) &sp;@&sp; q_a_=#.## (@/m<sup>2</sup>)"
       "&sp; → &sp; @</math>",
@@ -195,8 +197,7 @@ void PrnJibanHanryokuMotare(PrnFile& f, const CDocument& doc, const std::string&
   f.Empty();
   PrnImage(f, PrnCopyFigure(f, "motreact", folder, "motreact"), 100);
   f.Empty();
-  f.Line(
-      "　<math>Q_t_&sp;= <box>M_a_-k_d_･B･V_0_<over>B･sinθ･(1-k_d_)+l･(1-k_l_/3)</box></math>");
+  f.Line("　<math>Q_t_&sp;= <box>M_a_-k_d_･B･V_0_<over>B･sinθ･(1-k_d_)+l･(1-k_l_/3)</box></math>");
   f.Line("　<math>Q_v_&sp;= V_0_-Q_t_･sinθ &sp; ,&sp; Q_H_ = H_0_+Q_t_･cosθ</math>");
   f.Line("　<math>q_v1_ = <box>2Q_v_･(2-3k_d_)<over>B</box></math>");
   f.Line("　<math>q_v2_=<box>2Q_v_･(3k_d_-1)<over>B</box></math>");

@@ -47,8 +47,7 @@ void ClosedForms(PrnFile& f) {
   f.Line(
       "　<math>X = <box>sinρ<over>sinε</box><box>{<left>sin(ε－φ)＋tanθcos(ε－φ)<right>}"
       "</box></math>");
-  f.Line(
-      "　<math>ρ = <box>π<over>2</box>－φ,　Ψ = <box>π<over>2</box>＋φ,　ε = π－(ω＋ρ)</math>");
+  f.Line("　<math>ρ = <box>π<over>2</box>－φ,　Ψ = <box>π<over>2</box>＋φ,　ε = π－(ω＋ρ)</math>");
   f.Line(
       "　<math>ζ = η = <box>π<over>4</box>－<box>φ<over>2</box>,　λ = <box>3<over>4</box>π＋"
       "<box>φ<over>2</box>－ω</math>");
@@ -87,12 +86,10 @@ void VelocityField(PrnFile& f, const CDocument& doc, const CAntRes& r) {
       "　　　　<math>λ=<box>3<over>4</box>π+<box>φ<over>2</box>-ω=<box>3<over>4</box>π+<box>#.####"
       "<over>2</box>-#.####=#.#### (rad)</math>",
       {phi, omega, lambdaD * kSijiDegToRad});
-  f.Line(
-      "　　　　<math>ρ=<box>π<over>2</box>-φ=<box>π<over>2</box>-#.####=#.#### (rad)</math>",
-      {phi, rhoD * kSijiDegToRad});
-  f.Line(
-      "　　　　<math>Ψ=<box>π<over>2</box>+φ=<box>π<over>2</box>+#.####=#.#### (rad)</math>",
-      {phi, psiD * kSijiDegToRad});
+  f.Line("　　　　<math>ρ=<box>π<over>2</box>-φ=<box>π<over>2</box>-#.####=#.#### (rad)</math>",
+         {phi, rhoD * kSijiDegToRad});
+  f.Line("　　　　<math>Ψ=<box>π<over>2</box>+φ=<box>π<over>2</box>+#.####=#.#### (rad)</math>",
+         {phi, psiD * kSijiDegToRad});
   f.Line("　　　　<math>ε=π-(ω+ρ)=π-(#.####+#.####)=#.#### (rad)</math>",
          {omega, rhoD * kSijiDegToRad, epsD * kSijiDegToRad});
   f.Line(
@@ -190,8 +187,7 @@ void PrnSijiQa(PrnFile& f, const CDocument& doc) {
   f.Line("　　　　　γ<sub>2</sub>　 ：根入れ地盤の単位体積重量 (@/m<sup>3</sup>)", {kN});
   f.Line("　　　　　Df<sub> </sub>   ：有効根入れ深さ (m)");
   f.Line("　　　　　Df'<sub> </sub>  ：支持地盤への根入れ深さ (m)");
-  f.Line(
-      "　　　　　Nc, Nq, Nr：支持地盤のせん断抵抗角φおよび荷重の傾斜角θより決まる支持力係数");
+  f.Line("　　　　　Nc, Nq, Nr：支持地盤のせん断抵抗角φおよび荷重の傾斜角θより決まる支持力係数");
   f.Line("　　　　　θ<sub>  </sub>　 ：荷重の傾斜角 θ=tan<sup>-1</sup>ΣH/ΣV");
   f.Line("　　　　　ΣH<sub> </sub>　：基礎底面に働く全水平力 (@)", {kN});
   f.Line("　　　　　Sc, Sq, Sr：支持力係数の寸法効果に対する補正係数");
@@ -200,11 +196,16 @@ void PrnSijiQa(PrnFile& f, const CDocument& doc) {
   f.Line("　　　　　          　Sr = (B<sup>*</sup>)<sup>μ</sup>");
   f.Line("　　　　　λ, υ, μ：寸法効果の程度を表す係数");
   f.Line("　　　　　　  　  　　λ = υ = μ = -1/3");
-  f.Line("　　　　　c<sup>*</sup>　　：c<sup>*</sup> = c / c<sub>0</sub>,    ただし、1≦c<sup>*</sup>≦10");
+  f.Line(
+      "　　　　　c<sup>*</sup>　　：c<sup>*</sup> = c / c<sub>0</sub>,    "
+      "ただし、1≦c<sup>*</sup>≦10");
   f.Line("　　　　　c<sub>0</sub>　　：10 (kN/m<sup>2</sup>)");
-  f.Line("　　　　　q<sup>*</sup>　　：q<sup>*</sup> = q / q<sub>0</sub>,    ただし、1≦q<sup>*</sup>≦10");
+  f.Line(
+      "　　　　　q<sup>*</sup>　　：q<sup>*</sup> = q / q<sub>0</sub>,    "
+      "ただし、1≦q<sup>*</sup>≦10");
   f.Line("　　　　　q<sub>0</sub>　  ：10 (kN/m<sup>2</sup>)");
-  f.Line("　　　　　B<sup>*</sup>　  ：B<sup>*</sup> = B' / B<sub>0</sub>,   ただし、1≦B<sup>*</sup>");
+  f.Line(
+      "　　　　　B<sup>*</sup>　  ：B<sup>*</sup> = B' / B<sub>0</sub>,   ただし、1≦B<sup>*</sup>");
   f.Line("　　　　　B<sub>0</sub>    ：1.0 (m)");
   f.Line("　　　　　Df'<sub> </sub>  ：根入れ地盤への根入れ深さ (m)");
   PrnBlockClose(f);
@@ -225,9 +226,8 @@ void PrnSijiQaCase(PrnFile& f, const CDocument& doc, int32_t i) {
   const std::string nMask = SijiFactorMask(n);
 
   CaseOpening(f, doc, i);
-  Inclination(f,
-              "　　　　<math>θ=tan^-1^(ΣH/ΣV)=tan^-1^(##.##/##.##)=##.#### (rad)</math>",
-              r.SgmH, r.SgmV);
+  Inclination(f, "　　　　<math>θ=tan^-1^(ΣH/ΣV)=tan^-1^(##.##/##.##)=##.#### (rad)</math>", r.SgmH,
+              r.SgmV);
   // The factors come from the guideline's charts, not from a velocity field.
   Factors(f, r);
 
@@ -264,7 +264,8 @@ void PrnSijiQaCase(PrnFile& f, const CDocument& doc, int32_t i) {
   const PrnJudged j = AtLeast(r.Qa, r.Qmax);
   if (doc.WallType() == 0) {
     f.Line(
-        "　　　　　 <math>=###.## &nbsp; (@/m^2^) &sp;@&sp; 1.2ΣV/B=1.2×#.##/#.###=#.## &sp;(@/m^2^)"
+        "　　　　　 <math>=###.## &nbsp; (@/m^2^) &sp;@&sp; 1.2ΣV/B=1.2×#.##/#.###=#.## "
+        "&sp;(@/m^2^)"
         "　　→　@</math>",
         {r.Qa, kN, j.mark, r.SgmV, B, r.Qmax, kN, j.word});
   } else {
@@ -306,8 +307,7 @@ void PrnSijiFs(PrnFile& f, const CDocument& doc) {
   f.Line("　　　　　γ<sub>2 </sub>   ：支持層より上の地盤の単位体積重量 (@/m<sup>3</sup>)", {kN});
   f.Line("　　　　　D<sub>f </sub>    ：支持層より上の地盤への根入れ深さ (m)");
   f.Line("　　　　　D<sub>f</sub>'<sub> </sub>   ：支持層への根入れ深さ (m)");
-  f.Line(
-      "　　　　　Nc, Nq, Nr：支持地盤のせん断抵抗角φおよび荷重の傾斜角θより決まる支持力係数");
+  f.Line("　　　　　Nc, Nq, Nr：支持地盤のせん断抵抗角φおよび荷重の傾斜角θより決まる支持力係数");
   f.Line("　　　　　θ<sub>  </sub>　 ：荷重の傾斜角 θ=tan<sup>-1</sup>Q<sub>H</sub>/Q<sub>V</sub>");
   f.Line("　　　　　Q<sub>H </sub>　  ：底面に発生する水平地盤反力 (@/m)", {kN});
   PrnBlockClose(f);
@@ -327,8 +327,7 @@ void PrnSijiFsCase(PrnFile& f, const CDocument& doc, int32_t i) {
 
   CaseOpening(f, doc, i);
   const PrnJudged j = AtLeast(r.fB, r.Fba);
-  Inclination(f,
-              "　　　　<math>θ=tan^-1^(Q_H_/Q_V_)=tan^-1^(##.##/##.##)=##.#### (rad)</math>", qh,
+  Inclination(f, "　　　　<math>θ=tan^-1^(Q_H_/Q_V_)=tan^-1^(##.##/##.##)=##.#### (rad)</math>", qh,
               r.Qv);
   VelocityField(f, doc, r);
   Factors(f, r);

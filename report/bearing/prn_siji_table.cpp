@@ -67,8 +67,7 @@ SijiCell SijiChartCell(int16_t kind, int thetaRow, int phiCol, double& value) {
       phiCol >= kPhiCols || thetaRow > kLastRow[phiCol])
     return SijiCell::kEmpty;
   if (kind != 0 && thetaRow > kLastValueRow[phiCol]) return SijiCell::kDash;
-  value = thetaRow < kPhiCols ? bearing_data::kFarmChart[kind][phiCol][thetaRow]
-                              : kNc45[phiCol];
+  value = thetaRow < kPhiCols ? bearing_data::kFarmChart[kind][phiCol][thetaRow] : kNc45[phiCol];
   return SijiCell::kValue;
 }
 

@@ -68,12 +68,18 @@ void MethodLegend(PrnFile& f, SlideVariant v) {
       f.Line("　　　　　b<sub>1</sub>  ：有効載荷幅内の突起前面の距離　　　 (m)");
       f.Line("　　　　　b<sub>2</sub>  ：有効載荷幅内の突起幅　　　　　　　 (m)");
       f.Line("　　　　　b<sub>3</sub>  ：有効載荷幅内の突起より後方の距離　 (m)");
-      f.Line("　　　　　v<sub>1</sub>  ：b<sub>1</sub>内に作用する鉛直荷重　v<sub>1</sub>=ΣV･"
-             "b<sub>1</sub>/B' (@)", {kN});
-      f.Line("　　　　　v<sub>2</sub>  ：b<sub>2</sub>内に作用する鉛直荷重　v<sub>2</sub>=ΣV･"
-             "b<sub>2</sub>/B' (@)", {kN});
-      f.Line("　　　　　v<sub>3</sub>  ：b<sub>3</sub>内に作用する鉛直荷重　v<sub>3</sub>=ΣV･"
-             "b<sub>3</sub>/B' (@)", {kN});
+      f.Line(
+          "　　　　　v<sub>1</sub>  ：b<sub>1</sub>内に作用する鉛直荷重　v<sub>1</sub>=ΣV･"
+          "b<sub>1</sub>/B' (@)",
+          {kN});
+      f.Line(
+          "　　　　　v<sub>2</sub>  ：b<sub>2</sub>内に作用する鉛直荷重　v<sub>2</sub>=ΣV･"
+          "b<sub>2</sub>/B' (@)",
+          {kN});
+      f.Line(
+          "　　　　　v<sub>3</sub>  ：b<sub>3</sub>内に作用する鉛直荷重　v<sub>3</sub>=ΣV･"
+          "b<sub>3</sub>/B' (@)",
+          {kN});
       f.Line("　　　　　φ<sub> </sub> ：支持地盤のせん断抵抗角 (度)");
       f.Line("　　　　　φ<sub>B</sub> ：底面と地盤との間の摩擦角 (度)");
       f.Line("　　　　　c<sub>　</sub>  ：支持地盤の粘着力 (@/m<sup>2</sup>)", {kN});
@@ -83,8 +89,7 @@ void MethodLegend(PrnFile& f, SlideVariant v) {
       f.Line("　　　　　ΣH<sub> </sub>：底面に作用する全水平力 (@)", {kN});
       f.Line("　　　　　q<sub>1</sub>  ：底面のつま先での地盤反力度 (@/m<sup>2</sup>)", {kN});
       f.Line("　　　　　q<sub>2</sub>  ：底面のかかとでの地盤反力度 (@/m<sup>2</sup>)", {kN});
-      f.Line("　　　　　q<sub>3</sub>  ：底面の突起前面位置での地盤反力度 (@/m<sup>2</sup>)",
-             {kN});
+      f.Line("　　　　　q<sub>3</sub>  ：底面の突起前面位置での地盤反力度 (@/m<sup>2</sup>)", {kN});
       f.Line("　　　　　l<sub>1</sub>  ：突起前面とつま先との水平距離 (m)");
       f.Line("　　　　　l<sub>2</sub>  ：突起前面とかかととの水平距離 (m)");
       f.Line("　　　　　φ<sub> </sub> ：支持地盤のせん断抵抗角 (度)");
@@ -176,7 +181,8 @@ void CaseKey(PrnFile& f, const CDocument& doc, const CAntRes& r, double pp, bool
            {Hk, r.SgmH});
   }
   const PrnJudged j = JudgeFs(r);
-  f.Line("　　　　　<math>=##.##&nbsp;@&nbsp;F_a_=##.##　→　@</math>", {r.Fs, j.mark, r.Fsa, j.word});
+  f.Line("　　　　　<math>=##.##&nbsp;@&nbsp;F_a_=##.##　→　@</math>",
+         {r.Fs, j.mark, r.Fsa, j.word});
 }
 
 void CaseFlat(PrnFile& f, const CDocument& doc, const CAntRes& r, double pp, bool road) {

@@ -225,7 +225,8 @@ void FarmRoadMethod(PrnFile& f, const CDocument& doc) {
   f.Line("　　　　　φ<sub> </sub> ：支持地盤の内部摩擦角  ####.# (度)", {doc.SijiFai});
   f.Line("　　　　　θ<sub> </sub> ：荷重の傾斜 θ = tan<sup>-1</sup>ΣH/ΣV");
   f.Line("　　　　　ΣV,ΣH：基礎底面に働く全鉛直力および水平力 (@)", {kN});
-  if (doc.WallType() == 0) f.Line("　　　　　　　　　　ただし、ブロック積み擁壁の場合にはθ=0とする。");
+  if (doc.WallType() == 0)
+    f.Line("　　　　　　　　　　ただし、ブロック積み擁壁の場合にはθ=0とする。");
   f.Line("　　　　　Nc, Nq, Nr：支持力係数");
   PrnBlockClose(f);
   PrnSijiCoefTable(f);
@@ -296,9 +297,8 @@ void FarmRoadCase(PrnFile& f, const CDocument& doc, const CAntRes& r, const CKaj
   f.Line("許容地盤支持力度");
   f.Empty();
   if (doc.WallType() == 0) {
-    f.Line(
-        "　　θ=0°, φ=#.#°より、N<sub>c</sub>=#.#, N<sub>q</sub>=#.#, N<sub>γ</sub>=#.#",
-        {doc.SijiFai, r.Nc, r.Nq, r.Ng});
+    f.Line("　　θ=0°, φ=#.#°より、N<sub>c</sub>=#.#, N<sub>q</sub>=#.#, N<sub>γ</sub>=#.#",
+           {doc.SijiFai, r.Nc, r.Nq, r.Ng});
   } else {
     const double tanTh = SijiDiv(r.SgmH, r.SgmV);
     const double theta = SijiOr(std::atan(tanTh) * kSijiRadToDeg, tanTh);
@@ -352,8 +352,8 @@ void CanalCase(PrnFile& f, const CDocument& doc, const CAntRes& r, const CKajyuC
   const double absH = SijiOr(std::fabs(r.SgmH), r.SgmH);
   const double tanTh = SijiDiv(absH, r.SgmV);
   const bool limited = doc.ChkSlide == 1 && SijiKnown(tanTh) && tanTh > mu;
-  const double thetaD = limited ? std::atan(mu) * kSijiRadToDeg
-                                : SijiOr(std::atan(tanTh) * kSijiRadToDeg, tanTh);
+  const double thetaD =
+      limited ? std::atan(mu) * kSijiRadToDeg : SijiOr(std::atan(tanTh) * kSijiRadToDeg, tanTh);
   f.Line("　　荷重の傾斜角　tanθ = H/V = #.##/#.## = #.###", {absH, r.SgmV, tanTh});
   if (limited) {
     f.Line("　　　　　　　　　　　tanθ＞μ=#.###であるから、tanθ=#.### とする。", {mu, mu});
@@ -361,7 +361,8 @@ void CanalCase(PrnFile& f, const CDocument& doc, const CAntRes& r, const CKajyuC
   f.Line("　　　　　　　　　よって、θ = #.##°", {thetaD});
   f.Line("　　荷重の傾斜・偏心に対する補正係数");
   f.Line(
-      "　　　　i<sub>c</sub>=i<sub>q</sub> = (1-θ/90)<sup>2</sup> = (1-#.##/90)<sup>2</sup> = #.###",
+      "　　　　i<sub>c</sub>=i<sub>q</sub> = (1-θ/90)<sup>2</sup> = (1-#.##/90)<sup>2</sup> = "
+      "#.###",
       {thetaD, r.Sc});
   if (SijiKnown(thetaD) && thetaD > phi) {
     f.Line("　　　　θ＞φ であるから i<sub>γ</sub> = 0.0");
@@ -369,9 +370,8 @@ void CanalCase(PrnFile& f, const CDocument& doc, const CAntRes& r, const CKajyuC
     // φ = 0 and a vertical load: the factor has no formula to show.
     f.Line("　　　　i<sub>γ</sub> = 0.0");
   } else {
-    f.Line(
-        "　　　　i<sub>γ</sub> = (1-θ/φ)<sup>2</sup> = (1-#.##/#.##)<sup>2</sup> = #.###",
-        {thetaD, phi, r.Sg});
+    f.Line("　　　　i<sub>γ</sub> = (1-θ/φ)<sup>2</sup> = (1-#.##/#.##)<sup>2</sup> = #.###",
+           {thetaD, phi, r.Sg});
   }
 }
 
@@ -439,7 +439,8 @@ void PrnSijiCanal(PrnFile& f, const CDocument& doc) {
     f.Line(
         "　　　　　　<sub> </sub> 　i<sub>c</sub>=i<sub>q</sub>=(1-θ/90)<sup>2</sup>=(1-0.0/90)"
         "<sup>2</sup>=1.0");
-    f.Line("　　　　　　<sub> </sub> 　i<sub>γ</sub>=(1-θ/φ)<sup>2</sup>=(1-0.0/φ)<sup>2</sup>=1.0");
+    f.Line(
+        "　　　　　　<sub> </sub> 　i<sub>γ</sub>=(1-θ/φ)<sup>2</sup>=(1-0.0/φ)<sup>2</sup>=1.0");
   } else {
     f.Line("　　　　　　<sub> </sub> 　i<sub>c</sub>=i<sub>q</sub>=(1-θ/90)<sup>2</sup>");
     f.Line(

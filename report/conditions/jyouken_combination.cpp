@@ -9,9 +9,9 @@
 #include "document/load_case.h"
 #include "document/names.h"
 #include "document/report_format.h"
-#include "text/vb_text_io.h"
 #include "report/conditions/prn_jyouken.h"
 #include "report/driver/prn_file.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 

@@ -32,16 +32,26 @@ void PrnBearing(PrnFile& f, const CDocument& doc, const std::string& folder,
     for (int32_t i : cases) perCase(f, doc, i);
   };
   auto reaction = [&] {
-    group([&] { if (w.PrnJibanHanryoku) w.PrnJibanHanryoku(f, doc, folder); },
-          w.PrnJibanHanryokuCase);
+    group(
+        [&] {
+          if (w.PrnJibanHanryoku) w.PrnJibanHanryoku(f, doc, folder);
+        },
+        w.PrnJibanHanryokuCase);
   };
   auto allowable = [&] {
-    group([&] { if (w.PrnSijiQa) w.PrnSijiQa(f, doc); }, w.PrnSijiQaCase);
+    group(
+        [&] {
+          if (w.PrnSijiQa) w.PrnSijiQa(f, doc);
+        },
+        w.PrnSijiQaCase);
   };
   if (doc.WallType() == 2 && doc.Sisin == 2) {
     if (doc.nQa == 1) {
-      group([&] { if (w.PrnJibanHanryokuMotare) w.PrnJibanHanryokuMotare(f, doc, folder); },
-            w.PrnJibanHanryokuMotareCase);
+      group(
+          [&] {
+            if (w.PrnJibanHanryokuMotare) w.PrnJibanHanryokuMotare(f, doc, folder);
+          },
+          w.PrnJibanHanryokuMotareCase);
     } else {
       allowable();
     }
@@ -51,7 +61,11 @@ void PrnBearing(PrnFile& f, const CDocument& doc, const std::string& folder,
     allowable();
   } else if (doc.Sisin == 3) {
     reaction();
-    group([&] { if (w.PrnSijiFs) w.PrnSijiFs(f, doc); }, w.PrnSijiFsCase);
+    group(
+        [&] {
+          if (w.PrnSijiFs) w.PrnSijiFs(f, doc);
+        },
+        w.PrnSijiFsCase);
   } else {
     reaction();
   }

@@ -1,17 +1,16 @@
 #include "report/driver/prn_file.h"
 
-#include "calc/run/calc_antei.h"
-
 #include <cmath>
 #include <filesystem>
 #include <memory>
 #include <system_error>
 
+#include "calc/run/calc_antei.h"
 #include "document/document.h"
-#include "drawing/base/report_picture.h"
 #include "document/load_case.h"
-#include "text/vb_text_io.h"
+#include "drawing/base/report_picture.h"
 #include "report/driver/report_selection.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 

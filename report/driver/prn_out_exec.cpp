@@ -5,11 +5,11 @@
 
 #include "document/document.h"
 #include "document/services.h"
-#include "text/vb_text_io.h"
 #include "report/driver/prn_antei.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 
@@ -41,8 +41,7 @@ void PrnWriteChapters(PrnFile& f, const CDocument& doc, const std::string& folde
     if (w.PrnFot) w.PrnFot(f, doc, folder);
   }
   if (s.PrnSelTokki != 0 && doc.Tokki == 1) {
-    breakIf(s.PrnSelJyouken != 0 || s.PrnSelAntei != 0 || s.PrnSelWall != 0 ||
-            s.PrnSelFot != 0);
+    breakIf(s.PrnSelJyouken != 0 || s.PrnSelAntei != 0 || s.PrnSelWall != 0 || s.PrnSelFot != 0);
     if (w.PrnTokki) w.PrnTokki(f, doc, folder);
   }
 }

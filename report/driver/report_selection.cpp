@@ -19,7 +19,8 @@ void CaseFlags::Reset(int32_t n) { flags_.assign(static_cast<std::size_t>(n > 0 
 void ReportSelection::NewDocument(int16_t nCase) {
   PrnSelJyouken = PrnSelAntei = PrnSelWall = PrnSelFot = PrnSelTokki = 0;
   if (nCase < 1) return;
-  for (CaseFlags* c : {&PrnAnteiCases, &PrnWallCases, &PrnFotCases, &PrnTokkiCases}) c->Reset(nCase);
+  for (CaseFlags* c : {&PrnAnteiCases, &PrnWallCases, &PrnFotCases, &PrnTokkiCases})
+    c->Reset(nCase);
 }
 
 bool ReportSelection::AnyChapter() const {

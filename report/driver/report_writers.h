@@ -47,10 +47,11 @@ inline constexpr double kAnteiFigureWidth = 4252.5;
 inline constexpr double kAnteiFigureHeight = static_cast<double>(4252.5f * 1.1f);
 
 // (f, doc, folder)
-using ChapterWriter = std::function<void(PrnFile& f, const CDocument& doc, const std::string& folder)>;
+using ChapterWriter =
+    std::function<void(PrnFile& f, const CDocument& doc, const std::string& folder)>;
 // (f, doc, folder, part)
-using PartWriter = std::function<void(PrnFile& f, const CDocument& doc, const std::string& folder,
-                                      int16_t part)>;
+using PartWriter =
+    std::function<void(PrnFile& f, const CDocument& doc, const std::string& folder, int16_t part)>;
 // (f, doc)
 using DocWriter = std::function<void(PrnFile& f, const CDocument& doc)>;
 // (f, doc, i)
@@ -65,8 +66,8 @@ using CasePartWriter = std::function<void(PrnFile& f, const CDocument& doc, int3
 using CaseGroupWriter =
     std::function<void(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag)>;
 // (f, doc, i, part, flag)
-using CasePartGroupWriter = std::function<void(PrnFile& f, const CDocument& doc, int32_t i,
-                                               int16_t part, int16_t& flag)>;
+using CasePartGroupWriter =
+    std::function<void(PrnFile& f, const CDocument& doc, int32_t i, int16_t part, int16_t& flag)>;
 // (f, doc, i, folder, notFirst)
 using WlvlWriter = std::function<void(PrnFile& f, const CDocument& doc, int32_t i,
                                       const std::string& folder, bool notFirst)>;

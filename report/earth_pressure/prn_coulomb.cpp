@@ -99,8 +99,7 @@ CoulombPressures CoulombPressuresOf(const CDocument& doc, int32_t i, const Coulo
   p.Yp = IsNullValue(r.Pay) ? kNullBox : r.Pay - v.y0;
   p.B = IsNullValue(r.Pax) || IsNullValue(r.Pay) ? kNullBox : std::tan(v.alpha) * r.Pay + r.Pax;
   if (computed) {
-    const std::optional<double> ka =
-        TryCoulombKa(phi, v.delta * kRad, v.alpha, beta, th);
+    const std::optional<double> ka = TryCoulombKa(phi, v.delta * kRad, v.alpha, beta, th);
     const double yp = (p.MP1 + p.MP2) / r.Pa;
     p.differs = !ka || std::fabs(*ka - Ka) >= 5e-5 || std::fabs(p.PA1 + p.PA2 - r.Pa) >= 5e-3 ||
                 std::fabs(yp - p.Yp) >= 5e-4;
@@ -126,13 +125,19 @@ void PrnDoatsuCoulomb(PrnFile& f, const CDocument& doc, const std::string& folde
   f.Empty();
   f.Line("土圧係数");
   if (doc.bQuake != 0) {
-    f.Line("　　<math>K_A_&sp;=&sp;<box>cos^2^(φ－α－θ)<over>cosθcos^2^αcos(α＋δ＋θ)･(1+A)^2^</box></math>");
+    f.Line(
+        "　　<math>K_A_&sp;=&sp;<box>cos^2^(φ－α－θ)<over>cosθcos^2^αcos(α＋δ＋θ)･(1+A)^2^</box></"
+        "math>");
     f.Empty();
-    f.Line("　　　　　<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></math>");
+    f.Line(
+        "　　　　　<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</"
+        "box></sqrt></math>");
   } else {
     f.Line("　　<math>K_A_&sp;=&sp;<box>cos^2^(φ－α)<over>cos^2^αcos(α＋δ)･(1+A)^2^</box></math>");
     f.Empty();
-    f.Line("　　　　　<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></math>");
+    f.Line(
+        "　　　　　<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></"
+        "sqrt></math>");
   }
   PrnBlockClose(f);
 
@@ -173,10 +178,14 @@ void PrnDoatsuCoulomb(PrnFile& f, const CDocument& doc, const std::string& folde
   }
   f.Empty();
   f.Line("土圧作用面の上端から水位面までの土圧によるモーメント");
-  f.Line("　<math>M_P1_=<box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box>P_A1_</math>");
+  f.Line(
+      "　<math>M_P1_=<box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</"
+      "box>+h_w_<right>)</box>P_A1_</math>");
   f.Empty();
   f.Line("水位面から土圧作用面の下端までの土圧によるモーメント");
-  f.Line("　<math>M_P2_=<box>(<left><box>2･P_2_+P_3_<over>P_2_+P_3_</box>･<box>h_w_<over>3</box><right>)</box>P_A2_</math>");
+  f.Line(
+      "　<math>M_P2_=<box>(<left><box>2･P_2_+P_3_<over>P_2_+P_3_</box>･<box>h_w_<over>3</"
+      "box><right>)</box>P_A2_</math>");
   f.Empty();
   f.Line("土圧の作用位置");
   f.Line("　<math>Y_P_=<box>M_P1_+M_P2_<over>P_A_</box></math>");
@@ -193,8 +202,10 @@ void PrnDoatsuCoulomb(PrnFile& f, const CDocument& doc, const std::string& folde
   f.Line("　　　　P<sub>1 </sub>  ：土圧作用面の上端での主働土圧 (@/m<sup>2</sup>)", {unit});
   f.Line("　　　　P<sub>2 </sub>  ：水位面での主働土圧 (@/m<sup>2</sup>)", {unit});
   f.Line("　　　　P<sub>3 </sub>  ：土圧作用面の下端での主働土圧 (@/m<sup>2</sup>)", {unit});
-  f.Line("　　　　M<sub>P1</sub>  ：土圧作用面の上端から水位面までの土圧によるモーメント (@･m)", {unit});
-  f.Line("　　　　M<sub>P2</sub>  ：水位面から土圧作用面の下端までの土圧によるモーメント (@･m)", {unit});
+  f.Line("　　　　M<sub>P1</sub>  ：土圧作用面の上端から水位面までの土圧によるモーメント (@･m)",
+         {unit});
+  f.Line("　　　　M<sub>P2</sub>  ：水位面から土圧作用面の下端までの土圧によるモーメント (@･m)",
+         {unit});
   f.Line("　　　　X<sub>P </sub>  ：主働土圧合力のX方向の作用位置 (m)");
   f.Line("　　　　Y<sub>P </sub>  ：主働土圧合力のY方向の作用位置 (m)");
   f.Line("　　　　B<sub>  </sub>　：底面幅 (m)");
@@ -222,12 +233,16 @@ void PrnDoatsuCoulomb(PrnFile& f, const CDocument& doc, const std::string& folde
   const std::string qd = PrnCopyFigure(f, prefix + "_QD", folder, "QD");
   PrnBlockOpen(f);
   f.Empty();
-  f.Line("上載荷重がある場合には、上載荷重をフリューリッヒの地盤応力の理論を応用し、擁壁背面位置からの等分布荷重として取り扱う。");
+  f.Line(
+      "上載荷重がある場合には、上載荷重をフリューリッヒの地盤応力の理論を応用し、擁壁背面位置からの"
+      "等分布荷重として取り扱う。");
   f.Empty();
   PrnFigure(f, qd, 75);
   f.Line("<math>q_d_&sp;=&sp;Q･I_w_</math>");
   f.Empty();
-  f.Line("<math>I_w_=&sp;1＋(<box>X<over>H</box>)<sup>2</sup>－<box>2<over>π</box>{1＋(<box>X<over>H</box>)^2^}tan^-1^(<box>X<over>H</box>)－<box>2<over>π</box>(<box>X<over>H</box>)</math>");
+  f.Line(
+      "<math>I_w_=&sp;1＋(<box>X<over>H</box>)<sup>2</sup>－<box>2<over>π</box>{1＋(<box>X<over>H</"
+      "box>)^2^}tan^-1^(<box>X<over>H</box>)－<box>2<over>π</box>(<box>X<over>H</box>)</math>");
   f.Empty();
   f.Line("ここに､ q<sub>d</sub> ：換算後の等分布荷重 (@/m<sup>2</sup>)", {unit});
   f.Line("　　　　Q<sub> </sub> ：上載荷重 (@/m<sup>2</sup>)", {unit});
@@ -240,7 +255,9 @@ void PrnDoatsuCoulomb(PrnFile& f, const CDocument& doc, const std::string& folde
   const std::string qw = PrnCopyFigure(f, prefix + "_QW", folder, "QW");
   PrnBlockOpen(f);
   f.Empty();
-  f.Line("台形盛土の場合にはフリューリッヒの地盤応力の理論を応用し、盛土荷重を換算等分布荷重として考慮する。");
+  f.Line(
+      "台形盛土の場合にはフリューリッヒの地盤応力の理論を応用し、盛土荷重を換算等分布荷重として考慮"
+      "する。");
   f.Empty();
   PrnFigure(f, qw, 75);
   f.Line("<math>q_w_&sp;=&sp;γ･H_0_･I_w_</math>");
@@ -250,7 +267,9 @@ void PrnDoatsuCoulomb(PrnFile& f, const CDocument& doc, const std::string& folde
   f.Line("　　　　H<sub>0</sub> ：盛土高 (m)");
   f.Line("　　　　I<sub>w</sub> ：台形荷重換算係数");
   f.Line("　　　　X<sub> </sub> ：仮想距離 (m)");
-  f.Line("　　　　 <sub> </sub> 　<math>X&nbsp;=&nbsp;X<sub>1</sub>+<box>1<over>2</box>X<sub>2</sub></math>");
+  f.Line(
+      "　　　　 <sub> </sub> "
+      "　<math>X&nbsp;=&nbsp;X<sub>1</sub>+<box>1<over>2</box>X<sub>2</sub></math>");
   f.Line("　　　　H<sub> </sub> ：壁高 (m)");
   PrnBlockClose(f);
 }
@@ -354,16 +373,25 @@ void EmbankmentConversion(PrnFile& f, const CDocument& doc, const CoulombCaseVal
   f.Line("　　　<math>H_0_=##.### (m)</math>", {doc.UraH0});
   f.Empty();
   f.Line("　　仮想距離");
-  f.Line("　　　<math>X=X_1_+<box>1<over>2</box>X_2_=##.###+<box>##.###<over>2</box>=##.###&nbsp;(m)</math>",
-         {doc.UraX1, doc.UraX2, v.X});
+  f.Line(
+      "　　　<math>X=X_1_+<box>1<over>2</box>X_2_=##.###+<box>##.###<over>2</box>=##.###&nbsp;(m)</"
+      "math>",
+      {doc.UraX1, doc.UraX2, v.X});
   f.Empty();
   f.Line("　　等分布荷重換算係数");
-  f.Line("   　 <math>I_w_=1+(X/H)<sup>2</sup>-<box>2<over>π</box>{1+(X/H)^2^}tan^-1^(X/H)-<box>2<over>π</box>(X/H)</math>");
+  f.Line(
+      "   　 "
+      "<math>I_w_=1+(X/H)<sup>2</sup>-<box>2<over>π</box>{1+(X/H)^2^}tan^-1^(X/H)-<box>2<over>π</"
+      "box>(X/H)</math>");
   f.Empty();
-  f.Line("　　　  <math>=1+(##.###/##.###)^2^-<box>2<over>π</box>×{1+(##.###/##.###)^2^}×tan^-1^(##.###/##.###)</math>",
-         {v.X, v.H, v.X, v.H, v.X, v.H});
+  f.Line(
+      "　　　  "
+      "<math>=1+(##.###/##.###)^2^-<box>2<over>π</box>×{1+(##.###/##.###)^2^}×tan^-1^(##.###/"
+      "##.###)</math>",
+      {v.X, v.H, v.X, v.H, v.X, v.H});
   f.Empty();
-  f.Line("　　　　　　　　　　　　　　　　<math>-<box>2<over>π</box>×(##.###/##.###)</math>", {v.X, v.H});
+  f.Line("　　　　　　　　　　　　　　　　<math>-<box>2<over>π</box>×(##.###/##.###)</math>",
+         {v.X, v.H});
   f.Empty();
   f.Line("　　　  <math>=##.####</math>", {iw});
   f.Empty();
@@ -406,44 +434,70 @@ void Coefficient(PrnFile& f, const CDocument& doc, const CoulombCaseValues& v,
     if (deltaIsPhi) f.Line("　　　　i＞φのため、δ=φとする。");
   };
   if (v.s != 0) {
-    f.Line("　　<math>K_A_=<box>cos^2^(φ－α－θ)<over>cosθcos^2^αcos(α＋δ＋θ)･(1+A)^2^</box></math>");
+    f.Line(
+        "　　<math>K_A_=<box>cos^2^(φ－α－θ)<over>cosθcos^2^αcos(α＋δ＋θ)･(1+A)^2^</box></math>");
     f.Empty();
-    f.Line("　　  <math>=<box>cos^2^(##.## @ ##.##-##.##)<over>cos##.##×cos^2^##.##×cos(##.##+##.##+##.##)×(1+##.####)^2^</box>=#.####</math>",
-           {phi, sign, absA, th, th, a, a, d, th, p.A, Ka});
+    f.Line(
+        "　　  <math>=<box>cos^2^(##.## @ "
+        "##.##-##.##)<over>cos##.##×cos^2^##.##×cos(##.##+##.##+##.##)×(1+##.####)^2^</"
+        "box>=#.####</math>",
+        {phi, sign, absA, th, th, a, a, d, th, p.A, Ka});
     deltaNote();
     f.Empty();
     if (!p.zeroA) {
-      f.Line("　　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></math>");
+      f.Line(
+          "　　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></"
+          "sqrt></math>");
       f.Empty();
-      f.Line("　　　　   <math>=<sqrt><box>sin(##.##+##.##)×sin(##.##-##.##-##.##)<over>cos(##.##+##.##+##.##)×cos(##.##-##.##)</box></sqrt>=##.####</math>",
-             {phi, d, phi, iDeg, th, a, d, th, a, iDeg, p.A});
+      f.Line(
+          "　　　　   "
+          "<math>=<sqrt><box>sin(##.##+##.##)×sin(##.##-##.##-##.##)<over>cos(##.##+##.##+##.##)"
+          "×cos(##.##-##.##)</box></sqrt>=##.####</math>",
+          {phi, d, phi, iDeg, th, a, d, th, a, iDeg, p.A});
     } else {
       f.Line("　　　　φ－i－θ&lt;0のため、sin(φ－i－θ)=0とする。");
       f.Empty();
-      f.Line("　　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></math>");
+      f.Line(
+          "　　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></"
+          "sqrt></math>");
       f.Empty();
-      f.Line("　　　　   <math>=<sqrt><box>sin(##.##+##.##)×0.0000<over>cos(##.##+##.##+##.##)×cos(##.##-##.##)</box></sqrt>=0.0000</math>",
-             {phi, d, a, d, th, a, iDeg});
+      f.Line(
+          "　　　　   "
+          "<math>=<sqrt><box>sin(##.##+##.##)×0.0000<over>cos(##.##+##.##+##.##)×cos(##.##-##.##)</"
+          "box></sqrt>=0.0000</math>",
+          {phi, d, a, d, th, a, iDeg});
     }
   } else {
     f.Line("　　<math>K_A_=<box>cos^2^(φ－α)<over>cos^2^αcos(α＋δ)･(1+A)^2^</box></math>");
     f.Empty();
-    f.Line("　　  <math>=<box>cos^2^(##.## @ ##.##)<over>cos^2^##.##×cos(##.##+##.##)×(1+##.####)^2^</box>=#.####</math>",
-           {phi, sign, absA, a, a, d, p.A, Ka});
+    f.Line(
+        "　　  <math>=<box>cos^2^(##.## @ "
+        "##.##)<over>cos^2^##.##×cos(##.##+##.##)×(1+##.####)^2^</box>=#.####</math>",
+        {phi, sign, absA, a, a, d, p.A, Ka});
     deltaNote();
     f.Empty();
     if (!p.zeroA) {
-      f.Line("　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></math>");
+      f.Line(
+          "　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></"
+          "math>");
       f.Empty();
-      f.Line("　　　　 <math>=<sqrt><box>sin(##.##+##.##)×sin(##.##-##.##)<over>cos(##.##+##.##)×cos(##.##-##.##)</box></sqrt>=##.####</math>",
-             {phi, d, phi, iDeg, a, d, a, iDeg, p.A});
+      f.Line(
+          "　　　　 "
+          "<math>=<sqrt><box>sin(##.##+##.##)×sin(##.##-##.##)<over>cos(##.##+##.##)×cos(##.##-##.#"
+          "#)</box></sqrt>=##.####</math>",
+          {phi, d, phi, iDeg, a, d, a, iDeg, p.A});
     } else {
       f.Line("　　　φ－i&lt;0のため、sin(φ－i)=0とする。");
       f.Empty();
-      f.Line("　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></math>");
+      f.Line(
+          "　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></"
+          "math>");
       f.Empty();
-      f.Line("　　　　 <math>=<sqrt><box>sin(##.##+##.##)×0.0000<over>cos(##.##+##.##)×cos(##.##-##.##)</box></sqrt>=0.0000</math>",
-             {phi, d, a, d, a, iDeg});
+      f.Line(
+          "　　　　 "
+          "<math>=<sqrt><box>sin(##.##+##.##)×0.0000<over>cos(##.##+##.##)×cos(##.##-##.##)</box></"
+          "sqrt>=0.0000</math>",
+          {phi, d, a, d, a, iDeg});
     }
   }
   PrnBlockClose(f);
@@ -474,14 +528,13 @@ void PrnDoatsuCoulombPressure(PrnFile& f, const CDocument& doc, int32_t i,
     PrnBlockClose(f);
   };
   block("土圧作用面の上端での土圧", "　　<math>P_1_=K_A_･(q_d_+q_w_)</math>",
-        "　　<math>&nbsp;&nbsp;&nbsp;=##.####×(##.##+##.##)</math>", {Ka, v.qd, v.qw}, res2,
-        p.P1);
+        "　　<math>&nbsp;&nbsp;&nbsp;=##.####×(##.##+##.##)</math>", {Ka, v.qd, v.qw}, res2, p.P1);
   block("水位面での土圧", "　　<math>P_2_=P_1_+K_A_･γ･(H－h_w_)</math>",
         "　　<math>&nbsp;&nbsp;&nbsp;=##.##+##.####×##.##×(##.###－##.###)</math>",
         {p.P1, Ka, doc.Gamb, H, hw}, res2, p.P2);
   block("土圧作用面の下端での土圧", "　　<math>P_3_=P_2_+K_A_･γ'･h_w_</math>",
-        "　　<math>&nbsp;&nbsp;&nbsp;=##.##+##.####×##.##×##.###</math>",
-        {p.P2, Ka, doc.Gambd, hw}, res2, p.P3);
+        "　　<math>&nbsp;&nbsp;&nbsp;=##.##+##.####×##.##×##.###</math>", {p.P2, Ka, doc.Gambd, hw},
+        res2, p.P3);
   block("土圧作用面の上端から水位面までの土圧合力",
         "　　<math>P_A1_=<box>1<over>2</box>(P_1_+P_2_)(H-h_w_)</math>",
         "　　<math>&nbsp;&nbsp;&nbsp;=<box>1<over>2</box>×(##.##＋##.##)×(##.###-##.###)</math>",
@@ -496,10 +549,8 @@ void PrnDoatsuCoulombPressure(PrnFile& f, const CDocument& doc, int32_t i,
   PrnBlockOpen(f);
   f.Empty();
   f.Line("主働土圧合力の鉛直及び水平成分");
-  const char* pav =
-      "　　<math>P_AV_=P_A_･sin(α＋δ)=##.##×sin(##.##+##.##)=##.## (@/m)</math>";
-  const char* pah =
-      "　　<math>P_AH_=P_A_･cos(α＋δ)=##.##×cos(##.##+##.##)=##.## (@/m)</math>";
+  const char* pav = "　　<math>P_AV_=P_A_･sin(α＋δ)=##.##×sin(##.##+##.##)=##.## (@/m)</math>";
+  const char* pah = "　　<math>P_AH_=P_A_･cos(α＋δ)=##.##×cos(##.##+##.##)=##.## (@/m)</math>";
   if (Horizontal(doc)) {
     f.Line("　　<math>P_AV_=0.00 (@/m)</math>", {unit});
     f.Line("　　<math>P_AH_=P_A_=##.## (@/m)</math>", {r.Pa, unit});
@@ -519,9 +570,14 @@ void PrnDoatsuCoulombPressure(PrnFile& f, const CDocument& doc, int32_t i,
   f.Empty();
   f.Line("土圧作用面の上端から水位面までの土圧によるモーメント");
   if (p.MP1 > 0) {
-    f.Line("　　<math>M_P1_=<box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box>P_A1_</math>");
-    f.Line("　　  <math>=<box>(<left><box>2×##.##+##.##<over>##.##+##.##</box>×<box>#.###-#.###<over>3</box>+#.###<right>)</box>×##.##</math>",
-           {p.P1, p.P2, p.P1, p.P2, H, hw, hw, p.PA1});
+    f.Line(
+        "　　<math>M_P1_=<box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</"
+        "box>+h_w_<right>)</box>P_A1_</math>");
+    f.Line(
+        "　　  "
+        "<math>=<box>(<left><box>2×##.##+##.##<over>##.##+##.##</box>×<box>#.###-#.###<over>3</"
+        "box>+#.###<right>)</box>×##.##</math>",
+        {p.P1, p.P2, p.P1, p.P2, H, hw, hw, p.PA1});
     f.Line("　　  <math>=##.## (@･m)</math>", {p.MP1, unit});
   } else {
     f.Line("　　<math>M_P1_=0 (@･m)</math>", {unit});
@@ -532,9 +588,14 @@ void PrnDoatsuCoulombPressure(PrnFile& f, const CDocument& doc, int32_t i,
   f.Empty();
   f.Line("水位面から土圧作用面の下端までの土圧によるモーメント");
   if (p.MP2 > 0) {
-    f.Line("　　<math>M_P2_=<box>(<left><box>2･P_2_+P_3_<over>P_2_+P_3_</box>･<box>h_w_<over>3</box><right>)</box>P_A2_</math>");
-    f.Line("　　  <math>=<box>(<left><box>2×##.##+##.##<over>##.##+##.##</box>×<box>#.###<over>3</box><right>)</box>×##.##</math>",
-           {p.P2, p.P3, p.P2, p.P3, hw, p.PA2});
+    f.Line(
+        "　　<math>M_P2_=<box>(<left><box>2･P_2_+P_3_<over>P_2_+P_3_</box>･<box>h_w_<over>3</"
+        "box><right>)</box>P_A2_</math>");
+    f.Line(
+        "　　  "
+        "<math>=<box>(<left><box>2×##.##+##.##<over>##.##+##.##</box>×<box>#.###<over>3</"
+        "box><right>)</box>×##.##</math>",
+        {p.P2, p.P3, p.P2, p.P3, hw, p.PA2});
     f.Line("　　  <math>=##.## (@･m)</math>", {p.MP2, unit});
   } else {
     f.Line("　　<math>M_P2_=0 (@･m)</math>", {unit});
@@ -544,16 +605,19 @@ void PrnDoatsuCoulombPressure(PrnFile& f, const CDocument& doc, int32_t i,
   PrnBlockOpen(f);
   f.Empty();
   f.Line("土圧の作用位置");
-  f.Line("　<math>Y_P_=<box>M_P1_+M_P2_<over>P_A_</box>=<box>##.##+##.##<over>##.##</box>=#.### (m)</math>",
-         {p.MP1, p.MP2, r.Pa, p.Yp});
+  f.Line(
+      "　<math>Y_P_=<box>M_P1_+M_P2_<over>P_A_</box>=<box>##.##+##.##<over>##.##</box>=#.### "
+      "(m)</math>",
+      {p.MP1, p.MP2, r.Pa, p.Yp});
   if (!Horizontal(doc)) {
     f.Line("　<math>X_P_=B-Y_P_･tanα=#.###-#.###×tan(##.##)=#.### (m)</math>",
            {p.B, r.Pay, a, r.Pax});
   }
   if (p.differs) {
     f.Empty();
-    f.Line("　※K<sub>A</sub>、P<sub>A</sub>及び作用位置は安定計算に用いた値を示す。"
-           "上式の値と異なるのは、安定計算の条件が上記と異なるためである。");
+    f.Line(
+        "　※K<sub>A</sub>、P<sub>A</sub>及び作用位置は安定計算に用いた値を示す。"
+        "上式の値と異なるのは、安定計算の条件が上記と異なるためである。");
   }
   PrnBlockClose(f);
 }

@@ -36,8 +36,8 @@ struct CoulombPressures {
   double A = 0;
   bool zeroA = false;  // phi - i (- theta) < 0: sin taken as 0
   double P1 = 0, P2 = 0, P3 = 0, PA1 = 0, PA2 = 0, MP1 = 0, MP2 = 0;
-  double Yp = 0;       // printed point of action above the face's lower end
-  double B = 0;        // base-width term of X_P, from the stored point
+  double Yp = 0;         // printed point of action above the face's lower end
+  double B = 0;          // base-width term of X_P, from the stored point
   bool differs = false;  // a printed stored value differs from the formula's
 };
 

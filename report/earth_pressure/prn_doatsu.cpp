@@ -13,8 +13,7 @@ namespace norva {
 
 DoatsuSection DoatsuSectionOf(const CDocument& doc, int16_t part) {
   if (doc.WallType() == 3 && part != 0) {
-    return doc.BackType == 0 ? DoatsuSection::kMixedLowerEmbankment
-                             : DoatsuSection::kMixedLowerCut;
+    return doc.BackType == 0 ? DoatsuSection::kMixedLowerEmbankment : DoatsuSection::kMixedLowerCut;
   }
   if (doc.Doatsu == 0) return DoatsuSection::kCoulomb;
   if (doc.BackType == 0) return DoatsuSection::kWedgeEmbankment;
@@ -47,7 +46,8 @@ std::vector<ActingLoad> ActingLoads(const CDocument& doc, int32_t i) {
   auto add = [&](int16_t docSwitch, int16_t caseSwitch, ActingLoad l) {
     if (docSwitch == 0 && caseSwitch == 1) loads.push_back(l);
   };
-  add(doc.nAutoMobile, k->nAutoMobil, {"自動車荷重", doc.AutoPos, doc.AutoWidth, doc.AutoLoad, false});
+  add(doc.nAutoMobile, k->nAutoMobil,
+      {"自動車荷重", doc.AutoPos, doc.AutoWidth, doc.AutoLoad, false});
   add(doc.nTakuchi, k->nTakuchi,
       {"宅地荷重", doc.TakuchiPos, doc.TakuchiWidth, doc.TakuchiLoad, false});
   add(doc.nGunsyu, k->nGunsyu, {"群集荷重", doc.GunsyuPos, doc.GunsyuWidth, doc.GunsyuLoad, false});

@@ -91,9 +91,10 @@ int16_t PrnKusabiTable(PrnFile& f, const CDocument& /*doc*/, const CKusabiRes* w
   const CKusabiRes empty;
   for (int32_t k = 1; k <= rows; ++k) {
     // A record that cannot be read repeats the one before it.
-    const CKusabiRes& t =
-        trials.empty() ? empty
-                       : trials[static_cast<size_t>(std::min<int32_t>(k, static_cast<int32_t>(trials.size())) - 1)];
+    const CKusabiRes& t = trials.empty()
+                              ? empty
+                              : trials[static_cast<size_t>(
+                                    std::min<int32_t>(k, static_cast<int32_t>(trials.size())) - 1)];
     const int16_t row = static_cast<int16_t>(k + 1);
     f.Line("<TD SROW=##, SCOL=0>##.###</TD>", {row, t.fOmega * kDeg});
     if (four) {

@@ -42,7 +42,9 @@ void PrnDoatsuKusabiMori(PrnFile& f, const CDocument& doc, const std::string& fo
   PrnFigure(f, figure, 75);
   f.Line("主働土圧の合力");
   f.Empty();
-  f.Line("　　<math>P_A_&nbsp;=&nbsp;<box>Ｗ･secθ･sin(ω_A_－φ＋θ)－c･l･cosφ<over>cos(ω_A_－φ－α－δ)</box></math>");
+  f.Line(
+      "　　<math>P_A_&nbsp;=&nbsp;<box>Ｗ･secθ･sin(ω_A_－φ＋θ)－c･l･cosφ<over>cos(ω_A_－φ－α－δ)</"
+      "box></math>");
   f.Empty();
   f.Line("主働土圧合力の鉛直及び水平成分");
   f.Empty();
@@ -71,7 +73,10 @@ void PrnDoatsuKusabiMori(PrnFile& f, const CDocument& doc, const std::string& fo
   PrnBlockOpen(f);
   f.Empty();
   f.Line("ここに､ P<sub>A</sub> ：主働土圧の合力 (@/m)", {unit});
-  f.Line("　　　　Ｗ<sub> </sub>：地表面の亀裂深さz<sub>c</sub>を考慮した土くさびの重量(載荷重を含む) (@/m)", {unit});
+  f.Line(
+      "　　　　Ｗ<sub> </sub>：地表面の亀裂深さz<sub>c</sub>を考慮した土くさびの重量(載荷重を含む) "
+      "(@/m)",
+      {unit});
   f.Line("　　　　ω<sub>A</sub>：主働すべり角 (度)");
   f.Line("　　　　c<sub> </sub> ：裏込め土の粘着力 (@/m<sup>2</sup>)", {unit});
   f.Line("　　　　φ<sub> </sub>：裏込め土のせん断抵抗角 (度)");
@@ -81,7 +86,9 @@ void PrnDoatsuKusabiMori(PrnFile& f, const CDocument& doc, const std::string& fo
   f.Line("　　　　　<sub> </sub>　θ = tan<sup>-1</sup>k<sub>H</sub>");
   f.Line("　　　　l<sub> </sub> ：すべり面の長さ (m)");
   f.Line("　　　　z<sub>c</sub> ：地表面の亀裂深さ (m)");
-  f.Line("　　　　 <sub> </sub> 　<math>z_c_=<box>2c<over>γ</box>tan(45°＋<box>φ<over>2</box>)</math>");
+  f.Line(
+      "　　　　 <sub> </sub> "
+      "　<math>z_c_=<box>2c<over>γ</box>tan(45°＋<box>φ<over>2</box>)</math>");
   f.Line("　　　　γ<sub> </sub>：裏込め土の単位体積重量 (@/m<sup>3</sup>)", {unit});
   f.Line("　　　　H<sub>  </sub>：壁高 (m)");
   f.Line("　　　　P<sub>AV</sub>：主働土圧合力の鉛直成分 (@/m)", {unit});
@@ -124,7 +131,8 @@ void PrnDoatsuKusabiMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
   f.Line("設計水平震度　k<sub>H</sub>  = ###.##", {std::tan(K.fKh)});
   f.Line("地震合成角　　θ<sub> </sub> = ###.## (度)", {K.fKh * kDeg});
   f.Line("湿 潤 重 量　 γ<sub> </sub> = ###.## (@/m<sup>3</sup>)", {doc.Gamb, unit});
-  if (K.fWlvl > 0) f.Line("水 中 重 量　 γ'<sub> </sub>= ###.## (@/m<sup>3</sup>)", {doc.Gambd, unit});
+  if (K.fWlvl > 0)
+    f.Line("水 中 重 量　 γ'<sub> </sub>= ###.## (@/m<sup>3</sup>)", {doc.Gambd, unit});
   f.Line("粘　着　力　　ｃ<sub> </sub> = ###.## (@/m<sup>2</sup>)", {K.fC, unit});
   f.Empty();
   if (drawn) PrnImage(f, graph, 50);
@@ -162,7 +170,8 @@ void PrnDoatsuKusabiMoriCase(PrnFile& f, const CDocument& doc, int32_t i,
   f.Empty();
   f.Line("土圧の作用位置X<sub>P</sub>,Y<sub>P</sub>は、");
   f.Empty();
-  f.Line("　　<math>Y_P_=<box>1<over>3</box>･H=<box>1<over>3</box>×#.###=#.### (m)</math>", {H, Yp});
+  f.Line("　　<math>Y_P_=<box>1<over>3</box>･H=<box>1<over>3</box>×#.###=#.### (m)</math>",
+         {H, Yp});
   PrnSignedLine(f, "　　<math>X_P_=B-Y_P_･tanα=##.###-#.###×tan(##.##)=#.### (m)</math>",
                 {B, Yp, a, r.Pax});
   PrnBlockClose(f);

@@ -82,7 +82,9 @@ void PrnDoatsuKusabiOogata(PrnFile& f, const CDocument& doc, const std::string& 
     f.Line("　　<math>X_P_=B-Y_P_･tanα</math>");
     f.Empty();
     f.Line("ここに、P<sub>A </sub>  ：切土面における主働土圧の合力 (@/m)", {unit});
-    f.Line("　　　　Ｗ<sub>  </sub> ：地表面の亀裂深さzcを考慮した土くさびの重量(載荷重を含む) (@/m)", {unit});
+    f.Line(
+        "　　　　Ｗ<sub>  </sub> ：地表面の亀裂深さzcを考慮した土くさびの重量(載荷重を含む) (@/m)",
+        {unit});
     f.Line("　　　　ε<sub>  </sub> ：地山が水平面となす角 (度)");
     f.Line("　　　　δ<sub>  </sub> ：壁面摩擦角 (度)");
     f.Line("　　　　α<sub>  </sub> ：壁面が鉛直面となす角 (度)");
@@ -90,7 +92,9 @@ void PrnDoatsuKusabiOogata(PrnFile& f, const CDocument& doc, const std::string& 
     f.Line("　　　　　<sub>  </sub> 　θ = tan<sup>-1</sup>k<sub>H</sub>");
     f.Line("　　　　l<sub>  </sub>  ：すべり面の長さ (m)");
     f.Line("　　　　z<sub>c </sub>  ：地表面の亀裂深さ (m)");
-    f.Line("　　　　 <sub>  </sub>  　<math>z_c_=<box>2c<over>γ</box>tan(45°＋<box>φ<over>2</box>)</math>");
+    f.Line(
+        "　　　　 <sub>  </sub>  "
+        "　<math>z_c_=<box>2c<over>γ</box>tan(45°＋<box>φ<over>2</box>)</math>");
     f.Line("　　　　c<sub>  </sub>  ：裏込め土の粘着力 (@/m<sup>2</sup>)", {unit});
     f.Line("　　　　φ<sub>  </sub> ：裏込め土のせん断抵抗角 (度)");
     f.Line("　　　　γ<sub>  </sub> ：裏込め土の単位体積重量 (@/m<sup>3</sup>)", {unit});
@@ -130,7 +134,8 @@ void PrnDoatsuKusabiOogata(PrnFile& f, const CDocument& doc, const std::string& 
   f.Line("　　　　d<sub>1 </sub> ：地山の影響を無視できる距離 (m)");
   f.Line("　　　　P<sub>A0</sub> ：d=0とした場合の主働土圧の合力 (@/m)", {unit});
   f.Line("　　　　P<sub>A1</sub> ：盛土部擁壁とみなした場合の主働土圧の合力 (@/m)", {unit});
-  f.Line("　　　　W<sub>  </sub> ：地表面の亀裂深さzcを考慮した土くさびの重量 (載荷重を含む) (@/m)", {unit});
+  f.Line("　　　　W<sub>  </sub> ：地表面の亀裂深さzcを考慮した土くさびの重量 (載荷重を含む) (@/m)",
+         {unit});
   f.Line("　　　　ω<sub>A </sub>：主働すべり角 (度)");
   f.Line("　　　　ε<sub>  </sub>：地山が水平面となす角 (度)");
   f.Line("　　　　c<sub>  </sub> ：裏込め土の粘着力 (@/m<sup>2</sup>)", {unit});
@@ -191,18 +196,9 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
          {doc.C(s), unit});
 
   auto twelve = [&](double W, double l) -> std::vector<ReportValue> {
-    return {W,
-            K1.fKh * kDeg,
-            K1.fOmega * kDeg,
-            K1.fFai * kDeg,
-            K1.fKh * kDeg,
-            K1.fC,
-            l,
-            K1.fFai * kDeg,
-            K1.fOmega * kDeg,
-            K1.fFai * kDeg,
-            K1.fAlpha * kDeg,
-            K1.fDelta * kDeg};
+    return {
+        W, K1.fKh * kDeg,  K1.fOmega * kDeg, K1.fFai * kDeg, K1.fKh * kDeg,    K1.fC,
+        l, K1.fFai * kDeg, K1.fOmega * kDeg, K1.fFai * kDeg, K1.fAlpha * kDeg, K1.fDelta * kDeg};
   };
   if (!(d > 0)) {
     f.Empty();
@@ -211,7 +207,9 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
     f.Line("　<math>P_A_=<box>Ｗ･secθ･sin(ε-φ+θ)-c･l･cosφ<over>cos(ε-φ-α-δ)</box></math>");
     f.Empty();
     PrnSignedLine(f,
-                  "  　<math>=<box>##.##×sec(##.##)×sin(##.##-##.##+##.##)-##.##×##.###×cos(##.##)<over>cos(##.##-##.##-##.##-##.##)</box></math>",
+                  "  "
+                  "　<math>=<box>##.##×sec(##.##)×sin(##.##-##.##+##.##)-##.##×##.###×cos(##.##)<"
+                  "over>cos(##.##-##.##-##.##-##.##)</box></math>",
                   twelve(K1.fWQ(1) + K1.fWQ(0), K1.fL(1) + K1.fL(0)));
     f.Empty();
     f.Line("　　<math>=##.## (@/m)</math>", {K1.fPa, unit});
@@ -222,7 +220,9 @@ void PrnDoatsuKusabiOogataCase(PrnFile& f, const CDocument& doc, int32_t i,
     f.Line("　<math>P_A0_=<box>W･secθ･sin(ε-φ+θ)-c･l･cosφ<over>cos(ε-φ-α-δ)</box></math>");
     f.Empty();
     PrnSignedLine(f,
-                  "　　 <math>=<box>##.##×sec(##.##)×sin(##.##-##.##+##.##)-##.##×##.###×cos(##.##)<over>cos(##.##-##.##-##.##-##.##)</box></math>",
+                  "　　 "
+                  "<math>=<box>##.##×sec(##.##)×sin(##.##-##.##+##.##)-##.##×##.###×cos(##.##)<"
+                  "over>cos(##.##-##.##-##.##-##.##)</box></math>",
                   twelve(K1.fWQ(0), K1.fL(0)));
     f.Empty();
     f.Line("　　 <math>=##.## (@/m)</math>", {K1.fPa, unit});

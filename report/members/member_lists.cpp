@@ -43,8 +43,8 @@ const Column kColumns[3] = {
 // One compared stress in column 4 + c: the stress, the sign with the
 // allowable, the verdict. A value or allowable not computed prints "-----"
 // with no sign and verdict "-----".
-void CheckCell(PrnFile& f, int c, int r, const char* valueMask, double value, bool less,
-               bool ok, double allowable) {
+void CheckCell(PrnFile& f, int c, int r, const char* valueMask, double value, bool less, bool ok,
+               double allowable) {
   const Column& col = kColumns[c];
   const bool blank = Missing(value) || Missing(allowable);
   f.Line(std::string(col.value) + valueMask + " </TD>", {r, blank ? kNullBox : value});
@@ -62,8 +62,8 @@ void UpperCheck(PrnFile& f, int c, int r, const char* valueMask, double value, d
 }
 
 // The stem's and the toe slab's columns from the two edge stresses.
-void EdgeStressCells(PrnFile& f, int r, const char* valueMask, double s0, double s1,
-                     double sgmca, double sgmta, double tauc, double taua) {
+void EdgeStressCells(PrnFile& f, int r, const char* valueMask, double s0, double s1, double sgmca,
+                     double sgmta, double tauc, double taua) {
   if (Missing(s0) || Missing(s1)) {
     CheckCell(f, 0, r, valueMask, kNullBox, true, true, sgmca);
     CheckCell(f, 1, r, valueMask, kNullBox, true, true, -sgmta);
@@ -149,8 +149,9 @@ void PrnWallList(PrnFile& f, const CDocument& doc, int16_t part) {
     }
     f.Line("<BR>");
     const std::string n = WallSectionNumeral(s);
-    f.Line(mixed ? "<H3>@－@断面 (照査位置:#.###)</H3><BR>" : "<H2>@－@断面 (照査位置:#.###)</H2><BR>",
-           {n, n, doc.WallSecY(part, s)});
+    f.Line(
+        mixed ? "<H3>@－@断面 (照査位置:#.###)</H3><BR>" : "<H2>@－@断面 (照査位置:#.###)</H2><BR>",
+        {n, n, doc.WallSecY(part, s)});
     f.Line("<BR>");
     TableHead(f, doc, "σt");
     for (int32_t j = 0; j < doc.nCase(); ++j) {
@@ -161,8 +162,7 @@ void PrnWallList(PrnFile& f, const CDocument& doc, int16_t part) {
         EdgeStressCells(f, r, "###.##", w->Sgmc(0), w->Sgmc(1), w->Sgmca, w->Sgmta, w->Tauc,
                         w->Taua);
       } else {
-        EdgeStressCells(f, r, "###.##", kNullBox, kNullBox, kNullBox, kNullBox, kNullBox,
-                        kNullBox);
+        EdgeStressCells(f, r, "###.##", kNullBox, kNullBox, kNullBox, kNullBox, kNullBox, kNullBox);
       }
     }
     TableEnd(f);
@@ -181,11 +181,9 @@ void PrnFotList(PrnFile& f, const CDocument& doc) {
     CaseCells(f, doc, j, r);
     const std::shared_ptr<CFotRes> t = doc.pFotRes(j);
     if (t) {
-      EdgeStressCells(f, r, "##.###", t->Sgmc(0), t->Sgmc(1), t->Sgmca, t->Sgmta, t->Tauc,
-                      t->Taua);
+      EdgeStressCells(f, r, "##.###", t->Sgmc(0), t->Sgmc(1), t->Sgmca, t->Sgmta, t->Tauc, t->Taua);
     } else {
-      EdgeStressCells(f, r, "##.###", kNullBox, kNullBox, kNullBox, kNullBox, kNullBox,
-                      kNullBox);
+      EdgeStressCells(f, r, "##.###", kNullBox, kNullBox, kNullBox, kNullBox, kNullBox, kNullBox);
     }
   }
   TableEnd(f);

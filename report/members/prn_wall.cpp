@@ -1,11 +1,10 @@
-#include "report/members/wall_section.h"
-
 #include "calc/member/wall_force.h"
 #include "document/document.h"
 #include "document/numeric.h"
 #include "report/driver/prn_file.h"
 #include "report/members/member_lists.h"
 #include "report/members/wall_hooks.h"
+#include "report/members/wall_section.h"
 
 namespace norva {
 

@@ -74,7 +74,9 @@ void PrnWallHanryoku(PrnFile& f, const CDocument& doc, const WallCheckSection& s
   }
   CaseHead(f, doc, k);
   f.Empty();
-  f.Line("安定計算で算出した、壁面地盤反力を元に断面位置より上部の壁面に作用する地盤反力による断面力を求める。");
+  f.Line(
+      "安定計算で算出した、壁面地盤反力を元に断面位置より上部の壁面に作用する地盤反力による断面力を"
+      "求める。");
   f.Empty();
   f.Line("　N<sub>QZ</sub> = -Q<sub>tz</sub>sinα = ###.##×sin(##.##) = ##.## (@)",
          {-Qtz, deg, -Qtz * std::sin(alpha), kN});
@@ -334,25 +336,28 @@ void PrnWallStress(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
     f.Line(std::string(lhs) +
            "<box>N･cosα<over>b･(t-Δt)</box>±<box>6･M･cos^2^α<over>b･(t-Δt)^2^</box></math>");
     f.Empty();
-    f.Line("　　<math>= <box>##.##×#.###<over>1.000×(#.### - #.###)</box>±<box>6×#.##×#.###^2^"
-           "<over>1.000×(#.### - #.###)^2^</box></math>",
-           {w.ForceN, cosA, doc.BlkT, doc.BlkT2, w.ForceM, cosA, doc.BlkT, doc.BlkT2});
+    f.Line(
+        "　　<math>= <box>##.##×#.###<over>1.000×(#.### - #.###)</box>±<box>6×#.##×#.###^2^"
+        "<over>1.000×(#.### - #.###)^2^</box></math>",
+        {w.ForceN, cosA, doc.BlkT, doc.BlkT2, w.ForceM, cosA, doc.BlkT, doc.BlkT2});
   }
   f.Empty();
   const bool normalOk = c1 && (compression || c2);
   const std::string normalVerdict =
       ReportVerdict(normalOk, {s0, s1, w.Sgmca, compression ? 0.0 : w.Sgmta});
   if (compression) {
-    f.Line("　　<math>={&sp;<box>#.## (@/m^2^) = #.## (@m^2^)<atop>#.## (@/m^2^) = #.## "
-           "(@m^2^)</box> @ σ_ca_ = #.## (@m^2^)</math>",
-           {Kilo(s0), kN, s0, V, Kilo(s1), kN, s1, V, c1 ? "＜" : "＞", w.Sgmca, V});
+    f.Line(
+        "　　<math>={&sp;<box>#.## (@/m^2^) = #.## (@m^2^)<atop>#.## (@/m^2^) = #.## "
+        "(@m^2^)</box> @ σ_ca_ = #.## (@m^2^)</math>",
+        {Kilo(s0), kN, s0, V, Kilo(s1), kN, s1, V, c1 ? "＜" : "＞", w.Sgmca, V});
   } else {
     const double big = Missing(s0) || Missing(s1) ? kNullBox : sMax;
     const double small = Missing(s0) || Missing(s1) ? kNullBox : sMin;
-    f.Line("　　<math>= {&sp;<box>#.## (@/m^2^) = #.## (@m^2^) @ σ_ca_ = #.## (@m^2^)<atop>#.## "
-           "(@/m^2^) = #.## (@m^2^) @ σ_ta_ = #.## (@m^2^)</box></math>",
-           {Kilo(big), kN, big, V, c1 ? "＜" : "＞", w.Sgmca, V, Kilo(small), kN, small, V,
-            c2 ? "＞" : "＜", -w.Sgmta, V});
+    f.Line(
+        "　　<math>= {&sp;<box>#.## (@/m^2^) = #.## (@m^2^) @ σ_ca_ = #.## (@m^2^)<atop>#.## "
+        "(@/m^2^) = #.## (@m^2^) @ σ_ta_ = #.## (@m^2^)</box></math>",
+        {Kilo(big), kN, big, V, c1 ? "＜" : "＞", w.Sgmca, V, Kilo(small), kN, small, V,
+         c2 ? "＞" : "＜", -w.Sgmta, V});
   }
   f.Empty();
   f.Line(arrow, {normalVerdict});
@@ -362,9 +367,10 @@ void PrnWallStress(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
     f.Line("<math>τ_c_ = <box>S<over>b･h</box> = <box>##.##<over>1.000×#.###</box></math>",
            {w.ForceS, w.Height(1)});
   } else {
-    f.Line("<math>τ_c_ = <box>S･cosα<over>b･(t-2Δt)</box> = <box>##.##×#.###<over>1.000×(#.### "
-           "- 2×#.###)</box></math>",
-           {w.ForceS, cosA, doc.BlkT, doc.BlkT2});
+    f.Line(
+        "<math>τ_c_ = <box>S･cosα<over>b･(t-2Δt)</box> = <box>##.##×#.###<over>1.000×(#.### "
+        "- 2×#.###)</box></math>",
+        {w.ForceS, cosA, doc.BlkT, doc.BlkT2});
   }
   f.Empty();
   f.Line("　　<math>= #.## (@/m^2^) = #.## (@m^2^) @ τ_a_ = #.## (@m^2^)</math>",

@@ -102,16 +102,18 @@ void LowerWallSide(PrnFile& f, const char* title, const std::string& s, double h
     f.Empty();
     f.Line("　　<math>Y_w" + s + "_=<box>3･h_w" + s + "_-2･h<over>2･h_w" + s +
            "_-h</box>･<box>h<over>3</box></math>");
-    f.Line(" 　　　 <math>=<box>3×##.###-2×##.###<over>2×##.###-##.###</box>×<box>##.###<over>3"
-           "</box>=##.### (m)</math>",
-           {hw, h, hw, h, h, w.Y});
+    f.Line(
+        " 　　　 <math>=<box>3×##.###-2×##.###<over>2×##.###-##.###</box>×<box>##.###<over>3"
+        "</box>=##.### (m)</math>",
+        {hw, h, hw, h, h, w.Y});
   } else {
     f.Line("　h<sub>w" + s + "</sub>&lt;hであるので、");
     f.Line("　　<math>P_w" + s + "_=<box>1<over>2</box>γ_w_･h_w" + s + "_^2^</math>");
     f.Line("　　　 <math>=<box>1<over>2</box>×##.##×#.###^2^=##.## (@/m)</math>",
            {gamw, hw, w.P, kN});
     f.Empty();
-    f.Line("　　<math>Y_w" + s + "_=<box>h_w" + s + "_<over>3</box>=<box>#.###<over>3</box>=#.### (m)</math>",
+    f.Line("　　<math>Y_w" + s + "_=<box>h_w" + s +
+               "_<over>3</box>=<box>#.###<over>3</box>=#.### (m)</math>",
            {hw, w.Y});
   }
 }
@@ -125,7 +127,8 @@ void SingleWallSide(PrnFile& f, const char* title, const std::string& s, double 
   f.Line("　　  <math>=<box>1<over>2</box>×##.##×#.###^2^=##.## (@/m)</math>",
          {gamw, hw, w.P, PrnUnitWords[0]});
   f.Empty();
-  f.Line("　　<math>Y_w" + s + "_=<box>h_w" + s + "_<over>3</box>=<box>#.###<over>3</box>=#.### (m)</math>",
+  f.Line("　　<math>Y_w" + s + "_=<box>h_w" + s +
+             "_<over>3</box>=<box>#.###<over>3</box>=#.### (m)</math>",
          {hw, w.Y});
 }
 

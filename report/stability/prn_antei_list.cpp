@@ -12,8 +12,8 @@
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/report_format.h"
-#include "text/cp932.h"
 #include "report/driver/prn_file.h"
+#include "text/cp932.h"
 
 namespace norva {
 

@@ -99,9 +99,9 @@ void MethodThrust(PrnFile& f, const CDocument& doc, const std::string& folder) {
 
 void CaseFactor(PrnFile& f, const CAntRes& r) {
   // Fm with three decimals, Fma with two, as the line prints them.
-  const Judged j = Judge(IsComputedResult(r.Fm) && IsComputedResult(r.Fma),
-                         PassesLowerBound(r.Fm, r.Fma), ComparePrinted(r.Fm, 3, r.Fma, 2),
-                         kAtLeastMarks);
+  const Judged j =
+      Judge(IsComputedResult(r.Fm) && IsComputedResult(r.Fma), PassesLowerBound(r.Fm, r.Fma),
+            ComparePrinted(r.Fm, 3, r.Fma, 2), kAtLeastMarks);
   f.Empty();
   f.Line(
       "　　<math>F_m_=<box>&sum;M_r_<over>&sum;M_o_</box>=<box>####.##<over>####.##</box>="
@@ -111,9 +111,9 @@ void CaseFactor(PrnFile& f, const CAntRes& r) {
 
 void CaseDistance(PrnFile& f, const CKajyuCase* k, const CAntRes& r) {
   const double L = ResultantDistanceLimit(r.Breadth, r.Ea);
-  const Judged j = Judge(IsComputedResult(r.D) && IsComputedResult(L),
-                         ResultantDistanceOk(r.D, r.Breadth, r.Ea), ComparePrinted(r.D, L, 3),
-                         kAtLeastMarks);
+  const Judged j =
+      Judge(IsComputedResult(r.D) && IsComputedResult(L), ResultantDistanceOk(r.D, r.Breadth, r.Ea),
+            ComparePrinted(r.D, L, 3), kAtLeastMarks);
   const BreadthDivisor n = DistanceDivisor(k ? k->Ea : 0.0);
   // A whole divisor prints as B/2 or B/3; any other as a decimal, so that the
   // line still states L.
@@ -129,9 +129,9 @@ void CaseEccentricity(PrnFile& f, const CDocument& doc, const CKajyuCase* k, con
   const EccentricitySide side = EccentricityPosition(r.E, r.Ea);
   const double absE = IsComputedResult(r.E) ? std::fabs(r.E) : kNullBox;
   const char* okText = side == EccentricitySide::kHeel ? "背面側への転倒故、OK" : "OK";
-  const Judged j = Judge(side != EccentricitySide::kNotComputed,
-                         EccentricityOk(r.E, r.Ea, doc.WallType()), ComparePrinted(absE, r.Ea, 3),
-                         kAtMostMarks, okText);
+  const Judged j =
+      Judge(side != EccentricitySide::kNotComputed, EccentricityOk(r.E, r.Ea, doc.WallType()),
+            ComparePrinted(absE, r.Ea, 3), kAtMostMarks, okText);
   const double divisor = k ? k->Ea : 0.0;
   f.Empty();
   f.Line(
@@ -159,8 +159,8 @@ void CaseThrust(PrnFile& f, const CDocument& doc, int32_t i, const std::string& 
 
   const bool computed = IsComputedResult(r.Xh) && IsComputedResult(r.Xd);
   // Printed as X' against Xh.
-  const Judged j = Judge(computed, ThrustOk(r.Xh, r.Xd), ComparePrinted(r.Xd, r.Xh, 3),
-                         kAtLeastMarks);
+  const Judged j =
+      Judge(computed, ThrustOk(r.Xh, r.Xd), ComparePrinted(r.Xd, r.Xh, 3), kAtLeastMarks);
   const ThrustGeometry g = SiryokusenGeometry(doc);
   const double deg = g.theta0 * kRadToDeg;
   const double d = SiryokusenResultant(r).d;

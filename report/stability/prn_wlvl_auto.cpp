@@ -2,8 +2,8 @@
 
 #include <memory>
 
-#include "calc/run/wlvl_auto.h"
 #include "calc/run/calc_antei.h"
+#include "calc/run/wlvl_auto.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"

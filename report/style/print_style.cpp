@@ -149,7 +149,9 @@ std::string cPrintStyle::StyleDataBytes() const {
 std::string cPrintStyle::StyleFileBytes() const {
   std::string t;
   auto line = [&t](const std::string& s) { t += s + "\r\n"; };
-  auto key = [&line](const char* k, const std::string& v) { line(std::string("    ") + k + ":" + v); };
+  auto key = [&line](const char* k, const std::string& v) {
+    line(std::string("    ") + k + ":" + v);
+  };
   // The six font lines of a section from row r, with bold and italic given.
   auto font = [&](const std::string& name, int r, bool bold, bool italic) {
     key("fontName", name + ";");

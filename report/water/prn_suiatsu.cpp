@@ -77,8 +77,8 @@ std::string ForSide(std::string templ, bool back) {
 
 // One side of the lower wall of a mixed wall: trapezoid above h, triangle
 // at or below it.
-void LowerWallSide(PrnFile& f, const CDocument& doc, const SuiatsuValues& v,
-                   const SuiatsuSide& s, bool back) {
+void LowerWallSide(PrnFile& f, const CDocument& doc, const SuiatsuValues& v, const SuiatsuSide& s,
+                   bool back) {
   auto t = [back](const char* templ) { return ForSide(templ, back); };
   if (s.aboveH) {
     f.Line(t("　h<sub>wf</sub>&gt;hであるので、"));
@@ -87,9 +87,10 @@ void LowerWallSide(PrnFile& f, const CDocument& doc, const SuiatsuValues& v,
            {s.hw, v.h, v.h, doc.Gamw, s.P, PrnUnitWords[0]});
     f.Empty();
     f.Line(t("　　<math>Y_wf_=<box>3･h_wf_-2･h<over>2･h_wf_-h</box>･<box>h<over>3</box></math>"));
-    f.Line(" 　　　 <math>=<box>3×##.###-2×##.###<over>2×##.###-##.###</box>×<box>##.###<over>3</box>"
-           "=##.### (m)</math>",
-           {s.hw, v.h, s.hw, v.h, v.h, s.Y});
+    f.Line(
+        " 　　　 <math>=<box>3×##.###-2×##.###<over>2×##.###-##.###</box>×<box>##.###<over>3</box>"
+        "=##.### (m)</math>",
+        {s.hw, v.h, s.hw, v.h, v.h, s.Y});
   } else {
     f.Line(t("　h<sub>wf</sub>&lt;hであるので、"));
     f.Line(t("　　<math>P_wf_=<box>1<over>2</box>γ_w_･h_wf_^2^</math>"));
@@ -248,8 +249,9 @@ void PrnSuiatsuCase(PrnFile& f, const CDocument& doc, int32_t i, const std::stri
              {doc.Gamw, t.s.hw, t.s.P, kN});
       f.Empty();
       f.Line(t.position);
-      f.Line(side("　　<math>Y_wf_=<box>h_wf_<over>3</box>=<box>#.###<over>3</box>=#.### (m)</math>"),
-             {t.s.hw, t.s.Y});
+      f.Line(
+          side("　　<math>Y_wf_=<box>h_wf_<over>3</box>=<box>#.###<over>3</box>=#.### (m)</math>"),
+          {t.s.hw, t.s.Y});
     }
   }
   if (v.cancelled) {
@@ -312,9 +314,10 @@ void PrnYouatsu(PrnFile& f, const CDocument& doc, const std::string& folder) {
     f.Empty();
     f.Line("作用位置");
     f.Line("　　<math>X_U_=<box>P_1_+2P_2_<over>P_1_+P_2_</box>･<box>B<over>3</box></math>");
-    f.Line("　　   <math>=<box>##.##+2×##.##<over>##.##+##.##</box>×<box>#.###<over>3</box>"
-           "=#.### (m)</math>",
-           {r->YouatsuV1, r->YouatsuV2, r->YouatsuV1, r->YouatsuV2, r->Breadth, r->YouatsuXc});
+    f.Line(
+        "　　   <math>=<box>##.##+2×##.##<over>##.##+##.##</box>×<box>#.###<over>3</box>"
+        "=#.### (m)</math>",
+        {r->YouatsuV1, r->YouatsuV2, r->YouatsuV1, r->YouatsuV2, r->Breadth, r->YouatsuXc});
     PrnBlockClose(f);
   }
 }

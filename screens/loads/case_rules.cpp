@@ -17,17 +17,28 @@ namespace {
 // Rows 2 and 4..12: the case's switch of that row.
 int16_t* CaseSwitch(CKajyuCase& k, int row) {
   switch (row) {
-    case kRowQuake: return &k.nQuake;
-    case kRowWater: return &k.nWater;
-    case kRowSoilF: return &k.nSoilF;
-    case kRowAuto: return &k.nAutoMobil;
-    case kRowGunsyu: return &k.nGunsyu;
-    case kRowSnow: return &k.nSnow;
-    case kRowTakuchi: return &k.nTakuchi;
-    case kRowCrash: return &k.nAutoCrash;
-    case kRowStone: return &k.nStoneCrash;
-    case kRowWind: return &k.nWind;
-    default: return nullptr;
+    case kRowQuake:
+      return &k.nQuake;
+    case kRowWater:
+      return &k.nWater;
+    case kRowSoilF:
+      return &k.nSoilF;
+    case kRowAuto:
+      return &k.nAutoMobil;
+    case kRowGunsyu:
+      return &k.nGunsyu;
+    case kRowSnow:
+      return &k.nSnow;
+    case kRowTakuchi:
+      return &k.nTakuchi;
+    case kRowCrash:
+      return &k.nAutoCrash;
+    case kRowStone:
+      return &k.nStoneCrash;
+    case kRowWind:
+      return &k.nWind;
+    default:
+      return nullptr;
   }
 }
 
@@ -88,17 +99,28 @@ CaseTableLayout MakeCaseTableLayout(const CDocument& doc) {
 
 bool CaseRowConsidered(const CDocument& doc, const FrontSoil& soil, int row) {
   switch (row) {
-    case kRowQuake: return doc.bQuake != 0;
-    case kRowWater: return doc.nWater != 0;
-    case kRowSoilF: return soil[0] || soil[1];
-    case kRowAuto: return doc.nAutoMobile != 1;
-    case kRowGunsyu: return doc.nGunsyu != 1;
-    case kRowSnow: return doc.nSnow != 1;
-    case kRowTakuchi: return doc.nTakuchi != 1;
-    case kRowCrash: return !(doc.nAutoCrash(0) == 1 && doc.nAutoCrash(1) == 1);
-    case kRowStone: return doc.nStone != 1;
-    case kRowWind: return doc.nWind != 1;
-    default: return true;
+    case kRowQuake:
+      return doc.bQuake != 0;
+    case kRowWater:
+      return doc.nWater != 0;
+    case kRowSoilF:
+      return soil[0] || soil[1];
+    case kRowAuto:
+      return doc.nAutoMobile != 1;
+    case kRowGunsyu:
+      return doc.nGunsyu != 1;
+    case kRowSnow:
+      return doc.nSnow != 1;
+    case kRowTakuchi:
+      return doc.nTakuchi != 1;
+    case kRowCrash:
+      return !(doc.nAutoCrash(0) == 1 && doc.nAutoCrash(1) == 1);
+    case kRowStone:
+      return doc.nStone != 1;
+    case kRowWind:
+      return doc.nWind != 1;
+    default:
+      return true;
   }
 }
 

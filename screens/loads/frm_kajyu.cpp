@@ -147,7 +147,6 @@ void frmKajyu::WireHandlers() {
 
 // ---- Protocol ---------------------------------------------------------------
 
-
 void frmKajyu::SetDoc(CDocument* doc) {
   m_cDoc = doc;
   if (!doc) return;

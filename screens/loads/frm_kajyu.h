@@ -172,8 +172,8 @@ class frmKajyu : public QWidget, public IScreen {
   int nCurCase_ = 0;
   CaseTableLayout layout_;
   BoundBoxes<KajyuField> bound_;  // every number box, in the order of the table
-  int32_t snowListSisin_ = -1;   // the guideline cmbSnow was filled for
-  QPointer<QWidget> hintOwner_;  // the list or button whose hint is shown
+  int32_t snowListSisin_ = -1;    // the guideline cmbSnow was filled for
+  QPointer<QWidget> hintOwner_;   // the list or button whose hint is shown
 };
 
 // The dialog that asks the name of a new load case (at most 30 characters);

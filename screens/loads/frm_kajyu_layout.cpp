@@ -1,7 +1,5 @@
 // How screen 3 is laid out: the load groups, the case table and the frame.
 // What the controls do is in frm_kajyu.cpp.
-#include "screens/loads/frm_kajyu.h"
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -10,6 +8,7 @@
 #include <algorithm>
 
 #include "document/document.h"
+#include "screens/loads/frm_kajyu.h"
 #include "screens/screen_foot.h"
 
 namespace norva {
@@ -38,10 +37,9 @@ NumberBox* frmKajyu::AddBox(ControlArray<NumberBox>& arr, const KajyuField& row)
   return box;
 }
 
-QGroupBox* frmKajyu::BuildGroup(const char* caption, OptionArray& opt,
-                                ControlArray<QLabel>& labels, ControlArray<NumberBox>& boxes,
-                                int firstBoxLabel, QComboBox* list, const char* listCaption,
-                                QPushButton* button) {
+QGroupBox* frmKajyu::BuildGroup(const char* caption, OptionArray& opt, ControlArray<QLabel>& labels,
+                                ControlArray<NumberBox>& boxes, int firstBoxLabel, QComboBox* list,
+                                const char* listCaption, QPushButton* button) {
   auto* fra = new QGroupBox(QString::fromUtf8(caption), this);
   auto* grid = new QGridLayout(fra);
   grid->setContentsMargins(6, 2, 6, 2);
@@ -106,8 +104,8 @@ QGroupBox* frmKajyu::BuildCrashGroup() {
     if (!RowNamed(f, "imnAutoCrash")) continue;
     const int row = 2 + f.index % 2;
     const int col = (f.index / 2) * 3;
-    grid->addWidget(
-        lblAutoCrash.Add(f.index + 1, new QLabel(QString::fromUtf8(f.caption), fra)), row, col);
+    grid->addWidget(lblAutoCrash.Add(f.index + 1, new QLabel(QString::fromUtf8(f.caption), fra)),
+                    row, col);
     grid->addWidget(AddBox(imnAutoCrash, f), row, col + 1);
     grid->addWidget(lblUnit[f.unit], row, col + 2);
   }
@@ -120,26 +118,25 @@ void frmKajyu::BuildGroups() {
   cmbAutoMobil->setObjectName("cmbAutoMobil");
   FillList(cmbAutoMobil, TloadKindList());
   cmbAutoMobil->setProperty("Tag", QStringLiteral("Ｔ荷重の種類を選択します。"));
-  fraAutoMobil = BuildGroup("自動車荷重", optAutoMobil, lblAutoMobil, imnAutoMobil, 1,
-                            cmbAutoMobil, "Ｔ荷重　：", nullptr);
+  fraAutoMobil = BuildGroup("自動車荷重", optAutoMobil, lblAutoMobil, imnAutoMobil, 1, cmbAutoMobil,
+                            "Ｔ荷重　：", nullptr);
   fraAutoMobil->setObjectName("fraAutoMobil");
 
   cmdRefGunsyu = new QPushButton(QStringLiteral("参照"), this);
   cmdRefGunsyu->setObjectName("cmdRefGunsyu");
-  fraGunsyu = BuildGroup("群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0, nullptr, nullptr,
-                         cmdRefGunsyu);
+  fraGunsyu =
+      BuildGroup("群集荷重", optGunsyu, lblGunsyu, imnGunsyu, 0, nullptr, nullptr, cmdRefGunsyu);
   fraGunsyu->setObjectName("fraGunsyu");
 
   cmbSnow = new QComboBox(this);
   cmbSnow->setObjectName("cmbSnow");
   cmbSnow->setProperty("Tag", QStringLiteral("雪荷重の種類を選択します。雪だけが荷重としてかかる"
                                              "場合の雪の単位重量はP=3.5kN/m2とします。"));
-  fraSnow =
-      BuildGroup("雪荷重", optSnow, lblSnow, imnSnow, 1, cmbSnow, "雪の種類：", nullptr);
+  fraSnow = BuildGroup("雪荷重", optSnow, lblSnow, imnSnow, 1, cmbSnow, "雪の種類：", nullptr);
   fraSnow->setObjectName("fraSnow");
 
-  fraTakuchi = BuildGroup("宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0, nullptr, nullptr,
-                          nullptr);
+  fraTakuchi =
+      BuildGroup("宅地荷重", optTakuchi, lblTakuchi, imnTakuchi, 0, nullptr, nullptr, nullptr);
   fraTakuchi->setObjectName("fraTakuchi");
 
   cmbAutoCrash = new QComboBox(this);
@@ -175,7 +172,8 @@ void frmKajyu::BuildCases() {
   fgComb->SetColWidthTwips(0, 1605);
   CDocument blank;
   const CaseTableLayout design = MakeCaseTableLayout(blank);
-  for (int r = 0; r < kRowNini; ++r) fgComb->SetTextMatrix(r, 0, QString::fromStdString(design.labels[r]));
+  for (int r = 0; r < kRowNini; ++r)
+    fgComb->SetTextMatrix(r, 0, QString::fromStdString(design.labels[r]));
   fgComb->setRowHidden(kRowDoat, true);
 
   imtLoadName = new TextBox(this);

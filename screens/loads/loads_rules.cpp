@@ -16,8 +16,10 @@ std::vector<std::string> TloadKindList() { return {"T-25", "T-20", "T-14", "T-10
 
 std::vector<std::string> SnowKindList(int32_t Sisin) {
   switch (Sisin) {
-    case 2: return {"雪だけが荷重としてかかる場合", "自動車荷重と組み合わせる場合", "任意荷重"};
-    case 5: return {"一般の場合", "自動車荷重と組み合わせる場合", "任意荷重"};
+    case 2:
+      return {"雪だけが荷重としてかかる場合", "自動車荷重と組み合わせる場合", "任意荷重"};
+    case 5:
+      return {"一般の場合", "自動車荷重と組み合わせる場合", "任意荷重"};
     default:
       return {"降りたての雪", "やや落ち着いた雪", "圧縮された雪", "自動車荷重と組み合わせる場合",
               "任意荷重"};
@@ -32,10 +34,14 @@ double StandardVehicleIntensity(int kind, double current) {
   // T-25 and T-20 carry 10 kN/m2; T-14 and T-10 the same scaled by 0.7, 0.5.
   switch (kind) {
     case 0:
-    case 1: return 10.0;
-    case 2: return 7.0;
-    case 3: return 5.0;
-    default: return current;
+    case 1:
+      return 10.0;
+    case 2:
+      return 7.0;
+    case 3:
+      return 5.0;
+    default:
+      return current;
   }
 }
 

@@ -27,7 +27,7 @@ namespace norva {
 namespace {
 
 const char* const kRowTitle[cPrintStyle::kRows] = {"標　　準", "見出し１", "見出し２", "見出し３",
-                                                  "見出し４", "ヘッダー", "数　式", "数　式/小"};
+                                                   "見出し４", "ヘッダー", "数　式",   "数　式/小"};
 const char* const kSizes = "6|8|9|10|10.5|11|12|14|16|18|20|22|24|26|28|36|48|72";
 constexpr int kSizeColumn = 2;
 
@@ -66,8 +66,8 @@ fPrintStyle::fPrintStyle(QWidget* owner) : QDialog(owner) {
   setModal(true);
   chooseFont = [](QFont& font, QWidget* o) {
     bool ok = false;
-    const QFont chosen = QFontDialog::getFont(&ok, font, o, QStringLiteral("フォント"),
-                                              QFontDialog::ScalableFonts);
+    const QFont chosen =
+        QFontDialog::getFont(&ok, font, o, QStringLiteral("フォント"), QFontDialog::ScalableFonts);
     if (ok) font = chosen;
     return ok;
   };
@@ -116,7 +116,8 @@ fPrintStyle::fPrintStyle(QWidget* owner) : QDialog(owner) {
   marginGrid->addWidget(Picture1, 1, 1);
 
   // A text holding '"' would not read back from the style file.
-  auto* noQuote = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), this);
+  auto* noQuote =
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[^\"]*")), this);
   auto texts = [&](const char* title, ControlArray<TextBox>& boxes, bool header) {
     auto* g = Group(title, this);
     auto* grid = new QGridLayout(g);
@@ -135,8 +136,9 @@ fPrintStyle::fPrintStyle(QWidget* owner) : QDialog(owner) {
         }
       });
     }
-    grid->addWidget(new QLabel(QStringLiteral("※ ページ番号を挿入するときは「%d」と記入します。"), g),
-                    2, 0, 1, 3);
+    grid->addWidget(
+        new QLabel(QStringLiteral("※ ページ番号を挿入するときは「%d」と記入します。"), g), 2, 0, 1,
+        3);
     return g;
   };
   QGroupBox* headers = texts("　ヘッダー　", imHeader, true);
@@ -175,9 +177,9 @@ fPrintStyle::fPrintStyle(QWidget* owner) : QDialog(owner) {
 void fPrintStyle::BuildGrid() {
   fgFont = new QTableWidget(cPrintStyle::kRows, 6, this);
   fgFont->setObjectName("fgFont");
-  fgFont->setHorizontalHeaderLabels({QString(), QStringLiteral("フォント名"), QStringLiteral("サイズ"),
-                                     QStringLiteral("太字"), QStringLiteral("斜体"),
-                                     QStringLiteral("下線")});
+  fgFont->setHorizontalHeaderLabels({QString(), QStringLiteral("フォント名"),
+                                     QStringLiteral("サイズ"), QStringLiteral("太字"),
+                                     QStringLiteral("斜体"), QStringLiteral("下線")});
   fgFont->verticalHeader()->hide();
   fgFont->setSelectionMode(QAbstractItemView::NoSelection);
   QHeaderView* header = fgFont->horizontalHeader();

@@ -137,8 +137,8 @@ void frmPrnSel::SetDoc(CDocument& doc) {
   doc_ = &doc;
   PrnSel().NewDocument(doc.nCase());
   // A dialog given a second document starts from unticked boxes as well.
-  for (QCheckBox* b : {chkInpdata, chapters[0].chk, chapters[1].chk, chapters[2].chk,
-                       chapters[3].chk}) {
+  for (QCheckBox* b :
+       {chkInpdata, chapters[0].chk, chapters[1].chk, chapters[2].chk, chapters[3].chk}) {
     const QSignalBlocker quiet(b);
     b->setChecked(false);
   }

@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "calc/calc_angles.h"
-#include "calc/stability/stability_status.h"
 #include "calc/stability/printed_relation.h"
+#include "calc/stability/stability_status.h"
 #include "calc/stability/verdicts.h"
 #include "document/ant_res.h"
 #include "document/document.h"

@@ -130,9 +130,7 @@ SummaryGroupCells Factor(double value, double limit, int decimals) {
   return Verdict(value, limit, decimals, PassesLowerBound(value, limit));
 }
 
-SummaryGroupCells Thrust(const CAntRes& r) {
-  return Verdict(r.Xh, r.Xd, 3, ThrustOk(r.Xh, r.Xd));
-}
+SummaryGroupCells Thrust(const CAntRes& r) { return Verdict(r.Xh, r.Xd, 3, ThrustOk(r.Xh, r.Xd)); }
 
 SummaryGroupCells Overturning(const CDocument& doc, const CAntRes& r) {
   switch (doc.nTentou) {

@@ -17,6 +17,7 @@
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
+#include "drawing/backends/figure_view.h"
 #include "drawing/base/cdraw.h"
 #include "drawing/figures/kusabi_graph.h"
 #include "drawing/figures/siryokusen_figure.h"
@@ -28,7 +29,6 @@
 #include "screens/screen_foot.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
-#include "drawing/backends/figure_view.h"
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
 
@@ -451,8 +451,7 @@ void frmAnteiRes::DrawSiryokusenPic(CanvasWidget* pic, int caseIndex,
       if (AnteiResHooks().siryokusen)
         GuardedCall(
             [&] {
-              AnteiResHooks().siryokusen(*d, static_cast<int16_t>(caseIndex), *r, canvas, true,
-                                         "");
+              AnteiResHooks().siryokusen(*d, static_cast<int16_t>(caseIndex), *r, canvas, true, "");
             },
             "図を描画できませんでした。");
     });

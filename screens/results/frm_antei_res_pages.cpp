@@ -616,8 +616,7 @@ QWidget* frmAnteiRes::BuildSijiPage() {
   // the lblSiji of the heading, q1, qa, the dots and q2; `at`: the Index of
   // the q1 and q2 boxes; `qa`: of the qa box; `fb`: of the mark, the verdict
   // following it.
-  auto reactions = [&](FormGrid& f, QWidget* p, std::array<int, 5> labels, int at, int qa,
-                       int fb) {
+  auto reactions = [&](FormGrid& f, QWidget* p, std::array<int, 5> labels, int at, int qa, int fb) {
     f.Full(Row({Lbl(lblSiji, labels[0], QStringLiteral("地盤反力"), p), Lbl(kn2, p)}, p));
     f.Full(Row({Lbl(lblSiji, labels[1], QStringLiteral("ｑ<sub>1</sub> ="), p),
                 Text(imnQmax, at, kBoxWidth, p, Qt::AlignRight), Mark(imtFb, fb, p),

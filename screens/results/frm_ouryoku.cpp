@@ -93,10 +93,10 @@ frmOuryoku::frmOuryoku() {
   tmOuryoku->setInterval(100);
   const QString sec0 = QStringLiteral("現在選択されている応力度照査位置の計算結果が表示されます。");
   const QString sec1 = QStringLiteral("応力度照査位置を切り替えます。");
-  const QString sec2 = QStringLiteral(
-      "応力度照査を行う断面位置を追加するには、このボタンをクリックして下さい。");
-  const QString sec3 = QStringLiteral(
-      "登録済みの応力度照査位置を削除するには、このボタンをクリックして下さい。");
+  const QString sec2 =
+      QStringLiteral("応力度照査を行う断面位置を追加するには、このボタンをクリックして下さい。");
+  const QString sec3 =
+      QStringLiteral("登録済みの応力度照査位置を削除するには、このボタンをクリックして下さい。");
   hints_ = {
       {vsWallRes[0], sec0},
       {cmbWallSecPos[0], sec1},
@@ -165,13 +165,15 @@ void frmOuryoku::BuildWall() {
     QWidget* pic = picWall.Add(page, new QWidget(vstWall));
     auto* pv = new QVBoxLayout(pic);
     auto* row = new QHBoxLayout;
-    row->addWidget(lblWall.Add(page, new QLabel(QStringLiteral("照査位置(たて壁付け根からの距離) :"), pic)));
+    row->addWidget(
+        lblWall.Add(page, new QLabel(QStringLiteral("照査位置(たて壁付け根からの距離) :"), pic)));
     QComboBox* list = cmbWallSecPos.Add(page, new QComboBox(pic));
     list->setMinimumWidth(90);
     row->addWidget(list);
     row->addWidget(lblUnit.Add(page == 0 ? 0 : 3, new QLabel(QStringLiteral("(m)"), pic)));
     row->addStretch(1);
-    row->addWidget(cmdWallSecPos.Add(2 * page, new QPushButton(QStringLiteral("照査位置追加"), pic)));
+    row->addWidget(
+        cmdWallSecPos.Add(2 * page, new QPushButton(QStringLiteral("照査位置追加"), pic)));
     row->addWidget(
         cmdWallSecPos.Add(2 * page + 1, new QPushButton(QStringLiteral("照査位置削除"), pic)));
     pv->addLayout(row);
@@ -359,10 +361,10 @@ void frmOuryoku::CaptionRow(SpreadGrid* grid,
                             const std::vector<std::pair<const char*, const char*>>& cols) {
   int c = 2;
   for (const auto& [name, unit] : cols)
-    grid->SetText(c++, 1, QString::fromUtf8(name) + QStringLiteral("\r\n") + QString::fromUtf8(unit));
+    grid->SetText(c++, 1,
+                  QString::fromUtf8(name) + QStringLiteral("\r\n") + QString::fromUtf8(unit));
   for (int col = 1; col <= grid->MaxCols(); ++col)
-    if (QTableWidgetItem* it = grid->item(0, col - 1))
-      it->setTextAlignment(Qt::AlignCenter);
+    if (QTableWidgetItem* it = grid->item(0, col - 1)) it->setTextAlignment(Qt::AlignCenter);
 }
 
 void frmOuryoku::SizeGrid(SpreadGrid* grid) {
@@ -389,7 +391,7 @@ void frmOuryoku::SetFormState() {
   if (!mixed) SetSpreadEnabled(vsWallRes[0], false);
 
   const std::vector<std::pair<const char*, const char*>> wallCols = {
-      {"Ｎ", "(kN)"},       {"Ｓ", "(kN)"},       {"Ｍ", "(kN･m)"},   {"部材高", "(mm)"},
+      {"Ｎ", "(kN)"},    {"Ｓ", "(kN)"},    {"Ｍ", "(kN･m)"}, {"部材高", "(mm)"},
       {"σc", "(N/mm2)"}, {"σt", "(N/mm2)"}, {"τc", "(N/mm2)"}};
   std::vector<SpreadGrid*> captioned = {vsWallRes[1], vsFot, vsTok};
   CaptionRow(vsWallRes[1], wallCols);

@@ -83,7 +83,7 @@ class frmOuryoku : public QWidget, public IScreen {
   QGroupBox* fraFot = nullptr;
   SpreadGrid* vsFot = nullptr;
   QGroupBox* fraTok = nullptr;
-  QLabel* lblTok = nullptr;                        // "主鉄筋　　D"
+  QLabel* lblTok = nullptr;                       // "主鉄筋　　D"
   ControlArray<QLabel> lblTokPart{"lblTokPart"};  // the rest of the line
   QComboBox* cmbDia = nullptr;
   NumberBox* imnPich = nullptr;

@@ -12,11 +12,11 @@
 #include "document/document.h"
 #include "document/services.h"
 #include "platform/controls/colors.h"
-#include "text/cp932.h"
 #include "screens/results/member_quantity.h"
 #include "shell/document_forms.h"
 #include "shell/report_renderer.h"
 #include "shell/screen.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -36,7 +36,8 @@ QString AskCsvFile(QWidget* owner) {
   QFileDialog dlg(owner);
   dlg.setAcceptMode(QFileDialog::AcceptSave);
   dlg.setFileMode(QFileDialog::AnyFile);
-  dlg.setNameFilters({QStringLiteral("CSVファイル (*.csv)"), QStringLiteral("すべてのファイル (*.*)")});
+  dlg.setNameFilters(
+      {QStringLiteral("CSVファイル (*.csv)"), QStringLiteral("すべてのファイル (*.*)")});
   dlg.setDefaultSuffix(QStringLiteral("csv"));
   if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return {};
   return dlg.selectedFiles().front();
@@ -103,9 +104,8 @@ frmSuryou::frmSuryou(QWidget* owner) : QDialog(owner) {
   click(cmdPrn, &frmSuryou::cmdPrn_Click);
   click(cmdOption, &frmSuryou::cmdOption_Click);
   connect(cmdClose, &QPushButton::clicked, this, &QDialog::accept);
-  connect(vasSuryou, &SpreadGrid::EditChange, this, [this](int c, int r) {
-    GuardedCall([&] { vasSuryou_EditChange(c, r); });
-  });
+  connect(vasSuryou, &SpreadGrid::EditChange, this,
+          [this](int c, int r) { GuardedCall([&] { vasSuryou_EditChange(c, r); }); });
 }
 
 void frmSuryou::SetDoc(CDocument* doc) {

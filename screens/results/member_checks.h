@@ -27,9 +27,9 @@ struct CheckCell {
 };
 
 // The number formats of the grids.
-inline constexpr const char* kStressFormat = "#0.00";   // forces and stresses
-inline constexpr const char* kSteelFormat = "##0.0";    // key steel stress, areas
-inline constexpr const char* kDepthFormat = "#0.0";     // member depth (mm)
+inline constexpr const char* kStressFormat = "#0.00";  // forces and stresses
+inline constexpr const char* kSteelFormat = "##0.0";   // key steel stress, areas
+inline constexpr const char* kDepthFormat = "#0.0";    // member depth (mm)
 // Shown for a value or check that could not be computed.
 inline constexpr const char* kNullCellText = "-----";
 // Shown for a check that is not made.

@@ -311,8 +311,7 @@ void frmKutai::Derive(const Bound& b) {
       [[fallthrough]];
     case KutaiAfter::kGravity:
     case KutaiAfter::kKeisya:
-      if (FrontSlopeRule(d, b.row->after == KutaiAfter::kKeisya))
-        SetNumBox(imnGrwSize[6], d.GrwN);
+      if (FrontSlopeRule(d, b.row->after == KutaiAfter::kKeisya)) SetNumBox(imnGrwSize[6], d.GrwN);
       break;
     case KutaiAfter::kLeaning: {
       const LeaningShown s = LeaningRules(d, b.row->index);

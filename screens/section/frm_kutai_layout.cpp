@@ -1,7 +1,5 @@
 // How screen 1 is laid out: its pages, frames and box rows. What the
 // controls do is in frm_kutai.cpp.
-#include "screens/section/frm_kutai.h"
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QRadioButton>
@@ -11,6 +9,7 @@
 #include <tuple>
 
 #include "screens/screen_foot.h"
+#include "screens/section/frm_kutai.h"
 
 namespace norva {
 namespace {

@@ -9,8 +9,8 @@
 #include <QWidget>
 #include <functional>
 
-#include "drawing/sheet/printed_sheet.h"
 #include "drawing/base/canvas.h"
+#include "drawing/sheet/printed_sheet.h"
 #include "platform/controls/control_array.h"
 
 namespace norva {

@@ -42,7 +42,8 @@ struct SecPrnField : BoxField {
 namespace {
 
 #define NORVA_M(member) &GetMember<&CDocumentInputs::member>, &SetMember<&CDocumentInputs::member>
-#define NORVA_MARGIN(i) {{"imnMargin", i, 0, 200, "##0", &MarginAt<i>, &SetMarginAt<i>, nullptr}, "余白"}
+#define NORVA_MARGIN(i) \
+  { {"imnMargin", i, 0, 200, "##0", &MarginAt<i>, &SetMarginAt<i>, nullptr}, "余白" }
 
 // The margins, the foundation and the drain holes; none has a hint.
 const SecPrnField kBoxes[] = {

@@ -18,9 +18,9 @@
 
 #include "platform/controls/control_array.h"
 #include "platform/controls/number_box.h"
-#include "screens/bound_boxes.h"
 #include "platform/controls/option_array.h"
 #include "platform/controls/spread_grid.h"
+#include "screens/bound_boxes.h"
 
 namespace norva {
 

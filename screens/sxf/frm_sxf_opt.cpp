@@ -64,7 +64,7 @@ frmSxfOpt::frmSxfOpt(QWidget* owner) : QDialog(owner) {
   imtFileExt->setObjectName(QStringLiteral("imtFileExt"));
   imtFileExt->setMaximumWidth(50);
   QWidget* row[7] = {cmbFileName[0], cmbFileName[1], imtFileName[0], imnFileName,
-                     cmbFileName[2], lblFileName[5],  imtFileExt};
+                     cmbFileName[2], lblFileName[5], imtFileExt};
   for (int i = 0; i < 7; ++i) grid->addWidget(row[i], 0, i);
   const char* const kLabels[5] = {"ﾗｲﾌｻｲｸﾙ(S-測量、D-設計、C-施行、M-維持管理)",
                                   "整理番号(0～9,A～Z)", "図面種類(ex.平面図:PL)",
@@ -72,8 +72,8 @@ frmSxfOpt::frmSxfOpt(QWidget* owner) : QDialog(owner) {
   // Each label below the row, under its field (column i).
   const int kColumn[5] = {0, 1, 2, 3, 4};
   for (int i = 0; i < 5; ++i) {
-    auto* l = lblFileName.Add(i, new QLabel(QString::fromUtf8("└ ") + QString::fromUtf8(kLabels[i]),
-                                            fraFileName));
+    auto* l = lblFileName.Add(
+        i, new QLabel(QString::fromUtf8("└ ") + QString::fromUtf8(kLabels[i]), fraFileName));
     grid->addWidget(l, 1 + i, kColumn[i], 1, 7 - kColumn[i]);
   }
   layout->addWidget(fraFileName);

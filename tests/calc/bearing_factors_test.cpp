@@ -1,12 +1,12 @@
 // Bearing-capacity factor tables, the farm-road chart, the large-block closed
 // forms and the road-earthworks fits. Expected values are typed from the
 // guidelines' tables and worked out by hand from the formulas.
+#include "calc/stability/bearing_factors.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <vector>
-
-#include "calc/stability/bearing_factors.h"
 
 namespace norva {
 namespace {
@@ -55,15 +55,14 @@ TEST(BearingTables, InterpolatesInsideAndHoldsTheEndsOutside) {
     double phi, expected;
   };
   const Case cases[] = {
-      {GetNcTable, 4, 30, 30.65},               // (25.8 + 35.5) / 2
-      {GetNcTable, 5, 30, 30.1},                // tabulated in the canal table
-      {GetNqTable, 4, 26.5, 12.7},              // 10.7 + 4 * 1.5 / 3
-      {GetNgTable, 5, 33, 26.55},               // (22.0 + 31.1) / 2
-      {GetNqTable, 5, 45, 64.2},                // above the last abscissa
-      {GetNgTable, 0, 40, 114.0},               // fallback table, last value
-      {GetNgTable, 3, 60, 114.0},
-      {GetNcTable, 4, -5, 5.1},                 // below the first abscissa
-      {GetNqTable, 2, 7.5, 3.65},               // (3.4 + 3.9) / 2
+      {GetNcTable, 4, 30, 30.65},                             // (25.8 + 35.5) / 2
+      {GetNcTable, 5, 30, 30.1},                              // tabulated in the canal table
+      {GetNqTable, 4, 26.5, 12.7},                            // 10.7 + 4 * 1.5 / 3
+      {GetNgTable, 5, 33, 26.55},                             // (22.0 + 31.1) / 2
+      {GetNqTable, 5, 45, 64.2},                              // above the last abscissa
+      {GetNgTable, 0, 40, 114.0},                             // fallback table, last value
+      {GetNgTable, 3, 60, 114.0},  {GetNcTable, 4, -5, 5.1},  // below the first abscissa
+      {GetNqTable, 2, 7.5, 3.65},                             // (3.4 + 3.9) / 2
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "guideline " << c.guideline << " phi " << c.phi);
@@ -126,23 +125,20 @@ TEST(FarmRoadChart, InterpolationAndEnds) {
     double thetaDeg, phi, expected;
   };
   const Case cases[] = {
-      {0, 7.5, 30, 23.45},   // (25.6 + 21.3) / 2
-      {1, 2.0, 35, 31.14},   // 33.3 + 2/5 (27.9 - 33.3)
-      {2, 37.0, 40, 1.52},   // 2.2 + 2/5 (0.5 - 2.2)
-      {0, 33.0, 0, 5.1},     // phi 0 row is flat
-      {0, 55.0, 30, 3.7},    // beyond 40 degrees: last column
-      {1, 90.0, 40, 3.4},
-      {0, -5.0, 30, 30.1},   // load inclined the other way: vertical value
-      {2, -20.0, 40, 86.5},
-      {0, 0.0, 45, 75.2},    // no row beyond 40 degrees: the 40 row
-      {1, 10.0, 60, 42.4},
-      {2, 0.0, -5, 0.0},     // below 0: the 0 row
-      {0, 0.0, 39.9, 75.2},  // row index Fix(phi / 5 + 0.1) = 8
-      {0, 0.0, 39.4, 46.1},  // row index 7
+      {0, 7.5, 30, 23.45},                        // (25.6 + 21.3) / 2
+      {1, 2.0, 35, 31.14},                        // 33.3 + 2/5 (27.9 - 33.3)
+      {2, 37.0, 40, 1.52},                        // 2.2 + 2/5 (0.5 - 2.2)
+      {0, 33.0, 0, 5.1},                          // phi 0 row is flat
+      {0, 55.0, 30, 3.7},                         // beyond 40 degrees: last column
+      {1, 90.0, 40, 3.4},   {0, -5.0, 30, 30.1},  // load inclined the other way: vertical value
+      {2, -20.0, 40, 86.5}, {0, 0.0, 45, 75.2},   // no row beyond 40 degrees: the 40 row
+      {1, 10.0, 60, 42.4},  {2, 0.0, -5, 0.0},    // below 0: the 0 row
+      {0, 0.0, 39.9, 75.2},                       // row index Fix(phi / 5 + 0.1) = 8
+      {0, 0.0, 39.4, 46.1},                       // row index 7
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "kind " << c.kind << " theta " << c.thetaDeg << " phi "
-                                    << c.phi);
+    SCOPED_TRACE(testing::Message()
+                 << "kind " << c.kind << " theta " << c.thetaDeg << " phi " << c.phi);
     EXPECT_NEAR(GetNKeisyaTable(c.kind, c.thetaDeg * kDeg, c.phi), c.expected, 1e-9);
   }
   EXPECT_EQ(GetNKeisyaTable(3, 0.0, 30), 0.0);
@@ -188,8 +184,8 @@ TEST(LargeBlockTheory, ZeroFrictionTakesTheLimit) {
     EXPECT_NEAR(ng2, ng, 1e-6);
   }
   double nc = 0, nq = 0, ng = 0;
-  EXPECT_NEAR((CalcNTheory(0.0, 0.0, 3.14159265358979 / 4, nc, nq, ng), nc),
-              3.14159265358979 + 2, 1e-12);
+  EXPECT_NEAR((CalcNTheory(0.0, 0.0, 3.14159265358979 / 4, nc, nq, ng), nc), 3.14159265358979 + 2,
+              1e-12);
 }
 
 TEST(LargeBlockTheory, VanishingDivisorIsReported) {
@@ -229,10 +225,10 @@ TEST(RoadFits, EveryStepCurveAtAnInclination) {
 TEST(RoadFits, LeadingCoefficientsAtVerticalLoad) {
   const double a0nc[10] = {0.701541245, 0.822105179, 0.924428843, 1.041815722, 1.172305279,
                            1.323944745, 1.478275518, 1.710222886, 1.889707169, 2.144687279};
-  const double a0nq[10] = {0, 0.22289, 0.414421059, 0.622275046, 0.8106,
+  const double a0nq[10] = {0,      0.22289, 0.414421059, 0.622275046, 0.8106,
                            1.0512, 1.27508, 1.524828438, 1.848149989, 2.12436692};
-  const double a0ng[10] = {0, -0.80975, -0.284285714, 0.118041958, 0.488579545,
-                           0.808618881, 1.161410256, 1.532746849, 1.942425181, 2.318155091};
+  const double a0ng[10] = {0,           -0.80975,    -0.284285714, 0.118041958, 0.488579545,
+                           0.808618881, 1.161410256, 1.532746849,  1.942425181, 2.318155091};
   for (int k = 0; k < 10; ++k) {
     SCOPED_TRACE(testing::Message() << "phi step " << 5 * k);
     EXPECT_NEAR(std::log10(GetNcKeisyaPhi(0, 5.0 * k)), a0nc[k], 1e-12);
@@ -256,7 +252,7 @@ TEST(RoadFits, CurvesEndAtTheirCutOffsAndBoundaries) {
       // 2.91 at x = 1.0 and 1.1); the charts end those curves at 0.6 and 0.9.
       {GetNcKeisyaPhi, 0.5, 10, false},   {GetNcKeisyaPhi, 1.0, 10, true},
       {GetNcKeisyaPhi, 0.8, 25, false},   {GetNcKeisyaPhi, 1.1, 25, true},
-      {GetNcKeisyaPhi, 0.400, 0, false},  {GetNcKeisyaPhi, 0.403, 0, true},   // boundary curve
+      {GetNcKeisyaPhi, 0.400, 0, false},  {GetNcKeisyaPhi, 0.403, 0, true},  // boundary curve
       {GetNcKeisyaPhi, 0.467, 5, false},  {GetNcKeisyaPhi, 0.469, 5, true},
       {GetNgKeisyaPhi, 0.083, 5, false},  {GetNgKeisyaPhi, 0.085, 5, true},
       {GetNgKeisyaPhi, 0.172, 10, false}, {GetNgKeisyaPhi, 0.174, 10, true},
@@ -336,8 +332,8 @@ TEST(RoadFits, NqOnCohesiveGround) {
       {0.0, 2, 0, 0, 0.0},  // Nq 0.668 below the boundary 1.078
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(testing::Message() << "x " << c.x << " phi " << c.phi << " q " << c.q << " c "
-                                    << c.c);
+    SCOPED_TRACE(testing::Message()
+                 << "x " << c.x << " phi " << c.phi << " q " << c.q << " c " << c.c);
     EXPECT_NEAR(GetNqKeisya(c.x, c.phi, c.q, c.c), c.expected, 1e-6);
   }
 }

@@ -1,6 +1,8 @@
 // Ultimate bearing capacity by guideline and the bearing check. Every expected
 // value is worked out by hand from the guideline formulas (factors, shape,
 // size and inclination factors, then the capacity).
+#include "calc/stability/bearing.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -9,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/stability/bearing.h"
 #include "calc/stability/bearing_factors.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -342,8 +343,7 @@ TEST(UltimateBearing, RoadEarthworksWidthAndSizeFactors) {
       // A resultant in front of the centre narrows the width just the same.
       {"e < 0", 3.0, -0.4, 5, 5, 2.2, 1.0, 1.0, std::pow(2.2, -1.0 / 3)},
       // Above 100 kN/m2 the size factors stop at 10^-1/3; below 1 m Sg = 1.
-      {"clipped", 0.9, 0.0, 150, 120, 0.9, std::pow(10.0, -1.0 / 3), std::pow(10.0, -1.0 / 3),
-       1.0},
+      {"clipped", 0.9, 0.0, 150, 120, 0.9, std::pow(10.0, -1.0 / 3), std::pow(10.0, -1.0 / 3), 1.0},
       {"mid", 2.0, 0.25, 27, 64, 1.5, std::pow(2.7, -1.0 / 3), std::pow(6.4, -1.0 / 3),
        std::pow(1.5, -1.0 / 3)},
   };
@@ -376,8 +376,8 @@ TEST(UltimateBearing, RoadEarthworksCohesiveGroundCanLoseTheNqTerm) {
   EXPECT_EQ(r.f.Nq, 0.0);
   // B' = 2, alpha 1.06, beta 0.92, kappa 1.075, Sc = 1, Sq = 1.8^-1/3,
   // Sg = 2^-1/3; Nc = 10^1.478275518 = 30.07984, Ngamma = 10^1.161410256 = 14.50141.
-  const double expected = 1.075 * 1.06 * 10 * 30.0798397 +
-                          0.5 * 18 * 0.92 * 2 * 14.5014108 * std::pow(2.0, -1.0 / 3);
+  const double expected =
+      1.075 * 1.06 * 10 * 30.0798397 + 0.5 * 18 * 0.92 * 2 * 14.5014108 * std::pow(2.0, -1.0 / 3);
   ExpectRel(r.Qu, expected);
 }
 
@@ -436,7 +436,8 @@ TEST(SijiOmegaSearch, EndsForAnyRange) {
   for (double omegaMax : {lim.denorm_min(), 1e-300, 1e-9, 1e14, 1e300, lim.max()}) {
     SCOPED_TRACE(omegaMax);
     int calls = 0;
-    const double best = SearchSijiOmega(omegaMax, [](double w) { return 2 + std::cos(w); }, &calls);
+    const double best = SearchSijiOmega(
+        omegaMax, [](double w) { return 2 + std::cos(w); }, &calls);
     EXPECT_GE(best, 0.0);
     EXPECT_LE(best, omegaMax);
     EXPECT_LE(calls, 11 * 446);
@@ -446,13 +447,21 @@ TEST(SijiOmegaSearch, EndsForAnyRange) {
 TEST(SijiOmegaSearch, OnlyCapacitiesAboveOneHundredthCount) {
   int calls = 0;
   // Never above 0.01: the angle stays 0.
-  EXPECT_EQ(SearchSijiOmega(1.0, [](double) { return 0.005; }, &calls), 0.0);
+  EXPECT_EQ(SearchSijiOmega(
+                1.0, [](double) { return 0.005; }, &calls),
+            0.0);
   // NaN (a vanishing divisor) never wins.
-  EXPECT_EQ(SearchSijiOmega(1.0, [](double) { return std::nan(""); }, &calls), 0.0);
+  EXPECT_EQ(SearchSijiOmega(
+                1.0, [](double) { return std::nan(""); }, &calls),
+            0.0);
   // Least positive capacity at the top end of the range.
-  EXPECT_NEAR(SearchSijiOmega(1.0, [](double w) { return 10 - w; }, &calls), 1.0, 1e-12);
+  EXPECT_NEAR(SearchSijiOmega(
+                  1.0, [](double w) { return 10 - w; }, &calls),
+              1.0, 1e-12);
   // No range: no evaluation.
-  EXPECT_EQ(SearchSijiOmega(0.0, [](double) { return 1.0; }, &calls), 0.0);
+  EXPECT_EQ(SearchSijiOmega(
+                0.0, [](double) { return 1.0; }, &calls),
+            0.0);
   EXPECT_EQ(calls, 0);
 }
 
@@ -532,8 +541,7 @@ TEST(UltimateBearing, NotComputableCasesNameTheirCause) {
 
 class RecordingSink : public IMessageSink {
  public:
-  MsgAnswer Show(const std::string& title, const std::string& text, MsgIcon,
-                 MsgButtons) override {
+  MsgAnswer Show(const std::string& title, const std::string& text, MsgIcon, MsgButtons) override {
     titles.push_back(title);
     texts.push_back(text);
     return MsgAnswer::Ok;
@@ -613,8 +621,7 @@ TEST_F(BearingCheck, EnteredAllowableCapacity) {
       {0, 0, 600, 200, 200.0 / 80},  // 3 x Qa, / 3
       {0, 1, 600, 300, 300.0 / 80},  // seismic case: / 2 gives 1.5 x Qa
       {2, 0, 600, 200, -222},        // fB is not written
-      {4, 0, 600, 200, 200.0 / 80},
-      {5, 1, 600, 300, 300.0 / 80},
+      {4, 0, 600, 200, 200.0 / 80}, {5, 1, 600, 300, 300.0 / 80},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "Sisin " << c.sisin << " case " << c.caseIndex);

@@ -1,6 +1,8 @@
 // Overturning, ground reaction (rules by guideline, leaning-wall method,
 // spring model) and sliding on force sums set by hand. Expected values are
 // worked out from the formulas of each check, not read from the code.
+#include "calc/stability/stability_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <memory>
 
 #include "calc/reference_wall.h"
-#include "calc/stability/stability_checks.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -24,8 +25,8 @@ void ExpectRel(double actual, double expected, double rel = 1e-7) {
 }
 
 void ExpectNoNan(const CAntRes& r) {
-  for (double v : {r.D, r.E, r.Fm, r.Qmax, r.Qmin, r.Qv, r.Qh, r.Qt, r.qtu, r.qtl, r.Hu, r.Fs,
-                   r.Q1, r.Q2, r.Q3, r.s1, r.s2, r.s3, r.dx, r.dy, r.thet, r.l1, r.l2})
+  for (double v : {r.D,  r.E,  r.Fm, r.Qmax, r.Qmin, r.Qv, r.Qh, r.Qt, r.qtu,  r.qtl, r.Hu, r.Fs,
+                   r.Q1, r.Q2, r.Q3, r.s1,   r.s2,   r.s3, r.dx, r.dy, r.thet, r.l1,  r.l2})
     EXPECT_TRUE(std::isfinite(v)) << v;
 }
 
@@ -74,7 +75,7 @@ TEST(CalcTentou, PositionEccentricityAndFactors) {
   const Row rows[] = {
       // D = (VX - HY) / V, E = B/2 - D, Ea = B / n, Fm = Mr / Mo.
       {200, 500, 150, 500, 150, 3, 6, 1.75, -0.25, 0.5, 500.0 / 150},
-      {200, 400, 100, 400, 100, 3, 0, 1.5, 0, 0, 4},   // no divisor: Ea 0
+      {200, 400, 100, 400, 100, 3, 0, 1.5, 0, 0, 4},    // no divisor: Ea 0
       {100, 80, 0, 80, 0, 2, 3, 0.8, 0.2, 2.0 / 3, 0},  // no overturning moment: Fm 0
   };
   for (const Row& x : rows) {
@@ -137,14 +138,14 @@ TEST(CalcJibanHanryoku, RulesByGuidelineWallTypeAndEccentricity) {
       {1, 2, 0, -1.6, out, out},  // outside the base, never negative
       {1, 0, 0, 0.2, 56, 24},     // (1 +- 6 x 0.2 / 3) x 40
       {1, 0, 0, -0.2, 56, 24},
-      {1, 0, 0, 0.5, 80, 0},      // |E| = B/6: triangle 2V / (3 (1.5 - 0.5))
+      {1, 0, 0, 0.5, 80, 0},  // |E| = B/6: triangle 2V / (3 (1.5 - 0.5))
       {1, 5, 0, -0.9, 2 * 120 / (3 * 0.6), 0},
       {1, 4, 0, 0.8, 2 * 120 / (3 * 0.7), 0},
-      {1, 4, 0, 1.2, 160, 0},     // residential land beyond B/3: 4V/B
+      {1, 4, 0, 1.2, 160, 0},  // residential land beyond B/3: 4V/B
       {1, 4, 0, 1.5, 160, 0},
-      {1, 0, 0, 1.5, out, out},   // resultant on the edge: no finite reaction
+      {1, 0, 0, 1.5, out, out},  // resultant on the edge: no finite reaction
       {1, 0, 0, 1.6, out, out},
-      {2, 2, 1, 0.3, 64, 16},     // leaning wall, E >= 0: (1 +- 0.6) x 40
+      {2, 2, 1, 0.3, 64, 16},  // leaning wall, E >= 0: (1 +- 0.6) x 40
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(::testing::Message() << x.wallType << "/" << x.sisin << " E=" << x.E);
@@ -256,9 +257,9 @@ TEST(GetJibanHanryokuX, TrapezoidAndTriangleFromEitherEdge) {
   // E = 0.9 (D 0.6): triangle 2V/(3 x 0.6) = 133.33 over 3D = 1.8 from the toe.
   // E = -0.9 (D 2.4): the same triangle over 1.8 from the heel.
   const Row rows[] = {
-      {0.2, 0, 56},     {0.2, 3, 24},     {0.2, 1.5, 40},  {-0.2, 0, 24},
-      {-0.2, 3, 56},    {0.9, 0, 400.0 / 3}, {0.9, 0.9, 200.0 / 3}, {0.9, 1.8, 0},
-      {0.9, 2.5, 0},    {-0.9, 3, 400.0 / 3}, {-0.9, 2.1, 200.0 / 3}, {-0.9, 0.5, 0},
+      {0.2, 0, 56},  {0.2, 3, 24},         {0.2, 1.5, 40},         {-0.2, 0, 24},
+      {-0.2, 3, 56}, {0.9, 0, 400.0 / 3},  {0.9, 0.9, 200.0 / 3},  {0.9, 1.8, 0},
+      {0.9, 2.5, 0}, {-0.9, 3, 400.0 / 3}, {-0.9, 2.1, 200.0 / 3}, {-0.9, 0.5, 0},
   };
   for (const Row& x : rows) {
     auto d = Doc(1, 0);
@@ -355,8 +356,8 @@ TEST(SpringModel, BackSpringsKeepEquilibriumAndAConsistentContact) {
     double V, H, D;
     bool crossing;
   };
-  const Row rows[] = {{200, 20, 0.6, true}, {200, 40, 0.7, true}, {200, 80, 0.9, false},
-                      {200, -50, 1.1, false}};
+  const Row rows[] = {
+      {200, 20, 0.6, true}, {200, 40, 0.7, true}, {200, 80, 0.9, false}, {200, -50, 1.1, false}};
   for (const Row& x : rows) {
     SCOPED_TRACE(x.H);
     auto d = SpringDoc(0.3, 5000, 10000);
@@ -469,7 +470,8 @@ TEST(SpringModel, BackFacesOfAnyLengthEndTheSearch) {
   }
 }
 
-// ---- sliding -------------------------------------------------------------------------------------
+// ---- sliding
+// -------------------------------------------------------------------------------------
 
 TEST(CalcSlide, ResistanceByBaseForm) {
   // V 200, H 50, B 3, mu 0.6, cb 10; phiB 30, phi 35, c 5 under the key.
@@ -490,16 +492,16 @@ TEST(CalcSlide, ResistanceByBaseForm) {
       {"plain lifted", 1, 2, 0, 1.6, 0, 0, 120, 120.0 / 50, 0, 0, 0, 0, 0, 0},
       // Key, road earthworks, E 0.25: B' = 2.5, TokX 1, TokB 0.5:
       // s = 1, 0.5, 1; Q = 80, 40, 80; Hu = 120 tan30 + 80 tan35 + 1 x 5.
-      {"key road", 1, 2, 1, 0.25, 1.0, 0, 120 * tb + 80 * tf + 5, (120 * tb + 80 * tf + 5) / 50,
-       80, 40, 80, 1, 0.5, 1},
+      {"key road", 1, 2, 1, 0.25, 1.0, 0, 120 * tb + 80 * tf + 5, (120 * tb + 80 * tf + 5) / 50, 80,
+       40, 80, 1, 0.5, 1},
       // Key beyond the effective width: s1 = B', s2 = s3 = 0.
-      {"key road far", 1, 2, 1, 0.25, 2.8, 0, 200 * tf + 2.5 * 5, (200 * tf + 12.5) / 50, 200, 0,
-       0, 2.5, 0, 0},
+      {"key road far", 1, 2, 1, 0.25, 2.8, 0, 200 * tf + 2.5 * 5, (200 * tf + 12.5) / 50, 200, 0, 0,
+       2.5, 0, 0},
       // Key, farm roads, E 0.25: reaction 100 at the toe, 33.33 at the heel,
       // 77.78 at the key (x = 1). Hu = (33.33 + 77.78)/2 x 2 tan30
       // + (77.78 + 100)/2 x 1 tan35 + 1 x 5 = 131.3907.
-      {"key other", 1, 0, 1, 0.25, 1.0, 0, 131.39069997304372, 2.6278139994608747, 100,
-       700.0 / 9, 100.0 / 3, 0, 0, 0},
+      {"key other", 1, 0, 1, 0.25, 1.0, 0, 131.39069997304372, 2.6278139994608747, 100, 700.0 / 9,
+       100.0 / 3, 0, 0, 0},
       // Inclined base, rise 0.3 on B 3: a0 = atan 0.1; V' = V cos a0 + H sin a0
       // = 203.982624, H' = H cos a0 - V sin a0 = 29.8511157;
       // Hu = 3 / cos a0 x 10 + 0.6 V' = 152.539201.
@@ -541,11 +543,9 @@ TEST(CalcSlide, PassivePressureAndTheNoForceMarker) {
   // Plain base, farm roads, V 200, B 3: Hu = 30 + 120 = 150, plus half of
   // Pp (normal 20, seismic 40).
   const Row rows[] = {
-      {0, 50, 160, 160.0 / 50},
-      {1, 50, 170, 170.0 / 50},
+      {0, 50, 160, 160.0 / 50}, {1, 50, 170, 170.0 / 50},
       {1, 0.001, 170, -1},  // H at the limit: -1, the passive part still added
-      {0, 0, 160, -1},
-      {0, -20, 160, -1},
+      {0, 0, 160, -1},          {0, -20, 160, -1},
   };
   for (const Row& x : rows) {
     auto d = Doc(1, 0);
@@ -607,9 +607,9 @@ TEST(CalcSlide, UnformableCasesAreReportedNotNan) {
   };
   const Row rows[] = {
       {"no base", 0, 0, 0, 0},
-      {"key road, resultant on the edge", 2, 1, 3, 1.5},   // B' = 0
-      {"key road, resultant outside", 2, 1, 3, -1.7},      // B' < 0
-      {"key other, resultant outside", 0, 1, 3, 1.7},      // reaction 1e10
+      {"key road, resultant on the edge", 2, 1, 3, 1.5},  // B' = 0
+      {"key road, resultant outside", 2, 1, 3, -1.7},     // B' < 0
+      {"key other, resultant outside", 0, 1, 3, 1.7},     // reaction 1e10
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(x.name);

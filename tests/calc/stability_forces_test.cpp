@@ -7,16 +7,16 @@
 #include <memory>
 #include <string>
 
+#include "calc/hand_outlines.h"
+#include "calc/reference_wall.h"
 #include "calc/stability/force_sum.h"
 #include "calc/stability/water.h"
 #include "calc/stability/weight_polygons.h"
-#include "calc/reference_wall.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/weight.h"
-#include "calc/hand_outlines.h"
 
 namespace norva {
 namespace {
@@ -111,12 +111,12 @@ TEST(CalcForceSum, EveryItemLoadAndMomentByHand) {
   d.WindHight = 2;
   d.WindLoad = 3;
   d.WindPos = 0.5;
-  AddLoad(d, "P at base", 0, 1, 1.5, 0, 0, 0, 10, 0);        // at y0: taken
-  AddLoad(d, "H below", 1, 1, 0, 0, -0.1, 0, 4, 0);           // below y0: not taken
-  AddLoad(d, "q trapezoid", 2, 1, 2, 0.5, 0, 0, 2, 4);        // X1 > X2: 2 at x 2, 4 at x 0.5
-  AddLoad(d, "q horizontal", 3, 3, 0, 0, 1, 3, 6, 0);         // yc = 5/3
-  AddLoad(d, "stem only", 0, 2, 1, 0, 1, 0, 100, 0);          // no stability bit
-  AddLoad(d, "q deep", 3, 1, 0, 0, -2, -1, 1, 1);             // yc = -1.5
+  AddLoad(d, "P at base", 0, 1, 1.5, 0, 0, 0, 10, 0);   // at y0: taken
+  AddLoad(d, "H below", 1, 1, 0, 0, -0.1, 0, 4, 0);     // below y0: not taken
+  AddLoad(d, "q trapezoid", 2, 1, 2, 0.5, 0, 0, 2, 4);  // X1 > X2: 2 at x 2, 4 at x 0.5
+  AddLoad(d, "q horizontal", 3, 3, 0, 0, 1, 3, 6, 0);   // yc = 5/3
+  AddLoad(d, "stem only", 0, 2, 1, 0, 1, 0, 100, 0);    // no stability bit
+  AddLoad(d, "q deep", 3, 1, 0, 0, -2, -1, 1, 1);       // yc = -1.5
   AddLoad(d, "switched off", 0, 1, 1, 0, 1, 0, 100, 0, 0);
   CAntRes r;
   r.Pa = 31;
@@ -276,16 +276,16 @@ TEST(CalcForceSum, DistributedLoadIntensitiesStayAtTheirPositions) {
     double V, X, H, Y;
   };
   const Row rows[] = {
-      {"vertical, left to right", 2, 0.5, 2, 1, 0, 4, 2,
-       1.5 * (4 + 2) / 2, 0.5 + 1.5 * (2 * 2 + 4) / (3 * 6), 0, 0},
-      {"vertical, right to left", 2, 2, 0.5, 1, 0, 2, 4,
-       1.5 * (4 + 2) / 2, 0.5 + 1.5 * (2 * 2 + 4) / (3 * 6), 0, 0},
-      {"horizontal, bottom up", 3, 0, 0, 1, 3, 6, 0,
-       0, 0, 2.0 * (6 + 0) / 2, 1 + 2.0 * (2 * 0 + 6) / (3 * 6)},
-      {"horizontal, top down", 3, 0, 0, 3, 1, 0, 6,
-       0, 0, 2.0 * (6 + 0) / 2, 1 + 2.0 * (2 * 0 + 6) / (3 * 6)},
-      {"horizontal, top down, reaching below the base", 3, 0, 0, 1, -0.5, 6, 0,
-       0, 0, 1.5 * (6 + 0) / 2, -0.5 + 1.5 * (2 * 6 + 0) / (3 * 6)},
+      {"vertical, left to right", 2, 0.5, 2, 1, 0, 4, 2, 1.5 * (4 + 2) / 2,
+       0.5 + 1.5 * (2 * 2 + 4) / (3 * 6), 0, 0},
+      {"vertical, right to left", 2, 2, 0.5, 1, 0, 2, 4, 1.5 * (4 + 2) / 2,
+       0.5 + 1.5 * (2 * 2 + 4) / (3 * 6), 0, 0},
+      {"horizontal, bottom up", 3, 0, 0, 1, 3, 6, 0, 0, 0, 2.0 * (6 + 0) / 2,
+       1 + 2.0 * (2 * 0 + 6) / (3 * 6)},
+      {"horizontal, top down", 3, 0, 0, 3, 1, 0, 6, 0, 0, 2.0 * (6 + 0) / 2,
+       1 + 2.0 * (2 * 0 + 6) / (3 * 6)},
+      {"horizontal, top down, reaching below the base", 3, 0, 0, 1, -0.5, 6, 0, 0, 0,
+       1.5 * (6 + 0) / 2, -0.5 + 1.5 * (2 * 6 + 0) / (3 * 6)},
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(x.name);

@@ -5,10 +5,10 @@
 #include <cmath>
 #include <memory>
 
+#include "calc/hand_outlines.h"
 #include "calc/stability/weight_polygons.h"
 #include "document/document.h"
 #include "document/weight.h"
-#include "calc/hand_outlines.h"
 
 namespace norva {
 namespace {
@@ -100,8 +100,11 @@ TEST(WeightPolygons, GravityWallBodySoilAndBuoyancy) {
   };
   // hw 3: base 1.8 + stem between 0.6 and 3, (2.6 + (2.4 - 0.672727)) / 2 x 2.4;
   // above the crest: the whole section; 0.3: the base below 0.3, 3 x 0.3.
-  const WaterRow water[] = {{3, true, 6.992727272727272}, {6, true, 9.72}, {0.3, true, 0.9},
-                            {0, false, 0}, {-1, false, 0}};
+  const WaterRow water[] = {{3, true, 6.992727272727272},
+                            {6, true, 9.72},
+                            {0.3, true, 0.9},
+                            {0, false, 0},
+                            {-1, false, 0}};
   for (const WaterRow& x : water) {
     WeightPtr w;
     MakeFuryoku(*d, p, x.hw, 0, w);

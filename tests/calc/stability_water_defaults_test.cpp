@@ -26,23 +26,23 @@ TEST(CalcSuiatsu, TrianglesAndTheLowerWallTrapezoid) {
     double Pwf, Pwfy, Pwb, Pwby;
   };
   const Row rows[] = {
-      {1, 0, 2, 2, 0, 0, 0, 0, 0},                 // equal levels: nothing
-      {1, 0, 2, 2.000001, 0, 0, 0, 0, 0},          // equal within 1e-5
+      {1, 0, 2, 2, 0, 0, 0, 0, 0},         // equal levels: nothing
+      {1, 0, 2, 2.000001, 0, 0, 0, 0, 0},  // equal within 1e-5
       {0, 0, 0, 0, 0, 0, 0, 0, 0},
-      {1, 0, 0, 3, 0, 0, 0, 44.1, 1.0},            // 3^2 x 9.8 / 2 at 1
+      {1, 0, 0, 3, 0, 0, 0, 44.1, 1.0},  // 3^2 x 9.8 / 2 at 1
       {2, 0, 1, 3, 0, 4.9, 1.0 / 3, 44.1, 1.0},
-      {1, 0, 0, 3, 1, 0, 0, 19.6, 2.0 / 3},        // heads above y0 = 1
-      {3, 0, 0, 1.5, 0, 0, 0, 0, 0},               // upper wall: water below its foot
-      {3, 0, 0, 3, 0, 0, 0, 4.9, 1.0 / 3},         // 1 m above the foot at y 2
+      {1, 0, 0, 3, 1, 0, 0, 19.6, 2.0 / 3},  // heads above y0 = 1
+      {3, 0, 0, 1.5, 0, 0, 0, 0, 0},         // upper wall: water below its foot
+      {3, 0, 0, 3, 0, 0, 0, 4.9, 1.0 / 3},   // 1 m above the foot at y 2
       // Lower wall, water 1 m above its top: 9.8 .. 29.4 over 2 m = 39.2; its
       // moment 44.1 x 1 - 4.9 x (2 + 1/3) gives the height 0.833333.
       {3, 1, 0, 3, 0, 0, 0, 39.2, 32.666666666666667 / 39.2},
       {3, 1, 1, 3, 0, 4.9, 1.0 / 3, 39.2, 32.666666666666667 / 39.2},
-      {3, 1, 0, 3, 2, 0, 0, 0, 0},                 // reference at the top: nothing
+      {3, 1, 0, 3, 2, 0, 0, 0, 0},  // reference at the top: nothing
   };
   for (const Row& x : rows) {
-    SCOPED_TRACE(::testing::Message() << x.wallType << "/" << x.part << " " << x.hf << " "
-                                      << x.hb << " " << x.y0);
+    SCOPED_TRACE(::testing::Message()
+                 << x.wallType << "/" << x.part << " " << x.hf << " " << x.hb << " " << x.y0);
     CDocument d;
     d.SetWallType(x.wallType);
     d.Gamw = 9.8;
@@ -129,8 +129,8 @@ TEST(LoadDefaults, BearingSafetyFactorByGuideline) {
     double QuP;
   };
   const Row rows[] = {
-      {0, 0, 0, Case(0, 0, 0, 0), 3}, {0, 0, 0, Case(1, 0, 0, 0), 2},
-      {2, 0, 0, Case(0, 1, 0, 0), 2}, {3, 0, 0, Case(0, 0, 1, 0), 2},
+      {0, 0, 0, Case(0, 0, 0, 0), 3},   {0, 0, 0, Case(1, 0, 0, 0), 2},
+      {2, 0, 0, Case(0, 1, 0, 0), 2},   {3, 0, 0, Case(0, 0, 1, 0), 2},
       {4, 0, 0, Case(1, 0, 0, 0), 1.5}, {4, 1, 0, Case(1, 0, 0, 0), 1.0},
       {5, 0, 0, Case(0, 0, 0, 1), 1.5}, {5, 0, 1, Case(0, 0, 0, 1), 2},
       {5, 0, 1, Case(0, 0, 0, 0), 3},
@@ -151,10 +151,9 @@ TEST(SeismicCoefficients, StandardRegionalDesignAndShearWave) {
     double kh0;
   };
   const Kh0Row kh0[] = {
-      {0, 0, 0, 0.12}, {2, 1, 0, 0.15}, {3, 2, 0, 0.18}, {2, 3, 0, 0},
-      {2, 0, 1, 0.16}, {0, 1, 1, 0.20}, {3, 2, 1, 0.24}, {5, 0, 0, 0.16},
-      {5, 2, 0, 0.24}, {5, 3, 0, 0},    {4, 0, 0, 0.2},  {4, 7, 1, 0.2},
-      {1, 0, 0, 0},
+      {0, 0, 0, 0.12}, {2, 1, 0, 0.15}, {3, 2, 0, 0.18}, {2, 3, 0, 0},    {2, 0, 1, 0.16},
+      {0, 1, 1, 0.20}, {3, 2, 1, 0.24}, {5, 0, 0, 0.16}, {5, 2, 0, 0.24}, {5, 3, 0, 0},
+      {4, 0, 0, 0.2},  {4, 7, 1, 0.2},  {1, 0, 0, 0},
   };
   for (const Kh0Row& x : kh0)
     EXPECT_EQ(GetKh0(x.sisin, x.cls, x.level), x.kh0) << x.sisin << "/" << x.cls << "/" << x.level;
@@ -173,14 +172,11 @@ TEST(SeismicCoefficients, StandardRegionalDesignAndShearWave) {
     double kh;
   };
   const KhRow kh[] = {
-      {2, 0.85, 1, 1, 0, 0.13},   // 0.1275 rounds up
-      {4, 0.7, 0, 1, 0, 0.14},
-      {5, 0.85, 0, 0.5, 0, 0.1},  // 0.068, at least 0.1
-      {5, 1.0, 2, 0.75, 0, 0.18},
-      {0, 1.0, 2, 1, 1, 0.24},
-      {0, 0.7, 0, 1, 0, 0.1},     // 0.084
-      {3, 0.85, 2, 1, 1, 0.2},    // 0.204
-      {2, 0.85, 2, 1, 0, 0.15},   // 0.153
+      {2, 0.85, 1, 1, 0, 0.13},                               // 0.1275 rounds up
+      {4, 0.7, 0, 1, 0, 0.14},    {5, 0.85, 0, 0.5, 0, 0.1},  // 0.068, at least 0.1
+      {5, 1.0, 2, 0.75, 0, 0.18}, {0, 1.0, 2, 1, 1, 0.24},   {0, 0.7, 0, 1, 0, 0.1},  // 0.084
+      {3, 0.85, 2, 1, 1, 0.2},                                                        // 0.204
+      {2, 0.85, 2, 1, 0, 0.15},                                                       // 0.153
   };
   for (const KhRow& x : kh)
     EXPECT_NEAR(GetKh(x.sisin, x.cz, x.cls, x.canal, x.level), x.kh, 1e-12)
@@ -192,8 +188,13 @@ TEST(SeismicCoefficients, StandardRegionalDesignAndShearWave) {
     double vs;
   };
   const VsRow vs[] = {
-      {0, 0, 80},   {0, 1, 100},  {8, 0, 160}, {8, 1, 200},
-      {27, 1, 100 * std::cbrt(25.0)}, {60, 0, 80 * std::cbrt(50.0)}, {27, 0, 240},
+      {0, 0, 80},
+      {0, 1, 100},
+      {8, 0, 160},
+      {8, 1, 200},
+      {27, 1, 100 * std::cbrt(25.0)},
+      {60, 0, 80 * std::cbrt(50.0)},
+      {27, 0, 240},
   };
   for (const VsRow& x : vs) EXPECT_NEAR(GetVs(x.N, x.kind), x.vs, 1e-9) << x.N << "/" << x.kind;
 }

@@ -1,12 +1,12 @@
 // Stability result record and water-level search points.
+#include "document/ant_res.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <functional>
 #include <stdexcept>
 #include <string>
-
-#include "document/ant_res.h"
 
 namespace norva {
 namespace {
@@ -26,7 +26,7 @@ TEST(AntResTest, NewRecordHasTwoDistinctEmptyWedgesAndLabels) {
 
   const char* labels[] = {
       "く体自重", "浮\u3000力", "前面土", "前面土(浮力)", "土\u3000圧",
-      "前面水圧", "背面水圧", "揚圧力", "水平荷重", "その他の荷重",
+      "前面水圧", "背面水圧",   "揚圧力", "水平荷重",     "その他の荷重",
   };
   for (int i = 0; i < 10; ++i) EXPECT_EQ(r.sSForce(i), labels[i]) << i;
   for (int i = 10; i <= 20; ++i) {
@@ -106,11 +106,13 @@ TEST(AntResTest, NiniCntResizesKeepingEntries) {
 }
 
 TEST(AntResTest, LoadInclinationAndConstants) {
-  struct { double h, v, tan, deg; } cases[] = {
-      {-10.0, 10.0, 1.0, 45.0},                       // |SgmH| is used
+  struct {
+    double h, v, tan, deg;
+  } cases[] = {
+      {-10.0, 10.0, 1.0, 45.0},  // |SgmH| is used
       {10.0, 10.0 * std::sqrt(3.0), 1 / std::sqrt(3.0), 30.0},
       {0.0, 50.0, 0.0, 0.0},
-      {25.0, 50.0, 0.5, 26.565051177077990},          // atan(0.5) in degrees
+      {25.0, 50.0, 0.5, 26.565051177077990},  // atan(0.5) in degrees
   };
   for (const auto& c : cases) {
     CAntRes r;

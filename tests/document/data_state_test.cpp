@@ -1,6 +1,8 @@
 // Completeness of the four input screens: one complete design per wall type
 // passes every check, and taking away each required input fails exactly the
 // check of its screen.
+#include "document/data_state.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -8,7 +10,6 @@
 #include <limits>
 #include <stdexcept>
 
-#include "document/data_state.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
@@ -411,27 +412,84 @@ TEST(DataStateTest, CaseFactorsTheCaseUses) {
     std::function<void(CDocument&, CKajyuCase&)> change;
     const char* problem;  // "" when the case can be judged
   };
-  const char* divisor = "荷重ケース2「地震時」の許容偏心量 B/n の n が入力されていないか、負の値です。";
+  const char* divisor =
+      "荷重ケース2「地震時」の許容偏心量 B/n の n が入力されていないか、負の値です。";
   const char* sliding = "荷重ケース2「地震時」の滑動安全率が入力されていないか、0 以下です。";
   const char* overturning = "荷重ケース2「地震時」の転倒安全率が入力されていないか、0 以下です。";
   const char* bearing = "荷重ケース2「地震時」の許容支持力度割増が入力されていないか、0 以下です。";
   const FactorRow rows[] = {
       {"standard factors", [](CDocument&, CKajyuCase&) {}, ""},
-      {"divisor blank", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = kNullBox; }, divisor},
-      {"divisor null", [](CDocument& d, CKajyuCase& k) { d.nTentou = 2; k.Ea = kNullDouble; }, divisor},
-      {"divisor negative", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = -1.79769313486231E+308; }, divisor},
-      {"divisor NaN", [nan](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = nan; }, divisor},
-      {"divisor 0: no eccentricity", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = 0; }, ""},
-      {"divisor unused with the safety factor", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.Ea = -3; }, ""},
+      {"divisor blank",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 0;
+         k.Ea = kNullBox;
+       },
+       divisor},
+      {"divisor null",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 2;
+         k.Ea = kNullDouble;
+       },
+       divisor},
+      {"divisor negative",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 0;
+         k.Ea = -1.79769313486231E+308;
+       },
+       divisor},
+      {"divisor NaN",
+       [nan](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 0;
+         k.Ea = nan;
+       },
+       divisor},
+      {"divisor 0: no eccentricity",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 0;
+         k.Ea = 0;
+       },
+       ""},
+      {"divisor unused with the safety factor",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 1;
+         k.Ea = -3;
+       },
+       ""},
       {"sliding factor 0", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = 0; }, sliding},
       {"sliding factor blank", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = kNullBox; }, sliding},
-      {"sliding factor unused", [](CDocument& d, CKajyuCase& k) { d.ChkSlide = 0; k.FsKatsudou = -1; }, ""},
-      {"overturning factor negative", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.FsTentou = -1.5; }, overturning},
-      {"overturning factor unused", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.FsTentou = 0; }, ""},
+      {"sliding factor unused",
+       [](CDocument& d, CKajyuCase& k) {
+         d.ChkSlide = 0;
+         k.FsKatsudou = -1;
+       },
+       ""},
+      {"overturning factor negative",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 1;
+         k.FsTentou = -1.5;
+       },
+       overturning},
+      {"overturning factor unused",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 0;
+         k.FsTentou = 0;
+       },
+       ""},
       {"bearing premium 0 with Qa entered under road earthworks",
-       [](CDocument& d, CKajyuCase& k) { d.Sisin = 2; d.nQa = 1; d.Qa = 300; k.QaPremium = 0; }, bearing},
+       [](CDocument& d, CKajyuCase& k) {
+         d.Sisin = 2;
+         d.nQa = 1;
+         d.Qa = 300;
+         k.QaPremium = 0;
+       },
+       bearing},
       {"bearing premium unused with Qa computed",
-       [](CDocument& d, CKajyuCase& k) { d.Sisin = 2; d.nQa = 0; k.QaPremium = 0; }, ""},
+       [](CDocument& d, CKajyuCase& k) {
+         d.Sisin = 2;
+         d.nQa = 0;
+         k.QaPremium = 0;
+       },
+       ""},
   };
   for (const FactorRow& r : rows) {
     SCOPED_TRACE(r.what);
@@ -481,7 +539,12 @@ TEST(DataStateTest, InputsThatAreNotNeededMayStayBlank) {
          d.SetAE0(1, 1);
        },
        kAll},
-      {"horizontal courses: BlkH2", 0, [](CDocument& d) { d.nBlkSetup = 1; d.BlkH2 = kNullDouble; }, kAll},
+      {"horizontal courses: BlkH2", 0,
+       [](CDocument& d) {
+         d.nBlkSetup = 1;
+         d.BlkH2 = kNullDouble;
+       },
+       kAll},
       {"block without foundation ignores base and key", 0,
        [](CDocument& d) {
          d.nBlkFound = 1;
@@ -503,7 +566,12 @@ TEST(DataStateTest, InputsThatAreNotNeededMayStayBlank) {
          d.KeisyaH = kNullDouble;
        },
        kAll},
-      {"automatic water level", 0, [](CDocument& d) { d.nWater = 2; d.nWlvlAuto = 1; }, kAll},
+      {"automatic water level", 0,
+       [](CDocument& d) {
+         d.nWater = 2;
+         d.nWlvlAuto = 1;
+       },
+       kAll},
       {"no sliding check: passive pressure", 0,
        [](CDocument& d) {
          d.ChkSlide = 0;
@@ -622,7 +690,8 @@ TEST(OpenScreensTest, EachScreenWaitsForTheOnesBefore) {
       {"nothing complete", {0, 0, 0, 0, 0, 0}, {true, false, false, false, false, false}},
       {"basic data only", {-1, 0, 0, 0, 0, 0}, {true, true, false, false, false, false}},
       {"gap at the section", {-1, 0, -1, -1, -1, -1}, {true, true, false, false, false, false}},
-      {"four inputs: calculation may run", {-1, -1, -1, -1, 0, 0},
+      {"four inputs: calculation may run",
+       {-1, -1, -1, -1, 0, 0},
        {true, true, true, true, true, false}},
       {"results too", {-1, -1, -1, -1, -1, 0}, {true, true, true, true, true, true}},
       {"any non-zero counts", {1, 2, -1, 1, 0, 0}, {true, true, true, true, true, false}},

@@ -1,9 +1,9 @@
 // The keyed collection of open documents: 1-based, keys unique ignoring case.
+#include "document/document_collection.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
-
-#include "document/document_collection.h"
 
 namespace norva {
 namespace {

@@ -1,10 +1,10 @@
 // Copy gives an independent document holding the source's inputs, with new
 // records, no results, no files and its own shear-key bars.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -25,11 +25,17 @@ struct ScopedTmpdir {
   ScopedTmpdir() {
     char tmpl[] = "/tmp/norva-copy-test-XXXXXX";
     root = ::mkdtemp(tmpl) ? tmpl : "";
-    if (const char* o = std::getenv("TMPDIR")) { had = true; old = o; }
+    if (const char* o = std::getenv("TMPDIR")) {
+      had = true;
+      old = o;
+    }
     ::setenv("TMPDIR", root.c_str(), 1);
   }
   ~ScopedTmpdir() {
-    if (had) ::setenv("TMPDIR", old.c_str(), 1); else ::unsetenv("TMPDIR");
+    if (had)
+      ::setenv("TMPDIR", old.c_str(), 1);
+    else
+      ::unsetenv("TMPDIR");
     std::error_code ec;
     std::filesystem::remove_all(root, ec);
   }

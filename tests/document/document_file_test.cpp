@@ -1,26 +1,26 @@
 // The document file: exact bytes of the writer, every reader rule on
 // hand-written files of each version, and failures that must not lose data.
-#include <gtest/gtest.h>
+#include "document/document_file.h"
 
+#include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
-#include <fcntl.h>
 #include <sys/file.h>
 #include <sys/resource.h>
-#include <sys/sysmacros.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "document/document.h"
-#include "document/document_file.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
 #include "document/nulls.h"
@@ -167,7 +167,8 @@ TEST_F(DocFileTest, NewDocumentWritesTheDefaultsIn579Lines) {
       {81, " 0 "},
       {579, " 0 "},
   };
-  for (const auto& c : cases) EXPECT_EQ(L[static_cast<std::size_t>(c.line - 1)], c.text) << "line " << c.line;
+  for (const auto& c : cases)
+    EXPECT_EQ(L[static_cast<std::size_t>(c.line - 1)], c.text) << "line " << c.line;
 }
 
 TEST_F(DocFileTest, CurrentFixtureReadsAndWritesBackByteForByte) {
@@ -194,108 +195,207 @@ TEST_F(DocFileTest, CurrentFixtureFillsEveryField) {
     double got;
     double want;
   } fields[] = {
-      {"bInpSt0", double(d.bInpSt(0)), -1}, {"bInpSt2", double(d.bInpSt(2)), -1},
-      {"bInpSt3", double(d.bInpSt(3)), 0},   {"Unit", double(d.Unit), 0},
-      {"Sisin", double(d.Sisin), 4},         {"WallType", double(d.WallType()), 1},
-      {"Doatsu", double(d.Doatsu), 1},       {"bQuake", double(d.bQuake), -1},
-      {"Kh0", d.Kh(0), 0.15},                {"Kh1", d.Kh(1), 0.2},
-      {"BackType", double(d.BackType), 1},   {"KiriDoatsu", double(d.KiriDoatsu), 0},
-      {"Gamb", d.Gamb, 19},                  {"Gambd", d.Gambd, 10},
-      {"Gamf", d.Gamf, 18},                  {"Gamfd", d.Gamfd, 9},
-      {"Gamcw", d.Gamcw, 23},                {"Gamcf", d.Gamcf, 24.5},
-      {"Gamw", d.Gamw, 9.8},                 {"Fai", d.Fai, 30},
-      {"C0", d.C(0), 2},                     {"C1", d.C(1), 5},
-      {"delt0", d.delt(0), 20},              {"delt1", d.delt(1), 15},
-      {"Deltd", d.Deltd, 25.5},              {"Cd", d.Cd, 3},
-      {"SgmCk", d.SgmCk, 18},                {"Sgmca", d.Sgmca, 4.5},
-      {"Sgmta", d.Sgmta, 0.23},              {"Taua", d.Taua, 0.35},
-      {"Sgmsa", d.Sgmsa, 160},               {"SecDoatsu", double(d.SecDoatsu), 1},
-      {"WallH", d.WallH, 3.5},               {"WallL", d.WallL, 12},
-      {"WallB", d.WallB, 1.25},              {"BlkT", d.BlkT, 0.35},
-      {"BlkDeltT1", d.BlkDeltT1, 0.1},       {"BlkN", d.BlkN, 0.5},
-      {"nBlkSetup", double(d.nBlkSetup), 1}, {"nBlkFound", double(d.nBlkFound), 1},
-      {"BlkB", d.BlkB, 1.1},                 {"BlkH1", d.BlkH1, 0.6},
-      {"BlkH2", d.BlkH2, 0.45},              {"BlkB1", d.BlkB1, 0.15},
-      {"BlkT2", d.BlkT2, 0.05},              {"BlkDeltT2", d.BlkDeltT2, 0.2},
-      {"GrwB", d.GrwB, 2.1},                 {"GrwB1", d.GrwB1, 0.7},
-      {"GrwB2", d.GrwB2, 0.5},               {"GrwN", d.GrwN, 0.3},
-      {"MtwH1", d.MtwH1, 3},                 {"MtwH2", d.MtwH2, 0.5},
-      {"MtwH3", d.MtwH3, 0.25},              {"MtwB1", d.MtwB1, 0.4},
-      {"MtwB2", d.MtwB2, 0.6},               {"MtwB3", d.MtwB3, 0.45},
-      {"MtwB4", d.MtwB4, 0.35},              {"MtwN1", d.MtwN1, 0.2},
-      {"MtwN2", d.MtwN2, kNullDouble},       {"MxwH1", d.MxwH1, 1.5},
-      {"MxwH2", d.MxwH2, 2},                 {"MxwH3", d.MxwH3, 0.1},
-      {"GrwB3", d.GrwB3, 0.08},              {"GrwB4", d.GrwB4, 0.4},
-      {"GrwH1", d.GrwH1, 0.5},               {"nKeisya", double(d.nKeisya), 0},
-      {"KeisyaH", d.KeisyaH, 0.15},          {"Tokki", double(d.Tokki), 1},
-      {"TokX", d.TokX, 1.2},                 {"TokB", d.TokB, 0.5},
-      {"TokL", d.TokL, 0.6},                 {"SoilFH0", d.SoilFH(0), 0.8},
-      {"SoilFH1", d.SoilFH(1), 0.7},         {"nWater", double(d.nWater), 2},
-      {"nWlvlAuto", double(d.nWlvlAuto), 1}, {"WatFH0", d.WatFH(0), 0.3},
-      {"WatFH1", d.WatFH(1), 0.35},          {"WatBH0", d.WatBH(0), 1.5},
-      {"WatBH1", d.WatBH(1), 1.6},           {"UragomeType", double(d.UragomeType), 3},
-      {"UraHd", d.UraHd, 0.25},              {"UraN", d.UraN, 1.5},
-      {"UraX1", d.UraX1, 2.5},               {"UraX2", d.UraX2, 4},
-      {"UraH0", d.UraH0, 1.8},               {"nUraNini", double(d.nUraNini()), 3},
-      {"UraNiniX0", d.UraNiniX(0), 1},       {"UraNiniY0", d.UraNiniY(0), 0.5},
-      {"UraNiniX1", d.UraNiniX(1), 3.5},     {"UraNiniY1", d.UraNiniY(1), 1.75},
-      {"UraNiniX2", d.UraNiniX(2), 12.25},   {"UraNiniY2", d.UraNiniY(2), -0.5},
-      {"KiriD", d.KiriD, 2.5},               {"KiriN", d.KiriN, 0.8},
-      {"nTentou", double(d.nTentou), 1},     {"ChkSlide", double(d.ChkSlide), 1},
-      {"nJyudo", double(d.nJyudo), 1},       {"Pp0", d.Pp(0), 12.5},
-      {"Pp1", d.Pp(1), 10},                  {"nQa", double(d.nQa), 1},
-      {"Qa", d.Qa, 300},                     {"Faib", d.Faib, 30},
-      {"Myu", d.Myu, 0.6},                   {"cb", d.cb, 0},
-      {"SijiFai", d.SijiFai, 35},            {"SijiC", d.SijiC, 10},
-      {"SijiGam1", d.SijiGam1, 19},          {"Df", d.Df, 0.5},
-      {"Dfd", d.Dfd, 0.8},                   {"SijiGam2", d.SijiGam2, 18},
-      {"AE00", d.AE0(0), 5000},              {"AE01", d.AE0(1), 28000},
-      {"nAutoMobile", double(d.nAutoMobile), 0}, {"nAutoTload", double(d.nAutoTload), 4},
-      {"AutoPos", d.AutoPos, 0.5},           {"AutoWidth", d.AutoWidth, 2.75},
-      {"AutoLoad", d.AutoLoad, 10},          {"nGunsyu", double(d.nGunsyu), 0},
-      {"GunsyuPos", d.GunsyuPos, 1},         {"GunsyuWidth", d.GunsyuWidth, 3},
-      {"GunsyuLoad", d.GunsyuLoad, 5},       {"nSnow", double(d.nSnow), 0},
-      {"nSnowType", double(d.nSnowType), 2}, {"SnowPos", d.SnowPos, 0.25},
-      {"SnowDepth", d.SnowDepth, 1.5},       {"SnowLoad", d.SnowLoad, 3.15},
-      {"nTakuchi", double(d.nTakuchi), 0},   {"TakuchiPos", d.TakuchiPos, 0},
-      {"TakuchiWidth", d.TakuchiWidth, 5},   {"TakuchiLoad", d.TakuchiLoad, 10},
-      {"nAutoCrash0", double(d.nAutoCrash(0)), 0}, {"nAutoCrash1", double(d.nAutoCrash(1)), 1},
+      {"bInpSt0", double(d.bInpSt(0)), -1},
+      {"bInpSt2", double(d.bInpSt(2)), -1},
+      {"bInpSt3", double(d.bInpSt(3)), 0},
+      {"Unit", double(d.Unit), 0},
+      {"Sisin", double(d.Sisin), 4},
+      {"WallType", double(d.WallType()), 1},
+      {"Doatsu", double(d.Doatsu), 1},
+      {"bQuake", double(d.bQuake), -1},
+      {"Kh0", d.Kh(0), 0.15},
+      {"Kh1", d.Kh(1), 0.2},
+      {"BackType", double(d.BackType), 1},
+      {"KiriDoatsu", double(d.KiriDoatsu), 0},
+      {"Gamb", d.Gamb, 19},
+      {"Gambd", d.Gambd, 10},
+      {"Gamf", d.Gamf, 18},
+      {"Gamfd", d.Gamfd, 9},
+      {"Gamcw", d.Gamcw, 23},
+      {"Gamcf", d.Gamcf, 24.5},
+      {"Gamw", d.Gamw, 9.8},
+      {"Fai", d.Fai, 30},
+      {"C0", d.C(0), 2},
+      {"C1", d.C(1), 5},
+      {"delt0", d.delt(0), 20},
+      {"delt1", d.delt(1), 15},
+      {"Deltd", d.Deltd, 25.5},
+      {"Cd", d.Cd, 3},
+      {"SgmCk", d.SgmCk, 18},
+      {"Sgmca", d.Sgmca, 4.5},
+      {"Sgmta", d.Sgmta, 0.23},
+      {"Taua", d.Taua, 0.35},
+      {"Sgmsa", d.Sgmsa, 160},
+      {"SecDoatsu", double(d.SecDoatsu), 1},
+      {"WallH", d.WallH, 3.5},
+      {"WallL", d.WallL, 12},
+      {"WallB", d.WallB, 1.25},
+      {"BlkT", d.BlkT, 0.35},
+      {"BlkDeltT1", d.BlkDeltT1, 0.1},
+      {"BlkN", d.BlkN, 0.5},
+      {"nBlkSetup", double(d.nBlkSetup), 1},
+      {"nBlkFound", double(d.nBlkFound), 1},
+      {"BlkB", d.BlkB, 1.1},
+      {"BlkH1", d.BlkH1, 0.6},
+      {"BlkH2", d.BlkH2, 0.45},
+      {"BlkB1", d.BlkB1, 0.15},
+      {"BlkT2", d.BlkT2, 0.05},
+      {"BlkDeltT2", d.BlkDeltT2, 0.2},
+      {"GrwB", d.GrwB, 2.1},
+      {"GrwB1", d.GrwB1, 0.7},
+      {"GrwB2", d.GrwB2, 0.5},
+      {"GrwN", d.GrwN, 0.3},
+      {"MtwH1", d.MtwH1, 3},
+      {"MtwH2", d.MtwH2, 0.5},
+      {"MtwH3", d.MtwH3, 0.25},
+      {"MtwB1", d.MtwB1, 0.4},
+      {"MtwB2", d.MtwB2, 0.6},
+      {"MtwB3", d.MtwB3, 0.45},
+      {"MtwB4", d.MtwB4, 0.35},
+      {"MtwN1", d.MtwN1, 0.2},
+      {"MtwN2", d.MtwN2, kNullDouble},
+      {"MxwH1", d.MxwH1, 1.5},
+      {"MxwH2", d.MxwH2, 2},
+      {"MxwH3", d.MxwH3, 0.1},
+      {"GrwB3", d.GrwB3, 0.08},
+      {"GrwB4", d.GrwB4, 0.4},
+      {"GrwH1", d.GrwH1, 0.5},
+      {"nKeisya", double(d.nKeisya), 0},
+      {"KeisyaH", d.KeisyaH, 0.15},
+      {"Tokki", double(d.Tokki), 1},
+      {"TokX", d.TokX, 1.2},
+      {"TokB", d.TokB, 0.5},
+      {"TokL", d.TokL, 0.6},
+      {"SoilFH0", d.SoilFH(0), 0.8},
+      {"SoilFH1", d.SoilFH(1), 0.7},
+      {"nWater", double(d.nWater), 2},
+      {"nWlvlAuto", double(d.nWlvlAuto), 1},
+      {"WatFH0", d.WatFH(0), 0.3},
+      {"WatFH1", d.WatFH(1), 0.35},
+      {"WatBH0", d.WatBH(0), 1.5},
+      {"WatBH1", d.WatBH(1), 1.6},
+      {"UragomeType", double(d.UragomeType), 3},
+      {"UraHd", d.UraHd, 0.25},
+      {"UraN", d.UraN, 1.5},
+      {"UraX1", d.UraX1, 2.5},
+      {"UraX2", d.UraX2, 4},
+      {"UraH0", d.UraH0, 1.8},
+      {"nUraNini", double(d.nUraNini()), 3},
+      {"UraNiniX0", d.UraNiniX(0), 1},
+      {"UraNiniY0", d.UraNiniY(0), 0.5},
+      {"UraNiniX1", d.UraNiniX(1), 3.5},
+      {"UraNiniY1", d.UraNiniY(1), 1.75},
+      {"UraNiniX2", d.UraNiniX(2), 12.25},
+      {"UraNiniY2", d.UraNiniY(2), -0.5},
+      {"KiriD", d.KiriD, 2.5},
+      {"KiriN", d.KiriN, 0.8},
+      {"nTentou", double(d.nTentou), 1},
+      {"ChkSlide", double(d.ChkSlide), 1},
+      {"nJyudo", double(d.nJyudo), 1},
+      {"Pp0", d.Pp(0), 12.5},
+      {"Pp1", d.Pp(1), 10},
+      {"nQa", double(d.nQa), 1},
+      {"Qa", d.Qa, 300},
+      {"Faib", d.Faib, 30},
+      {"Myu", d.Myu, 0.6},
+      {"cb", d.cb, 0},
+      {"SijiFai", d.SijiFai, 35},
+      {"SijiC", d.SijiC, 10},
+      {"SijiGam1", d.SijiGam1, 19},
+      {"Df", d.Df, 0.5},
+      {"Dfd", d.Dfd, 0.8},
+      {"SijiGam2", d.SijiGam2, 18},
+      {"AE00", d.AE0(0), 5000},
+      {"AE01", d.AE0(1), 28000},
+      {"nAutoMobile", double(d.nAutoMobile), 0},
+      {"nAutoTload", double(d.nAutoTload), 4},
+      {"AutoPos", d.AutoPos, 0.5},
+      {"AutoWidth", d.AutoWidth, 2.75},
+      {"AutoLoad", d.AutoLoad, 10},
+      {"nGunsyu", double(d.nGunsyu), 0},
+      {"GunsyuPos", d.GunsyuPos, 1},
+      {"GunsyuWidth", d.GunsyuWidth, 3},
+      {"GunsyuLoad", d.GunsyuLoad, 5},
+      {"nSnow", double(d.nSnow), 0},
+      {"nSnowType", double(d.nSnowType), 2},
+      {"SnowPos", d.SnowPos, 0.25},
+      {"SnowDepth", d.SnowDepth, 1.5},
+      {"SnowLoad", d.SnowLoad, 3.15},
+      {"nTakuchi", double(d.nTakuchi), 0},
+      {"TakuchiPos", d.TakuchiPos, 0},
+      {"TakuchiWidth", d.TakuchiWidth, 5},
+      {"TakuchiLoad", d.TakuchiLoad, 10},
+      {"nAutoCrash0", double(d.nAutoCrash(0)), 0},
+      {"nAutoCrash1", double(d.nAutoCrash(1)), 1},
       {"nAutoCrashBougo", double(d.nAutoCrashBougo), 1},
       {"nAutoCrashBougoClass", double(d.nAutoCrashBougoClass), 2},
       {"nAutoCrashBougoModel", double(d.nAutoCrashBougoModel), 3},
-      {"AutoCrashWidth", d.AutoCrashWidth, 1.5}, {"AutoCrashHigh", d.AutoCrashHigh, 0.6},
-      {"AutoCrashLoad", d.AutoCrashLoad, 25},  {"nStone", double(d.nStone), 0},
-      {"StoneHight", d.StoneHight, 1.2},     {"StonePich", d.StonePich, 2.5},
-      {"StoneLoad", d.StoneLoad, 100},       {"StoneSgmy", d.StoneSgmy, 235},
-      {"StoneZ", d.StoneZ, 86.7},            {"nWind", double(d.nWind), 0},
-      {"WindPos", d.WindPos, 3.5},           {"WindHight", d.WindHight, 1},
-      {"WindLoad", d.WindLoad, 3},           {"nNiniCount", double(d.nNiniCount()), 2},
-      {"nCase", double(d.nCase()), 2},       {"nWallSecCnt0", double(d.nWallSecCnt(0)), 2},
-      {"nWallSecCnt1", double(d.nWallSecCnt(1)), 1}, {"WallSecY00", d.WallSecY(0, 0), 1.5},
-      {"WallSecY01", d.WallSecY(0, 1), 2.75}, {"WallSecY10", d.WallSecY(1, 0), 0.5},
-      {"TokDia", double(d.TokDia), 3},       {"TokHon", d.TokHon, 4},
-      {"TokKab", d.TokKab, 70},              {"TokPich", d.TokPich, 250},
-      {"Tiiki", double(d.Tiiki), 1},         {"Jiban1", double(d.Jiban1), 2},
-      {"Kouzou", double(d.Kouzou), 0},       {"Delt3", d.Delt3, 0.8},
-      {"Kibo", double(d.Kibo), 0},           {"Jiban2", double(d.Jiban2), 2},
-      {"Youto", d.Youto, 0.85},              {"nTokusei", double(d.nTokusei()), 2},
-      {"TokuseiT0", d.TokuseiT(0), 2.5},     {"TokuseiN0", double(d.TokuseiN(0)), 5},
-      {"TokuseiS0", double(d.TokuseiS(0)), 1}, {"TokuseiT1", d.TokuseiT(1), 3},
-      {"TokuseiN1", double(d.TokuseiN(1)), 12}, {"TokuseiS1", double(d.TokuseiS(1)), 0},
-      {"nTokuseiPrn", double(d.nTokuseiPrn), 0}, {"JibanHa", d.JibanHa, 1.5},
-      {"JibanHd", d.JibanHd, 2.5},           {"nJibanPrn", double(d.nJibanPrn), 1},
-      {"JyudoH", d.JyudoH, 1},               {"JyudoGam", d.JyudoGam, 18},
-      {"JyudoFai", d.JyudoFai, 30},          {"JyudoDelt", d.JyudoDelt, 15},
-      {"JyudoAlp", d.JyudoAlp, 0},           {"JyudoI", d.JyudoI, 10},
-      {"JyudoKh", d.JyudoKh, 0.15},          {"JyudoPrn", double(d.JyudoPrn), 1},
-      {"KisoH1", d.KisoH1, 0.15},            {"KisoH2", d.KisoH2, 0.25},
-      {"KisoB", d.KisoB, 0.2},               {"Mizunuki", double(d.Mizunuki), 1},
-      {"MizuDan", double(d.MizuDan), 2},     {"MizuH10", d.MizuH1(0), 0.5},
-      {"MizuH14", d.MizuH1(4), 2.5},         {"MizuN", d.MizuN, 60},
-      {"MizuFai", d.MizuFai, 50},            {"DrwScale", double(d.DrwScale), 3},
-      {"Sheet", double(d.Sheet), 2},         {"Margin0", double(d.Margin(0)), 25},
-      {"Margin3", double(d.Margin(3)), 10},  {"Suryou", double(d.Suryou), 1},
-      {"cZ", d.cZ, 0.85},                    {"KiriDlt", d.KiriDlt, 12.5},
+      {"AutoCrashWidth", d.AutoCrashWidth, 1.5},
+      {"AutoCrashHigh", d.AutoCrashHigh, 0.6},
+      {"AutoCrashLoad", d.AutoCrashLoad, 25},
+      {"nStone", double(d.nStone), 0},
+      {"StoneHight", d.StoneHight, 1.2},
+      {"StonePich", d.StonePich, 2.5},
+      {"StoneLoad", d.StoneLoad, 100},
+      {"StoneSgmy", d.StoneSgmy, 235},
+      {"StoneZ", d.StoneZ, 86.7},
+      {"nWind", double(d.nWind), 0},
+      {"WindPos", d.WindPos, 3.5},
+      {"WindHight", d.WindHight, 1},
+      {"WindLoad", d.WindLoad, 3},
+      {"nNiniCount", double(d.nNiniCount()), 2},
+      {"nCase", double(d.nCase()), 2},
+      {"nWallSecCnt0", double(d.nWallSecCnt(0)), 2},
+      {"nWallSecCnt1", double(d.nWallSecCnt(1)), 1},
+      {"WallSecY00", d.WallSecY(0, 0), 1.5},
+      {"WallSecY01", d.WallSecY(0, 1), 2.75},
+      {"WallSecY10", d.WallSecY(1, 0), 0.5},
+      {"TokDia", double(d.TokDia), 3},
+      {"TokHon", d.TokHon, 4},
+      {"TokKab", d.TokKab, 70},
+      {"TokPich", d.TokPich, 250},
+      {"Tiiki", double(d.Tiiki), 1},
+      {"Jiban1", double(d.Jiban1), 2},
+      {"Kouzou", double(d.Kouzou), 0},
+      {"Delt3", d.Delt3, 0.8},
+      {"Kibo", double(d.Kibo), 0},
+      {"Jiban2", double(d.Jiban2), 2},
+      {"Youto", d.Youto, 0.85},
+      {"nTokusei", double(d.nTokusei()), 2},
+      {"TokuseiT0", d.TokuseiT(0), 2.5},
+      {"TokuseiN0", double(d.TokuseiN(0)), 5},
+      {"TokuseiS0", double(d.TokuseiS(0)), 1},
+      {"TokuseiT1", d.TokuseiT(1), 3},
+      {"TokuseiN1", double(d.TokuseiN(1)), 12},
+      {"TokuseiS1", double(d.TokuseiS(1)), 0},
+      {"nTokuseiPrn", double(d.nTokuseiPrn), 0},
+      {"JibanHa", d.JibanHa, 1.5},
+      {"JibanHd", d.JibanHd, 2.5},
+      {"nJibanPrn", double(d.nJibanPrn), 1},
+      {"JyudoH", d.JyudoH, 1},
+      {"JyudoGam", d.JyudoGam, 18},
+      {"JyudoFai", d.JyudoFai, 30},
+      {"JyudoDelt", d.JyudoDelt, 15},
+      {"JyudoAlp", d.JyudoAlp, 0},
+      {"JyudoI", d.JyudoI, 10},
+      {"JyudoKh", d.JyudoKh, 0.15},
+      {"JyudoPrn", double(d.JyudoPrn), 1},
+      {"KisoH1", d.KisoH1, 0.15},
+      {"KisoH2", d.KisoH2, 0.25},
+      {"KisoB", d.KisoB, 0.2},
+      {"Mizunuki", double(d.Mizunuki), 1},
+      {"MizuDan", double(d.MizuDan), 2},
+      {"MizuH10", d.MizuH1(0), 0.5},
+      {"MizuH14", d.MizuH1(4), 2.5},
+      {"MizuN", d.MizuN, 60},
+      {"MizuFai", d.MizuFai, 50},
+      {"DrwScale", double(d.DrwScale), 3},
+      {"Sheet", double(d.Sheet), 2},
+      {"Margin0", double(d.Margin(0)), 25},
+      {"Margin3", double(d.Margin(3)), 10},
+      {"Suryou", double(d.Suryou), 1},
+      {"cZ", d.cZ, 0.85},
+      {"KiriDlt", d.KiriDlt, 12.5},
       {"AutoCrashV", d.AutoCrashV, 40},
   };
   for (const auto& f : fields) EXPECT_EQ(f.got, f.want) << f.name;
@@ -465,8 +565,8 @@ TEST_F(DocFileTest, EmptyDocumentListsReadBackEmpty) {
   a.SetnWallSecCnt(1, 0);
   const auto L = Lines(DocumentFileBytes(a));
   ASSERT_EQ(L.size(), 577u);
-  EXPECT_EQ(L[50], " 0 ");                   // nNiniCount
-  EXPECT_EQ(L[51], " 0 ");                   // nCase
+  EXPECT_EQ(L[50], " 0 ");                       // nNiniCount
+  EXPECT_EQ(L[51], " 0 ");                       // nCase
   EXPECT_EQ(L[52], " 0 " + Blanks(11) + " 0 ");  // section counts
   ASSERT_TRUE(DataFileWrite(a, Path("e.nrv")));
   CDocument b;
@@ -557,7 +657,7 @@ TEST_F(DocFileTest, OldHeelHeightIsDerivedOnlyForFoundationsWithNormalCourses) {
     std::string bytes;
     double blkH2;
   } cases[] = {
-      {"inclined base", base, 0.3},                                   // 0.5 + 0.1 - 1.0 * 0.3
+      {"inclined base", base, 0.3},                                     // 0.5 + 0.1 - 1.0 * 0.3
       {"level base", with(keisya, "\r\n 1             .1 \r\n"), 0.2},  // 0.5 - 1.0 * 0.3
       {"horizontal courses", with(line17, setup1), kNullDouble},
       {"no foundation", with(line17, found1), kNullDouble},
@@ -577,10 +677,10 @@ TEST_F(DocFileTest, Version03ReadsToeSlabAndTokPich) {
   ASSERT_TRUE(Read(Fixture("v03_gravity.nrv"), d));
   EXPECT_EQ(d.Sisin, 5);  // stored 1
   EXPECT_EQ(d.WallType(), 1);
-  EXPECT_EQ(d.BlkH2, kNullDouble);       // not in the file, no block wall
-  EXPECT_EQ(d.BlkDeltT2, kNullDouble);   // = BlkDeltT1, null here
+  EXPECT_EQ(d.BlkH2, kNullDouble);      // not in the file, no block wall
+  EXPECT_EQ(d.BlkDeltT2, kNullDouble);  // = BlkDeltT1, null here
   EXPECT_EQ(d.GrwB, 2);
-  EXPECT_EQ(d.GrwB4, 0);    // stored -0.2
+  EXPECT_EQ(d.GrwB4, 0);  // stored -0.2
   EXPECT_EQ(d.GrwH1, 0.4);
   // nTentou 4 reads 3, and 3 is only for block walls.
   EXPECT_EQ(d.nTentou, 0);
@@ -603,9 +703,9 @@ TEST_F(DocFileTest, Version03ReadsToeSlabAndTokPich) {
 TEST_F(DocFileTest, Version04ReadsHeelHeightAndLineOfThrustRules) {
   CDocument d;
   ASSERT_TRUE(Read(Fixture("v04_block.nrv"), d));
-  EXPECT_EQ(d.BlkH2, 0.2);       // read, not derived
+  EXPECT_EQ(d.BlkH2, 0.2);  // read, not derived
   EXPECT_EQ(d.BlkB1, 0.1);
-  EXPECT_EQ(d.BlkDeltT2, 0.1);   // = BlkDeltT1 before 0.5
+  EXPECT_EQ(d.BlkDeltT2, 0.1);  // = BlkDeltT1 before 0.5
   EXPECT_EQ(d.GrwB4, 0.3);
   EXPECT_EQ(d.GrwH1, 0.35);
   // Road earthworks: a block wall takes the entered allowable.
@@ -721,15 +821,22 @@ TEST_F(DocFileTest, BrokenFilesReportTheErrorAndLeaveTheDocument) {
       {"cut inside a load", good.substr(0, at("H-load") + 8), 62},
       {"cut inside a case", good.substr(0, at(Utf8ToCp932("地震時")) + 12), 62},
       // A record that traps its own error otherwise: number 0, no text.
-      {"word inside a case", good.substr(0, at(Utf8ToCp932("地震時")) + 12) + " x " +
-                                 good.substr(at(Utf8ToCp932("地震時")) + 15), 0},
+      {"word inside a case",
+       good.substr(0, at(Utf8ToCp932("地震時")) + 12) + " x " +
+           good.substr(at(Utf8ToCp932("地震時")) + 15),
+       0},
       {"cut before the sections", good.substr(0, sections), 62},
-      {"word for a number", good.substr(0, at(" 24.5 ")) + " abc  " + good.substr(at(" 24.5 ") + 6), 13},
-      {"count beyond 16 bits", good.substr(0, at(" 2 \r\n" + Utf8ToCp932(" 荷重"))) + " 40000 \r\n" +
-                                   good.substr(at(Utf8ToCp932(" 荷重"))), 6},
+      {"word for a number", good.substr(0, at(" 24.5 ")) + " abc  " + good.substr(at(" 24.5 ") + 6),
+       13},
+      {"count beyond 16 bits",
+       good.substr(0, at(" 2 \r\n" + Utf8ToCp932(" 荷重"))) + " 40000 \r\n" +
+           good.substr(at(Utf8ToCp932(" 荷重"))),
+       6},
       // Negative counts never come from the program: a damaged file.
-      {"negative case count", good.substr(0, at(" 2 \r\n" + Utf8ToCp932("常時"))) + "-1 \r\n" +
-                                  good.substr(at(Utf8ToCp932("常時"))), 321},
+      {"negative case count",
+       good.substr(0, at(" 2 \r\n" + Utf8ToCp932("常時"))) + "-1 \r\n" +
+           good.substr(at(Utf8ToCp932("常時"))),
+       321},
       {"negative section count", good.substr(0, sections) + "-2 " + good.substr(sections + 3), 321},
   };
   for (const auto& c : cases) {
@@ -878,7 +985,8 @@ TEST_F(DocFileTest, SaveThatRunsOutOfSpaceKeepsTheOldFile) {
 
   struct rlimit old {};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
-  struct sigaction ignore {}, previous {};
+  struct sigaction ignore {
+  }, previous{};
   ignore.sa_handler = SIG_IGN;
   ::sigaction(SIGXFSZ, &ignore, &previous);
   struct rlimit small = old;
@@ -1154,7 +1262,8 @@ void FillDistinct(CDocument& d) {
   d.BackType = 1;
   d.KiriDoatsu = 0;
   double v = 101.5;  // the doubles of lines 12 to 43 and 50 to 52, in file order
-  for (double* f : {&d.Gamb, &d.Gambd, &d.Gamf, &d.Gamfd, &d.Gamcw, &d.Gamcf, &d.Gamw, &d.Fai}) *f = v++;
+  for (double* f : {&d.Gamb, &d.Gambd, &d.Gamf, &d.Gamfd, &d.Gamcw, &d.Gamcf, &d.Gamw, &d.Fai})
+    *f = v++;
   d.SetC(0, v++);
   d.SetC(1, v++);
   d.Setdelt(0, v++);
@@ -1164,10 +1273,10 @@ void FillDistinct(CDocument& d) {
   for (double* f : {&d.WallH, &d.WallL, &d.WallB, &d.BlkT, &d.BlkDeltT1, &d.BlkN}) *f = v++;
   d.nBlkSetup = 1;
   d.nBlkFound = 0;
-  for (double* f : {&d.BlkB, &d.BlkH1, &d.BlkH2, &d.BlkB1, &d.BlkT2, &d.BlkDeltT2, &d.GrwB, &d.GrwB1,
-                    &d.GrwB2, &d.GrwN, &d.MtwH1, &d.MtwH2, &d.MtwH3, &d.MtwB1, &d.MtwB2, &d.MtwB3,
-                    &d.MtwB4, &d.MtwN1, &d.MtwN2, &d.MxwH1, &d.MxwH2, &d.MxwH3, &d.GrwB3, &d.GrwB4,
-                    &d.GrwH1}) {
+  for (double* f : {&d.BlkB,  &d.BlkH1, &d.BlkH2, &d.BlkB1, &d.BlkT2, &d.BlkDeltT2, &d.GrwB,
+                    &d.GrwB1, &d.GrwB2, &d.GrwN,  &d.MtwH1, &d.MtwH2, &d.MtwH3,     &d.MtwB1,
+                    &d.MtwB2, &d.MtwB3, &d.MtwB4, &d.MtwN1, &d.MtwN2, &d.MxwH1,     &d.MxwH2,
+                    &d.MxwH3, &d.GrwB3, &d.GrwB4, &d.GrwH1}) {
     *f = v++;
   }
   d.nKeisya = 0;
@@ -1235,8 +1344,8 @@ void FillDistinct(CDocument& d) {
   CKajyuCase& c = *d.pCase(0);
   c.CaseName = "C, one";
   int16_t sw = 11;
-  for (int16_t* f : {&c.nQuake, &c.nWater, &c.nSoilF, &c.nAutoMobil, &c.nGunsyu, &c.nSnow, &c.nTakuchi,
-                     &c.nAutoCrash, &c.nStoneCrash, &c.nWind}) {
+  for (int16_t* f : {&c.nQuake, &c.nWater, &c.nSoilF, &c.nAutoMobil, &c.nGunsyu, &c.nSnow,
+                     &c.nTakuchi, &c.nAutoCrash, &c.nStoneCrash, &c.nWind}) {
     *f = sw++;
   }
   c.Doat = 21;
@@ -1316,29 +1425,114 @@ TEST_F(DocFileTest, EveryItemHasItsOwnPlaceInTheFile) {
   const auto L = Lines(bytes);
   ASSERT_EQ(L.size(), 577u + 2 + 3 + 20 + 3 + 2);
   const char* expected[] = {
-      /* 1 */ "4", "-1", "-1", "0", "-1", "0", "0", "T",
-      /* 9 */ "0 3 2 1", "-1 .11 .12", "1 0",
+      /* 1 */ "4",
+      "-1",
+      "-1",
+      "0",
+      "-1",
+      "0",
+      "0",
+      "T",
+      /* 9 */ "0 3 2 1",
+      "-1 .11 .12",
+      "1 0",
       /* 12 */ "101.5 102.5 103.5 104.5 105.5 106.5 107.5",
       /* 13 */ "108.5 109.5 110.5 111.5 112.5 113.5 114.5",
-      /* 14 */ "115.5 116.5 117.5 118.5 119.5", "1", "120.5 121.5 122.5",
-      /* 17 */ "123.5 124.5 125.5 1 0 126.5 127.5 128.5", "129.5 130.5 131.5",
-      /* 19 */ "132.5 133.5 134.5 135.5", "136.5 137.5 138.5 139.5 140.5 141.5 142.5",
-      /* 21 */ "143.5 144.5", "145.5 146.5", "147.5 148.5", "149.5 150.5", "0 151.5",
-      /* 26 */ "1 152.5 153.5 154.5", "155.5 156.5", "2 0", "157.5 158.5 159.5 160.5",
-      /* 30 */ "3 161.5 162.5 163.5 164.5 165.5", "2", "166.5 167.5", "168.5 169.5",
-      /* 34 */ "170.5 171.5", "1", "1", "1 172.5 173.5", "0", "1 174.5",
-      /* 40 */ "175.5 176.5 177.5", "178.5 179.5 180.5", "181.5 182.5 183.5", "184.5 185.5",
-      /* 44 */ "0 4 186.5 187.5 188.5", "0 189.5 190.5 191.5", "0 2 192.5 193.5 194.5",
-      /* 47 */ "0 195.5 196.5 197.5", "1 0 -1", "2 4", "198.5 199.5 200.5",
-      /* 51 */ "0 201.5 202.5 203.5 204.5 205.5", "1 206.5 207.5 208.5",
-      /* 53 */ "1", "L, one", "3 6", "209.5 210.5 211.5 212.5 213.5 214.5",
-      /* 57 */ "1", "C, one", "11", "12", "13", "14", "15", "16", "17", "18", "19", "20",
-      /* 69 */ "21", "2", "22", "23", "24.5", "25.5", "26.5", "27.5", "28.5",
-      /* 78 */ "2 1", "29.5", "30.5", "31.5", "32 33.5 34.5 35.5", "2 0 3", "36.5 0 2", "37.5",
-      /* 86 */ "2", "38.5 39 40", "41.5 42 43", "1", "44.5 45.5", "1",
-      /* 92 */ "46.5 47.5 48.5", "49.5 50.5 51.5", "52.5 1", "53.5 54.5 55.5", "1 3",
-      /* 97 */ "56.5", "57.5", "58.5", "59.5", "60.5", "61.5 62.5", "5 2", "11 12 13 14", "1",
-      /* 106 */ "63.5", "64.5", "65.5",
+      /* 14 */ "115.5 116.5 117.5 118.5 119.5",
+      "1",
+      "120.5 121.5 122.5",
+      /* 17 */ "123.5 124.5 125.5 1 0 126.5 127.5 128.5",
+      "129.5 130.5 131.5",
+      /* 19 */ "132.5 133.5 134.5 135.5",
+      "136.5 137.5 138.5 139.5 140.5 141.5 142.5",
+      /* 21 */ "143.5 144.5",
+      "145.5 146.5",
+      "147.5 148.5",
+      "149.5 150.5",
+      "0 151.5",
+      /* 26 */ "1 152.5 153.5 154.5",
+      "155.5 156.5",
+      "2 0",
+      "157.5 158.5 159.5 160.5",
+      /* 30 */ "3 161.5 162.5 163.5 164.5 165.5",
+      "2",
+      "166.5 167.5",
+      "168.5 169.5",
+      /* 34 */ "170.5 171.5",
+      "1",
+      "1",
+      "1 172.5 173.5",
+      "0",
+      "1 174.5",
+      /* 40 */ "175.5 176.5 177.5",
+      "178.5 179.5 180.5",
+      "181.5 182.5 183.5",
+      "184.5 185.5",
+      /* 44 */ "0 4 186.5 187.5 188.5",
+      "0 189.5 190.5 191.5",
+      "0 2 192.5 193.5 194.5",
+      /* 47 */ "0 195.5 196.5 197.5",
+      "1 0 -1",
+      "2 4",
+      "198.5 199.5 200.5",
+      /* 51 */ "0 201.5 202.5 203.5 204.5 205.5",
+      "1 206.5 207.5 208.5",
+      /* 53 */ "1",
+      "L, one",
+      "3 6",
+      "209.5 210.5 211.5 212.5 213.5 214.5",
+      /* 57 */ "1",
+      "C, one",
+      "11",
+      "12",
+      "13",
+      "14",
+      "15",
+      "16",
+      "17",
+      "18",
+      "19",
+      "20",
+      /* 69 */ "21",
+      "2",
+      "22",
+      "23",
+      "24.5",
+      "25.5",
+      "26.5",
+      "27.5",
+      "28.5",
+      /* 78 */ "2 1",
+      "29.5",
+      "30.5",
+      "31.5",
+      "32 33.5 34.5 35.5",
+      "2 0 3",
+      "36.5 0 2",
+      "37.5",
+      /* 86 */ "2",
+      "38.5 39 40",
+      "41.5 42 43",
+      "1",
+      "44.5 45.5",
+      "1",
+      /* 92 */ "46.5 47.5 48.5",
+      "49.5 50.5 51.5",
+      "52.5 1",
+      "53.5 54.5 55.5",
+      "1 3",
+      /* 97 */ "56.5",
+      "57.5",
+      "58.5",
+      "59.5",
+      "60.5",
+      "61.5 62.5",
+      "5 2",
+      "11 12 13 14",
+      "1",
+      /* 106 */ "63.5",
+      "64.5",
+      "65.5",
   };
   const std::size_t n = sizeof expected / sizeof expected[0];
   ASSERT_EQ(n, 108u);

@@ -21,12 +21,18 @@ struct PairAccessor {
 // Two-element inputs that read 0 and ignore writes outside 0..1.
 TEST(DocumentInputs, GuardedPairsReadZeroAndIgnoreWritesOutside) {
   const std::vector<PairAccessor> guarded = {
-      {"C", [](const CDocument& d, int i) { return d.C(i); }, [](CDocument& d, int i, double v) { d.SetC(i, v); }},
-      {"delt", [](const CDocument& d, int i) { return d.delt(i); }, [](CDocument& d, int i, double v) { d.Setdelt(i, v); }},
-      {"Kh", [](const CDocument& d, int i) { return d.Kh(i); }, [](CDocument& d, int i, double v) { d.SetKh(i, v); }},
-      {"SoilFH", [](const CDocument& d, int i) { return d.SoilFH(i); }, [](CDocument& d, int i, double v) { d.SetSoilFH(i, v); }},
-      {"WatFH", [](const CDocument& d, int i) { return d.WatFH(i); }, [](CDocument& d, int i, double v) { d.SetWatFH(i, v); }},
-      {"WatBH", [](const CDocument& d, int i) { return d.WatBH(i); }, [](CDocument& d, int i, double v) { d.SetWatBH(i, v); }},
+      {"C", [](const CDocument& d, int i) { return d.C(i); },
+       [](CDocument& d, int i, double v) { d.SetC(i, v); }},
+      {"delt", [](const CDocument& d, int i) { return d.delt(i); },
+       [](CDocument& d, int i, double v) { d.Setdelt(i, v); }},
+      {"Kh", [](const CDocument& d, int i) { return d.Kh(i); },
+       [](CDocument& d, int i, double v) { d.SetKh(i, v); }},
+      {"SoilFH", [](const CDocument& d, int i) { return d.SoilFH(i); },
+       [](CDocument& d, int i, double v) { d.SetSoilFH(i, v); }},
+      {"WatFH", [](const CDocument& d, int i) { return d.WatFH(i); },
+       [](CDocument& d, int i, double v) { d.SetWatFH(i, v); }},
+      {"WatBH", [](const CDocument& d, int i) { return d.WatBH(i); },
+       [](CDocument& d, int i, double v) { d.SetWatBH(i, v); }},
   };
   for (const auto& a : guarded) {
     CDocument doc;
@@ -92,7 +98,10 @@ TEST(DocumentInputs, MarginAndCollisionSwitchesAreGuarded) {
 }
 
 TEST(DocumentInputs, BlockWallClearsTheShearKeyOtherTypesKeepIt) {
-  struct Case { int32_t type; int32_t tokkiAfter; };
+  struct Case {
+    int32_t type;
+    int32_t tokkiAfter;
+  };
   for (const Case c : {Case{0, 0}, Case{1, 1}, Case{2, 1}, Case{3, 1}}) {
     CDocument doc;
     doc.SetWallType(1);
@@ -230,12 +239,16 @@ TEST(DocumentInputs, CutFaceFrictionInRadians) {
 }
 
 TEST(DocumentInputs, ToeSlabCheckedOnlyWithBothDimensionsPositive) {
-  struct Case { int32_t type; double a; double b; int16_t want; };
+  struct Case {
+    int32_t type;
+    double a;
+    double b;
+    int16_t want;
+  };
   // a, b: GrwB4/GrwH1 for the gravity wall, MtwB1/MtwH2 otherwise.
   const Case cases[] = {
-      {1, 0.5, 0.0, 0}, {1, 0.5, 0.3, -1}, {1, 0.0, 0.3, 0}, {1, N, 0.3, 0},
-      {2, 0.8, 0.4, -1}, {2, 0.8, N, 0}, {2, 0.8, 0.0, 0},
-      {0, 0.5, 0.5, 0}, {3, 0.5, 0.5, 0},
+      {1, 0.5, 0.0, 0}, {1, 0.5, 0.3, -1}, {1, 0.0, 0.3, 0}, {1, N, 0.3, 0},   {2, 0.8, 0.4, -1},
+      {2, 0.8, N, 0},   {2, 0.8, 0.0, 0},  {0, 0.5, 0.5, 0}, {3, 0.5, 0.5, 0},
   };
   for (const auto& c : cases) {
     CDocument doc;
@@ -249,22 +262,22 @@ TEST(DocumentInputs, ToeSlabCheckedOnlyWithBothDimensionsPositive) {
 TEST(DocumentInputs, SnowLoadByGuidelineKindAndDepth) {
   constexpr double kBlank = -1.79769313486231E+308;
   constexpr double kEntered = 4.2;  // an arbitrary load the user typed
-  struct Case { int32_t sisin; int16_t kind; double depth; double want; };
+  struct Case {
+    int32_t sisin;
+    int16_t kind;
+    double depth;
+    double want;
+  };
   const Case cases[] = {
-      {2, 0, 0.5, 1.75},      // 3.5 kN/m2 per metre of snow
-      {2, 0, 2.0, 7.0},
-      {2, 0, N, N},           // no depth: no load either
-      {2, 0, kBlank, N},      // a blank box is no depth too, never -inf
-      {2, 1, 0.5, 1.0},
-      {2, 2, 0.5, kEntered},  // arbitrary kind keeps what was typed
-      {5, 0, 0.5, 1.75},
-      {5, 0, N, N},           // not 3.5 x the null
-      {5, 0, kBlank, N},
-      {5, 1, 9.0, 1.0},
-      {5, 2, 0.5, kEntered},
-      {0, 0, 9.0, 1.5}, {1, 1, 9.0, 3.0}, {3, 2, 9.0, 7.0}, {4, 2, N, 7.0}, {4, 3, 9.0, 1.0},
-      {4, 4, 9.0, kEntered}, {0, -1, 9.0, kEntered},
-      {6, 0, 0.5, kEntered},  // no list for other guidelines
+      {2, 0, 0.5, 1.75},                             // 3.5 kN/m2 per metre of snow
+      {2, 0, 2.0, 7.0},      {2, 0, N, N},           // no depth: no load either
+      {2, 0, kBlank, N},                             // a blank box is no depth too, never -inf
+      {2, 1, 0.5, 1.0},      {2, 2, 0.5, kEntered},  // arbitrary kind keeps what was typed
+      {5, 0, 0.5, 1.75},     {5, 0, N, N},           // not 3.5 x the null
+      {5, 0, kBlank, N},     {5, 1, 9.0, 1.0},       {5, 2, 0.5, kEntered}, {0, 0, 9.0, 1.5},
+      {1, 1, 9.0, 3.0},      {3, 2, 9.0, 7.0},       {4, 2, N, 7.0},        {4, 3, 9.0, 1.0},
+      {4, 4, 9.0, kEntered}, {0, -1, 9.0, kEntered}, {6, 0, 0.5, kEntered},  // no list for other
+                                                                             // guidelines
   };
   for (const auto& c : cases) {
     CDocument doc;
@@ -273,7 +286,8 @@ TEST(DocumentInputs, SnowLoadByGuidelineKindAndDepth) {
     doc.SnowDepth = c.depth;
     doc.SnowLoad = kEntered;
     doc.SetSnowLoad();
-    EXPECT_EQ(doc.SnowLoad, c.want) << "Sisin " << c.sisin << " kind " << c.kind << " depth " << c.depth;
+    EXPECT_EQ(doc.SnowLoad, c.want)
+        << "Sisin " << c.sisin << " kind " << c.kind << " depth " << c.depth;
   }
 }
 

@@ -1,7 +1,6 @@
 // A save killed at any moment: the document file is always either the old or
 // the new complete file, and the next save leaves no temporary file behind.
 #include <gtest/gtest.h>
-
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/wait.h>
@@ -74,8 +73,9 @@ TEST(DocumentSaveKill, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
   // How long one save takes here, so the kills spread over whole saves.
   const auto t0 = std::chrono::steady_clock::now();
   ASSERT_TRUE(DataFileWrite(a, target));
-  const auto saveUs = std::chrono::duration_cast<std::chrono::microseconds>(
-                          std::chrono::steady_clock::now() - t0).count();
+  const auto saveUs =
+      std::chrono::duration_cast<std::chrono::microseconds>(std::chrono::steady_clock::now() - t0)
+          .count();
 
   const unsigned seed = std::random_device{}();
   SCOPED_TRACE("seed " + std::to_string(seed) + ", one save " + std::to_string(saveUs) + " us");
@@ -97,8 +97,8 @@ TEST(DocumentSaveKill, AKilledSaveLeavesTheOldOrTheNewFileWhole) {
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     ++kills;
     const std::string now = ReadBytes(target);
-    ASSERT_TRUE(now == bytesA || now == bytesB) << "after kill " << kills << ": " << now.size()
-                                                << " bytes";
+    ASSERT_TRUE(now == bytesA || now == bytesB)
+        << "after kill " << kills << ": " << now.size() << " bytes";
     leftBehind += TempFilesIn(dir);
   }
   EXPECT_GE(kills, 50) << "the machine is too slow for the kills to spread";

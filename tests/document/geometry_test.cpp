@@ -23,7 +23,12 @@ TEST(CrossPoint, PositionCodesAndCrossings) {
       {"P1 meets Q2", {1, 1}, {3, 2}, {0, 3}, {1, 1}, 1 + 48, {1, 1}},
       // 0.00005 beyond P2 still counts as P2.
       {"near end point", {0, 0}, {2, 0}, {2.00005, -1}, {2.00005, 1}, 3 + 32, {2.00005, 0}},
-      {"just beyond the end tolerance", {0, 0}, {2, 0}, {2.0002, -1}, {2.0002, 1}, 0 + 32,
+      {"just beyond the end tolerance",
+       {0, 0},
+       {2, 0},
+       {2.0002, -1},
+       {2.0002, 1},
+       0 + 32,
        {2.0002, 0}},
       // y = x/2 meets y = -(x-4)/2 at (2, 1), which is Q2.
       {"general slopes, at Q2", {0, 0}, {4, 2}, {4, 0}, {2, 1}, 2 + 48, {2, 1}},
@@ -80,9 +85,15 @@ TEST(LineAngle, EveryQuadrantAndTheAxes) {
     DPoint to;
     double want;
   } cases[] = {
-      {{1, 1}, kPi / 4},      {{-1, 1}, 3 * kPi / 4},  {{-1, -1}, 5 * kPi / 4},
-      {{1, -1}, 7 * kPi / 4}, {{0, 1}, kPi / 2},       {{0, -1}, 3 * kPi / 2},
-      {{1, 0}, 0},            {{-1, 0}, kPi},          {{1, std::sqrt(3.0)}, kPi / 3},
+      {{1, 1}, kPi / 4},
+      {{-1, 1}, 3 * kPi / 4},
+      {{-1, -1}, 5 * kPi / 4},
+      {{1, -1}, 7 * kPi / 4},
+      {{0, 1}, kPi / 2},
+      {{0, -1}, 3 * kPi / 2},
+      {{1, 0}, 0},
+      {{-1, 0}, kPi},
+      {{1, std::sqrt(3.0)}, kPi / 3},
       {{-std::sqrt(3.0), -1}, 7 * kPi / 6},
   };
   for (const auto& c : cases) {

@@ -1,5 +1,7 @@
 // Trial-wedge record: accessor guards, Copy, the 500-byte little-endian trial
 // file, and deletion of the trial file when the last owner lets go.
+#include "document/kusabi_res.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include "document/ant_res.h"
-#include "document/kusabi_res.h"
 #include "document/temp_files.h"
 
 namespace norva {
@@ -187,15 +188,18 @@ TEST(KusabiResTest, RecordLayoutIsLittleEndianAtFixedOffsets) {
   for (int k = 0; k < 11; ++k) EXPECT_EQ(LeDouble(b, 8 * k), head[k]) << "field " << k;
   EXPECT_EQ(LeDouble(b, 64), 0.9);  // fOmega, which the readers sort and plot by
   EXPECT_EQ(LeInt16(b, 88), 2);
-  struct { size_t off; double v; } cases[] = {
-      {90, 0.5},    {98, 3.0},    {106, 0.0},  // fQxs(0..2)
-      {178, 1.5},   {186, 4.0},               // fQxe
-      {266, 10.0},  {274, -20.0},             // fQload
-      {354, 0.8},                             // fZc
-      {362, 101.0}, {370, 102.0}, {378, 103.0}, {386, 104.0},  // fW (0,0) (1,0) (0,1) (1,1)
-      {394, 201.0}, {402, 202.0},             // fWQ
-      {410, 6.25},  {418, 0.0},               // fL
-      {426, 87.125}, {434, 4.5}, {442, -3.25},  // fPa, fCrossX, fCrossY
+  struct {
+    size_t off;
+    double v;
+  } cases[] = {
+      {90, 0.5},     {98, 3.0},    {106, 0.0},                  // fQxs(0..2)
+      {178, 1.5},    {186, 4.0},                                // fQxe
+      {266, 10.0},   {274, -20.0},                              // fQload
+      {354, 0.8},                                               // fZc
+      {362, 101.0},  {370, 102.0}, {378, 103.0}, {386, 104.0},  // fW (0,0) (1,0) (0,1) (1,1)
+      {394, 201.0},  {402, 202.0},                              // fWQ
+      {410, 6.25},   {418, 0.0},                                // fL
+      {426, 87.125}, {434, 4.5},   {442, -3.25},                // fPa, fCrossX, fCrossY
   };
   for (const auto& c : cases) EXPECT_EQ(LeDouble(b, c.off), c.v) << "offset " << c.off;
   EXPECT_EQ(LeInt16(b, 450), 1);
@@ -266,7 +270,10 @@ TEST(KusabiResTest, TrialsAreSortedByAngleAndReadBack) {
 }
 
 TEST(KusabiResTest, RecordCountIsRoundedFromFileLength) {
-  struct { size_t bytes; int32_t n; } cases[] = {
+  struct {
+    size_t bytes;
+    int32_t n;
+  } cases[] = {
       {0, 0}, {452, 1}, {500, 1}, {2 * 500 + 452, 3}, {1500, 3}, {1000 + 200, 2},
   };
   ScratchFile f;
@@ -311,9 +318,9 @@ TEST(KusabiResTest, SerializeModesAndErrors) {
   io.flush();
   EXPECT_EQ(ReadAll(f.path).size(), 0u);
 
-  EXPECT_EQ(r.Serialize(1, io, 0), 1);   // no record 0
+  EXPECT_EQ(r.Serialize(1, io, 0), 1);  // no record 0
   EXPECT_EQ(r.Serialize(1, io, -3), 1);
-  EXPECT_EQ(r.Serialize(1, io, 2), 0);   // record 2 of an empty file
+  EXPECT_EQ(r.Serialize(1, io, 2), 0);  // record 2 of an empty file
   io.flush();
   EXPECT_EQ(LeDouble(ReadAll(f.path), 564), 0.5);
 

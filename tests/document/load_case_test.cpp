@@ -1,10 +1,11 @@
 // Arbitrary loads and load cases: defaults, switches, Copy, and their records
 // in the document file.
+#include "document/load_case.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "document/load_case.h"
 #include "document/nulls.h"
 #include "text/vb_text_io.h"
 
@@ -197,8 +198,8 @@ TEST(KajyuCaseTest, RecordLinesAndOrder) {
   const std::string want =
       " 常時, 水位あり\r\n"
       " 1 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n 0 \r\n 1 \r\n"  // ten switches
-      " 0 \r\n"                                                              // Doat
-      " 3 \r\n 1 \r\n 0 \r\n 1 \r\n"                                         // count, switches
+      " 0 \r\n"                                                                 // Doat
+      " 3 \r\n 1 \r\n 0 \r\n 1 \r\n"                                            // count, switches
       " 6 \r\n 1.5 \r\n 1.2 \r\n 1.5 \r\n 1.65 \r\n";  // Ea, FsTentou, FsKatsudou, Qa, Allow
   // The text is converted to code page 932 on the way out.
   VbTextReader r = VbTextReader::FromBytes(w.bytes());
@@ -242,8 +243,15 @@ std::string OldCaseRecord(int quake) {
 }
 
 TEST(KajyuCaseTest, OlderFilesDeriveDoatFromTheSeismicSwitch) {
-  struct { int quake; float version; int32_t doat; } cases[] = {
-      {1, 2.0f, 1}, {0, 2.0f, 0}, {2, 2.0f, 0}, {1, 0.5f, 1},
+  struct {
+    int quake;
+    float version;
+    int32_t doat;
+  } cases[] = {
+      {1, 2.0f, 1},
+      {0, 2.0f, 0},
+      {2, 2.0f, 0},
+      {1, 0.5f, 1},
   };
   for (const auto& c : cases) {
     CKajyuCase k;
@@ -282,7 +290,8 @@ TEST(KajyuCaseTest, ErrorsReportFalse) {
   EXPECT_FALSE(c.Serialize(nullptr, nullptr, 0, 4.0f));
   // Truncated after the switch count: the name and switches are already read.
   VbTextReader r = VbTextReader::FromBytes(
-      "cut\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n 1 \r\n");
+      "cut\r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 1 \r\n 0 \r\n 2 \r\n "
+      "1 \r\n");
   CKajyuCase d;
   EXPECT_FALSE(d.Serialize(r, 4.0f));
   EXPECT_EQ(d.CaseName, "cut");

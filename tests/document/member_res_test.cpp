@@ -1,11 +1,12 @@
 // Member-stress result records: labels, index rules and resizing.
+#include "document/member_res.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <memory>
 #include <stdexcept>
 
-#include "document/member_res.h"
 #include "document/nulls.h"
 #include "document/weight.h"
 
@@ -15,9 +16,9 @@ namespace {
 TEST(WallResTest, NewRecordLabelsAndRanges) {
   CWallRes w;
   const char* labels[] = {
-      "く体自重", "基礎自重", "浮\u3000力", "前面土", "前面土(浮力)",
-      "土\u3000圧", "前面水圧", "背面水圧", "揚圧力", "壁面地盤反力",
-      "自動車衝突荷重", "落石衝突荷重", "風荷重", "任意荷重", "上部擁壁",
+      "く体自重",       "基礎自重",     "浮\u3000力", "前面土",   "前面土(浮力)",
+      "土\u3000圧",     "前面水圧",     "背面水圧",   "揚圧力",   "壁面地盤反力",
+      "自動車衝突荷重", "落石衝突荷重", "風荷重",     "任意荷重", "上部擁壁",
   };
   for (int i = 0; i < 15; ++i) EXPECT_EQ(w.sAForce(i), labels[i]) << i;
   for (int i = 15; i <= 20; ++i) EXPECT_EQ(w.sAForce(i), "") << i;

@@ -43,8 +43,8 @@ TEST(Names, ExactBlanksAndDots) {
   EXPECT_NE(SisinName(2).find(" "), std::string::npos);
   EXPECT_NE(SisinName(2).find("(平成24年度版)"), std::string::npos);  // ASCII brackets
   EXPECT_EQ(SisinSource(0), "平成17年3月" + ideographicSpace + "社団法人 農業土木学会");
-  EXPECT_EQ(SisinSource(5),
-            "平成26年3月" + ideographicSpace + "公益社団法人" + ideographicSpace + "農業農村工学会");
+  EXPECT_EQ(SisinSource(5), "平成26年3月" + ideographicSpace + "公益社団法人" + ideographicSpace +
+                                "農業農村工学会");
 }
 
 TEST(Names, CodesWithoutATextGiveEmpty) {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "document/nulls.h"
+
+#include <gtest/gtest.h>
 
 using namespace norva;
 

@@ -52,7 +52,7 @@ TEST(Tolerance, ComparisonsAroundTheBoundary) {
 TEST(MinMax, StartValueAndElements) {
   EXPECT_EQ(MaxOf(0.0, {-0.2}), 0.0);  // clamps at zero
   EXPECT_EQ(MaxOf(0.0, {0.7}), 0.7);
-  EXPECT_EQ(MinOf(4, {6}), 4);         // caps at 4
+  EXPECT_EQ(MinOf(4, {6}), 4);  // caps at 4
   EXPECT_EQ(MinOf(4, {3}), 3);
   EXPECT_EQ(MinOf(18.0 / 4.0, {5.5}), 4.5);
   EXPECT_EQ(MinOf(30.0 / 4.0, {5.5}), 5.5);
@@ -84,12 +84,20 @@ TEST(RoundHalfUp, Table) {
     int16_t n;
     double want;
   } const cases[] = {
-      {2.5, 0, 3.0},     {12.5, 0, 13.0},   {0.125, 2, 0.13},  {7.0, 0, 7.0},
-      {2.4999, 0, 2.0},  {1234.5678, 2, 1234.57}, {0.0, 3, 0.0},
-      {0.33, 2, 0.33},   // a shear allowable: 18/100 + 0.15
+      {2.5, 0, 3.0},
+      {12.5, 0, 13.0},
+      {0.125, 2, 0.13},
+      {7.0, 0, 7.0},
+      {2.4999, 0, 2.0},
+      {1234.5678, 2, 1234.57},
+      {0.0, 3, 0.0},
+      {0.33, 2, 0.33},  // a shear allowable: 18/100 + 0.15
       {1500.0, 0, 1500.0},
       // Negatives mirror the positives.
-      {-2.6, 0, -3.0},   {-2.5, 0, -3.0},   {-2.4, 0, -2.0},   {-0.125, 2, -0.13},
+      {-2.6, 0, -3.0},
+      {-2.5, 0, -3.0},
+      {-2.4, 0, -2.0},
+      {-0.125, 2, -0.13},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << c.x << " to " << c.n);
@@ -285,7 +293,9 @@ TEST(ClipPolygonAtLevel, AreasOfTheKeptPart) {
        {{0, 0}, {0, 10}, {2, 10}, {2, 2}, {8, 2}, {8, 10}, {10, 10}, {10, 0}, {0, 0}},
        5,
        20},
-      {"leaning stem", {{0.3, 0.4}, {1.3, 4.4}, {1.8, 4.4}, {1.0, 0.1}, {0.3, 0.4}}, 0.25,
+      {"leaning stem",
+       {{0.3, 0.4}, {1.3, 4.4}, {1.8, 4.4}, {1.0, 0.1}, {0.3, 0.4}},
+       0.25,
        LeaningStemAbove()},
       // An edge lying on the level keeps its points once.
       {"bottom on the level", {{0, 5}, {0, 10}, {10, 10}, {10, 5}, {0, 5}}, 5, 50},
@@ -305,8 +315,7 @@ TEST(ClipPolygonAtLevel, AreasOfTheKeptPart) {
     }
     for (int32_t i = 0; i < n; ++i) EXPECT_GE(p[i].Y, c.L);
     // No point is written twice in a row.
-    for (int32_t i = 1; i < n; ++i)
-      EXPECT_TRUE(p[i].X != p[i - 1].X || p[i].Y != p[i - 1].Y) << i;
+    for (int32_t i = 1; i < n; ++i) EXPECT_TRUE(p[i].X != p[i - 1].X || p[i].Y != p[i - 1].Y) << i;
   }
 }
 
@@ -324,9 +333,8 @@ TEST(ClipPolygonAtLevel, EmptyAndShortArrays) {
 TEST(RebarArea, NominalAreasOfDeformedBars) {
   // Nominal sectional areas of deformed bars D6..D51 (cm^2).
   const std::pair<int16_t, double> bars[] = {
-      {6, 0.3167}, {10, 0.7133}, {13, 1.267}, {16, 1.986}, {19, 2.865},
-      {22, 3.871}, {25, 5.067},  {29, 6.424}, {32, 7.942}, {35, 9.566},
-      {38, 11.4},  {41, 13.4},   {51, 20.27}};
+      {6, 0.3167}, {10, 0.7133}, {13, 1.267}, {16, 1.986}, {19, 2.865}, {22, 3.871}, {25, 5.067},
+      {29, 6.424}, {32, 7.942},  {35, 9.566}, {38, 11.4},  {41, 13.4},  {51, 20.27}};
   for (const auto& [dia, area] : bars) {
     SCOPED_TRACE(dia);
     EXPECT_DOUBLE_EQ(RebarArea(dia, ""), area);

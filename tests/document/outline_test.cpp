@@ -93,8 +93,13 @@ TEST(KutaiOutline, GravityWall) {
     for (int16_t mode : {0, 1}) {  // the section mode does not apply
       const auto [p, front, back] = Build(d, mode);
       const double y0 = c.y0;
-      ExpectPoints(p, {{0, y0}, {0, 0.5 + y0}, {0.3, 0.5 + y0}, {2.0, 0.5 + y0}, {2.0, 0},
-                       {0.9, 3.0}, {1.4, 3.0}});
+      ExpectPoints(p, {{0, y0},
+                       {0, 0.5 + y0},
+                       {0.3, 0.5 + y0},
+                       {2.0, 0.5 + y0},
+                       {2.0, 0},
+                       {0.9, 3.0},
+                       {1.4, 3.0}});
       ExpectPoint(front, {0.9, 3.0});
       ExpectPoint(back, {1.4, 3.0});
     }
@@ -120,14 +125,26 @@ TEST(KutaiOutline, LeaningWall) {
     int32_t Tokki;
     std::vector<DPoint> want;
   } cases[] = {
-      {"toe, level base", 0.4, 1, 0,
+      {"toe, level base",
+       0.4,
+       1,
+       0,
        {{0, 0}, {0, 0.4}, {0.3, 0.4}, {1.0, 0.1}, {1.0, 0}, {1.3, 4.4}, {1.8, 4.4}}},
       // Without a toe the base rises to the foot of the back face.
-      {"no toe", 0.0, 1, 0,
+      {"no toe",
+       0.0,
+       1,
+       0,
        {{0, 0.3}, {0, 0.3}, {0.3, 0.3}, {1.0, 0}, {1.0, 0}, {1.3, 4.3}, {1.8, 4.3}}},
-      {"toe, inclined base", 0.4, 0, 0,
+      {"toe, inclined base",
+       0.4,
+       0,
+       0,
        {{0, 0.2}, {0, 0.6}, {0.3, 0.6}, {1.0, 0.3}, {1.0, 0}, {1.3, 4.6}, {1.8, 4.6}}},
-      {"toe, inclined base with a key", 0.4, 0, 1,
+      {"toe, inclined base with a key",
+       0.4,
+       0,
+       1,
        {{0, 0}, {0, 0.4}, {0.3, 0.4}, {1.0, 0.1}, {1.0, 0}, {1.3, 4.4}, {1.8, 4.4}}},
   };
   for (const auto& c : cases) {
@@ -243,8 +260,17 @@ TEST(KutaiOutline, BlockWallWithoutFoundation) {
     const DPoint p5{0.5 * (3.0 - 0.35 * kS), 3.0};
     const DPoint p8{p5.X + 0.45 * kC, 3.0 - 0.45 * kS};
     const DPoint p9{XAt(p3, p8, 3.0), 3.0};
-    ExpectPoints(p, {toe, toe, toe, p3, p3, p5, {p5.X + 0.35 * kC, 3.0 - 0.35 * kS},
-                     {0.35 * kC, 0}, p8, p9, p3});
+    ExpectPoints(p, {toe,
+                     toe,
+                     toe,
+                     p3,
+                     p3,
+                     p5,
+                     {p5.X + 0.35 * kC, 3.0 - 0.35 * kS},
+                     {0.35 * kC, 0},
+                     p8,
+                     p9,
+                     p3});
     ExpectPoint(back, p9);
     EXPECT_NEAR(p[0].Y, 0.1565, 5e-5);
     EXPECT_NEAR(p[7].X, 0.3130, 5e-5);
@@ -260,8 +286,8 @@ TEST(KutaiOutline, BlockWallWithoutFoundation) {
     const DPoint p5{1.5, 3.0};
     const DPoint p8{1.5 + 0.45 * kC, 3.0 - 0.45 * kS};
     const DPoint p9{XAt(p3, p8, 3.0), 3.0};
-    ExpectPoints(p, {o, o, o, p3, p3, p5, {1.5 + 0.35 * kC, 3.0 - 0.35 * kS}, {0.35 * kR, 0},
-                     p8, p9, p3});
+    ExpectPoints(
+        p, {o, o, o, p3, p3, p5, {1.5 + 0.35 * kC, 3.0 - 0.35 * kS}, {0.35 * kR, 0}, p8, p9, p3});
     EXPECT_NEAR(p[7].X, 0.3913, 5e-5);
     EXPECT_NEAR(p[3].X, 0.6149, 5e-5);
     EXPECT_NEAR(p[9].X, 1.9951, 5e-5);
@@ -288,8 +314,17 @@ TEST(KutaiOutline, BlockWallOnTheOriginForEveryOtherCombination) {
     const DPoint o{0, 0};
     const DPoint p3{0.55 * kR, 0};
     // Horizontal courses: the crest is level from 5 to 9.
-    ExpectPoints(p, {o, o, o, p3, p3, {1.5, 3.0}, {1.5 + 0.35 * kR, 3.0}, {0.35 * kR, 0},
-                     {1.5 + 0.45 * kR, 3.0}, {1.5 + 0.45 * kR, 3.0}, p3});
+    ExpectPoints(p, {o,
+                     o,
+                     o,
+                     p3,
+                     p3,
+                     {1.5, 3.0},
+                     {1.5 + 0.35 * kR, 3.0},
+                     {0.35 * kR, 0},
+                     {1.5 + 0.45 * kR, 3.0},
+                     {1.5 + 0.45 * kR, 3.0},
+                     p3});
   }
 }
 
@@ -354,8 +389,17 @@ TEST(KutaiOutline, MixedWallFullSection) {
     d.nKeisya = nKeisya;
     const double y0 = nKeisya == 0 ? 0.3 : 0.0;
     const auto [p, front, back] = Build(d, 0);
-    ExpectPoints(p, {{0, y0}, {0.3, 1.5}, {0.5, 1.5}, {1.2, 1.4}, {2.0, 0}, e.p5, e.p6, e.p7,
-                     e.p8, e.p9, e.p10});
+    ExpectPoints(p, {{0, y0},
+                     {0.3, 1.5},
+                     {0.5, 1.5},
+                     {1.2, 1.4},
+                     {2.0, 0},
+                     e.p5,
+                     e.p6,
+                     e.p7,
+                     e.p8,
+                     e.p9,
+                     e.p10});
     ExpectPoint(front, e.p5);
     ExpectPoint(back, e.p9);
   }
@@ -397,8 +441,8 @@ TEST(KutaiOutline, MixedWallWithAHorizontalJoint) {
     d.nKeisya = c.nKeisya;
     d.Tokki = c.Tokki;
     const auto [p, front, back] = Build(d, 1);
-    ExpectPoints(p, {{0, c.y0}, c.p1, {x2, yc}, {1.2, 1.4}, {2.0, 0}, e.p5, e.p6, p7, e.p8,
-                     e.p9, e.p10});
+    ExpectPoints(
+        p, {{0, c.y0}, c.p1, {x2, yc}, {1.2, 1.4}, {2.0, 0}, e.p5, e.p6, p7, e.p8, e.p9, e.p10});
     ExpectPoint(back, e.p9);
   }
   d.nKeisya = 1;
@@ -611,8 +655,7 @@ TEST(UraOutline, MixedWallParts) {
       // Lower back face 3-4: x = 2.0 + 0.5 (1 - y); virtual back face 3-9:
       // x = 2.0 - 0.25 (y - 1).
       {"whole wall from the base", 1, 0.0, 0.0, {{2.5, 0}, {2.0, 1.0}, {1.5, 3.0}}},
-      {"whole wall from 0.5, ground 1 down", 1, 0.5, 1.0,
-       {{2.25, 0.5}, {2.0, 1.0}, {1.75, 2.0}}},
+      {"whole wall from 0.5, ground 1 down", 1, 0.5, 1.0, {{2.25, 0.5}, {2.0, 1.0}, {1.75, 2.0}}},
       {"whole wall from point 3", 1, 1.0, 0.0, {{2.0, 1.0}, {1.5, 3.0}}},
       {"whole wall from above point 3", 1, 2.0, 0.0, {{1.75, 2.0}, {1.5, 3.0}}},
       // Back line of the backfill concrete 10-9: x = 1.0 + (y - 1.2) / 3.6.

@@ -1,7 +1,6 @@
 #include "document/paths.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -20,12 +19,16 @@ class EnvGuard {
  public:
   EnvGuard(const char* name, const char* value) : name_(name) {
     if (const char* old = std::getenv(name)) old_ = old;
-    if (value) setenv(name, value, 1);
-    else unsetenv(name);
+    if (value)
+      setenv(name, value, 1);
+    else
+      unsetenv(name);
   }
   ~EnvGuard() {
-    if (old_) setenv(name_, old_->c_str(), 1);
-    else unsetenv(name_);
+    if (old_)
+      setenv(name_, old_->c_str(), 1);
+    else
+      unsetenv(name_);
   }
 
  private:
@@ -63,8 +66,8 @@ TEST(Paths, PartsOfAPath) {
   } cases[] = {
       {"/dir/f.nrv", "f.nrv", "/dir/", ".nrv", "f"},
       {"/dir/", "", "/dir/", "/dir/", ""},
-      {"f.nrv", "f.nrv", "f.nrv", ".nrv", "f"},            // no "/": the whole path
-      {"/d/a.b.nrv", "a.b.nrv", "/d/", ".nrv", "a.b"},     // last dot
+      {"f.nrv", "f.nrv", "f.nrv", ".nrv", "f"},                     // no "/": the whole path
+      {"/d/a.b.nrv", "a.b.nrv", "/d/", ".nrv", "a.b"},              // last dot
       {"/dir.old/file", "file", "/dir.old/", ".old/file", "file"},  // last dot wins
       {"/f", "f", "/", "/f", "f"},
       {"C:file.nrv", "C:file.nrv", "C:file.nrv", ".nrv", "C:file"},  // ":" is a name character
@@ -150,12 +153,12 @@ TEST(Paths, AbbreviatePathExamples) {
       {p, 22, "/data/.../sample.nrv"},
       {p, 20, "/data/.../sample.nrv"},
       {p, 19, "sample.nrv"},
-      {p, 5, "sample.nrv"},   // the name alone, even when longer than n
+      {p, 5, "sample.nrv"},  // the name alone, even when longer than n
       {p, 0, "sample.nrv"},
       {p, -1, "sample.nrv"},
       {"data/project/site/x.nrv", 20, "data/.../site/x.nrv"},
       {"/sample.nrv", 5, "sample.nrv"},
-      {"/data/sample.nrv", 15, "sample.nrv"},  // no folder to drop
+      {"/data/sample.nrv", 15, "sample.nrv"},                       // no folder to drop
       {"/データ/計画/現場/擁壁/例.nrv", 15, "/データ/.../例.nrv"},  // counted in characters
       {"C:\\data\\project\\sample.nrv", 10, "C:\\data\\project\\sample.nrv"},
       {"/data/project/", 5, "/data/project/"},
@@ -178,7 +181,8 @@ TEST(Paths, AbbreviatePathEndsOnEveryInput) {
                          "/x/",
                          "no_separator_at_all.nrv",
                          "/very_long_first_folder_name/b/c.nrv",
-                         "/a/b/c/" "very_long_file_name_that_exceeds_everything.nrv",
+                         "/a/b/c/"
+                         "very_long_file_name_that_exceeds_everything.nrv",
                          "\\\\server\\share\\dir\\f.nrv"};
   for (const char* path : paths) {
     for (int n = -2; n <= 60; ++n) {
@@ -205,8 +209,8 @@ TEST_F(PathsFs, ComparePath) {
       {base_ + "/d/./a.nrv", base_ + "/d/../d/a.nrv", true},
       {base_ + "//d///a.nrv", file, true},
       {base_ + "/d/", base_ + "/d", true},
-      {link, file, true},                    // both exist and are one file
-      {base_ + "/d/A.nrv", file, false},     // case counts
+      {link, file, true},                 // both exist and are one file
+      {base_ + "/d/A.nrv", file, false},  // case counts
       {base_ + "/d/a.NRV", base_ + "/d/a.nrv", false},
       {base_ + "/d/b.nrv", file, false},
       {"", file, false},
@@ -233,16 +237,11 @@ TEST_F(PathsFs, FilesDiffer) {
     std::string p2;
     bool differ;
   } cases[] = {
-      {a, same, false},
-      {a, last, true},        // equal length, differs in the last line
-      {a, upper, true},       // letter case is a change
-      {a, longer, true},
-      {e1, e2, false},        // two empty files are equal
-      {a, missing, true},     // the saved file vanished: not "unchanged"
-      {missing, a, true},
-      {missing, missing, false},
-      {"", a, false},
-      {a, "", false},
+      {a, same, false},   {a, last, true},  // equal length, differs in the last line
+      {a, upper, true},                     // letter case is a change
+      {a, longer, true},  {e1, e2, false},  // two empty files are equal
+      {a, missing, true},                   // the saved file vanished: not "unchanged"
+      {missing, a, true}, {missing, missing, false}, {"", a, false}, {a, "", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FilesDiffer(c.p1, c.p2), c.differ) << c.p1 << " | " << c.p2;
@@ -329,7 +328,7 @@ TEST(Paths, TrimNullsAndTrimAtNull) {
   } cases[] = {
       {"  abc  ", "abc"},
       {"\0\0abc\0"s, "abc"},
-      {"abc \0"s, "abc "},        // the blank between text and NUL stays
+      {"abc \0"s, "abc "},  // the blank between text and NUL stays
       {"\0\0\0"s, ""},
       {" \0 abc"s, " abc"},
       {"", ""},

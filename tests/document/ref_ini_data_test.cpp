@@ -1,6 +1,7 @@
 // A stored document as the template of a new design.
-#include <gtest/gtest.h>
+#include "document/ref_ini_data.h"
 
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -12,7 +13,6 @@
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/load_case.h"
-#include "document/ref_ini_data.h"
 #include "document/services.h"
 
 namespace norva {
@@ -162,9 +162,9 @@ TEST(ApplyIniConditionsTest, ClearsByWallTypeAndGuideline) {
   struct Row {
     const char* name;
     int32_t wallType, sisin;
-    int32_t tokki;      // shear key after (1 before)
-    double b4, h1;      // GrwB4, GrwH1 after (0.5, 0.3 before)
-    int32_t blkSetup;   // nBlkSetup after (0 before)
+    int32_t tokki;     // shear key after (1 before)
+    double b4, h1;     // GrwB4, GrwH1 after (0.5, 0.3 before)
+    int32_t blkSetup;  // nBlkSetup after (0 before)
   };
   const Row rows[] = {
       {"block wall, road earthworks: the key goes", 0, 2, 0, 0.5, 0.3, 0},

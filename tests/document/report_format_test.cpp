@@ -46,40 +46,42 @@ TEST(PrintUsing, WorkedExamples) {
 
 TEST(PrintUsing, MasksAndTextSlots) {
   CheckTemplates({
-      {"##.", {5}, " 5.", true},                     // "." before a non-"#" stays literal
-      {"#####.##", {12345.678}, "12345.68", true},   // exactly the run's length
+      {"##.", {5}, " 5.", true},                    // "." before a non-"#" stays literal
+      {"#####.##", {12345.678}, "12345.68", true},  // exactly the run's length
       {"##", {-3}, "-3", true},
-      {"##", {-12}, "-12", true},                    // wider than the run, not cut
-      {"#.#.#", {2}, "2.000", true},                 // every place after the first point
+      {"##", {-12}, "-12", true},     // wider than the run, not cut
+      {"#.#.#", {2}, "2.000", true},  // every place after the first point
       {"#", {0}, "0", true},
       {"###", {0.4}, "  0", true},
       {"@", {""}, " ", true},
       {"@", {0.5}, "0.5", true},
       {"@", {-0.25}, "-0.25", true},
       {"@", {12}, "12", true},
-      {"@", {0.1f}, "0.1", true},                    // a single keeps its own digits
+      {"@", {0.1f}, "0.1", true},  // a single keeps its own digits
       {"@m", {1.0 / 3.0}, "0.333333333333333m", true},
-      {"＃＠#", {5}, "＃＠5", true},                  // full-width signs are literal
-      {"a&nbsp;", {}, "a&nbsp", false},              // any final ";" continues the line
+      {"＃＠#", {5}, "＃＠5", true},     // full-width signs are literal
+      {"a&nbsp;", {}, "a&nbsp", false},  // any final ";" continues the line
       {";", {}, "", false},
       // Several runs and slots in one template; extra values are ignored.
-      {"<TD>@</TD><TD>##.#</TD><TD>###</TD><TD>@</TD>", {"ケース1", 3.14159, 42, 7, 99},
-       "<TD>ケース1</TD><TD> 3.1</TD><TD> 42</TD><TD>7</TD>", true},
+      {"<TD>@</TD><TD>##.#</TD><TD>###</TD><TD>@</TD>",
+       {"ケース1", 3.14159, 42, 7, 99},
+       "<TD>ケース1</TD><TD> 3.1</TD><TD> 42</TD><TD>7</TD>",
+       true},
   });
 }
 
 TEST(PrintUsing, RoundsHalfAwayFromZeroOnTheDecimalValue) {
   CheckTemplates({
-      {"#.##", {2.675}, "2.68", true},      // binary 2.67499999... but decimal 2.675
+      {"#.##", {2.675}, "2.68", true},  // binary 2.67499999... but decimal 2.675
       {"#.##", {0.125}, "0.13", true},
       {"##", {-12.5}, "-13", true},
       {"#.##", {-2.675}, "-2.68", true},
       {"#.##", {1.005}, "1.01", true},
       {"#.##", {0.285}, "0.29", true},
       {"#.##", {1.0049}, "1.00", true},
-      {"#.##", {9.995}, "10.00", true},     // the carry adds an integer digit
+      {"#.##", {9.995}, "10.00", true},  // the carry adds an integer digit
       {"#", {0.5}, "1", true},
-      {"#", {2.5}, "3", true},              // not to even
+      {"#", {2.5}, "3", true},  // not to even
       {"#", {-0.5}, "-1", true},
       {"#.#", {0.05}, "0.1", true},
       {"#.###", {0.0005}, "0.001", true},
@@ -99,11 +101,11 @@ TEST(PrintUsing, NoValueAndAbsurdSizesPrintDashes) {
       {"##.##", {nan}, "-----", true},
       {"#", {inf}, "-----", true},
       {"B=###.##", {-inf}, "B= -----", true},
-      {"H=##.###", {kNullDouble}, "H= -----", true},          // a document input never entered
-      {"q=####.##", {1e10}, "q=  -----", true},               // reaction of a resultant outside the base
+      {"H=##.###", {kNullDouble}, "H= -----", true},  // a document input never entered
+      {"q=####.##", {1e10}, "q=  -----", true},       // reaction of a resultant outside the base
       {"L=##.##", {1e300}, "L=-----", true},
       {"L=##.##", {-1.5e8}, "L=-----", true},
-      {"L=#########.##", {1e8}, "L=100000000.00", true},      // the largest size still printed
+      {"L=#########.##", {1e8}, "L=100000000.00", true},  // the largest size still printed
       {"L=##.##", {-99999999.994}, "L=-99999999.99", true},
       {"n=@", {4.94065645841247e-324}, "n=4.94065645841247E-324", true},  // small is a value
       {"@ @ @", {nan, 2e8, kNullDouble}, "----- ----- -----", true},
@@ -114,9 +116,9 @@ TEST(PrintUsing, NoValueAndAbsurdSizesPrintDashes) {
 
 TEST(PrintUsing, NotComputedResultPrintsDashesInPlaceOfItsMask) {
   CheckTemplates({
-      {"Fs=##.##", {kNullBox}, "Fs=-----", true},            // as wide as the mask
-      {"q=####.##", {kNullBox}, "q=  -----", true},          // right-aligned in it
-      {"B=#.#", {kNullBox}, "B=-----", true},                // a shorter mask gets it whole
+      {"Fs=##.##", {kNullBox}, "Fs=-----", true},    // as wide as the mask
+      {"q=####.##", {kNullBox}, "q=  -----", true},  // right-aligned in it
+      {"B=#.#", {kNullBox}, "B=-----", true},        // a shorter mask gets it whole
       {"(@)", {kNullBox}, "(-----)", true},
       {"##.## @", {kNullDouble, kNullBox}, "----- -----", true},  // an input never entered too
   });
@@ -155,15 +157,10 @@ TEST(AnsiB, LeftAnsiB) {
     int16_t n;
     const char* result;
   } cases[] = {
-      {"あいう", 5, "あい"},  // "う" would make 6
-      {"abc", 5, "abc"},
-      {"aあ", 2, "a"},        // never half of a double-byte character
-      {"aあ", 3, "aあ"},
-      {"ｱｲｳ壁", 4, "ｱｲｳ"},   // half-width katakana are one byte each
-      {"ｱｲｳ壁", 5, "ｱｲｳ壁"},
-      {"abc", 0, ""},
-      {"abc", -1, ""},
-      {"", 3, ""},
+      {"あいう", 5, "あい"},                       // "う" would make 6
+      {"abc", 5, "abc"},     {"aあ", 2, "a"},      // never half of a double-byte character
+      {"aあ", 3, "aあ"},     {"ｱｲｳ壁", 4, "ｱｲｳ"},  // half-width katakana are one byte each
+      {"ｱｲｳ壁", 5, "ｱｲｳ壁"}, {"abc", 0, ""},      {"abc", -1, ""}, {"", 3, ""},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(LeftAnsiB(c.text, c.n), c.result) << c.text << " " << c.n;
@@ -188,7 +185,7 @@ TEST(AnsiB, MidAnsiB) {
       {"abc", 0, 2, "ab"},
       {"abc", -3, 0, "abc"},
       {"ｱ壁ｲ", 2, 2, "壁"},
-      {"ｱ壁ｲ", 3, 1, ""},           // the whole "壁" does not fit in one byte
+      {"ｱ壁ｲ", 3, 1, ""},  // the whole "壁" does not fit in one byte
       {"", 0, 0, ""},
   };
   for (const auto& c : cases) {
@@ -289,9 +286,9 @@ TEST(ReportNumber, DashesForEverythingAReportDoesNotPrint) {
   EXPECT_EQ(ReportNumber(2.675, "0.00"), "2.68");
   EXPECT_EQ(ReportNumber(-0.004, "0.00"), "0.00");
   EXPECT_EQ(ReportNumber(1e8, "0"), "100000000");
-  for (double v : {kNullDouble, kNullBox, 1e10, -1.0000001e8, 1e300,
-                   std::numeric_limits<double>::quiet_NaN(),
-                   -std::numeric_limits<double>::infinity()}) {
+  for (double v :
+       {kNullDouble, kNullBox, 1e10, -1.0000001e8, 1e300, std::numeric_limits<double>::quiet_NaN(),
+        -std::numeric_limits<double>::infinity()}) {
     SCOPED_TRACE(v);
     EXPECT_EQ(ReportNumber(v, "##0.00"), "-----");
     EXPECT_FALSE(IsReportNumber(v));
@@ -304,9 +301,8 @@ TEST(FormatPattern, OptionalAndRequiredPlaces) {
     const char* pattern;
     const char* text;
   } cases[] = {
-      {0.5, "#.##", ".5"},   {0, "#", ""},          {5, "#.##", "5."},
-      {1.25, "0.0#", "1.25"}, {1.2, "0.0#", "1.2"}, {7, "000", "007"},
-      {-1.5, "0", "-2"},     {3.14159, "#0.000", "3.142"},
+      {0.5, "#.##", ".5"},  {0, "#", ""},      {5, "#.##", "5."}, {1.25, "0.0#", "1.25"},
+      {1.2, "0.0#", "1.2"}, {7, "000", "007"}, {-1.5, "0", "-2"}, {3.14159, "#0.000", "3.142"},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(FormatPattern(c.v, c.pattern), c.text) << c.v << " " << c.pattern;

@@ -1,17 +1,18 @@
 // The private work folder, race-free temporary files, and the document's
 // temporary-file registry. Every test runs under its own TMPDIR and checks
 // that nothing is left behind.
+#include "document/temp_files.h"
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <set>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "document/document.h"
-#include "document/temp_files.h"
 
 namespace norva {
 namespace {
@@ -241,7 +242,8 @@ TEST_F(TempFilesTest, EndingADocumentDeletesItsFilesButNoSymlinkTarget) {
   std::vector<std::string> paths;
   {
     CDocument doc;
-    for (const char* key : {"COMPFILE", "KUSABI0_0_0", "KUSABI0_1_0"}) paths.push_back(doc.AddTempFile(key));
+    for (const char* key : {"COMPFILE", "KUSABI0_0_0", "KUSABI0_1_0"})
+      paths.push_back(doc.AddTempFile(key));
     // One registered file was swapped for a link to a file of the user's.
     ASSERT_EQ(::unlink(paths[1].c_str()), 0);
     ASSERT_EQ(::symlink(victim.c_str(), paths[1].c_str()), 0);

@@ -51,25 +51,26 @@ TEST(CDraw, LinesMapWithTheFlagAndPassThroughWithout) {
 
 TEST(CDraw, TwoCoordinateLinesContinueAfterALineAndAfterMove) {
   Mapped m;
-  m.d.DrawLine(0, 0, 1, 1, true);  // (500,4000)-(1500,3000)
-  m.d.DrawLine(2, 1, true);        // on from (1500,3000)
+  m.d.DrawLine(0, 0, 1, 1, true);   // (500,4000)-(1500,3000)
+  m.d.DrawLine(2, 1, true);         // on from (1500,3000)
   m.d.DrawLine(3000, 2000, false);  // on from (2500,3000), device units
-  m.d.Move(0, 2);                  // (500,2000)
+  m.d.Move(0, 2);                   // (500,2000)
   EXPECT_EQ(m.d.X1(), 500);
   EXPECT_EQ(m.d.Y1(), 2000);
   m.d.DrawLine(1, 2, true);
   EXPECT_TRUE(SameOps(Recorded(m.canvas), {L(500, 4000, 1500, 3000), L(1500, 3000, 2500, 3000),
-                                          L(2500, 3000, 3000, 2000), L(500, 2000, 1500, 2000)}));
+                                           L(2500, 3000, 3000, 2000), L(500, 2000, 1500, 2000)}));
 }
 
 TEST(CDraw, CircleRadiusIsInMillimetresWhenMapped) {
   Mapped m;
-  m.d.DrawCircle(1, 1, 0.5, true);          // radius 0.5 mm * 56.7 = 28.35
-  m.d.DrawCircle(100, 200, 0.5, false);     // all device units
+  m.d.DrawCircle(1, 1, 0.5, true);            // radius 0.5 mm * 56.7 = 28.35
+  m.d.DrawCircle(100, 200, 0.5, false);       // all device units
   m.d.DrawCircle(1, 1, 1, 0, kHalfPi, true);  // arc, angles passed on
   m.d.DrawCircle(10, 20, 30, -1, 7, false);
   EXPECT_TRUE(SameOps(Recorded(m.canvas),
-                      {Circle(1500, 3000, 28.35), Circle(100, 200, 0.5),
+                      {Circle(1500, 3000, 28.35),
+                       Circle(100, 200, 0.5),
                        {CanvasOpKind::Arc, {1500, 3000, 56.7, 0, kHalfPi}, {}},
                        {CanvasOpKind::Arc, {10, 20, 30, -1, 7}, {}}},
                       1e-9));

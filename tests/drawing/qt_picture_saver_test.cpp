@@ -27,16 +27,16 @@
 #include "drawing/base/sunpousen.h"
 #include "platform/canvas/canvas_render.h"
 #include "platform/qt/qt_test_support.h"
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
 
 constexpr double kMmPerTwip = 25.4 / 1440;
 // The picture: 125 x 62.5 mm in the program's millimetres (56.7 twips each).
-constexpr double kWidth = 125 * 56.7;   // 7087.5 twips
+constexpr double kWidth = 125 * 56.7;    // 7087.5 twips
 constexpr double kHeight = 62.5 * 56.7;  // 3543.75 twips
 constexpr uint32_t kPale = 0xD0FFD0;     // &HBBGGRR: pale green background
 constexpr uint32_t kRed = 0x0000FF;
@@ -239,8 +239,9 @@ TEST_F(QtPictureSaverTest, RendererPlacesAPictureAtFiftyPercentAsHalfItsSize) {
 
   // The upper half of the first page at 600 dpi.
   const QString prefix = dir_.filePath(QStringLiteral("page"));
-  const QStringList args{"-r", "600", "-f", "1", "-l", "1", "-y", "0", "-H", "3500", "-png",
-                         QString::fromStdString(pdf), prefix};
+  const QStringList args{"-r",  "600", "-f", "1",    "-l",   "1",
+                         "-y",  "0",   "-H", "3500", "-png", QString::fromStdString(pdf),
+                         prefix};
   RunTool(QStringLiteral("pdftoppm"), args);
   const QImage page(prefix + QStringLiteral("-1.png"));
   ASSERT_FALSE(page.isNull());

@@ -28,7 +28,7 @@ TEST(ReportPicture, EachPictureStartsOnAFreshSurfaceOfItsOwnSize) {
   EXPECT_EQ(first.canvas().ScaleTop(), 0);
   EXPECT_EQ(first.canvas().Zoom(), 100);
   EXPECT_EQ(first.Draw().GetCanvas(), &first.canvas());
-  EXPECT_EQ(first.Draw().Width(), 4252);   // stated, half to even
+  EXPECT_EQ(first.Draw().Width(), 4252);  // stated, half to even
   EXPECT_EQ(first.Draw().Height(), 4678);
   double l = -1, t = -1, r = -1, b = -1;
   first.Draw().GetDrawAreaRect(l, t, r, b);

@@ -41,12 +41,12 @@ TEST(SunpousenTexts, TextHeightOfEachSizeClass) {
     const char* msize;
     int32_t h;
   } rows[] = {
-      {"3 mm, zoom 100, N", false, 170.1, 100, "N", 170},  // 170.1
-      {"3 mm, zoom 100, T", false, 170.1, 100, "T", 102},  // 170.1 * 0.6 = 102.06
-      {"3 mm, zoom 100, H", false, 170.1, 100, "H", 238},  // 170.1 * 1.4 = 238.14
-      {"3 mm, zoom 200, N", false, 170.1, 200, "N", 340},  // 340.2
-      {"zoom 50, L", false, 170.1, 50, "L", 102},          // 85.05 * 1.2 = 102.06
-      {"half to even", false, 170.5, 100, "N", 170},       // 170.5 -> 170
+      {"3 mm, zoom 100, N", false, 170.1, 100, "N", 170},     // 170.1
+      {"3 mm, zoom 100, T", false, 170.1, 100, "T", 102},     // 170.1 * 0.6 = 102.06
+      {"3 mm, zoom 100, H", false, 170.1, 100, "H", 238},     // 170.1 * 1.4 = 238.14
+      {"3 mm, zoom 200, N", false, 170.1, 200, "N", 340},     // 340.2
+      {"zoom 50, L", false, 170.1, 50, "L", 102},             // 85.05 * 1.2 = 102.06
+      {"half to even", false, 170.5, 100, "N", 170},          // 170.5 -> 170
       {"2.5 mm page, N", true, kSheetPoints, 100, "N", 142},  // 2.5 * 56.7 = 141.75
       {"2.5 mm page, S", true, kSheetPoints, 100, "S", 113},  // 141.75 * 0.8 = 113.4
       {"no factor", false, 170.1, 100, "X", 0},
@@ -140,9 +140,9 @@ TEST(SunpousenTexts, DimensionTextRoundsHalfUpByTruncation) {
   const struct {
     double f;
     const char* text;
-  } rows[] = {{250.5, "251"}, {0.4, "0"}, {300, "300"}, {999.5, "1000"}, {0.49, "0"},
-              {-2.7, "-2"},   // trunc(-2.2)
-              {-0.7, "0"},    // trunc(-0.2), no sign
+  } rows[] = {{250.5, "251"},      {0.4, "0"},  {300, "300"},
+              {999.5, "1000"},     {0.49, "0"}, {-2.7, "-2"},  // trunc(-2.2)
+              {-0.7, "0"},                                     // trunc(-0.2), no sign
               {123456.4, "123456"}};
   for (const auto& r : rows) {
     SCOPED_TRACE(r.f);

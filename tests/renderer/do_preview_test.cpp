@@ -10,20 +10,20 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QTimer>
-
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
 
-using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*, const void*);
+using DoPreviewFn = int32_t (*)(int32_t, int32_t, const char*, const char*, const char*,
+                                const void*);
 
 // pdftotext lays words out by position: runs of blanks become one blank.
 std::string Collapsed(const std::string& text) {
@@ -41,7 +41,8 @@ const char* kStyleSheet =
     "    marginBottom:20mm;\r\n    marginLeft:20mm;\r\n    marginRight:20mm;\r\n"
     "    header:ノルヴァ|設計計算書|%d;\r\n    footer:|- %d -|;\r\n"
     "    hdrFontName:ＭＳ ゴシック;\r\n    hdrFontSize:9;\r\n"
-    "    pageBorder:4;\r\n    pageBorderColor:0;\r\n    pageBorderStyle:0;\r\n    pageBorderWidth:2;\r\n"
+    "    pageBorder:4;\r\n    pageBorderColor:0;\r\n    pageBorderStyle:0;\r\n    "
+    "pageBorderWidth:2;\r\n"
     "    fontName:ＭＳ 明朝;\r\n    fontSize:10.5;\r\n    fontBold:0;\r\n    fontItalic:0;\r\n"
     "    fontStrikethru:0;\r\n    fontUnderline:0;\r\n"
     "    lineSpacing:120;\r\n    indentLeft:0;\r\n    secno:true;\r\n}\r\n"
@@ -73,10 +74,16 @@ std::string ReportMarkup(const std::string& figure) {
          "<land><rp>\r\n"
          "横向きのページ。<br>\r\n"
          "<port><rp>\r\n"
-         "<pre>\r\n" + Numbered("filler", 40) + "</pre>\r\n"
+         "<pre>\r\n" +
+         Numbered("filler", 40) +
+         "</pre>\r\n"
          "<protect>\r\n"
-         "<pre>\r\n" + Numbered("block", 40) + "</pre>\r\n"
-         "<img src=\"" + figure + "\" width=50% height=50%>\r\n"
+         "<pre>\r\n" +
+         Numbered("block", 40) +
+         "</pre>\r\n"
+         "<img src=\"" +
+         figure +
+         "\" width=50% height=50%>\r\n"
          "図-1&sp;断面図<br>\r\n"
          "</protect>\r\n"
          "おわり<br>\r\n"
@@ -123,13 +130,18 @@ TEST_F(DoPreviewRun, PrintModeWritesThePaginatedPdf) {
 
   std::vector<std::string> pages;
   for (int p = 1; p <= 5; ++p) {
-    pages.push_back(Collapsed(RunTool("pdftotext", {"-layout", "-f", QString::number(p), "-l", QString::number(p),
-                                      QString::fromStdString(pdf), "-"})));
+    pages.push_back(
+        Collapsed(RunTool("pdftotext", {"-layout", "-f", QString::number(p), "-l",
+                                        QString::number(p), QString::fromStdString(pdf), "-"})));
   }
-  const struct { int page; std::vector<std::string> has, hasNot; } want[] = {
-      {1, {"1. 擁壁の設計", "本文は明朝体で印字する。 Text A", "and x", "ゴシック体の行",
-           "字下げした段落です。", "1.1 土圧", "pre line one", "pre line two", "設計計算書",
-           "ノルヴァ", "- 1 -"},
+  const struct {
+    int page;
+    std::vector<std::string> has, hasNot;
+  } want[] = {
+      {1,
+       {"1. 擁壁の設計", "本文は明朝体で印字する。 Text A", "and x", "ゴシック体の行",
+        "字下げした段落です。", "1.1 土圧", "pre line one", "pre line two", "設計計算書",
+        "ノルヴァ", "- 1 -"},
        {"荷重"}},
       {2, {"1.2 荷重", "二ページ目の本文。", "- 2 -"}, {"横向き"}},
       {3, {"横向きのページ。", "- 3 -"}, {"filler"}},
@@ -138,8 +150,10 @@ TEST_F(DoPreviewRun, PrintModeWritesThePaginatedPdf) {
   };
   for (const auto& w : want) {
     const std::string& text = pages[static_cast<size_t>(w.page - 1)];
-    for (const std::string& s : w.has) EXPECT_NE(text.find(s), std::string::npos) << "page " << w.page << ": " << s << "\n" << text;
-    for (const std::string& s : w.hasNot) EXPECT_EQ(text.find(s), std::string::npos) << "page " << w.page << ": " << s;
+    for (const std::string& s : w.has)
+      EXPECT_NE(text.find(s), std::string::npos) << "page " << w.page << ": " << s << "\n" << text;
+    for (const std::string& s : w.hasNot)
+      EXPECT_EQ(text.find(s), std::string::npos) << "page " << w.page << ": " << s;
   }
   EXPECT_EQ(Count(pages[3], "filler"), 40u);
   EXPECT_EQ(Count(pages[4], "block"), 40u);
@@ -167,7 +181,9 @@ TEST_F(DoPreviewRun, PreviewModeShowsAndPagesThroughTheReport) {
       auto* dlg = qobject_cast<QDialog*>(w);
       if (!dlg || !dlg->isVisible() || !dlg->windowTitle().contains(QStringLiteral("( "))) continue;
       timer.stop();
-      auto act = [dlg](const char* id) { dlg->findChild<QAction*>(QString::fromLatin1(id))->trigger(); };
+      auto act = [dlg](const char* id) {
+        dlg->findChild<QAction*>(QString::fromLatin1(id))->trigger();
+      };
       titles.push_back(dlg->windowTitle().toStdString());
       act("32772");  // previous on the first page: nothing changes
       titles.push_back(dlg->windowTitle().toStdString());
@@ -187,8 +203,9 @@ TEST_F(DoPreviewRun, PreviewModeShowsAndPagesThroughTheReport) {
   });
   timer.start(50);
   doPreview(1, 1, markup.c_str(), stylePath.c_str(), dir.c_str(), nullptr);
-  EXPECT_EQ(titles, (std::vector<std::string>{"印刷プレビュー - ( 1/5 )", "印刷プレビュー - ( 1/5 )",
-                                              "印刷プレビュー - ( 2/5 )", "印刷プレビュー - ( 1/5 )"}));
+  EXPECT_EQ(titles,
+            (std::vector<std::string>{"印刷プレビュー - ( 1/5 )", "印刷プレビュー - ( 1/5 )",
+                                      "印刷プレビュー - ( 2/5 )", "印刷プレビュー - ( 1/5 )"}));
   EXPECT_TRUE(QFile::exists(shot));
   EXPECT_FALSE(QFile::exists(QString::fromStdString(nested)));
   // Once the first run has ended, a run works again.
@@ -215,7 +232,10 @@ class PreviewWindow : public ::testing::Test {
 
 TEST_F(PreviewWindow, PageCommandsStayWithinTheReport) {
   auto dlg = Make("A<rp>B<rp>C");
-  const struct { void (CPreviewDlg::*cmd)(); const char* title; } steps[] = {
+  const struct {
+    void (CPreviewDlg::*cmd)();
+    const char* title;
+  } steps[] = {
       {&CPreviewDlg::OnPrevPage, "印刷プレビュー - ( 1/3 )"},
       {&CPreviewDlg::OnNextPage, "印刷プレビュー - ( 2/3 )"},
       {&CPreviewDlg::OnNextPage, "印刷プレビュー - ( 3/3 )"},
@@ -236,9 +256,15 @@ TEST_F(PreviewWindow, ZoomMovesTwoIncrementsWithinTheLimits) {
   c.SetZoomIncrement(10);
   c.SetZoomUpper(400);
   c.SetZoomLower(10);
-  const struct { int start; bool in; int end; } cases[] = {
-      {100, true, 120}, {380, true, 400}, {385, true, 385},  // 405 would pass 400, 395 alone would not
-      {100, false, 80}, {30, false, 10},  {25, false, 25},
+  const struct {
+    int start;
+    bool in;
+    int end;
+  } cases[] = {
+      {100, true, 120}, {380, true, 400},
+      {385, true, 385},  // 405 would pass 400, 395 alone would not
+      {100, false, 80}, {30, false, 10},
+      {25, false, 25},
   };
   for (const auto& z : cases) {
     SCOPED_TRACE(z.start);
@@ -250,14 +276,21 @@ TEST_F(PreviewWindow, ZoomMovesTwoIncrementsWithinTheLimits) {
 
 TEST_F(PreviewWindow, ToolbarButtons) {
   auto dlg = Make("A");
-  const struct { const char* id; const char* label; const char* tip; } buttons[] = {
-      {"32773", "次ページ", "次ページに移動"}, {"32772", "前ページ", "前ページに移動"},
-      {"32774", "拡大", "拡大"},             {"32775", "縮小", "縮小"},
-      {"32776", "印刷", "プリンターへ出力"},  {"32778", "WORD変換", "Microsoft Word文書に変換"},
-      {"32777", "終了", "印刷プレビューの終了"}};
+  const struct {
+    const char* id;
+    const char* label;
+    const char* tip;
+  } buttons[] = {{"32773", "次ページ", "次ページに移動"},
+                 {"32772", "前ページ", "前ページに移動"},
+                 {"32774", "拡大", "拡大"},
+                 {"32775", "縮小", "縮小"},
+                 {"32776", "印刷", "プリンターへ出力"},
+                 {"32778", "WORD変換", "Microsoft Word文書に変換"},
+                 {"32777", "終了", "印刷プレビューの終了"}};
   const QList<QAction*> actions = dlg->ToolBar()->actions();
   std::vector<std::string> order;
-  for (QAction* a : actions) order.push_back(a->isSeparator() ? "|" : a->objectName().toStdString());
+  for (QAction* a : actions)
+    order.push_back(a->isSeparator() ? "|" : a->objectName().toStdString());
   EXPECT_EQ(order, (std::vector<std::string>{"32773", "32772", "|", "32774", "32775", "|", "32776",
                                              "|", "32778", "|", "32777"}));
   for (const auto& b : buttons) {
@@ -342,8 +375,13 @@ TEST_F(PreviewWindow, PrinterRecord) {
   TestFolder folder;
   ASSERT_TRUE(folder.Valid());
   const std::string pdf = folder.File("printer_record.pdf");
-  const struct { int32_t orientation, copies; int wantOrientation, wantCopies; } cases[] = {
-      {1, 3, 0, 3}, {2, 0, 1, 1}, {0, -1, 1, 1},
+  const struct {
+    int32_t orientation, copies;
+    int wantOrientation, wantCopies;
+  } cases[] = {
+      {1, 3, 0, 3},
+      {2, 0, 1, 1},
+      {0, -1, 1, 1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.orientation);

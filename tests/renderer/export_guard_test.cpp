@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-
 #include <stdexcept>
 #include <string>
 #include <vector>

@@ -1,12 +1,11 @@
 #pragma once
 // The outside programs the renderer tests read our output with, as a user's
 // tools would: pdftotext, pdfinfo, pdfimages and LibreOffice.
-#include <QFileInfo>
 #include <QChar>
+#include <QFileInfo>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
-
 #include <cstddef>
 #include <string>
 
@@ -47,12 +46,14 @@ struct PdfConversion {
 };
 
 // LibreOffice converts the RTF file to a PDF in dir, with a profile of its own there.
-inline PdfConversion ConvertRtfToPdf(const QString& soffice, const std::string& dir, const std::string& rtf) {
+inline PdfConversion ConvertRtfToPdf(const QString& soffice, const std::string& dir,
+                                     const std::string& rtf) {
   const QString folder = QString::fromStdString(dir);
   const QString profile = QStringLiteral("-env:UserInstallation=file://%1/lo_profile").arg(folder);
   QProcess lo;
-  lo.start(soffice, {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"), QStringLiteral("pdf"),
-                     QStringLiteral("--outdir"), folder, QString::fromStdString(rtf)});
+  lo.start(soffice, {profile, QStringLiteral("--headless"), QStringLiteral("--convert-to"),
+                     QStringLiteral("pdf"), QStringLiteral("--outdir"), folder,
+                     QString::fromStdString(rtf)});
   PdfConversion result;
   if (!lo.waitForFinished(240000)) {
     lo.kill();
@@ -60,8 +61,8 @@ inline PdfConversion ConvertRtfToPdf(const QString& soffice, const std::string& 
     return result;
   }
   result.finished = true;
-  result.pdf = folder + QLatin1Char('/') + QFileInfo(QString::fromStdString(rtf)).completeBaseName() +
-               QStringLiteral(".pdf");
+  result.pdf = folder + QLatin1Char('/') +
+               QFileInfo(QString::fromStdString(rtf)).completeBaseName() + QStringLiteral(".pdf");
   result.errors = lo.readAllStandardError().toStdString();
   return result;
 }

@@ -4,16 +4,15 @@
 #include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
-
 #include <cmath>
 #include <fstream>
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "placed_text.h"
-#include "test_folder.h"
 #include "renderer/markup_renderer.h"
+#include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -23,14 +22,17 @@ struct RtfRecorder : IRtfSink {
   void WriteText(int count, const char* buffer) override {
     calls.push_back("text:" + std::string(buffer, static_cast<size_t>(count)));
   }
-  void SetStyle(const char* name) override { calls.push_back(std::string("style:") + (name ? name : "-")); }
+  void SetStyle(const char* name) override {
+    calls.push_back(std::string("style:") + (name ? name : "-"));
+  }
   void PageBreak() override { calls.push_back("page"); }
   void SetSubscript(bool on) override { calls.push_back(on ? "sub+" : "sub-"); }
   void SetSuperscript(bool on) override { calls.push_back(on ? "sup+" : "sup-"); }
   void SetIndent(int twips) override { calls.push_back("indent:" + std::to_string(twips)); }
   void WritePicture(const std::string&, double nw, double nh, double w, double h) override {
-    calls.push_back("pict:" + std::to_string(std::lround(nw)) + "x" + std::to_string(std::lround(nh)) +
-                    ">" + std::to_string(std::lround(w)) + "x" + std::to_string(std::lround(h)));
+    calls.push_back("pict:" + std::to_string(std::lround(nw)) + "x" +
+                    std::to_string(std::lround(nh)) + ">" + std::to_string(std::lround(w)) + "x" +
+                    std::to_string(std::lround(h)));
   }
   void Close() override { calls.push_back("close"); }
   std::string FilePath() const override { return {}; }
@@ -65,7 +67,8 @@ class Flow : public ::testing::Test {
     double lastY = -1;
     int lastPage = 0;
     for (const Placed& p : Items()) {
-      if (!s.empty() && (p.page != lastPage || p.y > lastY + 1)) s += p.page != lastPage ? "#" : "|";
+      if (!s.empty() && (p.page != lastPage || p.y > lastY + 1))
+        s += p.page != lastPage ? "#" : "|";
       s += p.text;
       lastY = p.y;
       lastPage = p.page;
@@ -110,11 +113,14 @@ std::vector<std::pair<int, int>> Tokens(const std::string& text) {
 
 TEST(MarkupTokens, TagsEntitiesAndText) {
   using V = std::vector<std::pair<int, int>>;
-  const struct { const char* text; V want; } cases[] = {
+  const struct {
+    const char* text;
+    V want;
+  } cases[] = {
       {"<br>", {{kTagBr, 0}}},
       {"<BR >", {{kTagBr, 0}}},
       {"</Font>", {{kTagFont, 1}}},
-      {"<fonts>", {{0, 0}}},                 // exact length: a style tag
+      {"<fonts>", {{0, 0}}},  // exact length: a style tag
       {"<h1>", {{0, 0}}},
       {"<FOTTER>", {{kTagFotter, 0}}},
       {"<port><land>", {{kTagPort, 0}, {kTagLand, 0}}},
@@ -125,9 +131,16 @@ TEST(MarkupTokens, TagsEntitiesAndText) {
       {"&Gamma;", {{kTokText, 71}}},
       {"&sp;&nbsp;&lt;", {{kTokText, 32}, {kTokText, 32}, {kTokText, 60}}},
       {"&bracket2b;", {{kTokText, 254}}},
-      {"&GAMMA;", {{kTokText, '&'}, {kTokText, 'G'}, {kTokText, 'A'}, {kTokText, 'M'},
-                   {kTokText, 'M'}, {kTokText, 'A'}, {kTokText, ';'}}},
-      {"&the;", {{kTokText, '&'}, {kTokText, 't'}, {kTokText, 'h'}, {kTokText, 'e'}, {kTokText, ';'}}},
+      {"&GAMMA;",
+       {{kTokText, '&'},
+        {kTokText, 'G'},
+        {kTokText, 'A'},
+        {kTokText, 'M'},
+        {kTokText, 'M'},
+        {kTokText, 'A'},
+        {kTokText, ';'}}},
+      {"&the;",
+       {{kTokText, '&'}, {kTokText, 't'}, {kTokText, 'h'}, {kTokText, 'e'}, {kTokText, ';'}}},
       {"&amp", {{kTokText, '&'}, {kTokText, 'a'}, {kTokText, 'm'}, {kTokText, 'p'}}},
       {"&1;", {{kTokText, '&'}, {kTokText, '1'}, {kTokText, ';'}}},
       {"\t\r\n", {{kTokWhite, '\t'}, {kTokWhite, '\r'}, {kTokWhite, '\n'}}},
@@ -140,7 +153,10 @@ TEST(MarkupTokens, TagsEntitiesAndText) {
 }
 
 TEST(MarkupTokens, Attributes) {
-  const struct { const char* text; std::string src, width, height; } cases[] = {
+  const struct {
+    const char* text;
+    std::string src, width, height;
+  } cases[] = {
       {"<img src=a.svg width=50% height=3cm>", "a.svg", "50%", "3cm"},
       {"<img SRC=\"a b.svg\" WIDTH='10mm' , HEIGHT=20>", "a b.svg", "10mm", "20"},
       {"<img src=a,width=5, height=6>", "a", "5", "6"},
@@ -164,7 +180,10 @@ TEST(MarkupTokens, Attributes) {
 }
 
 TEST(MarkupTokens, ImageLengths) {
-  const struct { const char* text; double natural, want; } cases[] = {
+  const struct {
+    const char* text;
+    double natural, want;
+  } cases[] = {
       {"50%", 3000, 1500},
       {"10mm", 0, 10 * 100 * 1440.0 / 2540},  // 566.929...
       {"1cm", 0, 1000 * 1440.0 / 2540},
@@ -181,18 +200,22 @@ TEST(MarkupTokens, ImageLengths) {
 }
 
 TEST_F(Flow, RunningText) {
-  const struct { const char* markup; int result; const char* lines; } cases[] = {
+  const struct {
+    const char* markup;
+    int result;
+    const char* lines;
+  } cases[] = {
       {"", -1, ""},
-      {"Hello World", -1, "HelloWorld"},            // literal blanks vanish
+      {"Hello World", -1, "HelloWorld"},  // literal blanks vanish
       {"Hello&sp;World", -1, "Hello World"},
       {"Hello\r\n  World", -1, "HelloWorld"},
       {"a&lt;b&amp;c&gt;", -1, "a<b&c>"},
       {"A<br>B<br>", -1, "A|B"},
-      {"x<td a=1 b=2>y", -1, "x<a=1b=2>y"},         // table-only tag: "<" and the rest as text
+      {"x<td a=1 b=2>y", -1, "x<a=1b=2>y"},  // table-only tag: "<" and the rest as text
       {"<!-- note -->A", -1, "A"},
-      {"<html><body>A</body></html>B", -1, "A"},    // a closing html ends the pass
+      {"<html><body>A</body></html>B", -1, "A"},  // a closing html ends the pass
       {"日本語&sp;テキスト", -1, "日本語 テキスト"},
-      {"A&alpha;", -1, "Aa"},                         // a code of the current (non-symbol) font
+      {"A&alpha;", -1, "Aa"},  // a code of the current (non-symbol) font
       // a table goes to its renderer whole (its cell drawn on a line of its
       // own); the text goes on below it
       {"A<br><table row=1 col=1><td srow=0 scol=0>cell</td></table>B", -1, "A|cell|B"},
@@ -291,7 +314,12 @@ TEST_F(Flow, Fonts) {
 
 TEST_F(Flow, SubscriptAndSuperscript) {
   const double small = 10.5 / 1.8;
-  const struct { const char* markup; double shiftFactor; const char* on; const char* off; } cases[] = {
+  const struct {
+    const char* markup;
+    double shiftFactor;
+    const char* on;
+    const char* off;
+  } cases[] = {
       {"A<sub>2</sub>B", 0.8, "sub+", "sub-"},
       {"A<sup>2</sup>B", -0.1, "sup+", "sup-"},
   };
@@ -314,7 +342,11 @@ TEST_F(Flow, SubscriptAndSuperscript) {
 TEST_F(Flow, Indent) {
   // The indent unit is four blanks of the 10.5-point Mincho face: IPAMincho
   // blanks are half an em, 105 twips, so a unit is 420 twips.
-  const struct { const char* markup; double x; const char* call; } cases[] = {
+  const struct {
+    const char* markup;
+    double x;
+    const char* call;
+  } cases[] = {
       {"<indent no=2>X", 1440 + 840, "indent:840"},
       {"<indent no=0.5>X", 1440 + 210, "indent:210"},
       {"<indent no=2>Y<br></indent>X", 1440, "indent:0"},
@@ -325,7 +357,9 @@ TEST_F(Flow, Indent) {
     Render(c.markup);
     EXPECT_NEAR(run.indentUnit, 420.0, 1e-6);
     EXPECT_NEAR(Items().back().x, c.x, 1e-6);
-    EXPECT_EQ(rtf.calls.back() == c.call || std::find(rtf.calls.begin(), rtf.calls.end(), c.call) != rtf.calls.end(), true);
+    EXPECT_EQ(rtf.calls.back() == c.call ||
+                  std::find(rtf.calls.begin(), rtf.calls.end(), c.call) != rtf.calls.end(),
+              true);
   }
   // A wrapped line of an indented paragraph starts at the indent too.
   Render("<indent no=2>" + std::string(200, 'w'));
@@ -450,7 +484,10 @@ TEST_F(Flow, KeepTogetherExactlyAsHighAsTheRoomStays) {
   const double bottom = 16838 - 1440 - 60 * h;
   const std::string sheet = "$page{lineSpacing:100;marginBottom:" + std::to_string(bottom) + ";}";
   ASSERT_DOUBLE_EQ(LengthToTwips(QString::fromStdString(std::to_string(bottom))), bottom);
-  const struct { int block; int blockPage; } cases[] = {{10, 1}, {11, 2}};
+  const struct {
+    int block;
+    int blockPage;
+  } cases[] = {{10, 1}, {11, 2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.block);
     Render(LinesOf("a", 50) + "<protect>" + LinesOf("b", c.block) + "</protect>", sheet);
@@ -487,7 +524,8 @@ class Pictures : public Flow {
   }
   static void Write(const std::string& path) {
     std::ofstream out(path);
-    out << "<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='50mm' viewBox='0 0 100 50'>"
+    out << "<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='50mm' viewBox='0 0 100 "
+           "50'>"
            "<rect x='1' y='1' width='98' height='48' fill='none' stroke='black'/></svg>";
   }
   TestFolder folder;
@@ -496,14 +534,18 @@ class Pictures : public Flow {
 
 TEST_F(Pictures, PlacedCentredAtTheRequestedSize) {
   const double nw = 100 * 1440 / 25.4, nh = 50 * 1440 / 25.4;
-  const struct { std::string src, width, height; double w, h; } cases[] = {
+  const struct {
+    std::string src, width, height;
+    double w, h;
+  } cases[] = {
       {"fig.svg", "50%", "50%", nw / 2, nh / 2},
       {"UP.SVG", "10mm", "1cm", 566.9291338582677, 566.9291338582677},
       {"legacy.wmf", "2000", "1000", 2000, 1000},  // a metafile name finds its SVG
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.src);
-    Render("A<br><img src=\"" + dir + c.src + "\" width=" + c.width + " height=" + c.height + ">\r\nB");
+    Render("A<br><img src=\"" + dir + c.src + "\" width=" + c.width + " height=" + c.height +
+           ">\r\nB");
     const auto& items = composer.Pages()[0].items;
     ASSERT_EQ(items.size(), 3u);
     const PageItem& pic = items[1];
@@ -512,7 +554,7 @@ TEST_F(Pictures, PlacedCentredAtTheRequestedSize) {
     EXPECT_NEAR(pic.h, c.h, 1e-6);
     EXPECT_NEAR(pic.x, 11906 / 2.0 - c.w / 2, 1e-6);  // centred on the page, not the column
     EXPECT_NEAR(pic.y, 1440 + Height(10.5), 1e-6);
-    EXPECT_NEAR(items[2].y, pic.y + c.h, 1e-6);      // next text one picture lower
+    EXPECT_NEAR(items[2].y, pic.y + c.h, 1e-6);  // next text one picture lower
     EXPECT_NEAR(items[2].x, 1440, 1e-6);
     ASSERT_GE(rtf.calls.size(), 4u);
     EXPECT_EQ(rtf.calls[2].substr(0, 5), "pict:");

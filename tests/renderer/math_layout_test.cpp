@@ -10,8 +10,8 @@
 #include <tuple>
 #include <vector>
 
-#include "text/cp932.h"
 #include "renderer/math_renderer.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -64,7 +64,9 @@ struct Typeset {
 // Items of a line, first to last.
 std::vector<MathBox*> Items(MathBox* line) {
   std::vector<MathBox*> out;
-  MathBox* last = line && line->kind == MathBoxKind::kGroup && line->decoration == kDecoNone ? line->content : line;
+  MathBox* last = line && line->kind == MathBoxKind::kGroup && line->decoration == kDecoNone
+                      ? line->content
+                      : line;
   for (MathBox* b = last; b; b = b->prev) out.insert(out.begin(), b);
   return out;
 }
@@ -82,13 +84,15 @@ struct Recorder : IMathCanvas {
   std::multiset<std::string> out;
   void DrawString(int style, std::string_view bytes, double x, double top) override {
     std::string shown;
-    for (unsigned char c : bytes) shown += c < 128 ? std::string(1, static_cast<char>(c)) : "#" + std::to_string(c);
-    out.insert("T" + std::to_string(style) + " " + shown + " @" + std::to_string(static_cast<int>(x)) + "," +
-               std::to_string(static_cast<int>(top)));
+    for (unsigned char c : bytes)
+      shown += c < 128 ? std::string(1, static_cast<char>(c)) : "#" + std::to_string(c);
+    out.insert("T" + std::to_string(style) + " " + shown + " @" +
+               std::to_string(static_cast<int>(x)) + "," + std::to_string(static_cast<int>(top)));
   }
   void DrawLine(double x1, double y1, double x2, double y2) override {
-    out.insert("L " + std::to_string(static_cast<int>(x1)) + "," + std::to_string(static_cast<int>(y1)) + "-" +
-               std::to_string(static_cast<int>(x2)) + "," + std::to_string(static_cast<int>(y2)));
+    out.insert("L " + std::to_string(static_cast<int>(x1)) + "," +
+               std::to_string(static_cast<int>(y1)) + "-" + std::to_string(static_cast<int>(x2)) +
+               "," + std::to_string(static_cast<int>(y2)));
   }
 };
 
@@ -122,11 +126,26 @@ TEST(MathScanner, TokensAndWidths) {
         {T::kSymbol, 7, 25, kSymDots},
         {T::kSymbol, 7, 7, kSymIntegral}}},
       // Bytes of no class are passed over one by one.
-      {"a#$?b", 0, {{T::kRun, 2, 8, 0}, {T::kNothing, 2, 0, 0}, {T::kNothing, 2, 0, 0}, {T::kNothing, 2, 0, 0},
-                    {T::kRun, 2, 8, 0}}},
+      {"a#$?b",
+       0,
+       {{T::kRun, 2, 8, 0},
+        {T::kNothing, 2, 0, 0},
+        {T::kNothing, 2, 0, 0},
+        {T::kNothing, 2, 0, 0},
+        {T::kRun, 2, 8, 0}}},
       {"& x", 0, {{T::kRun, 2, 8, 0}}},
-      {"(x)|", 0, {{T::kBracket, 7, 7, 231}, {T::kRun, 2, 8, 0}, {T::kBracket, 7, 9, 247}, {T::kBracket, 7, 9, 239}}},
-      {"[]{}", 1, {{T::kBracket, 8, 4, 234}, {T::kBracket, 8, 5, 250}, {T::kBracket, 8, 4, 237}, {T::kBracket, 8, 4, 253}}},
+      {"(x)|",
+       0,
+       {{T::kBracket, 7, 7, 231},
+        {T::kRun, 2, 8, 0},
+        {T::kBracket, 7, 9, 247},
+        {T::kBracket, 7, 9, 239}}},
+      {"[]{}",
+       1,
+       {{T::kBracket, 8, 4, 234},
+        {T::kBracket, 8, 5, 250},
+        {T::kBracket, 8, 4, 237},
+        {T::kBracket, 8, 4, 253}}},
       // A full-width space is a Japanese run and keeps its width; so is half-width kana.
       {"　ｱ", 0, {{T::kRun, 0, 12, 0}, {T::kRun, 0, 6, 0}}},
       {"it's", 0, {{T::kRun, 2, 26, 0}}},
@@ -142,7 +161,9 @@ TEST(MathScanner, TokensAndWidths) {
       ASSERT_EQ(math.ScanToken(c.small), kind);
       EXPECT_EQ(math.Token().style, style);
       EXPECT_DOUBLE_EQ(math.Token().width, width);
-      if (kind != T::kRun && kind != T::kBlank && kind != T::kNothing) { EXPECT_EQ(math.Token().code, code); }
+      if (kind != T::kRun && kind != T::kBlank && kind != T::kNothing) {
+        EXPECT_EQ(math.Token().code, code);
+      }
     }
     EXPECT_EQ(math.ScanToken(c.small), T::kEnd);
     EXPECT_EQ(math.Cursor(), text.size());
@@ -169,7 +190,7 @@ TEST(MathScanner, KeywordsAndScriptModes) {
   EXPECT_EQ(math.Token().code, kKwShorthand);
   ASSERT_EQ(math.ScanToken(0), MathTok::kKeyword);
   EXPECT_EQ(math.Token().keyword, MathKw::kSub);
-  EXPECT_EQ(math.ScanToken(0), MathTok::kNothing);  // <font
+  EXPECT_EQ(math.ScanToken(0), MathTok::kNothing);   // <font
   EXPECT_EQ(math.ScanToken(0), MathTok::kOperator);  // its ">"
   ASSERT_EQ(math.ScanToken(0), MathTok::kSymbol);
   EXPECT_EQ(math.Token().scriptMode, 1);
@@ -184,10 +205,13 @@ TEST(MathStyles, TextModesAndSmallLines) {
     std::vector<std::pair<std::string, int>> runs;  // run text, style
   };
   const std::vector<Case> cases = {
-      {"<math><bt>x</bt><b>y</b><t>z</t>w</math>", {{"x", kMathBold}, {"y", kMathItalicBold}, {"z", kMathNormal}, {"w", kMathNormal}}},
+      {"<math><bt>x</bt><b>y</b><t>z</t>w</math>",
+       {{"x", kMathBold}, {"y", kMathItalicBold}, {"z", kMathNormal}, {"w", kMathNormal}}},
       // Modes do not nest: after the inner closing tag the outer mode is gone.
-      {"<math><bt>a<t>b</t>c</bt></math>", {{"a", kMathBold}, {"b", kMathNormal}, {"c", kMathNormal}}},
-      {"<math><t>a<bt>b</bt>c</t></math>", {{"a", kMathNormal}, {"b", kMathBold}, {"c", kMathNormal}}},
+      {"<math><bt>a<t>b</t>c</bt></math>",
+       {{"a", kMathBold}, {"b", kMathNormal}, {"c", kMathNormal}}},
+      {"<math><t>a<bt>b</bt>c</t></math>",
+       {{"a", kMathNormal}, {"b", kMathBold}, {"c", kMathNormal}}},
       {"<math><bt>x_i_</bt></math>", {{"x", kMathBold}, {"i", kMathSmall}}},
       {"<math>あ^い^</math>", {{"\x82\xa0", kMathNormalJapan}, {"\x82\xa2", kMathSmallJapan}}},
   };
@@ -220,8 +244,8 @@ TEST(MathLayout, Fraction) {
   ASSERT_NE(t.root, nullptr);
   EXPECT_EQ(t.math->Cursor(), t.text.size());
   // "ab" 12 + 2, "c" 6 + 2; the bar at the symbol font's axis trunc(11 / 2).
-  EXPECT_DOUBLE_EQ(t.root->width, 19);  // bar 14 + 3, half a blank
-  EXPECT_DOUBLE_EQ(t.root->ascent, 19);  // 10 + 3 + 1 above the bar at 5
+  EXPECT_DOUBLE_EQ(t.root->width, 19);    // bar 14 + 3, half a blank
+  EXPECT_DOUBLE_EQ(t.root->ascent, 19);   // 10 + 3 + 1 above the bar at 5
   EXPECT_DOUBLE_EQ(t.root->descent, 10);  // 10 + 3 + 2 below it
   const auto items = Items(t.root);
   ASSERT_EQ(items.size(), 1u);
@@ -268,7 +292,7 @@ TEST(MathLayout, NestedFractionWithSubscript) {
   MathBox* num = Attached(bar, MathRole::kNumerator);
   MathBox* den = Attached(bar, MathRole::kDenominator);
   ASSERT_TRUE(num && den);
-  EXPECT_DOUBLE_EQ(num->width, 13);  // P 8 + subscript A 5
+  EXPECT_DOUBLE_EQ(num->width, 13);   // P 8 + subscript A 5
   EXPECT_DOUBLE_EQ(num->descent, 5);  // subscript depth 2 below P's 3
   EXPECT_DOUBLE_EQ(num->y, 11);
   EXPECT_DOUBLE_EQ(den->y, -16);
@@ -308,9 +332,10 @@ TEST(MathLayout, BracketsGrowAroundAFraction) {
   Recorder rec;
   t.math->DrawTree(t.root, rec);
   // Pieces every 0.85 x 14 from the top edge; fraction bar at 25.5 - 5.
-  EXPECT_EQ(rec.out, (std::multiset<std::string>{"T7 #230 @0,0", "T7 #231 @0,11", "T7 #232 @0,23",
-                                                 "T7 #246 @20,0", "T7 #247 @20,11", "T7 #248 @20,23",
-                                                 "T2 1 @9,6", "T2 2 @9,22", "L 7,20-18,20"}));
+  EXPECT_EQ(rec.out,
+            (std::multiset<std::string>{"T7 #230 @0,0", "T7 #231 @0,11", "T7 #232 @0,23",
+                                        "T7 #246 @20,0", "T7 #247 @20,11", "T7 #248 @20,23",
+                                        "T2 1 @9,6", "T2 2 @9,22", "L 7,20-18,20"}));
 }
 
 TEST(MathLayout, BracketsAroundABareFractionStayCentredOnIt) {
@@ -324,7 +349,7 @@ TEST(MathLayout, BracketsAroundABareFractionStayCentredOnIt) {
   const double fracMid = (19 + -10) / 2.0;
   const double bracketMid = (left->y + left->ascent + left->y - left->descent) / 2;
   EXPECT_DOUBLE_EQ(bracketMid, fracMid);
-  EXPECT_DOUBLE_EQ(t.root->ascent, 25.5);  // 5 + 14 + 6.5
+  EXPECT_DOUBLE_EQ(t.root->ascent, 25.5);   // 5 + 14 + 6.5
   EXPECT_DOUBLE_EQ(t.root->descent, 16.5);  // 15 + 6.5 - 5
 }
 
@@ -507,7 +532,7 @@ TEST(MathLayout, HostileInputEnds) {
   for (int i = 0; i < 5000; ++i) deep += "<box>(<left><sup>";
   deep += "x</math>";
   for (const std::string& text : {all, deep, std::string("<math>&"), std::string("<math><"),
-                                   std::string("<math>&abc"), std::string("<math></")}) {
+                                  std::string("<math>&abc"), std::string("<math></")}) {
     RenderRun run;
     FakeMetrics metrics;
     CMathRenderer math(nullptr, run, text, 0, metrics, nullptr);

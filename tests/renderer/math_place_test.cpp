@@ -12,22 +12,22 @@
 #include <QStandardPaths>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
-
 #include <cmath>
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/math_renderer.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
 
 TEST(MathFonts, PixelHeightFromWholePoints) {
   // Points truncated, then points x 96 / 72 rounded half up.
-  const std::vector<std::pair<float, int>> cases = {
-      {10.5f, 13}, {10.0f, 13}, {5.8f, 7}, {35.0f / 6.0f, 7}, {12.0f, 16}, {9.0f, 12}, {7.5f, 9}, {0.5f, 0}};
+  const std::vector<std::pair<float, int>> cases = {{10.5f, 13},       {10.0f, 13}, {5.8f, 7},
+                                                    {35.0f / 6.0f, 7}, {12.0f, 16}, {9.0f, 12},
+                                                    {7.5f, 9},         {0.5f, 0}};
   for (const auto& [points, pixels] : cases) {
     EXPECT_EQ(MathFontPixels(points), pixels) << points;
   }
@@ -38,9 +38,16 @@ TEST(MathFonts, SymbolBytesBecomeTheirGlyphs) {
   const MathStyle& symbol = sheet.mathStyles[kMathNormalSymbol];
   const MathStyle& text = sheet.mathStyles[kMathNormal];
   const std::vector<std::pair<std::string, std::u16string>> symbolCases = {
-      {"S", u"Σ"},       {"a", u"α"},       {"f", u"φ"},       {"\xD5", u"∏"},
-      {"\xF2", u"∫"},    {"\xE6\xE7\xE8", u"⎛⎜⎝"}, {"\xF6\xF7\xF8", u"⎞⎟⎠"},
-      {"\xEC\xED\xEE\xEF", u"⎧⎨⎩⎪"}, {"\xF3\xF4\xF5", u"⌠⎮⌡"}, {"=", u"="}};
+      {"S", u"Σ"},
+      {"a", u"α"},
+      {"f", u"φ"},
+      {"\xD5", u"∏"},
+      {"\xF2", u"∫"},
+      {"\xE6\xE7\xE8", u"⎛⎜⎝"},
+      {"\xF6\xF7\xF8", u"⎞⎟⎠"},
+      {"\xEC\xED\xEE\xEF", u"⎧⎨⎩⎪"},
+      {"\xF3\xF4\xF5", u"⌠⎮⌡"},
+      {"=", u"="}};
   for (const auto& [bytes, expected] : symbolCases) {
     EXPECT_EQ(DecodeMathBytes(symbol, bytes), QString::fromStdU16String(expected)) << bytes;
   }
@@ -51,7 +58,8 @@ TEST(MathFonts, SymbolBytesBecomeTheirGlyphs) {
   QFont dejaVu(QStringLiteral("DejaVu Sans"));
   dejaVu.setPixelSize(13);
   dejaVu.setHintingPreference(QFont::PreferNoHinting);
-  EXPECT_NEAR(metrics.TextWidth(kMathNormalSymbol, "S"), QFontMetricsF(dejaVu).horizontalAdvance(u'Σ'), 1e-9);
+  EXPECT_NEAR(metrics.TextWidth(kMathNormalSymbol, "S"),
+              QFontMetricsF(dejaVu).horizontalAdvance(u'Σ'), 1e-9);
   EXPECT_EQ(metrics.Font(kMathNormal).pixelSize(), 13);
   EXPECT_EQ(metrics.Font(kMathSmall).pixelSize(), 7);
   EXPECT_TRUE(metrics.Font(kMathBold).bold());
@@ -60,7 +68,8 @@ TEST(MathFonts, SymbolBytesBecomeTheirGlyphs) {
 
 TEST(MathFonts, StyleSheetSetsTheFormulaFonts) {
   StyleSheet sheet;
-  ParseStyleSheet("$math_normal{fontSize:20;fontBold:1;}$math_small_symbol{fontName:Mincho;}", sheet);
+  ParseStyleSheet("$math_normal{fontSize:20;fontBold:1;}$math_small_symbol{fontName:Mincho;}",
+                  sheet);
   QtMathMetrics metrics(sheet.mathStyles);
   EXPECT_EQ(metrics.Font(kMathNormal).pixelSize(), 27);  // 20 x 96 / 72 = 26.7
   EXPECT_TRUE(metrics.Font(kMathNormal).bold());
@@ -78,7 +87,9 @@ struct PictureRecorder : IRtfSink {
   };
   std::vector<Pict> pictures;
   std::string text;
-  void WriteText(int count, const char* buffer) override { text.append(buffer, static_cast<size_t>(count)); }
+  void WriteText(int count, const char* buffer) override {
+    text.append(buffer, static_cast<size_t>(count));
+  }
   void SetStyle(const char*) override {}
   void PageBreak() override {}
   void SetSubscript(bool) override {}
@@ -86,7 +97,8 @@ struct PictureRecorder : IRtfSink {
   void SetIndent(int) override {}
   void WritePicture(const std::string& path, double nw, double nh, double w, double h) override {
     QFile file(QString::fromStdString(path));
-    pictures.push_back({path, nw, nh, w, h, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
+    pictures.push_back(
+        {path, nw, nh, w, h, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
   }
   void Close() override {}
   std::string FilePath() const override { return {}; }
@@ -149,7 +161,8 @@ TEST_F(MathPlacement, PictureHangsFromTheCurrentPositionAndGoesToTheRtfFile) {
 
   ASSERT_EQ(rtf.pictures.size(), 1u);
   const auto& p = rtf.pictures[0];
-  EXPECT_EQ(QFileInfo(QString::fromStdString(p.path)).absolutePath(), QFileInfo(work.path()).absoluteFilePath());
+  EXPECT_EQ(QFileInfo(QString::fromStdString(p.path)).absolutePath(),
+            QFileInfo(work.path()).absoluteFilePath());
   EXPECT_TRUE(QSvgRenderer(p.svg).isValid());
   // Once handed over, the formula's file leaves the work folder.
   EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(p.path)));
@@ -181,15 +194,17 @@ TEST_F(MathPlacement, PdfShowsGreekLettersAndSymbols) {
   Render(
       "<math><box>&sum;V<over>B</box>&sp;≦&sp;q_a_&sp;&alpha;&sp;&phi;</math><br>\r\n"
       "<math><box>Mr<over>Mo</box>&sp;≧&sp;Fm</math><br>\r\n"
-      "<math><box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box></math><br>\r\n");
+      "<math><box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</"
+      "box>+h_w_<right>)</box></math><br>\r\n");
   const QString pdf = work.filePath(QStringLiteral("formulas.pdf"));
   ASSERT_TRUE(composer.ExportPdf(pdf));
   QProcess proc;
   proc.start(pdftotext, {pdf, QStringLiteral("-")});
   ASSERT_TRUE(proc.waitForFinished(60000));
   const QString text = QString::fromUtf8(proc.readAllStandardOutput());
-  for (const QString& s : {QStringLiteral("Σ"), QStringLiteral("≦"), QStringLiteral("≧"), QStringLiteral("α"),
-                           QStringLiteral("φ"), QStringLiteral("⎛"), QStringLiteral("⎠")}) {
+  for (const QString& s :
+       {QStringLiteral("Σ"), QStringLiteral("≦"), QStringLiteral("≧"), QStringLiteral("α"),
+        QStringLiteral("φ"), QStringLiteral("⎛"), QStringLiteral("⎠")}) {
     EXPECT_TRUE(text.contains(s)) << s.toStdString() << " in " << text.toStdString();
   }
   if (qEnvironmentVariableIsSet("NORVA_KEEP_MATH_PDF")) {
@@ -228,7 +243,8 @@ TEST_F(MathPlacement, RulesOnTheFrameEdgeStayInsideThePicture) {
   // outside the picture, over a thousand dark pixels at 300 dpi for a root this
   // wide. A few anti-aliased pixels of a glyph's tip may still touch the edge.
   const char* const formulas[] = {
-      "<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></math>",
+      "<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></"
+      "math>",
       "<math><sqrt>x^2^+y^2^</sqrt></math>",
       "<math>a&sp;=&sp;<sqrt>2</sqrt>+<sqrt><box>1<over>2</box></sqrt></math>",
   };

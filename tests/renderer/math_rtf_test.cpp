@@ -9,23 +9,23 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QStandardPaths>
-
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "renderer/printer_settings.h"
 #include "renderer/rtf_writer.h"
 #include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
 
 size_t CountOf(const std::string& text, const std::string& what) {
   size_t n = 0;
-  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size())) ++n;
+  for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + what.size()))
+    ++n;
   return n;
 }
 
@@ -51,11 +51,15 @@ struct FormulaLine {
 // Fractions, a nested fraction, brackets grown around fractions, a root,
 // sub- and superscripts, Greek letters, "≧" and the summation sign.
 const FormulaLine kPage[] = {
-    {"土圧係数　", "<math>K_A_&sp;=&sp;<box>cos^2^(φ－α－θ)<over>cosθcos^2^αcos(α＋δ＋θ)･(1+A)^2^</box></math>"},
-    {"係数Ａ　", "<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></math>"},
+    {"土圧係数　",
+     "<math>K_A_&sp;=&sp;<box>cos^2^(φ－α－θ)<over>cosθcos^2^αcos(α＋δ＋θ)･(1+A)^2^</box></math>"},
+    {"係数Ａ　",
+     "<math>A&sp;=&sp;<sqrt><box>sin(φ＋δ)sin(φ－i－θ)<over>cos(α＋δ＋θ)cos(α－i)</box></sqrt></"
+     "math>"},
     {"土圧合力　", "<math>P_A1_&sp;=&sp;<box>1<over>2</box>(P_1_+P_2_)(H-h_w_)</math>"},
     {"モーメント　",
-     "<math>M_P1_=<box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</box>+h_w_<right>)</box>P_A1_"
+     "<math>M_P1_=<box>(<left><box>2･P_1_+P_2_<over>P_1_+P_2_</box>･<box>H-h_w_<over>3</"
+     "box>+h_w_<right>)</box>P_A1_"
      "</math>"},
     {"連分数　", "<math>x&sp;=&sp;<box>1<over>1+<box>a_1_<over>b^2^</box></box></math>"},
     {"滑動　", "<math>F_s_=<box>&sum;V･μ＋c_B_･B'<over>&sum;H</box>&sp;≧&sp;F_a_</math>"},
@@ -83,13 +87,16 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
   if (soffice.isEmpty()) GTEST_SKIP() << "LibreOffice is not installed";
 
   std::string utf8 = "<html><body>\r\n<h1>計算式</h1>\r\n<PRE>\r\n";
-  for (const FormulaLine& line : kPage) utf8 += std::string(line.caption) + line.formula + "\r\n\r\n";
+  for (const FormulaLine& line : kPage)
+    utf8 += std::string(line.caption) + line.formula + "\r\n\r\n";
   utf8 += "以上。\r\n</PRE>\r\n</body></html>\r\n";
 
   RenderRun run;
   run.workFolder = dir;
-  ParseStyleSheet(Utf8ToCp932("$page{marginLeft:20mm;marginRight:20mm;marginTop:20mm;marginBottom:20mm;secno:true;}"),
-                  run.sheet);
+  ParseStyleSheet(
+      Utf8ToCp932(
+          "$page{marginLeft:20mm;marginRight:20mm;marginTop:20mm;marginBottom:20mm;secno:true;}"),
+      run.sheet);
   const std::string markup = Utf8ToCp932(utf8);
   const std::string printed = dir + "/printed.pdf";
   PrinterSettingsRec printer{};
@@ -138,8 +145,8 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
     const long goalW = ControlValue(group, "\\picwgoal"), goalH = ControlValue(group, "\\pichgoal");
     EXPECT_GT(goalW, 0);
     EXPECT_GT(goalH, 0);
-    const QImage png =
-        QImage::fromData(QByteArray::fromHex(QByteArray::fromStdString(rtf.substr(blip + 9, end - blip - 9))));
+    const QImage png = QImage::fromData(
+        QByteArray::fromHex(QByteArray::fromStdString(rtf.substr(blip + 9, end - blip - 9))));
     ASSERT_FALSE(png.isNull());
     EXPECT_NEAR(png.width(), goalW * 300.0 / 1440.0, 1.0);
     EXPECT_NEAR(png.height(), goalH * 300.0 / 1440.0, 1.0);
@@ -148,10 +155,12 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
 
   // ---- the directly printed PDF: formulas are drawn as text with their glyphs.
   ASSERT_TRUE(QFileInfo::exists(QString::fromStdString(printed)));
-  const QString printedText =
-      QString::fromStdString(RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(printed), "-"}));
-  for (const char* s : {"土圧係数", "滑動", "以上。", "φ", "α", "θ", "δ", "μ", "≧", "Σ", "⎛", "⎠"}) {
-    EXPECT_TRUE(printedText.contains(QString::fromUtf8(s))) << s << "\n" << printedText.toStdString();
+  const QString printedText = QString::fromStdString(
+      RunTool(QStringLiteral("pdftotext"), {QString::fromStdString(printed), "-"}));
+  for (const char* s :
+       {"土圧係数", "滑動", "以上。", "φ", "α", "θ", "δ", "μ", "≧", "Σ", "⎛", "⎠"}) {
+    EXPECT_TRUE(printedText.contains(QString::fromUtf8(s))) << s << "\n"
+                                                            << printedText.toStdString();
   }
 
   // ---- LibreOffice's PDF of the RTF: the captions as text, the formulas as pictures.
@@ -160,8 +169,8 @@ TEST_F(MathRtf, FormulaPageReachesBothPdfsAndTheRtf) {
   const QString& pdf = lo.pdf;
   ASSERT_TRUE(QFileInfo::exists(pdf)) << lo.errors;
   const std::string text = Squeezed(RunTool(QStringLiteral("pdftotext"), {pdf, "-"}));
-  for (const char* s : {"計算式", "土圧係数", "係数Ａ", "土圧合力", "モーメント", "連分数", "滑動", "転倒", "合力の傾き",
-                        "以上。"}) {
+  for (const char* s : {"計算式", "土圧係数", "係数Ａ", "土圧合力", "モーメント", "連分数", "滑動",
+                        "転倒", "合力の傾き", "以上。"}) {
     EXPECT_NE(text.find(s), std::string::npos) << s << "\n" << text;
   }
   // The formulas are pictures, never text.

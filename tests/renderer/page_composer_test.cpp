@@ -1,23 +1,36 @@
 // The page composer standing in for the print-preview control.
+#include "renderer/page_composer.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QFontInfo>
 #include <QFile>
+#include <QFontInfo>
 #include <QPrinter>
 #include <QProcess>
 
-#include "renderer/page_composer.h"
 #include "test_folder.h"
 
 namespace norva {
 namespace {
 
 TEST(PageComposer, LengthsInTwips) {
-  const struct { const char* text; double twips; } cases[] = {
-      {"1440", 1440}, {"10mm", 566.9291338582677}, {"20mm", 1133.8582677165355},
-      {"1cm", 566.9291338582677}, {"2.54cm", 1440}, {"1in", 1440}, {"12pt", 240},
-      {" 15MM ", 850.3937007874016}, {"0", 0}, {"abc", 0}, {"", 0}, {"-5", -5},
+  const struct {
+    const char* text;
+    double twips;
+  } cases[] = {
+      {"1440", 1440},
+      {"10mm", 566.9291338582677},
+      {"20mm", 1133.8582677165355},
+      {"1cm", 566.9291338582677},
+      {"2.54cm", 1440},
+      {"1in", 1440},
+      {"12pt", 240},
+      {" 15MM ", 850.3937007874016},
+      {"0", 0},
+      {"abc", 0},
+      {"", 0},
+      {"-5", -5},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -26,10 +39,13 @@ TEST(PageComposer, LengthsInTwips) {
 }
 
 TEST(PageComposer, SvgNaturalSize) {
-  const struct { const char* root; double w, h; } cases[] = {
+  const struct {
+    const char* root;
+    double w, h;
+  } cases[] = {
       {"width='100mm' height='50mm'", 5669.291338582677, 2834.6456692913384},
       {"width='2in' height='1in'", 2880, 1440},
-      {"width='96' height='48'", 1440, 720},             // CSS pixels, 96 per inch
+      {"width='96' height='48'", 1440, 720},  // CSS pixels, 96 per inch
       {"width='96px' height='9.6px'", 1440, 144},
       {"viewBox='0 0 192 96'", 2880, 1440},
       {"width='50mm' viewBox='0 0 200 100'", 2834.6456692913384, 1417.3228346456692},
@@ -44,10 +60,18 @@ TEST(PageComposer, SvgNaturalSize) {
 }
 
 TEST(PageComposer, FaceMapping) {
-  const struct { const char* face; const char* family; } cases[] = {
-      {"ＭＳ 明朝", "IPAMincho"},     {"ＭＳ ゴシック", "IPAGothic"}, {"ＭＳ Ｐ明朝", "IPAPMincho"},
-      {"ＭＳ Ｐゴシック", "IPAPGothic"}, {"MS Mincho", "IPAMincho"}, {"Symbol", "DejaVu Sans"},
-      {"", "IPAMincho"},               {"DejaVu Serif", "DejaVu Serif"},
+  const struct {
+    const char* face;
+    const char* family;
+  } cases[] = {
+      {"ＭＳ 明朝", "IPAMincho"},
+      {"ＭＳ ゴシック", "IPAGothic"},
+      {"ＭＳ Ｐ明朝", "IPAPMincho"},
+      {"ＭＳ Ｐゴシック", "IPAPGothic"},
+      {"MS Mincho", "IPAMincho"},
+      {"Symbol", "DejaVu Sans"},
+      {"", "IPAMincho"},
+      {"DejaVu Serif", "DejaVu Serif"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.face);
@@ -89,7 +113,8 @@ TEST(PageComposer, WrapsAtTheRightMargin) {
   EXPECT_EQ(texts[1], QStringLiteral("abcdefghi ").repeated(2));
 
   c.StartDoc();
-  c.Text(QString(42, QChar(u'亜')) + QStringLiteral("。次"));  // a full stop hangs, never starts a line
+  c.Text(QString(42, QChar(u'亜')) +
+         QStringLiteral("。次"));  // a full stop hangs, never starts a line
   texts = Texts(c);
   ASSERT_EQ(texts.size(), 2u);
   EXPECT_EQ(texts[0].size(), 43);

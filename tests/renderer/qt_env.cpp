@@ -20,7 +20,6 @@ class QtEnvironment : public ::testing::Environment {
   QApplication* app_ = nullptr;
 };
 
-[[maybe_unused]] auto* const kEnvironment =
-    ::testing::AddGlobalTestEnvironment(new QtEnvironment);
+[[maybe_unused]] auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtEnvironment);
 
 }  // namespace

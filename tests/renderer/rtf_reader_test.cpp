@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-
 #include <fstream>
 #include <iterator>
 #include <regex>
@@ -15,10 +14,10 @@
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "external_tools.h"
 #include "renderer/preview_dlg.h"
 #include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -30,23 +29,29 @@ TEST(RtfReader, LibreOfficeReadsTheReport) {
   ASSERT_TRUE(folder.Valid());
   const std::string dir = folder.Path();
   const std::string figure = dir + "/fig.svg";
-  std::ofstream(figure) << "<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='50mm' viewBox='0 0 100 50'>"
-                           "<rect x='2' y='2' width='96' height='46' fill='#808080' stroke='black'/></svg>";
+  std::ofstream(figure)
+      << "<svg xmlns='http://www.w3.org/2000/svg' width='100mm' height='50mm' viewBox='0 0 100 50'>"
+         "<rect x='2' y='2' width='96' height='46' fill='#808080' stroke='black'/></svg>";
 
   RenderRun run;
   run.workFolder = dir;
-  ParseStyleSheet(Utf8ToCp932("$page{marginLeft:20mm;marginRight:20mm;marginTop:20mm;marginBottom:20mm;secno:true;}"
-                              "$h1{fontName:ＭＳ ゴシック;fontSize:14;fontBold:1;}"),
-                  run.sheet);
+  ParseStyleSheet(
+      Utf8ToCp932(
+          "$page{marginLeft:20mm;marginRight:20mm;marginTop:20mm;marginBottom:20mm;secno:true;}"
+          "$h1{fontName:ＭＳ ゴシック;fontSize:14;fontBold:1;}"),
+      run.sheet);
   const std::string markup = Utf8ToCp932(
       "<html><body>\r\n<h1>擁壁の安定計算</h1>\r\n本文は明朝体で印字する。<br>\r\n"
       "<TABLE ROW=3 COL=3 HEADER=1 HALIGN=CENTER><TOH=\"表-1 計算結果\" ROW=0 ALIGN=CENTER>\r\n"
       "<COLWIDTH=8 SCOL=0 ECOL=2><HEADER><TL=11 SROW=0 SCOL=0 EROW=0 ECOL=2></HEADER>"
       "<TL=11 SROW=1 SCOL=0 EROW=2 ECOL=2>\r\n"
       "<TD SROW=0 SCOL=0>項目</TD><TD SROW=0 SCOL=1>数値</TD><TD SROW=0 SCOL=2>判定</TD>\r\n"
-      "<TD SROW=1 SCOL=0>滑動</TD><TD SROW=1 SCOL=1>1.52</TD><TD SROW=1 SCOL=2 EROW=2 VALIGN=MIDDLE>合格</TD>\r\n"
+      "<TD SROW=1 SCOL=0>滑動</TD><TD SROW=1 SCOL=1>1.52</TD><TD SROW=1 SCOL=2 EROW=2 "
+      "VALIGN=MIDDLE>合格</TD>\r\n"
       "<TD SROW=2 SCOL=0>転倒</TD><TD SROW=2 SCOL=1>2.03</TD>\r\n</TABLE>\r\n"
-      "<rp>\r\n<h1>断面図</h1>\r\n<img src=\"" + figure + "\" width=50% height=50%>\r\n"
+      "<rp>\r\n<h1>断面図</h1>\r\n<img src=\"" +
+      figure +
+      "\" width=50% height=50%>\r\n"
       "図-1&sp;擁壁の断面<br>\r\n</body></html>\r\n");
   std::string rtf;
   {
@@ -63,10 +68,12 @@ TEST(RtfReader, LibreOfficeReadsTheReport) {
 
   const std::string info = RunTool(QStringLiteral("pdfinfo"), {pdf});
   EXPECT_NE(info.find("Pages:           2"), std::string::npos) << info;
-  const std::string page1 = Squeezed(RunTool(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, "-"}));
-  const std::string page2 = Squeezed(RunTool(QStringLiteral("pdftotext"), {"-f", "2", "-l", "2", pdf, "-"}));
-  for (const char* s : {"1.擁壁の安定計算", "本文は明朝体で印字する。", "表-1計算結果", "項目", "数値", "判定", "滑動",
-                        "1.52", "合格", "転倒", "2.03"}) {
+  const std::string page1 =
+      Squeezed(RunTool(QStringLiteral("pdftotext"), {"-f", "1", "-l", "1", pdf, "-"}));
+  const std::string page2 =
+      Squeezed(RunTool(QStringLiteral("pdftotext"), {"-f", "2", "-l", "2", pdf, "-"}));
+  for (const char* s : {"1.擁壁の安定計算", "本文は明朝体で印字する。", "表-1計算結果", "項目",
+                        "数値", "判定", "滑動", "1.52", "合格", "転倒", "2.03"}) {
     EXPECT_NE(page1.find(s), std::string::npos) << s << "\n" << page1;
   }
   for (const char* s : {"2.断面図", "図-1擁壁の断面"}) {

@@ -1,6 +1,8 @@
 // The RTF copy of the report: file names, escaping and lengths, the header,
 // style sheet and paragraphs, text runs, pictures and tables as control
 // words; the word-processor mode's hand-over and a cancelled run.
+#include "renderer/rtf_writer.h"
+
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -10,17 +12,15 @@
 #include <QFile>
 #include <QImage>
 #include <QUrl>
-
 #include <fstream>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "renderer/preview_dlg.h"
-#include "renderer/rtf_writer.h"
 #include "renderer/table_renderer.h"
 #include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -64,19 +64,23 @@ bool Balanced(const std::string& rtf) {
 const char* const kRunFonts = "\\hich\\af0\\dbch\\af0\\loch\\f0";
 const char* const kCellPara =
     " \\li0\\ri0\\nowidctlpar\\intbl\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin0 \\fs21"
-    "\\lang1033\\langfe1041\\kerning2\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 ";
+    "\\lang1033\\langfe1041\\kerning2\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1"
+    "041 ";
 
 TEST(RtfText, Escapes) {
-  const struct { std::string in; const char* out; } cases[] = {
+  const struct {
+    std::string in;
+    const char* out;
+  } cases[] = {
       {"(a)", "\\'28a\\'29"},
       {"{1}", "\\'7b1\\'7d"},
       {"[x]|y", "\\'5bx\\'5d\\'7cy"},
-      {"\xb1", "\\'b1"},                       // half-width katakana
+      {"\xb1", "\\'b1"},                             // half-width katakana
       {"\x96\xb3\x91\xe8", "\\'96\\'b3\\'91\\'e8"},  // 無題
-      {"\x95\x5c", "\\'95\\'5c"},              // a trail byte that is a backslash stays in its pair
-      {"C:\\dir", "C:\\\\dir"},                // a backslash of the text is text
+      {"\x95\x5c", "\\'95\\'5c"},  // a trail byte that is a backslash stays in its pair
+      {"C:\\dir", "C:\\\\dir"},    // a backslash of the text is text
       {"a b;c", "a b;c"},
-      {"\x81", "\x81"},                        // a lead byte without its trail byte
+      {"\x81", "\x81"},  // a lead byte without its trail byte
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.out);
@@ -95,8 +99,8 @@ TEST(RtfText, CellWordsAreKeptWhole) {
     std::string out;
   } cases[] = {
       {"number", "42.35", "4" + wj + "2" + wj + "." + wj + "3" + wj + "5"},
-      {"label and number", "qmax=1.5", "q" + wj + "m" + wj + "a" + wj + "x" + wj + "=" + wj + "1" +
-                                           wj + "." + wj + "5"},
+      {"label and number", "qmax=1.5",
+       "q" + wj + "m" + wj + "a" + wj + "x" + wj + "=" + wj + "1" + wj + "." + wj + "5"},
       // "qmax=  80.89" stays one line, as in the preview.
       {"blanks between one-byte words hold", "e=  1", "e" + wj + "=\\~\\~1"},
       {"blank before double-byte text breaks", "1 \x96\xb3", "1 \\'96\\'b3"},
@@ -113,16 +117,15 @@ TEST(RtfText, CellWordsAreKeptWhole) {
 }
 
 TEST(RtfText, LengthsAndFileNames) {
-  const struct { const char* text; double base; int32_t twips; } cases[] = {
-      {"20mm", 0, 1133},   // 20 / 25.4 * 1440 = 1133.86
-      {"2cm", 0, 1133},
-      {"2.5CM", 0, 1417},  // 1417.32
-      {"1inch", 0, 1440},
-      {"90%", 7200, 6480},
-      {"50%", 0, 0},
-      {"720", 0, 720},
-      {"", 0, 0},
-      {"-3mm", 0, -170},   // -170.08, toward zero
+  const struct {
+    const char* text;
+    double base;
+    int32_t twips;
+  } cases[] = {
+      {"20mm", 0, 1133},                       // 20 / 25.4 * 1440 = 1133.86
+      {"2cm", 0, 1133},   {"2.5CM", 0, 1417},  // 1417.32
+      {"1inch", 0, 1440}, {"90%", 7200, 6480}, {"50%", 0, 0},
+      {"720", 0, 720},    {"", 0, 0},          {"-3mm", 0, -170},  // -170.08, toward zero
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -170,8 +173,9 @@ class RtfFile : public ::testing::Test {
   }
   std::string Svg(const char* name, const char* size) {
     const std::string p = dir + "/" + name;
-    std::ofstream(p) << "<svg xmlns='http://www.w3.org/2000/svg' " << size
-                     << " viewBox='0 0 100 50'><rect x='5' y='5' width='90' height='40' fill='black'/></svg>";
+    std::ofstream(p)
+        << "<svg xmlns='http://www.w3.org/2000/svg' " << size
+        << " viewBox='0 0 100 50'><rect x='5' y='5' width='90' height='40' fill='black'/></svg>";
     return p;
   }
 
@@ -192,11 +196,14 @@ TEST(RtfFonts, EveryFaceHasAnEntry) {
   EXPECT_EQ(w.FontIndex("NoSuchFace"), "3");
   EXPECT_EQ(w.FontIndex("nosuchface"), "3");
   ASSERT_EQ(w.Fonts().size(), 4u);
-  const struct { int charSet, pitchAndFamily; bool trueType; } want[] = {
-      {128, 0x11, true},   // roman, fixed
-      {128, 0x22, true},   // swiss, variable
-      {2, 0x12, true},     // symbol, variable
-      {0, 0x02, false},    // unknown: no PANOSE number
+  const struct {
+    int charSet, pitchAndFamily;
+    bool trueType;
+  } want[] = {
+      {128, 0x11, true},  // roman, fixed
+      {128, 0x22, true},  // swiss, variable
+      {2, 0x12, true},    // symbol, variable
+      {0, 0x02, false},   // unknown: no PANOSE number
   };
   for (size_t i = 0; i < 4; ++i) {
     SCOPED_TRACE(i);
@@ -212,7 +219,8 @@ TEST_F(RtfFile, NamesCountOnWithinTheDay) {
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "0.rtf");
   Render("b");
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "1.rtf");
-  for (int n = 2; n < 10; ++n) std::ofstream(dir + "/" + todayStem + std::to_string(n) + ".rtf") << "x";
+  for (int n = 2; n < 10; ++n)
+    std::ofstream(dir + "/" + todayStem + std::to_string(n) + ".rtf") << "x";
   Render("c");
   EXPECT_EQ(QFileInfo(QString::fromStdString(path)).fileName().toStdString(), todayStem + "10.rtf");
   // Without its folder there is no writer, and the run goes on without the file.
@@ -225,7 +233,10 @@ TEST_F(RtfFile, NamesCountOnWithinTheDay) {
 TEST_F(RtfFile, HeaderFontsStylesAndPage) {
   const std::string rtf = Render("");
   EXPECT_EQ(rtf.find("\n"), std::string::npos);  // one line
-  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{\\f0\\froman\\fcharset128\\fprq1", 0), 0u);
+  EXPECT_EQ(rtf.rfind("{\\rtf1\\ansi\\ansicpg932\\uc2\\deff0\\deflang1033\\deflangfe1041{\\fonttbl{"
+                      "\\f0\\froman\\fcharset128\\fprq1",
+                      0),
+            0u);
   // The page font is \f0, the heading font \f1: each with its name as written
   // and, for readers without that face, the installed face standing in for it.
   const std::string mincho = Hex("ＭＳ") + " " + Hex("明朝") + "{\\*\\falt IPAMincho};}";
@@ -240,20 +251,31 @@ TEST_F(RtfFile, HeaderFontsStylesAndPage) {
   const std::string tail = "\\lang1033\\langfe1041\\kerning2";
   const std::string stylesheet =
       "{\\stylesheet"
-      "{\\qj \\li0\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin0\\itap0 \\fs21" + tail +
+      "{\\qj \\li0\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin0\\itap0 "
+      "\\fs21" +
+      tail +
       "\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 \\snext0 Normal;}"
-      "{\\s1\\qj \\li0\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel0\\adjustright\\rin0\\lin0\\itap0 \\fs28\\b" + tail +
+      "{\\s1\\qj "
+      "\\li0\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel0\\adjustright\\rin0\\lin0\\i"
+      "tap0 \\fs28\\b" +
+      tail +
       "\\loch\\f1\\hich\\af1\\dbch\\af1\\cgrid\\langnp1033\\langfenp1041 \\snext0 heading 1;}"
-      "{\\s2\\qj \\li170\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel1\\adjustright\\rin0\\lin170\\itap0 \\fs24\\ul" + tail +
+      "{\\s2\\qj "
+      "\\li170\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\outlinelevel1\\adjustright\\rin0\\lin17"
+      "0\\itap0 \\fs24\\ul" +
+      tail +
       "\\loch\\f1\\hich\\af1\\dbch\\af1\\cgrid\\langnp1033\\langfenp1041 \\snext0 heading 2;}"
-      "{\\s3\\qj \\li566\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin566\\itap0 \\fs18\\i" + tail +
-      "\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 \\snext0 note;}}";
+      "{\\s3\\qj "
+      "\\li566\\ri0\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright\\rin0\\lin566\\itap0 "
+      "\\fs18\\i" +
+      tail + "\\loch\\f0\\hich\\af0\\dbch\\af0\\cgrid\\langnp1033\\langfenp1041 \\snext0 note;}}";
   EXPECT_NE(rtf.find(stylesheet), std::string::npos) << rtf;
   // 20 mm margins are 1133 twips, 25 mm 1417; the paper is A4 portrait.
   EXPECT_NE(rtf.find("{\\info{\\title \\'96\\'b3\\'91\\'e8}}\\paperw11906\\paperh16838"
                      "\\margl1133\\margr1133\\margt1133\\margb1417"
                      "\\pard\\plain \\qj \\li0\\ri0\\sl252\\nowidctlpar"),  // 120 % of 10.5 pt
-            std::string::npos) << rtf;
+            std::string::npos)
+      << rtf;
   EXPECT_EQ(rtf.substr(rtf.size() - 2), " }");  // the closing brace after the empty run's paragraph
 }
 
@@ -269,20 +291,25 @@ TEST_F(RtfFile, HeadingsParagraphsAndRuns) {
   // printed report sets it; the text flow hands the text and the closing line
   // end over as two runs. Then the paragraph of the page style.
   const std::string headingFonts = "\\hich\\af1\\dbch\\af1\\loch\\f1";
-  const std::string heading = h2 + "{" + headingFonts + " 1.1 " + Hex("土圧") + "}{" + headingFonts +
-                              "\\par}\\pard\\plain \\qj \\li0\\ri0\\sl252";
+  const std::string heading = h2 + "{" + headingFonts + " 1.1 " + Hex("土圧") + "}{" +
+                              headingFonts + "\\par}\\pard\\plain \\qj \\li0\\ri0\\sl252";
   EXPECT_NE(rtf.find(heading), std::string::npos) << rtf;
-  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("本文の計算。") + "\\par}"), std::string::npos);
-  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 1}{" + kRunFonts + " x}{\\super" +
-                     kRunFonts + " 2}{" + kRunFonts + "\\par}"),
-            std::string::npos) << rtf;
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("本文の計算。") + "\\par}"),
+            std::string::npos);
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 1}{" + kRunFonts +
+                     " x}{\\super" + kRunFonts + " 2}{" + kRunFonts + "\\par}"),
+            std::string::npos)
+      << rtf;
   // A style of no heading: its own number, no outline level; 150 % of 9 pt.
-  EXPECT_NE(rtf.find("\\pard\\plain \\s3\\qj \\li566\\ri0\\sl270\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright"),
+  EXPECT_NE(rtf.find("\\pard\\plain \\s3\\qj "
+                     "\\li566\\ri0\\sl270\\nowidctlpar\\aspalpha\\aspnum\\faauto\\adjustright"),
             std::string::npos);
   // An indent of two units (four blanks each) keeps the page style.
   const int indent = static_cast<int>(std::trunc(2 * run.indentUnit));
-  EXPECT_NE(rtf.find("\\pard\\plain \\qj \\li" + std::to_string(indent) + "\\ri0\\sl252"), std::string::npos);
-  EXPECT_NE(rtf.find("{ \\page }{" + std::string(kRunFonts) + " " + Hex("次ページ") + "\\par}"), std::string::npos);
+  EXPECT_NE(rtf.find("\\pard\\plain \\qj \\li" + std::to_string(indent) + "\\ri0\\sl252"),
+            std::string::npos);
+  EXPECT_NE(rtf.find("{ \\page }{" + std::string(kRunFonts) + " " + Hex("次ページ") + "\\par}"),
+            std::string::npos);
   EXPECT_TRUE(Balanced(rtf));
 }
 
@@ -290,11 +317,15 @@ TEST_F(RtfFile, RunsSplitAtLineEnds) {
   auto sink = OpenRtfWriter(run);
   ASSERT_NE(sink, nullptr);
   auto* w = static_cast<CRtfWriter*>(sink.get());
-  const struct { std::string in; std::string out; } cases[] = {
+  const struct {
+    std::string in;
+    std::string out;
+  } cases[] = {
       {"", ""},
       {"\r\n", "{" + std::string(kRunFonts) + "\\par}"},
       {"abc\r\nde", "{" + std::string(kRunFonts) + " abc\\par}{" + kRunFonts + " de}"},
-      {"a\r\n\r\nb\r\n", "{" + std::string(kRunFonts) + " a\\par}{" + kRunFonts + "\\par}{" + kRunFonts + " b\\par}"},
+      {"a\r\n\r\nb\r\n",
+       "{" + std::string(kRunFonts) + " a\\par}{" + kRunFonts + "\\par}{" + kRunFonts + " b\\par}"},
       {"x\ny", "{" + std::string(kRunFonts) + " xy}"},
   };
   std::string want;
@@ -350,56 +381,72 @@ TEST_F(RtfFile, Tables) {
   const std::string fig = Svg("cell.svg", "width='1in' height='0.5in'");
   const std::string rtf = Render(
       // two columns of exactly 1000 twips, centred: x0 = (11906 - 2 * 1133 - 2420) / 2
-      "<TABLE ROW=1 COL=2 HALIGN=CENTER HEADER=1 FOTTER=1><TOH=表題 ROW=0 ALIGN=CENTER><TOF=注 ROW=0>"
-      "<TD SROW=0 SCOL=0><IMG SRC=" + fig + " WIDTH=1000 HEIGHT=500></TD>"
-      "<TD SROW=0 SCOL=1><IMG SRC=" + fig + " WIDTH=1000 HEIGHT=50%></TD></TABLE>"
+      "<TABLE ROW=1 COL=2 HALIGN=CENTER HEADER=1 FOTTER=1><TOH=表題 ROW=0 ALIGN=CENTER><TOF=注 "
+      "ROW=0>"
+      "<TD SROW=0 SCOL=0><IMG SRC=" +
+      fig +
+      " WIDTH=1000 HEIGHT=500></TD>"
+      "<TD SROW=0 SCOL=1><IMG SRC=" +
+      fig +
+      " WIDTH=1000 HEIGHT=50%></TD></TABLE>"
       // merged rows, a left-middle cell, scripts, a double rule under row 0
       "<TABLE ROW=2 COL=6><TL=4 SROW=0 SCOL=0 EROW=0 ECOL=5>"
       "<TD SROW=0, SCOL=5, EROW=1, ECOL=5, VALIGN=MIDDLE>備　考</TD>"
       "<TD SROW=0 SCOL=0 HALIGN=LEFT VALIGN=MIDDLE>L</TD>"
       "<TD SROW=1 SCOL=0>A<sub>11</sub></TD><TD SROW=1 SCOL=1></TD>"
       "</TABLE>");
-  const std::string row = "\\trftsWidth1\\trftsWidthB3\\trftsWidthA3\\trautofit1\\trpaddl0\\trpaddr0"
-                          "\\trpaddfl3\\trpaddft3\\trpaddfb3\\trpaddfr3";
+  const std::string row =
+      "\\trftsWidth1\\trftsWidthB3\\trftsWidthA3\\trautofit1\\trpaddl0\\trpaddr0"
+      "\\trpaddfl3\\trpaddft3\\trpaddfb3\\trpaddfr3";
   const std::string none = "\\brdrnone ";
-  const std::string cells =
-      "\\trowd \\trgaph0\\trleft3610\\trbrdrt" + none + "\\trbrdrb" + none + "\\trbrdrl" + none + "\\trbrdrr" +
-      none + "\\trbrdrh" + none + "\\trbrdrv" + none + row +
-      "\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none + "\\clbrdrl" + none + "\\clbrdrr" + none +
-      "\\cltxlrtb\\clftsWidth3\\clwWidth1210\\clshdrawnil \\cellx4820"
-      "\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none + "\\clbrdrl" + none + "\\clbrdrr" + none +
-      "\\cltxlrtb\\clftsWidth3\\clwWidth1210\\clshdrawnil \\cellx6030";
+  const std::string cells = "\\trowd \\trgaph0\\trleft3610\\trbrdrt" + none + "\\trbrdrb" + none +
+                            "\\trbrdrl" + none + "\\trbrdrr" + none + "\\trbrdrh" + none +
+                            "\\trbrdrv" + none + row + "\\clvertalc\\clbrdrt" + none + "\\clbrdrb" +
+                            none + "\\clbrdrl" + none + "\\clbrdrr" + none +
+                            "\\cltxlrtb\\clftsWidth3\\clwWidth1210\\clshdrawnil \\cellx4820"
+                            "\\clvertalc\\clbrdrt" +
+                            none + "\\clbrdrb" + none + "\\clbrdrl" + none + "\\clbrdrr" + none +
+                            "\\cltxlrtb\\clftsWidth3\\clwWidth1210\\clshdrawnil \\cellx6030";
   EXPECT_EQ(Count(rtf, cells), 2u) << rtf.substr(0, 4000);  // the definition and "{...\row}"
   // The title line spans the measured width, 2000; the note line 210 more.
-  const std::string title = "\\trowd \\trgaph0\\trleft3610" + row +
-                            "\\clvertalc\\cltxlrtb\\clftsWidth3\\clwWidth2000\\clshdrawnil \\cellx5610"
-                            "\\pard\\plain \\qc" + kCellPara + "{" + kRunFonts + " " + Hex("表題") + "\\cell}";
+  const std::string title =
+      "\\trowd \\trgaph0\\trleft3610" + row +
+      "\\clvertalc\\cltxlrtb\\clftsWidth3\\clwWidth2000\\clshdrawnil \\cellx5610"
+      "\\pard\\plain \\qc" +
+      kCellPara + "{" + kRunFonts + " " + Hex("表題") + "\\cell}";
   EXPECT_NE(rtf.find(title), std::string::npos);
-  const std::string note = "\\trowd \\trgaph0\\trleft3610" + row +
-                           "\\clvertalb\\cltxlrtb\\clftsWidth3\\clwWidth2210\\clshdrawnil \\cellx5820"
-                           "\\pard\\plain \\qr" + kCellPara;
+  const std::string note =
+      "\\trowd \\trgaph0\\trleft3610" + row +
+      "\\clvertalb\\cltxlrtb\\clftsWidth3\\clwWidth2210\\clshdrawnil \\cellx5820"
+      "\\pard\\plain \\qr" +
+      kCellPara;
   EXPECT_NE(rtf.find(note), std::string::npos);
   // Picture cells keep their table paragraph and end with the cell mark.
   EXPECT_EQ(Count(rtf, "\\picwgoal1440\\pichgoal720\\pngblip "), 2u);
-  EXPECT_NE(rtf.find("\\pard\\plain \\qc" + std::string(kCellPara) + "{\\pict \\picscalex69\\picscaley69"),
+  EXPECT_NE(rtf.find("\\pard\\plain \\qc" + std::string(kCellPara) +
+                     "{\\pict \\picscalex69\\picscaley69"),
             std::string::npos);
   EXPECT_EQ(Count(rtf, "}\\cell\\pard\\plain \\ql" + std::string(kCellPara)), 2u);
 
   // Second table: the first cell's double bottom is the row's bottom and inner rule.
   const std::string dbl = "\\brdrdb\\brdrw10 ";
-  EXPECT_NE(rtf.find("\\trbrdrt" + none + "\\trbrdrb" + dbl + "\\trbrdrl" + none + "\\trbrdrr" + none +
-                     "\\trbrdrh" + dbl + "\\trbrdrv" + none),
+  EXPECT_NE(rtf.find("\\trbrdrt" + none + "\\trbrdrb" + dbl + "\\trbrdrl" + none + "\\trbrdrr" +
+                     none + "\\trbrdrh" + dbl + "\\trbrdrv" + none),
             std::string::npos);
-  EXPECT_NE(rtf.find("\\clvmgf\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none), std::string::npos);  // its bottom: row 1's
+  EXPECT_NE(rtf.find("\\clvmgf\\clvertalc\\clbrdrt" + none + "\\clbrdrb" + none),
+            std::string::npos);  // its bottom: row 1's
   EXPECT_NE(rtf.find("\\clvmrg\\clvertalc\\clbrdrt" + dbl), std::string::npos);
   EXPECT_EQ(Count(rtf, "\\clvmgf"), 2u);
   EXPECT_EQ(Count(rtf, "\\clvmrg"), 2u);
-  EXPECT_NE(rtf.find("\\pard\\plain \\ql" + std::string(kCellPara) + "{" + kRunFonts + " L\\cell}"), std::string::npos);
+  EXPECT_NE(rtf.find("\\pard\\plain \\ql" + std::string(kCellPara) + "{" + kRunFonts + " L\\cell}"),
+            std::string::npos);
   // The two digits of the index joined, so no reader breaks them apart.
-  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts + " 1{\\uc0\\u8288}1}{" +
-                     kRunFonts + " \\cell}"),
-            std::string::npos) << rtf;
-  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("備　考") + "\\cell}"), std::string::npos);
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " A}{\\sub" + kRunFonts +
+                     " 1{\\uc0\\u8288}1}{" + kRunFonts + " \\cell}"),
+            std::string::npos)
+      << rtf;
+  EXPECT_NE(rtf.find(std::string("{") + kRunFonts + " " + Hex("備　考") + "\\cell}"),
+            std::string::npos);
   // Six cells in each grid row of the second table, two in the first.
   EXPECT_EQ(Count(rtf, "\\row}"), 3u + 2u);  // title, grid and note rows; two grid rows
   EXPECT_EQ(Count(rtf, "\\cellx"), 2 * (1 + 2 + 1 + 6 + 6));
@@ -410,7 +457,8 @@ TEST_F(RtfFile, Tables) {
 }
 
 TEST_F(RtfFile, PageBreakRightAfterATableEndsItsParagraphFirst) {
-  const std::string rtf = Render("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>a</TD></TABLE><rp>b<br><rp>c");
+  const std::string rtf =
+      Render("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>a</TD></TABLE><rp>b<br><rp>c");
   const std::string plain = "\\pard\\plain \\qj \\li0\\ri0\\sl252";
   const size_t row = rtf.find("\\row}" + plain);
   ASSERT_NE(row, std::string::npos);
@@ -442,7 +490,8 @@ TEST_F(RtfFile, MergeOfRowsAndColumnsKeepsItsBoundaries) {
   EXPECT_EQ(rows[0], rows[1]);
   EXPECT_EQ(Count(rows[0], " "), 2u);
   EXPECT_EQ(Count(rows[2], " "), 3u);
-  EXPECT_EQ(rows[0].substr(rows[0].find(' ') + 1), rows[2].substr(rows[2].rfind(' ', rows[2].size() - 2) + 1));
+  EXPECT_EQ(rows[0].substr(rows[0].find(' ') + 1),
+            rows[2].substr(rows[2].rfind(' ', rows[2].size() - 2) + 1));
 }
 
 // The progress window's cancel after a number of tokens.

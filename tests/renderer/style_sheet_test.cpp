@@ -1,10 +1,11 @@
 // Reading the renderer's style sheet: sections, entries, values and defaults.
+#include "renderer/style_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <fstream>
 
-#include "renderer/style_sheet.h"
 #include "test_folder.h"
 
 namespace norva {
@@ -39,12 +40,15 @@ TEST(StyleSheet, DefaultsWithoutAnySection) {
 
 TEST(StyleSheet, MathStyleDefaults) {
   const StyleSheet s;
-  const struct { const char* font; float size; int bold, italic, cs; } want[] = {
-      {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 5.8f, 0, 0, 128},
-      {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 35.0f / 6.0f, 0, 0, 128},
-      {kFontMincho, 10.5f, 0, 0, 128}, {kFontMincho, 10.5f, 1, 0, 128},
-      {kFontMincho, 10.5f, 1, 1, 128}, {"Symbol", 10.5f, 0, 0, 2},
-      {"Symbol", 35.0f / 6.0f, 0, 0, 2}};
+  const struct {
+    const char* font;
+    float size;
+    int bold, italic, cs;
+  } want[] = {{kFontMincho, 10.5f, 0, 0, 128},  {kFontMincho, 5.8f, 0, 0, 128},
+              {kFontMincho, 10.5f, 0, 0, 128},  {kFontMincho, 35.0f / 6.0f, 0, 0, 128},
+              {kFontMincho, 10.5f, 0, 0, 128},  {kFontMincho, 10.5f, 1, 0, 128},
+              {kFontMincho, 10.5f, 1, 1, 128},  {"Symbol", 10.5f, 0, 0, 2},
+              {"Symbol", 35.0f / 6.0f, 0, 0, 2}};
   for (int i = 0; i < kMathStyleCount; ++i) {
     SCOPED_TRACE(kMathStyleNames[i]);
     const MathStyle& m = s.mathStyles[i];
@@ -158,11 +162,14 @@ TEST(StyleSheet, ParagraphStylesStartFromPageSettingsAtTheirSection) {
 }
 
 TEST(StyleSheet, ParagraphSectionsMalformedDuplicateAndUnterminated) {
-  const struct { const char* text; std::vector<std::string> names; } cases[] = {
+  const struct {
+    const char* text;
+    std::vector<std::string> names;
+  } cases[] = {
       {"$h1{fontSize:12;;}$h2{fontSize:9;}", {"h2"}},        // empty entry discards h1
-      {"$h1{fontSize 12;}$h2{}", {"h2"}},                      // key without colon
-      {"$h1{fontSize:12;}$h1{fontSize:14;}", {"h1", "h1"}},   // duplicates kept in order
-      {"$title{fontSize:12;", {"title"}},                      // end of text ends the body
+      {"$h1{fontSize 12;}$h2{}", {"h2"}},                    // key without colon
+      {"$h1{fontSize:12;}$h1{fontSize:14;}", {"h1", "h1"}},  // duplicates kept in order
+      {"$title{fontSize:12;", {"title"}},                    // end of text ends the body
       {"$h3{}", {"h3"}},
       {"$body\t{x:1;}", {"body"}},
   };
@@ -219,16 +226,16 @@ TEST(StyleSheet, FontSizesOutsideTheDialogsRangeAreIgnored) {
     const char* size;
     float want;  // 10.5: the default kept
   } cases[] = {
-      {"1e17", "1e17", 10.5f},       {"largest double", "1.79e308", 10.5f},
-      {"1000", "1000", 10.5f},       {"999 kept", "999", 999.0f},
-      {"1 kept", "1", 1.0f},         {"0.5", "0.5", 10.5f},
-      {"negative", "-12", 10.5f},    {"zero", "0", 10.5f},
+      {"1e17", "1e17", 10.5f},    {"largest double", "1.79e308", 10.5f},
+      {"1000", "1000", 10.5f},    {"999 kept", "999", 999.0f},
+      {"1 kept", "1", 1.0f},      {"0.5", "0.5", 10.5f},
+      {"negative", "-12", 10.5f}, {"zero", "0", 10.5f},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     const std::string v = c.size;
-    const StyleSheet s = Parse("$page{fontSize:" + v + ";hdrFontSize:" + v + ";}$h1{fontSize:" +
-                               v + ";}$math_normal{fontSize:" + v + ";}");
+    const StyleSheet s = Parse("$page{fontSize:" + v + ";hdrFontSize:" + v + ";}$h1{fontSize:" + v +
+                               ";}$math_normal{fontSize:" + v + ";}");
     EXPECT_FLOAT_EQ(s.page.fontSize, c.want);
     EXPECT_FLOAT_EQ(s.page.hdrFontSize, c.want);
     ASSERT_EQ(s.paraStyles.size(), 1u);
@@ -256,9 +263,15 @@ TEST(StyleSheet, FileReading) {
 }
 
 TEST(StyleSheet, LeadingNumbers) {
-  const struct { const char* text; double num; int32_t integer; } cases[] = {
-      {"12.5", 12.5, 12}, {"-3", -3, -3}, {"+7x", 7, 7}, {".5", 0.5, 0},
-      {"", 0, 0},         {"x1", 0, 0},   {"inf", 0, 0}, {"nan", 0, 0},
+  const struct {
+    const char* text;
+    double num;
+    int32_t integer;
+  } cases[] = {
+      {"12.5", 12.5, 12}, {"-3", -3, -3},
+      {"+7x", 7, 7},      {".5", 0.5, 0},
+      {"", 0, 0},         {"x1", 0, 0},
+      {"inf", 0, 0},      {"nan", 0, 0},
       {"1e999", 0, 1},    {"99999999999", 99999999999.0, 2147483647},
   };
   for (const auto& c : cases) {

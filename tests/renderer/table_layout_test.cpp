@@ -6,17 +6,16 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-
 #include <cmath>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
 #include "external_tools.h"
 #include "placed_text.h"
 #include "renderer/table_renderer.h"
 #include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -45,7 +44,9 @@ class TableLayout : public ::testing::Test {
     composer.SetFontSize(kept);
     return w;
   }
-  double LineH() const { return composer.LineSpacing() / 100 * composer.TextHeight(QStringLiteral("唖")); }
+  double LineH() const {
+    return composer.LineSpacing() / 100 * composer.TextHeight(QStringLiteral("唖"));
+  }
   double Limit() const { return composer.PageHeight() - composer.MarginBottom(); }
 
   std::vector<Placed> Texts() const { return PlacedTexts(composer); }
@@ -80,8 +81,8 @@ TEST_F(TableLayout, RowHeightsColumnWidthsAndTotals) {
         "<TABLE ROW=3 COL=3 HEADER=1 FOTTER=2>"
         "<TD SROW=0 SCOL=0>ab</TD><TD SROW=0 SCOL=1>a<br>bcd<BR>e</TD>"
         "<TD SROW=1 SCOL=0>A<sub>11</sub></TD><TD SROW=1 SCOL=1>x</TD>"
-        "<TL=7 SROW=1 SCOL=1 EROW=1 ECOL=1>"    // top thin, bottom double
-        "<TL=4 SROW=1 SCOL=2 EROW=1 ECOL=2>"    // bottom double: the top of the cell below too
+        "<TL=7 SROW=1 SCOL=1 EROW=1 ECOL=1>"  // top thin, bottom double
+        "<TL=4 SROW=1 SCOL=2 EROW=1 ECOL=2>"  // bottom double: the top of the cell below too
         "<COLWIDTH=5 SCOL=2 ECOL=2>"
         "<TD SROW=2 SCOL=0><font size=7>&alpha;&amp;z</font></TD>"
         "</TABLE>");
@@ -104,9 +105,13 @@ TEST_F(TableLayout, RowHeightsColumnWidthsAndTotals) {
 TEST_F(TableLayout, PlacementAcrossThePage) {
   composer.SetMarginLeft(2000.0);
   composer.SetMarginRight(500.0);
-  const struct { const char* halign; double (*x)(double page, double width); } cases[] = {
+  const struct {
+    const char* halign;
+    double (*x)(double page, double width);
+  } cases[] = {
       {"LEFT", [](double, double) { return 3000.0; }},
-      {"CENTER", [](double page, double w) { return page / 2 - w / 2; }},  // the page, not the margins
+      {"CENTER",
+       [](double page, double w) { return page / 2 - w / 2; }},  // the page, not the margins
       {"RIGHT", [](double page, double w) { return page - w; }},
   };
   for (const auto& c : cases) {
@@ -137,8 +142,9 @@ TEST_F(TableLayout, ContentAlignedInItsCell) {
   const char* valign[] = {"TOP", "MIDDLE", "BOTTOM"};
   for (int code = 0; code < 9; ++code) {
     const std::string r = std::to_string(code);
-    markup += "<TD SROW=" + r + " SCOL=0 HALIGN=" + halign[code % 3] + " VALIGN=" + valign[code / 3] +
-              ">c" + r + "</TD><TD SROW=" + r + " SCOL=1>a<br>b<br>c</TD>";
+    markup += "<TD SROW=" + r + " SCOL=0 HALIGN=" + halign[code % 3] +
+              " VALIGN=" + valign[code / 3] + ">c" + r + "</TD><TD SROW=" + r +
+              " SCOL=1>a<br>b<br>c</TD>";
   }
   CTableRenderer& t = Read(markup + "</TABLE>");
   t.Draw(1000, 1500);
@@ -170,7 +176,7 @@ TEST_F(TableLayout, MergedCellDoubleRulesAndScripts) {
   CTableRenderer& t = Read(
       "<TABLE ROW=3 COL=2><COLWIDTH=4 SCOL=0 ECOL=1>"
       "<TD SROW=0 SCOL=0 EROW=1 ECOL=1>M</TD>"
-      "<TL=4 SROW=1 SCOL=0 EROW=1 ECOL=1>"                 // double rule under row 1
+      "<TL=4 SROW=1 SCOL=0 EROW=1 ECOL=1>"  // double rule under row 1
       "<TD SROW=2 SCOL=0 VALIGN=TOP HALIGN=LEFT>A<sub>11</sub>B</TD>"
       "<TL=10 SROW=2 SCOL=1 EROW=2 ECOL=1>"
       "</TABLE>");
@@ -205,7 +211,8 @@ TEST_F(TableLayout, MergedCellDoubleRulesAndScripts) {
   int doubleStrokes = 0, thick = 0;
   for (const PageItem* line : Lines(1)) {
     const bool horizontal = std::fabs(line->y - line->y2) < 1e-9;
-    if (horizontal && (std::fabs(line->y - (yb - 5.67)) < 1e-6 || std::fabs(line->y - (yb + 5.67)) < 1e-6)) {
+    if (horizontal &&
+        (std::fabs(line->y - (yb - 5.67)) < 1e-6 || std::fabs(line->y - (yb + 5.67)) < 1e-6)) {
       EXPECT_EQ(line->penWidth, 0);
       ++doubleStrokes;
     }
@@ -222,15 +229,19 @@ TEST_F(TableLayout, PictureAndNestedTableCells) {
   {
     QFile svg(QString::fromStdString(dir + "/fig.svg"));
     ASSERT_TRUE(svg.open(QIODevice::WriteOnly));
-    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='2in' height='1in'/>");  // 2880 x 1440 twips
+    svg.write(
+        "<svg xmlns='http://www.w3.org/2000/svg' width='2in' height='1in'/>");  // 2880 x 1440 twips
     QFile nested(QString::fromStdString(dir + "/nested.tbl"));
     ASSERT_TRUE(nested.open(QIODevice::WriteOnly));
     nested.write("ROW=1 COL=1 HALIGN=CENTER><COLWIDTH=6><TD SROW=0 SCOL=0>inner</TD></TABLE>");
   }
-  CTableRenderer& t = Read("<TABLE ROW=2 COL=1>"
-                           "<TD SROW=0 SCOL=0 VALIGN=TOP HALIGN=LEFT><IMG SRC=" + dir +
-                           "/fig.svg WIDTH=90% HEIGHT=90%></TD>"
-                           "<TD SROW=1 SCOL=0 VALIGN=TOP HALIGN=LEFT><CTABLE=" + dir + "/nested.tbl></TD></TABLE>");
+  CTableRenderer& t = Read(
+      "<TABLE ROW=2 COL=1>"
+      "<TD SROW=0 SCOL=0 VALIGN=TOP HALIGN=LEFT><IMG SRC=" +
+      dir +
+      "/fig.svg WIDTH=90% HEIGHT=90%></TD>"
+      "<TD SROW=1 SCOL=0 VALIGN=TOP HALIGN=LEFT><CTABLE=" +
+      dir + "/nested.tbl></TD></TABLE>");
   // The picture measures 0.9 of its natural size; the nested table its total size.
   EXPECT_NEAR(t.RowHeight()[0], 0.9 * 1440, 1e-6);
   EXPECT_NEAR(t.RowHeight()[1], LineH(), 1e-9);
@@ -257,11 +268,14 @@ class TablePages : public TableLayout {
  protected:
   // A title line, one header row, n body rows, one footer row and a note line.
   std::string Markup(int n) const {
-    std::string m = "<TABLE ROW=" + std::to_string(n + 2) + " COL=1 HEADER=1 FOTTER=1>"
+    std::string m = "<TABLE ROW=" + std::to_string(n + 2) +
+                    " COL=1 HEADER=1 FOTTER=1>"
                     "<TOH=T ROW=0 ALIGN=LEFT><TOF=N ROW=0>"
                     "<HEADER><TL=9 SROW=0 EROW=0></HEADER><FOTTER><TL=9 SROW=" +
-                    std::to_string(n + 1) + " EROW=" + std::to_string(n + 1) + "></FOTTER>"
-                    "<TD SROW=0 SCOL=0>H</TD><TD SROW=" + std::to_string(n + 1) + " SCOL=0>F</TD>";
+                    std::to_string(n + 1) + " EROW=" + std::to_string(n + 1) +
+                    "></FOTTER>"
+                    "<TD SROW=0 SCOL=0>H</TD><TD SROW=" +
+                    std::to_string(n + 1) + " SCOL=0>F</TD>";
     for (int i = 0; i < n; ++i) {
       m += "<TD SROW=" + std::to_string(i + 1) + " SCOL=0>r" + std::to_string(i) + "</TD>";
     }
@@ -279,7 +293,12 @@ TEST_F(TablePages, BreaksRepeatTheTitleAndHeader) {
   const double lineH = LineH();
   // Heights add up without rounding, so "ends exactly at the limit" is exact.
   ASSERT_EQ(std::fmod(lineH * 64, 1.0), 0.0) << lineH;
-  const struct { const char* name; int rows; double linesAbove; const char* order; } cases[] = {
+  const struct {
+    const char* name;
+    int rows;
+    double linesAbove;
+    const char* order;
+  } cases[] = {
       // title, header and two rows end exactly at the limit: the second row
       // must end strictly before it, so it goes on with a repeated header
       {"body row", 3, 4, "T1 H1 r01 T2 H2 r12 r22 F2 N2"},
@@ -320,8 +339,9 @@ TEST_F(TablePages, BreaksRepeatTheTitleAndHeader) {
 TEST_F(TablePages, RowTallerThanAPageStartsOnTheNextPage) {
   std::string tall = "x0";
   for (int i = 1; i < 90; ++i) tall += "<br>x" + std::to_string(i);
-  CTableRenderer& t = Read("<TABLE ROW=2 COL=1><TD SROW=0 SCOL=0>a</TD><TD SROW=1 SCOL=0 VALIGN=TOP>" + tall +
-                           "</TD></TABLE>");
+  CTableRenderer& t =
+      Read("<TABLE ROW=2 COL=1><TD SROW=0 SCOL=0>a</TD><TD SROW=1 SCOL=0 VALIGN=TOP>" + tall +
+           "</TD></TABLE>");
   t.Draw(composer.MarginLeft(), 3000);
   const Placed* a = Find("a");
   ASSERT_NE(a, nullptr);
@@ -336,10 +356,11 @@ TEST_F(TablePages, RowTallerThanAPageStartsOnTheNextPage) {
 
 TEST_F(TablePages, LongTableInAPdf) {
   const int rows = 120;
-  std::string markup = "本文の前置き。<br>\r\n<TABLE ROW=" + std::to_string(rows + 1) +
-                       " COL=3 HEADER=1 HALIGN=CENTER>\r\n<TOH=\"表-1 座標計算表\" ROW=0 ALIGN=CENTER>\r\n"
-                       "<COLWIDTH=8 SCOL=0 ECOL=2><HEADER><TL=11 SROW=0 SCOL=0 EROW=0 ECOL=2></HEADER>\r\n"
-                       "<TD SROW=0 SCOL=0>測点</TD><TD SROW=0 SCOL=1>座標X</TD><TD SROW=0 SCOL=2>座標Y</TD>\r\n";
+  std::string markup =
+      "本文の前置き。<br>\r\n<TABLE ROW=" + std::to_string(rows + 1) +
+      " COL=3 HEADER=1 HALIGN=CENTER>\r\n<TOH=\"表-1 座標計算表\" ROW=0 ALIGN=CENTER>\r\n"
+      "<COLWIDTH=8 SCOL=0 ECOL=2><HEADER><TL=11 SROW=0 SCOL=0 EROW=0 ECOL=2></HEADER>\r\n"
+      "<TD SROW=0 SCOL=0>測点</TD><TD SROW=0 SCOL=1>座標X</TD><TD SROW=0 SCOL=2>座標Y</TD>\r\n";
   for (int i = 1; i <= rows; ++i) {
     const std::string r = std::to_string(i);
     markup += "<TD SROW=" + r + " SCOL=0>P" + r + "</TD><TD SROW=" + r + " SCOL=1>" + r +
@@ -360,7 +381,8 @@ TEST_F(TablePages, LongTableInAPdf) {
   std::string all;
   for (int p = 1; p <= pages; ++p) {
     SCOPED_TRACE(p);
-    const std::string page = RunTool("pdftotext", {"-layout", "-f", QString::number(p), "-l", QString::number(p), pdf, "-"});
+    const std::string page = RunTool(
+        "pdftotext", {"-layout", "-f", QString::number(p), "-l", QString::number(p), pdf, "-"});
     // Every page of the table starts with its title line and header row.
     EXPECT_EQ(Count(page, "表-1 座標計算表"), 1u) << page;
     EXPECT_EQ(Count(page, "座標X"), 1u);

@@ -5,14 +5,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
-
 #include <fstream>
 #include <memory>
 #include <string>
 
-#include "text/cp932.h"
 #include "renderer/table_renderer.h"
 #include "test_folder.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -36,10 +35,15 @@ class TableModel : public ::testing::Test {
   std::unique_ptr<CTableRenderer> table;
 };
 
-struct Span { int r, c, rowSpan, colSpan; };
+struct Span {
+  int r, c, rowSpan, colSpan;
+};
 
 TEST_F(TableModel, MergedRangesAndCopiedRanges) {
-  const struct { const char* markup; std::vector<Span> spans; } cases[] = {
+  const struct {
+    const char* markup;
+    std::vector<Span> spans;
+  } cases[] = {
       // rows 0 and 1 of column 5 merged; the covered cell below
       {"<TABLE ROW=2, COL=6><TD SROW=0, SCOL=5, EROW=1, ECOL=5, VALIGN=MIDDLE>備　考</TD></TABLE>",
        {{0, 5, 1, 0}, {1, 5, -1, -1}, {0, 4, 0, 0}, {1, 4, 0, 0}}},
@@ -73,7 +77,10 @@ TEST_F(TableModel, MergedRangesAndCopiedRanges) {
 }
 
 TEST_F(TableModel, AlignmentCodes) {
-  const struct { const char* attrs; int code; } cases[] = {
+  const struct {
+    const char* attrs;
+    int code;
+  } cases[] = {
       {"", 3},
       {"HALIGN=LEFT", 4},
       {"HALIGN=RIGHT", 5},
@@ -84,8 +91,8 @@ TEST_F(TableModel, AlignmentCodes) {
       {"VALIGN=BOTTOM", 6},
       {"VALIGN=BOTTOM HALIGN=LEFT", 7},
       {"VALIGN=BOTTOM HALIGN=RIGHT", 8},
-      {"ALIGN=LEFT", 3},      // not an attribute of a cell
-      {"HALIGNS=LEFT", 3},    // names match in full length
+      {"ALIGN=LEFT", 3},    // not an attribute of a cell
+      {"HALIGNS=LEFT", 3},  // names match in full length
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.attrs);
@@ -97,19 +104,20 @@ TEST_F(TableModel, AlignmentCodes) {
 
 TEST_F(TableModel, CellsOutsideTheGridAreDropped) {
   const char* ranges[] = {
-      "SCOL=0",                        // no SROW: start -1
-      "SROW=0",                        // no SCOL
+      "SCOL=0",  // no SROW: start -1
+      "SROW=0",  // no SCOL
       "SROW=-1 SCOL=0",
       "SROW=0 SCOL=-3 ECOL=1",
-      "SROW=0 SCOL=0 EROW=2",          // end row not below ROW
+      "SROW=0 SCOL=0 EROW=2",  // end row not below ROW
       "SROW=0 SCOL=0 ECOL=2",
       "SROW=5 SCOL=5",
       "SROW=-2147483648 SCOL=0 EROW=2147483647",
   };
   for (const char* r : ranges) {
     SCOPED_TRACE(r);
-    const CTableRenderer& t = Read(std::string("<TABLE ROW=2 COL=2><TD ") + r +
-                                   "><IMG SRC=x.svg>dropped</TD><TD SROW=1 SCOL=1>kept</TD></TABLE>after");
+    const CTableRenderer& t =
+        Read(std::string("<TABLE ROW=2 COL=2><TD ") + r +
+             "><IMG SRC=x.svg>dropped</TD><TD SROW=1 SCOL=1>kept</TD></TABLE>after");
     for (int row = 0; row < 2; ++row) {
       for (int col = 0; col < 2; ++col) {
         const TableCell& cell = t.Cell(row, col);
@@ -125,10 +133,13 @@ TEST_F(TableModel, CellsOutsideTheGridAreDropped) {
 
 // Sides of cell (1, 1) of a 3 x 3 grid after one rule on that cell alone.
 TEST_F(TableModel, RuleCodesOnOneCell) {
-  const struct { int code; int top, bottom, left, right; } cases[] = {
-      {0, 0, 0, 0, 0}, {1, 0, 1, 0, 0}, {2, 0, 0, 1, 0}, {3, 0, 0, 0, 1},
-      {4, 0, 3, 0, 0}, {5, 0, 2, 0, 0}, {6, 1, 1, 0, 0}, {7, 1, 3, 0, 0},
-      {8, 1, 2, 0, 0}, {9, 1, 1, 1, 1}, {10, 2, 2, 2, 2}, {11, 1, 1, 1, 1},
+  const struct {
+    int code;
+    int top, bottom, left, right;
+  } cases[] = {
+      {0, 0, 0, 0, 0},  {1, 0, 1, 0, 0},  {2, 0, 0, 1, 0},     {3, 0, 0, 0, 1},
+      {4, 0, 3, 0, 0},  {5, 0, 2, 0, 0},  {6, 1, 1, 0, 0},     {7, 1, 3, 0, 0},
+      {8, 1, 2, 0, 0},  {9, 1, 1, 1, 1},  {10, 2, 2, 2, 2},    {11, 1, 1, 1, 1},
       {12, 0, 0, 0, 0}, {-1, 0, 0, 0, 0}, {65545, 1, 1, 1, 1},  // read as 16 bits: 9
   };
   for (const auto& c : cases) {
@@ -149,7 +160,8 @@ TEST_F(TableModel, RuleCodesOnOneCell) {
 }
 
 TEST_F(TableModel, BoxThenClearAndRangesAtTheEdges) {
-  const CTableRenderer& box = Read("<TABLE ROW=3 COL=3><TL= 9, SROW=0, SCOL=1, EROW=2, ECOL=1></TABLE>");
+  const CTableRenderer& box =
+      Read("<TABLE ROW=3 COL=3><TL= 9, SROW=0, SCOL=1, EROW=2, ECOL=1></TABLE>");
   for (int r = 0; r < 3; ++r) {
     SCOPED_TRACE(r);
     EXPECT_EQ(box.Cell(r, 1).left, 1);
@@ -160,7 +172,8 @@ TEST_F(TableModel, BoxThenClearAndRangesAtTheEdges) {
     EXPECT_EQ(box.Cell(r, 1).bottom, r == 2 ? 1 : 0);
   }
   const CTableRenderer& cleared = Read(
-      "<TABLE ROW=3 COL=3><TL=9 SROW=0 SCOL=1 EROW=2 ECOL=1><TL=0 SROW=0 SCOL=1 EROW=2 ECOL=1></TABLE>");
+      "<TABLE ROW=3 COL=3><TL=9 SROW=0 SCOL=1 EROW=2 ECOL=1><TL=0 SROW=0 SCOL=1 EROW=2 "
+      "ECOL=1></TABLE>");
   for (int r = 0; r < 3; ++r) {
     for (int c = 0; c < 3; ++c) {
       const TableCell& cell = cleared.Cell(r, c);
@@ -173,7 +186,8 @@ TEST_F(TableModel, BoxThenClearAndRangesAtTheEdges) {
   // and its first row, outside the grid, sets no top.
   const CTableRenderer& reversed = Read("<TABLE ROW=2 COL=2><TL=11 SROW=1 EROW=0 ECOL=1></TABLE>");
   EXPECT_EQ(reversed.Cell(0, 0).top + reversed.Cell(1, 1).bottom, 0);
-  const CTableRenderer& wide = Read("<TABLE ROW=2 COL=2><TL=9 SROW=-1 SCOL=0 EROW=99 ECOL=1></TABLE>");
+  const CTableRenderer& wide =
+      Read("<TABLE ROW=2 COL=2><TL=9 SROW=-1 SCOL=0 EROW=99 ECOL=1></TABLE>");
   EXPECT_EQ(wide.Cell(0, 0).top, 0);
   EXPECT_EQ(wide.Cell(1, 0).bottom, 0);  // the last row, 99, is outside too
   EXPECT_EQ(wide.Cell(0, 0).left, 1);
@@ -181,9 +195,14 @@ TEST_F(TableModel, BoxThenClearAndRangesAtTheEdges) {
 }
 
 TEST_F(TableModel, HeaderAndFooterRows) {
-  const struct { const char* body; int header, footer; } cases[] = {
+  const struct {
+    const char* body;
+    int header, footer;
+  } cases[] = {
       {"<HEADER><TL=11 SROW=0 SCOL=0 EROW=1 ECOL=1></HEADER>", 2, 0},
-      {"<HEADER><TL=6 SROW=0 EROW=0><TL=1 SROW=1 EROW=1></HEADER><FOTTER><TL=4 SROW=4 EROW=4></FOTTER>", 2, 1},
+      {"<HEADER><TL=6 SROW=0 EROW=0><TL=1 SROW=1 EROW=1></HEADER><FOTTER><TL=4 SROW=4 "
+       "EROW=4></FOTTER>",
+       2, 1},
       // the header rows are the first rows, whatever rows the tags named
       {"<HEADER><TL=11 SROW=3 EROW=4></HEADER>", 2, 0},
       {"<FOTTER><TL=11 SROW=1 EROW=1></FOTTER>", 0, 1},
@@ -204,7 +223,10 @@ TEST_F(TableModel, HeaderAndFooterRows) {
 }
 
 TEST_F(TableModel, GivenColumnWidths) {
-  const struct { const char* tags; std::vector<int32_t> widths; } cases[] = {
+  const struct {
+    const char* tags;
+    std::vector<int32_t> widths;
+  } cases[] = {
       {"<COLWIDTH=12, SCOL=0, SCOL=3>", {12, 12, 12, 12, 0}},  // the second SCOL wins; ECOL stays 0
       {"<COLWIDTH=7 SCOL=4 ECOL=2>", {0, 0, 7, 7, 7}},
       {"<COLWIDTH=7 SCOL=1 ECOL=3><COLWIDTH=0 SCOL=2 ECOL=2>", {0, 7, 0, 7, 0}},
@@ -213,7 +235,8 @@ TEST_F(TableModel, GivenColumnWidths) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.tags);
-    EXPECT_EQ(Read(std::string("<TABLE ROW=1 COL=5>") + c.tags + "</TABLE>").GivenWidth(), c.widths);
+    EXPECT_EQ(Read(std::string("<TABLE ROW=1 COL=5>") + c.tags + "</TABLE>").GivenWidth(),
+              c.widths);
   }
 }
 
@@ -221,17 +244,23 @@ TEST_F(TableModel, TitleAndNoteLines) {
   const CTableRenderer& t = Read(
       "<TABLE ROW=1 COL=1 HEADER=3 FOTTER=2>"
       "<TOH=\"表-1 計算結果, 単位\" ROW=0 ALIGN=CENTER>"
-      "<TOH=abc def ROW=1>"                     // unquoted: ends at the first blank
+      "<TOH=abc def ROW=1>"  // unquoted: ends at the first blank
       "<TOH=x,ROW=2, ALIGN=LEFT>"
-      "<TOH=lost ROW=3>"                        // no such line
+      "<TOH=lost ROW=3>"  // no such line
       "<TOF='注) 値は kN' ROW=1 ALIGN=RIGHT>"
       "<TOF=gone ROW=-1>"
       "</TABLE>");
   ASSERT_EQ(t.TitleLines().size(), 3u);
   ASSERT_EQ(t.NoteLines().size(), 2u);
-  const struct { const TitleLine& line; const char* text; int align; } want[] = {
-      {t.TitleLines()[0], "表-1 計算結果, 単位", 3}, {t.TitleLines()[1], "abc", -1},
-      {t.TitleLines()[2], "x", 4},                {t.NoteLines()[0], "", -1},
+  const struct {
+    const TitleLine& line;
+    const char* text;
+    int align;
+  } want[] = {
+      {t.TitleLines()[0], "表-1 計算結果, 単位", 3},
+      {t.TitleLines()[1], "abc", -1},
+      {t.TitleLines()[2], "x", 4},
+      {t.NoteLines()[0], "", -1},
       {t.NoteLines()[1], "注) 値は kN", 5},
   };
   for (const auto& w : want) {
@@ -241,54 +270,72 @@ TEST_F(TableModel, TitleAndNoteLines) {
 }
 
 TEST_F(TableModel, CellTextIsKeptAsWritten) {
-  const struct { const char* content; const char* text; int kind; } cases[] = {
+  const struct {
+    const char* content;
+    const char* text;
+    int kind;
+  } cases[] = {
       {"A<sub>11</sub>", "A<sub>11</sub>", 0},
       {"a<br>b<BR/>c", "a<br>b<BR/>c", 0},
       {"&alpha;&amp;&nosuch;", "&alpha;&amp;&nosuch;", 0},
-      {"  x\r\n y ", "  x y ", 0},                         // blanks stay, line ends go
-      {"<font face=\"ＭＳ ゴシック\" size=2>g</font>", "<font face=\"ＭＳ ゴシック\" size=2>g</font>", 0},
+      {"  x\r\n y ", "  x y ", 0},  // blanks stay, line ends go
+      {"<font face=\"ＭＳ ゴシック\" size=2>g</font>",
+       "<font face=\"ＭＳ ゴシック\" size=2>g</font>", 0},
       {"text<IMG SRC=fig.svg WIDTH=90% HEIGHT=50mm>more", "", 1},
       {"<CTABLE=nowhere/none.tbl>", "", 2},
-      {"<IMG SRC=a.svg><CTABLE=nowhere.tbl>", "", 2},      // the last one decides
+      {"<IMG SRC=a.svg><CTABLE=nowhere.tbl>", "", 2},  // the last one decides
       {"</TD>", "", 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.content);
-    const CTableRenderer& t = Read(std::string("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>") + c.content + "</TD></TABLE>");
+    const CTableRenderer& t =
+        Read(std::string("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>") + c.content + "</TD></TABLE>");
     const TableCell& cell = t.Cell(0, 0);
     EXPECT_EQ(Cp932ToUtf8(cell.text), c.text);
     EXPECT_EQ(cell.kind, c.kind);
     EXPECT_EQ(cell.nested, nullptr);
   }
-  const TableCell& image =
-      Read("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0><IMG SRC=\"fig 1.svg\" WIDTH=90% HEIGHT=50mm></TD></TABLE>").Cell(0, 0);
+  const TableCell& image = Read(
+                               "<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0><IMG SRC=\"fig 1.svg\" "
+                               "WIDTH=90% HEIGHT=50mm></TD></TABLE>")
+                               .Cell(0, 0);
   EXPECT_EQ(image.image.src, "fig 1.svg");
   EXPECT_EQ(image.image.width, "90%");
   EXPECT_EQ(image.image.height, "50mm");
 }
 
 TEST_F(TableModel, CellTextLimit) {
-  const struct { size_t before; const char* piece; size_t length; } cases[] = {
-      {6000, "", 5119},                 // single bytes up to 5119
-      {5111, "&alpha;", 5118},          // an entity that ends at 5118 is kept
-      {5112, "&alpha;", 5112},          // one that would pass it is dropped whole
-      {5114, "<br>", 5118},
-      {5115, "<br>", 5115},
-      {5115, "<br>yz", 5117},           // single bytes go on after a dropped piece
+  const struct {
+    size_t before;
+    const char* piece;
+    size_t length;
+  } cases[] = {
+      {6000, "", 5119},         // single bytes up to 5119
+      {5111, "&alpha;", 5118},  // an entity that ends at 5118 is kept
+      {5112, "&alpha;", 5112},  // one that would pass it is dropped whole
+      {5114, "<br>", 5118},    {5115, "<br>", 5115},
+      {5115, "<br>yz", 5117},  // single bytes go on after a dropped piece
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.before);
     const std::string content = std::string(c.before, 'x') + c.piece;
-    const CTableRenderer& t = Read("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>" + content + "</TD></TABLE>");
+    const CTableRenderer& t =
+        Read("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0>" + content + "</TD></TABLE>");
     EXPECT_EQ(t.Cell(0, 0).text.size(), c.length);
   }
 }
 
 TEST_F(TableModel, WhereTheTableEnds) {
-  const struct { const char* markup; const char* rest; bool grid; } cases[] = {
-      {"<TABLE ROW=3, COL=5><TD SROW=0 SCOL=0>a</TD>", "", true},             // the end of the text
-      {"<TABLE ROW=1 COL=1><TABLE ROW=9><TD SROW=0 SCOL=0>a</TD></TABLE>b</TABLE>", "b</TABLE>", true},
-      {"<TABLE ROW=0 COL=2><TD SROW=0 SCOL=0>a</TD></TABLE>", "<TD SROW=0 SCOL=0>a</TD></TABLE>", false},
+  const struct {
+    const char* markup;
+    const char* rest;
+    bool grid;
+  } cases[] = {
+      {"<TABLE ROW=3, COL=5><TD SROW=0 SCOL=0>a</TD>", "", true},  // the end of the text
+      {"<TABLE ROW=1 COL=1><TABLE ROW=9><TD SROW=0 SCOL=0>a</TD></TABLE>b</TABLE>", "b</TABLE>",
+       true},
+      {"<TABLE ROW=0 COL=2><TD SROW=0 SCOL=0>a</TD></TABLE>", "<TD SROW=0 SCOL=0>a</TD></TABLE>",
+       false},
       {"<TABLE COL=2>x", "x", false},
       {"<TABLE ROW=1 COL=1><LOOP><TD SROW=0 SCOL=0>a</TD></LOOP></table>after", "after", true},
       // an unclosed cell ends with its table: the text after it stays text
@@ -309,16 +356,21 @@ TEST_F(TableModel, NestedTablesFromFiles) {
   TestFolder folder;
   ASSERT_TRUE(folder.Valid());
   const std::string dir = folder.Path();
-  const struct { const char* name; std::string content; int rows, cols; } files[] = {
+  const struct {
+    const char* name;
+    std::string content;
+    int rows, cols;
+  } files[] = {
       {"plain.tbl", "ROW=1 COL=2><TD SROW=0 SCOL=0>n1</TD><TD SROW=0 SCOL=1>n2</TD></TABLE>", 1, 2},
       {"tagged.tbl", "<TABLE ROW=2, COL=1><TD SROW=1 SCOL=0>n</TD>", 2, 1},
-      {"self.tbl", "ROW=1 COL=1><TD SROW=0 SCOL=0><CTABLE=" + dir + "/self.tbl></TD></TABLE>", 1, 1},
+      {"self.tbl", "ROW=1 COL=1><TD SROW=0 SCOL=0><CTABLE=" + dir + "/self.tbl></TD></TABLE>", 1,
+       1},
   };
   for (const auto& f : files) {
     std::ofstream(dir + "/" + f.name, std::ios::binary) << f.content;
     SCOPED_TRACE(f.name);
-    const CTableRenderer& t = Read(std::string("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0><CTABLE=") + dir + "/" +
-                                   f.name + "></TD></TABLE>");
+    const CTableRenderer& t = Read(std::string("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0><CTABLE=") +
+                                   dir + "/" + f.name + "></TD></TABLE>");
     const TableCell& cell = t.Cell(0, 0);
     ASSERT_EQ(cell.kind, 2);
     ASSERT_NE(cell.nested, nullptr);
@@ -326,11 +378,13 @@ TEST_F(TableModel, NestedTablesFromFiles) {
     EXPECT_EQ(cell.nested->Cols(), f.cols);
   }
   EXPECT_EQ(table->Cell(0, 0).nested->Cell(0, 0).kind, 2);  // a file naming itself stops nesting
-  const CTableRenderer& plain = Read("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0><CTABLE=" + dir + "/plain.tbl></TD></TABLE>");
+  const CTableRenderer& plain =
+      Read("<TABLE ROW=1 COL=1><TD SROW=0 SCOL=0><CTABLE=" + dir + "/plain.tbl></TD></TABLE>");
   EXPECT_EQ(plain.Cell(0, 0).nested->Cell(0, 1).text, "n2");
   // A copied range reads the file once per cell.
-  const CTableRenderer& copies = Read("<TABLE ROW=1 COL=2><TD SROW=0 SCOL=0 ECOL=1 ARRANG=0><CTABLE=" + dir +
-                                      "/plain.tbl></TD></TABLE>");
+  const CTableRenderer& copies =
+      Read("<TABLE ROW=1 COL=2><TD SROW=0 SCOL=0 ECOL=1 ARRANG=0><CTABLE=" + dir +
+           "/plain.tbl></TD></TABLE>");
   EXPECT_NE(copies.Cell(0, 0).nested, copies.Cell(0, 1).nested);
   EXPECT_NE(copies.Cell(0, 1).nested, nullptr);
 }

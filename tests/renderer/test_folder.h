@@ -7,9 +7,7 @@
 
 #include <QDir>
 #include <QTemporaryDir>
-
 #include <cstdio>
-
 #include <string>
 
 namespace norva {

@@ -1,15 +1,16 @@
 // Report style files: the three versions of ".sty", a round trip, the
 // renderer's style sheet against a hand golden, malformed files, and the
 // shipped defaults.
+#include "report/style/print_style.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
 #include <string>
 
-#include "text/cp932.h"
 #include "report/report_test_support.h"
-#include "report/style/print_style.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -226,8 +227,8 @@ TEST(StyleFile, SizeOutsideTheDialogsRangeRefusesTheFile) {
   struct Row {
     const char* size;
     bool read;
-  } rows[] = {{"1E+17", false}, {"1000", false}, {"0", false},  {"0.5", false},
-              {"-10.5", false}, {"999", true},   {"1", true},   {"998.5", true}};
+  } rows[] = {{"1E+17", false}, {"1000", false}, {"0", false}, {"0.5", false},
+              {"-10.5", false}, {"999", true},   {"1", true},  {"998.5", true}};
   for (const Row& r : rows) {
     SCOPED_TRACE(r.size);
     std::string text = bytes;

@@ -1,6 +1,8 @@
 // The stability chapter driver: which sections it writes for a wall part, in
 // which order, for which cases. Every slot records its call; the built-in
 // water sections are recognised by their headings.
+#include "report/driver/prn_antei.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -9,7 +11,6 @@
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/load_case.h"
-#include "report/driver/prn_antei.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
@@ -46,9 +47,13 @@ void RegisterRecorders() {
   auto method = [](const char* name) {
     return [name](PrnFile& f, const CDocument&, const std::string&) { Rec(f, name); };
   };
-  auto doc = [](const char* name) { return [name](PrnFile& f, const CDocument&) { Rec(f, name); }; };
+  auto doc = [](const char* name) {
+    return [name](PrnFile& f, const CDocument&) { Rec(f, name); };
+  };
   auto perCase = [](const char* name) {
-    return [name](PrnFile& f, const CDocument&, int32_t i) { Rec(f, std::string(name) + "(" + N(i) + ")"); };
+    return [name](PrnFile& f, const CDocument&, int32_t i) {
+      Rec(f, std::string(name) + "(" + N(i) + ")");
+    };
   };
   w.PrnKutai = part("Kutai");
   w.PrnDoatsu = part("Doatsu");
@@ -100,7 +105,8 @@ std::string Trace(const std::string& cp932) {
 
 std::unique_ptr<CDocument> Sample(const char* name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
+  EXPECT_TRUE(DataFileReadFrom(
+      *doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
   return doc;
 }
 

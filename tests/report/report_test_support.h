@@ -13,12 +13,12 @@
 #include <vector>
 
 #include "document/services.h"
-#include "text/cp932.h"
-#include "text/vb_text_io.h"
+#include "file_bytes.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_renderer.h"
-#include "file_bytes.h"
 #include "temp_folder.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 
 namespace norva::test {
 

@@ -23,7 +23,8 @@ namespace {
 
 std::unique_ptr<CDocument> Sample(const char* name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
+  EXPECT_TRUE(DataFileReadFrom(
+      *doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
   return doc;
 }
 
@@ -127,16 +128,14 @@ class WaterSections : public ::testing::Test {
 
 TEST_F(WaterSections, GravityWallMatchesTheHandGolden) {
   auto doc = GravityWithWater(1);
-  const std::string bytes =
-      test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 0); });
+  const std::string bytes = test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 0); });
   test::ExpectSameMarkup(bytes, test::Golden("suiatsu_gravity.prn", work.path()));
   EXPECT_TRUE(std::filesystem::exists(work.path() + "/PW.svg"));
 }
 
 TEST_F(WaterSections, MixedLowerWallAboveAndAtItsHeightMatchesTheHandGolden) {
   auto doc = MixedWithWater();
-  const std::string bytes =
-      test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 1); });
+  const std::string bytes = test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 1); });
   test::ExpectSameMarkup(bytes, test::Golden("suiatsu_mixed_lower.prn", work.path()));
   // The lower wall's own figure.
   EXPECT_EQ(test::ReadBytes(work.path() + "/PW.svg"),
@@ -145,8 +144,7 @@ TEST_F(WaterSections, MixedLowerWallAboveAndAtItsHeightMatchesTheHandGolden) {
 
 TEST_F(WaterSections, MixedUpperWallBelowTheLowerWallsHeightMatchesTheHandGolden) {
   auto doc = MixedWithWater();
-  const std::string bytes =
-      test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 0); });
+  const std::string bytes = test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 0); });
   test::ExpectSameMarkup(bytes, test::Golden("suiatsu_mixed_upper.prn", work.path()));
   EXPECT_EQ(test::ReadBytes(work.path() + "/PW.svg"),
             test::ReadBytes(test::ShippedFolder() + "/resource/KONGOU_PWU.svg"));
@@ -166,12 +164,10 @@ TEST_F(WaterSections, NothingWithoutWater) {
   EXPECT_EQ(test::Markup([&](PrnFile& f) { PrnSuiatsu(f, *doc, work.path(), 0); }), "");
   // A case without water gets no section of its own.
   doc = GravityWithWater(2);
-  EXPECT_EQ(test::Markup([&](PrnFile& f) {
-              PrnSuiatsuCase(f, *doc, 2, work.path(), 0);
-            }),
-            "");
+  EXPECT_EQ(test::Markup([&](PrnFile& f) { PrnSuiatsuCase(f, *doc, 2, work.path(), 0); }), "");
   // Uplift only with nWater 2.
-  EXPECT_EQ(test::Markup([&](PrnFile& f) { PrnYouatsu(f, *GravityWithWater(1), work.path()); }), "");
+  EXPECT_EQ(test::Markup([&](PrnFile& f) { PrnYouatsu(f, *GravityWithWater(1), work.path()); }),
+            "");
 }
 
 TEST_F(WaterSections, StoredResultIsPrintedWhereItDiffersFromTheLevels) {
@@ -303,7 +299,9 @@ TEST(WaterFigures, EveryReferencedFigureIsShipped) {
                         if (wallType != 3 || part == 1) PrnYouatsu(f, doc, work.path());
                       }));
       EXPECT_TRUE(std::filesystem::file_size(work.path() + "/PW.svg") > 0);
-      if (wallType != 3 || part == 1) { EXPECT_TRUE(std::filesystem::file_size(work.path() + "/YOU.svg") > 0); }
+      if (wallType != 3 || part == 1) {
+        EXPECT_TRUE(std::filesystem::file_size(work.path() + "/YOU.svg") > 0);
+      }
     }
   }
   PrnSel() = ReportSelection{};
@@ -318,7 +316,8 @@ TEST(WaterFigures, MissingShippedFigureStopsWithTheFileNamed) {
     test::Markup([&](PrnFile& f) { PrnSuiatsu(f, doc, work.path(), 0); }, work.path());
     ADD_FAILURE() << "no error";
   } catch (const ReportError& e) {
-    EXPECT_NE(std::string(e.what()).find(work.path() + "/resource/MOTARE_PW.svg"), std::string::npos);
+    EXPECT_NE(std::string(e.what()).find(work.path() + "/resource/MOTARE_PW.svg"),
+              std::string::npos);
   }
   PrnSel() = ReportSelection{};
 }

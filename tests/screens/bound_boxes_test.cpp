@@ -2,6 +2,8 @@
 // table of every input screen: each box fills from the member it writes, a
 // box writes only its own member, a stored value the box cannot show
 // survives leaving the box, and a cleared box stores the blank.
+#include "screens/bound_boxes.h"
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -11,7 +13,6 @@
 
 #include "document/document.h"
 #include "document/nulls.h"
-#include "screens/bound_boxes.h"
 #include "screens/conditions/conditions_rules.h"
 #include "screens/loads/kajyu_fields.h"
 #include "screens/section/kutai_fields.h"

@@ -1,17 +1,15 @@
 // The main window follows the active document: both summary panels after
 // opening, activating and closing documents in turn, the screen on show after
 // a run, and the messages of a run on a wall without base.
-#include "document/document.h"
-
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
-
 #include <map>
 #include <string>
 #include <vector>
 
 #include "document/ant_res.h"
+#include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "platform/canvas/canvas_render.h"
@@ -127,13 +125,19 @@ TEST_F(ActiveDocumentTest, PanelsFollowTheActiveDocumentThroughOpenActivateAndCl
     }
     QApplication::processEvents();
     std::shared_ptr<CDocument> active = ActiveDocument();
-    if (s.active) { ASSERT_EQ(active, docs[s.active]); }
-    if (docs.empty()) { ASSERT_EQ(active, nullptr); }
+    if (s.active) {
+      ASSERT_EQ(active, docs[s.active]);
+    }
+    if (docs.empty()) {
+      ASSERT_EQ(active, nullptr);
+    }
     const CDocument* shown = active.get();
     EXPECT_EQ(main_->txtDataName->text().toStdString(), shown ? shown->FileTitle : "");
     EXPECT_EQ(Texts(main_->vsdIniData->canvas()), DataTexts(shown));
     EXPECT_EQ(Content(Texts(main_->vsdAntRes->canvas())), Content(ResultTexts(shown)));
-    if (shown && shown->bInpSt(4) == 0) { EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty()); }
+    if (shown && shown->bInpSt(4) == 0) {
+      EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
+    }
   }
   EXPECT_TRUE(main_->vsdAntRes->canvas().Ops().empty());
   EXPECT_TRUE(main_->vsdIniData->canvas().Ops().empty());

@@ -1,9 +1,10 @@
 // Menu and toolbar captions, and command enabling by the document state.
+#include "shell/command_state.h"
+
 #include <QDialog>
 #include <QFont>
 #include <QTimer>
 
-#include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell_test_support.h"
@@ -58,19 +59,23 @@ TEST_F(ShellFixture, MenuAndToolbarCaptionsAreTheProgramsOwn) {
     ASSERT_NE(r.action, nullptr) << r.caption;
     EXPECT_EQ(r.action->text(), QString::fromUtf8(r.caption));
   }
-  const char* const mains[6] = {"ﾌｧｲﾙ(&F)", "表示(&V)", "コマンド(&C)",
+  const char* const mains[6] = {"ﾌｧｲﾙ(&F)",   "表示(&V)",   "コマンド(&C)",
                                 "ツール(&T)", "ｳｨﾝﾄﾞｳ(&W)", "ﾍﾙﾌﾟ(&H)"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(m.mnuMain[i]->title(), QString::fromUtf8(mains[i]));
 
-  const char* const tips[][2] = {{"NEW", "新規作成"},         {"COPY", "コピーして開く"},
-                                 {"OPEN", "ファイルを開く"},   {"SAVE", "保存"},
-                                 {"PRINT", "印刷"},            {"PREVIEW", "印刷プレビュー"},
-                                 {"WORD", "Microsoft Wordへ出力"}, {"SXF", "標準断面図出力"}};
+  const char* const tips[][2] = {{"NEW", "新規作成"},
+                                 {"COPY", "コピーして開く"},
+                                 {"OPEN", "ファイルを開く"},
+                                 {"SAVE", "保存"},
+                                 {"PRINT", "印刷"},
+                                 {"PREVIEW", "印刷プレビュー"},
+                                 {"WORD", "Microsoft Wordへ出力"},
+                                 {"SXF", "標準断面図出力"}};
   for (const auto& t : tips) {
     ASSERT_TRUE(m.buttons.contains(t[0])) << t[0];
     EXPECT_EQ(m.buttons[t[0]]->toolTip(), QString::fromUtf8(t[1]));
   }
-  const char* const tabs[6] = {"基本条件", "形状寸法", "安定計算条件",
+  const char* const tabs[6] = {"基本条件", "形状寸法",     "安定計算条件",
                                "荷重条件", "安定計算結果", "応力度計算結果"};
   for (int i = 0; i < 6; ++i) EXPECT_EQ(m.nav->optTab[i]->text(), QString::fromUtf8(tabs[i]));
   EXPECT_EQ(m.nav->cmdPreview->text(), QStringLiteral("印刷実行"));
@@ -86,9 +91,9 @@ TEST_F(ShellFixture, CommandStateFollowsTheActiveDocumentsInputState) {
   struct Row {
     const char* name;
     bool haveDoc;
-    int flags[6];          // bInpSt 0..5 (-1 set)
-    bool tabs[6];          // navigation tabs and Command menu items 0..5
-    bool recalc;           // cmdAntResApply, enabled and bold
+    int flags[6];  // bInpSt 0..5 (-1 set)
+    bool tabs[6];  // navigation tabs and Command menu items 0..5
+    bool recalc;   // cmdAntResApply, enabled and bold
   };
   const Row rows[] = {
       {"no document", false, {0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, 0}, false},
@@ -131,7 +136,9 @@ TEST_F(ShellFixture, CommandStateFollowsTheActiveDocumentsInputState) {
       EXPECT_FALSE(a->isEnabled()) << a->objectName().toStdString();
     EXPECT_FALSE(m.nav->cmdPreview->isEnabled());
     EXPECT_FALSE(m.nav->cmdTool->isEnabled());
-    if (!open) { EXPECT_TRUE(m.txtDataName->text().isEmpty()); }
+    if (!open) {
+      EXPECT_TRUE(m.txtDataName->text().isEmpty());
+    }
   }
 }
 
@@ -176,11 +183,10 @@ TEST(ShowCalcProgress, BarValueMapsTheStepIntoItsRangeRoundingHalvesToEven) {
   };
   const Row rows[] = {
       {50, 50, 100, 75},  // second half of a two-step run
-      {0, 0, 100, 0},   {100, 0, 100, 100}, {100, 0, 50, 50},
-      {1, 0, 50, 0},     // 0.5 -> 0
-      {3, 0, 50, 2},     // 1.5 -> 2
-      {5, 0, 50, 2},     // 2.5 -> 2
-      {7, 50, 100, 54},  // 53.5 -> 54
+      {0, 0, 100, 0},    {100, 0, 100, 100}, {100, 0, 50, 50}, {1, 0, 50, 0},  // 0.5 -> 0
+      {3, 0, 50, 2},                                                           // 1.5 -> 2
+      {5, 0, 50, 2},                                                           // 2.5 -> 2
+      {7, 50, 100, 54},                                                        // 53.5 -> 54
   };
   for (const Row& r : rows)
     EXPECT_EQ(ProgressBarValue(r.percent, r.from, r.to), r.expected)

@@ -14,12 +14,12 @@
 #include <QUrl>
 
 #include "document/document_file.h"
+#include "platform/qt/input_events.h"
 #include "platform/qt/recent_file_list.h"
 #include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell/startup.h"
-#include "platform/qt/input_events.h"
 #include "shell_test_support.h"
 
 namespace norva {
@@ -393,8 +393,7 @@ TEST_F(FileCommandsTest, FileNamesOfADocumentByHowItWasOpened) {
     EXPECT_EQ(doc->FileTitle, r.title);
     EXPECT_EQ(doc->FileExt, r.ext);
     ASSERT_EQ(WindowCount(), 1);
-    EXPECT_EQ(main_->mdiArea->subWindowList().first()->windowTitle(),
-              QString::fromUtf8(r.title));
+    EXPECT_EQ(main_->mdiArea->subWindowList().first()->windowTitle(), QString::fromUtf8(r.title));
     sink_.answers = {MsgAnswer::No};
     CloseActiveDocument();
     ASSERT_EQ(gDocuments.Count(), 0);
@@ -405,9 +404,9 @@ TEST_F(FileCommandsTest, FileNamesOfADocumentByHowItWasOpened) {
 TEST(IsDocumentFile, OnlyTheExactLowerCaseExtension) {
   test::App();
   const std::pair<const char*, bool> rows[] = {
-      {"/d/wall.nrv", true},     {"/d/wall.NRV", false}, {"/d/wall.Nrv", false},
-      {"/d/a.b.nrv", true},      {"/d/wall.nrv.bak", false}, {"/d/nrv", false},
-      {"/d.nrv/wall", false},    {"wall.nrv", true},
+      {"/d/wall.nrv", true},  {"/d/wall.NRV", false},     {"/d/wall.Nrv", false},
+      {"/d/a.b.nrv", true},   {"/d/wall.nrv.bak", false}, {"/d/nrv", false},
+      {"/d.nrv/wall", false}, {"wall.nrv", true},
   };
   for (const auto& [path, ok] : rows)
     EXPECT_EQ(mdiMain::IsDocumentFile(QString::fromUtf8(path)), ok) << path;
@@ -467,7 +466,9 @@ TEST_F(FileCommandsTest, CopyAndCreateMakesAnUnsavedTwin) {
 
 TEST_F(FileCommandsTest, CancelledNewDocumentRestoresTheActiveOne) {
   auto a = Open(Copy("gravity.nrv", "a.nrv"));
-  norva::Windows().iniData = [](CDocument&, IniDataFields&, bool, QWidget*) -> int16_t { return 0; };
+  norva::Windows().iniData = [](CDocument&, IniDataFields&, bool, QWidget*) -> int16_t {
+    return 0;
+  };
   NewDocument();
   EXPECT_EQ(gDocuments.Count(), 1);
   EXPECT_EQ(gActiveKey, a->Key);

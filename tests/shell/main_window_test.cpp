@@ -1,10 +1,9 @@
 // Screens of a document, the navigation bar, the calculation run, the view
 // toggles, closing the program and the small windows.
-#include "document/document.h"
 #include <QCloseEvent>
+#include <QDialog>
 #include <QFile>
 #include <QImage>
-#include <QDialog>
 #include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTimer>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "document/ant_res.h"
+#include "document/document.h"
 #include "document/load_case.h"
 #include "shell/calculation.h"
 #include "shell/command_state.h"
@@ -111,10 +111,10 @@ TEST_F(MainWindowTest, ChangedInitialConditionsReturnToTheFirstIncompleteScreen)
   };
   const Row rows[] = {
       {"all complete, from the stress screen", 5, [](CDocument&) {}, 1, 4, 1},
-      {"section made incomplete, from the loads", 3, [](CDocument& d) { d.WallH = kNullDouble; },
-       1, 1, 1},
-      {"conditions incomplete, from the section", 1, [](CDocument& d) { d.Faib = kNullDouble; },
-       1, 1, 1},
+      {"section made incomplete, from the loads", 3, [](CDocument& d) { d.WallH = kNullDouble; }, 1,
+       1, 1},
+      {"conditions incomplete, from the section", 1, [](CDocument& d) { d.Faib = kNullDouble; }, 1,
+       1, 1},
       {"cancelled", 3, [](CDocument& d) { d.WallH = kNullDouble; }, 0, 3, 0},
   };
   for (const Row& r : rows) {
@@ -450,7 +450,9 @@ TEST(SmallWindows, SplashTimerStopsWhenTheSplashIsActiveAndAKeyClosesIt) {
   splash.show();
   splash.activateWindow();
   QApplication::processEvents();
-  if (splash.isActiveWindow()) { EXPECT_FALSE(splash.Timer1->isActive()); }
+  if (splash.isActiveWindow()) {
+    EXPECT_FALSE(splash.Timer1->isActive());
+  }
   QKeyEvent key(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, " ");
   QApplication::sendEvent(&splash, &key);
   EXPECT_FALSE(splash.isVisible());

@@ -17,8 +17,8 @@
 namespace norva::test {
 
 QString ScreenCaption(int no) {
-  static const char* const kCaptions[6] = {"基本条件",     "形状寸法",     "安定計算条件",
-                                           "荷重条件",     "安定計算結果", "応力度計算結果"};
+  static const char* const kCaptions[6] = {"基本条件", "形状寸法",     "安定計算条件",
+                                           "荷重条件", "安定計算結果", "応力度計算結果"};
   return no >= 0 && no <= 5 ? QString::fromUtf8(kCaptions[no]) : QString();
 }
 
@@ -87,8 +87,7 @@ int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOp
   imtTitle->setMinimumWidth(360);
   auto* cmbSisin = new QComboBox(&dlg);
   cmbSisin->setObjectName("cmbSisin");
-  for (int code : {0, 2, 3, 4, 5})
-    cmbSisin->addItem(QString::fromStdString(SisinName(code)), code);
+  for (int code : {0, 2, 3, 4, 5}) cmbSisin->addItem(QString::fromStdString(SisinName(code)), code);
   auto* cmbWall = new QComboBox(&dlg);
   cmbWall->setObjectName("cmbWallType");
   for (int code = 0; code <= 3; ++code)
@@ -111,7 +110,8 @@ int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOp
   lay->addLayout(form);
   auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dlg);
   box->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("ｷｬﾝｾﾙ"));
-  auto* cmdOpen = box->addButton(QStringLiteral("\u3000  ﾌｧｲﾙを開く(&O)"), QDialogButtonBox::ActionRole);
+  auto* cmdOpen =
+      box->addButton(QStringLiteral("\u3000  ﾌｧｲﾙを開く(&O)"), QDialogButtonBox::ActionRole);
   cmdOpen->setObjectName("cmdOpen");
   cmdOpen->setVisible(showOpen);
   lay->addWidget(box);

@@ -37,8 +37,7 @@ QString ScreenCaption(int no);
 
 // A simple initial-conditions dialog: title, guideline, wall type and
 // earth-pressure formula, and (for a new document) reading them from a file.
-int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOpen,
-                              QWidget* owner);
+int16_t RunPlaceholderIniData(CDocument& doc, IniDataFields& fields, bool showOpen, QWidget* owner);
 
 // Fills every empty window slot of the shell with the stand-ins above.
 void RegisterPlaceholderWindows();

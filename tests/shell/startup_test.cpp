@@ -1,4 +1,6 @@
 // Command line, work folder, style folder and the sample documents.
+#include "shell/startup.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -7,7 +9,6 @@
 #include "document/data_state.h"
 #include "document/document_file.h"
 #include "document/temp_files.h"
-#include "shell/startup.h"
 #include "shell_test_support.h"
 
 namespace norva {
@@ -93,7 +94,8 @@ TEST(WorkFolder, LeftoversOfAKilledRunGoAtStartAndTheFolderGoesAtExit) {
   PrnWorkDir = PrepareWorkFolder();
   EXPECT_EQ(PrnWorkDir, dir);
   EXPECT_TRUE(QFileInfo(QString::fromStdString(dir)).isDir());
-  EXPECT_TRUE(QDir(QString::fromStdString(dir)).entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
+  EXPECT_TRUE(QDir(QString::fromStdString(dir))
+                  .entryList(QDir::NoDotAndDotDot | QDir::AllEntries)
                   .isEmpty());
   // Private to the user.
   EXPECT_EQ(QFileInfo(QString::fromStdString(dir)).permissions() &

@@ -1,6 +1,8 @@
 // The two summary drawings, measured with the fixed test metrics (ASCII half
 // an em wide, other characters one em, lines 1.2 em): every position below is
 // worked out by hand from those widths.
+#include "shell/summary_panels.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,12 +10,11 @@
 #include <string>
 #include <vector>
 
-#include "document/document.h"
 #include "document/ant_res.h"
+#include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "shell/display_number.h"
-#include "shell/summary_panels.h"
 
 namespace norva {
 namespace {
@@ -29,8 +30,8 @@ std::vector<Drawn> Texts(const Canvas& c) {
   std::vector<Drawn> out;
   for (const CanvasOp& op : c.Ops())
     if (op.kind == CanvasOpKind::Text)
-      out.push_back({op.text, op.points[0].x, op.points[0].y, op.style.font.bold,
-                     op.style.textColor});
+      out.push_back(
+          {op.text, op.points[0].x, op.points[0].y, op.style.font.bold, op.style.textColor});
   return out;
 }
 
@@ -107,9 +108,10 @@ TEST(JudgedLines, NotComputableValuesShowDashesAndFail) {
   const struct {
     double v;
     bool shown;
-  } values[] = {{0, true},           {-1, true},          {1e8, true},      {-1e8, true},
-                {1.0000001e8, false}, {kNullDouble, false}, {kNullBox, false}, {1e10, false},
-                {inf, false},         {-inf, false},        {nan, false}};
+  } values[] = {{0, true},         {-1, true},           {1e8, true},
+                {-1e8, true},      {1.0000001e8, false}, {kNullDouble, false},
+                {kNullBox, false}, {1e10, false},        {inf, false},
+                {-inf, false},     {nan, false}};
   for (const auto& v : values) {
     EXPECT_EQ(IsDisplayable(v.v), v.shown) << v.v;
     EXPECT_EQ(DisplayNumber(v.v, "0.00") == "-----", !v.shown) << v.v;

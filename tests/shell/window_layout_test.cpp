@@ -1,13 +1,12 @@
 // Layout of the main window at the smallest size it allows: the navigation
 // bar, the summary panel and the documents' windows hide nothing of each other.
-#include "document/document.h"
-
 #include <QFile>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScrollBar>
 
+#include "document/document.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell_test_support.h"
@@ -113,10 +112,10 @@ TEST_F(WindowLayoutTest, PlacementKeepsAWindowInsideTheArea) {
     QSize want;
     QRect placed;
   } cases[] = {
-      {QPoint(10, 20), small, QRect(QPoint(10, 20), small)},                       // fits
+      {QPoint(10, 20), small, QRect(QPoint(10, 20), small)},                           // fits
       {QPoint(area.right(), 20), small, QRect(QPoint(area.right() - 99, 20), small)},  // moved left
       {QPoint(10, area.bottom()), small, QRect(QPoint(10, area.bottom() - 79), small)},  // moved up
-      {QPoint(-50, -50), small, QRect(QPoint(0, 0), small)},                           // moved in
+      {QPoint(-50, -50), small, QRect(QPoint(0, 0), small)},                             // moved in
       {QPoint(30, 30), area.size() + QSize(400, 300), area},  // shrunk to the area
   };
   for (const auto& c : cases) {

@@ -30,8 +30,8 @@ int32_t SxfLine(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, dou
 int32_t SxfPolyLine(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, const double*,
                     const double*);
 int32_t SxfCircle(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double);
-int32_t SxfArc(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t,
-               double, double);
+int32_t SxfArc(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t, double,
+               double);
 int32_t SxfEllipse(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, double,
                    double);
 int32_t SxfEllipseArc(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, double,
@@ -166,31 +166,96 @@ TEST_F(SorvelExports, EveryEntryReachesTheFamilyOfItsFlag) {
     int32_t (*call)(int32_t flag, const double* xs, const double* ys, const SxfLinearDimRec* d);
   };
   const Entry entries[] = {
-      {"open", "open", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+      {"open", "open",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
          return SxfOpenWrite(f, "a.sfc", 1e-4, 1e-4, 0, 2, 2, "unknown", "unknown", "x");
        }},
-      {"close", "close", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfClose(f); }},
-      {"layer", "table", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetLayear(f, "L", 1); }},
-      {"colour", "table", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetColor(f, "red"); }},
-      {"user colour", "table", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetUserColor(f, 1, 2, 3); }},
-      {"line type", "table", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetLineType(f, "chain"); }},
-      {"user line type", "table", [](int32_t f, const double* x, const double*, const SxfLinearDimRec*) { return SxfSetUserLineType(f, "U", 2, x, 2); }},
-      {"width", "table", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetLineWidth(f, 0.25); }},
-      {"font", "table", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetFont(f, "F"); }},
-      {"sheet", "assembly", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetSheet(f, "S", 3, 1, 420, 297); }},
-      {"figure", "assembly", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetFukugo(f, "G", 3); }},
-      {"curve", "assembly", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSetCcurveOrg(f, 1, 1, 1, 1); }},
-      {"marker", "POINT_MARKER", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfPointMarker(f, 1, 1, 0, 0, 1, 0, 1); }},
-      {"line", "LINE", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfLine(f, 1, 1, 1, 1, 0, 0, 1, 1); }},
-      {"polyline", "POLYLINE", [](int32_t f, const double* x, const double* y, const SxfLinearDimRec*) { return SxfPolyLine(f, 1, 1, 1, 1, 2, x, y); }},
-      {"circle", "CIRCLE", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfCircle(f, 1, 1, 1, 1, 0, 0, 1); }},
-      {"arc", "ARC", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfArc(f, 1, 1, 1, 1, 0, 0, 1, 0, 0, 90); }},
-      {"ellipse", "ELLIPSE", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfEllipse(f, 1, 1, 1, 1, 0, 0, 2, 1, 0); }},
-      {"ellipse arc", "ELLIPSE_ARC", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfEllipseArc(f, 1, 1, 1, 1, 0, 0, 2, 1, 0, 0, 0, 90); }},
-      {"text", "TEXT", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfText(f, 1, 1, 1, "t", 0, 0, 5, 5, 0, 0, 0, 7, 1); }},
-      {"spline", "SPLINE", [](int32_t f, const double* x, const double* y, const SxfLinearDimRec*) { return SxfSpline(f, 1, 1, 1, 1, 0, 2, x, y); }},
-      {"placement", "SFIG_LOCATE", [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfSfigLoc(f, 0, "G", 0, 0, 0, 1, 1); }},
-      {"dimension", "LINEAR_DIMENSION", [](int32_t f, const double*, const double*, const SxfLinearDimRec* d) { return SxfLinearDim(f, 1, 1, 1, 1, d); }},
+      {"close", "close",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) { return SxfClose(f); }},
+      {"layer", "table",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetLayear(f, "L", 1);
+       }},
+      {"colour", "table",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetColor(f, "red");
+       }},
+      {"user colour", "table",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetUserColor(f, 1, 2, 3);
+       }},
+      {"line type", "table",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetLineType(f, "chain");
+       }},
+      {"user line type", "table",
+       [](int32_t f, const double* x, const double*, const SxfLinearDimRec*) {
+         return SxfSetUserLineType(f, "U", 2, x, 2);
+       }},
+      {"width", "table",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetLineWidth(f, 0.25);
+       }},
+      {"font", "table",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetFont(f, "F");
+       }},
+      {"sheet", "assembly",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetSheet(f, "S", 3, 1, 420, 297);
+       }},
+      {"figure", "assembly",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetFukugo(f, "G", 3);
+       }},
+      {"curve", "assembly",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSetCcurveOrg(f, 1, 1, 1, 1);
+       }},
+      {"marker", "POINT_MARKER",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfPointMarker(f, 1, 1, 0, 0, 1, 0, 1);
+       }},
+      {"line", "LINE",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfLine(f, 1, 1, 1, 1, 0, 0, 1, 1);
+       }},
+      {"polyline", "POLYLINE",
+       [](int32_t f, const double* x, const double* y, const SxfLinearDimRec*) {
+         return SxfPolyLine(f, 1, 1, 1, 1, 2, x, y);
+       }},
+      {"circle", "CIRCLE",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfCircle(f, 1, 1, 1, 1, 0, 0, 1);
+       }},
+      {"arc", "ARC",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfArc(f, 1, 1, 1, 1, 0, 0, 1, 0, 0, 90);
+       }},
+      {"ellipse", "ELLIPSE",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfEllipse(f, 1, 1, 1, 1, 0, 0, 2, 1, 0);
+       }},
+      {"ellipse arc", "ELLIPSE_ARC",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfEllipseArc(f, 1, 1, 1, 1, 0, 0, 2, 1, 0, 0, 0, 90);
+       }},
+      {"text", "TEXT",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfText(f, 1, 1, 1, "t", 0, 0, 5, 5, 0, 0, 0, 7, 1);
+       }},
+      {"spline", "SPLINE",
+       [](int32_t f, const double* x, const double* y, const SxfLinearDimRec*) {
+         return SxfSpline(f, 1, 1, 1, 1, 0, 2, x, y);
+       }},
+      {"placement", "SFIG_LOCATE",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec*) {
+         return SxfSfigLoc(f, 0, "G", 0, 0, 0, 1, 1);
+       }},
+      {"dimension", "LINEAR_DIMENSION",
+       [](int32_t f, const double*, const double*, const SxfLinearDimRec* d) {
+         return SxfLinearDim(f, 1, 1, 1, 1, d);
+       }},
   };
   for (const Entry& e : entries) {
     for (int32_t flag : {0, 1, -1}) {
@@ -240,8 +305,8 @@ TEST_F(SorvelExports, RecordsHoldTheArgumentsInOrder) {
 
   const auto text = Rec<TextRec>(g_calls[3]);
   EXPECT_STREQ(text.text, "工事名");
-  EXPECT_EQ(std::vector<double>({text.x, text.y, text.height, text.width, text.spacing, text.angle,
-                                 text.slant}),
+  EXPECT_EQ(std::vector<double>(
+                {text.x, text.y, text.height, text.width, text.spacing, text.angle, text.slant}),
             std::vector<double>({10, 20, 5, 15, 0.5, 30, 15}));
   EXPECT_EQ(text.basePoint, 7);
   EXPECT_EQ(text.direction, 2);
@@ -287,8 +352,8 @@ TEST_F(SorvelExports, DimensionRecordGetsTheLineAttributesAndTheTextCopied) {
   EXPECT_STREQ(r.text, "1500");
   EXPECT_EQ(std::vector<double>({r.sx, r.sy, r.ex, r.ey, r.p1x2, r.p1y2}),
             std::vector<double>({1, 2, 11, 2, 1, 3}));
-  EXPECT_EQ(std::vector<int32_t>({r.arr1Code, r.arr1Flag, r.arr2Code, r.arr2Flag, r.textFlag,
-                                  r.basePoint}),
+  EXPECT_EQ(std::vector<int32_t>(
+                {r.arr1Code, r.arr1Flag, r.arr2Code, r.arr2Flag, r.textFlag, r.basePoint}),
             std::vector<int32_t>({9, 1, 9, 0, 1, 7}));
   EXPECT_EQ(std::vector<double>({r.textX, r.textY, r.height, r.textWidth}),
             std::vector<double>({3.5, 5.5, 2.5, 10}));

@@ -10,7 +10,7 @@
 namespace sxfcheck {
 
 struct Element {
-  std::string kind;  // line, polyline, circle, arc, text, dim
+  std::string kind;                     // line, polyline, circle, arc, text, dim
   std::string layer, colour, lineType;  // names; UTF-8
   double width = 0;
   // line: ends; polyline: points; circle/arc: centre; text: reference point;

@@ -90,8 +90,8 @@ class Parser {
   }
   std::string Keyword() {
     const size_t start = i_;
-    while (isupper(static_cast<unsigned char>(Peek())) || isdigit(static_cast<unsigned char>(Peek())) ||
-           Peek() == '_')
+    while (isupper(static_cast<unsigned char>(Peek())) ||
+           isdigit(static_cast<unsigned char>(Peek())) || Peek() == '_')
       ++i_;
     return s_.substr(start, i_ - start);
   }
@@ -258,7 +258,9 @@ class Graph {
     if (const Record* r = i.Part("COLOUR_RGB")) {
       const std::string& n = r->args.at(0).text;
       if (n.rfind("$$SXF_", 0) == 0) return n.substr(6);
-      auto c = [&](size_t k) { return std::to_string(static_cast<int>(std::lround(r->args.at(k).num * 255))); };
+      auto c = [&](size_t k) {
+        return std::to_string(static_cast<int>(std::lround(r->args.at(k).num * 255)));
+      };
       return c(1) + "," + c(2) + "," + c(3);
     }
     errors->push_back("#" + std::to_string(id) + " is no colour");
@@ -272,7 +274,8 @@ class Graph {
     const Record* cs = Simple(psa->args.at(0).items.at(0).ref, "CURVE_STYLE");
     if (!cs || cs->args.size() != 4) return;
     const Instance& font = At(cs->args[1].ref);
-    if (const Record* f = font.Part("DRAUGHTING_PRE_DEFINED_CURVE_FONT")) e.lineType = f->args.at(0).text;
+    if (const Record* f = font.Part("DRAUGHTING_PRE_DEFINED_CURVE_FONT"))
+      e.lineType = f->args.at(0).text;
     else if (const Record* f2 = font.Part("CURVE_STYLE_FONT")) {
       e.lineType = f2->args.at(0).text;
       if (e.lineType.rfind("$$SXF_", 0) == 0) e.lineType = e.lineType.substr(6);
@@ -334,12 +337,13 @@ class Graph {
     if (!s) return;
     const Record* lit = Simple(s->args.at(1).ref, "TEXT_LITERAL_WITH_EXTENT");
     if (!lit || lit->args.size() != 7) return;
-    static const std::map<std::string, int> kRows = {{"baseline", 0}, {"middleline", 1}, {"topline", 2}};
+    static const std::map<std::string, int> kRows = {
+        {"baseline", 0}, {"middleline", 1}, {"topline", 2}};
     static const std::map<std::string, int> kCols = {{"left", 1}, {"centre", 2}, {"right", 3}};
     const std::string& name = lit->args[0].text;
     const size_t sp = name.find(' ');
-    if (name.rfind("$$SXF_", 0) != 0 || sp == std::string::npos || !kRows.count(name.substr(6, sp - 6)) ||
-        !kCols.count(name.substr(sp + 1))) {
+    if (name.rfind("$$SXF_", 0) != 0 || sp == std::string::npos ||
+        !kRows.count(name.substr(6, sp - 6)) || !kCols.count(name.substr(sp + 1))) {
       errors->push_back("text name '" + name + "' gives no base point");
       return;
     }
@@ -350,7 +354,8 @@ class Graph {
     Axis(lit->args[2].ref, px, py, e.angle);
     e.direction = lit->args[4].text == "RIGHT" ? 1 : lit->args[4].text == "DOWN" ? 2 : 0;
     if (!e.direction) errors->push_back("bad text path");
-    if (const Record* f = Simple(lit->args[5].ref, "EXTERNALLY_DEFINED_TEXT_FONT")) e.font = f->args.at(0).items.at(0).text;
+    if (const Record* f = Simple(lit->args[5].ref, "EXTERNALLY_DEFINED_TEXT_FONT"))
+      e.font = f->args.at(0).items.at(0).text;
     if (const Record* x = Simple(lit->args[6].ref, "PLANAR_EXTENT")) {
       e.textWidth = x->args.at(1).num;
       e.height = x->args.at(2).num;
@@ -363,12 +368,14 @@ class Graph {
     if (!psa) return;
     const Instance& ts = At(psa->args.at(0).items.at(0).ref);
     if (const Record* t = ts.Part("TEXT_STYLE")) {
-      if (const Record* c = Simple(t->args.at(1).ref, "TEXT_STYLE_FOR_DEFINED_FONT")) e.colour = Colour(c->args.at(0).ref);
+      if (const Record* c = Simple(t->args.at(1).ref, "TEXT_STYLE_FOR_DEFINED_FONT"))
+        e.colour = Colour(c->args.at(0).ref);
     }
     if (const Record* b = ts.Part("TEXT_STYLE_WITH_BOX_CHARACTERISTICS"))
       for (const Value& v : b->args.at(0).items)
         if (v.text == "BOX_SLANT_ANGLE") e.slant = v.items.at(0).num * 180 / M_PI;
-    if (const Record* sp2 = ts.Part("TEXT_STYLE_WITH_SPACING")) e.spacing = sp2->args.at(0).items.at(0).num;
+    if (const Record* sp2 = ts.Part("TEXT_STYLE_WITH_SPACING"))
+      e.spacing = sp2->args.at(0).items.at(0).num;
     if (e.angle < 0 || e.angle >= 360) errors->push_back("text angle out of range");
     if (e.slant < -85 || e.slant > 85) errors->push_back("slant out of range");
   }
@@ -388,7 +395,8 @@ Drawing ReadP21(const std::string& bytes) {
   if (!SplitCrLf(bytes, lines)) err("line ends are not CR LF");
   size_t n = 0;
   auto expect = [&](const std::string& want) {
-    if (n >= lines.size() || lines[n] != want) err("expected '" + want + "' at line " + std::to_string(n + 1));
+    if (n >= lines.size() || lines[n] != want)
+      err("expected '" + want + "' at line " + std::to_string(n + 1));
     ++n;
   };
   expect("ISO-10303-21;");
@@ -453,8 +461,8 @@ Drawing ReadP21(const std::string& bytes) {
       g.Axis(tgt->args.at(1).ref, p.x, p.y, p.angle);
       p.rx = tgt->args.at(2).num;
       p.ry = tgt->args.at(3).num;
-      if (p.figure.rfind("$$SXF_G_", 0) == 0 &&
-          (std::fabs(p.x) > 1e-9 || std::fabs(p.y) > 1e-9 || p.angle != 0 || p.rx != 1 || p.ry != 1))
+      if (p.figure.rfind("$$SXF_G_", 0) == 0 && (std::fabs(p.x) > 1e-9 || std::fabs(p.y) > 1e-9 ||
+                                                 p.angle != 0 || p.rx != 1 || p.ry != 1))
         err("drawing group " + p.figure + " not placed at the origin");
       ++placed[p.figure];
       // Subfigure names without their kind prefix, as in SFC.
@@ -486,14 +494,17 @@ Drawing ReadP21(const std::string& bytes) {
         if (m.Is("DIMENSION_CURVE")) {
           g.CurveStyle(v.ref, e);
           g.Geometry(v.ref, part);
-          e.xs[0] = part.xs.at(0), e.ys[0] = part.ys.at(0), e.xs[1] = part.xs.at(1), e.ys[1] = part.ys.at(1);
+          e.xs[0] = part.xs.at(0), e.ys[0] = part.ys.at(0), e.xs[1] = part.xs.at(1),
+          e.ys[1] = part.ys.at(1);
         } else if (m.Is("PROJECTION_CURVE")) {
           g.Geometry(v.ref, part);
           const size_t at = name == "$$SXF_prj_1" ? 2 : 4;
-          e.xs[at] = part.xs.at(0), e.ys[at] = part.ys.at(0), e.xs[at + 1] = part.xs.at(1), e.ys[at + 1] = part.ys.at(1);
+          e.xs[at] = part.xs.at(0), e.ys[at] = part.ys.at(0), e.xs[at + 1] = part.xs.at(1),
+          e.ys[at + 1] = part.ys.at(1);
         } else if (m.Is("ANNOTATION_TEXT_OCCURRENCE")) {
           g.Text(v.ref, part);
-          e.text = part.text, e.font = part.font, e.height = part.height, e.textWidth = part.textWidth;
+          e.text = part.text, e.font = part.font, e.height = part.height,
+          e.textWidth = part.textWidth;
           e.angle = part.angle, e.slant = part.slant, e.spacing = part.spacing;
           e.basePoint = part.basePoint, e.direction = part.direction;
           e.xs.push_back(part.xs.at(0));
@@ -565,7 +576,8 @@ Drawing ReadP21(const std::string& bytes) {
     read(v.ref, top);
   }
   for (const auto& [id, i] : g.inst)
-    if (const Record* t = i.Part("DRAUGHTING_TITLE")) d.sheetName = t->args.at(2).text == " " ? "" : t->args.at(2).text;
+    if (const Record* t = i.Part("DRAUGHTING_TITLE"))
+      d.sheetName = t->args.at(2).text == " " ? "" : t->args.at(2).text;
   const std::string paper = sheet->args.at(0).text;
   static const int kA[5][2] = {{1189, 841}, {841, 594}, {594, 420}, {420, 297}, {297, 210}};
   if (paper != "FREE") {

@@ -15,10 +15,9 @@ namespace sxfcheck {
 
 namespace {
 
-const char* const kColours[16] = {"black",    "red",       "green",     "blue",
-                                  "yellow",   "magenta",   "cyan",      "white",
-                                  "deeppink", "brown",     "orange",    "lightgreen",
-                                  "lightblue", "lavender", "lightgray", "darkgray"};
+const char* const kColours[16] = {
+    "black",    "red",   "green",  "blue",       "yellow",    "magenta",  "cyan",      "white",
+    "deeppink", "brown", "orange", "lightgreen", "lightblue", "lavender", "lightgray", "darkgray"};
 const char* const kFonts[15] = {"continuous",
                                 "dashed",
                                 "dashed spaced",
@@ -148,7 +147,8 @@ Drawing ReadSfc(const std::string& bytes) {
   if (!SplitCrLf(bytes, lines)) err("line ends are not CR LF");
   size_t n = 0;
   auto expect = [&](const std::string& want) {
-    if (n >= lines.size() || lines[n] != want) err("expected '" + want + "' at line " + std::to_string(n + 1));
+    if (n >= lines.size() || lines[n] != want)
+      err("expected '" + want + "' at line " + std::to_string(n + 1));
     ++n;
   };
   expect("ISO-10303-21;");
@@ -178,9 +178,12 @@ Drawing ReadSfc(const std::string& bytes) {
   while (n < lines.size() && lines[n] != "ENDSEC;") {
     const std::string open = lines[n];
     std::string close;
-    if (open == "/*SXF") close = "SXF*/";
-    else if (open == "/*SXF3") close = "SXF3*/";
-    else if (open == "/*SXF3.1") close = "SXF3.1*/";
+    if (open == "/*SXF")
+      close = "SXF*/";
+    else if (open == "/*SXF3")
+      close = "SXF3*/";
+    else if (open == "/*SXF3.1")
+      close = "SXF3.1*/";
     else {
       err("line " + std::to_string(n + 1) + " opens no record block");
       ++n;
@@ -231,11 +234,15 @@ Drawing ReadSfc(const std::string& bytes) {
       } else if (p.kind != 'n') {
         ok = false;
       } else if (kind == 'i') {
-        if (!std::regex_match(p.raw, kInt)) ok = false;
-        else num[k] = std::stod(p.raw);
+        if (!std::regex_match(p.raw, kInt))
+          ok = false;
+        else
+          num[k] = std::stod(p.raw);
       } else if (kind == 'r') {
-        if (!std::regex_match(p.raw, kReal)) ok = false;
-        else num[k] = std::stod(p.raw);
+        if (!std::regex_match(p.raw, kReal))
+          ok = false;
+        else
+          num[k] = std::stod(p.raw);
       } else {
         if (p.raw.size() < 2 || p.raw.front() != '(' || p.raw.back() != ')') {
           ok = false;
@@ -244,9 +251,12 @@ Drawing ReadSfc(const std::string& bytes) {
           size_t s = 0;
           while (ok) {
             const size_t e = inner.find(',', s);
-            const std::string v = inner.substr(s, e == std::string::npos ? std::string::npos : e - s);
-            if (!std::regex_match(v, kReal)) ok = false;
-            else lists[k].push_back(std::stod(v));
+            const std::string v =
+                inner.substr(s, e == std::string::npos ? std::string::npos : e - s);
+            if (!std::regex_match(v, kReal))
+              ok = false;
+            else
+              lists[k].push_back(std::stod(v));
             if (e == std::string::npos) break;
             s = e + 1;
           }
@@ -259,10 +269,10 @@ Drawing ReadSfc(const std::string& bytes) {
       continue;
     }
     auto I = [&](size_t k) { return static_cast<int>(num[k]); };
-    const bool isTable = name == "pre_defined_colour_feature" || name == "user_defined_colour_feature" ||
-                         name == "pre_defined_font_feature" || name == "user_defined_font_feature" ||
-                         name == "width_feature" || name == "text_font_feature" ||
-                         name == "layer_feature";
+    const bool isTable =
+        name == "pre_defined_colour_feature" || name == "user_defined_colour_feature" ||
+        name == "pre_defined_font_feature" || name == "user_defined_font_feature" ||
+        name == "width_feature" || name == "text_font_feature" || name == "layer_feature";
     if (sheetSeen && !isTable) err(where + ": " + name + " after the sheet");
 
     // ---- tables ----
@@ -278,7 +288,8 @@ Drawing ReadSfc(const std::string& bytes) {
     if (name == "user_defined_colour_feature") {
       for (int k = 0; k < 3; ++k)
         if (I(k) < 0 || I(k) > 255) err(where + ": colour component out of range");
-      colours[17 + userColours++] = std::to_string(I(0)) + "," + std::to_string(I(1)) + "," + std::to_string(I(2));
+      colours[17 + userColours++] =
+          std::to_string(I(0)) + "," + std::to_string(I(1)) + "," + std::to_string(I(2));
       continue;
     }
     if (name == "user_defined_font_feature") {
@@ -377,22 +388,32 @@ Drawing ReadSfc(const std::string& bytes) {
     // ---- geometry and annotation ----
     Element e;
     auto style = [&](size_t layer, size_t colour, size_t type, size_t width) {
-      if (!layers.count(I(layer))) err(where + ": undefined layer code " + std::to_string(I(layer)));
-      else e.layer = layers[I(layer)];
-      if (!colours.count(I(colour))) err(where + ": undefined colour code " + std::to_string(I(colour)));
-      else e.colour = colours[I(colour)];
+      if (!layers.count(I(layer)))
+        err(where + ": undefined layer code " + std::to_string(I(layer)));
+      else
+        e.layer = layers[I(layer)];
+      if (!colours.count(I(colour)))
+        err(where + ": undefined colour code " + std::to_string(I(colour)));
+      else
+        e.colour = colours[I(colour)];
       if (type != SIZE_MAX) {
-        if (!lineTypes.count(I(type))) err(where + ": undefined line type code " + std::to_string(I(type)));
-        else e.lineType = lineTypes[I(type)];
+        if (!lineTypes.count(I(type)))
+          err(where + ": undefined line type code " + std::to_string(I(type)));
+        else
+          e.lineType = lineTypes[I(type)];
       }
       if (width != SIZE_MAX) {
-        if (!widths.count(I(width))) err(where + ": undefined width code " + std::to_string(I(width)));
-        else e.width = widths[I(width)];
+        if (!widths.count(I(width)))
+          err(where + ": undefined width code " + std::to_string(I(width)));
+        else
+          e.width = widths[I(width)];
       }
     };
     auto textParams = [&](size_t font, size_t first) {
-      if (!fonts.count(I(font))) err(where + ": undefined font code " + std::to_string(I(font)));
-      else e.font = fonts[I(font)];
+      if (!fonts.count(I(font)))
+        err(where + ": undefined font code " + std::to_string(I(font)));
+      else
+        e.font = fonts[I(font)];
       e.height = num[first + 2];
       e.textWidth = num[first + 3];
       e.spacing = num[first + 4];
@@ -414,7 +435,8 @@ Drawing ReadSfc(const std::string& bytes) {
     } else if (name == "polyline_feature") {
       e.kind = "polyline";
       style(0, 1, 2, 3);
-      if (I(4) < 2 || static_cast<int>(lists[5].size()) != I(4) || lists[6].size() != lists[5].size())
+      if (I(4) < 2 || static_cast<int>(lists[5].size()) != I(4) ||
+          lists[6].size() != lists[5].size())
         err(where + ": polyline counts do not agree");
       e.xs = lists[5];
       e.ys = lists[6];

@@ -166,7 +166,8 @@ std::string Compare(const Drawing& a, const Drawing& b) {
   std::string out;
   if (a.sheetName != b.sheetName) out += "sheet name " + a.sheetName + " / " + b.sheetName + "\n";
   if (a.paperX != b.paperX || a.paperY != b.paperY) out += "paper size differs\n";
-  if (ka.size() != kb.size()) out += "element counts " + std::to_string(ka.size()) + " / " + std::to_string(kb.size()) + "\n";
+  if (ka.size() != kb.size())
+    out += "element counts " + std::to_string(ka.size()) + " / " + std::to_string(kb.size()) + "\n";
   std::vector<std::string> onlyA, onlyB;
   std::set_difference(ka.begin(), ka.end(), kb.begin(), kb.end(), std::back_inserter(onlyA));
   std::set_difference(kb.begin(), kb.end(), ka.begin(), ka.end(), std::back_inserter(onlyB));

@@ -1,17 +1,19 @@
 // The test reader itself finds the faults it is there to find: each case
 // spoils the hand-written small sheet in one way.
+#include "sxf_writer/sxf_checker.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "file_bytes.h"
 #include "platform/sxf_common/sxf_model.h"
-#include "sxf_writer/sxf_checker.h"
 
 namespace {
 
 std::string Golden(const char* ext) {
-  return norva::test::ReadBytes(std::string(NORVA_SOURCE_DIR) + "/tests/golden/sxf/small_sheet." + ext);
+  return norva::test::ReadBytes(std::string(NORVA_SOURCE_DIR) + "/tests/golden/sxf/small_sheet." +
+                                ext);
 }
 
 std::string Replace(std::string s, const std::string& from, const std::string& to) {
@@ -37,9 +39,11 @@ TEST(SxfChecker, FindsSpoiledSfcFiles) {
       {"unquoted number", "'120.000000'", "120.000000"},
       {"apostrophe in a text", cp932Text, norva::sxf::Utf8ToCp932("\\'数'量表\\'")},
       {"missing parameter", ",'7','1')", ",'7')"},
-      {"negative text angle", "'15.000000','0.000000','0.000000'", "'15.000000','0.000000','-90.000000'"},
+      {"negative text angle", "'15.000000','0.000000','0.000000'",
+       "'15.000000','0.000000','-90.000000'"},
       {"figure never placed",
-       "/*SXF\r\n#90 = sfig_locate_feature('0',\\'PART\\','0.000000','0.000000','0.000000','1.000000',"
+       "/*SXF\r\n#90 = "
+       "sfig_locate_feature('0',\\'PART\\','0.000000','0.000000','0.000000','1.000000',"
        "'1.000000')\r\nSXF*/\r\n",
        ""},
       {"wrong sheet size", "'4','1','297','210'", "'4','1','420','297'"},

@@ -13,8 +13,8 @@
 #include "platform/sxf_common/sxf_common.h"
 #include "platform/sxf_common/sxf_model.h"
 #include "platform/sxf_common/sxf_records.h"
-#include "sxf_writer/sxf_checker_support.h"
 #include "sxf_writer/sxf_checker.h"
+#include "sxf_writer/sxf_checker_support.h"
 #include "temp_folder.h"
 
 extern "C" {
@@ -33,8 +33,8 @@ int32_t SxfLine(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, dou
 int32_t SxfPolyLine(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, const double*,
                     const double*);
 int32_t SxfCircle(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double);
-int32_t SxfArc(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t,
-               double, double);
+int32_t SxfArc(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double, int32_t, double,
+               double);
 int32_t SxfText(int32_t, int32_t, int32_t, int32_t, const char*, double, double, double, double,
                 double, double, double, int32_t, int32_t);
 int32_t SxfSfigLoc(int32_t, int32_t, const char*, double, double, double, double, double);
@@ -96,8 +96,8 @@ TEST_F(SxfFiles, SmallSheetMatchesItsHandWrittenFile) {
     const int32_t flag = std::string(ext) == "p21" ? 1 : 0;
     const std::string path = dir_ / (std::string("small.") + ext);
     SmallSheet(flag, path);
-    const std::string golden = test::ReadBytes(std::string(NORVA_SOURCE_DIR) +
-                                               "/tests/golden/sxf/small_sheet." + ext);
+    const std::string golden =
+        test::ReadBytes(std::string(NORVA_SOURCE_DIR) + "/tests/golden/sxf/small_sheet." + ext);
     ASSERT_FALSE(golden.empty());
     EXPECT_EQ(test::ReadBytes(path), golden);
     // The hand-written file itself passes the reader.
@@ -159,16 +159,22 @@ TEST_F(SxfFiles, RefusedCallsLeaveAMessageAndNoFile) {
       {"unknown colour", [] { return SxfSetColor(0, "purple"); }, "purple"},
       {"undefined layer code", [] { return SxfLine(0, 7, 8, 1, 3, 0, 0, 1, 1); }, "レイヤコード7"},
       {"undefined colour code", [] { return SxfLine(0, 1, 2, 1, 3, 0, 0, 1, 1); }, "色コード2"},
-      {"apostrophe", [] { return SxfText(0, 1, 8, 1, "it's", 0, 0, 5, 5, 0, 0, 0, 7, 1); }, "アポストロフィ"},
-      {"control character", [] { return SxfText(0, 1, 8, 1, "a\tb", 0, 0, 5, 5, 0, 0, 0, 7, 1); }, "制御文字"},
+      {"apostrophe", [] { return SxfText(0, 1, 8, 1, "it's", 0, 0, 5, 5, 0, 0, 0, 7, 1); },
+       "アポストロフィ"},
+      {"control character", [] { return SxfText(0, 1, 8, 1, "a\tb", 0, 0, 5, 5, 0, 0, 0, 7, 1); },
+       "制御文字"},
       {"slant", [] { return SxfText(0, 1, 8, 1, "a", 0, 0, 5, 5, 0, 0, 86, 7, 1); }, "斜体角"},
-      {"base point", [] { return SxfText(0, 1, 8, 1, "a", 0, 0, 5, 5, 0, 0, 0, 0, 1); }, "文字配置基点"},
+      {"base point", [] { return SxfText(0, 1, 8, 1, "a", 0, 0, 5, 5, 0, 0, 0, 0, 1); },
+       "文字配置基点"},
       {"not finite", [] { return SxfLine(0, 1, 8, 1, 3, 0, 0, 1.0 / 0.0, 1); }, "座標"},
-      {"one point", [] {
+      {"one point",
+       [] {
          const double x[1] = {0};
          return SxfPolyLine(0, 1, 8, 1, 3, 1, x, x);
-       }, "2点以上"},
-      {"placement of an undefined figure", [] { return SxfSfigLoc(0, 0, "NONE", 0, 0, 0, 1, 1); }, "NONE"},
+       },
+       "2点以上"},
+      {"placement of an undefined figure", [] { return SxfSfigLoc(0, 0, "NONE", 0, 0, 0, 1, 1); },
+       "NONE"},
       {"radius", [] { return SxfCircle(0, 1, 8, 1, 3, 0, 0, 0); }, "半径"},
   };
   for (const Case& c : cases) {

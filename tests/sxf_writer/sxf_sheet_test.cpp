@@ -2,6 +2,8 @@
 // placements of its figures, each sample in both forms read back by the test
 // reader, the sheet's line work at the printed sheet's coordinates, and what
 // the user sees when the file cannot be written.
+#include "drawing/sheet/sxf_sheet.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -18,7 +20,6 @@
 #include "drawing/base/sxf_library.h"
 #include "drawing/sheet/printed_sheet.h"
 #include "drawing/sheet/sheet_run.h"
-#include "drawing/sheet/sxf_sheet.h"
 #include "file_bytes.h"
 #include "platform/sxf_common/sxf_common.h"
 #include "sxf_writer/sxf_checker.h"
@@ -55,8 +56,8 @@ namespace fs = std::filesystem;
 // The library's entries called in this program, as the program calls them.
 class DirectSorvel : public ISxfLibrary {
  public:
-  int32_t SxfOpenWrite(int32_t f, const char* n, double a, double b, double c, int32_t i,
-                       int32_t j, const char* t1, const char* t2, const char* t3) override {
+  int32_t SxfOpenWrite(int32_t f, const char* n, double a, double b, double c, int32_t i, int32_t j,
+                       const char* t1, const char* t2, const char* t3) override {
     return ::SxfOpenWrite(f, n, a, b, c, i, j, t1, t2, t3);
   }
   int32_t SxfClose(int32_t f) override { return ::SxfClose(f); }
@@ -87,8 +88,8 @@ class DirectSorvel : public ISxfLibrary {
                       const double* x, const double* y) override {
     return ::SxfPolyLine(f, l, c, t, w, n, x, y);
   }
-  int32_t SxfText(int32_t f, int32_t l, int32_t c, int32_t font, const char* s, double x,
-                  double y, double h, double w, double sp, double a, double sl, int32_t b,
+  int32_t SxfText(int32_t f, int32_t l, int32_t c, int32_t font, const char* s, double x, double y,
+                  double h, double w, double sp, double a, double sl, int32_t b,
                   int32_t d) override {
     return ::SxfText(f, l, c, font, s, x, y, h, w, sp, a, sl, b, d);
   }
@@ -222,7 +223,8 @@ TEST_F(SxfSheetFiles, LineWorkLiesWhereThePrintedSheetHasIt) {
   std::vector<std::vector<double>> got;
   for (const sxfcheck::Element& e : file.elements) {
     if (e.kind != "line" && e.kind != "polyline") continue;
-    for (size_t j = 1; j < e.xs.size(); ++j) got.push_back({e.xs[j - 1], e.ys[j - 1], e.xs[j], e.ys[j]});
+    for (size_t j = 1; j < e.xs.size(); ++j)
+      got.push_back({e.xs[j - 1], e.ys[j - 1], e.xs[j], e.ys[j]});
   }
   ASSERT_FALSE(want.empty());
   EXPECT_EQ(got.size(), want.size());

@@ -13,14 +13,14 @@ TEST(Cp932, WindowsMappingRoundTripsByteForByte) {
   const std::string text = "擁壁～－･Ⅰ①ｱ";
   const std::string bytes = Utf8ToCp932(text);
   const std::string expected =
-      "\x97\x69"   // 擁
-      "\x95\xC7"   // 壁
-      "\x81\x60"   // ～ U+FF5E
-      "\x81\x7C"   // － U+FF0D
-      "\xA5"       // ･ U+FF65 half-width
-      "\x87\x54"   // Ⅰ NEC row 13
-      "\x87\x40"   // ①
-      "\xB1";      // ｱ half-width katakana
+      "\x97\x69"  // 擁
+      "\x95\xC7"  // 壁
+      "\x81\x60"  // ～ U+FF5E
+      "\x81\x7C"  // － U+FF0D
+      "\xA5"      // ･ U+FF65 half-width
+      "\x87\x54"  // Ⅰ NEC row 13
+      "\x87\x40"  // ①
+      "\xB1";     // ｱ half-width katakana
   EXPECT_EQ(bytes, expected);
   EXPECT_EQ(Cp932ToUtf8(bytes), text);
   EXPECT_TRUE(CanEncodeCp932(text));
@@ -32,13 +32,12 @@ TEST(Cp932, ByteCounts) {
     const char* text;
     std::size_t bytes;
   } cases[] = {
-      {"", 0},
-      {"abc 123", 7},
-      {"ｱｲｳｴｵﾞﾟ", 7},      // half-width katakana incl. voiced marks: one byte each
-      {"アイウ", 6},         // full-width katakana: two bytes each
-      {"土　圧", 6},         // ideographic space U+3000 is double-byte
-      {"kN/m²", 5},          // ² is not in CP932: counts one, as its '?'
-      {"a\\b~c", 5},         // backslash and tilde stay single bytes
+      {"", 0},        {"abc 123", 7},
+      {"ｱｲｳｴｵﾞﾟ", 7},  // half-width katakana incl. voiced marks: one byte each
+      {"アイウ", 6},   // full-width katakana: two bytes each
+      {"土　圧", 6},   // ideographic space U+3000 is double-byte
+      {"kN/m²", 5},    // ² is not in CP932: counts one, as its '?'
+      {"a\\b~c", 5},   // backslash and tilde stay single bytes
   };
   for (const auto& c : cases) {
     EXPECT_EQ(Cp932ByteCount(c.text), c.bytes) << c.text;
@@ -78,9 +77,15 @@ TEST(Cp932, OneWayMappingsAreNotLossless) {
     const char* bytes;
     const char* read_back;
   } cases[] = {
-      {"1〜3", "1\x81\x60" "3", "1～3"},  // U+301C reads back as U+FF5E
-      {"¥100", "\\100", "\\100"},       // yen sign reads back as a backslash
-      {"a−b", "a\x81\x7C" "b", "a－b"},   // U+2212 reads back as U+FF0D
+      {"1〜3",
+       "1\x81\x60"
+       "3",
+       "1～3"},                    // U+301C reads back as U+FF5E
+      {"¥100", "\\100", "\\100"},  // yen sign reads back as a backslash
+      {"a−b",
+       "a\x81\x7C"
+       "b",
+       "a－b"},  // U+2212 reads back as U+FF0D
   };
   for (const auto& c : cases) {
     bool lossless = true;
@@ -94,7 +99,10 @@ TEST(Cp932, OneWayMappingsAreNotLossless) {
 TEST(Cp932, BrokenUtf8DoesNotSwallowFollowingText) {
   // A three-byte lead followed by ASCII: one '?', then the ASCII survives.
   bool lossless = true;
-  EXPECT_EQ(Utf8ToCp932("\xE3" "ab", &lossless), "?ab");
+  EXPECT_EQ(Utf8ToCp932("\xE3"
+                        "ab",
+                        &lossless),
+            "?ab");
   EXPECT_FALSE(lossless);
   // A truncated sequence at the end.
   EXPECT_EQ(Utf8ToCp932("x\xE5\xA3"), "x?");

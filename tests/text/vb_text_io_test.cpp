@@ -1,7 +1,6 @@
 #include "text/vb_text_io.h"
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 #include <cstdlib>
@@ -37,13 +36,13 @@ TEST(VbTextWriter, DoubleItems) {
       {100.0, " 100 "},
       {-1234.5, "-1234.5 "},
       {4.0231, " 4.0231 "},
-      {0.1 + 0.2, " .3 "},                       // 0.30000000000000004 at 15 digits
-      {1.0 / 3.0, " .333333333333333 "},         // 15 significant digits, rounded
+      {0.1 + 0.2, " .3 "},                // 0.30000000000000004 at 15 digits
+      {1.0 / 3.0, " .333333333333333 "},  // 15 significant digits, rounded
       {2.0 / 3.0, " .666666666666667 "},
       {123456789012345.0, " 123456789012345 "},  // exponent 14: still plain
       {1e14, " 100000000000000 "},
       {1e15, " 1E+15 "},
-      {999999999999999.9, " 1E+15 "},            // rounds up into the exponent form
+      {999999999999999.9, " 1E+15 "},  // rounds up into the exponent form
       {-2.5e20, "-2.5E+20 "},
       {0.0001, " .0001 "},
       {0.00012, " .00012 "},
@@ -74,7 +73,8 @@ TEST(VbTextWriter, TextIsWrittenAsItStandsInCp932) {
   VbTextWriter w;
   w.WriteText(" 荷重ケース1, 常時 ");
   EXPECT_EQ(w.bytes(),
-            " \x89\xd7\x8f\x64\x83\x50\x81\x5b\x83\x58" "1, \x8f\xed\x8e\x9e \r\n");
+            " \x89\xd7\x8f\x64\x83\x50\x81\x5b\x83\x58"
+            "1, \x8f\xed\x8e\x9e \r\n");
   EXPECT_EQ(w.lossy_items(), 0u);
   w.WriteText("a?€b€");
   EXPECT_EQ(w.lossy_items(), 1u);
@@ -107,7 +107,7 @@ TEST(VbTextWriter, ZoneAfterLongItemsAndSemicolonJoin) {
   z.Zone();
   EXPECT_EQ(z.column(), 28u);
   z.EndLine();
-  z.Zone();                   // a leading "," skips the first zone
+  z.Zone();  // a leading "," skips the first zone
   EXPECT_EQ(z.column(), 14u);
 
   // Items printed one after another (the ";" separator) are not padded.
@@ -126,8 +126,8 @@ TEST(VbTextWriter, ZoneAfterLongItemsAndSemicolonJoin) {
   // A mixed statement line of the document: integer, flag, doubles.
   VbTextWriter m;
   m.WriteLine(int16_t{-1}, 0.25, kNullDouble);
-  EXPECT_EQ(m.bytes(), "-1 " + std::string(11, ' ') + " .25 " + std::string(9, ' ') +
-                           "-17000000000 \r\n");
+  EXPECT_EQ(m.bytes(),
+            "-1 " + std::string(11, ' ') + " .25 " + std::string(9, ' ') + "-17000000000 \r\n");
 }
 
 TEST(VbTextWriter, NonFiniteNumbersAreRefused) {
@@ -177,8 +177,14 @@ TEST(VbTextReader, NumberForms) {
     const char* token;
     double v;
   } cases[] = {
-      {".5", 0.5},       {"-.25", -0.25},     {"+7", 7.0},         {"1E+15", 1e15},
-      {"1e-05", 1e-5},   {"1D+3", 1000.0},    {"12.", 12.0},       {"-0", 0.0},
+      {".5", 0.5},
+      {"-.25", -0.25},
+      {"+7", 7.0},
+      {"1E+15", 1e15},
+      {"1e-05", 1e-5},
+      {"1D+3", 1000.0},
+      {"12.", 12.0},
+      {"-0", 0.0},
       {"-17000000000", kNullDouble},
       {"-1.79769313486231E+308", kNullBox},
       {"4.0231", 4.0231},
@@ -200,8 +206,8 @@ TEST(VbTextReader, IntegersRoundHalfToEven) {
   struct Case {
     const char* token;
     int v;
-  } cases[] = {{"2.5", 2}, {"3.5", 4}, {"-2.5", -2}, {"-1.6", -2}, {"0.4", 0}, {"32767", 32767},
-               {"-32768", -32768}};
+  } cases[] = {{"2.5", 2}, {"3.5", 4},       {"-2.5", -2},      {"-1.6", -2},
+               {"0.4", 0}, {"32767", 32767}, {"-32768", -32768}};
   for (const auto& c : cases) {
     EXPECT_EQ(Reader(c.token).InputInt16(), c.v) << c.token;
     EXPECT_EQ(Reader(c.token).InputInt32(), c.v) << c.token;
@@ -215,12 +221,24 @@ int ErrorOf(const std::string& data, int what) {
   auto r = Reader(data);
   try {
     switch (what) {
-      case 0: r.InputDouble(); break;
-      case 1: r.InputInt16(); break;
-      case 2: r.InputInt32(); break;
-      case 3: r.InputSingle(); break;
-      case 4: r.LineInput(); break;
-      default: r.InputString(); break;
+      case 0:
+        r.InputDouble();
+        break;
+      case 1:
+        r.InputInt16();
+        break;
+      case 2:
+        r.InputInt32();
+        break;
+      case 3:
+        r.InputSingle();
+        break;
+      case 4:
+        r.LineInput();
+        break;
+      default:
+        r.InputString();
+        break;
     }
   } catch (const VbFileError& e) {
     EXPECT_FALSE(e.description().empty());
@@ -287,11 +305,8 @@ TEST(VbTextWriter, LineBreaksInsideATextLineBecomeBlanks) {
     const char* text;
     const char* line;
   } cases[] = {
-      {"a\r\nb", "a b"},
-      {"a\nb", "a b"},
-      {"a\rb", "a b"},
-      {"\r\n\r\n", "  "},
-      {"a\n\rb", "a  b"},  // LF then CR: two breaks
+      {"a\r\nb", "a b"},     {"a\nb", "a b"},    {"a\rb", "a b"},
+      {"\r\n\r\n", "  "},    {"a\n\rb", "a  b"},  // LF then CR: two breaks
       {"擁壁\r\n", "擁壁 "},
   };
   for (const auto& c : cases) {
@@ -329,8 +344,8 @@ TEST(VbTextReader, EofCases) {
 }
 
 TEST(VbTextReader, RoundTripOfDoublesWithAtMost15Digits) {
-  const double values[] = {0.1, -2.675, 12345.6789, 1e-7, 3.14159265358979, -0.000123,
-                           98765432109876.5, kNullDouble, kNullBox, 1e300};
+  const double values[] = {0.1,       -2.675,           12345.6789,  1e-7,     3.14159265358979,
+                           -0.000123, 98765432109876.5, kNullDouble, kNullBox, 1e300};
   VbTextWriter w;
   for (double v : values) w.WriteLine(v, int16_t{-1});
   auto r = Reader(w.bytes());
@@ -354,9 +369,7 @@ class VbTextFileTest : public ::testing::Test {
 
 TEST_F(VbTextFileTest, WriteAndReadBackAFile) {
   const std::string path = dir_ + "/a.nrv";
-  {
-    std::ofstream(path) << "old content that is longer than the new one\n";
-  }
+  { std::ofstream(path) << "old content that is longer than the new one\n"; }
   auto w = VbTextWriter::ToFile(path);
   w.WriteLine(4.0231);
   w.WriteText("タイトル");

@@ -1,12 +1,12 @@
 // Coulomb coefficients and pressure distribution. Reference values come from an
 // independent force-polygon solution maximised over the slip angle (active),
 // the textbook Mononobe-Okabe passive formula, and hand sums of pressure blocks.
+#include "calc/earth_pressure/coulomb.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <stdexcept>
-
-#include "calc/earth_pressure/coulomb.h"
 
 namespace norva {
 namespace {
@@ -34,8 +34,7 @@ TEST(CoulombKa, MatchesWedgeMaximumAndTextbook) {
   };
   for (const KaCase& c : cases) {
     SCOPED_TRACE(c.what);
-    EXPECT_NEAR(CoulombKa(c.phi * kD, c.delta * kD, c.alpha * kD, c.beta * kD,
-                          std::atan(c.kh)),
+    EXPECT_NEAR(CoulombKa(c.phi * kD, c.delta * kD, c.alpha * kD, c.beta * kD, std::atan(c.kh)),
                 c.expected, 2e-6);
   }
 }
@@ -57,14 +56,11 @@ TEST(CoulombKp, TextbookPassiveWithFrictionAgainstTheWall) {
   };
   const C cases[] = {
       {30, 0, 0, 0, 0, 3.0},  // Rankine
-      {30, 15, 0, 0, 0, 1.931852},
-      {30, 10, 5, 10, 0, 2.568818},
-      {30, 0, 0, 0, 0.1, 2.821308},
-      {35, 10, 0, 0, 0.15, 2.530973},
+      {30, 15, 0, 0, 0, 1.931852},  {30, 10, 5, 10, 0, 2.568818},
+      {30, 0, 0, 0, 0.1, 2.821308}, {35, 10, 0, 0, 0.15, 2.530973},
   };
   for (const C& c : cases) {
-    EXPECT_NEAR(CoulombKp(c.phi * kD, c.delta * kD, c.alpha * kD, c.beta * kD,
-                          std::atan(c.kh)),
+    EXPECT_NEAR(CoulombKp(c.phi * kD, c.delta * kD, c.alpha * kD, c.beta * kD, std::atan(c.kh)),
                 c.expected, 2e-6)
         << c.phi << " " << c.delta;
   }

@@ -2,6 +2,8 @@
 // values are hand sums of pressure blocks, wedge triangles, and the Coulomb
 // coefficients of coulomb_test.cpp (there checked against an independent
 // force-polygon maximum).
+#include "calc/earth_pressure/doatsu.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +13,6 @@
 #include <stdexcept>
 
 #include "calc/earth_pressure/coulomb.h"
-#include "calc/earth_pressure/doatsu.h"
 #include "calc/reference_wall.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -338,8 +339,7 @@ TEST(CalcDoatsuCase, LargeBlockBlend) {
   const double d1 = r.D1;
   d->KiriD = d1 / 2;
   ASSERT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, r));
-  EXPECT_NEAR(r.Pa,
-              40.787446234849924 + (r.Kusabi(0)->fPa - 40.787446234849924) * std::sqrt(0.75),
+  EXPECT_NEAR(r.Pa, 40.787446234849924 + (r.Kusabi(0)->fPa - 40.787446234849924) * std::sqrt(0.75),
               1e-9);
   // Far behind: the embankment wedge.
   d->KiriD = 5 * d1;

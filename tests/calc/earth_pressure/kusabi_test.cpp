@@ -1,6 +1,8 @@
 // One trial wedge and the slip-angle search. Expected values are worked out by
 // hand from the wedge triangle and, for two-part wedges and an upper-wall
 // thrust, by an independent vector solution of the force polygon.
+#include "calc/earth_pressure/kusabi.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "calc/earth_pressure/coulomb.h"
-#include "calc/earth_pressure/kusabi.h"
 #include "document/temp_files.h"
 
 namespace norva {
@@ -147,7 +148,7 @@ TEST(KusabiTrial, CrackOnSlopingGround) {
   const DPoint T = sh.outline[2], B = sh.outline[3];
   EXPECT_EQ(T.X, B.X);
   EXPECT_NEAR(T.Y - B.Y, w.fZc, 1e-12);
-  EXPECT_NEAR(T.Y, 4 + T.X / 2, 1e-12);           // on the ground
+  EXPECT_NEAR(T.Y, 4 + T.X / 2, 1e-12);             // on the ground
   EXPECT_NEAR(B.Y, T.X * std::tan(60 * kD), 1e-9);  // on the slip line
   // Hand: 4 + x/2 - x tan60 = zc.
   EXPECT_NEAR(T.X, (4 - w.fZc) / (std::tan(60 * kD) - 0.5), 1e-9);
@@ -227,8 +228,8 @@ TEST(KusabiTrial, NoWedgeCases) {
 struct SearchCase {
   const char* what;
   double phi, delta, kh, wlvl;
-  double Ka;          // from the independent wedge maximum
-  double weightSum;   // gamma (H^2 - hw^2)/2 + gamma' hw^2 / 2
+  double Ka;         // from the independent wedge maximum
+  double weightSum;  // gamma (H^2 - hw^2)/2 + gamma' hw^2 / 2
 };
 
 TEST(SearchOmega, ReproducesCoulombOnPlainWall) {

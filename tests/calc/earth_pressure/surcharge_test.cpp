@@ -1,9 +1,9 @@
 // Converted surcharges: the coefficient Iw by hand and the load rules.
+#include "calc/earth_pressure/surcharge.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-
-#include "calc/earth_pressure/surcharge.h"
 
 namespace norva {
 namespace {
@@ -15,9 +15,9 @@ TEST(JyousaiCoef, HandValues) {
     double x, H, expected;
   };
   const C cases[] = {
-      {0, 4, 1.0},                                          // at the wall
-      {3, 0, 1.0},                                          // no height: t = 0
-      {4, 4, 2 - (2 / kPi) * 2 * (kPi / 4) - 2 / kPi},      // t = 1: 0.363380
+      {0, 4, 1.0},                                      // at the wall
+      {3, 0, 1.0},                                      // no height: t = 0
+      {4, 4, 2 - (2 / kPi) * 2 * (kPi / 4) - 2 / kPi},  // t = 1: 0.363380
       {2, 4, 1.25 - (2 / kPi) * (1.25 * std::atan(0.5) + 0.5)},
   };
   for (const C& c : cases) EXPECT_NEAR(JyousaiCoef(c.x, c.H), c.expected, 1e-14) << c.x;

@@ -1,5 +1,7 @@
 // Quantities of small dimensioned walls of each type, worked out by hand from
 // the section (areas checked against the corner points where it helps).
+#include "calc/member/suryou.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "calc/member/suryou.h"
 #include "document/document.h"
 
 namespace norva {
@@ -152,9 +153,8 @@ TEST(Suryou, BlockWall) {
     auto d = make();
     d->nBlkFound = 1;
     CalcSuryou(*d);
-    ExpectRows({{"ブロック積", "m2", "44.72"},
-                {"均しｺﾝｸﾘｰﾄ", "m3", "0.70"},
-                {"基 礎 材", "m3", "1.41"}});
+    ExpectRows(
+        {{"ブロック積", "m2", "44.72"}, {"均しｺﾝｸﾘｰﾄ", "m3", "0.70"}, {"基 礎 材", "m3", "1.41"}});
   }
 }
 
@@ -212,11 +212,15 @@ TEST(Suryou, DimensionsBeyondAnyWallShowDashes) {
     double value;
     std::vector<Row> rows;
   } cases[] = {
-      {"1e300", 1e300,
-       {{"コンクリート量", "m3", "-----"}, {"型　枠", "m2", "-----"},
+      {"1e300",
+       1e300,
+       {{"コンクリート量", "m3", "-----"},
+        {"型　枠", "m2", "-----"},
         {"端型枠(断面)", "m2", "-----"}}},
-      {"infinity", std::numeric_limits<double>::infinity(),
-       {{"コンクリート量", "m3", "-----"}, {"型　枠", "m2", "-----"},
+      {"infinity",
+       std::numeric_limits<double>::infinity(),
+       {{"コンクリート量", "m3", "-----"},
+        {"型　枠", "m2", "-----"},
         {"端型枠(断面)", "m2", "-----"}}},
   };
   for (const Case& c : cases) {

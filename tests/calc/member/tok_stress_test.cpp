@@ -1,12 +1,13 @@
 // Shear key: the key's share of the horizontal force, the required steel from
 // the cubic (checked by the stress it gives: exactly the allowable), and the
 // stresses with the provided bars, by hand.
+#include "calc/member/tok_stress.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 
-#include "calc/member/tok_stress.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -56,9 +57,7 @@ std::unique_ptr<CDocument> KeyWall() {
 }
 
 // Neutral axis of a cracked rectangular section 1 m wide, n = 15.
-double NeutralAxis(double As, double D) {
-  return 15 * As * (std::sqrt(1 + 2 * D / (15 * As)) - 1);
-}
+double NeutralAxis(double As, double D) { return 15 * As * (std::sqrt(1 + 2 * D / (15 * As)) - 1); }
 
 TEST(TokStress, RoadEarthworksByHand) {
   auto d = KeyWall();
@@ -246,8 +245,8 @@ TEST(TokStress, MixedWallReadsTheLowerWall) {
   upper->SgmH = 1;  // not the key's
   ASSERT_TRUE(CalcTokStress(*d, 0));
   const double tf = std::tan(30 * kDeg), tb = std::tan(20 * kDeg);
-  EXPECT_NEAR(d->pTokRes(0)->Ht,
-              100 * (10 + tb * 40 + (tf - tb) * 80) / (10 + tf * 80 + tb * 100), 1e-9);
+  EXPECT_NEAR(d->pTokRes(0)->Ht, 100 * (10 + tb * 40 + (tf - tb) * 80) / (10 + tf * 80 + tb * 100),
+              1e-9);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // Forces above stem check sections and the wall-face reaction, checked item by
 // item against hand sums (polygons by the shoelace formula, Coulomb pressure
 // blocks with Ka = 1/3 for phi 30 and no wall friction).
+#include "calc/member/wall_force.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <string>
 
 #include "calc/member/member_fixtures.h"
-#include "calc/member/wall_force.h"
 #include "calc/member/wall_stress.h"
 #include "document/ant_res.h"
 #include "document/document.h"
@@ -33,13 +34,13 @@ struct Sums {
   double V = 0, H = 0, VX = 0, HY = 0;
 };
 
-StabStatus Force(CDocument& d, double y, int16_t stem, CWallRes* rec, Sums& s,
-               int16_t table = 0, int16_t part = 0) {
+StabStatus Force(CDocument& d, double y, int16_t stem, CWallRes* rec, Sums& s, int16_t table = 0,
+                 int16_t part = 0) {
   KutaiPoints p{};
   DPoint c1, c2;
   MakeKutaiOutline(d, p, c1, c2, 0);
   const WallForceOptions options{stem != 0 ? WallForceUse::kStem : WallForceUse::kThrust,
-                                table != 0};
+                                 table != 0};
   const WallForceResult r = CalcWallForce(d, 0, p, c1, c2, part, y, options, rec);
   s = {r.sums.V, r.sums.H, r.sums.VX, r.sums.HY};
   return r.status;
@@ -105,7 +106,7 @@ TEST(WallForce, SoilWaterAndLoads) {
     d->SetWatFH(0, 2.0);
     d->SetWatBH(0, 2.5);
     d->nWind = 0;
-  d->WindHight = 1.0;
+    d->WindHight = 1.0;
     d->WindLoad = 3.0;
     d->WindPos = 0.5;
     d->SetnNiniCount(1);
@@ -141,9 +142,9 @@ TEST(WallForce, SoilWaterAndLoads) {
     ExpectRow(rec, 3, 17 * soil.A, soil.cx - xr, 0, 0);
     ExpectRow(rec, 4, 3 * soil.A, soil.cx - xr, 0, 0);
     ExpectRow(rec, 5, 0, 0, Pa, lever);
-    ExpectRow(rec, 6, 0, 0, -11.25, 0.5);        // 10 x 1.5^2 / 2 at 1.5 / 3
-    ExpectRow(rec, 7, 0, 0, 20.0, 2.0 / 3);      // 10 x 2^2 / 2 at 2 / 3
-    ExpectRow(rec, 12, 0, 0, 3.0, 0.5 + 3.5);    // 1 m x 3 kN/m2, 0.5 m above the crest
+    ExpectRow(rec, 6, 0, 0, -11.25, 0.5);      // 10 x 1.5^2 / 2 at 1.5 / 3
+    ExpectRow(rec, 7, 0, 0, 20.0, 2.0 / 3);    // 10 x 2^2 / 2 at 2 / 3
+    ExpectRow(rec, 12, 0, 0, 3.0, 0.5 + 3.5);  // 1 m x 3 kN/m2, 0.5 m above the crest
     ExpectRow(rec, 13, 10, 1.0 - xr, 0, 0);
     ASSERT_EQ(rec.NiniCnt(), 1);
     EXPECT_EQ(rec.NiniNam(0), "機械");
@@ -208,10 +209,9 @@ TEST(WallForce, ForceSummaryTableWithUplift) {
     double V, X, H, Y;
   };
   const Row rows[] = {
-      {0, 184, 1, 0, 0},               // 23 x 2 x 4 at the middle of the base
-      {4, 0, 0, Pa, lever},
-      {5, 0, 0, -5, 1.0 / 3},          // 10 x 1^2 / 2
-      {6, 0, 0, 20, 2.0 / 3},          // 10 x 2^2 / 2
+      {0, 184, 1, 0, 0},                               // 23 x 2 x 4 at the middle of the base
+      {4, 0, 0, Pa, lever},   {5, 0, 0, -5, 1.0 / 3},  // 10 x 1^2 / 2
+      {6, 0, 0, 20, 2.0 / 3},                          // 10 x 2^2 / 2
       {8, 0, 0, 3, 4.5},
   };
   for (const Row& r : rows) {
@@ -373,7 +373,12 @@ TEST(WallForce, ArbitraryLoads) {
       // 2 to 6 kN/m2 over 0.5..1.5: 4 kN at 0.5 + (2x6+2)/(8x3) = 0.5 + 7/12.
       {"vertical trapezoid", {2, 2, 0.5, 1.5, 4, 0, 2, 6}, true, 4, 0.5 + 7.0 / 12 - xr, 0, 0},
       {"vertical trapezoid entered right to left",
-       {2, 2, 1.5, 0.5, 4, 0, 6, 2}, true, 4, 0.5 + 7.0 / 12 - xr, 0, 0},
+       {2, 2, 1.5, 0.5, 4, 0, 6, 2},
+       true,
+       4,
+       0.5 + 7.0 / 12 - xr,
+       0,
+       0},
       // 3 kN/m2 over heights 0..2, centroid at 1.0 = y: counts whole.
       {"horizontal strip, centroid at the section", {3, 2, 0, 0, 0, 2, 3, 3}, true, 0, 0, 6, 0},
       {"horizontal strip, centroid below", {3, 2, 0, 0, 0, 1.9, 3, 3}, false, 0, 0, 0, 0},
@@ -684,8 +689,7 @@ TEST(WallForcePhases, ReferenceAbscissaAgreesWithTheFacesOfTheGravitySample) {
   for (const char* name : {"gravity"}) {
     SCOPED_TRACE(name);
     CDocument d;
-    ASSERT_TRUE(
-        DataFileReadFrom(d, std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv"));
+    ASSERT_TRUE(DataFileReadFrom(d, std::string(NORVA_SOURCE_DIR) + "/examples/" + name + ".nrv"));
     KutaiPoints p{};
     DPoint c1, c2;
     MakeKutaiOutline(d, p, c1, c2, 0);

@@ -1,12 +1,13 @@
 // Stem stresses at the check sections: sigma = N/B +- 6M/B^2 and tau = S/B on
 // hand-computed section forces, and the fixed widths of large-block walls.
+#include "calc/member/wall_stress.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <memory>
 
 #include "calc/member/member_fixtures.h"
-#include "calc/member/wall_stress.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
@@ -52,9 +53,9 @@ TEST(WallStress, RectangularSectionsByHand) {
     EXPECT_NEAR(r.Sgmc(0), (e.N / e.B + 6 * e.M / (e.B * e.B)) / 1000, 1e-12);
     EXPECT_NEAR(r.Sgmc(1), (e.N / e.B - 6 * e.M / (e.B * e.B)) / 1000, 1e-12);
     EXPECT_NEAR(r.Tauc, e.S / e.B / 1000, 1e-12);
-    EXPECT_NEAR(r.Sgmca, 6.0, 1e-12);   // 1.5 x 4
-    EXPECT_NEAR(r.Sgmta, 0.3, 1e-12);   // 1.5 x 0.2
-    EXPECT_NEAR(r.Taua, 0.45, 1e-12);   // 1.5 x 0.3
+    EXPECT_NEAR(r.Sgmca, 6.0, 1e-12);  // 1.5 x 4
+    EXPECT_NEAR(r.Sgmta, 0.3, 1e-12);  // 1.5 x 0.2
+    EXPECT_NEAR(r.Taua, 0.45, 1e-12);  // 1.5 x 0.3
   }
   // The first section in plain numbers.
   const CWallRes& r0 = *d->pWallRes(0, 0, 0);

@@ -16,6 +16,8 @@
 //   Mo = Pah y (+ 73.6), D = (Mr - Mo) / SumV, E = 1 - D; q = SumV / 2
 //   (1 +- 3E) when |E| < 1/3, else 2 SumV / (3 (1 - |E|)); Fm = Mr / Mo;
 //   Fs = 0.6 SumV / SumH; Qu = 3 * 300; Qa = Qu / QuPremium; fB = Qa / qmax.
+#include "calc/run/calc_antei.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -23,19 +25,18 @@
 
 #include "calc/earth_pressure/coulomb.h"
 #include "calc/earth_pressure/doatsu.h"
+#include "calc/run/recalc_case.h"
+#include "calc/run/run_fixtures.h"
 #include "calc/stability/force_sum.h"
 #include "calc/stability/stability_checks.h"
 #include "calc/stability/water.h"
-#include "document/outline.h"
-#include "calc/run/calc_antei.h"
-#include "calc/run/recalc_case.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/outline.h"
 #include "document/weight.h"
-#include "calc/run/run_fixtures.h"
 
 namespace norva {
 namespace {
@@ -56,15 +57,15 @@ void ExpectSig(double actual, double expected) {
 struct Hand {
   double Pa, Pah, Pav, Pay, V, H, Mr, Mo, D, E, qmax, qmin, Fm, Fs;
 };
-constexpr Hand kDry{42.813195438, 40.231243825, 14.642975240, 4.0 / 3, 198.642975240,
-                    40.231243825, 213.285950480, 53.641658433, 0.803674491, 0.196325509,
-                    157.819512410, 40.823462830, 3.976125211, 2.962518029};
-constexpr Hand kSeismic{65.092643836, 62.874665782, 16.847215921, 4.0 / 3, 200.847215921,
-                        99.674665782, 217.694431842, 157.432887710, 0.300036741, 0.699963259,
-                        446.272491293, 0.0, 1.382776083, 1.209016640};
-constexpr Hand kWater2{37.461546008, 35.202338347, 12.812603335, 1.428571429, 157.612603335,
-                       35.202338347, 170.425206670, 50.289054781, 0.762224272, 0.237775728,
-                       135.020978837, 22.591624498, 3.388912506, 2.686400008};
+constexpr Hand kDry{42.813195438,  40.231243825,  14.642975240, 4.0 / 3,     198.642975240,
+                    40.231243825,  213.285950480, 53.641658433, 0.803674491, 0.196325509,
+                    157.819512410, 40.823462830,  3.976125211,  2.962518029};
+constexpr Hand kSeismic{65.092643836,  62.874665782,  16.847215921,  4.0 / 3,     200.847215921,
+                        99.674665782,  217.694431842, 157.432887710, 0.300036741, 0.699963259,
+                        446.272491293, 0.0,           1.382776083,   1.209016640};
+constexpr Hand kWater2{37.461546008,  35.202338347,  12.812603335, 1.428571429, 157.612603335,
+                       35.202338347,  170.425206670, 50.289054781, 0.762224272, 0.237775728,
+                       135.020978837, 22.591624498,  3.388912506,  2.686400008};
 
 void ExpectHand(const CAntRes& r, const Hand& h) {
   ExpectSig(r.Pa, h.Pa);
@@ -123,8 +124,8 @@ TEST(CalcAntei, FullRunOfNormalAndSeismicCasesByHand) {
   }
 
   const std::vector<std::pair<int, std::string>> expected = {
-      {-1, "重量計算中..."}, {5, ""},   {-1, "常時時の計算中..."},
-      {52, ""},              {-1, "地震時時の計算中..."}, {100, ""}};
+      {-1, "重量計算中..."},       {5, ""},  {-1, "常時時の計算中..."}, {52, ""},
+      {-1, "地震時時の計算中..."}, {100, ""}};
   EXPECT_EQ(pr.calls, expected);
 }
 
@@ -249,7 +250,7 @@ TEST(CalcAntei, BearingFactorFollowsTheDocumentAsItIsNow) {
   auto d = GravityWall(true);
   d->Sisin = 4;
   d->nQa = 1;
-  d->Qa = 100;  // ultimate 3 x 100 = 300
+  d->Qa = 100;                   // ultimate 3 x 100 = 300
   d->pCase(1)->QuPremium = 1.5;  // seismic case under Kibo 0
   d->Kibo = 1;
   CalcAntei(*d, 0, 0);
@@ -491,16 +492,28 @@ TEST(CalcAntei, LeaningAndMixedWallsMatchTheStepsCalledByHand) {
         CalcSlide(*d, i, s, e1);
       }
       const CAntRes& r0 = *d->AntRes(0, i);
-      for (auto [got, want] : {std::pair{r0.Pa, e0.Pa}, {r0.Pah, e0.Pah}, {r0.Pwb, e0.Pwb},
-                               {r0.SgmV, e0.SgmV}, {r0.SgmH, e0.SgmH}, {r0.SgmMo, e0.SgmMo}}) {
+      for (auto [got, want] : {std::pair{r0.Pa, e0.Pa},
+                               {r0.Pah, e0.Pah},
+                               {r0.Pwb, e0.Pwb},
+                               {r0.SgmV, e0.SgmV},
+                               {r0.SgmH, e0.SgmH},
+                               {r0.SgmMo, e0.SgmMo}}) {
         EXPECT_DOUBLE_EQ(got, want);
       }
       const CAntRes& r = c.wallType == 3 ? *d->AntRes(1, i) : r0;
       const CAntRes& e = c.wallType == 3 ? e1 : e0;
-      for (auto [got, want] :
-           {std::pair{r.Pa, e.Pa}, {r.YouatsuV, e.YouatsuV}, {r.SgmV, e.SgmV},
-            {r.SgmH, e.SgmH}, {r.SgmMr, e.SgmMr}, {r.SgmMo, e.SgmMo}, {r.D, e.D}, {r.E, e.E},
-            {r.Qmax, e.Qmax}, {r.Qmin, e.Qmin}, {r.Fs, e.Fs}, {r.Fm, e.Fm}}) {
+      for (auto [got, want] : {std::pair{r.Pa, e.Pa},
+                               {r.YouatsuV, e.YouatsuV},
+                               {r.SgmV, e.SgmV},
+                               {r.SgmH, e.SgmH},
+                               {r.SgmMr, e.SgmMr},
+                               {r.SgmMo, e.SgmMo},
+                               {r.D, e.D},
+                               {r.E, e.E},
+                               {r.Qmax, e.Qmax},
+                               {r.Qmin, e.Qmin},
+                               {r.Fs, e.Fs},
+                               {r.Fm, e.Fm}}) {
         EXPECT_DOUBLE_EQ(got, want);
       }
       EXPECT_FALSE(IsNullValue(r.Fs));
@@ -666,10 +679,10 @@ TEST(ReCalcCase, WithoutUserAngleReproducesTheRun) {
 
     const int parts = c.wallType == 3 ? 2 : 1;
     auto members = [](CAntRes& r) {
-      return std::vector<double*>{&r.Pa,   &r.Pah, &r.Pav, &r.Pay, &r.Ka,   &r.SgmV,
-                                  &r.SgmH, &r.SgmMr, &r.SgmMo, &r.D,  &r.E,    &r.Fm,
-                                  &r.Qmax, &r.Qmin, &r.Hu,  &r.Fs,  &r.Qu,   &r.Qa,
-                                  &r.fB,   &r.Xh,  &r.Xd,  &r.Ha};
+      return std::vector<double*>{&r.Pa,   &r.Pah,   &r.Pav,   &r.Pay, &r.Ka, &r.SgmV,
+                                  &r.SgmH, &r.SgmMr, &r.SgmMo, &r.D,   &r.E,  &r.Fm,
+                                  &r.Qmax, &r.Qmin,  &r.Hu,    &r.Fs,  &r.Qu, &r.Qa,
+                                  &r.fB,   &r.Xh,    &r.Xd,    &r.Ha};
     };
     for (int i = 0; i < 2; ++i) {
       SCOPED_TRACE(i);

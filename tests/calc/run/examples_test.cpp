@@ -54,8 +54,8 @@ TEST(SampleDocuments, EachCalculatesEveryCaseToFiniteResults) {
         // The line of thrust (always for the upper part of a mixed wall, and
         // for a single wall checked by it) lies within a few metres of the
         // section, never at a never-entered value.
-        const bool thrust = (doc.WallType() == 3 && part == 0) ||
-                            (doc.WallType() != 3 && doc.nTentou == 3);
+        const bool thrust =
+            (doc.WallType() == 3 && part == 0) || (doc.WallType() != 3 && doc.nTentou == 3);
         for (double v : {r->Xh, r->Xd}) {
           if (thrust) {
             EXPECT_FALSE(IsNullValue(v)) << "part " << part << " case " << c;

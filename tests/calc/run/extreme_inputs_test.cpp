@@ -12,6 +12,7 @@
 
 #include "calc/run/calc_antei.h"
 #include "calc/run/recalc_case.h"
+#include "calc/run/run_fixtures.h"
 #include "calc/stability/finite_results.h"
 #include "calc/stability/stability_status.h"
 #include "document/ant_res.h"
@@ -22,7 +23,6 @@
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/weight.h"
-#include "calc/run/run_fixtures.h"
 
 namespace norva {
 namespace {
@@ -133,7 +133,9 @@ TEST(CalcAnteiExtremes, MixedWallWithALowUpperWallGetsEveryResult) {
       }
       EXPECT_GT(upper.Xh, upper.Xd);
       // The limit height, when the search finds one, is a height of masonry.
-      if (!IsNullValue(upper.Ha)) { EXPECT_GT(upper.Ha, 0.0); }
+      if (!IsNullValue(upper.Ha)) {
+        EXPECT_GT(upper.Ha, 0.0);
+      }
       const CAntRes& lower = *d.AntRes(1, c);
       for (double v : {lower.SgmV, lower.SgmH, lower.E, lower.Qmax, lower.Qmin, lower.Fs}) {
         EXPECT_TRUE(std::isfinite(v) && !IsNullValue(v)) << v;
@@ -340,7 +342,11 @@ TEST(CalcAnteiExtremes, ACaseWithAFactorThatCannotJudgeItIsRefused) {
        "滑動安全率"},
       {"sliding factor negative", [](CDocument&, CKajyuCase& k) { k.FsKatsudou = -1.2; },
        "滑動安全率"},
-      {"divisor null", [](CDocument& d, CKajyuCase& k) { d.nTentou = 0; k.Ea = kNullDouble; },
+      {"divisor null",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 0;
+         k.Ea = kNullDouble;
+       },
        "許容偏心量 B/n の n"},
       {"divisor NaN",
        [](CDocument& d, CKajyuCase& k) {
@@ -348,7 +354,11 @@ TEST(CalcAnteiExtremes, ACaseWithAFactorThatCannotJudgeItIsRefused) {
          k.Ea = std::numeric_limits<double>::quiet_NaN();
        },
        "許容偏心量 B/n の n"},
-      {"overturning factor 0", [](CDocument& d, CKajyuCase& k) { d.nTentou = 1; k.FsTentou = 0; },
+      {"overturning factor 0",
+       [](CDocument& d, CKajyuCase& k) {
+         d.nTentou = 1;
+         k.FsTentou = 0;
+       },
        "転倒安全率"},
       {"bearing premium blank with Qa entered",
        [](CDocument& d, CKajyuCase& k) {

@@ -14,6 +14,8 @@
 //   X = W/2 + h/2 - (w/2 + h/4) + a h^2 = h/4 + a h^2,  Xd = w/6 + h/2,
 // at h = 3: X = 1.042318316, Xd = 1.593169499; X = Xd at
 //   h = (1/4 + sqrt(1/16 + 4 a w / 6)) / (2 a) = 8.053283219.
+#include "calc/run/line_of_thrust.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -22,12 +24,11 @@
 
 #include "calc/earth_pressure/coulomb.h"
 #include "calc/run/calc_antei.h"
-#include "calc/run/line_of_thrust.h"
+#include "calc/run/run_fixtures.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
-#include "calc/run/run_fixtures.h"
 
 namespace norva {
 namespace {
@@ -144,8 +145,8 @@ TEST(LineOfThrust, NoLimitHeightWithinTheTrialLimit) {
   for (const C& c : {C{0, 100}, C{3, 250}}) {
     SCOPED_TRACE(c.wallType);
     auto d = c.wallType == 0 ? BlockWall() : MixedWall();
-    SetThrustForceFn([](CDocument&, int32_t, const KutaiPoints& p, const DPoint&,
-                        const DPoint&, double, bool, CAntRes&, ThrustSums& s) {
+    SetThrustForceFn([](CDocument&, int32_t, const KutaiPoints& p, const DPoint&, const DPoint&,
+                        double, bool, CAntRes&, ThrustSums& s) {
       s = ThrustSums{};
       s.V = 1;
       s.HY = 1 - (p[9].X - p[5].X) / 3;
@@ -184,8 +185,8 @@ TEST(LineOfThrust, FailureInsideTheSearchRestoresEverything) {
     SetThrustForceFn([&](CDocument& doc, int32_t cas, const KutaiPoints& p, const DPoint& a,
                          const DPoint& b, double y, bool t, CAntRes& res, ThrustSums& s) {
       if (++call > 1) {
-        heldDuringTrials = heldDuringTrials && !bJyousaiCalc && FixKa == 0.25 &&
-                           FixQd == 1 && FixQw == 2;
+        heldDuringTrials =
+            heldDuringTrials && !bJyousaiCalc && FixKa == 0.25 && FixQd == 1 && FixQw == 2;
       }
       if (call == 5) throw std::runtime_error("断面力の計算に失敗しました。");
       return linear(doc, cas, p, a, b, y, t, res, s);
@@ -208,8 +209,8 @@ TEST(LineOfThrust, NothingAboveTheBaseAndOtherWallTypes) {
   ForceFnGuard guard;
   // No vertical force: no position can be formed.
   auto d = BlockWall();
-  SetThrustForceFn([](CDocument&, int32_t, const KutaiPoints&, const DPoint&, const DPoint&,
-                      double, bool, CAntRes&, ThrustSums& s) {
+  SetThrustForceFn([](CDocument&, int32_t, const KutaiPoints&, const DPoint&, const DPoint&, double,
+                      bool, CAntRes&, ThrustSums& s) {
     s = ThrustSums{};
     s.H = 5;
     s.HY = 5;

@@ -116,9 +116,7 @@ inline int AddCase(CDocument& d, int from, const std::string& name) {
 
 struct ProgressRecorder : IProgress {
   std::vector<std::pair<int, std::string>> calls;
-  void Report(int percent, const std::string& text) override {
-    calls.emplace_back(percent, text);
-  }
+  void Report(int percent, const std::string& text) override { calls.emplace_back(percent, text); }
   std::vector<int> Percents() const {
     std::vector<int> v;
     for (const auto& c : calls) {
@@ -170,7 +168,8 @@ struct ScopedTempDir {
     ::rmdir(dir.c_str());
   }
   std::string WorkFolder() const {
-    return dir + "/" + kProgramTitle + "-" + std::to_string(static_cast<unsigned long>(::geteuid()));
+    return dir + "/" + kProgramTitle + "-" +
+           std::to_string(static_cast<unsigned long>(::geteuid()));
   }
   std::vector<std::string> Files() const {
     std::vector<std::string> out;

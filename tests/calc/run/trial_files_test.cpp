@@ -10,7 +10,6 @@
 // In whole degrees Pa is largest at 56 (Pa(55) = 42.7753, Pa(56) = 42.8132,
 // Pa(57) = 42.7736), so the kept pass is 57 down to 55 in steps of 0.2.
 #include <gtest/gtest.h>
-
 #include <sys/inotify.h>
 #include <unistd.h>
 
@@ -160,7 +159,8 @@ double HandPa(double deg) {
 
 double LittleDouble(const std::string& b, size_t at) {
   uint64_t bits = 0;
-  for (int k = 0; k < 8; ++k) bits |= static_cast<uint64_t>(static_cast<unsigned char>(b[at + k])) << (8 * k);
+  for (int k = 0; k < 8; ++k)
+    bits |= static_cast<uint64_t>(static_cast<unsigned char>(b[at + k])) << (8 * k);
   double v;
   std::memcpy(&v, &bits, sizeof v);
   return v;
@@ -187,16 +187,16 @@ TEST(TrialFiles, FullRunFileRecordByRecord) {
     const size_t at = static_cast<size_t>(k) * 500;
     const double deg = 55 + 0.2 * k;  // ascending
     const double w = deg * kD;
-    EXPECT_NEAR(LittleDouble(bytes, at + 64) / kD, deg, 1e-9);                 // fOmega
-    EXPECT_NEAR(LittleDouble(bytes, at + 426), HandPa(deg), 1e-9);              // fPa
-    EXPECT_NEAR(LittleDouble(bytes, at + 394), 144 / std::tan(w), 1e-9);        // fWQ(0)
-    EXPECT_EQ(LittleDouble(bytes, at + 402), 0.0);                              // fWQ(1)
-    EXPECT_NEAR(LittleDouble(bytes, at + 410), 4 / std::sin(w), 1e-12);         // fL(0)
-    EXPECT_EQ(LittleDouble(bytes, at + 418), 0.0);                              // fL(1)
-    EXPECT_EQ(LittleDouble(bytes, at + 24), 30 * kD);                           // fFai
-    EXPECT_EQ(LittleDouble(bytes, at + 40), 20 * kD);                           // fDelta
-    EXPECT_NEAR(LittleDouble(bytes, at + 434), 2 + 4 / std::tan(w), 1e-12);     // fCrossX
-    EXPECT_NEAR(LittleDouble(bytes, at + 442), 4, 1e-12);                       // fCrossY
+    EXPECT_NEAR(LittleDouble(bytes, at + 64) / kD, deg, 1e-9);               // fOmega
+    EXPECT_NEAR(LittleDouble(bytes, at + 426), HandPa(deg), 1e-9);           // fPa
+    EXPECT_NEAR(LittleDouble(bytes, at + 394), 144 / std::tan(w), 1e-9);     // fWQ(0)
+    EXPECT_EQ(LittleDouble(bytes, at + 402), 0.0);                           // fWQ(1)
+    EXPECT_NEAR(LittleDouble(bytes, at + 410), 4 / std::sin(w), 1e-12);      // fL(0)
+    EXPECT_EQ(LittleDouble(bytes, at + 418), 0.0);                           // fL(1)
+    EXPECT_EQ(LittleDouble(bytes, at + 24), 30 * kD);                        // fFai
+    EXPECT_EQ(LittleDouble(bytes, at + 40), 20 * kD);                        // fDelta
+    EXPECT_NEAR(LittleDouble(bytes, at + 434), 2 + 4 / std::tan(w), 1e-12);  // fCrossX
+    EXPECT_NEAR(LittleDouble(bytes, at + 442), 4, 1e-12);                    // fCrossY
     // Nq 0, nMix 0, and the rest of the slot zero.
     EXPECT_EQ(bytes.substr(at + 88, 2), std::string(2, '\0'));
     EXPECT_EQ(bytes.substr(at + 450, 50), std::string(50, '\0'));

@@ -15,6 +15,8 @@
 // 0.452032249. The least factor lies inside the wall height (normal about
 // 1.8958 m, seismic about 3.57 m), so every state takes four passes of 11
 // levels: steps 0.4, 0.08, 0.016, 0.0032.
+#include "calc/run/wlvl_auto.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,13 +26,12 @@
 #include <set>
 
 #include "calc/run/calc_antei.h"
-#include "calc/run/wlvl_auto.h"
+#include "calc/run/run_fixtures.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
-#include "calc/run/run_fixtures.h"
 
 namespace norva {
 namespace {
@@ -311,8 +312,8 @@ TEST(CalcWlvlAuto, NothingToSearch) {
 
 TEST(CalcWlvlAuto, RefusesAWallWithoutHeightOrBeyondAnyWall) {
   const std::numeric_limits<double> lim;
-  for (double h : {0.0, -1.0, kNullDouble, lim.quiet_NaN(), 1000.001, 1e14, 1e15, 1e300,
-                   lim.max(), lim.infinity()}) {
+  for (double h : {0.0, -1.0, kNullDouble, lim.quiet_NaN(), 1000.001, 1e14, 1e15, 1e300, lim.max(),
+                   lim.infinity()}) {
     SCOPED_TRACE(h);
     ScopedMessages msg;
     auto d = UpliftWall(false);

@@ -88,7 +88,9 @@ TEST(CheckSectionFigure, FitLabelsArrowsAndChains) {
     EXPECT_FALSE(s.TextsOf(t).empty()) << t;
   EXPECT_EQ(s.TextsOf("0.917").size(), 2u);
   for (const CanvasOp& op : s.canvas.Ops())
-    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, 0u) << op.text; }
+    if (op.kind == CanvasOpKind::Text) {
+      EXPECT_EQ(op.style.textColor, 0u) << op.text;
+    }
 }
 
 TEST(CheckSectionFigure, WidthRoundedHalfUpToTheMillimetre) {
@@ -113,7 +115,7 @@ TEST(CheckSectionFigure, MixedLowerAndUpperParts) {
     EXPECT_TRUE(g.lowerMixed);
     EXPECT_EQ(g.polygon.size(), 5u);
     EXPECT_EQ(g.upper.size(), 4u);
-    EXPECT_NEAR(g.xs1, 0.2 * 0.3 / 1.5, 1e-12);  // on 0-1
+    EXPECT_NEAR(g.xs1, 0.2 * 0.3 / 1.5, 1e-12);                // on 0-1
     EXPECT_NEAR(g.xs2, 1.7 + 0.3 * (1.3 - 0.3) / 1.3, 1e-12);  // on 3-4
     EXPECT_NEAR(g.crest.Y, 1.3, 1e-12);
     Surface s;

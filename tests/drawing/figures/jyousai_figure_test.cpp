@@ -37,7 +37,7 @@ std::unique_ptr<CDocument> Loaded(int16_t auto_, int16_t crowd, int16_t snow, in
   d->nTakuchi = takuchi;
   d->AutoPos = 1.0;
   d->AutoWidth = 1.5;
-  d->GunsyuPos = -0.5;         // counts as 0
+  d->GunsyuPos = -0.5;           // counts as 0
   d->GunsyuWidth = kNullDouble;  // a bar of no width under the trial wedge
   d->SnowPos = kNullDouble;
   d->TakuchiPos = 0.3;
@@ -59,7 +59,7 @@ TEST(SurchargeFigure, BandAndScaleByNumberOfSurcharges) {
     std::unique_ptr<CDocument> doc;
     int n;
     double bandMm;
-    double sc;   // min(inner width / 4.0, inner height / 3.0)
+    double sc;  // min(inner width / 4.0, inner height / 3.0)
     double xoo;
   };
   // Inner width 94 mm over 4.0 m = 1332.45; height (74 mm − band) over 3.0.

@@ -171,8 +171,8 @@ TEST(KusabiGraph, EqualPressuresSpanAFewThousandths) {
   std::vector<std::string> vertical;
   for (const CanvasOp* op : OpsOf(t.s.canvas, CanvasOpKind::Text))
     if (op->style.textAlign == 2) vertical.push_back(op->text);
-  EXPECT_EQ(vertical, (std::vector<std::string>{"12.346", "12.346", "12.345", "12.345",
-                                                "12.344", "12.344"}));
+  EXPECT_EQ(vertical,
+            (std::vector<std::string>{"12.346", "12.346", "12.345", "12.345", "12.344", "12.344"}));
   EXPECT_NEAR(t.s.d.ScY(), (55 * kMm - 170.1) / 0.002, 1e-3);
 }
 

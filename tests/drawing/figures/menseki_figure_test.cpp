@@ -14,7 +14,6 @@
 namespace norva {
 namespace {
 
-
 struct Surface : section_test::MmSurface {
   Surface() : MmSurface(75, 82.5) {}
 };
@@ -108,15 +107,19 @@ TEST(AreaFigure, OutlinesByWallType) {
   };
   const Row rows[] = {
       {"block with footing", section_test::BlockDoc, [](CDocument&) {}, {5, 4}},
-      {"block, no footing, square courses: 2, 5, 9, 3, 7", section_test::BlockDoc,
-       [](CDocument& d) { d.nBlkFound = 1; }, {5}},
-      {"block, no footing, horizontal courses", section_test::BlockDoc,
+      {"block, no footing, square courses: 2, 5, 9, 3, 7",
+       section_test::BlockDoc,
+       [](CDocument& d) { d.nBlkFound = 1; },
+       {5}},
+      {"block, no footing, horizontal courses",
+       section_test::BlockDoc,
        [](CDocument& d) {
          d.nBlkFound = 1;
          d.nBlkSetup = 1;
        },
        {4}},
-      {"gravity, key under an inclined base: no key", section_test::GravityDoc,
+      {"gravity, key under an inclined base: no key",
+       section_test::GravityDoc,
        [](CDocument& d) {
          d.Tokki = 1;
          d.nKeisya = 0;
@@ -125,7 +128,8 @@ TEST(AreaFigure, OutlinesByWallType) {
          d.TokL = 0.3;
        },
        {7}},
-      {"leaning with key", section_test::LeaningDoc,
+      {"leaning with key",
+       section_test::LeaningDoc,
        [](CDocument& d) {
          d.Tokki = 1;
          d.TokX = 0.5;

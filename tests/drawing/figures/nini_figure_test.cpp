@@ -57,11 +57,9 @@ constexpr double B = kNullBox;
 // distributed load reaches x 3.0. Largest intensity 20: s = 283.5 / 20.
 std::unique_ptr<CDocument> LoadedWall() {
   auto d = section_test::GravityDoc();
-  SetLoads(*d, {Load("  上載 ", 0, 1.0, B, 3.0, B, 10, B),
-                Load("H1", 1, 1.4, B, 2.0, B, -5, B),
+  SetLoads(*d, {Load("  上載 ", 0, 1.0, B, 3.0, B, 10, B), Load("H1", 1, 1.4, B, 2.0, B, -5, B),
                 Load("\u3000分布\u3000", 2, 1.5, 3.0, 3.0, B, 20, 10),
-                Load("   ", 3, 2.0, B, 0.5, 2.5, 0, 8),
-                Load("blank", 0, -1.0, B, 4.0, B, B, B)});
+                Load("   ", 3, 2.0, B, 0.5, 2.5, 0, 8), Load("blank", 0, -1.0, B, 4.0, B, B, B)});
   return d;
 }
 

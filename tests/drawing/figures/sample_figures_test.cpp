@@ -2,12 +2,12 @@
 // fonts after a real calculation: on screen canvases (PNG) and as the
 // report's pictures (SVG through the program's picture saver). Set
 // NORVA_FIGURE_PNG_DIR to keep the files.
+#include <gtest/gtest.h>
+
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <memory>
 #include <string>
 #include <vector>
@@ -121,8 +121,8 @@ TEST_F(SampleResultFigures, SurchargeFigureOfEverySample) {
 
 TEST_F(SampleResultFigures, ArbitraryLoadsOnTheGravitySample) {
   auto doc = Read("gravity");
-  auto load = [](const char* n, int16_t t, double x1, double x2, double y1, double y2,
-                 double p1, double p2) {
+  auto load = [](const char* n, int16_t t, double x1, double x2, double y1, double y2, double p1,
+                 double p2) {
     auto c = std::make_shared<CNini>();
     c->LoadName = n, c->nType = t, c->X1 = x1, c->X2 = x2, c->Y1 = y1, c->Y2 = y2;
     c->P1 = p1, c->P2 = p2;

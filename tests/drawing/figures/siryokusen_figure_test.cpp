@@ -79,8 +79,8 @@ struct Forces {
   double failY = -1;
   double crestY = 0;
   Forces() {
-    SetThrustForceFn([this](CDocument&, int32_t, const KutaiPoints&, const DPoint&,
-                            const DPoint&, double y, bool, CAntRes&, ThrustSums& s) {
+    SetThrustForceFn([this](CDocument&, int32_t, const KutaiPoints&, const DPoint&, const DPoint&,
+                            double y, bool, CAntRes&, ThrustSums& s) {
       s = ThrustSums{};
       if (std::fabs(y - failY) < 1e-9) return StabStatus::Fail("test");
       if (y >= crestY - 1e-9) {
@@ -305,8 +305,7 @@ TEST(LineOfThrustFigure, PointFileBesideThePicture) {
   EXPECT_EQ(lines, 25u);
   const KutaiPoints p = Outline1(*t.d);
   const double X0 = (p[5].X + p[9].X) / 2 - 0.4;
-  EXPECT_EQ(bytes.substr(0, bytes.find("\r\n") + 2),
-            SiryokusenPointText({{X0, 0, 10, 5, 1}}));
+  EXPECT_EQ(bytes.substr(0, bytes.find("\r\n") + 2), SiryokusenPointText({{X0, 0, 10, 5, 1}}));
   // A folder that does not exist: the figure is drawn, the failure named.
   EXPECT_FALSE(DrawSiryokusen(*t.d, 0, t.res, t.s.d, false, dir / "no/such.DAT", &why));
   EXPECT_NE(why.find("no/such.DAT"), std::string::npos);

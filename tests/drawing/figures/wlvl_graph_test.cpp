@@ -128,8 +128,7 @@ TEST(WlvlGraph, MinusOneEntersTheExtremes) {
 // A level the calculation could not compute stores a null factor: it is not
 // a point of the graph (the axis would reach −1.8e308).
 TEST(WlvlGraph, NullFactorsAreLeftOut) {
-  const WlvlGraph g =
-      MakeWlvlGraph(Study({{1.8, 3.0}, {kNullBox, 2.0}, {1.2, 1.0}, {NAN, 0.5}}));
+  const WlvlGraph g = MakeWlvlGraph(Study({{1.8, 3.0}, {kNullBox, 2.0}, {1.2, 1.0}, {NAN, 0.5}}));
   ASSERT_TRUE(g.valid);
   EXPECT_EQ(g.points.size(), 2u);
   // 1.2 .. 1.8, fine: Fix(18.99)/10 = 1.8, Fix(11.01)/10 = 1.1; less 0.7/20.

@@ -38,7 +38,7 @@ struct Case {
 };
 
 void RunCases(const std::vector<Case>& cases, const KutaiPoints& wall = Wall(),
-         std::function<std::unique_ptr<CDocument>()> make = section_test::GravityDoc) {
+              std::function<std::unique_ptr<CDocument>()> make = section_test::GravityDoc) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     auto d = make();
@@ -76,21 +76,39 @@ auto Points = [](CDocument& d) {
 
 TEST(BackGroundDrawing, NoWaterOrWaterAboveTheGround) {
   RunCases({
-      {"horizontal, no water: one soil region, the surface, no symbols", Horizontal, 0, true,
+      {"horizontal, no water: one soil region, the surface, no symbols",
+       Horizontal,
+       0,
+       true,
        {"fill FFCC66 3,0 3,0.5 3,4 8,4 8,0", "line 000000 3,4 8,4"}},
-      {"horizontal, no water, black and white: the surface only", Horizontal, 0, false,
+      {"horizontal, no water, black and white: the surface only",
+       Horizontal,
+       0,
+       false,
        {"line 000000 3,4 8,4"}},
-      {"trapezoid, no water", Trapezoid, 0, true,
-       {"fill FFCC66 3,0 3,0.5 3,4 4,4 6,5 8,5 8,0", "line 000000 3,4 4,4",
-        "line 000000 4,4 6,5", "line 000000 6,5 8,5"}},
+      {"trapezoid, no water",
+       Trapezoid,
+       0,
+       true,
+       {"fill FFCC66 3,0 3,0.5 3,4 4,4 6,5 8,5 8,0", "line 000000 3,4 4,4", "line 000000 4,4 6,5",
+        "line 000000 6,5 8,5"}},
       // Water above the top of the ground: all soil wet, free water over it
       // whose right border is drawn again in the water's colour.
-      {"horizontal, water above", Horizontal, 5, true,
-       {"fill CC9900 3,0 3,0.5 3,4 8,4 8,0", "line 000000 3,4 8,4",
-        "fill 00FFFF 3,4 3,5 8,5 8,4", "line 00FFFF 8,5 8,4", "W 7.8299,5"}},
-      {"horizontal, water above, black and white", Horizontal, 5, false,
+      {"horizontal, water above",
+       Horizontal,
+       5,
+       true,
+       {"fill CC9900 3,0 3,0.5 3,4 8,4 8,0", "line 000000 3,4 8,4", "fill 00FFFF 3,4 3,5 8,5 8,4",
+        "line 00FFFF 8,5 8,4", "W 7.8299,5"}},
+      {"horizontal, water above, black and white",
+       Horizontal,
+       5,
+       false,
        {"line 000000 3,4 8,4", "line 000000 3,4 3,5", "line 000000 3,5 8,5", "W/ 7.8299,5"}},
-      {"slope, water above its top 6.5", Slope, 7, true,
+      {"slope, water above its top 6.5",
+       Slope,
+       7,
+       true,
        {"fill CC9900 3,0 3,0.5 3,4 8,6.5 8,0", "line 000000 3,4 8,6.5",
         "fill 00FFFF 3,4 3,7 8,7 8,6.5", "line 00FFFF 8,7 8,6.5", "W 7.8299,7"}},
   });
@@ -98,25 +116,35 @@ TEST(BackGroundDrawing, NoWaterOrWaterAboveTheGround) {
 
 TEST(BackGroundDrawing, WaterBelowTheGroundAtTheWall) {
   RunCases({
-      {"horizontal, water 2", Horizontal, 2, true,
-       {"fill CC9900 3,0 3,0.5 3,2 8,2 8,0", "line 000000 3,2 8,2",
-        "fill FFCC66 3,2 3,4 8,4 8,2", "line 000000 3,4 8,4", "G 5.5,4",
-        "line 000000 3,2 8,2", "W 7.8299,2"}},
-      {"horizontal, water 2, black and white", Horizontal, 2, false,
+      {"horizontal, water 2",
+       Horizontal,
+       2,
+       true,
+       {"fill CC9900 3,0 3,0.5 3,2 8,2 8,0", "line 000000 3,2 8,2", "fill FFCC66 3,2 3,4 8,4 8,2",
+        "line 000000 3,4 8,4", "G 5.5,4", "line 000000 3,2 8,2", "W 7.8299,2"}},
+      {"horizontal, water 2, black and white",
+       Horizontal,
+       2,
+       false,
        {"line 000000 3,2 8,2", "line 000000 3,4 8,4", "G 5.5,4", "line 000000 3,2 8,2",
         "W/ 7.8299,2"}},
       // Below the heel top the face point lies on the heel's back 4-3 and the
       // dry region takes the heel top.
-      {"water below the heel top", Horizontal, 0.3, true,
+      {"water below the heel top",
+       Horizontal,
+       0.3,
+       true,
        {"fill CC9900 3,0 3,0.3 8,0.3 8,0", "line 000000 3,0.3 8,0.3",
         "fill FFCC66 3,0.3 3,0.5 3,4 8,4 8,0.3", "line 000000 3,4 8,4", "G 5.5,4",
         "line 000000 3,0.3 8,0.3", "W 7.8299,0.3"}},
       // Exactly at the ground level: still this case; the dry region starts
       // at (3, 4).
-      {"water at the ground level", Horizontal, 4, true,
-       {"fill CC9900 3,0 3,0.5 3,4 8,4 8,0", "line 000000 3,4 8,4",
-        "fill FFCC66 3,4 3,4 8,4 8,4", "line 000000 3,4 8,4", "G 5.5,4",
-        "line 000000 3,4 8,4", "W 7.8299,4"}},
+      {"water at the ground level",
+       Horizontal,
+       4,
+       true,
+       {"fill CC9900 3,0 3,0.5 3,4 8,4 8,0", "line 000000 3,4 8,4", "fill FFCC66 3,4 3,4 8,4 8,4",
+        "line 000000 3,4 8,4", "G 5.5,4", "line 000000 3,4 8,4", "W 7.8299,4"}},
   });
 }
 
@@ -124,27 +152,42 @@ TEST(BackGroundDrawing, WaterAgainstTheRisingSurface) {
   RunCases({
       // Slope 1:2 from (3, 4): the water 5 meets it at x 5; the ground symbol
       // on the dry slope from (5, 5) to (8, 6.5), turned by atan 0.5.
-      {"slope", Slope, 5, true,
-       {"fill CC9900 3,0 3,0.5 3,4 5,5 8,5 8,0", "line 0000FF 3,4 5,5",
-        "line 0000FF 5,5 8,5", "fill FFCC66 5,5 8,6.5 8,5", "line 000000 5,5 8,6.5",
-        "line 0000FF 5,5 8,5", "G 6.5,5.75", "W 7.8299,5", "fill 00FFFF 3,4 3,5 5,5"}},
-      {"slope, black and white", Slope, 5, false,
+      {"slope",
+       Slope,
+       5,
+       true,
+       {"fill CC9900 3,0 3,0.5 3,4 5,5 8,5 8,0", "line 0000FF 3,4 5,5", "line 0000FF 5,5 8,5",
+        "fill FFCC66 5,5 8,6.5 8,5", "line 000000 5,5 8,6.5", "line 0000FF 5,5 8,5", "G 6.5,5.75",
+        "W 7.8299,5", "fill 00FFFF 3,4 3,5 5,5"}},
+      {"slope, black and white",
+       Slope,
+       5,
+       false,
        {"line 000000 3,4 5,5", "line 000000 5,5 8,5", "line 000000 5,5 8,6.5",
         "line 000000 5,5 8,5", "G 6.5,5.75", "W/ 7.8299,5", "line 000000 3,5 5,5"}},
       // The water reaches the slope at the right end: no dry region, no water
       // line along it, no ground symbol.
-      {"slope, water at the right end", Slope, 6.5, true,
+      {"slope, water at the right end",
+       Slope,
+       6.5,
+       true,
        {"fill CC9900 3,0 3,0.5 3,4 8,6.5 8,0", "line 0000FF 3,4 8,6.5", "W 7.8299,6.5",
         "fill 00FFFF 3,4 3,6.5 8,6.5"}},
       // Trapezoid flat for 1 then up 1 over 2: the water 4.5 meets it at 5.
-      {"trapezoid", Trapezoid, 4.5, true,
+      {"trapezoid",
+       Trapezoid,
+       4.5,
+       true,
        {"fill CC9900 3,0 3,0.5 3,4 4,4 5,4.5 8,4.5 8,0", "line 0000FF 3,4 4,4",
         "line 0000FF 4,4 5,4.5", "line 0000FF 5,4.5 8,4.5", "fill FFCC66 5,4.5 6,5 8,5 8,4.5",
         "line 000000 5,4.5 6,5", "line 000000 6,5 8,5", "line 0000FF 5,4.5 8,4.5", "G 7,5",
         "W 7.8299,4.5", "fill 00FFFF 3,4 3,4.5 5,4.5 4,4"}},
       // Points (1, 1), (3, 2) from (3, 4): the water 5.5 meets the second
       // segment at 3 + 1 + 0.5 / 0.5 = 5.
-      {"arbitrary points", Points, 5.5, true,
+      {"arbitrary points",
+       Points,
+       5.5,
+       true,
        {"fill CC9900 3,0 3,0.5 3,4 4,5 5,5.5 8,5.5 8,0", "line 0000FF 3,4 4,5",
         "line 0000FF 4,5 5,5.5", "line 0000FF 5,5.5 8,5.5", "fill FFCC66 5,5.5 6,6 8,6 8,5.5",
         "line 000000 5,5.5 6,6", "line 000000 6,6 8,6", "line 0000FF 5,5.5 8,5.5", "G 7,6",
@@ -162,11 +205,17 @@ TEST(BackGroundDrawing, CutFace) {
   };
   RunCases({
       // Foot 1 behind the heel, (4, 0), rising 1:0.5: it meets the ground 4 at x 6.
-      {"cut meeting the ground", cut(1, 0.5), 0, false,
+      {"cut meeting the ground",
+       cut(1, 0.5),
+       0,
+       false,
        {"line 000000 3,4 8,4", "line 000000 3,0 4,0", "line 000000 4,0 6,4"}},
       // 1:2 from (4, 0) stays under the ground up to the right end: ends at
       // (8, 2), where it leaves the figure.
-      {"cut leaving the figure", cut(1, 2), 0, false,
+      {"cut leaving the figure",
+       cut(1, 2),
+       0,
+       false,
        {"line 000000 3,4 8,4", "line 000000 3,0 4,0", "line 000000 4,0 8,2"}},
       {"no gradient: no cut", cut(1, 0), 0, false, {"line 000000 3,4 8,4"}},
       {"null gradient: no cut", cut(1, kNullDouble), 0, false, {"line 000000 3,4 8,4"}},
@@ -184,9 +233,11 @@ TEST(BackGroundDrawing, BlockWallWithoutFootingStartsAtPointThree) {
   p[3] = p[4] = p[10] = {3.0, 0};
   p[9] = {3.0, 4.5};
   RunCases(
-      {{"no water", Horizontal, 0, true,
-        {"fill FFCC66 3,0 3,4 8,4 8,0", "line 000000 3,4 8,4"}},
-       {"water above point 3", Horizontal, 2, true,
+      {{"no water", Horizontal, 0, true, {"fill FFCC66 3,0 3,4 8,4 8,0", "line 000000 3,4 8,4"}},
+       {"water above point 3",
+        Horizontal,
+        2,
+        true,
         {"fill CC9900 3,0 3,2 8,2 8,0", "line 000000 3,2 8,2", "fill FFCC66 3,2 3,4 8,4 8,2",
          "line 000000 3,4 8,4", "G 5.5,4", "line 000000 3,2 8,2", "W 7.8299,2"}}},
       p, block);

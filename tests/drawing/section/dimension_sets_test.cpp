@@ -3,6 +3,8 @@
 // origin at device (1000, 5000), so a model point (x, y) lies at
 // (100 x + 1000, 5000 − 100 y); row k of a side lies (k − 1) × 4.5 + 10 mm
 // (× 56.7 twips) outside the fitted box.
+#include "drawing/section/dimension_sets.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -10,7 +12,6 @@
 #include <vector>
 
 #include "document/nulls.h"
-#include "drawing/section/dimension_sets.h"
 
 namespace norva {
 namespace {
@@ -46,7 +47,9 @@ void ExpectChains(const DimensionSet& got, const std::vector<Want>& want) {
     EXPECT_EQ(g.number, w.n);
     EXPECT_EQ(g.kind, w.kind);
     EXPECT_EQ(g.code, w.code);
-    if (w.kind != R) { EXPECT_NEAR(g.line, w.line, 1e-6); }
+    if (w.kind != R) {
+      EXPECT_NEAR(g.line, w.line, 1e-6);
+    }
     ASSERT_EQ(g.xs.size(), w.pts.size());
     ASSERT_EQ(g.ys.size(), w.pts.size());
     ASSERT_EQ(g.texts.size(), w.pts.size());
@@ -55,7 +58,9 @@ void ExpectChains(const DimensionSet& got, const std::vector<Want>& want) {
       SCOPED_TRACE(testing::Message() << "point " << k);
       EXPECT_NEAR(g.xs[k], w.pts[k].x, 1e-6);
       EXPECT_NEAR(g.ys[k], w.pts[k].y, 1e-6);
-      if (k > 0) { EXPECT_EQ(g.texts[k], w.texts[k - 1]); }
+      if (k > 0) {
+        EXPECT_EQ(g.texts[k], w.texts[k - 1]);
+      }
     }
   }
 }
@@ -106,14 +111,22 @@ TEST(DimensionSets, GravityInclinedBaseWaterAndTrapezoidAtTheCrest) {
   const DrawFitState f = FitOf({4, 2, 3, 2}, 5.0, 3.6);
   // yG = 3.0, xG = 2.4 (the crest back). Box edges: x 1000 / 1500, y 5000 / 4640.
   const std::vector<Want> want{
-      {1, V, "LR", 1000 - Off(4), {M(3, 0), M(1, 0.2), M(1, 0.7), M(1.9, 3)},
+      {1,
+       V,
+       "LR",
+       1000 - Off(4),
+       {M(3, 0), M(1, 0.2), M(1, 0.7), M(1.9, 3)},
        {"200", "500", "2300"}},
       {2, V, "LR", 1000 - Off(3), {{1000 - Off(3), 5000}, M(0, 0.8)}, {"800"}},
       {2, V, "LR", 1000 - Off(2), {{1000 - Off(2), 5000}, M(0, 0.5)}, {"500"}},
       {3, V, "LR", 1500 + Off(2), {M(3, 0), M(2.4, 3), M(5, 3.6)}, {"3000", "600"}},
       {4, V, "LL", 1500 + Off(1), {{1500 + Off(1), 5000}, M(5, 1.2)}, {"1200"}},
       {7, H, "UL", 5000 + Off(2), {M(1, 0.2), M(3, 0)}, {"2000"}},
-      {9, H, "UU", 4640 - Off(3), {M(1, 0.7), M(1.3, 0.7), M(1.9, 3), M(2.4, 3), M(3, 0.7)},
+      {9,
+       H,
+       "UU",
+       4640 - Off(3),
+       {M(1, 0.7), M(1.3, 0.7), M(1.9, 3), M(2.4, 3), M(3, 0.7)},
        {"300", "600", "500", "600"}},
       {10, H, "UL", 4640 - Off(2), {M(2.4, 3), M(2.9, 3), M(3.9, 3.6)}, {"500", "1000"}},
   };
@@ -155,7 +168,11 @@ TEST(DimensionSets, GravityKeyTrapezoidBelowTheCrestAndCut) {
   // yG = 2.5; xG on the back face 6-3 at 2.5: 1.4 + 0.6 × 0.5 / 2.5 = 1.52.
   // Box edges x 1000 / 1400, y 5000 / 4670.
   const std::vector<Want> want{
-      {1, V, "LR", 1000 - Off(4), {M(0.8, -0.3), M(0, 0), M(0, 0.5), M(0.9, 3)},
+      {1,
+       V,
+       "LR",
+       1000 - Off(4),
+       {M(0.8, -0.3), M(0, 0), M(0, 0.5), M(0.9, 3)},
        {"300", "500", "2500"}},
       {3, V, "LR", 1400 + Off(2), {M(2, 0), M(1.4, 3)}, {"3000"}},
       {5, V, "LR", 1400 + Off(1), {M(4, 2.5), M(4, 3.1)}, {"600"}},
@@ -163,10 +180,13 @@ TEST(DimensionSets, GravityKeyTrapezoidBelowTheCrestAndCut) {
       {6, V, "LR", 1400 + Off(0), {M(1.52, 2.5), {1400 + Off(0), M(0, 3).y}}, {"500"}},
       {7, H, "UL", 5000 + Off(2), {M(0, 0), M(2, 0), M(2.7, 0)}, {"2000", "700"}},
       {8, H, "UU", 5000 + Off(1), {M(0, 0), M(0.8, -0.3), M(1.2, -0.3)}, {"800", "400"}},
-      {9, H, "UU", 4670 - Off(3), {M(0, 0.5), M(0.3, 0.5), M(0.9, 3), M(1.4, 3), M(2, 0.5)},
+      {9,
+       H,
+       "UU",
+       4670 - Off(3),
+       {M(0, 0.5), M(0.3, 0.5), M(0.9, 3), M(1.4, 3), M(2, 0.5)},
        {"300", "600", "500", "600"}},
-      {10, H, "UL", 4670 - Off(2), {M(1.52, 2.5), M(2.02, 2.5), M(3.02, 3.1)},
-       {"500", "1000"}},
+      {10, H, "UL", 4670 - Off(2), {M(1.52, 2.5), M(2.02, 2.5), M(3.02, 3.1)}, {"500", "1000"}},
   };
   const DimensionSet set = Chains(SunpouGrwChains, d, o, f, 0);
   ExpectChains(set, want);
@@ -243,7 +263,11 @@ TEST(DimensionSets, BlockFootingNormalLayingEqualBacking) {
       {5, V, "LR", 1525 + Off(1), {M(2.875, 2.5), M(3.25, 3)}, {"500"}},
       {8, V, "LR", 1325 + 4.5 * kMm, {M(3.1, 0), M(3.1, 0.6)}, {"600"}},
       {9, H, "UL", 5000 + Off(2), {M(0.5, 0.1), M(3.1, 0), M(3.25, 3)}, {"2600", "150"}},
-      {11, H, "UL", 4700 - Off(3), {M(0.5, 0.6), M(0.7, 0.6), M(2.5, 3), M(3.25, 3)},
+      {11,
+       H,
+       "UL",
+       4700 - Off(3),
+       {M(0.5, 0.6), M(0.7, 0.6), M(2.5, 3), M(3.25, 3)},
        {"200", "1800", "750"}},
       {13, R, "UU", 0, {M(2.05, 2.4), M(2.37, 2.16), M(2.53, 2.04)}, {"400", "200"}},
   };
@@ -278,7 +302,7 @@ TEST(DimensionSets, BlockBackingThicknessesAndLaying) {
   struct Row {
     const char* name;
     double t1, t2;
-    std::vector<int> rotated;     // chain numbers 13..15 drawn
+    std::vector<int> rotated;      // chain numbers 13..15 drawn
     std::vector<std::string> t13;  // texts of chain 13
     std::string t14, t15;
   };
@@ -301,9 +325,15 @@ TEST(DimensionSets, BlockBackingThicknessesAndLaying) {
       if (c.kind != R) continue;
       rot.push_back(c.number);
       std::vector<std::string> texts(c.texts.begin() + 1, c.texts.end());
-      if (c.number == 13) { EXPECT_EQ(texts, r.t13); }
-      if (c.number == 14) { EXPECT_EQ(texts, std::vector<std::string>{r.t14}); }
-      if (c.number == 15) { EXPECT_EQ(texts, std::vector<std::string>{r.t15}); }
+      if (c.number == 13) {
+        EXPECT_EQ(texts, r.t13);
+      }
+      if (c.number == 14) {
+        EXPECT_EQ(texts, std::vector<std::string>{r.t14});
+      }
+      if (c.number == 15) {
+        EXPECT_EQ(texts, std::vector<std::string>{r.t15});
+      }
     }
     EXPECT_EQ(rot, r.rotated);
   }
@@ -321,8 +351,7 @@ TEST(DimensionSets, BlockWithoutFootingAndHorizontalLaying) {
   d.nBlkFound = 1;
   // Without a footing: no chain 2 and no chain 8; the front level moves out
   // to row 3.
-  DimensionSet set =
-      Chains(SunpouBlkChains, d, BlockOutline(), FitOf({4, 1, 3, 2}, 5.25, 3.0), 0);
+  DimensionSet set = Chains(SunpouBlkChains, d, BlockOutline(), FitOf({4, 1, 3, 2}, 5.25, 3.0), 0);
   EXPECT_EQ(Numbers(set), (std::vector<int>{1, 3, 4, 5, 9, 11, 13}));
   EXPECT_NEAR(set.chains[1].line, 1000 - Off(3), 1e-9);
   // Horizontal laying: chain 11 takes point 6, chain 8 goes.
@@ -380,15 +409,27 @@ TEST(DimensionSets, LeaningKeyCutFaceAndSlope) {
   const DrawFitState f = FitOf({4, 2, 3, 2}, 4.4, 3.75);
   // Edges x 1000 / 1440, y 5000 / 4625. yb = 3.0, xb = 2.4.
   const std::vector<Want> want{
-      {1, V, "LR", 1000 - Off(4), {M(1.2, -0.25), M(1, 0), M(1, 0.5), M(1.9, 3.5)},
+      {1,
+       V,
+       "LR",
+       1000 - Off(4),
+       {M(1.2, -0.25), M(1, 0), M(1, 0.5), M(1.9, 3.5)},
        {"250", "500", "3000"}},
       {2, V, "LR", 1000 - Off(3), {{1000 - Off(3), 5000}, M(0, 0.6)}, {"600"}},
       {3, V, "LR", 1440 + Off(2), {M(2.4, 0), M(2.4, 0.2), M(2.4, 3.5)}, {"200", "3300"}},
       {6, V, "LR", 1440 + Off(1), {M(2.4, 3), {1440 + Off(1), M(0, 3.5).y}}, {"500"}},
       {7, H, "UL", 5000 + Off(2), {M(1, 0), M(2.4, 0), M(2.4, 3.5)}, {"1400", "0"}},
-      {8, H, "UU", 5000 + Off(1), {M(1, 0), M(1.2, -0.25), M(1.5, -0.25), M(2.4, 0), M(2.9, 0)},
+      {8,
+       H,
+       "UU",
+       5000 + Off(1),
+       {M(1, 0), M(1.2, -0.25), M(1.5, -0.25), M(2.4, 0), M(2.9, 0)},
        {"200", "300", "900", "500"}},
-      {10, H, "UL", 4625 - Off(3), {M(1, 0.5), M(1.3, 0.5), M(1.9, 3.5), M(2.4, 3.5)},
+      {10,
+       H,
+       "UL",
+       4625 - Off(3),
+       {M(1, 0.5), M(1.3, 0.5), M(1.9, 3.5), M(2.4, 3.5)},
        {"300", "600", "500"}},
   };
   const DimensionSet set = Chains(SunpouMtwChains, d, LeaningOutline(), f, 0);
@@ -429,7 +470,10 @@ TEST(DimensionSets, LeaningToeFlushWithTheBackDrop) {
   o[2] = {1.3, 0.8};
   o[5] = {1.9, 3.8};
   DimensionSet set = Chains(SunpouMtwChains, d, o, FitOf({4, 2, 3, 2}, 4.4, 3.8), 0);
-  const std::vector<Want> first{{1, V, "LR", 1000 - Off(4),
+  const std::vector<Want> first{{1,
+                                 V,
+                                 "LR",
+                                 1000 - Off(4),
                                  {M(2.4, 0), M(1, 0.8), M(1, 0.8), M(1.9, 3.8)},
                                  {"800", "0", "3000"}}};
   ExpectChains(DimensionSet{{set.chains[0]}, {}}, first);
@@ -437,7 +481,10 @@ TEST(DimensionSets, LeaningToeFlushWithTheBackDrop) {
   // its true height, bottom up: heel 0, key foot 0.55, toe 0.8.
   d.Tokki = 1;
   set = Chains(SunpouMtwChains, d, o, FitOf({4, 2, 3, 2}, 4.4, 3.8), 0);
-  const std::vector<Want> keyed{{1, V, "LR", 1000 - Off(4),
+  const std::vector<Want> keyed{{1,
+                                 V,
+                                 "LR",
+                                 1000 - Off(4),
                                  {M(2.4, 0), M(1.2, 0.55), M(1, 0.8), M(1, 0.8), M(1.9, 3.8)},
                                  {"550", "250", "0", "3000"}}};
   ExpectChains(DimensionSet{{set.chains[0]}, {}}, keyed);
@@ -489,20 +536,35 @@ TEST(DimensionSets, MixedKeyTrapezoidAndBackWater) {
   // 1.7 + 1.15 × 2 / 2.4; xc on 10-9: 1.05 + 1.8 × 2 / 2.4 = 2.55.
   const double xb = 1.7 + 1.15 * 2 / 2.4;
   const std::vector<Want> want{
-      {1, V, "LR", 1000 - Off(4), {M(0.5, -0.3), M(0, 0), M(0.2, 1.5), M(2.1, 3.9)},
+      {1,
+       V,
+       "LR",
+       1000 - Off(4),
+       {M(0.5, -0.3), M(0, 0), M(0.2, 1.5), M(2.1, 3.9)},
        {"300", "1500", "2400"}},
       {3, V, "LR", 1485 + Off(2), {M(2.5, 0), M(1.7, 1.5), M(2.85, 3.9)}, {"1500", "2400"}},
       {4, V, "LL", 1485 + Off(1), {{1485 + Off(1), 5000}, M(4.85, 1.0)}, {"1000"}},
       // Chain 5 shares row 1 with chain 4 as placed.
       {5, V, "LR", 1485 + Off(1), {M(4.85, 3.5), M(4.85, 4.0)}, {"500"}},
       {6, V, "LR", 1485 + Off(0), {M(2.55, 3.5), {1485 + Off(0), M(0, 3.9).y}}, {"400"}},
-      {7, H, "UL", 5000 + Off(2), {M(0, 0), M(0.2, 1.5), M(1.7, 1.5), M(2.5, 0)},
+      {7,
+       H,
+       "UL",
+       5000 + Off(2),
+       {M(0, 0), M(0.2, 1.5), M(1.7, 1.5), M(2.5, 0)},
        {"200", "1500", "800"}},
       {8, H, "UU", 5000 + Off(1), {M(0, 0), M(0.5, -0.3), M(0.9, -0.3)}, {"500", "400"}},
-      {9, H, "UL", 4580 - Off(3),
+      {9,
+       H,
+       "UL",
+       4580 - Off(3),
        {M(0, 0), M(0.2, 1.5), M(0.3, 1.5), M(2.1, 3.9), M(2.85, 3.9)},
        {"200", "100", "1800", "750"}},
-      {10, H, "UL", 4580 - Off(2), {M(xb, 3.5), M(xb + 0.5, 3.5), M(xb + 1.5, 4.0)},
+      {10,
+       H,
+       "UL",
+       4580 - Off(2),
+       {M(xb, 3.5), M(xb + 0.5, 3.5), M(xb + 1.5, 4.0)},
        {"500", "1000"}},
       // Q = 2 + 0.75 × (1.8, 2.4) = (1.65, 3.3); n = (0.8, −0.6).
       {11, R, "UU", 0, {M(1.65, 3.3), M(1.97, 3.06), M(2.13, 2.94)}, {"400", "200"}},
@@ -551,27 +613,41 @@ TEST(DimensionSets, StateAndLevelEdgeCases) {
     std::vector<std::string> levels;  // texts of the level rows, outer first
   };
   const Row rows[] = {
-      {"both levels and back water", [](CDocument&) {}, 0, {1, 2, 2, 3, 4, 6, 7, 9},
+      {"both levels and back water",
+       [](CDocument&) {},
+       0,
+       {1, 2, 2, 3, 4, 6, 7, 9},
        {"800", "500"}},
       {"no state", [](CDocument&) {}, -1, {1, 3, 6, 7, 9}, {}},
       {"water ignored", [](CDocument& d) { d.nWater = 0; }, 0, {1, 2, 3, 6, 7, 9}, {"800"}},
       {"levels within 0.5 mm: the higher's text",
-       [](CDocument& d) { d.SetWatFH(0, 0.80049); }, 0, {1, 2, 3, 4, 6, 7, 9}, {"800"}},
-      {"levels 0.6 mm apart", [](CDocument& d) { d.SetWatFH(0, 0.8006); }, 0,
-       {1, 2, 2, 3, 4, 6, 7, 9}, {"801", "800"}},
+       [](CDocument& d) { d.SetWatFH(0, 0.80049); },
+       0,
+       {1, 2, 3, 4, 6, 7, 9},
+       {"800"}},
+      {"levels 0.6 mm apart",
+       [](CDocument& d) { d.SetWatFH(0, 0.8006); },
+       0,
+       {1, 2, 2, 3, 4, 6, 7, 9},
+       {"801", "800"}},
       {"levels 0, negative and null give no row",
        [](CDocument& d) {
          d.SetSoilFH(0, 0);
          d.SetWatFH(0, kNullDouble);
          d.SetWatBH(0, -0.5);
        },
-       0, {1, 3, 6, 7, 9}, {}},
-      {"blank levels", [](CDocument& d) {
+       0,
+       {1, 3, 6, 7, 9},
+       {}},
+      {"blank levels",
+       [](CDocument& d) {
          d.SetSoilFH(0, kNullBox);
          d.SetWatFH(0, kNullBox);
          d.SetWatBH(0, kNullBox);
        },
-       0, {1, 3, 6, 7, 9}, {}},
+       0,
+       {1, 3, 6, 7, 9},
+       {}},
   };
   for (const Row& r : rows) {
     SCOPED_TRACE(r.name);
@@ -609,7 +685,9 @@ TEST(DimensionSets, LabelsNeverShowANull) {
     EXPECT_EQ(labels, (std::vector<int>{12}));
     // Nor is the cut dimensioned (chain 8 without its cut points).
     for (const DimChain& c : set.chains)
-      if (c.number == 8) { EXPECT_EQ(c.xs.size(), 3u); }
+      if (c.number == 8) {
+        EXPECT_EQ(c.xs.size(), 3u);
+      }
     // A gentle slope of 0 or below draws no slope label either.
     d.UraN = 0;
     set = Chains(SunpouMtwChains, d, LeaningOutline(), FitOf({4, 2, 3, 2}, 4.4, 3.75), 0);

@@ -16,9 +16,9 @@
 #include <string>
 #include <vector>
 
+#include "drawing/base/canvas.h"
 #include "drawing/base/cdraw.h"
 #include "drawing/section/section_symbols.h"
-#include "drawing/base/canvas.h"
 
 namespace norva::section_test {
 

@@ -113,14 +113,33 @@ TEST(FrontBand, DrawnWithSurfaceLineAndSymbol) {
     std::vector<std::string> want;
   };
   const Row rows[] = {
-      {"soil in colour", 1.0, 0, kSoilColour, false, true,
-       {"fill FFCC66 1.42,1 1.3,0.5 1,0.5 1,0 0,0 0,1", "line 000000 0,1 1.42,1",
-        "G 0.1701,1"}},
-      {"soil in black and white: line and symbol only", 1.0, 0, kSoilColour, false, false,
+      {"soil in colour",
+       1.0,
+       0,
+       kSoilColour,
+       false,
+       true,
+       {"fill FFCC66 1.42,1 1.3,0.5 1,0.5 1,0 0,0 0,1", "line 000000 0,1 1.42,1", "G 0.1701,1"}},
+      {"soil in black and white: line and symbol only",
+       1.0,
+       0,
+       kSoilColour,
+       false,
+       false,
        {"line 000000 0,1 1.42,1", "G 0.1701,1"}},
-      {"water band on the toe top", 1.0, 0.5, kWaterColour, true, true,
+      {"water band on the toe top",
+       1.0,
+       0.5,
+       kWaterColour,
+       true,
+       true,
        {"fill 00FFFF 1.42,1 1.3,0.5 0,0.5 0,1", "line 000000 0,1 1.42,1", "W 0.1701,1"}},
-      {"water band, black and white", 1.0, 0.5, kWaterColour, true, false,
+      {"water band, black and white",
+       1.0,
+       0.5,
+       kWaterColour,
+       true,
+       false,
        {"line 000000 0,1 1.42,1", "W/ 0.1701,1"}},
   };
   for (const Row& r : rows) {
@@ -130,7 +149,9 @@ TEST(FrontBand, DrawnWithSurfaceLineAndSymbol) {
     const auto got = Tokens(f.canvas);
     EXPECT_EQ(got, r.want) << Join(got);
     // The filled band is outlined in its own colour; the surface line is black.
-    if (r.colour) { EXPECT_EQ(f.canvas.Ops()[0].style.penColor, r.fill); }
+    if (r.colour) {
+      EXPECT_EQ(f.canvas.Ops()[0].style.penColor, r.fill);
+    }
   }
 }
 

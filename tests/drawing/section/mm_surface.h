@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "drawing/base/cdraw.h"
 #include "drawing/base/canvas.h"
+#include "drawing/base/cdraw.h"
 
 namespace norva::section_test {
 

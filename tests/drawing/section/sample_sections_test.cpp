@@ -1,13 +1,13 @@
 // Every sample document's section on a screen canvas (colour) and in the
 // report's 125 × 137.5 mm picture (black), drawn with the real fonts and
 // saved as PNG and SVG. Set NORVA_SECTION_PNG_DIR to keep the files.
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QString>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
-
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -66,7 +66,8 @@ class SampleSections : public ::testing::TestWithParam<const char*> {};
 TEST_P(SampleSections, DrawOnScreenAndInTheReportPicture) {
   App();
   CDocument doc;
-  ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + GetParam()));
+  ASSERT_TRUE(DataFileReadFrom(
+      doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + GetParam()));
   ASSERT_TRUE(CanDrawSection(doc));
   QTemporaryDir tmp;
   const QString dir = OutDir(tmp);
@@ -96,7 +97,9 @@ TEST_P(SampleSections, DrawOnScreenAndInTheReportPicture) {
   ExpectClean(report);
   for (const CanvasOp& op : report.Ops()) {
     EXPECT_NE(op.kind, CanvasOpKind::Polygon) << "a filled region in the report picture";
-    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, 0u) << op.text; }
+    if (op.kind == CanvasOpKind::Text) {
+      EXPECT_EQ(op.style.textColor, 0u) << op.text;
+    }
   }
   std::string why;
   EXPECT_TRUE(pic.SaveSvg((base + "_KutaiSunp.svg").toStdString(), &why)) << why;
@@ -110,19 +113,20 @@ TEST_P(SampleSections, DrawOnScreenAndInTheReportPicture) {
   SetPictureSaver(nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, SampleSections,
-                         ::testing::Values("gravity.nrv", "block_masonry.nrv", "leaning.nrv",
-                                           "mixed.nrv"),
-                         [](const auto& info) {
-                           return std::string(info.param).substr(0, std::string(info.param).find('.'));
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SampleSections,
+    ::testing::Values("gravity.nrv", "block_masonry.nrv", "leaning.nrv", "mixed.nrv"),
+    [](const auto& info) {
+      return std::string(info.param).substr(0, std::string(info.param).find('.'));
+    });
 
 // An area figure (the body of the gravity sample) and the check-section
 // figure at mid-height, with the real fonts, as the report pictures have them.
 TEST(SampleFigures, AreaAndCheckSectionPictures) {
   App();
   CDocument doc;
-  ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/gravity.nrv"));
+  ASSERT_TRUE(
+      DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/gravity.nrv"));
   QTemporaryDir tmp;
   const QString dir = OutDir(tmp);
   KutaiPoints p{};

@@ -71,16 +71,37 @@ TEST(SectionFit, CasesWorkedOutByHand) {
       // Report area figure 75 × 82.5 mm, rows 0: inner box 13..62 × 13..69.5 mm
       // (49 × 56.5). ScX = 49 × 56.7 / 2 = 1389.15, ScY = 56.5 × 56.7 / 3 =
       // 1067.85; Xoo = 13 + (49 − 2 × 1067.85 / 56.7) / 2 = 13 + 5.6666… mm.
-      {"report area figure, rows 0", 75, 82.5, {0, 0, 0, 0}, 2.0, 3.0, 1067.85,
-       13 + (49 - 2 * 1067.85 / kMm) / 2, 69.5},
+      {"report area figure, rows 0",
+       75,
+       82.5,
+       {0, 0, 0, 0},
+       2.0,
+       3.0,
+       1067.85,
+       13 + (49 - 2 * 1067.85 / kMm) / 2,
+       69.5},
       // Square 100 mm canvas, box 10 × 2 m: Sc = 74 × 56.7 / 10 = 419.58, the
       // width fills the inner box, Yoo = 87 − (74 − 2 × 419.58 / 56.7) / 2 mm.
-      {"wide box on a square canvas", 100, 100, {0, 0, 0, 0}, 10.0, 2.0, 419.58, 13,
+      {"wide box on a square canvas",
+       100,
+       100,
+       {0, 0, 0, 0},
+       10.0,
+       2.0,
+       419.58,
+       13,
        87 - (74 - 2 * 419.58 / kMm) / 2},
       // Zero height: scale 0, the origin at the centre of the inner box.
       {"zero height", 100, 100, {0, 0, 0, 0}, 5.0, 0.0, 0.0, 50, 50},
       // A negative row count counts as 0.
-      {"negative rows", 100, 100, {-3, -1, -2, -5}, 10.0, 2.0, 419.58, 13,
+      {"negative rows",
+       100,
+       100,
+       {-3, -1, -2, -5},
+       10.0,
+       2.0,
+       419.58,
+       13,
        87 - (74 - 2 * 419.58 / kMm) / 2},
   };
   for (const Row& r : rows) {
@@ -174,8 +195,12 @@ TEST(SectionExtent, BackGroundByShapeAndWallType) {
   const Row rows[] = {
       // Gravity crest at 3.0, UraHd 0.5: the ground meets the wall at 2.5.
       {"horizontal", GravityDoc, [](CDocument&) {}, true, 0, 2.5},
-      {"slope", GravityDoc, [](CDocument& d) { d.UragomeType = 1; d.UraN = 1.5; }, true, 0,
-       2.5},
+      {"slope", GravityDoc,
+       [](CDocument& d) {
+         d.UragomeType = 1;
+         d.UraN = 1.5;
+       },
+       true, 0, 2.5},
       {"slope, UraN null", GravityDoc, [](CDocument& d) { d.UragomeType = 1; }, false, 0, 0},
       // The Part's trapezoid: WallH 5.0, UraHd 0.5, X1 1.0, X2 2.0, H0 1.5.
       {"trapezoid", GravityDoc,
@@ -440,15 +465,27 @@ TEST(SectionFrontBand, PolygonTable) {
   inclined[1] = {1.0, 0.8};
   inclined[2] = {1.3, 0.8};
   const Row rows[] = {
-      {"band 0 to 1.0: six points, point 0 not added", StripGravity(), 1.0, 0.0,
+      {"band 0 to 1.0: six points, point 0 not added",
+       StripGravity(),
+       1.0,
+       0.0,
        {{1.42, 1.0}, {1.3, 0.5}, {1.0, 0.5}, {1.0, 0.0}, {0, 0}, {0, 1.0}}},
-      {"band on the toe top: bottom on the face above the toe", StripGravity(), 1.0, 0.5,
+      {"band on the toe top: bottom on the face above the toe",
+       StripGravity(),
+       1.0,
+       0.5,
        {{1.42, 1.0}, {1.3, 0.5}, {0, 0.5}, {0, 1.0}}},
-      {"top at the toe top: on the toe's face", StripGravity(), 0.5, 0.0,
+      {"top at the toe top: on the toe's face",
+       StripGravity(),
+       0.5,
+       0.0,
        {{1.0, 0.5}, {1.0, 0.0}, {0, 0}, {0, 0.5}}},
       // Toe 0.3 above the heel bottom: below it the face is the base 0-4,
       // at 0.1: 1 + 2 × 0.2 / 0.3.
-      {"inclined base", inclined, 0.6, 0.1,
+      {"inclined base",
+       inclined,
+       0.6,
+       0.1,
        {{1.0, 0.6}, {1.0, 0.3}, {1.0 + 2 * 0.2 / 0.3, 0.1}, {0, 0.1}, {0, 0.6}}},
   };
   for (const Row& r : rows) {
@@ -545,8 +582,7 @@ TEST(SectionChecks, DrawabilityTable) {
        true},
       {"block, nBlkSetup 2", BlockDoc, [](CDocument& d) { d.nBlkSetup = 2; }, false},
       {"block, nBlkFound 2", BlockDoc, [](CDocument& d) { d.nBlkFound = 2; }, false},
-      {"block, BlkDeltT2 null", BlockDoc, [](CDocument& d) { d.BlkDeltT2 = kNullDouble; },
-       false},
+      {"block, BlkDeltT2 null", BlockDoc, [](CDocument& d) { d.BlkDeltT2 = kNullDouble; }, false},
       {"leaning complete, WallH unset", LeaningDoc, keep, true},
       {"leaning, MtwN1 null", LeaningDoc, [](CDocument& d) { d.MtwN1 = kNullDouble; }, false},
       {"mixed complete, WallH unset", MixedDoc, keep, true},

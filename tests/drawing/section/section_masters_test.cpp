@@ -33,8 +33,8 @@ struct Report : section_test::MmSurface {
       if (colour && op.kind == CanvasOpKind::Polygon && op.style.brushColor == kWallColour)
         n.push_back(op.points.size());
       if (!colour && op.kind == CanvasOpKind::PolyLine && op.points.size() > 3 &&
-          op.points.front().x == op.points.back().x &&
-          op.points.front().y == op.points.back().y && op.style.penWidth > 5)
+          op.points.front().x == op.points.back().x && op.points.front().y == op.points.back().y &&
+          op.style.penWidth > 5)
         n.push_back(op.points.size());
     }
     return n;
@@ -60,7 +60,8 @@ TEST(SectionMasters, WallPolygonsPerVariantInColourAndBlack) {
       {"gravity", GravityDoc, [](CDocument&) {}, {7}},
       {"gravity with key", GravityDoc, key, {11}},
       {"block", BlockDoc, [](CDocument&) {}, {5, 4, 4, 3}},
-      {"block without footing or backing", BlockDoc,
+      {"block without footing or backing",
+       BlockDoc,
        [](CDocument& d) {
          d.nBlkFound = 1;
          d.BlkDeltT1 = d.BlkDeltT2 = 0;
@@ -114,20 +115,24 @@ TEST(SectionMasters, GravityFigureInColourAndBlack) {
     const bool triangle = p.size() == 4 && p[0].x == p[3].x && p[0].y == p[3].y;
     if (op.kind == CanvasOpKind::Polygon && !triangle) fills.push_back(op.style.brushColor);
   }
-  EXPECT_EQ(fills, (std::vector<uint32_t>{kSoilColour, kWetSoilColour, kWetSoilColour,
-                                          kSoilColour, kWallColour}));
+  EXPECT_EQ(fills, (std::vector<uint32_t>{kSoilColour, kWetSoilColour, kWetSoilColour, kSoilColour,
+                                          kWallColour}));
   // Dimensions: height 3000, base 2000, front levels 1000 and 600, back water
   // 1200, depth of the ground 500; blue in colour.
   for (const char* t : {"3000", "2000", "1000", "600", "1200", "500"})
     EXPECT_TRUE(col.HasText(t)) << t;
   for (const CanvasOp& op : col.canvas.Ops())
-    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, kBlue) << op.text; }
+    if (op.kind == CanvasOpKind::Text) {
+      EXPECT_EQ(op.style.textColor, kBlue) << op.text;
+    }
 
   Report bw;
   DrawKutaiSunp(*d, bw.d, 0, false);
   for (const CanvasOp& op : bw.canvas.Ops()) {
     EXPECT_NE(op.kind, CanvasOpKind::Polygon);
-    if (op.kind == CanvasOpKind::Text) { EXPECT_EQ(op.style.textColor, kBlack) << op.text; }
+    if (op.kind == CanvasOpKind::Text) {
+      EXPECT_EQ(op.style.textColor, kBlack) << op.text;
+    }
   }
   EXPECT_TRUE(bw.HasText("1200"));
 }

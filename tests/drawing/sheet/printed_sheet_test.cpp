@@ -11,9 +11,9 @@
 #include "document/document.h"
 #include "document/document_file.h"
 #include "document/services.h"
+#include "drawing/base/canvas.h"
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_test_support.h"
-#include "drawing/base/canvas.h"
 
 namespace norva {
 namespace {

@@ -8,10 +8,10 @@
 
 #include "document/document.h"
 #include "document/outline.h"
+#include "drawing/base/canvas.h"
 #include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_sections.h"
 #include "drawing/sheet/sheet_target.h"
-#include "drawing/base/canvas.h"
 
 namespace norva::sheet_test {
 

@@ -7,8 +7,8 @@
 #include <gtest/gtest.h>
 
 #include "calc/member/suryou.h"
-#include "drawing/sheet/sheet_run.h"
 #include "document/nulls.h"
+#include "drawing/sheet/sheet_run.h"
 #include "drawing/sheet/sheet_test_support.h"
 
 namespace norva {

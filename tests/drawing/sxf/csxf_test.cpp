@@ -102,8 +102,12 @@ TEST(CSxf, SetSheetSizesByCode) {
     int32_t width, height;  // afterwards
   };
   const Case cases[] = {
-      {"A0", 0, 0, 0, 841, 1189}, {"A1", 1, 0, 0, 594, 841},   {"A2", 2, 0, 0, 420, 594},
-      {"A3", 3, 0, 0, 297, 420},  {"A4", 4, 0, 0, 210, 297},   {"free", 9, 300, 200, 200, 300},
+      {"A0", 0, 0, 0, 841, 1189},
+      {"A1", 1, 0, 0, 594, 841},
+      {"A2", 2, 0, 0, 420, 594},
+      {"A3", 3, 0, 0, 297, 420},
+      {"A4", 4, 0, 0, 210, 297},
+      {"free", 9, 300, 200, 200, 300},
       {"unknown keeps", 5, 0, 0, 200, 300},
   };
   SxfRecorder lib;
@@ -239,9 +243,9 @@ TEST_F(Chains, NarrowEndsGoOutsideAndTheWideMiddleStaysBetween) {
   EXPECT_DOUBLE_EQ(d[1].dim.textY, 9);
   // Last: from 24 to 24 + 8, text starting 3 right of 24, all in the first row.
   ExpectLine(d[2].dim, 24, 10, 32, 10);
-  EXPECT_EQ(std::vector<int32_t>({d[2].dim.proj1, d[2].dim.proj2, d[2].dim.arr1Flag,
-                                  d[2].dim.arr2Flag}),
-            std::vector<int32_t>({1, 0, 1, 0}));
+  EXPECT_EQ(
+      std::vector<int32_t>({d[2].dim.proj1, d[2].dim.proj2, d[2].dim.arr1Flag, d[2].dim.arr2Flag}),
+      std::vector<int32_t>({1, 0, 1, 0}));
   EXPECT_DOUBLE_EQ(d[2].dim.p1x0, 24);
   EXPECT_DOUBLE_EQ(d[2].dim.textX, 27);
   EXPECT_DOUBLE_EQ(d[2].dim.textY, 9);
@@ -265,9 +269,9 @@ TEST_F(Chains, CrowdedInnerTextsMoveToFurtherRows) {
   }
   // An inner narrow interval has no arrows; its left projection line was drawn
   // by the wide interval before it.
-  EXPECT_EQ(std::vector<int32_t>({d[1].dim.arr1Flag, d[1].dim.arr2Flag, d[1].dim.proj1,
-                                  d[1].dim.proj2}),
-            std::vector<int32_t>({0, 0, 0, 1}));
+  EXPECT_EQ(
+      std::vector<int32_t>({d[1].dim.arr1Flag, d[1].dim.arr2Flag, d[1].dim.proj1, d[1].dim.proj2}),
+      std::vector<int32_t>({0, 0, 0, 1}));
 }
 
 TEST_F(Chains, MergedPointsTakeTheirTextAlong) {

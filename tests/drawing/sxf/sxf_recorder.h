@@ -33,9 +33,12 @@ class SxfRecorder : public ISxfLibrary {
 
   int32_t SxfOpenWrite(int32_t f, const char* n, double t1, double t2, double r3, int32_t i1,
                        int32_t i2, const char* a, const char* b, const char* c) override {
-    return Add({"open", f, {i1, i2}, {t1, t2, r3},
-                Cp932ToUtf8(n) + "|" + Cp932ToUtf8(a) + "|" + Cp932ToUtf8(b) + "|" +
-                    Cp932ToUtf8(c)});
+    return Add(
+        {"open",
+         f,
+         {i1, i2},
+         {t1, t2, r3},
+         Cp932ToUtf8(n) + "|" + Cp932ToUtf8(a) + "|" + Cp932ToUtf8(b) + "|" + Cp932ToUtf8(c)});
   }
   int32_t SxfClose(int32_t f) override { return Add({"close", f}); }
   int32_t SxfGetPopMsg(int32_t f, int32_t* number, char* buffer) override {
@@ -79,8 +82,8 @@ class SxfRecorder : public ISxfLibrary {
     for (int32_t i = 0; i < n; ++i) call.reals.push_back(ys[i]);
     return Add(call);
   }
-  int32_t SxfText(int32_t f, int32_t l, int32_t c, int32_t font, const char* s, double x,
-                  double y, double h, double w, double sp, double a, double sl, int32_t b,
+  int32_t SxfText(int32_t f, int32_t l, int32_t c, int32_t font, const char* s, double x, double y,
+                  double h, double w, double sp, double a, double sl, int32_t b,
                   int32_t d) override {
     return Add({"text", f, {l, c, font, b, d}, {x, y, h, w, sp, a, sl}, Cp932ToUtf8(s)});
   }

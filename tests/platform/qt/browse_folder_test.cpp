@@ -1,3 +1,5 @@
+#include "platform/qt/browse_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -5,7 +7,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "platform/qt/browse_folder.h"
 #include "qt_test_support.h"
 
 namespace norva {

@@ -1,3 +1,5 @@
+#include "drawing/base/canvas.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -12,7 +14,6 @@
 #include <cmath>
 #include <functional>
 
-#include "drawing/base/canvas.h"
 #include "platform/canvas/canvas_render.h"
 #include "qt_test_support.h"
 
@@ -112,8 +113,14 @@ TEST_F(CanvasTest, CallsWithAValueThatIsNotFiniteAreNotRecorded) {
   } cases[] = {
       {"line to NaN", [&](Canvas& c) { c.DrawLine(0, 0, nan, 1); }},
       {"line from infinity", [&](Canvas& c) { c.DrawLine(-inf, 0, 1, 1); }},
-      {"polyline with one NaN point", [&](Canvas& c) { c.PolyLine({{0, 0}, {1, nan}, {2, 2}}); }},
-      {"polygon with an infinite point", [&](Canvas& c) { c.Polygon({{0, 0}, {inf, 1}, {2, 2}}); }},
+      {"polyline with one NaN point",
+       [&](Canvas& c) {
+         c.PolyLine({{0, 0}, {1, nan}, {2, 2}});
+       }},
+      {"polygon with an infinite point",
+       [&](Canvas& c) {
+         c.Polygon({{0, 0}, {inf, 1}, {2, 2}});
+       }},
       {"rectangle", [&](Canvas& c) { c.DrawRectangle(0, nan, 1, 1); }},
       {"circle of infinite radius", [&](Canvas& c) { c.DrawCircle(1, 1, inf); }},
       {"arc to a NaN angle", [&](Canvas& c) { c.DrawArc(1, 1, 1, 0, nan); }},
@@ -176,7 +183,8 @@ TEST_F(CanvasTest, SameFigureOnWidgetPngAndSvg) {
       for (int x = 0; x < a.width(); ++x) {
         const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
         if (std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
-                std::abs(qBlue(p) - qBlue(q)) > 96)
+                std::abs(qBlue(p) - qBlue(q)) >
+            96)
           ++n;
       }
     return n;
@@ -262,8 +270,10 @@ TEST_F(CanvasTest, MeasuredTextWidthMatchesTheDrawnTextWithinAPixel) {
     for (int x = ia.width() - 1; x >= 0; --x) {
       bool ink = false;
       for (int y = 0; y < ia.height() && !ink; ++y) ink = qGray(ia.pixel(x, y)) < 128;
-      if (ink) barAfter = x;
-      else if (barAfter >= 0) break;
+      if (ink)
+        barAfter = x;
+      else if (barAfter >= 0)
+        break;
     }
     EXPECT_LE(std::abs(barAfter - barAlone), 1) << cs.text;
   }
@@ -348,7 +358,7 @@ TEST_F(CanvasTest, TextWidthOnAnUnevenScaleIsInHorizontalUnits) {
   c.SetScale(0, 0, 1000, 1000);
   c.SetExtent(2000, 1000);  // a unit across is twice a unit down
   c.SetFontSize(100);
-  EXPECT_DOUBLE_EQ(c.TextWidth("ab"), 50);   // 100 device-square units = 50 across
+  EXPECT_DOUBLE_EQ(c.TextWidth("ab"), 50);  // 100 device-square units = 50 across
   EXPECT_DOUBLE_EQ(c.TextWidth("擁壁"), 100);
   EXPECT_DOUBLE_EQ(c.TextHeight("0"), 120);
   c.SetExtent(1000, 1000);
@@ -370,7 +380,8 @@ TEST_F(CanvasTest, WrapLabelTextBreaksToTheWidthLeft) {
       {0, "abcdefghijklmnopqrstuvwxyz", "", "abcdefghijklmnopqrst\nuvwxyz", 2},
       {500, "abcdefghijklmno", "", "abcdefghij\nklmno", 2},
       {0, std::string(40, 'a'), "1. ",
-       "1. " + std::string(17, 'a') + "\n   " + std::string(17, 'a') + "\n   " + std::string(6, 'a'),
+       "1. " + std::string(17, 'a') + "\n   " + std::string(17, 'a') + "\n   " +
+           std::string(6, 'a'),
        3},
       {0, "擁壁擁壁擁壁擁壁擁壁擁壁", "", "擁壁擁壁擁壁擁壁擁壁\n擁壁", 2},
   };

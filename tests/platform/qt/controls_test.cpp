@@ -29,13 +29,13 @@ TEST_F(ControlsTest, TextBoxByteLimitCountsCodePage932Bytes) {
     const char* text;
     bool accepted;
   } cases[] = {
-      {"擁壁擁壁擁壁擁壁擁壁擁壁擁壁擁壁", false},   // 16 full-width = 32 bytes
-      {"擁壁擁壁擁壁擁壁擁壁擁壁擁壁擁", true},      // 15 = 30 bytes
+      {"擁壁擁壁擁壁擁壁擁壁擁壁擁壁擁壁", false},  // 16 full-width = 32 bytes
+      {"擁壁擁壁擁壁擁壁擁壁擁壁擁壁擁", true},     // 15 = 30 bytes
       {"擁壁擁壁擁壁擁壁擁壁擁壁擁壁擁A", false},   // 31 bytes
-      {"ｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵ", true},  // 30 half-width katakana
+      {"ｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵｱｲｳｴｵ", true},     // 30 half-width katakana
       {"常時～地震時－Ⅰ①", true},                   // Windows code page characters
-      {"ㄅ", false},                                 // not in code page 932
-      {"荷重\xF0\x9F\x98\x80", false},               // an emoji
+      {"ㄅ", false},                                // not in code page 932
+      {"荷重\xF0\x9F\x98\x80", false},              // an emoji
   };
   for (const Case& c : cases)
     EXPECT_EQ(box.Accepts(QString::fromUtf8(c.text)), c.accepted) << c.text;
@@ -112,12 +112,9 @@ TEST_F(ControlsTest, OptionArrayWithNonContiguousIndices) {
     int16_t get;
     std::vector<int> clicks;
   } steps[] = {
-      {5, 5, {5}},
-      {5, 5, {5}},  // selecting the selected one again fires nothing
-      {3, 3, {5, 3}},
-      {1, -1, {5, 3}},  // no member with Index 1: all cleared, no click
-      {0, 0, {5, 3, 0}},
-      {4, 4, {5, 3, 0, 4}},
+      {5, 5, {5}},       {5, 5, {5}},      // selecting the selected one again fires nothing
+      {3, 3, {5, 3}},    {1, -1, {5, 3}},  // no member with Index 1: all cleared, no click
+      {0, 0, {5, 3, 0}}, {4, 4, {5, 3, 0, 4}},
   };
   for (const Step& s : steps) {
     SetOptionIndex(f.arr, s.set);

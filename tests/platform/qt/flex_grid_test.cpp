@@ -1,3 +1,5 @@
+#include "platform/controls/flex_grid.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -6,7 +8,6 @@
 #include <vector>
 
 #include "platform/controls/colors.h"
-#include "platform/controls/flex_grid.h"
 #include "qt_test_support.h"
 
 namespace norva {
@@ -48,8 +49,8 @@ struct CaseTable {
     QMouseEvent press(QEvent::MouseButtonPress, p, g.viewport()->mapToGlobal(p), Qt::LeftButton,
                       Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(g.viewport(), &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, p, g.viewport()->mapToGlobal(p),
-                        Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, p, g.viewport()->mapToGlobal(p), Qt::LeftButton,
+                        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(g.viewport(), &release);
   }
 };
@@ -67,8 +68,8 @@ TEST_F(FlexGridTest, CheckCellsToggleAfterBeforeEditAndTextCellsHaveNoBox) {
   EXPECT_EQ(t.g.CellChecked(1, 2), FlexGrid::kChecked);
   t.refuse = false;
   t.Click(1, 0);  // fixed column: never edited
-  EXPECT_EQ(t.log, (std::vector<std::vector<int>>{
-                       {0, 1, 2}, {1, 1, 2}, {0, 1, 1}, {1, 1, 1}, {0, 1, 2}}));
+  EXPECT_EQ(t.log,
+            (std::vector<std::vector<int>>{{0, 1, 2}, {1, 1, 2}, {0, 1, 1}, {1, 1, 1}, {0, 1, 2}}));
 }
 
 TEST_F(FlexGridTest, BeforeEditChoosesADropDownForOneRow) {
@@ -108,8 +109,9 @@ TEST_F(FlexGridTest, LayoutColoursAndMovesByCode) {
   EXPECT_EQ(t.g.CellBackColor(1, 1), QColor(0xFF, 0xFF, 0xC0));
   EXPECT_EQ(t.g.CellBackColor(0, 1), VbColor(kSysButtonFace));  // fixed row shaded
   std::vector<int> moved;
-  QObject::connect(&t.g, &FlexGrid::AfterRowColChange,
-                   [&](int, int, int r, int c) { moved = {r, c}; });
+  QObject::connect(&t.g, &FlexGrid::AfterRowColChange, [&](int, int, int r, int c) {
+    moved = {r, c};
+  });
   t.g.Select(2, 1);
   EXPECT_EQ(moved, (std::vector<int>{2, 1}));
   EXPECT_EQ(t.g.Row(), 2);

@@ -37,7 +37,7 @@ TEST_F(GridTest, CellsReadAsNumbersOnlyWhenTheyHoldOne) {
     const char* text;
     bool isNumber;
     double v;
-  } cases[] = {{"12.5", true, 12.5}, {"", false, 0},   {"abc", false, 0},
+  } cases[] = {{"12.5", true, 12.5}, {"", false, 0},         {"abc", false, 0},
                {" 3 ", true, 3},     {"-0.25", true, -0.25}, {"1e2", true, 100}};
   int row = 1;
   for (const Case& c : cases) g.SetText(1, row++, c.text);
@@ -45,7 +45,9 @@ TEST_F(GridTest, CellsReadAsNumbersOnlyWhenTheyHoldOne) {
   for (const Case& c : cases) {
     double v = -999;
     EXPECT_EQ(g.CellNumber(1, row, &v), c.isNumber) << c.text;
-    if (c.isNumber) { EXPECT_EQ(v, c.v) << c.text; }
+    if (c.isNumber) {
+      EXPECT_EQ(v, c.v) << c.text;
+    }
     ++row;
   }
   g.SetCellEmpty(1, 1);

@@ -1,3 +1,5 @@
+#include "platform/controls/number_box.h"
+
 #include <gtest/gtest.h>
 
 #include <QDialog>
@@ -10,7 +12,6 @@
 #include "document/nulls.h"
 #include "platform/controls/colors.h"
 #include "platform/controls/control_helpers.h"
-#include "platform/controls/number_box.h"
 #include "qt_test_support.h"
 
 namespace norva {
@@ -41,14 +42,11 @@ TEST_F(NumberBoxTest, SetNumBoxShowsValuesInsideTheRangeAndBlanksOthers) {
     bool blank;
     const char* text;
   } cases[] = {
-      {99.999, false, "99.999"},  // MaxValue itself
-      {0.001, false, "0.001"},    // MinValue itself
-      {12.5, false, "12.500"},
-      {100.999, true, ""},  // one above MaxValue
-      {100.0, true, ""},
-      {0.0, true, ""},  // below MinValue
-      {kNullDouble, true, ""},
-      {kNullBox, true, ""},
+      {99.999, false, "99.999"},                       // MaxValue itself
+      {0.001, false, "0.001"},                         // MinValue itself
+      {12.5, false, "12.500"},   {100.999, true, ""},  // one above MaxValue
+      {100.0, true, ""},         {0.0, true, ""},      // below MinValue
+      {kNullDouble, true, ""},   {kNullBox, true, ""},
   };
   for (const Case& c : cases) {
     NumberBox box(0.001, 99.999, "#0.000");
@@ -102,12 +100,12 @@ TEST_F(NumberBoxTest, BoxBlankedForAStoredValueOutsideItsRangeWritesNothingBackU
     const char* typed;  // nullptr: the user only tabs through
     bool writesBack;
   } cases[] = {
-      {120.0, nullptr, false},      // above MaxValue: shown blank, held
+      {120.0, nullptr, false},        // above MaxValue: shown blank, held
       {kNullDouble, nullptr, false},  // the document null
       {kNullBox, nullptr, false},
-      {120.0, "5", true},           // the user typed: the box's answer counts
-      {120.0, "", true},            // typed and emptied: blank is the answer
-      {12.5, nullptr, true},        // shown value
+      {120.0, "5", true},     // the user typed: the box's answer counts
+      {120.0, "", true},      // typed and emptied: blank is the answer
+      {12.5, nullptr, true},  // shown value
   };
   for (const Case& c : cases) {
     NumberBox box(0, 99.99, "#0.00");
@@ -137,12 +135,12 @@ TEST_F(NumberBoxTest, TypedValuesAreTakenAndOutOfRangeValuesRefused) {
     const char* shown;
   } cases[] = {
       {"12.5", 12.5, "12.50"},
-      {"150", 7.25, "7.25"},       // above 99.99: refused, previous value back
-      {"-1", 7.25, "7.25"},        // a sign the box does not take: refused, not dropped
-      {"1.234", 1.23, "1.23"},     // third decimal refused
-      {"99.99", 99.99, "99.99"},   // the maximum itself
+      {"150", 7.25, "7.25"},      // above 99.99: refused, previous value back
+      {"-1", 7.25, "7.25"},       // a sign the box does not take: refused, not dropped
+      {"1.234", 1.23, "1.23"},    // third decimal refused
+      {"99.99", 99.99, "99.99"},  // the maximum itself
       {"0", 0.0, "0.00"},
-      {"abc", 7.25, "7.25"},       // letters never enter; nothing typed
+      {"abc", 7.25, "7.25"},  // letters never enter; nothing typed
   };
   for (const Case& c : cases) {
     NumberBox box(0, 99.99, "#0.00");
@@ -230,13 +228,10 @@ TEST_F(NumberBoxTest, ChangeFiresOncePerRealChangeOnly) {
     double v;  // kNullBox: SetBlank
     int total;
   } steps[] = {
-      {kNullBox, 0},  // blank to blank
-      {200, 0},       // out of range on a blank box: still blank
-      {5, 1},
-      {5, 1},  // same value again
-      {5.001, 2},
-      {kNullBox, 3},
-      {kNullBox, 3},
+      {kNullBox, 0},          // blank to blank
+      {200, 0},               // out of range on a blank box: still blank
+      {5, 1},        {5, 1},  // same value again
+      {5.001, 2},    {kNullBox, 3}, {kNullBox, 3},
   };
   for (const Step& s : steps) {
     if (s.v == kNullBox)

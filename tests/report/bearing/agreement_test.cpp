@@ -91,8 +91,7 @@ std::string CaseBlock(const std::string& text, int32_t i) {
   return text.substr(p, e == std::string::npos ? std::string::npos : e - p);
 }
 
-void CheckReaction(const CDocument& doc, const std::string& block, const CAntRes& r,
-                   double qa) {
+void CheckReaction(const CDocument& doc, const std::string& block, const CAntRes& r, double qa) {
   if (doc.Sisin == 3) return;
   if (r.Qmax >= kReactionOutside) {
     EXPECT_NE(block.find("計算不能"), std::string::npos);
@@ -113,32 +112,34 @@ void CheckReaction(const CDocument& doc, const std::string& block, const CAntRes
       const std::vector<std::string> m = Printed(second);
       ASSERT_GE(m.size(), 2u) << second;
       EXPECT_EQ(m[1], Fmt(r.Qmin, "#.##"));
-      ExpectFraction(line, {n[0], n[1], n[2]},
-                     [](const std::vector<double>& x) {
-                       return x[0] / x[1] * (1 + 6 * std::fabs(x[2]) / x[1]);
-                     },
-                     std::stod(m[0]), 2);
+      ExpectFraction(
+          line, {n[0], n[1], n[2]},
+          [](const std::vector<double>& x) {
+            return x[0] / x[1] * (1 + 6 * std::fabs(x[2]) / x[1]);
+          },
+          std::stod(m[0]), 2);
       break;
     }
     case JibanForm::kToeTriangle:
     case JibanForm::kHeelTriangle:
-      ExpectFraction(line, {n[0], n[1]},
-                     [](const std::vector<double>& x) { return 2 * x[0] / (3 * x[1]); },
-                     std::stod(n[2]), 2);
+      ExpectFraction(
+          line, {n[0], n[1]}, [](const std::vector<double>& x) { return 2 * x[0] / (3 * x[1]); },
+          std::stod(n[2]), 2);
       EXPECT_NE(block.find("q_min_&sp;=&sp;0.00"), std::string::npos);
       break;
     case JibanForm::kFourV:
     case JibanForm::kUniform:
-      ExpectFraction(line, {n[0], n[1]},
-                     [form](const std::vector<double>& x) {
-                       return (form == JibanForm::kFourV ? 4 : 1) * x[0] / x[1];
-                     },
-                     std::stod(n[2]), 2);
+      ExpectFraction(
+          line, {n[0], n[1]},
+          [form](const std::vector<double>& x) {
+            return (form == JibanForm::kFourV ? 4 : 1) * x[0] / x[1];
+          },
+          std::stod(n[2]), 2);
       break;
     case JibanForm::kUniformRoad:
-      ExpectFraction(line, {n[1], n[2]},
-                     [](const std::vector<double>& x) { return 1.2 * x[0] / x[1]; },
-                     std::stod(n[3]), 2);
+      ExpectFraction(
+          line, {n[1], n[2]}, [](const std::vector<double>& x) { return 1.2 * x[0] / x[1]; },
+          std::stod(n[3]), 2);
       break;
     default:
       break;
@@ -149,32 +150,37 @@ void CheckSpring(const CDocument& doc, const std::string& block, const CAntRes& 
   const int16_t s = CaseState(doc, i);
   const double ae = (1 + s) * doc.AE0(1);
   EXPECT_NE(block.find("=   " + Fmt(ae, "#####.##")), std::string::npos) << block;
-  for (const auto& [value, mask] : std::vector<std::pair<double, const char*>>{
-           {r.Kv, "#.##"}, {r.Ks, "#.##"}, {r.Kt, "#.##"}, {r.l1, "##.###"}, {r.l2, "##.###"},
-           {r.Qt, "####.##"}, {r.Qv, "####.##"}}) {
+  for (const auto& [value, mask] : std::vector<std::pair<double, const char*>>{{r.Kv, "#.##"},
+                                                                               {r.Ks, "#.##"},
+                                                                               {r.Kt, "#.##"},
+                                                                               {r.l1, "##.###"},
+                                                                               {r.l2, "##.###"},
+                                                                               {r.Qt, "####.##"},
+                                                                               {r.Qv, "####.##"}}) {
     EXPECT_NE(block.find(Fmt(value, mask)), std::string::npos) << Fmt(value, mask);
   }
   // kv from the printed modulus and width.
   const std::string kv = LineWith(block, "=<box>1<over>0.3</box>×");
   const std::vector<std::string> n = Printed(kv.substr(kv.find("×")));
   ASSERT_GE(n.size(), 4u) << kv;
-  ExpectFraction(kv, {n[0], n[1]},
-                 [](const std::vector<double>& x) {
-                   return x[0] / 0.3 * std::pow(x[1] / 0.3, -0.75);
-                 },
-                 std::stod(n[3]), 2);
+  ExpectFraction(
+      kv, {n[0], n[1]},
+      [](const std::vector<double>& x) { return x[0] / 0.3 * std::pow(x[1] / 0.3, -0.75); },
+      std::stod(n[3]), 2);
   // The compatibility value from the printed displacements and angle.
   const std::string compat = LineWith(block, "×cos(");
   const std::vector<std::string> c = Printed(compat);
-  const std::vector<std::string> value = Printed(LineWith(block, "<math>=", block.find(compat) + compat.size()));
+  const std::vector<std::string> value =
+      Printed(LineWith(block, "<math>=", block.find(compat) + compat.size()));
   ASSERT_EQ(c.size(), 8u) << compat;
   ASSERT_FALSE(value.empty());
-  ExpectFraction(compat, c,
-                 [](const std::vector<double>& x) {
-                   const double a = x[1] * 0.017453292519943278;
-                   return x[0] * std::cos(a) + (x[2] + x[3] * x[4]) * std::sin(a) + x[6] * x[7];
-                 },
-                 std::stod(value[0]), 3);
+  ExpectFraction(
+      compat, c,
+      [](const std::vector<double>& x) {
+        const double a = x[1] * 0.017453292519943278;
+        return x[0] * std::cos(a) + (x[2] + x[3] * x[4]) * std::sin(a) + x[6] * x[7];
+      },
+      std::stod(value[0]), 3);
 }
 
 void CheckMotare(const std::string& block, const CAntRes& r, double qa) {
@@ -185,19 +191,24 @@ void CheckMotare(const std::string& block, const CAntRes& r, double qa) {
   EXPECT_NE(block.find(Fmt(r.Qmax, "#.##")), std::string::npos) << block;
   EXPECT_NE(block.find("q_a_=" + Fmt(qa, "#.##")), std::string::npos);
   if (MotareRegimeOf(r) != MotareRegime::kBackFace) return;
-  for (const auto& [value, mask] : std::vector<std::pair<double, const char*>>{
-           {r.Qt, "#.##"}, {r.Qv, "#.##"}, {r.Qh, "#.##"}, {r.Qmin, "#.##"}, {r.qtu, "#.##"},
-           {r.l1, "#.###"}, {r.l2, "#.###"}}) {
+  for (const auto& [value, mask] : std::vector<std::pair<double, const char*>>{{r.Qt, "#.##"},
+                                                                               {r.Qv, "#.##"},
+                                                                               {r.Qh, "#.##"},
+                                                                               {r.Qmin, "#.##"},
+                                                                               {r.qtu, "#.##"},
+                                                                               {r.l1, "#.###"},
+                                                                               {r.l2, "#.###"}}) {
     EXPECT_NE(block.find(Fmt(value, mask)), std::string::npos) << Fmt(value, mask) << block;
   }
   const std::string qv = LineWith(block, "Q_v_&sp;=&sp; V_0_");
   const std::vector<std::string> n = Printed(qv);
   ASSERT_GE(n.size(), 4u) << qv;
-  ExpectFraction(qv, {n[0], n[1], n[2]},
-                 [](const std::vector<double>& x) {
-                   return x[0] - x[1] * std::sin(x[2] * 0.017453292519943278);
-                 },
-                 std::stod(n[3]), 2);
+  ExpectFraction(
+      qv, {n[0], n[1], n[2]},
+      [](const std::vector<double>& x) {
+        return x[0] - x[1] * std::sin(x[2] * 0.017453292519943278);
+      },
+      std::stod(n[3]), 2);
 }
 
 void CheckSlide(const CDocument& doc, const std::string& block, const CAntRes& r, int32_t i) {
@@ -227,20 +238,21 @@ void CheckSlide(const CDocument& doc, const std::string& block, const CAntRes& r
     if (pp) {
       EXPECT_EQ(n[n.size() - 2], Fmt(Pp, "#.##"));
     }
-    ExpectFraction(line, n,
-                   [road, pp](const std::vector<double>& x) {
-                     const double w = road ? x[3] - 2 * x[4] : x[3];
-                     return (x[0] * x[1] + x[2] * std::max(0.0, w) +
-                             (pp ? 0.5 * x[x.size() - 2] : 0.0)) /
-                            x.back();
-                   },
-                   std::stod(j[0]), 2);
+    ExpectFraction(
+        line, n,
+        [road, pp](const std::vector<double>& x) {
+          const double w = road ? x[3] - 2 * x[4] : x[3];
+          return (x[0] * x[1] + x[2] * std::max(0.0, w) + (pp ? 0.5 * x[x.size() - 2] : 0.0)) /
+                 x.back();
+        },
+        std::stod(j[0]), 2);
   } else if (v == SlideVariant::kInclined) {
-    ExpectFraction(line, n,
-                   [pp](const std::vector<double>& x) {
-                     return (x[0] * x[1] + x[2] * x[3] + (pp ? 0.5 * x[5] : 0.0)) / x.back();
-                   },
-                   std::stod(j[0]), 2);
+    ExpectFraction(
+        line, n,
+        [pp](const std::vector<double>& x) {
+          return (x[0] * x[1] + x[2] * x[3] + (pp ? 0.5 * x[5] : 0.0)) / x.back();
+        },
+        std::stod(j[0]), 2);
   } else {
     ASSERT_EQ(n.size(), 2u) << line;
     // The numerator is the stored resistance (with 0.5 Pp when it counts).
@@ -252,26 +264,27 @@ void CheckSlide(const CDocument& doc, const std::string& block, const CAntRes& r
     const double rad = 0.017453292519943278;
     if (v == SlideVariant::kRoadKey) {
       const std::string terms = LineWith(block, "　<math>=");
-      ExpectFraction(terms, Printed(terms),
-                     [rad](const std::vector<double>& x) {
-                       return x[0] * std::tan(x[1] * rad) + (x[2] + x[3]) * std::tan(x[4] * rad) +
-                              x[5] * x[6];
-                     },
-                     printedHk, 2);
+      ExpectFraction(
+          terms, Printed(terms),
+          [rad](const std::vector<double>& x) {
+            return x[0] * std::tan(x[1] * rad) + (x[2] + x[3]) * std::tan(x[4] * rad) + x[5] * x[6];
+          },
+          printedHk, 2);
     } else {
       const std::string first = LineWith(block, "　<math>=<box>");
       const std::string second = LineWith(block, "<math>＋<box>");
       std::vector<std::string> t = Printed(first);
       for (const std::string& x : Printed(second)) t.push_back(x);
-      ExpectFraction(first + second, t,
-                     [rad](const std::vector<double>& x) {
-                       return (x[0] + x[1]) / 2 * x[2] * std::tan(x[3] * rad) +
-                              (x[4] + x[5]) / 2 * x[6] * std::tan(x[7] * rad) + x[8] * x[9];
-                     },
-                     printedHk, 2);
+      ExpectFraction(
+          first + second, t,
+          [rad](const std::vector<double>& x) {
+            return (x[0] + x[1]) / 2 * x[2] * std::tan(x[3] * rad) +
+                   (x[4] + x[5]) / 2 * x[6] * std::tan(x[7] * rad) + x[8] * x[9];
+          },
+          printedHk, 2);
     }
-    ExpectFraction(line, n, [](const std::vector<double>& x) { return x[0] / x[1]; },
-                   std::stod(j[0]), 2);
+    ExpectFraction(
+        line, n, [](const std::vector<double>& x) { return x[0] / x[1]; }, std::stod(j[0]), 2);
   }
 }
 
@@ -462,8 +475,8 @@ TEST(BearingFigures, EveryNamedPictureExists) {
         PrnSel().PrnAnteiCases.Set(0, 1);
         std::string bytes;
         ASSERT_NO_THROW(bytes = test::Markup([&](PrnFile& f) {
-          PrnAntei(f, *doc, work.path(), wallType == 3 ? 1 : 0);
-        }));
+                          PrnAntei(f, *doc, work.path(), wallType == 3 ? 1 : 0);
+                        }));
         for (const std::string& path : test::ImagePaths(bytes)) {
           EXPECT_TRUE(std::filesystem::is_regular_file(Cp932ToUtf8(path))) << path;
           ++pictures;

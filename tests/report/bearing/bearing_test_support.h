@@ -6,16 +6,15 @@
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
-#include "text/cp932.h"
 #include "report/report_test_support.h"
+#include "text/cp932.h"
 
 namespace norva::test {
 
 // A golden of tests/report/bearing/golden (CP932, CR LF, written by hand);
 // "%WORK%" is the work folder.
 inline std::string BearingGolden(const std::string& name, const std::string& work = "") {
-  std::string g =
-      ReadBytes(std::string(NORVA_SOURCE_DIR) + "/tests/report/bearing/golden/" + name);
+  std::string g = ReadBytes(std::string(NORVA_SOURCE_DIR) + "/tests/report/bearing/golden/" + name);
   EXPECT_FALSE(g.empty()) << "no golden " << name;
   const std::string w = Utf8ToCp932(work);
   for (size_t p = g.find("%WORK%"); p != std::string::npos; p = g.find("%WORK%", p + w.size())) {

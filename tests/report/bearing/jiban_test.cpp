@@ -190,7 +190,8 @@ TEST_F(Jiban, MethodHeadingsAndAllowableText) {
               x.allowable);
     // Every block opened is closed, the allowable block by the bearing writer.
     size_t opened = 0, closed = 0;
-    for (size_t p = text.find("<PROTECT>"); p != std::string::npos; p = text.find("<PROTECT>", p + 1))
+    for (size_t p = text.find("<PROTECT>"); p != std::string::npos;
+         p = text.find("<PROTECT>", p + 1))
       ++opened;
     for (size_t p = text.find("</PROTECT>"); p != std::string::npos;
          p = text.find("</PROTECT>", p + 1))
@@ -236,8 +237,8 @@ TEST_F(Jiban, SpringModelMethodAndCase) {
   r.Kt = 3705.9;
   r.l1 = 0.8;
   r.l2 = 3.0 * std::sqrt(1.25) - 0.8;
-  const double A[3][3] = {{6600.5, 1200.25, 3000.125}, {1200.25, 13500, 9000},
-                          {3000.125, 9000, 8000}};
+  const double A[3][3] = {
+      {6600.5, 1200.25, 3000.125}, {1200.25, 13500, 9000}, {3000.125, 9000, 8000}};
   for (int i = 0; i < 3; ++i)
     for (int j = 0; j < 3; ++j) r.SetAnn(i, j, A[i][j]);
   r.dx = 0.0012;

@@ -171,9 +171,8 @@ TEST(SijiGolden, CanalGravityCases) {
   struct Row {
     double H, premium, theta, qa;
     int16_t quake;
-  } const rows[] = {{20, 1.5, std::atan(0.2), 250, 0},
-                    {60, 1.5, std::atan(0.5), 180, 1},
-                    {0, 3, 0, 100, 0}};
+  } const rows[] = {
+      {20, 1.5, std::atan(0.2), 250, 0}, {60, 1.5, std::atan(0.5), 180, 1}, {0, 3, 0, 100, 0}};
   for (int32_t i = 0; i < 3; ++i) {
     const Row& x = rows[i];
     doc->pCase(i)->QuPremium = x.premium;
@@ -333,12 +332,18 @@ TEST(SijiTables, FarmRoadChartsArePrintedFromTheChart) {
     int theta, phi;
     const char* text;
   } const named[] = {
-      {"Nc θ0 φ0", 0, 0, 0, " 5.1"},         {"Nc θ5 φ0 blank", 0, 5, 0, ""},
-      {"Nc θ15 φ30 (chart)", 0, 15, 30, "17.4"}, {"Nc θ45 φ35", 0, 45, 35, " 3.3"},
-      {"Nc θ45 φ40", 0, 45, 40, " 4.9"},     {"Nc θ25 φ5 blank", 0, 25, 5, ""},
-      {"Nq θ15 φ15 (chart)", 1, 15, 15, " 1.5"}, {"Nq θ10 φ5 dash", 1, 10, 5, " ---"},
-      {"Nq θ25 φ5 blank", 1, 25, 5, ""},      {"Nq θ45 φ40 dash", 1, 45, 40, " ---"},
-      {"Nγ θ40 φ40", 2, 40, 40, " 0.5"},      {"Nγ θ30 φ20 dash", 2, 30, 20, " ---"},
+      {"Nc θ0 φ0", 0, 0, 0, " 5.1"},
+      {"Nc θ5 φ0 blank", 0, 5, 0, ""},
+      {"Nc θ15 φ30 (chart)", 0, 15, 30, "17.4"},
+      {"Nc θ45 φ35", 0, 45, 35, " 3.3"},
+      {"Nc θ45 φ40", 0, 45, 40, " 4.9"},
+      {"Nc θ25 φ5 blank", 0, 25, 5, ""},
+      {"Nq θ15 φ15 (chart)", 1, 15, 15, " 1.5"},
+      {"Nq θ10 φ5 dash", 1, 10, 5, " ---"},
+      {"Nq θ25 φ5 blank", 1, 25, 5, ""},
+      {"Nq θ45 φ40 dash", 1, 45, 40, " ---"},
+      {"Nγ θ40 φ40", 2, 40, 40, " 0.5"},
+      {"Nγ θ30 φ20 dash", 2, 30, 20, " ---"},
   };
   for (const Named& n : named) {
     SCOPED_TRACE(n.name);
@@ -478,12 +483,13 @@ void CheckResidential(const CDocument& doc, const std::string& b, const CAntRes&
   std::vector<std::string> ops = a;
   ops.insert(ops.end(), c.begin(), c.end());
   const double f3 = (3 / k.QuPremium) / 3;
-  ExpectFraction("residential qa", ops,
-                 [f3](const std::vector<double>& x) {
-                   return f3 * (x[0] * x[1] * x[2] * x[3] + x[4] * x[5] * x[6] * x[7] * x[8] +
-                                x[9] * x[10] * x[11] * x[12]);
-                 },
-                 q[0]);
+  ExpectFraction(
+      "residential qa", ops,
+      [f3](const std::vector<double>& x) {
+        return f3 * (x[0] * x[1] * x[2] * x[3] + x[4] * x[5] * x[6] * x[7] * x[8] +
+                     x[9] * x[10] * x[11] * x[12]);
+      },
+      q[0]);
   const std::vector<std::string> th = Printed(LineWith(b, "tanθ = ΣH/ΣV"));
   ASSERT_EQ(th.size(), 4u);
   EXPECT_EQ(th[2], Num(r.tanTH(), "#.##"));
@@ -491,8 +497,7 @@ void CheckResidential(const CDocument& doc, const std::string& b, const CAntRes&
   (void)doc;
 }
 
-void CheckFarm(const CDocument& doc, const std::string& b, const CAntRes& r,
-               const CKajyuCase& k) {
+void CheckFarm(const CDocument& doc, const std::string& b, const CAntRes& r, const CKajyuCase& k) {
   EXPECT_NE(b.find("<box>1<over>" + Num(k.QuPremium, "#") + "</box>･(1.0×"), std::string::npos)
       << b;
   std::vector<std::string> a = Printed(LineWith(b, "･(1.0×"));
@@ -505,12 +510,12 @@ void CheckFarm(const CDocument& doc, const std::string& b, const CAntRes& r,
   EXPECT_EQ(c[2], Num(r.Breadth, "#.###"));
   a.insert(a.end(), c.begin() + 1, c.end());  // c[0] is the constant 0.5
   const double m = k.QuPremium;
-  ExpectFraction("farm qa", a,
-                 [m](const std::vector<double>& x) {
-                   return (x[0] * x[1] * x[2] + 0.5 * 0.5 * x[3] * x[4] * x[5] +
-                           x[6] * x[7] * x[8]) / m;
-                 },
-                 q[0]);
+  ExpectFraction(
+      "farm qa", a,
+      [m](const std::vector<double>& x) {
+        return (x[0] * x[1] * x[2] + 0.5 * 0.5 * x[3] * x[4] * x[5] + x[6] * x[7] * x[8]) / m;
+      },
+      q[0]);
   if (doc.WallType() != 0) {
     const std::vector<std::string> t = Printed(LineWith(b, "tanθ=ΣH/ΣV="));
     ASSERT_EQ(t.size(), 4u);
@@ -518,8 +523,7 @@ void CheckFarm(const CDocument& doc, const std::string& b, const CAntRes& r,
   }
 }
 
-void CheckCanal(const CDocument& doc, const std::string& b, const CAntRes& r,
-                const CKajyuCase& k) {
+void CheckCanal(const CDocument& doc, const std::string& b, const CAntRes& r, const CKajyuCase& k) {
   const bool special = k.nQuake != 0 || k.nAutoCrash != 0 || k.nStoneCrash != 0;
   const std::string frac = k.QuPremium == 3 ? "<box>1<over>3</box>" : "<box>2<over>3</box>";
   // The substitution runs over two lines, the third term on the second.
@@ -537,33 +541,32 @@ void CheckCanal(const CDocument& doc, const std::string& b, const CAntRes& r,
   EXPECT_EQ(x[8], Num(r.Eta, "#.###"));
   EXPECT_EQ(x[11], Num(r.Q, "##.##"));
   const double share = 1 / k.QuPremium;
-  ExpectFraction("canal qa", x,
-                 [share](const std::vector<double>& v) {
-                   return share * (v[0] * v[1] * v[2] * v[3] +
-                                   v[4] * v[5] * v[6] * v[7] * v[8] * v[9] +
-                                   v[10] * v[11] * v[12]);
-                 },
-                 q[0]);
+  ExpectFraction(
+      "canal qa", x,
+      [share](const std::vector<double>& v) {
+        return share * (v[0] * v[1] * v[2] * v[3] + v[4] * v[5] * v[6] * v[7] * v[8] * v[9] +
+                        v[10] * v[11] * v[12]);
+      },
+      q[0]);
   EXPECT_EQ(b.find("η=(B/B<sub>0</sub>)") != std::string::npos, special);
   const std::vector<std::string> th = Printed(LineWith(b, "よって、θ = "));
   const std::vector<std::string> ic = Printed(LineWith(b, "(1-θ/90)<sup>2</sup> = "));
   ASSERT_EQ(th.size(), 1u);
   ASSERT_EQ(ic.size(), 2u);
   EXPECT_EQ(ic[0], th[0]);
-  ExpectFraction("ic", {th[0]}, [](const std::vector<double>& v) {
-    return (1 - v[0] / 90) * (1 - v[0] / 90);
-  }, ic[1]);
+  ExpectFraction(
+      "ic", {th[0]}, [](const std::vector<double>& v) { return (1 - v[0] / 90) * (1 - v[0] / 90); },
+      ic[1]);
   (void)doc;
 }
 
-void CheckRoad(const CDocument& doc, const std::string& b, const CAntRes& r,
-               const CKajyuCase& k) {
+void CheckRoad(const CDocument& doc, const std::string& b, const CAntRes& r, const CKajyuCase& k) {
   const double Bd = r.Breadth - 2 * std::fabs(r.E);
   const std::vector<std::string> w = Printed(LineWith(b, "<math>B'=B-2e="));
   ASSERT_EQ(w.size(), 3u);
   EXPECT_EQ(w[2], Num(Bd, "#.###"));
-  ExpectFraction("B'", {w[0], w[1]}, [](const std::vector<double>& v) { return v[0] - 2 * v[1]; },
-                 w[2]);
+  ExpectFraction(
+      "B'", {w[0], w[1]}, [](const std::vector<double>& v) { return v[0] - 2 * v[1]; }, w[2]);
   EXPECT_NE(LineWith(b, "<math>α=1+0.3").find("=" + Fmt(r.Alpha, "#.####") + "</math>"),
             std::string::npos);
   EXPECT_NE(LineWith(b, "<math>β=1-0.4").find("=" + Fmt(r.Beta, "#.####") + "</math>"),
@@ -584,8 +587,9 @@ void CheckRoad(const CDocument& doc, const std::string& b, const CAntRes& r,
   EXPECT_EQ(j[0], Num(r.Qa, "###.##"));
   EXPECT_EQ(j[3], Num(r.Qmax, "#.##"));
   const double factor = doc.WallType() == 0 ? 1.2 : 1.0;
-  ExpectFraction(judge, {j[1], j[2]},
-                 [factor](const std::vector<double>& v) { return factor * v[0] / v[1]; }, j[3]);
+  ExpectFraction(
+      judge, {j[1], j[2]}, [factor](const std::vector<double>& v) { return factor * v[0] / v[1]; },
+      j[3]);
   EXPECT_NE(judge.find(r.Qa >= r.Qmax ? "→　OK" : "→　OUT"), std::string::npos);
   // The factors come from the charts: no velocity field is shown.
   EXPECT_EQ(b.find("速度場の角度"), std::string::npos);
@@ -598,8 +602,8 @@ void CheckLargeBlock(const std::string& b, const CAntRes& r) {
   EXPECT_EQ(x[0], Num(r.Qu, "##.##"));
   EXPECT_EQ(x[3], Num(r.fB, "##.##"));
   EXPECT_EQ(x[4], Num(r.Fba, "##.##"));
-  ExpectFraction(F, {x[0], x[1], x[2]},
-                 [](const std::vector<double>& v) { return v[0] * v[1] / v[2]; }, x[3]);
+  ExpectFraction(
+      F, {x[0], x[1], x[2]}, [](const std::vector<double>& v) { return v[0] * v[1] / v[2]; }, x[3]);
   EXPECT_NE(F.find(r.fB >= r.Fba ? "→　OK" : "→　OUT"), std::string::npos);
   EXPECT_NE(LineWith(b, "<math>ω=").find("ω=" + Fmt(r.SijiOmg, "##.####")), std::string::npos);
   EXPECT_NE(b.find("<math>=" + Fmt(r.Qu, "###.##") + "&nbsp;(kN/m^2^)"), std::string::npos);
@@ -615,10 +619,14 @@ struct Design {
 TEST(SijiAgreement, PrintedValuesAreTheStoredOnes) {
   test::RecordingSink sink;
   const Design designs[] = {
-      {"farm roads", "gravity", 0, 0},          {"farm roads, block masonry", "block_masonry", 0, 0},
-      {"road earthworks", "gravity", 2, 0},     {"road earthworks, block", "block_masonry", 2, 0},
-      {"road earthworks, mixed", "mixed", 2, 0}, {"large block", "gravity", 3, 0},
-      {"residential land", "gravity", 4, 0},    {"residential land, Kibo 1", "gravity", 4, 1},
+      {"farm roads", "gravity", 0, 0},
+      {"farm roads, block masonry", "block_masonry", 0, 0},
+      {"road earthworks", "gravity", 2, 0},
+      {"road earthworks, block", "block_masonry", 2, 0},
+      {"road earthworks, mixed", "mixed", 2, 0},
+      {"large block", "gravity", 3, 0},
+      {"residential land", "gravity", 4, 0},
+      {"residential land, Kibo 1", "gravity", 4, 1},
       {"canals", "gravity", 5, 0},
   };
   int checked = 0;
@@ -654,17 +662,28 @@ TEST(SijiAgreement, PrintedValuesAreTheStoredOnes) {
       const std::string b = CaseBlock(text, i);
       ASSERT_FALSE(b.empty()) << text;
       switch (d.sisin) {
-        case 0: CheckFarm(*doc, b, r, k); break;
-        case 2: CheckRoad(*doc, b, r, k); break;
-        case 3: CheckLargeBlock(b, r); break;
-        case 4: CheckResidential(*doc, b, r, k); break;
-        case 5: CheckCanal(*doc, b, r, k); break;
+        case 0:
+          CheckFarm(*doc, b, r, k);
+          break;
+        case 2:
+          CheckRoad(*doc, b, r, k);
+          break;
+        case 3:
+          CheckLargeBlock(b, r);
+          break;
+        case 4:
+          CheckResidential(*doc, b, r, k);
+          break;
+        case 5:
+          CheckCanal(*doc, b, r, k);
+          break;
       }
       ++checked;
     }
     // Every block opened is closed.
     size_t opened = 0, closed = 0;
-    for (size_t p = text.find("<PROTECT>"); p != std::string::npos; p = text.find("<PROTECT>", p + 1))
+    for (size_t p = text.find("<PROTECT>"); p != std::string::npos;
+         p = text.find("<PROTECT>", p + 1))
       ++opened;
     for (size_t p = text.find("</PROTECT>"); p != std::string::npos;
          p = text.find("</PROTECT>", p + 1))

@@ -126,8 +126,12 @@ TEST_P(JyoukenCalc, PrintedInputsAreTheOnesTheCalculationRead) {
   const std::string gamcw = Printed(lines, "コンクリート　壁　　　 ：");
   const std::string gamcf = Printed(lines, "　　　　　　　基礎　　 ：");
   EXPECT_EQ(gamcw, Two(doc->KutaiW1(0)->Gam()));
-  if (doc->WallType() == 3) { EXPECT_EQ(gamcf, Two(doc->KutaiW2(0)->Gam())); }
-  if (doc->KutaiW1(1)) { EXPECT_EQ(gamcf, Two(doc->KutaiW1(1)->Gam())); }
+  if (doc->WallType() == 3) {
+    EXPECT_EQ(gamcf, Two(doc->KutaiW2(0)->Gam()));
+  }
+  if (doc->KutaiW1(1)) {
+    EXPECT_EQ(gamcf, Two(doc->KutaiW1(1)->Gam()));
+  }
   if (doc->SoilW1(0, 0)) {
     EXPECT_EQ(Printed(lines, "前　面　土  　湿潤重量 ："), Two(doc->SoilW1(0, 0)->Gam()));
   }

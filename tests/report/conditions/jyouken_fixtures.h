@@ -17,7 +17,8 @@ namespace norva::test {
 
 inline std::unique_ptr<CDocument> Sample(const std::string& name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
+  EXPECT_TRUE(DataFileReadFrom(
+      *doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
   return doc;
 }
 
@@ -319,8 +320,24 @@ inline std::unique_ptr<CDocument> GoldenMixed() {
   SetCases(*d, {{"常時", 0, 0, 1, 1, 1, 0, 1, 0, 0, 0, 6, 1.5, 1.5, 1, 2, 1, {1, 0}},
                 {"地震時", 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 3, 1.2, 1.2, 1.5, 2, 1.5, {1, 1}},
                 {"自動車衝突時", 0, 0, 0, 0, 0, 0, 0, 1, 0, 0, 2, 1.2, 1.2, 1.5, 2, 1.5, {0, 0}},
-                {"X落石衝突時および風荷重作用時", 0, 0, 1, 0, 0, 1, 0, 0, 1, 1, 3, 1.2, 1.2,
-                 1.5, 2, 1.25, {0, 1}}});
+                {"X落石衝突時および風荷重作用時",
+                 0,
+                 0,
+                 1,
+                 0,
+                 0,
+                 1,
+                 0,
+                 0,
+                 1,
+                 1,
+                 3,
+                 1.2,
+                 1.2,
+                 1.5,
+                 2,
+                 1.25,
+                 {0, 1}}});
   Select(true, true);
   return d;
 }

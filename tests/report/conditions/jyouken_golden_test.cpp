@@ -7,12 +7,12 @@
 
 #include "document/document.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "report/conditions/jyouken_fixtures.h"
 #include "report/conditions/prn_jyouken.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/report_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -148,7 +148,8 @@ TEST_F(JyoukenLines, FrictionCoefficientPrintedWithTheThreeDecimalsTheCalculatio
     auto doc = test::GoldenGravity();
     doc->Myu = x.myu;
     const auto l = Write([&](PrnFile& f) { PrnJyoukenGround(f, *doc); });
-    EXPECT_TRUE(Has(l, std::string("底面と地盤との間の摩擦係数　　　　　　　μ<SUB> </SUB>  ：") + x.text));
+    EXPECT_TRUE(
+        Has(l, std::string("底面と地盤との間の摩擦係数　　　　　　　μ<SUB> </SUB>  ：") + x.text));
   }
 }
 
@@ -720,7 +721,9 @@ TEST_F(JyoukenLines, GroundTypeFromLayerThicknesses) {
     doc->JibanHd = x.hd;
     const auto l = Write([&](PrnFile& f) { PrnJyoukenSeismic(f, *doc); });
     EXPECT_EQ(Has(l, "地盤種別"), *x.judgement != 0);
-    if (*x.judgement) { EXPECT_TRUE(Has(l, x.judgement)); }
+    if (*x.judgement) {
+      EXPECT_TRUE(Has(l, x.judgement));
+    }
   }
 }
 

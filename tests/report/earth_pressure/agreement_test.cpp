@@ -16,12 +16,12 @@
 #include "document/load_case.h"
 #include "document/nulls.h"
 #include "document/outline.h"
-#include "text/cp932.h"
 #include "report/earth_pressure/earth_pressure_test_support.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/earth_pressure/prn_coulomb.h"
 #include "report/earth_pressure/prn_doatsu.h"
 #include "report/earth_pressure/prn_kusabi_sections.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -88,15 +88,35 @@ const Variant kVariants[] = {
     {"gravity", "gravity", [](CDocument&) {}},
     {"gravity water per case", "gravity", WaterPerCase},
     {"gravity trapezoid", "gravity", Trapezoid},
-    {"block Coulomb thrust line", "block_masonry", [](CDocument& d) { d.Doatsu = 0; d.nTentou = 3; }},
-    {"gravity sloped backfill", "gravity", [](CDocument& d) { d.UragomeType = 1; d.UraN = 3; }},
+    {"block Coulomb thrust line", "block_masonry",
+     [](CDocument& d) {
+       d.Doatsu = 0;
+       d.nTentou = 3;
+     }},
+    {"gravity sloped backfill", "gravity",
+     [](CDocument& d) {
+       d.UragomeType = 1;
+       d.UraN = 3;
+     }},
     {"block Coulomb", "block_masonry", [](CDocument& d) { d.Doatsu = 0; }},
-    {"leaning Coulomb water", "leaning", [](CDocument& d) { d.Doatsu = 0; WaterPerCase(d); }},
+    {"leaning Coulomb water", "leaning",
+     [](CDocument& d) {
+       d.Doatsu = 0;
+       WaterPerCase(d);
+     }},
     {"mixed upper Coulomb", "mixed", [](CDocument& d) { d.Doatsu = 0; }},
     {"mixed upper Coulomb seismic water", "mixed",
-     [](CDocument& d) { d.Doatsu = 0; Seismic(d); WaterPerCase(d); }},
+     [](CDocument& d) {
+       d.Doatsu = 0;
+       Seismic(d);
+       WaterPerCase(d);
+     }},
     {"block wedge", "block_masonry", [](CDocument&) {}},
-    {"block wedge seismic water", "block_masonry", [](CDocument& d) { Seismic(d); WaterPerCase(d); }},
+    {"block wedge seismic water", "block_masonry",
+     [](CDocument& d) {
+       Seismic(d);
+       WaterPerCase(d);
+     }},
     {"leaning wedge", "leaning", [](CDocument&) {}},
     {"block wedge thrust line", "block_masonry", [](CDocument& d) { d.nTentou = 3; }},
     {"mixed upper wedge", "mixed", [](CDocument&) {}},
@@ -108,19 +128,36 @@ const Variant kVariants[] = {
     // Entered at the wall as 0, the distance at its heel is still above 0: a blend.
     {"leaning large block at the wall", "examples/leaning", [](CDocument& d) { LargeBlock(d, 0); }},
     {"large block apart seismic", "block_masonry",
-     [](CDocument& d) { LargeBlock(d, 0.4); Seismic(d); }},
+     [](CDocument& d) {
+       LargeBlock(d, 0.4);
+       Seismic(d);
+     }},
     {"cut farm road gravity at the heel", "gravity", [](CDocument& d) { Cut(d, 0, 0, 1); }},
     {"cut farm road gravity compared at the heel", "gravity",
      [](CDocument& d) { Cut(d, 0, 0, 0); }},
     {"cut road block apart", "block_masonry", [](CDocument& d) { Cut(d, 2, 0.6, 1); }},
     {"cut road leaning apart compared seismic", "leaning",
-     [](CDocument& d) { Cut(d, 2, 0.6, 0); Seismic(d); }},
+     [](CDocument& d) {
+       Cut(d, 2, 0.6, 0);
+       Seismic(d);
+     }},
     {"cut residential block compared seismic water", "block_masonry",
-     [](CDocument& d) { Cut(d, 4, 0, 0); Seismic(d); WaterPerCase(d); }},
+     [](CDocument& d) {
+       Cut(d, 4, 0, 0);
+       Seismic(d);
+       WaterPerCase(d);
+     }},
     {"cut canal gravity thrust line", "gravity",
-     [](CDocument& d) { Cut(d, 5, 0.4, 0); d.nTentou = 3; }},
+     [](CDocument& d) {
+       Cut(d, 5, 0.4, 0);
+       d.nTentou = 3;
+     }},
     {"cut mixed upper compared", "mixed", [](CDocument& d) { Cut(d, 0, 0, 0); }},
-    {"cut mixed upper apart seismic", "mixed", [](CDocument& d) { Cut(d, 2, 1.0, 1); Seismic(d); }},
+    {"cut mixed upper apart seismic", "mixed",
+     [](CDocument& d) {
+       Cut(d, 2, 1.0, 1);
+       Seismic(d);
+     }},
     // The shipped samples as they are.
     {"sample gravity", "examples/gravity", [](CDocument&) {}},
     {"sample leaning", "examples/leaning", [](CDocument&) {}},
@@ -189,8 +226,8 @@ TEST_P(EpAgreement, PrintedResultsAreTheStoredOnes) {
   v.change(*doc);
   CalcAntei(*doc, 0, 0);
   test::ReportEveryCase(*doc);
-  const std::vector<std::string> all = test::Lines(
-      test::Markup([&](PrnFile& f) { PrnDoatsu(f, *doc, work_.path(), 0); }));
+  const std::vector<std::string> all =
+      test::Lines(test::Markup([&](PrnFile& f) { PrnDoatsu(f, *doc, work_.path(), 0); }));
   const bool coulomb = doc->Doatsu == 0;
   const bool horizontal = doc->WallType() == 3 || doc->nTentou == 3;
   int checked = 0;
@@ -255,7 +292,8 @@ TEST_P(EpAgreement, PrintedResultsAreTheStoredOnes) {
       // The thrust: the last "=##.## (kN/m)" of the blend, or of P_A0 for d <= 0.
       const std::string* last = nullptr;
       for (const std::string& l : lines) {
-        if (l.find("<math>=") != std::string::npos && l.find("(kN/m)</math>") != std::string::npos) {
+        if (l.find("<math>=") != std::string::npos &&
+            l.find("(kN/m)</math>") != std::string::npos) {
           last = &l;
         }
       }
@@ -270,9 +308,8 @@ TEST_P(EpAgreement, PrintedResultsAreTheStoredOnes) {
       // The blend with its printed numbers gives the printed thrust:
       // √(1 − ((d − d1)/d1)²)·(PA1 − PA0) + PA0, the numbers rounded to 3 and
       // 2 decimals.
-      static const std::regex blend(
-          R"(\{\((\d+\.\d+)-(\d+\.\d+)\)/\d+\.\d+\}\^2\^</sqrt>)"
-          R"(×\(\s*(\d+\.\d+)-\s*(\d+\.\d+)\)\+\s*(\d+\.\d+))");
+      static const std::regex blend(R"(\{\((\d+\.\d+)-(\d+\.\d+)\)/\d+\.\d+\}\^2\^</sqrt>)"
+                                    R"(×\(\s*(\d+\.\d+)-\s*(\d+\.\d+)\)\+\s*(\d+\.\d+))");
       for (const std::string& l : lines) {
         std::smatch m;
         if (!std::regex_search(l, m, blend)) continue;

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "document/load_case.h"
-#include "text/cp932.h"
 #include "report/earth_pressure/earth_pressure_test_support.h"
 #include "report/earth_pressure/earth_pressure_writers.h"
 #include "report/earth_pressure/prn_doatsu.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -63,13 +63,12 @@ class DoatsuFrame : public ::testing::Test {
     for (int k = 0; k < kDoatsuSectionCount; ++k) {
       const auto kind = static_cast<DoatsuSection>(k);
       saved_[k] = DoatsuWriters(kind);
-      DoatsuWriters(kind) = {
-          [k](PrnFile& f, const CDocument&, const std::string&) {
-            f.Line("method #", {static_cast<int16_t>(k)});
-          },
-          [k](PrnFile& f, const CDocument&, int32_t i, const std::string&) {
-            f.Line("case # of kind #", {i, static_cast<int16_t>(k)});
-          }};
+      DoatsuWriters(kind) = {[k](PrnFile& f, const CDocument&, const std::string&) {
+                               f.Line("method #", {static_cast<int16_t>(k)});
+                             },
+                             [k](PrnFile& f, const CDocument&, int32_t i, const std::string&) {
+                               f.Line("case # of kind #", {i, static_cast<int16_t>(k)});
+                             }};
     }
   }
   void TearDown() override {

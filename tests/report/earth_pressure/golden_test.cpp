@@ -15,12 +15,12 @@
 #include "document/ant_res.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
-#include "text/cp932.h"
 #include "report/earth_pressure/earth_pressure_test_support.h"
 #include "report/earth_pressure/prn_coulomb.h"
 #include "report/earth_pressure/prn_doatsu.h"
 #include "report/earth_pressure/prn_kusabi.h"
 #include "report/earth_pressure/prn_kusabi_sections.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -131,8 +131,7 @@ TEST_F(EpGoldens, CoulombMethodOfAGravityWall) {
   doc.SetWallType(1);
   doc.bQuake = 0;
   doc.UragomeType = 0;
-  Expect([&](PrnFile& f) { PrnDoatsuCoulomb(f, doc, work_.path()); },
-         "coulomb_method_gravity.prn");
+  Expect([&](PrnFile& f) { PrnDoatsuCoulomb(f, doc, work_.path()); }, "coulomb_method_gravity.prn");
   EXPECT_EQ(test::ReadBytes(work_.path() + "/COULOMB.svg"),
             test::ReadBytes(test::ShippedFolder() + "/resource/JYU_COULOMB.svg"));
   EXPECT_EQ(test::ReadBytes(work_.path() + "/QD.svg"),
@@ -233,7 +232,8 @@ TEST_F(EpGoldens, TrialTablesOfFourAndSixColumns) {
          "kusabi_table_4.prn");
   Expect(
       [&](PrnFile& f) {
-        PrnKusabiTable(f, doc, w.get(), "ω<SUB>A</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A</SUB>");
+        PrnKusabiTable(f, doc, w.get(),
+                       "ω<SUB>A</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A</SUB>");
       },
       "kusabi_table_6.prn");
 }
@@ -422,21 +422,24 @@ TEST_F(EpGoldens, SlopeSteeperThanPhiTakesPhiForDeltaAndSaysSo) {
   doc->UraN = 1.5;
   doc->nWater = 0;
   const double a = std::atan(0.8 / 3);
-  const double ka =
-      std::pow(std::cos(30 * kPerDeg - a), 2) / (std::pow(std::cos(a), 2) * std::cos(a + 30 * kPerDeg));
+  const double ka = std::pow(std::cos(30 * kPerDeg - a), 2) /
+                    (std::pow(std::cos(a), 2) * std::cos(a + 30 * kPerDeg));
   EXPECT_NEAR(ka, 1.410713, 5e-7);
   Store(*doc, 0, ka, 0, 0, 0, 0, 0);
   const std::vector<std::string> lines = test::Lines(
       test::Markup([&](PrnFile& f) { PrnDoatsuCoulombCase(f, *doc, 0, work_.path()); }));
   const std::vector<std::string> want = {
-      "　　  <math>=<box>cos^2^(30.00 - 14.93)<over>cos^2^14.93×cos(14.93+30.00)×(1+ 0.0000)^2^</box>=1.4107</math>",
+      "　　  <math>=<box>cos^2^(30.00 - 14.93)<over>cos^2^14.93×cos(14.93+30.00)×(1+ "
+      "0.0000)^2^</box>=1.4107</math>",
       "　　　　i＞φのため、δ=φとする。",
       "",
       "　　　φ－i&lt;0のため、sin(φ－i)=0とする。",
       "",
       "　　　　<math>A=<sqrt><box>sin(φ＋δ)sin(φ－i)<over>cos(α＋δ)cos(α－i)</box></sqrt></math>",
       "",
-      "　　　　 <math>=<sqrt><box>sin(30.00+30.00)×0.0000<over>cos(14.93+30.00)×cos(14.93-33.69)</box></sqrt>=0.0000</math>",
+      "　　　　 "
+      "<math>=<sqrt><box>sin(30.00+30.00)×0.0000<over>cos(14.93+30.00)×cos(14.93-33.69)</box></"
+      "sqrt>=0.0000</math>",
   };
   const auto at = std::find(lines.begin(), lines.end(), want[0]);
   ASSERT_NE(at, lines.end());
@@ -457,11 +460,10 @@ TEST_F(EpGoldens, CaseWithoutEarthPressurePrintsDashesNotNumbers) {
   MarkNotComputable(*coulomb->AntRes(0, 0));
   auto wedge = LargeBlock(0.6, Wedge());
   MarkNotComputable(*wedge->AntRes(0, 1));
-  const std::string text =
-      Cp932ToUtf8(test::Markup([&](PrnFile& f) {
-        PrnDoatsuCoulombCase(f, *coulomb, 0, work_.path());
-        PrnDoatsuKusabiOogataCase(f, *wedge, 1, work_.path());
-      }));
+  const std::string text = Cp932ToUtf8(test::Markup([&](PrnFile& f) {
+    PrnDoatsuCoulombCase(f, *coulomb, 0, work_.path());
+    PrnDoatsuKusabiOogataCase(f, *wedge, 1, work_.path());
+  }));
   EXPECT_NE(text.find("=-----&nbsp;(kN/m)"), std::string::npos) << text;
   EXPECT_NE(text.find("　  <math>=----- (kN/m)</math>"), std::string::npos) << text;
   for (const char* bad : {"nan", "inf", "e+3"}) EXPECT_EQ(text.find(bad), std::string::npos) << bad;

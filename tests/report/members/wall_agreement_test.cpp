@@ -24,12 +24,12 @@
 #include "document/member_res.h"
 #include "document/nulls.h"
 #include "document/report_format.h"
-#include "text/cp932.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/members/wall_section.h"
 #include "report/report_test_support.h"
 #include "report/stability/stability_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -51,7 +51,6 @@ std::string Chapter(CDocument& doc, const std::string& folder) {
     for (int part = 0; part < parts; ++part) PrnWall(f, doc, folder, static_cast<int16_t>(part));
   });
 }
-
 
 // The lines of one item of one case of one check section.
 struct Block {
@@ -102,7 +101,8 @@ std::vector<Block> Blocks(const std::vector<std::string>& lines, bool mixed) {
       cur.k = std::atoi(l.c_str() + kPos + std::string("荷重ケース.").size()) - 1;
       continue;
     }
-    if ((l.rfind("<H2>", 0) == 0 || l.rfind("<H3>", 0) == 0) && l.find("</H") != std::string::npos) {
+    if ((l.rfind("<H2>", 0) == 0 || l.rfind("<H3>", 0) == 0) &&
+        l.find("</H") != std::string::npos) {
       flush();
       cur.item = l.substr(4, l.find("</H") - 4);
       continue;
@@ -213,8 +213,8 @@ void CheckStress(const Block& b, const CWallRes& w, Checked& c) {
   if (formula.size() >= 7) {
     const double N = formula[0], h = formula[2], M = formula[4];
     const double hi = N / h + 6 * M / (h * h), lo = N / h - 6 * M / (h * h);
-    const double bound = 0.0051 + 0.005 / h + 0.03 / (h * h) +
-                         std::fabs(N) * 0.0005 / (h * h) + 12 * std::fabs(M) * 0.0005 / (h * h * h);
+    const double bound = 0.0051 + 0.005 / h + 0.03 / (h * h) + std::fabs(N) * 0.0005 / (h * h) +
+                         12 * std::fabs(M) * 0.0005 / (h * h * h);
     EXPECT_NEAR(sigma[0], compression ? hi : std::max(hi, lo), bound);
     EXPECT_NEAR(s2kN, compression ? lo : std::min(hi, lo), bound);
   }
@@ -414,9 +414,9 @@ TEST(WallChapter, SectionsPagesFiguresAndNumerals) {
     // (water pressure and force summary).
     int headings = 0, breaksBeforeHeading = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
-      const bool heading = Has(lines[i], "断面)の断面計算 (照査位置:") ||
-                           (Has(lines[i], "<H2>") && Has(lines[i], "断面 (照査位置:") &&
-                            !Has(lines[i], "<BR>"));
+      const bool heading =
+          Has(lines[i], "断面)の断面計算 (照査位置:") ||
+          (Has(lines[i], "<H2>") && Has(lines[i], "断面 (照査位置:") && !Has(lines[i], "<BR>"));
       if (!heading) continue;
       ++headings;
       // "<RP>", "<PROTECT><PRE>", an empty line, and on a mixed wall the

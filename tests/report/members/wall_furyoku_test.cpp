@@ -14,11 +14,11 @@
 #include "document/load_case.h"
 #include "document/member_res.h"
 #include "document/report_format.h"
-#include "text/cp932.h"
 #include "report/driver/prn_file.h"
 #include "report/members/wall_section.h"
 #include "report/report_test_support.h"
 #include "report/stability/stability_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -106,8 +106,8 @@ TEST(WallFuryoku, TableIsMeasuredFromTheReferencePointOfTheCheck) {
   const CWallRes& w = *doc->pWallRes(0, 0, 0);
   ASSERT_EQ(w.nAForce(2), 1);
   const WallCheckSection s = MakeWallCheckSection(*doc, 0, 0);
-  const std::string text = Cp932ToUtf8(
-      test::Markup([&](PrnFile& f) { PrnWallFuryoku(f, *doc, s, work.path()); }));
+  const std::string text =
+      Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnWallFuryoku(f, *doc, s, work.path()); }));
   // "Xc = ΣGy / ΣA = … = xc (m)" and "Wc = Vc × γ = … = w (kN)".
   const std::string xc = FillTemplate("= ##.### (m)</TD>", {w.AForceX(2)}).text;
   const std::string wc = FillTemplate("= ###.## (@)</TD>", {w.AForceN(2), "kN"}).text;

@@ -13,12 +13,12 @@
 #include "document/load_case.h"
 #include "document/member_res.h"
 #include "document/nulls.h"
-#include "text/cp932.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/members/member_lists.h"
 #include "report/members/wall_section.h"
 #include "report/report_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -61,8 +61,8 @@ CWallRes& Rec(CDocument& doc, int16_t part, int32_t k) {
   return *doc.pWallRes(part, k, 0);
 }
 
-using CaseItem = std::function<void(PrnFile&, const CDocument&, const WallCheckSection&, int32_t,
-                                    int16_t&)>;
+using CaseItem =
+    std::function<void(PrnFile&, const CDocument&, const WallCheckSection&, int32_t, int16_t&)>;
 
 // The item over cases 0 .. nCase - 1 with one heading flag, as the section
 // dispatcher runs it.
@@ -290,8 +290,9 @@ TEST(WallStress, EqualityPassesAndAStressNotComputedPrintsDashes) {
   b.Sgmta = 0.2;
   b.Taua = 0.3;
   const std::string text = Cp932ToUtf8(Cases(*doc, At(0, 0), PrnWallStress));
-  EXPECT_NE(text.find("= 4.50 (N/mm^2^)<atop>500.00 (kN/m^2^) = 0.50 (N/mm^2^)</box> ＜ σ_ca_ = 4.50"),
-            std::string::npos)
+  EXPECT_NE(
+      text.find("= 4.50 (N/mm^2^)<atop>500.00 (kN/m^2^) = 0.50 (N/mm^2^)</box> ＜ σ_ca_ = 4.50"),
+      std::string::npos)
       << text;
   const size_t second = text.find("荷重ケース.2");
   ASSERT_NE(second, std::string::npos);
@@ -443,7 +444,8 @@ TEST(MemberLists, SectionNumeralsRunToTenThenHalfWidthDigits) {
 // the normal levels in the stem check, and a seismic case with the normal
 // pressure too; only a seismic case with the seismic pressure names them.
 TEST(WallStress, RemarkNamesTheLevelsTheStemCheckTook) {
-  auto doc = Doc(1, {{"常時(地震時土圧)", 0, 1, 1}, {"地震(常時土圧)", 1, 0, 1}, {"地震", 1, 1, 1}});
+  auto doc =
+      Doc(1, {{"常時(地震時土圧)", 0, 1, 1}, {"地震(常時土圧)", 1, 0, 1}, {"地震", 1, 1, 1}});
   doc->bQuake = -1;
   doc->nWater = 1;
   for (int k = 0; k < 3; ++k) Rec(*doc, 0, k);

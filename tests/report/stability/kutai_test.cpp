@@ -276,7 +276,7 @@ TEST(KutaiAgreement, EveryWeightTakenHasItsPolygonShown) {
           const size_t a = t.find(from);
           if (a == std::string::npos) return std::string();
           return t.substr(a, t.find(to, a + 1) == std::string::npos ? std::string::npos
-                                                                     : t.find(to, a + 1) - a);
+                                                                    : t.find(to, a + 1) - a);
         };
         const bool mixed = doc->WallType() == 3;
         // Ordinary polygons: the force table's rows.

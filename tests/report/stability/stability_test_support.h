@@ -14,8 +14,8 @@
 #include "document/document_file.h"
 #include "document/weight.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "report/report_test_support.h"
+#include "text/cp932.h"
 
 namespace norva::test {
 
@@ -62,7 +62,8 @@ inline std::shared_ptr<CWeight> Triangle(double gam, double kh, bool closed = tr
 
 inline std::unique_ptr<CDocument> Sample(const char* name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"))
+  EXPECT_TRUE(DataFileReadFrom(
+      *doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"))
       << name;
   return doc;
 }

@@ -323,7 +323,9 @@ TEST(TentouAgreement, SubstitutionLinesGiveTheStoredLineOfThrust) {
       const CAntRes& r = *doc->AntRes(0, i);
       ASSERT_FALSE(IsNullValue(r.Xh)) << "case " << i;
       // The uplift item is one the calculation counts upward.
-      if (std::string(v.name) == "uplift") { EXPECT_NE(r.nSForce(7), 0) << "case " << i; }
+      if (std::string(v.name) == "uplift") {
+        EXPECT_NE(r.nSForce(7), 0) << "case " << i;
+      }
       const double d = SiryokusenResultant(r).d;
       EXPECT_NEAR(g.H * cot + g.b * cosec / 2 - d, r.Xh, 1e-9) << "case " << i;
       EXPECT_NEAR(g.H * cot + g.b * cosec / 6, r.Xd, 1e-9) << "case " << i;

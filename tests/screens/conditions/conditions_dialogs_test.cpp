@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-
 #include <QMouseEvent>
 #include <cmath>
 #include <memory>

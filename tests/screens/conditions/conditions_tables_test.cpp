@@ -188,7 +188,11 @@ TEST(CalcPp, CoulombPassiveByHand) {
       // Pp = ½·19·9·8.991 = 768.71;
       // seismic θ = atan 0.15 = 8.5308°: z = sin45·sin41.469/(cos13.531·cos10) = 0.48906,
       // Kp = cos²31.469 / (cos8.531·cos²5·cos13.531·(1−0.69933)²) = 8.433, Pp = 721.04
-      {"sloped wall, sloped ground, seismic", {3, 19, 35, -10, 5, 15, 0.15}, 8.991, 8.433, 768.71,
+      {"sloped wall, sloped ground, seismic",
+       {3, 19, 35, -10, 5, 15, 0.15},
+       8.991,
+       8.433,
+       768.71,
        721.04},
       // φ < δ: z < 0 gives Kp = 0
       {"friction above the friction angle", {2, 18, 20, 25, 0, 0, 0}, 0, 0, 0, 0},

@@ -251,9 +251,15 @@ TEST_F(CaseRulesTest, TableLayoutCountsArbitraryLoadsAndFactorRows) {
     EXPECT_EQ(t.labels[static_cast<size_t>(r.premium)], r.premiumLabel);
     EXPECT_EQ(t.bearingFixed, r.sisin == 3);
     EXPECT_EQ(t.doatVisible, r.sisin == 4);
-    if (r.nini > 0) { EXPECT_EQ(t.labels[kRowNini], "荷重1"); }
-    if (r.fsTentou) { EXPECT_EQ(t.labels[static_cast<size_t>(r.fsTentou)], "転倒安全率"); }
-    if (r.fsKatsudou) { EXPECT_EQ(t.labels[static_cast<size_t>(r.fsKatsudou)], "滑動安全率"); }
+    if (r.nini > 0) {
+      EXPECT_EQ(t.labels[kRowNini], "荷重1");
+    }
+    if (r.fsTentou) {
+      EXPECT_EQ(t.labels[static_cast<size_t>(r.fsTentou)], "転倒安全率");
+    }
+    if (r.fsKatsudou) {
+      EXPECT_EQ(t.labels[static_cast<size_t>(r.fsKatsudou)], "滑動安全率");
+    }
   }
 }
 
@@ -374,7 +380,9 @@ TEST_F(CaseRulesTest, WriteBackPerRowResetsStandardFactorsOnlyForSpecialLoadRows
     // rows.
     EXPECT_DOUBLE_EQ(k->FsTentou, r.reset ? 1.2 : 9);
     EXPECT_DOUBLE_EQ(k->FsKatsudou, r.reset ? 1.2 : 8);
-    if (r.row == kRowNini + 1) { EXPECT_EQ(k->nNini(1), 1); }
+    if (r.row == kRowNini + 1) {
+      EXPECT_EQ(k->nNini(1), 1);
+    }
   }
 
   // Unticking the seismic row brings back the normal case's factors.

@@ -14,9 +14,9 @@
 #include "document/document.h"
 #include "platform/controls/number_box.h"
 #include "screens/loads/frm_kajyu.h"
+#include "screens/user_input.h"
 #include "shell/document_forms.h"
 #include "shell/file_commands.h"
-#include "screens/user_input.h"
 #include "shell/shell_test_support.h"
 
 namespace norva::test {

@@ -348,7 +348,7 @@ TEST_F(FrmKajyuTest, AddAndDeleteCases) {
 
 TEST_F(FrmKajyuTest, DialogButtonsWaitForTheirDialogsAndRefreshTheScreenAfterwards) {
   auto doc = OpenCopy("gravity.nrv");
-  doc->nStone = 0;  // rock fall considered, its values missing
+  doc->nStone = 0;                 // rock fall considered, its values missing
   LoadsDialogs() = LoadDialogs{};  // no dialog plugged in: every button stays off
   frmKajyu* s = Show(*doc);
   for (QPushButton* b :

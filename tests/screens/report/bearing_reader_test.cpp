@@ -18,7 +18,6 @@
 #include "document/report_format.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
@@ -26,6 +25,7 @@
 #include "report/report_test_support.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -72,8 +72,8 @@ const Design kDesigns[] = {
      "#.##"},
     {"residential_bearing", "gravity", "", [](CDocument& d) { ComputedBearing(d, 4); },
      "許容地盤支持力度", "#.#"},
-    {"road_bearing", "gravity", "", [](CDocument& d) { ComputedBearing(d, 2); },
-     "許容鉛直支持力度", "###.##"},
+    {"road_bearing", "gravity", "", [](CDocument& d) { ComputedBearing(d, 2); }, "許容鉛直支持力度",
+     "###.##"},
 };
 
 void PrintTo(const Design& s, std::ostream* os) { *os << s.name; }

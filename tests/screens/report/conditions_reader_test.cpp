@@ -16,13 +16,13 @@
 #include "document/document.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -20,10 +20,9 @@
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
+#include "document/report_format.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "document/report_format.h"
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
@@ -33,6 +32,7 @@
 #include "report/report_test_support.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -101,8 +101,8 @@ TEST_P(EarthPressureReader, SectionReadsBackFromPdfAndRtf) {
   // The stored thrust of the first case as the section prints it.
   const std::string pa = FormatPattern(doc->AntRes(0, 0)->Pa, "0.00");
   EXPECT_TRUE(HasHeadings(squeezed)) << text;
-  for (const std::string& want : {std::string("上載荷重"), std::string(s.method),
-                                  std::string("荷重ケース.1－"), pa}) {
+  for (const std::string& want :
+       {std::string("上載荷重"), std::string(s.method), std::string("荷重ケース.1－"), pa}) {
     EXPECT_NE(squeezed.find(want), std::string::npos) << s.name << ": " << want << "\n" << text;
   }
 
@@ -132,14 +132,15 @@ TEST_P(EarthPressureReader, SectionReadsBackFromPdfAndRtf) {
   SetPictureSaver(nullptr);
 }
 
-INSTANTIATE_TEST_SUITE_P(Samples, EarthPressureReader,
-                         ::testing::Values(ReaderSample{"gravity", "土圧はクーロン公式により算出する。", false},
-                                           ReaderSample{"leaning", "土圧は試行くさび法により算出する。", true},
-                                           ReaderSample{"block_masonry", "土圧は試行くさび法により算出する。",
-                                                        true, CutApartCompared, "block_cut"}),
-                         [](const ::testing::TestParamInfo<ReaderSample>& i) {
-                           return std::string(i.param.label ? i.param.label : i.param.name);
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Samples, EarthPressureReader,
+    ::testing::Values(ReaderSample{"gravity", "土圧はクーロン公式により算出する。", false},
+                      ReaderSample{"leaning", "土圧は試行くさび法により算出する。", true},
+                      ReaderSample{"block_masonry", "土圧は試行くさび法により算出する。", true,
+                                   CutApartCompared, "block_cut"}),
+    [](const ::testing::TestParamInfo<ReaderSample>& i) {
+      return std::string(i.param.label ? i.param.label : i.param.name);
+    });
 
 // Every IMG path of the markup.
 std::set<std::string> ImagePaths(const std::string& markup) {
@@ -167,20 +168,65 @@ TEST(EarthPressurePictures, EveryPictureNamedLoadsAsSvg) {
     std::function<void(CDocument&)> change;
   };
   const Variant variants[] = {
-      {"gravity", [](CDocument& d) { d.UragomeType = 2; d.UraX1 = 0.5; d.UraX2 = 1; d.UraH0 = 1; }},
+      {"gravity",
+       [](CDocument& d) {
+         d.UragomeType = 2;
+         d.UraX1 = 0.5;
+         d.UraX2 = 1;
+         d.UraH0 = 1;
+       }},
       {"block_masonry", [](CDocument& d) { d.Doatsu = 0; }},
-      {"leaning", [](CDocument& d) { d.Doatsu = 0; d.UragomeType = 2; d.UraX1 = 0.5; d.UraX2 = 1; d.UraH0 = 1; }},
-      {"mixed", [](CDocument& d) { d.Doatsu = 0; d.UragomeType = 2; d.UraX1 = 0.5; d.UraX2 = 1; d.UraH0 = 1; }},
+      {"leaning",
+       [](CDocument& d) {
+         d.Doatsu = 0;
+         d.UragomeType = 2;
+         d.UraX1 = 0.5;
+         d.UraX2 = 1;
+         d.UraH0 = 1;
+       }},
+      {"mixed",
+       [](CDocument& d) {
+         d.Doatsu = 0;
+         d.UragomeType = 2;
+         d.UraX1 = 0.5;
+         d.UraX2 = 1;
+         d.UraH0 = 1;
+       }},
       {"block_masonry", [](CDocument&) {}},
       {"gravity", [](CDocument& d) { d.Doatsu = 1; }},
       {"leaning", [](CDocument&) {}},
       {"mixed", [](CDocument&) {}},
-      {"block_masonry", [](CDocument& d) { d.Sisin = 3; d.BackType = 1; d.KiriD = 0; d.KiriN = 0.5; }},
-      {"block_masonry", [](CDocument& d) { d.Sisin = 3; d.BackType = 1; d.KiriD = 0.6; d.KiriN = 0.5; }},
+      {"block_masonry",
+       [](CDocument& d) {
+         d.Sisin = 3;
+         d.BackType = 1;
+         d.KiriD = 0;
+         d.KiriN = 0.5;
+       }},
+      {"block_masonry",
+       [](CDocument& d) {
+         d.Sisin = 3;
+         d.BackType = 1;
+         d.KiriD = 0.6;
+         d.KiriN = 0.5;
+       }},
       {"gravity", CutApartCompared},
-      {"leaning", [](CDocument& d) { CutApartCompared(d); d.Sisin = 2; d.KiriDlt = 15; }},
-      {"block_masonry", [](CDocument& d) { CutApartCompared(d); d.KiriD = 0; }},
-      {"mixed", [](CDocument& d) { CutApartCompared(d); d.KiriDoatsu = 1; }},
+      {"leaning",
+       [](CDocument& d) {
+         CutApartCompared(d);
+         d.Sisin = 2;
+         d.KiriDlt = 15;
+       }},
+      {"block_masonry",
+       [](CDocument& d) {
+         CutApartCompared(d);
+         d.KiriD = 0;
+       }},
+      {"mixed",
+       [](CDocument& d) {
+         CutApartCompared(d);
+         d.KiriDoatsu = 1;
+       }},
   };
   std::set<std::string> names;
   for (const Variant& v : variants) {
@@ -190,8 +236,8 @@ TEST(EarthPressurePictures, EveryPictureNamedLoadsAsSvg) {
     CalcAntei(*doc, 0, 0);
     SelectAll(*doc);
     test::TempFolder work("norva_ep_pictures");
-    const std::string markup = Cp932ToUtf8(
-        test::Markup([&](PrnFile& f) { PrnDoatsu(f, *doc, work.path(), 0); }));
+    const std::string markup =
+        Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnDoatsu(f, *doc, work.path(), 0); }));
     const std::set<std::string> paths = ImagePaths(markup);
     EXPECT_FALSE(paths.empty());
     for (const std::string& p : paths) {
@@ -212,8 +258,8 @@ TEST(EarthPressurePictures, EveryPictureNamedLoadsAsSvg) {
   }
   for (const char* p : {"BLOCK_", "JYU_", "MOTARE_"}) {
     ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + p + "KUSABI_MORI.svg");
-    for (const char* k : {"KUSABI_KIRI_PA", "KUSABI_KIRI_PA1", "KUSABI_KIRI_PA2",
-                          "KUSABI_KIRI1_PA", "KUSABI_KIRI1_PA1", "KUSABI_KIRI1_PA2"}) {
+    for (const char* k : {"KUSABI_KIRI_PA", "KUSABI_KIRI_PA1", "KUSABI_KIRI_PA2", "KUSABI_KIRI1_PA",
+                          "KUSABI_KIRI1_PA1", "KUSABI_KIRI1_PA2"}) {
       ExpectSvgWithSize(test::ShippedFolder() + "/resource/" + p + k + ".svg");
     }
   }

@@ -1,5 +1,7 @@
 // The report style dialog offscreen: what it shows, what its edits change,
 // and which buttons write the program's style file and style sheet.
+#include "screens/report/f_print_style.h"
+
 #include <gtest/gtest.h>
 
 #include <QComboBox>
@@ -11,7 +13,6 @@
 
 #include "report/report_test_support.h"
 #include "report/style/print_style.h"
-#include "screens/report/f_print_style.h"
 #include "screens/report/report_pictures.h"
 #include "screens/report/report_screens_support.h"
 
@@ -60,8 +61,8 @@ TEST_F(StyleDialogTest, ShowsTheStyle) {
   EXPECT_EQ(dlgp->fgFont->item(0, 0)->text(), QStringLiteral("標　　準"));
   EXPECT_EQ(dlgp->fgFont->item(7, 0)->text(), QStringLiteral("数　式/小"));
   EXPECT_EQ(Name(5), QStringLiteral("ＭＳ Ｐ明朝"));
-  EXPECT_EQ(Size(4)->currentText(), QStringLiteral("10.6"));  // 10.52 shown rounded up
-  EXPECT_DOUBLE_EQ(style.FontSize(4), 10.52);                   // and kept
+  EXPECT_EQ(Size(4)->currentText(), QStringLiteral("10.6"));       // 10.52 shown rounded up
+  EXPECT_DOUBLE_EQ(style.FontSize(4), 10.52);                      // and kept
   EXPECT_EQ(dlgp->fgFont->item(2, 5)->checkState(), Qt::Checked);  // heading 2 underlined
   EXPECT_EQ(dlgp->fgFont->item(3, 4)->checkState(), Qt::Checked);  // heading 3 italic
   EXPECT_TRUE(dlgp->optFrame->Value(3));
@@ -90,9 +91,10 @@ TEST_F(StyleDialogTest, ApplyWritesBothFilesWithTheEdits) {
   EXPECT_NE(sty.find("\"ＭＳ ゴシック\",16,#TRUE#,#TRUE#,#FALSE#"), std::string::npos);
   EXPECT_NE(sty.find("4,15,20,30,10\r\n"), std::string::npos);
   EXPECT_NE(sty.find("\"計算書\",\"- %d -\""), std::string::npos);
-  EXPECT_NE(dat.find("$h1\r\n{\r\n    fontName:ＭＳ ゴシック;\r\n    fontSize:16;\r\n    fontBold:1;\r\n"
-                     "    fontItalic:1;"),
-            std::string::npos);
+  EXPECT_NE(
+      dat.find("$h1\r\n{\r\n    fontName:ＭＳ ゴシック;\r\n    fontSize:16;\r\n    fontBold:1;\r\n"
+               "    fontItalic:1;"),
+      std::string::npos);
   EXPECT_NE(dat.find("    fontSize:10.5;\r\n"), std::string::npos);
   EXPECT_NE(dat.find("    marginLeft:30mm;"), std::string::npos);
   EXPECT_NE(dat.find("    header:擁壁設計計算書|計算書|%d;"), std::string::npos);
@@ -142,7 +144,8 @@ TEST_F(StyleDialogTest, LoadingAVersion10FileFillsTheFormulaRowsWithTheBodyFont)
   EXPECT_EQ(Name(6), QStringLiteral("ＭＳ 明朝"));
   EXPECT_EQ(Size(6)->currentText(), QStringLiteral("11"));
   EXPECT_EQ(Size(7)->currentText(), QStringLiteral("6"));
-  EXPECT_EQ(dlgp->fgFont->item(6, 5)->checkState(), Qt::Unchecked);  // body is underlined, formulas not
+  EXPECT_EQ(dlgp->fgFont->item(6, 5)->checkState(),
+            Qt::Unchecked);  // body is underlined, formulas not
   EXPECT_TRUE(dlgp->optFrame->Value(1));
   EXPECT_EQ(dlgp->imMargn[0]->Value(), 30);
   EXPECT_TRUE(FilesUnchanged());

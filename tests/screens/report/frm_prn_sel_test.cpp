@@ -1,6 +1,8 @@
 // The report selection dialog offscreen: which chapters it offers, the
 // select-all buttons, the OK button's enabling, and that OK (not Cancel)
 // runs the report in the dialog's mode.
+#include "screens/report/frm_prn_sel.h"
+
 #include <gtest/gtest.h>
 
 #include <QListWidget>
@@ -9,13 +11,12 @@
 
 #include "document/document.h"
 #include "document/load_case.h"
-#include "text/cp932.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
 #include "report/report_test_support.h"
-#include "screens/report/frm_prn_sel.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -28,7 +29,9 @@ class PrnSelTest : public ::testing::Test {
     ReportWriters& w = PrnWriters();
     w = ReportWriters{};
     w.PrnJyouken = [](PrnFile& f, const CDocument&, const std::string&) { f.Line("設計条件"); };
-    w.PrnWall = [](PrnFile& f, const CDocument&, const std::string&, int16_t p) { f.Line("W#", {p}); };
+    w.PrnWall = [](PrnFile& f, const CDocument&, const std::string&, int16_t p) {
+      f.Line("W#", {p});
+    };
     w.PrnFot = [](PrnFile& f, const CDocument&, const std::string&) { f.Line("F"); };
     w.PrnTokki = [](PrnFile& f, const CDocument&, const std::string&) { f.Line("T"); };
   }
@@ -71,7 +74,8 @@ class PrnSelTest : public ::testing::Test {
 std::string Enabled(const frmPrnSel& d) {
   std::string s = d.chkInpdata->isEnabled() ? "J" : "-";
   const char* names = "AWFT";
-  for (int c = 0; c < 4; ++c) s += d.chapters[static_cast<size_t>(c)].chk->isEnabled() ? names[c] : '-';
+  for (int c = 0; c < 4; ++c)
+    s += d.chapters[static_cast<size_t>(c)].chk->isEnabled() ? names[c] : '-';
   return s;
 }
 
@@ -85,14 +89,10 @@ TEST_F(PrnSelTest, ChaptersOfferedByResultsWallTypeToeKeyAndWriters) {
   };
   const Row rows[] = {
       {"everything available", [](CDocument&) {}, true, "JAWFT", 1},
-      {"no stability results: no stability run",
-       [](CDocument& d) { d.SetbInpSt(4, 0); }, true, "J-WFT", 0},
+      {"no stability results: no stability run", [](CDocument& d) { d.SetbInpSt(4, 0); }, true,
+       "J-WFT", 0},
       {"no member results", [](CDocument& d) { d.SetbInpSt(5, 0); }, true, "JA---", 1},
-      {"no toe slab checked",
-       [](CDocument& d) {
-         d.GrwB4 = 0;
-       },
-       true, "JAW-T", 1},
+      {"no toe slab checked", [](CDocument& d) { d.GrwB4 = 0; }, true, "JAW-T", 1},
       {"no key", [](CDocument& d) { d.Tokki = 0; }, true, "JAWF-", 1},
       {"block masonry wall with a key",
        [](CDocument& d) {
@@ -136,7 +136,8 @@ TEST_F(PrnSelTest, ChapterWithoutWriterCannotBeChosen) {
 TEST_F(PrnSelTest, SelectAllAndClearAll) {
   auto doc = Doc();
   auto dlg = Dialog(*doc);
-  EXPECT_EQ(dlg->chapters[frmPrnSel::kAnt].ls->item(0)->text(), QStringLiteral("1.自重+載荷重(雪)"));
+  EXPECT_EQ(dlg->chapters[frmPrnSel::kAnt].ls->item(0)->text(),
+            QStringLiteral("1.自重+載荷重(雪)"));
   EXPECT_TRUE(dlg->cmdOK->isEnabled());
 
   dlg->cmdAllSel[1]->click();  // 全て解除
@@ -203,7 +204,8 @@ TEST_F(PrnSelTest, OkRunsTheReportInTheDialogsModeCancelDoesNot) {
     auto doc = Doc();
     auto dlg = Dialog(*doc);
     dlg->SetMode(mode);
-    EXPECT_EQ(dlg->windowTitle(), mode == 2 ? QStringLiteral("Word出力選択") : QStringLiteral("出力選択"));
+    EXPECT_EQ(dlg->windowTitle(),
+              mode == 2 ? QStringLiteral("Word出力選択") : QStringLiteral("出力選択"));
     dlg->cmdOK->click();
     ASSERT_EQ(renderer.calls.size(), 1u);
     EXPECT_EQ(renderer.calls[0].mode, mode);

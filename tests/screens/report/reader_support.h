@@ -13,10 +13,10 @@
 #include <cstdlib>
 #include <string>
 
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 #include "report/report_test_support.h"
+#include "text/cp932.h"
 
 namespace norva::test {
 

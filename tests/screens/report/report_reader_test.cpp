@@ -75,9 +75,9 @@ TEST(ReportReader, WaterChapterReadsBackFromPdfAndRtf) {
   ASSERT_NO_FATAL_FAILURE(test::PrintToPdf(doPreview, call, work.path() + "/water.pdf",
                                            "norva_water_chapter.pdf", &text));
   const std::string squeezed = Squeezed(text);
-  for (const char* want : {"水圧", "計算方法", "揚圧力", "水圧の合力", "作用位置", "前面水圧",
-                           "背面側水圧の作用位置", "荷重ケース.1－自重+水位時", "7.06", "30.63",
-                           "11.76", "24.50", "-1-"}) {
+  for (const char* want :
+       {"水圧", "計算方法", "揚圧力", "水圧の合力", "作用位置", "前面水圧", "背面側水圧の作用位置",
+        "荷重ケース.1－自重+水位時", "7.06", "30.63", "11.76", "24.50", "-1-"}) {
     EXPECT_NE(squeezed.find(want), std::string::npos) << want << "\n" << text;
   }
   EXPECT_TRUE(sink.shown.empty());

@@ -19,7 +19,8 @@ inline void ReportApp() {
 
 inline std::unique_ptr<CDocument> SampleDocument(const char* name) {
   auto doc = std::make_unique<CDocument>();
-  EXPECT_TRUE(DataFileReadFrom(*doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
+  EXPECT_TRUE(DataFileReadFrom(
+      *doc, std::string(NORVA_SOURCE_DIR) + "/tests/fixtures/designs/" + name + ".nrv"));
   return doc;
 }
 

@@ -7,12 +7,11 @@
 #include <QFileInfo>
 #include <QLibrary>
 #include <QStandardPaths>
-
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <regex>
-#include <map>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -25,7 +24,6 @@
 #include "document/document_file.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_selection.h"
@@ -33,6 +31,7 @@
 #include "report/report_test_support.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -61,7 +60,9 @@ std::map<std::string, size_t> CellWords(const std::string& markup) {
     at = pos + static_cast<size_t>(it->length(0));
     std::string text = std::regex_replace((*it)[1].str(), std::regex("<[^>]*>"), "");
     for (const auto& [entity, ch] : {std::pair<const char*, const char*>{"&lt;", "<"},
-                                     {"&gt;", ">"}, {"&nbsp;", " "}, {"&sp;", " "},
+                                     {"&gt;", ">"},
+                                     {"&nbsp;", " "},
+                                     {"&sp;", " "},
                                      {"&amp;", "&"}}) {
       text = std::regex_replace(text, std::regex(entity), ch);
     }
@@ -120,10 +121,9 @@ TEST_P(RtfTables, FitTheTextWidthAndKeepEveryNumberWhole) {
   ASSERT_TRUE(PrnOutExec(*doc, 0, env)) << (sink.shown.empty() ? "" : sink.shown[0]);
   ASSERT_EQ(recorder.calls.size(), 1u);
   std::string printed;
-  ASSERT_NO_FATAL_FAILURE(test::PrintToPdf(doPreview, recorder.calls[0],
-                                           work.path() + "/report.pdf",
-                                           QString("norva_rtf_tables_") + GetParam() + ".pdf",
-                                           &printed));
+  ASSERT_NO_FATAL_FAILURE(
+      test::PrintToPdf(doPreview, recorder.calls[0], work.path() + "/report.pdf",
+                       QString("norva_rtf_tables_") + GetParam() + ".pdf", &printed));
 
   const QStringList files = QDir(QString::fromStdString(work.path())).entryList({"KVD*.rtf"});
   ASSERT_EQ(files.size(), 1);
@@ -151,7 +151,8 @@ TEST_P(RtfTables, FitTheTextWidthAndKeepEveryNumberWhole) {
   ASSERT_TRUE(QFileInfo::exists(c.pdf)) << c.errors;
   if (const char* keep = std::getenv("NORVA_KEEP_OUTPUT")) {
     QFile::remove(QString::fromLocal8Bit(keep) + "/norva_rtf_tables_lo_" + GetParam() + ".pdf");
-    QFile::copy(c.pdf, QString::fromLocal8Bit(keep) + "/norva_rtf_tables_lo_" + GetParam() + ".pdf");
+    QFile::copy(c.pdf,
+                QString::fromLocal8Bit(keep) + "/norva_rtf_tables_lo_" + GetParam() + ".pdf");
   }
   // Each line of the laid-out pages without its blanks: a word broken inside
   // its cell has its halves on two lines, so it is found fewer times than the

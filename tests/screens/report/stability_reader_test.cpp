@@ -19,7 +19,6 @@
 #include "document/load_case.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 #include "report/driver/prn_out_exec.h"
@@ -28,6 +27,7 @@
 #include "report/report_test_support.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -14,7 +14,6 @@
 #include "document/report_format.h"
 #include "drawing/backends/qt_picture_saver.h"
 #include "drawing/base/report_picture.h"
-#include "text/cp932.h"
 #include "renderer/external_tools.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
@@ -22,6 +21,7 @@
 #include "screens/report/frm_prn_sel.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "document/document.h"
 #include "document/ant_res.h"
+#include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
 #include "document/nulls.h"
@@ -66,8 +66,7 @@ class FrmOuryokuTest : public test::ShellFixture {
     MemberDialogs() = savedDialogs_;
   }
   // A sample opened from a copy and calculated as "安定計算結果更新" does.
-  std::shared_ptr<CDocument> Calculated(const char* sample,
-                                        void (*change)(CDocument&) = nullptr) {
+  std::shared_ptr<CDocument> Calculated(const char* sample, void (*change)(CDocument&) = nullptr) {
     auto doc = OpenCopy(sample);
     if (!doc) return doc;
     if (change) change(*doc);
@@ -138,9 +137,9 @@ TEST_F(FrmOuryokuTest, EverySampleShowsItsStoredResults) {
         EXPECT_EQ(Cell(g, 3, row), Shown(r.ForceS));
         EXPECT_EQ(Cell(g, 4, row), Shown(r.ForceM));
         EXPECT_EQ(Cell(g, 5, row), Shown(1000 * r.Height(0), "#0.0"));
-        EXPECT_EQ(Cell(g, 8, row),
-                  FormatNum(r.Tauc, "#0.00") + (std::fabs(r.Tauc) > r.Taua ? " >" : " <") +
-                      FormatNum(r.Taua, "#0.00"));
+        EXPECT_EQ(Cell(g, 8, row), FormatNum(r.Tauc, "#0.00") +
+                                       (std::fabs(r.Tauc) > r.Taua ? " >" : " <") +
+                                       FormatNum(r.Taua, "#0.00"));
         const std::string j = Cell(g, 9, row);
         EXPECT_TRUE(j == "OK" || j == "OUT") << j;
         EXPECT_EQ(g->CellBackColor(9, row), j == "OK" ? QColor(0, 0, 255) : QColor(255, 0, 0));
@@ -186,9 +185,9 @@ TEST_F(FrmOuryokuTest, KeyBarsAsTheUserTypesThem) {
   EXPECT_EQ(s->imnAs->text(), "794.40");
   const CTokRes& r = *d.pTokRes(0);
   ASSERT_NE(r.Sgms, kNullBox);
-  EXPECT_EQ(Cell(s->vsTok, 6, 2),
-            FormatNum(r.Sgms, "##0.0") + (std::fabs(r.Sgms) > r.Sgmsa ? " >" : " <") +
-                FormatNum(r.Sgmsa, "##0.0"));
+  EXPECT_EQ(Cell(s->vsTok, 6, 2), FormatNum(r.Sgms, "##0.0") +
+                                      (std::fabs(r.Sgms) > r.Sgmsa ? " >" : " <") +
+                                      FormatNum(r.Sgmsa, "##0.0"));
   EXPECT_TRUE(Cell(s->vsTok, 9, 2) == "OK" || Cell(s->vsTok, 9, 2) == "OUT");
 
   // A spacing of 200 gives 5 bars.

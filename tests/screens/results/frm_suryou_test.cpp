@@ -15,11 +15,11 @@
 #include "calc/member/suryou.h"
 #include "document/document.h"
 #include "document/document_file.h"
-#include "text/cp932.h"
 #include "report/report_test_support.h"
 #include "screens/results/member_windows.h"
 #include "shell/screen.h"
 #include "shell/shell_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {

@@ -34,8 +34,8 @@ TEST(MemberChecks, CellTextColourAndState) {
   const std::vector<CheckRow> rows = {
       {"compression passes", CompressionCheck(1.2, 0.3, 4.0), " 1.20 < 4.00", CheckColor::kBlue,
        S::kOk},
-      {"compression equal to its allowable passes", CompressionCheck(0.5, 4.0, 4.0),
-       " 4.00 = 4.00", CheckColor::kBlue, S::kOk},
+      {"compression equal to its allowable passes", CompressionCheck(0.5, 4.0, 4.0), " 4.00 = 4.00",
+       CheckColor::kBlue, S::kOk},
       {"compression above", CompressionCheck(4.5, 0.1, 4.0), " 4.50 > 4.00", CheckColor::kRed,
        S::kOut},
       {"compression not made: larger edge below 0", CompressionCheck(-0.1, -0.3, 4.0), "－",
@@ -46,32 +46,29 @@ TEST(MemberChecks, CellTextColourAndState) {
        CheckColor::kBlack, S::kNull},
       {"compression of a NaN", CompressionCheck(kNaN, 0.3, 4.0), "-----", CheckColor::kBlack,
        S::kNull},
-      {"tension within", TensionCheck(-0.15, 0.5, 0.20), "-0.15 >-0.20", CheckColor::kBlue,
-       S::kOk},
+      {"tension within", TensionCheck(-0.15, 0.5, 0.20), "-0.15 >-0.20", CheckColor::kBlue, S::kOk},
       {"tension equal to the negative allowable passes", TensionCheck(0.3, -0.20, 0.20),
        "-0.20 =-0.20", CheckColor::kBlue, S::kOk},
-      {"tension beyond", TensionCheck(-0.25, 0.5, 0.20), "-0.25 <-0.20", CheckColor::kRed,
-       S::kOut},
-      {"tension at zero is made", TensionCheck(0.0, 0.4, 0.20), " 0.00 >-0.20",
-       CheckColor::kBlue, S::kOk},
-      {"tension not made: pure compression", TensionCheck(0.1, 0.4, 0.20), "－",
-       CheckColor::kKeep, S::kNotMade},
-      {"tension with a null edge", TensionCheck(0.1, kNullBox, 0.20), "-----",
-       CheckColor::kBlack, S::kNull},
+      {"tension beyond", TensionCheck(-0.25, 0.5, 0.20), "-0.25 <-0.20", CheckColor::kRed, S::kOut},
+      {"tension at zero is made", TensionCheck(0.0, 0.4, 0.20), " 0.00 >-0.20", CheckColor::kBlue,
+       S::kOk},
+      {"tension not made: pure compression", TensionCheck(0.1, 0.4, 0.20), "－", CheckColor::kKeep,
+       S::kNotMade},
+      {"tension with a null edge", TensionCheck(0.1, kNullBox, 0.20), "-----", CheckColor::kBlack,
+       S::kNull},
       {"shear", AbsCheck(0.02, 0.30), " 0.02 < 0.30", CheckColor::kBlue, S::kOk},
       {"negative shear within, printed with its sign", AbsCheck(-0.30, 0.30), "-0.30 < 0.30",
        CheckColor::kBlue, S::kOk},
-      {"negative shear beyond by its size", AbsCheck(-0.35, 0.30), "-0.35 < 0.30",
-       CheckColor::kRed, S::kOut},
+      {"negative shear beyond by its size", AbsCheck(-0.35, 0.30), "-0.35 < 0.30", CheckColor::kRed,
+       S::kOut},
       {"rounded half away from zero on the decimal form", AbsCheck(2.675, 3.0), " 2.68 < 3.00",
        CheckColor::kBlue, S::kOk},
       // "##0.0": 123.45 -> "123.5", 180 -> "180.0"; a longer value is written whole.
-      {"key steel", AbsCheck(123.45, 180, kSteelFormat), "123.5 <180.0", CheckColor::kBlue,
-       S::kOk},
+      {"key steel", AbsCheck(123.45, 180, kSteelFormat), "123.5 <180.0", CheckColor::kBlue, S::kOk},
       {"key steel small", AbsCheck(45, 180, kSteelFormat), " 45.0 <180.0", CheckColor::kBlue,
        S::kOk},
-      {"key steel beyond", AbsCheck(-200, 180, kSteelFormat), "-200.0 <180.0",
-       CheckColor::kRed, S::kOut},
+      {"key steel beyond", AbsCheck(-200, 180, kSteelFormat), "-200.0 <180.0", CheckColor::kRed,
+       S::kOut},
       {"key without steel", AbsCheck(kNullBox, 180, kSteelFormat), "-----", CheckColor::kBlack,
        S::kNull},
   };
@@ -94,10 +91,10 @@ TEST(MemberChecks, SignIsTheRelationOfThePrintedNumbers) {
        " 4.00 = 4.00", CheckColor::kBlue, S::kOk},
       {"compression under an allowable that rounds up", CompressionCheck(2.996, 0.1, 2.995),
        " 3.00 = 3.00", CheckColor::kRed, S::kOut},
-      {"tension -0.204 beyond -0.20 prints equal", TensionCheck(-0.204, 0.1, 0.20),
-       "-0.20 =-0.20", CheckColor::kRed, S::kOut},
-      {"tension -0.195 within -0.20 prints equal", TensionCheck(-0.195, 0.1, 0.20),
-       "-0.20 =-0.20", CheckColor::kBlue, S::kOk},
+      {"tension -0.204 beyond -0.20 prints equal", TensionCheck(-0.204, 0.1, 0.20), "-0.20 =-0.20",
+       CheckColor::kRed, S::kOut},
+      {"tension -0.195 within -0.20 prints equal", TensionCheck(-0.195, 0.1, 0.20), "-0.20 =-0.20",
+       CheckColor::kBlue, S::kOk},
       {"shear 0.304 over 0.30 prints equal", AbsCheck(0.304, 0.30), " 0.30 = 0.30",
        CheckColor::kRed, S::kOut},
       {"negative shear -0.304 over 0.30 by its size", AbsCheck(-0.304, 0.30), "-0.30 < 0.30",
@@ -146,9 +143,9 @@ TEST(MemberChecks, JudgementCountsOnlyTheChecksMade) {
 
 TEST(MemberChecks, StemRowFromItsRecord) {
   CWallRes r;
-  r.ForceN = 104.375;  // "#0.00": 104.38 (half away from zero)
-  r.ForceS = 40.125;   // 40.13
-  r.ForceM = -31.944;  // -31.94
+  r.ForceN = 104.375;   // "#0.00": 104.38 (half away from zero)
+  r.ForceS = 40.125;    // 40.13
+  r.ForceM = -31.944;   // -31.94
   r.SetHeight(0, 1.8);  // 1000 x 1.8 = 1800.0 mm
   r.SetSgmc(0, 0.12);
   r.SetSgmc(1, -0.03);
@@ -244,7 +241,9 @@ TEST(MemberRebar, SpacingAndCountFollowEachOther) {
     SCOPED_TRACE(r.name);
     const std::optional<double> got = PairedRebarValue(r.before, r.after);
     ASSERT_EQ(got.has_value(), r.other.has_value());
-    if (got) { EXPECT_DOUBLE_EQ(*got, *r.other); }
+    if (got) {
+      EXPECT_DOUBLE_EQ(*got, *r.other);
+    }
   }
 }
 

@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "text/cp932.h"
-#include "text/vb_text_io.h"
 #include "renderer/external_tools.h"
 #include "renderer/printer_settings.h"
 #include "report/report_test_support.h"
+#include "text/cp932.h"
+#include "text/vb_text_io.h"
 
 namespace norva {
 
@@ -63,7 +63,8 @@ TEST(QuantityTable, AddDeleteAndEditKeepTheRowsInUse) {
   SetQuantityField(3, 2, "8.00");
   SetQuantityField(3, 4, "ignored");  // no fifth field
   SetQuantityField(7, 0, "ignored");  // no such row
-  EXPECT_EQ(QuantityRows(), (Rows{kThree[0], kThree[1], kThree[2], {"ブロック積", "", "8.00", ""}}));
+  EXPECT_EQ(QuantityRows(),
+            (Rows{kThree[0], kThree[1], kThree[2], {"ブロック積", "", "8.00", ""}}));
   // Deleting the first row moves every row below up.
   ASSERT_TRUE(DeleteQuantityRow(0));
   EXPECT_EQ(QuantityRows(), (Rows{kThree[1], kThree[2], {"ブロック積", "", "8.00", ""}}));
@@ -127,12 +128,12 @@ TEST(QuantityTable, LibreOfficeReadsTheCsvBackToTheSameCells) {
   // with every text cell quoted.
   const QString outDir = QString::fromStdString(work.path() + "/out");
   QProcess lo;
-  lo.start(soffice, {QStringLiteral("-env:UserInstallation=file:///tmp/lo-mem"),
-                     QStringLiteral("--headless"),
-                     QStringLiteral("--infilter=CSV:44,34,60,1,1/2/2/2/3/2/4/2"),
-                     QStringLiteral("--convert-to"),
-                     QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true"),
-                     QStringLiteral("--outdir"), outDir, QString::fromStdString(csv)});
+  lo.start(
+      soffice,
+      {QStringLiteral("-env:UserInstallation=file:///tmp/lo-mem"), QStringLiteral("--headless"),
+       QStringLiteral("--infilter=CSV:44,34,60,1,1/2/2/2/3/2/4/2"), QStringLiteral("--convert-to"),
+       QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76,1,,0,true,true"),
+       QStringLiteral("--outdir"), outDir, QString::fromStdString(csv)});
   ASSERT_TRUE(lo.waitForFinished(240000));
   const std::string errors = lo.readAllStandardError().toStdString();
   const std::string back = test::ReadBytes(outDir.toStdString() + "/quantities.csv");

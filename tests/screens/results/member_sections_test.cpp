@@ -76,44 +76,129 @@ struct Case {
   const char* name;
   void (*wall)(CDocument&);
   std::vector<double> before;
-  int button;    // cmdWallSecPos index
-  int selected;  // list entry selected when pressed
-  std::vector<double> typed;           // heights added in the dialog, in order
-  std::deque<MsgAnswer> answers;       // to the delete question
-  std::vector<double> after;           // sections of the part afterwards
-  int select;                          // entry selected afterwards
-  std::vector<std::string> messages;   // shown, in order
+  int button;                         // cmdWallSecPos index
+  int selected;                       // list entry selected when pressed
+  std::vector<double> typed;          // heights added in the dialog, in order
+  std::deque<MsgAnswer> answers;      // to the delete question
+  std::vector<double> after;          // sections of the part afterwards
+  int select;                         // entry selected afterwards
+  std::vector<std::string> messages;  // shown, in order
 };
 
 TEST(MemberSections, AddAndDeleteAsTheUserDoes) {
   const std::vector<Case> cases = {
-      {"the root is not deleted", Gravity, {0, 1.0}, 1, 0, {}, {}, {0, 1.0}, 0,
+      {"the root is not deleted",
+       Gravity,
+       {0, 1.0},
+       1,
+       0,
+       {},
+       {},
+       {0, 1.0},
+       0,
        {"付け根位置は削除できません。"}},
-      {"nor when it is the only section", Gravity, {0}, 1, 0, {}, {}, {0}, 0,
+      {"nor when it is the only section",
+       Gravity,
+       {0},
+       1,
+       0,
+       {},
+       {},
+       {0},
+       0,
        {"付け根位置は削除できません。"}},
-      {"deleting index 2 of four lands on index 1", Gravity, {0, 0.5, 1.0, 2.0}, 1, 2, {},
-       {MsgAnswer::Ok}, {0, 0.5, 2.0}, 1,
+      {"deleting index 2 of four lands on index 1",
+       Gravity,
+       {0, 0.5, 1.0, 2.0},
+       1,
+       2,
+       {},
+       {MsgAnswer::Ok},
+       {0, 0.5, 2.0},
+       1,
        {"1.000 (m)の位置を削除してもよろしいですか？"}},
-      {"deleting index 1 lands on the root", Gravity, {0, 0.5, 1.0}, 1, 1, {}, {MsgAnswer::Ok},
-       {0, 1.0}, 0, {"0.500 (m)の位置を削除してもよろしいですか？"}},
-      {"a cancelled delete changes nothing", Gravity, {0, 0.5}, 1, 1, {}, {MsgAnswer::Cancel},
-       {0, 0.5}, 1, {"0.500 (m)の位置を削除してもよろしいですか？"}},
+      {"deleting index 1 lands on the root",
+       Gravity,
+       {0, 0.5, 1.0},
+       1,
+       1,
+       {},
+       {MsgAnswer::Ok},
+       {0, 1.0},
+       0,
+       {"0.500 (m)の位置を削除してもよろしいですか？"}},
+      {"a cancelled delete changes nothing",
+       Gravity,
+       {0, 0.5},
+       1,
+       1,
+       {},
+       {MsgAnswer::Cancel},
+       {0, 0.5},
+       1,
+       {"0.500 (m)の位置を削除してもよろしいですか？"}},
       {"delete with nothing selected", Gravity, {0, 0.5}, 1, -1, {}, {}, {0, 0.5}, -1, {}},
-      {"1.500 on a 3.000 front", Gravity, {0}, 0, 0, {1.5}, {}, {0, 1.5}, 1,
+      {"1.500 on a 3.000 front",
+       Gravity,
+       {0},
+       0,
+       0,
+       {1.5},
+       {},
+       {0, 1.5},
+       1,
        {"1.500 (m)の位置を追加しました。"}},
-      {"the top of the front is above the wall", Gravity, {0}, 0, 0, {3.0, 2.999995}, {}, {0}, 0,
+      {"the top of the front is above the wall",
+       Gravity,
+       {0},
+       0,
+       0,
+       {3.0, 2.999995},
+       {},
+       {0},
+       0,
        {"入力した断面位置は壁の高さを超えています。",
         "入力した断面位置は壁の高さを超えています。"}},
-      {"0.001 apart is the same section, 0.002 is not", Gravity, {0, 1.5}, 0, 1, {1.501, 1.502},
-       {}, {0, 1.5, 1.502}, 2,
+      {"0.001 apart is the same section, 0.002 is not",
+       Gravity,
+       {0, 1.5},
+       0,
+       1,
+       {1.501, 1.502},
+       {},
+       {0, 1.5, 1.502},
+       2,
        {"既に同じ位置の断面が入力されています。", "1.502 (m)の位置を追加しました。"}},
-      {"two adds sorted, the last selected", Gravity, {0}, 0, 0, {2.0, 1.0}, {}, {0, 1.0, 2.0}, 1,
+      {"two adds sorted, the last selected",
+       Gravity,
+       {0},
+       0,
+       0,
+       {2.0, 1.0},
+       {},
+       {0, 1.0, 2.0},
+       1,
        {"2.000 (m)の位置を追加しました。", "1.000 (m)の位置を追加しました。"}},
       {"closing the dialog without adding", Gravity, {0, 1.0}, 0, 1, {}, {}, {0, 1.0}, 1, {}},
-      {"page 1 of a mixed wall is its lower wall", Mixed, {0}, 2, 0, {1.5, 2.0}, {}, {0, 1.5}, 1,
+      {"page 1 of a mixed wall is its lower wall",
+       Mixed,
+       {0},
+       2,
+       0,
+       {1.5, 2.0},
+       {},
+       {0, 1.5},
+       1,
        {"1.500 (m)の位置を追加しました。", "入力した断面位置は壁の高さを超えています。"}},
-      {"page 0 of a mixed wall is its upper wall (1.5 high)", Mixed, {0}, 0, 0, {1.4, 1.5}, {},
-       {0, 1.4}, 1,
+      {"page 0 of a mixed wall is its upper wall (1.5 high)",
+       Mixed,
+       {0},
+       0,
+       0,
+       {1.4, 1.5},
+       {},
+       {0, 1.4},
+       1,
        {"1.400 (m)の位置を追加しました。", "入力した断面位置は壁の高さを超えています。"}},
   };
   for (const Case& c : cases) {
@@ -131,8 +216,9 @@ TEST(MemberSections, AddAndDeleteAsTheUserDoes) {
     actions.addDialog = [&](int16_t p) {
       ++dialogs;
       EXPECT_EQ(p, part);
-      for (double y : c.typed) sink.Show(kProgramTitle, AddCheckSection(d, p, y).message,
-                                         MsgIcon::Information, MsgButtons::Ok);
+      for (double y : c.typed)
+        sink.Show(kProgramTitle, AddCheckSection(d, p, y).message, MsgIcon::Information,
+                  MsgButtons::Ok);
     };
     actions.recalc = [&](int32_t caseNo, int16_t p) { recalcs.emplace_back(caseNo, p); };
 

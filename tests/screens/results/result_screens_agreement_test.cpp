@@ -100,7 +100,7 @@ class ResultScreensAgreement : public test::ShellFixture {
 struct Variant {
   const char* sample;
   int nTentou;
-  int sisin;    // -1 keeps the sample's
+  int sisin;     // -1 keeps the sample's
   int nQa = -1;  // -1 keeps the sample's
 };
 
@@ -296,14 +296,16 @@ void CheckRow(SpreadGrid* g, int row, int first, const Expect (&e)[3]) {
   for (int k = 0; k < 3; ++k) {
     EXPECT_EQ(Cell(g, first + k, row), e[k].text) << "column " << first + k;
     if (e[k].state != 0) {
-      EXPECT_EQ(g->CellForeColor(first + k, row), colours[e[k].state]) << "column " << first + k; }
+      EXPECT_EQ(g->CellForeColor(first + k, row), colours[e[k].state]) << "column " << first + k;
+    }
     out = out || e[k].state == 2;
     null = null || e[k].state == 3;
   }
   // Not computable is never OK.
   EXPECT_EQ(Cell(g, first + 3, row), null ? "-----" : out ? "OUT" : "OK");
   if (!null) {
-    EXPECT_EQ(g->CellBackColor(first + 3, row), out ? QColor(255, 0, 0) : QColor(0, 0, 255)); }
+    EXPECT_EQ(g->CellBackColor(first + 3, row), out ? QColor(255, 0, 0) : QColor(0, 0, 255));
+  }
 }
 
 TEST_F(ResultScreensAgreement, StressGridsAgreeWithTheStoredStressesOnEverySection) {
@@ -329,8 +331,7 @@ TEST_F(ResultScreensAgreement, StressGridsAgreeWithTheStoredStressesOnEverySecti
         for (int i = 0; i < d.nCase(); ++i) {
           const CWallRes& r = *d.pWallRes(part, i, sec);
           const int row = i + 2;
-          EXPECT_EQ(Cell(s->vsWallRes[page], 5, row),
-                    FormatPattern(1000 * r.Height(0), "0.0"));
+          EXPECT_EQ(Cell(s->vsWallRes[page], 5, row), FormatPattern(1000 * r.Height(0), "0.0"));
           const Expect e[3] = {Compression(r.Sgmc(0), r.Sgmc(1), r.Sgmca),
                                Tension(r.Sgmc(0), r.Sgmc(1), r.Sgmta), Shear(r.Tauc, r.Taua)};
           CheckRow(s->vsWallRes[page], row, 6, e);
@@ -407,11 +408,10 @@ TEST_F(ResultScreensAgreement, JudgementColumnsStayInSightInTheFirstWindowSize) 
       SCOPED_TRACE(g->objectName().toStdString() + " page " + std::to_string(page));
       const int x = g->columnViewportPosition(col - 1);
       ASSERT_GE(x, 0);
-      const QRect cell(g->viewport()->mapTo(s, QPoint(x, 0)),
-                       QSize(g->columnWidth(col - 1), 1));
+      const QRect cell(g->viewport()->mapTo(s, QPoint(x, 0)), QSize(g->columnWidth(col - 1), 1));
       EXPECT_LE(x + g->columnWidth(col - 1), g->viewport()->width());
-      EXPECT_TRUE(s->rect().contains(cell)) << "cell at " << cell.x() << ".." << cell.right()
-                                            << ", screen " << s->width();
+      EXPECT_TRUE(s->rect().contains(cell))
+          << "cell at " << cell.x() << ".." << cell.right() << ", screen " << s->width();
       QRect clip = cell;
       for (QWidget* p = g; p != s; p = p->parentWidget())
         clip &= QRect(p->mapTo(s, QPoint(0, 0)), p->size());

@@ -19,8 +19,8 @@
 #include "document/document_file.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
-#include "screens/results/antei_res_rules.h"
 #include "report/report_test_support.h"
+#include "screens/results/antei_res_rules.h"
 #include "screens/results/member_checks.h"
 
 namespace norva {
@@ -76,10 +76,10 @@ std::vector<Failure> Failures(const std::string& file) {
 }
 
 TEST(SampleDesigns, TheFourSamplesPassEveryCheck) {
-  for (const char* file :
-       {"gravity.nrv", "leaning.nrv", "block_masonry.nrv", "mixed.nrv"}) {
+  for (const char* file : {"gravity.nrv", "leaning.nrv", "block_masonry.nrv", "mixed.nrv"}) {
     SCOPED_TRACE(file);
-    for (const Failure& f : Failures(file)) ADD_FAILURE() << "case " << f.caseIndex << ": " << f.what;
+    for (const Failure& f : Failures(file))
+      ADD_FAILURE() << "case " << f.caseIndex << ": " << f.what;
   }
 }
 
@@ -101,10 +101,8 @@ TEST(SampleDesigns, SlidingFactorsAgreeWithTheHandFigures) {
   };
   const Row rows[] = {
       {"gravity.nrv", 0, 0, 141.47, 44.39, 1.912},  // 0.6 x 141.47 / 44.39
-      {"gravity.nrv", 0, 1, 137.55, 67.55, 1.222},
-      {"leaning.nrv", 0, 0, 84.97, 30.29, 1.683},
-      {"block_masonry.nrv", 0, 0, 48.97, 17.98, 1.634},
-      {"mixed.nrv", 1, 0, 117.43, 45.80, 1.538},
+      {"gravity.nrv", 0, 1, 137.55, 67.55, 1.222},      {"leaning.nrv", 0, 0, 84.97, 30.29, 1.683},
+      {"block_masonry.nrv", 0, 0, 48.97, 17.98, 1.634}, {"mixed.nrv", 1, 0, 117.43, 45.80, 1.538},
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(x.file);

@@ -44,8 +44,8 @@ std::vector<std::string> CutTexts(const QTableWidget* g) {
     if (needW <= w && needH <= h) return;
     cut.push_back(g->objectName().toStdString() + " (" + std::to_string(col) + "," +
                   std::to_string(row) + ") '" + text.toStdString() + "' needs " +
-                  std::to_string(needW) + "x" + std::to_string(needH) + " in " +
-                  std::to_string(w) + "x" + std::to_string(h));
+                  std::to_string(needW) + "x" + std::to_string(needH) + " in " + std::to_string(w) +
+                  "x" + std::to_string(h));
   };
   // Item views keep PM_FocusFrameHMargin + 1 pixels free on either side.
   const int cellMargin = g->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, g) + 1;

@@ -85,7 +85,9 @@ TEST(HanRectTables, BoxesMapToTheirEntries) {
     SCOPED_TRACE(std::string(r.box) + std::to_string(r.index));
     const HanEntry e = HighlightEntry(r.box, r.index, r.type);
     EXPECT_EQ(e.table, r.table);
-    if (r.table != HanTable::kNone) { EXPECT_EQ(e.index, r.entry); }
+    if (r.table != HanTable::kNone) {
+      EXPECT_EQ(e.index, r.entry);
+    }
   }
 }
 

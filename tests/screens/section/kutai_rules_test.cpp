@@ -606,7 +606,9 @@ TEST(ChangePoints, EnterStoresRaisesTheCountOrRefuses) {
     } else {
       EXPECT_EQ(e.UraNiniX(1), 2.0);
     }
-    if (x.entry == PointEntry::kRefused) { EXPECT_EQ(res.restore, 2.0); }
+    if (x.entry == PointEntry::kRefused) {
+      EXPECT_EQ(res.restore, 2.0);
+    }
   }
 }
 

@@ -44,10 +44,10 @@ TEST(SampleDerivations, FillKeepsWhatTheSamplesInputsGive) {
   ASSERT_TRUE(DataFileReadFrom(leaning, SamplePath("leaning.nrv")));
   ASSERT_EQ(leaning.WallType(), 2);
   DataSetNormalise(leaning);
-  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);          // 4.0 + 0.5
-  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);        // 0.9 / 4.0
-  EXPECT_NEAR(leaning.WallB, 1.0, 1e-12);        // 0.3 + 1.2 + 0.4 - 0.9
-  EXPECT_DOUBLE_EQ(leaning.MtwN1, 0.3);          // 1.2 / 4.0, as stored
+  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);    // 4.0 + 0.5
+  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);  // 0.9 / 4.0
+  EXPECT_NEAR(leaning.WallB, 1.0, 1e-12);  // 0.3 + 1.2 + 0.4 - 0.9
+  EXPECT_DOUBLE_EQ(leaning.MtwN1, 0.3);    // 1.2 / 4.0, as stored
 
   // Mixed: WallH = MxwH1 + MxwH2 = 2.0 + 1.5; WallB = GrwB.
   CDocument mixed;
@@ -92,9 +92,9 @@ TEST(SampleDerivations, LeaningBackGradientFollowsAVerticalBack) {
   d.MtwB4 = 0;
   const LeaningShown s = LeaningRules(d, 6);
   EXPECT_TRUE(s.n2);
-  EXPECT_EQ(d.MtwN2, 0.0);                // 0 / 4.0
-  EXPECT_NEAR(d.WallB, 1.9, 1e-12);       // 0.3 + 1.2 + 0.4 - 0
-  EXPECT_DOUBLE_EQ(d.WallH, 4.5);         // 4.0 + 0.5
+  EXPECT_EQ(d.MtwN2, 0.0);           // 0 / 4.0
+  EXPECT_NEAR(d.WallB, 1.9, 1e-12);  // 0.3 + 1.2 + 0.4 - 0
+  EXPECT_DOUBLE_EQ(d.WallH, 4.5);    // 4.0 + 0.5
 
   // A new leaning wall entered with a vertical back from the start.
   CDocument fresh;

@@ -11,8 +11,8 @@
 
 #include "document/document.h"
 #include "screens/section/frm_kutai.h"
-#include "shell/document_forms.h"
 #include "screens/user_input.h"
+#include "shell/document_forms.h"
 #include "shell/shell_test_support.h"
 
 namespace norva::test {

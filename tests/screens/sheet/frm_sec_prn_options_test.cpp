@@ -312,8 +312,9 @@ TEST_F(SheetOptions, OkOnAFigureLargerThanThePaperNamesTheScaleThatFits) {
   f.show();
   f.cmdOK->click();
   ASSERT_EQ(sink.shown.size(), 1u);
-  EXPECT_EQ(sink.shown[0],
-            "縮尺 1:10 では図が用紙（A4）に収まりません。\nこの用紙に収まる最大の縮尺は 1:30 です。");
+  EXPECT_EQ(
+      sink.shown[0],
+      "縮尺 1:10 では図が用紙（A4）に収まりません。\nこの用紙に収まる最大の縮尺は 1:30 です。");
   EXPECT_TRUE(f.isVisible());
   EXPECT_EQ(f.nEndState, 0);
   f.optScale->Item(2)->click();

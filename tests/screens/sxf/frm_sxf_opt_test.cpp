@@ -19,10 +19,10 @@ class SxfOptDialog : public ::testing::Test {
 
 TEST_F(SxfOptDialog, ControlsCarryTheirNames) {
   frmSxfOpt d;
-  for (const char* name : {"fraFileType", "optFileType[0]", "optFileType[1]", "fraFileName",
-                           "cmbFileName[0]", "cmbFileName[1]", "cmbFileName[2]", "imtFileName[0]",
-                           "imnFileName", "imtFileExt", "lblFileName[5]", "fraFolder", "imtFolder",
-                           "cmdFolder", "cmdOk", "cmdCancel"})
+  for (const char* name :
+       {"fraFileType", "optFileType[0]", "optFileType[1]", "fraFileName", "cmbFileName[0]",
+        "cmbFileName[1]", "cmbFileName[2]", "imtFileName[0]", "imnFileName", "imtFileExt",
+        "lblFileName[5]", "fraFolder", "imtFolder", "cmdFolder", "cmdOk", "cmdCancel"})
     EXPECT_NE(d.findChild<QWidget*>(QString::fromUtf8(name)), nullptr) << name;
   EXPECT_EQ(d.windowTitle(), QStringLiteral("SXF出力選択"));
   EXPECT_EQ(d.cmbFileName[1]->count(), 36);
