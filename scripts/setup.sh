@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build and test dependencies (Debian) when any is missing.
 set -euo pipefail
-pkgs=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
+pkgs=(cmake ninja-build g++ clang-format qt6-base-dev qt6-svg-dev libgtest-dev libbenchmark-dev
       fonts-ipafont-mincho fonts-ipafont-gothic xvfb xauth poppler-utils libreoffice-writer-nogui
       libreoffice-calc-nogui
       qt6-translations-l10n)
