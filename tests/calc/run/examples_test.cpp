@@ -27,7 +27,8 @@ class RecordingSink final : public IMessageSink {
 };
 
 TEST(SampleDocuments, EachCalculatesEveryCaseToFiniteResults) {
-  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed"}) {
+  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed",
+                           "gravity_canal_water_level", "gravity_cut_shear_key", "large_block"}) {
     SCOPED_TRACE(name);
     RecordingSink sink;
     SetMessageSink(&sink);
@@ -54,8 +55,8 @@ TEST(SampleDocuments, EachCalculatesEveryCaseToFiniteResults) {
         // The line of thrust (always for the upper part of a mixed wall, and
         // for a single wall checked by it) lies within a few metres of the
         // section, never at a never-entered value.
-        const bool thrust = (doc.WallType() == 3 && part == 0) ||
-                            (doc.WallType() != 3 && doc.nTentou == 3);
+        const bool thrust =
+            (doc.WallType() == 3 && part == 0) || (doc.WallType() != 3 && doc.nTentou == 3);
         for (double v : {r->Xh, r->Xd}) {
           if (thrust) {
             EXPECT_FALSE(IsNullValue(v)) << "part " << part << " case " << c;
