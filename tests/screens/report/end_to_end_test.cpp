@@ -1,0 +1,154 @@
+// Every shipped sample as a user meets it: open, calculate, tick every chapter
+// the report selection dialog offers, and read the full report back from the
+// renderer's PDF (pdftotext) and from its RTF (LibreOffice). Chapters the
+// dialog starts offering later are picked up through the heading table.
+#include <gtest/gtest.h>
+
+#include <QLibrary>
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <filesystem>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "calc/run/calc_antei.h"
+#include "calc/run/wlvl_auto.h"
+#include "document/ant_res.h"
+#include "document/document.h"
+#include "document/document_file.h"
+#include "document/report_format.h"
+#include "drawing/backends/qt_picture_saver.h"
+#include "drawing/base/report_picture.h"
+#include "report/driver/prn_out_exec.h"
+#include "report/driver/report_selection.h"
+#include "report/driver/report_writers.h"
+#include "report/report_test_support.h"
+#include "screens/report/frm_prn_sel.h"
+#include "screens/report/reader_support.h"
+#include "screens/report/report_screens_support.h"
+
+namespace norva {
+namespace {
+
+const std::string kExamples = std::string(NORVA_SOURCE_DIR) + "/examples/";
+
+std::vector<std::string> Samples() {
+  std::vector<std::string> out;
+  for (const auto& e : std::filesystem::directory_iterator(kExamples)) {
+    if (e.path().extension() == ".nrv") out.push_back(e.path().stem().string());
+  }
+  std::sort(out.begin(), out.end());
+  return out;
+}
+
+// The heading each chapter of the dialog prints first; a chapter offered
+// without a row here fails the test, so a new chapter must name its heading.
+const std::map<std::string, const char*> kHeadings = {
+    {"chkInpdata", "設計条件"},        {"chkAnt", "安定計算結果一覧"},
+    {"chkWall", "たて壁の応力度一覧"}, {"chkFoot", "つま先版の応力度一覧"},
+    {"chkTokki", "突起の応力度一覧"},
+};
+
+// True when a <PROTECT> block opens before the previous one closed.
+bool NestedBlock(const std::string& markup) {
+  int depth = 0;
+  for (size_t at = markup.find('<'); at != std::string::npos; at = markup.find('<', at + 1)) {
+    if (markup.compare(at, 9, "<PROTECT>") == 0 && ++depth > 1) return true;
+    if (markup.compare(at, 10, "</PROTECT>") == 0) --depth;
+  }
+  return false;
+}
+
+class EndToEnd : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(EndToEnd, FullReportReadsBackFromPdfAndRtf) {
+  const std::string name = GetParam();
+  test::ReportApp();
+  QLibrary lib(QStringLiteral(NORVA_BIN_DIR "/Ravtek2"));
+  if (!lib.load()) GTEST_SKIP() << "Ravtek2 is not built: " << lib.errorString().toStdString();
+  auto doPreview = reinterpret_cast<test::DoPreviewFn>(lib.resolve("DoPreview"));
+  ASSERT_NE(doPreview, nullptr);
+
+  test::TempFolder work("norva_end_to_end");
+  test::RecordingSink sink;
+  RegisterQtPictureSaver();
+  PrnWriters() = ReportWriters{};
+  RegisterReportWriters();
+  CDocument doc;
+  ASSERT_TRUE(DataFileReadFrom(doc, kExamples + name + ".nrv"));
+
+  test::RecordingRenderer recorder;
+  frmPrnSel dlg;
+  dlg.stabilityRun = [](CDocument& d) {
+    if (d.nWater != 0 && d.nWlvlAuto != 0) CalcWlvlAuto(d);
+    std::vector<CaseFailure> failures;
+    CalcAntei(d, 0, 0, nullptr, &failures);
+    return failures.empty();
+  };
+  const ReportEnv env{work.path(), test::ShippedFolder(), test::ShippedFolder(), &recorder};
+  dlg.SetReportEnv(env);
+  doc.SetbInpSt(4, -1);
+  doc.SetbInpSt(5, -1);
+  dlg.SetDoc(doc);
+
+  std::vector<std::string> offered;
+  if (dlg.chkInpdata->isEnabled() && dlg.chkInpdata->isChecked()) offered.push_back("chkInpdata");
+  for (const auto& ch : dlg.chapters) {
+    if (ch.chk->isEnabled() && ch.chk->isChecked())
+      offered.push_back(ch.chk->objectName().toStdString());
+  }
+  ASSERT_FALSE(offered.empty());
+
+  ASSERT_TRUE(PrnOutExec(doc, 0, env)) << (sink.shown.empty() ? "" : sink.shown[0]);
+  ASSERT_EQ(recorder.calls.size(), 1u);
+  // A block opened inside another stops the renderer at a message box.
+  ASSERT_FALSE(NestedBlock(recorder.calls[0].markup));
+  std::string text;
+  ASSERT_NO_FATAL_FAILURE(test::PrintToPdf(doPreview, recorder.calls[0], work.path() + "/full.pdf",
+                                           QString::fromStdString("norva_full_" + name + ".pdf"),
+                                           &text));
+  const std::string squeezed = Squeezed(text);
+  for (const std::string& chapter : offered) {
+    const auto h = kHeadings.find(chapter);
+    ASSERT_NE(h, kHeadings.end()) << chapter << " has no heading in the table";
+    EXPECT_NE(squeezed.find(h->second), std::string::npos) << chapter << ": " << h->second;
+  }
+  // The stored key results as the summary table prints them: the size of the
+  // eccentricity, and the larger reaction as qmax (the spring model stores
+  // the toe's value first, whichever is larger).
+  if (PrnSel().PrnSelAntei != 0) {
+    const int part = doc.WallType() == 3 ? 1 : 0;
+    for (int c = 0; c < doc.nCase(); ++c) {
+      const auto r = doc.AntRes(part, c);
+      ASSERT_NE(r, nullptr);
+      for (const std::string& want :
+           {"e=" + FormatNum(std::fabs(r->E), "0.000"), "Fs=" + FormatNum(r->Fs, "0.000"),
+            "qmax=" + FormatNum(std::max(r->Qmax, r->Qmin), "0.00"),
+            "qmin=" + FormatNum(std::min(r->Qmax, r->Qmin), "0.00"), FormatNum(r->SgmV, "0.00")}) {
+        EXPECT_NE(squeezed.find(want), std::string::npos) << "case " << c + 1 << ": " << want;
+      }
+    }
+  }
+  EXPECT_TRUE(sink.shown.empty()) << sink.shown[0];
+
+  // LibreOffice reads the same chapters from the RTF, one conversion per sample.
+  std::string fromRtf;
+  ASSERT_NO_FATAL_FAILURE(test::RtfText(work.path(), &fromRtf));
+  if (IsSkipped()) return;
+  for (const std::string& chapter : offered) {
+    const char* heading = kHeadings.at(chapter);
+    EXPECT_NE(fromRtf.find(Squeezed(heading)), std::string::npos) << "RTF " << chapter;
+  }
+  PrnWriters() = ReportWriters{};
+  PrnSel() = ReportSelection{};
+  SetPictureSaver(nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Examples, EndToEnd, ::testing::ValuesIn(Samples()),
+                         [](const ::testing::TestParamInfo<std::string>& i) { return i.param; });
+
+}  // namespace
+}  // namespace norva
