@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QLibrary>
+#include <QPrinter>
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -14,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "calc/member/suryou.h"
 #include "calc/run/calc_antei.h"
 #include "calc/run/wlvl_auto.h"
 #include "document/ant_res.h"
@@ -29,6 +31,9 @@
 #include "screens/report/frm_prn_sel.h"
 #include "screens/report/reader_support.h"
 #include "screens/report/report_screens_support.h"
+#include "screens/results/frm_suryou.h"
+#include "screens/sheet/frm_sec_print.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -145,6 +150,48 @@ TEST_P(EndToEnd, FullReportReadsBackFromPdfAndRtf) {
   PrnWriters() = ReportWriters{};
   PrnSel() = ReportSelection{};
   SetPictureSaver(nullptr);
+}
+
+// The standard-section sheet printed to PDF, and the quantity table exported
+// to CSV, each read back. (The sheet's SFC and P21 files go through the SXF
+// checker in the SXF tests, for every sample.)
+TEST_P(EndToEnd, SheetPdfAndQuantityCsvReadBack) {
+  const std::string name = GetParam();
+  test::ReportApp();
+  test::TempFolder work("norva_end_to_end_sheet");
+  test::RecordingSink sink;
+  CDocument doc;
+  ASSERT_TRUE(DataFileReadFrom(doc, kExamples + name + ".nrv"));
+
+  {
+    frmSecPrint w;
+    w.SetDoc(&doc);
+    QPrinter printer(QPrinter::HighResolution);
+    w.vspSecDraw->SetUpPrinter(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const std::string pdf = work.path() + "/sheet.pdf";
+    printer.setOutputFileName(QString::fromStdString(pdf));
+    ASSERT_TRUE(w.vspSecDraw->PrintTo(printer));
+    const std::string text = Squeezed(RunTool("pdftotext", {QString::fromStdString(pdf), "-"}));
+    for (const char* want : {"工事名", "数量表(10m当たり)"}) {
+      EXPECT_NE(text.find(want), std::string::npos) << "sheet: " << want;
+    }
+  }
+
+  const QString csv = QString::fromStdString(work.path() + "/quantities.csv");
+  frmSuryou table;
+  table.chooseCsvFile = [csv](QWidget*) { return csv; };
+  table.SetDoc(&doc);
+  ASSERT_GT(SuryouCnt, 0);
+  const std::vector<SuryouRec> rows(SuryouList.begin(), SuryouList.begin() + SuryouCnt);
+  table.cmdExport->click();
+  // One line per row of the table, four quoted fields, CP932 with CR LF.
+  std::string expected;
+  for (const SuryouRec& r : rows) {
+    expected += "\"" + r.Koumoku + "\",\"" + r.Tani + "\",\"" + r.Suryou + "\",\"\"\r\n";
+  }
+  EXPECT_EQ(Cp932ToUtf8(test::ReadBytes(csv.toStdString())), expected);
+  EXPECT_TRUE(sink.shown.empty()) << sink.shown[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(Examples, EndToEnd, ::testing::ValuesIn(Samples()),
