@@ -27,7 +27,8 @@ class RecordingSink final : public IMessageSink {
 };
 
 TEST(SampleDocuments, EachCalculatesEveryCaseToFiniteResults) {
-  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed"}) {
+  for (const char* name : {"block_masonry", "gravity", "leaning", "mixed",
+                           "gravity_canal_water_level", "gravity_cut_shear_key", "large_block"}) {
     SCOPED_TRACE(name);
     RecordingSink sink;
     SetMessageSink(&sink);

@@ -1,5 +1,5 @@
-// The shipped sample designs are what a new user calculates first: each of
-// the four passes every check the result screens make (every judged cell of
+// The shipped sample designs are what a new user calculates first: each
+// passing sample passes every check the result screens make (every judged cell of
 // the stability grid blue, every member-stress row OK), and the failing
 // sample fails exactly where its name says. examples/README.md names them all.
 #include <gtest/gtest.h>
@@ -75,8 +75,18 @@ std::vector<Failure> Failures(const std::string& file) {
   return out;
 }
 
-TEST(SampleDesigns, TheFourSamplesPassEveryCheck) {
-  for (const char* file : {"gravity.nrv", "leaning.nrv", "block_masonry.nrv", "mixed.nrv"}) {
+// Together they cover every guideline, both earth-pressure methods, the
+// critical water level, a shear key, a toe slab and a cut back ground.
+const char* const kPassing[] = {"gravity.nrv",
+                                "leaning.nrv",
+                                "block_masonry.nrv",
+                                "mixed.nrv",
+                                "gravity_canal_water_level.nrv",
+                                "gravity_cut_shear_key.nrv",
+                                "large_block.nrv"};
+
+TEST(SampleDesigns, ThePassingSamplesPassEveryCheck) {
+  for (const char* file : kPassing) {
     SCOPED_TRACE(file);
     for (const Failure& f : Failures(file))
       ADD_FAILURE() << "case " << f.caseIndex << ": " << f.what;
@@ -101,8 +111,12 @@ TEST(SampleDesigns, SlidingFactorsAgreeWithTheHandFigures) {
   };
   const Row rows[] = {
       {"gravity.nrv", 0, 0, 141.47, 44.39, 1.912},  // 0.6 x 141.47 / 44.39
-      {"gravity.nrv", 0, 1, 137.55, 67.55, 1.222},      {"leaning.nrv", 0, 0, 84.97, 30.29, 1.683},
-      {"block_masonry.nrv", 0, 0, 48.97, 17.98, 1.634}, {"mixed.nrv", 1, 0, 117.43, 45.80, 1.538},
+      {"gravity.nrv", 0, 1, 137.55, 67.55, 1.222},
+      {"leaning.nrv", 0, 0, 84.97, 30.29, 1.683},
+      {"block_masonry.nrv", 0, 0, 48.97, 17.98, 1.634},
+      {"mixed.nrv", 1, 0, 117.43, 45.80, 1.538},
+      {"gravity_canal_water_level.nrv", 0, 0, 101.96, 38.10, 1.606},  // 0.6 x 101.96 / 38.10
+      {"large_block.nrv", 0, 0, 40.655, 15.972, 1.527},  // 0.6 x 40.655 / 15.972 = 1.5272
   };
   for (const Row& x : rows) {
     SCOPED_TRACE(x.file);
@@ -110,12 +124,47 @@ TEST(SampleDesigns, SlidingFactorsAgreeWithTheHandFigures) {
     doc.FileName = kExamples + x.file;
     ASSERT_TRUE(DataFileRead(doc));
     test::RecordingSink sink;
+    if (doc.nWater != 0 && doc.nWlvlAuto != 0) CalcWlvlAuto(doc);
     CalcAntei(doc, 0, 0);
     const auto r = doc.AntRes(x.part, x.caseIndex);
     ASSERT_NE(r, nullptr);
     EXPECT_NEAR(r->SgmV, x.V, 0.006);
     EXPECT_NEAR(r->SgmH, x.H, 0.006);
     EXPECT_NEAR(r->Fs, x.Fs, 0.0006);
+  }
+}
+
+// Eccentricity e = B/2 - (Mr - Mo)/V from the stored sums, and the ground
+// reaction worked by hand: trapezoid V/B (1 +- 6e/B) on the canal wall (e <
+// B/6), V/(B - 2e) over the effective width under road earthworks.
+TEST(SampleDesigns, EccentricityAndGroundReactionAgreeWithTheHandFigures) {
+  struct Row {
+    const char* file;
+    int caseIndex;
+    double Mr, Mo, E, Qmax, Qmin;
+  };
+  const Row rows[] = {
+      // (135.25 - 46.15) / 101.96 = 0.8739, e = 1.2 - 0.8739 = 0.326;
+      // 101.96 / 2.4 (1 + 6 x 0.326 / 2.4) = 77.12, (1 - ...) = 7.84
+      {"gravity_canal_water_level.nrv", 0, 135.25, 46.15, 0.326, 77.12, 7.84},
+      // (187.09 - 44.39) / 141.47 = 1.0087, e = 0.191; 141.47 / (2.4 - 0.383) = 70.13
+      {"gravity_cut_shear_key.nrv", 0, 187.09, 44.39, 0.191, 70.13, 70.13},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.file);
+    CDocument doc;
+    doc.FileName = kExamples + x.file;
+    ASSERT_TRUE(DataFileRead(doc));
+    test::RecordingSink sink;
+    if (doc.nWater != 0 && doc.nWlvlAuto != 0) CalcWlvlAuto(doc);
+    CalcAntei(doc, 0, 0);
+    const auto r = doc.AntRes(0, x.caseIndex);
+    ASSERT_NE(r, nullptr);
+    EXPECT_NEAR(r->SgmMr, x.Mr, 0.006);
+    EXPECT_NEAR(r->SgmMo, x.Mo, 0.006);
+    EXPECT_NEAR(r->E, x.E, 0.0006);
+    EXPECT_NEAR(r->Qmax, x.Qmax, 0.01);
+    EXPECT_NEAR(r->Qmin, x.Qmin, 0.01);
   }
 }
 
@@ -130,7 +179,7 @@ TEST(SampleDesigns, TheReadmeNamesEverySample) {
     EXPECT_NE(text.str().find("`" + e.path().filename().string() + "`"), std::string::npos)
         << e.path().filename();
   }
-  EXPECT_EQ(samples, 5);
+  EXPECT_EQ(samples, 8);
 }
 
 }  // namespace
