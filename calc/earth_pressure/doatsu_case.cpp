@@ -98,6 +98,12 @@ EpStatus SoilAngles(const CDocument& doc, int16_t state) {
   for (double deg : {doc.Fai, doc.delt(state)}) {
     if (IsNullValue(deg) || !std::isfinite(deg)) return EpStatus::Fail(kEpReasonNoSoilAngle);
   }
+  // The trial wedges of a cut back ground slide on the cut face.
+  if (doc.BackType == 1 && doc.Doatsu == 1) {
+    for (double v : {doc.Deltd, doc.Cd}) {
+      if (IsNullValue(v) || !std::isfinite(v)) return EpStatus::Fail(kEpReasonNoCutFace);
+    }
+  }
   return EpStatus::Ok();
 }
 

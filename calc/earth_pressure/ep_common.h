@@ -30,6 +30,8 @@ inline constexpr const char* kEpReasonNoWedgeRecord =
 inline constexpr const char* kEpReasonKiriDlt = "くさび間の摩擦角が入力されていません。";
 inline constexpr const char* kEpReasonNoSoilAngle =
     "土の内部摩擦角または壁面摩擦角が入力されていません。";
+inline constexpr const char* kEpReasonNoCutFace =
+    "切土面の摩擦角または粘着力が入力されていません。";
 inline constexpr const char* kEpReasonTrialFile = "試行くさびの記録ファイルを作成できません。";
 
 }  // namespace norva

@@ -271,6 +271,26 @@ TEST(CalcDoatsuCase, BlankSoilAngleRefusesTheCase) {
   }
 }
 
+TEST(CalcDoatsuCase, BlankCutFaceFrictionRefusesTheWedge) {
+  // A cut back ground whose friction angle on the cut face was left blank in
+  // a file: the wedges would slide on -1.7e10 degrees; the case is refused.
+  auto d = GravityWall();
+  d->Doatsu = 1;
+  d->BackType = 1;
+  d->KiriD = 0.5;
+  d->KiriN = 0.5;
+  d->Cd = 0;
+  d->Deltd = kNullDouble;
+  CAntRes r;
+  EpStatus st = CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, r);
+  EXPECT_FALSE(st);
+  EXPECT_EQ(st.reason, kEpReasonNoCutFace);
+  EXPECT_EQ(r.Pa, 0);
+  d->Deltd = 20;
+  EXPECT_TRUE(CalcDoatsuCase(*d, 0, Outline(*d), 0, 0, r));
+  EXPECT_GT(r.Pa, 0);
+}
+
 TEST(CoulombKa, AnglesNoWallCanHaveGiveNoCoefficient) {
   // phi 30, delta 20, alpha 60, theta 35 deg: theta > phi leaves the root term
   // at 1 and cos(alpha + delta + theta) < 0 gives K_A = cos^2 65 /
