@@ -346,24 +346,6 @@ void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSectio
   const std::string& kN = PrnUnitWords[0];
   const double Pa = OogataBlend(K1.fPa, K0.fPa, d, d1);
   f.Empty();
-  if (!(d > 0)) {
-    // The heel on the cut face: the single plane along it.
-    f.Line("主働土圧合力は、");
-    f.Empty();
-    f.Line(
-        "　<math>P_A1_=<box>Ｗ･secθ･sin(ε－δ'＋θ)－c'･l･cosδ'<over>cos(ε－δ'－α－δ)</box>"
-        "</math>");
-    f.Empty();
-    f.Line(
-        "  　<math>=<box>##.##×sec(##.##)×sin(##.##－##.##＋##.##)－##.##×##.###×cos(##.##)"
-        "<over>cos(##.##-##.##-##.##-##.##)</box></math>",
-        {K1.fWQ(1) + K1.fWQ(0), K1.fKh * kDeg, K1.fOmega * kDeg, K1.fFaid * kDeg, K1.fKh * kDeg,
-         K1.fCd, K1.fL(1) + K1.fL(0), K1.fFaid * kDeg, K1.fOmega * kDeg, K1.fFaid * kDeg,
-         K1.fAlpha * kDeg, K1.fDelta * kDeg});
-    f.Empty();
-    f.Line("　　<math>=##.## (@/m)</math>", {Pa, kN});
-    return;
-  }
   f.Line("d=0とした場合の主働土圧合力");
   f.Empty();
   f.Line("　<math>P_A0'_=<box>W･secθ･sin(ε－φ＋θ)－c･l･cosφ<over>cos(ε－φ－α－δ)</box></math>");
@@ -375,6 +357,9 @@ void PrnWallKusabiOogata(PrnFile& f, const CDocument& doc, const WallCheckSectio
        K1.fFai * kDeg, K1.fOmega * kDeg, K1.fFai * kDeg, K1.fAlpha * kDeg, K1.fDelta * kDeg});
   f.Empty();
   f.Line("　　 <math>=##.## (@/m)</math>", {K1.fPa, kN});
+  // The heel on the cut face: the calculation adopts this plane as it is,
+  // with the backfill's φ and c (the record carries no cut-face strengths).
+  if (!(d > 0)) return;
   PrnBlockClose(f);
   const std::string graph =
       folder + "/WallKusabiRes" + FormatPattern(s.index, "00") + FormatPattern(k, "00") + ".svg";

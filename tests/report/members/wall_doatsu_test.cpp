@@ -437,8 +437,10 @@ TEST(WallDoatsu, EmbankmentWedgeMatchesTheHandGolden) {
 // ε 60°, φ 30°, α 0, δ 20°: PA0' = 39.39·sin 30°/cos 10° = 20.00; the
 // embankment wedge PA1' = 40.00. d = 0.5, d1 = 1.0:
 //   PA1 = 20 + sqrt(1 - 0.25)·20 = 37.32.
-// d = 0 (heel on the cut face), W = 30 + 10, δ' 25°, l = 2 + 1:
-//   PA1 = 40·sin 35°/cos 15° = 23.75.
+// d = 0 (heel on the cut face): the calculation takes the same plane with
+// the backfill's φ and c (it leaves the record's δ' and c' at 0), so the
+// text must print those: W = 40, ε 60°, φ 30°, c 5, l = 3, α 0, δ 20°:
+//   PA1 = (40·sin 30° - 5·3·cos 30°)/cos 10° = (20 - 12.990)/0.98481 = 7.12.
 // d ≥ d1 takes PA1' = 40.00 without the blend's lines.
 TEST(WallDoatsu, LargeBlockBlendMatchesTheHandGolden) {
   test::TempFolder work;
@@ -457,14 +459,13 @@ TEST(WallDoatsu, LargeBlockBlendMatchesTheHandGolden) {
   K1.fDelta = 20 * deg;
   K1.fPa = 20;
   K1b.SetNq(0);
-  K1b.SetfWQ(0, 30);
-  K1b.SetfWQ(1, 10);
-  K1b.SetfL(0, 2);
-  K1b.SetfL(1, 1);
+  K1b.SetfWQ(0, 40);
+  K1b.SetfL(0, 3);
   K1b.fOmega = 60 * deg;
-  K1b.fFaid = 25 * deg;
+  K1b.fFai = 30 * deg;
+  K1b.fC = 5;
   K1b.fDelta = 20 * deg;
-  K1b.fPa = 40 * std::sin(35 * deg) / std::cos(15 * deg);
+  K1b.fPa = (40 * std::sin(30 * deg) - 5 * 3 * std::cos(30 * deg)) / std::cos(10 * deg);
   test::ExpectSameMarkup(test::Markup([&](PrnFile& f) {
                            PrnWallKusabiOogata(f, *doc, s, 0, work.path(), K0, K1, 0.5, 1.0);
                            PrnWallKusabiOogata(f, *doc, s, 1, work.path(), K0, K1b, 0.0, 1.0);
