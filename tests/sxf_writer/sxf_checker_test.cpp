@@ -74,6 +74,15 @@ TEST(SxfChecker, FindsSpoiledP21Files) {
        "#34=CARTESIAN_POINT(' ',(1.000000,0.000000));"},
       {"sheet name and box disagree", "'A4_horizontal'", "'A3_horizontal'"},
       {"bad escape", "'\\X2\\657091CF8868\\X0\\'", "'\\X2\\657091cf8868\\X0\\'"},
+      {"coordinate without a decimal point", "(120.000000,30.000000)", "(120,30.000000)"},
+      {"sheet size without a decimal point", "PLANAR_BOX(' ',297.000000", "PLANAR_BOX(' ',297"},
+      {"context dimension as a real", "GEOMETRIC_REPRESENTATION_CONTEXT(2)",
+       "GEOMETRIC_REPRESENTATION_CONTEXT(2.)"},
+      {"instance id zero", "#50=", "#0="},
+      {"reference to id zero", "(#19),#14)", "(#19),#0)"},
+      {"trim sense not a boolean", ".T.,.CARTESIAN.", ".X.,.CARTESIAN."},
+      {"text extent not positive", "PLANAR_EXTENT(' ',15.000000,5.000000)",
+       "PLANAR_EXTENT(' ',15.000000,-5.000000)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
