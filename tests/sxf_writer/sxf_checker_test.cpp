@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "file_bytes.h"
@@ -52,6 +53,39 @@ TEST(SxfChecker, FindsSpoiledSfcFiles) {
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
     EXPECT_FALSE(sxfcheck::ReadSfc(Replace(good, c.from, c.to)).errors.empty());
+  }
+}
+
+// The tables hold at most 256 layers, 32 user line types and 1024 fonts: one
+// record over each bound, each record otherwise sound, spoils the file.
+TEST(SxfChecker, FindsTablesOverTheirBounds) {
+  const std::string good = Golden("sfc");
+  const std::string layerBlock = "/*SXF\r\n#50 = layer_feature(\\'D-BGD\\','1')\r\nSXF*/\r\n";
+  struct Case {
+    const char* name;
+    int records;  // added after the golden's own layer
+    const char* record;
+  };
+  const Case cases[] = {
+      {"257 layers", 256, "layer_feature(\\'L%d\\','1')"},
+      {"33 user line types", 33, "user_defined_font_feature(\\'U%d\\','2','(1.000000,1.000000)')"},
+      {"1025 fonts", 1024, "text_font_feature(\\'F%d\\')"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto file = [&](int records) {
+      std::string added;
+      for (int i = 0; i < records; ++i) {
+        char rec[160];
+        std::snprintf(rec, sizeof rec, c.record, i);
+        added += "/*SXF\r\n#" + std::to_string(100000 + 10 * i) + " = " + rec + "\r\nSXF*/\r\n";
+      }
+      return Replace(good, layerBlock, layerBlock + added);
+    };
+    // One record fewer is still within the bound.
+    const sxfcheck::Drawing within = sxfcheck::ReadSfc(file(c.records - 1));
+    EXPECT_TRUE(within.errors.empty()) << within.errors.front();
+    EXPECT_FALSE(sxfcheck::ReadSfc(file(c.records)).errors.empty());
   }
 }
 
