@@ -201,8 +201,11 @@ void CheckPoints(const Feature& f) {
   }
 }
 
+// Two points are the same when they print the same: a reader sees only the
+// written coordinates, and a line between them would have no direction.
 bool SamePoint(const Feature& f, size_t i, size_t j) {
-  return f.xs[i] == f.xs[j] && f.ys[i] == f.ys[j];
+  return FormatLength(f.xs[i]) == FormatLength(f.xs[j]) &&
+         FormatLength(f.ys[i]) == FormatLength(f.ys[j]);
 }
 
 // ---- tables ---------------------------------------------------------------------------------

@@ -47,6 +47,7 @@ class Parser {
   bool Instance(long& id, sxfcheck::Instance& out) {
     if (!Eat('#')) return Fail("instance without #");
     id = Integer();
+    if (id <= 0) return Fail("instance id not a positive integer");
     if (!Eat('=')) return Fail("missing =");
     if (Peek() == '(') {
       ++i_;
@@ -67,6 +68,17 @@ class Parser {
     }
     if (!Eat(';')) return Fail("missing ;");
     if (i_ != s_.size()) return Fail("text after ;");
+    // Every number of this schema's drawing is a REAL, which needs its
+    // decimal point; only the context's dimension count is an INTEGER.
+    for (const Record& r : out.records)
+      for (size_t k = 0; k < r.args.size(); ++k) {
+        const bool dimension = r.name == "GEOMETRIC_REPRESENTATION_CONTEXT" && k == 0;
+        if (!NumbersAre(r.args[k], dimension ? Value::kInt : Value::kReal))
+          errors_.push_back(
+              "#" + std::to_string(id) + ": " +
+              (dimension ? "a real where an integer belongs" : "a real without its decimal point") +
+              " in " + r.name);
+      }
     return true;
   }
 
@@ -82,6 +94,12 @@ class Parser {
   bool Fail(const std::string& why) {
     errors_.push_back("syntax: " + why + " in: " + s_.substr(0, 80));
     return false;
+  }
+  static bool NumbersAre(const Value& v, Value::Kind kind) {
+    if (v.kind == Value::kReal || v.kind == Value::kInt) return v.kind == kind;
+    for (const Value& item : v.items)
+      if (!NumbersAre(item, kind)) return false;
+    return true;
   }
   long Integer() {
     const size_t start = i_;
@@ -118,7 +136,7 @@ class Parser {
       v.kind = Value::kRef;
       v.ref = Integer();
       refs.insert(v.ref);
-      return v.ref >= 0 || Fail("bad reference");
+      return v.ref > 0 || Fail("bad reference");
     }
     if (c == '$') return ++i_, v.kind = Value::kUnset, true;
     if (c == '*') return ++i_, v.kind = Value::kDerived, true;
@@ -306,6 +324,9 @@ class Graph {
       e.ys = {y};
       e.radius = c->args.at(2).num;
     } else if (const Record* t = g.Part("TRIMMED_CURVE")) {
+      const Value& sense = t->args.at(4);
+      if (sense.kind != Value::kEnum || (sense.text != "T" && sense.text != "F"))
+        errors->push_back("trimmed curve sense is not .T. or .F.");
       const Instance& basis = At(t->args.at(1).ref);
       if (basis.Is("LINE")) {
         e.kind = "line";
@@ -359,6 +380,7 @@ class Graph {
     if (const Record* x = Simple(lit->args[6].ref, "PLANAR_EXTENT")) {
       e.textWidth = x->args.at(1).num;
       e.height = x->args.at(2).num;
+      if (!(e.textWidth > 0) || !(e.height > 0)) errors->push_back("text extent not positive");
     }
     static const double kLift[3] = {0.5, -0.5, -1.0};
     const double k = kLift[row] * e.height, a = e.angle * M_PI / 180;

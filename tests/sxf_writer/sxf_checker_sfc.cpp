@@ -295,6 +295,7 @@ Drawing ReadSfc(const std::string& bytes) {
     if (name == "user_defined_font_feature") {
       if (I(1) < 2 || I(1) > 8 || I(1) % 2 || static_cast<int>(lists[2].size()) != I(1))
         err(where + ": bad segment count");
+      if (userTypes >= 32) err(where + ": more than 32 user line types");
       lineTypes[17 + userTypes++] = text[0];
       continue;
     }
@@ -308,11 +309,13 @@ Drawing ReadSfc(const std::string& bytes) {
       continue;
     }
     if (name == "text_font_feature") {
+      if (fonts.size() >= 1024) err(where + ": more than 1024 text fonts");
       fonts[static_cast<int>(fonts.size()) + 1] = text[0];
       continue;
     }
     if (name == "layer_feature") {
       if (I(1) != 0 && I(1) != 1) err(where + ": bad visibility flag");
+      if (layers.size() >= 256) err(where + ": more than 256 layers");
       for (auto& [c, l] : layers)
         if (l == text[0]) err(where + ": layer name twice");
       layers[static_cast<int>(layers.size()) + 1] = text[0];

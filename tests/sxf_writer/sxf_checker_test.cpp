@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "file_bytes.h"
@@ -55,6 +56,39 @@ TEST(SxfChecker, FindsSpoiledSfcFiles) {
   }
 }
 
+// The tables hold at most 256 layers, 32 user line types and 1024 fonts: one
+// record over each bound, each record otherwise sound, spoils the file.
+TEST(SxfChecker, FindsTablesOverTheirBounds) {
+  const std::string good = Golden("sfc");
+  const std::string layerBlock = "/*SXF\r\n#50 = layer_feature(\\'D-BGD\\','1')\r\nSXF*/\r\n";
+  struct Case {
+    const char* name;
+    int records;  // added after the golden's own layer
+    const char* record;
+  };
+  const Case cases[] = {
+      {"257 layers", 256, "layer_feature(\\'L%d\\','1')"},
+      {"33 user line types", 33, "user_defined_font_feature(\\'U%d\\','2','(1.000000,1.000000)')"},
+      {"1025 fonts", 1024, "text_font_feature(\\'F%d\\')"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    auto file = [&](int records) {
+      std::string added;
+      for (int i = 0; i < records; ++i) {
+        char rec[160];
+        std::snprintf(rec, sizeof rec, c.record, i);
+        added += "/*SXF\r\n#" + std::to_string(100000 + 10 * i) + " = " + rec + "\r\nSXF*/\r\n";
+      }
+      return Replace(good, layerBlock, layerBlock + added);
+    };
+    // One record fewer is still within the bound.
+    const sxfcheck::Drawing within = sxfcheck::ReadSfc(file(c.records - 1));
+    EXPECT_TRUE(within.errors.empty()) << within.errors.front();
+    EXPECT_FALSE(sxfcheck::ReadSfc(file(c.records)).errors.empty());
+  }
+}
+
 TEST(SxfChecker, FindsSpoiledP21Files) {
   const std::string good = Golden("p21");
   const sxfcheck::Drawing base = sxfcheck::ReadP21(good);
@@ -74,6 +108,15 @@ TEST(SxfChecker, FindsSpoiledP21Files) {
        "#34=CARTESIAN_POINT(' ',(1.000000,0.000000));"},
       {"sheet name and box disagree", "'A4_horizontal'", "'A3_horizontal'"},
       {"bad escape", "'\\X2\\657091CF8868\\X0\\'", "'\\X2\\657091cf8868\\X0\\'"},
+      {"coordinate without a decimal point", "(120.000000,30.000000)", "(120,30.000000)"},
+      {"sheet size without a decimal point", "PLANAR_BOX(' ',297.000000", "PLANAR_BOX(' ',297"},
+      {"context dimension as a real", "GEOMETRIC_REPRESENTATION_CONTEXT(2)",
+       "GEOMETRIC_REPRESENTATION_CONTEXT(2.)"},
+      {"instance id zero", "#50=", "#0="},
+      {"reference to id zero", "(#19),#14)", "(#19),#0)"},
+      {"trim sense not a boolean", ".T.,.CARTESIAN.", ".X.,.CARTESIAN."},
+      {"text extent not positive", "PLANAR_EXTENT(' ',15.000000,5.000000)",
+       "PLANAR_EXTENT(' ',15.000000,-5.000000)"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

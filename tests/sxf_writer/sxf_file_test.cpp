@@ -277,5 +277,36 @@ TEST_F(SxfFiles, AngleApostropheAndLongTextAtTheEdges) {
   }
 }
 
+TEST_F(SxfFiles, LinesOfNoPrintedLengthAreLeftOutAndDimensionsRefused) {
+  // Coordinates are written to a millionth of a millimetre: a line shorter than
+  // that would read back as a point, which has no direction in P21.
+  for (int32_t flag : {0, 1}) {
+    SCOPED_TRACE(flag ? "p21" : "sfc");
+    const std::string path = dir_ / (flag ? "short.p21" : "short.sfc");
+    // With a dimension line of no printed length the whole file is refused.
+    for (bool withDimension : {true, false}) {
+      ASSERT_EQ(SxfOpenWrite(flag, path.c_str(), 1e-4, 1e-4, 0, 2, 2, "a", "b", "c"), 0);
+      Tables(flag);
+      SxfSetSheet(flag, "S", 3, 1, 0, 0);
+      ASSERT_EQ(SxfLine(flag, 1, 8, 1, 3, 10, 20, 10 + 4e-7, 20 - 4e-7), 0);
+      ASSERT_EQ(SxfLine(flag, 1, 8, 1, 3, 10, 20, 10.000001, 20), 0);
+      if (!withDimension) break;
+      sxf::SxfLinearDimRec dim{};
+      dim.sx = dim.sy = dim.ey = 5;
+      dim.ex = 5 + 3e-7;
+      EXPECT_LT(SxfLinearDim(flag, 1, 8, 1, 3, &dim), 0);
+      EXPECT_FALSE(Message(flag).empty());
+      EXPECT_LT(SxfClose(flag), 0);
+      EXPECT_FALSE(fs::exists(path));
+    }
+    ASSERT_EQ(SxfClose(flag), 0) << Message(flag);
+    const std::string bytes = test::ReadBytes(path);
+    const sxfcheck::Drawing d = flag ? sxfcheck::ReadP21(bytes) : sxfcheck::ReadSfc(bytes);
+    ASSERT_TRUE(d.errors.empty()) << d.errors.front();
+    ASSERT_EQ(d.elements.size(), 1u);
+    EXPECT_EQ(d.elements[0].xs, std::vector<double>({10, 10.000001}));
+  }
+}
+
 }  // namespace
 }  // namespace norva
