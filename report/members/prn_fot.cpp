@@ -231,8 +231,11 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
   const double e = res ? res->E : kNullBox;
   const double q0 = known ? r.FotQ2 : kNullBox;
   const double Q = known ? r.FotQ : kNullBox, XQ = known ? r.FotQX : kNullBox;
+  // Under large-block masonry the reaction is the subgrade line, not a
+  // triangle from e: the check spreads it over the whole slab.
+  const bool line = doc.Sisin == 3;
   // Width of action: from the toe, or from the heel for a heel-side triangle.
-  const bool heelTriangle = known && e < -B / 6;
+  const bool heelTriangle = known && !line && e < -B / 6;
   const double x = !known ? kNullBox : heelTriangle ? 3 * (B / 2 + e) : 3 * (B / 2 - e);
   const std::string& kN = PrnUnitWords[0];
 
@@ -262,7 +265,7 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
   f.Empty();
   if (!known) {
     CommonEnding(f, q1, q0, l, Q, XQ);
-  } else if (e > 0 && x < l) {
+  } else if (!line && e > 0 && x < l) {
     f.Line("x &lt; l なので付け根位置の地盤反力は、");
     f.Empty();
     f.Line("　　<math>q_0_=#.## (@/m<sup>2</sup>)</math>", {q0, kN});
@@ -280,7 +283,7 @@ void PrnFotHanryoku(PrnFile& f, const CDocument& doc, int32_t i, int16_t& flag) 
   } else if (e > 0) {
     f.Line("つま先版付け根位置での地盤反力");
     f.Empty();
-    if (x >= B) {
+    if (line || x >= B) {
       f.Line(
           "　　<math>q_0_=q_1_-<box>q_1_-q_2_<over>B</box>･l=##.##-<box>##.##-##.##<over>"
           "#.###</box>×#.###=##.## (@/m<sup>2</sup>)</math>",

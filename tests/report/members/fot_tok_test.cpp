@@ -3,6 +3,7 @@
 // stored results on the sample designs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -178,6 +179,56 @@ TEST(FotHanryoku, HeelTriangleLinesLeadToTheStoredReaction) {
     }
     EXPECT_EQ(qLines, 1);
     EXPECT_EQ(xLines, c.XQ < 0 ? 0 : 1);
+  }
+}
+
+// Under large-block masonry the reaction is the subgrade line
+// q = Kv(dy + x·θ), not a triangle from the eccentricity: the check takes the
+// line's q at the toe and at the root, so the printed forms must be the
+// full-base ones whatever e is. Kv 1000, dy 0.05, θ −0.01 on B 3, l 0.8:
+//   q1 = 50, q2 = 20, q0 = 50 − 30/3·0.8 = 42, Q = ½(50 + 42)·0.8 = 36.80,
+//   X_q = (100 + 42)/(50 + 42)·0.8/3 = 0.412.
+TEST(FotHanryoku, SubgradeReactionPrintsTheFullBaseForms) {
+  const std::string qToe =
+      "　　<math>q_0_=q_1_-<box>q_1_-q_2_<over>B</box>･l=50.00-<box>50.00-20.00<over>3.000</box>"
+      "×0.800=42.00 (kN/m<sup>2</sup>)</math>";
+  const std::string qHeel =
+      "　　<math>q_0_=q_1_+<box>q_2_-q_1_<over>B</box>･l=50.00+<box>20.00-50.00<over>3.000</box>"
+      "×0.800=42.00 (kN/m<sup>2</sup>)</math>";
+  const std::string qLine =
+      "　　<math>Q=<box>1<over>2</box>(q_1_+q_0_)･l=<box>1<over>2</box>×(50.00+42.00)×0.800="
+      "36.80(kN/m)</math>";
+  const std::string xLine =
+      "　　<math>X_q_=<box>2･q_1_+q_0_<over>q_1_+q_0_</box>･<box>l<over>3</box>=<box>2×50.00+"
+      "42.00<over>50.00+42.00</box>×<box>0.800<over>3</box>=0.412 (m)</math>";
+  struct Case {
+    const char* what;
+    double E;
+    const std::string* q0;
+  };
+  const Case cases[] = {
+      {"e beyond B/6, x past the root", 1.0, &qToe},
+      {"e so large that x ends before the root", 1.3, &qToe},
+      {"e far to the heel side", -1.0, &qHeel},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    auto d = ToeWall({"大型"});
+    d->Sisin = 3;
+    SetReaction(*d, 0, c.E, 1.5 - c.E, 50, 20);
+    auto res = d->AntRes(0, 0);
+    res->Kv = 1000;
+    res->dy = 0.05;
+    res->thet = -0.01;
+    ASSERT_TRUE(CalcFotStress(*d, 0));
+    EXPECT_NEAR(d->pFotRes(0)->FotQ, 36.8, 1e-9);
+    const std::vector<std::string> lines = test::Lines(Cases(*d, {PrnFotHanryoku}));
+    for (const std::string* want : {c.q0, &qLine, &xLine}) {
+      EXPECT_NE(std::find(lines.begin(), lines.end(), *want), lines.end()) << *want;
+    }
+    for (const std::string& l : lines) {
+      EXPECT_EQ(l.find("&lt;"), std::string::npos) << l;
+    }
   }
 }
 
