@@ -599,6 +599,26 @@ TEST_F(KiriSections, LowerWallCaseAgainstACutFaceAtTheHeelByZ) {
   for (const std::string& l : lines) EXPECT_EQ(l.find("<math>Z="), std::string::npos) << l;
 }
 
+TEST_F(KiriSections, LowerWallMethodComparingBothSlips) {
+  // Both slips compared: the two figures side by side in one table inside
+  // the formulas' block, then the legend of both wedges.
+  const struct {
+    const char* golden;
+    double kiriD;
+  } rows[] = {
+      {"kongo_kiri_method_heel_compare.prn", 0},
+      {"kongo_kiri_method_apart_compare.prn", 0.5},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.golden);
+    CDocument doc;
+    doc.SetWallType(3);
+    doc.KiriD = row.kiriD;
+    doc.KiriDoatsu = 0;
+    Expect([&](PrnFile& f) { PrnDoatsuKongoKiri(f, doc, work_.path()); }, row.golden);
+  }
+}
+
 TEST_F(KiriSections, LowerWallMethodApartAloneGivesTheLowerWallsComponents) {
   // The broken slip alone: components on α2 and the H1/H2 point of action,
   // α1 and α2 in the legend, as its cases print them.
