@@ -6,15 +6,13 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "calc/member/fot_stress.h"
-#include "calc/member/tok_stress.h"
-#include "calc/member/wall_stress.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/report_format.h"
 #include "report/driver/prn_out_exec.h"
 #include "report/driver/report_writers.h"
 #include "screens/report/f_print_style.h"
+#include "screens/results/member_run.h"
 #include "shell/calculation.h"
 #include "shell/report_renderer.h"
 
@@ -143,35 +141,31 @@ void frmPrnSel::SetDoc(CDocument& doc) {
     b->setChecked(false);
   }
   const ReportWriters& w = PrnWriters();
-  const bool results = doc.bInpSt(5) != 0;
+  // Stale results of a run that could not finish are never reported.
+  const bool stability = doc.bInpSt(4) != 0 && (!stabilityRun || stabilityRun(doc));
+  // The member results follow the stability results just computed, whether
+  // or not the member-stress screen was visited since; they are checked
+  // again for every report, as that screen checks them.
+  const bool results = doc.bInpSt(5) != 0 || stability;
+  if (results) {
+    RunMemberChecks(doc);
+    doc.SetbInpSt(5, -1);
+  }
   // A chapter the program has no writer for cannot be chosen.
   chkInpdata->setEnabled(static_cast<bool>(w.PrnJyouken));
   const bool can[4] = {
-      doc.bInpSt(4) != 0,
+      stability,
       results && static_cast<bool>(w.PrnWall),
       results && doc.bFotCalc() != 0 && static_cast<bool>(w.PrnFot),
       results && doc.Tokki == 1 && doc.WallType() != 0 && static_cast<bool>(w.PrnTokki),
   };
   for (int c = 0; c < 4; ++c) {
     Chapter& ch = chapters[static_cast<size_t>(c)];
-    bool on = can[c];
-    // Stale results of a run that could not finish are never reported.
-    if (on && c == kAnt && stabilityRun) on = stabilityRun(doc);
+    const bool on = can[c];
     ch.fra->setEnabled(on);
     ch.chk->setEnabled(on);
     ch.ls->setEnabled(on);
-    if (!on) continue;
-    for (int32_t i = 0; i < doc.nCase(); ++i) {
-      if (c == kWall) {
-        CalcWallStress(doc, i, 0);
-        if (doc.WallType() == 3) CalcWallStress(doc, i, 1);
-      } else if (c == kFoot) {
-        CalcFotStress(doc, i);
-      } else if (c == kTokki) {
-        CalcTokStress(doc, i);
-      }
-    }
-    FillCases(ch.ls);
+    if (on) FillCases(ch.ls);
   }
   SetSelState();
   cmdAllSel_Click(0);

@@ -13,8 +13,6 @@
 #include <map>
 #include <string>
 
-#include "calc/member/fot_stress.h"
-#include "calc/member/tok_stress.h"
 #include "calc/member/wall_stress.h"
 #include "calc/run/calc_antei.h"
 #include "document/document.h"
@@ -25,6 +23,7 @@
 #include "screens/results/frm_add_sec_pos.h"
 #include "screens/results/member_checks.h"
 #include "screens/results/member_rebar.h"
+#include "screens/results/member_run.h"
 #include "screens/results/member_sections.h"
 #include "screens/screen_foot.h"
 #include "shell/calculation.h"
@@ -45,8 +44,6 @@ const QColor kBlue(0, 0, 255);
 const QColor kWhite(255, 255, 255);
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-bool HasKey(const CDocument& doc) { return doc.Tokki != 0 && doc.WallType() != 0; }
 
 }  // namespace
 
@@ -300,11 +297,7 @@ void frmOuryoku::DataSet() {
   CDocument& d = *doc_;
   ApplyUnitCaptions(d.Unit, this);
   d.TokAs = 0;
-  for (int32_t i = 0; i < d.nCase(); ++i) {
-    Note(i, CalcWallStress(d, i, 0));
-    if (d.WallType() == 3) Note(i, CalcWallStress(d, i, 1));
-    if (d.bFotCalc()) Note(i, CalcFotStress(d, i));
-  }
+  RunStemAndToeChecks(d, [this](int32_t i, const StabStatus& s) { Note(i, s); });
   if (d.WallType() == 3) {
     FillSectionList(0, 0, 0);
     FillSectionList(1, 1, 0);
@@ -490,8 +483,7 @@ void frmOuryoku::ShowFotRes() {
 void frmOuryoku::ShowTokRes() {
   if (doc_ == nullptr || !HasKey(*doc_)) return;
   CDocument& d = *doc_;
-  for (int32_t i = 0; i < d.nCase(); ++i) Note(i, CalcTokStress(d, i));
-  d.TokAs = KeySteelArea(d);
+  RunKeyChecks(d, [this](int32_t i, const StabStatus& s) { Note(i, s); });
   if (d.TokAs > 0)
     SetNumBox(imnAs, 1000000 * d.TokAs);
   else

@@ -9,8 +9,10 @@
 #include <memory>
 #include <string>
 
+#include "calc/member/member_fixtures.h"
 #include "document/document.h"
 #include "document/load_case.h"
+#include "document/member_res.h"
 #include "report/driver/prn_file.h"
 #include "report/driver/report_selection.h"
 #include "report/driver/report_writers.h"
@@ -91,7 +93,17 @@ TEST_F(PrnSelTest, ChaptersOfferedByResultsWallTypeToeKeyAndWriters) {
       {"everything available", [](CDocument&) {}, true, "JAWFT", 1},
       {"no stability results: no stability run", [](CDocument& d) { d.SetbInpSt(4, 0); }, true,
        "J-WFT", 0},
-      {"no member results", [](CDocument& d) { d.SetbInpSt(5, 0); }, true, "JA---", 1},
+      // Recalculated without a visit to the member-stress screen: the report
+      // checks the members itself.
+      {"no member results", [](CDocument& d) { d.SetbInpSt(5, 0); }, true, "JAWFT", 1},
+      {"no member results, stability run that could not finish",
+       [](CDocument& d) { d.SetbInpSt(5, 0); }, false, "J----", 1},
+      {"no results at all",
+       [](CDocument& d) {
+         d.SetbInpSt(4, 0);
+         d.SetbInpSt(5, 0);
+       },
+       true, "J----", 0},
       {"no toe slab checked", [](CDocument& d) { d.GrwB4 = 0; }, true, "JAW-T", 1},
       {"no key", [](CDocument& d) { d.Tokki = 0; }, true, "JAWF-", 1},
       {"block masonry wall with a key",
@@ -122,6 +134,38 @@ TEST_F(PrnSelTest, ChaptersOfferedByResultsWallTypeToeKeyAndWriters) {
       EXPECT_EQ(dlg->chapters[frmPrnSel::kAnt].ls->count(), 0);
     }
   }
+}
+
+// After a recalculation the member results are missing (or left from older
+// inputs): the dialog checks the stem again before it offers the chapter.
+// Battered wall 2 m wide at the base, 4 m high, Ka = 1/3, section at 1 m:
+// N = 23 x 5.25 = 120.75 kN, S = 18 x 3^2 / 6 = 27 kN, M = 27 - 8.7975 kN m
+// (body centroid 0.3825 / 5.25 m behind the axis), width 1.9 m.
+TEST_F(PrnSelTest, MissingMemberResultsAreCheckedBeforeTheStemIsOffered) {
+  auto doc = member_test::BatteredWall();
+  doc->SetnWallSecCnt(0, 1);
+  doc->SetWallSecY(0, 0, 1.0);
+  doc->SetbInpSt(4, -1);
+  doc->SetbInpSt(5, 0);
+  // A record left from inputs before the change.
+  auto old = std::make_shared<CWallRes>();
+  old->ForceN = 999;
+  doc->SetpWallRes(0, 0, 0, old);
+
+  auto dlg = Dialog(*doc);
+  EXPECT_EQ(Enabled(*dlg), "JAW--");
+  EXPECT_EQ(PrnSel().PrnSelWall, 1);
+  EXPECT_EQ(PrnSel().PrnWallCases(0), 1);
+  EXPECT_NE(doc->bInpSt(5), 0);
+
+  const double N = 120.75, S = 27, M = 27 - 8.7975, B = 1.9;
+  const CWallRes& r = *doc->pWallRes(0, 0, 0);
+  EXPECT_NEAR(r.ForceN, N, 1e-9);
+  EXPECT_NEAR(r.ForceS, S, 1e-9);
+  EXPECT_NEAR(r.ForceM, M, 1e-9);
+  EXPECT_NEAR(r.Sgmc(0), (N / B + 6 * M / (B * B)) / 1000, 1e-12);  // 0.09381
+  EXPECT_NEAR(r.Sgmc(1), (N / B - 6 * M / (B * B)) / 1000, 1e-12);  // 0.03330
+  EXPECT_NEAR(r.Tauc, S / B / 1000, 1e-12);                         // 0.01421
 }
 
 TEST_F(PrnSelTest, ChapterWithoutWriterCannotBeChosen) {

@@ -5,10 +5,14 @@
 
 #include <QApplication>
 #include <memory>
+#include <vector>
 
 #include "document/document.h"
+#include "document/member_res.h"
 #include "platform/controls/number_box.h"
+#include "report/driver/report_selection.h"
 #include "screens/register_windows.h"
+#include "screens/report/frm_prn_sel.h"
 #include "screens/results/frm_antei_res.h"
 #include "screens/results/frm_ouryoku.h"
 #include "screens/user_input.h"
@@ -114,6 +118,60 @@ TEST_F(StaleResultsTest, ResultsScreenCalculatesAgainWhenInputsChangedBehindIt) 
   EXPECT_EQ(runs_, 1);
   EXPECT_NE(doc->bInpSt(4), 0);
   EXPECT_TRUE(PanelShowsResults());
+}
+
+// A dimension changed and recalculated, then the report without a visit to
+// the member-stress screen: the stem chapter is offered, with the results
+// that screen computes for the same inputs.
+TEST_F(StaleResultsTest, ReportAfterARecalculationOffersTheStemAsTheMemberScreenChecksIt) {
+  auto doc = OpenSample("gravity.nrv");
+  ASSERT_NE(doc, nullptr);
+  doc->GrwB += 0.1;
+  DocDataState(*doc, 1);
+  ASSERT_TRUE(RecalculateDocument(*doc));
+  ASSERT_EQ(doc->bInpSt(5), 0);
+  ASSERT_GT(doc->nCase(), 0);
+  ASSERT_GT(doc->nWallSecCnt(0), 0);
+
+  struct Stem {
+    double N, S, M, s0, s1, tau;
+  };
+  auto stems = [&doc] {
+    std::vector<Stem> v;
+    for (int32_t c = 0; c < doc->nCase(); ++c) {
+      for (int i = 0; i < doc->nWallSecCnt(0); ++i) {
+        const auto r = doc->pWallRes(0, c, i);
+        if (!r) return std::vector<Stem>{};
+        v.push_back({r->ForceN, r->ForceS, r->ForceM, r->Sgmc(0), r->Sgmc(1), r->Tauc});
+      }
+    }
+    return v;
+  };
+  const ReportSelection saved = PrnSel();
+  std::vector<Stem> reported;
+  {
+    frmPrnSel dlg(main_.get());
+    dlg.SetDoc(*doc);
+    EXPECT_TRUE(dlg.chapters[frmPrnSel::kWall].chk->isEnabled());
+    EXPECT_EQ(PrnSel().PrnSelWall, 1);
+    reported = stems();
+  }
+  PrnSel() = saved;
+  ASSERT_FALSE(reported.empty());
+
+  ShowForm(*doc, 5);
+  ASSERT_NE(dynamic_cast<frmOuryoku*>(doc->DataForm), nullptr);
+  const std::vector<Stem> screen = stems();
+  ASSERT_EQ(screen.size(), reported.size());
+  for (size_t k = 0; k < screen.size(); ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_EQ(reported[k].N, screen[k].N);
+    EXPECT_EQ(reported[k].S, screen[k].S);
+    EXPECT_EQ(reported[k].M, screen[k].M);
+    EXPECT_EQ(reported[k].s0, screen[k].s0);
+    EXPECT_EQ(reported[k].s1, screen[k].s1);
+    EXPECT_EQ(reported[k].tau, screen[k].tau);
+  }
 }
 
 }  // namespace
