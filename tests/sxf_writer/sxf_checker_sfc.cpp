@@ -204,8 +204,8 @@ Drawing ReadSfc(const std::string& bytes) {
     }
     if (!ids.insert(std::stol(m[1])).second) err(where + ": duplicate id");
     const std::string name = m[2];
-    auto spec = kRecords.find(name);
-    if (spec == kRecords.end()) {
+    auto form = kRecords.find(name);
+    if (form == kRecords.end()) {
       err(where + ": unknown record " + name);
       continue;
     }
@@ -216,7 +216,7 @@ Drawing ReadSfc(const std::string& bytes) {
       err(where + ": " + why);
       continue;
     }
-    if (ps.size() != spec->second.size()) {
+    if (ps.size() != form->second.size()) {
       err(where + ": " + name + " has " + std::to_string(ps.size()) + " parameters");
       continue;
     }
@@ -225,7 +225,7 @@ Drawing ReadSfc(const std::string& bytes) {
     std::vector<std::string> text(ps.size());
     bool ok = true;
     for (size_t k = 0; k < ps.size(); ++k) {
-      const char kind = spec->second[k];
+      const char kind = form->second[k];
       const Param& p = ps[k];
       if (kind == 't') {
         if (p.kind != 't') ok = false;
