@@ -311,8 +311,15 @@ void SectionBuilder::CrestChain(int backCrest) {
     c.ys.push_back(Y(back.Y));
     c.texts.push_back(FormatPattern(d.BlkDeltT1 * 1000, "###0"));
   }
-  c.refX = X(back.X) + 14 * std::sin(a);
-  c.refY = Y(back.Y) + 14 * std::cos(a);
+  if (d.nBlkSetup != 0) {
+    // Level courses end in a level crest at the wall height: the chain
+    // crosses the blocks below it, so nothing is drawn above the crest.
+    c.refX = X(p5.X) - 14 * std::sin(a);
+    c.refY = Y(p5.Y) - 14 * std::cos(a);
+  } else {
+    c.refX = X(back.X) + 14 * std::sin(a);
+    c.refY = Y(back.Y) + 14 * std::cos(a);
+  }
   c.angle = a;
   fig.chains.push_back(std::move(c));
 }

@@ -187,6 +187,40 @@ TEST(BlockSection, NoFootingLayersCrestChainAndLabel) {
   EXPECT_NEAR(f.labels[0].angleDeg, 90 - 16.69924423399362, 1e-9);
 }
 
+// Level courses (H 2.0, t 0.35 at 1:0.3, no footing): P5 (0.6, 2) and the
+// blocks' back at the crest 0.35 / cos a to its right, both on y = 2. The
+// thickness chain crosses the blocks 14 mm below P5 along the face, so its
+// dimension line and extension lines stay under the crest.
+TEST(BlockSection, LevelCoursesMeasureTheBlocksBelowTheCrest) {
+  CDocument d;
+  sheet_test::BlockWallNoFooting(d);
+  d.nBlkSetup = 1;
+  SheetPoints pts = Outline(d);
+  const SectionFigure f = BlkSectionFigure(d, pts, 0.02);
+  const double a = std::atan(0.3);
+  ASSERT_NEAR(pts[5].X, 0.6, 1e-12);
+  ASSERT_NEAR(pts[5].Y, 2.0, 1e-12);
+  auto X = [&](double x) { return f.offX + 20 * x; };
+  auto Y = [&](double y) { return f.offY + 20 * y; };
+  const SheetChain& crest = f.chains.back();
+  EXPECT_EQ(crest.kind, kRot);
+  EXPECT_EQ(crest.texts, (std::vector<std::string>{"", "350", "100"}));
+  EXPECT_NEAR(crest.xs[1], X(0.6 + 0.35 / std::cos(a)), 1e-9);
+  EXPECT_NEAR(crest.refX, X(0.6) - 14 * std::sin(a), 1e-9);
+  EXPECT_NEAR(crest.refY, Y(2.0) - 14 * std::cos(a), 1e-9);
+  // Each measured point reaches the dimension line downwards: its distance
+  // along the face direction (sin a, cos a) to the line is negative.
+  for (size_t i = 0; i < crest.xs.size(); ++i) {
+    SCOPED_TRACE(i);
+    const double along =
+        (crest.refX - crest.xs[i]) * std::sin(a) + (crest.refY - crest.ys[i]) * std::cos(a);
+    EXPECT_LT(along, 0);
+  }
+  for (const SheetSegment& s : f.lines) {
+    EXPECT_LE(std::max(s.y1, s.y2), Y(2.0) + 1e-9);
+  }
+}
+
 TEST(BlockSection, FootingOnALevelBaseWithWideLayers) {
   CDocument d;
   sheet_test::BlockWallNoFooting(d);
