@@ -17,6 +17,7 @@
 #include "document/document.h"
 #include "document/kusabi_res.h"
 #include "document/load_case.h"
+#include "document/member_res.h"
 #include "document/nulls.h"
 #include "document/numeric.h"
 #include "document/outline.h"
@@ -43,6 +44,8 @@ constexpr double kDeg = 57.29577951308238;
 struct SectionHeights {
   double H1 = 0, H2 = 0, b = 0;
   bool lower = false;
+  // The earth pressure's arm in the check's force table, when it has one.
+  std::optional<double> arm;
 };
 
 SectionHeights Heights(const CDocument& doc, const WallCheckSection& s) {
@@ -143,13 +146,21 @@ void ActionHeader(PrnFile& f) {
   f.Empty();
 }
 
-// The horizontal distance line, which closes the block.
-void DistanceLine(PrnFile& f, double b, double Y, double alpha) {
-  const double X = b * 0.5 - std::tan(alpha) * Y;
+// The horizontal distance line, which closes the block. The arm printed is
+// the one the force table uses: it is measured from the check's wall axis,
+// which lies off the middle of the section where the wall's foot is not level
+// or where the section also cuts the lower wall behind an upper wall.
+void DistanceLine(PrnFile& f, const SectionHeights& h, double Y, double alpha) {
+  const double X = h.b * 0.5 - std::tan(alpha) * Y;
+  const double shown = h.arm.value_or(X);
   f.Line(
       "　<math>X_P1_=<box>1<over>2</box>･h-Y_P1_･tanα=<box>1<over>2</box>×#.###-#.###×"
       "tan(##.##)=#.### (m)</math>",
-      {b, Y, alpha * kDeg, X});
+      {h.b, Y, alpha * kDeg, shown});
+  if (FormatPattern(X, "#.###") != FormatPattern(shown, "#.###")) {
+    f.Empty();
+    f.Line("　※X<sub>P1</sub>は断面力の集計に用いた壁軸からの距離を示す。");
+  }
   PrnBlockClose(f);
 }
 
@@ -158,7 +169,7 @@ void ThirdHeight(PrnFile& f, const SectionHeights& h, double alpha) {
   const double Y = h.H1 / 3;
   f.Line("　<math>Y_P1_=<box>1<over>3</box>･H_1_=<box>1<over>3</box>×#.###=#.### (m)</math>",
          {h.H1, Y});
-  DistanceLine(f, h.b, Y, alpha);
+  DistanceLine(f, h, Y, alpha);
 }
 
 void Trapezoid(PrnFile& f, const SectionHeights& h, double alpha) {
@@ -168,7 +179,7 @@ void Trapezoid(PrnFile& f, const SectionHeights& h, double alpha) {
       "　<math>Y_P1_=<box>H_2_<over>3</box>･<box>3H_1_+H_2_<over>2H_1_+H_2_</box>=<box>"
       "#.###<over>3</box>×<box>3×#.###+#.###<over>2×#.###+#.###</box>=#.### (m)</math>",
       {h.H1, h.H2, h.H1, h.H2, h.H1, Y});
-  DistanceLine(f, h.b, Y, alpha);
+  DistanceLine(f, h, Y, alpha);
 }
 
 // The resultant from the coefficient the stability calculation
@@ -303,7 +314,7 @@ void CoulombLines(PrnFile& f, const CDocument& doc, const SectionHeights& h, dou
       "　<math>Y_P1_=<box>M_P1_+M_P2_<over>P_A1_'＋P_A2_'</box>=<box>##.##+##.##<over>"
       "##.##+##.##</box>=#.### (m)</math>",
       {d.MP1, d.MP2, d.PA1, d.PA2, d.Y});
-  DistanceLine(f, h.b, d.Y, r.alpha);
+  DistanceLine(f, h, d.Y, r.alpha);
 }
 
 }  // namespace
@@ -699,7 +710,11 @@ void NoPressure(PrnFile& f) {
 
 void PrnWallDoatsu(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
                    const std::string& folder, int16_t& flag) {
-  const SectionHeights h = Heights(doc, s);
+  SectionHeights h = Heights(doc, s);
+  if (const std::shared_ptr<CWallRes> res = doc.pWallRes(s.part, k, s.index);
+      res && res->nAForce(5) != 0) {
+    h.arm = res->AForceX(5);
+  }
   const std::shared_ptr<CKajyuCase> cs = doc.pCase(k);
   if (!cs || !Loaded(doc, s, h)) return;
   const int16_t st = WallForceState(doc, k).st;

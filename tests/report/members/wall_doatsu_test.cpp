@@ -227,6 +227,19 @@ TEST(WallSectionAgreement, EarthPressureBodyAndFrontSoilAreTheChecks) {
           }
           ExpectPrinted(pv, PV, "P_AV1");
           ExpectPrinted(ph, PH, "P_AH1");
+          // The arm is the force table's, measured from the check's axis: on the
+          // mixed sample's upper wall the back face lies 0.212 behind the axis at
+          // the section, so 0.212 + 0.667 × tan 19.01° = 0.442, where half the
+          // section width would give 0.472 + 0.230 = 0.701.
+          {
+            static const std::regex arm(R"(=(-?[0-9]+\.[0-9]+) \(m\)</math>)");
+            std::smatch m;
+            for (const std::string& l : ep) {
+              if (Has(l, "X_P1_=") && std::regex_search(l, m, arm)) {
+                EXPECT_NEAR(std::stod(m[1].str()), w->AForceX(5), 0.00051) << l;
+              }
+            }
+          }
           ++checked;
         }
       }
