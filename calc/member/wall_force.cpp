@@ -183,7 +183,9 @@ double WallSectionRefX(const CDocument& doc, const KutaiPoints& p, int16_t part,
     A = HalfWay(p[2], p[3]);
     B = Mid(p[5], p[6]);
   } else if (!lower) {
-    A = Mid(p[2], p[3]);
+    // The upper wall stands on the joint from P2 to P10; P3 is the lower
+    // wall's back corner, behind the upper wall's back face.
+    A = Mid(p[2], p[10]);
     B = Mid(p[5], p[9]);
   } else {
     A = HalfWay(p[0], p[4]);

@@ -47,6 +47,8 @@ StabStatus CalcWallStress(CDocument& doc, int32_t caseNo, int16_t part) {
       DPoint f1 = p[2], f2 = p[5], b1 = p[3], b2 = p[9];
       if (wt == 1 || wt == 2) {
         b2 = p[6];
+      } else if (wt == 3 && part == 0) {
+        b1 = p[10];  // the upper wall's back face, not the lower wall's corner
       } else if (wt == 3 && part != 0) {
         f1 = p[0];
         f2 = p[1];

@@ -65,8 +65,8 @@ SectionHeights Heights(const CDocument& doc, const WallCheckSection& s) {
     default:
       if (s.part == 0) {
         h.H1 = p[9].Y - doc.UraHd - y;
-        b0 = 9;
-        b1 = 3;
+        b0 = 10;
+        b1 = 9;
       } else {
         h.lower = true;
         h.H1 = p[3].Y - y;

@@ -166,5 +166,38 @@ TEST(WallStress, SectionWithoutForcesIsBlank) {
   EXPECT_EQ(r.Tauc, kNullBox);
 }
 
+// Mixed wall whose upper wall has vertical faces: blocks 0.35 and back concrete
+// 0.30 thick at the top and at the joint, standing on a joint that falls 0.2
+// over 1.2 m to the lower wall's back corner P3 = (1.7, 1.3). At the joint's
+// front (y = 1.5) the upper wall is 0.35 + 0.30 = 0.65 wide between x = 0.5
+// and 1.15; its axis is the vertical x = 0.825, so the body's centroid lies
+// on it. The line from P3 to the crest's back corner (1.15, 3.5) would give
+// 1.7 - 0.55 × 0.2 / 2.2 - 0.5 = 1.15 m, which takes in soil behind the wall.
+TEST(WallStress, MixedUpperWallIsCutBetweenItsOwnFaces) {
+  auto d = BatteredWall();
+  d->SetWallType(3);
+  d->GrwB = 1.7;
+  d->GrwB1 = 0.5;
+  d->GrwB2 = 1.2;
+  d->GrwB3 = 0;
+  d->MxwH1 = 2.0;
+  d->MxwH2 = 1.5;
+  d->MxwH3 = 0.2;
+  d->WallH = 3.5;
+  d->BlkN = 0;
+  d->BlkT = 0.35;
+  d->BlkDeltT1 = 0.3;
+  d->BlkDeltT2 = 0.3;
+  d->nBlkSetup = 0;
+  d->SetnWallSecCnt(0, 1);
+  d->SetWallSecY(0, 0, 0.0);
+  CalcWallStress(*d, 0, 0);
+  const CWallRes& r = *d->pWallRes(0, 0, 0);
+  EXPECT_NEAR(r.Height(0), 0.65, 1e-12);
+  EXPECT_NEAR(r.Height(1), 0.65, 1e-12);
+  ASSERT_NE(r.nAForce(0), 0);
+  EXPECT_NEAR(r.AForceX(0), 0.0, 1e-12);
+}
+
 }  // namespace
 }  // namespace norva
