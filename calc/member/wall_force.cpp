@@ -70,7 +70,7 @@ WallForceResult Failed(StabStatus st) {
 
 WallReactionFace WallFaceOfReaction(const CDocument& doc, const KutaiPoints& p) {
   WallReactionFace f;
-  f.lo = p[3];
+  f.lo = doc.WallType() == 3 ? p[10] : p[3];  // the upper wall's own back face
   f.hi = doc.WallType() == 2 ? p[6] : p[9];
   f.alpha = std::atan(doc.BlkN);
   if (doc.WallType() == 2) {

@@ -8,11 +8,13 @@
 #include <memory>
 
 #include "calc/member/member_fixtures.h"
+#include "calc/member/wall_force.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
 #include "document/nulls.h"
+#include "document/outline.h"
 
 namespace norva {
 namespace {
@@ -197,6 +199,17 @@ TEST(WallStress, MixedUpperWallIsCutBetweenItsOwnFaces) {
   EXPECT_NEAR(r.Height(1), 0.65, 1e-12);
   ASSERT_NE(r.nAForce(0), 0);
   EXPECT_NEAR(r.AForceX(0), 0.0, 1e-12);
+
+  // The wall-face reaction of the large-block guideline acts on the same back
+  // face, from P10 = (0.5 + 0.65, 1.5 - 0.65 / 6) up to the crest.
+  KutaiPoints p;
+  DPoint c1, c2;
+  MakeKutaiOutline(*d, p, c1, c2, 0);
+  const WallReactionFace face = WallFaceOfReaction(*d, p);
+  EXPECT_NEAR(face.lo.X, 1.15, 1e-12);
+  EXPECT_NEAR(face.lo.Y, 1.5 - 0.65 / 6, 1e-12);
+  EXPECT_NEAR(face.hi.X, 1.15, 1e-12);
+  EXPECT_NEAR(face.hi.Y, 3.5, 1e-12);
 }
 
 }  // namespace
