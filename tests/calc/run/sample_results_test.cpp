@@ -127,5 +127,70 @@ TEST(SampleResults, GravityWallBearingReadsTheChartsAtTheLoadInclination) {
   }
 }
 
+// examples/large_block.nrv, its one (normal) case, worked from the inputs:
+// blocks 0.5 m thick at 1:0.5 (alpha = atan 0.5 = 26.565 deg) on a 1.0 x 0.35
+// footing, H 3.0, L 10, Coulomb phi 30, delta 20, gamma 19, q 10, concrete 23,
+// front soil 18 to Df 0.5, alpha E0 42000 (back) and 56000 (base), mu 0.6,
+// entered capacity 300 with required factor 3.
+TEST(SampleResults, LargeBlockSpringModelAgreesWithTheHandCalculation) {
+  ScopedTempDir tmp;
+  ScopedMessages msgs;
+  CDocument doc;
+  CalcSample(doc, std::string(NORVA_SOURCE_DIR) + "/examples/large_block.nrv", false);
+  ASSERT_EQ(doc.nCase(), 1);
+  const CAntRes& r = *doc.AntRes(0, 0);
+  struct Row {
+    const char* name;
+    double actual, hand;
+  };
+  const Row rows[] = {
+      // Blocks: 0.5 / cos(alpha) = 0.559017 wide x 2.65 = 1.481395 m2 x 23 = 34.072086 at
+      // x 1.042008; footing 0.35 x 23 = 8.05 at 0.5; front soil (0.1 x 0.15 + 0.15^2 / 4)
+      // x 18 = 0.37125 at 0.070455. Ka (wall leaning into the fill, -26.565 deg) = 0.1392019;
+      // Pa = Ka (19 x 9 / 2 + 10 x 3) = 16.077818 at y = (87 / 77) = 1.129870 on the back line,
+      // x = 0.484017 + 0.5 y = 1.048952, inclined -6.565 deg: Pah 15.972390, Pav -1.838196.
+      {"SgmV", r.SgmV, 40.655140},  // 34.072086 + 8.05 + 0.37125 - 1.838196
+      {"SgmH", r.SgmH, 15.972390},
+      // The vertical earth pressure counts on the overturning side.
+      {"SgmMr", r.SgmMr, 39.554559},  // 35.503403 + 4.025 + 0.026156
+      {"SgmMo", r.SgmMo, 19.974906},  // 15.972390 x 1.129870 + 1.838196 x 1.048952
+      // Springs: Bd = sqrt(10 x 1), Ld = sqrt(3 / cos(alpha) x 10) = sqrt(33.541020).
+      {"Bd", r.Bd, 3.1622777},
+      {"Ld", r.Ld, 5.7914609},
+      {"Kv", r.Kv, 31908.597},  // (3.1622777 / 0.3)^-0.75 x 56000 / 0.3
+      {"Ks", r.Ks, 15954.299},  // Kv / 2
+      {"Kt", r.Kt, 15201.200},  // (5.7914609 / 0.3)^-0.75 x 42000 / 0.3
+      // The face (l = 3.354102) moves away from the back ground at every contact start
+      // (about -0.1 mm at l1). The best |displacement| the scan records is its sixth trial,
+      // l1 = 5 l / 10: the trials within 0.0001 of zero end their pass without being recorded,
+      // and no narrower pass beats it by 0.00001, so the search ends there.
+      {"l1", r.l1, 1.6770510},
+      {"l2", r.l2, 1.6770510},
+      // K at l1 = l / 2: 36348.85 10197.28 67556.95 / 37007.23 49732.77 / 240393.55;
+      // F = (-15.972390, 40.655140, 19.579653); Cramer's rule:
+      {"dx", r.dx, -0.000968419313},
+      {"dy", r.dy, 0.00123303692},
+      {"thet", r.thet, 0.0000985083040},
+      {"Qmax", r.Qmax, 39.344478},  // toe: Kv dy
+      {"Qmin", r.Qmin, 42.487740},  // heel: Kv (dy + B thet)
+      {"Qv", r.Qv, 40.916109},      // (39.344478 + 42.487740) x 1 / 2
+      // du = sin(a) dy + cos(a) dx + (sin(a) B + l) thet = 5.97116e-5; no reaction at l1.
+      {"qtu", r.qtu, 0.90768579},
+      {"qtl", r.qtl, 0.0},
+      {"Qt", r.Qt, 0.76111767},  // 0.90768579 x 1.677051 / 2
+      {"Qh", r.Qh, -16.653155},  // -15.972390 - cos(a) x 0.76111767
+      {"Hu", r.Hu, 24.393084},   // 0.6 x 40.655140
+      {"Fs", r.Fs, 1.5272031},   // 24.393084 / 15.972390
+      {"Qu", r.Qu, 300.0},       // the entered capacity, no factor 3
+      // e' = (1/6) (42.487740 - 39.344478) / 81.832218 = 0.0064019, B' = 0.9871962
+      {"fB", r.fB, 7.2381979},  // 300 x 0.9871962 / 40.916109
+      {"Fba", r.Fba, 3.0},
+  };
+  for (const Row& x : rows) {
+    SCOPED_TRACE(x.name);
+    ExpectRel(x.actual, x.hand, 1e-6);
+  }
+}
+
 }  // namespace
 }  // namespace norva

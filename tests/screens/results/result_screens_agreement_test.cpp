@@ -5,10 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "calc/member/fot_stress.h"
 #include "calc/member/wall_stress.h"
@@ -20,6 +22,9 @@
 #include "document/nulls.h"
 #include "document/report_format.h"
 #include "platform/controls/colors.h"
+#include "report/bearing/prn_jiban.h"
+#include "report/report_test_support.h"
+#include "report/stability/prn_antei_list.h"
 #include "screens/results/frm_antei_res.h"
 #include "screens/results/frm_ouryoku.h"
 #include "screens/results/member_windows.h"
@@ -27,6 +32,7 @@
 #include "shell/document_forms.h"
 #include "shell/main_window.h"
 #include "shell/shell_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -218,6 +224,60 @@ TEST_F(ResultScreensAgreement, SummaryAndDetailAgreeUnderEveryOverturningCheck) 
     }
     CloseDocument(d.Key);
   }
+}
+
+// The large-block sample's spring reactions wherever they are shown. The
+// spring model stores the toe's reaction in Qmax and the heel's in Qmin;
+// hand values: toe Kv dy = 39.344, heel Kv (dy + B thet) = 42.488, Qv 40.916,
+// e' = (42.488 - 39.344) / 81.832 / 6 = 0.0064, B' = 0.9872,
+// Fb = 300 x 0.9872 / 40.916 = 7.238. A label "q1"/"q2" (and "qv1"/"qv2")
+// names an end of the base: toe, then heel. A label "qmax"/"qmin", or the
+// grid's single reaction, names the larger and the smaller.
+TEST_F(ResultScreensAgreement, LargeBlockReactionsReadTheSameOnEveryOutput) {
+  const QString copy = Path("large_block.nrv");
+  ASSERT_TRUE(QFile::copy(QStringLiteral(NORVA_SOURCE_DIR "/examples/large_block.nrv"), copy));
+  QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+  OpenDocumentFile(copy.toStdString());
+  QApplication::processEvents();
+  auto doc = ActiveDocument();
+  ASSERT_NE(doc, nullptr);
+  CDocument& d = *doc;
+  frmAnteiRes* s = Screen4(d);
+  ASSERT_NE(s, nullptr);
+  ASSERT_EQ(d.Sisin, 3);
+  ASSERT_EQ(d.nCase(), 1);
+  // Screen 4: the grid shows the larger reaction, the page each end.
+  const SpreadGrid* g = s->vsAntRes[1];
+  EXPECT_EQ(Cell(g, 12, 2), "42.49");
+  EXPECT_EQ(Cell(g, 15, 2), "7.24");
+  EXPECT_EQ(Cell(g, 16, 2), ">");
+  EXPECT_EQ(Cell(g, 17, 2), "3.00");
+  s->lsAntDetail->setCurrentRow(0);
+  EXPECT_EQ(Txt(s->imnQmax[1]), "39.34");
+  EXPECT_EQ(Txt(s->imnQmin[1]), "42.49");
+  EXPECT_EQ(s->imnQa[2]->text().toStdString(), "300.00");
+  EXPECT_EQ(s->imnQa[3]->text().toStdString(), "0.987");
+  EXPECT_EQ(s->imnQa[4]->text().toStdString(), "40.92");
+  EXPECT_EQ(s->imnFb[2]->text().toStdString(), "7.24");
+  // The main window's panel: q1 and q2 in black, then the bearing line.
+  std::vector<std::string> panel;
+  for (const CanvasOp& op : main_->vsdAntRes->canvas().Ops())
+    if (op.kind == CanvasOpKind::Text) panel.push_back(op.text);
+  for (const char* want : {"q1=39.34", "q2=42.49", "Fb=7.24 > 3.00"}) {
+    EXPECT_NE(std::find(panel.begin(), panel.end(), want), panel.end()) << want;
+  }
+  // The report: the ground-reaction chapter by end, the summary table by size.
+  const std::string chapter =
+      Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnJibanHanryokuCase(f, d, 0); }));
+  for (const char* want : {"前端　q<sub>v1</sub> =   39.34 (", "後端　q<sub>v2</sub> =   42.49 (",
+                           "Q<sub>v</sub> =   40.92 (kN/m)"}) {
+    EXPECT_NE(chapter.find(want), std::string::npos) << want;
+  }
+  const std::string list = Cp932ToUtf8(test::Markup([&](PrnFile& f) { PrnAnteiList(f, d); }));
+  for (const char* want : {">qmax=  42.49</TD>", ">qmin=  39.34</TD>", ">Fb= 7.238</TD>"}) {
+    EXPECT_NE(list.find(want), std::string::npos) << want;
+  }
+  CloseDocument(d.Key);
 }
 
 // Fixing a slip angle recalculates the case: the main window's result panel
