@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "calc/member/fot_stress.h"
+#include "calc/member/tok_stress.h"
 #include "calc/member/wall_stress.h"
 #include "calc/run/calc_antei.h"
 #include "calc/run/wlvl_auto.h"
@@ -69,6 +70,11 @@ std::vector<Failure> Failures(const std::string& file) {
       CalcFotStress(doc, c);
       const auto f = doc.pFotRes(c);
       if (!f || FotRow(*f).judgement.text != "OK") out.push_back({c, "toe slab stresses"});
+    }
+    if (doc.Tokki != 0 && doc.WallType() != 0) {
+      CalcTokStress(doc, c);
+      const auto t = doc.pTokRes(c);
+      if (!t || TokRow(*t).judgement.text != "OK") out.push_back({c, "shear key stresses"});
     }
   }
   EXPECT_TRUE(sink.shown.empty()) << sink.shown.front();
