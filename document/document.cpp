@@ -3,12 +3,14 @@
 #include "document/document.h"
 
 #include <cmath>
+#include <optional>
 #include <stdexcept>
 
 #include "document/ant_res.h"
 #include "document/document_collection.h"
 #include "document/load_case.h"
 #include "document/member_res.h"
+#include "document/outline.h"
 #include "document/subscript.h"
 #include "document/temp_files.h"
 #include "document/weight.h"
@@ -114,10 +116,11 @@ double CDocument::thet(double nULflg) const {
       num = GrwB - GrwB1 - GrwB2 - GrwB4;
       den = WallH - GrwH1;
       break;
-    case 2:
-      num = -MtwB4;
-      den = MtwH1;
-      break;
+    case 2: {
+      // The back face leans over the heel: the negative of its gradient.
+      const std::optional<double> n = LeaningBackGradient(*this);
+      return n ? std::atan(-*n) : 0;
+    }
     case 3:
       if (nULflg == 0.0) return std::atan(BlkN);
       num = GrwB - GrwB1 - GrwB2;

@@ -1,5 +1,6 @@
 #include "document/outline.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -102,6 +103,11 @@ void MakeKutaiOutlineMtw(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFr
   Pts[6] = {d.MtwB1 + d.MtwB2 + d.MtwB3, yt};
   CrestFront = Pts[5];
   CrestBack = Pts[6];
+}
+
+std::optional<double> LeaningBackGradient(const CDocument& Doc) {
+  if (!(Doc.MtwB4 >= 0) || !(Doc.MtwH1 > 0)) return std::nullopt;
+  return Doc.MtwB4 / (Doc.MtwH1 + std::max(Doc.MtwH3, 0.0));
 }
 
 void MakeKutaiOutlineBlk(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront,

@@ -14,6 +14,7 @@
 //     6, 7, 8 as for the block wall.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 #include "document/geometry.h"
@@ -41,6 +42,14 @@ void MakeKutaiOutlineMtw(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFr
                          DPoint& CrestBack);
 void MakeKutaiOutlineMxw(const CDocument& Doc, KutaiPoints& Pts, DPoint& CrestFront,
                          DPoint& CrestBack, int16_t SectionMode);
+
+// Gradient n (1:n) of a leaning wall's back face, the straight line from the
+// foot of the back (point 3) up to the back end of the crest (point 6): it
+// runs MtwB4 across over MtwH1 + MtwH3, so the drop MtwH3 of its foot belongs
+// to it. A missing MtwH3 (negative null) counts as 0. Empty while MtwB4 is
+// missing or MtwH1 is not positive. The section screen stores it as MtwN2; the
+// sheet labels the face with it.
+std::optional<double> LeaningBackGradient(const CDocument& Doc);
 
 // True when the base is inclined; H receives its rise (0 when there is none).
 bool GetKeisyaHeight(const CDocument& Doc, double& H);

@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "document/document.h"
 #include "document/numeric.h"
@@ -128,7 +129,7 @@ SectionFigure MtwSectionFigure(const CDocument& doc, SheetPoints& pts, double sc
   b.BackChains(b.BackX(p6) + 14 + 7, f17.X, p3, p6);
 
   if (doc.MtwH1 != 0) b.LabelAtMiddle(p2, p5, doc.MtwB2 / doc.MtwH1);
-  if (doc.MtwH3 + doc.MtwH1 != 0) b.LabelAtMiddle(p3, p6, doc.MtwB4 / (doc.MtwH3 + doc.MtwH1));
+  if (const std::optional<double> back = LeaningBackGradient(doc)) b.LabelAtMiddle(p3, p6, *back);
   return b.fig;
 }
 

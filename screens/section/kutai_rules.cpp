@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "calc/run/recalc_case.h"
 #include "document/document.h"
 #include "document/numeric.h"
+#include "document/outline.h"
 #include "document/report_format.h"
 
 namespace norva {
@@ -141,10 +143,11 @@ LeaningShown LeaningRules(CDocument& d, int index) {
     shown.b2 = true;
   }
   d.WallH = std::max(d.MtwH1, 0.0) + std::max(d.MtwH2, 0.0);
-  // A vertical back (B4 = 0) has the gradient 0: the stability calculation
-  // reads N2, so it must never keep the gradient of a former back width.
-  if (d.MtwB4 >= 0 && d.MtwH1 > 0) {
-    d.MtwN2 = d.MtwB4 / d.MtwH1;
+  // The gradient of the back face as the outline draws it, B4 / (H1 + H3):
+  // the stability calculation reads N2, so a vertical back (B4 = 0) stores 0
+  // rather than keep the gradient of a former back width.
+  if (const std::optional<double> n2 = LeaningBackGradient(d)) {
+    d.MtwN2 = *n2;
     shown.n2 = true;
   }
   if (d.MtwB1 >= 0 && d.MtwB2 >= 0 && d.MtwB3 >= 0 && d.MtwB4 >= 0)

@@ -84,8 +84,9 @@ bool FrontSlopeRule(CDocument& doc, bool strict);
 
 // The leaning-wall rules after leaving box `index` of imnMtwSize: the front
 // gradient (boxes 0, 4), the front width (box 7), then always WallH, MtwN2
-// (= MtwB4 / MtwH1, also 0 for a vertical back) and WallB (index -1: only
-// these). Says which display boxes show a new value.
+// (the back face's LeaningBackGradient, MtwB4 / (MtwH1 + MtwH3), also 0 for a
+// vertical back) and WallB (index -1: only these). Says which display boxes
+// show a new value.
 struct LeaningShown {
   bool n1 = false;  // imnMtwSize(7)
   bool b2 = false;  // imnMtwSize(4)

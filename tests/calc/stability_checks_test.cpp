@@ -8,12 +8,14 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "calc/reference_wall.h"
 #include "document/ant_res.h"
 #include "document/document.h"
 #include "document/load_case.h"
 #include "document/nulls.h"
+#include "document/outline.h"
 
 namespace norva {
 namespace {
@@ -211,6 +213,51 @@ TEST(CalcJibanHanryoku, LeaningWallBackFaceMethod) {
   EXPECT_EQ(r.qtu, 0);
   EXPECT_EQ(r.l2, 0);
   EXPECT_EQ(r.thet, 0);
+}
+
+// The leaning sample's section under road earthworks with an entered bearing
+// capacity: H1 3.0, H2 0.5, H3 0.3, B4 0.9. Its back face rises H1 + H3 = 3.3
+// over 0.9, so n = 3/11 (1:0.27), not 0.9 / 3.0. Sums of its normal case,
+// rounded: V 84.969, H 30.290, Mr 130.389, Mo 35.338, B 1.8, D = (Mr - Mo) / V
+// = 1.1186550 > 0.56 B = 1.008.
+// theta = atan(3/11) = 15.2551187 deg; l = 3.5 / cos theta = 3.5 sqrt(130) / 11
+// = 3.6278309; kl = 3/11 + 0.2 = 0.4727273; l2 = kl l = 1.7149746;
+// Qt = (95.051 - 0.56 x 1.8 x 84.969) / (sin theta x 1.8 x 0.44 + (1 - kl/3) l)
+//    = 9.402248 / 3.2645617 = 2.8800951; Qv = V - Qt sin theta = 84.2111969;
+// Qh = 30.290 + Qt cos theta = 33.0686115; qmax = 1.36 Qv / B = 63.6262376,
+// qmin = 0.64 Qv / B = 29.9417589; qt = 2 Qt / l2 = 3.3587612.
+TEST(CalcJibanHanryoku, LeaningSampleBackFaceTakesTheOutlinesGradient) {
+  auto d = Doc(2, 2);
+  d->nQa = 1;
+  d->MtwH1 = 3.0;
+  d->MtwH2 = 0.5;
+  d->MtwH3 = 0.3;
+  d->MtwB4 = 0.9;
+  d->WallH = 3.5;
+  const std::optional<double> n = LeaningBackGradient(*d);
+  ASSERT_TRUE(n.has_value());
+  ExpectRel(*n, 3.0 / 11.0, 1e-12);
+  d->MtwN2 = *n;
+  CAntRes r;
+  r.SgmV = 84.969;
+  r.SgmH = 30.290;
+  r.Breadth = 1.8;
+  r.SgmMr = 130.389;
+  r.SgmMo = 35.338;
+  r.D = (r.SgmMr - r.SgmMo) / r.SgmV;
+  r.E = r.Breadth / 2 - r.D;
+  ASSERT_TRUE(CalcJibanHanryoku(*d, r, 0));
+  EXPECT_NEAR(r.thet / kDeg, 15.2551187, 1e-7);
+  ExpectRel(r.Ld, 3.6278309);
+  ExpectRel(r.Kl(*n), 0.4727273);
+  ExpectRel(r.l2, 1.7149746);
+  ExpectRel(r.l1, 1.9128563);
+  ExpectRel(r.Qt, 2.8800951);
+  ExpectRel(r.Qv, 84.2111969);
+  ExpectRel(r.Qh, 33.0686115);
+  ExpectRel(r.Qmax, 63.6262376);
+  ExpectRel(r.Qmin, 29.9417589);
+  ExpectRel(r.qtu, 3.3587612);
 }
 
 TEST(CalcJibanHanryoku, ZeroBaseWidthIsNotComputable) {

@@ -202,6 +202,9 @@ TEST(DocumentInputs, BackFaceInclinationByWallType) {
   doc.MtwB4 = 0.5;
   doc.MtwH1 = 5.0;
   EXPECT_NEAR(doc.thet(0), -0.09966865249116204, 1e-15);
+  // Its foot 0.5 below the toe's top: the face rises 5.5, -0.5 / 5.5.
+  doc.MtwH3 = 0.5;
+  EXPECT_NEAR(doc.thet(0), -0.09065988720074511, 1e-15);
 
   doc.SetWallType(7);
   EXPECT_EQ(doc.thet(0), 0);

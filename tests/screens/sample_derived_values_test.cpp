@@ -61,8 +61,9 @@ TEST(SampleDerivedValues, EverySampleHoldsWhatTheSectionRulesDerive) {
   }
 }
 
-// Hand-worked: leaning wall B2 1.8 over H1 3.0 gives the front 1:0.60, B4 0.9
-// over H1 the back 1:0.30; the large-block foundation with horizontal courses
+// Hand-worked: leaning wall B2 1.8 over H1 3.0 gives the front 1:0.60; the back
+// face, whose foot lies H3 0.3 below the toe's top, runs B4 0.9 over 3.0 + 0.3:
+// 1:0.27 (3/11). The large-block foundation with horizontal courses
 // is a 1.0 x 0.35 rectangle, so its heel stands 0.35 high like its front.
 TEST(SampleDerivedValues, HandWorkedValuesOfTheLeaningAndLargeBlockSamples) {
   CDocument leaning;
@@ -70,7 +71,9 @@ TEST(SampleDerivedValues, HandWorkedValuesOfTheLeaningAndLargeBlockSamples) {
   EXPECT_NEAR(leaning.MtwB2, 1.8, 1e-9);
   EXPECT_NEAR(leaning.MtwH1, 3.0, 1e-9);
   EXPECT_NEAR(leaning.MtwN1, 0.6, 1e-9);
-  EXPECT_NEAR(leaning.MtwN2, 0.3, 1e-9);
+  EXPECT_NEAR(leaning.MtwH3, 0.3, 1e-9);
+  EXPECT_NEAR(leaning.MtwB4, 0.9, 1e-9);
+  EXPECT_NEAR(leaning.MtwN2, 3.0 / 11.0, 1e-9);  // 0.2727
 
   CDocument block;
   ReadSample("large_block.nrv", block);

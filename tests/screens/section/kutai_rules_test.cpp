@@ -353,6 +353,39 @@ TEST(DerivedValues, LeaningBackGradientWallBAndHeight) {
   EXPECT_NEAR(d.WallB, 1.2, 1e-12);  // 0.5 + 0.4 + 0.5 - 0.2
 }
 
+// The back face runs from the foot of the back, H3 below the toe's top, to the
+// back of the crest: it rises H1 + H3. A missing H3 counts as 0; a missing H1
+// leaves the gradient as it was.
+TEST(DerivedValues, LeaningBackGradientRisesOverH1AndH3) {
+  struct Row {
+    const char* name;
+    double H1, H3, B4;
+    bool derived;
+    double n2;
+  } const rows[] = {
+      {"foot 0.3 below the toe top", 2.0, 0.3, 0.2, true, 0.2 / 2.3},  // 0.08696, not 0.1
+      {"sample section", 3.0, 0.3, 0.9, true, 3.0 / 11.0},             // 1:0.27
+      {"no drop", 2.0, 0.0, 0.2, true, 0.1},
+      {"drop never entered", 2.0, kNullDouble, 0.2, true, 0.1},
+      {"drop left blank", 2.0, kNullBox, 0.2, true, 0.1},
+      {"vertical back", 2.0, 0.3, 0.0, true, 0.0},
+      {"catalogue wall: H3 0, B4 = H1 N2", 3.5, 0.0, 0.7, true, 0.2},
+      {"front height blank", kNullBox, 0.5, 0.2, false, 9.0},
+  };
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument d;
+    d.SetWallType(2);
+    d.MtwH1 = r.H1;
+    d.MtwH2 = 0.5;
+    d.MtwH3 = r.H3;
+    d.MtwB4 = r.B4;
+    d.MtwN2 = 9;
+    EXPECT_EQ(LeaningRules(d, 2).n2, r.derived);
+    EXPECT_NEAR(d.MtwN2, r.n2, 1e-15);
+  }
+}
+
 TEST(DerivedValues, MixedHeightSlopeAngleAndBackHeightRefusal) {
   CDocument d;
   d.MxwH1 = kNullBox;

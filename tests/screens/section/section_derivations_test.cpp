@@ -4,11 +4,16 @@
 // what the entered section gives, and retyping what a box shows must change
 // nothing in the saved file.
 #include <QApplication>
+#include <algorithm>
 #include <cmath>
 #include <string>
 
+#include "calc/stability/stability_checks.h"
+#include "document/ant_res.h"
 #include "document/document.h"
 #include "document/document_file.h"
+#include "document/outline.h"
+#include "drawing/sheet/sheet_sections.h"
 #include "screens/section/kutai_rules.h"
 #include "section_test_support.h"
 
@@ -39,15 +44,16 @@ TEST(SampleDerivations, FillKeepsWhatTheSamplesInputsGive) {
   EXPECT_DOUBLE_EQ(gravity.GrwN, 0.2);
   EXPECT_DOUBLE_EQ(gravity.WallB, 1.8);  // = GrwB
 
-  // Leaning: H1 4.0, H2 0.5, B1 0.3, B2 1.2, B3 0.4, B4 0.9.
+  // Leaning: H1 4.0, H2 0.5, H3 0.3, B1 0.3, B2 1.2, B3 0.4, B4 0.9. Its back
+  // face rises H1 + H3 = 4.3 over B4.
   CDocument leaning;
   ASSERT_TRUE(DataFileReadFrom(leaning, SamplePath("leaning.nrv")));
   ASSERT_EQ(leaning.WallType(), 2);
   DataSetNormalise(leaning);
-  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);    // 4.0 + 0.5
-  EXPECT_DOUBLE_EQ(leaning.MtwN2, 0.225);  // 0.9 / 4.0
-  EXPECT_NEAR(leaning.WallB, 1.0, 1e-12);  // 0.3 + 1.2 + 0.4 - 0.9
-  EXPECT_DOUBLE_EQ(leaning.MtwN1, 0.3);    // 1.2 / 4.0, as stored
+  EXPECT_DOUBLE_EQ(leaning.WallH, 4.5);         // 4.0 + 0.5
+  EXPECT_DOUBLE_EQ(leaning.MtwN2, 9.0 / 43.0);  // 0.9 / 4.3 = 0.2093
+  EXPECT_NEAR(leaning.WallB, 1.0, 1e-12);       // 0.3 + 1.2 + 0.4 - 0.9
+  EXPECT_DOUBLE_EQ(leaning.MtwN1, 0.3);         // 1.2 / 4.0, as stored
 
   // Mixed: WallH = MxwH1 + MxwH2 = 2.0 + 1.5; WallB = GrwB.
   CDocument mixed;
@@ -88,11 +94,11 @@ TEST(SampleDerivations, BlockSampleFootingAndBaseWidthByHand) {
 TEST(SampleDerivations, LeaningBackGradientFollowsAVerticalBack) {
   CDocument d;
   ASSERT_TRUE(DataFileReadFrom(d, SamplePath("leaning.nrv")));
-  ASSERT_DOUBLE_EQ(d.MtwN2, 0.225);
+  ASSERT_DOUBLE_EQ(d.MtwN2, 0.225);  // as the file holds it
   d.MtwB4 = 0;
   const LeaningShown s = LeaningRules(d, 6);
   EXPECT_TRUE(s.n2);
-  EXPECT_EQ(d.MtwN2, 0.0);           // 0 / 4.0
+  EXPECT_EQ(d.MtwN2, 0.0);           // 0 / (4.0 + 0.3)
   EXPECT_NEAR(d.WallB, 1.9, 1e-12);  // 0.3 + 1.2 + 0.4 - 0
   EXPECT_DOUBLE_EQ(d.WallH, 4.5);    // 4.0 + 0.5
 
@@ -152,7 +158,7 @@ TEST_F(SectionDerivationScreen, LeaningBackWidthZeroShowsAndStoresAVerticalBack)
   frmKutai* s = Show(*doc);
   test::Enter(s->imnMtwSize[6], "0");
   EXPECT_EQ(doc->MtwB4, 0.0);
-  EXPECT_EQ(doc->MtwN2, 0.0);  // 0 / 4.0
+  EXPECT_EQ(doc->MtwN2, 0.0);  // 0 / (4.0 + 0.3)
   EXPECT_FALSE(s->imnMtwSize[8]->IsBlank());
   EXPECT_EQ(s->imnMtwSize[8]->Value(), 0.0);
   EXPECT_NEAR(doc->WallB, 1.9, 1e-12);  // 0.3 + 1.2 + 0.4 - 0
@@ -232,6 +238,55 @@ TEST_F(SectionDerivationScreen, GravityBaseAndKeyOptionsOpenTheirBoxesAndReshape
   EXPECT_NEAR(s->imnGrwSize[6]->Value(), 0.222222, 1e-6);
   s->optKeisya.Item(3)->click();
   EXPECT_DOUBLE_EQ(doc->GrwN, 0.2);  // 0.6 / (3.0 - 0)
+}
+
+// One back face, one gradient: what box 8 shows and the calculation reads as
+// MtwN2 is the slope of the outline's face 3-6 that the sheet labels and the
+// ground springs lean on. The sample's foot lies H3 0.3 below the toe's top:
+// 0.9 over 4.0 + 0.3 = 0.2093 (1:0.21), not 0.9 / 4.0 = 0.225 (1:0.23); a foot
+// 0.6 down gives 0.9 / 4.6 = 0.1957 (1:0.20).
+TEST_F(SectionDerivationScreen, LeaningBackGradientIsTheOneTheSheetAndCalculationUse) {
+  auto doc = OpenCopy("leaning.nrv");
+  ASSERT_NE(doc, nullptr);
+  frmKutai* s = Show(*doc);
+  const struct {
+    const char* h3;
+    double n2;
+    const char* label;
+  } steps[] = {{nullptr, 0.9 / 4.3, "1:0.21"}, {"0.6", 0.9 / 4.6, "1:0.20"}};
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.label);
+    if (step.h3) test::Enter(s->imnMtwSize[2], step.h3);
+    EXPECT_NEAR(doc->MtwN2, step.n2, 1e-15);
+    EXPECT_EQ(s->imnMtwSize[8]->Value(), doc->MtwN2);
+
+    KutaiPoints k{};
+    DPoint front, back;
+    MakeKutaiOutline(*doc, k, front, back, 0);
+    EXPECT_NEAR((k[6].X - k[3].X) / (k[6].Y - k[3].Y), step.n2, 1e-12);
+
+    SheetPoints pts{};
+    std::copy(k.begin(), k.end(), pts.begin());
+    const SectionFigure f = MtwSectionFigure(*doc, pts, 0.02);
+    ASSERT_EQ(f.labels.size(), 2u);
+    EXPECT_EQ(f.labels[1].text, step.label);
+    EXPECT_NEAR(f.labels[1].angleDeg, 90 - std::atan(step.n2) * 57.29577951308238, 1e-9);
+
+    // Road earthworks with the resultant behind 0.56 B: the back-face method.
+    doc->Sisin = 2;
+    doc->nQa = 1;
+    CAntRes r;
+    r.SgmV = 200;
+    r.SgmH = 60;
+    r.Breadth = 3;
+    r.SgmMr = 500;
+    r.SgmMo = 100;
+    r.D = 2;
+    r.E = -0.5;
+    ASSERT_TRUE(CalcJibanHanryoku(*doc, r, 0));
+    EXPECT_NEAR(r.thet, std::atan(step.n2), 1e-15);
+    EXPECT_NEAR(SpringFaceAngle(*doc), std::atan(step.n2), 1e-12);
+  }
 }
 
 }  // namespace
