@@ -1,5 +1,6 @@
 #include "drawing/base/sunpousen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <utility>
@@ -49,15 +50,19 @@ std::vector<std::string> Characters(const std::string& s) {
 // A text stays when it keeps its distance from the last text left on the row
 // (the base); otherwise it moves one step, unless it is also too close to the
 // last text moved one step, when it moves two. Texts moved twice are not
-// tested against each other.
+// tested against each other. A text that `blocked` names (one that would lie
+// on an arrow) leaves the row as a crowded one does; without such texts the
+// first text always stays.
 std::vector<int> CrowdSteps(int32_t ns, const std::function<bool(int, int)>& fitsBase,
-                            const std::function<bool(int, int)>& fitsMoved) {
+                            const std::function<bool(int, int)>& fitsMoved,
+                            const std::function<bool(int)>& blocked = nullptr) {
   std::vector<int> steps(static_cast<size_t>(ns) + 1, 0);
-  int base = 1, moved = 0;
-  for (int i = 2; i <= ns; ++i) {
-    if (fitsBase(base, i)) {
+  int base = 0, moved = 0;
+  for (int i = 1; i <= ns; ++i) {
+    const bool free = !blocked || !blocked(i);
+    if (free && (base == 0 || fitsBase(base, i))) {
       base = i;
-    } else if (moved != 0 && i >= 3) {
+    } else if (moved != 0) {
       if (fitsMoved(moved, i)) {
         steps[i] = 1;
         moved = i;
@@ -70,6 +75,15 @@ std::vector<int> CrowdSteps(int32_t ns, const std::function<bool(int, int)>& fit
     }
   }
   return steps;
+}
+
+// True when a text that runs lo..hi along the line reaches into the arrows
+// of its wide interval a..b, whose strokes run h in from either end. A text
+// that ends where a stroke ends is clear of it.
+bool OnOwnArrows(double a, double b, double lo, double hi, double h) {
+  if (a > b) std::swap(a, b);
+  if (lo > hi) std::swap(lo, hi);
+  return lo < a + h || hi > b - h;
 }
 
 // Drops each point m too close to the point before it: the later entries
@@ -364,7 +378,9 @@ void Sunpousen::HSunp(int32_t& ns, std::span<const double> xsp, std::span<const 
   const double sign = Is(typ, "UU", "LU") ? -1 : 1;
   const std::vector<int> steps = CrowdSteps(
       ns, [&](int j, int i) { return L[i] - R[j] >= g; },
-      [&](int j, int i) { return L[i] - R[j] > g; });
+      [&](int j, int i) { return L[i] - R[j] > g; }, Blocked([&](int i) {
+        return X[i] - X[i - 1] > 2 * h && OnOwnArrows(X[i - 1], X[i], L[i], R[i], h);
+      }));
   t.TextTopLeft(true);
   for (int32_t i = 1; i <= ns; ++i) {
     if (steps[i] == 1) T[i] += sign * u.one;
@@ -470,7 +486,9 @@ void Sunpousen::VSunp(int32_t& ns, std::span<double> xsp, std::span<double> ysp,
   const double sign = Is(typ, "LL", "RL") ? -1 : 1;
   const std::vector<int> steps = CrowdSteps(
       ns, [&](int j, int i) { return U[i] - B[j] >= g; },
-      [&](int j, int i) { return U[i] - B[j] > g; });
+      [&](int j, int i) { return U[i] - B[j] > g; }, Blocked([&](int i) {
+        return Y[i] - Y[i - 1] > 2 * h && OnOwnArrows(Y[i - 1], Y[i], U[i], B[i], h);
+      }));
   t.TextTopLeft(true);
   for (int32_t i = 1; i <= ns; ++i) {
     if (steps[i] == 1) tx[i] += sign * u.one;
@@ -533,6 +551,11 @@ void Sunpousen::RotSunp(int32_t& ns, std::span<const double> xsp, std::span<cons
     line(PointAlong(P[i], F[i], c + 0.3 * h), PointAlong(P[i], F[i], 0.3 * h));
   };
   const double a10 = kPi / 18, a20 = kPi / 9;
+  // Distance along the line from the first foot.
+  auto along = [&](const DPoint& p) {
+    return (p.X - F[0].X) * std::cos(ang) + (p.Y - F[0].Y) * std::sin(ang);
+  };
+  std::vector<char> wide(n, 0);
   std::vector<DPoint> L(n), R(n);
   std::vector<double> O(n);
   extension(0);
@@ -545,6 +568,7 @@ void Sunpousen::RotSunp(int32_t& ns, std::span<const double> xsp, std::span<cons
     R[i] = PolarPoint(mid, ang, w / 2);
     O[i] = Is(typ, "LL", "LU") ? 0 : h;
     if (GreaterTol(RoundHalfEven(e), 2.0 * h)) {
+      wide[i] = 1;
       line(F[i - 1], F[i]);
       line(F[i - 1], PolarPoint(F[i - 1], ang + a10, h));
       line(F[i - 1], PolarPoint(F[i - 1], ang - a10, h));
@@ -590,7 +614,10 @@ void Sunpousen::RotSunp(int32_t& ns, std::span<const double> xsp, std::span<cons
       [&](int j, int i) {
         return (i == 2 || forward(j, i, true)) && PointDistance(L[i], R[j]) >= g;
       },
-      [&](int j, int i) { return PointDistance(L[i], R[j]) > g && forward(j, i, false); });
+      [&](int j, int i) { return PointDistance(L[i], R[j]) > g && forward(j, i, false); },
+      Blocked([&](int i) {
+        return wide[i] && OnOwnArrows(along(F[i - 1]), along(F[i]), along(L[i]), along(R[i]), h);
+      }));
   const double sign = Is(typ, "UU", "LU") ? 1 : -1;
   const double angle = RoundToInt32(-ang * kDegPerRad);
   t.TextTopLeft(true);

@@ -26,8 +26,10 @@
 // 0 to ns (the texts at 1 to ns); arrays that do not hold those indices draw
 // nothing and change nothing.
 #include <cstdint>
+#include <functional>
 #include <span>
 #include <string>
+#include <utility>
 
 #include "drawing/base/canvas.h"
 #include "drawing/base/cdraw.h"
@@ -58,6 +60,14 @@ class Sunpousen {
   void SetLineColor(uint32_t c) { lineColor_ = c; }
   uint32_t TextColor() const { return textColor_; }
   void SetTextColor(uint32_t c) { textColor_ = c; }
+  // Off by default: the text of a wide interval stays centred on the line's
+  // row even where it is longer than the room between the interval's arrows,
+  // over their strokes. On: such a text leaves the row as a crowded text does
+  // (one step, or two when it is also too close to the last text moved one
+  // step), clear of the strokes. Texts of narrow intervals keep their places.
+  // The drawing sheet sets it.
+  bool TextsClearOfArrows() const { return clearArrows_; }
+  void SetTextsClearOfArrows(bool on) { clearArrows_ = on; }
 
   // ---- texts ----------------------------------------------------------------------
   // Text height of the size class, whole device units (half to even). The base
@@ -154,6 +164,10 @@ class Sunpousen {
   Target target() const;
   ChainUnits Units();
   double FactorOf() const;
+  // The chain's test for texts on their arrows, when TextsClearOfArrows is on.
+  std::function<bool(int)> Blocked(std::function<bool(int)> onArrow) const {
+    return clearArrows_ ? std::move(onArrow) : nullptr;
+  }
 
   cDraw* draw_ = nullptr;
   Canvas* page_ = nullptr;
@@ -161,6 +175,7 @@ class Sunpousen {
   std::string msize_ = "N";
   uint32_t lineColor_ = 0xFF0000;
   uint32_t textColor_ = 0xFF0000;
+  bool clearArrows_ = false;
 };
 
 }  // namespace norva

@@ -10,7 +10,8 @@
 namespace norva {
 
 // The dimension-line object of one section: black, size class N, texts
-// 2.5 mm high (in points).
+// 2.5 mm high (in points). A text too long for the room between its arrows
+// is set off the line rather than over the arrow strokes.
 struct PrintedSheet::Dimensions {
   explicit Dimensions(Canvas& page) {
     dim.SetDrawObject(page);
@@ -18,6 +19,7 @@ struct PrintedSheet::Dimensions {
     dim.SetKihonMojiH(2.5 / 25.4 * 72);
     dim.SetLineColor(0);
     dim.SetTextColor(0);
+    dim.SetTextsClearOfArrows(true);
   }
   Sunpousen dim;
 };

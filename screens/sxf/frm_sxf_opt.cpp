@@ -155,23 +155,31 @@ void frmSxfOpt::reject() {
   QDialog::reject();
 }
 
-void RegisterSxfOutput() {
-  SheetSxfCommand() = [](CDocument& doc, QWidget* owner) {
-    SxfSheet target([owner](SxfFileChoice& c) {
-      frmSxfOpt dialog(owner);
-      dialog.SetFilePath(QString::fromStdString(c.folder));
-      dialog.exec();
-      if (dialog.nEndState != 0) return false;
-      c.folder = dialog.FilePath().toStdString();
-      c.fileName = dialog.FileName().toStdString();
-      c.fileType = dialog.FileType();
-      return true;
-    });
+void RegisterSxfOutput(ISxfLibrary& library) {
+  SheetSxfCommand() = [&library](CDocument& doc, QWidget* owner) {
+    SxfSheet target(
+        [owner](SxfFileChoice& c) {
+          frmSxfOpt dialog(owner);
+          dialog.SetFilePath(QString::fromStdString(c.folder));
+          dialog.exec();
+          if (dialog.nEndState != 0) return false;
+          c.folder = dialog.FilePath().toStdString();
+          c.fileName = dialog.FileName().toStdString();
+          c.fileType = dialog.FileType();
+          return true;
+        },
+        library);
     try {
       SkzOutput(1, doc, target);
     } catch (const std::invalid_argument& e) {
       MessageSink().Show(kProgramTitle, e.what(), MsgIcon::Warning, MsgButtons::Ok);
+      return;
     }
+    // The user is told which file now holds the sheet; a cancelled or failed
+    // output has said what it had to say already.
+    if (target.Written())
+      MessageSink().Show(kProgramTitle, "SXFﾌｧｲﾙを出力しました。\n" + target.Path(),
+                         MsgIcon::Information, MsgButtons::Ok);
   };
 }
 

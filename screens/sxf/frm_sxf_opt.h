@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "drawing/base/sxf_library.h"
 #include "platform/controls/control_array.h"
 #include "platform/controls/number_box.h"
 
@@ -56,7 +57,8 @@ class frmSxfOpt : public QDialog {
   void reject() override;
 };
 
-// Puts the sheet preview's "SXFﾌｧｲﾙ出力" in service.
-void RegisterSxfOutput();
+// Puts the sheet preview's "SXFﾌｧｲﾙ出力" in service, writing through
+// `library`. A sheet written whole is confirmed with the file's path.
+void RegisterSxfOutput(ISxfLibrary& library = SorvelLibrary());
 
 }  // namespace norva

@@ -169,5 +169,59 @@ TEST(PrintedSheet, SampleSheetsStayInsideTheFrame) {
   }
 }
 
+// The shear-key sample at 1:50: the crest's 400 mm is 8 mm = 453.6 twips, and
+// with texts h = 142 twips high (2.5 mm) the room between its arrows is
+// 453.6 - 2 * 142 = 169.6 twips, less than "400" (3 digits of half an em,
+// 213 twips). The text goes one row up, k + h = 47 + 142 = 189 twips above
+// its neighbours 600 and 1400, and no arrow stroke (147 twips long) runs
+// through any "400" of the sheet (the key's two below it fit no better).
+TEST(PrintedSheet, DimensionTextsTooLongForTheirArrowsStandClearOfThem) {
+  CDocument d;
+  ASSERT_TRUE(
+      DataFileReadFrom(d, std::string(NORVA_SOURCE_DIR) + "/examples/gravity_cut_shear_key.nrv"));
+  d.Sheet = 3;
+  d.DrwScale = 4;
+  Canvas page;
+  PrintedSheet target(page);
+  SkzOutput(0, d, target);
+  const double em = 2.5 / 25.4 * 72 * 20;
+  struct Box {
+    double x0, y0, x1, y1;
+  };
+  std::vector<Box> fours;
+  std::vector<const CanvasOp*> strokes;
+  double y600 = -1, y1400 = -1, yTop400 = 1e9;
+  for (const CanvasOp& op : page.Ops()) {
+    if (op.kind == CanvasOpKind::Line) {
+      const double len =
+          std::hypot(op.points[1].x - op.points[0].x, op.points[1].y - op.points[0].y);
+      if (std::fabs(len - std::hypot(142, 0.27 * 142)) < 0.5) strokes.push_back(&op);
+    }
+    if (op.kind != CanvasOpKind::Text || op.style.textAngle != 0) continue;
+    const double x = op.points[0].x, y = op.points[0].y;
+    if (op.text == "600") y600 = y;
+    if (op.text == "1400") y1400 = y;
+    if (op.text == "400") {
+      fours.push_back({x, y, x + 1.5 * em, y + 142});
+      yTop400 = std::min(yTop400, y);
+    }
+  }
+  ASSERT_EQ(fours.size(), 3u);
+  EXPECT_NEAR(y600, y1400, 1e-6);
+  EXPECT_NEAR(yTop400, y600 - 189, 1e-6);
+  ASSERT_FALSE(strokes.empty());
+  for (const Box& b : fours) {
+    for (const CanvasOp* s : strokes) {
+      for (int k = 0; k <= 100; ++k) {
+        const double x = s->points[0].x + (s->points[1].x - s->points[0].x) * k / 100.0;
+        const double y = s->points[0].y + (s->points[1].y - s->points[0].y) * k / 100.0;
+        const bool inside = x > b.x0 && x < b.x1 && y > b.y0 && y < b.y1;
+        EXPECT_FALSE(inside) << "400 at " << b.x0 << ", " << b.y0;
+        if (inside) break;
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace norva

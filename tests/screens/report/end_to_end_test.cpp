@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QPrinter>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -199,6 +201,13 @@ TEST_P(EndToEnd, SheetPdfAndQuantityCsvReadBack) {
     const std::string pdf = work.path() + "/sheet.pdf";
     printer.setOutputFileName(QString::fromStdString(pdf));
     ASSERT_TRUE(w.vspSecDraw->PrintTo(printer));
+    // With NORVA_KEEP_OUTPUT (a folder) set, a copy of the sheet stays there for a look.
+    if (const char* keep = std::getenv("NORVA_KEEP_OUTPUT")) {
+      const QString to =
+          QString::fromLocal8Bit(keep) + "/" + QString::fromStdString(name) + "_sheet.pdf";
+      QFile::remove(to);
+      QFile::copy(QString::fromStdString(pdf), to);
+    }
     const std::string text = Squeezed(RunTool("pdftotext", {QString::fromStdString(pdf), "-"}));
     for (const char* want : {"工事名", "数量表(10m当たり)"}) {
       EXPECT_NE(text.find(want), std::string::npos) << "sheet: " << want;

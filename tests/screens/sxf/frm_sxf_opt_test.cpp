@@ -1,13 +1,23 @@
 // The SXF output dialog offscreen: what it gives without changes, the form
-// switch, the drawing number, cancel and the folder picker.
+// switch, the drawing number, cancel, the folder picker, and the preview's
+// SXF output with its confirmation.
 #include "screens/sxf/frm_sxf_opt.h"
 
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstring>
+#include <string>
+#include <vector>
 
+#include "document/document.h"
+#include "document/document_file.h"
+#include "drawing/base/sxf_library.h"
 #include "screens/sheet/frm_sec_print.h"
 #include "tests/screens/sheet/sheet_screens_test_support.h"
+#include "text/cp932.h"
 
 namespace norva {
 namespace {
@@ -80,6 +90,96 @@ TEST_F(SxfOptDialog, ThePreviewsSxfButtonIsInService) {
   RegisterSxfOutput();
   frmSecPrint preview;
   EXPECT_TRUE(preview.cmdSxf->isEnabled());
+}
+
+// The writer library as a stand-in: every call succeeds except the close
+// when `closeResult` says otherwise; it remembers the file it was asked for.
+class StandInLibrary : public ISxfLibrary {
+ public:
+  int32_t closeResult = 0;
+  std::string opened;
+  int32_t SxfOpenWrite(int32_t, const char* name, double, double, double, int32_t, int32_t,
+                       const char*, const char*, const char*) override {
+    opened = Cp932ToUtf8(name);
+    return 0;
+  }
+  int32_t SxfClose(int32_t) override { return closeResult; }
+  int32_t SxfGetPopMsg(int32_t, int32_t* number, char* buffer) override {
+    *number = 0;
+    std::strcpy(buffer, "close failed");
+    return 0;
+  }
+  int32_t SxfSetLayear(int32_t, const char*, int32_t) override { return 0; }
+  int32_t SxfSetColor(int32_t, const char*) override { return 0; }
+  int32_t SxfSetLineType(int32_t, const char*) override { return 0; }
+  int32_t SxfSetLineWidth(int32_t, double) override { return 0; }
+  int32_t SxfSetFont(int32_t, const char*) override { return 0; }
+  int32_t SxfSetSheet(int32_t, const char*, int32_t, int32_t, int32_t, int32_t) override {
+    return 0;
+  }
+  int32_t SxfSetFukugo(int32_t, const char*, int32_t) override { return 0; }
+  int32_t SxfSfigLoc(int32_t, int32_t, const char*, double, double, double, double,
+                     double) override {
+    return 0;
+  }
+  int32_t SxfLine(int32_t, int32_t, int32_t, int32_t, int32_t, double, double, double,
+                  double) override {
+    return 0;
+  }
+  int32_t SxfPolyLine(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, const double*,
+                      const double*) override {
+    return 0;
+  }
+  int32_t SxfText(int32_t, int32_t, int32_t, int32_t, const char*, double, double, double, double,
+                  double, double, double, int32_t, int32_t) override {
+    return 0;
+  }
+  int32_t SxfLinearDim(int32_t, int32_t, int32_t, int32_t, int32_t,
+                       const sxf::SxfLinearDimRec*) override {
+    return 0;
+  }
+};
+
+// "SXFﾌｧｲﾙ出力" from the preview, the output dialog answered as the user
+// would: a sheet written whole is confirmed with its file; a cancel says
+// nothing, and a file the writer could not complete gets the error alone.
+TEST_F(SxfOptDialog, TheSavedFileIsConfirmedWithItsPath) {
+  QTemporaryDir dir;
+  const std::string folder = dir.path().toStdString();
+  const std::string path = folder + "/D0SS0010.p21";
+  struct Case {
+    const char* name;
+    bool ok;
+    int32_t closeResult;
+    std::vector<std::string> shown;
+    std::string opened;
+  };
+  const Case cases[] = {
+      {"written", true, 0, {"SXFﾌｧｲﾙを出力しました。\n" + path}, path},
+      {"cancelled", false, 0, {}, ""},
+      {"close failed", true, -1, {"ｴﾗｰが発生しました。\nclose failed"}, path},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    StandInLibrary library;
+    library.closeResult = c.closeResult;
+    RegisterSxfOutput(library);
+    CDocument doc;
+    ASSERT_TRUE(DataFileReadFrom(doc, std::string(NORVA_SOURCE_DIR) + "/examples/gravity.nrv"));
+    doc.FilePath = folder;
+    sheet_screens::RecordingSink sink;
+    frmSecPrint preview;
+    preview.SetDoc(&doc);
+    const bool ok = c.ok;
+    QTimer::singleShot(0, [ok] {
+      if (auto* d = qobject_cast<frmSxfOpt*>(QApplication::activeModalWidget()))
+        (ok ? d->cmdOk : d->cmdCancel)->click();
+    });
+    preview.cmdSxf->click();
+    EXPECT_EQ(sink.shown, c.shown);
+    EXPECT_EQ(library.opened, c.opened);
+  }
+  RegisterSxfOutput();
 }
 
 }  // namespace
