@@ -582,7 +582,8 @@ QRect mdiMain::StartGeometry(const QRect& available, const QSize& least) {
 void mdiMain::ShowAtStart() {
   // The screens are laid out for a window that takes the desktop: any less
   // and the larger ones scroll.
-  if (const QScreen* s = screen()) setGeometry(StartGeometry(s->availableGeometry(), minimumSize()));
+  if (const QScreen* s = screen())
+    setGeometry(StartGeometry(s->availableGeometry(), minimumSize()));
   showMaximized();
 }
 
