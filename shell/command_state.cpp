@@ -238,7 +238,17 @@ void UpdateDataSummary(const CDocument* doc) {
   mdiMain* m = MainWindow();
   if (!m) return;
   m->txtDataName->setText(doc ? QString::fromStdString(doc->FileTitle) : QString());
-  DrawDataSummary(m->vsdIniData->canvas(), doc);
+  // A long title or guideline name wraps onto more lines than the panel's
+  // usual height holds: the panel grows rather than cut the last ones off.
+  constexpr double kUnits = 1000, kMargin = 10;
+  m->vsdIniData->setFixedHeight(mdiMain::kIniDataHeight);
+  const double bottom = DrawDataSummary(m->vsdIniData->canvas(), doc);
+  if (bottom > kUnits - kMargin) {
+    const int px =
+        static_cast<int>(std::ceil(mdiMain::kIniDataHeight * (bottom + kMargin) / kUnits));
+    m->vsdIniData->setFixedHeight(px);
+    DrawDataSummary(m->vsdIniData->canvas(), doc, kUnits * px / mdiMain::kIniDataHeight);
+  }
   m->vsdIniData->update();
 }
 

@@ -108,24 +108,27 @@ void ShowForm(CDocument& doc, int16_t NewFormNo) {
   const QSize want =
       (screen->Widget()->sizeHint() + QSize(2 * frame, title + frame)).expandedTo(QSize(640, 480));
   if (!old) {
-    // Cascaded: each window one step further than the last, from the top left again.
+    // Cascaded: each window one step further than the last, from the top left
+    // again; the first fills the area, so that no screen scrolls that need not.
     int others = 0;
     for (QMdiSubWindow* w : m->mdiArea->subWindowList())
       if (w != win && w->isVisible()) ++others;
     const int step = 24 * (others % 8);
-    const QRect place =
-        m->PlaceDocumentWindow(m->DocumentArea().topLeft() + QPoint(step, step), want);
+    const QRect area = m->DocumentArea();
+    const QRect place = m->PlaceDocumentWindow(area.topLeft() + QPoint(step, step),
+                                               area.size() - QSize(step, step));
     win->show();
     win->setGeometry(place);
     m->mdiArea->setActiveSubWindow(win);
     return;
   }
+  // The next screen takes the place of the last, and grows where it needs more.
   const Qt::WindowStates state = old->windowState();
-  const QPoint at =
-      old->isMaximized() || old->isMinimized() ? old->normalGeometry().topLeft() : old->pos();
+  const QRect was =
+      old->isMaximized() || old->isMinimized() ? old->normalGeometry() : old->geometry();
   old->hide();
   win->show();
-  win->setGeometry(m->PlaceDocumentWindow(at, want));
+  win->setGeometry(m->PlaceDocumentWindow(was.topLeft(), want.expandedTo(was.size())));
   win->setWindowState(state);
   m->mdiArea->setActiveSubWindow(win);
   old->CloseByCode();

@@ -9,6 +9,7 @@
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QScreen>
 #include <QStyle>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -59,7 +60,7 @@ mdiMain::mdiMain(QWidget* parent) : QMainWindow(parent) {
   setWindowTitle(QStringLiteral("ノルヴァ - NorvaV4"));
   setAcceptDrops(true);
   setMinimumSize(kMinimumWidth, kMinimumHeight);
-  resize(1180, 820);
+  resize(kMinimumWidth, kMinimumHeight);
   if (!gMain) gMain = this;
   BuildMenus();
   BuildToolbar();
@@ -296,7 +297,7 @@ void mdiMain::BuildPanels() {
   txtDataName->setReadOnly(true);
   vsdIniData = new CanvasWidget(picIniData);
   vsdIniData->setObjectName("vsdIniData");
-  vsdIniData->setFixedHeight(190);
+  vsdIniData->setFixedHeight(kIniDataHeight);
   vsdIniData->canvas().SetMetrics(QtTextMetrics::Shared());
   cmdIniData = new QPushButton(QStringLiteral("設計初期条件の変更"), picIniData);
   cmdIniData->setObjectName("cmdIniData");
@@ -327,6 +328,7 @@ void mdiMain::BuildPanels() {
   vsdAntRes->canvas().SetMetrics(QtTextMetrics::Shared());
   vsvAntRes->setWidget(vsdAntRes);
   vsvAntRes->setBackgroundRole(QPalette::Base);
+  vsvAntRes->installEventFilter(this);
   cmdAntResApply = new QPushButton(QStringLiteral("安定計算結果更新"), picAntRes);
   cmdAntResApply->setObjectName("cmdAntResApply");
   connect(cmdAntResApply, &QPushButton::clicked, this, [] { cmdAntResApply_Click(); });
@@ -572,6 +574,19 @@ QRect mdiMain::PlaceDocumentWindow(QPoint at, QSize want) const {
   return r;
 }
 
+QRect mdiMain::StartGeometry(const QRect& available, const QSize& least) {
+  if (available.width() >= least.width() && available.height() >= least.height()) return available;
+  return {available.topLeft(), least};
+}
+
+void mdiMain::ShowAtStart() {
+  // The screens are laid out for a window that takes the desktop: any less
+  // and the larger ones scroll.
+  if (const QScreen* s = screen())
+    setGeometry(StartGeometry(s->availableGeometry(), minimumSize()));
+  showMaximized();
+}
+
 bool mdiMain::IsDocumentFile(const QString& path) {
   const QString name = QFileInfo(path).fileName();
   const int dot = name.lastIndexOf('.');
@@ -621,6 +636,13 @@ void mdiMain::resizeEvent(QResizeEvent* e) {
   if (nav && nav->isVisible() && nav->AtPlace()) nav->PlaceAtOwner();
   // The result drawing follows the width of its viewport.
   RedrawResultSummary();
+}
+
+bool mdiMain::eventFilter(QObject* watched, QEvent* e) {
+  // The design-data drawing above grows and shrinks with its document; the
+  // result drawing follows the room that leaves it.
+  if (watched == vsvAntRes && e->type() == QEvent::Resize) RedrawResultSummary();
+  return QMainWindow::eventFilter(watched, e);
 }
 
 void mdiMain::closeEvent(QCloseEvent* e) {

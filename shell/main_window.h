@@ -88,6 +88,17 @@ class mdiMain : public QMainWindow {
   static constexpr int kMinimumWidth = 960;
   static constexpr int kMinimumHeight = 640;
 
+  // The usual height of the design-data drawing, which holds its 1000 units.
+  static constexpr int kIniDataHeight = 190;
+
+  // Where the window opens on a desktop whose free area (without panels and
+  // task bars) is `available`: all of it when it holds the least size, else
+  // the least size at its top left.
+  static QRect StartGeometry(const QRect& available, const QSize& least);
+  // Shows the window the first time over the free area of its screen,
+  // maximized where a window manager does that.
+  void ShowAtStart();
+
   // Set true once shut-down has run (the close was not cancelled).
   bool shutDown() const { return shutDown_; }
 
@@ -97,6 +108,7 @@ class mdiMain : public QMainWindow {
   void dragMoveEvent(QDragMoveEvent* e) override;
   void dropEvent(QDropEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
 
  private:
   void BuildMenus();

@@ -218,7 +218,7 @@ int NorvaMain(int argc, char* argv[], const std::function<void()>& registerWindo
     QThread::msleep(10);
   }
   if (splashRef) splashRef->close();
-  main.show();
+  main.ShowAtStart();
   // The bar goes into the document area once the window has its layout.
   QApplication::processEvents();
   main.nav->show();

@@ -91,10 +91,10 @@ JudgedLine LeaningLine(double D, double Breadth, double Ea, double caseEa) {
           ok ? kJudgeBlue : kJudgeRed};
 }
 
-void DrawDataSummary(Canvas& s, const CDocument* doc) {
+double DrawDataSummary(Canvas& s, const CDocument* doc, double height) {
   s.Clear();
-  if (!doc) return;
-  s.SetScale(0, 0, 1000, 1000);
+  if (!doc) return 0;
+  s.SetScale(0, 0, 1000, height);
   s.SetFontName("ＭＳ Ｐゴシック");
   s.SetFontSize(75);
   s.SetFontBold(false);
@@ -116,6 +116,7 @@ void DrawDataSummary(Canvas& s, const CDocument* doc) {
       {"擁壁の種類:", WallTypeName(doc->WallType()), false},
       {"土圧公式:", DoatsuName(doc->Doatsu), false},
   };
+  double bottom = 0;
   for (const Block& b : blocks) {
     s.SetFontBold(true);
     s.Text(b.label);
@@ -130,9 +131,11 @@ void DrawDataSummary(Canvas& s, const CDocument* doc) {
     const double x = s.CurrentX();
     const double y = s.CurrentY();
     DrawLines(s, x, y, h, lines);
+    bottom = y + static_cast<double>(lines.size()) * h;
     s.SetCurrentX(10);
-    s.SetCurrentY(y + static_cast<double>(lines.size()) * h + g);
+    s.SetCurrentY(bottom + g);
   }
+  return bottom;
 }
 
 namespace {

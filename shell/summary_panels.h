@@ -16,8 +16,11 @@ inline constexpr uint32_t kJudgeRed = 0x0000FF;
 inline constexpr uint32_t kJudgeBlue = 0xFF0000;
 
 // Title, unit system, guideline, wall type and earth-pressure formula of the
-// document on a 1000 x 1000 space; a null document clears the surface.
-void DrawDataSummary(Canvas& surface, const CDocument* doc);
+// document on a space 1000 wide and `height` tall; a null document clears the
+// surface. Returns the bottom of the last line (0 without a document). A
+// surface shorter than that is made taller and drawn again with `height`
+// grown in the same ratio, so the text keeps its size and its breaks.
+double DrawDataSummary(Canvas& surface, const CDocument* doc, double height = 1000);
 
 // Sizes that the result drawing needs from its window, in twips: the
 // scrolling viewport, the dialog-frame widths and a vertical scroll bar.

@@ -80,14 +80,17 @@ void InputScreen::LayOutColumns(QWidget* left, QWidget* right) {
   columns->addWidget(left, 1);
   columns->addWidget(right, 1);
   lay->addLayout(columns, 1);
-  lay->addWidget(imtHelp);
+  // The buttons beside the help box, as on the other screens: a line less
+  // height for the screen.
+  auto* foot = new QHBoxLayout;
+  foot->addWidget(imtHelp, 1);
   auto* strip = new QWidget(this);
   auto* buttons = new QHBoxLayout(strip);
   buttons->setContentsMargins(0, 0, 0, 0);
-  buttons->addStretch(1);
   buttons->addWidget(cmdPrevious);
   buttons->addWidget(cmdNext);
-  lay->addWidget(strip);
+  foot->addWidget(strip, 0, Qt::AlignBottom);
+  lay->addLayout(foot);
   conditions::TabOrderByColumns(this, {left, right, strip});
 }
 

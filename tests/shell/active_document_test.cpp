@@ -47,7 +47,7 @@ class ActiveDocumentTest : public test::ShellFixture {
   }
   std::shared_ptr<CDocument> Open(const char* sample) { return OpenSample(sample); }
   // What each panel shows for a document, drawn apart (the data on a surface
-  // of the panel's size, the results on one too wide to wrap anything, so
+  // of the panel's size and scale, the results on one too wide to wrap anything, so
   // they are compared by Content); nothing for no document or one without
   // results.
   std::vector<std::string> DataTexts(const CDocument* doc) const {
@@ -55,7 +55,8 @@ class ActiveDocumentTest : public test::ShellFixture {
     c.SetMetrics(QtTextMetrics::Shared());
     const Canvas& panel = main_->vsdIniData->canvas();
     c.SetExtent(panel.ExtentWidth(), panel.ExtentHeight());
-    DrawDataSummary(c, doc);
+    // A panel grown for a long text keeps the units of its usual height.
+    DrawDataSummary(c, doc, 1000.0 * panel.ExtentHeight() / mdiMain::kIniDataHeight);
     return Texts(c);
   }
   static std::vector<std::string> ResultTexts(const CDocument* doc) {

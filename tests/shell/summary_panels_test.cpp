@@ -324,7 +324,8 @@ TEST(DataPanel, BlocksOfLabelsAndWrappedValues) {
   doc.SetWallType(1);
   doc.Doatsu = 0;
   Canvas c;
-  DrawDataSummary(c, &doc);
+  // The last value line, "クーロン公式" at 910, ends at 910 + 90.
+  EXPECT_NEAR(DrawDataSummary(c, &doc), 1000, 1e-9);
   const auto t = Texts(c);
   ExpectAt(t, "タイトル:", 10, 10);
   EXPECT_TRUE(Find(t, "タイトル:")->bold);
@@ -344,6 +345,33 @@ TEST(DataPanel, BlocksOfLabelsAndWrappedValues) {
 
   DrawDataSummary(c, nullptr);
   EXPECT_TRUE(c.Ops().empty());
+}
+
+// A taller space (for a surface grown in the same ratio) keeps every text
+// where it was; a title of two lines puts the last line's bottom 90 lower.
+TEST(DataPanel, TallerSpaceKeepsThePlacesAndReportsTheBottom) {
+  CDocument doc;
+  doc.Title = std::string(15, 'A') + "ノルヴァ試験ノルヴァ試験";  // 7.5 + 12 ems: 1462.5 > 915
+  doc.Sisin = 2;
+  doc.SetWallType(1);
+  doc.Doatsu = 0;
+  Canvas c;
+  c.SetExtent(1000, 1000);
+  EXPECT_NEAR(DrawDataSummary(c, &doc), 1090, 1e-9);
+  const auto usual = Texts(c);
+  EXPECT_NEAR(c.ScaleHeight(), 1000, 1e-9);
+  c.SetExtent(c.ExtentWidth(), c.ExtentHeight() * 1.1);  // the surface grown by a tenth
+  EXPECT_NEAR(DrawDataSummary(c, &doc, 1100), 1090, 1e-9);
+  EXPECT_NEAR(c.ScaleHeight(), 1100, 1e-9);
+  const auto taller = Texts(c);
+  ASSERT_EQ(taller.size(), usual.size());
+  for (size_t i = 0; i < usual.size(); ++i) {
+    SCOPED_TRACE(usual[i].text);
+    EXPECT_EQ(taller[i].text, usual[i].text);
+    EXPECT_NEAR(taller[i].x, usual[i].x, 1e-9);
+    EXPECT_NEAR(taller[i].y, usual[i].y, 1e-9);
+  }
+  ExpectAt(taller, "クーロン公式", 85, 1000);
 }
 
 TEST(DataPanel, EmptyTitleKeepsOneEmptyLine) {

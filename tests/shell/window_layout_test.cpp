@@ -4,9 +4,11 @@
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QScreen>
 #include <QScrollBar>
 
 #include "document/document.h"
+#include "shell/command_state.h"
 #include "shell/document_forms.h"
 #include "shell/nav_bar.h"
 #include "shell_test_support.h"
@@ -120,6 +122,75 @@ TEST_F(WindowLayoutTest, PlacementKeepsAWindowInsideTheArea) {
   };
   for (const auto& c : cases) {
     EXPECT_EQ(main_->PlaceDocumentWindow(c.at, c.want), c.placed) << c.at.x() << "," << c.at.y();
+  }
+}
+
+// The window opens over the free part of the desktop, or at its least size
+// where the desktop is smaller than that.
+TEST(MainWindowStart, OpensOverTheFreeDesktopArea) {
+  const QSize least(mdiMain::kMinimumWidth, mdiMain::kMinimumHeight);
+  const struct {
+    const char* name;
+    QRect available, placed;
+  } rows[] = {
+      {"1280x900", QRect(0, 0, 1280, 900), QRect(0, 0, 1280, 900)},
+      {"1366x768 above a task bar", QRect(0, 0, 1366, 728), QRect(0, 0, 1366, 728)},
+      {"second screen", QRect(1920, 24, 1600, 876), QRect(1920, 24, 1600, 876)},
+      {"exactly the least", QRect(5, 5, 960, 640), QRect(5, 5, 960, 640)},
+      {"too low", QRect(0, 30, 1024, 600), QRect(QPoint(0, 30), least)},
+      {"too narrow", QRect(100, 0, 800, 1000), QRect(QPoint(100, 0), least)},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(mdiMain::StartGeometry(r.available, least), r.placed);
+  }
+}
+
+TEST_F(WindowLayoutTest, StartsMaximizedAtTheTopLeftOfItsScreen) {
+  main_->hide();
+  main_->ShowAtStart();
+  QApplication::processEvents();
+  EXPECT_TRUE(main_->isMaximized());
+  ASSERT_NE(main_->screen(), nullptr);
+  EXPECT_EQ(main_->frameGeometry().topLeft(), main_->screen()->availableGeometry().topLeft());
+}
+
+// A long title and a long guideline name wrap onto more lines than the usual
+// height of the design-data drawing holds: it grows and keeps its text size.
+TEST_F(WindowLayoutTest, DesignDataPanelShowsItsLastLineWhole) {
+  const struct {
+    const char* name;
+    const char* title;
+    int16_t sisin;
+  } rows[] = {
+      {"short", "擁壁", 2},
+      {"large block", "ブロック積み擁壁 H=3.0m 大型ブロック クーロン", 3},
+      {"canal, long title",
+       "重力式擁壁 H=2.5m 水路 地下水位自動計算 常時・地震時 前面土砂あり 延長20m", 5},
+  };
+  const auto metrics = QtTextMetrics::Shared();
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    CDocument doc;
+    doc.Title = r.title;
+    doc.Sisin = r.sisin;
+    doc.Doatsu = 0;
+    UpdateDataSummary(&doc);
+    QApplication::processEvents();
+    const Canvas& c = main_->vsdIniData->canvas();
+    int texts = 0;
+    for (const CanvasOp& op : c.Ops()) {
+      if (op.kind != CanvasOpKind::Text) continue;
+      ++texts;
+      EXPECT_LE(op.points[0].y + metrics->TextHeight(op.style.font), c.ScaleHeight()) << op.text;
+    }
+    EXPECT_GE(texts, 10);  // five labels and at least one line for each value
+    // The usual 1000 units to 190 pixels, however tall.
+    EXPECT_GE(main_->vsdIniData->height(), mdiMain::kIniDataHeight);
+    EXPECT_NEAR(c.ScaleHeight() / main_->vsdIniData->height(), 1000.0 / mdiMain::kIniDataHeight,
+                1e-9);
+    // The result panel below still has its room.
+    EXPECT_TRUE(GlobalRect(main_->picResAbout).contains(GlobalRect(main_->cmdAntResApply)));
   }
 }
 

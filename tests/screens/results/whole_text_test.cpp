@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QTableWidget>
 #include <string>
@@ -136,6 +138,43 @@ TEST_F(WholeTextTest, GridsOfTheLoadsAndResultScreensShowEveryTextWhole) {
     }
     sink_.answers = {MsgAnswer::No};
     CloseActiveDocument();
+  }
+}
+
+// On an ordinary desktop the main window takes, every screen of every sample
+// shows whole in its document window, the step buttons with it: no scrolling
+// across, and at 1280 x 900 none down either.
+TEST_F(WholeTextTest, ScreensNeedNoScrollingOnAnOrdinaryDesktop) {
+  const struct {
+    const char* name;
+    QSize window;
+    bool wholeHeight;
+  } desktops[] = {{"1280x900", QSize(1280, 900), true}, {"1366x768", QSize(1366, 768), false}};
+  for (const auto& desk : desktops) {
+    main_->resize(desk.window);
+    QApplication::processEvents();
+    main_->nav->PlaceAtOwner();
+    QApplication::processEvents();
+    for (const char* sample : {"block_masonry.nrv", "gravity.nrv", "leaning.nrv", "mixed.nrv"}) {
+      auto doc = OpenSample(sample);
+      ASSERT_NE(doc, nullptr) << sample;
+      ASSERT_TRUE(RecalculateDocument(*doc)) << sample;
+      for (int16_t screen = 0; screen <= 5; ++screen) {
+        SCOPED_TRACE(std::string(desk.name) + " " + sample + " screen " + std::to_string(screen));
+        ShowForm(*doc, screen);
+        QApplication::processEvents();
+        ScreenWindow* win = WindowOf(*doc);
+        ASSERT_NE(win, nullptr);
+        const auto* scroll = qobject_cast<const QScrollArea*>(win->widget());
+        ASSERT_NE(scroll, nullptr);
+        EXPECT_EQ(scroll->horizontalScrollBar()->maximum(), 0) << win->width();
+        if (desk.wholeHeight) {
+          EXPECT_EQ(scroll->verticalScrollBar()->maximum(), 0) << win->height();
+        }
+      }
+      sink_.answers = {MsgAnswer::No};
+      CloseActiveDocument();
+    }
   }
 }
 
