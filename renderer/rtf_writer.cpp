@@ -17,6 +17,7 @@
 #include "renderer/markup_chars.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/page_composer.h"
+#include "renderer/png_encoder.h"
 #include "renderer/table_renderer.h"
 #include "text/cp932.h"
 
@@ -495,6 +496,7 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark,
 QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, double naturalHeight) {
   const QString name = QString::fromStdString(path);
   const QString ext = name.right(3).toLower();
+  const int dotsPerMeter = static_cast<int>(std::lround(kPictureDpi / 0.0254));
   QImage image;
   if (ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
     QSvgRenderer svg(name);
@@ -504,13 +506,15 @@ QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, doubl
     if (static_cast<int64_t>(w) * h > 100'000'000) return {};  // beyond any page
     image = QImage(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    svg.render(&painter, QRectF(0, 0, w, h));
-  } else if (!image.load(name)) {
-    return {};
+    {
+      QPainter painter(&image);
+      svg.render(&painter, QRectF(0, 0, w, h));
+    }
+    return EncodeOpaquePng(image, dotsPerMeter);
   }
-  image.setDotsPerMeterX(static_cast<int>(std::lround(kPictureDpi / 0.0254)));
-  image.setDotsPerMeterY(static_cast<int>(std::lround(kPictureDpi / 0.0254)));
+  if (!image.load(name)) return {};
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
