@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QSvgRenderer>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
@@ -206,6 +207,10 @@ void CRtfWriter::RegisterStyle(const ParaStyle& p) {
 
 void CRtfWriter::Write(std::string_view text) {
   if (!open_ || text.empty()) return;
+  if (!pending_.empty()) {
+    pending_.back().after.append(text);
+    return;
+  }
   file_.write(text.data(), static_cast<qint64>(text.size()));
 }
 
@@ -307,6 +312,7 @@ bool CRtfWriter::Open() {
 void CRtfWriter::Close() {
   if (!open_) return;
   Write("}");
+  Drain();
   file_.close();
   open_ = false;
 }
@@ -493,13 +499,12 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark,
 
 // ---- pictures ----------------------------------------------------------------
 
-QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, double naturalHeight) {
-  const QString name = QString::fromStdString(path);
-  const QString ext = name.right(3).toLower();
+QByteArray CRtfWriter::PngOf(const QByteArray& content, bool vector, double naturalWidth,
+                             double naturalHeight) {
   const int dotsPerMeter = static_cast<int>(std::lround(kPictureDpi / 0.0254));
   QImage image;
-  if (ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
-    QSvgRenderer svg(name);
+  if (vector) {
+    QSvgRenderer svg(content);
     if (!svg.isValid()) return {};
     const int w = std::max(1, static_cast<int>(std::ceil(naturalWidth / 1440.0 * kPictureDpi)));
     const int h = std::max(1, static_cast<int>(std::ceil(naturalHeight / 1440.0 * kPictureDpi)));
@@ -512,7 +517,7 @@ QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, doubl
     }
     return EncodeOpaquePng(image, dotsPerMeter);
   }
-  if (!image.load(name)) return {};
+  if (!image.loadFromData(content)) return {};
   image.setDotsPerMeterX(dotsPerMeter);
   image.setDotsPerMeterY(dotsPerMeter);
   QByteArray bytes;
@@ -520,6 +525,44 @@ QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, doubl
   buffer.open(QIODevice::WriteOnly);
   image.save(&buffer, "PNG");
   return bytes;
+}
+
+void CRtfWriter::QueuePicture(const std::string& path, double nw, double nh) {
+  if (!open_) return;
+  const QString name = QString::fromStdString(path);
+  const QString ext = name.right(3).toLower();
+  const bool vector =
+      ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf");
+  QFile source(name);
+  QByteArray content;
+  if (source.open(QIODevice::ReadOnly)) content = source.readAll();
+  // Rendering and encoding a picture takes far longer than laying out its
+  // page: the layout and the PDF go on meanwhile. Painting on a QImage is
+  // safe on any thread.
+  auto task = std::make_shared<std::packaged_task<QByteArray()>>(
+      [content = std::move(content), vector, nw, nh] { return PngOf(content, vector, nw, nh); });
+  pending_.push_back({task->get_future(), {}});
+  pictureThreads_.start([task] { (*task)(); });
+}
+
+void CRtfWriter::Drain() {
+  for (PendingPicture& p : pending_) {
+    QByteArray png;
+    try {
+      png = p.png.get();
+    } catch (const std::exception&) {
+      png.clear();  // written as a picture that could not be read
+    }
+    if (!png.isEmpty()) {
+      const QByteArray hex = png.toHex();
+      file_.write("\\pngblip ");
+      file_.write(hex);
+    } else {
+      file_.write(" ");
+    }
+    file_.write(p.after.data(), static_cast<qint64>(p.after.size()));
+  }
+  pending_.clear();
 }
 
 void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, double w, double h) {
@@ -532,14 +575,7 @@ void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, dou
   Printf("\\pich%d", Trunc(nh * 2540.0 / 1440.0));
   Printf("\\picwgoal%d", Trunc(nw));
   Printf("\\pichgoal%d", Trunc(nh));
-  const QByteArray png = PngOf(path, nw, nh);
-  if (!png.isEmpty()) {
-    Write("\\pngblip ");
-    const QByteArray hex = png.toHex();
-    Write(std::string_view(hex.constData(), static_cast<size_t>(hex.size())));
-  } else {
-    Write(" ");
-  }
+  QueuePicture(path, nw, nh);
   Write("}");
 }
 

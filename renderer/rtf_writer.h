@@ -2,8 +2,11 @@
 // The RTF copy of the report: written in CP932 while the text flow lays the
 // report out, with its fonts, paragraph styles, runs, pictures and tables.
 #include <QFile>
+#include <QThreadPool>
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -88,8 +91,10 @@ class CRtfWriter : public IRtfSink {
   static int32_t ToTwips(std::string_view text, double base);
   // The file name for a day and a counter: "KVD" month day n ".rtf".
   static std::string FileName(int month, int day, int n);
-  // PNG bytes of a picture file (SVG rendered at 300 dpi at its natural size).
-  static QByteArray PngOf(const std::string& path, double naturalWidth, double naturalHeight);
+  // PNG bytes of a picture file's content: an SVG (vector true) rendered at
+  // 300 dpi at its natural size, or an image file. Empty when it cannot be read.
+  static QByteArray PngOf(const QByteArray& content, bool vector, double naturalWidth,
+                          double naturalHeight);
 
  private:
   void Write(std::string_view text);
@@ -113,6 +118,11 @@ class CRtfWriter : public IRtfSink {
                  bool wordsWhole = false);
   void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight,
                     double width, double height);
+  // Reads the picture file now and has its PNG made on the writer's threads;
+  // what is written after it waits in memory until Drain.
+  void QueuePicture(const std::string& path, double naturalWidth, double naturalHeight);
+  // Writes the queued pictures, each followed by the text written after it.
+  void Drain();
   void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
   // The file's column widths (twips): the preview's, each at least as wide as
   // its longest number or unit needs, narrowed to `room` when wider.
@@ -137,6 +147,13 @@ class CRtfWriter : public IRtfSink {
   std::vector<RtfStyle> styles_;
   RtfStyle currentStyle_;
   PageSettings page_;
+  // The pictures whose PNG is still being made, in the file's order.
+  struct PendingPicture {
+    std::future<QByteArray> png;
+    std::string after;  // the text written after the picture
+  };
+  std::deque<PendingPicture> pending_;
+  QThreadPool pictureThreads_;
 };
 
 }  // namespace norva
