@@ -44,12 +44,16 @@ void AppendChunk(QByteArray& out, const char* type, const QByteArray& data) {
   AppendBigEndian(out, Crc32(out.constData() + start, out.size() - start));
 }
 
+// 0xAARRGGBB with red = green = blue.
+bool Grey(QRgb p) { return ((p ^ (p >> 8)) & 0xFFFF) == 0; }
+
 bool AllGrey(const QImage& image) {
-  for (int y = 0; y < image.height(); ++y) {
+  const int w = image.width();
+  const int h = image.height();
+  for (int y = 0; y < h; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-    for (int x = 0; x < image.width(); ++x) {
-      const QRgb p = row[x];
-      if (qRed(p) != qGreen(p) || qGreen(p) != qBlue(p)) return false;
+    for (int x = 0; x < w; ++x) {
+      if (!Grey(row[x])) return false;
     }
   }
   return true;
@@ -71,13 +75,14 @@ QByteArray EncodeOpaquePng(const QImage& picture, int dotsPerMeter) {
   for (int y = 0; y < h; ++y) {
     const auto* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
     *out++ = 0;
+    if (grey) {
+      for (int x = 0; x < w; ++x) *out++ = static_cast<char>(qBlue(row[x]));
+      continue;
+    }
     for (int x = 0; x < w; ++x) {
-      const QRgb p = row[x];
-      *out++ = static_cast<char>(qRed(p));
-      if (!grey) {
-        *out++ = static_cast<char>(qGreen(p));
-        *out++ = static_cast<char>(qBlue(p));
-      }
+      *out++ = static_cast<char>(qRed(row[x]));
+      *out++ = static_cast<char>(qGreen(row[x]));
+      *out++ = static_cast<char>(qBlue(row[x]));
     }
   }
   // qCompress puts the length in front of the zlib stream PNG wants.
@@ -87,8 +92,8 @@ QByteArray EncodeOpaquePng(const QImage& picture, int dotsPerMeter) {
   QByteArray header;
   AppendBigEndian(header, static_cast<uint32_t>(w));
   AppendBigEndian(header, static_cast<uint32_t>(h));
-  // Bit depth 8; colour type 0 (grey) or 2 (RGB); deflate; no filter method
-  // beyond the standard one; not interlaced.
+  // Bit depth 8, colour type 0 (grey) or 2 (RGB), deflate, the standard
+  // filter method, not interlaced.
   header.append(static_cast<char>(8));
   header.append(static_cast<char>(grey ? 0 : 2));
   header.append(3, '\0');
