@@ -527,20 +527,26 @@ QByteArray CRtfWriter::PngOf(const QByteArray& content, bool vector, double natu
   return bytes;
 }
 
-void CRtfWriter::QueuePicture(const std::string& path, double nw, double nh) {
-  if (!open_) return;
+CRtfWriter::PictureSource CRtfWriter::ReadPictureFile(const std::string& path) {
   const QString name = QString::fromStdString(path);
   const QString ext = name.right(3).toLower();
-  const bool vector =
+  PictureSource source;
+  source.vector =
       ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf");
-  QFile source(name);
-  QByteArray content;
-  if (source.open(QIODevice::ReadOnly)) content = source.readAll();
+  QFile file(name);
+  if (file.open(QIODevice::ReadOnly)) source.content = file.readAll();
+  return source;
+}
+
+void CRtfWriter::QueuePicture(PictureSource source, double nw, double nh) {
+  if (!open_) return;
   // Rendering and encoding a picture takes far longer than laying out its
   // page: the layout and the PDF go on meanwhile. Painting on a QImage is
   // safe on any thread.
-  auto task = std::make_shared<std::packaged_task<QByteArray()>>(
-      [content = std::move(content), vector, nw, nh] { return PngOf(content, vector, nw, nh); });
+  auto task =
+      std::make_shared<std::packaged_task<QByteArray()>>([source = std::move(source), nw, nh] {
+        return PngOf(source.content, source.vector, nw, nh);
+      });
   pending_.push_back({task->get_future(), {}});
   pictureThreads_.start([task] { (*task)(); });
 }
@@ -565,7 +571,7 @@ void CRtfWriter::Drain() {
   pending_.clear();
 }
 
-void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, double w, double h) {
+void CRtfWriter::PictureGroup(PictureSource source, double nw, double nh, double w, double h) {
   Write("{\\pict ");
   Printf("\\picscalex%d\\picscaley%d", nw > 0 ? Trunc(w * 100.0 / nw) : 100,
          nh > 0 ? Trunc(h * 100.0 / nh) : 100);
@@ -575,21 +581,26 @@ void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, dou
   Printf("\\pich%d", Trunc(nh * 2540.0 / 1440.0));
   Printf("\\picwgoal%d", Trunc(nw));
   Printf("\\pichgoal%d", Trunc(nh));
-  QueuePicture(path, nw, nh);
+  QueuePicture(std::move(source), nw, nh);
   Write("}");
 }
 
 void CRtfWriter::WritePicture(const std::string& path, double nw, double nh, double w, double h) {
   afterTable_ = false;
   Write("\\pard \\qc ");
-  PictureGroup(path, nw, nh, w, h);
+  PictureGroup(ReadPictureFile(path), nw, nh, w, h);
   Write("{ \\par }");
 }
 
 void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double nh, double w,
                                     double h) {
   afterTable_ = false;
-  PictureGroup(path, nw, nh, w, h);
+  PictureGroup(ReadPictureFile(path), nw, nh, w, h);
+}
+
+void CRtfWriter::WriteInlineSvg(const std::string& svg, double w, double h) {
+  afterTable_ = false;
+  PictureGroup({QByteArray::fromStdString(svg), true}, w, h, w, h);
 }
 
 // ---- tables --------------------------------------------------------------------
@@ -838,7 +849,8 @@ void CRtfWriter::WriteCell(const TableCell& cell) {
       const double h = ToTwips(cell.image.height, cell.image.naturalHeight);
       const double w = ToTwips(cell.image.width, cell.image.naturalWidth);
       // Inside a cell the picture stays in the cell's table paragraph.
-      PictureGroup(resolved, cell.image.naturalWidth, cell.image.naturalHeight, w, h);
+      PictureGroup(ReadPictureFile(resolved), cell.image.naturalWidth, cell.image.naturalHeight, w,
+                   h);
     }
     Write("\\cell");
   }

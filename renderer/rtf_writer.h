@@ -70,6 +70,7 @@ class CRtfWriter : public IRtfSink {
                     double width, double height) override;
   void WriteInlinePicture(const std::string& path, double naturalWidth, double naturalHeight,
                           double width, double height) override;
+  void WriteInlineSvg(const std::string& svg, double width, double height) override;
   void WriteTable(const CTableRenderer& table) override;
   void Close() override;
   std::string FilePath() const override { return path_; }
@@ -116,11 +117,19 @@ class CRtfWriter : public IRtfSink {
   // wordsWhole: table cells, whose numbers and units a reader must not break.
   void WriteRuns(std::string_view text, std::string_view cellMark, const std::string& font,
                  bool wordsWhole = false);
-  void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight,
-                    double width, double height);
-  // Reads the picture file now and has its PNG made on the writer's threads;
-  // what is written after it waits in memory until Drain.
-  void QueuePicture(const std::string& path, double naturalWidth, double naturalHeight);
+  // A picture's content: SVG text (vector) or the bytes of an image file.
+  struct PictureSource {
+    QByteArray content;
+    bool vector = false;
+  };
+  // The file read at once (a formula's file may be gone right after the call);
+  // empty content when it cannot be read.
+  static PictureSource ReadPictureFile(const std::string& path);
+  void PictureGroup(PictureSource source, double naturalWidth, double naturalHeight, double width,
+                    double height);
+  // Has the picture's PNG made on the writer's threads; what is written after
+  // it waits in memory until Drain.
+  void QueuePicture(PictureSource source, double naturalWidth, double naturalHeight);
   // Writes the queued pictures, each followed by the text written after it.
   void Drain();
   void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
