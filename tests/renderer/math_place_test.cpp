@@ -240,6 +240,31 @@ int InkOutsideFrame(const QByteArray& picture) {
   return outside;
 }
 
+// The formula fonts are made once per run and made again when the run's
+// sheet gives its formulas other fonts.
+TEST_F(MathPlacement, FormulaFontsFollowTheRunsSheet) {
+  const auto widthOfX = [this] {
+    composer = PageComposer{};
+    ApplyPageSetup(composer, run.sheet);
+    composer.StartDoc();
+    markup = "<math>xxxx</math>";
+    CMarkupRenderer r(nullptr, &composer, run);
+    r.Render(markup, nullptr);
+    const auto pictures = ItemsOf(PageItem::Picture);
+    return pictures.empty() ? 0.0 : pictures.back()->w;
+  };
+  run = RenderRun{};
+  ParseStyleSheet("$math_normal{fontSize:10;}", run.sheet);
+  const double small = widthOfX();
+  const double again = widthOfX();
+  ParseStyleSheet("$math_normal{fontSize:20;}", run.sheet);
+  const double large = widthOfX();
+  ASSERT_GT(small, 0);
+  EXPECT_DOUBLE_EQ(again, small);
+  // 20 pt is 27 pixels, 10 pt 13: the letters grow by 27/13.
+  EXPECT_NEAR(large / small, 27.0 / 13.0, 0.25);
+}
+
 TEST_F(MathPlacement, RulesOnTheFrameEdgeStayInsideThePicture) {
   // A root's bar is the formula's top edge; half of its width used to fall
   // outside the picture, over a thousand dark pixels at 300 dpi for a root this
