@@ -5,6 +5,7 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -15,12 +16,16 @@
 
 namespace norva {
 
+class QtMathMetrics;
+
 // State of one report run, shared by every pass of that run.
 struct RenderRun {
   StyleSheet sheet;
   std::array<int32_t, 10> SecNoCounters{};
   std::string workFolder;
   double indentUnit = 0;  // twips: width of four blanks of the report font
+  // The fonts of the sheet's formula styles, made at the first formula.
+  std::shared_ptr<QtMathMetrics> mathMetrics;
 };
 
 // Tag ids.

@@ -1,10 +1,8 @@
 // Drawing of a laid-out formula and its placement on the page and in the RTF file.
-#include <QDir>
-#include <QFile>
+#include <QBuffer>
 #include <QPainter>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -298,26 +296,19 @@ CMathRenderer::Result CMathRenderer::Render() {
   }
 
   if (rtfSink_) {
-    // The RTF writer takes pictures as files: the formula goes into the work
-    // folder as SVG.
-    static std::atomic<int> serial{0};
-    const QString folder = QString::fromStdString(Run().workFolder);
-    if (!folder.isEmpty()) {
-      const QString path = QDir(folder).filePath(
-          QStringLiteral("math_%1.svg").arg(++serial, 5, 10, QLatin1Char('0')));
-      QSvgGenerator svg;
-      svg.setFileName(path);
-      svg.setResolution(kMathDpi);
-      svg.setSize(QSize(static_cast<int>(std::ceil(pxW)), static_cast<int>(std::ceil(pxH))));
-      svg.setViewBox(QRectF(0, 0, pxW, pxH));
-      {
-        QPainter painter(&svg);
-        list->Replay(painter);
-      }
-      if (QFile::exists(path)) rtfSink_->WriteInlinePicture(path.toStdString(), w, h, w, h);
-      // The file holds the picture now; the work folder keeps no file per formula.
-      QFile::remove(path);
+    // The RTF writer takes the formula as SVG text.
+    QBuffer bytes;
+    bytes.open(QIODevice::WriteOnly);
+    QSvgGenerator svg;
+    svg.setOutputDevice(&bytes);
+    svg.setResolution(kMathDpi);
+    svg.setSize(QSize(static_cast<int>(std::ceil(pxW)), static_cast<int>(std::ceil(pxH))));
+    svg.setViewBox(QRectF(0, 0, pxW, pxH));
+    {
+      QPainter painter(&svg);
+      list->Replay(painter);
     }
+    if (!bytes.data().isEmpty()) rtfSink_->WriteInlineSvg(bytes.data().toStdString(), w, h);
   }
 
   result.drawn = true;

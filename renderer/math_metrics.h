@@ -48,6 +48,7 @@ class QtMathMetrics : public IMathMetrics {
   QFont Font(int style) const;
   QString Decode(int style, std::string_view bytes) const;
   const MathStyle& Style(int style) const;
+  const std::array<MathStyle, kMathStyleCount>& Styles() const { return styles_; }
 
  private:
   std::array<MathStyle, kMathStyleCount> styles_;

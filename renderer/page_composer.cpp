@@ -323,8 +323,15 @@ void PageComposer::SetDisplayedPage(int p) {
   displayedPage_ = std::clamp(p, 1, std::max(1, TotalPages()));
 }
 
+const QFontMetricsF& PageComposer::Metrics() const {
+  if (!metrics_ || metrics_->first != font_) {
+    metrics_.emplace(font_, QFontMetricsF(MakeQFont(font_)));
+  }
+  return metrics_->second;
+}
+
 double PageComposer::TextWidth(const QString& s) const {
-  const QFontMetricsF fm(MakeQFont(font_));
+  const QFontMetricsF& fm = Metrics();
   double widest = 0;
   for (const QString& line : SplitLines(s)) {
     widest = std::max(widest, fm.horizontalAdvance(line));
@@ -333,14 +340,12 @@ double PageComposer::TextWidth(const QString& s) const {
 }
 
 double PageComposer::TextHeight(const QString& s) const {
-  const QFontMetricsF fm(MakeQFont(font_));
+  const QFontMetricsF& fm = Metrics();
   const qsizetype lines = SplitLines(s).size();
   return fm.height() * static_cast<double>(std::max<qsizetype>(1, lines));
 }
 
-double PageComposer::LineAdvance() const {
-  return QFontMetricsF(MakeQFont(font_)).height() * lineSpacing_ / 100.0;
-}
+double PageComposer::LineAdvance() const { return Metrics().height() * lineSpacing_ / 100.0; }
 
 double PageComposer::BottomLimit() const { return PageHeight() - marginBottom_; }
 
@@ -394,7 +399,7 @@ void PageComposer::NewLine() {
 }
 
 void PageComposer::BreakPageIfFull() {
-  const double height = QFontMetricsF(MakeQFont(font_)).height();
+  const double height = Metrics().height();
   if (currentY_ + height > BottomLimit() + 0.01 && currentY_ > marginTop_ + 0.01) {
     const double x = currentX_;
     const bool lineStart = atLineStart_;
@@ -583,13 +588,21 @@ void PageComposer::PaintPage(QPainter& painter, int index) const {
   if (index < 0 || index >= TotalPages()) return;
   painter.save();
   PaintDecorations(painter, index);
+  // Runs of text mostly share their font: it is made once per change.
+  std::optional<ComposerFont> lastFont;
+  QFont font;
+  double ascent = 0;
   for (const PageItem& item : pages_[static_cast<size_t>(index)].items) {
     switch (item.kind) {
       case PageItem::Text: {
-        const QFont font = MakeQFont(item.font);
+        if (lastFont != item.font) {
+          lastFont = item.font;
+          font = MakeQFont(item.font);
+          ascent = QFontMetricsF(font).ascent();
+        }
         painter.setFont(font);
         painter.setPen(item.color);
-        painter.drawText(QPointF(item.x, item.y + QFontMetricsF(font).ascent()), item.text);
+        painter.drawText(QPointF(item.x, item.y + ascent), item.text);
         break;
       }
       case PageItem::Line: {

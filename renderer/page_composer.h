@@ -4,6 +4,7 @@
 // preview widget, on a printer or into a PDF file.
 #include <QColor>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPicture>
 #include <QSizeF>
 #include <QString>
@@ -11,7 +12,9 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 class QPainter;
@@ -48,6 +51,7 @@ struct ComposerFont {
   QString name;        // the face name as the style sheet gives it
   double size = 10.5;  // points
   bool bold = false, italic = false, underline = false, strikethru = false;
+  bool operator==(const ComposerFont&) const = default;
 };
 
 // The installed face standing in for a face name of the style sheet.
@@ -248,11 +252,15 @@ class PageComposer {
   void PlaceRun(QString run);
   void Emit(const QString& text, double width);
   double LineAdvance() const;
+  // The metrics of the current font, made again only when the font changes:
+  // text is measured far more often than its font changes.
+  const QFontMetricsF& Metrics() const;
   double BottomLimit() const;
   double LineStart() const { return marginLeft_ + indentLeft_; }
   void PaintDecorations(QPainter& painter, int index) const;
 
   ComposerFont font_;
+  mutable std::optional<std::pair<ComposerFont, QFontMetricsF>> metrics_;
   ComposerFont hdrFont_;
   int orientation_ = 0;
   int copies_ = 1, paperSize_ = 9, printQuality_ = 0, duplex_ = 1, paperBin_ = 0;

@@ -26,11 +26,14 @@ class IRtfSink {
   // the call: a formula's picture file is removed right after it.
   virtual void WritePicture(const std::string& path, double naturalWidth, double naturalHeight,
                             double width, double height) = 0;
-  // A formula: a picture inside the running paragraph (no paragraph of its own).
+  // A picture inside the running paragraph (no paragraph of its own).
   virtual void WriteInlinePicture(const std::string& path, double naturalWidth,
                                   double naturalHeight, double width, double height) {
     WritePicture(path, naturalWidth, naturalHeight, width, height);
   }
+  // A formula: the SVG text of its picture, inline at its natural size in
+  // twips. The formula never becomes a file.
+  virtual void WriteInlineSvg(const std::string& svg, double width, double height) = 0;
   // A table after it has been drawn, from the same model and column widths.
   virtual void WriteTable(const CTableRenderer& table) { (void)table; }
   // Ends the file; called once after the layout, also after a cancel.

@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QRawFont>
 #include <QSvgRenderer>
+#include <QThreadPool>
 #include <algorithm>
 #include <cmath>
 #include <cstdarg>
@@ -17,6 +18,7 @@
 #include "renderer/markup_chars.h"
 #include "renderer/markup_renderer.h"
 #include "renderer/page_composer.h"
+#include "renderer/png_encoder.h"
 #include "renderer/table_renderer.h"
 #include "text/cp932.h"
 
@@ -205,6 +207,10 @@ void CRtfWriter::RegisterStyle(const ParaStyle& p) {
 
 void CRtfWriter::Write(std::string_view text) {
   if (!open_ || text.empty()) return;
+  if (!pending_.empty()) {
+    pending_.back().after.append(text);
+    return;
+  }
   file_.write(text.data(), static_cast<qint64>(text.size()));
 }
 
@@ -306,6 +312,7 @@ bool CRtfWriter::Open() {
 void CRtfWriter::Close() {
   if (!open_) return;
   Write("}");
+  Drain();
   file_.close();
   open_ = false;
 }
@@ -492,25 +499,27 @@ void CRtfWriter::WriteRuns(std::string_view input, std::string_view cellMark,
 
 // ---- pictures ----------------------------------------------------------------
 
-QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, double naturalHeight) {
-  const QString name = QString::fromStdString(path);
-  const QString ext = name.right(3).toLower();
+QByteArray CRtfWriter::PngOf(const QByteArray& content, bool vector, double naturalWidth,
+                             double naturalHeight) {
+  const int dotsPerMeter = static_cast<int>(std::lround(kPictureDpi / 0.0254));
   QImage image;
-  if (ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf")) {
-    QSvgRenderer svg(name);
+  if (vector) {
+    QSvgRenderer svg(content);
     if (!svg.isValid()) return {};
     const int w = std::max(1, static_cast<int>(std::ceil(naturalWidth / 1440.0 * kPictureDpi)));
     const int h = std::max(1, static_cast<int>(std::ceil(naturalHeight / 1440.0 * kPictureDpi)));
     if (static_cast<int64_t>(w) * h > 100'000'000) return {};  // beyond any page
     image = QImage(w, h, QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    svg.render(&painter, QRectF(0, 0, w, h));
-  } else if (!image.load(name)) {
-    return {};
+    {
+      QPainter painter(&image);
+      svg.render(&painter, QRectF(0, 0, w, h));
+    }
+    return EncodeOpaquePng(image, dotsPerMeter);
   }
-  image.setDotsPerMeterX(static_cast<int>(std::lround(kPictureDpi / 0.0254)));
-  image.setDotsPerMeterY(static_cast<int>(std::lround(kPictureDpi / 0.0254)));
+  if (!image.loadFromData(content)) return {};
+  image.setDotsPerMeterX(dotsPerMeter);
+  image.setDotsPerMeterY(dotsPerMeter);
   QByteArray bytes;
   QBuffer buffer(&bytes);
   buffer.open(QIODevice::WriteOnly);
@@ -518,7 +527,51 @@ QByteArray CRtfWriter::PngOf(const std::string& path, double naturalWidth, doubl
   return bytes;
 }
 
-void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, double w, double h) {
+CRtfWriter::PictureSource CRtfWriter::ReadPictureFile(const std::string& path) {
+  const QString name = QString::fromStdString(path);
+  const QString ext = name.right(3).toLower();
+  PictureSource source;
+  source.vector =
+      ext == QLatin1String("svg") || ext == QLatin1String("wmf") || ext == QLatin1String("emf");
+  QFile file(name);
+  if (file.open(QIODevice::ReadOnly)) source.content = file.readAll();
+  return source;
+}
+
+void CRtfWriter::QueuePicture(PictureSource source, double nw, double nh) {
+  if (!open_) return;
+  // Rendering and encoding a picture takes far longer than laying out its
+  // page: the layout and the PDF go on meanwhile. Painting on a QImage is
+  // safe on any thread.
+  auto task =
+      std::make_shared<std::packaged_task<QByteArray()>>([source = std::move(source), nw, nh] {
+        return PngOf(source.content, source.vector, nw, nh);
+      });
+  pending_.push_back({task->get_future(), {}});
+  pictureThreads_.start([task] { (*task)(); });
+}
+
+void CRtfWriter::Drain() {
+  for (PendingPicture& p : pending_) {
+    QByteArray png;
+    try {
+      png = p.png.get();
+    } catch (const std::exception&) {
+      png.clear();  // written as a picture that could not be read
+    }
+    if (!png.isEmpty()) {
+      const QByteArray hex = png.toHex();
+      file_.write("\\pngblip ");
+      file_.write(hex);
+    } else {
+      file_.write(" ");
+    }
+    file_.write(p.after.data(), static_cast<qint64>(p.after.size()));
+  }
+  pending_.clear();
+}
+
+void CRtfWriter::PictureGroup(PictureSource source, double nw, double nh, double w, double h) {
   Write("{\\pict ");
   Printf("\\picscalex%d\\picscaley%d", nw > 0 ? Trunc(w * 100.0 / nw) : 100,
          nh > 0 ? Trunc(h * 100.0 / nh) : 100);
@@ -528,28 +581,26 @@ void CRtfWriter::PictureGroup(const std::string& path, double nw, double nh, dou
   Printf("\\pich%d", Trunc(nh * 2540.0 / 1440.0));
   Printf("\\picwgoal%d", Trunc(nw));
   Printf("\\pichgoal%d", Trunc(nh));
-  const QByteArray png = PngOf(path, nw, nh);
-  if (!png.isEmpty()) {
-    Write("\\pngblip ");
-    const QByteArray hex = png.toHex();
-    Write(std::string_view(hex.constData(), static_cast<size_t>(hex.size())));
-  } else {
-    Write(" ");
-  }
+  QueuePicture(std::move(source), nw, nh);
   Write("}");
 }
 
 void CRtfWriter::WritePicture(const std::string& path, double nw, double nh, double w, double h) {
   afterTable_ = false;
   Write("\\pard \\qc ");
-  PictureGroup(path, nw, nh, w, h);
+  PictureGroup(ReadPictureFile(path), nw, nh, w, h);
   Write("{ \\par }");
 }
 
 void CRtfWriter::WriteInlinePicture(const std::string& path, double nw, double nh, double w,
                                     double h) {
   afterTable_ = false;
-  PictureGroup(path, nw, nh, w, h);
+  PictureGroup(ReadPictureFile(path), nw, nh, w, h);
+}
+
+void CRtfWriter::WriteInlineSvg(const std::string& svg, double w, double h) {
+  afterTable_ = false;
+  PictureGroup({QByteArray::fromStdString(svg), true}, w, h, w, h);
 }
 
 // ---- tables --------------------------------------------------------------------
@@ -798,7 +849,8 @@ void CRtfWriter::WriteCell(const TableCell& cell) {
       const double h = ToTwips(cell.image.height, cell.image.naturalHeight);
       const double w = ToTwips(cell.image.width, cell.image.naturalWidth);
       // Inside a cell the picture stays in the cell's table paragraph.
-      PictureGroup(resolved, cell.image.naturalWidth, cell.image.naturalHeight, w, h);
+      PictureGroup(ReadPictureFile(resolved), cell.image.naturalWidth, cell.image.naturalHeight, w,
+                   h);
     }
     Write("\\cell");
   }

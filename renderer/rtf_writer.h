@@ -2,8 +2,11 @@
 // The RTF copy of the report: written in CP932 while the text flow lays the
 // report out, with its fonts, paragraph styles, runs, pictures and tables.
 #include <QFile>
+#include <QThreadPool>
 #include <array>
 #include <cstdint>
+#include <deque>
+#include <future>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -67,6 +70,7 @@ class CRtfWriter : public IRtfSink {
                     double width, double height) override;
   void WriteInlinePicture(const std::string& path, double naturalWidth, double naturalHeight,
                           double width, double height) override;
+  void WriteInlineSvg(const std::string& svg, double width, double height) override;
   void WriteTable(const CTableRenderer& table) override;
   void Close() override;
   std::string FilePath() const override { return path_; }
@@ -88,8 +92,10 @@ class CRtfWriter : public IRtfSink {
   static int32_t ToTwips(std::string_view text, double base);
   // The file name for a day and a counter: "KVD" month day n ".rtf".
   static std::string FileName(int month, int day, int n);
-  // PNG bytes of a picture file (SVG rendered at 300 dpi at its natural size).
-  static QByteArray PngOf(const std::string& path, double naturalWidth, double naturalHeight);
+  // PNG bytes of a picture file's content: an SVG (vector true) rendered at
+  // 300 dpi at its natural size, or an image file. Empty when it cannot be read.
+  static QByteArray PngOf(const QByteArray& content, bool vector, double naturalWidth,
+                          double naturalHeight);
 
  private:
   void Write(std::string_view text);
@@ -111,8 +117,21 @@ class CRtfWriter : public IRtfSink {
   // wordsWhole: table cells, whose numbers and units a reader must not break.
   void WriteRuns(std::string_view text, std::string_view cellMark, const std::string& font,
                  bool wordsWhole = false);
-  void PictureGroup(const std::string& path, double naturalWidth, double naturalHeight,
-                    double width, double height);
+  // A picture's content: SVG text (vector) or the bytes of an image file.
+  struct PictureSource {
+    QByteArray content;
+    bool vector = false;
+  };
+  // The file read at once (a formula's file may be gone right after the call);
+  // empty content when it cannot be read.
+  static PictureSource ReadPictureFile(const std::string& path);
+  void PictureGroup(PictureSource source, double naturalWidth, double naturalHeight, double width,
+                    double height);
+  // Has the picture's PNG made on the writer's threads; what is written after
+  // it waits in memory until Drain.
+  void QueuePicture(PictureSource source, double naturalWidth, double naturalHeight);
+  // Writes the queued pictures, each followed by the text written after it.
+  void Drain();
   void WriteOneLineRow(const std::string& text, int32_t code, int32_t x0, int32_t width);
   // The file's column widths (twips): the preview's, each at least as wide as
   // its longest number or unit needs, narrowed to `room` when wider.
@@ -137,6 +156,13 @@ class CRtfWriter : public IRtfSink {
   std::vector<RtfStyle> styles_;
   RtfStyle currentStyle_;
   PageSettings page_;
+  // The pictures whose PNG is still being made, in the file's order.
+  struct PendingPicture {
+    std::future<QByteArray> png;
+    std::string after;  // the text written after the picture
+  };
+  std::deque<PendingPicture> pending_;
+  QThreadPool pictureThreads_;
 };
 
 }  // namespace norva

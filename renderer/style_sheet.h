@@ -42,6 +42,7 @@ struct MathStyle {
   float fontSize = 10.5f;
   int32_t bold = 0, italic = 0, strikethru = 0, underline = 0;
   uint8_t charSet = 128;  // 128 Japanese, 2 symbol
+  bool operator==(const MathStyle&) const = default;
 };
 
 inline constexpr int kMathStyleCount = 9;

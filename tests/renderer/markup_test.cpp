@@ -34,6 +34,9 @@ struct RtfRecorder : IRtfSink {
                     std::to_string(std::lround(nh)) + ">" + std::to_string(std::lround(w)) + "x" +
                     std::to_string(std::lround(h)));
   }
+  void WriteInlineSvg(const std::string&, double w, double h) override {
+    calls.push_back("svg:" + std::to_string(std::lround(w)) + "x" + std::to_string(std::lround(h)));
+  }
   void Close() override { calls.push_back("close"); }
   std::string FilePath() const override { return {}; }
 };

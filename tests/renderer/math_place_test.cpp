@@ -100,6 +100,9 @@ struct PictureRecorder : IRtfSink {
     pictures.push_back(
         {path, nw, nh, w, h, file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray()});
   }
+  void WriteInlineSvg(const std::string& svg, double w, double h) override {
+    pictures.push_back({{}, w, h, w, h, QByteArray::fromStdString(svg)});
+  }
   void Close() override {}
   std::string FilePath() const override { return {}; }
 };
@@ -161,11 +164,10 @@ TEST_F(MathPlacement, PictureHangsFromTheCurrentPositionAndGoesToTheRtfFile) {
 
   ASSERT_EQ(rtf.pictures.size(), 1u);
   const auto& p = rtf.pictures[0];
-  EXPECT_EQ(QFileInfo(QString::fromStdString(p.path)).absolutePath(),
-            QFileInfo(work.path()).absoluteFilePath());
   EXPECT_TRUE(QSvgRenderer(p.svg).isValid());
-  // Once handed over, the formula's file leaves the work folder.
-  EXPECT_FALSE(QFileInfo::exists(QString::fromStdString(p.path)));
+  // The formula is handed over as SVG text: the work folder gets no file.
+  EXPECT_TRUE(p.path.empty());
+  EXPECT_TRUE(QDir(work.path()).entryList(QDir::Files | QDir::NoDotAndDotDot).isEmpty());
   EXPECT_DOUBLE_EQ(p.nw, pic.w);
   EXPECT_DOUBLE_EQ(p.nh, pic.h);
   EXPECT_DOUBLE_EQ(p.w, pic.w);  // written at 100 %
@@ -236,6 +238,31 @@ int InkOutsideFrame(const QByteArray& picture) {
     }
   }
   return outside;
+}
+
+// The formula fonts are made once per run and made again when the run's
+// sheet gives its formulas other fonts.
+TEST_F(MathPlacement, FormulaFontsFollowTheRunsSheet) {
+  const auto widthOfX = [this] {
+    composer = PageComposer{};
+    ApplyPageSetup(composer, run.sheet);
+    composer.StartDoc();
+    markup = "<math>xxxx</math>";
+    CMarkupRenderer r(nullptr, &composer, run);
+    r.Render(markup, nullptr);
+    const auto pictures = ItemsOf(PageItem::Picture);
+    return pictures.empty() ? 0.0 : pictures.back()->w;
+  };
+  run = RenderRun{};
+  ParseStyleSheet("$math_normal{fontSize:10;}", run.sheet);
+  const double small = widthOfX();
+  const double again = widthOfX();
+  ParseStyleSheet("$math_normal{fontSize:20;}", run.sheet);
+  const double large = widthOfX();
+  ASSERT_GT(small, 0);
+  EXPECT_DOUBLE_EQ(again, small);
+  // 20 pt is 27 pixels, 10 pt 13: the letters grow by 27/13.
+  EXPECT_NEAR(large / small, 27.0 / 13.0, 0.25);
 }
 
 TEST_F(MathPlacement, RulesOnTheFrameEdgeStayInsideThePicture) {

@@ -126,6 +126,33 @@ TEST(PageComposer, WrapsAtTheRightMargin) {
   EXPECT_EQ(Texts(c).size(), 1u);
 }
 
+// Text is measured in the font in force, however often it changes: IPAMincho
+// half-width characters are half an em, full-width ones a whole em (an em
+// is the size in points x 20 twips).
+TEST(PageComposer, MeasuresInTheFontInForce) {
+  const struct {
+    const char* name;
+    double points;
+    QString text;
+    double twips;
+  } rows[] = {
+      {"10.5 pt, half-width", 10.5, QStringLiteral("ab"), 2 * 105},
+      {"21 pt, half-width", 21, QStringLiteral("ab"), 2 * 210},
+      {"21 pt, full-width", 21, QStringLiteral("亜亜亜"), 3 * 420},
+      {"back to 10.5 pt", 10.5, QStringLiteral("亜亜亜"), 3 * 210},
+      {"5.25 pt", 5.25, QStringLiteral("abcd"), 4 * 52.5},
+  };
+  PageComposer c;
+  c.StartDoc();
+  const double em = c.TextHeight(QStringLiteral("a")) / 10.5;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    c.SetFontSize(row.points);
+    EXPECT_NEAR(c.TextWidth(row.text), row.twips, 0.5);
+    EXPECT_NEAR(c.TextHeight(QStringLiteral("a")), em * row.points, 0.5);
+  }
+}
+
 TEST(PageComposer, LineEndsAndPositions) {
   PageComposer c;
   c.StartDoc();

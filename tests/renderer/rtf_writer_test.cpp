@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QImage>
 #include <QUrl>
+#include <cstdio>
 #include <fstream>
 #include <memory>
 #include <string>
@@ -374,6 +375,48 @@ TEST_F(RtfFile, Pictures) {
   const size_t inl = rtf.find("{\\pict \\picscalex100\\picscaley100", end);
   ASSERT_NE(inl, std::string::npos);
   EXPECT_EQ(rtf.substr(inl - 8, 8), "{ \\par }");
+  EXPECT_TRUE(Balanced(rtf));
+}
+
+// Pictures are made while the text goes on: each one still lands where it
+// was written, between the text before and after it, also when its file is
+// gone right after the call (a formula's) and when one cannot be read.
+TEST_F(RtfFile, PicturesKeepTheirPlaceInTheText) {
+  auto sink = OpenRtfWriter(run);
+  ASSERT_NE(sink, nullptr);
+  const int kPictures = 12;
+  for (int i = 0; i < kPictures; ++i) {
+    const std::string name = "fig" + std::to_string(i) + ".svg";
+    // 1 + i inches wide, 0.5 inch high.
+    const std::string size = "width='" + std::to_string(1 + i) + "in' height='0.5in'";
+    const std::string svg = i == 5 ? dir + "/missing.svg" : Svg(name.c_str(), size.c_str());
+    const std::string mark = "mark" + std::to_string(i) + "\r";
+    sink->WriteText(static_cast<int>(mark.size()), mark.data());
+    sink->WriteInlinePicture(svg, 1440.0 * (1 + i), 720, 1440.0 * (1 + i), 720);
+    std::remove(svg.c_str());
+  }
+  sink->Close();
+  const std::string rtf = ReadFile(sink->FilePath());
+  size_t pos = 0;
+  for (int i = 0; i < kPictures; ++i) {
+    SCOPED_TRACE(i);
+    pos = rtf.find("mark" + std::to_string(i), pos);
+    ASSERT_NE(pos, std::string::npos);
+    const size_t pict = rtf.find("{\\pict ", pos);
+    ASSERT_NE(pict, std::string::npos);
+    const size_t end = rtf.find('}', pict);
+    const size_t blip = rtf.find("\\pngblip ", pict);
+    if (i == 5) {
+      EXPECT_GT(blip, end);  // no picture data, the group still closes
+      continue;
+    }
+    ASSERT_LT(blip, end);
+    const QByteArray hex = QByteArray::fromStdString(rtf.substr(blip + 9, end - blip - 9));
+    QImage image;
+    ASSERT_TRUE(image.loadFromData(QByteArray::fromHex(hex), "PNG"));
+    EXPECT_EQ(image.size(), QSize(300 * (1 + i), 150));  // 300 dpi
+    pos = end;
+  }
   EXPECT_TRUE(Balanced(rtf));
 }
 
