@@ -473,6 +473,23 @@ void BackfillWedge(PrnFile& f, const CDocument& doc, const WallCheckSection& s, 
   f.Empty();
 }
 
+// The cut-face wedge's trials: the intro sentence, the graph, the table and
+// the maximum they reach.
+void CutFaceTrials(PrnFile& f, const CDocument& doc, const WallCheckSection& s, int32_t k,
+                   const std::string& folder, const char* base, const char* intro,
+                   const CKusabiRes& K0) {
+  f.Line(intro);
+  f.Empty();
+  TrialGraph(f, doc, s, k, folder, base, K0);
+  PrnKusabiTable(f, doc, &K0,
+                 "ω<SUB>A2</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A2</SUB>'");
+  f.Empty();
+  f.Line("従って、切土面上のすべり面での最大土圧はω<SUB>A2</sub>=##.###°の時となり、",
+         {K0.fOmega * kDeg});
+  f.Empty();
+  f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0.fPa, PrnUnitWords[0]});
+}
+
 // The closing maximum: the wedge the calculation adopted (its rule on a tie).
 void Maximum(PrnFile& f, const CKusabiRes* K0, const CKusabiRes* K1, double Pa) {
   f.Empty();
@@ -545,16 +562,8 @@ void PrnWallKusabiKiri(PrnFile& f, const CDocument& doc, const WallCheckSection&
                  "　<math>P_A2'_=<box>Ｗ･secθ･sin(ε－δ'＋θ)－c'･l･cosδ'<over>cos(ε－δ'－α－δ)"
                  "</box></math>");
   } else {
-    f.Line("ω<sub>A2</sub>を変化させ、切土面での最大土圧を計算した結果は下表の通り。");
-    f.Empty();
-    TrialGraph(f, doc, s, k, folder, "壁断面ω2", *K0);
-    PrnKusabiTable(f, doc, K0,
-                   "ω<SUB>A2</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A2</SUB>'");
-    f.Empty();
-    f.Line("従って、切土面上のすべり面での最大土圧はω<SUB>A2</sub>=##.###°の時となり、",
-           {K0->fOmega * kDeg});
-    f.Empty();
-    f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0->fPa, kN});
+    CutFaceTrials(f, doc, s, k, folder, "壁断面ω2",
+                  "ω<sub>A2</sub>を変化させ、切土面での最大土圧を計算した結果は下表の通り。", *K0);
   }
   Maximum(f, K0, K1, Pa);
 }
@@ -684,16 +693,10 @@ void PrnWallKusabiKongo(PrnFile& f, const CDocument& doc, const WallCheckSection
                    "　                                  <math>-##.##×cos(##.##-##.##-##.##-##.##)"
                    "</math>");
   } else {
-    f.Line("ω<sub>A2</sub>を変化させ、切土面上のすべり面での最大土圧を計算した結果は下表の通り。");
-    f.Empty();
-    TrialGraph(f, doc, s, k, folder, "下部擁壁壁断面ω2", *K0);
-    PrnKusabiTable(f, doc, K0,
-                   "ω<SUB>A2</SUB>|ｌ|ｌ'|Ｗ<sub>1</sub>|Ｗ<sub>2</sub>|Ｐ<SUB>A2</SUB>'");
-    f.Empty();
-    f.Line("従って、切土面上のすべり面での最大土圧はω<SUB>A2</sub>=##.###°の時となり、",
-           {K0->fOmega * kDeg});
-    f.Empty();
-    f.Line("　<math>P_A2'_=##.## (@/m)</math>", {K0->fPa, kN});
+    CutFaceTrials(
+        f, doc, s, k, folder, "下部擁壁壁断面ω2",
+        "ω<sub>A2</sub>を変化させ、切土面上のすべり面での最大土圧を計算した結果は下表の通り。",
+        *K0);
   }
   Maximum(f, K0, K1, Pa);
 }
